@@ -1,0 +1,156 @@
+#include "cli/cli.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tarvex::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "Usage: tarvex INPUT [-o DIR]\n"
+    "       tarvex --help | --version\n"
+    "\n"
+    "Analyses the pile described by the TARVEX6 input file INPUT and writes\n"
+    "  <stem>.out  the report\n"
+    "  <stem>.plt  the plot file\n"
+    "  <stem>.msg  the run messages\n"
+    "next to INPUT, or into DIR (made when missing).\n"
+    "\n"
+    "Exit status: 0 normal end or warnings only, 1 input error, 2 runtime error,\n"
+    "3 files unusable or bad arguments.\n";
+
+struct Arguments {
+  std::string input;
+  std::string directory;
+};
+
+bool Parse(int argc, const char* const* argv, Arguments* args, std::string* problem) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "-o" || a == "--output") {
+      if (i + 1 >= argc) {
+        *problem = "option " + a + " needs a directory";
+        return false;
+      }
+      args->directory = argv[++i];
+    } else if (!a.empty() && a[0] == '-' && a != "-") {
+      *problem = "unknown option " + a;
+      return false;
+    } else if (args->input.empty()) {
+      args->input = a;
+    } else {
+      *problem = "more than one input file given (" + args->input + ", " + a + ")";
+      return false;
+    }
+  }
+  if (args->input.empty()) {
+    *problem = "no input file given";
+    return false;
+  }
+  return true;
+}
+
+ExitStatus StatusOf(const RunOutcome& outcome) {
+  if (outcome.result <= 0) return kNormal;
+  const std::string& id = outcome.error_identity;
+  if (id == "RUN00007" || id == "RUN00008") return kFilesUnusable;
+  if (outcome.result >= 101 && outcome.result <= 199) return kInputError;
+  return kRuntimeError;
+}
+
+void PrintOutcome(const RunOutcome& outcome, std::ostream& out) {
+  if (outcome.result > 0) {
+    const bool input = outcome.result >= 101 && outcome.result <= 199;
+    out << "Outcome: " << (input ? "input error " : "runtime error ") << outcome.error_identity
+        << " (code " << outcome.result << ")\n";
+    int shown = 0;
+    for (const std::string& line : outcome.error_message) {
+      if (line.find_first_not_of(' ') == std::string::npos) continue;
+      out << "  " << line << "\n";
+      if (++shown == 8) {
+        out << "  ... (see the report and message files)\n";
+        break;
+      }
+    }
+    return;
+  }
+  if (outcome.warnings.empty()) {
+    out << "Outcome: normal end.\n";
+    return;
+  }
+  out << "Outcome: normal end with warnings:";
+  for (std::size_t i = 0; i < outcome.warnings.size(); ++i) {
+    const auto& [number, count] = outcome.warnings[i];
+    out << (i == 0 ? " " : ", ") << number << " (" << count << (count == 1 ? " time)" : " times)");
+  }
+  out << "\n";
+}
+
+}  // namespace
+
+int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+         const RunOptions& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      out << kUsage;
+      return kNormal;
+    }
+    if (a == "--version") {
+      out << "tarvex " << version_text() << "\n";
+      return kNormal;
+    }
+  }
+  Arguments args;
+  std::string problem;
+  if (!Parse(argc, argv, &args, &problem)) {
+    err << "tarvex: " << problem << "\n\n" << kUsage;
+    return kFilesUnusable;
+  }
+
+  std::error_code ec;
+  const fs::path input = fs::absolute(args.input, ec);
+  if (ec || !fs::is_regular_file(input, ec)) {
+    err << "tarvex: cannot read the input file " << args.input << ": "
+        << (fs::exists(input, ec) ? "not a regular file" : "no such file") << "\n";
+    return kFilesUnusable;
+  }
+  fs::path directory = args.directory.empty() ? input.parent_path() : fs::absolute(args.directory, ec);
+  if (!args.directory.empty()) {
+    fs::create_directories(directory, ec);
+    if (ec || !fs::is_directory(directory)) {
+      err << "tarvex: cannot use the output directory " << args.directory << ": "
+          << (ec ? ec.message() : "not a directory") << "\n";
+      return kFilesUnusable;
+    }
+  }
+  const std::string stem = input.stem().string();
+  const RunFiles files{input.string(), (directory / (stem + ".out")).string(),
+                       (directory / (stem + ".plt")).string(),
+                       (directory / (stem + ".msg")).string()};
+
+  RunOutcome outcome;
+  RunOptions run_options = options;
+  run_options.outcome = &outcome;
+  run(files, run_options);
+
+  out << "tarvex " << version_text() << ": " << args.input << "\n";
+  const std::pair<const char*, const std::string*> written[] = {
+      {"report  ", &files.report}, {"plot    ", &files.plot}, {"messages", &files.message}};
+  bool any = false;
+  for (const auto& [label, path] : written) {
+    if (!fs::exists(*path, ec)) continue;
+    if (!any) out << "Files written:\n";
+    any = true;
+    out << "  " << label << " " << *path << "\n";
+  }
+  PrintOutcome(outcome, out);
+  return StatusOf(outcome);
+}
+
+}  // namespace tarvex::cli

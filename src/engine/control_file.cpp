@@ -1,0 +1,71 @@
+// The control file NAMES.DAT: four lines naming the input data file, the
+// output report file, the plot output file and the runtime message file.
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "tarvex/engine.hpp"
+
+namespace tarvex {
+namespace {
+
+constexpr std::size_t kPathLength = 256;
+
+// Messages of the control-file errors go to the standard error stream: the
+// message and report files are not known yet.
+int ControlFileError(int number, const char* text) {
+  std::fprintf(stderr, "\n\n**** Runtime Error No. %d ****\n\n%s\n", number, text);
+  std::fprintf(stderr, "\nThe analysis ended due to a runtime error. \n\n");
+  return 200 + number;
+}
+
+std::string TrimRight(std::string s) {
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
+  return s;
+}
+
+}  // namespace
+
+int run_with_control_file(const std::string& control_path, const RunOptions& options) {
+  std::ifstream in(control_path, std::ios::binary);
+  if (!in) return ControlFileError(2, "Contents of file NAMES.DAT is corrupted.");
+
+  static constexpr const char* kCorrupted[4] = {
+      "The name of the input data file is corrupted.",
+      "The name of the output report file is corrupted.",
+      "The name of the plot output file is corrupted.",
+      "Name of runtime message file is corrupted",
+  };
+  std::string paths[4];
+  for (int i = 0; i < 4; ++i) {
+    std::string line;
+    if (!std::getline(in, line)) {
+      if (in.bad()) return ControlFileError(3 + i, kCorrupted[i]);
+      break;  // end of file: the remaining paths stay blank
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    line = TrimRight(line);
+    // A path longer than a record, or with a NUL byte, cannot name the file
+    // meant: using a cut path could write over another file.
+    if (line.size() > kPathLength || line.find('\0') != std::string::npos) {
+      return ControlFileError(3 + i, kCorrupted[i]);
+    }
+    paths[i] = line;
+  }
+
+  static constexpr const char* kBlank[4] = {
+      "Input data filename information corrupted. No analysis performed.",
+      "Output filename information is corrupted. No analysis performed.",
+      "Plot output filename information is corrupted. No analysis performed.",
+      "Run message filename information is corrupted. No analysis performed.",
+  };
+  for (int i = 0; i < 4; ++i) {
+    if (paths[i].find_first_not_of(' ') == std::string::npos) {
+      std::fprintf(stderr, "**** Runtime Error No. 17 ****\n\n%s\n", kBlank[i]);
+      return 217;
+    }
+  }
+  return run(RunFiles{paths[0], paths[1], paths[2], paths[3]}, options);
+}
+
+}  // namespace tarvex

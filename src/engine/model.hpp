@@ -1,0 +1,224 @@
+// The analysis model: every value of one run, from the options read off the
+// input file to the last load case's deflections. One model is made at the
+// start of a run and dropped at its end; stages talk to each other only
+// through it.
+#ifndef TARVEX_ENGINE_MODEL_HPP_
+#define TARVEX_ENGINE_MODEL_HPP_
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/diagnostics.hpp"
+#include "engine/units.hpp"
+#include "pile/nodes.hpp"
+#include "report/record_writer.hpp"
+
+namespace tarvex {
+
+// Capacities of the model. Arrays are sized for them once, when the model is made.
+namespace limits {
+constexpr int kMinIncrements = 40;
+constexpr int kMaxIncrements = 500;
+constexpr int kMaxNodes = kMaxIncrements + 1;
+constexpr int kMinIterations = 30;
+constexpr int kMaxIterations = 1000;
+constexpr int kMaxSections = 10;
+constexpr int kMaxLayers = 40;
+constexpr int kMaxLoadCases = 100;
+constexpr int kMaxLrfdGroups = 100;
+constexpr int kMaxLrfdCombinations = 100;
+constexpr int kLrfdLoadTypes = 13;
+constexpr int kMaxDistributedPoints = 50;
+constexpr int kMinSoilMovementPoints = 2;
+constexpr int kMaxSoilMovementPoints = 100;
+constexpr int kMaxThrusts = 100;
+constexpr int kMaxUserPyPoints = 30;
+constexpr int kMaxPyOutputDepths = 100;
+constexpr int kMaxPyMultipliers = 80;
+constexpr int kMaxTipShearPoints = 100;
+constexpr int kTitleLines = 5;
+constexpr int kLineLength = 256;
+}  // namespace limits
+
+// Options of the run, as the OPTIONS section sets them.
+struct Options {
+  UnitSystem units = UnitSystem::kUscs;
+  int iunits = 0;               // 1 USCS, 2 SI, 3 GENERAL; 0 until read
+  bool lrfd = false;
+  bool stiffness_matrix = false;  // KXX
+  bool tip_shear = false;
+  bool soil_movement = false;
+  bool py_modifiers = false;
+  int icom = 0;                 // 2 bending stiffness only, 3 pile analysis
+  int kyl = 0;                  // pile-length study flag of the older input formats
+  std::string loading_label;
+  bool cyclic = false;
+  double cycles = 0.0;
+  int iteration_limit = 0;
+  double max_deflection = 0.0;  // excess-deflection limit (length)
+  double tolerance = 0.0;       // convergence tolerance (length)
+  int increments = 0;           // number of pile increments N
+  bool print_summary_only = false;
+  int print_increment = 1;
+  bool print_py_curves = false;
+  int py_print_flag = 0;        // the count flag 1/0 of the p-y printing request
+  bool interaction = false;
+  int interaction_code = 0;     // 1 AASHTO, 2 ACI318, 3 Eurocode2
+};
+
+// A pile section: a length of pile with one cross-section.
+struct PileSection {
+  int type = 0;  // 0 .. 14; an input of -3 is 3 with core_filled false
+  bool core_filled = true;
+  double length = 0.0;
+  double top = 0.0;     // depth of the section top below the pile head
+  double bottom = 0.0;  // depth of its bottom
+  double width = 0.0;   // outer dimension D (B for rectangular piles) used for p-y curves
+};
+
+// Soil values at the top or at the bottom of a layer, as read.
+struct SoilValues {
+  double unit_weight = 0.0;  // effective unit weight
+  double cohesion = 0.0;     // undrained shear strength; qu for the rock criteria
+  double friction = 0.0;     // friction angle, degrees
+  double rqd = 0.0;          // percent
+  double eps50 = 0.0;        // epsilon-50; k_rm for weak rock
+  double j = 0.0;
+  double kpy = 0.0;          // subgrade modulus k; rock mass modulus for weak rock
+  double test_type = 0.0;
+  std::array<double, 4> test = {};
+  double subgrade = 0.0;     // elastic subgrade modulus
+};
+
+// A user-input p-y curve: points (y, p).
+struct UserPyCurve {
+  int count = 0;
+  std::array<double, limits::kMaxUserPyPoints> y = {};
+  std::array<double, limits::kMaxUserPyPoints> p = {};
+};
+
+struct SoilLayer {
+  int code = 0;  // SoilCriterion code 1 .. 20
+  double top = 0.0;
+  double bottom = 0.0;
+  SoilValues at_top;
+  SoilValues at_bottom;
+  UserPyCurve curve_top;
+  UserPyCurve curve_bottom;
+};
+
+struct LoadCase {
+  int type = 1;             // 1 shear and moment ... 5 deflection and slope
+  double condition1 = 0.0;  // shear or deflection
+  double condition2 = 0.0;  // moment, slope or rotational stiffness
+  double axial = 0.0;
+  bool length_study = false;
+};
+
+struct DistributedLoadPoint {
+  double depth = 0.0;
+  double load = 0.0;  // load per unit length
+};
+
+struct LrfdGroup {
+  int type = 1;  // 1 DL .. 13 Sp
+  double horizontal = 0.0;
+  double moment = 0.0;
+  double axial = 0.0;
+  std::vector<DistributedLoadPoint> points;
+};
+
+struct LrfdCombination {
+  std::array<double, limits::kLrfdLoadTypes> factors = {};
+  double phi_flexure = 0.0;
+  double phi_shear = 0.0;
+  std::string name;
+};
+
+struct TipShearPoint {
+  double displacement = 0.0;
+  double shear = 0.0;
+};
+
+struct PyMultiplierPoint {
+  double depth = 0.0;
+  double pm = 1.0;
+  double ym = 1.0;
+};
+
+struct SoilMovementPoint {
+  double depth = 0.0;
+  double movement = 0.0;
+};
+
+// The state of the run itself: files, error and warning record, iteration.
+struct RunState {
+  int error_code = 0;          // 0, 101..199 input error, 200..299 runtime error, 999
+  std::string error_identity;  // "INP00095", "RUN00009"; empty when none was reported
+  // The last lines of the report and message file when the error was raised:
+  // the error's description, for the host's summary of the outcome.
+  std::vector<std::string> error_context;
+  std::vector<std::string> message_context;
+  WarningTally warnings;
+
+  std::array<std::string, 4> paths;  // input, report, plot, message
+  std::string format_tag;            // first token of the input file, 7 characters
+  std::string working_directory;
+  bool si = false;
+  bool units_converted = false;
+
+  int iteration = 0;            // within the current load case, 1-based
+  double top_deflection = 0.0;  // pile-head deflection after the latest iteration
+  double max_change = 0.0;      // largest change of nodal deflection, last two iterations
+  int current_case = 0;
+  double saved_pile_length = 0.0;
+};
+
+class AnalysisModel {
+ public:
+  AnalysisModel();
+
+  RunState run;
+  Options options;
+  UnitLabels labels;
+  std::array<std::string, limits::kTitleLines> title;
+
+  std::vector<PileSection> sections;
+  double pile_length = 0.0;
+  double ground_depth = 0.0;   // depth of the ground surface below the pile head
+  double slope_angle = 0.0;    // radians
+  double batter_angle = 0.0;   // radians
+  double slope_minus_batter = 0.0;
+
+  std::vector<SoilLayer> layers;
+
+  std::vector<LoadCase> load_cases;
+  std::vector<DistributedLoadPoint> distributed_loads;
+  std::vector<LrfdGroup> lrfd_groups;
+  std::vector<LrfdCombination> lrfd_combinations;
+  std::vector<double> thrusts;  // axial thrusts of section analysis, ascending, distinct
+
+  std::vector<TipShearPoint> tip_shear;
+  std::vector<PyMultiplierPoint> py_multipliers;
+  std::vector<SoilMovementPoint> soil_movements;
+  std::vector<double> py_output_depths;
+
+  PileNodes nodes;
+
+  // Per-layer working values of the p-y criteria.
+  std::array<double, limits::kMaxLayers + 1> heq = {};  // equivalent depth; -10000 until set
+  std::array<bool, limits::kMaxLayers + 1> layering_off = {};
+
+  // The three output files.
+  RecordWriter report;
+  RecordWriter plot;
+  RecordWriter message;
+
+  bool failed() const { return run.error_code > 0; }
+};
+
+}  // namespace tarvex
+
+#endif  // TARVEX_ENGINE_MODEL_HPP_

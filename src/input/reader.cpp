@@ -1,0 +1,61 @@
+#include "input/reader.hpp"
+
+namespace tarvex {
+namespace {
+
+bool IsDelimiter(char c) { return c == ' ' || c == ',' || c == '\t'; }
+
+// Input error 6: a file in a format this engine does not read.
+void RefuseFormat(AnalysisModel& model, std::string_view tag) {
+  for (RecordWriter* out : {&model.report, &model.message}) {
+    out->Write("(//A/)", {"**** Input Data Error No. 6 ****"});
+    if (tag == "TARVEX5") {
+      out->Write("(A)",
+                 {"Problem:  The input data file is in the older TARVEX5 format, which this "
+                  "version does not read."});
+    } else if (tag == "3      ") {
+      out->Write("(A)", {"Problem:  The input data file holds no data."});
+    } else {
+      out->Write("(A,A,A)", {"Problem:  The input data file does not begin with the format tag "
+                             "TARVEX6; its first word is \"",
+                             tag, "\"."});
+    }
+    out->Write("(/A)", {"Solution:  Only the TARVEX6 input format is read.  The first line of "
+                        "the file must"});
+    out->Write("(A/)", {"           be TARVEX6, followed by the keyword sections of the input."});
+  }
+  ReportError(model, "INP00006", 106);
+}
+
+}  // namespace
+
+std::string ReadFormatTag(InputFile& file) {
+  std::string_view line;
+  while (file.ReadLine(&line)) {
+    std::size_t i = 0;
+    while (i < line.size() && IsDelimiter(line[i])) ++i;
+    if (i == line.size()) continue;  // a blank record: the free-format read goes on
+    if (line[i] == '/') break;       // a slash ends the read without a value
+    std::string tag;
+    if (line[i] == '\'' || line[i] == '"') {
+      const char quote = line[i++];
+      while (i < line.size() && line[i] != quote) tag.push_back(line[i++]);
+    } else {
+      while (i < line.size() && !IsDelimiter(line[i]) && line[i] != '/') tag.push_back(line[i++]);
+    }
+    tag.resize(7, ' ');
+    return tag;
+  }
+  return "3      ";
+}
+
+void ReadInputData(AnalysisModel& model, InputFile& file) {
+  model.run.format_tag = ReadFormatTag(file);
+  if (model.run.format_tag == "TARVEX6") {
+    ReadKeywordFile(model, file);
+  } else {
+    RefuseFormat(model, model.run.format_tag);
+  }
+}
+
+}  // namespace tarvex

@@ -1,0 +1,78 @@
+#include "report/number_fields.hpp"
+
+#include <cmath>
+
+namespace tarvex {
+namespace {
+
+// 10^n formed in single precision, as the band limits of the adaptive field are.
+float PowerOfTenSingle(int n) {
+  float p = 1.0f;
+  for (int i = 0; i < (n < 0 ? -n : n); ++i) p *= 10.0f;
+  return n < 0 ? 1.0f / p : p;
+}
+
+enum class Form { kFixed, kExponent, kNotANumber };
+
+// Chooses the form and the digits after the point for v in a field of width W.
+Form ChooseForm(int width, double v, double* value, int* digits) {
+  if (std::isnan(v)) return Form::kNotANumber;
+  double a = std::fabs(v);
+  *value = v;
+  if (a < 1e-12) {
+    *value = 0.0;
+    a = 0.0;
+  }
+  const double top = static_cast<double>(PowerOfTenSingle(width - 3) - 1.0f);
+  const double middle = static_cast<double>(PowerOfTenSingle(9 - width));
+  const double bottom = static_cast<double>(PowerOfTenSingle(7 - width));
+  if (a < 1e-25) {
+    *digits = width - 8;
+    return Form::kFixed;
+  }
+  if (a > top) {
+    *digits = width - 8;
+    return Form::kExponent;
+  }
+  if (a > 10000.0) {
+    *digits = 0;
+    return Form::kFixed;
+  }
+  if (a > middle) {
+    *digits = width - 7;
+    return Form::kFixed;
+  }
+  if (a >= bottom) {
+    *digits = width - 5;
+    return Form::kFixed;
+  }
+  *digits = width - 8;
+  return Form::kExponent;
+}
+
+}  // namespace
+
+void WriteAdaptive(RecordWriter& out, int width, double v) {
+  out.Text(AdaptiveText(width, v));
+}
+
+void WriteIntegerField(RecordWriter& out, int width, long long v) {
+  if (width < 1 || width > 16) width = 10;
+  out.Integer(v, width);
+}
+
+std::string AdaptiveText(int width, double v) {
+  double value = 0.0;
+  int digits = 0;
+  switch (ChooseForm(width, v, &value, &digits)) {
+    case Form::kNotANumber:
+      return "  Not-a-Number";
+    case Form::kFixed:
+      return " " + FormatFixed(value, width - 1, digits);
+    case Form::kExponent:
+      return " " + FormatExponent(value, width - 1, digits);
+  }
+  return {};
+}
+
+}  // namespace tarvex

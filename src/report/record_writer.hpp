@@ -1,0 +1,129 @@
+// The record writer: the one place where report, plot and message lines are
+// formatted. Lines are described in edit-descriptor notation:
+//
+//   Iw, Iw.m, I0   integer right-aligned in w columns (m digits at least; I0 minimal)
+//   Fw.d, F0.d     fixed point, d decimals
+//   Ew.d           exponent form 0.ddddE+nn (0.dddd+nnn beyond two exponent digits)
+//   Aw, A          text in w columns (right-aligned when shorter, cut when longer); A whole
+//   nX, Tc         n blanks; continue at column c (counted from where the write began)
+//   '...' "..."    literal text
+//   /              end of the line
+//   n(...)         repeat group; a format that runs out of items restarts at its
+//                  last top-level group on a new line (format reversion)
+//   $              at the end: the line stays open for the next write
+//
+// A value too wide for its field fills the field with asterisks. Rounding is to
+// nearest, halves away from zero, on the exact binary value.
+#ifndef TARVEX_REPORT_RECORD_WRITER_HPP_
+#define TARVEX_REPORT_RECORD_WRITER_HPP_
+
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvex {
+
+// One value handed to a formatted write: an integer, a real or a text.
+class FieldValue {
+ public:
+  enum class Kind { kInteger, kReal, kText };
+
+  FieldValue(int v) : kind_(Kind::kInteger), integer_(v) {}
+  FieldValue(long v) : kind_(Kind::kInteger), integer_(v) {}
+  FieldValue(long long v) : kind_(Kind::kInteger), integer_(v) {}
+  FieldValue(unsigned v) : kind_(Kind::kInteger), integer_(v) {}
+  FieldValue(unsigned long v)
+      : kind_(Kind::kInteger), integer_(static_cast<long long>(v)) {}
+  FieldValue(float v) : kind_(Kind::kReal), real_(static_cast<double>(v)) {}
+  FieldValue(double v) : kind_(Kind::kReal), real_(v) {}
+  FieldValue(const char* v) : kind_(Kind::kText), text_(v) {}
+  FieldValue(std::string_view v) : kind_(Kind::kText), text_(v) {}
+  FieldValue(const std::string& v) : kind_(Kind::kText), text_(v) {}
+
+  Kind kind() const { return kind_; }
+  long long integer() const { return integer_; }
+  double real() const { return real_; }
+  std::string_view text() const { return text_; }
+
+ private:
+  Kind kind_;
+  long long integer_ = 0;
+  double real_ = 0.0;
+  std::string_view text_;
+};
+
+// Field formatting without a line: each returns the characters of one field.
+// Exposed for the number fields and for tests.
+std::string FormatInteger(long long v, int w, int m = 0);
+std::string FormatFixed(double v, int w, int d);
+std::string FormatExponent(double v, int w, int d);
+std::string FormatText(std::string_view s, int w);
+
+// An output file of fixed-layout records: one line per record, no carriage
+// control. Until Open() succeeds the lines are kept in memory (tests read them
+// with contents()).
+class RecordWriter {
+ public:
+  RecordWriter() = default;
+  ~RecordWriter();
+  RecordWriter(const RecordWriter&) = delete;
+  RecordWriter& operator=(const RecordWriter&) = delete;
+
+  // Creates or replaces the file. On failure returns false and sets *error to
+  // the system's reason.
+  bool Open(const std::string& path, std::string* error);
+  // Ends an open line and closes the file. Returns false when any write failed.
+  bool Close();
+  bool is_open() const { return file_ != nullptr; }
+  // True once a line could not be written (disk full, device error).
+  bool write_failed() const { return write_failed_; }
+
+  // Discards everything written so far; the next line is the first of the file.
+  void Rewind();
+
+  // One formatted write, e.g. Write("(A,T56,'= ',F12.3,1X,A)", {label, v, unit}).
+  // Continues a line left open by an earlier write or field; ends the line
+  // unless the format closes with '$'. Write("()") ends the open line, or
+  // writes an empty line when none is open.
+  void Write(std::string_view format, std::initializer_list<FieldValue> values = {});
+
+  // Field primitives; each continues the current line and leaves it open.
+  void Text(std::string_view s);
+  void Integer(long long v, int w, int m = 0);
+  void Fixed(double v, int w, int d);
+  void Exponent(double v, int w, int d);
+  void Blanks(int n);
+  // Ends the current line (an empty line when nothing is open).
+  void EndLine();
+
+  // Memory mode: every line written, each ended by '\n'.
+  const std::string& contents() const { return memory_; }
+  // The last lines written (at most kRecentLines), oldest first; for showing
+  // the end of a report to the user.
+  std::vector<std::string> RecentLines() const;
+  static constexpr int kRecentLines = 40;
+
+ private:
+  friend class FormatInterpreter;
+  void Put(std::string_view chars);
+  void TabTo(int column);  // 1-based, from where the current write began
+  void Flush();
+
+  std::FILE* file_ = nullptr;
+  bool write_failed_ = false;
+  std::string memory_;
+  std::string line_;      // the line being built
+  std::size_t pos_ = 0;   // next column (0-based) in line_
+  std::size_t base_ = 0;  // column where the current write began
+  bool open_ = false;     // a line has been started and not ended
+  std::vector<std::string> recent_ = std::vector<std::string>(kRecentLines);
+  std::size_t recent_next_ = 0;
+  std::size_t recent_count_ = 0;
+};
+
+}  // namespace tarvex
+
+#endif  // TARVEX_REPORT_RECORD_WRITER_HPP_

@@ -1,0 +1,98 @@
+#include "cli/cli.hpp"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.hpp"
+
+namespace tarvex {
+namespace {
+
+using testing::FileExists;
+using testing::TempDir;
+using testing::WriteFile;
+
+struct CliResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliResult RunCli(std::vector<std::string> args) {
+  args.insert(args.begin(), "tarvex");
+  std::vector<const char*> argv;
+  for (const auto& a : args) argv.push_back(a.c_str());
+  std::ostringstream out, err;
+  RunOptions options;
+  options.clock = [] { return DateTime{2026, 12, 10, 9, 5, 7}; };
+  const int status = cli::Main(static_cast<int>(argv.size()), argv.data(), out, err, options);
+  return {status, out.str(), err.str()};
+}
+
+TEST(Cli, HelpVersionAndBadArguments) {
+  const CliResult help = RunCli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Usage: tarvex INPUT [-o DIR]"), std::string::npos);
+  const CliResult version = RunCli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "tarvex (6.0.28)\n");
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case bad[] = {{{}, "no input file given"},
+                      {{"a.tv6", "b.tv6"}, "more than one input file given"},
+                      {{"-x"}, "unknown option -x"},
+                      {{"a.tv6", "-o"}, "option -o needs a directory"}};
+  for (const Case& c : bad) {
+    const CliResult r = RunCli(c.args);
+    EXPECT_EQ(r.status, cli::kFilesUnusable) << c.message;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+}
+
+TEST(Cli, MissingInputWritesNothing) {
+  TempDir d;
+  const CliResult r = RunCli({d.File("absent.tv6")});
+  EXPECT_EQ(r.status, cli::kFilesUnusable);
+  EXPECT_NE(r.err.find("cannot read the input file"), std::string::npos);
+  EXPECT_FALSE(FileExists(d.File("absent.out")));
+  EXPECT_FALSE(FileExists(d.File("absent.msg")));
+}
+
+TEST(Cli, InputErrorShowsIdentityAndMessage) {
+  TempDir d;
+  WriteFile(d.File("old.tv6"), "TARVEX5\n");
+  const CliResult r = RunCli({d.File("old.tv6"), "-o", d.File("out/sub")});
+  EXPECT_EQ(r.status, cli::kInputError);
+  EXPECT_TRUE(FileExists(d.File("out/sub/old.out")));
+  EXPECT_TRUE(FileExists(d.File("out/sub/old.plt")));
+  EXPECT_TRUE(FileExists(d.File("out/sub/old.msg")));
+  EXPECT_NE(r.out.find("Files written:\n  report   " + d.File("out/sub/old.out")),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("Outcome: input error INP00006 (code 106)\n"
+                       "  **** Input Data Error No. 6 ****\n"
+                       "  Problem:  The input data file is in the older TARVEX5 format"),
+            std::string::npos)
+      << r.out;
+}
+
+TEST(Cli, TheInstalledProgramSetsItsExitStatus) {
+  TempDir d;
+  WriteFile(d.File("old.tv6"), "TARVEX5\n");
+  const std::string cmd = std::string(TARVEX_CLI_PATH) + " " + d.File("old.tv6") + " > " +
+                          d.File("stdout.txt") + " 2>&1";
+  const int raw = std::system(cmd.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  EXPECT_NE(testing::ReadFile(d.File("stdout.txt")).find("Outcome: input error INP00006"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarvex

@@ -1,0 +1,252 @@
+#include <sys/stat.h>
+
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "engine/model.hpp"
+#include "engine/report_header.hpp"
+#include "support/test_support.hpp"
+#include "tarvex/engine.hpp"
+
+namespace tarvex {
+namespace {
+
+using testing::FileExists;
+using testing::FileLines;
+using testing::FindLine;
+using testing::ReadFile;
+using testing::SplitLines;
+using testing::TempDir;
+using testing::WriteFile;
+
+RunOptions FixedClock(RunOutcome* outcome = nullptr) {
+  RunOptions o;
+  o.clock = [] { return DateTime{2026, 12, 10, 9, 5, 7}; };
+  o.outcome = outcome;
+  return o;
+}
+
+RunFiles FilesIn(const TempDir& dir) {
+  return {dir.File("in.tv6"), dir.File("run.out"), dir.File("run.plt"), dir.File("run.msg")};
+}
+
+TEST(SplitPath, WindowsAndPosixPaths) {
+  struct Case {
+    const char* path;
+    const char* drive;
+    const char* directory;
+    const char* name;
+    const char* extension;
+  };
+  const Case cases[] = {
+      {"C:\\Piles\\Job 7\\shaft.tv6", "C:", "\\Piles\\Job 7\\", "shaft", ".tv6"},
+      {"/home/eng/run.out", "", "/home/eng/", "run", ".out"},
+      {"plain", "", "", "plain", ""},
+      {"a.b.c", "", "", "a.b", ".c"},
+      {"d:rel/x", "d:", "rel/", "x", ""},
+      {"dir.v2/file", "", "dir.v2/", "file", ""},
+      {"/tmp/archive.report", "", "/tmp/", "archive", ".report"},  // nothing is cut
+  };
+  for (const Case& c : cases) {
+    const PathParts p = SplitPath(c.path);
+    EXPECT_EQ(p.drive, c.drive) << c.path;
+    EXPECT_EQ(p.directory, c.directory) << c.path;
+    EXPECT_EQ(p.name, c.name) << c.path;
+    EXPECT_EQ(p.extension, c.extension) << c.path;
+  }
+}
+
+TEST(ReportHeader, BannerFilesAndDate) {
+  AnalysisModel model;
+  model.run.paths = {"C:\\Piles\\Job 7\\shaft.tv6", "C:\\Piles\\Job 7\\shaft.out",
+                     "C:\\Piles\\Job 7\\shaft.plt", "C:\\Piles\\Job 7\\shaft.msg"};
+  WriteReportHeader(model, DateTime{2026, 12, 10, 9, 5, 7});
+  const std::string eq(80, '='), dash(80, '-'), pad(15, ' ');
+  const std::vector<std::string> expected = {
+      eq, "",
+      pad + "    Tarvex for Windows, Version 6 (6.0.28)", "",
+      pad + " Analysis of Individual Piles and Drilled Shafts ",
+      pad + "Subjected to Lateral Loading Using the p-y Method", "",
+      eq, "",
+      dash, std::string(28, ' ') + "Files Used for Analysis", dash, "",
+      "Path to file locations:        C:\\Piles\\Job 7\\",
+      "Name of input data file:       shaft.tv6",
+      "Name of output report file:    shaft.out",
+      "Name of plot output file:      shaft.plt",
+      "Name of runtime messeage file: shaft.msg", "",
+      dash, std::string(27, ' ') + "Date and Time of Analysis", dash, "",
+      pad + "Date:  December 10, 2026     Time:   9:05:07"};
+  EXPECT_EQ(SplitLines(model.report.contents()), expected);
+}
+
+TEST(UnitConversion, UscsOnceAndOnlyUscs) {
+  for (UnitSystem units : {UnitSystem::kUscs, UnitSystem::kSi, UnitSystem::kGeneral}) {
+    AnalysisModel m;
+    m.options.units = units;
+    m.pile_length = 50.0;
+    m.ground_depth = 2.0;
+    m.sections.push_back(PileSection{1, true, 50.0, 0.0, 50.0, 36.0});
+    SoilLayer clay;
+    clay.code = 1;
+    clay.top = 2.0;
+    clay.bottom = 20.0;
+    clay.at_top.cohesion = 288.0;
+    clay.at_top.unit_weight = 1728.0;
+    SoilLayer rock = clay;
+    rock.code = 8;
+    rock.at_top.cohesion = 500.0;  // compressive strength in psi: kept
+    m.layers = {clay, rock};
+    m.py_output_depths = {5.0};
+    m.soil_movements.push_back({10.0, 0.5});
+    ConvertToComputingUnits(m);
+    ConvertToComputingUnits(m);  // a second call changes nothing
+    const double f = units == UnitSystem::kUscs ? 12.0 : 1.0;
+    EXPECT_DOUBLE_EQ(m.pile_length, 50.0 * f);
+    EXPECT_DOUBLE_EQ(m.ground_depth, 2.0 * f);
+    EXPECT_DOUBLE_EQ(m.sections[0].bottom, 50.0 * f);
+    EXPECT_DOUBLE_EQ(m.layers[0].bottom, 20.0 * f);
+    EXPECT_DOUBLE_EQ(m.layers[0].at_top.cohesion, units == UnitSystem::kUscs ? 2.0 : 288.0);
+    EXPECT_DOUBLE_EQ(m.layers[0].at_top.unit_weight, units == UnitSystem::kUscs ? 1.0 : 1728.0);
+    EXPECT_DOUBLE_EQ(m.layers[1].at_top.cohesion, 500.0);
+    EXPECT_DOUBLE_EQ(m.py_output_depths[0], 5.0 * f);
+    EXPECT_DOUBLE_EQ(m.soil_movements[0].depth, 10.0 * f);
+    EXPECT_DOUBLE_EQ(m.soil_movements[0].movement, 0.5);
+  }
+  EXPECT_EQ(LabelsFor(UnitSystem::kGeneral).length, "L  ");
+  EXPECT_EQ(LabelsFor(UnitSystem::kGeneral).force4, "F   ");
+  EXPECT_EQ(LabelsFor(UnitSystem::kSi).unit_weight, "kN/m3");
+}
+
+TEST(Run, InputFilesThatCannotBeUsed) {
+  TempDir dir;
+  struct Case {
+    const char* name;
+    std::function<void(const RunFiles&)> setup;
+    int result;
+    const char* identity;
+  };
+  const Case cases[] = {
+      {"missing input", [](const RunFiles&) {}, 207, "RUN00007"},
+      {"input is a directory", [](const RunFiles& f) { mkdir(f.input.c_str(), 0700); }, 207,
+       "RUN00007"},
+      {"empty input", [](const RunFiles& f) { WriteFile(f.input, ""); }, 125, "INP00025"},
+      {"older format", [](const RunFiles& f) { WriteFile(f.input, "TARVEX5\n1\n"); }, 106,
+       "INP00006"},
+      {"no format tag", [](const RunFiles& f) { WriteFile(f.input, "\n  ,\nTITLE\n"); }, 106,
+       "INP00006"},
+  };
+  for (const Case& c : cases) {
+    TempDir d;
+    const RunFiles files = FilesIn(d);
+    c.setup(files);
+    RunOutcome outcome;
+    EXPECT_EQ(run(files, FixedClock(&outcome)), c.result) << c.name;
+    EXPECT_EQ(outcome.error_identity, c.identity) << c.name;
+    EXPECT_FALSE(outcome.error_message.empty()) << c.name;
+    EXPECT_TRUE(FileExists(files.report) && FileExists(files.message)) << c.name;
+    const auto report = FileLines(files.report);
+    ASSERT_FALSE(report.empty()) << c.name;
+    EXPECT_EQ(report[report.size() - 2],
+              c.result < 200 ? "The analysis ended due to an input error. "
+                             : "The analysis ended due to a runtime error. ")
+        << c.name;
+  }
+}
+
+TEST(Run, EmptyInputFileMessages) {
+  TempDir d;
+  const RunFiles files = FilesIn(d);
+  WriteFile(files.input, "");
+  run(files, FixedClock());
+  const std::vector<std::string> message = {
+      "", "", "**** Input Data Error No. 25 ****", "",
+      "Size of input data file is 0 bytes.  No analysis performed.", "", "",
+      "The analysis ended due to an input error. ", ""};
+  EXPECT_EQ(FileLines(files.message), message);
+  const std::vector<std::string> report = {
+      "", "", "Tarvex ended prematurely due to input error number INP00025", "",
+      "**** Input Data Error No. 25 ****", "",
+      "Length of input file is 0 bytes.  No analysis can be performed.", "",
+      "The analysis ended due to an input error. ", ""};
+  EXPECT_EQ(FileLines(files.report), report);
+}
+
+TEST(Run, MissingInputNamesTheFile) {
+  TempDir d;
+  const RunFiles files = FilesIn(d);
+  RunOutcome outcome;
+  run(files, FixedClock(&outcome));
+  const auto report = FileLines(files.report);
+  EXPECT_GE(FindLine(report, "The input data file cannot be read: " + files.input), 0);
+  EXPECT_GE(FindLine(report, "Reason: No such file or directory.  No analysis performed."), 0);
+  ASSERT_GE(outcome.error_message.size(), 3U);
+  EXPECT_EQ(outcome.error_message[0], "**** Runtime Error No. 7 ****");
+}
+
+TEST(Run, OutputFileThatCannotBeCreated) {
+  TempDir d;
+  RunFiles files = FilesIn(d);
+  WriteFile(files.input, "TARVEX5\n");
+  files.plot = d.File("no-such-dir/run.plt");
+  RunOutcome outcome;
+  EXPECT_EQ(run(files, FixedClock(&outcome)), 208);
+  EXPECT_EQ(outcome.error_identity, "RUN00008");
+  const auto message = FileLines(files.message);
+  EXPECT_GE(FindLine(message, "The plot output file cannot be created: " + files.plot), 0);
+  EXPECT_FALSE(FileExists(files.plot));
+}
+
+TEST(RunWithControlFile, ControlFileErrors) {
+  struct Case {
+    const char* name;
+    const char* contents;  // nullptr: no control file
+    int result;
+  };
+  const std::string long_path(300, 'x');
+  const std::string over_long = "in.tv6\n" + long_path + "\nrun.plt\nrun.msg\n";
+  const Case cases[] = {
+      {"missing", nullptr, 202},
+      {"three lines", "in.tv6\nrun.out\nrun.plt\n", 217},
+      {"blank first line", "   \nrun.out\nrun.plt\nrun.msg\n", 217},
+      {"empty", "", 217},
+      {"over-long report path", over_long.c_str(), 204},
+  };
+  for (const Case& c : cases) {
+    TempDir d;
+    if (c.contents != nullptr) WriteFile(d.File("NAMES.DAT"), c.contents);
+    EXPECT_EQ(run_with_control_file(d.File("NAMES.DAT"), FixedClock()), c.result) << c.name;
+  }
+}
+
+TEST(RunWithControlFile, ReadsTheFourPathsWithWindowsLineEnds) {
+  TempDir d;
+  WriteFile(d.File("in.tv6"), "TARVEX5\n");
+  WriteFile(d.File("NAMES.DAT"), d.File("in.tv6") + "  \r\n" + d.File("a.out") + "\r\n" +
+                                     d.File("a.plt") + "\r\n" + d.File("a.msg") + "\r\nextra\r\n");
+  EXPECT_EQ(run_with_control_file(d.File("NAMES.DAT"), FixedClock()), 106);
+  EXPECT_TRUE(FileExists(d.File("a.out")));
+  EXPECT_TRUE(FileExists(d.File("a.msg")));
+}
+
+TEST(Run, TwoRunsOnTwoThreadsWriteWhatEachWritesAlone) {
+  const std::string input = "TARVEX5\nold data\n";
+  TempDir alone, a, b;
+  for (const TempDir* d : {&alone, &a, &b}) WriteFile(d->File("in.tv6"), input);
+  const int expected = run(FilesIn(alone), FixedClock());
+  int ra = 0, rb = 0;
+  std::thread ta([&] { ra = run(FilesIn(a), FixedClock()); });
+  std::thread tb([&] { rb = run(FilesIn(b), FixedClock()); });
+  ta.join();
+  tb.join();
+  EXPECT_EQ(ra, expected);
+  EXPECT_EQ(rb, expected);
+  for (const TempDir* d : {&a, &b}) {
+    for (const char* name : {"run.out", "run.plt", "run.msg"}) {
+      EXPECT_EQ(ReadFile(d->File(name)), ReadFile(alone.File(name))) << name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
