@@ -38,6 +38,11 @@ constexpr int kMaxUserPyPoints = 30;
 constexpr int kMaxPyOutputDepths = 100;
 constexpr int kMaxPyMultipliers = 80;
 constexpr int kMaxTipShearPoints = 100;
+constexpr int kMaxBars = 300;
+constexpr int kMaxStrands = 300;
+constexpr int kMaxStressStrainPoints = 100;
+constexpr int kMaxUserEiThrusts = 100;
+constexpr int kMaxUserEiPoints = 150;
 constexpr int kTitleLines = 5;
 constexpr int kLineLength = 256;
 }  // namespace limits
@@ -68,14 +73,158 @@ struct Options {
   int interaction_code = 0;     // 1 AASHTO, 2 ACI318, 3 Eurocode2
 };
 
+// Section type codes of the input.
+enum SectionType : int {
+  kRectangularConcrete = 0,
+  kDrilledShaft = 1,
+  kShaftWithCasing = 2,
+  kShaftWithCasingAndCore = 3,
+  kSteelPipe = 4,
+  kCircularPrestressed = 5,
+  kCircularHollowPrestressed = 6,
+  kSquarePrestressed = 7,
+  kSquareHollowPrestressed = 8,
+  kOctagonalPrestressed = 9,
+  kOctagonalHollowPrestressed = 10,
+  kElastic = 11,
+  kElasticPlastic = 12,
+  kUserEi = 13,
+  kMicropile = 14,
+};
+
+struct StressStrainPoint {
+  double strain = 0.0;
+  double stress = 0.0;
+};
+
+// Concrete of a section.
+struct ConcreteBlock {
+  double fc = 0.0;         // compressive strength f'c (psi, kPa)
+  double aggregate = 0.0;  // maximum coarse aggregate size (in, m)
+  bool tensile_override = false;
+  double tensile = 0.0;    // tensile strength when overridden
+  bool user_curve = false;
+  std::vector<StressStrainPoint> curve;
+};
+
+enum class BarLayout { kNone, kCircle, kList };
+
+// One bar given by position.
+struct Bar {
+  int index = 0;  // bar size index, as given
+  double diameter = 0.0;
+  double area = 0.0;
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// Reinforcing bars of a section.
+struct BarBlock {
+  BarLayout layout = BarLayout::kNone;
+  bool same_as_above = false;
+  double fy = 0.0;  // yield stress
+  double es = 0.0;  // elastic modulus
+  // Bars on a circle: groups of bars_per_group bars.
+  int groups = 0;
+  int bars_per_group = 0;
+  double diameter = 0.0;
+  double area = 0.0;  // area of one bar
+  double cover = 0.0;
+  double offset = 0.0;  // rebar offset in the bending direction
+  std::vector<Bar> bars;  // bars given by position
+  int count() const {
+    return layout == BarLayout::kCircle ? groups * bars_per_group
+                                        : static_cast<int>(bars.size());
+  }
+};
+
+// One strand placed by position.
+struct Strand {
+  int size_index = 0;
+  int reserved = 0;  // second integer of the row, not used
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// Prestressing strands of a prestressed pile.
+struct StrandBlock {
+  bool present = false;
+  bool automatic = true;
+  int type = 0;        // 0 PCI 250 .. 5 deformed bars
+  int size_index = 0;  // for type 5 also the grade sub-code
+  int count = 0;
+  double force = 0.0;  // initial prestressing force
+  double loss = 0.0;   // fraction of loss of prestress
+  double cover = 0.0;
+  int arrangement = 0;  // 0 on a circle, 1 and 2 around a square
+  std::vector<Strand> strands;  // manually positioned strands
+};
+
+// Cross-sectional shapes of elastic and elastic-plastic sections.
+enum ElasticShape : int {
+  kRectangularShape = 0,
+  kCircularShape = 1,
+  kPipeShape = 2,
+  kStrongHShape = 3,
+  kWeakHShape = 4,
+  kEmbeddedPoleShape = 5,
+};
+
+// Elastic or elastic-plastic section properties.
+struct ElasticBlock {
+  int shape = 0;
+  double top_width = 0.0;
+  double bottom_width = 0.0;
+  double top_depth = 0.0;       // rectangular
+  double bottom_depth = 0.0;    // rectangular
+  double flange_width = 0.0;    // H-piles
+  double section_depth = 0.0;   // H-piles
+  double flange_thickness = 0.0;
+  double web_thickness = 0.0;
+  double top_wall = 0.0;        // pipe
+  double bottom_wall = 0.0;     // pipe
+  double hole_diameter = 0.0;   // embedded pole: drilled hole
+  double modulus = 0.0;         // elastic modulus E
+  double top_mp = 0.0;          // plastic moment capacity (elastic-plastic)
+  double bottom_mp = 0.0;
+};
+
+// Nonlinear bending stiffness given by the user for one axial thrust.
+struct UserEiCurve {
+  double thrust = 0.0;
+  std::vector<double> moment;
+  std::vector<double> ei;
+};
+
 // A pile section: a length of pile with one cross-section.
 struct PileSection {
-  int type = 0;  // 0 .. 14; an input of -3 is 3 with core_filled false
+  int type = 0;  // SectionType; an input of -3 is 3 with core_filled false
   bool core_filled = true;
   double length = 0.0;
   double top = 0.0;     // depth of the section top below the pile head
   double bottom = 0.0;  // depth of its bottom
-  double width = 0.0;   // outer dimension D (B for rectangular piles) used for p-y curves
+  double depth = 0.0;   // outer dimension D: diameter, depth, or width across flats
+  double width = 0.0;   // width B of a rectangular pile; user-EI section width
+  double chamfer = 0.0;
+  double void_diameter = 0.0;
+  double casing_thickness = 0.0;  // also the wall of a steel pipe
+  double casing_fy = 0.0;
+  double casing_e = 0.0;
+  double core_diameter = 0.0;
+  double core_thickness = 0.0;
+  double core_fy = 0.0;
+  double core_e = 0.0;
+  ConcreteBlock concrete;
+  BarBlock bars;
+  StrandBlock strands;
+  ElasticBlock elastic;
+  std::vector<UserEiCurve> user_ei;
+};
+
+// A point of the pile-width table used for p-y curves.
+struct WidthPoint {
+  double depth = 0.0;
+  double width = 0.0;
 };
 
 // Soil values at the top or at the bottom of a layer, as read.
@@ -186,6 +335,7 @@ class AnalysisModel {
   std::array<std::string, limits::kTitleLines> title;
 
   std::vector<PileSection> sections;
+  std::vector<WidthPoint> pile_widths;  // two points per section: its top and bottom
   double pile_length = 0.0;
   double ground_depth = 0.0;   // depth of the ground surface below the pile head
   double slope_angle = 0.0;    // radians
@@ -202,6 +352,7 @@ class AnalysisModel {
 
   std::vector<TipShearPoint> tip_shear;
   std::vector<PyMultiplierPoint> py_multipliers;
+  int py_multiplier_count = 0;  // points of the p-y modifier table (set by the options)
   std::vector<SoilMovementPoint> soil_movements;
   std::vector<double> py_output_depths;
 

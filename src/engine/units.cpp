@@ -45,6 +45,7 @@ void ConvertToComputingUnits(AnalysisModel& model) {
     s.top *= kFeet;
     s.bottom *= kFeet;
   }
+  for (WidthPoint& p : model.pile_widths) p.depth *= kFeet;
   for (SoilLayer& layer : model.layers) {
     layer.top *= kFeet;
     layer.bottom *= kFeet;

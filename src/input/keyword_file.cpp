@@ -1,9 +1,339 @@
+// The TARVEX6 keyword file: a sequence of sections, each opened by its keyword
+// line and closed by the next one, ended by a line "END".
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "input/input_reader.hpp"
 #include "input/reader.hpp"
+#include "input/section_readers.hpp"
 
 namespace tarvex {
+namespace {
 
-void ReadKeywordFile(AnalysisModel& model, InputFile& /*file*/) {
-  ReportStageNotBuilt(model, "reading of the TARVEX6 keyword sections");
+// The INPUT ERROR block of a line that is no keyword (or no keyword here).
+void Unrecognized(InputReader& in, std::string_view line) {
+  for (RecordWriter* out : {&in.report(), &in.message()}) {
+    out->Write("(//A/)", {"***** INPUT ERROR *****"});
+    out->Write("(A/)", {"The following line is unrecognized or is out-of-order"});
+    out->Write("(A//)", {line});
+  }
+  ReportError(in.model(), "INP00099", 199);
+}
+
+// An option line of the form "<keyword> YES" or "<keyword> NO".
+bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error, bool* flag,
+               bool blank_before = true, bool blank_after = false) {
+  std::string line;
+  const std::string what = "the option line " + std::string(keyword) + " YES or NO";
+  if (!in.ReadKeywordLine(what, &line)) return false;
+  if (line == std::string(keyword) + " YES") {
+    *flag = true;
+    return true;
+  }
+  if (line == std::string(keyword) + " NO") {
+    *flag = false;
+    return true;
+  }
+  if (blank_before) in.report().Write("()");
+  in.report().Write("(A)", {error});
+  if (blank_after) in.report().Write("()");
+  ReportError(in.model(), "INP00095", 195);
+  return false;
+}
+
+void ReadTitle(InputReader& in) {
+  in.message().Write("(A)", {"Reading title data"});
+  for (std::string& line : in.model().title) {
+    if (!in.ReadTextLine("the five lines of the title", &line)) return;
+  }
+}
+
+// Two empty lines after a block of the convergence-tolerance errors.
+void ToleranceError(InputReader& in, const char* identity, int code, const char* heading,
+                    const char* problem, const char* advice) {
+  for (RecordWriter* out : {&in.message(), &in.report()}) {
+    out->Write("(/A/)", {heading});
+    out->Write("(A)", {problem});
+    out->Write("(A/)", {advice});
+  }
+  ReportError(in.model(), identity, code);
+}
+
+void ReadOptions(InputReader& in) {
+  AnalysisModel& m = in.model();
+  Options& o = m.options;
+  in.message().Write("(A)", {"Reading analysis options"});
+
+  std::string line;
+  if (!in.ReadKeywordLine("the units line (Units USCS, Units SI or Units GENERAL)", &line)) return;
+  if (line == "Units USCS") {
+    o.units = UnitSystem::kUscs;
+  } else if (line == "Units SI") {
+    o.units = UnitSystem::kSi;
+  } else if (line == "Units GENERAL") {
+    o.units = UnitSystem::kGeneral;
+  } else {
+    Unrecognized(in, line);
+    return;
+  }
+  o.iunits = static_cast<int>(o.units);
+
+  if (!ReadYesNo(in, "UseLRFD", "INPUT ERROR - Unrecognized command for LRFD analysis option",
+                 &o.lrfd) ||
+      !ReadYesNo(in, "ComputeKmatrix",
+                 "INPUT ERROR - Unrecognized command for compute pile-head stiffness matrix "
+                 "option",
+                 &o.stiffness_matrix) ||
+      !ReadYesNo(in, "UseTipShear", "INPUT ERROR - Unrecognized command for tip shear option",
+                 &o.tip_shear) ||
+      !ReadYesNo(in, "UseSoilMovement",
+                 "INPUT ERROR - Unrecognized command for soil movement option", &o.soil_movement,
+                 true, true) ||
+      !ReadYesNo(in, "UsePYModifiers",
+                 "INPUT ERROR - Unrecognized command for use of p-y modifiers option",
+                 &o.py_modifiers)) {
+    return;
+  }
+  m.py_multiplier_count = o.py_modifiers ? 1 : 0;
+  bool ei_only = false;
+  if (!ReadYesNo(in, "ComputeEIOnly",
+                 "INPUT ERROR - Unrecognized command for compute nonlinear EI only option",
+                 &ei_only)) {
+    return;
+  }
+  o.icom = ei_only ? 2 : 3;
+
+  // Loading type in fixed columns: 1-8 a label, 9-14 CYCLIC or STATIC,
+  // 15-20 the number of cycles.
+  std::string record;
+  if (!in.ReadTextLine("the loading type line (STATIC or CYCLIC)", &record)) return;
+  record.resize(std::max<std::size_t>(record.size(), 20), ' ');
+  o.loading_label = record.substr(0, 8);
+  const std::string word = record.substr(8, 6);
+  if (word == "CYCLIC") {
+    o.cyclic = true;
+  } else if (word == "STATIC") {
+    o.cyclic = false;
+  } else {
+    in.report().Write("(A)", {"INPUT ERROR - Unrecognized command for loading type option"});
+    ReportError(m, "INP00095", 195);
+    return;
+  }
+  std::string cycles;
+  for (char c : record.substr(14, 6)) {
+    if (c != ' ') cycles.push_back(c);  // blanks inside a number field are ignored
+  }
+  o.cycles = 0.0;
+  if (!cycles.empty() && !ParseReal(cycles, &o.cycles)) {
+    in.Fail("holds \"" + record.substr(14, 6) +
+            "\" in columns 15 to 20, where the number of cycles of loading is expected");
+    return;
+  }
+
+  if (!in.ReadLabelled("the iteration limit line (a label and an integer)", &o.iteration_limit)) {
+    return;
+  }
+  if (o.iteration_limit < limits::kMinIterations || o.iteration_limit > limits::kMaxIterations) {
+    const bool low = o.iteration_limit < limits::kMinIterations;
+    in.report().Write("(A/)", {"***** Input Data Error No. 95 *****"});
+    in.report().Write("(A,I0,A)", {"Problem: Input value for iterations limit = ",
+                                   o.iteration_limit,
+                                   low ? " and is less than 30 iteractions"
+                                       : " and is more than 1,000 iteractions"});
+    in.report().Write(
+        "(A//)", {"Solution:  Correct input value to be between 30 and 1000 iterations."});
+    ReportError(m, "INP00095", 195);
+    return;
+  }
+
+  if (!in.ReadLabelled("the maximum allowable deflection line (a label and a number)",
+                       &o.max_deflection) ||
+      !in.ReadLabelled("the convergence tolerance line (a label and a number)", &o.tolerance)) {
+    return;
+  }
+  if (o.units == UnitSystem::kUscs) {
+    if (o.tolerance < 1e-20) {
+      ToleranceError(in, "INP00065", 165, "**** Input Data Error No. 65 ****",
+                     "Input value for convergence tolerance is too small (less than 1E-10 "
+                     "inches).",
+                     "The recommended value for convergence tolerance is 0.00001 inches.");
+      return;
+    }
+    if (o.tolerance > double(0.1f)) {
+      ToleranceError(in, "INP00066", 166, "**** Input Data Error No. 66 ****",
+                     "Input value for convergence tolerance is too large (more than 0.1 "
+                     "inches). ",
+                     "The recommended value for convergence tolerance is 0.00001 inches.");
+      return;
+    }
+  } else if (o.units == UnitSystem::kSi) {
+    if (o.tolerance < 2.54e-22) {
+      ToleranceError(in, "INP00067", 167, "**** Input Data Error No. 67 ****",
+                     "Input value for convergence tolerance is too small (less than 2.5E-12 "
+                     "meters). ",
+                     "The recommended value for convergence tolerance is 2.54E-7 meters.");
+      return;
+    }
+    if (o.tolerance > 0.00254) {
+      ToleranceError(in, "INP00068", 168, "**** Input Data Error No. 68 ****",
+                     "Input value of convergence tolerance too large (more than 2.54E-3 "
+                     "meters). ",
+                     "The recommended value for convergence tolerance is 2.54E-7 meters.");
+      return;
+    }
+  }
+
+  if (!in.ReadLabelled("the number of pile increments line (a label and an integer)",
+                       &o.increments)) {
+    return;
+  }
+  if (o.increments < limits::kMinIncrements || o.increments > limits::kMaxIncrements) {
+    const bool low = o.increments < limits::kMinIncrements;
+    for (RecordWriter* out : {&in.message(), &in.report()}) {
+      out->Write("(A/)", {low ? "**** Input Data Error No. 55 ****"
+                              : "**** Input Data Error No. 56 ****"});
+      out->Write("(A/)", {low ? "Problem:  The number of pile increments is less than 40."
+                              : "Problem:  The number of pile increments is more than 500."});
+      out->Write("(A)", {low ? "Solution: Increase the number of pile increments to more than "
+                               "40, preferably more than 100 increments."
+                             : "Solution: Limit the number of pile increments to 500 or less."});
+    }
+    ReportError(m, low ? "INP00055" : "INP00056", low ? 155 : 156);
+    return;
+  }
+
+  if (!ReadYesNo(in, "PrintSummaryOnly",
+                 "INPUT ERROR - Unrecognized command for print summary only option",
+                 &o.print_summary_only) ||
+      !in.ReadLabelled("the printing increment line (a label and an integer)",
+                       &o.print_increment)) {
+    return;
+  }
+  // The report prints every n-th node: n must be at least 1.
+  if (o.print_increment < 1) {
+    in.Fail("gives " + std::to_string(o.print_increment) +
+            " as the printing increment, which must be 1 or more");
+    return;
+  }
+  if (!ReadYesNo(in, "PrintPYCurves",
+                 "INPUT ERROR - Unrecognized command for p-y curve output depths option",
+                 &o.print_py_curves)) {
+    return;
+  }
+  o.py_print_flag = o.print_py_curves ? 1 : 0;
+
+  if (!in.ReadKeywordLine("the line ComputeInteraction YES or NO", &line)) return;
+  if (line == "ComputeInteraction YES") {
+    o.interaction = true;
+    std::string label, code;
+    if (!in.Read("the interaction diagram line (a label and the code AASHTO, ACI318 or "
+                 "Eurocode2)",
+                 {ReadValue(&label, 11), ReadValue(&code, 11)})) {
+      return;
+    }
+    if (code == "AASHTO") {
+      o.interaction_code = 1;
+    } else if (code == "ACI318") {
+      o.interaction_code = 2;
+    } else if (code == "Eurocode2") {
+      o.interaction_code = 3;
+    } else {
+      in.report().Write("(/A)",
+                        {"INPUT ERROR - Unrecognized command for interaction code option"});
+      ReportError(m, "INP00095", 195);
+    }
+  } else if (line == "ComputeInteraction NO") {
+    o.interaction = false;
+  } else {
+    in.report().Write("(/A)", {"INPUT ERROR - Unrecognized command for compute interaction option"});
+    ReportError(m, "INP00095", 195);
+  }
+}
+
+// Exchange sort of the first n values, ascending.
+void ExchangeSort(std::vector<double>& v) {
+  const std::size_t n = v.size();
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    for (std::size_t j = i + 1; j < n; ++j) {
+      if (v[i] > v[j]) std::swap(v[i], v[j]);
+    }
+  }
+}
+
+}  // namespace
+
+void KeepDistinctSorted(std::vector<double>& values) {
+  ExchangeSort(values);
+  if (values.size() < 2) return;
+  std::vector<double> kept;
+  kept.reserve(values.size());
+  for (double v : values) {
+    bool seen = false;
+    for (double k : kept) seen = seen || k == v;
+    if (!seen) kept.push_back(v);
+  }
+  values = kept;
+}
+
+void BuildThrustTable(AnalysisModel& model) {
+  if (model.sections.empty()) return;
+  std::vector<double>& t = model.thrusts;
+  t.clear();
+  if (model.options.lrfd) {
+    for (const LrfdGroup& g : model.lrfd_groups) t.push_back(g.axial);
+  } else {
+    // The axial loads of the pile-head load cases, or the axial thrusts of
+    // AXIAL THRUST LOADS, which are held in the same place.
+    for (const LoadCase& c : model.load_cases) t.push_back(c.axial);
+  }
+  if (model.options.units == UnitSystem::kUscs) {
+    for (double& v : t) v /= 1000.0;  // pounds to kips
+  }
+  KeepDistinctSorted(t);
+}
+
+void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
+  InputReader in(model, file);
+  struct Section {
+    const char* keyword;
+    void (*read)(InputReader&);
+  };
+  static constexpr Section kSections[] = {
+      {"TITLE", ReadTitle},
+      {"OPTIONS", ReadOptions},
+      {"SECTIONS", ReadSections},
+      {"AXIAL THRUST LOADS", ReadAxialThrustLoads},
+      {"SOIL LAYERS", ReadSoilLayers},
+      {"TIP SHEAR", ReadTipShear},
+      {"PILE BATTER AND SLOPE", ReadBatterAndSlope},
+      {"GROUPEFF", ReadGroupEffects},
+      {"LRFD LOADS", ReadLrfdLoads},
+      {"LRFD FACTORS AND CASES", ReadLrfdFactors},
+      {"LOADING", ReadLoading},
+      {"SOIL MOVEMENTS", ReadSoilMovements},
+      {"GROUP EFFECT FACTORS", ReadGroupEffects},
+      {"DEPTHS OF PRINTED P-Y CURVES", ReadPrintedPyDepths},
+  };
+  while (true) {
+    std::string line;
+    if (!in.ReadKeywordLine("the line END", &line)) return;
+    const Section* match = nullptr;
+    for (const Section& s : kSections) {
+      if (line == s.keyword) {
+        match = &s;
+        break;
+      }
+    }
+    if (match == nullptr) {
+      if (line == "END") break;
+      Unrecognized(in, line);
+      return;
+    }
+    match->read(in);
+    if (model.failed()) return;
+  }
+  BuildThrustTable(model);
 }
 
 }  // namespace tarvex

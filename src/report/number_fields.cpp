@@ -68,9 +68,9 @@ std::string AdaptiveText(int width, double v) {
     case Form::kNotANumber:
       return "  Not-a-Number";
     case Form::kFixed:
-      return " " + FormatFixed(value, width - 1, digits);
+      return std::string(1, ' ').append(FormatFixed(value, width - 1, digits));
     case Form::kExponent:
-      return " " + FormatExponent(value, width - 1, digits);
+      return std::string(1, ' ').append(FormatExponent(value, width - 1, digits));
   }
   return {};
 }

@@ -86,7 +86,12 @@ TEST(UnitConversion, UscsOnceAndOnlyUscs) {
     m.options.units = units;
     m.pile_length = 50.0;
     m.ground_depth = 2.0;
-    m.sections.push_back(PileSection{1, true, 50.0, 0.0, 50.0, 36.0});
+    PileSection shaft;
+    shaft.type = kDrilledShaft;
+    shaft.length = 50.0;
+    shaft.bottom = 50.0;
+    m.sections.push_back(shaft);
+    m.pile_widths = {{0.0, 3.0}, {50.0, 3.0}};
     SoilLayer clay;
     clay.code = 1;
     clay.top = 2.0;
@@ -105,6 +110,9 @@ TEST(UnitConversion, UscsOnceAndOnlyUscs) {
     EXPECT_DOUBLE_EQ(m.pile_length, 50.0 * f);
     EXPECT_DOUBLE_EQ(m.ground_depth, 2.0 * f);
     EXPECT_DOUBLE_EQ(m.sections[0].bottom, 50.0 * f);
+    EXPECT_DOUBLE_EQ(m.sections[0].length, 50.0 * f);
+    EXPECT_DOUBLE_EQ(m.pile_widths[1].depth, 50.0 * f);
+    EXPECT_DOUBLE_EQ(m.pile_widths[1].width, 3.0);
     EXPECT_DOUBLE_EQ(m.layers[0].bottom, 20.0 * f);
     EXPECT_DOUBLE_EQ(m.layers[0].at_top.cohesion, units == UnitSystem::kUscs ? 2.0 : 288.0);
     EXPECT_DOUBLE_EQ(m.layers[0].at_top.unit_weight, units == UnitSystem::kUscs ? 1.0 : 1728.0);

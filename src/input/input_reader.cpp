@@ -1,0 +1,304 @@
+#include "input/input_reader.hpp"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+#include "engine/report_header.hpp"
+
+namespace tarvex {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The record as shown in messages: long records are cut.
+std::string Shown(std::string_view line) {
+  constexpr std::size_t kShown = 100;
+  std::string s(line.substr(0, kShown));
+  if (line.size() > kShown) s += " ...";
+  return s;
+}
+
+std::string_view TrimRight(std::string_view s) {
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// One token of a free-format record.
+struct Token {
+  enum class Kind { kValue, kNull, kSlash };
+  Kind kind = Kind::kValue;
+  std::string_view text;  // quoted text without its quotes (doubled quotes kept)
+  bool quoted = false;
+  char quote = 0;
+};
+
+// Splits a record into tokens: values, null values (nothing between two
+// commas) and a slash that ends the read.
+void Tokenize(std::string_view line, std::vector<Token>* tokens) {
+  tokens->clear();
+  std::size_t i = 0;
+  bool after_comma = false;  // a comma was the last separator
+  bool at_start = true;
+  while (true) {
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    if (i >= line.size()) return;
+    const char c = line[i];
+    if (c == ',') {
+      if (after_comma || at_start) tokens->push_back(Token{Token::Kind::kNull, {}, false, 0});
+      after_comma = true;
+      at_start = false;
+      ++i;
+      continue;
+    }
+    if (c == '/') {
+      tokens->push_back(Token{Token::Kind::kSlash, {}, false, 0});
+      return;
+    }
+    Token t;
+    if (c == '\'' || c == '"') {
+      const std::size_t begin = ++i;
+      while (i < line.size()) {
+        if (line[i] == c) {
+          if (i + 1 < line.size() && line[i + 1] == c) {
+            i += 2;
+            continue;
+          }
+          break;
+        }
+        ++i;
+      }
+      t.text = line.substr(begin, i - begin);
+      t.quoted = true;
+      t.quote = c;
+      if (i < line.size()) ++i;  // closing quote
+    } else {
+      const std::size_t begin = i;
+      while (i < line.size() && !IsBlank(line[i]) && line[i] != ',' && line[i] != '/') ++i;
+      t.text = line.substr(begin, i - begin);
+    }
+    tokens->push_back(t);
+    after_comma = false;
+    at_start = false;
+  }
+}
+
+std::string Undouble(std::string_view s, char quote) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    out.push_back(s[i]);
+    if (quote != 0 && s[i] == quote && i + 1 < s.size() && s[i + 1] == quote) ++i;
+  }
+  return out;
+}
+
+const char* KindName(ReadValue::Kind k) {
+  switch (k) {
+    case ReadValue::Kind::kInteger:
+      return "an integer";
+    case ReadValue::Kind::kReal:
+      return "a number";
+    case ReadValue::Kind::kText:
+      return "a text";
+  }
+  return "a value";
+}
+
+}  // namespace
+
+bool ParseInteger(std::string_view s, int* value) {
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (s.empty()) return false;
+  long long v = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return false;
+  if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()) return false;
+  *value = static_cast<int>(v);
+  return true;
+}
+
+bool ParseReal(std::string_view s, double* value) {
+  // Fortran-style exponent letters D and Q read as E; no other letters.
+  char buf[128];
+  if (s.empty() || s.size() >= sizeof buf) return false;
+  std::size_t n = 0;
+  bool digits = false;
+  bool exponent = false;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    char c = s[i];
+    if (c >= '0' && c <= '9') {
+      digits = true;
+    } else if (c == 'd' || c == 'D' || c == 'q' || c == 'Q' || c == 'e' || c == 'E') {
+      if (exponent || !digits) return false;
+      exponent = true;
+      c = 'e';
+    } else if (c == '+' || c == '-') {
+      if (!(i == 0 || buf[n - 1] == 'e')) return false;
+    } else if (c != '.') {
+      return false;
+    }
+    buf[n++] = c;
+  }
+  buf[n] = '\0';
+  if (!digits) return false;
+  const char* begin = buf[0] == '+' ? buf + 1 : buf;
+  double v = 0.0;
+  const auto r = std::from_chars(begin, buf + n, v);
+  if (r.ec != std::errc() || r.ptr != buf + n || !std::isfinite(v)) return false;
+  *value = v;
+  return true;
+}
+
+InputReader::InputReader(AnalysisModel& model, InputFile& file) : model_(model), file_(file) {
+  const PathParts p = SplitPath(model.run.paths[0]);
+  file_name_ = p.name + p.extension;
+}
+
+bool InputReader::ReadRawLine(std::string_view* line) {
+  if (!file_.ReadLine(line)) return false;
+  last_line_ = *line;
+  return true;
+}
+
+bool InputReader::Read(std::string_view what, std::initializer_list<ReadValue> values) {
+  std::vector<Token> tokens;
+  const ReadValue* v = values.begin();
+  const ReadValue* const end = values.end();
+  while (v != end) {
+    std::string_view line;
+    if (!ReadRawLine(&line)) {
+      EndOfFile(what);
+      return false;
+    }
+    Tokenize(line, &tokens);
+    for (const Token& t : tokens) {
+      if (v == end) break;
+      if (t.kind == Token::Kind::kSlash) return true;  // the remaining values keep theirs
+      if (t.kind == Token::Kind::kNull) {
+        ++v;
+        continue;
+      }
+      // r*c: r copies of c; r* alone: r null values.
+      int repeat = 1;
+      std::string_view text = t.text;
+      if (!t.quoted) {
+        const std::size_t star = text.find('*');
+        if (star != std::string_view::npos && ParseInteger(text.substr(0, star), &repeat) &&
+            repeat >= 1) {
+          text = text.substr(star + 1);
+        } else {
+          repeat = 1;
+        }
+      }
+      for (int r = 0; r < repeat && v != end; ++r, ++v) {
+        if (text.empty() && !t.quoted) continue;  // "r*": null values
+        const int position = static_cast<int>(v - values.begin()) + 1;
+        const std::string value =
+            t.quoted ? Undouble(text, t.quote) : std::string(text);
+        if (!Assign(*v, value, t.quoted, what, position)) return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted,
+                         std::string_view what, int position) {
+  bool ok = false;
+  switch (v.kind()) {
+    case ReadValue::Kind::kInteger:
+      ok = !quoted && ParseInteger(token, v.integer());
+      break;
+    case ReadValue::Kind::kReal:
+      ok = !quoted && ParseReal(token, v.real());
+      break;
+    case ReadValue::Kind::kText:
+      *v.text() = std::string(token.substr(0, static_cast<std::size_t>(v.max_length())));
+      ok = true;
+      break;
+  }
+  if (!ok) {
+    std::string problem = "holds \"" + Shown(token) + "\" where " + KindName(v.kind()) +
+                          " is expected";
+    problem += " (value " + std::to_string(position) + " of " + std::string(what) + ")";
+    Fail(problem);
+  }
+  return ok;
+}
+
+bool InputReader::ReadLabelled(std::string_view what, int* value) {
+  std::string label;
+  return Read(what, {ReadValue(&label, 16), value});
+}
+
+bool InputReader::ReadLabelled(std::string_view what, double* value) {
+  std::string label;
+  return Read(what, {ReadValue(&label, 16), value});
+}
+
+bool InputReader::ReadKeywordLine(std::string_view what, std::string* line) {
+  std::string_view raw;
+  if (!ReadRawLine(&raw)) {
+    EndOfFile(what);
+    return false;
+  }
+  *line = std::string(TrimRight(raw.substr(0, kRecordLength)));
+  return true;
+}
+
+bool InputReader::ReadTextLine(std::string_view what, std::string* line) {
+  std::string_view raw;
+  if (!ReadRawLine(&raw)) {
+    EndOfFile(what);
+    return false;
+  }
+  // A text record is a field of 256 characters: shorter lines are padded.
+  *line = std::string(raw.substr(0, kRecordLength));
+  line->resize(kRecordLength, ' ');
+  return true;
+}
+
+bool InputReader::CheckCount(int n, int min, int max, std::string_view what) {
+  if (n >= min && n <= max) return true;
+  Fail("gives " + std::to_string(n) + " as " + std::string(what) + ", which must be from " +
+       std::to_string(min) + " to " + std::to_string(max));
+  return false;
+}
+
+void InputReader::Fail(std::string_view problem) { Fail("INP00095", 195, 95, problem); }
+
+void InputReader::Fail(std::string_view identity, int code, int number,
+                       std::string_view problem) {
+  const std::string heading = "**** Input Data Error No. " + std::to_string(number) + " ****";
+  const std::string where = "Problem:  Line " + std::to_string(line_number()) + " of " +
+                            file_name_ + " " + std::string(problem) + ".";
+  const std::string shown = "          Line " + std::to_string(line_number()) + ": " +
+                            Shown(last_line_);
+  for (RecordWriter* out : {&model_.report, &model_.message}) {
+    out->Write("(//A/)", {heading});
+    out->Write("(A)", {where});
+    out->Write("(A/)", {shown});
+    out->Write("(A/)", {"Solution:  Correct the input data file at that line."});
+  }
+  ReportError(model_, identity, code);
+}
+
+void InputReader::EndOfFile(std::string_view what) {
+  const std::string heading = "**** Input Data Error No. 99 ****";
+  const std::string problem = "Problem:  " + file_name_ + " ends after line " +
+                              std::to_string(line_number()) + ", before " + std::string(what) +
+                              " was read.";
+  for (RecordWriter* out : {&model_.report, &model_.message}) {
+    out->Write("(//A/)", {heading});
+    out->Write("(A/)", {problem});
+    out->Write("(A)", {"Solution:  Complete the input data: every section must hold all its "
+                       "lines, and the last"});
+    out->Write("(A/)", {"           line of the file must be END."});
+  }
+  ReportError(model_, "INP00099", 199);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,103 @@
+// Reading the records of the input data file for the section readers.
+//
+// Line kinds: keyword lines (compared exactly, trailing blanks ignored), text
+// lines (256 characters as they stand), and free-format rows: values separated
+// by blanks or commas, a slash ending the values early, text values optionally
+// quoted, "r*v" standing for r copies of v; a row holding more values than are
+// read has the rest ignored, one holding fewer continues on the next record.
+// Every read starts a new record. Malformed input is an input error whose
+// message names the line, its text and what was expected there.
+#ifndef TARVEX_INPUT_INPUT_READER_HPP_
+#define TARVEX_INPUT_INPUT_READER_HPP_
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "engine/model.hpp"
+#include "input/input_file.hpp"
+
+namespace tarvex {
+
+// A destination of one free-format value.
+class ReadValue {
+ public:
+  enum class Kind { kInteger, kReal, kText };
+  ReadValue(int* v) : kind_(Kind::kInteger), integer_(v) {}
+  ReadValue(double* v) : kind_(Kind::kReal), real_(v) {}
+  // A text value, cut to max_length characters.
+  ReadValue(std::string* v, int max_length) : kind_(Kind::kText), text_(v), max_(max_length) {}
+
+  Kind kind() const { return kind_; }
+  int* integer() const { return integer_; }
+  double* real() const { return real_; }
+  std::string* text() const { return text_; }
+  int max_length() const { return max_; }
+
+ private:
+  Kind kind_;
+  int* integer_ = nullptr;
+  double* real_ = nullptr;
+  std::string* text_ = nullptr;
+  int max_ = 0;
+};
+
+class InputReader {
+ public:
+  // Records longer than this are cut when read as keyword or text lines.
+  static constexpr std::size_t kRecordLength = 256;
+
+  InputReader(AnalysisModel& model, InputFile& file);
+
+  AnalysisModel& model() { return model_; }
+  RecordWriter& report() { return model_.report; }
+  RecordWriter& message() { return model_.message; }
+  bool failed() const { return model_.failed(); }
+
+  // One free-format read into `values`; `what` names the row for messages
+  // ("the number of soil layers"). False after reporting an input error.
+  bool Read(std::string_view what, std::initializer_list<ReadValue> values);
+  // A labelled line: a text label (ignored) followed by the value.
+  bool ReadLabelled(std::string_view what, int* value);
+  bool ReadLabelled(std::string_view what, double* value);
+  // The next record as a keyword line: cut to 256 characters, trailing blanks
+  // removed. False (with an input error) at the end of the file.
+  bool ReadKeywordLine(std::string_view what, std::string* line);
+  // The next record as a text line of 256 characters (padded with blanks).
+  bool ReadTextLine(std::string_view what, std::string* line);
+  // The next record unchanged, or false at the end of the file (no error).
+  bool ReadRawLine(std::string_view* line);
+
+  // A count read from the input: an input error unless min <= n <= max.
+  bool CheckCount(int n, int min, int max, std::string_view what);
+
+  // Input error 95 (code 195) about the record read last: `problem` says what
+  // is wrong, and the message shows the record.
+  void Fail(std::string_view problem);
+  // The same with another error number and code.
+  void Fail(std::string_view identity, int code, int number, std::string_view problem);
+
+  // 1-based number of the record read last, and its text.
+  int line_number() const { return file_.line_number(); }
+  std::string_view last_line() const { return last_line_; }
+
+ private:
+  bool Assign(const ReadValue& v, std::string_view token, bool quoted, std::string_view what,
+              int position);
+  void EndOfFile(std::string_view what);
+
+  AnalysisModel& model_;
+  InputFile& file_;
+  std::string_view last_line_;
+  std::string file_name_;
+};
+
+// Parses a number of the input: an integer (optional sign and digits), or a
+// real in the usual forms (1, 1., .5, 1.5e-3, 1.5D-3). False when the text is
+// not such a number or the value is not finite or out of range.
+bool ParseInteger(std::string_view s, int* value);
+bool ParseReal(std::string_view s, double* value);
+
+}  // namespace tarvex
+
+#endif  // TARVEX_INPUT_INPUT_READER_HPP_

@@ -1,0 +1,581 @@
+#include "input/reader.hpp"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/soil_criteria.hpp"
+#include "support/test_support.hpp"
+
+namespace tarvex {
+namespace {
+
+using testing::FindLine;
+using testing::SplitLines;
+
+// A complete, valid input: a reinforced drilled shaft in two clay layers
+// under three pile-head load cases.
+const char* const kBase = R"(TARVEX6
+TITLE
+Test shaft
+line 2
+line 3
+line 4
+line 5
+OPTIONS
+Units USCS
+UseLRFD NO
+ComputeKmatrix NO
+UseTipShear NO
+UseSoilMovement NO
+UsePYModifiers NO
+ComputeEIOnly NO
+Loading STATIC   100
+MaxIter 100
+MaxDefl 10.0
+Tolerance 1.0E-5
+Increments 100
+PrintSummaryOnly NO
+PrintIncrement 5
+PrintPYCurves NO
+ComputeInteraction NO
+SECTIONS
+1
+1
+1
+50.0
+36.0
+4000.0
+0.75
+Use default concrete tensile strength
+Use internal stress-strain curve for concrete
+Rebar Arrangement Not Same As Section Above
+Rebar in circle
+60000.0
+29000000.0
+12
+1
+1.128
+1.0
+3.0
+0.0
+SOIL LAYERS
+2
+1 0.0 10.0
+110.0 400.0 0.0
+110.0 500.0 0.0
+3 10.0 60.0
+120.0 2000.0 0.0
+120.0 3000.0 0.0
+LOADING
+3
+1 1 20000.0 0.0 100000.0 1
+2 2 20000.0 0.0 50000.0 1
+3 4 0.5 0.0 100000.0 0
+0
+END
+)";
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << "no \"" << from << "\" in the input";
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+// Inserts a section of input before "END".
+std::string BeforeEnd(const std::string& text, const std::string& lines) {
+  return Replace(text, "\nEND\n", "\n" + lines + "END\n");
+}
+
+struct Read {
+  std::unique_ptr<AnalysisModel> model = std::make_unique<AnalysisModel>();
+  std::vector<std::string> report;
+  std::vector<std::string> message;
+  int code() const { return model->run.error_code; }
+  std::string identity() const { return model->run.error_identity; }
+  bool ReportHas(const std::string& line) const { return FindLine(report, line) >= 0; }
+};
+
+Read ReadText(const std::string& text) {
+  Read r;
+  r.model->run.paths[0] = "/jobs/shaft.tv6";
+  InputFile file;
+  file.OpenText(text);
+  ReadInputData(*r.model, file);
+  r.report = SplitLines(r.model->report.contents());
+  r.message = SplitLines(r.model->message.contents());
+  return r;
+}
+
+TEST(Reader, ReadsACompleteFile) {
+  const Read r = ReadText(kBase);
+  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
+  const AnalysisModel& m = *r.model;
+  EXPECT_EQ(m.title[0], "Test shaft" + std::string(246, ' '));  // a 256-character field
+  EXPECT_EQ(m.options.units, UnitSystem::kUscs);
+  EXPECT_EQ(m.options.icom, 3);
+  EXPECT_FALSE(m.options.cyclic);
+  EXPECT_EQ(m.options.cycles, 100.0);
+  EXPECT_EQ(m.options.iteration_limit, 100);
+  EXPECT_EQ(m.options.tolerance, 1e-5);
+  EXPECT_EQ(m.options.increments, 100);
+  EXPECT_EQ(m.options.print_increment, 5);
+  ASSERT_EQ(m.sections.size(), 1U);
+  const PileSection& s = m.sections[0];
+  EXPECT_EQ(s.type, kDrilledShaft);
+  EXPECT_EQ(s.depth, 36.0);
+  EXPECT_EQ(s.bottom, 50.0);
+  EXPECT_EQ(s.concrete.fc, 4000.0);
+  EXPECT_EQ(s.concrete.aggregate, 0.75);
+  EXPECT_EQ(s.bars.layout, BarLayout::kCircle);
+  EXPECT_EQ(s.bars.count(), 12);
+  EXPECT_EQ(s.bars.diameter, 1.128);
+  EXPECT_EQ(s.bars.cover, 3.0);
+  EXPECT_EQ(m.pile_length, 50.0);
+  ASSERT_EQ(m.pile_widths.size(), 2U);
+  EXPECT_EQ(m.pile_widths[1].depth, 50.0);
+  EXPECT_EQ(m.pile_widths[1].width, 36.0);
+  ASSERT_EQ(m.layers.size(), 2U);
+  EXPECT_EQ(m.layers[1].code, kStiffClayNoFreeWater);
+  EXPECT_EQ(m.layers[1].at_bottom.cohesion, 3000.0);
+  EXPECT_EQ(m.ground_depth, 0.0);
+  ASSERT_EQ(m.load_cases.size(), 3U);
+  EXPECT_EQ(m.load_cases[2].type, 4);
+  EXPECT_TRUE(m.load_cases[2].length_study);  // study code 0 asks for the study
+  EXPECT_FALSE(m.load_cases[0].length_study);  // code 1 does not
+  EXPECT_EQ(m.thrusts, (std::vector<double>{50.0, 100.0}));  // distinct, in kips
+  const std::vector<std::string> progress = {
+      "Reading title data", "Reading analysis options", "Reading section properties for Section 1",
+      "Reading concrete property data for Section 1", "Reading rebar property data for Section 1",
+      "Reading soil layering data", "Reading pile head loading data"};
+  EXPECT_EQ(r.message, progress);
+}
+
+TEST(Reader, FormatTagTakesTheFirstSevenCharacters) {
+  const Read r = ReadText(Replace(kBase, "TARVEX6\n", "TARVEX6extra, more\n"));
+  EXPECT_EQ(r.code(), 0);
+  EXPECT_EQ(r.model->run.format_tag, "TARVEX6");
+}
+
+struct ErrorCase {
+  const char* name;
+  std::string input;
+  int code;
+  const char* line;  // a line the report must hold
+};
+
+void ExpectErrors(const std::vector<ErrorCase>& cases) {
+  for (const ErrorCase& c : cases) {
+    const Read r = ReadText(c.input);
+    EXPECT_EQ(r.code(), c.code) << c.name;
+    EXPECT_TRUE(r.ReportHas(c.line)) << c.name << "\n" << r.model->report.contents();
+    const std::string ended = c.code < 200 ? "Tarvex ended prematurely due to input error number "
+                                           : "Tarvex ended prematurely due to runtime error number ";
+    EXPECT_EQ(r.report.back(), ended + r.identity()) << c.name;
+  }
+}
+
+TEST(Reader, OptionChecks) {
+  ExpectErrors({
+      {"units in lower case", Replace(kBase, "Units USCS", "Units uscs"), 199, "Units uscs"},
+      {"units after a blank", Replace(kBase, "Units USCS", " Units USCS"), 199, " Units USCS"},
+      {"LRFD", Replace(kBase, "UseLRFD NO", "UseLRFD MAYBE"), 195,
+       "INPUT ERROR - Unrecognized command for LRFD analysis option"},
+      {"stiffness matrix", Replace(kBase, "ComputeKmatrix NO", "ComputeKmatrix"), 195,
+       "INPUT ERROR - Unrecognized command for compute pile-head stiffness matrix option"},
+      {"tip shear", Replace(kBase, "UseTipShear NO", "UseTipShear no"), 195,
+       "INPUT ERROR - Unrecognized command for tip shear option"},
+      {"soil movement", Replace(kBase, "UseSoilMovement NO", "UseSoilMovements NO"), 195,
+       "INPUT ERROR - Unrecognized command for soil movement option"},
+      {"p-y modifiers", Replace(kBase, "UsePYModifiers NO", "UsePYModifier NO"), 195,
+       "INPUT ERROR - Unrecognized command for use of p-y modifiers option"},
+      {"EI only", Replace(kBase, "ComputeEIOnly NO", "ComputeEI NO"), 195,
+       "INPUT ERROR - Unrecognized command for compute nonlinear EI only option"},
+      {"loading type", Replace(kBase, "Loading STATIC   100", "Loading DYNAMIC  100"), 195,
+       "INPUT ERROR - Unrecognized command for loading type option"},
+      {"29 iterations", Replace(kBase, "MaxIter 100", "MaxIter 29"), 195,
+       "Problem: Input value for iterations limit = 29 and is less than 30 iteractions"},
+      {"1001 iterations", Replace(kBase, "MaxIter 100", "MaxIter 1001"), 195,
+       "Problem: Input value for iterations limit = 1001 and is more than 1,000 iteractions"},
+      {"tolerance too small", Replace(kBase, "Tolerance 1.0E-5", "Tolerance 1.0E-21"), 165,
+       "Input value for convergence tolerance is too small (less than 1E-10 inches)."},
+      {"tolerance too large", Replace(kBase, "Tolerance 1.0E-5", "Tolerance 0.1000001"), 166,
+       "Input value for convergence tolerance is too large (more than 0.1 inches). "},
+      {"SI tolerance too small",
+       Replace(Replace(kBase, "Units USCS", "Units SI"), "Tolerance 1.0E-5", "Tolerance 1e-23"),
+       167, "Input value for convergence tolerance is too small (less than 2.5E-12 meters). "},
+      {"SI tolerance too large",
+       Replace(Replace(kBase, "Units USCS", "Units SI"), "Tolerance 1.0E-5", "Tolerance 0.003"),
+       168, "Input value of convergence tolerance too large (more than 2.54E-3 meters). "},
+      {"39 increments", Replace(kBase, "Increments 100", "Increments 39"), 155,
+       "Problem:  The number of pile increments is less than 40."},
+      {"501 increments", Replace(kBase, "Increments 100", "Increments 501"), 156,
+       "Problem:  The number of pile increments is more than 500."},
+      {"summary only", Replace(kBase, "PrintSummaryOnly NO", "PrintSummaryOnly N"), 195,
+       "INPUT ERROR - Unrecognized command for print summary only option"},
+      {"p-y curves", Replace(kBase, "PrintPYCurves NO", "PrintPYCurves"), 195,
+       "INPUT ERROR - Unrecognized command for p-y curve output depths option"},
+      {"interaction", Replace(kBase, "ComputeInteraction NO", "ComputeInteraction"), 195,
+       "INPUT ERROR - Unrecognized command for compute interaction option"},
+      {"interaction code",
+       Replace(kBase, "ComputeInteraction NO", "ComputeInteraction YES\nCode BS8110"), 195,
+       "INPUT ERROR - Unrecognized command for interaction code option"},
+      {"print increment 0", Replace(kBase, "PrintIncrement 5", "PrintIncrement 0"), 195,
+       "Problem:  Line 22 of shaft.tv6 gives 0 as the printing increment, which must be 1 or "
+       "more."},
+  });
+}
+
+TEST(Reader, OptionLimitsThatAreAccepted) {
+  struct Case {
+    const char* from;
+    const char* to;
+  };
+  const Case cases[] = {{"MaxIter 100", "MaxIter 30"},
+                        {"MaxIter 100", "MaxIter 1000"},
+                        {"Increments 100", "Increments 500"},
+                        {"Increments 100", "Increments 40"},
+                        {"Tolerance 1.0E-5", "Tolerance 1.0E-15"},  // below the 1E-10 of the text
+                        {"Tolerance 1.0E-5", "Tolerance 0.1"},
+                        {"Loading STATIC   100", "Cyclic  CYCLIC  1 0"}};
+  for (const Case& c : cases) {
+    const Read r = ReadText(Replace(kBase, c.from, c.to));
+    EXPECT_EQ(r.code(), 0) << c.to << "\n" << r.model->report.contents();
+  }
+  const Read cyclic = ReadText(Replace(kBase, "Loading STATIC   100", "Cyclic  CYCLIC  1 0"));
+  EXPECT_TRUE(cyclic.model->options.cyclic);
+  EXPECT_EQ(cyclic.model->options.cycles, 10.0);  // blanks inside the field are ignored
+  const Read aci = ReadText(
+      Replace(kBase, "ComputeInteraction NO", "ComputeInteraction YES\n'Code', ACI318"));
+  EXPECT_EQ(aci.code(), 0);
+  EXPECT_EQ(aci.model->options.interaction_code, 2);
+}
+
+TEST(Reader, KeywordLoopAndFileFraming) {
+  ExpectErrors({
+      {"unknown keyword", BeforeEnd(kBase, "SOIL PROFILE\n"), 199, "SOIL PROFILE"},
+      {"no END", Replace(kBase, "\nEND\n", "\n"), 199,
+       "Problem:  shaft.tv6 ends after line 58, before the line END was read."},
+      {"file cut inside a section", std::string(kBase).substr(0, std::string(kBase).find("3.0\n0.0")), 199,
+       "Problem:  shaft.tv6 ends after line 42, before the concrete cover of section 1 was read."},
+  });
+  const Read unknown = ReadText(BeforeEnd(kBase, "SOIL PROFILE\n"));
+  const std::vector<std::string> block = {"", "", "***** INPUT ERROR *****", "",
+                                          "The following line is unrecognized or is out-of-order",
+                                          "", "SOIL PROFILE", "", ""};
+  EXPECT_EQ(std::vector<std::string>(unknown.report.begin(), unknown.report.begin() + 9), block);
+}
+
+TEST(Reader, MalformedValues) {
+  ExpectErrors({
+      {"text for an integer", Replace(kBase, "MaxIter 100", "MaxIter abc"), 195,
+       "Problem:  Line 17 of shaft.tv6 holds \"abc\" where an integer is expected (value 2 of "
+       "the iteration limit line (a label and an integer))."},
+      {"a real for an integer", Replace(kBase, "LOADING\n3\n", "LOADING\n3.0\n"), 195,
+       "          Line 54: 3.0"},
+      {"infinite value", Replace(kBase, "\n36.0\n", "\n1e400\n"), 195,
+       "Problem:  Line 30 of shaft.tv6 holds \"1e400\" where a number is expected (value 1 of "
+       "the shaft diameter of section 1)."},
+      {"not a number", Replace(kBase, "\n36.0\n", "\nnan\n"), 195, "          Line 30: nan"},
+      {"negative count", Replace(kBase, "SOIL LAYERS\n2\n", "SOIL LAYERS\n-2\n"), 195,
+       "Problem:  Line 46 of shaft.tv6 gives -2 as the number of soil layers, which must be from "
+       "1 to 40."},
+      {"too many layers", Replace(kBase, "SOIL LAYERS\n2\n", "SOIL LAYERS\n41\n"), 195,
+       "Problem:  Line 46 of shaft.tv6 gives 41 as the number of soil layers, which must be from "
+       "1 to 40."},
+      {"too many load cases", Replace(kBase, "LOADING\n3\n", "LOADING\n101\n"), 195,
+       "Problem:  Line 54 of shaft.tv6 gives 101 as the number of pile-head load cases, which "
+       "must be from 0 to 100."},
+      {"load type 6", Replace(kBase, "2 2 20000.0", "2 6 20000.0"), 195,
+       "Problem:  Line 56 of shaft.tv6 gives 6 as the load type, which must be from 1 to 5."},
+      {"soil code 0", Replace(kBase, "3 10.0 60.0", "0 10.0 60.0"), 195,
+       "Problem:  Line 50 of shaft.tv6 gives 0 as the p-y criterion code of soil layer 2, which "
+       "must be from 1 to 20."},
+  });
+}
+
+TEST(Reader, FreeFormatRows) {
+  // Commas, blank lines inside a row, a row spread over two lines, repeat
+  // counts, a slash ending the row early, and text after the values.
+  const Read r = ReadText(Replace(
+      kBase, "1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 50000.0 1\n",
+      "1,1,20000.0,0.0,100000.0,1 trailing text\n\n2 2 20000.0\n 2*0.0 1\n"));
+  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
+  EXPECT_EQ(r.model->load_cases[0].condition1, 20000.0);
+  EXPECT_EQ(r.model->load_cases[1].condition2, 0.0);
+  EXPECT_EQ(r.model->load_cases[1].axial, 0.0);
+  const Read slash = ReadText(Replace(kBase, "3 4 0.5 0.0 100000.0 0", "3 4 0.5 /"));
+  ASSERT_EQ(slash.code(), 0);
+  EXPECT_EQ(slash.model->load_cases[2].condition2, 0.0);  // left as it was
+  EXPECT_FALSE(slash.model->load_cases[2].length_study);
+}
+
+// A SECTIONS body replacing the base one.
+std::string WithSections(const std::string& body, const std::string& units = "Units USCS") {
+  const std::string base = Replace(kBase, "Units USCS", units);
+  const std::size_t from = base.find("SECTIONS\n");
+  const std::size_t to = base.find("SOIL LAYERS\n");
+  return base.substr(0, from) + "SECTIONS\n" + body + base.substr(to);
+}
+
+const char* const kConcreteAndCircle = R"(4000.0
+0.75
+Use default concrete tensile strength
+Use internal stress-strain curve for concrete
+Rebar Arrangement Not Same As Section Above
+Rebar in circle
+60000.0
+29000000.0
+8
+1
+25.0
+500.0
+75.0
+10.0
+)";
+
+TEST(Reader, SectionsDepthsAndTypes) {
+  const Read two = ReadText(WithSections(std::string("2\n1\n1\n20.0\n36.0\n") + kConcreteAndCircle +
+                                         "2\n4\n30.0\n24.0\n0.5\n36000.0\n29000000.0\n"));
+  ASSERT_EQ(two.code(), 0) << two.model->report.contents();
+  const auto& s = two.model->sections;
+  EXPECT_EQ(s[0].top, 0.0);
+  EXPECT_EQ(s[0].bottom, 20.0);
+  EXPECT_EQ(s[1].top, 20.0);
+  EXPECT_EQ(s[1].bottom, 50.0);
+  EXPECT_EQ(s[1].casing_thickness, 0.5);
+  EXPECT_EQ(two.model->pile_length, 50.0);
+  EXPECT_EQ(two.model->pile_widths.size(), 4U);
+  EXPECT_EQ(two.model->pile_widths[2].width, 24.0);
+
+  const Read micro = ReadText(WithSections(std::string("2\n1\n1\n20.0\n36.0\n") +
+                                           kConcreteAndCircle + "2\n14\n5.0\n"));
+  ASSERT_EQ(micro.code(), 0);
+  EXPECT_EQ(micro.model->pile_length, 20.0);  // a micropile adds no length
+
+  const Read void_core = ReadText(WithSections(
+      std::string("1\n1\n-3\n40.0\n48.0\n0.75\n36000.0\n29000000.0\n24.0\n0.5\n36000.0\n"
+                  "29000000.0\n") + kConcreteAndCircle));
+  ASSERT_EQ(void_core.code(), 0) << void_core.model->report.contents();
+  EXPECT_EQ(void_core.model->sections[0].type, kShaftWithCasingAndCore);
+  EXPECT_FALSE(void_core.model->sections[0].core_filled);
+  EXPECT_EQ(void_core.model->sections[0].core_diameter, 24.0);
+
+  // SI: cross-section dimensions in millimetres are held in metres.
+  const Read si = ReadText(WithSections(std::string("1\n1\n1\n15.0\n900.0\n") + kConcreteAndCircle,
+                                        "Units SI"));
+  ASSERT_EQ(si.code(), 0) << si.model->report.contents();
+  const PileSection& shaft = si.model->sections[0];
+  EXPECT_DOUBLE_EQ(shaft.depth, 0.9);
+  EXPECT_DOUBLE_EQ(shaft.concrete.aggregate, 0.00075);
+  EXPECT_DOUBLE_EQ(shaft.bars.diameter, 0.025);
+  EXPECT_DOUBLE_EQ(shaft.bars.area, 0.0005);
+  EXPECT_DOUBLE_EQ(shaft.bars.cover, 0.075);
+  EXPECT_DOUBLE_EQ(shaft.bars.offset, 0.01);
+  EXPECT_EQ(shaft.length, 15.0);
+  EXPECT_EQ(shaft.bars.fy, 60000.0);
+}
+
+TEST(Reader, SectionBlocks) {
+  // Bars by position, a concrete curve, manual strands, elastic shapes and a
+  // user bending stiffness table.
+  const Read bars = ReadText(WithSections(
+      "1\n1\n0\n40.0\n24.0\n18.0\n5000.0\n0.75\nOverride concrete tensile strength\n450.0\n"
+      "Input stress-strain curve for concrete\n2\n1 0.001 3000.0\n2 0.003 5000.0\n"
+      "Rebar Arrangement Same As Section Above\nRebar in noncircular pattern\n60000.0\n"
+      "29000000.0\n2\n8 1.0 0.79 -9.0 -6.0\n8 1.0 0.79 9.0 6.0\n"));
+  ASSERT_EQ(bars.code(), 0) << bars.model->report.contents();
+  const PileSection& rect = bars.model->sections[0];
+  EXPECT_EQ(rect.width, 18.0);
+  EXPECT_EQ(bars.model->pile_widths[0].width, 18.0);  // the soil sees the width B
+  EXPECT_TRUE(rect.concrete.tensile_override);
+  EXPECT_EQ(rect.concrete.tensile, 450.0);
+  ASSERT_EQ(rect.concrete.curve.size(), 2U);
+  EXPECT_EQ(rect.concrete.curve[1].stress, 5000.0);
+  EXPECT_TRUE(rect.bars.same_as_above);
+  ASSERT_EQ(rect.bars.count(), 2);
+  EXPECT_EQ(rect.bars.bars[1].y, 6.0);
+  EXPECT_EQ(rect.bars.bars[1].index, 8);
+
+  const Read strands = ReadText(WithSections(
+      "1\n1\n8\n60.0\n24.0\n11.0\n1.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
+      "Use internal stress-strain curve for concrete\nManually-positioned strands\n2\n1\n"
+      "300000.0\n0.2\n1 5 0 -9.75 -9.75\n2 5 0 9.75 9.75\n"));
+  ASSERT_EQ(strands.code(), 0) << strands.model->report.contents();
+  const StrandBlock& sb = strands.model->sections[0].strands;
+  EXPECT_FALSE(sb.automatic);
+  EXPECT_EQ(sb.type, 1);
+  EXPECT_EQ(sb.count, 2);
+  EXPECT_EQ(sb.strands[1].x, 9.75);
+  EXPECT_EQ(strands.model->sections[0].void_diameter, 11.0);
+  EXPECT_EQ(strands.model->sections[0].chamfer, 1.0);
+
+  const Read elastic = ReadText(WithSections(
+      "3\n1\n11\n10.0\n3\n14.0\n14.0\n14.0\n13.6\n0.7\n0.7\n29000000.0\n"
+      "2\n12\n10.0\n5\n12.0\n10.0\n30.0\n1600000.0\n500000.0\n400000.0\n"
+      "3\n13\n30.0\n24.0\n1\n0.0\n2\n0.0\n1.0e10\n5.0e6\n5.0e9\n"));
+  ASSERT_EQ(elastic.code(), 0) << elastic.model->report.contents();
+  const auto& es = elastic.model->sections;
+  EXPECT_EQ(es[0].elastic.shape, kStrongHShape);
+  EXPECT_EQ(es[0].elastic.web_thickness, 0.7);
+  EXPECT_EQ(es[0].elastic.modulus, 29000000.0);
+  EXPECT_EQ(es[1].elastic.hole_diameter, 30.0);
+  EXPECT_EQ(es[1].elastic.bottom_mp, 400000.0);
+  EXPECT_EQ(elastic.model->pile_widths[2].width, 30.0);  // the pole's hole
+  ASSERT_EQ(es[2].user_ei.size(), 1U);
+  EXPECT_EQ(es[2].user_ei[0].moment, (std::vector<double>{0.0, 5.0e6}));
+  EXPECT_EQ(es[2].user_ei[0].ei, (std::vector<double>{1.0e10, 5.0e9}));
+  EXPECT_EQ(elastic.model->pile_length, 50.0);
+}
+
+TEST(Reader, SectionErrors) {
+  const std::string shaft = std::string("1\n1\n1\n50.0\n36.0\n") + kConcreteAndCircle;
+  ExpectErrors({
+      {"section number", WithSections(std::string("1\n2\n1\n50.0\n36.0\n") + kConcreteAndCircle),
+       195, "Expecting section number 1, but section number 2 was found"},
+      {"type code", WithSections("1\n1\n15\n50.0\n"), 195,
+       "Problem:  Line 28 of shaft.tv6 gives 15 as the section type code, which must be from 0 "
+       "to 14, or -3."},
+      {"tensile option", Replace(WithSections(shaft), "Use default concrete tensile strength",
+                                 "Use standard tensile strength"),
+       195, "INPUT ERROR - Unrecognized command for concrete tensile strength option"},
+      {"stress-strain option",
+       Replace(WithSections(shaft), "Use internal stress-strain curve for concrete",
+               "Internal curve"),
+       195, "INPUT ERROR - Unrecognized input for concrete stress-strain option"},
+      {"curve sequence",
+       Replace(WithSections(shaft), "Use internal stress-strain curve for concrete",
+               "Input stress-strain curve for concrete\n2\n1 0.001 3000\n3 0.002 4000"),
+       195, "Expecting line no. 2 but line no. 3 was read"},
+      {"rebar continuation",
+       Replace(WithSections(shaft), "Rebar Arrangement Not Same As Section Above", "Rebar"), 195,
+       "INPUT ERROR - Unrecognized command for rebar continuation from section above option"},
+      {"strand order",
+       WithSections("1\n1\n5\n40.0\n24.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
+                    "Use internal stress-strain curve for concrete\nManually-positioned strands\n"
+                    "2\n1\n300000.0\n0.2\n1 5 0 -9.0 0.0\n3 5 0 9.0 0.0\n"),
+       195, "INPUT ERROR - Input out-of-order for strand no. 2"},
+      {"strand option",
+       WithSections("1\n1\n5\n40.0\n24.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
+                    "Use internal stress-strain curve for concrete\nStrands by hand\n"),
+       195, "INPUT ERROR - Unrecognized input for strand no. "},
+      {"strand size", WithSections("1\n1\n5\n40.0\n24.0\n6000.0\n0.75\nUse default concrete "
+                                   "tensile strength\nUse internal stress-strain curve for "
+                                   "concrete\nAutoposition strands\n2\n5\n8\n"),
+       195, "Problem:  Line 37 of shaft.tv6 gives 5 as the strand size index, which must be from "
+            "0 to 4."},
+      {"too many bars", Replace(WithSections(shaft), "\n8\n1\n25.0", "\n301\n1\n25.0"), 195,
+       "Problem:  Line 39 of shaft.tv6 gives 301 as the number of bar groups, which must be from "
+       "1 to 300."},
+  });
+}
+
+TEST(Reader, SoilLayerRows) {
+  const auto layers = [](const std::string& body) {
+    const std::size_t from = std::string(kBase).find("SOIL LAYERS\n");
+    const std::size_t to = std::string(kBase).find("LOADING\n");
+    return std::string(kBase).substr(0, from) + "SOIL LAYERS\n" + body +
+           std::string(kBase).substr(to);
+  };
+  // Liquefied sand reads two one-value rows; massive rock none; a code-18
+  // layer reads none and is not counted.
+  const Read r = ReadText(layers(
+      "5\n7 2.0 10.0\n115.0\n115.0\n16 10.0 20.0\n18 20.0 25.0\n14 25.0 40.0\n120.0 2\n0.0 0.0\n"
+      "1.0 900.0\n120.0 2\n0.0 0.0\n1.0 1200.0\n10 40.0 60.0\n125.0 1 12.0 0.0 0.0 0.0\n"
+      "125.0 1 15.0 0.0 0.0 0.0\n"));
+  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
+  const auto& l = r.model->layers;
+  ASSERT_EQ(l.size(), 4U);
+  EXPECT_EQ(l[0].code, kLiquefiedSand);
+  EXPECT_EQ(l[0].at_bottom.unit_weight, 115.0);
+  EXPECT_EQ(l[1].code, kMassiveRock);
+  EXPECT_EQ(l[2].code, kUserPy);
+  EXPECT_EQ(l[2].curve_bottom.count, 2);
+  EXPECT_EQ(l[2].curve_bottom.p[1], 1200.0);
+  EXPECT_EQ(l[3].at_bottom.test[0], 15.0);
+  EXPECT_EQ(r.model->ground_depth, 2.0);  // the top of layer 1
+  ExpectErrors({{"too many p-y points", layers("1\n14 0.0 60.0\n120.0 31\n"), 195,
+                 "Problem:  Line 48 of shaft.tv6 gives 31 as the number of points of a "
+                 "user-input p-y curve, which must be from 1 to 30."}});
+}
+
+TEST(Reader, LoadingAndAuxiliarySections) {
+  const std::string lrfd =
+      "LRFD LOADS\n2\n1 1 1000.0 0.0 10.0 0\n2 2 500.0 0.0 20.0 2\n1 0.0 5.0\n2 10.0 5.0\n"
+      "LRFD FACTORS AND CASES\n2\n1 1.25 1.75 0 0 0 0 0 0 0 0 0 0 0 0.9 0.75\nStrength I\n"
+      "2 0.9 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.75\nStrength Ia\n";
+  const Read r = ReadText(BeforeEnd(
+      Replace(Replace(kBase, "UseLRFD NO", "UseLRFD YES"), "Units USCS", "Units SI"),
+      lrfd + "PILE BATTER AND SLOPE\n10.0\n4.0\nTIP SHEAR\n2\n1 0.0 0.0\n2 0.5 100.0\n"
+             "GROUPEFF\n2\n1 0.0 0.8 1.0\n2 5.0 1.0 1.0\n"));
+  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
+  const AnalysisModel& m = *r.model;
+  ASSERT_EQ(m.lrfd_groups.size(), 2U);
+  EXPECT_EQ(m.lrfd_groups[1].points.size(), 2U);
+  ASSERT_EQ(m.lrfd_combinations.size(), 2U);
+  EXPECT_EQ(m.lrfd_combinations[0].factors[1], 1.75);
+  EXPECT_EQ(m.lrfd_combinations[0].phi_shear, 0.75);
+  EXPECT_EQ(m.lrfd_combinations[1].name.substr(0, 12), "Strength Ia ");
+  EXPECT_EQ(m.thrusts, (std::vector<double>{10.0, 20.0}));  // LRFD group forces, kN
+  EXPECT_EQ(m.slope_angle, 0.17453292519943295);
+  EXPECT_EQ(m.batter_angle, 0.06981317007977318);
+  EXPECT_EQ(m.slope_minus_batter, 0.10471975511965977);
+  EXPECT_EQ(m.tip_shear[1].shear, 100.0);
+  EXPECT_EQ(m.py_multiplier_count, 2);
+  EXPECT_EQ(m.py_multipliers[0].pm, 0.8);
+
+  const Read movement = ReadText(BeforeEnd(
+      Replace(Replace(kBase, "UseSoilMovement NO", "UseSoilMovement YES"), "Units USCS",
+              "Units SI"),
+      "SOIL MOVEMENTS\n2\n1 0.0 25.0\n2 5.0 0.0\n"));
+  ASSERT_EQ(movement.code(), 0) << movement.model->report.contents();
+  EXPECT_DOUBLE_EQ(movement.model->soil_movements[0].movement, 0.025);  // millimetres to metres
+
+  const Read thrusts = ReadText(Replace(BeforeEnd(kBase, "AXIAL THRUST LOADS\n3\n1 300.0\n"
+                                                          "2 100.0\n3 200.0\n"),
+                                        "LOADING\n3\n1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 "
+                                        "50000.0 1\n3 4 0.5 0.0 100000.0 0\n0\n",
+                                        ""));
+  ASSERT_EQ(thrusts.code(), 0) << thrusts.model->report.contents();
+  ASSERT_EQ(thrusts.model->load_cases.size(), 3U);
+  EXPECT_EQ(thrusts.model->load_cases[0].axial, 100.0);
+  EXPECT_EQ(thrusts.model->thrusts, (std::vector<double>{0.1, 0.2, 0.3}));
+
+  const Read printed = ReadText(BeforeEnd(Replace(kBase, "PrintPYCurves NO", "PrintPYCurves YES"),
+                                          "DEPTHS OF PRINTED P-Y CURVES\n2\n1 5.0\n2 5.0\n"));
+  ASSERT_EQ(printed.code(), 0);
+  EXPECT_EQ(printed.model->py_output_depths, (std::vector<double>{5.0, 5.0}));
+}
+
+TEST(Reader, LoadingErrors) {
+  const std::string lrfd_on = Replace(kBase, "UseLRFD NO", "UseLRFD YES");
+  ExpectErrors({
+      {"no LRFD groups", BeforeEnd(lrfd_on, "LRFD LOADS\n0\n"), 198,
+       "Number of LRFD loads specified is 0"},
+      {"LRFD group order", BeforeEnd(lrfd_on, "LRFD LOADS\n1\n2 1 1000.0 0.0 10.0 0\n"), 197,
+       "Input load number is 2 and the expected load number is 1"},
+      {"one distributed point", BeforeEnd(lrfd_on, "LRFD LOADS\n1\n1 1 1000.0 0.0 10.0 1\n"), 195,
+       "Number of distributed load points for LRFD load number 1 is outside of the valid range "
+       "of 0 or 2 to 100."},
+      {"51 distributed points", BeforeEnd(lrfd_on, "LRFD LOADS\n1\n1 1 1000.0 0.0 10.0 51\n"), 195,
+       "Problem:  Line 61 of shaft.tv6 gives 51 as the number of distributed load points of an "
+       "LRFD load group, which must be from 0 to 50."},
+      {"distributed point order",
+       BeforeEnd(lrfd_on, "LRFD LOADS\n1\n1 1 1000.0 0.0 10.0 2\n1 0.0 5.0\n3 5.0 5.0\n"), 196,
+       " and the expected point number is 2"},
+      {"no combinations", BeforeEnd(lrfd_on, "LRFD FACTORS AND CASES\n101\n"), 194,
+       "Number of LRFD load combinations input is 101"},
+      {"soil movement count",
+       BeforeEnd(Replace(kBase, "UseSoilMovement NO", "UseSoilMovement YES"),
+                 "SOIL MOVEMENTS\n1\n1 0.0 1.0\n"),
+       153, "Number of lines specified for soil movement data = 1"},
+      // Without the option the keyword stands alone: its count line is then no keyword.
+      {"soil movements without the option", BeforeEnd(kBase, "SOIL MOVEMENTS\n2\n"), 199, "2"},
+  });
+}
+
+}  // namespace
+}  // namespace tarvex
