@@ -13,6 +13,7 @@
 #include "engine/diagnostics.hpp"
 #include "engine/units.hpp"
 #include "pile/nodes.hpp"
+#include "soil/soil_profile.hpp"
 #include "report/record_writer.hpp"
 
 namespace tarvex {
@@ -343,6 +344,8 @@ class AnalysisModel {
   double slope_minus_batter = 0.0;
 
   std::vector<SoilLayer> layers;
+  SoilProfile soil_profile;            // built from the layers before the load cases
+  UnitWeightProfile unit_weights;
 
   std::vector<LoadCase> load_cases;
   std::vector<DistributedLoadPoint> distributed_loads;
