@@ -41,6 +41,33 @@ struct UnitWeightProfile {
   std::array<double, kMaxPoints + 1> weight = {};
 };
 
+// Fills model.soil_profile and model.unit_weights from model.layers (in
+// computing units, tops already contiguous): rows 2j-1 and 2j hold the values
+// at the top and at the bottom of layer j.
+void BuildSoilProfile(AnalysisModel& model);
+
+// The accessors below take the vertical depth z below the pile head (L). On an
+// error they write its block, report it and return 0; the caller tests
+// model.failed().
+
+// Friction angle at z (degrees); input error 4 below the deepest row.
+double FrictionAngleAt(AnalysisModel& model, double z);
+
+// Epsilon-50 (column 2) at z; 0 below the deepest row.
+double Epsilon50At(AnalysisModel& model, double z);
+
+// J (column 3) at z; 0 below the deepest row.
+double JAt(AnalysisModel& model, double z);
+
+// RQD at z (percent); input error 31 below the deepest row, 49 for a value
+// outside 0 to 100.
+double RqdAt(AnalysisModel& model, double z);
+
+// k_rm of weak rock (column 2) at z: at an interface, and at the deepest row,
+// the value of the layer below, except at the pile tip; 0 below the deepest
+// row.
+double RockColumn2At(AnalysisModel& model, double z);
+
 }  // namespace tarvex
 
 #endif  // TARVEX_SOIL_SOIL_PROFILE_HPP_
