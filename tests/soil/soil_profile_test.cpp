@@ -33,6 +33,12 @@ SoilLayer Layer(int code, double top, double bottom, const SoilValues& at_top,
   return layer;
 }
 
+SoilValues Strength(double c) {
+  SoilValues v;
+  v.cohesion = c;
+  return v;
+}
+
 // Fills the model's layers, ground surface and pile length, then its profile.
 void Fill(AnalysisModel& m, std::initializer_list<SoilLayer> layers, double pile_length) {
   m.layers.assign(layers);
@@ -169,6 +175,155 @@ TEST_F(ColumnAccessors, WeakRockTakesTheUpperValueAtTheTipWhenItIsTheDeepestRow)
   EXPECT_EQ(RockColumn2At(m_, 30.0), 0.06);
 }
 
+// --- Shear strength ---
+
+struct PairCase {
+  int above;
+  int below;
+  double u;  // c at the bottom of the upper layer
+  double l;  // c at the top of the lower layer
+  double pile_length;
+  double expected;
+  const char* why;
+};
+
+TEST(ShearStrengthAt, InterfaceRuleBySoilTypes) {
+  const PairCase cases[] = {
+      {kSoftClay, kSandReese, 5.0, 0.0, 20.0, 5.0, "clay over sand: the clay's bottom value"},
+      {kSoftClay, kWeakRock, 4.0, 100.0, 20.0, 54.0, "clay over rock: (2u + l)/2"},
+      {kStiffClayNoFreeWater, kWeakRock, 4.0, 4.0, 20.0, 6.0, "divisor 2: u = l gives 1.5 u"},
+      {kSoftClay, kStiffClayFreeWater, 4.0, 8.0, 20.0, 6.0, "two clays: the mean"},
+      {kSoftClayJ, kUserPy, 4.0, 9.0, 20.0, 4.0, "clay over user curves: u"},
+      {kStiffClayNoFreeWaterK, kElasticSubgrade, 4.0, 9.0, 20.0, 4.0, "clay over subgrade: u"},
+      {kSandReese, kSoftClay, 0.0, 3.0, 20.0, 3.0, "sand over clay: the lower value"},
+      {kLoess, kVuggyLimestone, 0.0, 300.0, 20.0, 300.0, "loess over rock: l"},
+      {kUserPy, kSoftClay, 7.0, 3.0, 20.0, 3.0, "user curves over clay: l"},
+      {kElasticSubgrade, kWeakRock, 7.0, 300.0, 20.0, 300.0, "subgrade over rock: l"},
+      {kWeakRock, kSoftClay, 100.0, 4.0, 20.0, 54.0, "rock over clay: (u + 2l)/2"},
+      {kWeakRock, kVuggyLimestone, 100.0, 300.0, 20.0, 200.0, "two rocks: the mean"},
+      {kVuggyLimestone, kSandApi, 300.0, 0.0, 20.0, 300.0, "rock over sand: u"},
+      {kCementedSilt, kSandReese, 5.0, 0.0, 20.0, 5.0, "silt with c > 0 counts as clay"},
+      {kCementedSilt, kSoftClay, 0.0, 3.0, 20.0, 3.0, "silt with c = 0 counts as sand"},
+      {kSoftClay, kCementedSilt, 4.0, 8.0, 20.0, 6.0, "silt below with c > 0: two clays"},
+      {kSoftClay, kCementedSilt, 4.0, 0.0, 20.0, 4.0, "silt below with c = 0: clay over sand"},
+      {kSandReese, kSoftClay, 0.0, 3.0, 10.0, 0.0, "interface at the pile tip: u"},
+      {kSoftClay, kWeakRock, 4.0, 100.0, 10.0, 4.0, "interface at the pile tip: u"},
+      {kSandReese, kSandApi, 1.0, 2.0, 10.0, 1.0, "at the tip even an unexpected pair gives u"},
+  };
+  for (const PairCase& c : cases) {
+    SCOPED_TRACE(c.why);
+    AnalysisModel m;
+    Fill(m,
+         {Layer(c.above, 0, 10, Strength(1.0), Strength(c.u)),
+          Layer(c.below, 10, 20, Strength(c.l), Strength(50.0))},
+         c.pile_length);
+    bool at_node = false;
+    EXPECT_EQ(ShearStrengthAt(m, 10.0, &at_node), c.expected);
+    EXPECT_TRUE(at_node);
+    EXPECT_FALSE(m.failed());
+  }
+}
+
+TEST(ShearStrengthAt, RowsToleranceAndAtNode) {
+  AnalysisModel m;
+  Fill(m,
+       {Layer(kSoftClay, 0, 10, Strength(2.0), Strength(4.0)),
+        Layer(kSoftClay, 10, 20, Strength(6.0), Strength(10.0))},
+       20.0);
+  struct Case {
+    double z;
+    double expected;
+    bool at_node;
+    const char* why;
+  } cases[] = {
+      {0.0, 2.0, false, "first row is not an interior row"},
+      {2.5, 2.5, false, "inside layer 1"},
+      {15.0, 8.0, false, "inside layer 2"},
+      {10.0, 5.0, true, "interface: the mean of two clays"},
+      {10.0 + 9e-7, 5.0, true, "within 1e-6 of the interface"},
+      {10.0 - 9e-7, 5.0, true, "within 1e-6 above the interface"},
+      {10.0 + 2e-6, 6.0 + 8e-7, false, "beyond the tolerance: interpolated in layer 2"},
+      {20.0, 10.0, false, "deepest row"},
+      {20.0 + 9e-7, 10.0, false, "within 1e-6 below the deepest row: its value"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "z = " << c.z << ": " << c.why);
+    bool at_node = !c.at_node;
+    ExpectClose(ShearStrengthAt(m, c.z, &at_node), c.expected, 1e-12);
+    EXPECT_EQ(at_node, c.at_node);
+  }
+  EXPECT_FALSE(m.failed());
+}
+
+// --- Averages from the top ---
+
+TEST(AverageUnitWeight, GroundSurfaceAboveItAndBelowIt) {
+  AnalysisModel m;
+  SoilValues a, b, c, d;
+  a.unit_weight = 0.0;  // a dry top with no weight given
+  b.unit_weight = 0.03;
+  c.unit_weight = 0.06;
+  d.unit_weight = 0.08;
+  Fill(m, {Layer(kSandReese, 2, 10, a, b), Layer(kSandReese, 10, 20, c, d)}, 20.0);
+  // Trapezoids from the first point (the ground surface at 2) down to z.
+  const double layer1 = (0.0 + 0.03) / 2 * 8;
+  const double half_of_layer2 = (0.06 + 0.07) / 2 * 5;
+  const double whole_layer2 = (0.06 + 0.08) / 2 * 10;
+  struct Case {
+    double z;
+    double expected;
+    const char* why;
+  } cases[] = {
+      {1.0, 0.0, "above the ground surface"},
+      {2.0, 0.03, "at the ground surface: the first positive weight"},
+      {2.0 + 5e-7, 0.03, "within 1e-6 of the ground surface"},
+      {6.0, (0.0 + 0.015) / 2 * 4 / 4, "inside layer 1"},
+      {10.0, layer1 / 8, "at the interface: the step adds nothing"},
+      {15.0, (layer1 + half_of_layer2) / 13, "inside layer 2"},
+      {20.0, (layer1 + whole_layer2) / 18, "at the deepest point"},
+  };
+  for (const Case& t : cases) {
+    SCOPED_TRACE(::testing::Message() << "z = " << t.z << ": " << t.why);
+    ExpectClose(AverageUnitWeight(m, t.z), t.expected, 1e-12);
+  }
+  EXPECT_FALSE(m.failed());
+}
+
+TEST(AverageUnitWeight, SegmentsShorterThanTheToleranceAddNothing) {
+  AnalysisModel m;
+  SoilValues light, heavy;
+  light.unit_weight = 0.04;
+  heavy.unit_weight = 1e6;  // would add 0.5 over its 5e-7 thickness
+  Fill(m,
+       {Layer(kSandReese, 0, 10, light, light), Layer(kSandReese, 10, 10 + 5e-7, heavy, heavy),
+        Layer(kSandReese, 10 + 5e-7, 20, light, light)},
+       20.0);
+  ExpectClose(AverageUnitWeight(m, 15.0), 0.04 * (15.0 - 5e-7) / 15.0, 1e-12);
+}
+
+TEST(AverageStrength, FromTheTopOfTheProfile) {
+  AnalysisModel m;
+  Fill(m,
+       {Layer(kSoftClay, 4, 10, Strength(2.0), Strength(4.0)),
+        Layer(kStiffClayNoFreeWater, 10, 20, Strength(8.0), Strength(10.0))},
+       20.0);
+  const struct {
+    double z;
+    double expected;
+    const char* why;
+  } cases[] = {
+      {3.0, 0.0, "above the ground surface"},
+      {4.0, 2.0, "at the ground surface: the strength there"},
+      {7.0, (2.0 + 3.0) / 2, "inside layer 1"},
+      {15.0, ((2.0 + 4.0) / 2 * 6 + (8.0 + 9.0) / 2 * 5) / 11, "inside layer 2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    ExpectClose(AverageStrength(m, c.z), c.expected, 1e-12);
+  }
+  EXPECT_FALSE(m.failed());
+}
+
 // --- Errors ---
 
 struct ErrorCase {
@@ -181,6 +336,14 @@ struct ErrorCase {
   std::vector<std::string> block;
 };
 
+void FillThreeClays(AnalysisModel& m) {
+  Fill(m,
+       {Layer(kSoftClay, 0, 10, Strength(2.0), Strength(4.0)),
+        Layer(kSoftClay, 10, 20, Strength(6.0), Strength(10.0)),
+        Layer(kSoftClay, 20, 30, Strength(10.0), Strength(12.0))},
+       30.0);
+}
+
 void FillWeakRock(AnalysisModel& m, double rqd_bottom) {
   SoilValues top, bottom;
   top.rqd = 50.0;
@@ -190,16 +353,84 @@ void FillWeakRock(AnalysisModel& m, double rqd_bottom) {
 
 TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
   const std::vector<ErrorCase> cases = {
+      {"strength below the deepest row",
+       FillThreeClays,
+       [](AnalysisModel& m) { return ShearStrengthAt(m, 30.5, nullptr); },
+       "INP00005",
+       105,
+       true,
+       {"**** Input Data Error No. 5 ****", "",
+        "An error was detected that is related to an incompatibility",
+        "between the input data defining pile embedment depth and soil ",
+        "shear strength values versus depth.", "",
+        "Problem:  The value for a pile station depth is   0.3050E+02",
+        "This depth is below the deepest extent of the input curve for",
+        "soil shear strength versus depth at     30.000", "",
+        "Solution:  Please revise the input data by either extending ",
+        "the maximum depth for soil shear strength or shorten the ",
+        "pile to be wholly within the defined soil layers."}},
+      {"strength without soil layers",
+       [](AnalysisModel& m) { Fill(m, {}, 10.0); },
+       [](AnalysisModel& m) { return ShearStrengthAt(m, 1.0, nullptr); },
+       "INP00005",
+       105,
+       true,
+       {"**** Input Data Error No. 5 ****"}},
+      {"strength in a layer of no thickness",
+       [](AnalysisModel& m) {
+         Fill(m, {Layer(kSoftClay, 10, 10, Strength(2.0), Strength(4.0))}, 10.0);
+       },
+       [](AnalysisModel& m) { return ShearStrengthAt(m, 5.0, nullptr); },
+       "INP00060",
+       160,
+       true,
+       {"**** Input Data Error No. 60 ****", "",
+        "An error was found in the strength of soil input data when interpolating ",
+        "to obtain values of cohesion or uniaxial compressive strength.", "",
+        "Problem:  The depth increment between the upper and lower soil depths in a ",
+        "layer is zero.  The depth of computation is      5.000", "",
+        "Solution:  Examine the program output file to find the depth in question",
+        "and correct the soil layer depth values. "}},
+      {"unit weight below the deepest point",
+       FillThreeClays,
+       [](AnalysisModel& m) { return AverageUnitWeight(m, 31.0); },
+       "INP00015",
+       115,
+       true,
+       {"**** Input Data Error No. 15 ****", "",
+        "An error was detected related to an incompatibility between ",
+        "the data defining pile embedment depth and effective unit ", "weights versus depth.", "",
+        "The value for a pile station depth is   0.3100E+02",
+        "This depth is below the deepest extent of the input curve for",
+        "effective unit weight versus depth.", "",
+        "Solution:", "Please revise the input data by either extending the maximum",
+        "depth for effective unit weight or shorten the length of pile",
+        "to be within the range of defined soil properties."}},
+      {"average strength below the deepest row",
+       FillThreeClays,
+       [](AnalysisModel& m) { return AverageStrength(m, 31.0); },
+       "INP00003",
+       103,
+       true,
+       {"**** Input Data Error No. 3 ****", "",
+        "An error was detected that is related to an incompatibility",
+        "between the input data defining the embedment of the pile and",
+        "the maximum depth of the soil shear strength data.", "",
+        "The value for a pile station depth is   0.3100E+02",
+        "This depth is below the deepest extent of the input data for",
+        "soil shear strength versus depth.", "",
+        "Solution:", "Please revise the input data by either extending the maximum",
+        "depth for soil shear strength or shorten the pile to correct", "this problem.", ""}},
       {"friction angle below the deepest row",
-       [](AnalysisModel& m) { FillWeakRock(m, 60.0); },
-       [](AnalysisModel& m) { return FrictionAngleAt(m, 10.25); },
+       FillThreeClays,
+       [](AnalysisModel& m) { return FrictionAngleAt(m, 30.25); },
        "INP00004",
        104,
        true,
        {"**** Input Data Error No. 4 ****", "",
         "An error was detected that is related to an incompatibility",
         "between the input data defining the embedment of the pile and",
-        "Problem:  The value for a pile station depth is   0.1025E+02",
+        "Problem:  The value for a pile station depth is   0.3025E+02",
         "This depth is below the deepest extent of the input data for",
         "soil friction angle versus depth.", "",
         "Solution:  Please revise the input data by either extending ",
@@ -236,6 +467,56 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
        149,
        true,
        {"**** Input Data Error No. 49 ****"}},
+      {"interface of two sands",
+       [](AnalysisModel& m) {
+         Fill(m,
+              {Layer(kSandReese, 0, 10, Strength(0.0), Strength(0.0)),
+               Layer(kCementedSilt, 10, 20, Strength(0.0), Strength(3.0))},
+              20.0);
+       },
+       [](AnalysisModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       "RUN00024",
+       230,
+       false,
+       {"", "", " ***** Runtime Error No. 30 *****", "",
+        "Error in fn_c, please report by email to support@tarvex.example", "",
+        " X value for f(c) =   0.10000000E+02",
+        " Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)",
+        " Soil type above        = 2", " Soil type below        = 2", " cohesionless           = 2",
+        " cohesive               = 1",
+        " JBOT index             = 2 = index number of strength value below depth in question",
+        " At tip condition       = F, T = true, F = false", " KSOIL(JBOT/2)          = 5",
+        " KSOIL(JBOT/2+1)        = 11"}},
+      {"interface of a criterion without a soil type",
+       [](AnalysisModel& m) {
+         Fill(m,
+              {Layer(kSoftClay, 0, 10, Strength(4.0), Strength(4.0)),
+               Layer(kMassiveRock, 10, 20, Strength(500.0), Strength(500.0))},
+              20.0);
+       },
+       [](AnalysisModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       "RUN00024",
+       230,
+       false,
+       {"", "", " ***** Runtime Error No. 30 *****"}},
+      {"interface rows that match no two layers",
+       [](AnalysisModel& m) {
+         Fill(m,
+              {Layer(kSoftClay, 0, 10, Strength(4.0), Strength(4.0)),
+               Layer(kSoftClay, 12, 20, Strength(6.0), Strength(6.0))},
+              20.0);
+       },
+       [](AnalysisModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       "RUN00999",
+       999,
+       false,
+       {"", "", "Internal error in function C (undrained shear strength)",
+        "The layer interface cannot be located", "Please contact Corvane for support", "",
+        "Elevation             =   0.10000000E+02", "b_AtInterface         = T",
+        "b_InMiddle            = F", "b_AtTip               = F", "b_AtNode              = T",
+        "Layer index above     = 1", "Layer index below     = 2",
+        "DABS(X-XLayerBottom(KTOP))    =   0.00000000E+00",
+        "DABS(X-XLayerTop(KBOT))    =   0.20000000E+01"}},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.name);
