@@ -1,0 +1,504 @@
+// Soil properties at a depth: the profile rows built from the soil layers and
+// the accessors through which the p-y criteria read strength, unit weight,
+// friction angle and the other columns at a node.
+#include "soil/soil_profile.hpp"
+
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "engine/diagnostics.hpp"
+#include "engine/model.hpp"
+#include "engine/soil_criteria.hpp"
+
+namespace tarvex {
+namespace {
+
+// A depth this close to a row depth lies on it (L); used by the strength
+// accessor only, the column accessors compare exactly.
+constexpr double kRowTolerance = 1e-6;
+// A profile segment shorter than this adds nothing to an average (L).
+constexpr double kShortSegment = 1e-6;
+// At an interface a value below this counts as not given for that layer.
+constexpr double kAbsent = 1e-20;
+
+constexpr std::string_view kSupportEmail = "support@tarvex.example";
+
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+double Depth(const SoilProfile& p, int row) { return p.depth[At(row)]; }
+double Value(const SoilProfile& p, int row, int column) { return p.value[At(row)][At(column)]; }
+
+void StoreRow(SoilProfile& p, int row, double depth, const SoilValues& v) {
+  p.depth[At(row)] = depth;
+  std::array<double, kProfileColumns + 1>& r = p.value[At(row)];
+  r[kColStrength] = v.cohesion;
+  r[kColEps50] = v.eps50;
+  r[kColJ] = v.j;
+  r[kColFriction] = v.friction;
+  r[kColRqd] = v.rqd;
+  r[kColSpt] = v.test[0];
+  r[kColConeTip] = v.test[1];
+  r[kColTestType] = v.test_type;
+  r[kColDilatometer] = v.test[2];
+  r[kColPressuremeter] = v.test[3];
+  r[kColSubgrade] = v.subgrade;
+}
+
+// ---------------------------------------------------------------------------
+// Row search of the column accessors.
+
+// What a column accessor returns where two rows share the depth asked for (a
+// layer interface), with u the upper layer's value and l the lower layer's.
+enum class InterfaceRule {
+  kPresentOrMean,       // u when l is absent, l when u is absent, else the mean; u at the tip
+  kPresentOrMeanNoTip,  // the same without the pile-tip exception (RQD)
+  kLowerUnlessTip,      // l, the rock below; u at the tip; also at the deepest row (k_rm)
+};
+
+double AtInterface(InterfaceRule rule, double u, double l, bool at_tip) {
+  if (rule == InterfaceRule::kLowerUnlessTip) return at_tip ? u : l;
+  if (rule == InterfaceRule::kPresentOrMean && at_tip) return u;
+  if (l < kAbsent) return u;
+  if (u < kAbsent) return l;
+  return (u + l) / 2.0;
+}
+
+// Column `column` of the profile at z, linear between the two rows around it;
+// empty when z lies below the deepest row. Depth comparisons are exact.
+std::optional<double> ColumnAt(const SoilProfile& p, int column, double z, double pile_length,
+                               InterfaceRule rule) {
+  const int n = p.rows;
+  int i = 2;
+  while (i <= n && !(z <= Depth(p, i))) ++i;
+  if (i > n) return std::nullopt;
+
+  const bool at_tip = z == pile_length;
+  const double vi = Value(p, i, column);
+  const double below = i < n ? Value(p, i + 1, column) : 0.0;  // nothing below the deepest row
+  if (z == Depth(p, n)) {
+    return rule == InterfaceRule::kLowerUnlessTip ? AtInterface(rule, vi, below, at_tip) : vi;
+  }
+  if (z < Depth(p, i)) {
+    const double dx = Depth(p, i) - Depth(p, i - 1);
+    // Only a depth above the first row can meet a layer of no thickness here.
+    if (dx <= 0.0) return Value(p, i - 1, column);
+    const double v0 = Value(p, i - 1, column);
+    return v0 + (z - Depth(p, i - 1)) * (vi - v0) / dx;
+  }
+  if (i < n && Depth(p, i + 1) == z) return AtInterface(rule, vi, below, at_tip);
+  return vi;
+}
+
+// ---------------------------------------------------------------------------
+// Averages from the top of the profile.
+
+// Trapezoid integral of the piecewise-linear profile (depth(k), value(k)),
+// k = 1 .. m, from its first point down to z; empty when z lies below the last
+// point or the profile has fewer than two points.
+template <typename DepthOf, typename ValueOf>
+std::optional<double> IntegralDownTo(int m, DepthOf depth, ValueOf value, double z) {
+  if (m < 2 || z > depth(m)) return std::nullopt;
+  double sum = 0.0;
+  for (int k = 2; k <= m; ++k) {
+    const double top = depth(k - 1);
+    const double length = depth(k) - top;
+    if (depth(k) <= z) {
+      if (length >= kShortSegment) sum += (value(k - 1) + value(k)) / 2.0 * length;
+      continue;
+    }
+    // The segment that holds z: its part down to z.
+    if (top <= z && length >= kShortSegment) {
+      const double vz = value(k - 1) + (z - top) * (value(k) - value(k - 1)) / length;
+      sum += (value(k - 1) + vz) / 2.0 * (z - top);
+    }
+    break;
+  }
+  return sum;
+}
+
+// ---------------------------------------------------------------------------
+// Error blocks. Input errors go to the report and the message file.
+
+void ReportAverageStrengthBeyond(AnalysisModel& m, double z) {
+  for (RecordWriter* out : {&m.report, &m.message}) {
+    out->Write("(A/)", {"**** Input Data Error No. 3 ****"});
+    out->Write("(A)", {"An error was detected that is related to an incompatibility"});
+    out->Write("(A)", {"between the input data defining the embedment of the pile and"});
+    out->Write("(A/)", {"the maximum depth of the soil shear strength data."});
+    out->Write("(A,E12.4)", {"The value for a pile station depth is ", z});
+    out->Write("(A)", {"This depth is below the deepest extent of the input data for"});
+    out->Write("(A/)", {"soil shear strength versus depth."});
+    out->Write("(A)", {"Solution:"});
+    out->Write("(A)", {"Please revise the input data by either extending the maximum"});
+    out->Write("(A)", {"depth for soil shear strength or shorten the pile to correct"});
+    out->Write("(A/)", {"this problem."});
+  }
+  ReportError(m, "INP00003", 103);
+}
+
+// Errors 4 and 31 share their opening and differ in the quantity named.
+void ReportColumnBeyond(AnalysisModel& m, double z, int number, std::string_view quantity,
+                        std::initializer_list<std::string_view> solution) {
+  for (RecordWriter* out : {&m.report, &m.message}) {
+    out->Write("(A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
+    out->Write("(A)", {"An error was detected that is related to an incompatibility"});
+    out->Write("(A)", {"between the input data defining the embedment of the pile and"});
+    out->Write("(A,E12.4)", {"Problem:  The value for a pile station depth is ", z});
+    out->Write("(A)", {"This depth is below the deepest extent of the input data for"});
+    out->Write("(A/)", {quantity});
+    for (std::string_view line : solution) out->Write("(A)", {line});
+  }
+}
+
+void ReportFrictionBeyond(AnalysisModel& m, double z) {
+  ReportColumnBeyond(m, z, 4, "soil friction angle versus depth.",
+                     {"Solution:  Please revise the input data by either extending ",
+                      "the maximum depth for soil friction angle or shorten the ",
+                      "pile to correct this problem."});
+  ReportError(m, "INP00004", 104);
+}
+
+void ReportRqdBeyond(AnalysisModel& m, double z) {
+  ReportColumnBeyond(m, z, 31, "RQD versus depth.",
+                     {"Solution:  Revise the input data by either extending the ",
+                      "maximum depth for RQD or shorten the pile to correct this ", "problem."});
+  ReportError(m, "INP00031", 131);
+}
+
+void ReportStrengthBeyond(AnalysisModel& m, double z, double deepest) {
+  for (RecordWriter* out : {&m.report, &m.message}) {
+    out->Write("(A/)", {"**** Input Data Error No. 5 ****"});
+    out->Write("(A)", {"An error was detected that is related to an incompatibility"});
+    out->Write("(A)", {"between the input data defining pile embedment depth and soil "});
+    out->Write("(A/)", {"shear strength values versus depth."});
+    out->Write("(A,E12.4)", {"Problem:  The value for a pile station depth is ", z});
+    out->Write("(A)", {"This depth is below the deepest extent of the input curve for"});
+    out->Write("(A,F10.3/)", {"soil shear strength versus depth at ", deepest});
+    out->Write("(A)", {"Solution:  Please revise the input data by either extending "});
+    out->Write("(A)", {"the maximum depth for soil shear strength or shorten the "});
+    out->Write("(A)", {"pile to be wholly within the defined soil layers."});
+  }
+  ReportError(m, "INP00005", 105);
+}
+
+void ReportUnitWeightBeyond(AnalysisModel& m, double z) {
+  for (RecordWriter* out : {&m.report, &m.message}) {
+    out->Write("(A/)", {"**** Input Data Error No. 15 ****"});
+    out->Write("(A)", {"An error was detected related to an incompatibility between "});
+    out->Write("(A)", {"the data defining pile embedment depth and effective unit "});
+    out->Write("(A/)", {"weights versus depth."});
+    out->Write("(A,E12.4)", {"The value for a pile station depth is ", z});
+    out->Write("(A)", {"This depth is below the deepest extent of the input curve for"});
+    out->Write("(A/)", {"effective unit weight versus depth."});
+    out->Write("(A)", {"Solution:"});
+    out->Write("(A)", {"Please revise the input data by either extending the maximum"});
+    out->Write("(A)", {"depth for effective unit weight or shorten the length of pile"});
+    out->Write("(A)", {"to be within the range of defined soil properties."});
+  }
+  ReportError(m, "INP00015", 115);
+}
+
+void ReportRqdOutOfRange(AnalysisModel& m, double rqd) {
+  for (RecordWriter* out : {&m.report, &m.message}) {
+    out->Write("(A/)", {"**** Input Data Error No. 49 ****"});
+    out->Write("(A)",
+               {"Problem:  The interpolated value of RQD used for p-y curves in weak rock "});
+    out->Write("(A)",
+               {"was found to be invalid because it was either less than zero or more than "});
+    out->Write("(A/)", {"100 percent."});
+    out->Write("(A/)", {"Solution:  Check your input data and revise in the data for RQD."});
+    out->Write("(A,E12.4,A)", {"The interpolated value of RQD = ", rqd, " %"});
+  }
+  ReportError(m, "INP00049", 149);
+}
+
+void ReportZeroThickness(AnalysisModel& m, double z) {
+  for (RecordWriter* out : {&m.report, &m.message}) {
+    out->Write("(A/)", {"**** Input Data Error No. 60 ****"});
+    out->Write("(A)",
+               {"An error was found in the strength of soil input data when interpolating "});
+    out->Write("(A/)", {"to obtain values of cohesion or uniaxial compressive strength."});
+    out->Write("(A)",
+               {"Problem:  The depth increment between the upper and lower soil depths in a "});
+    out->Write("(A,F10.3/)", {"layer is zero.  The depth of computation is ", z});
+    out->Write("(A)", {"Solution:  Examine the program output file to find the depth in question"});
+    out->Write("(A)", {"and correct the soil layer depth values. "});
+  }
+  ReportError(m, "INP00060", 160);
+}
+
+std::string_view Flag(bool b) { return b ? "T" : "F"; }
+
+// ---------------------------------------------------------------------------
+// Strength at a layer interface.
+
+// Soil types of the interface rule.
+enum SoilType : int {
+  kOtherType = 0,
+  kCohesive = 1,
+  kCohesionless = 2,
+  kRock = 3,
+  kUserCurves = 4,
+  kSubgrade = 5,
+};
+
+// The soil type of criterion `code`; cemented silt counts as cohesive when its
+// strength c at the interface is positive and as cohesionless otherwise.
+int SoilTypeOf(int code, double c) {
+  switch (code) {
+    case kSoftClay:
+    case kStiffClayFreeWater:
+    case kStiffClayNoFreeWater:
+    case kStiffClayNoFreeWaterK:
+    case kSoftClayJ:
+      return kCohesive;
+    case kSandReese:
+    case kSandApi:
+    case kLiquefiedSand:
+    case kLoess:
+      return kCohesionless;
+    case kWeakRock:
+    case kVuggyLimestone:
+      return kRock;
+    case kUserPy:
+      return kUserCurves;
+    case kElasticSubgrade:
+      return kSubgrade;
+    case kCementedSilt:
+      return c > 0.0 ? kCohesive : kCohesionless;
+    default:
+      return kOtherType;
+  }
+}
+
+// Strength at an interface for the soil types above and below, with u the
+// upper layer's bottom value and l the lower layer's top value; empty for a
+// pair the rule does not cover. A rock face takes the weighted forms, whose
+// divisor is 2: with u = l they give 1.5 u.
+std::optional<double> StrengthForTypes(int above, int below, double u, double l) {
+  const bool granular_below = below == kCohesionless || below == kUserCurves || below == kSubgrade;
+  if (above == kCohesive) {
+    if (below == kCohesive) return (u + l) / 2.0;
+    if (below == kRock) return (2.0 * u + l) / 2.0;
+    if (granular_below) return u;
+  } else if (above == kRock) {
+    if (below == kCohesive) return (u + 2.0 * l) / 2.0;
+    if (below == kRock) return (u + l) / 2.0;
+    if (granular_below) return u;
+  } else if (above == kCohesionless || above == kUserCurves || above == kSubgrade) {
+    if (below == kCohesive || below == kRock) return l;
+  }
+  return std::nullopt;
+}
+
+int LayerCount(const AnalysisModel& m) { return static_cast<int>(m.layers.size()); }
+
+const SoilLayer& Layer(const AnalysisModel& m, int j) { return m.layers[At(j - 1)]; }
+
+// |z - depth| of layer j's bottom or top; NaN when there is no layer j.
+double DistanceTo(const AnalysisModel& m, int j, bool bottom, double z) {
+  if (j < 1 || j > LayerCount(m)) return std::numeric_limits<double>::quiet_NaN();
+  return std::abs(z - (bottom ? Layer(m, j).bottom : Layer(m, j).top));
+}
+
+void ReportInterfaceNotFound(AnalysisModel& m, double z, bool at_tip, int above) {
+  RecordWriter& out = m.report;
+  out.Write("(/)");
+  out.Write("(A)", {"Internal error in function C (undrained shear strength)"});
+  out.Write("(A)", {"The layer interface cannot be located"});
+  out.Write("(A/)", {"Please contact Corvane for support"});
+  out.Write("(A,E16.8)", {"Elevation             = ", z});
+  out.Write("(2A)", {"b_AtInterface         = ", Flag(true)});
+  out.Write("(2A)", {"b_InMiddle            = ", Flag(false)});
+  out.Write("(2A)", {"b_AtTip               = ", Flag(at_tip)});
+  out.Write("(2A)", {"b_AtNode              = ", Flag(true)});
+  out.Write("(A,I0)", {"Layer index above     = ", above});
+  out.Write("(A,I0)", {"Layer index below     = ", above + 1});
+  out.Write("(A,E16.8)", {"DABS(X-XLayerBottom(KTOP))    = ", DistanceTo(m, above, true, z)});
+  out.Write("(A,E16.8)", {"DABS(X-XLayerTop(KBOT))    = ", DistanceTo(m, above + 1, false, z)});
+  ReportError(m, "RUN00999", 999);
+}
+
+void ReportUnexpectedPair(AnalysisModel& m, double z, int above_type, int below_type, int row,
+                          bool at_tip, int above) {
+  RecordWriter& out = m.report;
+  out.Write("(/)");
+  out.Write("(A/)", {" ***** Runtime Error No. 30 *****"});
+  out.Write("(2A/)", {"Error in fn_c, please report by email to ", kSupportEmail});
+  out.Write("(A,E16.8)", {" X value for f(c) = ", z});
+  out.Write("(A)", {" Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)"});
+  out.Write("(A,I0)", {" Soil type above        = ", above_type});
+  out.Write("(A,I0)", {" Soil type below        = ", below_type});
+  out.Write("(A,I0)", {" cohesionless           = ", static_cast<int>(kCohesionless)});
+  out.Write("(A,I0)", {" cohesive               = ", static_cast<int>(kCohesive)});
+  out.Write("(A,I0,A)", {" JBOT index             = ", row,
+                         " = index number of strength value below depth in question"});
+  out.Write("(3A)", {" At tip condition       = ", Flag(at_tip), ", T = true, F = false"});
+  out.Write("(A,I0)", {" KSOIL(JBOT/2)          = ", Layer(m, above).code});
+  out.Write("(A,I0)", {" KSOIL(JBOT/2+1)        = ", Layer(m, above + 1).code});
+  ReportError(m, "RUN00024", 230);
+}
+
+// Strength at the interface that z lies on, with row i the first row at or
+// below z: the layers meeting there are found by their depths and their soil
+// types choose between u = c(i) and l = c(i+1).
+double StrengthAtInterface(AnalysisModel& m, double z, int i) {
+  const bool at_tip = z == m.pile_length;
+  const int layers = LayerCount(m);
+  int j = 1;
+  while (layers < 2 || !(DistanceTo(m, j, true, z) < kRowTolerance &&
+                         DistanceTo(m, j + 1, false, z) < kRowTolerance)) {
+    if (j + 2 > layers) {
+      ReportInterfaceNotFound(m, z, at_tip, j);
+      return 0.0;
+    }
+    ++j;
+  }
+  const double u = Value(m.soil_profile, i, kColStrength);
+  const double l = Value(m.soil_profile, i + 1, kColStrength);
+  if (at_tip) return u;
+  const int above = SoilTypeOf(Layer(m, j).code, u);
+  const int below = SoilTypeOf(Layer(m, j + 1).code, l);
+  const std::optional<double> c = StrengthForTypes(above, below, u, l);
+  if (!c) {
+    ReportUnexpectedPair(m, z, above, below, i, at_tip, j);
+    return 0.0;
+  }
+  return *c;
+}
+
+}  // namespace
+
+void BuildSoilProfile(AnalysisModel& model) {
+  SoilProfile& p = model.soil_profile;
+  UnitWeightProfile& w = model.unit_weights;
+  p = SoilProfile{};
+  w = UnitWeightProfile{};
+  // The layer count is held to the model's capacity when read, so the rows fit.
+  int row = 0;
+  for (const SoilLayer& layer : model.layers) {
+    if (row + 2 > SoilProfile::kMaxRows) break;
+    ++row;
+    StoreRow(p, row, layer.top, layer.at_top);
+    w.depth[At(row)] = layer.top;
+    w.weight[At(row)] = layer.at_top.unit_weight;
+    ++row;
+    StoreRow(p, row, layer.bottom, layer.at_bottom);
+    w.depth[At(row)] = layer.bottom;
+    w.weight[At(row)] = layer.at_bottom.unit_weight;
+  }
+  p.rows = row;
+  w.points = row;
+}
+
+double ShearStrengthAt(AnalysisModel& model, double z, bool* at_node) {
+  const SoilProfile& p = model.soil_profile;
+  const int n = p.rows;
+  bool on_interface = false;
+  for (int k = 2; k <= n - 1 && !on_interface; ++k) {
+    on_interface = std::abs(z - Depth(p, k)) <= kRowTolerance;
+  }
+  if (at_node != nullptr) *at_node = on_interface;
+
+  int i = 2;
+  while (i <= n && !(z <= Depth(p, i) + kRowTolerance)) ++i;
+  if (n < 2 || i > n) {
+    ReportStrengthBeyond(model, z, n >= 1 ? Depth(p, n) : 0.0);
+    return 0.0;
+  }
+  if (std::abs(z - Depth(p, n)) <= kRowTolerance) return Value(p, n, kColStrength);
+  if (on_interface) return StrengthAtInterface(model, z, i);
+
+  const double dx = Depth(p, i) - Depth(p, i - 1);
+  if (dx <= 0.0) {
+    ReportZeroThickness(model, z);
+    return 0.0;
+  }
+  const double c0 = Value(p, i - 1, kColStrength);
+  return c0 + (z - Depth(p, i - 1)) * (Value(p, i, kColStrength) - c0) / dx;
+}
+
+double AverageUnitWeight(AnalysisModel& model, double z) {
+  const double z_ground = model.ground_depth;
+  if (z_ground > z) return 0.0;
+  const double zs = z - z_ground;
+  const UnitWeightProfile& w = model.unit_weights;
+  const int m = w.points;
+  if (m >= 2 && zs < kShortSegment) {
+    // At the ground surface: the first positive weight, not an average over nothing.
+    for (int k = 1; k <= m; ++k) {
+      if (w.weight[At(k)] > 0.0) return w.weight[At(k)];
+    }
+    return w.weight[At(m)];
+  }
+  const std::optional<double> integral = IntegralDownTo(
+      m, [&w](int k) { return w.depth[At(k)]; }, [&w](int k) { return w.weight[At(k)]; }, z);
+  if (!integral) {
+    ReportUnitWeightBeyond(model, z);
+    return 0.0;
+  }
+  return *integral / zs;
+}
+
+double AverageStrength(AnalysisModel& model, double z) {
+  const double z_ground = model.ground_depth;
+  if (z_ground > z) return 0.0;
+  const double zs = z - z_ground;
+  if (zs < kShortSegment) return ShearStrengthAt(model, z, nullptr);
+  const SoilProfile& p = model.soil_profile;
+  const std::optional<double> integral = IntegralDownTo(
+      p.rows, [&p](int k) { return Depth(p, k); },
+      [&p](int k) { return Value(p, k, kColStrength); }, z);
+  if (!integral) {
+    ReportAverageStrengthBeyond(model, z);
+    return 0.0;
+  }
+  return *integral / zs;
+}
+
+double FrictionAngleAt(AnalysisModel& model, double z) {
+  const std::optional<double> phi = ColumnAt(model.soil_profile, kColFriction, z, model.pile_length,
+                                             InterfaceRule::kPresentOrMean);
+  if (!phi) {
+    ReportFrictionBeyond(model, z);
+    return 0.0;
+  }
+  return *phi;
+}
+
+double Epsilon50At(AnalysisModel& model, double z) {
+  return ColumnAt(model.soil_profile, kColEps50, z, model.pile_length,
+                  InterfaceRule::kPresentOrMean)
+      .value_or(0.0);
+}
+
+double JAt(AnalysisModel& model, double z) {
+  return ColumnAt(model.soil_profile, kColJ, z, model.pile_length, InterfaceRule::kPresentOrMean)
+      .value_or(0.0);
+}
+
+double RqdAt(AnalysisModel& model, double z) {
+  const std::optional<double> rqd = ColumnAt(model.soil_profile, kColRqd, z, model.pile_length,
+                                             InterfaceRule::kPresentOrMeanNoTip);
+  if (!rqd) {
+    ReportRqdBeyond(model, z);
+    return 0.0;
+  }
+  if (*rqd < 0.0 || *rqd > 100.0) {
+    ReportRqdOutOfRange(model, *rqd);
+    return 0.0;
+  }
+  return *rqd;
+}
+
+double RockColumn2At(AnalysisModel& model, double z) {
+  return ColumnAt(model.soil_profile, kColEps50, z, model.pile_length,
+                  InterfaceRule::kLowerUnlessTip)
+      .value_or(0.0);
+}
+
+}  // namespace tarvex
