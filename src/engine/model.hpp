@@ -13,6 +13,8 @@
 #include "engine/diagnostics.hpp"
 #include "engine/units.hpp"
 #include "pile/nodes.hpp"
+#include "pile/section_point.hpp"
+#include "section/moment_curvature.hpp"
 #include "soil/soil_profile.hpp"
 #include "report/record_writer.hpp"
 
@@ -43,7 +45,7 @@ constexpr int kMaxBars = 300;
 constexpr int kMaxStrands = 300;
 constexpr int kMaxStressStrainPoints = 100;
 constexpr int kMaxUserEiThrusts = 100;
-constexpr int kMaxUserEiPoints = 150;
+constexpr int kMaxUserEiPoints = 149;  // 150 with the zero point put in front
 constexpr int kTitleLines = 5;
 constexpr int kLineLength = 256;
 }  // namespace limits
@@ -322,6 +324,7 @@ struct RunState {
   int iteration = 0;            // within the current load case, 1-based
   double top_deflection = 0.0;  // pile-head deflection after the latest iteration
   double max_change = 0.0;      // largest change of nodal deflection, last two iterations
+  double tip_shear = 0.0;       // tip shear of the latest solution
   int current_case = 0;
   double saved_pile_length = 0.0;
 };
@@ -352,6 +355,7 @@ class AnalysisModel {
   std::vector<LrfdGroup> lrfd_groups;
   std::vector<LrfdCombination> lrfd_combinations;
   std::vector<double> thrusts;  // axial thrusts of section analysis, ascending, distinct
+  std::vector<SectionTables> section_tables;  // one per section, from section analysis
 
   std::vector<TipShearPoint> tip_shear;
   std::vector<PyMultiplierPoint> py_multipliers;
@@ -360,10 +364,17 @@ class AnalysisModel {
   std::vector<double> py_output_depths;
 
   PileNodes nodes;
+  std::vector<SectionPoint> section_points;  // the section property table
 
   // Per-layer working values of the p-y criteria.
   std::array<double, limits::kMaxLayers + 1> heq = {};  // equivalent depth; -10000 until set
-  std::array<bool, limits::kMaxLayers + 1> layering_off = {};
+  std::array<bool, limits::kMaxLayers + 1> layering_off = {};  // below a rock-type layer
+  std::array<double, limits::kMaxLayers + 1> layer_resistance = {};  // ultimate resistance integral
+  std::array<double, limits::kMaxLayers + 1> liquefied_resistance = {};
+  int rock_layer_count = 0;
+
+  // The pile-head conditions and axial thrust of the load case being solved.
+  LoadCase active_case;
 
   // The three output files.
   RecordWriter report;

@@ -199,10 +199,7 @@ void AnalyseLoadCases(AnalysisModel& model) {
 
 // Run kind 3: the pile under lateral load.
 void AnalysePile(AnalysisModel& model) {
-  // The soil profile is contiguous from the ground surface down.
-  for (std::size_t j = 0; j < model.layers.size(); ++j) {
-    model.layers[j].top = j == 0 ? model.ground_depth : model.layers[j - 1].bottom;
-  }
+  PreparePileAnalysis(model);
   WriteSectionCount(model);
   AnalyseAllSections(model, false);
   if (model.failed()) return;

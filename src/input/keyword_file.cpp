@@ -120,6 +120,12 @@ void ReadOptions(InputReader& in) {
     ReportError(m, "INP00095", 195);
     return;
   }
+  // The number of cycles ends in column 20: a longer number would be cut.
+  if (record.find_first_not_of(' ', 20) != std::string::npos) {
+    in.Fail("holds text after column 20, where the number of cycles of loading (columns 15 to 20) "
+            "must end");
+    return;
+  }
   std::string cycles;
   for (char c : record.substr(14, 6)) {
     if (c != ' ') cycles.push_back(c);  // blanks inside a number field are ignored
@@ -315,6 +321,9 @@ void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
       {"GROUP EFFECT FACTORS", ReadGroupEffects},
       {"DEPTHS OF PRINTED P-Y CURVES", ReadPrintedPyDepths},
   };
+  bool options_read = false;
+  bool data_read = false;
+  UnitSystem units = UnitSystem::kUscs;
   while (true) {
     std::string line;
     if (!in.ReadKeywordLine("the line END", &line)) return;
@@ -329,6 +338,31 @@ void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
       if (line == "END") break;
       Unrecognized(in, line);
       return;
+    }
+    // The readers convert SI millimetres and read some sections only under
+    // options already read: the options must come first and keep their units.
+    const std::string_view keyword = match->keyword;
+    if (keyword == "OPTIONS") {
+      match->read(in);
+      if (model.failed()) return;
+      if (options_read && data_read && model.options.units != units) {
+        in.Fail("INP00099", 199, 99,
+                "ends an OPTIONS section that changes the unit system after sections were read "
+                "in the first units");
+        return;
+      }
+      options_read = true;
+      units = model.options.units;
+      continue;
+    }
+    if (keyword != "TITLE") {
+      if (!options_read) {
+        in.Fail("INP00099", 199, 99,
+                "opens the section " + std::string(keyword) +
+                    " before OPTIONS; the options must come before every section but TITLE");
+        return;
+      }
+      data_read = true;
     }
     match->read(in);
     if (model.failed()) return;

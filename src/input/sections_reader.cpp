@@ -271,6 +271,13 @@ bool ReadElastic(InputReader& in, int i, bool plastic, ElasticBlock* e) {
   }
   for (const Item& item : items) {
     if (!ReadOne(in, Of(item.what, i), item.value)) return false;
+    // Every dimension, the modulus and the plastic moments give the section's
+    // stiffness and capacity: none may be zero or negative.
+    if (*item.value <= 0.0) {
+      in.Fail("gives " + std::to_string(*item.value) + " as " + Of(item.what, i) +
+              ", which must be positive");
+      return false;
+    }
     if (item.dimension) *item.value = Dimension(in, *item.value);
   }
   return true;
@@ -300,6 +307,11 @@ bool ReadUserEi(InputReader& in, int i, PileSection* s) {
                    &curve.moment[static_cast<std::size_t>(k)]) ||
           !ReadOne(in, Of("a bending stiffness of the bending stiffness table", i),
                    &curve.ei[static_cast<std::size_t>(k)])) {
+        return false;
+      }
+      if (curve.ei[static_cast<std::size_t>(k)] <= 0.0) {
+        in.Fail("gives a bending stiffness of zero or less in the table of section " +
+                std::to_string(i));
         return false;
       }
     }

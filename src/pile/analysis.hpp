@@ -4,9 +4,15 @@
 #define TARVEX_PILE_ANALYSIS_HPP_
 
 #include "engine/model.hpp"
+#include "pile/fd_solver.hpp"
 #include "pile/iteration.hpp"
 
 namespace tarvex {
+
+// Before the load cases: the soil profile made contiguous from the ground
+// surface down, the pile length kept, the soil profile rows and the section
+// property table built.
+void PreparePileAnalysis(AnalysisModel& model);
 
 // Node geometry, distributed loads, pile properties, section of every node,
 // and the soil movement at the nodes, for load case c.
@@ -23,7 +29,14 @@ class PileIterationStages : public IterationStages {
   void Solve(AnalysisModel& model) override;
   void UpdateSoilModuli(AnalysisModel& model) override;
   void UpdateBendingStiffness(AnalysisModel& model) override;
+
+ private:
+  FdWorkspace workspace_;  // a new load case starts without a kept tip shear
 };
+
+// Runtime error 11: the head system met a pivot under 1e-20; writes the
+// block and the matrix, right-hand side and last solution of the system.
+void ReportSmallPivot(AnalysisModel& model, const FdResult& result, const FdWorkspace& ws);
 
 // The report and plot records of load case c after its iteration.
 void WriteLoadCaseReport(AnalysisModel& model, int c);

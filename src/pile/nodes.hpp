@@ -23,7 +23,8 @@ struct PileNodes {
   std::array<double, kSlots> z = {};   // vertical depth below the head
   std::array<double, kSlots> ei = {};  // flexural rigidity
   std::array<double, kSlots> es = {};  // secant soil modulus
-  std::array<double, kSlots> w = {};   // distributed lateral load at the node
+  std::array<double, kSlots> w = {};   // load term of the solution at the node
+  std::array<double, kSlots> wbar = {};  // distributed lateral load averaged at the node
   std::array<double, kSlots> ys = {};  // free-field soil movement
   std::array<double, kSlots> y = {};   // deflection
   std::array<int, kSlots> section = {};

@@ -6,6 +6,12 @@
 
 namespace tarvex {
 
+// One solver pass: every layer that holds a node gives its nodes new secant
+// soil moduli from their current deflections, in layer order; layers below a
+// rock-type layer are marked so that their curves start from the ground
+// surface rather than from an equivalent depth.
+void UpdateSoilModuli(AnalysisModel& model);
+
 // Prints the p-y curves at the depths the input asks for (load case 1 only).
 void PrintPyCurves(AnalysisModel& model);
 

@@ -269,6 +269,28 @@ TEST(Reader, KeywordLoopAndFileFraming) {
   EXPECT_EQ(std::vector<std::string>(unknown.report.begin(), unknown.report.begin() + 9), block);
 }
 
+TEST(Reader, OptionsComeFirstAndKeepTheirUnits) {
+  const std::string options = std::string(kBase).substr(std::string(kBase).find("OPTIONS\n"),
+                                           std::string(kBase).find("SECTIONS\n") -
+                                               std::string(kBase).find("OPTIONS\n"));
+  std::string sections_first = Replace(kBase, options, "");
+  sections_first = Replace(sections_first, "SOIL LAYERS\n", options + "SOIL LAYERS\n");
+  std::string si_later = BeforeEnd(kBase, Replace(options, "Units USCS", "Units SI"));
+  ExpectErrors({
+      {"sections before options", sections_first, 199,
+       "Problem:  Line 8 of shaft.tv6 opens the section SECTIONS before OPTIONS; the options must "
+       "come before every section but TITLE."},
+      {"units changed later", si_later, 199,
+       "Problem:  Line 75 of shaft.tv6 ends an OPTIONS section that changes the unit system after "
+       "sections were read in the first units."},
+      {"cycles past column 20", Replace(kBase, "Loading STATIC   100", "Loading CYCLIC    1000"),
+       195, "Problem:  Line 16 of shaft.tv6 holds text after column 20, where the number of cycles "
+            "of loading (columns 15 to 20) must end."},
+  });
+  // The same options again are accepted.
+  EXPECT_EQ(ReadText(BeforeEnd(kBase, options)).code(), 0);
+}
+
 TEST(Reader, MalformedValues) {
   ExpectErrors({
       {"text for an integer", Replace(kBase, "MaxIter 100", "MaxIter abc"), 195,

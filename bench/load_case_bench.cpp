@@ -1,0 +1,62 @@
+// Cost of one whole converged load case: a 36-inch elastic pile, 60 ft long,
+// in soft clay, 500 increments, free head under shear; node preparation and
+// the nonlinear iteration of solver and p-y curves until convergence.
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include <benchmark/benchmark.h>
+
+#include "pile/analysis.hpp"
+#include "support/pile_fixture.hpp"
+
+// Every allocation of the program is counted, to show that an iterating load
+// case allocates nothing.
+namespace {
+std::atomic<long long> g_allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++g_allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
+  const std::string input = tarvex::testing::PileInput(tarvex::testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
+       "1\n1 0.0 80.0\n50.0 300.0 0.02\n50.0 900.0 0.01\n",
+       "1\n1 1 30000.0 0.0 0.0 1\n0\n",
+       500));
+  tarvex::testing::SolvedCase solved = tarvex::testing::SolveCase(input, 1);
+  tarvex::AnalysisModel& m = *solved.model;
+  if (solved.iteration != tarvex::CaseIteration::kConverged) {
+    state.SkipWithError("the load case did not converge");
+    return;
+  }
+  std::string error;
+  m.message.Open("/dev/null", &error);  // progress lines are written, not kept
+  m.report.Open("/dev/null", &error);
+  int iterations = 0;
+  long long allocations = 0;
+  for (auto _ : state) {
+    tarvex::PrepareLoadCase(m, 1);
+    tarvex::StartLoadCase(m, 1);
+    tarvex::PileIterationStages stages;
+    const long long before = g_allocations.load();
+    const tarvex::CaseIteration r = tarvex::IterateLoadCase(m, stages, 1);
+    allocations = g_allocations.load() - before;
+    if (r != tarvex::CaseIteration::kConverged) state.SkipWithError("no convergence");
+    iterations = m.run.iteration;
+    benchmark::DoNotOptimize(m.nodes.y);
+  }
+  state.counters["iterations"] = iterations;
+  state.counters["allocations_in_iteration"] = static_cast<double>(allocations);
+}
+BENCHMARK(BM_LoadCaseInSoftClay500Increments)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,562 @@
+// The clay criteria at the nodes of a layer: soft clay (Matlock, J = 0.5 or
+// J per layer), stiff clay with free water (Reese), and stiff clay without
+// free water (Welch and Reese, with or without an initial modulus k).
+#include "soil/criteria.hpp"
+
+#include <cmath>
+#include <string>
+
+#include "report/number_fields.hpp"
+#include "soil/clay_curves.hpp"
+#include "soil/py_modifiers.hpp"
+
+namespace tarvex {
+namespace {
+
+constexpr std::size_t At(int k) { return PileNodes::At(k); }
+
+bool Uscs(const AnalysisModel& m) { return m.options.units == UnitSystem::kUscs; }
+
+// Factor on the shallow resistance for sloping ground and pile batter.
+double SlopeFactor(const AnalysisModel& m, int node, bool single_precision_cos45) {
+  const double theta = m.slope_minus_batter;
+  if (!(std::fabs(theta) > 1e-20)) return 1.0;
+  return SlopeBatterFactor(theta, m.nodes.y[At(node)], single_precision_cos45);
+}
+
+// The 17 points of a printed curve: the report table and the plot records.
+struct PrintedCurve {
+  const char* line7;
+  const char* line8;
+  bool fixed_columns = false;
+};
+
+template <typename PAt>
+void PrintCurve(const PyContext& ctx, int node, const ClayCurveDeflections& ys, const Multipliers& mu,
+                const PrintedCurve& texts, PAt p_at) {
+  AnalysisModel& m = ctx.model;
+  PlotCurveHeader(m, m.nodes.x[At(node)], kClayCurvePoints, texts.line7, node);
+  for (int k = 0; k < kClayCurvePoints; ++k) {
+    const double y = ys[static_cast<std::size_t>(k)];
+    const double p = p_at(y);
+    if (texts.fixed_columns) {
+      m.report.Write("(F15.4,F17.3)", {y * mu.ym, p * mu.pm});
+    } else {
+      m.report.Text("   ");
+      WriteAdaptive(m.report, 12, y * mu.ym);
+      m.report.Text("     ");
+      WriteAdaptive(m.report, 12, p * mu.pm);
+      m.report.EndLine();
+    }
+    PlotCurvePoint(m, k + 1, y * mu.ym, p * mu.pm, texts.line8);
+  }
+}
+
+// The zero-strength input errors of the clays.
+void ZeroCohesionSoftClay(const PyContext& ctx, bool with_j, int node, double z, double c) {
+  AnalysisModel& m = ctx.model;
+  const int number = with_j ? 71 : 12;
+  for (RecordWriter* out : {&m.message, &m.report}) {
+    out->Write("(A/)", {"**** Input Data Error No. " + std::to_string(number) + " ****"});
+    out->Write("(A)", {"An error was detected that is related to an incompatibility between the "
+                       "input "});
+    out->Write("(A)", {"data defining soil layering and soil shear strength values when computing "
+                       "a "});
+    out->Write("(A/)", {"p-y curve using the Matlock soft clay criteria."});
+    out->Write("(A/)", {with_j ? "Problem:  A negative or zero value of cohesion was input for a "
+                                 "soft clay soil with J."
+                               : "Problem:  A negative or zero value of cohesion was input for a "
+                                 "soft clay soil."});
+    out->Write("(A)", {"Solution:  Please compare the depth values for soil layering and soil "
+                       "shear "});
+    out->Write("(A/)", {"strength values and revise the input data."});
+    const bool report = out == &m.report;
+    out->Write(report ? "(A,I0,A,I0,A,I0,A,F10.3,A,F10.3,$)" : "(A,I0,A,I0,A,I0,A,F10.3,A,F10.3)",
+               {"Layer no. = ", ctx.layer, ", Node no. = ", node,
+                ", Top node in layer = ", ctx.first_node(), ", Elevation = ", z, ", c(x) = ", c});
+    if (report) {
+      out->Write("(A,F10.3)", {", Pile length = ", m.pile_length});
+      out->Write("(A,I0,A,I0)", {", ITOP = ", ctx.first_node(), ", IBOT = ", ctx.last_node()});
+    }
+  }
+  ReportError(m, with_j ? "INP00071" : "INP00012", with_j ? 171 : 112);
+}
+
+void ZeroCohesionStiffClay(AnalysisModel& m, bool free_water, bool with_k) {
+  for (RecordWriter* out : {&m.message, &m.report}) {
+    if (free_water) {
+      out->Write("(A/)", {"**** Input Data Error No. 14 ****"});
+      out->Write("(A)", {"An error was detected in the input data used to compute p-y curves in "});
+      out->Write("(A/)", {"stiff clay with free water."});
+      out->Write("(A/)", {"Problem:  Zero was input for the cohesion of a stiff clay. "});
+      out->Write("(A)", {"Solution:  Check and compare the values of shear strength and revise "
+                         "the "});
+      out->Write("(A)", {"input so that the strength values are correct for the soil types "
+                         "specified."});
+    } else {
+      out->Write("(A/)", {"**** Input Data Error No. 13 ****"});
+      out->Write("(A)", {"An error was detected in the input data."});
+      out->Write("(A/)", {"Problem:  Zero was input for cohesion of stiff clay without free water."});
+      if (with_k) {
+        out->Write("(A)", {"Solution:  Please check the values of soil shear strength and "
+                           "revise "});
+        out->Write("(A)", {"the input data."});
+      } else {
+        out->Write("(A)", {"Solution:  Please check the values of soil shear strength and revise "
+                           "the input data."});
+      }
+    }
+  }
+  ReportError(m, free_water ? "INP00014" : "INP00013", free_water ? 114 : 113);
+}
+
+// General units have no default epsilon-50 or k: a stiff clay layer needs
+// its own values.
+void MissingGeneralValue(AnalysisModel& m, int layer, const char* what) {
+  for (RecordWriter* out : {&m.message, &m.report}) {
+    out->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
+    out->Write("(A,I0,A,A,A)", {"Problem:  Soil layer ", layer, " is a stiff clay with no input "
+                                "value of ", what, " at this depth,"});
+    out->Write("(A/)", {"          and general units have no default values for it."});
+    out->Write("(A/)", {"Solution:  Give the layer a positive value at its top and bottom."});
+  }
+  ReportError(m, "INP00095", 195);
+}
+
+// Warnings on the strength range; skipped on a layer interface.
+void StrengthWarnings(AnalysisModel& m, double c, double low_uscs, double high_uscs,
+                      double low_si, double high_si, int first_warning) {
+  if (m.options.units == UnitSystem::kUscs) {
+    if (c < low_uscs) RecordWarning(m.run.warnings, -first_warning);
+    if (c > high_uscs) RecordWarning(m.run.warnings, -(first_warning + 1));
+  } else if (m.options.units == UnitSystem::kSi) {
+    if (c < low_si) RecordWarning(m.run.warnings, -(first_warning + 2));
+    if (c > high_si) RecordWarning(m.run.warnings, -(first_warning + 3));
+  }
+}
+
+// The layer's k at depth z: linear between its top and bottom values, the
+// bottom value replaced (and kept) by the top one when zero or less, and the
+// default table when the top value is missing.
+bool LayerK(const PyContext& ctx, double z, double c, bool default_when_not_positive,
+            double* k) {
+  AnalysisModel& m = ctx.model;
+  SoilLayer& layer = m.layers[static_cast<std::size_t>(ctx.layer - 1)];
+  if (layer.at_bottom.kpy <= 0.0) layer.at_bottom.kpy = layer.at_top.kpy;
+  const double top = layer.at_top.kpy;
+  const bool missing = default_when_not_positive ? top <= 0.0 : top == 0.0;
+  if (missing) {
+    const auto criterion = static_cast<SoilCriterion>(layer.code);
+    const std::optional<double> d = DefaultK(criterion, m.options.units, c, ctx.cyclic());
+    if (d) {
+      *k = *d;
+      return true;
+    }
+    MissingGeneralValue(m, ctx.layer, "k");
+    return false;
+  }
+  const double bottom = layer.at_bottom.kpy;
+  if (layer.bottom == layer.top) {
+    *k = top;
+  } else {
+    *k = top + (bottom - top) * (z - layer.top) / (layer.bottom - layer.top);
+  }
+  return true;
+}
+
+// Common values of a clay node.
+struct ClaySoil {
+  double b = 0.0;
+  Multipliers mu;
+  double c = 0.0;
+  bool at_node = false;
+  double gamma = 0.0;
+  double eps50 = 0.0;
+};
+
+// b, pm, ym, c and gamma at a node; false on an error of the accessors.
+bool ReadSoil(const PyContext& ctx, double x, double z, ClaySoil* s) {
+  AnalysisModel& m = ctx.model;
+  s->b = PileWidthAt(m, x);
+  s->mu = MultipliersAt(m, x);
+  s->c = ShearStrengthAt(m, z, &s->at_node);
+  if (m.failed()) return false;
+  s->gamma = AverageUnitWeight(m, z);
+  return !m.failed();
+}
+
+// ---------------------------------------------------------------------------
+// Soft clay, with J = 0.5 or J given per layer.
+
+void SoftClay(const PyContext& ctx, bool with_j) {
+  AnalysisModel& m = ctx.model;
+  const int first = ctx.first_node(), last = ctx.last_node();
+  LayerResistanceSum solver_sum(ctx);
+  for (int i = first; i <= last; ++i) {
+    const double x = m.nodes.x[At(i)];
+    const double z = ctx.output ? x : m.nodes.z[At(i)];
+    ClaySoil s;
+    if (!ReadSoil(ctx, x, z, &s)) return;
+    if (!s.at_node) {
+      if (Uscs(m) && s.c > double(8.6805553f)) RecordWarning(m.run.warnings, -3041);
+      if (m.options.units == UnitSystem::kSi && s.c > double(59.850323f)) {
+        RecordWarning(m.run.warnings, -3042);
+      }
+    }
+    s.eps50 = Epsilon50At(m, z);
+    if (m.failed()) return;
+    if (s.eps50 <= 0.0) {
+      const std::optional<double> d = DefaultEps50(kSoftClay, m.options.units, s.c);
+      if (!d) {
+        SetErrorCode(m, with_j ? 238 : 237);  // general units have no default
+        return;
+      }
+      s.eps50 = *d;
+    }
+    if (i > first && s.c < 1e-10) {
+      ZeroCohesionSoftClay(ctx, with_j, i, z, s.c);
+      return;
+    }
+    const double j = with_j ? JAt(m, z) : kMatlockJ;
+    if (m.failed()) return;
+    if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
+      m.heq[static_cast<std::size_t>(ctx.layer)] = SoftClayEquivalentDepth(
+          {s.b, s.c, 0.0, s.gamma, j, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
+    }
+    const NodeDepths d = DepthsAt(ctx, i);
+    ClayNodeInput in;
+    in.b = s.b;
+    in.c = s.c;
+    in.gamma = s.gamma;
+    in.zc = d.zc;
+    in.eps50 = s.eps50;
+    in.j = j;
+    in.f = SlopeFactor(m, i, true);
+    in.cyclic = ctx.cyclic();
+    in.n_cycles = m.options.cycles;
+    const SoftClayNode node = SoftClayAt(in);
+
+    if (!ctx.output) {
+      const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
+      const double es = SoftClayEs(node, y_hat, s.mu.pm, s.mu.ym);
+      if (std::isnan(es)) {
+        const bool small = y_hat < node.y_small;
+        const int number = with_j ? (small ? 35 : 36) : (small ? 33 : 34);
+        m.report.Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
+        m.report.Write("(A,I0/)",
+                       {with_j ? "The computed value of soil modulus computed in API soft clay is "
+                                 "not-a-number for node number "
+                               : "The computed value of soil modulus computed in soft clay is "
+                                 "not-a-number for node number ",
+                        i});
+        m.report.Write("(A)", {"This problem is usually due to a required soil property being "
+                               "left equal to zero."});
+        SetErrorCode(m, 200 + number);
+        return;
+      }
+      m.nodes.es[At(i)] = es;
+      ApplySoilMovement(ctx, i);
+      const SoftClayIntegrand r = SoftClayResistanceIntegrand(node);
+      solver_sum.Add(i, r.r, node.pu * m.nodes.h, r.r_shallow.value_or(0.0));
+      solver_sum.ReplaceForLayerOne((3.0 * s.c * s.b + node.pu) / 2.0 * (m.layers[0].bottom - m.layers[0].top));
+      continue;
+    }
+
+    // The printed curve.
+    const bool cyclic_title = m.options.cycles >= 2.0;
+    const PyLabels labels = LabelsOf(m);
+    CurveBlock block(m.report, labels);
+    if (with_j) {
+      block.Title(cyclic_title ? "p-y Curve Computed Using the Soft Clay Criteria with J for "
+                                 "Cyclic Loading Conditions"
+                               : "p-y Curve Computed Using the Soft Clay Criteria with J for "
+                                 "Static Loading Conditions");
+    } else {
+      block.Title(cyclic_title
+                      ? "p-y Curve Computed Using the Soft Clay Criteria for Cyclic Loading "
+                        "Conditions"
+                      : "p-y Curve Computed Using the Soft Clay Criteria for Static Loading "
+                        "Conditions");
+    }
+    block.Integer("Soil Layer Number", ctx.layer);
+    block.Depths(z, d.zs, Uscs(m));
+    block.Degrees("Ground Slope Angle", m.slope_angle);
+    block.Degrees("Pile Batter", m.batter_angle);
+    block.Degrees("Effective Slope", m.slope_minus_batter);
+    block.Value("Equivalent Depth", d.zc, 3, labels.length);
+    block.Value("Pile Diameter", s.b, 3, labels.length);
+    block.Value("Cohesion, c", s.c, 3, labels.stress);
+    block.Value("Avg Eff Unit Weight", s.gamma, 5, labels.unit_weight);
+    block.Value("Epsilon50 parameter", s.eps50, 5);
+    block.Value(with_j ? "J parameter" : "J", j, 3);
+    block.Value("Transition Depth Xr", node.zr, 3, labels.length);
+    block.Value("pu_s", node.pu_s, 3, labels.force_per_length);
+    block.Value("pu_d", node.pu_d, 3, labels.force_per_length);
+    block.Value("Y50", node.y50, 5, labels.length);
+    block.Value("p-multiplier", s.mu.pm, 5);
+    block.Value("y-multiplier", s.mu.ym, 5);
+    if (cyclic_title) {
+      m.report.Write("(A,F12.0)", {"Number of cycles of loading = ", m.options.cycles});
+      m.report.Write("(A,F12.3,1X,A)", {"Xr                          = ", node.zr, labels.length});
+    }
+    m.report.Write("(/T6,'y, ',A,T25,'p, ',A)", {labels.length, labels.force_per_length});
+    m.report.Write("(A)", {"----------------    -----------------"});
+    PrintCurve(ctx, i, SoftClayOutputDeflections(node), s.mu,
+               with_j ? PrintedCurve{"Line 7:  p-y curve depth in soft clay with J, no. points on "
+                                     "p-y curve no. ",
+                                     "API soft clay"}
+                      : PrintedCurve{"Line 7:  p-y curve depth in soft clay, no. p-y points on "
+                                     "curve no. ",
+                                     "soft clay"},
+               [&](double y) { return SoftClayP(node, y); });
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Stiff clay with free water.
+
+void StiffClayFreeWater(const PyContext& ctx) {
+  AnalysisModel& m = ctx.model;
+  const int first = ctx.first_node(), last = ctx.last_node();
+  LayerResistanceSum solver_sum(ctx);
+  // Running average of c over the nodes of a lower layer.
+  double c_first = 0.0, z_first = 0.0, c_previous = 0.0, z_previous = 0.0, c_integral = 0.0;
+  for (int i = first; i <= last; ++i) {
+    const double x = m.nodes.x[At(i)];
+    const double z = ctx.output ? x : m.nodes.z[At(i)];
+    ClaySoil s;
+    s.b = PileWidthAt(m, x);
+    s.mu = MultipliersAt(m, x);
+    s.c = ShearStrengthAt(m, z, &s.at_node);
+    if (m.failed()) return;
+    if (i > first && s.c < 1e-10) {
+      ZeroCohesionStiffClay(m, true, false);
+      return;
+    }
+    if (!s.at_node) {
+      StrengthWarnings(m, s.c, double(3.4722223f), double(55.555557f), double(23.940128f),
+                       double(383.04205f), 3051);
+    }
+    s.gamma = AverageUnitWeight(m, z);
+    if (m.failed()) return;
+    double ca = s.c;
+    if (ctx.layer == 1) {
+      ca = AverageStrength(m, z);
+      if (m.failed()) return;
+    } else if (i == first) {
+      c_first = c_previous = s.c;
+      z_first = z_previous = z;
+      c_integral = 0.0;
+    } else {
+      c_integral += (c_previous + s.c) * (z - z_previous) / 2.0;
+      c_previous = s.c;
+      z_previous = z;
+      ca = z > z_first ? c_integral / (z - z_first) : c_first;
+    }
+    double k = 0.0;
+    if (!LayerK(ctx, z, s.c, true, &k)) return;
+    s.eps50 = Epsilon50At(m, z);
+    if (m.failed()) return;
+    if (s.eps50 <= 0.0) {
+      const std::optional<double> d = DefaultEps50(kStiffClayFreeWater, m.options.units, s.c);
+      if (!d) {
+        MissingGeneralValue(m, ctx.layer, "epsilon-50");
+        return;
+      }
+      s.eps50 = *d;
+    }
+    if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
+      m.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayFreeWaterEquivalentDepth(
+          {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
+    }
+    const NodeDepths d = DepthsAt(ctx, i);
+    ClayNodeInput in;
+    in.b = s.b;
+    in.c = s.c;
+    in.ca = ca;
+    in.gamma = s.gamma;
+    in.zc = d.zc;
+    in.eps50 = s.eps50;
+    in.k = k;
+    in.f = SlopeFactor(m, i, false);
+    in.cyclic = ctx.cyclic();
+    const StiffClayFreeWaterNode node = StiffClayFreeWaterAt(in);
+
+    if (!ctx.output) {
+      const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
+      m.nodes.es[At(i)] = StiffClayFreeWaterEs(node, y_hat, s.mu.pm, s.mu.ym);
+      ApplySoilMovement(ctx, i);
+      const double bottom = ctx.soil_layer().bottom;
+      solver_sum.Add(i, node.pres, (bottom - m.nodes.x[At(last)]) * node.pres);
+      solver_sum.ReplaceForLayerOne((2.0 * ca * s.b + node.pc) / 2.0 *
+                                    (m.layers[0].bottom - m.layers[0].top));
+      continue;
+    }
+
+    const PyLabels labels = LabelsOf(m);
+    CurveBlock block(m.report, labels);
+    block.Title(node.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free "
+                              "Water"
+                            : "p-y Curve Computed Using Static Criteria for Stiff Clay with Free "
+                              "Water");
+    block.Integer("Soil Layer Number", ctx.layer);
+    block.Depths(z, d.zs, Uscs(m));
+    block.Value("Equivalent Depth", d.zc, 3, labels.length);
+    block.Value("Diameter", s.b, 3, labels.length);
+    block.Value("c (at curve depth)", s.c, 3, labels.stress);
+    block.Value("Avergage c", ca, 3, labels.stress);
+    block.Value("Average Eff. Unit Weight", s.gamma, 5, labels.unit_weight);
+    block.Value("k", k, 3, labels.unit_weight);
+    block.Value("Epsilon50", s.eps50, 5);
+    block.Value("y50", node.y50, 5, labels.length);
+    block.Value("As", node.as, 3);
+    block.Value(node.cyclic ? "Ac" : "Ac (not used)", node.ac, 3);
+    block.Value("pct", node.pct, 3, labels.force_per_length);
+    block.Value("pcd", node.pcd, 3, labels.force_per_length);
+    block.Value("pc", node.pc, 3, labels.force_per_length);
+    block.Value("pu", node.pres, 3, labels.force_per_length);
+    block.Value("p-multiplier", s.mu.pm, 5);
+    block.Value("y-multiplier", s.mu.ym, 5);
+    m.report.Write("()");
+    if (node.cyclic) {
+      block.Value("Number of Cycles of Loading", m.options.cycles, 0);
+      m.report.Write("()");
+    }
+    m.report.Write("(A,A,A,A)", {"        y, ", labels.length, "             p,",
+                                 labels.force_per_length});
+    m.report.Write("(A)", {"----------------    -----------------"});
+    PrintCurve(ctx, i, StiffClayFreeWaterOutputDeflections(node), s.mu,
+               {"Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve "
+                "no. ",
+                node.cyclic ? "cyclic stiff clay with free water"
+                            : "static stiff clay with free water",
+                node.cyclic},
+               [&](double y) { return StiffClayFreeWaterP(node, y); });
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Stiff clay without free water, with or without an initial modulus k.
+
+void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
+  AnalysisModel& m = ctx.model;
+  m.options.cycles = StiffClayNoFreeWaterCycles(m.options.cycles, with_k);
+  const int first = ctx.first_node(), last = ctx.last_node();
+  LayerResistanceSum solver_sum(ctx);
+  for (int i = first; i <= last; ++i) {
+    const double x = m.nodes.x[At(i)];
+    const double z = ctx.output ? x : m.nodes.z[At(i)];
+    ClaySoil s;
+    s.b = PileWidthAt(m, x);
+    s.mu = MultipliersAt(m, x);
+    s.c = ShearStrengthAt(m, z, &s.at_node);
+    if (m.failed()) return;
+    if (i > first && s.c < 1e-10) {
+      ZeroCohesionStiffClay(m, false, with_k);
+      return;
+    }
+    if (!s.at_node) {
+      StrengthWarnings(m, s.c, double(3.4722223f), double(55.555557f), double(23.94f),
+                       double(383.04f), with_k ? 3261 : 3061);
+    }
+    s.gamma = AverageUnitWeight(m, z);
+    if (m.failed()) return;
+    const double ca = AverageStrength(m, z);
+    if (m.failed()) return;
+    s.eps50 = Epsilon50At(m, z);
+    if (m.failed()) return;
+    const auto criterion = with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater;
+    if (s.eps50 <= 0.0) {
+      const std::optional<double> d = DefaultEps50(criterion, m.options.units, s.c);
+      if (!d) {
+        MissingGeneralValue(m, ctx.layer, "epsilon-50");
+        return;
+      }
+      s.eps50 = *d;
+    }
+    double k = 0.0;
+    if (with_k && !LayerK(ctx, z, s.c, false, &k)) return;
+    if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
+      m.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayNoFreeWaterEquivalentDepth(
+          {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
+    }
+    const NodeDepths d = DepthsAt(ctx, i);
+    ClayNodeInput in;
+    in.b = s.b;
+    in.c = s.c;
+    in.ca = ca;
+    in.gamma = s.gamma;
+    in.zc = d.zc;
+    in.eps50 = s.eps50;
+    in.k = k;
+    in.f = SlopeFactor(m, i, true);
+    in.cyclic = ctx.cyclic();
+    in.n_cycles = m.options.cycles;
+    const StiffClayNoFreeWaterNode node = StiffClayNoFreeWaterAt(in, with_k);
+
+    if (!ctx.output) {
+      const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
+      m.nodes.es[At(i)] = StiffClayNoFreeWaterEs(node, y_hat, s.mu.pm, s.mu.ym);
+      ApplySoilMovement(ctx, i);
+      const double bottom = ctx.soil_layer().bottom;
+      solver_sum.Add(i, node.pu, (bottom - m.nodes.x[At(last)]) * node.pu);
+      solver_sum.ReplaceForLayerOne((3.0 * ca * s.b + node.pu) / 2.0 *
+                                    (m.layers[0].bottom - m.layers[0].top));
+      continue;
+    }
+
+    const PyLabels labels = LabelsOf(m);
+    CurveBlock block(m.report, labels);
+    const char* title = node.cyclic
+                            ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without "
+                              "Free Water"
+                            : "p-y Curve Computed Using Static Criteria for Stiff Clay without "
+                              "Free Water";
+    if (with_k) {
+      m.report.Write("(//A/A/)", {title, "with Option of Defining Initial k"});
+    } else {
+      block.Title(title);
+    }
+    block.Integer("Soil Layer Number", ctx.layer);
+    block.Depths(z, d.zs, Uscs(m));
+    if (!with_k) {
+      block.Degrees("Ground Slope Angle", m.slope_angle);
+      block.Degrees("Pile Batter Angle", m.batter_angle);
+      block.Degrees("Effective Slope", m.slope_minus_batter);
+    }
+    block.Value("Equivalent Depth", d.zc, 3, labels.length);
+    block.Value("Diameter", s.b, 3, labels.length);
+    block.Value("Undrained cohesion, c", s.c, 5, labels.stress);
+    block.Value("Average Eff. Unit Weight", s.gamma, 5, labels.unit_weight);
+    block.Value("Epsilon-50", s.eps50, 5);
+    if (with_k) block.Value("k", k, 0, labels.unit_weight);
+    block.Value("Pct", node.pct_unfactored, 3, labels.force_per_length);
+    block.Value("Pcd", node.pcd, 3, labels.force_per_length);
+    block.Value("Pu", node.pu, 3, labels.force_per_length);
+    block.Value("y50", node.y50, 5, labels.length);
+    block.Value("p-multiplier", s.mu.pm, 5);
+    block.Value("y-multiplier", s.mu.ym, 5);
+    if (node.cyclic) block.Value("Number of cycles of loading", m.options.cycles, 0);
+    m.report.Write("(/A,A,A,A)", {"        y, ", labels.length, "            p, ",
+                                  labels.force_per_length});
+    m.report.Write("(A)", {"----------------    -----------------"});
+    PrintCurve(ctx, i, StiffClayNoFreeWaterOutputDeflections(node), s.mu,
+               with_k ? PrintedCurve{"Line 7:  p-y curve depth in stiff clay w/o free water with "
+                                     "k, no. p-y points on curve no. ",
+                                     "stiff clay with k"}
+                      : PrintedCurve{"Line 7:  p-y curve depth in stiff clay w/o free water, no. "
+                                     "p-y points on curve no. ",
+                                     "stiff clay w/o water"},
+               [&](double y) { return StiffClayNoFreeWaterP(node, y); });
+  }
+}
+
+}  // namespace
+
+void SoftClayCriterion(const PyContext& ctx) { SoftClay(ctx, false); }
+void SoftClayJCriterion(const PyContext& ctx) { SoftClay(ctx, true); }
+void StiffClayFreeWaterCriterion(const PyContext& ctx) { StiffClayFreeWater(ctx); }
+void StiffClayNoFreeWaterCriterion(const PyContext& ctx) { StiffClayNoFreeWater(ctx, false); }
+void StiffClayNoFreeWaterKCriterion(const PyContext& ctx) { StiffClayNoFreeWater(ctx, true); }
+
+}  // namespace tarvex

@@ -1,0 +1,45 @@
+// Complete inputs for pile analyses and load cases solved through the
+// engine's stages, for tests of the pile solution.
+#ifndef TARVEX_TESTS_SUPPORT_PILE_FIXTURE_HPP_
+#define TARVEX_TESTS_SUPPORT_PILE_FIXTURE_HPP_
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/model.hpp"
+#include "pile/iteration.hpp"
+
+namespace tarvex::testing {
+
+struct PileInputParts {
+  std::string sections;  // body of SECTIONS
+  std::string layers;    // body of SOIL LAYERS
+  std::string loading;   // body of LOADING
+  int increments = 100;
+  std::string units = "USCS";
+  std::vector<double> py_depths;  // printed p-y curves, when given
+  bool cyclic = false;
+  int cycles = 100;
+};
+
+PileInputParts Parts(std::string sections, std::string layers, std::string loading,
+                     int increments = 100);
+
+// A TARVEX6 input file of the parts (static loading, 100 iterations,
+// tolerance 1e-5, allowable deflection 10).
+std::string PileInput(const PileInputParts& parts);
+
+struct SolvedCase {
+  std::unique_ptr<AnalysisModel> model;
+  CaseIteration iteration;
+};
+
+// Reads the input and solves load case c through the stages of a run:
+// unit conversion, pile preparation, section tables, node preparation and
+// the nonlinear iteration.
+SolvedCase SolveCase(const std::string& input, int c);
+
+}  // namespace tarvex::testing
+
+#endif  // TARVEX_TESTS_SUPPORT_PILE_FIXTURE_HPP_
