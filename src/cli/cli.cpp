@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "report/number_fields.hpp"
+#include "report/record_writer.hpp"
+
 namespace tarvex::cli {
 namespace {
 
@@ -91,6 +94,31 @@ void PrintOutcome(const RunOutcome& outcome, std::ostream& out) {
   out << "\n";
 }
 
+// A compact table of the load cases: one row per case.
+void PrintCases(const RunOutcome& outcome, std::ostream& out) {
+  if (outcome.cases.empty()) return;
+  RecordWriter table;
+  const std::string& len = outcome.length_unit;
+  table.Write("(/A)", {"Load cases:"});
+  table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)",
+              {"Case", "Deflection", "Rotation", "Max moment", "at depth", "Max shear",
+               "at depth", "Iter"});
+  table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)",
+              {"", len, "rad", outcome.moment_unit, len, outcome.force_unit, len, ""});
+  for (const CaseSummary& c : outcome.cases) {
+    table.Integer(c.case_number, 4);
+    WriteAdaptive(table, 14, c.deflection);
+    WriteAdaptive(table, 12, c.rotation);
+    WriteAdaptive(table, 14, c.max_moment);
+    WriteAdaptive(table, 11, c.max_moment_depth);
+    WriteAdaptive(table, 14, c.max_shear);
+    WriteAdaptive(table, 11, c.max_shear_depth);
+    table.Integer(c.iterations, 6);
+    table.EndLine();
+  }
+  out << table.contents();
+}
+
 }  // namespace
 
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
@@ -150,6 +178,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     out << "  " << label << " " << *path << "\n";
   }
   PrintOutcome(outcome, out);
+  PrintCases(outcome, out);
   return StatusOf(outcome);
 }
 

@@ -286,6 +286,13 @@ struct LrfdCombination {
   std::array<double, limits::kLrfdLoadTypes> factors = {};
   double phi_flexure = 0.0;
   double phi_shear = 0.0;
+  // Formed from the load groups: the factored pile-head loads (after the
+  // batter transform: transverse shear, moment and axial force) and the
+  // position of the axial force in the thrust table.
+  double shear = 0.0;
+  double moment = 0.0;
+  double axial = 0.0;
+  int thrust_index = 0;
   std::string name;
 };
 
@@ -303,6 +310,28 @@ struct PyMultiplierPoint {
 struct SoilMovementPoint {
   double depth = 0.0;
   double movement = 0.0;
+};
+
+// What the summary keeps of one load case.
+struct CaseRecord {
+  int type = 1;
+  double condition1 = 0.0;
+  double condition2 = 0.0;
+  double axial = 0.0;
+  double head_shear = 0.0;
+  double head_moment = 0.0;
+  double top_deflection = 0.0;
+  double head_slope = 0.0;
+  double max_moment = 0.0;  // signed value of the largest |M|
+  double max_moment_depth = 0.0;
+  double max_shear = 0.0;   // signed value of the largest |V|
+  double max_shear_depth = 0.0;
+  double max_stress = 0.0;
+  int iterations = 0;
+  int zero_deflection_points = 0;
+  // Largest |M| and |V| in each pile section.
+  std::array<double, limits::kMaxSections> section_moment = {};
+  std::array<double, limits::kMaxSections> section_shear = {};
 };
 
 // The state of the run itself: files, error and warning record, iteration.
@@ -356,6 +385,12 @@ class AnalysisModel {
   std::vector<LrfdCombination> lrfd_combinations;
   std::vector<double> thrusts;  // axial thrusts of section analysis, ascending, distinct
   std::vector<SectionTables> section_tables;  // one per section, from section analysis
+
+  // LRFD distributed loads of each load type at the nodes.
+  std::array<std::array<double, PileNodes::kSlots>, limits::kLrfdLoadTypes> lrfd_type_loads = {};
+
+  // Results of every load case for the summary of pile responses.
+  std::vector<CaseRecord> case_records;
 
   std::vector<TipShearPoint> tip_shear;
   std::vector<PyMultiplierPoint> py_multipliers;

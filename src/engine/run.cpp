@@ -310,6 +310,16 @@ void FillOutcome(const AnalysisModel& model, int result, RunOutcome* outcome) {
     const int count = model.run.warnings.run_counts[static_cast<std::size_t>(w)];
     if (count > 0) outcome->warnings.emplace_back(w, count);
   }
+  outcome->cases.clear();
+  for (std::size_t c = 0; c < model.case_records.size(); ++c) {
+    const CaseRecord& r = model.case_records[c];
+    outcome->cases.push_back({static_cast<int>(c) + 1, r.top_deflection, r.head_slope, r.max_moment,
+                              r.max_moment_depth, r.max_shear, r.max_shear_depth, r.iterations});
+  }
+  const UnitSystem u = model.options.units;
+  outcome->length_unit = u == UnitSystem::kSi ? "m" : u == UnitSystem::kGeneral ? "L" : "in";
+  outcome->force_unit = u == UnitSystem::kSi ? "kN" : u == UnitSystem::kGeneral ? "F" : "lb";
+  outcome->moment_unit = u == UnitSystem::kSi ? "kN-m" : u == UnitSystem::kGeneral ? "F-L" : "in-lb";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/soil_criteria.hpp"
+#include "pile/lrfd.hpp"
 #include "pile/node_setup.hpp"
 #include "pile/section_properties.hpp"
 #include "soil/py_curves.hpp"
@@ -72,15 +73,12 @@ void PreparePileAnalysis(AnalysisModel& model) {
   BuildSectionPropertyTable(model);
 }
 
-void PrepareLoadCase(AnalysisModel& model, int /*c*/) {
-  if (model.options.lrfd) {
-    ReportStageNotBuilt(model, "analysis of LRFD load combinations");
-    return;
-  }
+void PrepareLoadCase(AnalysisModel& model, int c) {
   model.pile_length = model.run.saved_pile_length;
   model.run.iteration = 0;
   SetNodeGeometry(model);
-  SetNodeProperties(model, true);
+  SetNodeProperties(model, !model.options.lrfd);
+  if (model.options.lrfd) SetLrfdDistributedLoads(model, c);
   SetSoilMovement(model);
 }
 
@@ -108,7 +106,13 @@ void StartLoadCase(AnalysisModel& model, int c) {
       return;
     }
   }
-  model.active_case = model.load_cases[static_cast<std::size_t>(c - 1)];
+  if (model.options.lrfd) {
+    // A combination is a shear-and-moment case with its factored loads.
+    const LrfdCombination& lc = model.lrfd_combinations[static_cast<std::size_t>(c - 1)];
+    model.active_case = LoadCase{1, lc.shear, lc.moment, lc.axial, false};
+  } else {
+    model.active_case = model.load_cases[static_cast<std::size_t>(c - 1)];
+  }
   if (model.options.icom == 3) UpdateFlexuralRigidity(model, model.active_case.axial);
 }
 
@@ -130,16 +134,8 @@ void PileIterationStages::UpdateBendingStiffness(AnalysisModel& model) {
   UpdateFlexuralRigidity(model, model.active_case.axial);
 }
 
-void WriteLoadCaseReport(AnalysisModel& model, int /*c*/) {
-  ReportStageNotBuilt(model, "response report of a load case");
-}
-
 void RunLengthStudy(AnalysisModel& model, int /*c*/) {
   ReportStageNotBuilt(model, "pile-length study");
-}
-
-void WriteRunSummary(AnalysisModel& model) {
-  ReportStageNotBuilt(model, "summary of pile responses");
 }
 
 void ComputeStiffnessMatrix(AnalysisModel& model) {

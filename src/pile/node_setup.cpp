@@ -9,8 +9,8 @@ namespace {
 
 constexpr std::size_t At(int k) { return PileNodes::At(k); }
 
-// Integral of the piecewise-linear profile over [a, b]: zero outside its
-// first and last depth; a step (two points at one depth) has no width.
+}  // namespace
+
 double ProfileIntegral(const std::vector<DistributedLoadPoint>& p, double a, double b) {
   double sum = 0.0;
   for (std::size_t i = 0; i + 1 < p.size(); ++i) {
@@ -25,6 +25,8 @@ double ProfileIntegral(const std::vector<DistributedLoadPoint>& p, double a, dou
   }
   return sum;
 }
+
+namespace {
 
 // Secant stiffness from one moment-curvature curve for node k with moment m.
 double EiLookup(const MomentCurvatureCurve& c, double m, double phi) {

@@ -13,6 +13,11 @@ namespace tarvex {
 // x(k) = (k - 1) h, z(k) = x(k) cos(batter), and the tip exactly at L.
 void SetNodeGeometry(AnalysisModel& model);
 
+// Integral over [a, b] of a piecewise-linear load profile (depth, load per
+// length): zero outside its first and last depth; a step (two points at one
+// depth) has no width.
+double ProfileIntegral(const std::vector<DistributedLoadPoint>& profile, double a, double b);
+
 // The distributed lateral load at a node at x: the profile averaged over the
 // node's tributary length [x - h/2, x + h/2], always divided by h.
 double NodeDistributedLoad(const std::vector<DistributedLoadPoint>& profile, double x, double h);

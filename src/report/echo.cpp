@@ -1,9 +1,15 @@
 #include "report/echo.hpp"
 
+#include "pile/lrfd.hpp"
+
 namespace tarvex {
 
-// The echo blocks and their cross-checks come with the input-echo stage; until
-// then the report goes from its header straight to the analysis.
-void WriteInputEcho(AnalysisModel& /*model*/) {}
+// The echo of the input and its cross-checks are not part of this build yet;
+// the LRFD block, which also forms the factored combinations, is.
+void WriteInputEcho(AnalysisModel& model) {
+  model.message.Write("(A)", {"Output of input data begun"});
+  if (model.options.lrfd) FormLrfdCombinations(model);
+  model.message.Write("(A)", {"Output of input data completed"});
+}
 
 }  // namespace tarvex

@@ -140,6 +140,8 @@ TEST(Examples, EachFileHoldsWhatItsTitleSays) {
       {"timber_pole_frozen_ground_si.tv6", si, false, false, {11}, {17, 14, 13}, {1, 4}},
       {"micropile_slope_user_ei_si.tv6", si, false, false, {13}, {2, 8}, {1, 2}},
       {"cased_micropile_bond_zone_si.tv6", si, false, false, {4, 14}, {3, 8}, {1}},
+      {"elastic_pipe_clay_uscs.tv6", uscs, false, false, {11}, {1, 2}, {1, 2, 3, 4, 5}},
+      {"lrfd_hpile_clays_si.tv6", si, true, false, {12}, {15, 3, 13}, {}},
   };
   for (const Case& c : cases) {
     const AnalysisModel& m = *Named(c.file).model;
