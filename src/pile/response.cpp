@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pile/analysis.hpp"
+#include "pile/report_units.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/section_properties.hpp"
 #include "report/number_fields.hpp"
@@ -12,24 +13,6 @@ namespace tarvex {
 namespace {
 
 constexpr std::size_t At(int k) { return PileNodes::At(k); }
-
-enum class Units { kUscs, kSi, kGeneral };
-
-Units UnitsOf(const AnalysisModel& m) {
-  switch (m.options.units) {
-    case UnitSystem::kSi:
-      return Units::kSi;
-    case UnitSystem::kGeneral:
-      return Units::kGeneral;
-    case UnitSystem::kUscs:
-      break;
-  }
-  return Units::kUscs;
-}
-
-const char* Pick(Units u, const char* uscs, const char* si, const char* general) {
-  return u == Units::kSi ? si : u == Units::kGeneral ? general : uscs;
-}
 
 // The moment at node j from the deflections (the head takes the stiffness of
 // node 2, and the tip's moment is zero through the tip condition).
@@ -63,10 +46,9 @@ double ExtremeFibre(const AnalysisModel& m, int node, const SectionProperties& p
 double Clean(double v) { return std::fabs(v) < 1e-20 ? 0.0 : v; }
 
 void WriteHeadConditions(AnalysisModel& m, const LoadCase& lc) {
-  const Units u = UnitsOf(m);
-  if (u == Units::kGeneral) return;
+  if (m.options.units == UnitSystem::kGeneral) return;
   RecordWriter& r = m.report;
-  const bool si = u == Units::kSi;
+  const bool si = m.options.units == UnitSystem::kSi;
   const char* force = si ? " kN" : " lbs";
   const char* moment = si ? " kN-m" : " in-lbs";
   auto line = [&](const char* label, double v, const char* form, const char* unit) {
@@ -124,7 +106,7 @@ void WriteTableHeading(AnalysisModel& m) {
                   "Soil Res.  Soil Spr.   Distrib. "});
   r.Write("(A)", {"     X         y        Moment     Force         S       Stress   Stiffness     "
                   " p         Es*h    Lat. Load "});
-  r.Write("(A)", {Pick(UnitsOf(m),
+  r.Write("(A)", {ByUnits(m,
                        "   inches    inches     in-lbs      lbs       radians     psi*      "
                        "lb-in^2    lb/in      lb/inch    lb/inch ",
                        "   meters    meters      kN-m       kN        radians     kPa*      "
@@ -137,8 +119,7 @@ void WriteTableHeading(AnalysisModel& m) {
 }
 
 void WriteVerification(AnalysisModel& m, const Imbalance& b) {
-  const Units u = UnitsOf(m);
-  const double limit = u == Units::kSi ? 1.1298e-4 : 1.0;
+  const double limit = m.options.units == UnitSystem::kSi ? 1.1298e-4 : 1.0;
   if (b.moment <= limit) {
     m.report.Write("(/A/)", {"Output Verification: Computed forces and moments are within "
                              "specified convergence limits."});
@@ -148,7 +129,7 @@ void WriteVerification(AnalysisModel& m, const Imbalance& b) {
   const std::string_view force_unit = m.labels.force;
   for (RecordWriter* out : {&m.report, &m.message}) {
     const bool report = out == &m.report;
-    const bool si = u == Units::kSi;
+    const bool si = m.options.units == UnitSystem::kSi;
     out->Write("(//A/)", {report ? (si ? "**** Warning - Possible Solution Error 5501 ****"
                                        : "**** Warning - POSSIBLE SOLUTION ERROR 5501 ****")
                                  : (si ? "**** Warning - Possible Solution Error 550 ****"
@@ -183,7 +164,6 @@ void WriteVerification(AnalysisModel& m, const Imbalance& b) {
 }
 
 void WriteOutputSummary(AnalysisModel& m, int c, const CaseRecord& rec) {
-  const Units u = UnitsOf(m);
   RecordWriter& r = m.report;
   r.Write("(/A,I0,A/)", {"Output Summary for Load Case No. ", c, ":"});
   auto value = [&](const char* label, double v, const char* unit) {
@@ -191,13 +171,13 @@ void WriteOutputSummary(AnalysisModel& m, int c, const CaseRecord& rec) {
     WriteAdaptive(r, 14, v);
     r.Write("(A)", {unit});
   };
-  const char* length = Pick(u, " inches", " meters", " L");
-  const char* below = Pick(u, " inches below pile head", " meters below pile head",
+  const char* length = ByUnits(m, " inches", " meters", " L");
+  const char* below = ByUnits(m, " inches below pile head", " meters below pile head",
                            " L below pile head");
   value("Pile-head deflection             = ", rec.top_deflection, length);
   value("Computed slope at pile head      = ", rec.head_slope, " radians");
-  value("Maximum bending moment           = ", rec.max_moment, Pick(u, " inch-lbs", " kN-m", " F-L"));
-  value("Maximum shear force              = ", rec.max_shear, Pick(u, " lbs", " kN", " F"));
+  value("Maximum bending moment           = ", rec.max_moment, ByUnits(m, " inch-lbs", " kN-m", " F-L"));
+  value("Maximum shear force              = ", rec.max_shear, ByUnits(m, " lbs", " kN", " F"));
   value("Depth of maximum bending moment  = ", rec.max_moment_depth, below);
   value("Depth of maximum shear force     = ", rec.max_shear_depth, below);
   r.Text("Number of iterations             = ");

@@ -5,24 +5,13 @@
 #include <string>
 
 #include "pile/analysis.hpp"
+#include "pile/report_units.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/node_setup.hpp"
 #include "report/number_fields.hpp"
 
 namespace tarvex {
 namespace {
-
-enum class Units { kUscs, kSi, kGeneral };
-
-Units UnitsOf(const AnalysisModel& m) {
-  return m.options.units == UnitSystem::kSi        ? Units::kSi
-         : m.options.units == UnitSystem::kGeneral ? Units::kGeneral
-                                                   : Units::kUscs;
-}
-
-const char* Pick(Units u, const char* uscs, const char* si, const char* general) {
-  return u == Units::kSi ? si : u == Units::kGeneral ? general : uscs;
-}
 
 void WriteLine13(AnalysisModel& m, const CaseRecord& rec) {
   const bool si = m.options.units == UnitSystem::kSi;
@@ -33,10 +22,9 @@ void WriteLine13(AnalysisModel& m, const CaseRecord& rec) {
 }
 
 void WritePileHeadSummary(AnalysisModel& m) {
-  const Units u = UnitsOf(m);
   RecordWriter& r = m.report;
   r.Write("(A/)", {"Definitions of Pile-head Loading Conditions:"});
-  if (u == Units::kSi) {
+  if (m.options.units == UnitSystem::kSi) {
     r.Write("(A)", {"Load Type 1: Load 1 = Shear, kN, and Load 2 = Moment, kN-m "});
     r.Write("(A)", {"Load Type 2: Load 1 = Shear, kN, and Load 2 = Slope, radians"});
     r.Write("(A)", {"Load Type 3: Load 1 = Shear, kN, and Load 2 = Rotational Stiffness, "
@@ -54,14 +42,14 @@ void WritePileHeadSummary(AnalysisModel& m) {
   r.Write("(A)", {"               Pile-head      Pile-head "});
   r.Write("(A)", {"Load  Load    Condition 1    Condition 2        Axial        Pile-head       "
                   "Maximum        Maximum       Pile-head  "});
-  r.Write("(A)", {Pick(u,
+  r.Write("(A)", {ByUnits(m,
                        "Case  Type    V(lbs) or     in-lb, rad.,       Loading      Deflection       "
                        "Moment          Shear        Rotation   ",
                        "Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       "
                        "Moment          Shear        Rotation   ",
                        "Case  Type    V(F) or        F-L, rad.,        Loading      Deflection       "
                        "Moment          Shear        Rotation   ")});
-  r.Write("(A)", {Pick(u,
+  r.Write("(A)", {ByUnits(m,
                        " No.   No.    y(inches)     or in-lb/rad.        lbs          inches         "
                        "in-lbs           lbs          radians   ",
                        " No.   No.    y(meters)      or kN-m/rad.        kN           meters          "
@@ -105,18 +93,17 @@ double FactoredCapacity(const AnalysisModel& m, int s, const LrfdCombination& lc
 }
 
 void WriteLrfdSummary(AnalysisModel& m) {
-  const Units u = UnitsOf(m);
   RecordWriter& r = m.report;
   r.Write("(A)", {"Load  Load      Pile-head     Pile-head         Axial        Pile-head       "
                   "Maximum        Maximum       Pile-Head  "});
-  r.Write("(A)", {Pick(u,
+  r.Write("(A)", {ByUnits(m,
                        "Case  Type        Shear         Moment           Load        Deflection       "
                        "Moment         Shear        Rotation    ",
                        "Case  Type       Shear          Moment           Load        Deflection       "
                        "Moment         Shear        Rotation   ",
                        "Case  Type        Shear         Moment           Load        Deflection       "
                        "Moment         Shear        Rotation    ")});
-  r.Write("(A)", {Pick(u,
+  r.Write("(A)", {ByUnits(m,
                        " No.   No.         lbs          in-lbs           lbs          inches          "
                        "in-lbs          lbs          radians   ",
                        " No.   No.    kilonewtons        kN-m             kN           meters          "

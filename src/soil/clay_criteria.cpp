@@ -174,6 +174,56 @@ struct ClaySoil {
   double eps50 = 0.0;
 };
 
+// Epsilon-50 at z with the criterion's default when the input is 0 or less;
+// false after an error (general units have no default).
+bool Eps50At(const PyContext& ctx, SoilCriterion criterion, double z, ClaySoil* s) {
+  AnalysisModel& m = ctx.model;
+  s->eps50 = Epsilon50At(m, z);
+  if (m.failed()) return false;
+  if (s->eps50 > 0.0) return true;
+  const std::optional<double> d = DefaultEps50(criterion, m.options.units, s->c);
+  if (d) {
+    s->eps50 = *d;
+    return true;
+  }
+  if (criterion == kSoftClay || criterion == kSoftClayJ) {
+    SetErrorCode(m, criterion == kSoftClayJ ? 238 : 237);
+  } else {
+    MissingGeneralValue(m, ctx.layer, "epsilon-50");
+  }
+  return false;
+}
+
+// The clay values of a node as the curve functions take them.
+ClayNodeInput NodeInput(const PyContext& ctx, const ClaySoil& s, double ca, double zc, double k,
+                        double f) {
+  ClayNodeInput in;
+  in.b = s.b;
+  in.c = s.c;
+  in.ca = ca;
+  in.gamma = s.gamma;
+  in.zc = zc;
+  in.eps50 = s.eps50;
+  in.k = k;
+  in.f = f;
+  in.cyclic = ctx.cyclic();
+  in.n_cycles = ctx.model.options.cycles;
+  return in;
+}
+
+// The solver step of a stiff clay node: its secant modulus, the load term
+// with soil movement, and its part of the layer resistance with the end term
+// from the last node to the layer bottom.
+void StiffClaySolverStep(const PyContext& ctx, int node, double es, double r,
+                         double layer_one_estimate, LayerResistanceSum& sum) {
+  AnalysisModel& m = ctx.model;
+  m.nodes.es[At(node)] = es;
+  ApplySoilMovement(ctx, node);
+  const double bottom = ctx.soil_layer().bottom;
+  sum.Add(node, r, (bottom - m.nodes.x[At(ctx.last_node())]) * r);
+  sum.ReplaceForLayerOne(layer_one_estimate * (m.layers[0].bottom - m.layers[0].top));
+}
+
 // b, pm, ym, c and gamma at a node; false on an error of the accessors.
 bool ReadSoil(const PyContext& ctx, double x, double z, ClaySoil* s) {
   AnalysisModel& m = ctx.model;
@@ -203,16 +253,7 @@ void SoftClay(const PyContext& ctx, bool with_j) {
         RecordWarning(m.run.warnings, -3042);
       }
     }
-    s.eps50 = Epsilon50At(m, z);
-    if (m.failed()) return;
-    if (s.eps50 <= 0.0) {
-      const std::optional<double> d = DefaultEps50(kSoftClay, m.options.units, s.c);
-      if (!d) {
-        SetErrorCode(m, with_j ? 238 : 237);  // general units have no default
-        return;
-      }
-      s.eps50 = *d;
-    }
+    if (!Eps50At(ctx, with_j ? kSoftClayJ : kSoftClay, z, &s)) return;
     if (i > first && s.c < 1e-10) {
       ZeroCohesionSoftClay(ctx, with_j, i, z, s.c);
       return;
@@ -224,16 +265,8 @@ void SoftClay(const PyContext& ctx, bool with_j) {
           {s.b, s.c, 0.0, s.gamma, j, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
     }
     const NodeDepths d = DepthsAt(ctx, i);
-    ClayNodeInput in;
-    in.b = s.b;
-    in.c = s.c;
-    in.gamma = s.gamma;
-    in.zc = d.zc;
-    in.eps50 = s.eps50;
+    ClayNodeInput in = NodeInput(ctx, s, 0.0, d.zc, 0.0, SlopeFactor(m, i, true));
     in.j = j;
-    in.f = SlopeFactor(m, i, true);
-    in.cyclic = ctx.cyclic();
-    in.n_cycles = m.options.cycles;
     const SoftClayNode node = SoftClayAt(in);
 
     if (!ctx.output) {
@@ -355,41 +388,19 @@ void StiffClayFreeWater(const PyContext& ctx) {
     }
     double k = 0.0;
     if (!LayerK(ctx, z, s.c, true, &k)) return;
-    s.eps50 = Epsilon50At(m, z);
-    if (m.failed()) return;
-    if (s.eps50 <= 0.0) {
-      const std::optional<double> d = DefaultEps50(kStiffClayFreeWater, m.options.units, s.c);
-      if (!d) {
-        MissingGeneralValue(m, ctx.layer, "epsilon-50");
-        return;
-      }
-      s.eps50 = *d;
-    }
+    if (!Eps50At(ctx, kStiffClayFreeWater, z, &s)) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
       m.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayFreeWaterEquivalentDepth(
           {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
     }
     const NodeDepths d = DepthsAt(ctx, i);
-    ClayNodeInput in;
-    in.b = s.b;
-    in.c = s.c;
-    in.ca = ca;
-    in.gamma = s.gamma;
-    in.zc = d.zc;
-    in.eps50 = s.eps50;
-    in.k = k;
-    in.f = SlopeFactor(m, i, false);
-    in.cyclic = ctx.cyclic();
-    const StiffClayFreeWaterNode node = StiffClayFreeWaterAt(in);
+    const StiffClayFreeWaterNode node =
+        StiffClayFreeWaterAt(NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(m, i, false)));
 
     if (!ctx.output) {
       const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
-      m.nodes.es[At(i)] = StiffClayFreeWaterEs(node, y_hat, s.mu.pm, s.mu.ym);
-      ApplySoilMovement(ctx, i);
-      const double bottom = ctx.soil_layer().bottom;
-      solver_sum.Add(i, node.pres, (bottom - m.nodes.x[At(last)]) * node.pres);
-      solver_sum.ReplaceForLayerOne((2.0 * ca * s.b + node.pc) / 2.0 *
-                                    (m.layers[0].bottom - m.layers[0].top));
+      StiffClaySolverStep(ctx, i, StiffClayFreeWaterEs(node, y_hat, s.mu.pm, s.mu.ym), node.pres,
+                          (2.0 * ca * s.b + node.pc) / 2.0, solver_sum);
       continue;
     }
 
@@ -463,17 +474,7 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
     if (m.failed()) return;
     const double ca = AverageStrength(m, z);
     if (m.failed()) return;
-    s.eps50 = Epsilon50At(m, z);
-    if (m.failed()) return;
-    const auto criterion = with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater;
-    if (s.eps50 <= 0.0) {
-      const std::optional<double> d = DefaultEps50(criterion, m.options.units, s.c);
-      if (!d) {
-        MissingGeneralValue(m, ctx.layer, "epsilon-50");
-        return;
-      }
-      s.eps50 = *d;
-    }
+    if (!Eps50At(ctx, with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater, z, &s)) return;
     double k = 0.0;
     if (with_k && !LayerK(ctx, z, s.c, false, &k)) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
@@ -481,27 +482,13 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
           {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
     }
     const NodeDepths d = DepthsAt(ctx, i);
-    ClayNodeInput in;
-    in.b = s.b;
-    in.c = s.c;
-    in.ca = ca;
-    in.gamma = s.gamma;
-    in.zc = d.zc;
-    in.eps50 = s.eps50;
-    in.k = k;
-    in.f = SlopeFactor(m, i, true);
-    in.cyclic = ctx.cyclic();
-    in.n_cycles = m.options.cycles;
-    const StiffClayNoFreeWaterNode node = StiffClayNoFreeWaterAt(in, with_k);
+    const StiffClayNoFreeWaterNode node = StiffClayNoFreeWaterAt(
+        NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(m, i, true)), with_k);
 
     if (!ctx.output) {
       const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
-      m.nodes.es[At(i)] = StiffClayNoFreeWaterEs(node, y_hat, s.mu.pm, s.mu.ym);
-      ApplySoilMovement(ctx, i);
-      const double bottom = ctx.soil_layer().bottom;
-      solver_sum.Add(i, node.pu, (bottom - m.nodes.x[At(last)]) * node.pu);
-      solver_sum.ReplaceForLayerOne((3.0 * ca * s.b + node.pu) / 2.0 *
-                                    (m.layers[0].bottom - m.layers[0].top));
+      StiffClaySolverStep(ctx, i, StiffClayNoFreeWaterEs(node, y_hat, s.mu.pm, s.mu.ym), node.pu,
+                          (3.0 * ca * s.b + node.pu) / 2.0, solver_sum);
       continue;
     }
 
