@@ -1,9 +1,9 @@
 // Cost of one finite-difference solution of the largest pile model: 500
 // increments, uniform elastic pile in uniform elastic subgrade, free head.
+#include <benchmark/benchmark.h>
+
 #include <cmath>
 #include <memory>
-
-#include <benchmark/benchmark.h>
 
 #include "pile/fd_solver.hpp"
 

@@ -1,12 +1,12 @@
 // Cost of one whole converged load case: a 36-inch elastic pile, 60 ft long,
 // in soft clay, 500 increments, free head under shear; node preparation and
 // the nonlinear iteration of solver and p-y curves until convergence.
+#include <benchmark/benchmark.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <new>
-
-#include <benchmark/benchmark.h>
 
 #include "pile/analysis.hpp"
 #include "support/pile_fixture.hpp"
@@ -28,10 +28,9 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 
 void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
-  const std::string input = tarvex::testing::PileInput(tarvex::testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
-       "1\n1 0.0 80.0\n50.0 300.0 0.02\n50.0 900.0 0.01\n",
-       "1\n1 1 30000.0 0.0 0.0 1\n0\n",
-       500));
+  const std::string input = tarvex::testing::PileInput(tarvex::testing::Parts(
+      "1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
+      "1\n1 0.0 80.0\n50.0 300.0 0.02\n50.0 900.0 0.01\n", "1\n1 1 30000.0 0.0 0.0 1\n0\n", 500));
   tarvex::testing::SolvedCase solved = tarvex::testing::SolveCase(input, 1);
   tarvex::AnalysisModel& m = *solved.model;
   if (solved.iteration != tarvex::CaseIteration::kConverged) {

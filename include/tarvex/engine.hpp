@@ -41,8 +41,8 @@ struct CaseSummary {
 
 // What a host may want to know about a run beyond its result code.
 struct RunOutcome {
-  int result = 0;               // as returned by run()
-  std::string error_identity;   // "INP00095", "RUN00028"; empty without an error
+  int result = 0;                          // as returned by run()
+  std::string error_identity;              // "INP00095", "RUN00028"; empty without an error
   std::vector<std::string> error_message;  // the error's description, as written
   // Every warning number recorded during the run, ascending, with its count.
   std::vector<std::pair<int, int>> warnings;

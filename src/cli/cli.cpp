@@ -100,9 +100,8 @@ void PrintCases(const RunOutcome& outcome, std::ostream& out) {
   RecordWriter table;
   const std::string& len = outcome.length_unit;
   table.Write("(/A)", {"Load cases:"});
-  table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)",
-              {"Case", "Deflection", "Rotation", "Max moment", "at depth", "Max shear",
-               "at depth", "Iter"});
+  table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)", {"Case", "Deflection", "Rotation", "Max moment",
+                                                  "at depth", "Max shear", "at depth", "Iter"});
   table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)",
               {"", len, "rad", outcome.moment_unit, len, outcome.force_unit, len, ""});
   for (const CaseSummary& c : outcome.cases) {
@@ -148,7 +147,8 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
         << (fs::exists(input, ec) ? "not a regular file" : "no such file") << "\n";
     return kFilesUnusable;
   }
-  fs::path directory = args.directory.empty() ? input.parent_path() : fs::absolute(args.directory, ec);
+  fs::path directory =
+      args.directory.empty() ? input.parent_path() : fs::absolute(args.directory, ec);
   if (!args.directory.empty()) {
     fs::create_directories(directory, ec);
     if (ec || !fs::is_directory(directory)) {

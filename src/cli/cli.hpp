@@ -10,7 +10,7 @@ namespace tarvex::cli {
 
 // Exit status of the host.
 enum ExitStatus {
-  kNormal = 0,        // normal end, or warnings only
+  kNormal = 0,  // normal end, or warnings only
   kInputError = 1,
   kRuntimeError = 2,
   kFilesUnusable = 3,  // input or output files unusable, or bad arguments

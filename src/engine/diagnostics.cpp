@@ -10,7 +10,10 @@ namespace {
 // Warning texts, line by line; "" is an empty line.
 std::vector<std::string_view> StiffClayFreeWater(std::string_view first, std::string_view last1,
                                                  std::string_view last2 = {}) {
-  std::vector<std::string_view> t = {"", "**** Warning ****", "", first,
+  std::vector<std::string_view> t = {"",
+                                     "**** Warning ****",
+                                     "",
+                                     first,
                                      "defined using the stiff clay with free water criteria.  "
                                      "The input value is ",
                                      last1};
@@ -20,8 +23,12 @@ std::vector<std::string_view> StiffClayFreeWater(std::string_view first, std::st
 }
 
 std::vector<std::string_view> StiffClayNoFreeWater(std::string_view first, std::string_view last) {
-  return {"", "**** Warning ****", "", first,
-          "defined using the stiff clay without free water criteria.  The input value is ", last,
+  return {"",
+          "**** Warning ****",
+          "",
+          first,
+          "defined using the stiff clay without free water criteria.  The input value is ",
+          last,
           ""};
 }
 
@@ -37,8 +44,13 @@ std::vector<std::string_view> StiffClayWithK(std::string_view bound, std::string
 }
 
 std::vector<std::string_view> WeakRockStrength(std::string_view first, std::string_view last) {
-  return {"", "**** Warning ****", "", first,
-          "specified for a soil defined using the weak rock criteria.  The input value", last, ""};
+  return {"",
+          "**** Warning ****",
+          "",
+          first,
+          "specified for a soil defined using the weak rock criteria.  The input value",
+          last,
+          ""};
 }
 
 constexpr std::string_view kShearForLayer =
@@ -142,9 +154,7 @@ std::vector<std::string_view> WarningText(int number) {
               "information regarding limitations on the use of the liquefied sand criteria.",
               ""};
     case 400:
-      return {"",
-              "**** Warning - Failure for One or More LRFD Load Cases ****",
-              "",
+      return {"", "**** Warning - Failure for One or More LRFD Load Cases ****", "",
               "This warning message is provided to alert the user that one or more of ",
               "LRFD load cases has overloaded the structural capacity of the pile."};
     case 3041:

@@ -54,8 +54,7 @@ void WriteReportHeader(AnalysisModel& model, const DateTime& now) {
 
   r.Write("(80('-')/28X,A/80('-')/)", {"Files Used for Analysis"});
   const PathParts input = SplitPath(TrimRight(paths[0]));
-  r.Write("(A,A)", {"Path to file locations:        ",
-                    TrimRight(input.drive + input.directory)});
+  r.Write("(A,A)", {"Path to file locations:        ", TrimRight(input.drive + input.directory)});
   r.Write("(A,A)", {"Name of input data file:       ", TrimRight(input.name + input.extension)});
   r.Write("(A,A)", {"Name of output report file:    ", TrimRight(NameAndExtension(paths[1]))});
   r.Write("(A,A)", {"Name of plot output file:      ", TrimRight(NameAndExtension(paths[2]))});

@@ -7,12 +7,13 @@
 // Every stage reports its errors through the model and returns; the sequence
 // tests the error code after each stage and goes to the end of the run at the
 // first error.
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
 #include <exception>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "engine/model.hpp"
 #include "engine/report_header.hpp"
@@ -30,7 +31,7 @@ namespace {
 
 DateTime LocalNow() {
   const std::time_t t = std::time(nullptr);
-  std::tm tm {};
+  std::tm tm{};
   localtime_r(&t, &tm);
   return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
@@ -111,8 +112,7 @@ void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
                          {"Computations of Nominal Moment Capacity and Nonlinear Bending "
                           "Stiffness"});
       const char* source =
-          model.options.interaction
-              ? "Axial thrust force values were determined from input values"
+          model.options.interaction ? "Axial thrust force values were determined from input values"
           : model.options.lrfd
               ? "Axial thrust force values were determined from LRFD load combinations"
               : "Axial thrust force values were determined from pile-head loading conditions";
@@ -183,9 +183,9 @@ void AnalyseLoadCases(AnalysisModel& model) {
       model.plot.Write("('    0',75X,A,I0)",
                        {"Line 11: Num. points on Ytop vs. Length curve for LRFD load case ", c});
     } else if (model.load_cases[static_cast<std::size_t>(c - 1)].length_study) {
-      model.message.Write("(A,I0,A)",
-                          {"Computing top deflection vs. pile embedment length for load case ", c,
-                           "."});
+      model.message.Write(
+          "(A,I0,A)",
+          {"Computing top deflection vs. pile embedment length for load case ", c, "."});
       RunLengthStudy(model, c);
       if (model.run.error_code != code_before) return;
     } else {
@@ -226,9 +226,9 @@ void Analyse(AnalysisModel& model, InputFile& input, const DateTime& now) {
   model.labels = LabelsFor(model.options.units);
   model.report.Rewind();  // what the readers wrote is replaced by the report proper
   WriteReportHeader(model, now);
-  model.plot.Write("(4I5,60X,A)", {model.options.icom, model.options.iunits, model.options.kyl,
-                                   model.options.stiffness_matrix ? 1 : 0,
-                                   "Line 1 : ICOM, IUNITS, KYL, KXX"});
+  model.plot.Write("(4I5,60X,A)",
+                   {model.options.icom, model.options.iunits, model.options.kyl,
+                    model.options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
 
   WriteInputEcho(model);
   if (model.failed()) return;
@@ -266,8 +266,8 @@ void EndRun(AnalysisModel& model) {
 // was reported, from its heading of asterisks (or its first line) on.
 std::vector<std::string> ErrorDescription(const std::vector<std::string>& lines) {
   int end = static_cast<int>(lines.size());
-  while (end > 0 && lines[static_cast<std::size_t>(end - 1)].find_first_not_of(' ') ==
-                        std::string::npos) {
+  while (end > 0 &&
+         lines[static_cast<std::size_t>(end - 1)].find_first_not_of(' ') == std::string::npos) {
     --end;
   }
   int begin = end;
@@ -319,7 +319,9 @@ void FillOutcome(const AnalysisModel& model, int result, RunOutcome* outcome) {
   const UnitSystem u = model.options.units;
   outcome->length_unit = u == UnitSystem::kSi ? "m" : u == UnitSystem::kGeneral ? "L" : "in";
   outcome->force_unit = u == UnitSystem::kSi ? "kN" : u == UnitSystem::kGeneral ? "F" : "lb";
-  outcome->moment_unit = u == UnitSystem::kSi ? "kN-m" : u == UnitSystem::kGeneral ? "F-L" : "in-lb";
+  outcome->moment_unit = u == UnitSystem::kSi        ? "kN-m"
+                         : u == UnitSystem::kGeneral ? "F-L"
+                                                     : "in-lb";
 }
 
 }  // namespace
@@ -350,8 +352,9 @@ int run(const RunFiles& files, const RunOptions& options) {
   const bool complete = model.report.Close() & model.plot.Close() & model.message.Close();
   int result = ResultCode(model);
   if (!complete && result <= 0) {
-    std::fprintf(stderr, "\n**** Runtime Error No. 8 ****\n\nAn output file could not be "
-                         "written completely (the disk may be full).\n");
+    std::fprintf(stderr,
+                 "\n**** Runtime Error No. 8 ****\n\nAn output file could not be "
+                 "written completely (the disk may be full).\n");
     model.run.error_identity = "RUN00008";
     model.run.error_code = result = 208;
   }

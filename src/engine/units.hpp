@@ -13,14 +13,14 @@ enum class UnitSystem { kUscs = 1, kSi = 2, kGeneral = 3 };
 
 // Unit labels of the report, each padded to its fixed width.
 struct UnitLabels {
-  std::string_view length;            // 3 wide: "in ", "m  ", "L  "
-  std::string_view force4;            // 4 wide: "lbs ", "kN  ", "F   "
-  std::string_view force;             // 3 wide
+  std::string_view length;  // 3 wide: "in ", "m  ", "L  "
+  std::string_view force4;  // 4 wide: "lbs ", "kN  ", "F   "
+  std::string_view force;   // 3 wide
   std::string_view slash;
   std::string_view dash;
-  std::string_view power;             // "**"
+  std::string_view power;  // "**"
   std::string_view exponent2;
-  std::string_view exponent3;         // "3  "
+  std::string_view exponent3;  // "3  "
   std::string_view exponent4;
   std::string_view moment;            // 5 wide: "in-lb", "kN-m ", "F-L  "
   std::string_view force_per_length;  // 5 wide: "lb/in", "kN/m ", "F/L  "

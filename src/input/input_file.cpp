@@ -1,10 +1,11 @@
 #include "input/input_file.hpp"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace tarvex {
 

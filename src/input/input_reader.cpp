@@ -196,8 +196,7 @@ bool InputReader::Read(std::string_view what, std::initializer_list<ReadValue> v
       for (int r = 0; r < repeat && v != end; ++r, ++v) {
         if (text.empty() && !t.quoted) continue;  // "r*": null values
         const int position = static_cast<int>(v - values.begin()) + 1;
-        const std::string value =
-            t.quoted ? Undouble(text, t.quote) : std::string(text);
+        const std::string value = t.quoted ? Undouble(text, t.quote) : std::string(text);
         if (!Assign(*v, value, t.quoted, what, position)) return false;
       }
     }
@@ -221,8 +220,8 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
       break;
   }
   if (!ok) {
-    std::string problem = "holds \"" + Shown(token) + "\" where " + KindName(v.kind()) +
-                          " is expected";
+    std::string problem =
+        "holds \"" + Shown(token) + "\" where " + KindName(v.kind()) + " is expected";
     problem += " (value " + std::to_string(position) + " of " + std::string(what) + ")";
     Fail(problem);
   }
@@ -270,13 +269,12 @@ bool InputReader::CheckCount(int n, int min, int max, std::string_view what) {
 
 void InputReader::Fail(std::string_view problem) { Fail("INP00095", 195, 95, problem); }
 
-void InputReader::Fail(std::string_view identity, int code, int number,
-                       std::string_view problem) {
+void InputReader::Fail(std::string_view identity, int code, int number, std::string_view problem) {
   const std::string heading = "**** Input Data Error No. " + std::to_string(number) + " ****";
   const std::string where = "Problem:  Line " + std::to_string(line_number()) + " of " +
                             file_name_ + " " + std::string(problem) + ".";
-  const std::string shown = "          Line " + std::to_string(line_number()) + ": " +
-                            Shown(last_line_);
+  const std::string shown =
+      "          Line " + std::to_string(line_number()) + ": " + Shown(last_line_);
   for (RecordWriter* out : {&model_.report, &model_.message}) {
     out->Write("(//A/)", {heading});
     out->Write("(A)", {where});

@@ -122,8 +122,9 @@ void ReadOptions(InputReader& in) {
   }
   // The number of cycles ends in column 20: a longer number would be cut.
   if (record.find_first_not_of(' ', 20) != std::string::npos) {
-    in.Fail("holds text after column 20, where the number of cycles of loading (columns 15 to 20) "
-            "must end");
+    in.Fail(
+        "holds text after column 20, where the number of cycles of loading (columns 15 to 20) "
+        "must end");
     return;
   }
   std::string cycles;
@@ -143,12 +144,12 @@ void ReadOptions(InputReader& in) {
   if (o.iteration_limit < limits::kMinIterations || o.iteration_limit > limits::kMaxIterations) {
     const bool low = o.iteration_limit < limits::kMinIterations;
     in.report().Write("(A/)", {"***** Input Data Error No. 95 *****"});
-    in.report().Write("(A,I0,A)", {"Problem: Input value for iterations limit = ",
-                                   o.iteration_limit,
-                                   low ? " and is less than 30 iteractions"
-                                       : " and is more than 1,000 iteractions"});
     in.report().Write(
-        "(A//)", {"Solution:  Correct input value to be between 30 and 1000 iterations."});
+        "(A,I0,A)",
+        {"Problem: Input value for iterations limit = ", o.iteration_limit,
+         low ? " and is less than 30 iteractions" : " and is more than 1,000 iteractions"});
+    in.report().Write("(A//)",
+                      {"Solution:  Correct input value to be between 30 and 1000 iterations."});
     ReportError(m, "INP00095", 195);
     return;
   }
@@ -197,8 +198,8 @@ void ReadOptions(InputReader& in) {
   if (o.increments < limits::kMinIncrements || o.increments > limits::kMaxIncrements) {
     const bool low = o.increments < limits::kMinIncrements;
     for (RecordWriter* out : {&in.message(), &in.report()}) {
-      out->Write("(A/)", {low ? "**** Input Data Error No. 55 ****"
-                              : "**** Input Data Error No. 56 ****"});
+      out->Write("(A/)",
+                 {low ? "**** Input Data Error No. 55 ****" : "**** Input Data Error No. 56 ****"});
       out->Write("(A/)", {low ? "Problem:  The number of pile increments is less than 40."
                               : "Problem:  The number of pile increments is more than 500."});
       out->Write("(A)", {low ? "Solution: Increase the number of pile increments to more than "
@@ -245,14 +246,14 @@ void ReadOptions(InputReader& in) {
     } else if (code == "Eurocode2") {
       o.interaction_code = 3;
     } else {
-      in.report().Write("(/A)",
-                        {"INPUT ERROR - Unrecognized command for interaction code option"});
+      in.report().Write("(/A)", {"INPUT ERROR - Unrecognized command for interaction code option"});
       ReportError(m, "INP00095", 195);
     }
   } else if (line == "ComputeInteraction NO") {
     o.interaction = false;
   } else {
-    in.report().Write("(/A)", {"INPUT ERROR - Unrecognized command for compute interaction option"});
+    in.report().Write("(/A)",
+                      {"INPUT ERROR - Unrecognized command for compute interaction option"});
     ReportError(m, "INP00095", 195);
   }
 }

@@ -19,7 +19,9 @@ void LoadError(InputReader& in, const char* identity, int code, std::string_view
   ReportError(in.model(), identity, code);
 }
 
-std::string Row(std::string_view what, int k) { return std::string(what) + " " + std::to_string(k); }
+std::string Row(std::string_view what, int k) {
+  return std::string(what) + " " + std::to_string(k);
+}
 
 }  // namespace
 
@@ -113,11 +115,11 @@ void ReadLrfdLoads(InputReader& in) {
         return;
       }
       if (point != k) {
-        LoadError(in, "INP00096", 196, "***** Input Data Error No. 96 *****",
-                  {"Input appears to be out-of-order for LRFD distributed load " +
-                       std::to_string(i),
-                   "", "Input distributed load point is " + std::to_string(point),
-                   " and the expected point number is " + std::to_string(k)});
+        LoadError(
+            in, "INP00096", 196, "***** Input Data Error No. 96 *****",
+            {"Input appears to be out-of-order for LRFD distributed load " + std::to_string(i), "",
+             "Input distributed load point is " + std::to_string(point),
+             " and the expected point number is " + std::to_string(k)});
         return;
       }
     }
@@ -140,8 +142,7 @@ void ReadLrfdFactors(InputReader& in) {
     LrfdCombination& c = m.lrfd_combinations[static_cast<std::size_t>(i - 1)];
     int number = 0;
     auto& f = c.factors;
-    if (!in.Read(Row("the number, 13 load factors and 2 resistance factors of LRFD combination",
-                     i),
+    if (!in.Read(Row("the number, 13 load factors and 2 resistance factors of LRFD combination", i),
                  {&number, &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7], &f[8], &f[9],
                   &f[10], &f[11], &f[12], &c.phi_flexure, &c.phi_shear}) ||
         !in.ReadTextLine(Row("the name of LRFD combination", i), &c.name)) {

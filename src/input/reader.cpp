@@ -10,9 +10,8 @@ void RefuseFormat(AnalysisModel& model, std::string_view tag) {
   for (RecordWriter* out : {&model.report, &model.message}) {
     out->Write("(//A/)", {"**** Input Data Error No. 6 ****"});
     if (tag == "TARVEX5") {
-      out->Write("(A)",
-                 {"Problem:  The input data file is in the older TARVEX5 format, which this "
-                  "version does not read."});
+      out->Write("(A)", {"Problem:  The input data file is in the older TARVEX5 format, which this "
+                         "version does not read."});
     } else if (tag == "3      ") {
       out->Write("(A)", {"Problem:  The input data file holds no data."});
     } else {

@@ -94,8 +94,9 @@ bool ReadBars(InputReader& in, int i, BarBlock* b) {
   } else if (line == "Rebar Arrangement Not Same As Section Above") {
     b->same_as_above = false;
   } else {
-    BodyError(in, "INPUT ERROR - Unrecognized command for rebar continuation from section above "
-                  "option");
+    BodyError(in,
+              "INPUT ERROR - Unrecognized command for rebar continuation from section above "
+              "option");
     return false;
   }
   if (!in.ReadKeywordLine(Of("the rebar arrangement", i), &line)) return false;
@@ -153,7 +154,8 @@ bool ReadBars(InputReader& in, int i, BarBlock* b) {
     }
     return true;
   }
-  in.Fail("holds \"" + line + "\" where Rebar in circle or Rebar in noncircular pattern is "
+  in.Fail("holds \"" + line +
+          "\" where Rebar in circle or Rebar in noncircular pattern is "
           "expected");
   return false;
 }
@@ -285,8 +287,7 @@ bool ReadElastic(InputReader& in, int i, bool plastic, ElasticBlock* e) {
 
 bool ReadUserEi(InputReader& in, int i, PileSection* s) {
   int thrusts = 0;
-  if (!ReadOne(in, Of("the number of axial thrusts of the bending stiffness table", i),
-               &thrusts) ||
+  if (!ReadOne(in, Of("the number of axial thrusts of the bending stiffness table", i), &thrusts) ||
       !in.CheckCount(thrusts, 1, limits::kMaxUserEiThrusts,
                      "the number of axial thrusts of the bending stiffness table")) {
     return false;
@@ -329,8 +330,8 @@ bool ReadSection(InputReader& in, int i, PileSection* s) {
   auto value = [&](std::string_view what, double* v) { return ReadOne(in, Of(what, i), v); };
   if (!value("the section length", &s->length)) return false;
   if (s->length <= 0.0 && s->type != kMicropile) {
-    in.Fail("gives " + std::to_string(s->length) +
-            " as the length of section " + std::to_string(i) + ", which must be positive");
+    in.Fail("gives " + std::to_string(s->length) + " as the length of section " +
+            std::to_string(i) + ", which must be positive");
     return false;
   }
   switch (s->type) {
@@ -354,8 +355,8 @@ bool ReadSection(InputReader& in, int i, PileSection* s) {
              dim("the core outer diameter", &s->core_diameter) &&
              dim("the core wall thickness", &s->core_thickness) &&
              value("the core yield stress", &s->core_fy) &&
-             value("the core elastic modulus", &s->core_e) &&
-             ReadConcrete(in, i, &s->concrete) && ReadBars(in, i, &s->bars);
+             value("the core elastic modulus", &s->core_e) && ReadConcrete(in, i, &s->concrete) &&
+             ReadBars(in, i, &s->bars);
     case kSteelPipe:
       return dim("the pipe outer diameter", &s->depth) &&
              dim("the pipe wall thickness", &s->casing_thickness) &&

@@ -23,8 +23,9 @@ bool ReadUserCurve(InputReader& in, int layer, bool top, SoilValues* v, UserPyCu
     return false;
   }
   for (int k = 0; k < curve->count; ++k) {
-    if (!in.Read(Where("a point (y, p) of the user-input p-y curve", top, layer),
-                 {&curve->y[static_cast<std::size_t>(k)], &curve->p[static_cast<std::size_t>(k)]})) {
+    if (!in.Read(
+            Where("a point (y, p) of the user-input p-y curve", top, layer),
+            {&curve->y[static_cast<std::size_t>(k)], &curve->p[static_cast<std::size_t>(k)]})) {
       return false;
     }
   }
@@ -59,15 +60,14 @@ bool ReadValues(InputReader& in, int code, int layer, bool top, SoilValues* v) {
       return in.Read(what + " (unit weight, compressive strength)",
                      {&v->unit_weight, &v->cohesion});
     case kPiedmont:
-      return in.Read(what + " (unit weight, test type, four test values)",
-                     {&v->unit_weight, &v->test_type, &v->test[0], &v->test[1], &v->test[2],
-                      &v->test[3]});
+      return in.Read(
+          what + " (unit weight, test type, four test values)",
+          {&v->unit_weight, &v->test_type, &v->test[0], &v->test[1], &v->test[2], &v->test[3]});
     case kCementedSilt:
       return in.Read(what + " (unit weight, cohesion, friction angle, k, epsilon-50)",
                      {&v->unit_weight, &v->cohesion, &v->friction, &v->kpy, &v->eps50});
     case kLoess:
-      return in.Read(what + " (unit weight, cone tip resistance)",
-                     {&v->unit_weight, &v->test[1]});
+      return in.Read(what + " (unit weight, cone tip resistance)", {&v->unit_weight, &v->test[1]});
     case kElasticSubgrade:
       return in.Read(what + " (unit weight, elastic subgrade modulus)",
                      {&v->unit_weight, &v->subgrade});
@@ -89,15 +89,14 @@ void ReadSoilLayers(InputReader& in) {
   m.layers.clear();
   for (int i = 1; i <= n; ++i) {
     SoilLayer layer;
-    if (!in.Read("the criterion code, top depth and bottom depth of soil layer " +
-                     std::to_string(i),
-                 {&layer.code, &layer.top, &layer.bottom})) {
+    if (!in.Read(
+            "the criterion code, top depth and bottom depth of soil layer " + std::to_string(i),
+            {&layer.code, &layer.top, &layer.bottom})) {
       return;
     }
     if (layer.code < 1 || layer.code > kSoilCriterionCodes) {
-      in.Fail("gives " + std::to_string(layer.code) +
-              " as the p-y criterion code of soil layer " + std::to_string(i) +
-              ", which must be from 1 to 20");
+      in.Fail("gives " + std::to_string(layer.code) + " as the p-y criterion code of soil layer " +
+              std::to_string(i) + ", which must be from 1 to 20");
       return;
     }
     // Codes without a criterion (18 to 20) read nothing and are not counted.

@@ -27,9 +27,10 @@ void SetSoilMovement(AnalysisModel& model) {
     for (std::size_t i = 0; i + 1 < p.size(); ++i) {
       const double d0 = p[i].depth, d1 = p[i + 1].depth;
       if (x < d0 || x > d1) continue;
-      n.ys[At(k)] = std::fabs(d1 - d0) < 1e-5
-                        ? (p[i].movement + p[i + 1].movement) / 2.0
-                        : p[i].movement + (p[i + 1].movement - p[i].movement) * (x - d0) / (d1 - d0);
+      n.ys[At(k)] =
+          std::fabs(d1 - d0) < 1e-5
+              ? (p[i].movement + p[i + 1].movement) / 2.0
+              : p[i].movement + (p[i + 1].movement - p[i].movement) * (x - d0) / (d1 - d0);
       break;
     }
   }
@@ -120,15 +121,17 @@ void PileIterationStages::Solve(AnalysisModel& model) {
   const LoadCase& lc = model.active_case;
   const FdHead head{lc.type, lc.condition1, lc.condition2};
   const int tip_points = model.options.tip_shear ? static_cast<int>(model.tip_shear.size()) : 0;
-  const FdResult r = SolvePile(model.nodes, head, lc.axial, model.tip_shear.data(), tip_points,
-                               workspace_);
+  const FdResult r =
+      SolvePile(model.nodes, head, lc.axial, model.tip_shear.data(), tip_points, workspace_);
   model.run.top_deflection = r.top_deflection;
   model.run.max_change = r.max_change;
   model.run.tip_shear = r.tip_shear;
   if (r.small_pivot) ReportSmallPivot(model, r, workspace_);
 }
 
-void PileIterationStages::UpdateSoilModuli(AnalysisModel& model) { tarvex::UpdateSoilModuli(model); }
+void PileIterationStages::UpdateSoilModuli(AnalysisModel& model) {
+  tarvex::UpdateSoilModuli(model);
+}
 
 void PileIterationStages::UpdateBendingStiffness(AnalysisModel& model) {
   UpdateFlexuralRigidity(model, model.active_case.axial);

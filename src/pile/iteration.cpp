@@ -77,9 +77,10 @@ CaseIteration IterateLoadCase(AnalysisModel& model, IterationStages& stages, int
       ReportNotANumber(model, it);
       return CaseIteration::kFailed;
     }
-    model.message.Write("('Analysis Case ',I0,',',T20,'Iteration ',I0,',',T36,'Y(top) = ',E12.4,"
-                        "', dYmax = ',E12.4)",
-                        {case_number, it, ytop, dymax});
+    model.message.Write(
+        "('Analysis Case ',I0,',',T20,'Iteration ',I0,',',T36,'Y(top) = ',E12.4,"
+        "', dYmax = ',E12.4)",
+        {case_number, it, ytop, dymax});
     if (it > limit - 5) {
       model.report.Write("('Iteration ',I0,',',T16,' Y(top) = ',E12.4,', dYmax = ',E12.4)",
                          {it, ytop, dymax});

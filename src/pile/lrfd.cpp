@@ -42,10 +42,11 @@ void WriteGroups(AnalysisModel& m, bool si) {
   r.Write("(A,I0/)", {"Number of Loading Groups = ", static_cast<int>(m.lrfd_groups.size())});
   r.Write("(A)", {"      Load                    Load                Horiz. Force               "
                   "Moment                Axial Force           Number of "});
-  r.Write("(A)", {si ? "      Group                   Type                     kN                   "
-                       "  kN-m                     kN              Distrib. Lds. "
-                     : "      Group                   Type                     lbs                  "
-                       "inch-lbs                   lbs             Distrib. Lds. "});
+  r.Write("(A)",
+          {si ? "      Group                   Type                     kN                   "
+                "  kN-m                     kN              Distrib. Lds. "
+              : "      Group                   Type                     lbs                  "
+                "inch-lbs                   lbs             Distrib. Lds. "});
   r.Write("(A)", {"-----------------      ------------------      ------------------      "
                   "------------------      ------------------      -------------"});
   for (std::size_t g = 0; g < m.lrfd_groups.size(); ++g) {
@@ -73,18 +74,20 @@ void WriteTotals(AnalysisModel& m, bool si, const int* count, const double* ht, 
                  const double* vt) {
   RecordWriter& r = m.report;
   r.Write("(//A/A/)", {"Totals of Unfactored Loads by Load Type for LRFD Analyses:",
-                      "----------------------------------------------------------"});
+                       "----------------------------------------------------------"});
   r.Write("(A,I0/)",
           {"Number of Defined Unfactored Load Cases = ", static_cast<int>(m.lrfd_groups.size())});
   r.Write("(A/)",
           {"The following table presents the sum of unfactored pile-head loads for each load "
            "type."});
-  r.Write("(A)", {"      Load                Horiz. Force               Moment                Axial "
-                  "Force           Number of "});
-  r.Write("(A)", {si ? "      Type                     Kn                     Kn-M                  "
-                       "   kN                  Loads   "
-                     : "      Type                     lbs                  inch-lbs                "
-                       "   lbs                 Loads   "});
+  r.Write("(A)",
+          {"      Load                Horiz. Force               Moment                Axial "
+           "Force           Number of "});
+  r.Write("(A)",
+          {si ? "      Type                     Kn                     Kn-M                  "
+                "   kN                  Loads   "
+              : "      Type                     lbs                  inch-lbs                "
+                "   lbs                 Loads   "});
   r.Write("(A)", {"-----------------      ------------------      ------------------      "
                   "------------------      ------------"});
   for (int t = 0; t < kTypes; ++t) {
@@ -96,13 +99,13 @@ void WriteTotals(AnalysisModel& m, bool si, const int* count, const double* ht, 
 void WriteFactors(AnalysisModel& m) {
   RecordWriter& r = m.report;
   const std::string dashes(77, '-');
-  r.Write("(A/A/A/)", {dashes,
-                      "     Load and Resistance Factors by Load Combinations for LRFD Analyses      ",
-                      dashes});
+  r.Write("(A/A/A/)",
+          {dashes, "     Load and Resistance Factors by Load Combinations for LRFD Analyses      ",
+           dashes});
   r.Write("(A,I0/)", {"Number of Factored Load Combinations = ",
                       static_cast<int>(m.lrfd_combinations.size())});
-  r.Write("(A/A/)", {"Summary of Load and Resistance Factors:",
-                     "---------------------------------------"});
+  r.Write("(A/A/)",
+          {"Summary of Load and Resistance Factors:", "---------------------------------------"});
   r.Write("(A)", {" No.    DL     LL     EQ     IM    Wind   Watr    Ice   Soil   Roof   Rain   "
                   "Snow   Temp   Spec   M RF   V RF   Name"});
   r.Write("(A)", {"----   ----   ----   ----   ----   ----   ----   ----   ----   ----   ----   "
@@ -152,10 +155,12 @@ void WriteFactoredLoads(AnalysisModel& m, bool si, const double* h, const double
   r.Write("(/A/A//)", {"Totals of Factored Loads by Load Combination:",
                        "---------------------------------------------"});
   r.Write("(A)", {"      Load             Factored           Factored           Factored      "});
-  r.Write("(A)", {"   Combination       Horiz. Force          Moment           Vert. Force     Load "
-                  "Combination Name  "});
-  r.Write("(A)", {si ? "     Number               kN                kN-m                kN         "
-                     : "     Number               lbs              in-lbs               lbs        "});
+  r.Write("(A)",
+          {"   Combination       Horiz. Force          Moment           Vert. Force     Load "
+           "Combination Name  "});
+  r.Write("(A)",
+          {si ? "     Number               kN                kN-m                kN         "
+              : "     Number               lbs              in-lbs               lbs        "});
   r.Write("(A)", {"----------------   ----------------   ----------------   ----------------   "
                   "--------------------------------------------------------------"});
   for (std::size_t c = 0; c < m.lrfd_combinations.size(); ++c) {
@@ -181,8 +186,9 @@ void WriteBatterTransform(AnalysisModel& m) {
   r.Write("(A)", {"   Shear Force = T(1,1) * Horiz. Force + T(1,2) * Vertical Force"});
   r.Write("(A//)", {"   Axial Force = T(2,1) * Horiz. Force + T(2,2) * Vertical Force"});
   r.Write("(A)", {"      Load             Factored           Factored          Factored"});
-  r.Write("(A)", {"  Combination         Shear Force          Moment          Axial Force      Load "
-                  "Combination Name  "});
+  r.Write("(A)",
+          {"  Combination         Shear Force          Moment          Axial Force      Load "
+           "Combination Name  "});
   r.Write("(A)", {"----------------   ----------------   ----------------   ----------------   "
                   "--------------------------------------------------------------"});
   for (std::size_t c = 0; c < m.lrfd_combinations.size(); ++c) {
@@ -277,13 +283,15 @@ void SetLrfdDistributedLoads(AnalysisModel& m, int c) {
   }
 
   RecordWriter& r = m.report;
-  r.Write("(//A/A/)", {"Distributed Lateral Loads for LRFD:", "-----------------------------------"});
+  r.Write("(//A/A/)",
+          {"Distributed Lateral Loads for LRFD:", "-----------------------------------"});
   for (int t = 0; t < kTypes; ++t) {
     const auto& type_loads = loads[T(t)];
     bool any = false;
     for (int k = 1; k <= n.count && !any; ++k) any = type_loads[PileNodes::At(k)] != 0.0;
     if (!any) continue;
-    r.Write("(/A,A/)", {"Sums of Distributed Lateral Load Per Unit Length due to ", kNames[T(t)].loads});
+    r.Write("(/A,A/)",
+            {"Sums of Distributed Lateral Load Per Unit Length due to ", kNames[T(t)].loads});
     r.Write("(A)", {"   Depth     Distributed Load"});
     r.Write("(T5,A,T19,A)", {m.labels.length, m.labels.force_per_length});
     r.Write("(A)", {"----------   ----------------"});

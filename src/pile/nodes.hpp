@@ -16,17 +16,17 @@ struct PileNodes {
   static constexpr int kSlots = kMaxStations + 2 * kOffset;
   static constexpr int kMaxLayerSlots = 80;
 
-  int count = 0;        // NN
-  double h = 0.0;       // increment length
+  int count = 0;   // NN
+  double h = 0.0;  // increment length
 
-  std::array<double, kSlots> x = {};   // along the axis from the head
-  std::array<double, kSlots> z = {};   // vertical depth below the head
-  std::array<double, kSlots> ei = {};  // flexural rigidity
-  std::array<double, kSlots> es = {};  // secant soil modulus
-  std::array<double, kSlots> w = {};   // load term of the solution at the node
+  std::array<double, kSlots> x = {};     // along the axis from the head
+  std::array<double, kSlots> z = {};     // vertical depth below the head
+  std::array<double, kSlots> ei = {};    // flexural rigidity
+  std::array<double, kSlots> es = {};    // secant soil modulus
+  std::array<double, kSlots> w = {};     // load term of the solution at the node
   std::array<double, kSlots> wbar = {};  // distributed lateral load averaged at the node
-  std::array<double, kSlots> ys = {};  // free-field soil movement
-  std::array<double, kSlots> y = {};   // deflection
+  std::array<double, kSlots> ys = {};    // free-field soil movement
+  std::array<double, kSlots> y = {};     // deflection
   std::array<int, kSlots> section = {};
 
   // Responses of the converged solution.

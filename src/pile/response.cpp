@@ -4,8 +4,8 @@
 #include <string>
 
 #include "pile/analysis.hpp"
-#include "pile/report_units.hpp"
 #include "pile/lrfd.hpp"
+#include "pile/report_units.hpp"
 #include "pile/section_properties.hpp"
 #include "report/number_fields.hpp"
 
@@ -77,8 +77,7 @@ void WriteHeadConditions(AnalysisModel& m, const LoadCase& lc) {
     case 3:
       r.Write("(A)", {"Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)"});
       line("Shear force at pile head", lc.condition1, "(F15.3,A)", si ? " kN" : " lb");
-      line("Rotational stiffness    ", lc.condition2, "(F15.3,A)",
-           si ? " kN-m/rad" : " in-lb/rad");
+      line("Rotational stiffness    ", lc.condition2, "(F15.3,A)", si ? " kN-m/rad" : " in-lb/rad");
       line("Axial load at pile head ", lc.axial, "(F15.3,A)", force);
       r.Write("()");
       return;
@@ -107,12 +106,12 @@ void WriteTableHeading(AnalysisModel& m) {
   r.Write("(A)", {"     X         y        Moment     Force         S       Stress   Stiffness     "
                   " p         Es*h    Lat. Load "});
   r.Write("(A)", {ByUnits(m,
-                       "   inches    inches     in-lbs      lbs       radians     psi*      "
-                       "lb-in^2    lb/in      lb/inch    lb/inch ",
-                       "   meters    meters      kN-m       kN        radians     kPa*      "
-                       "kN-m^2     kN/m        kN/m      kN/m    ",
-                       "     L         L          F-L        F        radians     F/L2*      "
-                       "F-L^2      F/L         F/L       F/L     ")});
+                          "   inches    inches     in-lbs      lbs       radians     psi*      "
+                          "lb-in^2    lb/in      lb/inch    lb/inch ",
+                          "   meters    meters      kN-m       kN        radians     kPa*      "
+                          "kN-m^2     kN/m        kN/m      kN/m    ",
+                          "     L         L          F-L        F        radians     F/L2*      "
+                          "F-L^2      F/L         F/L       F/L     ")});
   std::string dashes = "----------";
   for (int i = 1; i < 10; ++i) dashes += " ----------";
   r.Write("(A)", {dashes});
@@ -172,11 +171,12 @@ void WriteOutputSummary(AnalysisModel& m, int c, const CaseRecord& rec) {
     r.Write("(A)", {unit});
   };
   const char* length = ByUnits(m, " inches", " meters", " L");
-  const char* below = ByUnits(m, " inches below pile head", " meters below pile head",
-                           " L below pile head");
+  const char* below =
+      ByUnits(m, " inches below pile head", " meters below pile head", " L below pile head");
   value("Pile-head deflection             = ", rec.top_deflection, length);
   value("Computed slope at pile head      = ", rec.head_slope, " radians");
-  value("Maximum bending moment           = ", rec.max_moment, ByUnits(m, " inch-lbs", " kN-m", " F-L"));
+  value("Maximum bending moment           = ", rec.max_moment,
+        ByUnits(m, " inch-lbs", " kN-m", " F-L"));
   value("Maximum shear force              = ", rec.max_shear, ByUnits(m, " lbs", " kN", " F"));
   value("Depth of maximum bending moment  = ", rec.max_moment_depth, below);
   value("Depth of maximum shear force     = ", rec.max_shear_depth, below);
@@ -229,10 +229,10 @@ CaseRecord ComputeNodeResponses(AnalysisModel& m) {
     const double reaction = movement ? -n.es[At(k)] * (n.y[At(k)] - n.ys[At(k)]) - n.wbar[At(k)]
                                      : -n.es[At(k)] * n.y[At(k)];
     const SectionProperties p = PropertiesAt(m, n.x[At(k)]);
-    const double stress = p.area == 0.0 || p.inertia == 0.0
-                              ? 0.0
-                              : std::fabs(q) / p.area +
-                                    std::fabs(moment) * ExtremeFibre(m, k, p) / p.inertia;
+    const double stress =
+        p.area == 0.0 || p.inertia == 0.0
+            ? 0.0
+            : std::fabs(q) / p.area + std::fabs(moment) * ExtremeFibre(m, k, p) / p.inertia;
     n.moment[At(k)] = moment;
     n.slope[At(k)] = slope;
     n.shear[At(k)] = shear;
@@ -310,8 +310,8 @@ void WriteLoadCaseReport(AnalysisModel& m, int c) {
   }
   r.Write("(80('-')/)");
   if (lrfd) {
-    r.Write("(A,I0,A,A//)",
-            {"Load Case No. ", c, ":  ", m.lrfd_combinations[static_cast<std::size_t>(c - 1)].name});
+    r.Write("(A,I0,A,A//)", {"Load Case No. ", c, ":  ",
+                             m.lrfd_combinations[static_cast<std::size_t>(c - 1)].name});
   }
   PileNodes& n = m.nodes;
   const int cases = static_cast<int>(lrfd ? m.lrfd_combinations.size() : m.load_cases.size());
@@ -325,10 +325,10 @@ void WriteLoadCaseReport(AnalysisModel& m, int c) {
   const bool table = m.options.icom >= 3 && !m.options.print_summary_only;
   if (table) WriteTableHeading(m);
   for (int k = 1; k <= n.count; ++k) {
-    m.plot.Write("(6E15.7,T92,A,I3,A)",
-                 {n.x[At(k)], Clean(n.y[At(k)]), Clean(n.moment[At(k)]), Clean(n.shear[At(k)]),
-                  Clean(n.reaction[At(k)]), n.ei[At(k)], "Line 10(", k,
-                  "): nodal depth, y, M, V, p, EI"});
+    m.plot.Write(
+        "(6E15.7,T92,A,I3,A)",
+        {n.x[At(k)], Clean(n.y[At(k)]), Clean(n.moment[At(k)]), Clean(n.shear[At(k)]),
+         Clean(n.reaction[At(k)]), n.ei[At(k)], "Line 10(", k, "): nodal depth, y, M, V, p, EI"});
     if (!table || (k - 1) % m.options.print_increment != 0) continue;
     const double spring = n.es[At(k)] * n.h * (k == 1 || k == n.count ? 0.5 : 1.0);
     WriteAdaptive(r, 10, n.x[At(k)]);
@@ -343,10 +343,12 @@ void WriteLoadCaseReport(AnalysisModel& m, int c) {
                      "moment-curvature relationships. "});
     r.Write("(A)", {"  The above values of total stress are computed for combined axial stress "
                     "and do not equal the "});
-    r.Write("(A/)", {"  actual stresses in concrete and steel in the range of nonlinear bending. "});
+    r.Write("(A/)",
+            {"  actual stresses in concrete and steel in the range of nonlinear bending. "});
   }
   WriteVerification(m, CheckEquilibrium(m));
-  if (static_cast<int>(m.case_records.size()) < c) m.case_records.resize(static_cast<std::size_t>(c));
+  if (static_cast<int>(m.case_records.size()) < c)
+    m.case_records.resize(static_cast<std::size_t>(c));
   m.case_records[static_cast<std::size_t>(c - 1)] = rec;
   WriteOutputSummary(m, c, rec);
 }

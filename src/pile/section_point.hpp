@@ -9,8 +9,8 @@ struct SectionProperties {
   double width = 0.0;     // the cross-section's own width (stresses of an embedded pole)
   double area = 0.0;
   double inertia = 0.0;
-  double ei = 0.0;        // E*I (lb-in^2, kN-m^2)
-  double mp = 0.0;        // plastic moment of elastic-plastic sections (lb-in, kN-m)
+  double ei = 0.0;  // E*I (lb-in^2, kN-m^2)
+  double mp = 0.0;  // plastic moment of elastic-plastic sections (lb-in, kN-m)
 };
 
 struct SectionPoint {

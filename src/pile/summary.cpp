@@ -5,9 +5,9 @@
 #include <string>
 
 #include "pile/analysis.hpp"
-#include "pile/report_units.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/node_setup.hpp"
+#include "pile/report_units.hpp"
 #include "report/number_fields.hpp"
 
 namespace tarvex {
@@ -42,24 +42,26 @@ void WritePileHeadSummary(AnalysisModel& m) {
   r.Write("(A)", {"               Pile-head      Pile-head "});
   r.Write("(A)", {"Load  Load    Condition 1    Condition 2        Axial        Pile-head       "
                   "Maximum        Maximum       Pile-head  "});
-  r.Write("(A)", {ByUnits(m,
-                       "Case  Type    V(lbs) or     in-lb, rad.,       Loading      Deflection       "
-                       "Moment          Shear        Rotation   ",
-                       "Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       "
-                       "Moment          Shear        Rotation   ",
-                       "Case  Type    V(F) or        F-L, rad.,        Loading      Deflection       "
-                       "Moment          Shear        Rotation   ")});
-  r.Write("(A)", {ByUnits(m,
-                       " No.   No.    y(inches)     or in-lb/rad.        lbs          inches         "
-                       "in-lbs           lbs          radians   ",
-                       " No.   No.    y(meters)      or kN-m/rad.        kN           meters          "
-                       "kN-m            kN           radians   ",
-                       " No.   No.    y(L)           or F-L/rad.         F            L               "
-                       "F-L             F            radians   ")});
+  r.Write("(A)",
+          {ByUnits(m,
+                   "Case  Type    V(lbs) or     in-lb, rad.,       Loading      Deflection       "
+                   "Moment          Shear        Rotation   ",
+                   "Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       "
+                   "Moment          Shear        Rotation   ",
+                   "Case  Type    V(F) or        F-L, rad.,        Loading      Deflection       "
+                   "Moment          Shear        Rotation   ")});
+  r.Write("(A)",
+          {ByUnits(m,
+                   " No.   No.    y(inches)     or in-lb/rad.        lbs          inches         "
+                   "in-lbs           lbs          radians   ",
+                   " No.   No.    y(meters)      or kN-m/rad.        kN           meters          "
+                   "kN-m            kN           radians   ",
+                   " No.   No.    y(L)           or F-L/rad.         F            L               "
+                   "F-L             F            radians   ")});
   r.Write("(A)", {"----  ----  --------------  --------------  -------------  -------------  "
                   "-------------  -------------  -------------"});
-  static constexpr const char* kFirst[] = {"    1   V =", "    2   V =", "    3   V =", "    4   y =",
-                                           "    5   y ="};
+  static constexpr const char* kFirst[] = {
+      "    1   V =", "    2   V =", "    3   V =", "    4   y =", "    5   y ="};
   static constexpr const char* kSecond[] = {"  M =", "  S =", "  R =", "  M =", "  S ="};
   for (std::size_t c = 0; c < m.case_records.size(); ++c) {
     const CaseRecord& rec = m.case_records[c];
@@ -96,20 +98,22 @@ void WriteLrfdSummary(AnalysisModel& m) {
   RecordWriter& r = m.report;
   r.Write("(A)", {"Load  Load      Pile-head     Pile-head         Axial        Pile-head       "
                   "Maximum        Maximum       Pile-Head  "});
-  r.Write("(A)", {ByUnits(m,
-                       "Case  Type        Shear         Moment           Load        Deflection       "
-                       "Moment         Shear        Rotation    ",
-                       "Case  Type       Shear          Moment           Load        Deflection       "
-                       "Moment         Shear        Rotation   ",
-                       "Case  Type        Shear         Moment           Load        Deflection       "
-                       "Moment         Shear        Rotation    ")});
-  r.Write("(A)", {ByUnits(m,
-                       " No.   No.         lbs          in-lbs           lbs          inches          "
-                       "in-lbs          lbs          radians   ",
-                       " No.   No.    kilonewtons        kN-m             kN           meters          "
-                       "kN-m           kN           radians   ",
-                       " No.   No.          F            F-L             F             L              "
-                       "F-L            F           radians   ")});
+  r.Write("(A)",
+          {ByUnits(m,
+                   "Case  Type        Shear         Moment           Load        Deflection       "
+                   "Moment         Shear        Rotation    ",
+                   "Case  Type       Shear          Moment           Load        Deflection       "
+                   "Moment         Shear        Rotation   ",
+                   "Case  Type        Shear         Moment           Load        Deflection       "
+                   "Moment         Shear        Rotation    ")});
+  r.Write("(A)",
+          {ByUnits(m,
+                   " No.   No.         lbs          in-lbs           lbs          inches          "
+                   "in-lbs          lbs          radians   ",
+                   " No.   No.    kilonewtons        kN-m             kN           meters          "
+                   "kN-m           kN           radians   ",
+                   " No.   No.          F            F-L             F             L              "
+                   "F-L            F           radians   ")});
   r.Write("(A)", {"----  ----  --------------  --------------  -------------  -------------  "
                   "-------------  -------------  -------------"});
   for (std::size_t c = 0; c < m.case_records.size(); ++c) {
@@ -125,14 +129,18 @@ void WriteLrfdSummary(AnalysisModel& m) {
   }
 
   r.Write("(//80('-')/T20,A/80('-')//)", {"LRFD Performance by Load Case Combination"});
-  r.Write("(A)", {"Load             Resistance    Factored      Maximum      Moment      Pass/Fail  "
-                  "   Maximum                           "});
-  r.Write("(A)", {"Case   Section     Factor       Moment        Moment     Fraction     for LRFD   "
-                  " Shear For.    Pile-Top     Pile-Top "});
-  r.Write("(A)", {" No.     No.     for Moment    Capacity     Developed    Mobilized     Moment    "
-                  "  Developed   Deflection    Rotation "});
-  r.Write("(A)", {"                              of Section   in Section   in Section   of Section  "
-                  " in Section    Developed    Developed   Name of Load Case Combination"});
+  r.Write("(A)",
+          {"Load             Resistance    Factored      Maximum      Moment      Pass/Fail  "
+           "   Maximum                           "});
+  r.Write("(A)",
+          {"Case   Section     Factor       Moment        Moment     Fraction     for LRFD   "
+           " Shear For.    Pile-Top     Pile-Top "});
+  r.Write("(A)",
+          {" No.     No.     for Moment    Capacity     Developed    Mobilized     Moment    "
+           "  Developed   Deflection    Rotation "});
+  r.Write("(A)",
+          {"                              of Section   in Section   in Section   of Section  "
+           " in Section    Developed    Developed   Name of Load Case Combination"});
   r.Write("(A)", {"----  -------  ----------  ------------ ------------ ---------- ------------- "
                   "------------ ------------ ------------   -----------------------------"});
   int failures = 0;
@@ -142,8 +150,8 @@ void WriteLrfdSummary(AnalysisModel& m) {
     for (int s = 1; s <= static_cast<int>(m.sections.size()); ++s) {
       const double capacity = FactoredCapacity(m, s, lc);
       const double developed = rec.section_moment[static_cast<std::size_t>(s - 1)];
-      r.Write("(I4,I9,F12.3,$)", {static_cast<int>(c) + 1, s,
-                                  EffectiveResistanceFactor(lc.phi_flexure)});
+      r.Write("(I4,I9,F12.3,$)",
+              {static_cast<int>(c) + 1, s, EffectiveResistanceFactor(lc.phi_flexure)});
       if (capacity < 0.0) {
         r.Text("    Infinite ");
         WriteAdaptive(r, 13, developed);

@@ -1,12 +1,13 @@
 #include "report/record_writer.hpp"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <unistd.h>
 
 namespace tarvex {
 namespace {
@@ -268,8 +269,8 @@ void IntegerInto(long long v, int w, int m, FieldBuffer* out) {
   if (m < 1) m = 1;
   if (m > kMaxField) m = kMaxField;
   const bool neg = v < 0;
-  unsigned long long u = neg ? 0ULL - static_cast<unsigned long long>(v)
-                             : static_cast<unsigned long long>(v);
+  unsigned long long u =
+      neg ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
   char digits[32];
   int n = 0;
   do {
@@ -361,8 +362,21 @@ class FormatInterpreter {
   bool keep_open() const { return keep_open_; }
 
  private:
-  enum class Op { kInteger, kFixed, kExponent, kText, kSkip, kTab, kTabLeft, kLiteral,
-                  kSlash, kDollar, kColon, kGroup, kGroupEnd };
+  enum class Op {
+    kInteger,
+    kFixed,
+    kExponent,
+    kText,
+    kSkip,
+    kTab,
+    kTabLeft,
+    kLiteral,
+    kSlash,
+    kDollar,
+    kColon,
+    kGroup,
+    kGroupEnd
+  };
   struct Node {
     Node() = default;
     explicit Node(Op o) : op(o) {}
@@ -632,8 +646,7 @@ class FormatInterpreter {
           Fill(b, n.w == 0 ? 1 : n.w, '*');
           return;
         }
-        const double x =
-            v.kind() == K::kReal ? v.real() : static_cast<double>(v.integer());
+        const double x = v.kind() == K::kReal ? v.real() : static_cast<double>(v.integer());
         if (n.op == Op::kFixed) {
           FixedInto(x, n.w, n.d, b);
         } else {

@@ -35,8 +35,7 @@ class FieldValue {
   FieldValue(long v) : kind_(Kind::kInteger), integer_(v) {}
   FieldValue(long long v) : kind_(Kind::kInteger), integer_(v) {}
   FieldValue(unsigned v) : kind_(Kind::kInteger), integer_(v) {}
-  FieldValue(unsigned long v)
-      : kind_(Kind::kInteger), integer_(static_cast<long long>(v)) {}
+  FieldValue(unsigned long v) : kind_(Kind::kInteger), integer_(static_cast<long long>(v)) {}
   FieldValue(float v) : kind_(Kind::kReal), real_(static_cast<double>(v)) {}
   FieldValue(double v) : kind_(Kind::kReal), real_(v) {}
   FieldValue(const char* v) : kind_(Kind::kText), text_(v) {}

@@ -1,13 +1,12 @@
 // The clay criteria at the nodes of a layer: soft clay (Matlock, J = 0.5 or
 // J per layer), stiff clay with free water (Reese), and stiff clay without
 // free water (Welch and Reese, with or without an initial modulus k).
-#include "soil/criteria.hpp"
-
 #include <cmath>
 #include <string>
 
 #include "report/number_fields.hpp"
 #include "soil/clay_curves.hpp"
+#include "soil/criteria.hpp"
 #include "soil/py_modifiers.hpp"
 
 namespace tarvex {
@@ -32,8 +31,8 @@ struct PrintedCurve {
 };
 
 template <typename PAt>
-void PrintCurve(const PyContext& ctx, int node, const ClayCurveDeflections& ys, const Multipliers& mu,
-                const PrintedCurve& texts, PAt p_at) {
+void PrintCurve(const PyContext& ctx, int node, const ClayCurveDeflections& ys,
+                const Multipliers& mu, const PrintedCurve& texts, PAt p_at) {
   AnalysisModel& m = ctx.model;
   PlotCurveHeader(m, m.nodes.x[At(node)], kClayCurvePoints, texts.line7, node);
   for (int k = 0; k < kClayCurvePoints; ++k) {
@@ -96,7 +95,8 @@ void ZeroCohesionStiffClay(AnalysisModel& m, bool free_water, bool with_k) {
     } else {
       out->Write("(A/)", {"**** Input Data Error No. 13 ****"});
       out->Write("(A)", {"An error was detected in the input data."});
-      out->Write("(A/)", {"Problem:  Zero was input for cohesion of stiff clay without free water."});
+      out->Write("(A/)",
+                 {"Problem:  Zero was input for cohesion of stiff clay without free water."});
       if (with_k) {
         out->Write("(A)", {"Solution:  Please check the values of soil shear strength and "
                            "revise "});
@@ -115,8 +115,10 @@ void ZeroCohesionStiffClay(AnalysisModel& m, bool free_water, bool with_k) {
 void MissingGeneralValue(AnalysisModel& m, int layer, const char* what) {
   for (RecordWriter* out : {&m.message, &m.report}) {
     out->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
-    out->Write("(A,I0,A,A,A)", {"Problem:  Soil layer ", layer, " is a stiff clay with no input "
-                                "value of ", what, " at this depth,"});
+    out->Write("(A,I0,A,A,A)", {"Problem:  Soil layer ", layer,
+                                " is a stiff clay with no input "
+                                "value of ",
+                                what, " at this depth,"});
     out->Write("(A/)", {"          and general units have no default values for it."});
     out->Write("(A/)", {"Solution:  Give the layer a positive value at its top and bottom."});
   }
@@ -124,8 +126,8 @@ void MissingGeneralValue(AnalysisModel& m, int layer, const char* what) {
 }
 
 // Warnings on the strength range; skipped on a layer interface.
-void StrengthWarnings(AnalysisModel& m, double c, double low_uscs, double high_uscs,
-                      double low_si, double high_si, int first_warning) {
+void StrengthWarnings(AnalysisModel& m, double c, double low_uscs, double high_uscs, double low_si,
+                      double high_si, int first_warning) {
   if (m.options.units == UnitSystem::kUscs) {
     if (c < low_uscs) RecordWarning(m.run.warnings, -first_warning);
     if (c > high_uscs) RecordWarning(m.run.warnings, -(first_warning + 1));
@@ -138,8 +140,7 @@ void StrengthWarnings(AnalysisModel& m, double c, double low_uscs, double high_u
 // The layer's k at depth z: linear between its top and bottom values, the
 // bottom value replaced (and kept) by the top one when zero or less, and the
 // default table when the top value is missing.
-bool LayerK(const PyContext& ctx, double z, double c, bool default_when_not_positive,
-            double* k) {
+bool LayerK(const PyContext& ctx, double z, double c, bool default_when_not_positive, double* k) {
   AnalysisModel& m = ctx.model;
   SoilLayer& layer = m.layers[static_cast<std::size_t>(ctx.layer - 1)];
   if (layer.at_bottom.kpy <= 0.0) layer.at_bottom.kpy = layer.at_top.kpy;
@@ -291,7 +292,8 @@ void SoftClay(const PyContext& ctx, bool with_j) {
       ApplySoilMovement(ctx, i);
       const SoftClayIntegrand r = SoftClayResistanceIntegrand(node);
       solver_sum.Add(i, r.r, node.pu * m.nodes.h, r.r_shallow.value_or(0.0));
-      solver_sum.ReplaceForLayerOne((3.0 * s.c * s.b + node.pu) / 2.0 * (m.layers[0].bottom - m.layers[0].top));
+      solver_sum.ReplaceForLayerOne((3.0 * s.c * s.b + node.pu) / 2.0 *
+                                    (m.layers[0].bottom - m.layers[0].top));
       continue;
     }
 
@@ -433,16 +435,16 @@ void StiffClayFreeWater(const PyContext& ctx) {
       block.Value("Number of Cycles of Loading", m.options.cycles, 0);
       m.report.Write("()");
     }
-    m.report.Write("(A,A,A,A)", {"        y, ", labels.length, "             p,",
-                                 labels.force_per_length});
+    m.report.Write("(A,A,A,A)",
+                   {"        y, ", labels.length, "             p,", labels.force_per_length});
     m.report.Write("(A)", {"----------------    -----------------"});
-    PrintCurve(ctx, i, StiffClayFreeWaterOutputDeflections(node), s.mu,
-               {"Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve "
-                "no. ",
-                node.cyclic ? "cyclic stiff clay with free water"
-                            : "static stiff clay with free water",
-                node.cyclic},
-               [&](double y) { return StiffClayFreeWaterP(node, y); });
+    PrintCurve(
+        ctx, i, StiffClayFreeWaterOutputDeflections(node), s.mu,
+        {"Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve "
+         "no. ",
+         node.cyclic ? "cyclic stiff clay with free water" : "static stiff clay with free water",
+         node.cyclic},
+        [&](double y) { return StiffClayFreeWaterP(node, y); });
   }
 }
 
@@ -482,8 +484,8 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
           {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
     }
     const NodeDepths d = DepthsAt(ctx, i);
-    const StiffClayNoFreeWaterNode node = StiffClayNoFreeWaterAt(
-        NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(m, i, true)), with_k);
+    const StiffClayNoFreeWaterNode node =
+        StiffClayNoFreeWaterAt(NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(m, i, true)), with_k);
 
     if (!ctx.output) {
       const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
@@ -524,8 +526,8 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
     block.Value("p-multiplier", s.mu.pm, 5);
     block.Value("y-multiplier", s.mu.ym, 5);
     if (node.cyclic) block.Value("Number of cycles of loading", m.options.cycles, 0);
-    m.report.Write("(/A,A,A,A)", {"        y, ", labels.length, "            p, ",
-                                  labels.force_per_length});
+    m.report.Write("(/A,A,A,A)",
+                   {"        y, ", labels.length, "            p, ", labels.force_per_length});
     m.report.Write("(A)", {"----------------    -----------------"});
     PrintCurve(ctx, i, StiffClayNoFreeWaterOutputDeflections(node), s.mu,
                with_k ? PrintedCurve{"Line 7:  p-y curve depth in stiff clay w/o free water with "

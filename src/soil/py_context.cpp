@@ -33,8 +33,8 @@ NodeDepths DepthsAt(const PyContext& ctx, int node) {
     d.zc = ctx.switch_value == 0 ? d.z - layer.top + m.heq[static_cast<std::size_t>(j)] : d.zs;
     // A layer lying wholly above the pile head: depths count from the top of
     // the profile.
-    const bool above_head = m.layers[0].bottom < -1e-8 ||
-                            (m.layers.size() > 1 && m.layers[1].bottom < -1e-8);
+    const bool above_head =
+        m.layers[0].bottom < -1e-8 || (m.layers.size() > 1 && m.layers[1].bottom < -1e-8);
     if (above_head) d.zc = d.z - m.layers[0].top;
   }
   return d;
@@ -114,7 +114,8 @@ PyLabels LabelsOf(const AnalysisModel& model) {
   PyLabels l;
   l.length = std::string(u.length);
   l.depth = model.options.units == UnitSystem::kUscs ? "ft" : std::string(u.length);
-  const std::string per_length = std::string(u.force) + std::string(u.slash) + std::string(u.length);
+  const std::string per_length =
+      std::string(u.force) + std::string(u.slash) + std::string(u.length);
   l.stress = per_length + std::string(u.power) + std::string(u.exponent2);
   l.unit_weight = per_length + std::string(u.power) + std::string(u.exponent3);
   l.force_per_length = per_length;

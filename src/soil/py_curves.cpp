@@ -13,10 +13,10 @@ namespace tarvex {
 namespace {
 
 enum class Group {
-  kSoil,       // layers below a rock-type layer lose their equivalent depth
-  kWeakRock,   // counts as rock and is itself marked
-  kRockType,   // marked when below rock, then counts as rock
-  kNone,       // no bookkeeping
+  kSoil,      // layers below a rock-type layer lose their equivalent depth
+  kWeakRock,  // counts as rock and is itself marked
+  kRockType,  // marked when below rock, then counts as rock
+  kNone,      // no bookkeeping
 };
 
 struct Criterion {
@@ -49,10 +49,21 @@ constexpr Criterion kSolverOrder[] = {
 };
 
 // The printed curves take the criteria in this order; massive rock prints none.
-constexpr SoilCriterion kOutputOrder[] = {
-    kSoftClay, kSoftClayJ, kStiffClayFreeWater, kStiffClayNoFreeWater, kStiffClayNoFreeWaterK,
-    kSandReese, kSandApi, kLiquefiedSand, kWeakRock, kVuggyLimestone, kCementedSilt, kUserPy,
-    kLoess, kPiedmont, kElasticSubgrade};
+constexpr SoilCriterion kOutputOrder[] = {kSoftClay,
+                                          kSoftClayJ,
+                                          kStiffClayFreeWater,
+                                          kStiffClayNoFreeWater,
+                                          kStiffClayNoFreeWaterK,
+                                          kSandReese,
+                                          kSandApi,
+                                          kLiquefiedSand,
+                                          kWeakRock,
+                                          kVuggyLimestone,
+                                          kCementedSilt,
+                                          kUserPy,
+                                          kLoess,
+                                          kPiedmont,
+                                          kElasticSubgrade};
 
 const Criterion* Find(int code) {
   for (const Criterion& c : kSolverOrder) {
@@ -119,7 +130,8 @@ void PrintPyCurves(AnalysisModel& model) {
   model.report.Write("(80('-')/20X,A/80('-'))", {"p-y Curves Reported for Specified Depths"});
   if (n >= 1) {
     PileNodes& nodes = model.nodes;
-    for (int k = 1; k <= n; ++k) nodes.x[PileNodes::At(k)] = distinct[static_cast<std::size_t>(k - 1)];
+    for (int k = 1; k <= n; ++k)
+      nodes.x[PileNodes::At(k)] = distinct[static_cast<std::size_t>(k - 1)];
     bool above_ground = false;
     for (int k = 1; k <= n && !above_ground; ++k) {
       const double depth = distinct[static_cast<std::size_t>(k - 1)];
@@ -153,9 +165,8 @@ void PrintPyCurves(AnalysisModel& model) {
           if (c->routine == nullptr) {
             NotBuilt(model, *c);
           } else {
-            c->routine(PyContext{model, j, true, model.layering_off[static_cast<std::size_t>(j)]
-                                                     ? 1
-                                                     : 0});
+            c->routine(
+                PyContext{model, j, true, model.layering_off[static_cast<std::size_t>(j)] ? 1 : 0});
           }
           break;
         }

@@ -11,17 +11,17 @@ class AnalysisModel;
 
 // Columns of a profile row.
 enum ProfileColumn : int {
-  kColStrength = 1,     // undrained shear strength c; compressive strength qu of rock
-  kColEps50 = 2,        // epsilon-50; k_rm of weak rock
-  kColJ = 3,            // J of soft clay with J
-  kColFriction = 4,     // friction angle, degrees
-  kColRqd = 5,          // RQD, percent
-  kColSpt = 6,          // SPT N60 (Piedmont)
-  kColConeTip = 7,      // cone tip resistance qc (Piedmont, loess)
-  kColTestType = 8,     // field-test type (Piedmont)
-  kColDilatometer = 9,  // dilatometer modulus (Piedmont)
+  kColStrength = 1,        // undrained shear strength c; compressive strength qu of rock
+  kColEps50 = 2,           // epsilon-50; k_rm of weak rock
+  kColJ = 3,               // J of soft clay with J
+  kColFriction = 4,        // friction angle, degrees
+  kColRqd = 5,             // RQD, percent
+  kColSpt = 6,             // SPT N60 (Piedmont)
+  kColConeTip = 7,         // cone tip resistance qc (Piedmont, loess)
+  kColTestType = 8,        // field-test type (Piedmont)
+  kColDilatometer = 9,     // dilatometer modulus (Piedmont)
   kColPressuremeter = 10,  // pressuremeter modulus (Piedmont)
-  kColSubgrade = 11,    // elastic subgrade modulus
+  kColSubgrade = 11,       // elastic subgrade modulus
 };
 constexpr int kProfileColumns = 11;
 
@@ -37,7 +37,7 @@ struct SoilProfile {
 struct UnitWeightProfile {
   static constexpr int kMaxPoints = 80;
   int points = 0;
-  std::array<double, kMaxPoints + 1> depth = {};   // 1-based
+  std::array<double, kMaxPoints + 1> depth = {};  // 1-based
   std::array<double, kMaxPoints + 1> weight = {};
 };
 

@@ -1,11 +1,10 @@
 #include "cli/cli.hpp"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 #include "support/test_support.hpp"
 
@@ -84,17 +83,19 @@ TEST(Cli, InputErrorShowsIdentityAndMessage) {
 
 TEST(Cli, ATableOfTheLoadCasesFollowsANormalEnd) {
   TempDir d;
-  WriteFile(d.File("pile.tv6"),
-            testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/elastic_pipe_clay_uscs.tv6"));
+  WriteFile(d.File("pile.tv6"), testing::ReadFile(std::string(TARVEX_SOURCE_DIR) +
+                                                  "/examples/elastic_pipe_clay_uscs.tv6"));
   const CliResult r = RunCli({d.File("pile.tv6")});
   EXPECT_EQ(r.status, cli::kNormal);
   const auto lines = testing::SplitLines(r.out);
   const int table = testing::FindLine(lines, "Load cases:");
   ASSERT_GE(table, 0) << r.out;
-  EXPECT_EQ(lines[static_cast<std::size_t>(table + 1)],
-            "Case    Deflection    Rotation    Max moment   at depth     Max shear   at depth  Iter");
-  EXPECT_EQ(lines[static_cast<std::size_t>(table + 2)],
-            "                in         rad         in-lb         in            lb         in      ");
+  EXPECT_EQ(
+      lines[static_cast<std::size_t>(table + 1)],
+      "Case    Deflection    Rotation    Max moment   at depth     Max shear   at depth  Iter");
+  EXPECT_EQ(
+      lines[static_cast<std::size_t>(table + 2)],
+      "                in         rad         in-lb         in            lb         in      ");
   EXPECT_EQ(lines.size(), static_cast<std::size_t>(table + 3 + 5));  // five load cases
   EXPECT_EQ(lines[static_cast<std::size_t>(table + 7)].substr(0, 4), "   5");
 }

@@ -1,8 +1,7 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "engine/model.hpp"
 #include "engine/report_header.hpp"
@@ -64,18 +63,29 @@ TEST(ReportHeader, BannerFilesAndDate) {
   WriteReportHeader(model, DateTime{2026, 12, 10, 9, 5, 7});
   const std::string eq(80, '='), dash(80, '-'), pad(15, ' ');
   const std::vector<std::string> expected = {
-      eq, "",
-      pad + "    Tarvex for Windows, Version 6 (6.0.28)", "",
+      eq,
+      "",
+      pad + "    Tarvex for Windows, Version 6 (6.0.28)",
+      "",
       pad + " Analysis of Individual Piles and Drilled Shafts ",
-      pad + "Subjected to Lateral Loading Using the p-y Method", "",
-      eq, "",
-      dash, std::string(28, ' ') + "Files Used for Analysis", dash, "",
+      pad + "Subjected to Lateral Loading Using the p-y Method",
+      "",
+      eq,
+      "",
+      dash,
+      std::string(28, ' ') + "Files Used for Analysis",
+      dash,
+      "",
       "Path to file locations:        C:\\Piles\\Job 7\\",
       "Name of input data file:       shaft.tv6",
       "Name of output report file:    shaft.out",
       "Name of plot output file:      shaft.plt",
-      "Name of runtime messeage file: shaft.msg", "",
-      dash, std::string(27, ' ') + "Date and Time of Analysis", dash, "",
+      "Name of runtime messeage file: shaft.msg",
+      "",
+      dash,
+      std::string(27, ' ') + "Date and Time of Analysis",
+      dash,
+      "",
       pad + "Date:  December 10, 2026     Time:   9:05:07"};
   EXPECT_EQ(SplitLines(model.report.contents()), expected);
 }
@@ -155,9 +165,9 @@ TEST(Run, InputFilesThatCannotBeUsed) {
     EXPECT_TRUE(FileExists(files.report) && FileExists(files.message)) << c.name;
     const auto report = FileLines(files.report);
     ASSERT_FALSE(report.empty()) << c.name;
-    EXPECT_EQ(report[report.size() - 2],
-              c.result < 200 ? "The analysis ended due to an input error. "
-                             : "The analysis ended due to a runtime error. ")
+    EXPECT_EQ(report[report.size() - 2], c.result < 200
+                                             ? "The analysis ended due to an input error. "
+                                             : "The analysis ended due to a runtime error. ")
         << c.name;
   }
 }
@@ -168,15 +178,27 @@ TEST(Run, EmptyInputFileMessages) {
   WriteFile(files.input, "");
   run(files, FixedClock());
   const std::vector<std::string> message = {
-      "", "", "**** Input Data Error No. 25 ****", "",
-      "Size of input data file is 0 bytes.  No analysis performed.", "", "",
-      "The analysis ended due to an input error. ", ""};
+      "",
+      "",
+      "**** Input Data Error No. 25 ****",
+      "",
+      "Size of input data file is 0 bytes.  No analysis performed.",
+      "",
+      "",
+      "The analysis ended due to an input error. ",
+      ""};
   EXPECT_EQ(FileLines(files.message), message);
   const std::vector<std::string> report = {
-      "", "", "Tarvex ended prematurely due to input error number INP00025", "",
-      "**** Input Data Error No. 25 ****", "",
-      "Length of input file is 0 bytes.  No analysis can be performed.", "",
-      "The analysis ended due to an input error. ", ""};
+      "",
+      "",
+      "Tarvex ended prematurely due to input error number INP00025",
+      "",
+      "**** Input Data Error No. 25 ****",
+      "",
+      "Length of input file is 0 bytes.  No analysis can be performed.",
+      "",
+      "The analysis ended due to an input error. ",
+      ""};
   EXPECT_EQ(FileLines(files.report), report);
 }
 

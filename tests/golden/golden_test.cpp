@@ -1,11 +1,11 @@
 // Whole runs of the examples compared with checked-in output. A change of
 // any report, plot or message line shows up here and must be deliberate:
 // regenerate with TARVEX_UPDATE_GOLDEN=1 and review the difference.
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
@@ -72,8 +72,8 @@ TEST_P(Golden, RunMatchesCheckedInOutput) {
     }
     ASSERT_TRUE(fs::exists(expected_path)) << expected_path << " is missing";
     const std::string expected = ReadFile(expected_path.string());
-    EXPECT_TRUE(actual == expected) << stem << ext << " differs at "
-                                    << FirstDifference(actual, expected);
+    EXPECT_TRUE(actual == expected)
+        << stem << ext << " differs at " << FirstDifference(actual, expected);
   }
 }
 

@@ -2,6 +2,8 @@
 // each is read without an input error, holds what its title says, is fit for
 // a run (soil below the tip, a node in every layer, valid auxiliary curves),
 // and together the examples use every input feature.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -9,8 +11,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "engine/soil_criteria.hpp"
 #include "input/reader.hpp"
@@ -131,11 +131,15 @@ TEST(Examples, EachFileHoldsWhatItsTitleSays) {
       {"rock_socket_cased_shaft_uscs.tv6", uscs, false, false, {2, 1}, {3, 8, 16}, {1, 3, 5}},
       {"steel_pipe_sand_si.tv6", si, false, false, {4}, {7, 5, 6}, {1, 2}},
       {"lrfd_cased_shaft_limestone_si.tv6", si, true, false, {3, -3}, {6, 9}, {}},
-      {"prestressed_pile_sections_ei_only_uscs.tv6", uscs, false, true, {5, 6, 7, 8, 9, 10}, {5},
+      {"prestressed_pile_sections_ei_only_uscs.tv6",
+       uscs,
+       false,
+       true,
+       {5, 6, 7, 8, 9, 10},
+       {5},
        {1, 1, 1, 1}},
       {"hpile_loess_cyclic_uscs.tv6", uscs, false, false, {12}, {12, 4}, {1, 2}},
-      {"precast_square_pile_soil_movement_uscs.tv6", uscs, false, false, {0}, {15, 11, 2},
-       {1, 2}},
+      {"precast_square_pile_soil_movement_uscs.tv6", uscs, false, false, {0}, {15, 11, 2}, {1, 2}},
       {"piedmont_sign_foundation_uscs.tv6", uscs, false, false, {11}, {10, 10, 10, 10}, {1, 1}},
       {"timber_pole_frozen_ground_si.tv6", si, false, false, {11}, {17, 14, 13}, {1, 4}},
       {"micropile_slope_user_ei_si.tv6", si, false, false, {13}, {2, 8}, {1, 2}},
@@ -278,9 +282,8 @@ TEST(Examples, TogetherUseEveryInputFeature) {
   features.push_back({"several LRFD combinations", [](const Example& e) {
                         return e.model->options.lrfd && e.model->lrfd_combinations.size() >= 2;
                       }});
-  features.push_back({"LOADING with distributed loads", [](const Example& e) {
-                        return !e.model->distributed_loads.empty();
-                      }});
+  features.push_back({"LOADING with distributed loads",
+                      [](const Example& e) { return !e.model->distributed_loads.empty(); }});
   features.push_back({"TIP SHEAR", [](const Example& e) {
                         return e.model->options.tip_shear && !e.model->tip_shear.empty();
                       }});
@@ -304,17 +307,15 @@ TEST(Examples, TogetherUseEveryInputFeature) {
                         return e.HasLine("AXIAL THRUST LOADS") && e.model->options.icom == 2 &&
                                e.model->thrusts.size() >= 2;
                       }});
-  features.push_back({"ComputeInteraction YES",
-                      [](const Example& e) { return e.model->options.interaction; }});
-  features.push_back({"ComputeKmatrix YES",
-                      [](const Example& e) { return e.model->options.stiffness_matrix; }});
+  features.push_back(
+      {"ComputeInteraction YES", [](const Example& e) { return e.model->options.interaction; }});
+  features.push_back(
+      {"ComputeKmatrix YES", [](const Example& e) { return e.model->options.stiffness_matrix; }});
   features.push_back({"CYCLIC loading", [](const Example& e) { return e.model->options.cyclic; }});
-  features.push_back({"Units USCS", [](const Example& e) {
-                        return e.model->options.units == UnitSystem::kUscs;
-                      }});
-  features.push_back({"Units SI", [](const Example& e) {
-                        return e.model->options.units == UnitSystem::kSi;
-                      }});
+  features.push_back(
+      {"Units USCS", [](const Example& e) { return e.model->options.units == UnitSystem::kUscs; }});
+  features.push_back(
+      {"Units SI", [](const Example& e) { return e.model->options.units == UnitSystem::kSi; }});
 
   for (const Feature& f : features) {
     const bool used = std::any_of(Examples().begin(), Examples().end(),

@@ -1,10 +1,10 @@
 #include "input/reader.hpp"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "engine/soil_criteria.hpp"
 #include "support/test_support.hpp"
@@ -144,13 +144,16 @@ TEST(Reader, ReadsACompleteFile) {
   EXPECT_EQ(m.ground_depth, 0.0);
   ASSERT_EQ(m.load_cases.size(), 3U);
   EXPECT_EQ(m.load_cases[2].type, 4);
-  EXPECT_TRUE(m.load_cases[2].length_study);  // study code 0 asks for the study
-  EXPECT_FALSE(m.load_cases[0].length_study);  // code 1 does not
+  EXPECT_TRUE(m.load_cases[2].length_study);                 // study code 0 asks for the study
+  EXPECT_FALSE(m.load_cases[0].length_study);                // code 1 does not
   EXPECT_EQ(m.thrusts, (std::vector<double>{50.0, 100.0}));  // distinct, in kips
-  const std::vector<std::string> progress = {
-      "Reading title data", "Reading analysis options", "Reading section properties for Section 1",
-      "Reading concrete property data for Section 1", "Reading rebar property data for Section 1",
-      "Reading soil layering data", "Reading pile head loading data"};
+  const std::vector<std::string> progress = {"Reading title data",
+                                             "Reading analysis options",
+                                             "Reading section properties for Section 1",
+                                             "Reading concrete property data for Section 1",
+                                             "Reading rebar property data for Section 1",
+                                             "Reading soil layering data",
+                                             "Reading pile head loading data"};
   EXPECT_EQ(r.message, progress);
 }
 
@@ -172,8 +175,9 @@ void ExpectErrors(const std::vector<ErrorCase>& cases) {
     const Read r = ReadText(c.input);
     EXPECT_EQ(r.code(), c.code) << c.name;
     EXPECT_TRUE(r.ReportHas(c.line)) << c.name << "\n" << r.model->report.contents();
-    const std::string ended = c.code < 200 ? "Tarvex ended prematurely due to input error number "
-                                           : "Tarvex ended prematurely due to runtime error number ";
+    const std::string ended = c.code < 200
+                                  ? "Tarvex ended prematurely due to input error number "
+                                  : "Tarvex ended prematurely due to runtime error number ";
     EXPECT_EQ(r.report.back(), ended + r.identity()) << c.name;
   }
 }
@@ -248,8 +252,8 @@ TEST(Reader, OptionLimitsThatAreAccepted) {
   const Read cyclic = ReadText(Replace(kBase, "Loading STATIC   100", "Cyclic  CYCLIC  1 0"));
   EXPECT_TRUE(cyclic.model->options.cyclic);
   EXPECT_EQ(cyclic.model->options.cycles, 10.0);  // blanks inside the field are ignored
-  const Read aci = ReadText(
-      Replace(kBase, "ComputeInteraction NO", "ComputeInteraction YES\n'Code', ACI318"));
+  const Read aci =
+      ReadText(Replace(kBase, "ComputeInteraction NO", "ComputeInteraction YES\n'Code', ACI318"));
   EXPECT_EQ(aci.code(), 0);
   EXPECT_EQ(aci.model->options.interaction_code, 2);
 }
@@ -259,20 +263,27 @@ TEST(Reader, KeywordLoopAndFileFraming) {
       {"unknown keyword", BeforeEnd(kBase, "SOIL PROFILE\n"), 199, "SOIL PROFILE"},
       {"no END", Replace(kBase, "\nEND\n", "\n"), 199,
        "Problem:  shaft.tv6 ends after line 58, before the line END was read."},
-      {"file cut inside a section", std::string(kBase).substr(0, std::string(kBase).find("3.0\n0.0")), 199,
+      {"file cut inside a section",
+       std::string(kBase).substr(0, std::string(kBase).find("3.0\n0.0")), 199,
        "Problem:  shaft.tv6 ends after line 42, before the concrete cover of section 1 was read."},
   });
   const Read unknown = ReadText(BeforeEnd(kBase, "SOIL PROFILE\n"));
-  const std::vector<std::string> block = {"", "", "***** INPUT ERROR *****", "",
+  const std::vector<std::string> block = {"",
+                                          "",
+                                          "***** INPUT ERROR *****",
+                                          "",
                                           "The following line is unrecognized or is out-of-order",
-                                          "", "SOIL PROFILE", "", ""};
+                                          "",
+                                          "SOIL PROFILE",
+                                          "",
+                                          ""};
   EXPECT_EQ(std::vector<std::string>(unknown.report.begin(), unknown.report.begin() + 9), block);
 }
 
 TEST(Reader, OptionsComeFirstAndKeepTheirUnits) {
-  const std::string options = std::string(kBase).substr(std::string(kBase).find("OPTIONS\n"),
-                                           std::string(kBase).find("SECTIONS\n") -
-                                               std::string(kBase).find("OPTIONS\n"));
+  const std::string options = std::string(kBase).substr(
+      std::string(kBase).find("OPTIONS\n"),
+      std::string(kBase).find("SECTIONS\n") - std::string(kBase).find("OPTIONS\n"));
   std::string sections_first = Replace(kBase, options, "");
   sections_first = Replace(sections_first, "SOIL LAYERS\n", options + "SOIL LAYERS\n");
   std::string si_later = BeforeEnd(kBase, Replace(options, "Units USCS", "Units SI"));
@@ -284,8 +295,9 @@ TEST(Reader, OptionsComeFirstAndKeepTheirUnits) {
        "Problem:  Line 75 of shaft.tv6 ends an OPTIONS section that changes the unit system after "
        "sections were read in the first units."},
       {"cycles past column 20", Replace(kBase, "Loading STATIC   100", "Loading CYCLIC    1000"),
-       195, "Problem:  Line 16 of shaft.tv6 holds text after column 20, where the number of cycles "
-            "of loading (columns 15 to 20) must end."},
+       195,
+       "Problem:  Line 16 of shaft.tv6 holds text after column 20, where the number of cycles "
+       "of loading (columns 15 to 20) must end."},
   });
   // The same options again are accepted.
   EXPECT_EQ(ReadText(BeforeEnd(kBase, options)).code(), 0);
@@ -322,9 +334,9 @@ TEST(Reader, MalformedValues) {
 TEST(Reader, FreeFormatRows) {
   // Commas, blank lines inside a row, a row spread over two lines, repeat
   // counts, a slash ending the row early, and text after the values.
-  const Read r = ReadText(Replace(
-      kBase, "1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 50000.0 1\n",
-      "1,1,20000.0,0.0,100000.0,1 trailing text\n\n2 2 20000.0\n 2*0.0 1\n"));
+  const Read r =
+      ReadText(Replace(kBase, "1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 50000.0 1\n",
+                       "1,1,20000.0,0.0,100000.0,1 trailing text\n\n2 2 20000.0\n 2*0.0 1\n"));
   ASSERT_EQ(r.code(), 0) << r.model->report.contents();
   EXPECT_EQ(r.model->load_cases[0].condition1, 20000.0);
   EXPECT_EQ(r.model->load_cases[1].condition2, 0.0);
@@ -373,22 +385,23 @@ TEST(Reader, SectionsDepthsAndTypes) {
   EXPECT_EQ(two.model->pile_widths.size(), 4U);
   EXPECT_EQ(two.model->pile_widths[2].width, 24.0);
 
-  const Read micro = ReadText(WithSections(std::string("2\n1\n1\n20.0\n36.0\n") +
-                                           kConcreteAndCircle + "2\n14\n5.0\n"));
+  const Read micro = ReadText(
+      WithSections(std::string("2\n1\n1\n20.0\n36.0\n") + kConcreteAndCircle + "2\n14\n5.0\n"));
   ASSERT_EQ(micro.code(), 0);
   EXPECT_EQ(micro.model->pile_length, 20.0);  // a micropile adds no length
 
   const Read void_core = ReadText(WithSections(
       std::string("1\n1\n-3\n40.0\n48.0\n0.75\n36000.0\n29000000.0\n24.0\n0.5\n36000.0\n"
-                  "29000000.0\n") + kConcreteAndCircle));
+                  "29000000.0\n") +
+      kConcreteAndCircle));
   ASSERT_EQ(void_core.code(), 0) << void_core.model->report.contents();
   EXPECT_EQ(void_core.model->sections[0].type, kShaftWithCasingAndCore);
   EXPECT_FALSE(void_core.model->sections[0].core_filled);
   EXPECT_EQ(void_core.model->sections[0].core_diameter, 24.0);
 
   // SI: cross-section dimensions in millimetres are held in metres.
-  const Read si = ReadText(WithSections(std::string("1\n1\n1\n15.0\n900.0\n") + kConcreteAndCircle,
-                                        "Units SI"));
+  const Read si = ReadText(
+      WithSections(std::string("1\n1\n1\n15.0\n900.0\n") + kConcreteAndCircle, "Units SI"));
   ASSERT_EQ(si.code(), 0) << si.model->report.contents();
   const PileSection& shaft = si.model->sections[0];
   EXPECT_DOUBLE_EQ(shaft.depth, 0.9);
@@ -435,10 +448,10 @@ TEST(Reader, SectionBlocks) {
   EXPECT_EQ(strands.model->sections[0].void_diameter, 11.0);
   EXPECT_EQ(strands.model->sections[0].chamfer, 1.0);
 
-  const Read elastic = ReadText(WithSections(
-      "3\n1\n11\n10.0\n3\n14.0\n14.0\n14.0\n13.6\n0.7\n0.7\n29000000.0\n"
-      "2\n12\n10.0\n5\n12.0\n10.0\n30.0\n1600000.0\n500000.0\n400000.0\n"
-      "3\n13\n30.0\n24.0\n1\n0.0\n2\n0.0\n1.0e10\n5.0e6\n5.0e9\n"));
+  const Read elastic =
+      ReadText(WithSections("3\n1\n11\n10.0\n3\n14.0\n14.0\n14.0\n13.6\n0.7\n0.7\n29000000.0\n"
+                            "2\n12\n10.0\n5\n12.0\n10.0\n30.0\n1600000.0\n500000.0\n400000.0\n"
+                            "3\n13\n30.0\n24.0\n1\n0.0\n2\n0.0\n1.0e10\n5.0e6\n5.0e9\n"));
   ASSERT_EQ(elastic.code(), 0) << elastic.model->report.contents();
   const auto& es = elastic.model->sections;
   EXPECT_EQ(es[0].elastic.shape, kStrongHShape);
@@ -461,8 +474,9 @@ TEST(Reader, SectionErrors) {
       {"type code", WithSections("1\n1\n15\n50.0\n"), 195,
        "Problem:  Line 28 of shaft.tv6 gives 15 as the section type code, which must be from 0 "
        "to 14, or -3."},
-      {"tensile option", Replace(WithSections(shaft), "Use default concrete tensile strength",
-                                 "Use standard tensile strength"),
+      {"tensile option",
+       Replace(WithSections(shaft), "Use default concrete tensile strength",
+               "Use standard tensile strength"),
        195, "INPUT ERROR - Unrecognized command for concrete tensile strength option"},
       {"stress-strain option",
        Replace(WithSections(shaft), "Use internal stress-strain curve for concrete",
@@ -484,11 +498,13 @@ TEST(Reader, SectionErrors) {
        WithSections("1\n1\n5\n40.0\n24.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
                     "Use internal stress-strain curve for concrete\nStrands by hand\n"),
        195, "INPUT ERROR - Unrecognized input for strand no. "},
-      {"strand size", WithSections("1\n1\n5\n40.0\n24.0\n6000.0\n0.75\nUse default concrete "
-                                   "tensile strength\nUse internal stress-strain curve for "
-                                   "concrete\nAutoposition strands\n2\n5\n8\n"),
-       195, "Problem:  Line 37 of shaft.tv6 gives 5 as the strand size index, which must be from "
-            "0 to 4."},
+      {"strand size",
+       WithSections("1\n1\n5\n40.0\n24.0\n6000.0\n0.75\nUse default concrete "
+                    "tensile strength\nUse internal stress-strain curve for "
+                    "concrete\nAutoposition strands\n2\n5\n8\n"),
+       195,
+       "Problem:  Line 37 of shaft.tv6 gives 5 as the strand size index, which must be from "
+       "0 to 4."},
       {"too many bars", Replace(WithSections(shaft), "\n8\n1\n25.0", "\n301\n1\n25.0"), 195,
        "Problem:  Line 39 of shaft.tv6 gives 301 as the number of bar groups, which must be from "
        "1 to 300."},
@@ -529,10 +545,10 @@ TEST(Reader, LoadingAndAuxiliarySections) {
       "LRFD LOADS\n2\n1 1 1000.0 0.0 10.0 0\n2 2 500.0 0.0 20.0 2\n1 0.0 5.0\n2 10.0 5.0\n"
       "LRFD FACTORS AND CASES\n2\n1 1.25 1.75 0 0 0 0 0 0 0 0 0 0 0 0.9 0.75\nStrength I\n"
       "2 0.9 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.75\nStrength Ia\n";
-  const Read r = ReadText(BeforeEnd(
-      Replace(Replace(kBase, "UseLRFD NO", "UseLRFD YES"), "Units USCS", "Units SI"),
-      lrfd + "PILE BATTER AND SLOPE\n10.0\n4.0\nTIP SHEAR\n2\n1 0.0 0.0\n2 0.5 100.0\n"
-             "GROUPEFF\n2\n1 0.0 0.8 1.0\n2 5.0 1.0 1.0\n"));
+  const Read r = ReadText(
+      BeforeEnd(Replace(Replace(kBase, "UseLRFD NO", "UseLRFD YES"), "Units USCS", "Units SI"),
+                lrfd + "PILE BATTER AND SLOPE\n10.0\n4.0\nTIP SHEAR\n2\n1 0.0 0.0\n2 0.5 100.0\n"
+                       "GROUPEFF\n2\n1 0.0 0.8 1.0\n2 5.0 1.0 1.0\n"));
   ASSERT_EQ(r.code(), 0) << r.model->report.contents();
   const AnalysisModel& m = *r.model;
   ASSERT_EQ(m.lrfd_groups.size(), 2U);
@@ -549,15 +565,16 @@ TEST(Reader, LoadingAndAuxiliarySections) {
   EXPECT_EQ(m.py_multiplier_count, 2);
   EXPECT_EQ(m.py_multipliers[0].pm, 0.8);
 
-  const Read movement = ReadText(BeforeEnd(
-      Replace(Replace(kBase, "UseSoilMovement NO", "UseSoilMovement YES"), "Units USCS",
-              "Units SI"),
-      "SOIL MOVEMENTS\n2\n1 0.0 25.0\n2 5.0 0.0\n"));
+  const Read movement =
+      ReadText(BeforeEnd(Replace(Replace(kBase, "UseSoilMovement NO", "UseSoilMovement YES"),
+                                 "Units USCS", "Units SI"),
+                         "SOIL MOVEMENTS\n2\n1 0.0 25.0\n2 5.0 0.0\n"));
   ASSERT_EQ(movement.code(), 0) << movement.model->report.contents();
   EXPECT_DOUBLE_EQ(movement.model->soil_movements[0].movement, 0.025);  // millimetres to metres
 
-  const Read thrusts = ReadText(Replace(BeforeEnd(kBase, "AXIAL THRUST LOADS\n3\n1 300.0\n"
-                                                          "2 100.0\n3 200.0\n"),
+  const Read thrusts = ReadText(Replace(BeforeEnd(kBase,
+                                                  "AXIAL THRUST LOADS\n3\n1 300.0\n"
+                                                  "2 100.0\n3 200.0\n"),
                                         "LOADING\n3\n1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 "
                                         "50000.0 1\n3 4 0.5 0.0 100000.0 0\n0\n",
                                         ""));

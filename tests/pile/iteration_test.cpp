@@ -1,10 +1,10 @@
 #include "pile/iteration.hpp"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <functional>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 #include "support/test_support.hpp"
 
@@ -84,10 +84,17 @@ TEST(Iteration, NoConvergenceListsTheLastFiveIterations) {
   EXPECT_EQ(lines[4].substr(0, 13), "Iteration 30,");
   const std::vector<std::string> tail(lines.begin() + 5, lines.end());
   const std::vector<std::string> expected = {
-      "", "", "**** Runtime Error No. 10 ****", "",
-      "The analysis failed to converge within the limit of 30 iterations.", "",
+      "",
+      "",
+      "**** Runtime Error No. 10 ****",
+      "",
+      "The analysis failed to converge within the limit of 30 iterations.",
+      "",
       "Maximum change in deflection    =  0.125E+00 in ",
-      "Specified convergence tolerance =  0.100E-04 in ", "", "", "",
+      "Specified convergence tolerance =  0.100E-04 in ",
+      "",
+      "",
+      "",
       "Tarvex ended prematurely due to runtime error number RUN00010"};
   EXPECT_EQ(tail, expected);
   EXPECT_EQ(m->run.error_code, 210);
@@ -111,13 +118,18 @@ TEST(Iteration, ExcessDeflectionStopsFromTheEleventhIteration) {
   const int mh = FindLine(messages, "**** Runtime Error No. 9 ****");
   ASSERT_GE(mh, 0);
   const std::vector<std::string> expected = {
-      "**** Runtime Error No. 9 ****", "",
-      "An error in the analysis was detected by the program.  ", "",
+      "**** Runtime Error No. 9 ****",
+      "",
+      "An error in the analysis was detected by the program.  ",
+      "",
       "Problem:  The computed deflection is larger than the specified excess deflection limit.",
       "",
       "The computed deflection of the pile head is  -0.1250E+02 in ",
-      "The specified excess deflection limit is      0.1000E+02 in ", "",
-      "This error may be due to overloading the pile or bad input data.", "", "Solution:",
+      "The specified excess deflection limit is      0.1000E+02 in ",
+      "",
+      "This error may be due to overloading the pile or bad input data.",
+      "",
+      "Solution:",
       "Please check input values for pile loading and soil properties for accuracy and/or ",
       "increase the size of the pile if necessary."};
   EXPECT_EQ(std::vector<std::string>(messages.begin() + mh, messages.end()), expected);
@@ -129,11 +141,14 @@ TEST(Iteration, NotANumberEndsTheRunWithCode228) {
     double ytop, dymax;
     const char* text;
   };
-  const Case cases[] = {{nan, 1.0, "Top deflection is Not-A-Number after iteration 3"},
-                        {1.0, nan, "Maximum change in deflection is Not-A-Number after iteration 3"}};
+  const Case cases[] = {
+      {nan, 1.0, "Top deflection is Not-A-Number after iteration 3"},
+      {1.0, nan, "Maximum change in deflection is Not-A-Number after iteration 3"}};
   for (const Case& c : cases) {
     auto m = Model(100);
-    ScriptedStages stages([&](int it) { return it < 3 ? std::make_pair(1.0, 1.0) : std::make_pair(c.ytop, c.dymax); });
+    ScriptedStages stages([&](int it) {
+      return it < 3 ? std::make_pair(1.0, 1.0) : std::make_pair(c.ytop, c.dymax);
+    });
     EXPECT_EQ(IterateLoadCase(*m, stages, 1), CaseIteration::kFailed);
     EXPECT_EQ(m->run.error_code, 228);
     EXPECT_EQ(SplitLines(m->report.contents()),
@@ -163,7 +178,8 @@ TEST(Iteration, LayerWithoutANodeEndsTheFirstIteration) {
   const int h = FindLine(report, "**** Runtime Error No. 29 ****");
   ASSERT_GE(h, 2);
   const std::vector<std::string> expected = {
-      "**** Runtime Error No. 29 ****", "",
+      "**** Runtime Error No. 29 ****",
+      "",
       "PROBLEM:  The thickness of layer 2 was too thin to contain a nodal point.",
       "          This layer lacks a nodal point and this prevents the correct computation of "
       "the layer's p-y curves. ",
@@ -177,7 +193,9 @@ TEST(Iteration, LayerWithoutANodeEndsTheFirstIteration) {
       "in Tarvex.",
       "          If this error occurs with the maximum number of pile increments, you will need "
       "to combine the thinnest",
-      "          soil layer with an adjacent layer.", "", ""};
+      "          soil layer with an adjacent layer.",
+      "",
+      ""};
   EXPECT_EQ(std::vector<std::string>(report.begin() + h, report.end()), expected);
   // The message file's copy has no empty line after the estimate.
   const auto messages = SplitLines(m->message.contents());

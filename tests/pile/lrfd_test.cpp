@@ -1,8 +1,8 @@
 #include "pile/lrfd.hpp"
 
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "pile/node_setup.hpp"
 #include "support/test_support.hpp"
@@ -65,11 +65,13 @@ TEST(Lrfd, FactoredLoadsThrustLevelsAndIndexes) {
   for (const auto& l : report) summary_row = summary_row || l.rfind("  2 ", 0) == 0;
   EXPECT_TRUE(summary_row);
   // Types without groups: zero sums and a count of 0.
-  EXPECT_GE(FindLine(report, "Earthquake   (EQ)                    0.00                    0.00"
-                             "                    0.00           0"),
+  EXPECT_GE(FindLine(report,
+                     "Earthquake   (EQ)                    0.00                    0.00"
+                     "                    0.00           0"),
             0);
-  EXPECT_GE(FindLine(report, "Dead Loads   (DL)                 2000.00                  400.00"
-                             "                20000.00           2"),
+  EXPECT_GE(FindLine(report,
+                     "Dead Loads   (DL)                 2000.00                  400.00"
+                     "                20000.00           2"),
             0);
   EXPECT_EQ(FindLine(report, "Factored Loads Transformed for Pile Batter by Load Combination:"),
             -1);  // no batter, no transform
@@ -111,8 +113,9 @@ TEST(Lrfd, DistributedLoadsAtTheNodes) {
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(11)], 1.5 * 10.0 / 2.0);  // 120 in: half loaded
   EXPECT_EQ(n.w[PileNodes::At(12)], 0.0);
   const auto report = SplitLines(m->report.contents());
-  const int title = FindLine(report, "Sums of Distributed Lateral Load Per Unit Length due to Live "
-                                     "Loads                    ");
+  const int title = FindLine(report,
+                             "Sums of Distributed Lateral Load Per Unit Length due to Live "
+                             "Loads                    ");
   ASSERT_GE(title, 0) << m->report.contents();
   EXPECT_EQ(report[static_cast<std::size_t>(title + 3)], "    in            lb/in");
   EXPECT_EQ(report[static_cast<std::size_t>(title + 5)], "      0.00         5.00");

@@ -1,8 +1,8 @@
 #include "pile/node_setup.hpp"
 
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "pile/section_properties.hpp"
 #include "support/test_support.hpp"
@@ -48,8 +48,8 @@ TEST(NodeDistributedLoad, AveragedOverTheTributaryLength) {
   const std::vector<DistributedLoadPoint> deep = {{20.0, 5.0}, {40.0, 5.0}};
   EXPECT_EQ(NodeDistributedLoad(deep, 10.0, 6.0), 0.0);  // starts below the interval
   EXPECT_DOUBLE_EQ(NodeDistributedLoad(deep, 20.0, 6.0), 5.0 * 3.0 / 6.0);  // covers half
-  const std::vector<DistributedLoadPoint> step = {{0.0, 5.0}, {10.0, 5.0}, {10.0, 20.0},
-                                                  {20.0, 20.0}};
+  const std::vector<DistributedLoadPoint> step = {
+      {0.0, 5.0}, {10.0, 5.0}, {10.0, 20.0}, {20.0, 20.0}};
   EXPECT_DOUBLE_EQ(NodeDistributedLoad(step, 10.0, 4.0), (5.0 * 2.0 + 20.0 * 2.0) / 4.0);
   EXPECT_EQ(NodeDistributedLoad({}, 10.0, 4.0), 0.0);
 }
@@ -65,7 +65,7 @@ TEST(NodeLayers, FirstAndLastNodeOfEachLayer) {
   EXPECT_EQ(bottom[1], 2);  // the node at 12 belongs to the lower layer
   EXPECT_EQ(top[2], 3);
   EXPECT_EQ(bottom[2], 3);
-  EXPECT_EQ(top[3], 0);     // 13 to 17 holds no node
+  EXPECT_EQ(top[3], 0);  // 13 to 17 holds no node
   EXPECT_EQ(top[4], 4);
   EXPECT_EQ(bottom[4], 101);
   EXPECT_EQ(m->report.contents(), "");
@@ -194,7 +194,7 @@ TEST(FlexuralRigidity, TableLookupAndThrustInterpolation) {
   n.y[At(11)] = 0.0;
   UpdateFlexuralRigidity(*m, 0.0);
   EXPECT_NEAR(n.ei[At(10)], 10.0 / 2e-5 * 1000.0, 1e-3);  // M of the segment / phi, in lb-in^2
-  EXPECT_DOUBLE_EQ(n.ei[At(3)], n.ei[At(2)]);  // the top nodes share node 2's stiffness
+  EXPECT_DOUBLE_EQ(n.ei[At(3)], n.ei[At(2)]);             // the top nodes share node 2's stiffness
 }
 
 TEST(FlexuralRigidity, ElasticPlasticSections) {

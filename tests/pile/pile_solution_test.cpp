@@ -1,9 +1,9 @@
 // Whole load cases through the pile stages: node preparation, the iteration
 // of solver and p-y criteria, checked against closed-form results and the
 // clay curves.
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "input/reader.hpp"
 #include "pile/analysis.hpp"
@@ -22,9 +22,8 @@ constexpr std::size_t At(int k) { return PileNodes::At(k); }
 // subgrade of 100 pci; 500 increments.
 std::string ElasticPileInput(const std::string& loading) {
   return testing::PileInput(testing::Parts("1\n1\n11\n100.0\n1\n24.0\n24.0\n29000000.0\n",
-                             "1\n13 0.0 120.0\n60.0 100.0\n60.0 100.0\n",
-                             loading,
-                             500));
+                                           "1\n13 0.0 120.0\n60.0 100.0\n60.0 100.0\n", loading,
+                                           500));
 }
 
 void ExpectClose(double actual, double expected, double rel_tol, const char* what) {
@@ -71,10 +70,9 @@ TEST(PileSolution, ElasticPileInElasticSubgradeMatchesTheClosedForm) {
 TEST(PileSolution, ClayModuliAreCurveSecantsAtConvergence) {
   auto solved = testing::SolveCase(
       testing::PileInput(testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
-                          "2\n1 0.0 15.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n"
-                                    "3 15.0 80.0\n60.0 1500.0 0.005\n60.0 2000.0 0.005\n",
-                          "1\n1 1 30000.0 0.0 0.0 1\n0\n",
-                          100)),
+                                        "2\n1 0.0 15.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n"
+                                        "3 15.0 80.0\n60.0 1500.0 0.005\n60.0 2000.0 0.005\n",
+                                        "1\n1 1 30000.0 0.0 0.0 1\n0\n", 100)),
       1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->report.contents();
   const AnalysisModel& m = *solved.model;
@@ -103,13 +101,12 @@ TEST(PileSolution, AllFiveLoadTypesConverge) {
   for (const char* row : loadings) {
     auto solved = testing::SolveCase(
         testing::PileInput(testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
-                            "2\n1 0.0 15.0\n50.0 300.0 0.0\n50.0 400.0 0.0\n"
-                                      "2 15.0 80.0\n60.0 1500.0 0.0 0.0\n60.0 2000.0 0.0 0.0\n",
-                            std::string("1\n") + row + "\n0\n",
-                            100)),
+                                          "2\n1 0.0 15.0\n50.0 300.0 0.0\n50.0 400.0 0.0\n"
+                                          "2 15.0 80.0\n60.0 1500.0 0.0 0.0\n60.0 2000.0 0.0 0.0\n",
+                                          std::string("1\n") + row + "\n0\n", 100)),
         1);
-    EXPECT_EQ(solved.iteration, CaseIteration::kConverged)
-        << row << "\n" << solved.model->report.contents();
+    EXPECT_EQ(solved.iteration, CaseIteration::kConverged) << row << "\n"
+                                                           << solved.model->report.contents();
     if (std::string(row).substr(2, 1) == "4" || std::string(row).substr(2, 1) == "5") {
       EXPECT_NEAR(solved.model->nodes.y[At(1)], 0.25, 1e-12) << row;
     }
@@ -117,11 +114,10 @@ TEST(PileSolution, AllFiveLoadTypesConverge) {
 }
 
 TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
-  testing::PileInputParts parts =
-      testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
-                     "2\n1 0.0 15.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n"
-                     "13 15.0 80.0\n60.0 200.0\n60.0 200.0\n",
-                     "1\n1 1 30000.0 0.0 0.0 1\n0\n");
+  testing::PileInputParts parts = testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
+                                                 "2\n1 0.0 15.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n"
+                                                 "13 15.0 80.0\n60.0 200.0\n60.0 200.0\n",
+                                                 "1\n1 1 30000.0 0.0 0.0 1\n0\n");
   parts.py_depths = {20.0, 5.0, 20.0};
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged);
@@ -131,8 +127,8 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   ASSERT_EQ(m.run.error_code, 0) << m.report.contents();
   const auto plot = testing::SplitLines(m.plot.contents());
   // Line 6 with two curves (the repeated depth once), in ascending order.
-  const int line6 = testing::FindLine(plot, "    2" + std::string(75, ' ') +
-                                               "Line 6 : number of output p-y curves");
+  const int line6 = testing::FindLine(
+      plot, "    2" + std::string(75, ' ') + "Line 6 : number of output p-y curves");
   ASSERT_GE(line6, 0);
   EXPECT_EQ(plot[static_cast<std::size_t>(line6 + 1)].substr(0, 20), "  0.6000000E+02   17");
   EXPECT_EQ(plot[static_cast<std::size_t>(line6 + 1)].substr(80),
@@ -145,7 +141,8 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   const int title = testing::FindLine(
       report, "p-y Curve Computed Using the Soft Clay Criteria for Cyclic Loading Conditions");
   ASSERT_GE(title, 0) << m.report.contents();
-  EXPECT_EQ(report[static_cast<std::size_t>(title + 20)], "Number of cycles of loading =         100.");
+  EXPECT_EQ(report[static_cast<std::size_t>(title + 20)],
+            "Number of cycles of loading =         100.");
   EXPECT_EQ(report[static_cast<std::size_t>(title + 41)], "       15.12000        381.94444");
   EXPECT_EQ(report[static_cast<std::size_t>(title + 2)],
             "Soil Layer Number" + std::string(38, ' ') + "=            1");
@@ -167,22 +164,23 @@ TEST(PileSolution, LayeringSwitchAndEquivalentDepth) {
   // depth. Below an elastic subgrade layer it does not (layering switched off).
   const std::string sections = "1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n";
   const std::string loading = "1\n1 1 30000.0 0.0 0.0 1\n0\n";
-  auto clays = testing::SolveCase(
-      testing::PileInput(testing::Parts(
-          sections, "2\n1 0.0 15.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n3 15.0 80.0\n"
-                    "60.0 1500.0 0.005\n60.0 2000.0 0.005\n",
-          loading)),
-      1);
+  auto clays =
+      testing::SolveCase(testing::PileInput(testing::Parts(
+                             sections,
+                             "2\n1 0.0 15.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n3 15.0 80.0\n"
+                             "60.0 1500.0 0.005\n60.0 2000.0 0.005\n",
+                             loading)),
+                         1);
   ASSERT_EQ(clays.iteration, CaseIteration::kConverged);
   EXPECT_GT(clays.model->heq[2], 0.0);
   EXPECT_GT(clays.model->layer_resistance[1], 0.0);
   EXPECT_FALSE(clays.model->layering_off[2]);
 
   auto below_subgrade = testing::SolveCase(
-      testing::PileInput(testing::Parts(
-          sections, "2\n13 0.0 15.0\n50.0 100.0\n50.0 100.0\n3 15.0 80.0\n"
-                    "60.0 1500.0 0.005\n60.0 2000.0 0.005\n",
-          loading)),
+      testing::PileInput(testing::Parts(sections,
+                                        "2\n13 0.0 15.0\n50.0 100.0\n50.0 100.0\n3 15.0 80.0\n"
+                                        "60.0 1500.0 0.005\n60.0 2000.0 0.005\n",
+                                        loading)),
       1);
   ASSERT_EQ(below_subgrade.iteration, CaseIteration::kConverged);
   EXPECT_TRUE(below_subgrade.model->layering_off[2]);
@@ -190,9 +188,9 @@ TEST(PileSolution, LayeringSwitchAndEquivalentDepth) {
 }
 
 TEST(PileSolution, SoilMovementAndMultipliers) {
-  std::string input = testing::PileInput(testing::Parts(
-      "1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
-      "1\n13 0.0 80.0\n60.0 100.0\n60.0 100.0\n", "1\n1 1 0.0 0.0 0.0 1\n0\n"));
+  std::string input = testing::PileInput(
+      testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
+                     "1\n13 0.0 80.0\n60.0 100.0\n60.0 100.0\n", "1\n1 1 0.0 0.0 0.0 1\n0\n"));
   input.replace(input.find("UseSoilMovement NO"), 18, "UseSoilMovement YES");
   input.replace(input.find("UsePYModifiers NO"), 17, "UsePYModifiers YES");
   input.replace(input.find("END\n"), 4,
@@ -226,7 +224,8 @@ TEST(PileSolution, SmallPivotBlock) {
   AnalysisModel m;
   FdWorkspace ws;
   for (int i = 0; i < 5; ++i) {
-    for (int j = 0; j < 5; ++j) ws.f[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = 10 * i + j;
+    for (int j = 0; j < 5; ++j)
+      ws.f[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = 10 * i + j;
     ws.g[static_cast<std::size_t>(i)] = i;
   }
   FdResult r{};
@@ -237,11 +236,17 @@ TEST(PileSolution, SmallPivotBlock) {
   EXPECT_EQ(m.run.error_code, 211);
   const auto report = testing::SplitLines(m.report.contents());
   const std::vector<std::string> head = {
-      "**** Runtime Error No. 11 ****", "", "Problem:  Solution failed due to small pivot value.",
-      "          Node number = 4", "          Pivot value =  0.10000E-20", "",
+      "**** Runtime Error No. 11 ****",
+      "",
+      "Problem:  Solution failed due to small pivot value.",
+      "          Node number = 4",
+      "          Pivot value =  0.10000E-20",
+      "",
       "Solution: This error usually occurs when a lateral bearing capacity failure occurs.  ",
       "          Reduce the load on the pile and repeat the analysis.",
-      "          You may also consider increasing pile diameter or pile length.", "", "",
+      "          You may also consider increasing pile diameter or pile length.",
+      "",
+      "",
       "F Matrix ",
       "  0.0000E+00  0.1000E+02  0.2000E+02  0.3000E+02  0.4000E+02"};  // a column of F
   EXPECT_EQ(std::vector<std::string>(report.begin(), report.begin() + 13), head);

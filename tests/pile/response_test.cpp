@@ -1,8 +1,8 @@
 #include "pile/response.hpp"
 
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "pile/analysis.hpp"
 #include "support/pile_fixture.hpp"
@@ -34,8 +34,9 @@ TEST(LoadCaseReport, TableEveryPrintIncrementPlotRecordsEveryNode) {
   m.plot.Rewind();
   WriteLoadCaseReport(m, 1);
   const auto report = SplitLines(m.report.contents());
-  const int dashes = FindLine(report, "---------- ---------- ---------- ---------- ---------- "
-                                      "---------- ---------- ---------- ---------- ----------");
+  const int dashes = FindLine(report,
+                              "---------- ---------- ---------- ---------- ---------- "
+                              "---------- ---------- ---------- ---------- ----------");
   ASSERT_GE(dashes, 0) << m.report.contents();
   // Nodes 1, 6, ..., 101: 21 lines; the first at depth 0, the last at 720 in.
   const int first = dashes + 1;
@@ -44,7 +45,8 @@ TEST(LoadCaseReport, TableEveryPrintIncrementPlotRecordsEveryNode) {
   EXPECT_EQ(report[static_cast<std::size_t>(first + 21)], "");
   const auto plot = SplitLines(m.plot.contents());
   int line10 = 0;
-  for (const auto& l : plot) line10 += l.find("): nodal depth, y, M, V, p, EI") != std::string::npos;
+  for (const auto& l : plot)
+    line10 += l.find("): nodal depth, y, M, V, p, EI") != std::string::npos;
   EXPECT_EQ(line10, 101);
   EXPECT_EQ(plot[0].substr(0, 15), "    1  101    1");  // Line 9 for load case 1
   EXPECT_EQ(plot[1].substr(91, 11), "Line 10(  1");
@@ -58,8 +60,9 @@ TEST(LoadCaseReport, TableEveryPrintIncrementPlotRecordsEveryNode) {
   EXPECT_NEAR(spring_column(20), n.es[At(101)] * n.h / 2.0, 1e-3 * n.es[At(101)] * n.h);
   EXPECT_NEAR(spring_column(1), n.es[At(6)] * n.h, 1e-3 * n.es[At(6)] * n.h);
 
-  EXPECT_GE(FindLine(report, "Output Verification: Computed forces and moments are within "
-                             "specified convergence limits."),
+  EXPECT_GE(FindLine(report,
+                     "Output Verification: Computed forces and moments are within "
+                     "specified convergence limits."),
             0);
   const int summary = FindLine(report, "Output Summary for Load Case No. 1:");
   ASSERT_GE(summary, 0);
@@ -101,9 +104,9 @@ TEST(Verification, ASolvedCaseBalancesAndADisturbedOneWarns) {
   EXPECT_GE(FindLine(message, "**** Warning - POSSIBLE SOLUTION ERROR 550 ****"), 0);
   bool named = false;
   for (const auto& l : message) {
-    named = named || (l.rfind("Maximum internal moment imbalance for pile solution", 0) == 0 &&
-                      l.find(" in-lb at node " + std::to_string(bad.moment_station)) !=
-                          std::string::npos);
+    named = named ||
+            (l.rfind("Maximum internal moment imbalance for pile solution", 0) == 0 &&
+             l.find(" in-lb at node " + std::to_string(bad.moment_station)) != std::string::npos);
   }
   EXPECT_TRUE(named) << m.message.contents();
 }
@@ -123,11 +126,11 @@ std::vector<int> RecordKinds(const std::string& plot) {
 
 TEST(PlotFile, RecordsInRunOrder) {
   testing::TempDir d;
-  testing::WriteFile(d.File("in.tv6"),
-                     testing::PileInput(testing::Parts(
-                         "1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
-                         "1\n1 0.0 80.0\n50.0 300.0 0.02\n50.0 900.0 0.01\n",
-                         "2\n1 1 30000.0 0.0 0.0 1\n2 2 30000.0 0.0 0.0 1\n0\n")));
+  testing::WriteFile(
+      d.File("in.tv6"),
+      testing::PileInput(testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
+                                        "1\n1 0.0 80.0\n50.0 300.0 0.02\n50.0 900.0 0.01\n",
+                                        "2\n1 1 30000.0 0.0 0.0 1\n2 2 30000.0 0.0 0.0 1\n0\n")));
   const RunFiles files{d.File("in.tv6"), d.File("o.out"), d.File("o.plt"), d.File("o.msg")};
   ASSERT_EQ(run(files), 0) << testing::ReadFile(files.report);
   EXPECT_EQ(RecordKinds(testing::ReadFile(files.plot)),

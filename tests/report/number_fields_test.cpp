@@ -1,8 +1,8 @@
 #include "report/number_fields.hpp"
 
-#include <limits>
-
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace tarvex {
 namespace {
@@ -18,11 +18,11 @@ TEST(AdaptiveField, BandsAndEdges) {
   const AdaptiveCase cases[] = {
       {12, 0.0, "      0.0000"},
       {12, -0.0, "      0.0000"},
-      {12, 1e-13, "      0.0000"},       // below 1e-12 counts as zero
+      {12, 1e-13, "      0.0000"},  // below 1e-12 counts as zero
       {12, -1e-13, "      0.0000"},
-      {12, 123456.7, "     123457."},     // fixed form without decimals
-      {12, 3.5e-8, "  0.3500E-07"},       // exponent form, W - 8 digits
-      {12, -123.456, "  -123.45600"},     // W - 7 decimals up to 10000
+      {12, 123456.7, "     123457."},  // fixed form without decimals
+      {12, 3.5e-8, "  0.3500E-07"},    // exponent form, W - 8 digits
+      {12, -123.456, "  -123.45600"},  // W - 7 decimals up to 10000
       {12, 10000.0, " 10000.00000"},
       {12, 10000.5, "      10001."},
       {12, 999999999.0, "  999999999."},  // up to 10^(W-3) - 1 fixed

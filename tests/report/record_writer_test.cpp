@@ -1,10 +1,10 @@
 #include "report/record_writer.hpp"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace tarvex {
 namespace {
@@ -22,26 +22,26 @@ struct RealCase {
 TEST(FixedField, Table) {
   const RealCase cases[] = {
       {0.0, 11, 4, "     0.0000"},
-      {-0.0, 11, 4, "     0.0000"},          // negative zero prints as zero
+      {-0.0, 11, 4, "     0.0000"},  // negative zero prints as zero
       {123456.7, 11, 0, "    123457."},
       {-1.5, 6, 2, " -1.50"},
-      {0.125, 5, 2, " 0.13"},                // an exact half rounds away from zero
+      {0.125, 5, 2, " 0.13"},  // an exact half rounds away from zero
       {-0.125, 6, 2, " -0.13"},
       {2.5, 3, 0, " 3."},
       {0.5, 2, 0, "1."},
       {0.4, 2, 0, "0."},
-      {1.005, 6, 2, "  1.00"},              // 1.005 is held as 1.00499999...
+      {1.005, 6, 2, "  1.00"},  // 1.005 is held as 1.00499999...
       {0.0006, 5, 3, "0.001"},
       {0.0004, 5, 3, "0.000"},
-      {-0.0004, 6, 3, "-0.000"},            // a negative value keeps its sign
-      {0.5, 5, 4, ".5000"},                 // the leading zero gives way when tight
+      {-0.0004, 6, 3, "-0.000"},  // a negative value keeps its sign
+      {0.5, 5, 4, ".5000"},       // the leading zero gives way when tight
       {-0.5, 6, 4, "-.5000"},
       {-0.5, 5, 4, "*****"},
       {12345.6, 6, 1, "******"},
-      {99.96, 5, 1, "100.0"},               // carry into a new digit
+      {99.96, 5, 1, "100.0"},  // carry into a new digit
       {99.96, 4, 1, "****"},
       {1e300, 10, 2, "**********"},
-      {-12.5, 0, 3, "-12.500"},             // F0.d: as many columns as needed
+      {-12.5, 0, 3, "-12.500"},  // F0.d: as many columns as needed
       {0.05, 6, 3, " 0.050"},
       {7.0, 8, 3, "   7.000"},
       {kNaN, 8, 3, "     NaN"},
@@ -63,10 +63,10 @@ TEST(ExponentField, Table) {
       {3.5e-8, 10, 4, "0.3500E-07"},
       {-3.5e-8, 10, 4, "-.3500E-07"},
       {-3.5e-8, 9, 4, "*********"},
-      {0.99995, 12, 4, "  0.1000E+01"},   // rounding carries into the exponent
+      {0.99995, 12, 4, "  0.1000E+01"},  // rounding carries into the exponent
       {1.0, 12, 4, "  0.1000E+01"},
       {0.125, 10, 2, "  0.13E+00"},
-      {1e100, 12, 4, "  0.1000+101"},     // three exponent digits drop the E
+      {1e100, 12, 4, "  0.1000+101"},  // three exponent digits drop the E
       {1e-100, 12, 4, "  0.1000E-99"},
       {1e-101, 12, 4, "  0.1000-100"},
       {-123456.0, 10, 3, "-0.123E+06"},
@@ -145,7 +145,7 @@ TEST(FormattedWrite, ContinuationKeepsTheLineOpenAndTabsCountFromTheWrite) {
   out.Blanks(2);
   out.Fixed(1.25, 5, 2);
   out.EndLine();
-  out.EndLine();            // nothing open: an empty line
+  out.EndLine();  // nothing open: an empty line
   out.Write("('next')");
   EXPECT_EQ(out.contents(), "abc  X!  42   1.25\n\nnext\n");
 }

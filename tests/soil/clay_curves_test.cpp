@@ -1,11 +1,11 @@
 #include "soil/clay_curves.hpp"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "soil/py_modifiers.hpp"
 

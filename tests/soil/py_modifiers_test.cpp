@@ -1,11 +1,11 @@
 #include "soil/py_modifiers.hpp"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace tarvex {
 namespace {

@@ -30,8 +30,8 @@ std::string PileInput(const PileInputParts& p) {
        std::string(p.units == "SI" ? "2.5E-7" : "1.0E-5") + "\nIncrements " +
        std::to_string(p.increments) + "\nPrintSummaryOnly NO\nPrintIncrement 5\n";
   s += p.py_depths.empty() ? "PrintPYCurves NO\n" : "PrintPYCurves YES\n";
-  s += "ComputeInteraction NO\nSECTIONS\n" + p.sections + "SOIL LAYERS\n" + p.layers +
-       "LOADING\n" + p.loading;
+  s += "ComputeInteraction NO\nSECTIONS\n" + p.sections + "SOIL LAYERS\n" + p.layers + "LOADING\n" +
+       p.loading;
   if (!p.py_depths.empty()) {
     s += "DEPTHS OF PRINTED P-Y CURVES\n" + std::to_string(p.py_depths.size()) + "\n";
     for (std::size_t i = 0; i < p.py_depths.size(); ++i) {
