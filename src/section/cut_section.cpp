@@ -206,9 +206,9 @@ void CutStrips(const PileSection& s, CutSection* cs) {
     SetStripBoundaries(top, top - bottom, &sl);
     cs->gross_area = PolygonArea(outline);
     if (cs->kind == SectionKind::kSquare || cs->kind == SectionKind::kSquareWithCore) {
-      const double each = cs->width * cs->depth / kSliceCount;
+      const double each = cs->width * sl.depth / kSliceCount;
       for (int i = 1; i <= kSliceCount; ++i) sl.concrete[static_cast<std::size_t>(i)] = each;
-      cs->gross_area = cs->width * cs->depth;
+      cs->gross_area = cs->width * sl.depth;
     } else {
       AddPolygonStripAreas(sl, outline, &sl.concrete);
     }
