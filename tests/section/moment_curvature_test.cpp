@@ -499,3 +499,53 @@ TEST(Prestress, StrainsAndPciCapacitiesOfAHollowOctagon) {
 
 }  // namespace
 }  // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// The same section in SI units: metres, kPa, kN (forces through ksi x in^2).
+PileSection ToSi(PileSection s) {
+  const double in = 0.0254, ksi = kKsiToKpa;
+  s.length *= in;
+  s.depth *= in;
+  s.width *= in;
+  s.void_diameter *= in;
+  s.concrete.fc = s.concrete.fc / 1000.0 * ksi;
+  s.bars.fy = s.bars.fy / 1000.0 * ksi;
+  s.bars.es = s.bars.es / 1000.0 * ksi;
+  s.bars.diameter *= in;
+  s.bars.area *= in * in;
+  s.bars.cover *= in;
+  s.strands.cover *= in;
+  s.strands.force = s.strands.force / 1000.0 * ksi * in * in;
+  return s;
+}
+
+TEST(Units, SiSectionsGiveTheUsCustomaryCurvesConverted) {
+  const double kip = kKsiToKpa * 0.0254 * 0.0254;  // kN
+  struct Case {
+    const char* name;
+    PileSection s;
+    double thrust;  // kips
+  } cases[] = {{"drilled shaft", Shaft(36.0, 12, 1.0, 1.128), 200.0},
+               {"hollow octagon", HollowOctagon(), 100.0}};
+  auto work = std::make_unique<StripStresses>();
+  auto us = std::make_unique<ThrustCurve>();
+  auto si = std::make_unique<ThrustCurve>();
+  for (const Case& c : cases) {
+    auto cs_us = Cut(c.s);
+    auto cs_si = Cut(ToSi(c.s), UnitSystem::kSi);
+    ASSERT_TRUE(SolveThrust(*cs_us, c.thrust, us.get(), work.get()));
+    ASSERT_TRUE(SolveThrust(*cs_si, c.thrust * kip, si.get(), work.get()));
+    EXPECT_EQ(si->count, us->count) << c.name;
+    EXPECT_NEAR(si->nominal_moment / (us->nominal_moment * kip * 0.0254), 1.0, 1e-5) << c.name;
+    // The metric base step is a single-precision value of 1.25e-6 / 0.0254.
+    EXPECT_NEAR(si->curvature[10] * 0.0254 / us->curvature[10], 1.0, 1e-7) << c.name;
+    EXPECT_NEAR(si->neutral_axis[30] / (us->neutral_axis[30] * 0.0254), 1.0, 1e-5) << c.name;
+    EXPECT_NEAR(cs_si->pn / (cs_us->pn * kip), 1.0, 1e-7) << c.name;
+    EXPECT_NEAR(cs_si->nt / (cs_us->nt * kip), 1.0, 1e-7) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
