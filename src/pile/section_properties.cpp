@@ -1,5 +1,7 @@
 #include "pile/section_properties.hpp"
 
+#include "section/cut_section.hpp"
+
 namespace tarvex {
 namespace {
 
@@ -18,7 +20,7 @@ void Pipe(double d, double t, double* area, double* inertia) {
 }
 
 // The properties at the top or bottom of section s.
-SectionProperties EndProperties(const PileSection& s, bool at_bottom) {
+SectionProperties EndProperties(const PileSection& s, bool at_bottom, UnitSystem units) {
   SectionProperties p;
   switch (s.type) {
     case kSteelPipe:
@@ -41,15 +43,18 @@ SectionProperties EndProperties(const PileSection& s, bool at_bottom) {
       // known, so no stresses are computed for the section.
       p.diameter = p.width = s.depth;
       break;
-    case kRectangularConcrete:
-      p.diameter = s.width;
-      p.width = s.width;
-      break;
     case kMicropile:
       break;
-    default:
-      p.diameter = p.width = s.depth;
+    default: {
+      p.diameter = p.width = s.type == kRectangularConcrete ? s.width : s.depth;
+      // Concrete, cased and prestressed sections: the gross section with the
+      // concrete modulus; the moment-curvature tables give the bending stiffness.
+      double modulus = 0.0;
+      if (GrossSectionProperties(s, units, &p.area, &p.inertia, &modulus)) {
+        p.ei = modulus * p.inertia;
+      }
       break;
+    }
   }
   return p;
 }
@@ -95,8 +100,8 @@ void BuildSectionPropertyTable(AnalysisModel& model) {
   for (std::size_t i = 0; i < model.sections.size(); ++i) {
     const PileSection& s = model.sections[i];
     const int number = static_cast<int>(i) + 1;
-    model.section_points.push_back({s.top, number, EndProperties(s, false)});
-    model.section_points.push_back({s.bottom, number, EndProperties(s, true)});
+    model.section_points.push_back({s.top, number, EndProperties(s, false, model.options.units)});
+    model.section_points.push_back({s.bottom, number, EndProperties(s, true, model.options.units)});
   }
 }
 

@@ -5,8 +5,13 @@
 #include "section/section_analysis.hpp"
 
 #include <algorithm>
+#include <memory>
+#include <string>
 
 #include "pile/section_properties.hpp"
+#include "section/cut_section.hpp"
+#include "section/moment_curvature_solver.hpp"
+#include "section/section_report.hpp"
 
 namespace tarvex {
 namespace {
@@ -17,7 +22,7 @@ bool Uscs(const AnalysisModel& m) { return m.options.units == UnitSystem::kUscs;
 double ToKips(const AnalysisModel& m, double v) { return Uscs(m) ? v / 1000.0 : v; }
 
 struct PlotTexts {
-  const char* line3;
+  const char* line3;  // nullptr when the section wrote its Line 3 already
   const char* line4;
   const char* line5;
 };
@@ -26,7 +31,7 @@ struct PlotTexts {
 // section, then Line 4 per thrust followed by its Line 5 points.
 void WriteCurves(AnalysisModel& m, int n, const SectionTables& tables, const PlotTexts& texts) {
   RecordWriter& plot = m.plot;
-  if (n == 1) {
+  if (n == 1 && texts.line3 != nullptr) {
     plot.Write("(I5,75X,A)", {static_cast<int>(tables.curves.size()), texts.line3});
   }
   for (std::size_t t = 0; t < tables.curves.size(); ++t) {
@@ -189,6 +194,212 @@ void UserEiTables(AnalysisModel& m, int n) {
                "Line 5 : Moment, EI, Curvature for Sect#="});
 }
 
+
+// An input error of section analysis, written to the report and the
+// message file: heading, problem lines, solution.
+void SectionInputError(AnalysisModel& m, int number, std::initializer_list<std::string> problem,
+                       const char* solution) {
+  for (RecordWriter* out : {&m.report, &m.message}) {
+    out->Write("(//A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
+    bool first = true;
+    for (const std::string& line : problem) {
+      out->Write("(A,A)", {first ? "PROBLEM:  " : "          ", line});
+      first = false;
+    }
+    out->Write("(/A,A/)", {"SOLUTION: ", solution});
+  }
+  ReportError(m, number == 45 ? "INP00045" : number == 46 ? "INP00046" : "INP00051", 100 + number);
+}
+
+std::string SectionName(int n) { return "Section " + std::to_string(n); }
+
+std::string RefusalText(PlacementRefusal r, bool strands) {
+  const std::string what = strands ? "strand" : "bar";
+  switch (r) {
+    case PlacementRefusal::kDiameterBelowBar:
+      return "the section diameter is smaller than the " + what + " diameter.";
+    case PlacementRefusal::kCoverNotPositive:
+      return "the concrete cover over the " + what + "s is zero or negative.";
+    case PlacementRefusal::kGroupsOutOfRange:
+      return "the number of " + what + " groups is not from 1 to 300.";
+    case PlacementRefusal::kNoBarsInGroup:
+      return "a group holds no " + what + ".";
+    default:
+      return "the " + what + " centres, at (section width - " + what +
+             " diameter)/2 - cover from the centre, leave no room.";
+  }
+}
+
+// Ends the run for a section that cannot be prepared; false when it can.
+bool PreparationFailed(AnalysisModel& m, int n, const CutSection& cs, const PrepareResult& r) {
+  const std::string name = SectionName(n);
+  switch (r.status) {
+    case PrepareStatus::kOk:
+      return false;
+    case PrepareStatus::kBadValue:
+      SectionInputError(m, 51, {name + " cannot be analysed: " + r.reason + "."},
+                        "Correct the dimensions and material values of the section.");
+      return true;
+    case PrepareStatus::kPlacementRefused:
+      SectionInputError(m, 45,
+                        {"The " + std::string(cs.prestressed ? "strands" : "bars") + " of " +
+                             name + " cannot be placed: " + RefusalText(r.refusal, cs.prestressed)},
+                        "Check the section size, the bar or strand diameter, the cover and the "
+                        "number of bars or strands.");
+      return true;
+    case PrepareStatus::kOutsideStrips: {
+      const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(r.bar - 1)];
+      const std::string kind = cs.prestressed ? "Strand " : "Bar ";
+      SectionInputError(
+          m, 46,
+          {kind + std::to_string(r.bar) + " of " + name +
+               " reaches outside the section: its centre is at y = " + FormatFixed(b.y, 0, 4) +
+               " and its diameter is " + FormatFixed(b.diameter, 0, 4) + ",",
+           "while the section extends from y = " + FormatFixed(cs.slices.y[kSliceCount], 0, 4) +
+               " to y = " + FormatFixed(cs.slices.y[0], 0, 4) + "."},
+          "Correct the position of the bar or strand, the cover or the rebar offset.");
+      return true;
+    }
+    case PrepareStatus::kNoConcrete:
+    case PrepareStatus::kNoSteel: {
+      const bool concrete = r.status == PrepareStatus::kNoConcrete;
+      const int number = concrete ? 14 : 15;
+      for (RecordWriter* out : {&m.report, &m.message}) {
+        WritePrestressAreaError(*out, number,
+                                concrete ? cs.slices.total_concrete : cs.slices.total_bar);
+      }
+      ReportError(m, concrete ? "RUN00014" : "RUN00015", 200 + number);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The section's thrust list. EI-only runs keep the thrusts strictly between
+// the tensile and compressive capacities; pile runs end at the first thrust
+// beyond them (errors 24 and 25, or 26 and 27 for LRFD combinations).
+bool SectionThrusts(AnalysisModel& m, const CutSection& cs, std::vector<double>* list,
+                    bool* dropped) {
+  list->clear();
+  *dropped = false;
+  if (m.options.icom == 2) {
+    for (double p : m.thrusts) {
+      if (p > cs.nt && p < cs.pn) {
+        list->push_back(p);
+      } else {
+        *dropped = true;
+      }
+    }
+    return true;
+  }
+  const bool lrfd = m.options.lrfd;
+  for (std::size_t t = 0; t < m.thrusts.size(); ++t) {
+    const double p = m.thrusts[t];
+    const bool over = p > cs.pn, under = p < cs.nt;
+    if (!over && !under) {
+      list->push_back(p);
+      continue;
+    }
+    const int number = over ? (lrfd ? 26 : 24) : (lrfd ? 27 : 25);
+    for (RecordWriter* out : {&m.report, &m.message}) {
+      WriteThrustCapacityError(*out, m.options.units == UnitSystem::kSi, number,
+                               static_cast<int>(t) + 1, p, over ? cs.pn : cs.nt);
+    }
+    const std::string digits = std::to_string(number);
+    ReportError(m, "RUN000" + digits, 200 + number);
+    return false;
+  }
+  return true;
+}
+
+// A section cut into strips: properties, moment-curvature curve of every
+// thrust, summary of capacities, and the tables for the pile solver.
+void SlicedSectionTables(AnalysisModel& m, int n) {
+  const PileSection& s = m.sections[static_cast<std::size_t>(n - 1)];
+  const std::string name = SectionName(n);
+  if (s.type == kMicropile) {
+    SectionInputError(m, 51,
+                      {name + " is a micropile, which has no cross-section dimensions or "
+                              "materials:",
+                       "its bending stiffness cannot be computed."},
+                      "Describe the micropile as a steel pipe, a drilled shaft or a pile with "
+                      "user-defined nonlinear EI.");
+    return;
+  }
+  if (m.options.units == UnitSystem::kGeneral) {
+    SectionInputError(m, 51,
+                      {name + " cannot be analysed in general units: the concrete, steel and "
+                              "strand laws",
+                       "hold constants in ksi."},
+                      "Use US customary or SI units, or describe the section as elastic or with "
+                      "user-defined nonlinear EI.");
+    return;
+  }
+  const bool si = m.options.units == UnitSystem::kSi;
+  // The working arrays of the solution, sized once for the section.
+  auto cs = std::make_unique<CutSection>();
+  auto curve = std::make_unique<ThrustCurve>();
+  auto work = std::make_unique<StripStresses>();
+  const PrepareResult prepared = PrepareCutSection(s, m.options.units, cs.get());
+  if (PreparationFailed(m, n, *cs, prepared)) return;
+
+  WriteSectionProperties(m.report, s, *cs);
+  WriteConcreteProperties(m.report, s, *cs);
+  std::vector<double> thrusts;
+  thrusts.reserve(m.thrusts.size());
+  bool dropped = false;
+  if (!SectionThrusts(m, *cs, &thrusts, &dropped)) return;
+  const int count = static_cast<int>(thrusts.size());
+  const bool ei_only = m.options.icom == 2;
+  WriteThrustList(m.report, si, ei_only, dropped, thrusts.data(), count);
+  if (n == 1) {
+    m.plot.Write("(I5,75X,A)",
+                 {count, ei_only       ? "Line 3 : Total number of axial thrusts for EI-only "
+                                         "computations"
+                         : m.options.lrfd ? "Line 3 : Total number of axial thrusts for LRFD"
+                                          : "Line 3 : Total number of axial thrusts"});
+  }
+  WriteRunMessageDefinitions(m.report, *cs);
+
+  SectionTables& tables = m.section_tables[static_cast<std::size_t>(n - 1)];
+  tables.curves.assign(thrusts.size(), MomentCurvatureCurve{});
+  std::vector<double> capacities(thrusts.size(), 0.0);
+  for (int t = 0; t < count; ++t) {
+    const double p = thrusts[static_cast<std::size_t>(t)];
+    const bool solved = SolveThrust(*cs, p, curve.get(), work.get());
+    WriteThrustTable(m.report, *cs, p, *curve);
+    if (!solved) {
+      WriteNeutralAxisError(m.report);
+      ReportError(m, "RUN00016", 216);
+      return;
+    }
+    if (!cs->pipe() && curve->count == ThrustCurve::kMaxPoints) {
+      WriteFullCurveWarning(m.report, curve->count);
+      RecordWarning(m.run.warnings, -305);
+    }
+    if (curve->nonpositive_moment) RecordWarning(m.run.warnings, -306);
+    MomentCurvatureCurve& c = tables.curves[static_cast<std::size_t>(t)];
+    c.thrust = p;
+    c.count = curve->count;
+    for (int k = 0; k < curve->count; ++k) {
+      const auto i = static_cast<std::size_t>(k);
+      c.moment[i] = curve->moment[i];
+      c.ei[i] = curve->ei[i];
+      c.curvature[i] = curve->curvature[i];
+    }
+    capacities[static_cast<std::size_t>(t)] = curve->nominal_moment;
+    c.nominal_moment = si ? curve->nominal_moment : curve->nominal_moment * 1000.0;  // lb-in
+  }
+  WriteCapacitySummary(m.report, n, *cs, thrusts.data(), capacities.data(), count);
+  WriteCurves(m, n, tables,
+              {nullptr,
+               si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"
+                  : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                    "(in-kips)",
+               si ? "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
+                  : "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#="});
+}
+
 }  // namespace
 
 void AnalyseSection(AnalysisModel& model, int n) {
@@ -206,8 +417,7 @@ void AnalyseSection(AnalysisModel& model, int n) {
       UserEiTables(model, n);
       return;
     default:
-      ReportStageNotBuilt(model, "moment-curvature analysis of concrete, prestressed and steel "
-                                 "pipe sections");
+      SlicedSectionTables(model, n);
       return;
   }
 }

@@ -96,13 +96,5 @@ TEST(ElasticTables, UserCurvesAreSubdivided) {
             "M-EI properties");
 }
 
-TEST(SectionAnalysis, SlicedSectionsAreNotPartOfThisBuild) {
-  PileSection s;
-  s.type = kDrilledShaft;
-  auto m = WithSection(s, {0.0});
-  AnalyseSection(*m, 1);
-  EXPECT_EQ(m->run.error_code, 212);
-}
-
 }  // namespace
 }  // namespace tarvex

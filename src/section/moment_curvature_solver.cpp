@@ -1,0 +1,243 @@
+#include "section/moment_curvature_solver.hpp"
+
+#include <cmath>
+#include <limits>
+
+namespace tarvex {
+namespace {
+
+// Signed value of the larger magnitude.
+double LargerMagnitude(double a, double b) { return std::fabs(b) > std::fabs(a) ? b : a; }
+
+// Neutral-axis search: central-difference offset and convergence tolerance
+// of the depth (0.1 and 1 micro-inch, or their metric equivalents).
+double SearchOffset(const CutSection& cs) { return cs.si ? 2.54e-9 : 1e-7; }
+double SearchTolerance(const CutSection& cs) { return cs.si ? 2.54e-8 : 1e-6; }
+constexpr double kFlatStep = double(1e-8f);
+constexpr int kSearchLimit = 1000;
+
+}  // namespace
+
+ThrustState StartThrust(const CutSection& cs, double thrust) {
+  ThrustState t;
+  t.thrust = thrust;
+  if (cs.prestressed) {
+    t.eps_pi = cs.prestress.eps_pi;
+    t.eps_pc = cs.prestress.eps_pc;
+  }
+  if (!cs.pipe() && thrust < 0.0 && thrust < cs.tcr) {
+    // Axial tension beyond cracking: the concrete carries no tension and the
+    // steel starts from the strain of the thrust alone.
+    t.tension_cracked = true;
+    if (cs.bar_area > 0.0 && cs.es > 0.0) t.eps_pi = thrust / (cs.bar_area * cs.es);
+  }
+  return t;
+}
+
+double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
+                  StripStresses* out) {
+  const SectionSlices& sl = cs.slices;
+  out->yielded = false;
+  out->cracked = cs.has_concrete && (c - cs.depth) * phi + t.eps_pc < cs.concrete.eps_cr;
+  const double strand_scale = cs.si ? kKsiToKpa : 1.0;
+  double force = 0.0;
+  for (int i = 1; i <= kSliceCount; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const double eps = (c - sl.d[k]) * phi;
+    if (cs.has_concrete) {
+      double s;
+      if (eps > 0.0) {
+        s = ConcreteCompressionStress(cs.concrete, eps);
+      } else if (out->cracked) {
+        s = 0.0;
+      } else {
+        s = ConcreteTensionStress(cs.concrete, eps);
+        if (s < cs.concrete.fr || t.tension_cracked) {
+          s = 0.0;
+          out->cracked = true;
+        }
+      }
+      out->concrete[k] = s;
+      out->core_concrete[k] = sl.core_concrete[k] > 0.0 ? s : 0.0;
+      force += s * (sl.concrete[k] + sl.core_concrete[k]);
+    }
+    if (sl.bar[k] > 0.0) {
+      const double s =
+          cs.strands()
+              ? StrandStressKsi(cs.law, eps + t.eps_pi, cs.strand_fy9, &out->yielded) *
+                    strand_scale
+              : ElasticPlasticStress(cs.es, cs.fy, eps, &out->yielded);
+      out->bar[k] = s;
+      force += s * sl.bar[k];
+    } else {
+      out->bar[k] = 0.0;
+    }
+    if (sl.casing[k] > 0.0) {
+      const double s = ElasticPlasticStress(cs.casing_e, cs.casing_fy, eps, &out->yielded);
+      out->casing[k] = s;
+      force += s * sl.casing[k];
+    } else {
+      out->casing[k] = 0.0;
+    }
+    if (sl.core[k] > 0.0) {
+      const double s = ElasticPlasticStress(cs.core_e, cs.core_fy, eps, &out->yielded);
+      out->core[k] = s;
+      force += s * sl.core[k];
+    } else {
+      out->core[k] = 0.0;
+    }
+  }
+  return force;
+}
+
+double BendingMoment(const CutSection& cs, const StripStresses& s) {
+  const SectionSlices& sl = cs.slices;
+  double m = 0.0;
+  for (int i = 1; i <= kSliceCount; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const double f = s.concrete[k] * sl.concrete[k] + s.bar[k] * sl.bar[k] +
+                     s.casing[k] * sl.casing[k] + s.core[k] * sl.core[k] +
+                     s.core_concrete[k] * sl.core_concrete[k];
+    m += f * cs.arm[k];
+  }
+  return m;
+}
+
+double CurvatureStep(const CutSection& cs, double thrust) {
+  if (cs.pipe()) {
+    const double e = cs.casing_e;
+    return (1.7 * cs.casing_fy / e - thrust / (cs.casing_area * e)) / (cs.nominal / 2.0) / 80.0;
+  }
+  // Sizes in multiples of 24 inches, rounded half away from zero.
+  const double size = cs.si ? cs.nominal / 0.0254 / 24.0 : cs.nominal / 24.0;
+  const double steps = std::fmax(1.0, std::round(size));
+  return (cs.si ? 4.921259901994065e-05 : 1.25e-6) / steps;
+}
+
+bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c,
+                     StripStresses* work) {
+  const double delta = SearchOffset(cs);
+  const double tolerance = SearchTolerance(cs);
+  if (std::fabs(*c) > cs.depth) *c = cs.depth / 2.0;
+  double best = std::numeric_limits<double>::infinity();
+  double best_c = *c;
+  for (int iteration = 1;; ++iteration) {
+    if (iteration >= kSearchLimit) return false;
+    const double f = AxialForce(cs, t, *c, phi, work) - t.thrust;
+    if (std::fabs(f) < best) {
+      best = std::fabs(f);
+      best_c = *c;
+    }
+    const double below = AxialForce(cs, t, *c - delta, phi, work) - t.thrust;
+    const double above = AxialForce(cs, t, *c + delta, phi, work) - t.thrust;
+    const double slope = (above - below) / (2.0 * delta);
+    const double step = slope == 0.0 ? kFlatStep : -f / slope;
+    *c += step;
+    if (std::fabs(step) <= tolerance) {
+      if (std::fabs(f) > best) {
+        *c = best_c;  // settled away from the best depth seen: go on from there
+        continue;
+      }
+      return true;
+    }
+  }
+}
+
+bool SolveThrust(const CutSection& cs, double thrust, ThrustCurve* curve, StripStresses* work) {
+  const ThrustState t = StartThrust(cs, thrust);
+  const double step = CurvatureStep(cs, thrust);
+  const double depth = cs.depth;
+  const bool concrete_kind = !cs.pipe();
+  const bool tension_flag = static_cast<int>(cs.kind) <= 7;
+  const double pipe_limit = cs.pipe() ? 5.0 * cs.casing_fy / cs.casing_e -
+                                            thrust / (cs.casing_area * cs.casing_e)
+                                      : 0.0;
+  curve->count = 0;
+  curve->failed_point = 0;
+  curve->nonpositive_moment = false;
+  double c = depth / 2.0;
+  double phi = 0.0;
+  double increment = step;
+  for (int k = 1; k <= ThrustCurve::kMaxPoints; ++k) {
+    if (k == 40) increment *= 2.0;
+    if (k == 80) increment *= 4.0;
+    if (k == 120) increment *= 6.0;
+    phi = k == 1 ? step : phi + increment;
+    if (!FindNeutralAxis(cs, t, phi, &c, work)) {
+      curve->failed_point = k;
+      return false;
+    }
+    AxialForce(cs, t, c, phi, work);
+    double m = BendingMoment(cs, *work);
+    const auto p = static_cast<std::size_t>(k - 1);
+    if (k > 1 && concrete_kind) m = std::fmax(m, curve->moment[p - 1]);
+    curve->count = k;
+    curve->curvature[p] = phi;
+    curve->moment[p] = m;
+    curve->ei[p] = m / phi;
+    curve->neutral_axis[p] = c;
+    const double top = t.eps_pc + phi * c;
+    const double bottom = phi * (c - depth);
+    curve->top_strain[p] = top;
+    curve->bottom_strain[p] = bottom;
+
+    double max_concrete = 0.0, max_steel = 0.0, max_casing = 0.0, max_core = 0.0;
+    bool first_concrete = true;
+    const SectionSlices& sl = cs.slices;
+    for (int i = 1; i <= kSliceCount; ++i) {
+      const auto j = static_cast<std::size_t>(i);
+      if (cs.has_concrete && (sl.concrete[j] > 0.0 || sl.core_concrete[j] > 0.0)) {
+        if (first_concrete || work->concrete[j] > max_concrete) max_concrete = work->concrete[j];
+        first_concrete = false;
+      }
+      if (sl.bar[j] > 0.0) max_steel = LargerMagnitude(max_steel, work->bar[j]);
+      if (sl.casing[j] > 0.0) max_casing = LargerMagnitude(max_casing, work->casing[j]);
+      if (sl.core[j] > 0.0) max_core = LargerMagnitude(max_core, work->core[j]);
+    }
+    curve->max_concrete[p] = max_concrete;
+    curve->max_steel[p] = cs.pipe() ? max_casing : max_steel;
+    curve->max_casing[p] = max_casing;
+    curve->max_core[p] = max_core;
+
+    const bool shallow = cs.strands() && c < limit::kShallowCompression * depth;
+    std::array<char, 3>& flags = curve->flags[p];
+    flags[0] = work->cracked ? 'C' : ' ';
+    flags[1] = shallow ? 'Z' : work->yielded ? 'Y' : ' ';
+    flags[2] = ' ';
+    if (tension_flag && top >= limit::kCapacityStrain) {
+      for (int b = 0; b < cs.reinforcement.count; ++b) {
+        if ((c - cs.bar_depth[static_cast<std::size_t>(b)]) * phi < limit::kTensionControlled) {
+          flags[2] = 'T';
+          break;
+        }
+      }
+    }
+
+    if (m <= 0.0) {
+      curve->nonpositive_moment = true;
+      break;
+    }
+    if (concrete_kind && (top >= law::kCrushingStrain || shallow)) break;
+    if (cs.pipe() && std::fmax(std::fabs(top), std::fabs(bottom)) >= pipe_limit) break;
+  }
+  curve->nominal_moment = NominalMoment(cs, *curve);
+  return true;
+}
+
+double NominalMoment(const CutSection& cs, const ThrustCurve& curve) {
+  const int n = curve.count;
+  if (n < 1) return 0.0;
+  if (cs.pipe()) return curve.moment[static_cast<std::size_t>(n - 1)];
+  if (n < 2) return 0.0;
+  // First pair of points whose second reaches 0.003 (0-based j, j + 1).
+  std::size_t j = 0;
+  while (static_cast<int>(j) < n - 2 && curve.top_strain[j + 1] < limit::kCapacityStrain) ++j;
+  const double e1 = curve.top_strain[j], e2 = curve.top_strain[j + 1];
+  const double m1 = curve.moment[j], m2 = curve.moment[j + 1];
+  if (e2 >= limit::kCapacityStrain && m2 > 0.0) {
+    return m1 + (m2 - m1) * (limit::kCapacityStrain - e1) / (e2 - e1);
+  }
+  return 0.0;
+}
+
+}  // namespace tarvex

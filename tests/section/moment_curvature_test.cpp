@@ -1,0 +1,551 @@
+// The moment-curvature solution: curvature steps, force balance, nominal
+// moment capacity against an independent strain-compatibility computation,
+// thrust lists, thrust errors and the warnings of the driver.
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "section/moment_curvature_solver.hpp"
+#include "section/section_analysis.hpp"
+#include "support/test_support.hpp"
+
+namespace tarvex {
+namespace {
+
+using testing::FindLine;
+using testing::SplitLines;
+
+// ---------------------------------------------------------------------------
+// Sections used below (USCS input: psi, inches, pounds).
+
+PileSection Rectangular() {
+  PileSection s;
+  s.type = kRectangularConcrete;
+  s.length = 240.0;
+  s.depth = 24.0;
+  s.width = 18.0;
+  s.concrete.fc = 5000.0;
+  s.bars.layout = BarLayout::kList;
+  s.bars.fy = 60000.0;
+  s.bars.es = 29.0e6;
+  for (double y : {9.5, -9.5}) {
+    for (double x : {-6.0, 0.0, 6.0}) s.bars.bars.push_back({9, 1.128, 1.0, x, y});
+  }
+  return s;
+}
+
+PileSection Shaft(double diameter, int bars, double bar_area, double bar_diameter) {
+  PileSection s;
+  s.type = kDrilledShaft;
+  s.length = 360.0;
+  s.depth = diameter;
+  s.concrete.fc = 4000.0;
+  s.bars.layout = BarLayout::kCircle;
+  s.bars.fy = 60000.0;
+  s.bars.es = 29.0e6;
+  s.bars.groups = bars;
+  s.bars.bars_per_group = 1;
+  s.bars.diameter = bar_diameter;
+  s.bars.area = bar_area;
+  s.bars.cover = 3.0;
+  return s;
+}
+
+PileSection CasedWithCore() {
+  PileSection s = Shaft(36.0, 10, 0.79, 1.0);
+  s.type = kShaftWithCasingAndCore;
+  s.casing_thickness = 0.5;
+  s.casing_fy = 36000.0;
+  s.casing_e = 29.0e6;
+  s.core_diameter = 12.0;
+  s.core_thickness = 0.5;
+  s.core_fy = 50000.0;
+  s.core_e = 29.0e6;
+  s.bars.cover = 4.0;
+  return s;
+}
+
+PileSection Pipe() {
+  PileSection s;
+  s.type = kSteelPipe;
+  s.length = 360.0;
+  s.depth = 24.0;
+  s.casing_thickness = 0.5;
+  s.casing_fy = 50000.0;
+  s.casing_e = 29.0e6;
+  return s;
+}
+
+PileSection HollowOctagon() {
+  PileSection s;
+  s.type = kOctagonalHollowPrestressed;
+  s.length = 480.0;
+  s.depth = 24.0;
+  s.void_diameter = 11.0;
+  s.concrete.fc = 6000.0;
+  s.strands = {true, true, 1, 3, 16, 16 * 30980.0, 0.2, 3.0, 0, {}};
+  return s;
+}
+
+std::unique_ptr<CutSection> Cut(const PileSection& s, UnitSystem units = UnitSystem::kUscs) {
+  auto cs = std::make_unique<CutSection>();
+  EXPECT_EQ(PrepareCutSection(s, units, cs.get()).status, PrepareStatus::kOk);
+  return cs;
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(CurvatureStep, OneMultipleOf24InchesPerStep) {
+  struct Case {
+    double diameter;
+    UnitSystem units;
+    double step;
+  } cases[] = {
+      {24.0, UnitSystem::kUscs, 1.25e-6},   {30.0, UnitSystem::kUscs, 1.25e-6},
+      {36.0, UnitSystem::kUscs, 6.25e-7},   {48.0, UnitSystem::kUscs, 6.25e-7},
+      {12.0, UnitSystem::kUscs, 1.25e-6},   {72.0, UnitSystem::kUscs, 1.25e-6 / 3.0},
+      {0.6096, UnitSystem::kSi, 4.921259901994065e-05},
+      {1.2192, UnitSystem::kSi, 4.921259901994065e-05 / 2.0},
+  };
+  for (const Case& c : cases) {
+    PileSection s = Shaft(c.diameter, 8, 0.79, 1.0);
+    if (c.units == UnitSystem::kSi) {
+      s.concrete.fc = 27600.0;
+      s.bars.fy = 414000.0;
+      s.bars.es = 2.0e8;
+      s.bars.diameter = 0.025;
+      s.bars.area = 0.0005;
+      s.bars.cover = 0.075;
+    }
+    EXPECT_DOUBLE_EQ(CurvatureStep(*Cut(s, c.units), 0.0), c.step) << c.diameter;
+  }
+  // The pipe's step follows from its yield strain less the axial strain.
+  auto pipe = Cut(Pipe());
+  const double area = pipe->casing_area;
+  EXPECT_DOUBLE_EQ(CurvatureStep(*pipe, 100.0),
+                   (1.7 * 50.0 / 29000.0 - 100.0 / (area * 29000.0)) / 12.0 / 80.0);
+}
+
+TEST(NominalMoment, InterpolatedWhereTheTopStrainReaches0003) {
+  auto cs = Cut(Shaft(24.0, 8, 0.79, 1.0));
+  ThrustCurve c;
+  c.count = 4;
+  c.top_strain = {0.001, 0.002, 0.0025, 0.0035};
+  c.moment = {100.0, 200.0, 250.0, 300.0};
+  const double e = double(0.003f);
+  EXPECT_DOUBLE_EQ(NominalMoment(*cs, c), 250.0 + 50.0 * (e - 0.0025) / 0.001);
+  // Never reached: 0.
+  c.top_strain[3] = 0.0029;
+  EXPECT_EQ(NominalMoment(*cs, c), 0.0);
+  // Reached at the first pair.
+  c.top_strain = {0.002, 0.004, 0.0045, 0.005};
+  EXPECT_DOUBLE_EQ(NominalMoment(*cs, c), 100.0 + 100.0 * (e - 0.002) / 0.002);
+  // Exactly at 0.003: the moment of that point.
+  c.top_strain = {0.001, e, 0.0035, 0.0036};
+  EXPECT_DOUBLE_EQ(NominalMoment(*cs, c), 200.0);
+  // The pipe takes its last moment.
+  auto pipe = Cut(Pipe());
+  EXPECT_EQ(NominalMoment(*pipe, c), 300.0);
+}
+
+// Every converged point balances the thrust to within what the neutral-axis
+// tolerance allows: |F(c) - P| <= 2 |dF/dc| tau.
+TEST(Solution, EveryConvergedPointBalancesTheThrust) {
+  struct Case {
+    const char* name;
+    PileSection s;
+    std::vector<double> thrusts;  // kips
+  } cases[] = {
+      {"rectangular", Rectangular(), {-100.0, 0.0, 500.0}},
+      {"drilled shaft", Shaft(36.0, 12, 1.0, 1.128), {-300.0, 0.0, 1000.0, 3000.0}},
+      {"cased with core", CasedWithCore(), {0.0, 1500.0}},
+      {"pipe", Pipe(), {-500.0, 0.0, 800.0}},
+      {"hollow octagon", HollowOctagon(), {-50.0, 0.0, 400.0}},
+  };
+  auto work = std::make_unique<StripStresses>();
+  auto curve = std::make_unique<ThrustCurve>();
+  for (const Case& c : cases) {
+    auto cs = Cut(c.s);
+    for (double p : c.thrusts) {
+      ASSERT_TRUE(SolveThrust(*cs, p, curve.get(), work.get())) << c.name << " P = " << p;
+      ASSERT_GT(curve->count, 10) << c.name << " P = " << p;
+      const ThrustState t = StartThrust(*cs, p);
+      for (int k = 0; k < curve->count; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const double na = curve->neutral_axis[i], phi = curve->curvature[i];
+        const double f = AxialForce(*cs, t, na, phi, work.get());
+        const double slope = (AxialForce(*cs, t, na + 1e-7, phi, work.get()) -
+                              AxialForce(*cs, t, na - 1e-7, phi, work.get())) /
+                             2e-7;
+        EXPECT_LE(std::fabs(f - p), 2.0 * std::fabs(slope) * 1e-6 + 1e-9)
+            << c.name << " P = " << p << " point " << k + 1;
+      }
+      // The moment never falls (the pipe's does not have to).
+      if (!cs->pipe()) {
+        for (int k = 1; k < curve->count; ++k) {
+          EXPECT_GE(curve->moment[static_cast<std::size_t>(k)],
+                    curve->moment[static_cast<std::size_t>(k - 1)]);
+        }
+      }
+    }
+  }
+}
+
+TEST(Solution, StepsDoubleAt40AndGrowEightAndFortyEightFoldAt80And120) {
+  // A lightly reinforced shaft runs to 150 points.
+  auto cs = Cut(Shaft(24.0, 4, 0.11, 0.375));
+  auto work = std::make_unique<StripStresses>();
+  auto c = std::make_unique<ThrustCurve>();
+  ASSERT_TRUE(SolveThrust(*cs, 0.0, c.get(), work.get()));
+  ASSERT_EQ(c->count, 150);
+  const double d = 1.25e-6;
+  auto step = [&](int k) { return c->curvature[static_cast<std::size_t>(k - 1)] -
+                                  c->curvature[static_cast<std::size_t>(k - 2)]; };
+  EXPECT_DOUBLE_EQ(c->curvature[0], d);
+  EXPECT_NEAR(step(2), d, 1e-18);
+  EXPECT_NEAR(step(39), d, 1e-18);
+  EXPECT_NEAR(step(40), 2.0 * d, 1e-18);
+  EXPECT_NEAR(step(79), 2.0 * d, 1e-18);
+  EXPECT_NEAR(step(80), 8.0 * d, 1e-17);
+  EXPECT_NEAR(step(120), 48.0 * d, 1e-16);
+  EXPECT_NEAR(c->curvature[149], d * (39 + 2 * 40 + 8 * 40 + 48 * 31), 1e-14);
+}
+
+// ---------------------------------------------------------------------------
+// Independent strain-compatibility computation: top-fibre strain 0.003, 4000
+// horizontal fibres of concrete with no tension, bars as discrete points
+// displacing their concrete, equilibrium by bisection on the neutral axis.
+
+double ConcreteStress(double fc, double eps) {
+  const double ec = 57.0 * std::sqrt(1000.0 * fc);
+  const double e0 = 1.7 * fc / ec;
+  if (eps <= 0.0) return 0.0;
+  if (eps < e0) return fc * (2.0 * eps / e0 - (eps / e0) * (eps / e0));
+  return fc - 0.15 * fc * (eps - e0) / (0.0038 - e0);
+}
+
+struct Fibre {
+  double y;
+  double area;
+};
+
+// Fibres of a b x d rectangle or a circle of diameter d (b = 0).
+std::vector<Fibre> Fibres(double d, double b, int n) {
+  std::vector<Fibre> f;
+  const double r = d / 2.0, h = d / n;
+  // Area of a circle of radius r below the line y.
+  auto below = [&](double y) {
+    return y * std::sqrt(r * r - y * y) + r * r * std::asin(y / r) + r * r * 1.5707963267948966;
+  };
+  for (int i = 0; i < n; ++i) {
+    const double top = r - i * h, bottom = r - (i + 1) * h;
+    f.push_back({(top + bottom) / 2.0, b > 0.0 ? b * h : below(top) - below(bottom)});
+  }
+  return f;
+}
+
+double IndependentNominalMoment(double d, double b, double fc, double fy, double es,
+                                const std::vector<Bar>& bars, double thrust) {
+  const std::vector<Fibre> fibres = Fibres(d, b, 4000);
+  const double top = double(0.003f);
+  auto forces = [&](double c, double* moment) {
+    const double phi = top / c;
+    double n = 0.0, m = 0.0;
+    for (const Fibre& f : fibres) {
+      const double s = ConcreteStress(fc, (c - (d / 2.0 - f.y)) * phi) * f.area;
+      n += s;
+      m += s * f.y;
+    }
+    for (const Bar& bar : bars) {
+      const double eps = (c - (d / 2.0 - bar.y)) * phi;
+      const double steel = std::clamp(es * eps, -fy, fy);
+      const double s = (steel - ConcreteStress(fc, eps)) * bar.area;
+      n += s;
+      m += s * bar.y;
+    }
+    *moment = m;
+    return n - thrust;
+  };
+  double lo = 0.001 * d, hi = 3.0 * d, m = 0.0;
+  for (int i = 0; i < 200; ++i) {
+    const double mid = (lo + hi) / 2.0;
+    (forces(mid, &m) > 0.0 ? hi : lo) = mid;
+  }
+  forces((lo + hi) / 2.0, &m);
+  return m;
+}
+
+TEST(Capacity, AgreesWithAnIndependentStrainCompatibilityComputation) {
+  struct Case {
+    const char* name;
+    PileSection s;
+    double thrust;  // kips
+  };
+  PileSection shaft = Shaft(36.0, 12, 1.0, 1.128);
+  const Case cases[] = {{"rectangular, no thrust", Rectangular(), 0.0},
+                        {"rectangular, 300 kips", Rectangular(), 300.0},
+                        {"drilled shaft, 200 kips", shaft, 200.0},
+                        {"drilled shaft, no thrust", shaft, 0.0}};
+  auto work = std::make_unique<StripStresses>();
+  auto curve = std::make_unique<ThrustCurve>();
+  for (const Case& c : cases) {
+    auto cs = Cut(c.s);
+    std::vector<Bar> bars;
+    for (int i = 0; i < cs->reinforcement.count; ++i) {
+      const RebarPoint& p = cs->reinforcement.bar[static_cast<std::size_t>(i)];
+      bars.push_back({0, p.diameter, p.area, p.x, p.y});
+    }
+    const bool rectangle = c.s.type == kRectangularConcrete;
+    const double expected = IndependentNominalMoment(c.s.depth, rectangle ? c.s.width : 0.0,
+                                                     c.s.concrete.fc / 1000.0, 60.0, 29000.0,
+                                                     bars, c.thrust);
+    ASSERT_TRUE(SolveThrust(*cs, c.thrust, curve.get(), work.get()));
+    EXPECT_GT(expected, 0.0);
+    EXPECT_NEAR(curve->nominal_moment / expected, 1.0, 0.005)
+        << c.name << ": " << curve->nominal_moment << " kip-in against " << expected;
+  }
+}
+
+TEST(Capacity, PipeEndsNearItsPlasticMoment) {
+  auto cs = Cut(Pipe());
+  auto work = std::make_unique<StripStresses>();
+  auto curve = std::make_unique<ThrustCurve>();
+  ASSERT_TRUE(SolveThrust(*cs, 0.0, curve.get(), work.get()));
+  const double z = (24.0 * 24.0 * 24.0 - 23.0 * 23.0 * 23.0) / 6.0;
+  EXPECT_NEAR(curve->nominal_moment / (50.0 * z), 0.99, 0.01);
+  // It stops where the outer fibre strain reaches five times the yield strain.
+  const auto last = static_cast<std::size_t>(curve->count - 1);
+  EXPECT_GE(std::fabs(curve->top_strain[last]), 5.0 * 50.0 / 29000.0);
+  EXPECT_LT(std::fabs(curve->top_strain[last - 1]), 5.0 * 50.0 / 29000.0);
+  EXPECT_EQ(std::string(curve->flags[last].data(), 3), " Y ");
+}
+
+// ---------------------------------------------------------------------------
+// The driver: thrust lists, thrust errors, warnings and refused sections.
+
+std::unique_ptr<AnalysisModel> Model(const PileSection& s, std::vector<double> thrusts,
+                                     int icom = 2, bool lrfd = false) {
+  auto m = std::make_unique<AnalysisModel>();
+  m->options.units = UnitSystem::kUscs;
+  m->options.icom = icom;
+  m->options.lrfd = lrfd;
+  m->sections = {s};
+  m->thrusts = std::move(thrusts);
+  return m;
+}
+
+TEST(Thrusts, StiffnessOnlyRunsKeepThrustsStrictlyBetweenTheCapacities) {
+  const PileSection s = Shaft(36.0, 12, 1.0, 1.128);
+  auto cs = Cut(s);
+  auto m = Model(s, {cs->nt - 1.0, cs->nt, 0.0, 500.0, cs->pn, cs->pn + 1.0});
+  AnalyseSection(*m, 1);
+  ASSERT_EQ(m->run.error_code, 0);
+  const auto& curves = m->section_tables[0].curves;
+  ASSERT_EQ(curves.size(), 2U);
+  EXPECT_EQ(curves[0].thrust, 0.0);
+  EXPECT_EQ(curves[1].thrust, 500.0);
+  const auto lines = SplitLines(m->report.contents());
+  EXPECT_GE(FindLine(lines, "The following computations were performed only for the axial thrust "
+                            "values in the valid range."),
+            0);
+  EXPECT_GE(FindLine(lines, "Number of Axial Thrust Force Values Determined from Input Data = 2"),
+            0);
+  EXPECT_EQ(SplitLines(m->plot.contents())[0],
+            "    2" + std::string(75, ' ') +
+                "Line 3 : Total number of axial thrusts for EI-only computations");
+  // The tables hold kip-in, kip-in^2 and rad/in, and the capacity in lb-in.
+  auto work = std::make_unique<StripStresses>();
+  auto curve = std::make_unique<ThrustCurve>();
+  ASSERT_TRUE(SolveThrust(*cs, 500.0, curve.get(), work.get()));
+  EXPECT_EQ(curves[1].count, curve->count);
+  EXPECT_EQ(curves[1].moment[20], curve->moment[20]);
+  EXPECT_EQ(curves[1].ei[20], curve->moment[20] / curve->curvature[20]);
+  EXPECT_EQ(curves[1].nominal_moment, 1000.0 * curve->nominal_moment);
+}
+
+TEST(Thrusts, PileRunsStopAtTheFirstThrustBeyondACapacity) {
+  const PileSection s = Shaft(36.0, 12, 1.0, 1.128);
+  auto cs = Cut(s);
+  struct Case {
+    double thrust;
+    bool lrfd;
+    int code;
+    const char* problem;
+    const char* load;
+  } cases[] = {
+      {cs->pn + 1.0, false, 224,
+       "PROBLEM:  The axial thrust load for load case no. 2 exceeds the axial structural capacity "
+       "in compression.",
+       "          Axial thrust load                  = "},
+      {cs->nt - 1.0, false, 225,
+       "PROBLEM:  The axial thrust load for LRFD load case no. 2 exceeds the axial structural "
+       "capacity in tension.",
+       "          Axial thrust load              = "},
+      {cs->pn + 1.0, true, 226,
+       "PROBLEM:  The axial thrust load for LRFD load case no. 2 exceeds the axial structural "
+       "capacity in compression.",
+       "          Factored axial thrust load     = "},
+      {cs->nt - 1.0, true, 227,
+       "PROBLEM:  The axial thrust load for LRFD load case no. 2 exceeds the axial structural "
+       "capacity in tension.",
+       "          Factored axial thrust load     = "},
+  };
+  for (const Case& c : cases) {
+    std::vector<double> thrusts = {0.0, c.thrust};
+    std::sort(thrusts.begin(), thrusts.end());
+    if (c.thrust < 0.0) std::swap(thrusts[0], thrusts[1]);  // the failing thrust second
+    auto m = Model(s, thrusts, 3, c.lrfd);
+    AnalyseSection(*m, 1);
+    EXPECT_EQ(m->run.error_code, c.code);
+    const auto lines = SplitLines(m->report.contents());
+    const int at = FindLine(lines, "**** Runtime Error No. " + std::to_string(c.code - 200) + " ****");
+    ASSERT_GE(at, 2) << c.code;
+    EXPECT_EQ(lines[static_cast<std::size_t>(at - 1)], "");
+    EXPECT_EQ(lines[static_cast<std::size_t>(at + 1)], "");
+    EXPECT_EQ(lines[static_cast<std::size_t>(at + 2)], c.problem);
+    EXPECT_EQ(lines[static_cast<std::size_t>(at + 3)].substr(0, std::string(c.load).size()),
+              c.load);
+    EXPECT_EQ(lines[static_cast<std::size_t>(at + 5)], "");
+    EXPECT_EQ(lines[static_cast<std::size_t>(at + 6)],
+              "SOLUTION: Change the properties of the section to increase the axial structural "
+              "capacity.");
+    EXPECT_TRUE(m->plot.contents().empty());  // no curve was handed over
+  }
+}
+
+TEST(Warnings, A150PointCurveIsWarnedAndItsCapacityIsZeroWhenNeverReached) {
+  auto m = Model(Shaft(24.0, 4, 0.11, 0.375), {0.0});
+  AnalyseSection(*m, 1);
+  ASSERT_EQ(m->run.error_code, 0);
+  const MomentCurvatureCurve& c = m->section_tables[0].curves[0];
+  EXPECT_EQ(c.count, 150);
+  EXPECT_EQ(m->run.warnings.counts[305], 1);
+  EXPECT_EQ(m->run.warnings.list[1], -305);
+  const auto lines = SplitLines(m->report.contents());
+  const int at = FindLine(lines, "Warning: 150 values were calculated for moment-curvature.");
+  ASSERT_GE(at, 1);
+  EXPECT_EQ(lines[static_cast<std::size_t>(at + 3)],
+            "The input data should be examined and the amount of steel reinforcement should be "
+            "increased if necessary.");
+}
+
+TEST(RefusedSections, EndTheRunWithAnInputErrorThatSaysWhy) {
+  PileSection micropile;
+  micropile.type = kMicropile;
+  PileSection no_room = Shaft(6.0, 8, 0.79, 1.0);  // (6 - 1)/2 - 3 < 0
+  PileSection outside = Rectangular();
+  outside.bars.bars[0].y = 11.8;  // a bar through the top face
+  PileSection no_void = HollowOctagon();
+  no_void.void_diameter = 30.0;
+  struct Case {
+    PileSection s;
+    UnitSystem units;
+    int code;
+    const char* problem;
+  } cases[] = {
+      {micropile, UnitSystem::kUscs, 151,
+       "PROBLEM:  Section 1 is a micropile, which has no cross-section dimensions or materials:"},
+      {Shaft(36.0, 8, 0.79, 1.0), UnitSystem::kGeneral, 151,
+       "PROBLEM:  Section 1 cannot be analysed in general units: the concrete, steel and strand "
+       "laws"},
+      {no_room, UnitSystem::kUscs, 145,
+       "PROBLEM:  The bars of Section 1 cannot be placed: the bar centres, at (section width - bar "
+       "diameter)/2 - cover from the centre, leave no room."},
+      {outside, UnitSystem::kUscs, 146,
+       "PROBLEM:  Bar 1 of Section 1 reaches outside the section: its centre is at y = 11.8000 and "
+       "its diameter is 1.1280,"},
+      {no_void, UnitSystem::kUscs, 151,
+       "PROBLEM:  Section 1 cannot be analysed: the void is as wide as the pile."},
+  };
+  for (const Case& c : cases) {
+    auto m = Model(c.s, {0.0});
+    m->options.units = c.units;
+    AnalyseSection(*m, 1);
+    EXPECT_EQ(m->run.error_code, c.code);
+    const auto lines = SplitLines(m->report.contents());
+    const int at = FindLine(lines, "**** Input Data Error No. " + std::to_string(c.code - 100) +
+                                       " ****");
+    ASSERT_GE(at, 0) << c.problem;
+    EXPECT_EQ(lines[static_cast<std::size_t>(at + 2)], c.problem);
+    EXPECT_GE(FindLine(SplitLines(m->message.contents()), c.problem), 0);
+  }
+}
+
+TEST(Prestress, StrainsAndPciCapacitiesOfAHollowOctagon) {
+  auto cs = Cut(HollowOctagon());
+  const Prestress& p = cs->prestress;
+  const double as = 16 * 0.153;
+  const double c = 12.0 - 0.2071 * 24.0;
+  const double ac = 576.0 - 2.0 * c * c - 0.7853981633974483 * 121.0 - as;
+  const double pe = 0.8 * 16 * 30980.0;  // lb
+  const double ec = 57.0 * std::sqrt(6000.0);
+  EXPECT_NEAR(p.concrete_area, ac, 1e-9);
+  EXPECT_NEAR(p.steel_area, as, 1e-12);
+  EXPECT_NEAR(p.eps_pi, -pe / (28000.0e3 * as), 1e-15);
+  EXPECT_NEAR(p.eps_pc, pe / (ac * ec * 1000.0), 1e-15);
+  EXPECT_NEAR(p.fpc, pe / ac / 1000.0, 1e-12);
+  EXPECT_NEAR(cs->pn, (0.85 * 6.0 - 0.60 * p.fpc) * (ac + as), 1e-9);
+  EXPECT_NEAR(cs->nt, -as * 270.0, 1e-12);
+  EXPECT_NEAR(p.mn, 0.34 * 24.0 * as * 270.0, 1e-9);
+  // A section without concrete or strands cannot be prestressed.
+  PileSection none = HollowOctagon();
+  none.strands.count = 0;
+  auto m = Model(none, {0.0});
+  AnalyseSection(*m, 1);
+  EXPECT_EQ(m->run.error_code, 151);
+}
+
+}  // namespace
+}  // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// The same section in SI units: metres, kPa, kN (forces through ksi x in^2).
+PileSection ToSi(PileSection s) {
+  const double in = 0.0254, ksi = kKsiToKpa;
+  s.length *= in;
+  s.depth *= in;
+  s.width *= in;
+  s.void_diameter *= in;
+  s.concrete.fc = s.concrete.fc / 1000.0 * ksi;
+  s.bars.fy = s.bars.fy / 1000.0 * ksi;
+  s.bars.es = s.bars.es / 1000.0 * ksi;
+  s.bars.diameter *= in;
+  s.bars.area *= in * in;
+  s.bars.cover *= in;
+  s.strands.cover *= in;
+  s.strands.force = s.strands.force / 1000.0 * ksi * in * in;
+  return s;
+}
+
+TEST(Units, SiSectionsGiveTheUsCustomaryCurvesConverted) {
+  const double kip = kKsiToKpa * 0.0254 * 0.0254;  // kN
+  struct Case {
+    const char* name;
+    PileSection s;
+    double thrust;  // kips
+  } cases[] = {{"drilled shaft", Shaft(36.0, 12, 1.0, 1.128), 200.0},
+               {"hollow octagon", HollowOctagon(), 100.0}};
+  auto work = std::make_unique<StripStresses>();
+  auto us = std::make_unique<ThrustCurve>();
+  auto si = std::make_unique<ThrustCurve>();
+  for (const Case& c : cases) {
+    auto cs_us = Cut(c.s);
+    auto cs_si = Cut(ToSi(c.s), UnitSystem::kSi);
+    ASSERT_TRUE(SolveThrust(*cs_us, c.thrust, us.get(), work.get()));
+    ASSERT_TRUE(SolveThrust(*cs_si, c.thrust * kip, si.get(), work.get()));
+    EXPECT_EQ(si->count, us->count) << c.name;
+    EXPECT_NEAR(si->nominal_moment / (us->nominal_moment * kip * 0.0254), 1.0, 1e-5) << c.name;
+    // The metric base step is a single-precision value of 1.25e-6 / 0.0254.
+    EXPECT_NEAR(si->curvature[10] * 0.0254 / us->curvature[10], 1.0, 1e-7) << c.name;
+    EXPECT_NEAR(si->neutral_axis[30] / (us->neutral_axis[30] * 0.0254), 1.0, 1e-5) << c.name;
+    EXPECT_NEAR(cs_si->pn / (cs_us->pn * kip), 1.0, 1e-7) << c.name;
+    EXPECT_NEAR(cs_si->nt / (cs_us->nt * kip), 1.0, 1e-7) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
