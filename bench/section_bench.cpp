@@ -1,11 +1,29 @@
 // Cost of the section analysis of a sliced section: properties, the
 // moment-curvature curve of every thrust, the report and the plot records.
 // The counter "per_thrust" gives the time of one thrust level.
+#include <atomic>
+#include <cstdlib>
 #include <memory>
+#include <new>
 
 #include <benchmark/benchmark.h>
 
 #include "section/section_analysis.hpp"
+
+// Every allocation of the program is counted: a steady-state section
+// analysis allocates a fixed handful of times, whatever its number of
+// curvature points.
+namespace {
+std::atomic<long long> g_allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++g_allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -23,13 +41,17 @@ std::unique_ptr<AnalysisModel> Model(const PileSection& s, int count, double low
 }
 
 void Run(benchmark::State& state, AnalysisModel& m, int count) {
+  long long allocations = 0;
   for (auto _ : state) {
     m.report.Rewind();
     m.plot.Rewind();
+    const long long before = g_allocations.load();
     tarvex::AnalyseSection(m, 1);
+    allocations = g_allocations.load() - before;
     if (m.run.error_code != 0) state.SkipWithError("section analysis failed");
     benchmark::DoNotOptimize(m.section_tables[0].curves.data());
   }
+  state.counters["allocations_per_analysis"] = static_cast<double>(allocations);
   state.counters["per_thrust"] = benchmark::Counter(
       count, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
