@@ -236,6 +236,33 @@ bool ReadSoil(const PyContext& ctx, double x, double z, ClaySoil* s) {
   return !m.failed();
 }
 
+// b, the multipliers, c with the zero-strength check and the range warnings
+// (skipped on a layer interface), and gamma of a stiff clay node; false after
+// an error.
+bool StiffClaySoil(const PyContext& ctx, int node, double x, double z, bool free_water, bool with_k,
+                   ClaySoil* s) {
+  AnalysisModel& m = ctx.model;
+  s->b = PileWidthAt(m, x);
+  s->mu = MultipliersAt(m, x);
+  s->c = ShearStrengthAt(m, z, &s->at_node);
+  if (m.failed()) return false;
+  if (node > ctx.first_node() && s->c < 1e-10) {
+    ZeroCohesionStiffClay(m, free_water, with_k);
+    return false;
+  }
+  if (!s->at_node) {
+    if (free_water) {
+      StrengthWarnings(m, s->c, double(3.4722223f), double(55.555557f), double(23.940128f),
+                       double(383.04205f), 3051);
+    } else {
+      StrengthWarnings(m, s->c, double(3.4722223f), double(55.555557f), double(23.94f),
+                       double(383.04f), with_k ? 3261 : 3061);
+    }
+  }
+  s->gamma = AverageUnitWeight(m, z);
+  return !m.failed();
+}
+
 // ---------------------------------------------------------------------------
 // Soft clay, with J = 0.5 or J given per layer.
 
@@ -360,20 +387,7 @@ void StiffClayFreeWater(const PyContext& ctx) {
     const double x = m.nodes.x[At(i)];
     const double z = ctx.output ? x : m.nodes.z[At(i)];
     ClaySoil s;
-    s.b = PileWidthAt(m, x);
-    s.mu = MultipliersAt(m, x);
-    s.c = ShearStrengthAt(m, z, &s.at_node);
-    if (m.failed()) return;
-    if (i > first && s.c < 1e-10) {
-      ZeroCohesionStiffClay(m, true, false);
-      return;
-    }
-    if (!s.at_node) {
-      StrengthWarnings(m, s.c, double(3.4722223f), double(55.555557f), double(23.940128f),
-                       double(383.04205f), 3051);
-    }
-    s.gamma = AverageUnitWeight(m, z);
-    if (m.failed()) return;
+    if (!StiffClaySoil(ctx, i, x, z, true, false, &s)) return;
     double ca = s.c;
     if (ctx.layer == 1) {
       ca = AverageStrength(m, z);
@@ -460,20 +474,7 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
     const double x = m.nodes.x[At(i)];
     const double z = ctx.output ? x : m.nodes.z[At(i)];
     ClaySoil s;
-    s.b = PileWidthAt(m, x);
-    s.mu = MultipliersAt(m, x);
-    s.c = ShearStrengthAt(m, z, &s.at_node);
-    if (m.failed()) return;
-    if (i > first && s.c < 1e-10) {
-      ZeroCohesionStiffClay(m, false, with_k);
-      return;
-    }
-    if (!s.at_node) {
-      StrengthWarnings(m, s.c, double(3.4722223f), double(55.555557f), double(23.94f),
-                       double(383.04f), with_k ? 3261 : 3061);
-    }
-    s.gamma = AverageUnitWeight(m, z);
-    if (m.failed()) return;
+    if (!StiffClaySoil(ctx, i, x, z, false, with_k, &s)) return;
     const double ca = AverageStrength(m, z);
     if (m.failed()) return;
     if (!Eps50At(ctx, with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater, z, &s)) return;
