@@ -3,27 +3,11 @@
 // the nonlinear iteration of solver and p-y curves until convergence.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 
+#include "allocation_counter.hpp"
 #include "pile/analysis.hpp"
 #include "support/pile_fixture.hpp"
-
-// Every allocation of the program is counted, to show that an iterating load
-// case allocates nothing.
-namespace {
-std::atomic<long long> g_allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -46,9 +30,9 @@ void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
     tarvex::PrepareLoadCase(m, 1);
     tarvex::StartLoadCase(m, 1);
     tarvex::PileIterationStages stages;
-    const long long before = g_allocations.load();
+    const long long before = tarvex::bench::allocations.load();
     const tarvex::CaseIteration r = tarvex::IterateLoadCase(m, stages, 1);
-    allocations = g_allocations.load() - before;
+    allocations = tarvex::bench::allocations.load() - before;
     if (r != tarvex::CaseIteration::kConverged) state.SkipWithError("no convergence");
     iterations = m.run.iteration;
     benchmark::DoNotOptimize(m.nodes.y);

@@ -1,12 +1,11 @@
 // Cost of a whole run of examples/quickstart.tv6: reading, section analysis
 // of the drilled shaft, three load cases, the report, plot and message files
 // written.
+#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
-
-#include <benchmark/benchmark.h>
 
 #include "tarvex/engine.hpp"
 

@@ -1,29 +1,12 @@
 // Cost of the section analysis of a sliced section: properties, the
 // moment-curvature curve of every thrust, the report and the plot records.
 // The counter "per_thrust" gives the time of one thrust level.
-#include <atomic>
-#include <cstdlib>
-#include <memory>
-#include <new>
-
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
+#include "allocation_counter.hpp"
 #include "section/section_analysis.hpp"
-
-// Every allocation of the program is counted: a steady-state section
-// analysis allocates a fixed handful of times, whatever its number of
-// curvature points.
-namespace {
-std::atomic<long long> g_allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -45,9 +28,9 @@ void Run(benchmark::State& state, AnalysisModel& m, int count) {
   for (auto _ : state) {
     m.report.Rewind();
     m.plot.Rewind();
-    const long long before = g_allocations.load();
+    const long long before = tarvex::bench::allocations.load();
     tarvex::AnalyseSection(m, 1);
-    allocations = g_allocations.load() - before;
+    allocations = tarvex::bench::allocations.load() - before;
     if (m.run.error_code != 0) state.SkipWithError("section analysis failed");
     benchmark::DoNotOptimize(m.section_tables[0].curves.data());
   }

@@ -42,8 +42,8 @@ void WriteCurves(AnalysisModel& m, int n, const SectionTables& tables, const Plo
     for (int k = 0; k < c.count; ++k) {
       const auto i = static_cast<std::size_t>(k);
       plot.Write("(3E15.7,T81,A,I0,A,I0,A,I0)",
-                 {c.moment[i], c.ei[i], c.curvature[i], texts.line5, n, ", AxLd#=",
-                  static_cast<int>(t) + 1, ", CurvPnt#=", k + 1});
+                 {c.moment[i], c.ei[i], c.curvature[i], texts.line5, n,
+                  ", AxLd#=", static_cast<int>(t) + 1, ", CurvPnt#=", k + 1});
     }
   }
 }
@@ -55,26 +55,38 @@ double Capacity(const AnalysisModel& m, const MomentCurvatureCurve& c) {
   return Uscs(m) ? last * 1000.0 : last;
 }
 
-// Elastic section: 150 points of constant stiffness E*I (top of the section).
-void ElasticTables(AnalysisModel& m, int n) {
-  const PileSection& s = m.sections[static_cast<std::size_t>(n - 1)];
+// The section's stiffness E*I at its top, in the units of the tables.
+double TopStiffness(const AnalysisModel& m, const PileSection& s) {
   double area = 0.0, inertia = 0.0;
   ElasticShapeProperties(s.elastic, false, &area, &inertia);
-  const double ei = ToKips(m, s.elastic.modulus * inertia);
+  return ToKips(m, s.elastic.modulus * inertia);
+}
+
+// One curve of 150 points per thrust of the run; point(k, c, i) sets point k
+// (1-based) at index i of curve c.
+template <typename Point>
+SectionTables& TablesOfPoints(AnalysisModel& m, int n, Point point) {
   SectionTables& tables = m.section_tables[static_cast<std::size_t>(n - 1)];
   tables.curves.assign(m.thrusts.size(), MomentCurvatureCurve{});
   for (std::size_t t = 0; t < m.thrusts.size(); ++t) {
     MomentCurvatureCurve& c = tables.curves[t];
     c.thrust = m.thrusts[t];
     c.count = MomentCurvatureCurve::kMaxPoints;
-    for (int k = 1; k <= c.count; ++k) {
-      const auto i = static_cast<std::size_t>(k - 1);
-      c.curvature[i] = 10.0 * k;
-      c.ei[i] = ei;
-      c.moment[i] = ei * c.curvature[i];
-    }
+    for (int k = 1; k <= c.count; ++k) point(k, c, static_cast<std::size_t>(k - 1));
     c.nominal_moment = Capacity(m, c);
   }
+  return tables;
+}
+
+// Elastic section: 150 points of constant stiffness E*I (top of the section).
+void ElasticTables(AnalysisModel& m, int n) {
+  const double ei = TopStiffness(m, m.sections[static_cast<std::size_t>(n - 1)]);
+  const SectionTables& tables =
+      TablesOfPoints(m, n, [ei](int k, MomentCurvatureCurve& c, std::size_t i) {
+        c.curvature[i] = 10.0 * k;
+        c.ei[i] = ei;
+        c.moment[i] = ei * c.curvature[i];
+      });
   m.report.Write("(A/)", {"Moment-Curvature properties derived from elastic section properties"});
   const bool si = m.options.units == UnitSystem::kSi;
   WriteCurves(m, n, tables,
@@ -92,35 +104,24 @@ void ElasticTables(AnalysisModel& m, int n) {
 // curvature (100 points), then Mp held over 50 more points to 11 times it.
 void ElasticPlasticTables(AnalysisModel& m, int n) {
   const PileSection& s = m.sections[static_cast<std::size_t>(n - 1)];
-  double area = 0.0, inertia = 0.0;
-  ElasticShapeProperties(s.elastic, false, &area, &inertia);
-  const double ei = ToKips(m, s.elastic.modulus * inertia);
+  const double ei = TopStiffness(m, s);
   const double mp = ToKips(m, s.elastic.top_mp);
   const double plastic_curvature = mp / ei;
   const double u = plastic_curvature / 100.0;
-  SectionTables& tables = m.section_tables[static_cast<std::size_t>(n - 1)];
-  tables.curves.assign(m.thrusts.size(), MomentCurvatureCurve{});
-  for (std::size_t t = 0; t < m.thrusts.size(); ++t) {
-    MomentCurvatureCurve& c = tables.curves[t];
-    c.thrust = m.thrusts[t];
-    c.count = MomentCurvatureCurve::kMaxPoints;
-    for (int k = 1; k <= 100; ++k) {
-      const auto i = static_cast<std::size_t>(k - 1);
-      c.curvature[i] = k * u;
-      c.ei[i] = ei;
-      c.moment[i] = ei * c.curvature[i];
-    }
-    for (int j = 1; j <= 50; ++j) {
-      const auto i = static_cast<std::size_t>(99 + j);
-      c.curvature[i] = 100.0 * u + 20.0 * u * j;
-      c.moment[i] = mp;
-      c.ei[i] = mp / c.curvature[i];
-    }
-    c.nominal_moment = Capacity(m, c);
-  }
-  m.report.Write("(A/)",
-                 {"Moment-curvature properties were derived from elastic-plastic section "
-                  "properties"});
+  const SectionTables& tables =
+      TablesOfPoints(m, n, [ei, mp, u](int k, MomentCurvatureCurve& c, std::size_t i) {
+        if (k <= 100) {
+          c.curvature[i] = k * u;
+          c.ei[i] = ei;
+          c.moment[i] = ei * c.curvature[i];
+        } else {
+          c.curvature[i] = 100.0 * u + 20.0 * u * (k - 100);
+          c.moment[i] = mp;
+          c.ei[i] = mp / c.curvature[i];
+        }
+      });
+  m.report.Write("(A/)", {"Moment-curvature properties were derived from elastic-plastic section "
+                          "properties"});
   const bool si = m.options.units == UnitSystem::kSi;
   WriteCurves(m, n, tables,
               {"Line 3 : Total number of axial thrusts for elastic-plastic section",
@@ -179,7 +180,8 @@ void UserEiTables(AnalysisModel& m, int n) {
     }
     c.count = count;
     double largest = c.moment[0];
-    for (int k = 1; k < count; ++k) largest = std::max(largest, c.moment[static_cast<std::size_t>(k)]);
+    for (int k = 1; k < count; ++k)
+      largest = std::max(largest, c.moment[static_cast<std::size_t>(k)]);
     c.nominal_moment = Uscs(m) ? largest * 1000.0 : largest;
   }
   m.report.Write("(A,I0,A/)", {"Moment-Curvature properties for Section ", n,
@@ -193,7 +195,6 @@ void UserEiTables(AnalysisModel& m, int n) {
                     "(in-kips) for input M-EI pile",
                "Line 5 : Moment, EI, Curvature for Sect#="});
 }
-
 
 // An input error of section analysis, written to the report and the
 // message file: heading, problem lines, solution.
@@ -242,8 +243,8 @@ bool PreparationFailed(AnalysisModel& m, int n, const CutSection& cs, const Prep
       return true;
     case PrepareStatus::kPlacementRefused:
       SectionInputError(m, 45,
-                        {"The " + std::string(cs.prestressed ? "strands" : "bars") + " of " +
-                             name + " cannot be placed: " + RefusalText(r.refusal, cs.prestressed)},
+                        {"The " + std::string(cs.prestressed ? "strands" : "bars") + " of " + name +
+                         " cannot be placed: " + RefusalText(r.refusal, cs.prestressed)},
                         "Check the section size, the bar or strand diameter, the cover and the "
                         "number of bars or strands.");
       return true;
@@ -354,8 +355,8 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
   WriteThrustList(m.report, si, ei_only, dropped, thrusts.data(), count);
   if (n == 1) {
     m.plot.Write("(I5,75X,A)",
-                 {count, ei_only       ? "Line 3 : Total number of axial thrusts for EI-only "
-                                         "computations"
+                 {count, ei_only          ? "Line 3 : Total number of axial thrusts for EI-only "
+                                            "computations"
                          : m.options.lrfd ? "Line 3 : Total number of axial thrusts for LRFD"
                                           : "Line 3 : Total number of axial thrusts"});
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/soil_criteria.hpp"
+#include "input/section_readers.hpp"
 #include "pile/node_setup.hpp"
 #include "soil/criteria.hpp"
 
@@ -114,16 +115,8 @@ void UpdateSoilModuli(AnalysisModel& model) {
 
 void PrintPyCurves(AnalysisModel& model) {
   // Requested depths ascending, each once.
-  std::vector<double> depths = model.py_output_depths;
-  for (std::size_t i = 0; i + 1 < depths.size(); ++i) {
-    for (std::size_t j = i + 1; j < depths.size(); ++j) {
-      if (depths[i] > depths[j]) std::swap(depths[i], depths[j]);
-    }
-  }
-  std::vector<double> distinct;
-  for (double d : depths) {
-    if (distinct.empty() || distinct.back() != d) distinct.push_back(d);
-  }
+  std::vector<double> distinct = model.py_output_depths;
+  KeepDistinctSorted(distinct);
   const int n = static_cast<int>(distinct.size());
   model.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
   model.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
