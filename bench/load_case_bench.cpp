@@ -22,20 +22,21 @@ void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
     return;
   }
   std::string error;
-  m.message.Open("/dev/null", &error);  // progress lines are written, not kept
-  m.report.Open("/dev/null", &error);
+  m.out.message.Open("/dev/null", &error);  // progress lines are written, not kept
+  m.out.report.Open("/dev/null", &error);
   int iterations = 0;
   long long allocations = 0;
   for (auto _ : state) {
-    tarvex::PrepareLoadCase(m, 1);
-    tarvex::StartLoadCase(m, 1);
-    tarvex::PileIterationStages stages;
+    tarvex::PrepareLoadCase(m.input, m.tables, 1, m.state, m.out);
+    tarvex::StartLoadCase(m.input, m.tables, 1, m.state, m.out);
+    tarvex::PileIterationStages stages(m.input, m.tables, m.soil, m.out);
     const long long before = tarvex::bench::allocations.load();
-    const tarvex::CaseIteration r = tarvex::IterateLoadCase(m, stages, 1);
+    const tarvex::CaseIteration r =
+        tarvex::IterateLoadCase(m.input.options, m.tables.layers, m.soil, m.state, stages, m.out);
     allocations = tarvex::bench::allocations.load() - before;
     if (r != tarvex::CaseIteration::kConverged) state.SkipWithError("no convergence");
-    iterations = m.run.iteration;
-    benchmark::DoNotOptimize(m.nodes.y);
+    iterations = m.state.iteration;
+    benchmark::DoNotOptimize(m.state.nodes.y);
   }
   state.counters["iterations"] = iterations;
   state.counters["allocations_in_iteration"] = static_cast<double>(allocations);

@@ -4,35 +4,44 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
 #include "allocation_counter.hpp"
 #include "section/section_analysis.hpp"
 
 namespace {
 
-using tarvex::AnalysisModel;
 using tarvex::PileSection;
 
-// A stiffness-only run of one section over `count` thrusts from `low` to `high` kips.
-std::unique_ptr<AnalysisModel> Model(const PileSection& s, int count, double low, double high) {
-  auto m = std::make_unique<AnalysisModel>();
+// A stiffness-only run of one section over thrusts, its tables and output.
+struct SectionRun {
+  PileSection section;
+  tarvex::Options options;
+  std::vector<double> thrusts;  // kips
+  tarvex::SectionTables tables;
+  tarvex::RunOutput out;
+};
+
+// A stiffness-only run of section s over `count` thrusts from `low` to `high` kips.
+std::unique_ptr<SectionRun> Model(const PileSection& s, int count, double low, double high) {
+  auto m = std::make_unique<SectionRun>();
+  m->section = s;
   m->options.units = tarvex::UnitSystem::kUscs;
-  m->options.icom = 2;
-  m->sections = {s};
+  m->options.run_kind = tarvex::RunKind::kBendingStiffnessOnly;
   for (int t = 0; t < count; ++t) m->thrusts.push_back(low + (high - low) * t / (count - 1));
   return m;
 }
 
-void Run(benchmark::State& state, AnalysisModel& m, int count) {
+void Run(benchmark::State& state, SectionRun& m, int count) {
   long long allocations = 0;
   for (auto _ : state) {
-    m.report.Rewind();
-    m.plot.Rewind();
+    m.out.report.Rewind();
+    m.out.plot.Rewind();
     const long long before = tarvex::bench::allocations.load();
-    tarvex::AnalyseSection(m, 1);
+    tarvex::AnalyseSection(m.section, 1, m.options, m.thrusts, m.tables, m.out);
     allocations = tarvex::bench::allocations.load() - before;
-    if (m.run.error_code != 0) state.SkipWithError("section analysis failed");
-    benchmark::DoNotOptimize(m.section_tables[0].curves.data());
+    if (m.out.diagnostics.error_code != 0) state.SkipWithError("section analysis failed");
+    benchmark::DoNotOptimize(m.tables.curves.data());
   }
   state.counters["allocations_per_analysis"] = static_cast<double>(allocations);
   state.counters["per_thrust"] = benchmark::Counter(

@@ -1,422 +1,51 @@
-// The analysis model: every value of one run, from the options read off the
-// input file to the last load case's deflections. One model is made at the
-// start of a run and dropped at its end; stages talk to each other only
-// through it.
+// The analysis model: the state of one run, made at the start of the run and
+// dropped at its end. Its parts have one owner and one lifetime each:
+//
+//   input         filled by the readers, converted once to computing units,
+//                 then read-only
+//   tables        derived once from the input (thrusts, LRFD loads, the
+//                 contiguous layers, soil profile, section properties and
+//                 moment-curvature tables)
+//   soil          the p-y criteria's per-layer values, kept over the run
+//   state         the load case being solved: nodes, head conditions, iteration
+//   case_records  what the summary keeps of every load case
+//   run           the files of the run
+//   out           the three output files and the error and warning record
 #ifndef TARVEX_ENGINE_MODEL_HPP_
 #define TARVEX_ENGINE_MODEL_HPP_
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "engine/diagnostics.hpp"
-#include "engine/units.hpp"
-#include "pile/nodes.hpp"
-#include "pile/section_point.hpp"
-#include "section/moment_curvature.hpp"
-#include "soil/soil_profile.hpp"
-#include "report/record_writer.hpp"
+#include "core/case_record.hpp"
+#include "core/case_state.hpp"
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
+#include "core/soil_working_values.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
 
-// Capacities of the model. Arrays are sized for them once, when the model is made.
-namespace limits {
-constexpr int kMinIncrements = 40;
-constexpr int kMaxIncrements = 500;
-constexpr int kMaxNodes = kMaxIncrements + 1;
-constexpr int kMinIterations = 30;
-constexpr int kMaxIterations = 1000;
-constexpr int kMaxSections = 10;
-constexpr int kMaxLayers = 40;
-constexpr int kMaxLoadCases = 100;
-constexpr int kMaxLrfdGroups = 100;
-constexpr int kMaxLrfdCombinations = 100;
-constexpr int kLrfdLoadTypes = 13;
-constexpr int kMaxDistributedPoints = 50;
-constexpr int kMinSoilMovementPoints = 2;
-constexpr int kMaxSoilMovementPoints = 100;
-constexpr int kMaxThrusts = 100;
-constexpr int kMaxUserPyPoints = 30;
-constexpr int kMaxPyOutputDepths = 100;
-constexpr int kMaxPyMultipliers = 80;
-constexpr int kMaxTipShearPoints = 100;
-constexpr int kMaxBars = 300;
-constexpr int kMaxStrands = 300;
-constexpr int kMaxStressStrainPoints = 100;
-constexpr int kMaxUserEiThrusts = 100;
-constexpr int kMaxUserEiPoints = 149;  // 150 with the zero point put in front
-constexpr int kTitleLines = 5;
-constexpr int kLineLength = 256;
-}  // namespace limits
-
-// Options of the run, as the OPTIONS section sets them.
-struct Options {
-  UnitSystem units = UnitSystem::kUscs;
-  int iunits = 0;               // 1 USCS, 2 SI, 3 GENERAL; 0 until read
-  bool lrfd = false;
-  bool stiffness_matrix = false;  // KXX
-  bool tip_shear = false;
-  bool soil_movement = false;
-  bool py_modifiers = false;
-  int icom = 0;                 // 2 bending stiffness only, 3 pile analysis
-  int kyl = 0;                  // pile-length study flag of the older input formats
-  std::string loading_label;
-  bool cyclic = false;
-  double cycles = 0.0;
-  int iteration_limit = 0;
-  double max_deflection = 0.0;  // excess-deflection limit (length)
-  double tolerance = 0.0;       // convergence tolerance (length)
-  int increments = 0;           // number of pile increments N
-  bool print_summary_only = false;
-  int print_increment = 1;
-  bool print_py_curves = false;
-  int py_print_flag = 0;        // the count flag 1/0 of the p-y printing request
-  bool interaction = false;
-  int interaction_code = 0;     // 1 AASHTO, 2 ACI318, 3 Eurocode2
-};
-
-// Section type codes of the input.
-enum SectionType : int {
-  kRectangularConcrete = 0,
-  kDrilledShaft = 1,
-  kShaftWithCasing = 2,
-  kShaftWithCasingAndCore = 3,
-  kSteelPipe = 4,
-  kCircularPrestressed = 5,
-  kCircularHollowPrestressed = 6,
-  kSquarePrestressed = 7,
-  kSquareHollowPrestressed = 8,
-  kOctagonalPrestressed = 9,
-  kOctagonalHollowPrestressed = 10,
-  kElastic = 11,
-  kElasticPlastic = 12,
-  kUserEi = 13,
-  kMicropile = 14,
-};
-
-struct StressStrainPoint {
-  double strain = 0.0;
-  double stress = 0.0;
-};
-
-// Concrete of a section.
-struct ConcreteBlock {
-  double fc = 0.0;         // compressive strength f'c (psi, kPa)
-  double aggregate = 0.0;  // maximum coarse aggregate size (in, m)
-  bool tensile_override = false;
-  double tensile = 0.0;    // tensile strength when overridden
-  bool user_curve = false;
-  std::vector<StressStrainPoint> curve;
-};
-
-enum class BarLayout { kNone, kCircle, kList };
-
-// One bar given by position.
-struct Bar {
-  int index = 0;  // bar size index, as given
-  double diameter = 0.0;
-  double area = 0.0;
-  double x = 0.0;
-  double y = 0.0;
-};
-
-// Reinforcing bars of a section.
-struct BarBlock {
-  BarLayout layout = BarLayout::kNone;
-  bool same_as_above = false;
-  double fy = 0.0;  // yield stress
-  double es = 0.0;  // elastic modulus
-  // Bars on a circle: groups of bars_per_group bars.
-  int groups = 0;
-  int bars_per_group = 0;
-  double diameter = 0.0;
-  double area = 0.0;  // area of one bar
-  double cover = 0.0;
-  double offset = 0.0;  // rebar offset in the bending direction
-  std::vector<Bar> bars;  // bars given by position
-  int count() const {
-    return layout == BarLayout::kCircle ? groups * bars_per_group
-                                        : static_cast<int>(bars.size());
-  }
-};
-
-// One strand placed by position.
-struct Strand {
-  int size_index = 0;
-  int reserved = 0;  // second integer of the row, not used
-  double x = 0.0;
-  double y = 0.0;
-};
-
-// Prestressing strands of a prestressed pile.
-struct StrandBlock {
-  bool present = false;
-  bool automatic = true;
-  int type = 0;        // 0 PCI 250 .. 5 deformed bars
-  int size_index = 0;  // for type 5 also the grade sub-code
-  int count = 0;
-  double force = 0.0;  // initial prestressing force
-  double loss = 0.0;   // fraction of loss of prestress
-  double cover = 0.0;
-  int arrangement = 0;  // 0 on a circle, 1 and 2 around a square
-  std::vector<Strand> strands;  // manually positioned strands
-};
-
-// Cross-sectional shapes of elastic and elastic-plastic sections.
-enum ElasticShape : int {
-  kRectangularShape = 0,
-  kCircularShape = 1,
-  kPipeShape = 2,
-  kStrongHShape = 3,
-  kWeakHShape = 4,
-  kEmbeddedPoleShape = 5,
-};
-
-// Elastic or elastic-plastic section properties.
-struct ElasticBlock {
-  int shape = 0;
-  double top_width = 0.0;
-  double bottom_width = 0.0;
-  double top_depth = 0.0;       // rectangular
-  double bottom_depth = 0.0;    // rectangular
-  double flange_width = 0.0;    // H-piles
-  double section_depth = 0.0;   // H-piles
-  double flange_thickness = 0.0;
-  double web_thickness = 0.0;
-  double top_wall = 0.0;        // pipe
-  double bottom_wall = 0.0;     // pipe
-  double hole_diameter = 0.0;   // embedded pole: drilled hole
-  double modulus = 0.0;         // elastic modulus E
-  double top_mp = 0.0;          // plastic moment capacity (elastic-plastic)
-  double bottom_mp = 0.0;
-};
-
-// Nonlinear bending stiffness given by the user for one axial thrust.
-struct UserEiCurve {
-  double thrust = 0.0;
-  std::vector<double> moment;
-  std::vector<double> ei;
-};
-
-// A pile section: a length of pile with one cross-section.
-struct PileSection {
-  int type = 0;  // SectionType; an input of -3 is 3 with core_filled false
-  bool core_filled = true;
-  double length = 0.0;
-  double top = 0.0;     // depth of the section top below the pile head
-  double bottom = 0.0;  // depth of its bottom
-  double depth = 0.0;   // outer dimension D: diameter, depth, or width across flats
-  double width = 0.0;   // width B of a rectangular pile; user-EI section width
-  double chamfer = 0.0;
-  double void_diameter = 0.0;
-  double casing_thickness = 0.0;  // also the wall of a steel pipe
-  double casing_fy = 0.0;
-  double casing_e = 0.0;
-  double core_diameter = 0.0;
-  double core_thickness = 0.0;
-  double core_fy = 0.0;
-  double core_e = 0.0;
-  ConcreteBlock concrete;
-  BarBlock bars;
-  StrandBlock strands;
-  ElasticBlock elastic;
-  std::vector<UserEiCurve> user_ei;
-};
-
-// A point of the pile-width table used for p-y curves.
-struct WidthPoint {
-  double depth = 0.0;
-  double width = 0.0;
-};
-
-// Soil values at the top or at the bottom of a layer, as read.
-struct SoilValues {
-  double unit_weight = 0.0;  // effective unit weight
-  double cohesion = 0.0;     // undrained shear strength; qu for the rock criteria
-  double friction = 0.0;     // friction angle, degrees
-  double rqd = 0.0;          // percent
-  double eps50 = 0.0;        // epsilon-50; k_rm for weak rock
-  double j = 0.0;
-  double kpy = 0.0;          // subgrade modulus k; rock mass modulus for weak rock
-  double test_type = 0.0;
-  std::array<double, 4> test = {};
-  double subgrade = 0.0;     // elastic subgrade modulus
-};
-
-// A user-input p-y curve: points (y, p).
-struct UserPyCurve {
-  int count = 0;
-  std::array<double, limits::kMaxUserPyPoints> y = {};
-  std::array<double, limits::kMaxUserPyPoints> p = {};
-};
-
-struct SoilLayer {
-  int code = 0;  // SoilCriterion code 1 .. 20
-  double top = 0.0;
-  double bottom = 0.0;
-  SoilValues at_top;
-  SoilValues at_bottom;
-  UserPyCurve curve_top;
-  UserPyCurve curve_bottom;
-};
-
-struct LoadCase {
-  int type = 1;             // 1 shear and moment ... 5 deflection and slope
-  double condition1 = 0.0;  // shear or deflection
-  double condition2 = 0.0;  // moment, slope or rotational stiffness
-  double axial = 0.0;
-  bool length_study = false;
-};
-
-struct DistributedLoadPoint {
-  double depth = 0.0;
-  double load = 0.0;  // load per unit length
-};
-
-struct LrfdGroup {
-  int type = 1;  // 1 DL .. 13 Sp
-  double horizontal = 0.0;
-  double moment = 0.0;
-  double axial = 0.0;
-  std::vector<DistributedLoadPoint> points;
-};
-
-struct LrfdCombination {
-  std::array<double, limits::kLrfdLoadTypes> factors = {};
-  double phi_flexure = 0.0;
-  double phi_shear = 0.0;
-  // Formed from the load groups: the factored pile-head loads (after the
-  // batter transform: transverse shear, moment and axial force) and the
-  // position of the axial force in the thrust table.
-  double shear = 0.0;
-  double moment = 0.0;
-  double axial = 0.0;
-  int thrust_index = 0;
-  std::string name;
-};
-
-struct TipShearPoint {
-  double displacement = 0.0;
-  double shear = 0.0;
-};
-
-struct PyMultiplierPoint {
-  double depth = 0.0;
-  double pm = 1.0;
-  double ym = 1.0;
-};
-
-struct SoilMovementPoint {
-  double depth = 0.0;
-  double movement = 0.0;
-};
-
-// What the summary keeps of one load case.
-struct CaseRecord {
-  int type = 1;
-  double condition1 = 0.0;
-  double condition2 = 0.0;
-  double axial = 0.0;
-  double head_shear = 0.0;
-  double head_moment = 0.0;
-  double top_deflection = 0.0;
-  double head_slope = 0.0;
-  double max_moment = 0.0;  // signed value of the largest |M|
-  double max_moment_depth = 0.0;
-  double max_shear = 0.0;   // signed value of the largest |V|
-  double max_shear_depth = 0.0;
-  double max_stress = 0.0;
-  int iterations = 0;
-  int zero_deflection_points = 0;
-  // Largest |M| and |V| in each pile section.
-  std::array<double, limits::kMaxSections> section_moment = {};
-  std::array<double, limits::kMaxSections> section_shear = {};
-};
-
-// The state of the run itself: files, error and warning record, iteration.
-struct RunState {
-  int error_code = 0;          // 0, 101..199 input error, 200..299 runtime error, 999
-  std::string error_identity;  // "INP00095", "RUN00009"; empty when none was reported
-  // The last lines of the report and message file when the error was raised:
-  // the error's description, for the host's summary of the outcome.
-  std::vector<std::string> error_context;
-  std::vector<std::string> message_context;
-  WarningTally warnings;
-
+// The files of the run.
+struct RunContext {
   std::array<std::string, 4> paths;  // input, report, plot, message
-  std::string format_tag;            // first token of the input file, 7 characters
   std::string working_directory;
-  bool si = false;
-  bool units_converted = false;
-
-  int iteration = 0;            // within the current load case, 1-based
-  double top_deflection = 0.0;  // pile-head deflection after the latest iteration
-  double max_change = 0.0;      // largest change of nodal deflection, last two iterations
-  double tip_shear = 0.0;       // tip shear of the latest solution
-  int current_case = 0;
-  double saved_pile_length = 0.0;
 };
 
 class AnalysisModel {
  public:
-  AnalysisModel();
+  AnalysisModel() { case_records.reserve(limits::kMaxLoadCases); }
 
-  RunState run;
-  Options options;
-  UnitLabels labels;
-  std::array<std::string, limits::kTitleLines> title;
-
-  std::vector<PileSection> sections;
-  std::vector<WidthPoint> pile_widths;  // two points per section: its top and bottom
-  double pile_length = 0.0;
-  double ground_depth = 0.0;   // depth of the ground surface below the pile head
-  double slope_angle = 0.0;    // radians
-  double batter_angle = 0.0;   // radians
-  double slope_minus_batter = 0.0;
-
-  std::vector<SoilLayer> layers;
-  SoilProfile soil_profile;            // built from the layers before the load cases
-  UnitWeightProfile unit_weights;
-
-  std::vector<LoadCase> load_cases;
-  std::vector<DistributedLoadPoint> distributed_loads;
-  std::vector<LrfdGroup> lrfd_groups;
-  std::vector<LrfdCombination> lrfd_combinations;
-  std::vector<double> thrusts;  // axial thrusts of section analysis, ascending, distinct
-  std::vector<SectionTables> section_tables;  // one per section, from section analysis
-
-  // LRFD distributed loads of each load type at the nodes.
-  std::array<std::array<double, PileNodes::kSlots>, limits::kLrfdLoadTypes> lrfd_type_loads = {};
-
-  // Results of every load case for the summary of pile responses.
+  InputModel input;
+  DerivedTables tables;
+  SoilWorkingValues soil;
+  CaseState state;
   std::vector<CaseRecord> case_records;
+  RunContext run;
+  RunOutput out;
 
-  std::vector<TipShearPoint> tip_shear;
-  std::vector<PyMultiplierPoint> py_multipliers;
-  int py_multiplier_count = 0;  // points of the p-y modifier table (set by the options)
-  std::vector<SoilMovementPoint> soil_movements;
-  std::vector<double> py_output_depths;
-
-  PileNodes nodes;
-  std::vector<SectionPoint> section_points;  // the section property table
-
-  // Per-layer working values of the p-y criteria.
-  std::array<double, limits::kMaxLayers + 1> heq = {};  // equivalent depth; -10000 until set
-  std::array<bool, limits::kMaxLayers + 1> layering_off = {};  // below a rock-type layer
-  std::array<double, limits::kMaxLayers + 1> layer_resistance = {};  // ultimate resistance integral
-  std::array<double, limits::kMaxLayers + 1> liquefied_resistance = {};
-  int rock_layer_count = 0;
-
-  // The pile-head conditions and axial thrust of the load case being solved.
-  LoadCase active_case;
-
-  // The three output files.
-  RecordWriter report;
-  RecordWriter plot;
-  RecordWriter message;
-
-  bool failed() const { return run.error_code > 0; }
+  bool failed() const { return out.failed(); }
 };
 
 }  // namespace tarvex

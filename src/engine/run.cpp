@@ -15,10 +15,12 @@
 #include <memory>
 #include <string>
 
+#include "engine/diagnostics.hpp"
 #include "engine/model.hpp"
 #include "engine/report_header.hpp"
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
+#include "input/unit_conversion.hpp"
 #include "pile/analysis.hpp"
 #include "pile/iteration.hpp"
 #include "report/echo.hpp"
@@ -44,33 +46,33 @@ void RecordWorkingDirectory(AnalysisModel& model) {
 // A file the run cannot use: runtime error 7 (the input data file) or 8 (an
 // output file). The message names the file and the system's reason; it goes
 // to the standard error stream and to whichever output files are open.
-void ReportUnusableFile(AnalysisModel& model, int number, std::string_view what,
+void ReportUnusableFile(RunOutput& run_out, int number, std::string_view what,
                         std::string_view path, std::string_view reason) {
   const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
   const std::string line1 = std::string(what) + ": " + std::string(path);
   const std::string line2 = "Reason: " + std::string(reason) + ".  No analysis performed.";
   std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
-  for (RecordWriter* out : {&model.report, &model.message}) {
+  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     if (!out->is_open()) continue;
     out->Write("(//A/)", {heading});
     out->Write("(A)", {line1});
     out->Write("(A)", {line2});
   }
-  ReportError(model, number == 7 ? "RUN00007" : "RUN00008", 200 + number);
+  ReportError(run_out, number == 7 ? "RUN00007" : "RUN00008", 200 + number);
 }
 
 // Opens the input data file and creates (or replaces) the three output files.
-bool OpenFiles(AnalysisModel& model, InputFile& input) {
-  const auto& paths = model.run.paths;
+bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
+  const auto& paths = run.paths;
   std::string input_error;
   const bool input_ok = input.Open(paths[0], &input_error);
   struct Output {
     RecordWriter* writer;
     const char* what;
   };
-  const Output outputs[] = {{&model.report, "The output report file cannot be created"},
-                            {&model.plot, "The plot output file cannot be created"},
-                            {&model.message, "The runtime message file cannot be created"}};
+  const Output outputs[] = {{&out.report, "The output report file cannot be created"},
+                            {&out.plot, "The plot output file cannot be created"},
+                            {&out.message, "The runtime message file cannot be created"}};
   std::string errors[3];
   bool outputs_ok = true;
   for (int i = 0; i < 3; ++i) {
@@ -79,22 +81,22 @@ bool OpenFiles(AnalysisModel& model, InputFile& input) {
     }
   }
   if (!input_ok) {
-    ReportUnusableFile(model, 7, "The input data file cannot be read", paths[0], input_error);
+    ReportUnusableFile(out, 7, "The input data file cannot be read", paths[0], input_error);
     return false;
   }
   if (!outputs_ok) {
     for (int i = 0; i < 3; ++i) {
       if (!errors[i].empty()) {
-        ReportUnusableFile(model, 8, outputs[i].what, paths[static_cast<std::size_t>(i + 1)],
+        ReportUnusableFile(out, 8, outputs[i].what, paths[static_cast<std::size_t>(i + 1)],
                            errors[i]);
         return false;
       }
     }
   }
   if (input.size() == 0) {
-    model.message.Write("(//A/)", {"**** Input Data Error No. 25 ****"});
-    model.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
-    ReportError(model, "INP00025", 125);
+    out.message.Write("(//A/)", {"**** Input Data Error No. 25 ****"});
+    out.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
+    ReportError(out, "INP00025", 125);
     return false;
   }
   return true;
@@ -102,34 +104,39 @@ bool OpenFiles(AnalysisModel& model, InputFile& input) {
 
 // Section analysis of every pile section, with its progress lines.
 void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
-  const int count = static_cast<int>(model.sections.size());
+  const InputModel& input = model.input;
+  RunOutput& out = model.out;
+  const int count = static_cast<int>(input.sections.size());
+  model.tables.section_tables.resize(input.sections.size());
   for (int n = 1; n <= count; ++n) {
     if (announce_every_section || n == 1) {
-      model.message.Write("(A,I0)", {"Computing nonlinear bending stiffness of section ", n});
+      out.message.Write("(A,I0)", {"Computing nonlinear bending stiffness of section ", n});
     }
     if (n == 1) {
-      model.report.Write("(//80('-')/4X,A/80('-')/)",
-                         {"Computations of Nominal Moment Capacity and Nonlinear Bending "
-                          "Stiffness"});
+      out.report.Write("(//80('-')/4X,A/80('-')/)",
+                       {"Computations of Nominal Moment Capacity and Nonlinear Bending "
+                        "Stiffness"});
       const char* source =
-          model.options.interaction ? "Axial thrust force values were determined from input values"
-          : model.options.lrfd
+          input.options.interaction ? "Axial thrust force values were determined from input values"
+          : input.options.lrfd
               ? "Axial thrust force values were determined from LRFD load combinations"
               : "Axial thrust force values were determined from pile-head loading conditions";
-      model.report.Write("(A/)", {source});
-      model.report.Write("(A,I0/)", {"Number of Pile Sections Analyzed = ", count});
+      out.report.Write("(A/)", {source});
+      out.report.Write("(A,I0/)", {"Number of Pile Sections Analyzed = ", count});
     }
-    model.report.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
-    AnalyseSection(model, n);
-    if (model.failed()) return;
-    model.message.Write("(A,I0/)",
-                        {"Completed computing nonlinear bending stiffness of section ", n});
+    out.report.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
+    const auto i = static_cast<std::size_t>(n - 1);
+    AnalyseSection(input.sections[i], n, input.options, model.tables.thrusts,
+                   model.tables.section_tables[i], out);
+    if (out.failed()) return;
+    out.message.Write("(A,I0/)",
+                      {"Completed computing nonlinear bending stiffness of section ", n});
   }
 }
 
 void WriteSectionCount(AnalysisModel& model) {
-  model.plot.Write("(I5,75X,A)",
-                   {static_cast<int>(model.sections.size()), "Line 2 : Total number of sections"});
+  model.out.plot.Write("(I5,75X,A)", {static_cast<int>(model.input.sections.size()),
+                                      "Line 2 : Total number of sections"});
 }
 
 // Run kind 2: nonlinear bending stiffness of the sections only.
@@ -140,125 +147,125 @@ void ComputeBendingStiffnessOnly(AnalysisModel& model) {
 
 // The load cases: pile-head load cases, or the factored LRFD combinations.
 void AnalyseLoadCases(AnalysisModel& model) {
-  // p-y curves are printed for load case 1 only.
-  const bool print_py_curves = model.options.print_py_curves;
-  model.options.print_py_curves = false;
-  const int cases = static_cast<int>(model.options.lrfd ? model.lrfd_combinations.size()
-                                                        : model.load_cases.size());
+  const InputModel& input = model.input;
+  const DerivedTables& tables = model.tables;
+  CaseState& state = model.state;
+  RunOutput& out = model.out;
+  const int cases = static_cast<int>(input.options.lrfd ? input.lrfd_combinations.size()
+                                                        : input.load_cases.size());
   for (int c = 1; c <= cases; ++c) {
-    model.run.current_case = c;
-    PrepareLoadCase(model, c);
-    if (model.failed()) return;
-    model.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
-    ResetWarningsForLoadCase(model.run.warnings);
-    model.nodes.y.fill(0.0);
-    StartLoadCase(model, c);
-    if (model.failed()) return;
+    PrepareLoadCase(input, tables, c, state, out);
+    if (out.failed()) return;
+    out.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
+    ResetWarningsForLoadCase(out.warnings());
+    state.nodes.y.fill(0.0);
+    StartLoadCase(input, tables, c, state, out);
+    if (out.failed()) return;
 
-    PileIterationStages stages;
-    const CaseIteration iteration = IterateLoadCase(model, stages, c);
+    PileIterationStages stages(input, tables, model.soil, out);
+    const CaseIteration iteration =
+        IterateLoadCase(input.options, tables.layers, model.soil, state, stages, out);
     const bool deflection_and_moment =
-        !model.options.lrfd && model.load_cases[static_cast<std::size_t>(c - 1)].type == 4;
+        !input.options.lrfd &&
+        input.load_cases[static_cast<std::size_t>(c - 1)].type == LoadType::kDeflectionAndMoment;
     if (iteration == CaseIteration::kFailed) return;
     // A deflection-and-moment case that did not converge still reports its
     // last iterate; its runtime error then ends the run.
     if (iteration == CaseIteration::kNotConverged && !deflection_and_moment) return;
     if (iteration == CaseIteration::kConverged) {
-      model.message.Write("(A)", {"Convergence Criteria Met"});
+      out.message.Write("(A)", {"Convergence Criteria Met"});
     }
-    const int code_before = model.run.error_code;
+    const int code_before = out.diagnostics.error_code;
+    // p-y curves are printed for load case 1 only.
     if (c == 1) {
-      if (print_py_curves) {
-        model.options.print_py_curves = true;
-        PrintPyCurves(model);
-        model.options.print_py_curves = false;
-        if (model.run.error_code != code_before) return;
+      if (input.options.print_py_curves) {
+        PrintPyCurves(PyPass{input, tables, model.soil, state.nodes, state.pile_length, out});
+        if (out.diagnostics.error_code != code_before) return;
       } else {
-        model.plot.Write("(I5,75X,A)", {0, "Line 6 : number of output p-y curves"});
+        out.plot.Write("(I5,75X,A)", {0, "Line 6 : number of output p-y curves"});
       }
     }
-    WriteLoadCaseReport(model, c);
-    if (model.run.error_code != code_before) return;
-    if (model.options.lrfd) {
-      model.plot.Write("('    0',75X,A,I0)",
-                       {"Line 11: Num. points on Ytop vs. Length curve for LRFD load case ", c});
-    } else if (model.load_cases[static_cast<std::size_t>(c - 1)].length_study) {
-      model.message.Write(
+    WriteLoadCaseReport(input, tables, c, state, model.case_records, out);
+    if (out.diagnostics.error_code != code_before) return;
+    if (input.options.lrfd) {
+      out.plot.Write("('    0',75X,A,I0)",
+                     {"Line 11: Num. points on Ytop vs. Length curve for LRFD load case ", c});
+    } else if (input.load_cases[static_cast<std::size_t>(c - 1)].length_study) {
+      out.message.Write(
           "(A,I0,A)",
           {"Computing top deflection vs. pile embedment length for load case ", c, "."});
-      RunLengthStudy(model, c);
-      if (model.run.error_code != code_before) return;
+      RunLengthStudy(out, c);
+      if (out.diagnostics.error_code != code_before) return;
     } else {
-      model.plot.Write("('    0',75X,A,I0)",
-                       {"Line 11: Num. points on Ytop vs. Length curve for load case ", c});
+      out.plot.Write("('    0',75X,A,I0)",
+                     {"Line 11: Num. points on Ytop vs. Length curve for load case ", c});
     }
-    model.message.Write("(A,I0/)", {"Completed Analysis ", c});
-    if (model.failed()) return;
+    out.message.Write("(A,I0/)", {"Completed Analysis ", c});
+    if (out.failed()) return;
   }
 }
 
 // Run kind 3: the pile under lateral load.
 void AnalysePile(AnalysisModel& model) {
-  PreparePileAnalysis(model);
+  PreparePileAnalysis(model.input, model.tables);
   WriteSectionCount(model);
   AnalyseAllSections(model, false);
   if (model.failed()) return;
   AnalyseLoadCases(model);
   if (model.failed()) return;
-  WriteRunSummary(model);
+  WriteRunSummary(model.input, model.tables, model.case_records, model.out);
   if (model.failed()) return;
-  if (model.options.stiffness_matrix) {
-    model.message.Write("(A/)", {"Computing pile-head stiffness matrix components."});
-    // The study changes the pile-head conditions of load case 1; keep them.
-    const LoadCase kept = model.load_cases.empty() ? LoadCase{} : model.load_cases.front();
-    ComputeStiffnessMatrix(model);
-    if (!model.load_cases.empty()) model.load_cases.front() = kept;
+  if (model.input.options.stiffness_matrix) {
+    model.out.message.Write("(A/)", {"Computing pile-head stiffness matrix components."});
+    ComputeStiffnessMatrix(model.out);
   }
 }
 
 // Reading, echo and the analysis proper; returns at the first error.
-void Analyse(AnalysisModel& model, InputFile& input, const DateTime& now) {
-  ReadInputData(model, input);
+void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
+  RunOutput& out = model.out;
+  ReadInputData(file, model.run.paths[0], model.input, out);
   if (model.failed()) return;
-  model.message.Write("(A)", {"Input of data completed"});
+  model.tables.thrusts = ThrustTable(model.input);
+  out.message.Write("(A)", {"Input of data completed"});
 
-  model.run.si = model.options.units == UnitSystem::kSi;
-  model.labels = LabelsFor(model.options.units);
-  model.report.Rewind();  // what the readers wrote is replaced by the report proper
-  WriteReportHeader(model, now);
-  model.plot.Write("(4I5,60X,A)",
-                   {model.options.icom, model.options.iunits, model.options.kyl,
-                    model.options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
+  const Options& options = model.input.options;
+  out.report.Rewind();  // what the readers wrote is replaced by the report proper
+  WriteReportHeader(out.report, model.run.paths, now);
+  out.plot.Write("(4I5,60X,A)",
+                 {static_cast<int>(options.run_kind), options.iunits, options.kyl,
+                  options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
 
-  WriteInputEcho(model);
+  WriteInputEcho(model.input, model.tables, out);
   if (model.failed()) return;
-  ConvertToComputingUnits(model);
+  ConvertToComputingUnits(model.input);
   if (model.failed()) return;
 
-  if (model.options.icom == 2) {
+  // From here on the input is read-only.
+  if (options.run_kind == RunKind::kBendingStiffnessOnly) {
     ComputeBendingStiffnessOnly(model);
-  } else if (model.options.icom == 3) {
+  } else if (options.run_kind == RunKind::kPileAnalysis) {
     AnalysePile(model);
   }
 }
 
 // The closing lines of the message file and the report.
-void EndRun(AnalysisModel& model) {
-  const int code = model.run.error_code;
+void EndRun(RunOutput& out) {
+  const int code = out.diagnostics.error_code;
   const char* ended = code >= 101 && code <= 199   ? "The analysis ended due to an input error. "
                       : code >= 200 && code <= 299 ? "The analysis ended due to a runtime error. "
                                                    : nullptr;
   if (ended != nullptr) {
-    model.message.Write("(/A/)", {ended});
-    model.report.Write("(/A/)", {ended});
+    out.message.Write("(/A/)", {ended});
+    out.report.Write("(/A/)", {ended});
   }
-  if (model.run.warnings.head > 0) {
-    model.message.Write("(//A//)", {"The analysis ended with one or more warning messages."});
-    WriteWarningSummary(model);
+  if (out.warnings().head > 0) {
+    out.message.Write("(//A//)", {"The analysis ended with one or more warning messages."});
+    WriteWarningSummary(out);
   }
   if (code == 0) {
-    model.message.Write("(/A/)", {"The analysis ended normally. "});
-    model.report.Write("(/A/)", {"The analysis ended normally. "});
+    out.message.Write("(/A/)", {"The analysis ended normally. "});
+    out.report.Write("(/A/)", {"The analysis ended normally. "});
   }
 }
 
@@ -293,21 +300,22 @@ void FillOutcome(const AnalysisModel& model, int result, RunOutcome* outcome) {
   outcome->error_identity.clear();
   outcome->error_message.clear();
   outcome->warnings.clear();
-  const int code = model.run.error_code;
+  const Diagnostics& d = model.out.diagnostics;
+  const int code = d.error_code;
   if (code > 0) {
-    outcome->error_identity = model.run.error_identity;
+    outcome->error_identity = d.error_identity;
     if (outcome->error_identity.empty()) {
       // Codes set without the reporter: runtime error 200 + n.
       const std::string digits = std::to_string(code - 200);
       outcome->error_identity = "RUN" + std::string(5 - digits.size(), '0') + digits;
     }
-    outcome->error_message = ErrorDescription(model.run.error_context);
+    outcome->error_message = ErrorDescription(d.error_context);
     if (outcome->error_message.empty()) {
-      outcome->error_message = ErrorDescription(model.run.message_context);
+      outcome->error_message = ErrorDescription(d.message_context);
     }
   }
   for (int w = 1; w <= kMaxWarningNumber; ++w) {
-    const int count = model.run.warnings.run_counts[static_cast<std::size_t>(w)];
+    const int count = d.warnings.run_counts[static_cast<std::size_t>(w)];
     if (count > 0) outcome->warnings.emplace_back(w, count);
   }
   outcome->cases.clear();
@@ -316,7 +324,7 @@ void FillOutcome(const AnalysisModel& model, int result, RunOutcome* outcome) {
     outcome->cases.push_back({static_cast<int>(c) + 1, r.top_deflection, r.head_slope, r.max_moment,
                               r.max_moment_depth, r.max_shear, r.max_shear_depth, r.iterations});
   }
-  const UnitSystem u = model.options.units;
+  const UnitSystem u = model.input.options.units;
   outcome->length_unit = u == UnitSystem::kSi ? "m" : u == UnitSystem::kGeneral ? "L" : "in";
   outcome->force_unit = u == UnitSystem::kSi ? "kN" : u == UnitSystem::kGeneral ? "F" : "lb";
   outcome->moment_unit = u == UnitSystem::kSi        ? "kN-m"
@@ -334,29 +342,30 @@ int run(const RunFiles& files, const RunOptions& options) {
   model.run.paths = {files.input, files.report, files.plot, files.message};
   RecordWorkingDirectory(model);
 
+  RunOutput& out = model.out;
   InputFile input;
   try {
-    if (OpenFiles(model, input)) {
+    if (OpenFiles(model.run, input, out)) {
       Analyse(model, input, options.clock ? options.clock() : LocalNow());
     }
   } catch (const std::exception& e) {
     // Out of memory or a fault of the engine itself: end the run in order.
-    for (RecordWriter* out : {&model.report, &model.message}) {
-      out->Write("(//A/)", {"**** Runtime Error No. 19 ****"});
-      out->Write("(A,A)", {"An internal error ended the analysis: ", e.what()});
+    for (RecordWriter* w : {&out.report, &out.message}) {
+      w->Write("(//A/)", {"**** Runtime Error No. 19 ****"});
+      w->Write("(A,A)", {"An internal error ended the analysis: ", e.what()});
     }
-    ReportError(model, "RUN00019", 219);
+    ReportError(out, "RUN00019", 219);
   }
-  EndRun(model);
+  EndRun(out);
 
-  const bool complete = model.report.Close() & model.plot.Close() & model.message.Close();
-  int result = ResultCode(model);
+  const bool complete = out.report.Close() & out.plot.Close() & out.message.Close();
+  int result = ResultCode(out.diagnostics);
   if (!complete && result <= 0) {
     std::fprintf(stderr,
                  "\n**** Runtime Error No. 8 ****\n\nAn output file could not be "
                  "written completely (the disk may be full).\n");
-    model.run.error_identity = "RUN00008";
-    model.run.error_code = result = 208;
+    out.diagnostics.error_identity = "RUN00008";
+    out.diagnostics.error_code = result = 208;
   }
   if (options.outcome != nullptr) FillOutcome(model, result, options.outcome);
   return result;

@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "engine/report_header.hpp"
+#include "core/path_parts.hpp"
 
 namespace tarvex {
 namespace {
@@ -152,8 +152,10 @@ bool ParseReal(std::string_view s, double* value) {
   return true;
 }
 
-InputReader::InputReader(AnalysisModel& model, InputFile& file) : model_(model), file_(file) {
-  const PathParts p = SplitPath(model.run.paths[0]);
+InputReader::InputReader(InputModel& input, RunOutput& out, InputFile& file,
+                         std::string_view input_path)
+    : input_(input), out_(out), file_(file) {
+  const PathParts p = SplitPath(input_path);
   file_name_ = p.name + p.extension;
 }
 
@@ -275,13 +277,13 @@ void InputReader::Fail(std::string_view identity, int code, int number, std::str
                             file_name_ + " " + std::string(problem) + ".";
   const std::string shown =
       "          Line " + std::to_string(line_number()) + ": " + Shown(last_line_);
-  for (RecordWriter* out : {&model_.report, &model_.message}) {
-    out->Write("(//A/)", {heading});
-    out->Write("(A)", {where});
-    out->Write("(A/)", {shown});
-    out->Write("(A/)", {"Solution:  Correct the input data file at that line."});
+  for (RecordWriter* w : {&out_.report, &out_.message}) {
+    w->Write("(//A/)", {heading});
+    w->Write("(A)", {where});
+    w->Write("(A/)", {shown});
+    w->Write("(A/)", {"Solution:  Correct the input data file at that line."});
   }
-  ReportError(model_, identity, code);
+  ReportError(out_, identity, code);
 }
 
 void InputReader::EndOfFile(std::string_view what) {
@@ -289,14 +291,14 @@ void InputReader::EndOfFile(std::string_view what) {
   const std::string problem = "Problem:  " + file_name_ + " ends after line " +
                               std::to_string(line_number()) + ", before " + std::string(what) +
                               " was read.";
-  for (RecordWriter* out : {&model_.report, &model_.message}) {
-    out->Write("(//A/)", {heading});
-    out->Write("(A/)", {problem});
-    out->Write("(A)", {"Solution:  Complete the input data: every section must hold all its "
-                       "lines, and the last"});
-    out->Write("(A/)", {"           line of the file must be END."});
+  for (RecordWriter* w : {&out_.report, &out_.message}) {
+    w->Write("(//A/)", {heading});
+    w->Write("(A/)", {problem});
+    w->Write("(A)", {"Solution:  Complete the input data: every section must hold all its "
+                     "lines, and the last"});
+    w->Write("(A/)", {"           line of the file must be END."});
   }
-  ReportError(model_, "INP00099", 199);
+  ReportError(out_, "INP00099", 199);
 }
 
 }  // namespace tarvex

@@ -14,8 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/model.hpp"
+#include "core/input_model.hpp"
 #include "input/input_file.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
 
@@ -47,12 +48,15 @@ class InputReader {
   // Records longer than this are cut when read as keyword or text lines.
   static constexpr std::size_t kRecordLength = 256;
 
-  InputReader(AnalysisModel& model, InputFile& file);
+  // Reads `file` into `input`; messages name the file by the name and
+  // extension of `input_path`, and errors go to `out`.
+  InputReader(InputModel& input, RunOutput& out, InputFile& file, std::string_view input_path);
 
-  AnalysisModel& model() { return model_; }
-  RecordWriter& report() { return model_.report; }
-  RecordWriter& message() { return model_.message; }
-  bool failed() const { return model_.failed(); }
+  InputModel& input() { return input_; }
+  RunOutput& out() { return out_; }
+  RecordWriter& report() { return out_.report; }
+  RecordWriter& message() { return out_.message; }
+  bool failed() const { return out_.failed(); }
 
   // One free-format read into `values`; `what` names the row for messages
   // ("the number of soil layers"). False after reporting an input error.
@@ -86,7 +90,8 @@ class InputReader {
               int position);
   void EndOfFile(std::string_view what);
 
-  AnalysisModel& model_;
+  InputModel& input_;
+  RunOutput& out_;
   InputFile& file_;
   std::string_view last_line_;
   std::string file_name_;

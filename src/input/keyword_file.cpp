@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/distinct.hpp"
 #include "input/input_reader.hpp"
 #include "input/reader.hpp"
 #include "input/section_readers.hpp"
@@ -18,7 +19,7 @@ void Unrecognized(InputReader& in, std::string_view line) {
     out->Write("(A/)", {"The following line is unrecognized or is out-of-order"});
     out->Write("(A//)", {line});
   }
-  ReportError(in.model(), "INP00099", 199);
+  ReportError(in.out(), "INP00099", 199);
 }
 
 // An option line of the form "<keyword> YES" or "<keyword> NO".
@@ -38,13 +39,13 @@ bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error
   if (blank_before) in.report().Write("()");
   in.report().Write("(A)", {error});
   if (blank_after) in.report().Write("()");
-  ReportError(in.model(), "INP00095", 195);
+  ReportError(in.out(), "INP00095", 195);
   return false;
 }
 
 void ReadTitle(InputReader& in) {
   in.message().Write("(A)", {"Reading title data"});
-  for (std::string& line : in.model().title) {
+  for (std::string& line : in.input().title) {
     if (!in.ReadTextLine("the five lines of the title", &line)) return;
   }
 }
@@ -57,11 +58,11 @@ void ToleranceError(InputReader& in, const char* identity, int code, const char*
     out->Write("(A)", {problem});
     out->Write("(A/)", {advice});
   }
-  ReportError(in.model(), identity, code);
+  ReportError(in.out(), identity, code);
 }
 
 void ReadOptions(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   Options& o = m.options;
   in.message().Write("(A)", {"Reading analysis options"});
 
@@ -102,7 +103,7 @@ void ReadOptions(InputReader& in) {
                  &ei_only)) {
     return;
   }
-  o.icom = ei_only ? 2 : 3;
+  o.run_kind = ei_only ? RunKind::kBendingStiffnessOnly : RunKind::kPileAnalysis;
 
   // Loading type in fixed columns: 1-8 a label, 9-14 CYCLIC or STATIC,
   // 15-20 the number of cycles.
@@ -117,7 +118,7 @@ void ReadOptions(InputReader& in) {
     o.cyclic = false;
   } else {
     in.report().Write("(A)", {"INPUT ERROR - Unrecognized command for loading type option"});
-    ReportError(m, "INP00095", 195);
+    ReportError(in.out(), "INP00095", 195);
     return;
   }
   // The number of cycles ends in column 20: a longer number would be cut.
@@ -150,7 +151,7 @@ void ReadOptions(InputReader& in) {
          low ? " and is less than 30 iteractions" : " and is more than 1,000 iteractions"});
     in.report().Write("(A//)",
                       {"Solution:  Correct input value to be between 30 and 1000 iterations."});
-    ReportError(m, "INP00095", 195);
+    ReportError(in.out(), "INP00095", 195);
     return;
   }
 
@@ -206,7 +207,7 @@ void ReadOptions(InputReader& in) {
                                "40, preferably more than 100 increments."
                              : "Solution: Limit the number of pile increments to 500 or less."});
     }
-    ReportError(m, low ? "INP00055" : "INP00056", low ? 155 : 156);
+    ReportError(in.out(), low ? "INP00055" : "INP00056", low ? 155 : 156);
     return;
   }
 
@@ -247,61 +248,40 @@ void ReadOptions(InputReader& in) {
       o.interaction_code = 3;
     } else {
       in.report().Write("(/A)", {"INPUT ERROR - Unrecognized command for interaction code option"});
-      ReportError(m, "INP00095", 195);
+      ReportError(in.out(), "INP00095", 195);
     }
   } else if (line == "ComputeInteraction NO") {
     o.interaction = false;
   } else {
     in.report().Write("(/A)",
                       {"INPUT ERROR - Unrecognized command for compute interaction option"});
-    ReportError(m, "INP00095", 195);
-  }
-}
-
-// Exchange sort of the first n values, ascending.
-void ExchangeSort(std::vector<double>& v) {
-  const std::size_t n = v.size();
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      if (v[i] > v[j]) std::swap(v[i], v[j]);
-    }
+    ReportError(in.out(), "INP00095", 195);
   }
 }
 
 }  // namespace
 
-void KeepDistinctSorted(std::vector<double>& values) {
-  ExchangeSort(values);
-  if (values.size() < 2) return;
-  std::vector<double> kept;
-  kept.reserve(values.size());
-  for (double v : values) {
-    bool seen = false;
-    for (double k : kept) seen = seen || k == v;
-    if (!seen) kept.push_back(v);
-  }
-  values = kept;
-}
-
-void BuildThrustTable(AnalysisModel& model) {
-  if (model.sections.empty()) return;
-  std::vector<double>& t = model.thrusts;
-  t.clear();
-  if (model.options.lrfd) {
-    for (const LrfdGroup& g : model.lrfd_groups) t.push_back(g.axial);
+std::vector<double> ThrustTable(const InputModel& input) {
+  std::vector<double> t;
+  if (input.sections.empty()) return t;
+  t.reserve(limits::kMaxThrusts);
+  if (input.options.lrfd) {
+    for (const LrfdGroup& g : input.lrfd_groups) t.push_back(g.axial);
   } else {
     // The axial loads of the pile-head load cases, or the axial thrusts of
     // AXIAL THRUST LOADS, which are held in the same place.
-    for (const LoadCase& c : model.load_cases) t.push_back(c.axial);
+    for (const LoadCase& c : input.load_cases) t.push_back(c.axial);
   }
-  if (model.options.units == UnitSystem::kUscs) {
+  if (input.options.units == UnitSystem::kUscs) {
     for (double& v : t) v /= 1000.0;  // pounds to kips
   }
   KeepDistinctSorted(t);
+  return t;
 }
 
-void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
-  InputReader in(model, file);
+void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& input,
+                     RunOutput& out) {
+  InputReader in(input, out, file, input_path);
   struct Section {
     const char* keyword;
     void (*read)(InputReader&);
@@ -345,15 +325,15 @@ void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
     const std::string_view keyword = match->keyword;
     if (keyword == "OPTIONS") {
       match->read(in);
-      if (model.failed()) return;
-      if (options_read && data_read && model.options.units != units) {
+      if (out.failed()) return;
+      if (options_read && data_read && input.options.units != units) {
         in.Fail("INP00099", 199, 99,
                 "ends an OPTIONS section that changes the unit system after sections were read "
                 "in the first units");
         return;
       }
       options_read = true;
-      units = model.options.units;
+      units = input.options.units;
       continue;
     }
     if (keyword != "TITLE") {
@@ -366,9 +346,8 @@ void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
       data_read = true;
     }
     match->read(in);
-    if (model.failed()) return;
+    if (out.failed()) return;
   }
-  BuildThrustTable(model);
 }
 
 }  // namespace tarvex

@@ -16,7 +16,7 @@ void LoadError(InputReader& in, const char* identity, int code, std::string_view
   r.Write("(//A/)", {heading});
   for (const std::string& line : lines) r.Write("(A)", {line});
   r.Write("(/)");
-  ReportError(in.model(), identity, code);
+  ReportError(in.out(), identity, code);
 }
 
 std::string Row(std::string_view what, int k) {
@@ -26,7 +26,7 @@ std::string Row(std::string_view what, int k) {
 }  // namespace
 
 void ReadLoading(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   in.message().Write("(A)", {"Reading pile head loading data"});
   int n = 0;
   if (!in.Read("the number of pile-head load cases", {&n}) ||
@@ -36,14 +36,15 @@ void ReadLoading(InputReader& in) {
   m.load_cases.assign(static_cast<std::size_t>(n), LoadCase{});
   for (int k = 1; k <= n; ++k) {
     LoadCase& c = m.load_cases[static_cast<std::size_t>(k - 1)];
-    int row = 0, study = 1;
+    int row = 0, type = 1, study = 1;
     if (!in.Read(Row("the row number, load type, condition 1, condition 2, axial load and study "
                      "code of load case",
                      k),
-                 {&row, &c.type, &c.condition1, &c.condition2, &c.axial, &study}) ||
-        !in.CheckCount(c.type, 1, 5, "the load type")) {
+                 {&row, &type, &c.condition1, &c.condition2, &c.axial, &study}) ||
+        !in.CheckCount(type, 1, 5, "the load type")) {
       return;
     }
+    c.type = static_cast<LoadType>(type);
     c.length_study = study != 1;
   }
   int points = 0;
@@ -66,7 +67,7 @@ void ReadLoading(InputReader& in) {
 }
 
 void ReadLrfdLoads(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   in.message().Write("(A)", {"Reading LRFD unfactored load data"});
   int n = 0;
   if (!in.Read("the number of LRFD load groups", {&n})) return;
@@ -127,7 +128,7 @@ void ReadLrfdLoads(InputReader& in) {
 }
 
 void ReadLrfdFactors(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   in.message().Write("(A)", {"Reading LRFD load and resistance factor data "});
   int n = 0;
   if (!in.Read("the number of LRFD load combinations", {&n})) return;
@@ -152,8 +153,7 @@ void ReadLrfdFactors(InputReader& in) {
 }
 
 void ReadAxialThrustLoads(InputReader& in) {
-  AnalysisModel& m = in.model();
-  m.thrusts.clear();
+  InputModel& m = in.input();
   int n = 0;
   if (!in.Read("the number of axial thrusts", {&n})) return;
   if (n < 1) {
@@ -180,7 +180,7 @@ void ReadAxialThrustLoads(InputReader& in) {
 }
 
 void ReadTipShear(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   int n = 0;
   if (!in.Read("the number of tip shear points", {&n}) ||
       !in.CheckCount(n, 0, limits::kMaxTipShearPoints, "the number of tip shear points")) {
@@ -199,7 +199,7 @@ void ReadTipShear(InputReader& in) {
 }
 
 void ReadBatterAndSlope(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   in.message().Write("(A)", {"Reading pile batter and ground slope angles"});
   double slope = 0.0, batter = 0.0;
   if (!in.Read("the ground slope angle in degrees", {&slope}) ||
@@ -213,7 +213,7 @@ void ReadBatterAndSlope(InputReader& in) {
 }
 
 void ReadGroupEffects(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   int n = 0;
   if (!in.Read("the number of p-y multiplier points", {&n}) ||
       !in.CheckCount(n, 0, limits::kMaxPyMultipliers, "the number of p-y multiplier points")) {
@@ -233,7 +233,7 @@ void ReadGroupEffects(InputReader& in) {
 }
 
 void ReadSoilMovements(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   if (!m.options.soil_movement) return;  // the keyword alone; the next line is a keyword line
   in.message().Write("(A)", {"Reading soil movement data"});
   int n = 0;
@@ -245,7 +245,7 @@ void ReadSoilMovements(InputReader& in) {
       out->Write("(A/)", {"The number of lines of soil movement data cannot be less than 2 or "
                           "exceed 100."});
     }
-    ReportError(m, "INP00053", 153);
+    ReportError(in.out(), "INP00053", 153);
     return;
   }
   m.soil_movements.assign(static_cast<std::size_t>(n), SoilMovementPoint{});
@@ -261,7 +261,7 @@ void ReadSoilMovements(InputReader& in) {
 }
 
 void ReadPrintedPyDepths(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   if (!m.options.print_py_curves) return;  // the keyword alone
   in.message().Write("(A)", {"Reading p-y output depths data"});
   int n = 0;

@@ -6,8 +6,8 @@ namespace {
 bool IsDelimiter(char c) { return c == ' ' || c == ',' || c == '\t'; }
 
 // Input error 6: a file in a format this engine does not read.
-void RefuseFormat(AnalysisModel& model, std::string_view tag) {
-  for (RecordWriter* out : {&model.report, &model.message}) {
+void RefuseFormat(RunOutput& run_out, std::string_view tag) {
+  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     out->Write("(//A/)", {"**** Input Data Error No. 6 ****"});
     if (tag == "TARVEX5") {
       out->Write("(A)", {"Problem:  The input data file is in the older TARVEX5 format, which this "
@@ -23,7 +23,7 @@ void RefuseFormat(AnalysisModel& model, std::string_view tag) {
                         "the file must"});
     out->Write("(A/)", {"           be TARVEX6, followed by the keyword sections of the input."});
   }
-  ReportError(model, "INP00006", 106);
+  ReportError(run_out, "INP00006", 106);
 }
 
 }  // namespace
@@ -48,12 +48,13 @@ std::string ReadFormatTag(InputFile& file) {
   return "3      ";
 }
 
-void ReadInputData(AnalysisModel& model, InputFile& file) {
-  model.run.format_tag = ReadFormatTag(file);
-  if (model.run.format_tag == "TARVEX6") {
-    ReadKeywordFile(model, file);
+void ReadInputData(InputFile& file, std::string_view input_path, InputModel& input,
+                   RunOutput& out) {
+  input.format_tag = ReadFormatTag(file);
+  if (input.format_tag == "TARVEX6") {
+    ReadKeywordFile(file, input_path, input, out);
   } else {
-    RefuseFormat(model, model.run.format_tag);
+    RefuseFormat(out, input.format_tag);
   }
 }
 

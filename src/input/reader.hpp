@@ -4,9 +4,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "engine/model.hpp"
+#include "core/input_model.hpp"
 #include "input/input_file.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
 
@@ -15,13 +17,20 @@ namespace tarvex {
 // the call the file is positioned after the record that held the token.
 std::string ReadFormatTag(InputFile& file);
 
-// Reads the whole input data file into the model, or reports the first input
-// error. Files tagged "TARVEX6" are read section by section; other formats
-// are refused with input error 6.
-void ReadInputData(AnalysisModel& model, InputFile& file);
+// Reads the whole input data file into `input`, or reports the first input
+// error to `out`. Files tagged "TARVEX6" are read section by section; other
+// formats are refused with input error 6. Messages name the file by the name
+// and extension of `input_path`.
+void ReadInputData(InputFile& file, std::string_view input_path, InputModel& input, RunOutput& out);
 
 // The keyword sections of a "TARVEX6" file, from its second record to "END".
-void ReadKeywordFile(AnalysisModel& model, InputFile& file);
+void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& input,
+                     RunOutput& out);
+
+// The axial thrusts of section analysis as the input gives them: the distinct
+// axial loads of the load cases (or the axial forces of the LRFD load
+// groups), in kips for USCS, ascending; empty without pile sections.
+std::vector<double> ThrustTable(const InputModel& input);
 
 }  // namespace tarvex
 

@@ -2,8 +2,6 @@
 #ifndef TARVEX_INPUT_SECTION_READERS_HPP_
 #define TARVEX_INPUT_SECTION_READERS_HPP_
 
-#include <vector>
-
 #include "input/input_reader.hpp"
 
 namespace tarvex {
@@ -19,14 +17,6 @@ void ReadBatterAndSlope(InputReader& in);    // PILE BATTER AND SLOPE
 void ReadGroupEffects(InputReader& in);      // GROUPEFF, GROUP EFFECT FACTORS
 void ReadSoilMovements(InputReader& in);     // SOIL MOVEMENTS
 void ReadPrintedPyDepths(InputReader& in);   // DEPTHS OF PRINTED P-Y CURVES
-
-// Sorts ascending by exchange sort and keeps the first of equal values.
-void KeepDistinctSorted(std::vector<double>& values);
-
-// The axial thrusts of section analysis, built after "END": the distinct axial
-// loads of the load cases (or the axial forces of the LRFD load groups), in
-// kips for USCS, ascending.
-void BuildThrustTable(AnalysisModel& model);
 
 }  // namespace tarvex
 

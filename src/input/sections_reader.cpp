@@ -14,7 +14,7 @@ bool ReadOne(InputReader& in, std::string_view what, int* v) { return in.Read(wh
 void BodyError(InputReader& in, std::string_view text, bool blank_before = true) {
   if (blank_before) in.report().Write("()");
   in.report().Write("(A)", {text});
-  ReportError(in.model(), "INP00095", 195);
+  ReportError(in.out(), "INP00095", 195);
 }
 
 std::string Of(std::string_view what, int section) {
@@ -23,7 +23,7 @@ std::string Of(std::string_view what, int section) {
 
 // Millimetres of an SI run to metres; other units are kept.
 double Dimension(InputReader& in, double v) {
-  return in.model().options.units == UnitSystem::kSi ? v / 1000.0 : v;
+  return in.input().options.units == UnitSystem::kSi ? v / 1000.0 : v;
 }
 
 bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
@@ -74,7 +74,7 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
                                  "stress-strain curve"});
       in.report().Write("(A,I0,A,I0,A//)",
                         {"Expecting line no. ", k, " but line no. ", number, " was read"});
-      ReportError(in.model(), "INP00095", 195);
+      ReportError(in.out(), "INP00095", 195);
       return false;
     }
   }
@@ -100,7 +100,7 @@ bool ReadBars(InputReader& in, int i, BarBlock* b) {
     return false;
   }
   if (!in.ReadKeywordLine(Of("the rebar arrangement", i), &line)) return false;
-  const bool si = in.model().options.units == UnitSystem::kSi;
+  const bool si = in.input().options.units == UnitSystem::kSi;
   if (line == "Rebar in circle") {
     b->layout = BarLayout::kCircle;
     if (!ReadOne(in, Of("the yield stress of the bars", i), &b->fy) ||
@@ -172,7 +172,7 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
   s->present = true;
   std::string line;
   if (!in.ReadKeywordLine(Of("the strand positioning option", i), &line)) return false;
-  const bool si = in.model().options.units == UnitSystem::kSi;
+  const bool si = in.input().options.units == UnitSystem::kSi;
   if (line == "Autoposition strands") {
     s->automatic = true;
     if (!ReadOne(in, Of("the strand type", i), &s->type) ||
@@ -211,7 +211,7 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
       }
       if (number != k) {
         in.report().Write("(A,I0)", {"INPUT ERROR - Input out-of-order for strand no. ", k});
-        ReportError(in.model(), "INP00095", 195);
+        ReportError(in.out(), "INP00095", 195);
         return false;
       }
       if (!CheckStrandSize(in, s->type, st.size_index)) return false;
@@ -390,41 +390,16 @@ bool ReadSection(InputReader& in, int i, PileSection* s) {
   }
 }
 
-// Width of the section that the soil sees at its top and bottom.
-void SectionWidths(const PileSection& s, double* top, double* bottom) {
-  switch (s.type) {
-    case kRectangularConcrete:
-      *top = *bottom = s.width;
-      return;
-    case kElastic:
-    case kElasticPlastic:
-      if (s.elastic.shape == kEmbeddedPoleShape) {
-        // A pole set in a drilled hole: the soil bears on the hole.
-        *top = *bottom = s.elastic.hole_diameter;
-      } else {
-        *top = s.elastic.top_width;
-        *bottom = s.elastic.bottom_width;
-      }
-      return;
-    case kMicropile:
-      *top = *bottom = 0.0;
-      return;
-    default:
-      *top = *bottom = s.depth;
-  }
-}
-
 }  // namespace
 
 void ReadSections(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   int n = 0;
   if (!ReadOne(in, "the number of pile sections", &n) ||
       !in.CheckCount(n, 1, limits::kMaxSections, "the number of pile sections")) {
     return;
   }
   m.sections.clear();
-  m.pile_widths.clear();
   double running = 0.0;
   for (int i = 1; i <= n; ++i) {
     in.message().Write("(A,I0)", {"Reading section properties for Section ", i});
@@ -434,7 +409,7 @@ void ReadSections(InputReader& in) {
       in.report().Write("(A/)", {"SECTION DATA OUT-OF-ORDER"});
       in.report().Write("(A,I0,A,I0,A)", {"Expecting section number ", i, ", but section number ",
                                           number, " was found"});
-      ReportError(m, "INP00095", 195);
+      ReportError(in.out(), "INP00095", 195);
       return;
     }
     int code = 0;
@@ -445,7 +420,7 @@ void ReadSections(InputReader& in) {
       return;
     }
     PileSection s;
-    s.type = code == -3 ? kShaftWithCasingAndCore : code;
+    s.type = code == -3 ? kShaftWithCasingAndCore : static_cast<SectionType>(code);
     s.core_filled = code != -3;
     if (!ReadSection(in, i, &s)) return;
     if (s.type != kMicropile) {
@@ -455,10 +430,6 @@ void ReadSections(InputReader& in) {
     } else {
       s.top = s.bottom = running;
     }
-    double top_width = 0.0, bottom_width = 0.0;
-    SectionWidths(s, &top_width, &bottom_width);
-    m.pile_widths.push_back({s.top, top_width});
-    m.pile_widths.push_back({s.bottom, bottom_width});
     m.sections.push_back(std::move(s));
   }
   m.pile_length = running;

@@ -3,7 +3,7 @@
 // and bottom.
 #include <string>
 
-#include "engine/soil_criteria.hpp"
+#include "core/soil_criteria.hpp"
 #include "input/section_readers.hpp"
 
 namespace tarvex {
@@ -33,7 +33,7 @@ bool ReadUserCurve(InputReader& in, int layer, bool top, SoilValues* v, UserPyCu
 }
 
 // One row of a layer's values, by the short name of its criterion.
-bool ReadValues(InputReader& in, int code, int layer, bool top, SoilValues* v) {
+bool ReadValues(InputReader& in, SoilCriterion code, int layer, bool top, SoilValues* v) {
   const std::string what = Where("the soil values", top, layer);
   switch (code) {
     case kSoftClay:
@@ -79,7 +79,7 @@ bool ReadValues(InputReader& in, int code, int layer, bool top, SoilValues* v) {
 }  // namespace
 
 void ReadSoilLayers(InputReader& in) {
-  AnalysisModel& m = in.model();
+  InputModel& m = in.input();
   in.message().Write("(A)", {"Reading soil layering data"});
   int n = 0;
   if (!in.Read("the number of soil layers", {&n}) ||
@@ -89,18 +89,20 @@ void ReadSoilLayers(InputReader& in) {
   m.layers.clear();
   for (int i = 1; i <= n; ++i) {
     SoilLayer layer;
+    int code = 0;
     if (!in.Read(
             "the criterion code, top depth and bottom depth of soil layer " + std::to_string(i),
-            {&layer.code, &layer.top, &layer.bottom})) {
+            {&code, &layer.top, &layer.bottom})) {
       return;
     }
-    if (layer.code < 1 || layer.code > kSoilCriterionCodes) {
-      in.Fail("gives " + std::to_string(layer.code) + " as the p-y criterion code of soil layer " +
+    if (code < 1 || code > kSoilCriterionCodes) {
+      in.Fail("gives " + std::to_string(code) + " as the p-y criterion code of soil layer " +
               std::to_string(i) + ", which must be from 1 to 20");
       return;
     }
     // Codes without a criterion (18 to 20) read nothing and are not counted.
-    if (layer.code > kFrozenSoil) continue;
+    if (code > kFrozenSoil) continue;
+    layer.code = static_cast<SoilCriterion>(code);
     if (layer.code == kUserPy) {
       if (!ReadUserCurve(in, i, true, &layer.at_top, &layer.curve_top) ||
           !ReadUserCurve(in, i, false, &layer.at_bottom, &layer.curve_bottom)) {

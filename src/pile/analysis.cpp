@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/soil_criteria.hpp"
+#include "core/soil_criteria.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/node_setup.hpp"
 #include "pile/section_properties.hpp"
@@ -16,11 +16,10 @@ constexpr std::size_t At(int k) { return PileNodes::At(k); }
 
 // Soil movement at every node from the movement profile: zero outside its
 // depth range, linear between the two points that bracket the node.
-void SetSoilMovement(AnalysisModel& model) {
-  PileNodes& n = model.nodes;
-  const auto& p = model.soil_movements;
+void SetSoilMovement(const InputModel& input, PileNodes& n) {
+  const auto& p = input.soil_movements;
   n.ys.fill(0.0);
-  if (!model.options.soil_movement || p.size() < 2) return;
+  if (!input.options.soil_movement || p.size() < 2) return;
   for (int k = 1; k <= n.count; ++k) {
     const double x = n.x[At(k)];
     if (x < p.front().depth || x > p.back().depth) continue;
@@ -38,8 +37,8 @@ void SetSoilMovement(AnalysisModel& model) {
 
 }  // namespace
 
-void ReportSmallPivot(AnalysisModel& model, const FdResult& r, const FdWorkspace& ws) {
-  for (RecordWriter* out : {&model.report, &model.message}) {
+void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& ws) {
+  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     out->Write("(A/)", {"**** Runtime Error No. 11 ****"});
     out->Write("(A)", {"Problem:  Solution failed due to small pivot value."});
     out->Write("(A,I0)", {"          Node number = ", r.pivot_step});
@@ -49,7 +48,7 @@ void ReportSmallPivot(AnalysisModel& model, const FdResult& r, const FdWorkspace
     out->Write("(A)", {"          Reduce the load on the pile and repeat the analysis."});
     out->Write("(A)", {"          You may also consider increasing pile diameter or pile length."});
   }
-  RecordWriter& r_out = model.report;
+  RecordWriter& r_out = run_out.report;
   r_out.Write("(//A)", {"F Matrix "});
   for (int col = 0; col < 5; ++col) {
     const auto c = static_cast<std::size_t>(col);
@@ -62,87 +61,93 @@ void ReportSmallPivot(AnalysisModel& model, const FdResult& r, const FdWorkspace
   r_out.Write("(//A)", {"YG Vector"});
   for (double y : ws.yg) r_out.Write("(E12.4)", {y});
   r_out.Write("()");
-  ReportError(model, "RUN00011", 211);
+  ReportError(run_out, "RUN00011", 211);
 }
 
-void PreparePileAnalysis(AnalysisModel& model) {
-  for (std::size_t j = 0; j < model.layers.size(); ++j) {
-    model.layers[j].top = j == 0 ? model.ground_depth : model.layers[j - 1].bottom;
+void PreparePileAnalysis(const InputModel& input, DerivedTables& tables) {
+  tables.layers = input.layers;
+  for (std::size_t j = 0; j < tables.layers.size(); ++j) {
+    tables.layers[j].top = j == 0 ? input.ground_depth : tables.layers[j - 1].bottom;
   }
-  model.run.saved_pile_length = model.pile_length;
-  BuildSoilProfile(model);
-  BuildSectionPropertyTable(model);
+  BuildSoilProfile(tables.layers, &tables.soil_profile, &tables.unit_weights);
+  tables.section_points = BuildSectionPropertyTable(input.sections, input.options.units);
 }
 
-void PrepareLoadCase(AnalysisModel& model, int c) {
-  model.pile_length = model.run.saved_pile_length;
-  model.run.iteration = 0;
-  SetNodeGeometry(model);
-  SetNodeProperties(model, !model.options.lrfd);
-  if (model.options.lrfd) SetLrfdDistributedLoads(model, c);
-  SetSoilMovement(model);
+void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
+                     RunOutput& out) {
+  const bool lrfd = input.options.lrfd;
+  state.number = c;
+  state.pile_length = input.pile_length;
+  state.iteration = 0;
+  SetNodeGeometry(state.pile_length, input.options.increments, input.batter_angle, state.nodes);
+  SetNodeProperties(input, tables, !lrfd, state.nodes, out.report);
+  if (lrfd) SetLrfdDistributedLoads(input, c, state, out.report);
+  SetSoilMovement(input, state.nodes);
 }
 
-void StartLoadCase(AnalysisModel& model, int c) {
-  SetStartingSoilModuli(model);
+void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
+                   RunOutput& out) {
+  SetStartingSoilModuli(input.ground_depth, state.nodes);
   // A pile that does not reach the ground surface has no lateral support:
   // its solution would be a floating beam.
-  const PileNodes& n = model.nodes;
-  if (model.ground_depth > n.z[At(n.count)]) {
-    for (RecordWriter* out : {&model.report, &model.message}) {
-      out->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
-      out->Write("(A,E12.4,A)", {"Problem:  The ground surface lies ", model.ground_depth,
-                                 " below the pile head, below the tip of the pile,"});
-      out->Write("(A/)", {"          so that no soil supports the pile."});
-      out->Write("(A/)", {"Solution:  Check the depths of the soil layers and the length of the "
-                          "pile."});
+  const PileNodes& n = state.nodes;
+  if (input.ground_depth > n.z[At(n.count)]) {
+    for (RecordWriter* w : {&out.report, &out.message}) {
+      w->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
+      w->Write("(A,E12.4,A)", {"Problem:  The ground surface lies ", input.ground_depth,
+                               " below the pile head, below the tip of the pile,"});
+      w->Write("(A/)", {"          so that no soil supports the pile."});
+      w->Write("(A/)", {"Solution:  Check the depths of the soil layers and the length of the "
+                        "pile."});
     }
-    ReportError(model, "INP00095", 195);
+    ReportError(out, "INP00095", 195);
     return;
   }
   // Vuggy limestone sets its nodes' moduli once before the first solution.
-  for (const SoilLayer& layer : model.layers) {
+  for (const SoilLayer& layer : tables.layers) {
     if (layer.code == kVuggyLimestone) {
-      ReportStageNotBuilt(model, "p-y curves of the vuggy limestone criterion");
+      ReportStageNotBuilt(out, "p-y curves of the vuggy limestone criterion");
       return;
     }
   }
-  if (model.options.lrfd) {
+  if (input.options.lrfd) {
     // A combination is a shear-and-moment case with its factored loads.
-    const LrfdCombination& lc = model.lrfd_combinations[static_cast<std::size_t>(c - 1)];
-    model.active_case = LoadCase{1, lc.shear, lc.moment, lc.axial, false};
+    const LrfdFactoredLoad& f = tables.lrfd_loads[static_cast<std::size_t>(c - 1)];
+    state.head = LoadCase{LoadType::kShearAndMoment, f.shear, f.moment, f.axial, false};
   } else {
-    model.active_case = model.load_cases[static_cast<std::size_t>(c - 1)];
+    state.head = input.load_cases[static_cast<std::size_t>(c - 1)];
   }
-  if (model.options.icom == 3) UpdateFlexuralRigidity(model, model.active_case.axial);
+  if (input.options.run_kind == RunKind::kPileAnalysis) {
+    UpdateFlexuralRigidity(input.sections, tables, input.options.units, state.head.axial,
+                           state.nodes);
+  }
 }
 
-void PileIterationStages::Solve(AnalysisModel& model) {
-  const LoadCase& lc = model.active_case;
+void PileIterationStages::Solve(CaseState& state) {
+  const LoadCase& lc = state.head;
   const FdHead head{lc.type, lc.condition1, lc.condition2};
-  const int tip_points = model.options.tip_shear ? static_cast<int>(model.tip_shear.size()) : 0;
+  const int tip_points = input_.options.tip_shear ? static_cast<int>(input_.tip_shear.size()) : 0;
   const FdResult r =
-      SolvePile(model.nodes, head, lc.axial, model.tip_shear.data(), tip_points, workspace_);
-  model.run.top_deflection = r.top_deflection;
-  model.run.max_change = r.max_change;
-  model.run.tip_shear = r.tip_shear;
-  if (r.small_pivot) ReportSmallPivot(model, r, workspace_);
+      SolvePile(state.nodes, head, lc.axial, input_.tip_shear.data(), tip_points, workspace_);
+  state.top_deflection = r.top_deflection;
+  state.max_change = r.max_change;
+  state.tip_shear = r.tip_shear;
+  if (r.small_pivot) ReportSmallPivot(out_, r, workspace_);
 }
 
-void PileIterationStages::UpdateSoilModuli(AnalysisModel& model) {
-  tarvex::UpdateSoilModuli(model);
+void PileIterationStages::UpdateSoilModuli(CaseState& state) {
+  tarvex::UpdateSoilModuli(PyPass{input_, tables_, soil_, state.nodes, state.pile_length, out_});
 }
 
-void PileIterationStages::UpdateBendingStiffness(AnalysisModel& model) {
-  UpdateFlexuralRigidity(model, model.active_case.axial);
+void PileIterationStages::UpdateBendingStiffness(CaseState& state) {
+  UpdateFlexuralRigidity(input_.sections, tables_, input_.options.units, state.head.axial,
+                         state.nodes);
 }
 
-void RunLengthStudy(AnalysisModel& model, int /*c*/) {
-  ReportStageNotBuilt(model, "pile-length study");
-}
+void RunLengthStudy(RunOutput& out, int /*c*/) { ReportStageNotBuilt(out, "pile-length study"); }
 
-void ComputeStiffnessMatrix(AnalysisModel& model) {
-  ReportStageNotBuilt(model, "pile-head stiffness matrix study");
+void ComputeStiffnessMatrix(RunOutput& out) {
+  ReportStageNotBuilt(out, "pile-head stiffness matrix study");
 }
 
 }  // namespace tarvex

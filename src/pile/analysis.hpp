@@ -3,52 +3,72 @@
 #ifndef TARVEX_PILE_ANALYSIS_HPP_
 #define TARVEX_PILE_ANALYSIS_HPP_
 
-#include "engine/model.hpp"
+#include <vector>
+
+#include "core/case_record.hpp"
+#include "core/case_state.hpp"
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
+#include "core/soil_working_values.hpp"
 #include "pile/fd_solver.hpp"
 #include "pile/iteration.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
 
-// Before the load cases: the soil profile made contiguous from the ground
-// surface down, the pile length kept, the soil profile rows and the section
-// property table built.
-void PreparePileAnalysis(AnalysisModel& model);
+// Before the load cases: the soil layers made contiguous from the ground
+// surface down, their soil profile rows, and the section property table.
+void PreparePileAnalysis(const InputModel& input, DerivedTables& tables);
 
-// Node geometry, distributed loads, pile properties, section of every node,
-// and the soil movement at the nodes, for load case c.
-void PrepareLoadCase(AnalysisModel& model, int c);
+// The pile length of the input, node geometry, distributed loads, pile
+// properties, section of every node, and the soil movement at the nodes, for
+// load case c.
+void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
+                     RunOutput& out);
 
 // LRFD distributed loads, starting soil moduli, the pile-head conditions and
 // the starting bending stiffness for the case's axial thrust.
-void StartLoadCase(AnalysisModel& model, int c);
+void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
+                   RunOutput& out);
 
 // The finite-difference solution, the p-y criteria and the flexural-rigidity
 // update, as the nonlinear iteration uses them.
 class PileIterationStages : public IterationStages {
  public:
-  void Solve(AnalysisModel& model) override;
-  void UpdateSoilModuli(AnalysisModel& model) override;
-  void UpdateBendingStiffness(AnalysisModel& model) override;
+  PileIterationStages(const InputModel& input, const DerivedTables& tables, SoilWorkingValues& soil,
+                      RunOutput& out)
+      : input_(input), tables_(tables), soil_(soil), out_(out) {}
+
+  void Solve(CaseState& state) override;
+  void UpdateSoilModuli(CaseState& state) override;
+  void UpdateBendingStiffness(CaseState& state) override;
 
  private:
+  const InputModel& input_;
+  const DerivedTables& tables_;
+  SoilWorkingValues& soil_;
+  RunOutput& out_;
   FdWorkspace workspace_;  // a new load case starts without a kept tip shear
 };
 
 // Runtime error 11: the head system met a pivot under 1e-20; writes the
 // block and the matrix, right-hand side and last solution of the system.
-void ReportSmallPivot(AnalysisModel& model, const FdResult& result, const FdWorkspace& ws);
+void ReportSmallPivot(RunOutput& out, const FdResult& result, const FdWorkspace& ws);
 
-// The report and plot records of load case c after its iteration.
-void WriteLoadCaseReport(AnalysisModel& model, int c);
+// The report and plot records of load case c after its iteration; the case's
+// record goes into `records` (slot c).
+void WriteLoadCaseReport(const InputModel& input, const DerivedTables& tables, int c,
+                         CaseState& state, std::vector<CaseRecord>& records, RunOutput& out);
 
 // Pile-head deflection against pile length for load case c.
-void RunLengthStudy(AnalysisModel& model, int c);
+void RunLengthStudy(RunOutput& out, int c);
 
 // The summary of pile responses of all load cases (and the LRFD check).
-void WriteRunSummary(AnalysisModel& model);
+void WriteRunSummary(const InputModel& input, const DerivedTables& tables,
+                     const std::vector<CaseRecord>& records, RunOutput& out);
 
 // The pile-head stiffness matrix study.
-void ComputeStiffnessMatrix(AnalysisModel& model);
+void ComputeStiffnessMatrix(RunOutput& out);
 
 }  // namespace tarvex
 

@@ -145,7 +145,7 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
   double y1 = 0.0;
   double y0 = 0.0;
   double ym1 = 0.0;
-  if (head.type == 5) {
+  if (head.type == LoadType::kDeflectionAndSlope) {
     // Deflection and slope given: y(0) = y(2) - 2h S closes the recursions of
     // nodes 2 and 1 directly.
     const double s = head.condition2;
@@ -159,7 +159,7 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
     f = {};
     g = {};
     int n = 5;
-    if (head.type == 4) {
+    if (head.type == LoadType::kDeflectionAndMoment) {
       // Unknowns y(2), y(1), y(0), y(-1).
       n = 4;
       f[0] = {rm, -2.0 * rm, rm, 0.0, 0.0};
@@ -184,17 +184,18 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
       f[3] = {rv, -2.0 * rv + qv, 0.0, 2.0 * rv - qv, -rv};
       g[3] = head.condition1;
       switch (head.type) {
-        case 2:  // slope
+        case LoadType::kShearAndSlope:
           f[4] = {0.0, slope, 0.0, -slope, 0.0};
           g[4] = head.condition2;
           break;
-        case 3: {  // M = k S: moment proportional to the head rotation
+        case LoadType::kShearAndRotationalStiffness: {  // M = k S: moment proportional
+          // to the head rotation
           const double k = head.condition2;
           f[4] = {0.0, rm - k * slope, -2.0 * rm, rm + k * slope, 0.0};
           g[4] = 0.0;
           break;
         }
-        default:  // 1: moment
+        default:  // shear and moment
           f[4] = {0.0, rm, -2.0 * rm, rm, 0.0};
           g[4] = head.condition2;
           break;

@@ -7,20 +7,21 @@
 
 #include <array>
 
-#include "engine/model.hpp"
-#include "pile/nodes.hpp"
+#include "core/input_model.hpp"
+#include "core/pile_nodes.hpp"
 
 namespace tarvex {
 
 // Pile-head condition of one solution.
-//   type 1: condition1 = shear,      condition2 = moment
-//   type 2: condition1 = shear,      condition2 = slope
-//   type 3: condition1 = shear,      condition2 = rotational stiffness (moment per radian)
-//   type 4: condition1 = deflection, condition2 = moment
-//   type 5: condition1 = deflection, condition2 = slope (the deflection enforced
-//           is condition1 plus the soil movement at the head node)
+//   shear and moment:               condition1 = shear,      condition2 = moment
+//   shear and slope:                condition1 = shear,      condition2 = slope
+//   shear and rotational stiffness: condition1 = shear,      condition2 = moment per radian
+//   deflection and moment:          condition1 = deflection, condition2 = moment
+//   deflection and slope:           condition1 = deflection, condition2 = slope (the
+//                                   deflection enforced is condition1 plus the soil
+//                                   movement at the head node)
 struct FdHead {
-  int type;
+  LoadType type;
   double condition1;
   double condition2;
 };

@@ -4,7 +4,12 @@
 #ifndef TARVEX_PILE_ITERATION_HPP_
 #define TARVEX_PILE_ITERATION_HPP_
 
-#include "engine/model.hpp"
+#include <vector>
+
+#include "core/case_state.hpp"
+#include "core/input_model.hpp"
+#include "core/soil_working_values.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
 
@@ -12,12 +17,13 @@ namespace tarvex {
 class IterationStages {
  public:
   virtual ~IterationStages() = default;
-  // One finite-difference solution; sets run.top_deflection and run.max_change.
-  virtual void Solve(AnalysisModel& model) = 0;
+  // One finite-difference solution; sets state.top_deflection and
+  // state.max_change.
+  virtual void Solve(CaseState& state) = 0;
   // New secant soil moduli at every node from the p-y criteria of its layer.
-  virtual void UpdateSoilModuli(AnalysisModel& model) = 0;
+  virtual void UpdateSoilModuli(CaseState& state) = 0;
   // New flexural rigidity at every node for the load case's axial thrust.
-  virtual void UpdateBendingStiffness(AnalysisModel& model) = 0;
+  virtual void UpdateBendingStiffness(CaseState& state) = 0;
 };
 
 enum class CaseIteration {
@@ -26,12 +32,19 @@ enum class CaseIteration {
   kFailed,        // an error ended the run
 };
 
-// Iterates load case `case_number` of load type `load_type` (1 to 5).
-CaseIteration IterateLoadCase(AnalysisModel& model, IterationStages& stages, int case_number);
+// Iterates the load case of `state` under the options' iteration limit and
+// tolerances; after the first soil update the contiguous `layers` are checked
+// for a layer without a node (with the per-layer values of `soil`).
+CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLayer>& layers,
+                              const SoilWorkingValues& soil, CaseState& state,
+                              IterationStages& stages, RunOutput& out);
 
 // Runtime error 29 when a soil layer below the first holds no node although
-// its top lies above the pile tip; checked after the first iteration.
-void CheckLayersHaveNodes(AnalysisModel& model);
+// its top lies above the pile tip, unless the layering correction has set
+// its equivalent depth or marked it.
+void CheckLayersHaveNodes(const std::vector<SoilLayer>& layers, const SoilWorkingValues& soil,
+                          const PileNodes& nodes, int increments, double pile_length,
+                          UnitSystem units, RunOutput& out);
 
 }  // namespace tarvex
 

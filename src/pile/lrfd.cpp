@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "input/section_readers.hpp"
+#include "core/distinct.hpp"
 #include "pile/node_setup.hpp"
 
 namespace tarvex {
@@ -36,8 +36,7 @@ constexpr LoadTypeNames kNames[kTypes] = {
 
 constexpr std::size_t T(int t) { return static_cast<std::size_t>(t); }
 
-void WriteGroups(AnalysisModel& m, bool si) {
-  RecordWriter& r = m.report;
+void WriteGroups(const InputModel& m, bool si, RecordWriter& r) {
   r.Write("(///79('-')/18X,A/79('-')/)", {"Unfactored Loading Groups for LRFD Analysis"});
   r.Write("(A,I0/)", {"Number of Loading Groups = ", static_cast<int>(m.lrfd_groups.size())});
   r.Write("(A)", {"      Load                    Load                Horiz. Force               "
@@ -70,9 +69,8 @@ void WriteGroups(AnalysisModel& m, bool si) {
   }
 }
 
-void WriteTotals(AnalysisModel& m, bool si, const int* count, const double* ht, const double* mt,
-                 const double* vt) {
-  RecordWriter& r = m.report;
+void WriteTotals(const InputModel& m, bool si, const int* count, const double* ht, const double* mt,
+                 const double* vt, RecordWriter& r) {
   r.Write("(//A/A/)", {"Totals of Unfactored Loads by Load Type for LRFD Analyses:",
                        "----------------------------------------------------------"});
   r.Write("(A,I0/)",
@@ -96,8 +94,7 @@ void WriteTotals(AnalysisModel& m, bool si, const int* count, const double* ht, 
   r.Write("(//)");
 }
 
-void WriteFactors(AnalysisModel& m) {
-  RecordWriter& r = m.report;
+void WriteFactors(const InputModel& m, RecordWriter& r) {
   const std::string dashes(77, '-');
   r.Write("(A/A/A/)",
           {dashes, "     Load and Resistance Factors by Load Combinations for LRFD Analyses      ",
@@ -124,9 +121,8 @@ void WriteFactors(AnalysisModel& m) {
   }
 }
 
-void WriteFactoredLoads(AnalysisModel& m, bool si, const double* h, const double* mo,
-                        const double* v) {
-  RecordWriter& r = m.report;
+void WriteFactoredLoads(const InputModel& m, bool si, const double* h, const double* mo,
+                        const double* v, RecordWriter& r) {
   r.Write("(///78('-')/18X,A/78('-')/)", {"Computed Factored Loads for LRFD Analyses"});
   for (std::size_t c = 0; c < m.lrfd_combinations.size(); ++c) {
     const LrfdCombination& lc = m.lrfd_combinations[c];
@@ -169,8 +165,8 @@ void WriteFactoredLoads(AnalysisModel& m, bool si, const double* h, const double
   }
 }
 
-void WriteBatterTransform(AnalysisModel& m) {
-  RecordWriter& r = m.report;
+void WriteBatterTransform(const InputModel& m, const std::vector<LrfdFactoredLoad>& loads,
+                          RecordWriter& r) {
   const double b = m.batter_angle;
   r.Write("(//A/A/)", {"Factored Loads Transformed for Pile Batter by Load Combination:",
                        "---------------------------------------------------------------"});
@@ -192,9 +188,9 @@ void WriteBatterTransform(AnalysisModel& m) {
   r.Write("(A)", {"----------------   ----------------   ----------------   ----------------   "
                   "--------------------------------------------------------------"});
   for (std::size_t c = 0; c < m.lrfd_combinations.size(); ++c) {
-    const LrfdCombination& lc = m.lrfd_combinations[c];
+    const LrfdFactoredLoad& f = loads[c];
     r.Write("(I9,7X,3F19.2,A256)",
-            {static_cast<int>(c) + 1, lc.shear, lc.moment, lc.axial, lc.name});
+            {static_cast<int>(c) + 1, f.shear, f.moment, f.axial, m.lrfd_combinations[c].name});
   }
 }
 
@@ -202,7 +198,7 @@ void WriteBatterTransform(AnalysisModel& m) {
 
 double EffectiveResistanceFactor(double phi) { return phi > 0.0 ? phi : 0.75; }
 
-void FormLrfdCombinations(AnalysisModel& m) {
+LrfdForms FormLrfdCombinations(const InputModel& m, RecordWriter& r) {
   const bool si = m.options.units == UnitSystem::kSi;
   int count[kTypes] = {};
   double ht[kTypes] = {}, mt[kTypes] = {}, vt[kTypes] = {};
@@ -225,8 +221,10 @@ void FormLrfdCombinations(AnalysisModel& m) {
   }
   const double b = m.batter_angle;
   const bool battered = std::fabs(b) > 1e-6;
+  LrfdForms forms;
+  forms.loads.assign(n, LrfdFactoredLoad{});
   for (std::size_t c = 0; c < n; ++c) {
-    LrfdCombination& lc = m.lrfd_combinations[c];
+    LrfdFactoredLoad& lc = forms.loads[c];
     lc.moment = mo[c];
     if (battered) {
       lc.shear = std::cos(b) * h[c] + std::sin(b) * v[c];
@@ -237,21 +235,20 @@ void FormLrfdCombinations(AnalysisModel& m) {
     }
   }
   // The thrust levels: the distinct factored axial forces, ascending.
-  std::vector<double> thrusts;
-  for (const LrfdCombination& lc : m.lrfd_combinations) thrusts.push_back(lc.axial);
+  std::vector<double>& thrusts = forms.thrusts;
+  for (const LrfdFactoredLoad& lc : forms.loads) thrusts.push_back(lc.axial);
   KeepDistinctSorted(thrusts);
-  for (LrfdCombination& lc : m.lrfd_combinations) {
+  for (LrfdFactoredLoad& lc : forms.loads) {
     for (std::size_t i = 0; i < thrusts.size(); ++i) {
       if (thrusts[i] == lc.axial) lc.thrust_index = static_cast<int>(i) + 1;
     }
   }
 
-  WriteGroups(m, si);
-  WriteTotals(m, si, count, ht, mt, vt);
-  WriteFactors(m);
-  WriteFactoredLoads(m, si, h.data(), mo.data(), v.data());
-  if (battered) WriteBatterTransform(m);
-  RecordWriter& r = m.report;
+  WriteGroups(m, si, r);
+  WriteTotals(m, si, count, ht, mt, vt, r);
+  WriteFactors(m, r);
+  WriteFactoredLoads(m, si, h.data(), mo.data(), v.data(), r);
+  if (battered) WriteBatterTransform(m, forms.loads, r);
   r.Write("(//A/A//)", {"Sorted Values of Axial Thrust Forces Sorted for LRFD Computations:",
                         std::string(66, '-')});
   r.Write("(A,I0/)", {"Number of Unique Axial Thrust Values = ", static_cast<int>(thrusts.size())});
@@ -262,12 +259,12 @@ void FormLrfdCombinations(AnalysisModel& m) {
   if (m.options.units == UnitSystem::kUscs) {
     for (double& t : thrusts) t /= 1000.0;  // section analysis works in kips
   }
-  m.thrusts = thrusts;
+  return forms;
 }
 
-void SetLrfdDistributedLoads(AnalysisModel& m, int c) {
-  PileNodes& n = m.nodes;
-  auto& loads = m.lrfd_type_loads;
+void SetLrfdDistributedLoads(const InputModel& m, int c, CaseState& state, RecordWriter& r) {
+  PileNodes& n = state.nodes;
+  auto& loads = state.lrfd_type_loads;
   for (auto& type_loads : loads) type_loads.fill(0.0);
   for (const LrfdGroup& g : m.lrfd_groups) {
     if (g.points.empty()) continue;
@@ -282,7 +279,7 @@ void SetLrfdDistributedLoads(AnalysisModel& m, int c) {
     for (int k = 1; k <= n.count; ++k) type_loads[PileNodes::At(k)] /= n.h;
   }
 
-  RecordWriter& r = m.report;
+  const UnitLabels& labels = LabelsFor(m.options.units);
   r.Write("(//A/A/)",
           {"Distributed Lateral Loads for LRFD:", "-----------------------------------"});
   for (int t = 0; t < kTypes; ++t) {
@@ -293,7 +290,7 @@ void SetLrfdDistributedLoads(AnalysisModel& m, int c) {
     r.Write("(/A,A/)",
             {"Sums of Distributed Lateral Load Per Unit Length due to ", kNames[T(t)].loads});
     r.Write("(A)", {"   Depth     Distributed Load"});
-    r.Write("(T5,A,T19,A)", {m.labels.length, m.labels.force_per_length});
+    r.Write("(T5,A,T19,A)", {labels.length, labels.force_per_length});
     r.Write("(A)", {"----------   ----------------"});
     for (int k = 1; k <= n.count; ++k) {
       const double w = type_loads[PileNodes::At(k)];

@@ -5,18 +5,31 @@
 #ifndef TARVEX_PILE_LRFD_HPP_
 #define TARVEX_PILE_LRFD_HPP_
 
-#include "engine/model.hpp"
+#include <vector>
+
+#include "core/case_state.hpp"
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
+#include "report/record_writer.hpp"
 
 namespace tarvex {
 
-// Forms the factored loads of every combination and writes the LRFD block of
-// the report; replaces the run's thrust table by the factored axial forces.
-void FormLrfdCombinations(AnalysisModel& model);
+// The factored loads of the combinations and the thrust levels they give.
+struct LrfdForms {
+  std::vector<LrfdFactoredLoad> loads;  // one per combination of the input
+  std::vector<double> thrusts;          // distinct factored axial forces, ascending; kips in USCS
+};
 
-// The distributed lateral loads of LRFD combination c at the nodes: each load
-// type's groups averaged over the nodes' tributary lengths (reported), then
-// summed with the combination's load factors into the nodes' loads.
-void SetLrfdDistributedLoads(AnalysisModel& model, int c);
+// Forms the factored loads of every combination and writes the LRFD block of
+// the report.
+LrfdForms FormLrfdCombinations(const InputModel& input, RecordWriter& report);
+
+// The distributed lateral loads of LRFD combination c at the nodes of the
+// case: each load type's groups averaged over the nodes' tributary lengths
+// (kept per type in the case and reported), then summed with the
+// combination's load factors into the nodes' loads.
+void SetLrfdDistributedLoads(const InputModel& input, int c, CaseState& state,
+                             RecordWriter& report);
 
 // Resistance factor used for a combination: the input value, or 0.75 when
 // the input is not positive.

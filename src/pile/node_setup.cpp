@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "pile/section_properties.hpp"
+#include "core/section_properties.hpp"
+#include "soil/layer_nodes.hpp"
 
 namespace tarvex {
 namespace {
@@ -49,17 +50,15 @@ double NodeCurvature(const PileNodes& n, int k) {
 
 }  // namespace
 
-void SetNodeGeometry(AnalysisModel& model) {
-  PileNodes& n = model.nodes;
-  const int increments = model.options.increments;
+void SetNodeGeometry(double pile_length, int increments, double batter_angle, PileNodes& n) {
   n.count = increments + 1;
-  n.h = model.pile_length / increments;
-  const double cos_batter = std::cos(model.batter_angle);
+  n.h = pile_length / increments;
+  const double cos_batter = std::cos(batter_angle);
   for (int k = 1; k <= n.count; ++k) {
     n.x[At(k)] = (k - 1) * n.h;
     n.z[At(k)] = n.x[At(k)] * cos_batter;
   }
-  n.x[At(n.count)] = model.pile_length;
+  n.x[At(n.count)] = pile_length;
 }
 
 double NodeDistributedLoad(const std::vector<DistributedLoadPoint>& profile, double x, double h) {
@@ -67,20 +66,20 @@ double NodeDistributedLoad(const std::vector<DistributedLoadPoint>& profile, dou
   return ProfileIntegral(profile, x - h / 2.0, x + h / 2.0) / h;
 }
 
-void SetNodeProperties(AnalysisModel& model, bool with_loads) {
-  PileNodes& n = model.nodes;
-  const int sections = static_cast<int>(model.sections.size());
+void SetNodeProperties(const InputModel& input, const DerivedTables& tables, bool with_loads,
+                       PileNodes& n, RecordWriter& report) {
+  const int sections = static_cast<int>(input.sections.size());
   for (int k = 1; k <= n.count; ++k) {
     const double x = n.x[At(k)];
-    n.ei[At(k)] = PropertiesAt(model, x).ei;
-    n.wbar[At(k)] = with_loads ? NodeDistributedLoad(model.distributed_loads, x, n.h) : 0.0;
+    n.ei[At(k)] = PropertiesAt(tables.section_points, x).ei;
+    n.wbar[At(k)] = with_loads ? NodeDistributedLoad(input.distributed_loads, x, n.h) : 0.0;
     n.w[At(k)] = n.wbar[At(k)];
     // Node 1 belongs to section 1; every other node to the last section with
     // top < x <= bottom.
     int section = 1;
     if (k > 1) {
       for (int s = 1; s <= sections; ++s) {
-        const PileSection& ps = model.sections[static_cast<std::size_t>(s - 1)];
+        const PileSection& ps = input.sections[static_cast<std::size_t>(s - 1)];
         if (ps.top < x && x <= ps.bottom) section = s;
       }
     }
@@ -88,58 +87,13 @@ void SetNodeProperties(AnalysisModel& model, bool with_loads) {
   }
   n.y.fill(0.0);
   n.ys.fill(0.0);
-  SetStartingSoilModuli(model);
-  AssignNodesToLayers(model, false);
+  SetStartingSoilModuli(input.ground_depth, n);
+  AssignNodesToLayers(tables.layers, false, n, report);
 }
 
-void SetStartingSoilModuli(AnalysisModel& model) {
-  PileNodes& n = model.nodes;
+void SetStartingSoilModuli(double ground_depth, PileNodes& n) {
   for (int k = 1; k <= n.count; ++k) {
-    n.es[At(k)] = model.ground_depth > n.z[At(k)] ? 0.0 : 50000.0;
-  }
-}
-
-void AssignNodesToLayers(AnalysisModel& model, bool by_position) {
-  PileNodes& n = model.nodes;
-  const auto& depth = by_position ? n.x : n.z;
-  const int layers = static_cast<int>(model.layers.size());
-  n.top_node_in_layer.fill(0);
-  n.bottom_node_in_layer.fill(-1);
-  int last = layers;
-  for (int j = 1; j <= layers; ++j) {
-    const SoilLayer& layer = model.layers[static_cast<std::size_t>(j - 1)];
-    int a = 0;
-    for (int k = 1; k <= n.count; ++k) {
-      if (layer.top <= depth[At(k)]) {
-        a = k;
-        break;
-      }
-    }
-    if (a != 0 && layer.bottom >= depth[At(a)]) {
-      n.top_node_in_layer[static_cast<std::size_t>(j)] = a;
-      if (layer.bottom >= depth[At(n.count)]) {
-        last = j;
-        break;
-      }
-    }
-  }
-  if (last >= 1) n.bottom_node_in_layer[static_cast<std::size_t>(last)] = n.count;
-  for (int j = 1; j < last; ++j) {
-    if (n.top_node_in_layer[static_cast<std::size_t>(j)] == 0) continue;
-    int k = j + 1;
-    while (k <= layers && n.top_node_in_layer[static_cast<std::size_t>(k)] == 0) ++k;
-    if (k <= layers) {
-      n.bottom_node_in_layer[static_cast<std::size_t>(j)] =
-          n.top_node_in_layer[static_cast<std::size_t>(k)] - 1;
-    } else {
-      RecordWriter& r = model.report;
-      r.Write("(A)", {"ERROR 2 in computing i_BottomNodeInLayer"});
-      r.Write("(A,I0)", {"Num_Nodes_To_Assign = ", n.count});
-      r.Write("(A,I0)", {"ilayer = ", j});
-      r.Write("(A,I0)", {"klayer = ", k});
-      r.Write("(A,I0)", {"jlayer = ", last});
-      r.Write("(A,I0)", {"i_Number_of_Layers = ", layers});
-    }
+    n.es[At(k)] = ground_depth > n.z[At(k)] ? 0.0 : 50000.0;
   }
 }
 
@@ -163,35 +117,35 @@ int CurveLevel(const std::vector<MomentCurvatureCurve>& curves, double p) {
   return n - 1;
 }
 
-void UpdateFlexuralRigidity(AnalysisModel& model, double q) {
-  PileNodes& n = model.nodes;
-  const bool uscs = model.options.units == UnitSystem::kUscs;
+void UpdateFlexuralRigidity(const std::vector<PileSection>& section_list,
+                            const DerivedTables& tables, UnitSystem units, double q, PileNodes& n) {
+  const bool uscs = units == UnitSystem::kUscs;
   const double scale = uscs ? 1000.0 : 1.0;  // tables in kips and inches
   const double p = q / scale;
-  const int sections = static_cast<int>(model.sections.size());
+  const int sections = static_cast<int>(section_list.size());
   for (int k = 1; k <= n.count; ++k) {
     const double x = n.x[At(k)];
     // The section of the node: a node on a boundary belongs to the upper one.
     int s = sections;
     for (int i = 1; i <= sections; ++i) {
-      if (model.sections[static_cast<std::size_t>(i - 1)].bottom >= x) {
+      if (section_list[static_cast<std::size_t>(i - 1)].bottom >= x) {
         s = i;
         break;
       }
     }
-    const PileSection& section = model.sections[static_cast<std::size_t>(s - 1)];
-    if (section.type == kElastic || s > static_cast<int>(model.section_tables.size())) continue;
+    const PileSection& section = section_list[static_cast<std::size_t>(s - 1)];
+    if (section.type == kElastic || s > static_cast<int>(tables.section_tables.size())) continue;
     const std::vector<MomentCurvatureCurve>& curves =
-        model.section_tables[static_cast<std::size_t>(s - 1)].curves;
+        tables.section_tables[static_cast<std::size_t>(s - 1)].curves;
     if (curves.empty()) continue;
     const int i = CurveLevel(curves, p);
     const double moment = NodeMoment(n, k) / scale;
     const double phi = NodeCurvature(n, k);
     const MomentCurvatureCurve& table = curves[static_cast<std::size_t>(i)];
     if (section.type == kElasticPlastic) {
-      const double mp = PropertiesAt(model, x).mp / scale;
+      const double mp = PropertiesAt(tables.section_points, x).mp / scale;
       if (mp > std::max(table.moment[0], std::fabs(moment))) {
-        n.ei[At(k)] = PropertiesAt(model, x).ei;
+        n.ei[At(k)] = PropertiesAt(tables.section_points, x).ei;
       } else if (k > 1 && k < n.count && phi != 0.0) {
         n.ei[At(k)] = std::fabs(mp / phi) * scale;
       }

@@ -5,13 +5,17 @@
 
 #include <vector>
 
-#include "engine/model.hpp"
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
+#include "core/moment_curvature.hpp"
+#include "core/pile_nodes.hpp"
+#include "report/record_writer.hpp"
 
 namespace tarvex {
 
-// Node positions for the current pile length and increments: h = L / N,
+// Node positions for the pile length and increments: h = L / N,
 // x(k) = (k - 1) h, z(k) = x(k) cos(batter), and the tip exactly at L.
-void SetNodeGeometry(AnalysisModel& model);
+void SetNodeGeometry(double pile_length, int increments, double batter_angle, PileNodes& nodes);
 
 // Integral over [a, b] of a piecewise-linear load profile (depth, load per
 // length): zero outside its first and last depth; a step (two points at one
@@ -22,18 +26,15 @@ double ProfileIntegral(const std::vector<DistributedLoadPoint>& profile, double 
 // node's tributary length [x - h/2, x + h/2], always divided by h.
 double NodeDistributedLoad(const std::vector<DistributedLoadPoint>& profile, double x, double h);
 
-// Bending stiffness from the section table, the distributed load (when
-// `with_loads`), the section of every node, zero deflections, starting soil
-// moduli and the node-to-layer assignment.
-void SetNodeProperties(AnalysisModel& model, bool with_loads);
+// Bending stiffness from the section property table, the distributed load of
+// the input (when `with_loads`), the section of every node, zero deflections,
+// starting soil moduli and the node-to-layer assignment of the contiguous
+// layers (whose diagnostic lines go to `report`).
+void SetNodeProperties(const InputModel& input, const DerivedTables& tables, bool with_loads,
+                       PileNodes& nodes, RecordWriter& report);
 
 // Starting soil moduli: 0 above the ground surface, 50000 below.
-void SetStartingSoilModuli(AnalysisModel& model);
-
-// First and last node of each soil layer, comparing layer depths with the
-// vertical depth z of the nodes (or with their position x along the pile,
-// for the p-y curves printed at requested depths).
-void AssignNodesToLayers(AnalysisModel& model, bool by_position);
+void SetStartingSoilModuli(double ground_depth, PileNodes& nodes);
 
 // The moment at node k from the deflections (0 at the tip).
 double NodeMoment(const PileNodes& nodes, int k);
@@ -44,8 +45,10 @@ double NodeMoment(const PileNodes& nodes, int k);
 int CurveLevel(const std::vector<MomentCurvatureCurve>& curves, double p);
 
 // New flexural rigidity at every node from the moment-curvature tables of its
-// section for the axial thrust q (computing units).
-void UpdateFlexuralRigidity(AnalysisModel& model, double q);
+// section (and the section property table) for the axial thrust q
+// (computing units).
+void UpdateFlexuralRigidity(const std::vector<PileSection>& sections, const DerivedTables& tables,
+                            UnitSystem units, double q, PileNodes& nodes);
 
 }  // namespace tarvex
 

@@ -2,14 +2,14 @@
 #ifndef TARVEX_PILE_REPORT_UNITS_HPP_
 #define TARVEX_PILE_REPORT_UNITS_HPP_
 
-#include "engine/model.hpp"
+#include "core/units.hpp"
 
 namespace tarvex {
 
 // The text for USCS, SI or GENERAL runs.
-inline const char* ByUnits(const AnalysisModel& m, const char* uscs, const char* si,
+inline const char* ByUnits(UnitSystem units, const char* uscs, const char* si,
                            const char* general) {
-  switch (m.options.units) {
+  switch (units) {
     case UnitSystem::kSi:
       return si;
     case UnitSystem::kGeneral:

@@ -30,10 +30,11 @@ double HeadShear(const PileNodes& n, double q) {
 }
 
 // Half the width for stresses: the pole's own width for an embedded pole.
-double ExtremeFibre(const AnalysisModel& m, int node, const SectionProperties& p) {
-  const int s = m.nodes.section[At(node)];
-  if (s >= 1 && s <= static_cast<int>(m.sections.size())) {
-    const PileSection& section = m.sections[static_cast<std::size_t>(s - 1)];
+double ExtremeFibre(const std::vector<PileSection>& sections, const PileNodes& nodes, int node,
+                    const SectionProperties& p) {
+  const int s = nodes.section[At(node)];
+  if (s >= 1 && s <= static_cast<int>(sections.size())) {
+    const PileSection& section = sections[static_cast<std::size_t>(s - 1)];
     if ((section.type == kElastic || section.type == kElasticPlastic) &&
         section.elastic.shape == kEmbeddedPoleShape) {
       return p.width / 2.0;
@@ -45,10 +46,9 @@ double ExtremeFibre(const AnalysisModel& m, int node, const SectionProperties& p
 // A magnitude below 1e-20 is written as zero in the plot records.
 double Clean(double v) { return std::fabs(v) < 1e-20 ? 0.0 : v; }
 
-void WriteHeadConditions(AnalysisModel& m, const LoadCase& lc) {
-  if (m.options.units == UnitSystem::kGeneral) return;
-  RecordWriter& r = m.report;
-  const bool si = m.options.units == UnitSystem::kSi;
+void WriteHeadConditions(UnitSystem units, const LoadCase& lc, RecordWriter& r) {
+  if (units == UnitSystem::kGeneral) return;
+  const bool si = units == UnitSystem::kSi;
   const char* force = si ? " kN" : " lbs";
   const char* moment = si ? " kN-m" : " in-lbs";
   auto line = [&](const char* label, double v, const char* form, const char* unit) {
@@ -56,14 +56,14 @@ void WriteHeadConditions(AnalysisModel& m, const LoadCase& lc) {
     r.Write(form, {v, unit});
   };
   switch (lc.type) {
-    case 1:
+    case LoadType::kShearAndMoment:
       r.Write("(A/)", {"Pile-head conditions are Shear and Moment (Loading Type 1)"});
       line("Horizontal shear force at pile head", lc.condition1, "(F15.3,A)", force);
       line("Applied moment at pile head        ", lc.condition2, "(F15.3,A)", moment);
       line("Axial thrust load on pile head     ", lc.axial, "(F15.3,A)", force);
       r.Write("()");
       return;
-    case 2:
+    case LoadType::kShearAndSlope:
       r.Write("(A/)", {"Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)"});
       line("Shear force at pile head", lc.condition1, "(F15.3,A)", force);
       line("Rotation of pile head   ", lc.condition2, "(E15.3,A)", " radians");
@@ -74,14 +74,14 @@ void WriteHeadConditions(AnalysisModel& m, const LoadCase& lc) {
                            : "(Non-zero slope for this load does indicates rotated pile-head "
                              "condition)"});
       return;
-    case 3:
+    case LoadType::kShearAndRotationalStiffness:
       r.Write("(A)", {"Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)"});
       line("Shear force at pile head", lc.condition1, "(F15.3,A)", si ? " kN" : " lb");
       line("Rotational stiffness    ", lc.condition2, "(F15.3,A)", si ? " kN-m/rad" : " in-lb/rad");
       line("Axial load at pile head ", lc.axial, "(F15.3,A)", force);
       r.Write("()");
       return;
-    case 4:
+    case LoadType::kDeflectionAndMoment:
       r.Write("(A)", {"Pile-head conditions are Displacement and Moment (Loading Type 4)"});
       line("Displacement of pile head", lc.condition1, "(F15.6,A)", si ? " meters" : " inches");
       line("Moment at pile head      ", lc.condition2, "(F15.3,A)", moment);
@@ -99,13 +99,12 @@ void WriteHeadConditions(AnalysisModel& m, const LoadCase& lc) {
   }
 }
 
-void WriteTableHeading(AnalysisModel& m) {
-  RecordWriter& r = m.report;
+void WriteTableHeading(UnitSystem units, RecordWriter& r) {
   r.Write("(A)", {"   Depth    Deflect.    Bending    Shear       Slope      Total    Bending   "
                   "Soil Res.  Soil Spr.   Distrib. "});
   r.Write("(A)", {"     X         y        Moment     Force         S       Stress   Stiffness     "
                   " p         Es*h    Lat. Load "});
-  r.Write("(A)", {ByUnits(m,
+  r.Write("(A)", {ByUnits(units,
                           "   inches    inches     in-lbs      lbs       radians     psi*      "
                           "lb-in^2    lb/in      lb/inch    lb/inch ",
                           "   meters    meters      kN-m       kN        radians     kPa*      "
@@ -117,18 +116,18 @@ void WriteTableHeading(AnalysisModel& m) {
   r.Write("(A)", {dashes});
 }
 
-void WriteVerification(AnalysisModel& m, const Imbalance& b) {
-  const double limit = m.options.units == UnitSystem::kSi ? 1.1298e-4 : 1.0;
+void WriteVerification(UnitSystem units, const Imbalance& b, RunOutput& m) {
+  const double limit = units == UnitSystem::kSi ? 1.1298e-4 : 1.0;
   if (b.moment <= limit) {
     m.report.Write("(/A/)", {"Output Verification: Computed forces and moments are within "
                              "specified convergence limits."});
     return;
   }
-  const std::string_view moment_unit = m.labels.moment;
-  const std::string_view force_unit = m.labels.force;
+  const std::string_view moment_unit = LabelsFor(units).moment;
+  const std::string_view force_unit = LabelsFor(units).force;
   for (RecordWriter* out : {&m.report, &m.message}) {
     const bool report = out == &m.report;
-    const bool si = m.options.units == UnitSystem::kSi;
+    const bool si = units == UnitSystem::kSi;
     out->Write("(//A/)", {report ? (si ? "**** Warning - Possible Solution Error 5501 ****"
                                        : "**** Warning - POSSIBLE SOLUTION ERROR 5501 ****")
                                  : (si ? "**** Warning - Possible Solution Error 550 ****"
@@ -162,22 +161,21 @@ void WriteVerification(AnalysisModel& m, const Imbalance& b) {
   }
 }
 
-void WriteOutputSummary(AnalysisModel& m, int c, const CaseRecord& rec) {
-  RecordWriter& r = m.report;
+void WriteOutputSummary(UnitSystem units, int c, const CaseRecord& rec, RecordWriter& r) {
   r.Write("(/A,I0,A/)", {"Output Summary for Load Case No. ", c, ":"});
   auto value = [&](const char* label, double v, const char* unit) {
     r.Text(label);
     WriteAdaptive(r, 14, v);
     r.Write("(A)", {unit});
   };
-  const char* length = ByUnits(m, " inches", " meters", " L");
+  const char* length = ByUnits(units, " inches", " meters", " L");
   const char* below =
-      ByUnits(m, " inches below pile head", " meters below pile head", " L below pile head");
+      ByUnits(units, " inches below pile head", " meters below pile head", " L below pile head");
   value("Pile-head deflection             = ", rec.top_deflection, length);
   value("Computed slope at pile head      = ", rec.head_slope, " radians");
   value("Maximum bending moment           = ", rec.max_moment,
-        ByUnits(m, " inch-lbs", " kN-m", " F-L"));
-  value("Maximum shear force              = ", rec.max_shear, ByUnits(m, " lbs", " kN", " F"));
+        ByUnits(units, " inch-lbs", " kN-m", " F-L"));
+  value("Maximum shear force              = ", rec.max_shear, ByUnits(units, " lbs", " kN", " F"));
   value("Depth of maximum bending moment  = ", rec.max_moment_depth, below);
   value("Depth of maximum shear force     = ", rec.max_shear_depth, below);
   r.Text("Number of iterations             = ");
@@ -191,24 +189,25 @@ void WriteOutputSummary(AnalysisModel& m, int c, const CaseRecord& rec) {
 
 }  // namespace
 
-CaseRecord ComputeNodeResponses(AnalysisModel& m) {
-  PileNodes& n = m.nodes;
-  const LoadCase& lc = m.active_case;
+CaseRecord ComputeNodeResponses(const InputModel& input, const DerivedTables& tables,
+                                CaseState& state) {
+  PileNodes& n = state.nodes;
+  const LoadCase& lc = state.head;
   const double q = lc.axial;
   const double h = n.h;
   const int nn = n.count;
-  const bool movement = m.options.soil_movement && m.soil_movements.size() >= 2;
+  const bool movement = input.options.soil_movement && input.soil_movements.size() >= 2;
   CaseRecord rec;
   rec.type = lc.type;
   rec.condition1 = lc.condition1;
   rec.condition2 = lc.condition2;
   rec.axial = q;
-  rec.iterations = m.run.iteration;
+  rec.iterations = state.iteration;
   for (int k = 1; k <= nn; ++k) {
     double moment = 0.0, slope = 0.0, shear = 0.0;
     if (k == 1) {
       moment = MomentAt(n, 1);
-      if (lc.type == 5) {
+      if (lc.type == LoadType::kDeflectionAndSlope) {
         const double one_sided = (4.0 * n.y[At(2)] - 3.0 * n.y[At(1)] - n.y[At(3)]) / (2.0 * h);
         shear = q * one_sided +
                 (4.0 * MomentAt(n, 2) - 3.0 * MomentAt(n, 1) - MomentAt(n, 3)) / (2.0 * h);
@@ -220,7 +219,7 @@ CaseRecord ComputeNodeResponses(AnalysisModel& m) {
     } else if (k == nn) {
       moment = 0.0;
       slope = (n.y[At(nn)] - n.y[At(nn - 1)]) / h;
-      shear = m.run.tip_shear;
+      shear = state.tip_shear;
     } else {
       moment = MomentAt(n, k);
       slope = (n.y[At(k + 1)] - n.y[At(k - 1)]) / (2.0 * h);
@@ -228,11 +227,12 @@ CaseRecord ComputeNodeResponses(AnalysisModel& m) {
     }
     const double reaction = movement ? -n.es[At(k)] * (n.y[At(k)] - n.ys[At(k)]) - n.wbar[At(k)]
                                      : -n.es[At(k)] * n.y[At(k)];
-    const SectionProperties p = PropertiesAt(m, n.x[At(k)]);
-    const double stress =
-        p.area == 0.0 || p.inertia == 0.0
-            ? 0.0
-            : std::fabs(q) / p.area + std::fabs(moment) * ExtremeFibre(m, k, p) / p.inertia;
+    const SectionProperties p = PropertiesAt(tables.section_points, n.x[At(k)]);
+    const double stress = p.area == 0.0 || p.inertia == 0.0
+                              ? 0.0
+                              : std::fabs(q) / p.area + std::fabs(moment) *
+                                                            ExtremeFibre(input.sections, n, k, p) /
+                                                            p.inertia;
     n.moment[At(k)] = moment;
     n.slope[At(k)] = slope;
     n.shear[At(k)] = shear;
@@ -264,9 +264,9 @@ CaseRecord ComputeNodeResponses(AnalysisModel& m) {
   return rec;
 }
 
-Imbalance CheckEquilibrium(const AnalysisModel& m) {
-  const PileNodes& n = m.nodes;
-  const double q = m.active_case.axial;
+Imbalance CheckEquilibrium(const CaseState& state) {
+  const PileNodes& n = state.nodes;
+  const double q = state.head.axial;
   const double h = n.h;
   const int nn = n.count;
   Imbalance b;
@@ -290,7 +290,7 @@ Imbalance CheckEquilibrium(const AnalysisModel& m) {
     if (a + 1 < nn) v_half += h * load(a + 1);
   }
   // At the station past the tip the shear must meet the tip shear.
-  const double tip = std::fabs(v_half + h / 2.0 * load(nn) - m.run.tip_shear);
+  const double tip = std::fabs(v_half + h / 2.0 * load(nn) - state.tip_shear);
   if (tip > b.force) {
     b.force = tip;
     b.force_station = nn + 1;
@@ -298,9 +298,11 @@ Imbalance CheckEquilibrium(const AnalysisModel& m) {
   return b;
 }
 
-void WriteLoadCaseReport(AnalysisModel& m, int c) {
+void WriteLoadCaseReport(const InputModel& input, const DerivedTables& tables, int c,
+                         CaseState& state, std::vector<CaseRecord>& records, RunOutput& m) {
   RecordWriter& r = m.report;
-  const bool lrfd = m.options.lrfd;
+  const Options& options = input.options;
+  const bool lrfd = options.lrfd;
   r.Write("(//80('-'))");
   r.Write("(T18,A)", {"Computed Values of Pile Loading and Deflection"});
   if (lrfd) {
@@ -311,25 +313,26 @@ void WriteLoadCaseReport(AnalysisModel& m, int c) {
   r.Write("(80('-')/)");
   if (lrfd) {
     r.Write("(A,I0,A,A//)", {"Load Case No. ", c, ":  ",
-                             m.lrfd_combinations[static_cast<std::size_t>(c - 1)].name});
+                             input.lrfd_combinations[static_cast<std::size_t>(c - 1)].name});
   }
-  PileNodes& n = m.nodes;
-  const int cases = static_cast<int>(lrfd ? m.lrfd_combinations.size() : m.load_cases.size());
+  PileNodes& n = state.nodes;
+  const int cases =
+      static_cast<int>(lrfd ? input.lrfd_combinations.size() : input.load_cases.size());
   if (c == 1) {
-    m.plot.Write("(3I5,65X,A)", {cases, n.count, m.options.iunits,
+    m.plot.Write("(3I5,65X,A)", {cases, n.count, options.iunits,
                                  "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI"});
   }
-  if (!lrfd) WriteHeadConditions(m, m.active_case);
+  if (!lrfd) WriteHeadConditions(options.units, state.head, r);
 
-  CaseRecord rec = ComputeNodeResponses(m);
-  const bool table = m.options.icom >= 3 && !m.options.print_summary_only;
-  if (table) WriteTableHeading(m);
+  CaseRecord rec = ComputeNodeResponses(input, tables, state);
+  const bool table = options.run_kind == RunKind::kPileAnalysis && !options.print_summary_only;
+  if (table) WriteTableHeading(options.units, r);
   for (int k = 1; k <= n.count; ++k) {
     m.plot.Write(
         "(6E15.7,T92,A,I3,A)",
         {n.x[At(k)], Clean(n.y[At(k)]), Clean(n.moment[At(k)]), Clean(n.shear[At(k)]),
          Clean(n.reaction[At(k)]), n.ei[At(k)], "Line 10(", k, "): nodal depth, y, M, V, p, EI"});
-    if (!table || (k - 1) % m.options.print_increment != 0) continue;
+    if (!table || (k - 1) % options.print_increment != 0) continue;
     const double spring = n.es[At(k)] * n.h * (k == 1 || k == n.count ? 0.5 : 1.0);
     WriteAdaptive(r, 10, n.x[At(k)]);
     for (double v : {n.y[At(k)], n.moment[At(k)], n.shear[At(k)], n.slope[At(k)], n.stress[At(k)],
@@ -338,7 +341,7 @@ void WriteLoadCaseReport(AnalysisModel& m, int c) {
     }
     r.EndLine();
   }
-  if (m.options.icom == 3) {
+  if (options.run_kind == RunKind::kPileAnalysis) {
     r.Write("(/A)", {"* This analysis makes computations of pile response using nonlinear "
                      "moment-curvature relationships. "});
     r.Write("(A)", {"  The above values of total stress are computed for combined axial stress "
@@ -346,11 +349,10 @@ void WriteLoadCaseReport(AnalysisModel& m, int c) {
     r.Write("(A/)",
             {"  actual stresses in concrete and steel in the range of nonlinear bending. "});
   }
-  WriteVerification(m, CheckEquilibrium(m));
-  if (static_cast<int>(m.case_records.size()) < c)
-    m.case_records.resize(static_cast<std::size_t>(c));
-  m.case_records[static_cast<std::size_t>(c - 1)] = rec;
-  WriteOutputSummary(m, c, rec);
+  WriteVerification(options.units, CheckEquilibrium(state), m);
+  if (static_cast<int>(records.size()) < c) records.resize(static_cast<std::size_t>(c));
+  records[static_cast<std::size_t>(c - 1)] = rec;
+  WriteOutputSummary(options.units, c, rec, r);
 }
 
 }  // namespace tarvex

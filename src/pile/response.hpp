@@ -4,14 +4,18 @@
 #ifndef TARVEX_PILE_RESPONSE_HPP_
 #define TARVEX_PILE_RESPONSE_HPP_
 
-#include "engine/model.hpp"
+#include "core/case_record.hpp"
+#include "core/case_state.hpp"
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
 
 namespace tarvex {
 
-// Moment, slope, shear, soil reaction and total stress at every node, and
-// the case's record (head values, extremes and their depths, iterations,
-// zero-deflection points).
-CaseRecord ComputeNodeResponses(AnalysisModel& model);
+// Moment, slope, shear, soil reaction and total stress at every node of the
+// case, and the case's record (head values, extremes and their depths,
+// iterations, zero-deflection points).
+CaseRecord ComputeNodeResponses(const InputModel& input, const DerivedTables& tables,
+                                CaseState& state);
 
 // Largest imbalances of the equilibrium check of the increments, and their
 // stations.
@@ -25,7 +29,7 @@ struct Imbalance {
 // Equilibrium of the finite-difference answer: the moment of every increment
 // against the shear accumulated from the pile head over the loads, and the
 // shear reaching the tip against the tip shear.
-Imbalance CheckEquilibrium(const AnalysisModel& model);
+Imbalance CheckEquilibrium(const CaseState& state);
 
 }  // namespace tarvex
 

@@ -1,25 +1,17 @@
-// The section property table of the pile: two points per section, at its top
-// and bottom depth, with the width the soil sees, the cross-section's area,
-// moment of inertia and bending stiffness E*I. Properties between the points
-// are interpolated in depth.
+// Building the section property table of the pile from its sections.
 #ifndef TARVEX_PILE_SECTION_PROPERTIES_HPP_
 #define TARVEX_PILE_SECTION_PROPERTIES_HPP_
 
-#include "engine/model.hpp"
-#include "pile/section_point.hpp"
+#include <vector>
+
+#include "core/input_model.hpp"
+#include "core/section_properties.hpp"
 
 namespace tarvex {
 
-// Area and moment of inertia of an elastic shape at the section's top or bottom.
-void ElasticShapeProperties(const ElasticBlock& e, bool at_bottom, double* area, double* inertia);
-
-// Builds model.section_points from the pile sections (computing units).
-void BuildSectionPropertyTable(AnalysisModel& model);
-
-// Properties at depth d along the pile: linear between the table's points
-// (E*I interpolated as a product); at a section boundary the deeper section's
-// values; below the last point the last point's values.
-SectionProperties PropertiesAt(const AnalysisModel& model, double d);
+// Two points per section, at its top and bottom depth (computing units).
+std::vector<SectionPoint> BuildSectionPropertyTable(const std::vector<PileSection>& sections,
+                                                    UnitSystem units);
 
 }  // namespace tarvex
 

@@ -13,18 +13,18 @@
 namespace tarvex {
 namespace {
 
-void WriteLine13(AnalysisModel& m, const CaseRecord& rec) {
-  const bool si = m.options.units == UnitSystem::kSi;
-  m.plot.Write("(5E15.7,T81,A)",
-               {rec.head_shear, rec.top_deflection, rec.max_moment, rec.max_shear, rec.head_slope,
-                si ? "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)"
-                   : "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"});
+void WriteLine13(UnitSystem units, const CaseRecord& rec, RecordWriter& plot) {
+  const bool si = units == UnitSystem::kSi;
+  plot.Write("(5E15.7,T81,A)",
+             {rec.head_shear, rec.top_deflection, rec.max_moment, rec.max_shear, rec.head_slope,
+              si ? "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)"
+                 : "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"});
 }
 
-void WritePileHeadSummary(AnalysisModel& m) {
+void WritePileHeadSummary(UnitSystem units, const std::vector<CaseRecord>& records, RunOutput& m) {
   RecordWriter& r = m.report;
   r.Write("(A/)", {"Definitions of Pile-head Loading Conditions:"});
-  if (m.options.units == UnitSystem::kSi) {
+  if (units == UnitSystem::kSi) {
     r.Write("(A)", {"Load Type 1: Load 1 = Shear, kN, and Load 2 = Moment, kN-m "});
     r.Write("(A)", {"Load Type 2: Load 1 = Shear, kN, and Load 2 = Slope, radians"});
     r.Write("(A)", {"Load Type 3: Load 1 = Shear, kN, and Load 2 = Rotational Stiffness, "
@@ -43,7 +43,7 @@ void WritePileHeadSummary(AnalysisModel& m) {
   r.Write("(A)", {"Load  Load    Condition 1    Condition 2        Axial        Pile-head       "
                   "Maximum        Maximum       Pile-head  "});
   r.Write("(A)",
-          {ByUnits(m,
+          {ByUnits(units,
                    "Case  Type    V(lbs) or     in-lb, rad.,       Loading      Deflection       "
                    "Moment          Shear        Rotation   ",
                    "Case  Type    V(kN) or       kN-m, rad.,       Loading      Deflection       "
@@ -51,7 +51,7 @@ void WritePileHeadSummary(AnalysisModel& m) {
                    "Case  Type    V(F) or        F-L, rad.,        Loading      Deflection       "
                    "Moment          Shear        Rotation   ")});
   r.Write("(A)",
-          {ByUnits(m,
+          {ByUnits(units,
                    " No.   No.    y(inches)     or in-lb/rad.        lbs          inches         "
                    "in-lbs           lbs          radians   ",
                    " No.   No.    y(meters)      or kN-m/rad.        kN           meters          "
@@ -63,9 +63,9 @@ void WritePileHeadSummary(AnalysisModel& m) {
   static constexpr const char* kFirst[] = {
       "    1   V =", "    2   V =", "    3   V =", "    4   y =", "    5   y ="};
   static constexpr const char* kSecond[] = {"  M =", "  S =", "  R =", "  M =", "  S ="};
-  for (std::size_t c = 0; c < m.case_records.size(); ++c) {
-    const CaseRecord& rec = m.case_records[c];
-    const auto t = static_cast<std::size_t>(rec.type - 1);
+  for (std::size_t c = 0; c < records.size(); ++c) {
+    const CaseRecord& rec = records[c];
+    const auto t = static_cast<std::size_t>(static_cast<int>(rec.type) - 1);
     r.Write("(I4,A,$)", {static_cast<int>(c) + 1, kFirst[t]});
     WriteAdaptive(r, 11, rec.condition1);
     r.Text(kSecond[t]);
@@ -75,31 +75,34 @@ void WritePileHeadSummary(AnalysisModel& m) {
     }
     r.Fixed(rec.head_slope, 15, 8);
     r.EndLine();
-    WriteLine13(m, rec);
+    WriteLine13(units, rec, m.plot);
   }
 }
 
 // The factored moment capacity of section s for combination c (lb-in or
 // kN-m), or a negative value for an elastic section, which has none.
-double FactoredCapacity(const AnalysisModel& m, int s, const LrfdCombination& lc) {
-  const PileSection& section = m.sections[static_cast<std::size_t>(s - 1)];
+double FactoredCapacity(const InputModel& input, const DerivedTables& tables, int s,
+                        const LrfdCombination& lc, const LrfdFactoredLoad& load) {
+  const PileSection& section = input.sections[static_cast<std::size_t>(s - 1)];
   const double phi = EffectiveResistanceFactor(lc.phi_flexure);
   if (section.type == kElastic) return -1.0;
   if (section.type == kElasticPlastic) return phi * section.elastic.top_mp;
-  if (static_cast<std::size_t>(s) > m.section_tables.size()) return 0.0;
-  const auto& curves = m.section_tables[static_cast<std::size_t>(s - 1)].curves;
-  const double scale = m.options.units == UnitSystem::kUscs ? 1000.0 : 1.0;
-  const int level = CurveLevel(curves, lc.axial / scale);
+  if (static_cast<std::size_t>(s) > tables.section_tables.size()) return 0.0;
+  const auto& curves = tables.section_tables[static_cast<std::size_t>(s - 1)].curves;
+  const double scale = input.options.units == UnitSystem::kUscs ? 1000.0 : 1.0;
+  const int level = CurveLevel(curves, load.axial / scale);
   if (level < 0) return 0.0;
   return phi * curves[static_cast<std::size_t>(level)].nominal_moment;
 }
 
-void WriteLrfdSummary(AnalysisModel& m) {
+void WriteLrfdSummary(const InputModel& input, const DerivedTables& tables,
+                      const std::vector<CaseRecord>& records, RunOutput& m) {
+  const UnitSystem units = input.options.units;
   RecordWriter& r = m.report;
   r.Write("(A)", {"Load  Load      Pile-head     Pile-head         Axial        Pile-head       "
                   "Maximum        Maximum       Pile-Head  "});
   r.Write("(A)",
-          {ByUnits(m,
+          {ByUnits(units,
                    "Case  Type        Shear         Moment           Load        Deflection       "
                    "Moment         Shear        Rotation    ",
                    "Case  Type       Shear          Moment           Load        Deflection       "
@@ -107,7 +110,7 @@ void WriteLrfdSummary(AnalysisModel& m) {
                    "Case  Type        Shear         Moment           Load        Deflection       "
                    "Moment         Shear        Rotation    ")});
   r.Write("(A)",
-          {ByUnits(m,
+          {ByUnits(units,
                    " No.   No.         lbs          in-lbs           lbs          inches          "
                    "in-lbs          lbs          radians   ",
                    " No.   No.    kilonewtons        kN-m             kN           meters          "
@@ -116,8 +119,8 @@ void WriteLrfdSummary(AnalysisModel& m) {
                    "F-L            F           radians   ")});
   r.Write("(A)", {"----  ----  --------------  --------------  -------------  -------------  "
                   "-------------  -------------  -------------"});
-  for (std::size_t c = 0; c < m.case_records.size(); ++c) {
-    const CaseRecord& rec = m.case_records[c];
+  for (std::size_t c = 0; c < records.size(); ++c) {
+    const CaseRecord& rec = records[c];
     r.Write("(I4,I6,$)", {static_cast<int>(c) + 1, 1});
     for (double v : {rec.condition1, rec.condition2}) WriteAdaptive(r, 16, v);
     for (double v : {rec.axial, rec.top_deflection, rec.max_moment, rec.max_shear}) {
@@ -125,7 +128,7 @@ void WriteLrfdSummary(AnalysisModel& m) {
     }
     r.Fixed(rec.head_slope, 15, 8);
     r.EndLine();
-    WriteLine13(m, rec);
+    WriteLine13(units, rec, m.plot);
   }
 
   r.Write("(//80('-')/T20,A/80('-')//)", {"LRFD Performance by Load Case Combination"});
@@ -144,11 +147,11 @@ void WriteLrfdSummary(AnalysisModel& m) {
   r.Write("(A)", {"----  -------  ----------  ------------ ------------ ---------- ------------- "
                   "------------ ------------ ------------   -----------------------------"});
   int failures = 0;
-  for (std::size_t c = 0; c < m.case_records.size(); ++c) {
-    const CaseRecord& rec = m.case_records[c];
-    const LrfdCombination& lc = m.lrfd_combinations[c];
-    for (int s = 1; s <= static_cast<int>(m.sections.size()); ++s) {
-      const double capacity = FactoredCapacity(m, s, lc);
+  for (std::size_t c = 0; c < records.size(); ++c) {
+    const CaseRecord& rec = records[c];
+    const LrfdCombination& lc = input.lrfd_combinations[c];
+    for (int s = 1; s <= static_cast<int>(input.sections.size()); ++s) {
+      const double capacity = FactoredCapacity(input, tables, s, lc, tables.lrfd_loads[c]);
       const double developed = rec.section_moment[static_cast<std::size_t>(s - 1)];
       r.Write("(I4,I9,F12.3,$)",
               {static_cast<int>(c) + 1, s, EffectiveResistanceFactor(lc.phi_flexure)});
@@ -167,7 +170,7 @@ void WriteLrfdSummary(AnalysisModel& m) {
         r.Text(fail ? "  > FAIL <   " : "    Pass     ");
         if (fail) {
           ++failures;
-          RecordWarning(m.run.warnings, -400);
+          RecordWarning(m.warnings(), -400);
         }
       }
       WriteAdaptive(r, 13, rec.section_shear[static_cast<std::size_t>(s - 1)]);
@@ -186,12 +189,13 @@ void WriteLrfdSummary(AnalysisModel& m) {
 
 }  // namespace
 
-void WriteRunSummary(AnalysisModel& m) {
-  m.report.Write("(///80('-')/T28,A/80('-')//)", {"Summary of Pile Response(s)"});
-  if (m.options.lrfd) {
-    WriteLrfdSummary(m);
+void WriteRunSummary(const InputModel& input, const DerivedTables& tables,
+                     const std::vector<CaseRecord>& records, RunOutput& out) {
+  out.report.Write("(///80('-')/T28,A/80('-')//)", {"Summary of Pile Response(s)"});
+  if (input.options.lrfd) {
+    WriteLrfdSummary(input, tables, records, out);
   } else {
-    WritePileHeadSummary(m);
+    WritePileHeadSummary(input.options.units, records, out);
   }
 }
 

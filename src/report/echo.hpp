@@ -3,11 +3,15 @@
 #ifndef TARVEX_REPORT_ECHO_HPP_
 #define TARVEX_REPORT_ECHO_HPP_
 
-#include "engine/model.hpp"
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
 
-void WriteInputEcho(AnalysisModel& model);
+// Writes the echo of `input`. For LRFD runs it forms the factored
+// combinations: their loads and the thrust levels they give go into `tables`.
+void WriteInputEcho(const InputModel& input, DerivedTables& tables, RunOutput& out);
 
 }  // namespace tarvex
 

@@ -12,6 +12,17 @@ constexpr double kSquareInch = 0.00064516;         // square metres
 
 double CircleArea(double d) { return kQuarterPi * d * d; }
 
+void Circle(double d, double* area, double* inertia) {
+  *area = d * d * kQuarterPi;
+  *inertia = d * d * d * d * kPiOver64;
+}
+
+void Pipe(double d, double t, double* area, double* inertia) {
+  const double di = d - 2.0 * t;
+  *inertia = (d * d * d * d - di * di * di * di) * kPiOver64;
+  *area = (d * d - di * di) * kQuarterPi;
+}
+
 bool Positive(double v, const char* what, PrepareResult* r) {
   if (v > 0.0) return true;
   r->status = PrepareStatus::kBadValue;
@@ -99,8 +110,8 @@ bool CheckValues(const PileSection& s, PrepareResult* r) {
 bool PlaceBars(const PileSection& s, CutSection* cs, PrepareResult* r) {
   const BarBlock& b = s.bars;
   if (b.layout == BarLayout::kCircle) {
-    r->refusal = PlaceBarsOnCircle(s.depth, b.diameter, b.area, b.cover, b.groups,
-                                   b.bars_per_group, b.offset, &cs->reinforcement);
+    r->refusal = PlaceBarsOnCircle(s.depth, b.diameter, b.area, b.cover, b.groups, b.bars_per_group,
+                                   b.offset, &cs->reinforcement);
   } else if (b.layout == BarLayout::kList) {
     for (const Bar& bar : b.bars) {
       Reinforcement& rf = cs->reinforcement;
@@ -219,8 +230,7 @@ void CutStrips(const PileSection& s, CutSection* cs) {
   }
   cs->depth = sl.depth;
 
-  if (cs->kind == SectionKind::kCased || cs->kind == SectionKind::kCasedWithCore ||
-      cs->pipe()) {
+  if (cs->kind == SectionKind::kCased || cs->kind == SectionKind::kCasedWithCore || cs->pipe()) {
     const double inner = s.depth - 2.0 * s.casing_thickness;
     std::array<double, kSliceCount + 1> inside = {};
     AddCircleStripAreas(sl, inner, 0.0, &inside);
@@ -402,8 +412,42 @@ PrepareResult PrepareCutSection(const PileSection& s, UnitSystem units, CutSecti
   return r;
 }
 
-bool GrossSectionProperties(const PileSection& s, UnitSystem units, double* area,
-                            double* inertia, double* modulus) {
+void ElasticShapeProperties(const ElasticBlock& e, bool at_bottom, double* area, double* inertia) {
+  const double width = at_bottom ? e.bottom_width : e.top_width;
+  switch (e.shape) {
+    case kRectangularShape: {
+      const double d = at_bottom ? e.bottom_depth : e.top_depth;
+      *area = width * d;
+      *inertia = width * d * d * d / 12.0;
+      return;
+    }
+    case kPipeShape:
+      Pipe(width, at_bottom ? e.bottom_wall : e.top_wall, area, inertia);
+      return;
+    case kStrongHShape:
+    case kWeakHShape: {
+      // One area and inertia for the whole section: flanges and web.
+      const double bf = e.flange_width, d = e.section_depth;
+      const double tf = e.flange_thickness, tw = e.web_thickness;
+      const double web = d - 2.0 * tf;
+      *area = 2.0 * bf * tf + web * tw;
+      if (e.shape == kStrongHShape) {
+        *inertia = (bf * d * d * d - (bf - tw) * web * web * web) / 12.0;
+      } else {
+        *inertia = (2.0 * tf * bf * bf * bf + web * tw * tw * tw) / 12.0;
+      }
+      return;
+    }
+    case kCircularShape:
+    case kEmbeddedPoleShape:
+    default:
+      Circle(width, area, inertia);
+      return;
+  }
+}
+
+bool GrossSectionProperties(const PileSection& s, UnitSystem units, double* area, double* inertia,
+                            double* modulus) {
   const double d = s.depth;
   double hole = 0.0;  // diameter of a hollow centre
   switch (s.type) {
@@ -443,8 +487,8 @@ bool GrossSectionProperties(const PileSection& s, UnitSystem units, double* area
     *area -= CircleArea(hole);
     *inertia -= kPiOver64 * hole * hole * hole * hole;
   }
-  const ConcreteConstants c = ConcreteFromInput(s.concrete.fc > 0.0 ? s.concrete.fc : 0.0, units,
-                                                false);
+  const ConcreteConstants c =
+      ConcreteFromInput(s.concrete.fc > 0.0 ? s.concrete.fc : 0.0, units, false);
   *modulus = units == UnitSystem::kSi ? c.ec : c.ec * 1000.0;  // psi for USCS
   return true;
 }

@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "pile/section_properties.hpp"
 #include "section/cut_section.hpp"
 #include "section/moment_curvature_solver.hpp"
 #include "section/section_report.hpp"
@@ -16,10 +15,21 @@
 namespace tarvex {
 namespace {
 
-bool Uscs(const AnalysisModel& m) { return m.options.units == UnitSystem::kUscs; }
+// What one section's analysis works with: the section, its number, the run's
+// options and thrusts, the tables it fills and where it writes.
+struct Job {
+  const PileSection& s;
+  int n;
+  const Options& options;
+  const std::vector<double>& thrusts;
+  SectionTables& tables;
+  RunOutput& out;
 
-// Moment-curvature values are held in kips and inches in USCS runs.
-double ToKips(const AnalysisModel& m, double v) { return Uscs(m) ? v / 1000.0 : v; }
+  bool uscs() const { return options.units == UnitSystem::kUscs; }
+  bool si() const { return options.units == UnitSystem::kSi; }
+  // Moment-curvature values are held in kips and inches in USCS runs.
+  double ToKips(double v) const { return uscs() ? v / 1000.0 : v; }
+};
 
 struct PlotTexts {
   const char* line3;  // nullptr when the section wrote its Line 3 already
@@ -29,8 +39,10 @@ struct PlotTexts {
 
 // The plot records of a section's curves: Line 3 before the run's first
 // section, then Line 4 per thrust followed by its Line 5 points.
-void WriteCurves(AnalysisModel& m, int n, const SectionTables& tables, const PlotTexts& texts) {
-  RecordWriter& plot = m.plot;
+void WriteCurves(const Job& job, const PlotTexts& texts) {
+  RecordWriter& plot = job.out.plot;
+  const SectionTables& tables = job.tables;
+  const int n = job.n;
   if (n == 1 && texts.line3 != nullptr) {
     plot.Write("(I5,75X,A)", {static_cast<int>(tables.curves.size()), texts.line3});
   }
@@ -38,7 +50,7 @@ void WriteCurves(AnalysisModel& m, int n, const SectionTables& tables, const Plo
     const MomentCurvatureCurve& c = tables.curves[t];
     // The table holds the capacity in lb-in for USCS; the record in in-kips.
     plot.Write("(I5,10X,2E15.7,T81,A)",
-               {c.count, c.thrust, ToKips(m, c.nominal_moment), texts.line4});
+               {c.count, c.thrust, job.ToKips(c.nominal_moment), texts.line4});
     for (int k = 0; k < c.count; ++k) {
       const auto i = static_cast<std::size_t>(k);
       plot.Write("(3E15.7,T81,A,I0,A,I0,A,I0)",
@@ -50,46 +62,45 @@ void WriteCurves(AnalysisModel& m, int n, const SectionTables& tables, const Plo
 
 // The nominal capacity handed to the solver: the moment of the last point,
 // in lb-in for USCS.
-double Capacity(const AnalysisModel& m, const MomentCurvatureCurve& c) {
+double Capacity(const Job& job, const MomentCurvatureCurve& c) {
   const double last = c.moment[static_cast<std::size_t>(c.count - 1)];
-  return Uscs(m) ? last * 1000.0 : last;
+  return job.uscs() ? last * 1000.0 : last;
 }
 
 // The section's stiffness E*I at its top, in the units of the tables.
-double TopStiffness(const AnalysisModel& m, const PileSection& s) {
+double TopStiffness(const Job& job) {
   double area = 0.0, inertia = 0.0;
-  ElasticShapeProperties(s.elastic, false, &area, &inertia);
-  return ToKips(m, s.elastic.modulus * inertia);
+  ElasticShapeProperties(job.s.elastic, false, &area, &inertia);
+  return job.ToKips(job.s.elastic.modulus * inertia);
 }
 
 // One curve of 150 points per thrust of the run; point(k, c, i) sets point k
 // (1-based) at index i of curve c.
 template <typename Point>
-SectionTables& TablesOfPoints(AnalysisModel& m, int n, Point point) {
-  SectionTables& tables = m.section_tables[static_cast<std::size_t>(n - 1)];
-  tables.curves.assign(m.thrusts.size(), MomentCurvatureCurve{});
-  for (std::size_t t = 0; t < m.thrusts.size(); ++t) {
+void TablesOfPoints(const Job& job, Point point) {
+  SectionTables& tables = job.tables;
+  tables.curves.assign(job.thrusts.size(), MomentCurvatureCurve{});
+  for (std::size_t t = 0; t < job.thrusts.size(); ++t) {
     MomentCurvatureCurve& c = tables.curves[t];
-    c.thrust = m.thrusts[t];
+    c.thrust = job.thrusts[t];
     c.count = MomentCurvatureCurve::kMaxPoints;
     for (int k = 1; k <= c.count; ++k) point(k, c, static_cast<std::size_t>(k - 1));
-    c.nominal_moment = Capacity(m, c);
+    c.nominal_moment = Capacity(job, c);
   }
-  return tables;
 }
 
 // Elastic section: 150 points of constant stiffness E*I (top of the section).
-void ElasticTables(AnalysisModel& m, int n) {
-  const double ei = TopStiffness(m, m.sections[static_cast<std::size_t>(n - 1)]);
-  const SectionTables& tables =
-      TablesOfPoints(m, n, [ei](int k, MomentCurvatureCurve& c, std::size_t i) {
-        c.curvature[i] = 10.0 * k;
-        c.ei[i] = ei;
-        c.moment[i] = ei * c.curvature[i];
-      });
-  m.report.Write("(A/)", {"Moment-Curvature properties derived from elastic section properties"});
-  const bool si = m.options.units == UnitSystem::kSi;
-  WriteCurves(m, n, tables,
+void ElasticTables(const Job& job) {
+  const double ei = TopStiffness(job);
+  TablesOfPoints(job, [ei](int k, MomentCurvatureCurve& c, std::size_t i) {
+    c.curvature[i] = 10.0 * k;
+    c.ei[i] = ei;
+    c.moment[i] = ei * c.curvature[i];
+  });
+  job.out.report.Write("(A/)",
+                       {"Moment-Curvature properties derived from elastic section properties"});
+  const bool si = job.si();
+  WriteCurves(job,
               {"Line 3 : Total number of axial thrusts for elastic section",
                si ? "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment "
                     "Cap. (kN-m) for linear EI pile at top of section"
@@ -102,28 +113,26 @@ void ElasticTables(AnalysisModel& m, int n) {
 
 // Elastic-plastic section: straight to the plastic moment Mp at the plastic
 // curvature (100 points), then Mp held over 50 more points to 11 times it.
-void ElasticPlasticTables(AnalysisModel& m, int n) {
-  const PileSection& s = m.sections[static_cast<std::size_t>(n - 1)];
-  const double ei = TopStiffness(m, s);
-  const double mp = ToKips(m, s.elastic.top_mp);
+void ElasticPlasticTables(const Job& job) {
+  const double ei = TopStiffness(job);
+  const double mp = job.ToKips(job.s.elastic.top_mp);
   const double plastic_curvature = mp / ei;
   const double u = plastic_curvature / 100.0;
-  const SectionTables& tables =
-      TablesOfPoints(m, n, [ei, mp, u](int k, MomentCurvatureCurve& c, std::size_t i) {
-        if (k <= 100) {
-          c.curvature[i] = k * u;
-          c.ei[i] = ei;
-          c.moment[i] = ei * c.curvature[i];
-        } else {
-          c.curvature[i] = 100.0 * u + 20.0 * u * (k - 100);
-          c.moment[i] = mp;
-          c.ei[i] = mp / c.curvature[i];
-        }
-      });
-  m.report.Write("(A/)", {"Moment-curvature properties were derived from elastic-plastic section "
-                          "properties"});
-  const bool si = m.options.units == UnitSystem::kSi;
-  WriteCurves(m, n, tables,
+  TablesOfPoints(job, [ei, mp, u](int k, MomentCurvatureCurve& c, std::size_t i) {
+    if (k <= 100) {
+      c.curvature[i] = k * u;
+      c.ei[i] = ei;
+      c.moment[i] = ei * c.curvature[i];
+    } else {
+      c.curvature[i] = 100.0 * u + 20.0 * u * (k - 100);
+      c.moment[i] = mp;
+      c.ei[i] = mp / c.curvature[i];
+    }
+  });
+  job.out.report.Write("(A/)", {"Moment-curvature properties were derived from elastic-plastic "
+                                "section properties"});
+  const bool si = job.si();
+  WriteCurves(job,
               {"Line 3 : Total number of axial thrusts for elastic-plastic section",
                si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
                     "(kN-m) for elastic-plastic EI at top of section"
@@ -137,14 +146,14 @@ void ElasticPlasticTables(AnalysisModel& m, int n) {
 // User-defined nonlinear bending stiffness: the input points, from zero
 // moment, each interval divided into equal steps so that the curve has close
 // to 150 points.
-void UserEiTables(AnalysisModel& m, int n) {
-  const PileSection& s = m.sections[static_cast<std::size_t>(n - 1)];
-  SectionTables& tables = m.section_tables[static_cast<std::size_t>(n - 1)];
+void UserEiTables(const Job& job) {
+  const PileSection& s = job.s;
+  SectionTables& tables = job.tables;
   tables.curves.assign(s.user_ei.size(), MomentCurvatureCurve{});
   for (std::size_t t = 0; t < s.user_ei.size(); ++t) {
     const UserEiCurve& in = s.user_ei[t];
     MomentCurvatureCurve& c = tables.curves[t];
-    c.thrust = ToKips(m, in.thrust);
+    c.thrust = job.ToKips(in.thrust);
     double pm[MomentCurvatureCurve::kMaxPoints + 1];
     double pei[MomentCurvatureCurve::kMaxPoints + 1];
     int points = 0;
@@ -164,8 +173,8 @@ void UserEiTables(AnalysisModel& m, int n) {
     int count = 0;
     auto add = [&](double moment, double ei) {
       const auto i = static_cast<std::size_t>(count++);
-      c.moment[i] = ToKips(m, moment);
-      c.ei[i] = ToKips(m, ei);
+      c.moment[i] = job.ToKips(moment);
+      c.ei[i] = job.ToKips(ei);
       c.curvature[i] = c.moment[i] / c.ei[i];
     };
     if (steps < 1) {
@@ -182,12 +191,12 @@ void UserEiTables(AnalysisModel& m, int n) {
     double largest = c.moment[0];
     for (int k = 1; k < count; ++k)
       largest = std::max(largest, c.moment[static_cast<std::size_t>(k)]);
-    c.nominal_moment = Uscs(m) ? largest * 1000.0 : largest;
+    c.nominal_moment = job.uscs() ? largest * 1000.0 : largest;
   }
-  m.report.Write("(A,I0,A/)", {"Moment-Curvature properties for Section ", n,
-                               " derived from input values for nonlinear M-EI properties"});
-  const bool si = m.options.units == UnitSystem::kSi;
-  WriteCurves(m, n, tables,
+  job.out.report.Write("(A,I0,A/)", {"Moment-Curvature properties for Section ", job.n,
+                                     " derived from input values for nonlinear M-EI properties"});
+  const bool si = job.si();
+  WriteCurves(job,
               {"Line 3 : Total number of axial thrusts for input M-EI section",
                si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
                     "(kN-m) for input M-EI pile"
@@ -198,9 +207,9 @@ void UserEiTables(AnalysisModel& m, int n) {
 
 // An input error of section analysis, written to the report and the
 // message file: heading, problem lines, solution.
-void SectionInputError(AnalysisModel& m, int number, std::initializer_list<std::string> problem,
+void SectionInputError(RunOutput& run_out, int number, std::initializer_list<std::string> problem,
                        const char* solution) {
-  for (RecordWriter* out : {&m.report, &m.message}) {
+  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     out->Write("(//A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
     bool first = true;
     for (const std::string& line : problem) {
@@ -209,7 +218,11 @@ void SectionInputError(AnalysisModel& m, int number, std::initializer_list<std::
     }
     out->Write("(/A,A/)", {"SOLUTION: ", solution});
   }
-  ReportError(m, number == 45 ? "INP00045" : number == 46 ? "INP00046" : "INP00051", 100 + number);
+  ReportError(run_out,
+              number == 45   ? "INP00045"
+              : number == 46 ? "INP00046"
+                             : "INP00051",
+              100 + number);
 }
 
 std::string SectionName(int n) { return "Section " + std::to_string(n); }
@@ -232,7 +245,7 @@ std::string RefusalText(PlacementRefusal r, bool strands) {
 }
 
 // Ends the run for a section that cannot be prepared; false when it can.
-bool PreparationFailed(AnalysisModel& m, int n, const CutSection& cs, const PrepareResult& r) {
+bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareResult& r) {
   const std::string name = SectionName(n);
   switch (r.status) {
     case PrepareStatus::kOk:
@@ -279,12 +292,12 @@ bool PreparationFailed(AnalysisModel& m, int n, const CutSection& cs, const Prep
 // The section's thrust list. EI-only runs keep the thrusts strictly between
 // the tensile and compressive capacities; pile runs end at the first thrust
 // beyond them (errors 24 and 25, or 26 and 27 for LRFD combinations).
-bool SectionThrusts(AnalysisModel& m, const CutSection& cs, std::vector<double>* list,
+bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* list,
                     bool* dropped) {
   list->clear();
   *dropped = false;
-  if (m.options.icom == 2) {
-    for (double p : m.thrusts) {
+  if (job.options.run_kind == RunKind::kBendingStiffnessOnly) {
+    for (double p : job.thrusts) {
       if (p > cs.nt && p < cs.pn) {
         list->push_back(p);
       } else {
@@ -293,21 +306,21 @@ bool SectionThrusts(AnalysisModel& m, const CutSection& cs, std::vector<double>*
     }
     return true;
   }
-  const bool lrfd = m.options.lrfd;
-  for (std::size_t t = 0; t < m.thrusts.size(); ++t) {
-    const double p = m.thrusts[t];
+  const bool lrfd = job.options.lrfd;
+  for (std::size_t t = 0; t < job.thrusts.size(); ++t) {
+    const double p = job.thrusts[t];
     const bool over = p > cs.pn, under = p < cs.nt;
     if (!over && !under) {
       list->push_back(p);
       continue;
     }
     const int number = over ? (lrfd ? 26 : 24) : (lrfd ? 27 : 25);
-    for (RecordWriter* out : {&m.report, &m.message}) {
-      WriteThrustCapacityError(*out, m.options.units == UnitSystem::kSi, number,
-                               static_cast<int>(t) + 1, p, over ? cs.pn : cs.nt);
+    for (RecordWriter* out : {&job.out.report, &job.out.message}) {
+      WriteThrustCapacityError(*out, job.si(), number, static_cast<int>(t) + 1, p,
+                               over ? cs.pn : cs.nt);
     }
     const std::string digits = std::to_string(number);
-    ReportError(m, "RUN000" + digits, 200 + number);
+    ReportError(job.out, "RUN000" + digits, 200 + number);
     return false;
   }
   return true;
@@ -315,8 +328,10 @@ bool SectionThrusts(AnalysisModel& m, const CutSection& cs, std::vector<double>*
 
 // A section cut into strips: properties, moment-curvature curve of every
 // thrust, summary of capacities, and the tables for the pile solver.
-void SlicedSectionTables(AnalysisModel& m, int n) {
-  const PileSection& s = m.sections[static_cast<std::size_t>(n - 1)];
+void SlicedSectionTables(const Job& job) {
+  const PileSection& s = job.s;
+  const int n = job.n;
+  RunOutput& m = job.out;
   const std::string name = SectionName(n);
   if (s.type == kMicropile) {
     SectionInputError(m, 51,
@@ -327,7 +342,7 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
                       "user-defined nonlinear EI.");
     return;
   }
-  if (m.options.units == UnitSystem::kGeneral) {
+  if (job.options.units == UnitSystem::kGeneral) {
     SectionInputError(m, 51,
                       {name + " cannot be analysed in general units: the concrete, steel and "
                               "strand laws",
@@ -336,33 +351,33 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
                       "user-defined nonlinear EI.");
     return;
   }
-  const bool si = m.options.units == UnitSystem::kSi;
+  const bool si = job.si();
   // The working arrays of the solution, sized once for the section.
   auto cs = std::make_unique<CutSection>();
   auto curve = std::make_unique<ThrustCurve>();
   auto work = std::make_unique<StripStresses>();
-  const PrepareResult prepared = PrepareCutSection(s, m.options.units, cs.get());
+  const PrepareResult prepared = PrepareCutSection(s, job.options.units, cs.get());
   if (PreparationFailed(m, n, *cs, prepared)) return;
 
   WriteSectionProperties(m.report, s, *cs);
   WriteConcreteProperties(m.report, s, *cs);
   std::vector<double> thrusts;
-  thrusts.reserve(m.thrusts.size());
+  thrusts.reserve(job.thrusts.size());
   bool dropped = false;
-  if (!SectionThrusts(m, *cs, &thrusts, &dropped)) return;
+  if (!SectionThrusts(job, *cs, &thrusts, &dropped)) return;
   const int count = static_cast<int>(thrusts.size());
-  const bool ei_only = m.options.icom == 2;
+  const bool ei_only = job.options.run_kind == RunKind::kBendingStiffnessOnly;
   WriteThrustList(m.report, si, ei_only, dropped, thrusts.data(), count);
   if (n == 1) {
     m.plot.Write("(I5,75X,A)",
-                 {count, ei_only          ? "Line 3 : Total number of axial thrusts for EI-only "
-                                            "computations"
-                         : m.options.lrfd ? "Line 3 : Total number of axial thrusts for LRFD"
-                                          : "Line 3 : Total number of axial thrusts"});
+                 {count, ei_only            ? "Line 3 : Total number of axial thrusts for EI-only "
+                                              "computations"
+                         : job.options.lrfd ? "Line 3 : Total number of axial thrusts for LRFD"
+                                            : "Line 3 : Total number of axial thrusts"});
   }
   WriteRunMessageDefinitions(m.report, *cs);
 
-  SectionTables& tables = m.section_tables[static_cast<std::size_t>(n - 1)];
+  SectionTables& tables = job.tables;
   tables.curves.assign(thrusts.size(), MomentCurvatureCurve{});
   std::vector<double> capacities(thrusts.size(), 0.0);
   for (int t = 0; t < count; ++t) {
@@ -376,9 +391,9 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
     }
     if (!cs->pipe() && curve->count == ThrustCurve::kMaxPoints) {
       WriteFullCurveWarning(m.report, curve->count);
-      RecordWarning(m.run.warnings, -305);
+      RecordWarning(m.warnings(), -305);
     }
-    if (curve->nonpositive_moment) RecordWarning(m.run.warnings, -306);
+    if (curve->nonpositive_moment) RecordWarning(m.warnings(), -306);
     MomentCurvatureCurve& c = tables.curves[static_cast<std::size_t>(t)];
     c.thrust = p;
     c.count = curve->count;
@@ -392,7 +407,7 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
     c.nominal_moment = si ? curve->nominal_moment : curve->nominal_moment * 1000.0;  // lb-in
   }
   WriteCapacitySummary(m.report, n, *cs, thrusts.data(), capacities.data(), count);
-  WriteCurves(m, n, tables,
+  WriteCurves(job,
               {nullptr,
                si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"
                   : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
@@ -403,22 +418,21 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
 
 }  // namespace
 
-void AnalyseSection(AnalysisModel& model, int n) {
-  if (model.section_tables.size() < model.sections.size()) {
-    model.section_tables.resize(model.sections.size());
-  }
-  switch (model.sections[static_cast<std::size_t>(n - 1)].type) {
+void AnalyseSection(const PileSection& section, int n, const Options& options,
+                    const std::vector<double>& thrusts, SectionTables& tables, RunOutput& out) {
+  const Job job{section, n, options, thrusts, tables, out};
+  switch (section.type) {
     case kElastic:
-      ElasticTables(model, n);
+      ElasticTables(job);
       return;
     case kElasticPlastic:
-      ElasticPlasticTables(model, n);
+      ElasticPlasticTables(job);
       return;
     case kUserEi:
-      UserEiTables(model, n);
+      UserEiTables(job);
       return;
     default:
-      SlicedSectionTables(model, n);
+      SlicedSectionTables(job);
       return;
   }
 }

@@ -3,13 +3,20 @@
 #ifndef TARVEX_SECTION_SECTION_ANALYSIS_HPP_
 #define TARVEX_SECTION_SECTION_ANALYSIS_HPP_
 
-#include "engine/model.hpp"
+#include <vector>
+
+#include "core/input_model.hpp"
+#include "core/moment_curvature.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
 
-// Analyses pile section n (1-based) for every axial thrust level and writes
-// its report and plot records.
-void AnalyseSection(AnalysisModel& model, int n);
+// Analyses pile section `section` (number n, 1-based) for every axial thrust
+// level of `thrusts` (ascending; kips in USCS runs) into `tables`, and writes
+// its report and plot records. The options give the units, the run kind and
+// whether the thrusts come from LRFD combinations.
+void AnalyseSection(const PileSection& section, int n, const Options& options,
+                    const std::vector<double>& thrusts, SectionTables& tables, RunOutput& out);
 
 }  // namespace tarvex
 

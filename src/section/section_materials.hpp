@@ -4,7 +4,7 @@
 #ifndef TARVEX_SECTION_SECTION_MATERIALS_HPP_
 #define TARVEX_SECTION_SECTION_MATERIALS_HPP_
 
-#include "engine/units.hpp"
+#include "core/units.hpp"
 
 namespace tarvex {
 
@@ -13,7 +13,7 @@ namespace tarvex {
 namespace law {
 constexpr double kCrushingStrain = double(0.0038f);
 constexpr double kFallingDrop = double(0.15f);  // drop of stress to 0.85 f'c at crushing
-constexpr double kCrushedStress = 0.001;         // token stress of crushed concrete
+constexpr double kCrushedStress = 0.001;        // token stress of crushed concrete
 }  // namespace law
 
 // ksi to kPa.

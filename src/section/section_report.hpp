@@ -7,7 +7,8 @@
 
 #include <string_view>
 
-#include "engine/model.hpp"
+#include "core/input_model.hpp"
+#include "report/record_writer.hpp"
 #include "section/cut_section.hpp"
 #include "section/moment_curvature_solver.hpp"
 

@@ -14,13 +14,13 @@ namespace {
 
 constexpr std::size_t At(int k) { return PileNodes::At(k); }
 
-bool Uscs(const AnalysisModel& m) { return m.options.units == UnitSystem::kUscs; }
+bool Uscs(const PyContext& ctx) { return ctx.input.options.units == UnitSystem::kUscs; }
 
 // Factor on the shallow resistance for sloping ground and pile batter.
-double SlopeFactor(const AnalysisModel& m, int node, bool single_precision_cos45) {
-  const double theta = m.slope_minus_batter;
+double SlopeFactor(const PyContext& ctx, int node, bool single_precision_cos45) {
+  const double theta = ctx.input.slope_minus_batter;
   if (!(std::fabs(theta) > 1e-20)) return 1.0;
-  return SlopeBatterFactor(theta, m.nodes.y[At(node)], single_precision_cos45);
+  return SlopeBatterFactor(theta, ctx.nodes.y[At(node)], single_precision_cos45);
 }
 
 // The 17 points of a printed curve: the report table and the plot records.
@@ -33,27 +33,27 @@ struct PrintedCurve {
 template <typename PAt>
 void PrintCurve(const PyContext& ctx, int node, const ClayCurveDeflections& ys,
                 const Multipliers& mu, const PrintedCurve& texts, PAt p_at) {
-  AnalysisModel& m = ctx.model;
-  PlotCurveHeader(m, m.nodes.x[At(node)], kClayCurvePoints, texts.line7, node);
+  RecordWriter& report = ctx.out.report;
+  PlotCurveHeader(ctx.out.plot, ctx.nodes.x[At(node)], kClayCurvePoints, texts.line7, node);
   for (int k = 0; k < kClayCurvePoints; ++k) {
     const double y = ys[static_cast<std::size_t>(k)];
     const double p = p_at(y);
     if (texts.fixed_columns) {
-      m.report.Write("(F15.4,F17.3)", {y * mu.ym, p * mu.pm});
+      report.Write("(F15.4,F17.3)", {y * mu.ym, p * mu.pm});
     } else {
-      m.report.Text("   ");
-      WriteAdaptive(m.report, 12, y * mu.ym);
-      m.report.Text("     ");
-      WriteAdaptive(m.report, 12, p * mu.pm);
-      m.report.EndLine();
+      report.Text("   ");
+      WriteAdaptive(report, 12, y * mu.ym);
+      report.Text("     ");
+      WriteAdaptive(report, 12, p * mu.pm);
+      report.EndLine();
     }
-    PlotCurvePoint(m, k + 1, y * mu.ym, p * mu.pm, texts.line8);
+    PlotCurvePoint(ctx.out.plot, k + 1, y * mu.ym, p * mu.pm, texts.line8);
   }
 }
 
 // The zero-strength input errors of the clays.
 void ZeroCohesionSoftClay(const PyContext& ctx, bool with_j, int node, double z, double c) {
-  AnalysisModel& m = ctx.model;
+  RunOutput& m = ctx.out;
   const int number = with_j ? 71 : 12;
   for (RecordWriter* out : {&m.message, &m.report}) {
     out->Write("(A/)", {"**** Input Data Error No. " + std::to_string(number) + " ****"});
@@ -74,14 +74,14 @@ void ZeroCohesionSoftClay(const PyContext& ctx, bool with_j, int node, double z,
                {"Layer no. = ", ctx.layer, ", Node no. = ", node,
                 ", Top node in layer = ", ctx.first_node(), ", Elevation = ", z, ", c(x) = ", c});
     if (report) {
-      out->Write("(A,F10.3)", {", Pile length = ", m.pile_length});
+      out->Write("(A,F10.3)", {", Pile length = ", ctx.pile_length});
       out->Write("(A,I0,A,I0)", {", ITOP = ", ctx.first_node(), ", IBOT = ", ctx.last_node()});
     }
   }
   ReportError(m, with_j ? "INP00071" : "INP00012", with_j ? 171 : 112);
 }
 
-void ZeroCohesionStiffClay(AnalysisModel& m, bool free_water, bool with_k) {
+void ZeroCohesionStiffClay(RunOutput& m, bool free_water, bool with_k) {
   for (RecordWriter* out : {&m.message, &m.report}) {
     if (free_water) {
       out->Write("(A/)", {"**** Input Data Error No. 14 ****"});
@@ -112,7 +112,7 @@ void ZeroCohesionStiffClay(AnalysisModel& m, bool free_water, bool with_k) {
 
 // General units have no default epsilon-50 or k: a stiff clay layer needs
 // its own values.
-void MissingGeneralValue(AnalysisModel& m, int layer, const char* what) {
+void MissingGeneralValue(RunOutput& m, int layer, const char* what) {
   for (RecordWriter* out : {&m.message, &m.report}) {
     out->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
     out->Write("(A,I0,A,A,A)", {"Problem:  Soil layer ", layer,
@@ -126,37 +126,36 @@ void MissingGeneralValue(AnalysisModel& m, int layer, const char* what) {
 }
 
 // Warnings on the strength range; skipped on a layer interface.
-void StrengthWarnings(AnalysisModel& m, double c, double low_uscs, double high_uscs, double low_si,
-                      double high_si, int first_warning) {
-  if (m.options.units == UnitSystem::kUscs) {
-    if (c < low_uscs) RecordWarning(m.run.warnings, -first_warning);
-    if (c > high_uscs) RecordWarning(m.run.warnings, -(first_warning + 1));
-  } else if (m.options.units == UnitSystem::kSi) {
-    if (c < low_si) RecordWarning(m.run.warnings, -(first_warning + 2));
-    if (c > high_si) RecordWarning(m.run.warnings, -(first_warning + 3));
+void StrengthWarnings(const PyContext& ctx, double c, double low_uscs, double high_uscs,
+                      double low_si, double high_si, int first_warning) {
+  WarningTally& warnings = ctx.out.warnings();
+  const UnitSystem units = ctx.input.options.units;
+  if (units == UnitSystem::kUscs) {
+    if (c < low_uscs) RecordWarning(warnings, -first_warning);
+    if (c > high_uscs) RecordWarning(warnings, -(first_warning + 1));
+  } else if (units == UnitSystem::kSi) {
+    if (c < low_si) RecordWarning(warnings, -(first_warning + 2));
+    if (c > high_si) RecordWarning(warnings, -(first_warning + 3));
   }
 }
 
 // The layer's k at depth z: linear between its top and bottom values, the
-// bottom value replaced (and kept) by the top one when zero or less, and the
-// default table when the top value is missing.
+// top value standing for a bottom value of zero or less, and the default
+// table when the top value is missing. The layer's input values stay as read.
 bool LayerK(const PyContext& ctx, double z, double c, bool default_when_not_positive, double* k) {
-  AnalysisModel& m = ctx.model;
-  SoilLayer& layer = m.layers[static_cast<std::size_t>(ctx.layer - 1)];
-  if (layer.at_bottom.kpy <= 0.0) layer.at_bottom.kpy = layer.at_top.kpy;
+  const SoilLayer& layer = ctx.soil_layer();
   const double top = layer.at_top.kpy;
   const bool missing = default_when_not_positive ? top <= 0.0 : top == 0.0;
   if (missing) {
-    const auto criterion = static_cast<SoilCriterion>(layer.code);
-    const std::optional<double> d = DefaultK(criterion, m.options.units, c, ctx.cyclic());
+    const std::optional<double> d = DefaultK(layer.code, ctx.input.options.units, c, ctx.cyclic());
     if (d) {
       *k = *d;
       return true;
     }
-    MissingGeneralValue(m, ctx.layer, "k");
+    MissingGeneralValue(ctx.out, ctx.layer, "k");
     return false;
   }
-  const double bottom = layer.at_bottom.kpy;
+  const double bottom = layer.at_bottom.kpy <= 0.0 ? top : layer.at_bottom.kpy;
   if (layer.bottom == layer.top) {
     *k = top;
   } else {
@@ -178,11 +177,11 @@ struct ClaySoil {
 // Epsilon-50 at z with the criterion's default when the input is 0 or less;
 // false after an error (general units have no default).
 bool Eps50At(const PyContext& ctx, SoilCriterion criterion, double z, ClaySoil* s) {
-  AnalysisModel& m = ctx.model;
-  s->eps50 = Epsilon50At(m, z);
+  RunOutput& m = ctx.out;
+  s->eps50 = Epsilon50At(ctx.soil(), z);
   if (m.failed()) return false;
   if (s->eps50 > 0.0) return true;
-  const std::optional<double> d = DefaultEps50(criterion, m.options.units, s->c);
+  const std::optional<double> d = DefaultEps50(criterion, ctx.input.options.units, s->c);
   if (d) {
     s->eps50 = *d;
     return true;
@@ -195,9 +194,10 @@ bool Eps50At(const PyContext& ctx, SoilCriterion criterion, double z, ClaySoil* 
   return false;
 }
 
-// The clay values of a node as the curve functions take them.
+// The clay values of a node as the curve functions take them; n_cycles is
+// the number of cycles of loading as the criterion uses it.
 ClayNodeInput NodeInput(const PyContext& ctx, const ClaySoil& s, double ca, double zc, double k,
-                        double f) {
+                        double f, double n_cycles) {
   ClayNodeInput in;
   in.b = s.b;
   in.c = s.c;
@@ -208,7 +208,7 @@ ClayNodeInput NodeInput(const PyContext& ctx, const ClaySoil& s, double ca, doub
   in.k = k;
   in.f = f;
   in.cyclic = ctx.cyclic();
-  in.n_cycles = ctx.model.options.cycles;
+  in.n_cycles = n_cycles;
   return in;
 }
 
@@ -217,23 +217,23 @@ ClayNodeInput NodeInput(const PyContext& ctx, const ClaySoil& s, double ca, doub
 // from the last node to the layer bottom.
 void StiffClaySolverStep(const PyContext& ctx, int node, double es, double r,
                          double layer_one_estimate, LayerResistanceSum& sum) {
-  AnalysisModel& m = ctx.model;
-  m.nodes.es[At(node)] = es;
+  ctx.nodes.es[At(node)] = es;
   ApplySoilMovement(ctx, node);
   const double bottom = ctx.soil_layer().bottom;
-  sum.Add(node, r, (bottom - m.nodes.x[At(ctx.last_node())]) * r);
-  sum.ReplaceForLayerOne(layer_one_estimate * (m.layers[0].bottom - m.layers[0].top));
+  sum.Add(node, r, (bottom - ctx.nodes.x[At(ctx.last_node())]) * r);
+  const SoilLayer& first = ctx.tables.layers[0];
+  sum.ReplaceForLayerOne(layer_one_estimate * (first.bottom - first.top));
 }
 
 // b, pm, ym, c and gamma at a node; false on an error of the accessors.
 bool ReadSoil(const PyContext& ctx, double x, double z, ClaySoil* s) {
-  AnalysisModel& m = ctx.model;
-  s->b = PileWidthAt(m, x);
-  s->mu = MultipliersAt(m, x);
-  s->c = ShearStrengthAt(m, z, &s->at_node);
-  if (m.failed()) return false;
-  s->gamma = AverageUnitWeight(m, z);
-  return !m.failed();
+  const SoilAccess soil = ctx.soil();
+  s->b = PileWidthAt(ctx.tables.section_points, x);
+  s->mu = MultipliersAt(ctx.input.py_multipliers, x);
+  s->c = ShearStrengthAt(soil, z, &s->at_node);
+  if (ctx.out.failed()) return false;
+  s->gamma = AverageUnitWeight(soil, z);
+  return !ctx.out.failed();
 }
 
 // b, the multipliers, c with the zero-strength check and the range warnings
@@ -241,44 +241,43 @@ bool ReadSoil(const PyContext& ctx, double x, double z, ClaySoil* s) {
 // an error.
 bool StiffClaySoil(const PyContext& ctx, int node, double x, double z, bool free_water, bool with_k,
                    ClaySoil* s) {
-  AnalysisModel& m = ctx.model;
-  s->b = PileWidthAt(m, x);
-  s->mu = MultipliersAt(m, x);
-  s->c = ShearStrengthAt(m, z, &s->at_node);
-  if (m.failed()) return false;
+  const SoilAccess soil = ctx.soil();
+  s->b = PileWidthAt(ctx.tables.section_points, x);
+  s->mu = MultipliersAt(ctx.input.py_multipliers, x);
+  s->c = ShearStrengthAt(soil, z, &s->at_node);
+  if (ctx.out.failed()) return false;
   if (node > ctx.first_node() && s->c < 1e-10) {
-    ZeroCohesionStiffClay(m, free_water, with_k);
+    ZeroCohesionStiffClay(ctx.out, free_water, with_k);
     return false;
   }
   if (!s->at_node) {
     if (free_water) {
-      StrengthWarnings(m, s->c, double(3.4722223f), double(55.555557f), double(23.940128f),
+      StrengthWarnings(ctx, s->c, double(3.4722223f), double(55.555557f), double(23.940128f),
                        double(383.04205f), 3051);
     } else {
-      StrengthWarnings(m, s->c, double(3.4722223f), double(55.555557f), double(23.94f),
+      StrengthWarnings(ctx, s->c, double(3.4722223f), double(55.555557f), double(23.94f),
                        double(383.04f), with_k ? 3261 : 3061);
     }
   }
-  s->gamma = AverageUnitWeight(m, z);
-  return !m.failed();
+  s->gamma = AverageUnitWeight(soil, z);
+  return !ctx.out.failed();
 }
 
 // ---------------------------------------------------------------------------
 // Soft clay, with J = 0.5 or J given per layer.
 
 void SoftClay(const PyContext& ctx, bool with_j) {
-  AnalysisModel& m = ctx.model;
   const int first = ctx.first_node(), last = ctx.last_node();
   LayerResistanceSum solver_sum(ctx);
   for (int i = first; i <= last; ++i) {
-    const double x = m.nodes.x[At(i)];
-    const double z = ctx.output ? x : m.nodes.z[At(i)];
+    const double x = ctx.nodes.x[At(i)];
+    const double z = ctx.output ? x : ctx.nodes.z[At(i)];
     ClaySoil s;
     if (!ReadSoil(ctx, x, z, &s)) return;
     if (!s.at_node) {
-      if (Uscs(m) && s.c > double(8.6805553f)) RecordWarning(m.run.warnings, -3041);
-      if (m.options.units == UnitSystem::kSi && s.c > double(59.850323f)) {
-        RecordWarning(m.run.warnings, -3042);
+      if (Uscs(ctx) && s.c > double(8.6805553f)) RecordWarning(ctx.out.warnings(), -3041);
+      if (ctx.input.options.units == UnitSystem::kSi && s.c > double(59.850323f)) {
+        RecordWarning(ctx.out.warnings(), -3042);
       }
     }
     if (!Eps50At(ctx, with_j ? kSoftClayJ : kSoftClay, z, &s)) return;
@@ -286,14 +285,15 @@ void SoftClay(const PyContext& ctx, bool with_j) {
       ZeroCohesionSoftClay(ctx, with_j, i, z, s.c);
       return;
     }
-    const double j = with_j ? JAt(m, z) : kMatlockJ;
-    if (m.failed()) return;
+    const double j = with_j ? JAt(ctx.soil(), z) : kMatlockJ;
+    if (ctx.out.failed()) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
-      m.heq[static_cast<std::size_t>(ctx.layer)] = SoftClayEquivalentDepth(
-          {s.b, s.c, 0.0, s.gamma, j, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
+      ctx.working.heq[static_cast<std::size_t>(ctx.layer)] = SoftClayEquivalentDepth(
+          {s.b, s.c, 0.0, s.gamma, j, ResistanceAbove(ctx.working, ctx.layer), ctx.cyclic()});
     }
     const NodeDepths d = DepthsAt(ctx, i);
-    ClayNodeInput in = NodeInput(ctx, s, 0.0, d.zc, 0.0, SlopeFactor(m, i, true));
+    ClayNodeInput in =
+        NodeInput(ctx, s, 0.0, d.zc, 0.0, SlopeFactor(ctx, i, true), ctx.input.options.cycles);
     in.j = j;
     const SoftClayNode node = SoftClayAt(in);
 
@@ -303,31 +303,32 @@ void SoftClay(const PyContext& ctx, bool with_j) {
       if (std::isnan(es)) {
         const bool small = y_hat < node.y_small;
         const int number = with_j ? (small ? 35 : 36) : (small ? 33 : 34);
-        m.report.Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
-        m.report.Write("(A,I0/)",
-                       {with_j ? "The computed value of soil modulus computed in API soft clay is "
+        ctx.out.report.Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
+        ctx.out.report.Write(
+            "(A,I0/)", {with_j ? "The computed value of soil modulus computed in API soft clay is "
                                  "not-a-number for node number "
                                : "The computed value of soil modulus computed in soft clay is "
                                  "not-a-number for node number ",
                         i});
-        m.report.Write("(A)", {"This problem is usually due to a required soil property being "
-                               "left equal to zero."});
-        SetErrorCode(m, 200 + number);
+        ctx.out.report.Write("(A)",
+                             {"This problem is usually due to a required soil property being "
+                              "left equal to zero."});
+        SetErrorCode(ctx.out, 200 + number);
         return;
       }
-      m.nodes.es[At(i)] = es;
+      ctx.nodes.es[At(i)] = es;
       ApplySoilMovement(ctx, i);
       const SoftClayIntegrand r = SoftClayResistanceIntegrand(node);
-      solver_sum.Add(i, r.r, node.pu * m.nodes.h, r.r_shallow.value_or(0.0));
+      solver_sum.Add(i, r.r, node.pu * ctx.nodes.h, r.r_shallow.value_or(0.0));
       solver_sum.ReplaceForLayerOne((3.0 * s.c * s.b + node.pu) / 2.0 *
-                                    (m.layers[0].bottom - m.layers[0].top));
+                                    (ctx.tables.layers[0].bottom - ctx.tables.layers[0].top));
       continue;
     }
 
     // The printed curve.
-    const bool cyclic_title = m.options.cycles >= 2.0;
-    const PyLabels labels = LabelsOf(m);
-    CurveBlock block(m.report, labels);
+    const bool cyclic_title = ctx.input.options.cycles >= 2.0;
+    const PyLabels labels = LabelsOf(ctx.input.options.units);
+    CurveBlock block(ctx.out.report, labels);
     if (with_j) {
       block.Title(cyclic_title ? "p-y Curve Computed Using the Soft Clay Criteria with J for "
                                  "Cyclic Loading Conditions"
@@ -341,10 +342,10 @@ void SoftClay(const PyContext& ctx, bool with_j) {
                         "Conditions");
     }
     block.Integer("Soil Layer Number", ctx.layer);
-    block.Depths(z, d.zs, Uscs(m));
-    block.Degrees("Ground Slope Angle", m.slope_angle);
-    block.Degrees("Pile Batter", m.batter_angle);
-    block.Degrees("Effective Slope", m.slope_minus_batter);
+    block.Depths(z, d.zs, Uscs(ctx));
+    block.Degrees("Ground Slope Angle", ctx.input.slope_angle);
+    block.Degrees("Pile Batter", ctx.input.batter_angle);
+    block.Degrees("Effective Slope", ctx.input.slope_minus_batter);
     block.Value("Equivalent Depth", d.zc, 3, labels.length);
     block.Value("Pile Diameter", s.b, 3, labels.length);
     block.Value("Cohesion, c", s.c, 3, labels.stress);
@@ -358,11 +359,13 @@ void SoftClay(const PyContext& ctx, bool with_j) {
     block.Value("p-multiplier", s.mu.pm, 5);
     block.Value("y-multiplier", s.mu.ym, 5);
     if (cyclic_title) {
-      m.report.Write("(A,F12.0)", {"Number of cycles of loading = ", m.options.cycles});
-      m.report.Write("(A,F12.3,1X,A)", {"Xr                          = ", node.zr, labels.length});
+      ctx.out.report.Write("(A,F12.0)",
+                           {"Number of cycles of loading = ", ctx.input.options.cycles});
+      ctx.out.report.Write("(A,F12.3,1X,A)",
+                           {"Xr                          = ", node.zr, labels.length});
     }
-    m.report.Write("(/T6,'y, ',A,T25,'p, ',A)", {labels.length, labels.force_per_length});
-    m.report.Write("(A)", {"----------------    -----------------"});
+    ctx.out.report.Write("(/T6,'y, ',A,T25,'p, ',A)", {labels.length, labels.force_per_length});
+    ctx.out.report.Write("(A)", {"----------------    -----------------"});
     PrintCurve(ctx, i, SoftClayOutputDeflections(node), s.mu,
                with_j ? PrintedCurve{"Line 7:  p-y curve depth in soft clay with J, no. points on "
                                      "p-y curve no. ",
@@ -378,20 +381,19 @@ void SoftClay(const PyContext& ctx, bool with_j) {
 // Stiff clay with free water.
 
 void StiffClayFreeWater(const PyContext& ctx) {
-  AnalysisModel& m = ctx.model;
   const int first = ctx.first_node(), last = ctx.last_node();
   LayerResistanceSum solver_sum(ctx);
   // Running average of c over the nodes of a lower layer.
   double c_first = 0.0, z_first = 0.0, c_previous = 0.0, z_previous = 0.0, c_integral = 0.0;
   for (int i = first; i <= last; ++i) {
-    const double x = m.nodes.x[At(i)];
-    const double z = ctx.output ? x : m.nodes.z[At(i)];
+    const double x = ctx.nodes.x[At(i)];
+    const double z = ctx.output ? x : ctx.nodes.z[At(i)];
     ClaySoil s;
     if (!StiffClaySoil(ctx, i, x, z, true, false, &s)) return;
     double ca = s.c;
     if (ctx.layer == 1) {
-      ca = AverageStrength(m, z);
-      if (m.failed()) return;
+      ca = AverageStrength(ctx.soil(), z);
+      if (ctx.out.failed()) return;
     } else if (i == first) {
       c_first = c_previous = s.c;
       z_first = z_previous = z;
@@ -406,12 +408,12 @@ void StiffClayFreeWater(const PyContext& ctx) {
     if (!LayerK(ctx, z, s.c, true, &k)) return;
     if (!Eps50At(ctx, kStiffClayFreeWater, z, &s)) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
-      m.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayFreeWaterEquivalentDepth(
-          {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
+      ctx.working.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayFreeWaterEquivalentDepth(
+          {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(ctx.working, ctx.layer), ctx.cyclic()});
     }
     const NodeDepths d = DepthsAt(ctx, i);
-    const StiffClayFreeWaterNode node =
-        StiffClayFreeWaterAt(NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(m, i, false)));
+    const StiffClayFreeWaterNode node = StiffClayFreeWaterAt(
+        NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(ctx, i, false), ctx.input.options.cycles));
 
     if (!ctx.output) {
       const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
@@ -420,14 +422,14 @@ void StiffClayFreeWater(const PyContext& ctx) {
       continue;
     }
 
-    const PyLabels labels = LabelsOf(m);
-    CurveBlock block(m.report, labels);
+    const PyLabels labels = LabelsOf(ctx.input.options.units);
+    CurveBlock block(ctx.out.report, labels);
     block.Title(node.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free "
                               "Water"
                             : "p-y Curve Computed Using Static Criteria for Stiff Clay with Free "
                               "Water");
     block.Integer("Soil Layer Number", ctx.layer);
-    block.Depths(z, d.zs, Uscs(m));
+    block.Depths(z, d.zs, Uscs(ctx));
     block.Value("Equivalent Depth", d.zc, 3, labels.length);
     block.Value("Diameter", s.b, 3, labels.length);
     block.Value("c (at curve depth)", s.c, 3, labels.stress);
@@ -444,14 +446,14 @@ void StiffClayFreeWater(const PyContext& ctx) {
     block.Value("pu", node.pres, 3, labels.force_per_length);
     block.Value("p-multiplier", s.mu.pm, 5);
     block.Value("y-multiplier", s.mu.ym, 5);
-    m.report.Write("()");
+    ctx.out.report.Write("()");
     if (node.cyclic) {
-      block.Value("Number of Cycles of Loading", m.options.cycles, 0);
-      m.report.Write("()");
+      block.Value("Number of Cycles of Loading", ctx.input.options.cycles, 0);
+      ctx.out.report.Write("()");
     }
-    m.report.Write("(A,A,A,A)",
-                   {"        y, ", labels.length, "             p,", labels.force_per_length});
-    m.report.Write("(A)", {"----------------    -----------------"});
+    ctx.out.report.Write(
+        "(A,A,A,A)", {"        y, ", labels.length, "             p,", labels.force_per_length});
+    ctx.out.report.Write("(A)", {"----------------    -----------------"});
     PrintCurve(
         ctx, i, StiffClayFreeWaterOutputDeflections(node), s.mu,
         {"Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve "
@@ -466,27 +468,28 @@ void StiffClayFreeWater(const PyContext& ctx) {
 // Stiff clay without free water, with or without an initial modulus k.
 
 void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
-  AnalysisModel& m = ctx.model;
-  m.options.cycles = StiffClayNoFreeWaterCycles(m.options.cycles, with_k);
+  // The criterion's own number of cycles: the run's number stays as read for
+  // the other layers.
+  const double cycles = StiffClayNoFreeWaterCycles(ctx.input.options.cycles, with_k);
   const int first = ctx.first_node(), last = ctx.last_node();
   LayerResistanceSum solver_sum(ctx);
   for (int i = first; i <= last; ++i) {
-    const double x = m.nodes.x[At(i)];
-    const double z = ctx.output ? x : m.nodes.z[At(i)];
+    const double x = ctx.nodes.x[At(i)];
+    const double z = ctx.output ? x : ctx.nodes.z[At(i)];
     ClaySoil s;
     if (!StiffClaySoil(ctx, i, x, z, false, with_k, &s)) return;
-    const double ca = AverageStrength(m, z);
-    if (m.failed()) return;
+    const double ca = AverageStrength(ctx.soil(), z);
+    if (ctx.out.failed()) return;
     if (!Eps50At(ctx, with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater, z, &s)) return;
     double k = 0.0;
     if (with_k && !LayerK(ctx, z, s.c, false, &k)) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
-      m.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayNoFreeWaterEquivalentDepth(
-          {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(m, ctx.layer), ctx.cyclic()});
+      ctx.working.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayNoFreeWaterEquivalentDepth(
+          {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(ctx.working, ctx.layer), ctx.cyclic()});
     }
     const NodeDepths d = DepthsAt(ctx, i);
-    const StiffClayNoFreeWaterNode node =
-        StiffClayNoFreeWaterAt(NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(m, i, true)), with_k);
+    const StiffClayNoFreeWaterNode node = StiffClayNoFreeWaterAt(
+        NodeInput(ctx, s, ca, d.zc, k, SlopeFactor(ctx, i, true), cycles), with_k);
 
     if (!ctx.output) {
       const double y_hat = CurveDeflection(ctx, i, s.mu.ym);
@@ -495,24 +498,24 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
       continue;
     }
 
-    const PyLabels labels = LabelsOf(m);
-    CurveBlock block(m.report, labels);
+    const PyLabels labels = LabelsOf(ctx.input.options.units);
+    CurveBlock block(ctx.out.report, labels);
     const char* title = node.cyclic
                             ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without "
                               "Free Water"
                             : "p-y Curve Computed Using Static Criteria for Stiff Clay without "
                               "Free Water";
     if (with_k) {
-      m.report.Write("(//A/A/)", {title, "with Option of Defining Initial k"});
+      ctx.out.report.Write("(//A/A/)", {title, "with Option of Defining Initial k"});
     } else {
       block.Title(title);
     }
     block.Integer("Soil Layer Number", ctx.layer);
-    block.Depths(z, d.zs, Uscs(m));
+    block.Depths(z, d.zs, Uscs(ctx));
     if (!with_k) {
-      block.Degrees("Ground Slope Angle", m.slope_angle);
-      block.Degrees("Pile Batter Angle", m.batter_angle);
-      block.Degrees("Effective Slope", m.slope_minus_batter);
+      block.Degrees("Ground Slope Angle", ctx.input.slope_angle);
+      block.Degrees("Pile Batter Angle", ctx.input.batter_angle);
+      block.Degrees("Effective Slope", ctx.input.slope_minus_batter);
     }
     block.Value("Equivalent Depth", d.zc, 3, labels.length);
     block.Value("Diameter", s.b, 3, labels.length);
@@ -526,10 +529,10 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
     block.Value("y50", node.y50, 5, labels.length);
     block.Value("p-multiplier", s.mu.pm, 5);
     block.Value("y-multiplier", s.mu.ym, 5);
-    if (node.cyclic) block.Value("Number of cycles of loading", m.options.cycles, 0);
-    m.report.Write("(/A,A,A,A)",
-                   {"        y, ", labels.length, "            p, ", labels.force_per_length});
-    m.report.Write("(A)", {"----------------    -----------------"});
+    if (node.cyclic) block.Value("Number of cycles of loading", cycles, 0);
+    ctx.out.report.Write(
+        "(/A,A,A,A)", {"        y, ", labels.length, "            p, ", labels.force_per_length});
+    ctx.out.report.Write("(A)", {"----------------    -----------------"});
     PrintCurve(ctx, i, StiffClayNoFreeWaterOutputDeflections(node), s.mu,
                with_k ? PrintedCurve{"Line 7:  p-y curve depth in stiff clay w/o free water with "
                                      "k, no. p-y points on curve no. ",

@@ -14,8 +14,8 @@
 #include <array>
 #include <optional>
 
-#include "engine/soil_criteria.hpp"
-#include "engine/units.hpp"
+#include "core/soil_criteria.hpp"
+#include "core/units.hpp"
 
 namespace tarvex {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "pile/section_properties.hpp"
+#include "core/section_properties.hpp"
 
 namespace tarvex {
 namespace {
@@ -12,36 +12,36 @@ constexpr std::size_t At(int k) { return PileNodes::At(k); }
 }  // namespace
 
 int PyContext::first_node() const {
-  return model.nodes.top_node_in_layer[static_cast<std::size_t>(layer)];
+  return nodes.top_node_in_layer[static_cast<std::size_t>(layer)];
 }
 
 int PyContext::last_node() const {
-  return model.nodes.bottom_node_in_layer[static_cast<std::size_t>(layer)];
+  return nodes.bottom_node_in_layer[static_cast<std::size_t>(layer)];
 }
 
 NodeDepths DepthsAt(const PyContext& ctx, int node) {
-  const AnalysisModel& m = ctx.model;
   NodeDepths d;
-  d.x = m.nodes.x[At(node)];
-  d.z = ctx.output ? d.x : m.nodes.z[At(node)];
-  d.zs = d.z - m.ground_depth;
+  d.x = ctx.nodes.x[At(node)];
+  d.z = ctx.output ? d.x : ctx.nodes.z[At(node)];
+  d.zs = d.z - ctx.input.ground_depth;
   const int j = ctx.layer;
   if (j == 1) {
     d.zc = d.zs;
   } else {
     const SoilLayer& layer = ctx.soil_layer();
-    d.zc = ctx.switch_value == 0 ? d.z - layer.top + m.heq[static_cast<std::size_t>(j)] : d.zs;
+    d.zc = ctx.switch_value == 0 ? d.z - layer.top + ctx.working.heq[static_cast<std::size_t>(j)]
+                                 : d.zs;
     // A layer lying wholly above the pile head: depths count from the top of
     // the profile.
+    const std::vector<SoilLayer>& layers = ctx.tables.layers;
     const bool above_head =
-        m.layers[0].bottom < -1e-8 || (m.layers.size() > 1 && m.layers[1].bottom < -1e-8);
-    if (above_head) d.zc = d.z - m.layers[0].top;
+        layers[0].bottom < -1e-8 || (layers.size() > 1 && layers[1].bottom < -1e-8);
+    if (above_head) d.zc = d.z - layers[0].top;
   }
   return d;
 }
 
-Multipliers MultipliersAt(const AnalysisModel& model, double x) {
-  const auto& t = model.py_multipliers;
+Multipliers MultipliersAt(const std::vector<PyMultiplierPoint>& t, double x) {
   const std::size_t n = t.size();
   Multipliers m;
   if (n == 0 || x < t.front().depth || x > t.back().depth) return m;
@@ -60,40 +60,44 @@ Multipliers MultipliersAt(const AnalysisModel& model, double x) {
   return {t[i].pm, t[i].ym};
 }
 
-double PileWidthAt(const AnalysisModel& model, double x) { return PropertiesAt(model, x).diameter; }
+double PileWidthAt(const std::vector<SectionPoint>& section_points, double x) {
+  return PropertiesAt(section_points, x).diameter;
+}
 
-double ResistanceAbove(AnalysisModel& model, int layer) {
+double ResistanceAbove(SoilWorkingValues& working, int layer) {
   double sum = 0.0;
   for (int k = 1; k < layer; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    if (model.layer_resistance[i] < 0.01) model.layer_resistance[i] = model.liquefied_resistance[i];
-    sum += model.layer_resistance[i];
+    if (working.layer_resistance[i] < 0.01) {
+      working.layer_resistance[i] = working.liquefied_resistance[i];
+    }
+    sum += working.layer_resistance[i];
     if (sum > 1e20) sum = 100.0;
   }
   return sum;
 }
 
 double CurveDeflection(const PyContext& ctx, int node, double ym) {
-  const PileNodes& n = ctx.model.nodes;
+  const PileNodes& n = ctx.nodes;
   return std::fabs(n.y[At(node)] - n.ys[At(node)]) / ym;
 }
 
 void ApplySoilMovement(const PyContext& ctx, int node) {
-  const AnalysisModel& m = ctx.model;
-  if (!m.options.soil_movement || m.soil_movements.size() < 2) return;
-  PileNodes& n = ctx.model.nodes;
+  const InputModel& input = ctx.input;
+  if (!input.options.soil_movement || input.soil_movements.size() < 2) return;
+  PileNodes& n = ctx.nodes;
   n.w[At(node)] = n.es[At(node)] * n.ys[At(node)] + n.wbar[At(node)];
 }
 
 LayerResistanceSum::LayerResistanceSum(const PyContext& ctx) : ctx_(ctx) {
   // The printed curves use the sums left by the last solver pass.
-  if (!ctx.output) ctx.model.layer_resistance[static_cast<std::size_t>(ctx.layer)] = 0.0;
+  if (!ctx.output) ctx.working.layer_resistance[static_cast<std::size_t>(ctx.layer)] = 0.0;
 }
 
 void LayerResistanceSum::Add(int node, double r, double end_term, double r_second) {
   if (ctx_.output) return;
-  double& sum = ctx_.model.layer_resistance[static_cast<std::size_t>(ctx_.layer)];
-  const double h = ctx_.model.nodes.h;
+  double& sum = ctx_.working.layer_resistance[static_cast<std::size_t>(ctx_.layer)];
+  const double h = ctx_.nodes.h;
   if (node > ctx_.first_node()) {
     sum += (previous_ + r) * h / 2.0;
     if (r_second != 0.0) sum += (previous_second_ + r_second) * h / 2.0;
@@ -104,16 +108,16 @@ void LayerResistanceSum::Add(int node, double r, double end_term, double r_secon
 }
 
 void LayerResistanceSum::ReplaceForLayerOne(double estimate) {
-  if (!ctx_.output && ctx_.layer == 1 && ctx_.model.ground_depth < -1e-5) {
-    ctx_.model.layer_resistance[1] = estimate;
+  if (!ctx_.output && ctx_.layer == 1 && ctx_.input.ground_depth < -1e-5) {
+    ctx_.working.layer_resistance[1] = estimate;
   }
 }
 
-PyLabels LabelsOf(const AnalysisModel& model) {
-  const UnitLabels& u = model.labels;
+PyLabels LabelsOf(UnitSystem units) {
+  const UnitLabels& u = LabelsFor(units);
   PyLabels l;
   l.length = std::string(u.length);
-  l.depth = model.options.units == UnitSystem::kUscs ? "ft" : std::string(u.length);
+  l.depth = units == UnitSystem::kUscs ? "ft" : std::string(u.length);
   const std::string per_length =
       std::string(u.force) + std::string(u.slash) + std::string(u.length);
   l.stress = per_length + std::string(u.power) + std::string(u.exponent2);
@@ -150,13 +154,13 @@ void CurveBlock::Degrees(std::string_view label, double radians) {
   Value(label, radians * 180.0 / 3.141592653589793, 3, "degrees");
 }
 
-void PlotCurveHeader(AnalysisModel& model, double depth, int points, std::string_view text,
+void PlotCurveHeader(RecordWriter& plot, double depth, int points, std::string_view text,
                      int curve) {
-  model.plot.Write("(E15.7,I5,60X,A,I0)", {depth, points, text, curve});
+  plot.Write("(E15.7,I5,60X,A,I0)", {depth, points, text, curve});
 }
 
-void PlotCurvePoint(AnalysisModel& model, int k, double y, double p, std::string_view name) {
-  model.plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", name});
+void PlotCurvePoint(RecordWriter& plot, int k, double y, double p, std::string_view name) {
+  plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", name});
 }
 
 }  // namespace tarvex

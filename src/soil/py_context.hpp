@@ -6,14 +6,38 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "engine/model.hpp"
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
+#include "core/pile_nodes.hpp"
+#include "core/soil_working_values.hpp"
+#include "core/units.hpp"
+#include "report/run_output.hpp"
+#include "soil/soil_profile.hpp"
 
 namespace tarvex {
 
+// One pass of the p-y criteria over the soil layers: what they read, the
+// per-layer values they keep, the nodes they work on and where they write.
+struct PyPass {
+  const InputModel& input;
+  const DerivedTables& tables;  // contiguous layers, soil profile, section properties
+  SoilWorkingValues& working;
+  // The pile's nodes in the solver mode; in the output mode the stations of
+  // the printed curves.
+  PileNodes& nodes;
+  double pile_length;  // of the solution
+  RunOutput& out;
+
+  SoilAccess soil() const {
+    return {tables.layers,      tables.soil_profile, tables.unit_weights,
+            input.ground_depth, pile_length,         out};
+  }
+};
+
 // One call of a criterion routine for soil layer `layer` (1-based).
-struct PyContext {
-  AnalysisModel& model;
+struct PyContext : PyPass {
   int layer;
   // Solver mode writes the nodes' moduli; output mode prints the curves at
   // the requested depths, which are then the nodes.
@@ -23,11 +47,10 @@ struct PyContext {
   // is measured from its equivalent depth.
   int switch_value;
 
-  PileNodes& nodes() const { return model.nodes; }
   int first_node() const;
   int last_node() const;
-  const SoilLayer& soil_layer() const { return model.layers[static_cast<std::size_t>(layer - 1)]; }
-  bool cyclic() const { return model.options.cyclic; }
+  const SoilLayer& soil_layer() const { return tables.layers[static_cast<std::size_t>(layer - 1)]; }
+  bool cyclic() const { return input.options.cyclic; }
 };
 
 // Depths of a node: position x along the pile, vertical depth z, depth below
@@ -40,20 +63,20 @@ struct NodeDepths {
 };
 NodeDepths DepthsAt(const PyContext& ctx, int node);
 
-// p- and y-multipliers at position x along the pile.
+// p- and y-multipliers at position x along the pile, from the input table.
 struct Multipliers {
   double pm = 1.0;
   double ym = 1.0;
 };
-Multipliers MultipliersAt(const AnalysisModel& model, double x);
+Multipliers MultipliersAt(const std::vector<PyMultiplierPoint>& table, double x);
 
 // Pile width at position x (the width the soil sees).
-double PileWidthAt(const AnalysisModel& model, double x);
+double PileWidthAt(const std::vector<SectionPoint>& section_points, double x);
 
 // The summed resistance of the layers above `layer` that the layering
-// correction starts from; layers with a resistance below 0.01 contribute
-// their stored liquefied-sand resistance instead.
-double ResistanceAbove(AnalysisModel& model, int layer);
+// correction starts from; a layer whose resistance is below 0.01 is given its
+// stored liquefied-sand resistance, which is added instead.
+double ResistanceAbove(SoilWorkingValues& working, int layer);
 
 // Curve deflection of a node in the solver mode: |y - ys| / ym.
 double CurveDeflection(const PyContext& ctx, int node, double ym);
@@ -87,7 +110,7 @@ struct PyLabels {
   std::string unit_weight;       // "lbs/in **3  "
   std::string force_per_length;  // "lbs/in "
 };
-PyLabels LabelsOf(const AnalysisModel& model);
+PyLabels LabelsOf(UnitSystem units);
 
 // Report lines of a curve block: label, tab to column 56, "= ", the value.
 class CurveBlock {
@@ -106,9 +129,9 @@ class CurveBlock {
 };
 
 // Plot records of one printed curve.
-void PlotCurveHeader(AnalysisModel& model, double depth, int points, std::string_view text,
+void PlotCurveHeader(RecordWriter& plot, double depth, int points, std::string_view text,
                      int curve);
-void PlotCurvePoint(AnalysisModel& model, int k, double y, double p, std::string_view name);
+void PlotCurvePoint(RecordWriter& plot, int k, double y, double p, std::string_view name);
 
 }  // namespace tarvex
 

@@ -3,12 +3,13 @@
 // the curves at the depths the input asks for.
 #include "soil/py_curves.hpp"
 
+#include <memory>
 #include <string>
 
-#include "engine/soil_criteria.hpp"
-#include "input/section_readers.hpp"
-#include "pile/node_setup.hpp"
+#include "core/distinct.hpp"
+#include "core/soil_criteria.hpp"
 #include "soil/criteria.hpp"
+#include "soil/layer_nodes.hpp"
 
 namespace tarvex {
 namespace {
@@ -75,37 +76,38 @@ const Criterion* Find(int code) {
 
 // A layer of a criterion this build does not compute: the run ends rather
 // than leave the layer's nodes on their starting moduli.
-void NotBuilt(AnalysisModel& model, const Criterion& c) {
-  ReportStageNotBuilt(model, std::string("p-y curves of the ") + c.description + " criterion");
+void NotBuilt(RunOutput& out, const Criterion& c) {
+  ReportStageNotBuilt(out, std::string("p-y curves of the ") + c.description + " criterion");
 }
 
 }  // namespace
 
-void UpdateSoilModuli(AnalysisModel& model) {
-  model.rock_layer_count = 0;
-  const int layers = static_cast<int>(model.layers.size());
+void UpdateSoilModuli(const PyPass& pass) {
+  SoilWorkingValues& working = pass.working;
+  working.rock_layer_count = 0;
+  const int layers = static_cast<int>(pass.tables.layers.size());
   for (int j = 1; j <= layers; ++j) {
-    if (model.nodes.top_node_in_layer[static_cast<std::size_t>(j)] == 0) continue;
-    const Criterion* c = Find(model.layers[static_cast<std::size_t>(j - 1)].code);
+    if (pass.nodes.top_node_in_layer[static_cast<std::size_t>(j)] == 0) continue;
+    const Criterion* c = Find(pass.tables.layers[static_cast<std::size_t>(j - 1)].code);
     if (c == nullptr) continue;  // frozen soil and undefined codes get no curves
     if (c->routine == nullptr) {
-      NotBuilt(model, *c);
+      NotBuilt(pass.out, *c);
       return;
     }
-    c->routine(PyContext{model, j, false, model.rock_layer_count});
-    if (model.failed()) return;
-    bool& off = model.layering_off[static_cast<std::size_t>(j)];
+    c->routine(PyContext{pass, j, false, working.rock_layer_count});
+    if (pass.out.failed()) return;
+    bool& off = working.layering_off[static_cast<std::size_t>(j)];
     switch (c->group) {
       case Group::kSoil:
-        if (model.rock_layer_count >= 1) off = true;
+        if (working.rock_layer_count >= 1) off = true;
         break;
       case Group::kWeakRock:
-        ++model.rock_layer_count;
+        ++working.rock_layer_count;
         off = true;
         break;
       case Group::kRockType:
-        if (model.rock_layer_count >= 1) off = true;
-        ++model.rock_layer_count;
+        if (working.rock_layer_count >= 1) off = true;
+        ++working.rock_layer_count;
         break;
       case Group::kNone:
         break;
@@ -113,65 +115,66 @@ void UpdateSoilModuli(AnalysisModel& model) {
   }
 }
 
-void PrintPyCurves(AnalysisModel& model) {
+void PrintPyCurves(const PyPass& pass) {
+  RunOutput& out = pass.out;
+  const InputModel& input = pass.input;
   // Requested depths ascending, each once.
-  std::vector<double> distinct = model.py_output_depths;
+  std::vector<double> distinct = input.py_output_depths;
   KeepDistinctSorted(distinct);
   const int n = static_cast<int>(distinct.size());
-  model.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
-  model.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
-  model.report.Write("(80('-')/20X,A/80('-'))", {"p-y Curves Reported for Specified Depths"});
-  if (n >= 1) {
-    PileNodes& nodes = model.nodes;
-    for (int k = 1; k <= n; ++k)
-      nodes.x[PileNodes::At(k)] = distinct[static_cast<std::size_t>(k - 1)];
-    bool above_ground = false;
-    for (int k = 1; k <= n && !above_ground; ++k) {
-      const double depth = distinct[static_cast<std::size_t>(k - 1)];
-      if (!(depth < model.ground_depth)) continue;
-      above_ground = true;
-      const std::string unit(model.labels.length);
-      for (RecordWriter* out : {&model.report, &model.message}) {
-        out->Write("(A/)", {"**** Input Data Error No. 23 (NON-FATAL) ****"});
-        out->Write("(A,I0)", {"p-y curves cannot be generated at depth number ", k});
-        out->Write("(A,F9.3,1X,A,A)",
-                   {"This location is ", depth, unit.substr(0, 1), " below the pile head and "});
-        out->Write("(A/)", {"is above the ground surface for this problem."});
-        out->Write("(A,F9.3,1X,A,A/)", {"The ground surface is ", model.ground_depth, unit,
-                                        " below the top of the pile."});
-      }
-      model.plot.Write("(E15.7,I5,60X,A,I0)",
-                       {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
-      SetErrorCode(model, 123);
+  out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
+  out.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
+  out.report.Write("(80('-')/20X,A/80('-'))", {"p-y Curves Reported for Specified Depths"});
+  if (n < 1) return;
+  for (int k = 1; k <= n; ++k) {
+    const double depth = distinct[static_cast<std::size_t>(k - 1)];
+    if (!(depth < input.ground_depth)) continue;
+    const std::string unit(LabelsFor(input.options.units).length);
+    for (RecordWriter* w : {&out.report, &out.message}) {
+      w->Write("(A/)", {"**** Input Data Error No. 23 (NON-FATAL) ****"});
+      w->Write("(A,I0)", {"p-y curves cannot be generated at depth number ", k});
+      w->Write("(A,F9.3,1X,A,A)",
+               {"This location is ", depth, unit.substr(0, 1), " below the pile head and "});
+      w->Write("(A/)", {"is above the ground surface for this problem."});
+      w->Write("(A,F9.3,1X,A,A/)",
+               {"The ground surface is ", input.ground_depth, unit, " below the top of the pile."});
     }
-    if (!above_ground) {
-      const int saved_count = nodes.count;
-      nodes.count = n;
-      AssignNodesToLayers(model, true);
-      const int layers = static_cast<int>(model.layers.size());
-      for (int j = 1; j <= layers && !model.failed(); ++j) {
-        if (nodes.top_node_in_layer[static_cast<std::size_t>(j)] == 0) continue;
-        const int code = model.layers[static_cast<std::size_t>(j - 1)].code;
-        for (SoilCriterion printed : kOutputOrder) {
-          if (!SameShortName(SoilShortName(code), SoilShortName(printed))) continue;
-          const Criterion* c = Find(printed);
-          if (c->routine == nullptr) {
-            NotBuilt(model, *c);
-          } else {
-            c->routine(
-                PyContext{model, j, true, model.layering_off[static_cast<std::size_t>(j)] ? 1 : 0});
-          }
-          break;
-        }
-        if (model.failed()) break;
-        model.report.Write("(/)");
-      }
-      nodes.count = saved_count;
-    }
+    out.plot.Write("(E15.7,I5,60X,A,I0)",
+                   {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
+    SetErrorCode(out, 123);
+    return;
   }
-  // The nodes of the pile again.
-  SetNodeGeometry(model);
-  AssignNodesToLayers(model, false);
+
+  // The stations of the printed curves: the requested depths along the pile,
+  // assigned to the layers by position. The slope and batter factor takes
+  // the direction of the deflection from the pile node of the same number,
+  // as the case's last solution left it.
+  auto stations = std::make_unique<PileNodes>();
+  stations->count = n;
+  for (int k = 1; k <= n; ++k) {
+    stations->x[PileNodes::At(k)] = distinct[static_cast<std::size_t>(k - 1)];
+  }
+  stations->y = pass.nodes.y;
+  AssignNodesToLayers(pass.tables.layers, true, *stations, out.report);
+  const PyPass at_stations{input, pass.tables, pass.working, *stations, pass.pile_length, out};
+  const int layers = static_cast<int>(pass.tables.layers.size());
+  for (int j = 1; j <= layers && !out.failed(); ++j) {
+    if (stations->top_node_in_layer[static_cast<std::size_t>(j)] == 0) continue;
+    const SoilCriterion code = pass.tables.layers[static_cast<std::size_t>(j - 1)].code;
+    for (SoilCriterion printed : kOutputOrder) {
+      if (!SameShortName(SoilShortName(code), SoilShortName(printed))) continue;
+      const Criterion* c = Find(printed);
+      if (c->routine == nullptr) {
+        NotBuilt(out, *c);
+      } else {
+        c->routine(PyContext{at_stations, j, true,
+                             pass.working.layering_off[static_cast<std::size_t>(j)] ? 1 : 0});
+      }
+      break;
+    }
+    if (out.failed()) break;
+    out.report.Write("(/)");
+  }
 }
 
 }  // namespace tarvex

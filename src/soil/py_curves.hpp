@@ -2,7 +2,7 @@
 #ifndef TARVEX_SOIL_PY_CURVES_HPP_
 #define TARVEX_SOIL_PY_CURVES_HPP_
 
-#include "engine/model.hpp"
+#include "soil/py_context.hpp"
 
 namespace tarvex {
 
@@ -10,10 +10,13 @@ namespace tarvex {
 // soil moduli from their current deflections, in layer order; layers below a
 // rock-type layer are marked so that their curves start from the ground
 // surface rather than from an equivalent depth.
-void UpdateSoilModuli(AnalysisModel& model);
+void UpdateSoilModuli(const PyPass& pass);
 
-// Prints the p-y curves at the depths the input asks for (load case 1 only).
-void PrintPyCurves(AnalysisModel& model);
+// Prints the p-y curves at the depths the input asks for (load case 1 only),
+// with the equivalent depths and layer resistances the last solver pass
+// left. The curves are evaluated at stations of their own; `pass.nodes`, the
+// pile's nodes, are only read.
+void PrintPyCurves(const PyPass& pass);
 
 }  // namespace tarvex
 

@@ -10,9 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/diagnostics.hpp"
-#include "engine/model.hpp"
-#include "engine/soil_criteria.hpp"
+#include "core/soil_criteria.hpp"
 
 namespace tarvex {
 namespace {
@@ -123,8 +121,8 @@ std::optional<double> IntegralDownTo(int m, DepthOf depth, ValueOf value, double
 // ---------------------------------------------------------------------------
 // Error blocks. Input errors go to the report and the message file.
 
-void ReportAverageStrengthBeyond(AnalysisModel& m, double z) {
-  for (RecordWriter* out : {&m.report, &m.message}) {
+void ReportAverageStrengthBeyond(const SoilAccess& m, double z) {
+  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
     out->Write("(A/)", {"**** Input Data Error No. 3 ****"});
     out->Write("(A)", {"An error was detected that is related to an incompatibility"});
     out->Write("(A)", {"between the input data defining the embedment of the pile and"});
@@ -137,13 +135,13 @@ void ReportAverageStrengthBeyond(AnalysisModel& m, double z) {
     out->Write("(A)", {"depth for soil shear strength or shorten the pile to correct"});
     out->Write("(A/)", {"this problem."});
   }
-  ReportError(m, "INP00003", 103);
+  ReportError(m.out, "INP00003", 103);
 }
 
 // Errors 4 and 31 share their opening and differ in the quantity named.
-void ReportColumnBeyond(AnalysisModel& m, double z, int number, std::string_view quantity,
+void ReportColumnBeyond(const SoilAccess& m, double z, int number, std::string_view quantity,
                         std::initializer_list<std::string_view> solution) {
-  for (RecordWriter* out : {&m.report, &m.message}) {
+  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
     out->Write("(A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
     out->Write("(A)", {"An error was detected that is related to an incompatibility"});
     out->Write("(A)", {"between the input data defining the embedment of the pile and"});
@@ -154,23 +152,23 @@ void ReportColumnBeyond(AnalysisModel& m, double z, int number, std::string_view
   }
 }
 
-void ReportFrictionBeyond(AnalysisModel& m, double z) {
+void ReportFrictionBeyond(const SoilAccess& m, double z) {
   ReportColumnBeyond(m, z, 4, "soil friction angle versus depth.",
                      {"Solution:  Please revise the input data by either extending ",
                       "the maximum depth for soil friction angle or shorten the ",
                       "pile to correct this problem."});
-  ReportError(m, "INP00004", 104);
+  ReportError(m.out, "INP00004", 104);
 }
 
-void ReportRqdBeyond(AnalysisModel& m, double z) {
+void ReportRqdBeyond(const SoilAccess& m, double z) {
   ReportColumnBeyond(m, z, 31, "RQD versus depth.",
                      {"Solution:  Revise the input data by either extending the ",
                       "maximum depth for RQD or shorten the pile to correct this ", "problem."});
-  ReportError(m, "INP00031", 131);
+  ReportError(m.out, "INP00031", 131);
 }
 
-void ReportStrengthBeyond(AnalysisModel& m, double z, double deepest) {
-  for (RecordWriter* out : {&m.report, &m.message}) {
+void ReportStrengthBeyond(const SoilAccess& m, double z, double deepest) {
+  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
     out->Write("(A/)", {"**** Input Data Error No. 5 ****"});
     out->Write("(A)", {"An error was detected that is related to an incompatibility"});
     out->Write("(A)", {"between the input data defining pile embedment depth and soil "});
@@ -182,11 +180,11 @@ void ReportStrengthBeyond(AnalysisModel& m, double z, double deepest) {
     out->Write("(A)", {"the maximum depth for soil shear strength or shorten the "});
     out->Write("(A)", {"pile to be wholly within the defined soil layers."});
   }
-  ReportError(m, "INP00005", 105);
+  ReportError(m.out, "INP00005", 105);
 }
 
-void ReportUnitWeightBeyond(AnalysisModel& m, double z) {
-  for (RecordWriter* out : {&m.report, &m.message}) {
+void ReportUnitWeightBeyond(const SoilAccess& m, double z) {
+  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
     out->Write("(A/)", {"**** Input Data Error No. 15 ****"});
     out->Write("(A)", {"An error was detected related to an incompatibility between "});
     out->Write("(A)", {"the data defining pile embedment depth and effective unit "});
@@ -199,11 +197,11 @@ void ReportUnitWeightBeyond(AnalysisModel& m, double z) {
     out->Write("(A)", {"depth for effective unit weight or shorten the length of pile"});
     out->Write("(A)", {"to be within the range of defined soil properties."});
   }
-  ReportError(m, "INP00015", 115);
+  ReportError(m.out, "INP00015", 115);
 }
 
-void ReportRqdOutOfRange(AnalysisModel& m, double rqd) {
-  for (RecordWriter* out : {&m.report, &m.message}) {
+void ReportRqdOutOfRange(const SoilAccess& m, double rqd) {
+  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
     out->Write("(A/)", {"**** Input Data Error No. 49 ****"});
     out->Write("(A)",
                {"Problem:  The interpolated value of RQD used for p-y curves in weak rock "});
@@ -213,11 +211,11 @@ void ReportRqdOutOfRange(AnalysisModel& m, double rqd) {
     out->Write("(A/)", {"Solution:  Check your input data and revise in the data for RQD."});
     out->Write("(A,E12.4,A)", {"The interpolated value of RQD = ", rqd, " %"});
   }
-  ReportError(m, "INP00049", 149);
+  ReportError(m.out, "INP00049", 149);
 }
 
-void ReportZeroThickness(AnalysisModel& m, double z) {
-  for (RecordWriter* out : {&m.report, &m.message}) {
+void ReportZeroThickness(const SoilAccess& m, double z) {
+  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
     out->Write("(A/)", {"**** Input Data Error No. 60 ****"});
     out->Write("(A)",
                {"An error was found in the strength of soil input data when interpolating "});
@@ -228,7 +226,7 @@ void ReportZeroThickness(AnalysisModel& m, double z) {
     out->Write("(A)", {"Solution:  Examine the program output file to find the depth in question"});
     out->Write("(A)", {"and correct the soil layer depth values. "});
   }
-  ReportError(m, "INP00060", 160);
+  ReportError(m.out, "INP00060", 160);
 }
 
 std::string_view Flag(bool b) { return b ? "T" : "F"; }
@@ -295,18 +293,18 @@ std::optional<double> StrengthForTypes(int above, int below, double u, double l)
   return std::nullopt;
 }
 
-int LayerCount(const AnalysisModel& m) { return static_cast<int>(m.layers.size()); }
+int LayerCount(const SoilAccess& m) { return static_cast<int>(m.layers.size()); }
 
-const SoilLayer& Layer(const AnalysisModel& m, int j) { return m.layers[At(j - 1)]; }
+const SoilLayer& Layer(const SoilAccess& m, int j) { return m.layers[At(j - 1)]; }
 
 // |z - depth| of layer j's bottom or top; NaN when there is no layer j.
-double DistanceTo(const AnalysisModel& m, int j, bool bottom, double z) {
+double DistanceTo(const SoilAccess& m, int j, bool bottom, double z) {
   if (j < 1 || j > LayerCount(m)) return std::numeric_limits<double>::quiet_NaN();
   return std::abs(z - (bottom ? Layer(m, j).bottom : Layer(m, j).top));
 }
 
-void ReportInterfaceNotFound(AnalysisModel& m, double z, bool at_tip, int above) {
-  RecordWriter& out = m.report;
+void ReportInterfaceNotFound(const SoilAccess& m, double z, bool at_tip, int above) {
+  RecordWriter& out = m.out.report;
   out.Write("(/)");
   out.Write("(A)", {"Internal error in function C (undrained shear strength)"});
   out.Write("(A)", {"The layer interface cannot be located"});
@@ -320,12 +318,12 @@ void ReportInterfaceNotFound(AnalysisModel& m, double z, bool at_tip, int above)
   out.Write("(A,I0)", {"Layer index below     = ", above + 1});
   out.Write("(A,E16.8)", {"DABS(X-XLayerBottom(KTOP))    = ", DistanceTo(m, above, true, z)});
   out.Write("(A,E16.8)", {"DABS(X-XLayerTop(KBOT))    = ", DistanceTo(m, above + 1, false, z)});
-  ReportError(m, "RUN00999", 999);
+  ReportError(m.out, "RUN00999", 999);
 }
 
-void ReportUnexpectedPair(AnalysisModel& m, double z, int above_type, int below_type, int row,
+void ReportUnexpectedPair(const SoilAccess& m, double z, int above_type, int below_type, int row,
                           bool at_tip, int above) {
-  RecordWriter& out = m.report;
+  RecordWriter& out = m.out.report;
   out.Write("(/)");
   out.Write("(A/)", {" ***** Runtime Error No. 30 *****"});
   out.Write("(2A/)", {"Error in fn_c, please report by email to ", kSupportEmail});
@@ -340,13 +338,13 @@ void ReportUnexpectedPair(AnalysisModel& m, double z, int above_type, int below_
   out.Write("(3A)", {" At tip condition       = ", Flag(at_tip), ", T = true, F = false"});
   out.Write("(A,I0)", {" KSOIL(JBOT/2)          = ", Layer(m, above).code});
   out.Write("(A,I0)", {" KSOIL(JBOT/2+1)        = ", Layer(m, above + 1).code});
-  ReportError(m, "RUN00024", 230);
+  ReportError(m.out, "RUN00024", 230);
 }
 
 // Strength at the interface that z lies on, with row i the first row at or
 // below z: the layers meeting there are found by their depths and their soil
 // types choose between u = c(i) and l = c(i+1).
-double StrengthAtInterface(AnalysisModel& m, double z, int i) {
+double StrengthAtInterface(const SoilAccess& m, double z, int i) {
   const bool at_tip = z == m.pile_length;
   const int layers = LayerCount(m);
   int j = 1;
@@ -358,8 +356,8 @@ double StrengthAtInterface(AnalysisModel& m, double z, int i) {
     }
     ++j;
   }
-  const double u = Value(m.soil_profile, i, kColStrength);
-  const double l = Value(m.soil_profile, i + 1, kColStrength);
+  const double u = Value(m.profile, i, kColStrength);
+  const double l = Value(m.profile, i + 1, kColStrength);
   if (at_tip) return u;
   const int above = SoilTypeOf(Layer(m, j).code, u);
   const int below = SoilTypeOf(Layer(m, j + 1).code, l);
@@ -373,14 +371,15 @@ double StrengthAtInterface(AnalysisModel& m, double z, int i) {
 
 }  // namespace
 
-void BuildSoilProfile(AnalysisModel& model) {
-  SoilProfile& p = model.soil_profile;
-  UnitWeightProfile& w = model.unit_weights;
+void BuildSoilProfile(const std::vector<SoilLayer>& layers, SoilProfile* profile,
+                      UnitWeightProfile* unit_weights) {
+  SoilProfile& p = *profile;
+  UnitWeightProfile& w = *unit_weights;
   p = SoilProfile{};
   w = UnitWeightProfile{};
   // The layer count is held to the model's capacity when read, so the rows fit.
   int row = 0;
-  for (const SoilLayer& layer : model.layers) {
+  for (const SoilLayer& layer : layers) {
     if (row + 2 > SoilProfile::kMaxRows) break;
     ++row;
     StoreRow(p, row, layer.top, layer.at_top);
@@ -395,8 +394,8 @@ void BuildSoilProfile(AnalysisModel& model) {
   w.points = row;
 }
 
-double ShearStrengthAt(AnalysisModel& model, double z, bool* at_node) {
-  const SoilProfile& p = model.soil_profile;
+double ShearStrengthAt(const SoilAccess& soil, double z, bool* at_node) {
+  const SoilProfile& p = soil.profile;
   const int n = p.rows;
   bool on_interface = false;
   for (int k = 2; k <= n - 1 && !on_interface; ++k) {
@@ -407,26 +406,26 @@ double ShearStrengthAt(AnalysisModel& model, double z, bool* at_node) {
   int i = 2;
   while (i <= n && !(z <= Depth(p, i) + kRowTolerance)) ++i;
   if (n < 2 || i > n) {
-    ReportStrengthBeyond(model, z, n >= 1 ? Depth(p, n) : 0.0);
+    ReportStrengthBeyond(soil, z, n >= 1 ? Depth(p, n) : 0.0);
     return 0.0;
   }
   if (std::abs(z - Depth(p, n)) <= kRowTolerance) return Value(p, n, kColStrength);
-  if (on_interface) return StrengthAtInterface(model, z, i);
+  if (on_interface) return StrengthAtInterface(soil, z, i);
 
   const double dx = Depth(p, i) - Depth(p, i - 1);
   if (dx <= 0.0) {
-    ReportZeroThickness(model, z);
+    ReportZeroThickness(soil, z);
     return 0.0;
   }
   const double c0 = Value(p, i - 1, kColStrength);
   return c0 + (z - Depth(p, i - 1)) * (Value(p, i, kColStrength) - c0) / dx;
 }
 
-double AverageUnitWeight(AnalysisModel& model, double z) {
-  const double z_ground = model.ground_depth;
+double AverageUnitWeight(const SoilAccess& soil, double z) {
+  const double z_ground = soil.ground_depth;
   if (z_ground > z) return 0.0;
   const double zs = z - z_ground;
-  const UnitWeightProfile& w = model.unit_weights;
+  const UnitWeightProfile& w = soil.unit_weights;
   const int m = w.points;
   if (m >= 2 && zs < kShortSegment) {
     // At the ground surface: the first positive weight, not an average over nothing.
@@ -438,66 +437,64 @@ double AverageUnitWeight(AnalysisModel& model, double z) {
   const std::optional<double> integral = IntegralDownTo(
       m, [&w](int k) { return w.depth[At(k)]; }, [&w](int k) { return w.weight[At(k)]; }, z);
   if (!integral) {
-    ReportUnitWeightBeyond(model, z);
+    ReportUnitWeightBeyond(soil, z);
     return 0.0;
   }
   return *integral / zs;
 }
 
-double AverageStrength(AnalysisModel& model, double z) {
-  const double z_ground = model.ground_depth;
+double AverageStrength(const SoilAccess& soil, double z) {
+  const double z_ground = soil.ground_depth;
   if (z_ground > z) return 0.0;
   const double zs = z - z_ground;
-  if (zs < kShortSegment) return ShearStrengthAt(model, z, nullptr);
-  const SoilProfile& p = model.soil_profile;
+  if (zs < kShortSegment) return ShearStrengthAt(soil, z, nullptr);
+  const SoilProfile& p = soil.profile;
   const std::optional<double> integral = IntegralDownTo(
       p.rows, [&p](int k) { return Depth(p, k); },
       [&p](int k) { return Value(p, k, kColStrength); }, z);
   if (!integral) {
-    ReportAverageStrengthBeyond(model, z);
+    ReportAverageStrengthBeyond(soil, z);
     return 0.0;
   }
   return *integral / zs;
 }
 
-double FrictionAngleAt(AnalysisModel& model, double z) {
-  const std::optional<double> phi = ColumnAt(model.soil_profile, kColFriction, z, model.pile_length,
-                                             InterfaceRule::kPresentOrMean);
+double FrictionAngleAt(const SoilAccess& soil, double z) {
+  const std::optional<double> phi =
+      ColumnAt(soil.profile, kColFriction, z, soil.pile_length, InterfaceRule::kPresentOrMean);
   if (!phi) {
-    ReportFrictionBeyond(model, z);
+    ReportFrictionBeyond(soil, z);
     return 0.0;
   }
   return *phi;
 }
 
-double Epsilon50At(AnalysisModel& model, double z) {
-  return ColumnAt(model.soil_profile, kColEps50, z, model.pile_length,
-                  InterfaceRule::kPresentOrMean)
+double Epsilon50At(const SoilAccess& soil, double z) {
+  return ColumnAt(soil.profile, kColEps50, z, soil.pile_length, InterfaceRule::kPresentOrMean)
       .value_or(0.0);
 }
 
-double JAt(AnalysisModel& model, double z) {
-  return ColumnAt(model.soil_profile, kColJ, z, model.pile_length, InterfaceRule::kPresentOrMean)
+double JAt(const SoilAccess& soil, double z) {
+  return ColumnAt(soil.profile, kColJ, z, soil.pile_length, InterfaceRule::kPresentOrMean)
       .value_or(0.0);
 }
 
-double RqdAt(AnalysisModel& model, double z) {
-  const std::optional<double> rqd = ColumnAt(model.soil_profile, kColRqd, z, model.pile_length,
-                                             InterfaceRule::kPresentOrMeanNoTip);
+double RqdAt(const SoilAccess& soil, double z) {
+  const std::optional<double> rqd =
+      ColumnAt(soil.profile, kColRqd, z, soil.pile_length, InterfaceRule::kPresentOrMeanNoTip);
   if (!rqd) {
-    ReportRqdBeyond(model, z);
+    ReportRqdBeyond(soil, z);
     return 0.0;
   }
   if (*rqd < 0.0 || *rqd > 100.0) {
-    ReportRqdOutOfRange(model, *rqd);
+    ReportRqdOutOfRange(soil, *rqd);
     return 0.0;
   }
   return *rqd;
 }
 
-double RockColumn2At(AnalysisModel& model, double z) {
-  return ColumnAt(model.soil_profile, kColEps50, z, model.pile_length,
-                  InterfaceRule::kLowerUnlessTip)
+double RockColumn2At(const SoilAccess& soil, double z) {
+  return ColumnAt(soil.profile, kColEps50, z, soil.pile_length, InterfaceRule::kLowerUnlessTip)
       .value_or(0.0);
 }
 

@@ -3,8 +3,11 @@
 
 #include <thread>
 
-#include "engine/model.hpp"
+#include "core/input_model.hpp"
+#include "core/path_parts.hpp"
 #include "engine/report_header.hpp"
+#include "input/unit_conversion.hpp"
+#include "report/record_writer.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -57,10 +60,11 @@ TEST(SplitPath, WindowsAndPosixPaths) {
 }
 
 TEST(ReportHeader, BannerFilesAndDate) {
-  AnalysisModel model;
-  model.run.paths = {"C:\\Piles\\Job 7\\shaft.tv6", "C:\\Piles\\Job 7\\shaft.out",
-                     "C:\\Piles\\Job 7\\shaft.plt", "C:\\Piles\\Job 7\\shaft.msg"};
-  WriteReportHeader(model, DateTime{2026, 12, 10, 9, 5, 7});
+  RecordWriter report;
+  WriteReportHeader(report,
+                    {"C:\\Piles\\Job 7\\shaft.tv6", "C:\\Piles\\Job 7\\shaft.out",
+                     "C:\\Piles\\Job 7\\shaft.plt", "C:\\Piles\\Job 7\\shaft.msg"},
+                    DateTime{2026, 12, 10, 9, 5, 7});
   const std::string eq(80, '='), dash(80, '-'), pad(15, ' ');
   const std::vector<std::string> expected = {
       eq,
@@ -87,12 +91,12 @@ TEST(ReportHeader, BannerFilesAndDate) {
       dash,
       "",
       pad + "Date:  December 10, 2026     Time:   9:05:07"};
-  EXPECT_EQ(SplitLines(model.report.contents()), expected);
+  EXPECT_EQ(SplitLines(report.contents()), expected);
 }
 
 TEST(UnitConversion, UscsOnceAndOnlyUscs) {
   for (UnitSystem units : {UnitSystem::kUscs, UnitSystem::kSi, UnitSystem::kGeneral}) {
-    AnalysisModel m;
+    InputModel m;
     m.options.units = units;
     m.pile_length = 50.0;
     m.ground_depth = 2.0;
@@ -101,15 +105,14 @@ TEST(UnitConversion, UscsOnceAndOnlyUscs) {
     shaft.length = 50.0;
     shaft.bottom = 50.0;
     m.sections.push_back(shaft);
-    m.pile_widths = {{0.0, 3.0}, {50.0, 3.0}};
     SoilLayer clay;
-    clay.code = 1;
+    clay.code = kSoftClay;
     clay.top = 2.0;
     clay.bottom = 20.0;
     clay.at_top.cohesion = 288.0;
     clay.at_top.unit_weight = 1728.0;
     SoilLayer rock = clay;
-    rock.code = 8;
+    rock.code = kWeakRock;
     rock.at_top.cohesion = 500.0;  // compressive strength in psi: kept
     m.layers = {clay, rock};
     m.py_output_depths = {5.0};
@@ -121,8 +124,6 @@ TEST(UnitConversion, UscsOnceAndOnlyUscs) {
     EXPECT_DOUBLE_EQ(m.ground_depth, 2.0 * f);
     EXPECT_DOUBLE_EQ(m.sections[0].bottom, 50.0 * f);
     EXPECT_DOUBLE_EQ(m.sections[0].length, 50.0 * f);
-    EXPECT_DOUBLE_EQ(m.pile_widths[1].depth, 50.0 * f);
-    EXPECT_DOUBLE_EQ(m.pile_widths[1].width, 3.0);
     EXPECT_DOUBLE_EQ(m.layers[0].bottom, 20.0 * f);
     EXPECT_DOUBLE_EQ(m.layers[0].at_top.cohesion, units == UnitSystem::kUscs ? 2.0 : 288.0);
     EXPECT_DOUBLE_EQ(m.layers[0].at_top.unit_weight, units == UnitSystem::kUscs ? 1.0 : 1728.0);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/soil_criteria.hpp"
+#include "core/soil_criteria.hpp"
 #include "input/reader.hpp"
 #include "support/test_support.hpp"
 
@@ -24,9 +24,10 @@ using testing::SplitLines;
 
 struct Example {
   std::string name;
-  std::unique_ptr<AnalysisModel> model = std::make_unique<AnalysisModel>();
+  std::unique_ptr<InputModel> model = std::make_unique<InputModel>();
+  std::unique_ptr<RunOutput> out = std::make_unique<RunOutput>();
   std::vector<std::string> lines;
-  int code() const { return model->run.error_code; }
+  int code() const { return out->diagnostics.error_code; }
   bool HasLine(const std::string& line) const {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
   }
@@ -36,10 +37,9 @@ Example ReadText(const std::string& name, const std::string& text) {
   Example e;
   e.name = name;
   e.lines = SplitLines(text);
-  e.model->run.paths[0] = name;
   InputFile file;
   file.OpenText(text);
-  ReadInputData(*e.model, file);
+  ReadInputData(file, name, *e.model, *e.out);
   return e;
 }
 
@@ -74,33 +74,33 @@ int InputTypeCode(const PileSection& s) {
   return s.type == kShaftWithCasingAndCore && !s.core_filled ? -3 : s.type;
 }
 
-std::vector<int> SectionCodes(const AnalysisModel& m) {
+std::vector<int> SectionCodes(const InputModel& m) {
   std::vector<int> codes;
   for (const PileSection& s : m.sections) codes.push_back(InputTypeCode(s));
   return codes;
 }
 
-std::vector<int> LayerCodes(const AnalysisModel& m) {
+std::vector<int> LayerCodes(const InputModel& m) {
   std::vector<int> codes;
   for (const SoilLayer& l : m.layers) codes.push_back(l.code);
   return codes;
 }
 
-std::vector<int> LoadTypes(const AnalysisModel& m) {
+std::vector<int> LoadTypes(const InputModel& m) {
   std::vector<int> types;
-  for (const LoadCase& c : m.load_cases) types.push_back(c.type);
+  for (const LoadCase& c : m.load_cases) types.push_back(static_cast<int>(c.type));
   return types;
 }
 
 TEST(Examples, EveryFileIsReadWithoutAnInputError) {
   ASSERT_FALSE(Examples().empty());
   for (const Example& e : Examples()) {
-    EXPECT_EQ(e.code(), 0) << e.name << "\n" << e.model->report.contents();
+    EXPECT_EQ(e.code(), 0) << e.name << "\n" << e.out->report.contents();
   }
 }
 
 TEST(Examples, QuickstartIsAShaftInTwoClaysUnderThreeKindsOfHeadLoading) {
-  const AnalysisModel& m = *Named("quickstart.tv6").model;
+  const InputModel& m = *Named("quickstart.tv6").model;
   EXPECT_EQ(m.options.units, UnitSystem::kUscs);
   EXPECT_FALSE(m.options.cyclic);
   EXPECT_EQ(m.options.increments, 100);
@@ -148,10 +148,12 @@ TEST(Examples, EachFileHoldsWhatItsTitleSays) {
       {"lrfd_hpile_clays_si.tv6", si, true, false, {12}, {15, 3, 13}, {}},
   };
   for (const Case& c : cases) {
-    const AnalysisModel& m = *Named(c.file).model;
+    const InputModel& m = *Named(c.file).model;
     EXPECT_EQ(m.options.units, c.units) << c.file;
     EXPECT_EQ(m.options.lrfd, c.lrfd) << c.file;
-    EXPECT_EQ(m.options.icom, c.ei_only ? 2 : 3) << c.file;
+    EXPECT_EQ(m.options.run_kind,
+              c.ei_only ? RunKind::kBendingStiffnessOnly : RunKind::kPileAnalysis)
+        << c.file;
     EXPECT_EQ(SectionCodes(m), c.sections) << c.file;
     EXPECT_EQ(LayerCodes(m), c.layers) << c.file;
     if (!c.lrfd) {
@@ -161,7 +163,7 @@ TEST(Examples, EachFileHoldsWhatItsTitleSays) {
   EXPECT_EQ(Examples().size(), std::size(cases)) << "an example without a row here";
 }
 
-bool HasLayer(const AnalysisModel& m, int code) {
+bool HasLayer(const InputModel& m, int code) {
   for (const SoilLayer& l : m.layers) {
     if (l.code == code) return true;
   }
@@ -174,7 +176,7 @@ bool HasLayer(const AnalysisModel& m, int code) {
 // accept, and auxiliary curves that start where they should.
 TEST(Examples, AreFitForARun) {
   for (const Example& e : Examples()) {
-    const AnalysisModel& m = *e.model;
+    const InputModel& m = *e.model;
     const Options& o = m.options;
     const bool si = o.units == UnitSystem::kSi;
     SCOPED_TRACE(e.name);
@@ -188,7 +190,7 @@ TEST(Examples, AreFitForARun) {
       EXPECT_GE(o.cycles, 1.0) << "loess curves vanish with no cycles";
       EXPECT_LE(o.cycles, 10.0);
     }
-    if (o.icom == 3) {
+    if (o.run_kind == RunKind::kPileAnalysis) {
       EXPECT_FALSE(o.lrfd ? m.lrfd_combinations.empty() : m.load_cases.empty());
     }
 
@@ -264,7 +266,8 @@ TEST(Examples, TogetherUseEveryInputFeature) {
   for (int type = 1; type <= 5; ++type) {
     features.push_back({"load type " + std::to_string(type), [type](const Example& e) {
                           const std::vector<int> t = LoadTypes(*e.model);
-                          return !e.model->options.lrfd && e.model->options.icom == 3 &&
+                          return !e.model->options.lrfd &&
+                                 e.model->options.run_kind == RunKind::kPileAnalysis &&
                                  std::find(t.begin(), t.end(), type) != t.end();
                         }});
   }
@@ -304,8 +307,9 @@ TEST(Examples, TogetherUseEveryInputFeature) {
                                !e.model->py_output_depths.empty();
                       }});
   features.push_back({"AXIAL THRUST LOADS with ComputeEIOnly YES", [](const Example& e) {
-                        return e.HasLine("AXIAL THRUST LOADS") && e.model->options.icom == 2 &&
-                               e.model->thrusts.size() >= 2;
+                        return e.HasLine("AXIAL THRUST LOADS") &&
+                               e.model->options.run_kind == RunKind::kBendingStiffnessOnly &&
+                               ThrustTable(*e.model).size() >= 2;
                       }});
   features.push_back(
       {"ComputeInteraction YES", [](const Example& e) { return e.model->options.interaction; }});
@@ -344,8 +348,7 @@ TEST(Examples, FilesOfTheInputReferenceAreRead) {
   std::set<UnitSystem> units;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const Example e = ReadText("reference-" + std::to_string(i + 1) + ".tv6", blocks[i]);
-    EXPECT_EQ(e.code(), 0) << "file " << i + 1 << " of the reference\n"
-                           << e.model->report.contents();
+    EXPECT_EQ(e.code(), 0) << "file " << i + 1 << " of the reference\n" << e.out->report.contents();
     units.insert(e.model->options.units);
   }
   EXPECT_TRUE(units.count(UnitSystem::kUscs) && units.count(UnitSystem::kSi));

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/soil_criteria.hpp"
+#include "core/soil_criteria.hpp"
+#include "pile/section_properties.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -91,32 +92,36 @@ std::string BeforeEnd(const std::string& text, const std::string& lines) {
 }
 
 struct Read {
-  std::unique_ptr<AnalysisModel> model = std::make_unique<AnalysisModel>();
+  std::unique_ptr<InputModel> model = std::make_unique<InputModel>();
+  std::unique_ptr<RunOutput> out = std::make_unique<RunOutput>();
   std::vector<std::string> report;
   std::vector<std::string> message;
-  int code() const { return model->run.error_code; }
-  std::string identity() const { return model->run.error_identity; }
+  int code() const { return out->diagnostics.error_code; }
+  std::string identity() const { return out->diagnostics.error_identity; }
+  // The width the soil sees at point k of the section property table.
+  double Width(std::size_t k) const {
+    return BuildSectionPropertyTable(model->sections, model->options.units)[k].properties.diameter;
+  }
   bool ReportHas(const std::string& line) const { return FindLine(report, line) >= 0; }
 };
 
 Read ReadText(const std::string& text) {
   Read r;
-  r.model->run.paths[0] = "/jobs/shaft.tv6";
   InputFile file;
   file.OpenText(text);
-  ReadInputData(*r.model, file);
-  r.report = SplitLines(r.model->report.contents());
-  r.message = SplitLines(r.model->message.contents());
+  ReadInputData(file, "/jobs/shaft.tv6", *r.model, *r.out);
+  r.report = SplitLines(r.out->report.contents());
+  r.message = SplitLines(r.out->message.contents());
   return r;
 }
 
 TEST(Reader, ReadsACompleteFile) {
   const Read r = ReadText(kBase);
-  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
-  const AnalysisModel& m = *r.model;
+  ASSERT_EQ(r.code(), 0) << r.out->report.contents();
+  const InputModel& m = *r.model;
   EXPECT_EQ(m.title[0], "Test shaft" + std::string(246, ' '));  // a 256-character field
   EXPECT_EQ(m.options.units, UnitSystem::kUscs);
-  EXPECT_EQ(m.options.icom, 3);
+  EXPECT_EQ(m.options.run_kind, RunKind::kPileAnalysis);
   EXPECT_FALSE(m.options.cyclic);
   EXPECT_EQ(m.options.cycles, 100.0);
   EXPECT_EQ(m.options.iteration_limit, 100);
@@ -135,18 +140,16 @@ TEST(Reader, ReadsACompleteFile) {
   EXPECT_EQ(s.bars.diameter, 1.128);
   EXPECT_EQ(s.bars.cover, 3.0);
   EXPECT_EQ(m.pile_length, 50.0);
-  ASSERT_EQ(m.pile_widths.size(), 2U);
-  EXPECT_EQ(m.pile_widths[1].depth, 50.0);
-  EXPECT_EQ(m.pile_widths[1].width, 36.0);
+  EXPECT_EQ(r.Width(1), 36.0);
   ASSERT_EQ(m.layers.size(), 2U);
   EXPECT_EQ(m.layers[1].code, kStiffClayNoFreeWater);
   EXPECT_EQ(m.layers[1].at_bottom.cohesion, 3000.0);
   EXPECT_EQ(m.ground_depth, 0.0);
   ASSERT_EQ(m.load_cases.size(), 3U);
-  EXPECT_EQ(m.load_cases[2].type, 4);
-  EXPECT_TRUE(m.load_cases[2].length_study);                 // study code 0 asks for the study
-  EXPECT_FALSE(m.load_cases[0].length_study);                // code 1 does not
-  EXPECT_EQ(m.thrusts, (std::vector<double>{50.0, 100.0}));  // distinct, in kips
+  EXPECT_EQ(m.load_cases[2].type, LoadType::kDeflectionAndMoment);
+  EXPECT_TRUE(m.load_cases[2].length_study);                      // study code 0 asks for the study
+  EXPECT_FALSE(m.load_cases[0].length_study);                     // code 1 does not
+  EXPECT_EQ(ThrustTable(m), (std::vector<double>{50.0, 100.0}));  // distinct, in kips
   const std::vector<std::string> progress = {"Reading title data",
                                              "Reading analysis options",
                                              "Reading section properties for Section 1",
@@ -160,7 +163,7 @@ TEST(Reader, ReadsACompleteFile) {
 TEST(Reader, FormatTagTakesTheFirstSevenCharacters) {
   const Read r = ReadText(Replace(kBase, "TARVEX6\n", "TARVEX6extra, more\n"));
   EXPECT_EQ(r.code(), 0);
-  EXPECT_EQ(r.model->run.format_tag, "TARVEX6");
+  EXPECT_EQ(r.model->format_tag, "TARVEX6");
 }
 
 struct ErrorCase {
@@ -174,7 +177,7 @@ void ExpectErrors(const std::vector<ErrorCase>& cases) {
   for (const ErrorCase& c : cases) {
     const Read r = ReadText(c.input);
     EXPECT_EQ(r.code(), c.code) << c.name;
-    EXPECT_TRUE(r.ReportHas(c.line)) << c.name << "\n" << r.model->report.contents();
+    EXPECT_TRUE(r.ReportHas(c.line)) << c.name << "\n" << r.out->report.contents();
     const std::string ended = c.code < 200
                                   ? "Tarvex ended prematurely due to input error number "
                                   : "Tarvex ended prematurely due to runtime error number ";
@@ -247,7 +250,7 @@ TEST(Reader, OptionLimitsThatAreAccepted) {
                         {"Loading STATIC   100", "Cyclic  CYCLIC  1 0"}};
   for (const Case& c : cases) {
     const Read r = ReadText(Replace(kBase, c.from, c.to));
-    EXPECT_EQ(r.code(), 0) << c.to << "\n" << r.model->report.contents();
+    EXPECT_EQ(r.code(), 0) << c.to << "\n" << r.out->report.contents();
   }
   const Read cyclic = ReadText(Replace(kBase, "Loading STATIC   100", "Cyclic  CYCLIC  1 0"));
   EXPECT_TRUE(cyclic.model->options.cyclic);
@@ -337,7 +340,7 @@ TEST(Reader, FreeFormatRows) {
   const Read r =
       ReadText(Replace(kBase, "1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 50000.0 1\n",
                        "1,1,20000.0,0.0,100000.0,1 trailing text\n\n2 2 20000.0\n 2*0.0 1\n"));
-  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
+  ASSERT_EQ(r.code(), 0) << r.out->report.contents();
   EXPECT_EQ(r.model->load_cases[0].condition1, 20000.0);
   EXPECT_EQ(r.model->load_cases[1].condition2, 0.0);
   EXPECT_EQ(r.model->load_cases[1].axial, 0.0);
@@ -374,7 +377,7 @@ Rebar in circle
 TEST(Reader, SectionsDepthsAndTypes) {
   const Read two = ReadText(WithSections(std::string("2\n1\n1\n20.0\n36.0\n") + kConcreteAndCircle +
                                          "2\n4\n30.0\n24.0\n0.5\n36000.0\n29000000.0\n"));
-  ASSERT_EQ(two.code(), 0) << two.model->report.contents();
+  ASSERT_EQ(two.code(), 0) << two.out->report.contents();
   const auto& s = two.model->sections;
   EXPECT_EQ(s[0].top, 0.0);
   EXPECT_EQ(s[0].bottom, 20.0);
@@ -382,8 +385,7 @@ TEST(Reader, SectionsDepthsAndTypes) {
   EXPECT_EQ(s[1].bottom, 50.0);
   EXPECT_EQ(s[1].casing_thickness, 0.5);
   EXPECT_EQ(two.model->pile_length, 50.0);
-  EXPECT_EQ(two.model->pile_widths.size(), 4U);
-  EXPECT_EQ(two.model->pile_widths[2].width, 24.0);
+  EXPECT_EQ(two.Width(2), 24.0);
 
   const Read micro = ReadText(
       WithSections(std::string("2\n1\n1\n20.0\n36.0\n") + kConcreteAndCircle + "2\n14\n5.0\n"));
@@ -394,7 +396,7 @@ TEST(Reader, SectionsDepthsAndTypes) {
       std::string("1\n1\n-3\n40.0\n48.0\n0.75\n36000.0\n29000000.0\n24.0\n0.5\n36000.0\n"
                   "29000000.0\n") +
       kConcreteAndCircle));
-  ASSERT_EQ(void_core.code(), 0) << void_core.model->report.contents();
+  ASSERT_EQ(void_core.code(), 0) << void_core.out->report.contents();
   EXPECT_EQ(void_core.model->sections[0].type, kShaftWithCasingAndCore);
   EXPECT_FALSE(void_core.model->sections[0].core_filled);
   EXPECT_EQ(void_core.model->sections[0].core_diameter, 24.0);
@@ -402,7 +404,7 @@ TEST(Reader, SectionsDepthsAndTypes) {
   // SI: cross-section dimensions in millimetres are held in metres.
   const Read si = ReadText(
       WithSections(std::string("1\n1\n1\n15.0\n900.0\n") + kConcreteAndCircle, "Units SI"));
-  ASSERT_EQ(si.code(), 0) << si.model->report.contents();
+  ASSERT_EQ(si.code(), 0) << si.out->report.contents();
   const PileSection& shaft = si.model->sections[0];
   EXPECT_DOUBLE_EQ(shaft.depth, 0.9);
   EXPECT_DOUBLE_EQ(shaft.concrete.aggregate, 0.00075);
@@ -422,10 +424,10 @@ TEST(Reader, SectionBlocks) {
       "Input stress-strain curve for concrete\n2\n1 0.001 3000.0\n2 0.003 5000.0\n"
       "Rebar Arrangement Same As Section Above\nRebar in noncircular pattern\n60000.0\n"
       "29000000.0\n2\n8 1.0 0.79 -9.0 -6.0\n8 1.0 0.79 9.0 6.0\n"));
-  ASSERT_EQ(bars.code(), 0) << bars.model->report.contents();
+  ASSERT_EQ(bars.code(), 0) << bars.out->report.contents();
   const PileSection& rect = bars.model->sections[0];
   EXPECT_EQ(rect.width, 18.0);
-  EXPECT_EQ(bars.model->pile_widths[0].width, 18.0);  // the soil sees the width B
+  EXPECT_EQ(bars.Width(0), 18.0);  // the soil sees the width B
   EXPECT_TRUE(rect.concrete.tensile_override);
   EXPECT_EQ(rect.concrete.tensile, 450.0);
   ASSERT_EQ(rect.concrete.curve.size(), 2U);
@@ -439,7 +441,7 @@ TEST(Reader, SectionBlocks) {
       "1\n1\n8\n60.0\n24.0\n11.0\n1.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
       "Use internal stress-strain curve for concrete\nManually-positioned strands\n2\n1\n"
       "300000.0\n0.2\n1 5 0 -9.75 -9.75\n2 5 0 9.75 9.75\n"));
-  ASSERT_EQ(strands.code(), 0) << strands.model->report.contents();
+  ASSERT_EQ(strands.code(), 0) << strands.out->report.contents();
   const StrandBlock& sb = strands.model->sections[0].strands;
   EXPECT_FALSE(sb.automatic);
   EXPECT_EQ(sb.type, 1);
@@ -452,14 +454,14 @@ TEST(Reader, SectionBlocks) {
       ReadText(WithSections("3\n1\n11\n10.0\n3\n14.0\n14.0\n14.0\n13.6\n0.7\n0.7\n29000000.0\n"
                             "2\n12\n10.0\n5\n12.0\n10.0\n30.0\n1600000.0\n500000.0\n400000.0\n"
                             "3\n13\n30.0\n24.0\n1\n0.0\n2\n0.0\n1.0e10\n5.0e6\n5.0e9\n"));
-  ASSERT_EQ(elastic.code(), 0) << elastic.model->report.contents();
+  ASSERT_EQ(elastic.code(), 0) << elastic.out->report.contents();
   const auto& es = elastic.model->sections;
   EXPECT_EQ(es[0].elastic.shape, kStrongHShape);
   EXPECT_EQ(es[0].elastic.web_thickness, 0.7);
   EXPECT_EQ(es[0].elastic.modulus, 29000000.0);
   EXPECT_EQ(es[1].elastic.hole_diameter, 30.0);
   EXPECT_EQ(es[1].elastic.bottom_mp, 400000.0);
-  EXPECT_EQ(elastic.model->pile_widths[2].width, 30.0);  // the pole's hole
+  EXPECT_EQ(elastic.Width(2), 30.0);  // the pole's hole
   ASSERT_EQ(es[2].user_ei.size(), 1U);
   EXPECT_EQ(es[2].user_ei[0].moment, (std::vector<double>{0.0, 5.0e6}));
   EXPECT_EQ(es[2].user_ei[0].ei, (std::vector<double>{1.0e10, 5.0e9}));
@@ -524,7 +526,7 @@ TEST(Reader, SoilLayerRows) {
       "5\n7 2.0 10.0\n115.0\n115.0\n16 10.0 20.0\n18 20.0 25.0\n14 25.0 40.0\n120.0 2\n0.0 0.0\n"
       "1.0 900.0\n120.0 2\n0.0 0.0\n1.0 1200.0\n10 40.0 60.0\n125.0 1 12.0 0.0 0.0 0.0\n"
       "125.0 1 15.0 0.0 0.0 0.0\n"));
-  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
+  ASSERT_EQ(r.code(), 0) << r.out->report.contents();
   const auto& l = r.model->layers;
   ASSERT_EQ(l.size(), 4U);
   EXPECT_EQ(l[0].code, kLiquefiedSand);
@@ -549,15 +551,15 @@ TEST(Reader, LoadingAndAuxiliarySections) {
       BeforeEnd(Replace(Replace(kBase, "UseLRFD NO", "UseLRFD YES"), "Units USCS", "Units SI"),
                 lrfd + "PILE BATTER AND SLOPE\n10.0\n4.0\nTIP SHEAR\n2\n1 0.0 0.0\n2 0.5 100.0\n"
                        "GROUPEFF\n2\n1 0.0 0.8 1.0\n2 5.0 1.0 1.0\n"));
-  ASSERT_EQ(r.code(), 0) << r.model->report.contents();
-  const AnalysisModel& m = *r.model;
+  ASSERT_EQ(r.code(), 0) << r.out->report.contents();
+  const InputModel& m = *r.model;
   ASSERT_EQ(m.lrfd_groups.size(), 2U);
   EXPECT_EQ(m.lrfd_groups[1].points.size(), 2U);
   ASSERT_EQ(m.lrfd_combinations.size(), 2U);
   EXPECT_EQ(m.lrfd_combinations[0].factors[1], 1.75);
   EXPECT_EQ(m.lrfd_combinations[0].phi_shear, 0.75);
   EXPECT_EQ(m.lrfd_combinations[1].name.substr(0, 12), "Strength Ia ");
-  EXPECT_EQ(m.thrusts, (std::vector<double>{10.0, 20.0}));  // LRFD group forces, kN
+  EXPECT_EQ(ThrustTable(m), (std::vector<double>{10.0, 20.0}));  // LRFD group forces, kN
   EXPECT_EQ(m.slope_angle, 0.17453292519943295);
   EXPECT_EQ(m.batter_angle, 0.06981317007977318);
   EXPECT_EQ(m.slope_minus_batter, 0.10471975511965977);
@@ -569,7 +571,7 @@ TEST(Reader, LoadingAndAuxiliarySections) {
       ReadText(BeforeEnd(Replace(Replace(kBase, "UseSoilMovement NO", "UseSoilMovement YES"),
                                  "Units USCS", "Units SI"),
                          "SOIL MOVEMENTS\n2\n1 0.0 25.0\n2 5.0 0.0\n"));
-  ASSERT_EQ(movement.code(), 0) << movement.model->report.contents();
+  ASSERT_EQ(movement.code(), 0) << movement.out->report.contents();
   EXPECT_DOUBLE_EQ(movement.model->soil_movements[0].movement, 0.025);  // millimetres to metres
 
   const Read thrusts = ReadText(Replace(BeforeEnd(kBase,
@@ -578,10 +580,10 @@ TEST(Reader, LoadingAndAuxiliarySections) {
                                         "LOADING\n3\n1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 "
                                         "50000.0 1\n3 4 0.5 0.0 100000.0 0\n0\n",
                                         ""));
-  ASSERT_EQ(thrusts.code(), 0) << thrusts.model->report.contents();
+  ASSERT_EQ(thrusts.code(), 0) << thrusts.out->report.contents();
   ASSERT_EQ(thrusts.model->load_cases.size(), 3U);
   EXPECT_EQ(thrusts.model->load_cases[0].axial, 100.0);
-  EXPECT_EQ(thrusts.model->thrusts, (std::vector<double>{0.1, 0.2, 0.3}));
+  EXPECT_EQ(ThrustTable(*thrusts.model), (std::vector<double>{0.1, 0.2, 0.3}));
 
   const Read printed = ReadText(BeforeEnd(Replace(kBase, "PrintPYCurves NO", "PrintPYCurves YES"),
                                           "DEPTHS OF PRINTED P-Y CURVES\n2\n1 5.0\n2 5.0\n"));

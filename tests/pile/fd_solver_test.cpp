@@ -12,6 +12,13 @@
 namespace tarvex {
 namespace {
 
+// The pile-head load types by their numbers.
+constexpr LoadType kType1 = LoadType::kShearAndMoment;
+constexpr LoadType kType2 = LoadType::kShearAndSlope;
+constexpr LoadType kType3 = LoadType::kShearAndRotationalStiffness;
+constexpr LoadType kType4 = LoadType::kDeflectionAndMoment;
+constexpr LoadType kType5 = LoadType::kDeflectionAndSlope;
+
 // Closed-form results are met to discretisation accuracy: with 500 increments
 // over beta L = 12 the error of the difference scheme is near 1e-4.
 constexpr double kRelTol = 1e-3;
@@ -87,16 +94,16 @@ TEST(FdSolverAccuracy, HeadConditionsReproduceBeamOnElasticFoundation) {
     HeadState expected;
   };
   const Case cases[] = {
-      {"type 1 free head", {1, kShear, 0.0}, free},
-      {"type 1 moment only", {1, 0.0, m}, moment_only},
-      {"type 2 fixed head", {2, kShear, 0.0}, fixed},
-      {"type 3 elastic restraint", {3, kShear, kr}, RestrainedHead(kr)},
-      {"type 3 no restraint", {3, kShear, 0.0}, free},
-      {"type 3 rigid restraint", {3, kShear, 1e25}, fixed},
-      {"type 4 free-head deflection", {4, free.y0, 0.0}, free},
-      {"type 4 fixed-head state", {4, fixed.y0, fixed.m0}, fixed},
-      {"type 5 fixed-head deflection", {5, fixed.y0, 0.0}, fixed},
-      {"type 5 free-head state", {5, free.y0, free.theta0}, free},
+      {"type 1 free head", {kType1, kShear, 0.0}, free},
+      {"type 1 moment only", {kType1, 0.0, m}, moment_only},
+      {"type 2 fixed head", {kType2, kShear, 0.0}, fixed},
+      {"type 3 elastic restraint", {kType3, kShear, kr}, RestrainedHead(kr)},
+      {"type 3 no restraint", {kType3, kShear, 0.0}, free},
+      {"type 3 rigid restraint", {kType3, kShear, 1e25}, fixed},
+      {"type 4 free-head deflection", {kType4, free.y0, 0.0}, free},
+      {"type 4 fixed-head state", {kType4, fixed.y0, fixed.m0}, fixed},
+      {"type 5 fixed-head deflection", {kType5, fixed.y0, 0.0}, fixed},
+      {"type 5 free-head state", {kType5, free.y0, free.theta0}, free},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -113,7 +120,7 @@ TEST(FdSolverAccuracy, HeadConditionsReproduceBeamOnElasticFoundation) {
 
 TEST(FdSolverAccuracy, FreeHeadMaximumMomentAndItsDepth) {
   auto nodes = LongElasticPile();
-  Solve(*nodes, {1, kShear, 0.0});
+  Solve(*nodes, {kType1, kShear, 0.0});
   int at = 1;
   for (int k = 2; k <= nodes->count; ++k) {
     if (Moment(*nodes, k) > Moment(*nodes, at)) at = k;
@@ -149,7 +156,7 @@ TEST(FdSolverAxialLoad, ThrustAmplifiesHeadDeflectionAsTheClosedFormSays) {
     SCOPED_TRACE(fraction);
     const double q = fraction * q_buckling;
     auto nodes = LongElasticPile();
-    const FdResult r = Solve(*nodes, {1, kShear, 0.0}, q);
+    const FdResult r = Solve(*nodes, {kType1, kShear, 0.0}, q);
     ASSERT_FALSE(r.small_pivot);
     ExpectClose(r.top_deflection, FreeHeadDeflectionWithThrust(q), kRelTol / (1.0 - fraction));
     ExpectClose(HeadShear(*nodes, q), kShear, kRelTol);
@@ -164,12 +171,12 @@ TEST(FdSolverAxialLoad, ThrustAmplifiesHeadDeflectionAsTheClosedFormSays) {
 TEST(FdSolverAxialLoad, UnsupportedPileStopsAtSmallPivotAndKeepsPreviousState) {
   auto nodes = UniformPile(kEi, kK, 600.0, 100);
   FdWorkspace ws;
-  ASSERT_FALSE(SolvePile(*nodes, {1, kShear, 0.0}, 0.0, nullptr, 0, ws).small_pivot);
+  ASSERT_FALSE(SolvePile(*nodes, {kType1, kShear, 0.0}, 0.0, nullptr, 0, ws).small_pivot);
   const PileNodes before = *nodes;
   const auto yg_before = ws.yg;
 
   for (int k = 1; k <= nodes->count; ++k) nodes->es[PileNodes::At(k)] = 0.0;
-  const FdResult r = SolvePile(*nodes, {1, kShear, 0.0}, 0.0, nullptr, 0, ws);
+  const FdResult r = SolvePile(*nodes, {kType1, kShear, 0.0}, 0.0, nullptr, 0, ws);
   EXPECT_TRUE(r.small_pivot);
   EXPECT_EQ(r.pivot_step, 4);
   EXPECT_LT(std::fabs(r.pivot), 1e-20);
@@ -188,11 +195,11 @@ TEST(FdSolverAxialLoad, ZeroStiffnessAndModulusGivesSmallPivotOrNaN) {
     int pivot_step;  // 0: NaN expected
   };
   const Case cases[] = {
-      {{1, kShear, 0.0}, 4}, {{2, kShear, 0.0}, 4}, {{3, kShear, 1e6}, 4},
-      {{4, 0.1, 0.0}, 1},    {{5, 0.1, 0.0}, 0},
+      {{kType1, kShear, 0.0}, 4}, {{kType2, kShear, 0.0}, 4}, {{kType3, kShear, 1e6}, 4},
+      {{kType4, 0.1, 0.0}, 1},    {{kType5, 0.1, 0.0}, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.head.type);
+    SCOPED_TRACE(static_cast<int>(c.head.type));
     auto nodes = UniformPile(0.0, 0.0, 600.0, 100);
     const FdResult r = Solve(*nodes, c.head);
     EXPECT_EQ(r.small_pivot, c.pivot_step != 0);
@@ -232,7 +239,7 @@ TEST(FdSolverTipShear, CurveLookupAtThePreviousTipDeflection) {
     auto nodes = UniformPile(kEi, kK, 600.0, 100);
     nodes->y[PileNodes::At(nodes->count)] = c.tip_deflection;
     FdWorkspace ws;
-    const FdResult r = SolvePile(*nodes, {1, kShear, 0.0}, 0.0, curve, 3, ws);
+    const FdResult r = SolvePile(*nodes, {kType1, kShear, 0.0}, 0.0, curve, 3, ws);
     EXPECT_NEAR(r.tip_shear, c.tip_shear, 1e-9);
   }
 }
@@ -242,8 +249,8 @@ TEST(FdSolverTipShear, CurveFromOriginGivesNoTipShearAtTheFirstSolution) {
   auto with_curve = UniformPile(kEi, kK, 120.0, 40);
   auto without = UniformPile(kEi, kK, 120.0, 40);
   FdWorkspace ws;
-  const FdResult r = SolvePile(*with_curve, {1, kShear, 0.0}, 0.0, curve, 2, ws);
-  Solve(*without, {1, kShear, 0.0});
+  const FdResult r = SolvePile(*with_curve, {kType1, kShear, 0.0}, 0.0, curve, 2, ws);
+  Solve(*without, {kType1, kShear, 0.0});
   EXPECT_EQ(r.tip_shear, 0.0);
   EXPECT_EQ(with_curve->y, without->y);
 }
@@ -258,10 +265,10 @@ TEST(FdSolverTipShear, ShortPileTipShearFollowsTipDeflection) {
     auto nodes = UniformPile(kEi, kK, 120.0, 40);  // beta L = 1.5
     for (int k = 1; k <= nodes->count; ++k) nodes->w[PileNodes::At(k)] = 10.0;
     FdWorkspace ws;
-    SolvePile(*nodes, {1, h, 0.0}, 0.0, curve, 3, ws);
+    SolvePile(*nodes, {kType1, h, 0.0}, 0.0, curve, 3, ws);
     const double tip_before = Y(*nodes, nodes->count);
     ASSERT_LT(tip_before * h, 0.0);
-    const FdResult r = SolvePile(*nodes, {1, h, 0.0}, 0.0, curve, 3, ws);
+    const FdResult r = SolvePile(*nodes, {kType1, h, 0.0}, 0.0, curve, 3, ws);
     const double a = std::fabs(tip_before);
     const double expected = std::copysign(2000.0 + 2000.0 * (a - 0.1) / 0.9, tip_before);
     EXPECT_NEAR(r.tip_shear, expected, 1e-9);
@@ -276,7 +283,7 @@ TEST(FdSolverTipShear, OnePointCurveKeepsPreviousValueUntilReset) {
   FdWorkspace ws;
   auto solve_from_tip = [&](double tip_deflection) {
     nodes->y[PileNodes::At(tip)] = tip_deflection;
-    return SolvePile(*nodes, {1, kShear, 0.0}, 0.0, curve, 1, ws).tip_shear;
+    return SolvePile(*nodes, {kType1, kShear, 0.0}, 0.0, curve, 1, ws).tip_shear;
   };
   EXPECT_EQ(solve_from_tip(0.01), 0.0);      // nothing evaluated yet
   EXPECT_EQ(solve_from_tip(0.1), 800.0);     // past the point: its shear
@@ -287,14 +294,14 @@ TEST(FdSolverTipShear, OnePointCurveKeepsPreviousValueUntilReset) {
 }
 
 TEST(FdSolverHead, PrescribedDeflectionAddsSoilMovementOnlyForType5) {
-  for (int type : {4, 5}) {
-    SCOPED_TRACE(type);
+  for (LoadType type : {kType4, kType5}) {
+    SCOPED_TRACE(static_cast<int>(type));
     auto nodes = LongElasticPile();
     for (int k = 1; k <= nodes->count; ++k) nodes->ys[PileNodes::At(k)] = 0.05;
     const double y_given = 0.2;
-    const FdResult r = Solve(*nodes, {type, y_given, type == 5 ? -0.001 : 0.0});
-    EXPECT_EQ(r.top_deflection, type == 5 ? y_given + 0.05 : y_given);
-    if (type == 5) ExpectClose(HeadSlope(*nodes), -0.001, 1e-9);
+    const FdResult r = Solve(*nodes, {type, y_given, type == kType5 ? -0.001 : 0.0});
+    EXPECT_EQ(r.top_deflection, type == kType5 ? y_given + 0.05 : y_given);
+    if (type == kType5) ExpectClose(HeadSlope(*nodes), -0.001, 1e-9);
   }
 }
 
@@ -302,8 +309,8 @@ TEST(FdSolverHead, HeadNodeTakesTheStiffnessOfNode2) {
   auto uniform = UniformPile(kEi, kK, 600.0, 100);
   auto soft_head = UniformPile(kEi, kK, 600.0, 100);
   soft_head->ei[PileNodes::At(1)] = 0.1 * kEi;
-  Solve(*uniform, {1, kShear, 0.0});
-  Solve(*soft_head, {1, kShear, 0.0});
+  Solve(*uniform, {kType1, kShear, 0.0});
+  Solve(*soft_head, {kType1, kShear, 0.0});
   EXPECT_EQ(soft_head->ei[PileNodes::At(1)], kEi);
   EXPECT_EQ(soft_head->y, uniform->y);
 }
@@ -311,7 +318,7 @@ TEST(FdSolverHead, HeadNodeTakesTheStiffnessOfNode2) {
 TEST(FdSolverResult, MaxChangeCoversRealNodesOnly) {
   auto nodes = UniformPile(kEi, kK, 600.0, 100);
   const int tip = nodes->count;
-  Solve(*nodes, {1, kShear, 0.0});
+  Solve(*nodes, {kType1, kShear, 0.0});
   const auto solution = nodes->y;
   EXPECT_EQ(Y(*nodes, tip + 1), 2.0 * Y(*nodes, tip) - Y(*nodes, tip - 1));
 
@@ -320,7 +327,7 @@ TEST(FdSolverResult, MaxChangeCoversRealNodesOnly) {
   for (int k : {-1, 0, tip + 1, tip + 2}) nodes->y[PileNodes::At(k)] += 1000.0;
   nodes->y[PileNodes::At(17)] -= 0.3;
   nodes->y[PileNodes::At(tip)] += 0.4;
-  const FdResult r = Solve(*nodes, {1, kShear, 0.0});
+  const FdResult r = Solve(*nodes, {kType1, kShear, 0.0});
   EXPECT_NEAR(r.max_change, 0.4, 1e-12);
   for (int k = -1; k <= tip + 1; ++k) {
     EXPECT_NEAR(Y(*nodes, k), solution[PileNodes::At(k)], 1e-12) << "station " << k;

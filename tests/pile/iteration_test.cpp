@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 
 #include "support/test_support.hpp"
 
@@ -19,13 +20,13 @@ class ScriptedStages : public IterationStages {
  public:
   explicit ScriptedStages(std::function<std::pair<double, double>(int)> script)
       : script_(std::move(script)) {}
-  void Solve(AnalysisModel& model) override {
-    const auto [ytop, dymax] = script_(model.run.iteration);
-    model.run.top_deflection = ytop;
-    model.run.max_change = dymax;
+  void Solve(CaseState& state) override {
+    const auto [ytop, dymax] = script_(state.iteration);
+    state.top_deflection = ytop;
+    state.max_change = dymax;
   }
-  void UpdateSoilModuli(AnalysisModel&) override { ++soil_updates; }
-  void UpdateBendingStiffness(AnalysisModel&) override { ++stiffness_updates; }
+  void UpdateSoilModuli(CaseState&) override { ++soil_updates; }
+  void UpdateBendingStiffness(CaseState&) override { ++stiffness_updates; }
   int soil_updates = 0;
   int stiffness_updates = 0;
 
@@ -33,18 +34,27 @@ class ScriptedStages : public IterationStages {
   std::function<std::pair<double, double>(int)> script_;
 };
 
-// A model whose pile has no layer needing the node check.
-std::unique_ptr<AnalysisModel> Model(int limit) {
-  auto m = std::make_unique<AnalysisModel>();
-  m->options.iteration_limit = limit;
-  m->options.tolerance = 1e-5;
-  m->options.max_deflection = 10.0;
-  m->options.icom = 3;
-  m->options.increments = 100;
-  m->pile_length = 600.0;
-  m->labels = LabelsFor(UnitSystem::kUscs);
-  return m;
-}
+// A load case of a pile with no layer needing the node check.
+struct Model {
+  Options options;
+  std::vector<SoilLayer> layers;
+  SoilWorkingValues soil;
+  std::unique_ptr<CaseState> state = std::make_unique<CaseState>();
+  std::unique_ptr<RunOutput> out = std::make_unique<RunOutput>();
+
+  explicit Model(int limit) {
+    options.iteration_limit = limit;
+    options.tolerance = 1e-5;
+    options.max_deflection = 10.0;
+    options.run_kind = RunKind::kPileAnalysis;
+    options.increments = 100;
+    state->pile_length = 600.0;
+  }
+  CaseIteration Iterate(IterationStages& stages, int case_number) {
+    state->number = case_number;
+    return IterateLoadCase(options, layers, soil, *state, stages, *out);
+  }
+};
 
 int CountLinesStartingWith(const std::string& text, const std::string& prefix) {
   int n = 0;
@@ -53,32 +63,32 @@ int CountLinesStartingWith(const std::string& text, const std::string& prefix) {
 }
 
 TEST(Iteration, ConvergesNoSoonerThanTheSixthSolution) {
-  auto m = Model(100);
+  Model m(100);
   ScriptedStages stages([](int) { return std::make_pair(0.5, 0.0); });
-  EXPECT_EQ(IterateLoadCase(*m, stages, 1), CaseIteration::kConverged);
-  EXPECT_EQ(m->run.iteration, 6);
-  EXPECT_EQ(CountLinesStartingWith(m->message.contents(), "Analysis Case 1,"), 6);
+  EXPECT_EQ(m.Iterate(stages, 1), CaseIteration::kConverged);
+  EXPECT_EQ(m.state->iteration, 6);
+  EXPECT_EQ(CountLinesStartingWith(m.out->message.contents(), "Analysis Case 1,"), 6);
   EXPECT_EQ(stages.soil_updates, 5);
   EXPECT_EQ(stages.stiffness_updates, 5);
-  EXPECT_EQ(SplitLines(m->message.contents())[0],
+  EXPECT_EQ(SplitLines(m.out->message.contents())[0],
             "Analysis Case 1,   Iteration 1,    Y(top) =   0.5000E+00, dYmax =   0.0000E+00");
-  EXPECT_EQ(m->report.contents(), "");  // no iteration lines below the last five
+  EXPECT_EQ(m.out->report.contents(), "");  // no iteration lines below the last five
 }
 
 TEST(Iteration, BendingStiffnessIsUpdatedOnlyForComputedStiffness) {
-  auto m = Model(100);
-  m->options.icom = 2;
+  Model m(100);
+  m.options.run_kind = RunKind::kBendingStiffnessOnly;
   ScriptedStages stages([](int it) { return std::make_pair(0.5, it < 8 ? 1.0 : 0.0); });
-  EXPECT_EQ(IterateLoadCase(*m, stages, 2), CaseIteration::kConverged);
-  EXPECT_EQ(m->run.iteration, 8);
+  EXPECT_EQ(m.Iterate(stages, 2), CaseIteration::kConverged);
+  EXPECT_EQ(m.state->iteration, 8);
   EXPECT_EQ(stages.stiffness_updates, 0);
 }
 
 TEST(Iteration, NoConvergenceListsTheLastFiveIterations) {
-  auto m = Model(30);
+  Model m(30);
   ScriptedStages stages([](int) { return std::make_pair(0.25, 0.125); });
-  EXPECT_EQ(IterateLoadCase(*m, stages, 3), CaseIteration::kNotConverged);
-  const auto lines = SplitLines(m->report.contents());
+  EXPECT_EQ(m.Iterate(stages, 3), CaseIteration::kNotConverged);
+  const auto lines = SplitLines(m.out->report.contents());
   ASSERT_GE(lines.size(), 5U);
   EXPECT_EQ(lines[0], "Iteration 26,   Y(top) =   0.2500E+00, dYmax =   0.1250E+00");
   EXPECT_EQ(lines[4].substr(0, 13), "Iteration 30,");
@@ -97,24 +107,24 @@ TEST(Iteration, NoConvergenceListsTheLastFiveIterations) {
       "",
       "Tarvex ended prematurely due to runtime error number RUN00010"};
   EXPECT_EQ(tail, expected);
-  EXPECT_EQ(m->run.error_code, 210);
+  EXPECT_EQ(m.out->diagnostics.error_code, 210);
 }
 
 TEST(Iteration, ExcessDeflectionStopsFromTheEleventhIteration) {
-  auto m = Model(100);
+  Model m(100);
   // Beyond the limit from the first solution, never converging.
   ScriptedStages stages([](int) { return std::make_pair(-12.5, 1.0); });
-  EXPECT_EQ(IterateLoadCase(*m, stages, 1), CaseIteration::kFailed);
-  EXPECT_EQ(m->run.iteration, 11);
-  EXPECT_EQ(m->run.error_code, 209);
-  const auto report = SplitLines(m->report.contents());
+  EXPECT_EQ(m.Iterate(stages, 1), CaseIteration::kFailed);
+  EXPECT_EQ(m.state->iteration, 11);
+  EXPECT_EQ(m.out->diagnostics.error_code, 209);
+  const auto report = SplitLines(m.out->report.contents());
   const int heading = FindLine(report, "**** Runtime Error No. 9 ****");
   ASSERT_GE(heading, 2);
   EXPECT_EQ(report[static_cast<std::size_t>(heading + 6)],
             "The computed deflection of the pile head is  -0.1250E+02 in ");
   EXPECT_EQ(report[static_cast<std::size_t>(heading + 8)],
             "The specified excess deflection limit is      0.1000E+02 in ");
-  const auto messages = SplitLines(m->message.contents());
+  const auto messages = SplitLines(m.out->message.contents());
   const int mh = FindLine(messages, "**** Runtime Error No. 9 ****");
   ASSERT_GE(mh, 0);
   const std::vector<std::string> expected = {
@@ -145,36 +155,36 @@ TEST(Iteration, NotANumberEndsTheRunWithCode228) {
       {nan, 1.0, "Top deflection is Not-A-Number after iteration 3"},
       {1.0, nan, "Maximum change in deflection is Not-A-Number after iteration 3"}};
   for (const Case& c : cases) {
-    auto m = Model(100);
+    Model m(100);
     ScriptedStages stages([&](int it) {
       return it < 3 ? std::make_pair(1.0, 1.0) : std::make_pair(c.ytop, c.dymax);
     });
-    EXPECT_EQ(IterateLoadCase(*m, stages, 1), CaseIteration::kFailed);
-    EXPECT_EQ(m->run.error_code, 228);
-    EXPECT_EQ(SplitLines(m->report.contents()),
+    EXPECT_EQ(m.Iterate(stages, 1), CaseIteration::kFailed);
+    EXPECT_EQ(m.out->diagnostics.error_code, 228);
+    EXPECT_EQ(SplitLines(m.out->report.contents()),
               (std::vector<std::string>{"**** Runtime Error No. 28 ****", "", c.text}));
   }
 }
 
 TEST(Iteration, LayerWithoutANodeEndsTheFirstIteration) {
-  auto m = Model(100);
+  Model m(100);
   // Pile of 600 in, 100 increments (h = 6 in); layer 2 is 4 in thick and
   // catches no node.
-  m->nodes.count = 101;
-  m->nodes.z[PileNodes::At(101)] = 600.0;
-  m->layers.resize(3);
-  m->layers[0].top = 0.0;
-  m->layers[0].bottom = 100.0;
-  m->layers[1].top = 100.0;
-  m->layers[1].bottom = 104.0;
-  m->layers[2].top = 104.0;
-  m->layers[2].bottom = 700.0;
-  m->nodes.top_node_in_layer[1] = 1;
-  m->nodes.top_node_in_layer[3] = 19;
+  m.state->nodes.count = 101;
+  m.state->nodes.z[PileNodes::At(101)] = 600.0;
+  m.layers.resize(3);
+  m.layers[0].top = 0.0;
+  m.layers[0].bottom = 100.0;
+  m.layers[1].top = 100.0;
+  m.layers[1].bottom = 104.0;
+  m.layers[2].top = 104.0;
+  m.layers[2].bottom = 700.0;
+  m.state->nodes.top_node_in_layer[1] = 1;
+  m.state->nodes.top_node_in_layer[3] = 19;
   ScriptedStages stages([](int) { return std::make_pair(0.1, 1.0); });
-  EXPECT_EQ(IterateLoadCase(*m, stages, 1), CaseIteration::kFailed);
-  EXPECT_EQ(m->run.error_code, 229);
-  const auto report = SplitLines(m->report.contents());
+  EXPECT_EQ(m.Iterate(stages, 1), CaseIteration::kFailed);
+  EXPECT_EQ(m.out->diagnostics.error_code, 229);
+  const auto report = SplitLines(m.out->report.contents());
   const int h = FindLine(report, "**** Runtime Error No. 29 ****");
   ASSERT_GE(h, 2);
   const std::vector<std::string> expected = {
@@ -198,7 +208,7 @@ TEST(Iteration, LayerWithoutANodeEndsTheFirstIteration) {
       ""};
   EXPECT_EQ(std::vector<std::string>(report.begin() + h, report.end()), expected);
   // The message file's copy has no empty line after the estimate.
-  const auto messages = SplitLines(m->message.contents());
+  const auto messages = SplitLines(m.out->message.contents());
   const int mh = FindLine(messages, "**** Runtime Error No. 29 ****");
   ASSERT_GE(mh, 0);
   EXPECT_EQ(messages[static_cast<std::size_t>(mh + 7)].substr(0, 9), "SOLUTION:");
@@ -206,13 +216,13 @@ TEST(Iteration, LayerWithoutANodeEndsTheFirstIteration) {
   // A layer whose equivalent depth is set, or that lies below a rock layer,
   // is not checked.
   for (int variant = 0; variant < 2; ++variant) {
-    auto ok = Model(100);
-    ok->nodes = m->nodes;
-    ok->layers = m->layers;
-    if (variant == 0) ok->heq[2] = 3.0;
-    if (variant == 1) ok->layering_off[2] = true;
+    Model ok(100);
+    ok.state->nodes = m.state->nodes;
+    ok.layers = m.layers;
+    if (variant == 0) ok.soil.heq[2] = 3.0;
+    if (variant == 1) ok.soil.layering_off[2] = true;
     ScriptedStages converging([](int) { return std::make_pair(0.1, 0.0); });
-    EXPECT_EQ(IterateLoadCase(*ok, converging, 1), CaseIteration::kConverged) << variant;
+    EXPECT_EQ(ok.Iterate(converging, 1), CaseIteration::kConverged) << variant;
   }
 }
 

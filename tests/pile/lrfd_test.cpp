@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
+#include "core/case_state.hpp"
 #include "pile/node_setup.hpp"
+#include "report/record_writer.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -23,8 +26,8 @@ LrfdCombination Combination(std::initializer_list<std::pair<int, double>> factor
   return c;
 }
 
-std::unique_ptr<AnalysisModel> Groups(UnitSystem units) {
-  auto m = std::make_unique<AnalysisModel>();
+std::unique_ptr<InputModel> Groups(UnitSystem units) {
+  auto m = std::make_unique<InputModel>();
   m->options.units = units;
   m->options.lrfd = true;
   LrfdGroup dead;
@@ -44,20 +47,22 @@ TEST(Lrfd, FactoredLoadsThrustLevelsAndIndexes) {
   m->lrfd_combinations = {Combination({{1, 1.0}, {2, 2.0}}, 0.9, "A"),
                           Combination({{2, 1.6}}, 0.0, "Live only"),
                           Combination({{1, 1.0}, {2, 2.0}}, 0.9, "A again")};
-  FormLrfdCombinations(*m);
-  const auto& c = m->lrfd_combinations;
+  RecordWriter out;
+  const LrfdForms forms = FormLrfdCombinations(*m, out);
+  const auto& c = forms.loads;
+  ASSERT_EQ(c.size(), 3U);
   EXPECT_DOUBLE_EQ(c[0].shear, 2000.0 + 2000.0);
   EXPECT_DOUBLE_EQ(c[0].axial, 20000.0 + 10000.0);
   EXPECT_DOUBLE_EQ(c[1].moment, 1.6 * 200.0);
   // Equal factored axial forces share one thrust level.
-  EXPECT_EQ(m->thrusts, (std::vector<double>{8.0, 30.0}));  // kips
+  EXPECT_EQ(forms.thrusts, (std::vector<double>{8.0, 30.0}));  // kips
   EXPECT_EQ(c[0].thrust_index, 2);
   EXPECT_EQ(c[2].thrust_index, 2);
   EXPECT_EQ(c[1].thrust_index, 1);
 
-  const auto report = SplitLines(m->report.contents());
+  const auto report = SplitLines(out.contents());
   // No live-load dead factor: the line starts with " +".
-  EXPECT_GE(FindLine(report, "Factored Load =  + 1.60*LL "), 0) << m->report.contents();
+  EXPECT_GE(FindLine(report, "Factored Load =  + 1.60*LL "), 0) << out.contents();
   EXPECT_GE(FindLine(report, "Factored Load =  1.00*DL + 2.00*LL "), 0);
   // A resistance factor of 0: 0.00 in the summary, 0.750 in the block.
   EXPECT_GE(FindLine(report, "Structural Resistance Factor for Flexure = 0.750"), 0);
@@ -85,13 +90,13 @@ TEST(Lrfd, BatterTransform) {
     auto m = Groups(UnitSystem::kSi);
     m->batter_angle = degrees * 3.141592653589793 / 180.0;
     m->lrfd_combinations = {Combination({{1, 1.0}}, 0.9, "Dead")};
-    FormLrfdCombinations(*m);
-    const LrfdCombination& c = m->lrfd_combinations[0];
+    RecordWriter out;
+    const LrfdFactoredLoad c = FormLrfdCombinations(*m, out).loads.at(0);
     const bool transformed = std::fabs(m->batter_angle) > 1e-6;
     const double b = transformed ? m->batter_angle : 0.0;
     EXPECT_NEAR(c.shear, std::cos(b) * 2000.0 + std::sin(b) * 20000.0, 1e-9) << degrees;
     EXPECT_NEAR(c.axial, -std::sin(b) * 2000.0 + std::cos(b) * 20000.0, 1e-9) << degrees;
-    EXPECT_EQ(FindLine(SplitLines(m->report.contents()),
+    EXPECT_EQ(FindLine(SplitLines(out.contents()),
                        "Factored Loads Transformed for Pile Batter by Load Combination:") >= 0,
               transformed)
         << degrees;
@@ -102,21 +107,20 @@ TEST(Lrfd, DistributedLoadsAtTheNodes) {
   auto m = Groups(UnitSystem::kUscs);
   m->lrfd_groups[1].points = {{0.0, 10.0}, {120.0, 10.0}};  // live load over the top 10 ft
   m->lrfd_combinations = {Combination({{2, 1.5}}, 0.9, "Live")};
-  m->pile_length = 600.0;
-  m->options.increments = 50;  // h = 12 in
-  m->labels = LabelsFor(UnitSystem::kUscs);
-  SetNodeGeometry(*m);
-  SetLrfdDistributedLoads(*m, 1);
-  const PileNodes& n = m->nodes;
+  auto state = std::make_unique<CaseState>();
+  SetNodeGeometry(600.0, 50, 0.0, state->nodes);  // h = 12 in
+  RecordWriter out;
+  SetLrfdDistributedLoads(*m, 1, *state, out);
+  const PileNodes& n = state->nodes;
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(1)], 1.5 * 10.0 * 6.0 / 12.0);  // half an interval at the head
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(5)], 1.5 * 10.0);
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(11)], 1.5 * 10.0 / 2.0);  // 120 in: half loaded
   EXPECT_EQ(n.w[PileNodes::At(12)], 0.0);
-  const auto report = SplitLines(m->report.contents());
+  const auto report = SplitLines(out.contents());
   const int title = FindLine(report,
                              "Sums of Distributed Lateral Load Per Unit Length due to Live "
                              "Loads                    ");
-  ASSERT_GE(title, 0) << m->report.contents();
+  ASSERT_GE(title, 0) << out.contents();
   EXPECT_EQ(report[static_cast<std::size_t>(title + 3)], "    in            lb/in");
   EXPECT_EQ(report[static_cast<std::size_t>(title + 5)], "      0.00         5.00");
 }

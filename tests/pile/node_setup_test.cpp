@@ -4,7 +4,11 @@
 
 #include <cmath>
 
+#include "core/derived_tables.hpp"
 #include "pile/section_properties.hpp"
+#include "report/record_writer.hpp"
+#include "section/cut_section.hpp"
+#include "soil/layer_nodes.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -12,17 +16,36 @@ namespace {
 
 constexpr std::size_t At(int k) { return PileNodes::At(k); }
 
-std::unique_ptr<AnalysisModel> Pile(double length, int increments) {
-  auto m = std::make_unique<AnalysisModel>();
-  m->pile_length = length;
-  m->options.increments = increments;
-  m->options.units = UnitSystem::kUscs;
+// A USCS pile of the given length and increments, its tables and nodes.
+struct PileModel {
+  double length = 0.0;
+  int increments = 0;
+  double batter_angle = 0.0;
+  std::vector<PileSection> sections;
+  DerivedTables tables;
+  PileNodes nodes;
+  RecordWriter report;
+
+  void SetGeometry() { SetNodeGeometry(length, increments, batter_angle, nodes); }
+  void BuildPropertyTable() {
+    tables.section_points = BuildSectionPropertyTable(sections, UnitSystem::kUscs);
+  }
+  void UpdateRigidity(double q) {
+    UpdateFlexuralRigidity(sections, tables, UnitSystem::kUscs, q, nodes);
+  }
+  SectionProperties Properties(double d) const { return PropertiesAt(tables.section_points, d); }
+};
+
+std::unique_ptr<PileModel> Pile(double length, int increments) {
+  auto m = std::make_unique<PileModel>();
+  m->length = length;
+  m->increments = increments;
   return m;
 }
 
 SoilLayer Layer(double top, double bottom) {
   SoilLayer l;
-  l.code = 1;
+  l.code = kSoftClay;
   l.top = top;
   l.bottom = bottom;
   return l;
@@ -31,7 +54,7 @@ SoilLayer Layer(double top, double bottom) {
 TEST(NodeGeometry, StationsAndBatter) {
   auto m = Pile(600.0, 100);
   m->batter_angle = 10.0 * 3.141592653589793 / 180.0;
-  SetNodeGeometry(*m);
+  m->SetGeometry();
   EXPECT_EQ(m->nodes.count, 101);
   EXPECT_DOUBLE_EQ(m->nodes.h, 6.0);
   EXPECT_EQ(m->nodes.x[At(101)], 600.0);
@@ -56,9 +79,9 @@ TEST(NodeDistributedLoad, AveragedOverTheTributaryLength) {
 
 TEST(NodeLayers, FirstAndLastNodeOfEachLayer) {
   auto m = Pile(600.0, 100);  // nodes every 6 in
-  m->layers = {Layer(0.0, 12.0), Layer(12.0, 13.0), Layer(13.0, 17.0), Layer(17.0, 700.0)};
-  SetNodeGeometry(*m);
-  AssignNodesToLayers(*m, false);
+  m->tables.layers = {Layer(0.0, 12.0), Layer(12.0, 13.0), Layer(13.0, 17.0), Layer(17.0, 700.0)};
+  m->SetGeometry();
+  AssignNodesToLayers(m->tables.layers, false, m->nodes, m->report);
   const auto& top = m->nodes.top_node_in_layer;
   const auto& bottom = m->nodes.bottom_node_in_layer;
   EXPECT_EQ(top[1], 1);
@@ -73,9 +96,9 @@ TEST(NodeLayers, FirstAndLastNodeOfEachLayer) {
 
 TEST(NodeLayers, NoLayerReachingTheTipLeavesAGap) {
   auto m = Pile(600.0, 100);
-  m->layers = {Layer(0.0, 100.0), Layer(105.0, 106.0)};
-  SetNodeGeometry(*m);
-  AssignNodesToLayers(*m, false);
+  m->tables.layers = {Layer(0.0, 100.0), Layer(105.0, 106.0)};
+  m->SetGeometry();
+  AssignNodesToLayers(m->tables.layers, false, m->nodes, m->report);
   EXPECT_EQ(m->nodes.top_node_in_layer[1], 1);
   EXPECT_EQ(m->nodes.bottom_node_in_layer[1], -1);  // the layer's criterion finds no node
   EXPECT_EQ(testing::SplitLines(m->report.contents()),
@@ -100,17 +123,17 @@ PileSection ElasticSection(double top, double bottom, double top_width, double b
 TEST(SectionProperties, InterpolationBoundariesAndBelowTheTip) {
   auto m = Pile(200.0, 40);
   m->sections = {ElasticSection(0.0, 100.0, 10.0, 20.0), ElasticSection(100.0, 200.0, 30.0, 30.0)};
-  BuildSectionPropertyTable(*m);
-  ASSERT_EQ(m->section_points.size(), 4U);
-  const SectionProperties mid = PropertiesAt(*m, 50.0);
+  m->BuildPropertyTable();
+  ASSERT_EQ(m->tables.section_points.size(), 4U);
+  const SectionProperties mid = m->Properties(50.0);
   EXPECT_DOUBLE_EQ(mid.diameter, 15.0);
   // E*I is interpolated as the product, not from the interpolated diameter.
   const double ei_top = 1000.0 * 0.04908738521234052 * 1e4;
   const double ei_bottom = 1000.0 * 0.04908738521234052 * 16e4;
   EXPECT_DOUBLE_EQ(mid.ei, ei_top + (ei_bottom - ei_top) * 0.5);
-  EXPECT_DOUBLE_EQ(PropertiesAt(*m, 100.0).diameter, 30.0);  // the deeper section at a boundary
-  EXPECT_DOUBLE_EQ(PropertiesAt(*m, 250.0).diameter, 30.0);  // below the last point
-  EXPECT_DOUBLE_EQ(PropertiesAt(*m, 0.0).diameter, 10.0);
+  EXPECT_DOUBLE_EQ(m->Properties(100.0).diameter, 30.0);  // the deeper section at a boundary
+  EXPECT_DOUBLE_EQ(m->Properties(250.0).diameter, 30.0);  // below the last point
+  EXPECT_DOUBLE_EQ(m->Properties(0.0).diameter, 10.0);
 }
 
 TEST(SectionProperties, ElasticShapes) {
@@ -146,14 +169,14 @@ TEST(SectionProperties, ElasticShapes) {
 
 // A user bending-stiffness table: two thrusts with curves of constant EI
 // 1e6 (thrust 0) and 2e6 (thrust 100) kip-in^2, nominal points to 1 rad/in.
-std::unique_ptr<AnalysisModel> UserEiPile() {
+std::unique_ptr<PileModel> UserEiPile() {
   auto m = Pile(600.0, 100);
   PileSection s;
   s.type = kUserEi;
   s.top = 0.0;
   s.bottom = 600.0;
   m->sections = {s};
-  m->section_tables.resize(1);
+  m->tables.section_tables.resize(1);
   for (double t : {0.0, 100.0}) {
     MomentCurvatureCurve c;
     c.thrust = t;
@@ -164,10 +187,10 @@ std::unique_ptr<AnalysisModel> UserEiPile() {
       c.ei[static_cast<std::size_t>(k)] = ei / (k + 1);  // softening: M constant beyond point 1
       c.moment[static_cast<std::size_t>(k)] = ei * 1e-5;
     }
-    m->section_tables[0].curves.push_back(c);
+    m->tables.section_tables[0].curves.push_back(c);
   }
-  BuildSectionPropertyTable(*m);
-  SetNodeGeometry(*m);
+  m->BuildPropertyTable();
+  m->SetGeometry();
   return m;
 }
 
@@ -177,11 +200,11 @@ TEST(FlexuralRigidity, TableLookupAndThrustInterpolation) {
   // Small curvature everywhere: the first (elastic) stiffness of each table.
   n.ei.fill(1.0);
   n.y.fill(0.0);
-  UpdateFlexuralRigidity(*m, 0.0);
+  m->UpdateRigidity(0.0);
   EXPECT_DOUBLE_EQ(n.ei[At(10)], 1e9);  // kip-in^2 back to lb-in^2
-  UpdateFlexuralRigidity(*m, 50000.0);  // 50 kips: halfway between the tables
+  m->UpdateRigidity(50000.0);           // 50 kips: halfway between the tables
   EXPECT_DOUBLE_EQ(n.ei[At(10)], 1.5e9);
-  UpdateFlexuralRigidity(*m, 500000.0);  // above the highest thrust: the last table
+  m->UpdateRigidity(500000.0);  // above the highest thrust: the last table
   EXPECT_DOUBLE_EQ(n.ei[At(10)], 2e9);
 
   // A curvature of 2e-5 at node 10 beyond the first point: secant M/phi of
@@ -192,7 +215,7 @@ TEST(FlexuralRigidity, TableLookupAndThrustInterpolation) {
   n.y[At(10)] = -2e-5 * h2 / 2.0;
   n.y[At(9)] = 0.0;
   n.y[At(11)] = 0.0;
-  UpdateFlexuralRigidity(*m, 0.0);
+  m->UpdateRigidity(0.0);
   EXPECT_NEAR(n.ei[At(10)], 10.0 / 2e-5 * 1000.0, 1e-3);  // M of the segment / phi, in lb-in^2
   EXPECT_DOUBLE_EQ(n.ei[At(3)], n.ei[At(2)]);             // the top nodes share node 2's stiffness
 }
@@ -203,21 +226,21 @@ TEST(FlexuralRigidity, ElasticPlasticSections) {
   s.type = kElasticPlastic;
   s.elastic.top_mp = s.elastic.bottom_mp = 1000.0;  // lb-in
   m->sections = {s};
-  m->section_tables.resize(1);
+  m->tables.section_tables.resize(1);
   MomentCurvatureCurve c;
   c.count = 1;
   c.moment[0] = 0.001;
-  m->section_tables[0].curves = {c};
-  BuildSectionPropertyTable(*m);
-  SetNodeGeometry(*m);
+  m->tables.section_tables[0].curves = {c};
+  m->BuildPropertyTable();
+  m->SetGeometry();
   PileNodes& n = m->nodes;
-  const double ei = PropertiesAt(*m, 0.0).ei;
+  const double ei = m->Properties(0.0).ei;
   n.ei.fill(ei);
   n.y.fill(0.0);
   // Node 20 bent to a curvature whose elastic moment exceeds Mp.
   const double phi = 3.0 * 1000.0 / ei;
   n.y[At(20)] = -phi * n.h * n.h / 2.0;
-  UpdateFlexuralRigidity(*m, 0.0);
+  m->UpdateRigidity(0.0);
   EXPECT_NEAR(n.ei[At(20)], 1000.0 / phi, 1e-9 * ei);  // |Mp / phi|
   EXPECT_DOUBLE_EQ(n.ei[At(40)], ei);                  // below Mp: the elastic stiffness
 }

@@ -39,8 +39,9 @@ TEST(PileSolution, ElasticPileInElasticSubgradeMatchesTheClosedForm) {
 
   // Free head: shear only.
   auto free_head = testing::SolveCase(ElasticPileInput("1\n1 1 10000.0 0.0 0.0 1\n0\n"), 1);
-  ASSERT_EQ(free_head.iteration, CaseIteration::kConverged) << free_head.model->report.contents();
-  const PileNodes& f = free_head.model->nodes;
+  ASSERT_EQ(free_head.iteration, CaseIteration::kConverged)
+      << free_head.model->out.report.contents();
+  const PileNodes& f = free_head.model->state.nodes;
   ExpectClose(f.y[At(1)], 2.0 * shear * beta / k, kTol, "free-head deflection");
   const double slope = (f.y[At(2)] - f.y[At(0)]) / (2.0 * f.h);
   ExpectClose(std::fabs(slope), 2.0 * shear * beta * beta / k, kTol, "free-head slope");
@@ -54,12 +55,12 @@ TEST(PileSolution, ElasticPileInElasticSubgradeMatchesTheClosedForm) {
   }
   ExpectClose(max_moment, 0.3224 * shear / beta, kTol, "maximum moment");
   EXPECT_NEAR(depth, 3.141592653589793 / (4.0 * beta), 2.0 * f.h);
-  EXPECT_GE(free_head.model->run.iteration, 6);  // a linear soil still takes six solutions
+  EXPECT_GE(free_head.model->state.iteration, 6);  // a linear soil still takes six solutions
 
   // Fixed head: shear and zero slope.
   auto fixed = testing::SolveCase(ElasticPileInput("1\n1 2 10000.0 0.0 0.0 1\n0\n"), 1);
   ASSERT_EQ(fixed.iteration, CaseIteration::kConverged);
-  const PileNodes& x = fixed.model->nodes;
+  const PileNodes& x = fixed.model->state.nodes;
   ExpectClose(x.y[At(1)], shear * beta / k, kTol, "fixed-head deflection");
   ExpectClose(std::fabs(NodeMoment(x, 1)), shear / (2.0 * beta), kTol, "fixed-head moment");
 }
@@ -74,12 +75,12 @@ TEST(PileSolution, ClayModuliAreCurveSecantsAtConvergence) {
                                         "3 15.0 80.0\n60.0 1500.0 0.005\n60.0 2000.0 0.005\n",
                                         "1\n1 1 30000.0 0.0 0.0 1\n0\n", 100)),
       1);
-  ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->report.contents();
+  ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->out.report.contents();
   const AnalysisModel& m = *solved.model;
-  EXPECT_GT(m.nodes.y[At(1)], 0.0);
+  EXPECT_GT(m.state.nodes.y[At(1)], 0.0);
   // Node 3 (1.2 ft deep) in soft clay: static Matlock curve, c = 300 psf at
   // the top rising to 400 psf at 15 ft, gamma' 50 pcf, eps50 0.02.
-  const double z = m.nodes.z[At(3)];
+  const double z = m.state.nodes.z[At(3)];
   const double c = (300.0 + 100.0 * z / 180.0) / 144.0;
   const double gamma = 50.0 / 1728.0;
   const double b = 36.0;
@@ -88,10 +89,10 @@ TEST(PileSolution, ClayModuliAreCurveSecantsAtConvergence) {
   const double y50 = 2.5 * 0.02 * b;
   // The iteration ends with the moduli of the previous deflections; compare
   // the secant at the node's last deflection within the tolerance's reach.
-  const double y = std::fabs(m.nodes.y[At(3)]);
+  const double y = std::fabs(m.state.nodes.y[At(3)]);
   const double p = 0.5 * pu * std::pow(y / y50, double(0.33333334f));
-  EXPECT_NEAR(m.nodes.es[At(3)], p / y, 1e-3 * p / y);
-  EXPECT_EQ(m.run.error_code, 0);
+  EXPECT_NEAR(m.state.nodes.es[At(3)], p / y, 1e-3 * p / y);
+  EXPECT_EQ(m.out.diagnostics.error_code, 0);
 }
 
 TEST(PileSolution, AllFiveLoadTypesConverge) {
@@ -106,9 +107,9 @@ TEST(PileSolution, AllFiveLoadTypesConverge) {
                                           std::string("1\n") + row + "\n0\n", 100)),
         1);
     EXPECT_EQ(solved.iteration, CaseIteration::kConverged) << row << "\n"
-                                                           << solved.model->report.contents();
+                                                           << solved.model->out.report.contents();
     if (std::string(row).substr(2, 1) == "4" || std::string(row).substr(2, 1) == "5") {
-      EXPECT_NEAR(solved.model->nodes.y[At(1)], 0.25, 1e-12) << row;
+      EXPECT_NEAR(solved.model->state.nodes.y[At(1)], 0.25, 1e-12) << row;
     }
   }
 }
@@ -122,10 +123,9 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged);
   AnalysisModel& m = *solved.model;
-  m.options.print_py_curves = true;
-  PrintPyCurves(m);
-  ASSERT_EQ(m.run.error_code, 0) << m.report.contents();
-  const auto plot = testing::SplitLines(m.plot.contents());
+  PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
+  ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
+  const auto plot = testing::SplitLines(m.out.plot.contents());
   // Line 6 with two curves (the repeated depth once), in ascending order.
   const int line6 = testing::FindLine(
       plot, "    2" + std::string(75, ' ') + "Line 6 : number of output p-y curves");
@@ -135,12 +135,12 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
             "Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. 1");
   EXPECT_EQ(plot[static_cast<std::size_t>(line6 + 19)].substr(80),
             "Line 7:  p-y curve depth in elastic subgrade soil, no. p-y points on curve no. 2");
-  const auto report = testing::SplitLines(m.report.contents());
+  const auto report = testing::SplitLines(m.out.report.contents());
   // Static loading with 100 cycles: the title follows the number of cycles,
   // the curve the loading type (no cyclic drop beyond 3 y50).
   const int title = testing::FindLine(
       report, "p-y Curve Computed Using the Soft Clay Criteria for Cyclic Loading Conditions");
-  ASSERT_GE(title, 0) << m.report.contents();
+  ASSERT_GE(title, 0) << m.out.report.contents();
   EXPECT_EQ(report[static_cast<std::size_t>(title + 20)],
             "Number of cycles of loading =         100.");
   EXPECT_EQ(report[static_cast<std::size_t>(title + 41)], "       15.12000        381.94444");
@@ -149,8 +149,8 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   EXPECT_EQ(report[static_cast<std::size_t>(title + 3)],
             "Depth below pile head" + std::string(34, ' ') + "=        5.000 ft");
   // The nodes of the pile are back after the printing.
-  EXPECT_EQ(m.nodes.count, 101);
-  EXPECT_EQ(m.nodes.x[At(101)], 720.0);
+  EXPECT_EQ(m.state.nodes.count, 101);
+  EXPECT_EQ(m.state.nodes.x[At(101)], 720.0);
 }
 
 }  // namespace
@@ -172,9 +172,9 @@ TEST(PileSolution, LayeringSwitchAndEquivalentDepth) {
                              loading)),
                          1);
   ASSERT_EQ(clays.iteration, CaseIteration::kConverged);
-  EXPECT_GT(clays.model->heq[2], 0.0);
-  EXPECT_GT(clays.model->layer_resistance[1], 0.0);
-  EXPECT_FALSE(clays.model->layering_off[2]);
+  EXPECT_GT(clays.model->soil.heq[2], 0.0);
+  EXPECT_GT(clays.model->soil.layer_resistance[1], 0.0);
+  EXPECT_FALSE(clays.model->soil.layering_off[2]);
 
   auto below_subgrade = testing::SolveCase(
       testing::PileInput(testing::Parts(sections,
@@ -183,8 +183,8 @@ TEST(PileSolution, LayeringSwitchAndEquivalentDepth) {
                                         loading)),
       1);
   ASSERT_EQ(below_subgrade.iteration, CaseIteration::kConverged);
-  EXPECT_TRUE(below_subgrade.model->layering_off[2]);
-  EXPECT_EQ(below_subgrade.model->heq[2], -10000.0);
+  EXPECT_TRUE(below_subgrade.model->soil.layering_off[2]);
+  EXPECT_EQ(below_subgrade.model->soil.heq[2], -10000.0);
 }
 
 TEST(PileSolution, SoilMovementAndMultipliers) {
@@ -197,8 +197,8 @@ TEST(PileSolution, SoilMovementAndMultipliers) {
                 "SOIL MOVEMENTS\n2\n1 0.0 1.0\n2 10.0 0.0\nGROUPEFF\n2\n1 0.0 0.5 2.0\n2 60.0 0.5 "
                 "2.0\nEND\n");
   auto solved = testing::SolveCase(input, 1);
-  ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->report.contents();
-  const PileNodes& n = solved.model->nodes;
+  ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->out.report.contents();
+  const PileNodes& n = solved.model->state.nodes;
   // Node 11 at 6 ft: the movement 1 in at the head falls linearly to 0 at 10 ft.
   EXPECT_DOUBLE_EQ(n.ys[At(11)], 1.0 - 72.0 / 120.0);
   const double es = 0.5 * 100.0 * 36.0 / 2.0;  // pm Es b / ym
@@ -214,14 +214,14 @@ TEST(PileSolution, APileAboveTheGroundIsRefused) {
                                         "1\n13 70.0 120.0\n60.0 100.0\n60.0 100.0\n",
                                         "1\n1 1 1000.0 0.0 0.0 1\n0\n")),
       1);
-  EXPECT_EQ(solved.model->run.error_code, 195);
-  EXPECT_GE(testing::FindLine(testing::SplitLines(solved.model->report.contents()),
+  EXPECT_EQ(solved.model->out.diagnostics.error_code, 195);
+  EXPECT_GE(testing::FindLine(testing::SplitLines(solved.model->out.report.contents()),
                               "          so that no soil supports the pile."),
             0);
 }
 
 TEST(PileSolution, SmallPivotBlock) {
-  AnalysisModel m;
+  RunOutput m;
   FdWorkspace ws;
   for (int i = 0; i < 5; ++i) {
     for (int j = 0; j < 5; ++j)
@@ -233,7 +233,7 @@ TEST(PileSolution, SmallPivotBlock) {
   r.pivot_step = 4;
   r.pivot = 1e-21;
   ReportSmallPivot(m, r, ws);
-  EXPECT_EQ(m.run.error_code, 211);
+  EXPECT_EQ(m.diagnostics.error_code, 211);
   const auto report = testing::SplitLines(m.report.contents());
   const std::vector<std::string> head = {
       "**** Runtime Error No. 11 ****",

@@ -30,20 +30,20 @@ TEST(LoadCaseReport, TableEveryPrintIncrementPlotRecordsEveryNode) {
   auto solved = ShaftInClay();
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged);
   AnalysisModel& m = *solved.model;
-  m.report.Rewind();
-  m.plot.Rewind();
-  WriteLoadCaseReport(m, 1);
-  const auto report = SplitLines(m.report.contents());
+  m.out.report.Rewind();
+  m.out.plot.Rewind();
+  WriteLoadCaseReport(m.input, m.tables, 1, m.state, m.case_records, m.out);
+  const auto report = SplitLines(m.out.report.contents());
   const int dashes = FindLine(report,
                               "---------- ---------- ---------- ---------- ---------- "
                               "---------- ---------- ---------- ---------- ----------");
-  ASSERT_GE(dashes, 0) << m.report.contents();
+  ASSERT_GE(dashes, 0) << m.out.report.contents();
   // Nodes 1, 6, ..., 101: 21 lines; the first at depth 0, the last at 720 in.
   const int first = dashes + 1;
   EXPECT_EQ(report[static_cast<std::size_t>(first)].substr(0, 11), "      0.00 ");
   EXPECT_EQ(report[static_cast<std::size_t>(first + 20)].substr(0, 10), "   720.000");
   EXPECT_EQ(report[static_cast<std::size_t>(first + 21)], "");
-  const auto plot = SplitLines(m.plot.contents());
+  const auto plot = SplitLines(m.out.plot.contents());
   int line10 = 0;
   for (const auto& l : plot)
     line10 += l.find("): nodal depth, y, M, V, p, EI") != std::string::npos;
@@ -52,7 +52,7 @@ TEST(LoadCaseReport, TableEveryPrintIncrementPlotRecordsEveryNode) {
   EXPECT_EQ(plot[1].substr(91, 11), "Line 10(  1");
 
   // Es*h of the head and tip nodes is half that of interior nodes.
-  const PileNodes& n = m.nodes;
+  const PileNodes& n = m.state.nodes;
   auto spring_column = [&](int row) {
     return std::stod(report[static_cast<std::size_t>(first + row)].substr(87, 11));
   };
@@ -68,16 +68,16 @@ TEST(LoadCaseReport, TableEveryPrintIncrementPlotRecordsEveryNode) {
   ASSERT_GE(summary, 0);
   EXPECT_EQ(report[static_cast<std::size_t>(summary + 8)].substr(0, 35),
             "Number of iterations             = ");
-  EXPECT_EQ(std::stoi(report[static_cast<std::size_t>(summary + 8)].substr(35)), m.run.iteration);
+  EXPECT_EQ(std::stoi(report[static_cast<std::size_t>(summary + 8)].substr(35)), m.state.iteration);
 }
 
 TEST(NodeResponses, ZeroDeflectionPointsAndExtremes) {
   auto solved = ShaftInClay();
   AnalysisModel& m = *solved.model;
-  PileNodes& n = m.nodes;
+  PileNodes& n = m.state.nodes;
   // A shape crossing zero twice.
   for (int k = -1; k <= n.count + 1; ++k) n.y[At(k)] = std::cos(k * 0.05);  // zeros near k = 31, 94
-  const CaseRecord rec = ComputeNodeResponses(m);
+  const CaseRecord rec = ComputeNodeResponses(m.input, m.tables, m.state);
   EXPECT_EQ(rec.zero_deflection_points, 2);
   double largest = 0.0;
   for (int k = 1; k <= n.count; ++k) largest = std::max(largest, std::fabs(n.moment[At(k)]));
@@ -88,19 +88,19 @@ TEST(NodeResponses, ZeroDeflectionPointsAndExtremes) {
 TEST(Verification, ASolvedCaseBalancesAndADisturbedOneWarns) {
   auto solved = ShaftInClay();
   AnalysisModel& m = *solved.model;
-  const Imbalance ok = CheckEquilibrium(m);
+  const Imbalance ok = CheckEquilibrium(m.state);
   EXPECT_LT(ok.moment, 1e-3);  // round-off of a solution about 1e6 lb-in in size
   EXPECT_LT(ok.force, 1e-3);
-  m.nodes.y[At(40)] += 1e-3;  // not a solution of the equations any more
-  const Imbalance bad = CheckEquilibrium(m);
+  m.state.nodes.y[At(40)] += 1e-3;  // not a solution of the equations any more
+  const Imbalance bad = CheckEquilibrium(m.state);
   EXPECT_GT(bad.moment, 1.0);
   // The disturbed node upsets the increments on either side of it.
   EXPECT_TRUE(bad.moment_station == 41 || bad.moment_station == 42) << bad.moment_station;
-  m.report.Rewind();
-  WriteLoadCaseReport(m, 1);
-  const auto report = SplitLines(m.report.contents());
+  m.out.report.Rewind();
+  WriteLoadCaseReport(m.input, m.tables, 1, m.state, m.case_records, m.out);
+  const auto report = SplitLines(m.out.report.contents());
   EXPECT_GE(FindLine(report, "**** Warning - POSSIBLE SOLUTION ERROR 5501 ****"), 0);
-  const auto message = SplitLines(m.message.contents());
+  const auto message = SplitLines(m.out.message.contents());
   EXPECT_GE(FindLine(message, "**** Warning - POSSIBLE SOLUTION ERROR 550 ****"), 0);
   bool named = false;
   for (const auto& l : message) {
@@ -108,7 +108,7 @@ TEST(Verification, ASolvedCaseBalancesAndADisturbedOneWarns) {
             (l.rfind("Maximum internal moment imbalance for pile solution", 0) == 0 &&
              l.find(" in-lb at node " + std::to_string(bad.moment_station)) != std::string::npos);
   }
-  EXPECT_TRUE(named) << m.message.contents();
+  EXPECT_TRUE(named) << m.out.message.contents();
 }
 
 // The kind of each plot record ("Line 10(  5)" is kind 10), consecutive

@@ -1,14 +1,15 @@
 // The moment-curvature solution: curvature steps, force balance, nominal
 // moment capacity against an independent strain-compatibility computation,
 // thrust lists, thrust errors and the warnings of the driver.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
-#include <gtest/gtest.h>
-
 #include "section/moment_curvature_solver.hpp"
 #include "section/section_analysis.hpp"
+#include "support/section_run.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -103,9 +104,12 @@ TEST(CurvatureStep, OneMultipleOf24InchesPerStep) {
     UnitSystem units;
     double step;
   } cases[] = {
-      {24.0, UnitSystem::kUscs, 1.25e-6},   {30.0, UnitSystem::kUscs, 1.25e-6},
-      {36.0, UnitSystem::kUscs, 6.25e-7},   {48.0, UnitSystem::kUscs, 6.25e-7},
-      {12.0, UnitSystem::kUscs, 1.25e-6},   {72.0, UnitSystem::kUscs, 1.25e-6 / 3.0},
+      {24.0, UnitSystem::kUscs, 1.25e-6},
+      {30.0, UnitSystem::kUscs, 1.25e-6},
+      {36.0, UnitSystem::kUscs, 6.25e-7},
+      {48.0, UnitSystem::kUscs, 6.25e-7},
+      {12.0, UnitSystem::kUscs, 1.25e-6},
+      {72.0, UnitSystem::kUscs, 1.25e-6 / 3.0},
       {0.6096, UnitSystem::kSi, 4.921259901994065e-05},
       {1.2192, UnitSystem::kSi, 4.921259901994065e-05 / 2.0},
   };
@@ -201,8 +205,10 @@ TEST(Solution, StepsDoubleAt40AndGrowEightAndFortyEightFoldAt80And120) {
   ASSERT_TRUE(SolveThrust(*cs, 0.0, c.get(), work.get()));
   ASSERT_EQ(c->count, 150);
   const double d = 1.25e-6;
-  auto step = [&](int k) { return c->curvature[static_cast<std::size_t>(k - 1)] -
-                                  c->curvature[static_cast<std::size_t>(k - 2)]; };
+  auto step = [&](int k) {
+    return c->curvature[static_cast<std::size_t>(k - 1)] -
+           c->curvature[static_cast<std::size_t>(k - 2)];
+  };
   EXPECT_DOUBLE_EQ(c->curvature[0], d);
   EXPECT_NEAR(step(2), d, 1e-18);
   EXPECT_NEAR(step(39), d, 1e-18);
@@ -298,9 +304,9 @@ TEST(Capacity, AgreesWithAnIndependentStrainCompatibilityComputation) {
       bars.push_back({0, p.diameter, p.area, p.x, p.y});
     }
     const bool rectangle = c.s.type == kRectangularConcrete;
-    const double expected = IndependentNominalMoment(c.s.depth, rectangle ? c.s.width : 0.0,
-                                                     c.s.concrete.fc / 1000.0, 60.0, 29000.0,
-                                                     bars, c.thrust);
+    const double expected =
+        IndependentNominalMoment(c.s.depth, rectangle ? c.s.width : 0.0, c.s.concrete.fc / 1000.0,
+                                 60.0, 29000.0, bars, c.thrust);
     ASSERT_TRUE(SolveThrust(*cs, c.thrust, curve.get(), work.get()));
     EXPECT_GT(expected, 0.0);
     EXPECT_NEAR(curve->nominal_moment / expected, 1.0, 0.005)
@@ -325,11 +331,12 @@ TEST(Capacity, PipeEndsNearItsPlasticMoment) {
 // ---------------------------------------------------------------------------
 // The driver: thrust lists, thrust errors, warnings and refused sections.
 
-std::unique_ptr<AnalysisModel> Model(const PileSection& s, std::vector<double> thrusts,
-                                     int icom = 2, bool lrfd = false) {
-  auto m = std::make_unique<AnalysisModel>();
+std::unique_ptr<testing::SectionRun> Model(const PileSection& s, std::vector<double> thrusts,
+                                           RunKind kind = RunKind::kBendingStiffnessOnly,
+                                           bool lrfd = false) {
+  auto m = std::make_unique<testing::SectionRun>();
   m->options.units = UnitSystem::kUscs;
-  m->options.icom = icom;
+  m->options.run_kind = kind;
   m->options.lrfd = lrfd;
   m->sections = {s};
   m->thrusts = std::move(thrusts);
@@ -340,19 +347,20 @@ TEST(Thrusts, StiffnessOnlyRunsKeepThrustsStrictlyBetweenTheCapacities) {
   const PileSection s = Shaft(36.0, 12, 1.0, 1.128);
   auto cs = Cut(s);
   auto m = Model(s, {cs->nt - 1.0, cs->nt, 0.0, 500.0, cs->pn, cs->pn + 1.0});
-  AnalyseSection(*m, 1);
-  ASSERT_EQ(m->run.error_code, 0);
+  m->Analyse();
+  ASSERT_EQ(m->error_code(), 0);
   const auto& curves = m->section_tables[0].curves;
   ASSERT_EQ(curves.size(), 2U);
   EXPECT_EQ(curves[0].thrust, 0.0);
   EXPECT_EQ(curves[1].thrust, 500.0);
-  const auto lines = SplitLines(m->report.contents());
-  EXPECT_GE(FindLine(lines, "The following computations were performed only for the axial thrust "
-                            "values in the valid range."),
+  const auto lines = SplitLines(m->out.report.contents());
+  EXPECT_GE(FindLine(lines,
+                     "The following computations were performed only for the axial thrust "
+                     "values in the valid range."),
             0);
   EXPECT_GE(FindLine(lines, "Number of Axial Thrust Force Values Determined from Input Data = 2"),
             0);
-  EXPECT_EQ(SplitLines(m->plot.contents())[0],
+  EXPECT_EQ(SplitLines(m->out.plot.contents())[0],
             "    2" + std::string(75, ' ') +
                 "Line 3 : Total number of axial thrusts for EI-only computations");
   // The tables hold kip-in, kip-in^2 and rad/in, and the capacity in lb-in.
@@ -396,11 +404,12 @@ TEST(Thrusts, PileRunsStopAtTheFirstThrustBeyondACapacity) {
     std::vector<double> thrusts = {0.0, c.thrust};
     std::sort(thrusts.begin(), thrusts.end());
     if (c.thrust < 0.0) std::swap(thrusts[0], thrusts[1]);  // the failing thrust second
-    auto m = Model(s, thrusts, 3, c.lrfd);
-    AnalyseSection(*m, 1);
-    EXPECT_EQ(m->run.error_code, c.code);
-    const auto lines = SplitLines(m->report.contents());
-    const int at = FindLine(lines, "**** Runtime Error No. " + std::to_string(c.code - 200) + " ****");
+    auto m = Model(s, thrusts, RunKind::kPileAnalysis, c.lrfd);
+    m->Analyse();
+    EXPECT_EQ(m->error_code(), c.code);
+    const auto lines = SplitLines(m->out.report.contents());
+    const int at =
+        FindLine(lines, "**** Runtime Error No. " + std::to_string(c.code - 200) + " ****");
     ASSERT_GE(at, 2) << c.code;
     EXPECT_EQ(lines[static_cast<std::size_t>(at - 1)], "");
     EXPECT_EQ(lines[static_cast<std::size_t>(at + 1)], "");
@@ -411,19 +420,19 @@ TEST(Thrusts, PileRunsStopAtTheFirstThrustBeyondACapacity) {
     EXPECT_EQ(lines[static_cast<std::size_t>(at + 6)],
               "SOLUTION: Change the properties of the section to increase the axial structural "
               "capacity.");
-    EXPECT_TRUE(m->plot.contents().empty());  // no curve was handed over
+    EXPECT_TRUE(m->out.plot.contents().empty());  // no curve was handed over
   }
 }
 
 TEST(Warnings, A150PointCurveIsWarnedAndItsCapacityIsZeroWhenNeverReached) {
   auto m = Model(Shaft(24.0, 4, 0.11, 0.375), {0.0});
-  AnalyseSection(*m, 1);
-  ASSERT_EQ(m->run.error_code, 0);
+  m->Analyse();
+  ASSERT_EQ(m->error_code(), 0);
   const MomentCurvatureCurve& c = m->section_tables[0].curves[0];
   EXPECT_EQ(c.count, 150);
-  EXPECT_EQ(m->run.warnings.counts[305], 1);
-  EXPECT_EQ(m->run.warnings.list[1], -305);
-  const auto lines = SplitLines(m->report.contents());
+  EXPECT_EQ(m->out.warnings().counts[305], 1);
+  EXPECT_EQ(m->out.warnings().list[1], -305);
+  const auto lines = SplitLines(m->out.report.contents());
   const int at = FindLine(lines, "Warning: 150 values were calculated for moment-curvature.");
   ASSERT_GE(at, 1);
   EXPECT_EQ(lines[static_cast<std::size_t>(at + 3)],
@@ -462,14 +471,14 @@ TEST(RefusedSections, EndTheRunWithAnInputErrorThatSaysWhy) {
   for (const Case& c : cases) {
     auto m = Model(c.s, {0.0});
     m->options.units = c.units;
-    AnalyseSection(*m, 1);
-    EXPECT_EQ(m->run.error_code, c.code);
-    const auto lines = SplitLines(m->report.contents());
-    const int at = FindLine(lines, "**** Input Data Error No. " + std::to_string(c.code - 100) +
-                                       " ****");
+    m->Analyse();
+    EXPECT_EQ(m->error_code(), c.code);
+    const auto lines = SplitLines(m->out.report.contents());
+    const int at =
+        FindLine(lines, "**** Input Data Error No. " + std::to_string(c.code - 100) + " ****");
     ASSERT_GE(at, 0) << c.problem;
     EXPECT_EQ(lines[static_cast<std::size_t>(at + 2)], c.problem);
-    EXPECT_GE(FindLine(SplitLines(m->message.contents()), c.problem), 0);
+    EXPECT_GE(FindLine(SplitLines(m->out.message.contents()), c.problem), 0);
   }
 }
 
@@ -493,8 +502,8 @@ TEST(Prestress, StrainsAndPciCapacitiesOfAHollowOctagon) {
   PileSection none = HollowOctagon();
   none.strands.count = 0;
   auto m = Model(none, {0.0});
-  AnalyseSection(*m, 1);
-  EXPECT_EQ(m->run.error_code, 151);
+  m->Analyse();
+  EXPECT_EQ(m->error_code(), 151);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // Strips, bar and strand positions and the areas of every material.
-#include <cmath>
+#include "section/section_geometry.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "section/cut_section.hpp"
-#include "section/section_geometry.hpp"
 
 namespace tarvex {
 namespace {
@@ -66,9 +67,10 @@ TEST(Strips, FindSliceYTable) {
   struct Case {
     double y;
     int strip;
-  } cases[] = {{18.0, 1},   {17.8, 1},      {s.y[1], 2},       {s.y[1] - 0.01, 2},
-               {s.y[50], 51}, {s.y[50] + 1e-9, 50}, {-17.9, 100}, {-18.0, 100},
-               {18.0001, 0}, {-18.0001, 0}};
+  } cases[] = {{18.0, 1},          {17.8, 1},     {s.y[1], 2},
+               {s.y[1] - 0.01, 2}, {s.y[50], 51}, {s.y[50] + 1e-9, 50},
+               {-17.9, 100},       {-18.0, 100},  {18.0001, 0},
+               {-18.0001, 0}};
   for (const Case& c : cases) EXPECT_EQ(FindSliceY(s, c.y), c.strip) << "y = " << c.y;
 }
 
@@ -138,15 +140,57 @@ TEST(Strands, AroundTheSquareOfA24InchPile) {
   // Half-side (24 - 0.5)/2 - 2 = 9.75.
   const double a = 9.75;
   const StrandCase cases[] = {
-      {16, 1, {{-a, -a}, {-4.875, -a}, {0, -a}, {4.875, -a}, {a, -a}, {a, -4.875}, {a, 0}, {a, 4.875},
-               {a, a}}},
+      {16,
+       1,
+       {{-a, -a},
+        {-4.875, -a},
+        {0, -a},
+        {4.875, -a},
+        {a, -a},
+        {a, -4.875},
+        {a, 0},
+        {a, 4.875},
+        {a, a}}},
       {16, 2, {{-a, -a}, {-4.875, -a}, {0, -a}, {4.875, -a}, {a, -a}, {a, -4.875}}},
-      {10, 1, {{-a, -a}, {-3.25, -a}, {3.25, -a}, {a, -a}, {a, 0}, {a, a}, {3.25, a}, {-3.25, a},
-               {-a, a}, {-a, 0}}},
-      {10, 2, {{-a, -a}, {0, -a}, {a, -a}, {a, 0}, {a, 6.5}, {a, a}, {0, a}, {-a, a}, {-a, 0},
-               {-a, -6.5}}},
-      {13, 1, {{-a, -a}, {-3.25, -a}, {3.25, -a}, {a, -a}, {a, 0}, {a, 6.5}, {a, a}, {3.25, a},
-               {-3.25, a}, {-a, a}, {-a, 0}, {-a, -6.5}, {0, 0}}},
+      {10,
+       1,
+       {{-a, -a},
+        {-3.25, -a},
+        {3.25, -a},
+        {a, -a},
+        {a, 0},
+        {a, a},
+        {3.25, a},
+        {-3.25, a},
+        {-a, a},
+        {-a, 0}}},
+      {10,
+       2,
+       {{-a, -a},
+        {0, -a},
+        {a, -a},
+        {a, 0},
+        {a, 6.5},
+        {a, a},
+        {0, a},
+        {-a, a},
+        {-a, 0},
+        {-a, -6.5}}},
+      {13,
+       1,
+       {{-a, -a},
+        {-3.25, -a},
+        {3.25, -a},
+        {a, -a},
+        {a, 0},
+        {a, 6.5},
+        {a, a},
+        {3.25, a},
+        {-3.25, a},
+        {-a, a},
+        {-a, 0},
+        {-a, -6.5},
+        {0, 0}}},
       {1, 2, {{0, 0}}},
       {2, 2, {{-a, -a}, {a, a}}},
       {3, 1, {{-a, -a}, {a, a}, {0, 0}}},
@@ -224,7 +268,7 @@ TEST(Bars, ABarKeepsItsExactAreaInsideOneStripOrAcrossSeveral) {
   EXPECT_EQ(DistributeBars(outside, &t), 2);
 }
 
-PileSection Concrete(int type, double depth) {
+PileSection Concrete(SectionType type, double depth) {
   PileSection s;
   s.type = type;
   s.depth = depth;
@@ -313,8 +357,8 @@ TEST(Strips, EveryMaterialOfEverySectionTypeAddsUpToItsArea) {
     PileSection s = Concrete(kCircularHollowPrestressed, 36.0);
     s.void_diameter = 26.0;
     AutoStrands(&s, 16, 0);
-    cases.push_back({"hollow circular", s, q * (36 * 36 - 26 * 26) - 16 * 0.153, 16 * 0.153, 0, 0,
-                     0});
+    cases.push_back(
+        {"hollow circular", s, q * (36 * 36 - 26 * 26) - 16 * 0.153, 16 * 0.153, 0, 0, 0});
   }
   {
     PileSection s = Concrete(kSquareHollowPrestressed, 24.0);
@@ -327,16 +371,16 @@ TEST(Strips, EveryMaterialOfEverySectionTypeAddsUpToItsArea) {
     s.void_diameter = 11.0;
     s.chamfer = 1.0;
     AutoStrands(&s, 16, 2);
-    cases.push_back({"hollow chamfered square", s, 576.0 - 2.0 - q * 121.0 - 16 * 0.153,
-                     16 * 0.153, 0, 0, 0});
+    cases.push_back(
+        {"hollow chamfered square", s, 576.0 - 2.0 - q * 121.0 - 16 * 0.153, 16 * 0.153, 0, 0, 0});
   }
   {
     PileSection s = Concrete(kOctagonalHollowPrestressed, 24.0);
     s.void_diameter = 11.0;
     AutoStrands(&s, 8, 0);
     const double c = 12.0 - 0.2071 * 24.0;
-    cases.push_back({"hollow octagon", s, 576.0 - 2.0 * c * c - q * 121.0 - 8 * 0.153, 8 * 0.153,
-                     0, 0, 0});
+    cases.push_back(
+        {"hollow octagon", s, 576.0 - 2.0 * c * c - q * 121.0 - 8 * 0.153, 8 * 0.153, 0, 0, 0});
   }
   auto cs = std::make_unique<CutSection>();
   for (const Case& c : cases) {

@@ -1,10 +1,11 @@
 // The report block and plot records of a small rectangular pile, line by line.
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "report/number_fields.hpp"
 #include "section/section_analysis.hpp"
+#include "support/section_run.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -15,10 +16,10 @@ using testing::SplitLines;
 
 // A 24 x 24 in pile, 20 ft long, f'c 5000 psi, four #8 bars at the corners of
 // an 18-in square; stiffness only, for thrusts of 0 and 100 kips.
-std::unique_ptr<AnalysisModel> SmallPile() {
-  auto m = std::make_unique<AnalysisModel>();
+std::unique_ptr<testing::SectionRun> SmallPile() {
+  auto m = std::make_unique<testing::SectionRun>();
   m->options.units = UnitSystem::kUscs;
-  m->options.icom = 2;
+  m->options.run_kind = RunKind::kBendingStiffnessOnly;
   PileSection s;
   s.type = kRectangularConcrete;
   s.length = 240.0;
@@ -44,9 +45,9 @@ std::string Item(std::string label, double v, const std::string& unit, int width
 
 TEST(SectionReport, PropertiesCapacitiesAndThrustsOfARectangularPile) {
   auto m = SmallPile();
-  AnalyseSection(*m, 1);
-  ASSERT_EQ(m->run.error_code, 0);
-  const auto lines = SplitLines(m->report.contents());
+  m->Analyse();
+  ASSERT_EQ(m->error_code(), 0);
+  const auto lines = SplitLines(m->out.report.contents());
   const double ec = 57.0 * std::sqrt(5000.0);
   const double eps0 = 1.7 * 5.0 / ec;
   const double fr = -0.0075 * std::sqrt(5000.0);
@@ -150,12 +151,14 @@ TEST(SectionReport, PropertiesCapacitiesAndThrustsOfARectangularPile) {
   // A cracked, yielded point further on.
   EXPECT_GE(FindLine(lines, "", static_cast<int>(expected.size())), 0);
   bool cracked_and_yielded = false;
-  for (const std::string& l : lines) cracked_and_yielded |= l.size() == 117 && l.substr(112) == "  CY ";
+  for (const std::string& l : lines)
+    cracked_and_yielded |= l.size() == 117 && l.substr(112) == "  CY ";
   EXPECT_TRUE(cracked_and_yielded);
 
   // The summary of capacities.
-  const int summary = FindLine(lines, "   Summary of Results for Nominal (Unfactored) Moment "
-                                      "Capacity for Section 1");
+  const int summary = FindLine(lines,
+                               "   Summary of Results for Nominal (Unfactored) Moment "
+                               "Capacity for Section 1");
   ASSERT_GE(summary, 1);
   const auto s = static_cast<std::size_t>(summary);
   EXPECT_EQ(lines[s - 1], std::string(80, '-'));
@@ -165,24 +168,24 @@ TEST(SectionReport, PropertiesCapacitiesAndThrustsOfARectangularPile) {
   EXPECT_EQ(lines[s + 8], " ----         ----------------     ------------------     ------------");
   const MomentCurvatureCurve& c1 = m->section_tables[0].curves[1];
   EXPECT_EQ(lines[s + 10], "   2" + FormatFixed(100.0, 22, 3) +
-                               FormatFixed(c1.nominal_moment / 1000.0, 22, 3) + "           0.00300000");
+                               FormatFixed(c1.nominal_moment / 1000.0, 22, 3) +
+                               "           0.00300000");
   EXPECT_EQ(lines.back(), "9.3.2.2 or the value required by the design standard being followed.");
 }
 
 TEST(SectionReport, PlotRecordsOfTheCurves) {
   auto m = SmallPile();
-  AnalyseSection(*m, 1);
-  const auto plot = SplitLines(m->plot.contents());
+  m->Analyse();
+  const auto plot = SplitLines(m->out.plot.contents());
   const auto& curves = m->section_tables[0].curves;
   ASSERT_EQ(plot.size(), 1U + 2U + static_cast<std::size_t>(curves[0].count + curves[1].count));
   EXPECT_EQ(plot[0], "    2" + std::string(75, ' ') +
                          "Line 3 : Total number of axial thrusts for EI-only computations");
-  EXPECT_EQ(plot[1], FormatInteger(curves[0].count, 5) + std::string(10, ' ') +
-                         FormatExponent(0.0, 15, 7) +
-                         FormatExponent(curves[0].nominal_moment / 1000.0, 15, 7) +
-                         std::string(35, ' ') +
-                         "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment "
-                         "Cap. (in-kips)");
+  EXPECT_EQ(plot[1],
+            FormatInteger(curves[0].count, 5) + std::string(10, ' ') + FormatExponent(0.0, 15, 7) +
+                FormatExponent(curves[0].nominal_moment / 1000.0, 15, 7) + std::string(35, ' ') +
+                "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment "
+                "Cap. (in-kips)");
   EXPECT_EQ(plot[2], FormatExponent(curves[0].moment[0], 15, 7) +
                          FormatExponent(curves[0].ei[0], 15, 7) +
                          FormatExponent(curves[0].curvature[0], 15, 7) + std::string(35, ' ') +
@@ -190,8 +193,9 @@ TEST(SectionReport, PlotRecordsOfTheCurves) {
                          "Sect#=1, AxLd#=1, CurvPnt#=1");
   const std::size_t second = 2U + static_cast<std::size_t>(curves[0].count);
   EXPECT_EQ(plot[second].substr(15, 15), FormatExponent(100.0, 15, 7));
-  EXPECT_EQ(plot[second + 2].substr(80), "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature "
-                                         "(rad/in) for Sect#=1, AxLd#=2, CurvPnt#=2");
+  EXPECT_EQ(plot[second + 2].substr(80),
+            "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature "
+            "(rad/in) for Sect#=1, AxLd#=2, CurvPnt#=2");
 }
 
 }  // namespace

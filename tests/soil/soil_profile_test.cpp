@@ -9,20 +9,36 @@
 #include <string>
 #include <vector>
 
-#include "engine/model.hpp"
-#include "engine/soil_criteria.hpp"
+#include "core/soil_criteria.hpp"
+#include "report/run_output.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
 namespace {
 
-using Accessor = double (*)(AnalysisModel&, double);
+// The layers and profile tables of a test, with its output; the accessors
+// take it as their SoilAccess.
+struct SoilModel {
+  std::vector<SoilLayer> layers;
+  SoilProfile soil_profile;
+  UnitWeightProfile unit_weights;
+  double ground_depth = 0.0;
+  double pile_length = 0.0;
+  RunOutput out;
+
+  operator SoilAccess() {
+    return {layers, soil_profile, unit_weights, ground_depth, pile_length, out};
+  }
+  bool failed() const { return out.failed(); }
+};
+
+using Accessor = double (*)(const SoilAccess&, double);
 
 void ExpectClose(double actual, double expected, double rel_tol) {
   EXPECT_NEAR(actual, expected, rel_tol * std::max(1.0, std::abs(expected)));
 }
 
-SoilLayer Layer(int code, double top, double bottom, const SoilValues& at_top,
+SoilLayer Layer(SoilCriterion code, double top, double bottom, const SoilValues& at_top,
                 const SoilValues& at_bottom) {
   SoilLayer layer;
   layer.code = code;
@@ -40,11 +56,11 @@ SoilValues Strength(double c) {
 }
 
 // Fills the model's layers, ground surface and pile length, then its profile.
-void Fill(AnalysisModel& m, std::initializer_list<SoilLayer> layers, double pile_length) {
+void Fill(SoilModel& m, std::initializer_list<SoilLayer> layers, double pile_length) {
   m.layers.assign(layers);
   m.ground_depth = m.layers.empty() ? 0.0 : m.layers.front().top;
   m.pile_length = pile_length;
-  BuildSoilProfile(m);
+  BuildSoilProfile(m.layers, &m.soil_profile, &m.unit_weights);
 }
 
 std::vector<std::string> Lines(const RecordWriter& out) {
@@ -54,7 +70,7 @@ std::vector<std::string> Lines(const RecordWriter& out) {
 // --- Building the profile ---
 
 TEST(BuildSoilProfile, TwoRowsPerLayerWithEveryColumn) {
-  AnalysisModel m;
+  SoilModel m;
   SoilValues top;
   top.unit_weight = 0.04;
   top.cohesion = 1.0;
@@ -122,7 +138,7 @@ class ColumnAccessors : public ::testing::Test {
     v.rqd = rqd;
     return v;
   }
-  AnalysisModel m_;
+  SoilModel m_;
 };
 
 TEST_F(ColumnAccessors, InterpolationInterfacesTipAndBeyond) {
@@ -178,8 +194,8 @@ TEST_F(ColumnAccessors, WeakRockTakesTheUpperValueAtTheTipWhenItIsTheDeepestRow)
 // --- Shear strength ---
 
 struct PairCase {
-  int above;
-  int below;
+  SoilCriterion above;
+  SoilCriterion below;
   double u;  // c at the bottom of the upper layer
   double l;  // c at the top of the lower layer
   double pile_length;
@@ -212,7 +228,7 @@ TEST(ShearStrengthAt, InterfaceRuleBySoilTypes) {
   };
   for (const PairCase& c : cases) {
     SCOPED_TRACE(c.why);
-    AnalysisModel m;
+    SoilModel m;
     Fill(m,
          {Layer(c.above, 0, 10, Strength(1.0), Strength(c.u)),
           Layer(c.below, 10, 20, Strength(c.l), Strength(50.0))},
@@ -225,7 +241,7 @@ TEST(ShearStrengthAt, InterfaceRuleBySoilTypes) {
 }
 
 TEST(ShearStrengthAt, RowsToleranceAndAtNode) {
-  AnalysisModel m;
+  SoilModel m;
   Fill(m,
        {Layer(kSoftClay, 0, 10, Strength(2.0), Strength(4.0)),
         Layer(kSoftClay, 10, 20, Strength(6.0), Strength(10.0))},
@@ -258,7 +274,7 @@ TEST(ShearStrengthAt, RowsToleranceAndAtNode) {
 // --- Averages from the top ---
 
 TEST(AverageUnitWeight, GroundSurfaceAboveItAndBelowIt) {
-  AnalysisModel m;
+  SoilModel m;
   SoilValues a, b, c, d;
   a.unit_weight = 0.0;  // a dry top with no weight given
   b.unit_weight = 0.03;
@@ -290,7 +306,7 @@ TEST(AverageUnitWeight, GroundSurfaceAboveItAndBelowIt) {
 }
 
 TEST(AverageUnitWeight, SegmentsShorterThanTheToleranceAddNothing) {
-  AnalysisModel m;
+  SoilModel m;
   SoilValues light, heavy;
   light.unit_weight = 0.04;
   heavy.unit_weight = 1e6;  // would add 0.5 over its 5e-7 thickness
@@ -302,7 +318,7 @@ TEST(AverageUnitWeight, SegmentsShorterThanTheToleranceAddNothing) {
 }
 
 TEST(AverageStrength, FromTheTopOfTheProfile) {
-  AnalysisModel m;
+  SoilModel m;
   Fill(m,
        {Layer(kSoftClay, 4, 10, Strength(2.0), Strength(4.0)),
         Layer(kStiffClayNoFreeWater, 10, 20, Strength(8.0), Strength(10.0))},
@@ -328,15 +344,15 @@ TEST(AverageStrength, FromTheTopOfTheProfile) {
 
 struct ErrorCase {
   const char* name;
-  std::function<void(AnalysisModel&)> fill;
-  std::function<double(AnalysisModel&)> call;
+  std::function<void(SoilModel&)> fill;
+  std::function<double(SoilModel&)> call;
   const char* identity;
   int code;
   bool to_message_file;  // input errors are copied to the message file
   std::vector<std::string> block;
 };
 
-void FillThreeClays(AnalysisModel& m) {
+void FillThreeClays(SoilModel& m) {
   Fill(m,
        {Layer(kSoftClay, 0, 10, Strength(2.0), Strength(4.0)),
         Layer(kSoftClay, 10, 20, Strength(6.0), Strength(10.0)),
@@ -344,7 +360,7 @@ void FillThreeClays(AnalysisModel& m) {
        30.0);
 }
 
-void FillWeakRock(AnalysisModel& m, double rqd_bottom) {
+void FillWeakRock(SoilModel& m, double rqd_bottom) {
   SoilValues top, bottom;
   top.rqd = 50.0;
   bottom.rqd = rqd_bottom;
@@ -355,7 +371,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
   const std::vector<ErrorCase> cases = {
       {"strength below the deepest row",
        FillThreeClays,
-       [](AnalysisModel& m) { return ShearStrengthAt(m, 30.5, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 30.5, nullptr); },
        "INP00005",
        105,
        true,
@@ -370,17 +386,17 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "the maximum depth for soil shear strength or shorten the ",
         "pile to be wholly within the defined soil layers."}},
       {"strength without soil layers",
-       [](AnalysisModel& m) { Fill(m, {}, 10.0); },
-       [](AnalysisModel& m) { return ShearStrengthAt(m, 1.0, nullptr); },
+       [](SoilModel& m) { Fill(m, {}, 10.0); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 1.0, nullptr); },
        "INP00005",
        105,
        true,
        {"**** Input Data Error No. 5 ****"}},
       {"strength in a layer of no thickness",
-       [](AnalysisModel& m) {
+       [](SoilModel& m) {
          Fill(m, {Layer(kSoftClay, 10, 10, Strength(2.0), Strength(4.0))}, 10.0);
        },
-       [](AnalysisModel& m) { return ShearStrengthAt(m, 5.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 5.0, nullptr); },
        "INP00060",
        160,
        true,
@@ -393,7 +409,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "and correct the soil layer depth values. "}},
       {"unit weight below the deepest point",
        FillThreeClays,
-       [](AnalysisModel& m) { return AverageUnitWeight(m, 31.0); },
+       [](SoilModel& m) { return AverageUnitWeight(m, 31.0); },
        "INP00015",
        115,
        true,
@@ -408,7 +424,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "to be within the range of defined soil properties."}},
       {"average strength below the deepest row",
        FillThreeClays,
-       [](AnalysisModel& m) { return AverageStrength(m, 31.0); },
+       [](SoilModel& m) { return AverageStrength(m, 31.0); },
        "INP00003",
        103,
        true,
@@ -423,7 +439,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "depth for soil shear strength or shorten the pile to correct", "this problem.", ""}},
       {"friction angle below the deepest row",
        FillThreeClays,
-       [](AnalysisModel& m) { return FrictionAngleAt(m, 30.25); },
+       [](SoilModel& m) { return FrictionAngleAt(m, 30.25); },
        "INP00004",
        104,
        true,
@@ -437,8 +453,8 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "the maximum depth for soil friction angle or shorten the ",
         "pile to correct this problem."}},
       {"RQD below the deepest row",
-       [](AnalysisModel& m) { FillWeakRock(m, 60.0); },
-       [](AnalysisModel& m) { return RqdAt(m, 10.5); },
+       [](SoilModel& m) { FillWeakRock(m, 60.0); },
+       [](SoilModel& m) { return RqdAt(m, 10.5); },
        "INP00031",
        131,
        true,
@@ -450,8 +466,8 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "Solution:  Revise the input data by either extending the ",
         "maximum depth for RQD or shorten the pile to correct this ", "problem."}},
       {"RQD above 100",
-       [](AnalysisModel& m) { FillWeakRock(m, 150.0); },
-       [](AnalysisModel& m) { return RqdAt(m, 6.0); },
+       [](SoilModel& m) { FillWeakRock(m, 150.0); },
+       [](SoilModel& m) { return RqdAt(m, 6.0); },
        "INP00049",
        149,
        true,
@@ -461,20 +477,20 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "100 percent.", "", "Solution:  Check your input data and revise in the data for RQD.", "",
         "The interpolated value of RQD =   0.1100E+03 %"}},
       {"RQD below 0",
-       [](AnalysisModel& m) { FillWeakRock(m, -10.0); },
-       [](AnalysisModel& m) { return RqdAt(m, 10.0); },
+       [](SoilModel& m) { FillWeakRock(m, -10.0); },
+       [](SoilModel& m) { return RqdAt(m, 10.0); },
        "INP00049",
        149,
        true,
        {"**** Input Data Error No. 49 ****"}},
       {"interface of two sands",
-       [](AnalysisModel& m) {
+       [](SoilModel& m) {
          Fill(m,
               {Layer(kSandReese, 0, 10, Strength(0.0), Strength(0.0)),
                Layer(kCementedSilt, 10, 20, Strength(0.0), Strength(3.0))},
               20.0);
        },
-       [](AnalysisModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
        "RUN00024",
        230,
        false,
@@ -488,25 +504,25 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         " At tip condition       = F, T = true, F = false", " KSOIL(JBOT/2)          = 5",
         " KSOIL(JBOT/2+1)        = 11"}},
       {"interface of a criterion without a soil type",
-       [](AnalysisModel& m) {
+       [](SoilModel& m) {
          Fill(m,
               {Layer(kSoftClay, 0, 10, Strength(4.0), Strength(4.0)),
                Layer(kMassiveRock, 10, 20, Strength(500.0), Strength(500.0))},
               20.0);
        },
-       [](AnalysisModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
        "RUN00024",
        230,
        false,
        {"", "", " ***** Runtime Error No. 30 *****"}},
       {"interface rows that match no two layers",
-       [](AnalysisModel& m) {
+       [](SoilModel& m) {
          Fill(m,
               {Layer(kSoftClay, 0, 10, Strength(4.0), Strength(4.0)),
                Layer(kSoftClay, 12, 20, Strength(6.0), Strength(6.0))},
               20.0);
        },
-       [](AnalysisModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
        "RUN00999",
        999,
        false,
@@ -520,15 +536,15 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.name);
-    AnalysisModel m;
+    SoilModel m;
     c.fill(m);
     EXPECT_EQ(c.call(m), 0.0);
     EXPECT_TRUE(m.failed());
-    EXPECT_EQ(m.run.error_code, c.code);
-    EXPECT_EQ(m.run.error_identity, c.identity);
+    EXPECT_EQ(m.out.diagnostics.error_code, c.code);
+    EXPECT_EQ(m.out.diagnostics.error_identity, c.identity);
 
     // The block, then the reporter's two lines.
-    const std::vector<std::string> report = Lines(m.report);
+    const std::vector<std::string> report = Lines(m.out.report);
     ASSERT_GE(report.size(), c.block.size() + 2);
     const std::vector<std::string> head(report.begin(),
                                         report.begin() + static_cast<long>(c.block.size()));
@@ -537,7 +553,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
     EXPECT_EQ(report.back(), std::string("Tarvex ended prematurely due to ") +
                                  (input_error ? "input" : "runtime") + " error number " +
                                  c.identity);
-    const std::vector<std::string> message = Lines(m.message);
+    const std::vector<std::string> message = Lines(m.out.message);
     if (c.to_message_file) {
       ASSERT_GE(message.size(), c.block.size());
       EXPECT_EQ(std::vector<std::string>(message.begin(),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "input/reader.hpp"
+#include "input/unit_conversion.hpp"
 #include "pile/analysis.hpp"
 #include "section/section_analysis.hpp"
 
@@ -44,26 +45,27 @@ std::string PileInput(const PileInputParts& p) {
 SolvedCase SolveCase(const std::string& input, int c) {
   SolvedCase out{std::make_unique<AnalysisModel>(), CaseIteration::kFailed};
   AnalysisModel& m = *out.model;
-  m.run.paths[0] = "test.tv6";
   InputFile file;
   file.OpenText(input);
-  ReadInputData(m, file);
-  EXPECT_EQ(m.run.error_code, 0) << m.report.contents();
+  ReadInputData(file, "test.tv6", m.input, m.out);
+  EXPECT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
   if (m.failed()) return out;
-  m.labels = LabelsFor(m.options.units);
-  ConvertToComputingUnits(m);
-  PreparePileAnalysis(m);
-  for (int n = 1; n <= static_cast<int>(m.sections.size()) && !m.failed(); ++n) {
-    AnalyseSection(m, n);
+  m.tables.thrusts = ThrustTable(m.input);
+  ConvertToComputingUnits(m.input);
+  PreparePileAnalysis(m.input, m.tables);
+  m.tables.section_tables.resize(m.input.sections.size());
+  for (std::size_t n = 0; n < m.input.sections.size() && !m.failed(); ++n) {
+    AnalyseSection(m.input.sections[n], static_cast<int>(n) + 1, m.input.options, m.tables.thrusts,
+                   m.tables.section_tables[n], m.out);
   }
   if (m.failed()) return out;
-  PrepareLoadCase(m, c);
+  PrepareLoadCase(m.input, m.tables, c, m.state, m.out);
   if (m.failed()) return out;
-  ResetWarningsForLoadCase(m.run.warnings);
-  StartLoadCase(m, c);
+  ResetWarningsForLoadCase(m.out.warnings());
+  StartLoadCase(m.input, m.tables, c, m.state, m.out);
   if (m.failed()) return out;
-  PileIterationStages stages;
-  out.iteration = IterateLoadCase(m, stages, c);
+  PileIterationStages stages(m.input, m.tables, m.soil, m.out);
+  out.iteration = IterateLoadCase(m.input.options, m.tables.layers, m.soil, m.state, stages, m.out);
   return out;
 }
 

@@ -1,4 +1,4 @@
-#include "engine/soil_criteria.hpp"
+#include "core/soil_criteria.hpp"
 
 #include <array>
 

@@ -1,8 +1,9 @@
 // The stations of the finite-difference model of the pile.
-#ifndef TARVEX_PILE_NODES_HPP_
-#define TARVEX_PILE_NODES_HPP_
+#ifndef TARVEX_CORE_PILE_NODES_HPP_
+#define TARVEX_CORE_PILE_NODES_HPP_
 
 #include <array>
+#include <cstddef>
 
 namespace tarvex {
 
@@ -46,4 +47,4 @@ struct PileNodes {
 
 }  // namespace tarvex
 
-#endif  // TARVEX_PILE_NODES_HPP_
+#endif  // TARVEX_CORE_PILE_NODES_HPP_

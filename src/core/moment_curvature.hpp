@@ -1,8 +1,8 @@
 // Moment-curvature tables: for every pile section and axial thrust, the
 // points (moment, bending stiffness, curvature) that the pile solver reads
 // its nonlinear bending stiffness from.
-#ifndef TARVEX_SECTION_MOMENT_CURVATURE_HPP_
-#define TARVEX_SECTION_MOMENT_CURVATURE_HPP_
+#ifndef TARVEX_CORE_MOMENT_CURVATURE_HPP_
+#define TARVEX_CORE_MOMENT_CURVATURE_HPP_
 
 #include <array>
 #include <vector>
@@ -28,4 +28,4 @@ struct SectionTables {
 
 }  // namespace tarvex
 
-#endif  // TARVEX_SECTION_MOMENT_CURVATURE_HPP_
+#endif  // TARVEX_CORE_MOMENT_CURVATURE_HPP_

@@ -1,7 +1,6 @@
-// Unit systems, the unit labels of the report, and the one-time conversion of
-// the input to computing units.
-#ifndef TARVEX_ENGINE_UNITS_HPP_
-#define TARVEX_ENGINE_UNITS_HPP_
+// Unit systems and the unit labels of the report.
+#ifndef TARVEX_CORE_UNITS_HPP_
+#define TARVEX_CORE_UNITS_HPP_
 
 #include <string_view>
 
@@ -33,14 +32,6 @@ struct UnitLabels {
 
 const UnitLabels& LabelsFor(UnitSystem units);
 
-class AnalysisModel;
-
-// Converts the input values to computing units, at most once per run: USCS
-// depths from feet to inches, cohesion from psf to psi (the compressive
-// strength of rock layers stays in psi), unit weights from pcf to pci. SI
-// values are already in computing units; GENERAL converts nothing.
-void ConvertToComputingUnits(AnalysisModel& model);
-
 }  // namespace tarvex
 
-#endif  // TARVEX_ENGINE_UNITS_HPP_
+#endif  // TARVEX_CORE_UNITS_HPP_

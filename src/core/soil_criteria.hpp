@@ -1,6 +1,6 @@
 // Soil criteria: the p-y criterion codes of the soil layers and their short names.
-#ifndef TARVEX_ENGINE_SOIL_CRITERIA_HPP_
-#define TARVEX_ENGINE_SOIL_CRITERIA_HPP_
+#ifndef TARVEX_CORE_SOIL_CRITERIA_HPP_
+#define TARVEX_CORE_SOIL_CRITERIA_HPP_
 
 #include <string_view>
 
@@ -38,4 +38,4 @@ bool SameShortName(std::string_view a, std::string_view b);
 
 }  // namespace tarvex
 
-#endif  // TARVEX_ENGINE_SOIL_CRITERIA_HPP_
+#endif  // TARVEX_CORE_SOIL_CRITERIA_HPP_

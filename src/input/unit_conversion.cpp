@@ -1,0 +1,42 @@
+#include "input/unit_conversion.hpp"
+
+namespace tarvex {
+namespace {
+
+void ScaleValues(SoilValues& v, bool rock_strength) {
+  if (!rock_strength) v.cohesion /= 144.0;  // psf to psi
+  v.unit_weight /= 1728.0;                  // pcf to pci
+}
+
+}  // namespace
+
+void ConvertToComputingUnits(InputModel& input) {
+  if (input.in_computing_units) return;
+  input.in_computing_units = true;
+  if (input.options.units != UnitSystem::kUscs) return;  // SI and GENERAL are as read
+
+  constexpr double kFeet = 12.0;  // feet to inches
+  input.pile_length *= kFeet;
+  input.ground_depth *= kFeet;
+  for (PileSection& s : input.sections) {
+    s.length *= kFeet;
+    s.top *= kFeet;
+    s.bottom *= kFeet;
+  }
+  for (SoilLayer& layer : input.layers) {
+    layer.top *= kFeet;
+    layer.bottom *= kFeet;
+    const bool rock = layer.code == kWeakRock || layer.code == kVuggyLimestone;
+    ScaleValues(layer.at_top, rock);
+    ScaleValues(layer.at_bottom, rock);
+  }
+  for (DistributedLoadPoint& p : input.distributed_loads) p.depth *= kFeet;
+  for (LrfdGroup& g : input.lrfd_groups) {
+    for (DistributedLoadPoint& p : g.points) p.depth *= kFeet;
+  }
+  for (PyMultiplierPoint& p : input.py_multipliers) p.depth *= kFeet;
+  for (SoilMovementPoint& p : input.soil_movements) p.depth *= kFeet;
+  for (double& d : input.py_output_depths) d *= kFeet;
+}
+
+}  // namespace tarvex
