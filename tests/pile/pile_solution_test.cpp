@@ -153,6 +153,63 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   EXPECT_EQ(m.state.nodes.x[At(101)], 720.0);
 }
 
+// The report lines of the printed curve whose title is `title`, up to the
+// next curve.
+std::vector<std::string> CurveBlock(const std::string& report, const std::string& title) {
+  const auto lines = testing::SplitLines(report);
+  const int first = testing::FindLine(lines, title);
+  if (first < 0) return {};
+  int last = first + 1;
+  while (last < static_cast<int>(lines.size()) &&
+         lines[static_cast<std::size_t>(last)].rfind("p-y Curve", 0) != 0) {
+    ++last;
+  }
+  return {lines.begin() + first, lines.begin() + last};
+}
+
+// A stiff clay without free water takes fewer than one cycle as one cycle.
+// That is its own rule: the printed curve of a stiff clay with free water
+// above it must be the same whatever criterion the layer below follows.
+TEST(PileSolution, AStiffClayWithoutFreeWaterKeepsItsNumberOfCyclesToItself) {
+  const std::string free_water = "2 0.0 15.0\n60.0 1500.0 0.005 0.0\n60.0 2000.0 0.005 0.0\n";
+  auto printed = [&](const std::string& lower_layer) {
+    testing::PileInputParts parts =
+        testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
+                       "2\n" + free_water + lower_layer, "1\n1 1 30000.0 0.0 0.0 1\n0\n");
+    parts.cyclic = true;
+    parts.cycles = 0.4;
+    parts.py_depths = {5.0, 40.0};
+    auto solved = testing::SolveCase(testing::PileInput(parts), 1);
+    EXPECT_EQ(solved.iteration, CaseIteration::kConverged);
+    AnalysisModel& m = *solved.model;
+    m.out.report.Rewind();
+    PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
+    EXPECT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
+    return m.out.report.contents();
+  };
+  const std::string with_no_free_water =
+      printed("3 15.0 80.0\n60.0 1500.0 0.005\n60.0 2000.0 0.005\n");
+  const std::string with_free_water =
+      printed("2 15.0 80.0\n60.0 1500.0 0.005 0.0\n60.0 2000.0 0.005 0.0\n");
+
+  const std::string upper =
+      "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free Water";
+  const std::vector<std::string> block = CurveBlock(with_no_free_water, upper);
+  ASSERT_FALSE(block.empty()) << with_no_free_water;
+  EXPECT_EQ(block, CurveBlock(with_free_water, upper));
+  EXPECT_GE(testing::FindLine(
+                block, "Number of Cycles of Loading" + std::string(28, ' ') + "=           0."),
+            0);
+  // The lower layer prints the number it used.
+  const std::vector<std::string> lower =
+      CurveBlock(with_no_free_water,
+                 "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without Free Water");
+  EXPECT_GE(testing::FindLine(
+                lower, "Number of cycles of loading" + std::string(28, ' ') + "=           1."),
+            0)
+      << with_no_free_water;
+}
+
 }  // namespace
 }  // namespace tarvex
 

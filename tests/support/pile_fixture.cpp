@@ -24,7 +24,7 @@ std::string PileInput(const PileInputParts& p) {
                   "\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\nUseSoilMovement NO\n"
                   "UsePYModifiers NO\nComputeEIOnly NO\n";
   char loading[32];
-  std::snprintf(loading, sizeof loading, "Loading %s%6d\n", p.cyclic ? "CYCLIC" : "STATIC",
+  std::snprintf(loading, sizeof loading, "Loading %s%6g\n", p.cyclic ? "CYCLIC" : "STATIC",
                 p.cycles);
   s += loading;
   s += "MaxIter 100\nMaxDefl 50.0\nTolerance " +

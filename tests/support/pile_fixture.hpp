@@ -20,7 +20,7 @@ struct PileInputParts {
   std::string units = "USCS";
   std::vector<double> py_depths;  // printed p-y curves, when given
   bool cyclic = false;
-  int cycles = 100;
+  double cycles = 100.0;  // written in six columns
 };
 
 PileInputParts Parts(std::string sections, std::string layers, std::string loading,
