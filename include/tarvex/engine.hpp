@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "tarvex/export.h"
+
 namespace tarvex {
 
 // The four files of a run.
@@ -63,15 +65,16 @@ struct RunOptions {
 // Runs one analysis. Returns 0 for a normal end, a negative warning number
 // (-300 for several warnings) or a positive error code (101-199 input error,
 // 200-299 runtime error, 999 internal error).
-int run(const RunFiles& files, const RunOptions& options = {});
+TARVEX_API int run(const RunFiles& files, const RunOptions& options = {});
 
 // Reads the four paths from a control file laid out as NAMES.DAT and runs the
 // analysis; the control-file errors (202-206, 217) are reported on the
 // standard error stream.
-int run_with_control_file(const std::string& control_path, const RunOptions& options = {});
+TARVEX_API int run_with_control_file(const std::string& control_path,
+                                     const RunOptions& options = {});
 
-// The engine's version text, "(6.0.28)".
-const char* version_text();
+// The engine's version text in parentheses, "(6.0.28)".
+TARVEX_API const char* version_text();
 
 }  // namespace tarvex
 

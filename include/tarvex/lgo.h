@@ -11,13 +11,14 @@
 
 #include <stdint.h>
 
+#include "tarvex/export.h"
+#include "tarvex/version.h" /* TARVEX_INTERFACE_VERSION, 6028 */
+
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-#define TARVEX_INTERFACE_VERSION 6028
-
-__attribute__((visibility("default"))) int32_t LGO(int32_t version);
+TARVEX_API int32_t LGO(int32_t version);
 
 #ifdef __cplusplus
 }

@@ -27,6 +27,7 @@
 #include "section/section_analysis.hpp"
 #include "soil/py_curves.hpp"
 #include "tarvex/engine.hpp"
+#include "tarvex/version.h"
 
 namespace tarvex {
 namespace {
@@ -334,7 +335,7 @@ void FillOutcome(const AnalysisModel& model, int result, RunOutcome* outcome) {
 
 }  // namespace
 
-const char* version_text() { return "(6.0.28)"; }
+const char* version_text() { return "(" TARVEX_VERSION_STRING ")"; }
 
 int run(const RunFiles& files, const RunOptions& options) {
   auto owned = std::make_unique<AnalysisModel>();

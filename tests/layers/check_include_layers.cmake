@@ -1,0 +1,108 @@
+# Checks every #include "..." of src/ and include/tarvex against the layers of
+# the engine, lowest first:
+#
+#   core <- report writer <- input, soil, section <- pile <- report blocks
+#        <- engine <- cli
+#
+# A file may include its own layer and the layers it is allowed to see below
+# it; an include that reaches up (or sideways between input, soil and
+# section, except as the table says) fails the check with the file, the line
+# and the edge at fault. The core includes nothing but the C++ standard library. Run with: cmake -DSOURCE_DIR=<repository> -P <this file>
+cmake_minimum_required(VERSION 3.20)
+
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+# Allowed edges: the layers each layer may include (its own is always allowed).
+set(allowed_core "")
+set(allowed_report_writer "core")
+# input -> soil: the readers, the unit conversion and the input echo read the
+# p-y criterion table of src/soil. Soil never includes input.
+set(allowed_input "core;report_writer;soil")
+set(allowed_soil "core;report_writer")
+set(allowed_section "core;report_writer")
+set(allowed_pile "core;report_writer;soil;section")
+set(allowed_report_blocks "core;report_writer;input;soil;section;pile")
+set(allowed_engine "core;report_writer;input;soil;section;pile;report_blocks;public")
+set(allowed_cli "core;report_writer;input;soil;section;pile;report_blocks;engine;public")
+set(allowed_public "")
+
+# The layer of a path below src/ or include/ (e.g. "soil/py_curves.hpp",
+# "tarvex/engine.hpp"); empty when it belongs to none.
+function(layer_of path out)
+  set(layer "")
+  if(path MATCHES "^tarvex/")
+    set(layer public)
+  elseif(path MATCHES "^report/(record_writer|number_fields|run_output)\\.(hpp|cpp)$")
+    set(layer report_writer)
+  elseif(path MATCHES "^report/")
+    set(layer report_blocks)
+  elseif(path MATCHES "^(core|input|soil|section|pile|engine|cli)/")
+    set(layer ${CMAKE_MATCH_1})
+  endif()
+  set(${out} "${layer}" PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src"
+     "${SOURCE_DIR}/src/*.cpp" "${SOURCE_DIR}/src/*.hpp" "${SOURCE_DIR}/src/*.h"
+     "${SOURCE_DIR}/src/*.c")
+file(GLOB_RECURSE public RELATIVE "${SOURCE_DIR}/include"
+     "${SOURCE_DIR}/include/tarvex/*")
+
+set(files "")
+foreach(f ${sources})
+  list(APPEND files "src|${f}")
+endforeach()
+foreach(f ${public})
+  list(APPEND files "include|${f}")
+endforeach()
+
+set(faults 0)
+set(checked 0)
+foreach(entry ${files})
+  string(REPLACE "|" ";" parts "${entry}")
+  list(GET parts 0 root)
+  list(GET parts 1 path)
+  layer_of("${path}" from)
+  if(from STREQUAL "")
+    message(SEND_ERROR "${root}/${path}: the file lies in no layer; add its folder to ${CMAKE_CURRENT_LIST_FILE}")
+    math(EXPR faults "${faults} + 1")
+    continue()
+  endif()
+  # One list item per line; a ';' inside a line must not split it.
+  file(READ "${SOURCE_DIR}/${root}/${path}" content)
+  string(REPLACE ";" "<semicolon>" content "${content}")
+  string(REPLACE "\n" ";" lines "${content}")
+  set(number 0)
+  foreach(line IN LISTS lines)
+    math(EXPR number "${number} + 1")
+    # The core is the standard library's only: no system or other headers.
+    if(from STREQUAL "core" AND line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>")
+      set(header "${CMAKE_MATCH_1}")
+      if(header MATCHES "[./]")
+        message(SEND_ERROR "${root}/${path}:${number}: includes <${header}>: core includes only the C++ standard library")
+        math(EXPR faults "${faults} + 1")
+      endif()
+      continue()
+    endif()
+    if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+      continue()
+    endif()
+    set(target_path "${CMAKE_MATCH_1}")
+    math(EXPR checked "${checked} + 1")
+    layer_of("${target_path}" to)
+    if(to STREQUAL "")
+      message(SEND_ERROR "${root}/${path}:${number}: \"${target_path}\" lies in no layer")
+      math(EXPR faults "${faults} + 1")
+    elseif(NOT to STREQUAL from AND NOT to IN_LIST allowed_${from})
+      message(SEND_ERROR "${root}/${path}:${number}: includes \"${target_path}\": ${from} may not include ${to}")
+      math(EXPR faults "${faults} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} include(s) against the layers")
+endif()
+message(STATUS "${checked} includes follow the layers")
