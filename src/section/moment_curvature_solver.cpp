@@ -64,8 +64,7 @@ double AxialForce(const CutSection& cs, const ThrustState& t, double c, double p
     if (sl.bar[k] > 0.0) {
       const double s =
           cs.strands()
-              ? StrandStressKsi(cs.law, eps + t.eps_pi, cs.strand_fy9, &out->yielded) *
-                    strand_scale
+              ? StrandStressKsi(cs.law, eps + t.eps_pi, cs.strand_fy9, &out->yielded) * strand_scale
               : ElasticPlasticStress(cs.es, cs.fy, eps, &out->yielded);
       out->bar[k] = s;
       force += s * sl.bar[k];
@@ -149,9 +148,8 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustCurve* curve, StripS
   const double depth = cs.depth;
   const bool concrete_kind = !cs.pipe();
   const bool tension_flag = static_cast<int>(cs.kind) <= 7;
-  const double pipe_limit = cs.pipe() ? 5.0 * cs.casing_fy / cs.casing_e -
-                                            thrust / (cs.casing_area * cs.casing_e)
-                                      : 0.0;
+  const double pipe_limit =
+      cs.pipe() ? 5.0 * cs.casing_fy / cs.casing_e - thrust / (cs.casing_area * cs.casing_e) : 0.0;
   curve->count = 0;
   curve->failed_point = 0;
   curve->nonpositive_moment = false;

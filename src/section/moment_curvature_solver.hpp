@@ -13,7 +13,7 @@ namespace tarvex {
 
 // Single precision strain limits of the solution.
 namespace limit {
-constexpr double kCapacityStrain = double(0.003f);   // strain of the nominal capacity
+constexpr double kCapacityStrain = double(0.003f);  // strain of the nominal capacity
 constexpr double kTensionControlled = double(-0.005f);
 constexpr double kShallowCompression = double(0.1f);  // c < 0.1 D: "Z"
 }  // namespace limit
@@ -73,7 +73,7 @@ struct ThrustCurve {
   std::array<double, kMaxPoints> max_core = {};
   std::array<std::array<char, 3>, kMaxPoints> flags = {};
   double nominal_moment = 0.0;
-  int failed_point = 0;            // point whose neutral axis was not found, or 0
+  int failed_point = 0;             // point whose neutral axis was not found, or 0
   bool nonpositive_moment = false;  // stopped on a moment of zero or less
 };
 

@@ -250,7 +250,8 @@ int DistributeBars(const Reinforcement& r, SectionSlices* s) {
     const double equivalent = std::sqrt(4.0 * bar.area / kPi);
     double given = 0.0;
     for (int i = first; i < last; ++i) {
-      const double segment = CircularSegmentArea(equivalent, top - s->y[static_cast<std::size_t>(i)]);
+      const double segment =
+          CircularSegmentArea(equivalent, top - s->y[static_cast<std::size_t>(i)]);
       s->bar[static_cast<std::size_t>(i)] += segment - given;
       given = segment;
     }

@@ -11,15 +11,15 @@ namespace tarvex {
 
 // The kinds of cut section, numbered as the section report knows them.
 enum class SectionKind : int {
-  kSquare = 1,             // rectangle: rectangular pile, square prestressed pile
-  kSquareWithCore = 2,     // square prestressed pile with a hollow core
-  kRound = 3,              // drilled shaft, circular prestressed pile
-  kRoundWithInsert = 5,    // circular prestressed pile with a hollow core
-  kCased = 6,              // drilled shaft with permanent casing
-  kCasedWithCore = 7,      // drilled shaft with casing and core
+  kSquare = 1,           // rectangle: rectangular pile, square prestressed pile
+  kSquareWithCore = 2,   // square prestressed pile with a hollow core
+  kRound = 3,            // drilled shaft, circular prestressed pile
+  kRoundWithInsert = 5,  // circular prestressed pile with a hollow core
+  kCased = 6,            // drilled shaft with permanent casing
+  kCasedWithCore = 7,    // drilled shaft with casing and core
   kSteelPipe = 9,
-  kNoncircular = 10,       // chamfered square or octagonal prestressed pile
-  kComposite = 11,         // the same with a hollow core
+  kNoncircular = 10,  // chamfered square or octagonal prestressed pile
+  kComposite = 11,    // the same with a hollow core
 };
 
 bool IsCircularKind(SectionKind kind);
@@ -71,9 +71,9 @@ struct Reinforcement {
 // Why bars or strands could not be placed.
 enum class PlacementRefusal {
   kNone,
-  kDiameterBelowBar,   // section diameter smaller than the bar diameter
+  kDiameterBelowBar,  // section diameter smaller than the bar diameter
   kCoverNotPositive,
-  kGroupsOutOfRange,   // groups outside 1 .. 300
+  kGroupsOutOfRange,  // groups outside 1 .. 300
   kNoBarsInGroup,
   kRadiusNotPositive,  // circle radius or square half-side not positive
 };
@@ -84,7 +84,7 @@ enum class PlacementRefusal {
 // group of one or two bars sits at the centre. Bar y values are shifted by
 // offset. Appends to *out; returns why it refused, or kNone.
 PlacementRefusal PlaceBarsOnCircle(double dia, double db, double ab, double cover, int groups,
-                                int per_group, double offset, Reinforcement* out);
+                                   int per_group, double offset, Reinforcement* out);
 
 // Places n strands of diameter ds and area as around the square of half-side
 // a = (width - ds)/2 - cover: arrangement 1 puts the two extra strands of
@@ -93,19 +93,19 @@ PlacementRefusal PlaceBarsOnCircle(double dia, double db, double ab, double cove
 // at the centre, two at opposite corners, three at those corners and the
 // centre. Refuses a half-side that is not positive.
 PlacementRefusal PlaceStrandsOnSquare(double width, double ds, double as, double cover, int n,
-                          int arrangement, Reinforcement* out);
+                                      int arrangement, Reinforcement* out);
 
 // The strips of a section and every material's area in each, numbered 1
 // (at the compression face) to 100; index 0 of the strip arrays is unused.
 struct SectionSlices {
-  double depth = 0.0;  // D, compression face to the opposite face
-  double h = 0.0;      // strip thickness D/100
-  std::array<double, kSliceCount + 1> y = {};  // boundaries, y[0] top to y[100] bottom
-  std::array<double, kSliceCount + 1> d = {};  // centroid depth below the compression face
-  std::array<double, kSliceCount + 1> concrete = {};       // net of everything below
-  std::array<double, kSliceCount + 1> bar = {};            // bars or strands
-  std::array<double, kSliceCount + 1> casing = {};         // casing, or the pipe wall
-  std::array<double, kSliceCount + 1> core = {};           // core wall
+  double depth = 0.0;                                 // D, compression face to the opposite face
+  double h = 0.0;                                     // strip thickness D/100
+  std::array<double, kSliceCount + 1> y = {};         // boundaries, y[0] top to y[100] bottom
+  std::array<double, kSliceCount + 1> d = {};         // centroid depth below the compression face
+  std::array<double, kSliceCount + 1> concrete = {};  // net of everything below
+  std::array<double, kSliceCount + 1> bar = {};       // bars or strands
+  std::array<double, kSliceCount + 1> casing = {};    // casing, or the pipe wall
+  std::array<double, kSliceCount + 1> core = {};      // core wall
   std::array<double, kSliceCount + 1> core_concrete = {};  // concrete inside a filled core
   double total_concrete = 0.0;
   double total_bar = 0.0;

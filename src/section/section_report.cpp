@@ -75,8 +75,9 @@ void BarPositionsTable(RecordWriter& out, const CutSection& cs, bool si) {
   out.Write("(A)", {"Reinforcing Bar Dimensions and Positions Used in Computations:"});
   out.Write("()");
   out.Write("(A)", {"     Bar          Bar Diam.      Bar Area          X              Y     "});
-  out.Write("(A)", {si ? "    Number         meters         sq. m.         meters         meters  "
-                       : "    Number         inches         sq. in.        inches         inches  "});
+  out.Write("(A)",
+            {si ? "    Number         meters         sq. m.         meters         meters  "
+                : "    Number         inches         sq. in.        inches         inches  "});
   out.Write("(A)", {"  ----------     ----------     ----------     ----------     ----------"});
   // Coordinates this close to zero print as a plain zero.
   constexpr double kZero = double(0.0000099999f);
@@ -222,12 +223,9 @@ void SteelPipeBlock(RecordWriter& out, const PileSection& s, const CutSection& c
 }
 
 const char* StrandTypeText(int type) {
-  static constexpr const char* kTexts[6] = {"=    PCI 250",
-                                            "=    PCI 270",
-                                            "=    PCI 300",
-                                            "= Smooth 145 ksi bars",
-                                            "= Smooth 160 ksi bars",
-                                            "= Deformed bars (150-160 ksi)"};
+  static constexpr const char* kTexts[6] = {
+      "=    PCI 250",          "=    PCI 270",          "=    PCI 300",
+      "= Smooth 145 ksi bars", "= Smooth 160 ksi bars", "= Deformed bars (150-160 ksi)"};
   return kTexts[type < 0 || type > 5 ? 0 : type];
 }
 
@@ -277,7 +275,8 @@ void PrestressedBlock(RecordWriter& out, const PileSection& s, const CutSection&
       dimension("Corner Chamfer", s.chamfer);
       break;
     case kSquareHollowPrestressed:
-      Heading(out, "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:");
+      Heading(out,
+              "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:");
       LengthOfSection(out, s, si);
       dimension("Pile Width", s.depth);
       dimension("Corner Chamfer", s.chamfer);
@@ -289,8 +288,9 @@ void PrestressedBlock(RecordWriter& out, const PileSection& s, const CutSection&
       dimension("Pile Width", s.depth);
       break;
     default:
-      Heading(out, "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow "
-                   "Core:");
+      Heading(out,
+              "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow "
+              "Core:");
       LengthOfSection(out, s, si);
       dimension("Pile Width", s.depth);
       dimension("Inside Void Diameter", s.void_diameter);
@@ -355,11 +355,16 @@ void PrestressBlock(RecordWriter& out, const CutSection& cs, const SectionUnitLa
                                             : "Nom. Moment Capacity, Mn = 0.38 D As fpu";
   out.Write("(A,T56,'= ',F15.3,A)", {label, p.mn, u.moment});
   out.Write("()");
-  out.Write("(A)", {"Note:  The above value of nominal moment capacity is based on equations that"});
-  out.Write("(A)", {"assume a concrete compressive strength of 6,000 psi (41.4 MPa), a prestressing"});
-  out.Write("(A)", {"level after losses of 700 psi (4.83 MPa), and an axial thrust loading of zero. "});
-  out.Write("(A)", {"When different values for these factors are input, the estimated value of Mn "});
-  out.Write("(A)", {"may differ greatly from the capacity computed by Tarvex and should be considered "});
+  out.Write("(A)",
+            {"Note:  The above value of nominal moment capacity is based on equations that"});
+  out.Write("(A)",
+            {"assume a concrete compressive strength of 6,000 psi (41.4 MPa), a prestressing"});
+  out.Write("(A)",
+            {"level after losses of 700 psi (4.83 MPa), and an axial thrust loading of zero. "});
+  out.Write("(A)",
+            {"When different values for these factors are input, the estimated value of Mn "});
+  out.Write("(A)",
+            {"may differ greatly from the capacity computed by Tarvex and should be considered "});
   out.Write("(A)", {"only as an approximate check."});
 }
 
@@ -420,8 +425,9 @@ void WriteConcreteProperties(RecordWriter& out, const PileSection& s, const CutS
   Heading(out, "Concrete Properties:");
   Item14(out, "Compressive Strength of Concrete", cs.concrete.fc, u.stress);
   Item14(out, "Modulus of Elasticity of Concrete", cs.concrete.ec, u.stress);
-  Item14(out, cs.strands() ? "Modulus of Rupture of Prestressed Concrete"
-                           : "Modulus of Rupture of Concrete",
+  Item14(out,
+         cs.strands() ? "Modulus of Rupture of Prestressed Concrete"
+                      : "Modulus of Rupture of Concrete",
          cs.concrete.fr, u.stress);
   Item14(out, "Compression Strain at Peak Stress", cs.concrete.eps0, "");
   Item14(out, "Tensile Strain at Fracture of Concrete", cs.concrete.eps_cr, "");
@@ -439,7 +445,8 @@ void WriteThrustList(RecordWriter& out, bool si, bool ei_only, bool dropped, con
     }
     out.Write("(A)", {"Input Axial Thrust Forces:"});
     out.Write("(A/)", {"--------------------------"});
-    out.Write("(A,I0/)", {"Number of Axial Thrust Force Values Determined from Input Data = ", count});
+    out.Write("(A,I0/)",
+              {"Number of Axial Thrust Force Values Determined from Input Data = ", count});
   } else {
     out.Write("(A,I0/)",
               {"Number of Axial Thrust Force Values Determined from Pile-head Loadings = ", count});
@@ -461,8 +468,10 @@ void WriteRunMessageDefinitions(RecordWriter& out, const CutSection& cs) {
   out.Write("(A)", {std::string(38, '-')});
   out.Write("(A)", {"   C = concrete in section has cracked in tension."});
   out.Write("(A)", {"   Y = stress in reinforcing steel has reached yield stress."});
-  out.Write("(A)", {"   T = ACI 318-08 criteria for tension-controlled section met, tensile strain in "});
-  out.Write("(A)", {"       reinforcement exceeds 0.005 while simultaneously compressive strain in "});
+  out.Write("(A)",
+            {"   T = ACI 318-08 criteria for tension-controlled section met, tensile strain in "});
+  out.Write("(A)",
+            {"       reinforcement exceeds 0.005 while simultaneously compressive strain in "});
   out.Write("(A)", {"       concrete more than than 0.003. See ACI 318-08, Section 10.3.4."});
   out.Write("(A)", {"   Z = depth of tensile zone in concrete section is less than 10 percent of "
                     "section depth."});
@@ -479,25 +488,32 @@ void WriteThrustTable(RecordWriter& out, const CutSection& cs, double thrust,
   const SectionUnitLabels& u = SectionLabels(si);
   out.Write("(//A,F10.3,A/)", {"Axial Thrust Force = ", thrust, u.force});
   if (cs.pipe()) {
-    out.Write("(A)", {"    Bending       Bending       Bending       Depth to     Max Total    Run"});
-    out.Write("(A)", {"   Curvature      Moment       Stiffness       N Axis        Stress     Msg"});
-    out.Write("(A)", {si ? "     rad/m         kN-m          kN-m2           m            kPa          "
-                         : "    rad/in.       in-kip        kip-in2          in           ksi          "});
-    out.Write("(A)", {" ------------- ------------- ------------- ------------- -------------  ---"});
+    out.Write("(A)",
+              {"    Bending       Bending       Bending       Depth to     Max Total    Run"});
+    out.Write("(A)",
+              {"   Curvature      Moment       Stiffness       N Axis        Stress     Msg"});
+    out.Write("(A)",
+              {si ? "     rad/m         kN-m          kN-m2           m            kPa          "
+                  : "    rad/in.       in-kip        kip-in2          in           ksi          "});
+    out.Write("(A)",
+              {" ------------- ------------- ------------- ------------- -------------  ---"});
   } else {
     // Eight columns, then a casing column and a core column where the section has them.
     const bool casing = cs.kind == SectionKind::kCased || cs.kind == SectionKind::kCasedWithCore;
     const bool core = cs.kind == SectionKind::kCasedWithCore;
-    std::string l1 = "    Bending       Bending       Bending       Depth to      Max Comp      "
-                     "Max Tens    Max Concrete   Max Steel  ";
-    std::string l2 = "   Curvature      Moment       Stiffness       N Axis        Strain        "
-                     "Strain        Stress        Stress   ";
+    std::string l1 =
+        "    Bending       Bending       Bending       Depth to      Max Comp      "
+        "Max Tens    Max Concrete   Max Steel  ";
+    std::string l2 =
+        "   Curvature      Moment       Stiffness       N Axis        Strain        "
+        "Strain        Stress        Stress   ";
     std::string l3 = si ? "     rad/m         kN-m          kN-m2           m            m/m       "
                           "    m/m           kPa           kPa     "
                         : "    rad/in.       in-kip        kip-in2          in          in/in     "
                           "    in/in          ksi           ksi     ";
-    std::string l4 = " ------------- ------------- ------------- ------------- ------------- "
-                     "------------- ------------- -------------";
+    std::string l4 =
+        " ------------- ------------- ------------- ------------- ------------- "
+        "------------- ------------- -------------";
     const char* unit = si ? "      kPa     " : "      ksi     ";
     if (casing) {
       l1 += "  Max Casing  ";
@@ -556,8 +572,8 @@ void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
   const SectionUnitLabels& u = SectionLabels(cs.si);
   out.Write("()");
   out.Write("(A)", {std::string(80, '-')});
-  out.Write("(3X,A,I0)", {"Summary of Results for Nominal (Unfactored) Moment Capacity for Section ",
-                          section});
+  out.Write("(3X,A,I0)",
+            {"Summary of Results for Nominal (Unfactored) Moment Capacity for Section ", section});
   out.Write("(A)", {std::string(80, '-')});
   out.Write("()");
   if (!cs.pipe()) {
@@ -589,22 +605,28 @@ void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
     out.Write("(A)", {"Note that the values in the above table are not factored by a strength"});
     out.Write("(A)", {"reduction factor for LRFD."});
     out.Write("()");
-    out.Write("(A)", {"The value of the strength reduction factor depends on the provisions of the "});
+    out.Write("(A)",
+              {"The value of the strength reduction factor depends on the provisions of the "});
     out.Write("(A)", {"LRFD code being followed."});
     out.Write("()");
-    out.Write("(A)", {"The above values should be multiplied by the appropriate strength reduction "});
-    out.Write("(A)", {"factor to compute ultimate moment capacity according to the LRFD structural "});
+    out.Write("(A)",
+              {"The above values should be multiplied by the appropriate strength reduction "});
+    out.Write("(A)",
+              {"factor to compute ultimate moment capacity according to the LRFD structural "});
     out.Write("(A)", {"design standard being followed."});
     return;
   }
   out.Write("(A)", {"Note note that the values of moment capacity in the table above are not "});
   out.Write("(A)", {"factored by a strength reduction factor (phi-factor)."});
   out.Write("()");
-  out.Write("(A)", {"In ACI 318-08, the value of the strength reduction factor depends on whether "});
+  out.Write("(A)",
+            {"In ACI 318-08, the value of the strength reduction factor depends on whether "});
   out.Write("(A)", {"the transverse reinforcing steel bars are spirals or tied hoops."});
   out.Write("()");
-  out.Write("(A)", {"The above values should be multiplied by the appropriate strength reduction "});
-  out.Write("(A)", {"factor to compute ultimate moment capacity according to ACI 318-08, Section "});
+  out.Write("(A)",
+            {"The above values should be multiplied by the appropriate strength reduction "});
+  out.Write("(A)",
+            {"factor to compute ultimate moment capacity according to ACI 318-08, Section "});
   out.Write("(A)", {"9.3.2.2 or the value required by the design standard being followed."});
 }
 
@@ -617,9 +639,9 @@ void WriteThrustCapacityError(RecordWriter& out, bool si, int number, int positi
   out.Write("(A,I0,A)", {lrfd_text ? "PROBLEM:  The axial thrust load for LRFD load case no. "
                                    : "PROBLEM:  The axial thrust load for load case no. ",
                          position,
-                           compression ? " exceeds the axial structural capacity in compression."
-                                       : " exceeds the axial structural capacity in tension."});
-  const char* load = number >= 26 ? "          Factored axial thrust load     = "
+                         compression ? " exceeds the axial structural capacity in compression."
+                                     : " exceeds the axial structural capacity in tension."});
+  const char* load = number >= 26  ? "          Factored axial thrust load     = "
                      : compression ? "          Axial thrust load                  = "
                                    : "          Axial thrust load              = ";
   out.Write("(A,F15.3,A)", {load, thrust, u.force});

@@ -79,7 +79,8 @@ TEST_P(Golden, RunMatchesCheckedInOutput) {
 
 // The examples whose analysis runs to its end.
 INSTANTIATE_TEST_SUITE_P(Examples, Golden,
-                         ::testing::Values("quickstart", "elastic_pipe_clay_uscs", "lrfd_hpile_clays_si",
+                         ::testing::Values("quickstart", "elastic_pipe_clay_uscs",
+                                           "lrfd_hpile_clays_si",
                                            "prestressed_pile_sections_ei_only_uscs"));
 
 }  // namespace

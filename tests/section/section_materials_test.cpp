@@ -1,9 +1,9 @@
 // Material laws at their break points and the concrete constants.
-#include <cmath>
+#include "section/section_materials.hpp"
 
 #include <gtest/gtest.h>
 
-#include "section/section_materials.hpp"
+#include <cmath>
 
 namespace tarvex {
 namespace {
@@ -42,7 +42,7 @@ TEST(Concrete, CompressionLawAtItsBreakPoints) {
   } cases[] = {
       {c.eps0 / 2.0, 0.75 * 5.0},
       {c.eps0, 5.0},
-      {0.0038, 0.85 * 5.0},                       // 0.0038 lies below the single-precision limit
+      {0.0038, 0.85 * 5.0},  // 0.0038 lies below the single-precision limit
       {double(0.0038f), 0.85 * 5.0},
       {std::nextafter(double(0.0038f), 1.0), 0.001},  // crushed
       {0.01, 0.001},
@@ -79,8 +79,8 @@ TEST(Strands, LawsAtTheirBreakPoints) {
     bool yielded;
   } cases[] = {
       {4, 0.0076, 28500.0 * 0.0076, false},  // 216.6 on the straight line
-      {4, double(0.0076f) + 1e-12, 250.0 - double(0.04f) / (double(0.0076f) + 1e-12 - double(0.0064f)),
-       true},
+      {4, double(0.0076f) + 1e-12,
+       250.0 - double(0.04f) / (double(0.0076f) + 1e-12 - double(0.0064f)), true},
       {4, -0.02, -(250.0 - double(0.04f) / (0.02 - double(0.0064f))), true},
       {5, 0.0086, 28500.0 * 0.0086, false},
       {5, 0.05, 270.0 - double(0.04f) / (0.05 - double(0.007f)), true},
