@@ -8,10 +8,12 @@
 namespace tarvex {
 namespace {
 
+using testing::FindLine;
 using testing::SplitLines;
 
 TEST(WarningTally, CountsListAndCap) {
   WarningTally t;
+  ResetWarningsForLoadCase(t);  // the first load case begins
   RecordWarning(t, -3041);
   RecordWarning(t, -3041);
   RecordWarning(t, -302);
@@ -67,22 +69,23 @@ TEST(WarningSummary, SeveralWarningsAscendingAndMinus300) {
   RecordWarning(model.run.warnings, -3041);
   RecordWarning(model.run.warnings, -302);
   const auto lines = SplitLines(Summary(model));
-  const int first = testing::FindLine(lines, "The following warning was reported 1 times");
+  const int first = FindLine(lines, "The following warning was reported 1 times");
   ASSERT_GE(first, 0);
   EXPECT_EQ(lines[static_cast<std::size_t>(first + 5)],
             "An unreasonable value was input for friction angle has been specified");
   const int second =
-      testing::FindLine(lines, "The following warning was reported 1 times", first + 1);
+      FindLine(lines, "The following warning was reported 1 times", first + 1);
   ASSERT_GT(second, first);
   EXPECT_EQ(lines[static_cast<std::size_t>(second + 5)],
             "An unreasonable input value for shear strength has been specified for a soil");
   EXPECT_EQ(ResultCode(model), -300);
 }
 
-TEST(WarningSummary, WarningsOnlyBeforeTheLastLoadCase) {
+TEST(WarningSummary, WarningsOfAnEarlierLoadCaseAreNotSummarised) {
   AnalysisModel model;
-  RecordWarning(model.run.warnings, -354);
-  ResetWarningsForLoadCase(model.run.warnings);
+  ResetWarningsForLoadCase(model.run.warnings);  // load case 1
+  RecordWarning(model.run.warnings, -3041);
+  ResetWarningsForLoadCase(model.run.warnings);  // load case 2
   const auto lines = SplitLines(Summary(model));
   EXPECT_EQ(lines,
             (std::vector<std::string>{
@@ -90,10 +93,33 @@ TEST(WarningSummary, WarningsOnlyBeforeTheLastLoadCase) {
   EXPECT_EQ(ResultCode(model), 0);
 }
 
+TEST(WarningSummary, WarningsBeforeTheLoadCasesSurviveEveryReset) {
+  // Section analysis records 305 twice before the first load case; load case
+  // 1 records 3041, load case 2 nothing.
+  AnalysisModel model;
+  RecordWarning(model.run.warnings, -305);
+  RecordWarning(model.run.warnings, -305);
+  ResetWarningsForLoadCase(model.run.warnings);
+  RecordWarning(model.run.warnings, -3041);
+  ResetWarningsForLoadCase(model.run.warnings);
+  const auto lines = SplitLines(Summary(model));
+  EXPECT_EQ(FindLine(lines, "The following warning was reported 2 times"), 6);
+  EXPECT_EQ(FindLine(lines, "Too many values were calculated for moment-curvature."), 10);
+  EXPECT_EQ(FindLine(lines, "The following warning was reported 1 times"), -1);
+  EXPECT_EQ(ResultCode(model), -305);
+
+  // A pre-case warning recorded again in the last case adds to its count.
+  RecordWarning(model.run.warnings, -305);
+  WriteWarningSummary(model);
+  EXPECT_EQ(model.run.warnings.counts[305], 3);
+  EXPECT_EQ(ResultCode(model), -305);
+}
+
 TEST(WarningSummary, ResultIsTheWarningOfTheSummary) {
   // An earlier load case recorded warning 302 five times; the last case only
   // 3041 once. The host is told of the warning the summary lists.
   AnalysisModel model;
+  ResetWarningsForLoadCase(model.run.warnings);
   for (int i = 0; i < 5; ++i) RecordWarning(model.run.warnings, -302);
   ResetWarningsForLoadCase(model.run.warnings);
   RecordWarning(model.run.warnings, -3041);
