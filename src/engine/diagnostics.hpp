@@ -6,6 +6,8 @@
 #define TARVEX_ENGINE_DIAGNOSTICS_HPP_
 
 #include <array>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -51,6 +53,17 @@ void ReportError(AnalysisModel& model, std::string_view identity, int code);
 
 // Stores a runtime error code without the reporter (codes 228 and 229).
 void SetErrorCode(AnalysisModel& model, int code);
+
+// Runtime error 28 (code 228, stored without the reporter like the
+// not-a-number deflection of the iteration) for a result that is not a finite
+// number: `lines` say where it arose. Written to the report and the message
+// file, so that no such number is handed on as a result.
+void ReportNotFinite(AnalysisModel& model, std::initializer_list<std::string> lines);
+
+// The last guard of a run that would end normally: when any numeric field of
+// the report, plot or message file held NaN or an infinity, the run ends with
+// runtime error 28 instead.
+void CheckResultsFinite(AnalysisModel& model);
 
 // Ends the run with runtime error 12 when a stage of the analysis is not part
 // of this build of the engine, so that no run goes on without it.

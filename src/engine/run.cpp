@@ -240,6 +240,7 @@ void Analyse(AnalysisModel& model, InputFile& input, const DateTime& now) {
   } else if (model.options.icom == 3) {
     AnalysePile(model);
   }
+  CheckResultsFinite(model);
 }
 
 // The closing lines of the message file and the report.

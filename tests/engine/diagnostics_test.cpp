@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 #include "engine/model.hpp"
+#include "report/number_fields.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -73,8 +77,7 @@ TEST(WarningSummary, SeveralWarningsAscendingAndMinus300) {
   ASSERT_GE(first, 0);
   EXPECT_EQ(lines[static_cast<std::size_t>(first + 5)],
             "An unreasonable value was input for friction angle has been specified");
-  const int second =
-      FindLine(lines, "The following warning was reported 1 times", first + 1);
+  const int second = FindLine(lines, "The following warning was reported 1 times", first + 1);
   ASSERT_GT(second, first);
   EXPECT_EQ(lines[static_cast<std::size_t>(second + 5)],
             "An unreasonable input value for shear strength has been specified for a soil");
@@ -143,6 +146,39 @@ TEST(WarningText, DerivedVariantsDifferWhereTheyShould) {
   EXPECT_EQ(WarningText(3074)[3],
             "An unreasonable input value for unconfined compressive strength has been");
   EXPECT_TRUE(WarningText(1).empty());
+}
+
+TEST(ErrorReporter, ANumberThatIsNotFiniteInAnyFileEndsTheRun) {
+  // Each of the ways a number reaches a file, in each of the three files.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::vector<std::function<void(RecordWriter&)>> writes = {
+      [&](RecordWriter& w) { w.Write("(F10.3)", {nan}); },
+      [&](RecordWriter& w) {
+        w.Write("(A,E12.4)", {"y = ", -inf});
+      },
+      [&](RecordWriter& w) { w.Fixed(inf, 10, 2); },
+      [&](RecordWriter& w) { w.Exponent(nan, 12, 4); },
+      [&](RecordWriter& w) { WriteAdaptive(w, 11, nan); },
+  };
+  for (int file = 0; file < 3; ++file) {
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+      AnalysisModel model;
+      RecordWriter* out[] = {&model.report, &model.plot, &model.message};
+      writes[i](*out[file]);
+      CheckResultsFinite(model);
+      EXPECT_EQ(model.run.error_code, 228) << "file " << file << ", write " << i;
+    }
+  }
+  // Finite numbers, too wide ones (asterisks) and a rewound NaN are no fault.
+  AnalysisModel model;
+  model.report.Write("(F10.3)", {nan});
+  model.report.Rewind();
+  model.report.Write("(F5.1,E12.4)", {1.0e9, 2.5});
+  WriteAdaptive(model.plot, 11, 1e300);
+  CheckResultsFinite(model);
+  EXPECT_EQ(model.run.error_code, 0);
+  EXPECT_EQ(ResultCode(model), 0);
 }
 
 TEST(ErrorReporter, WritesTheEndedPrematurelyLinesAndStoresTheCode) {
