@@ -77,7 +77,11 @@ void RecordWarning(WarningTally& tally, int w) {
 }
 
 void ResetWarningsForLoadCase(WarningTally& tally) {
-  tally.counts.fill(0);
+  if (!tally.cases_started) {
+    tally.before_cases = tally.counts;
+    tally.cases_started = true;
+  }
+  tally.counts = tally.before_cases;
   tally.text_flags.fill(true);
 }
 

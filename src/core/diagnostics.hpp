@@ -16,6 +16,9 @@ constexpr int kMaxWarningNumber = 4000;
 
 // The warning record of a run. The counts and text flags are reset at the
 // start of every load case; the head and the list accumulate over the run.
+// Warnings recorded before the first load case (input checks, section
+// analysis) are not the work of any one case: they stay in the counts of
+// every case, so that the summary and the result code still report them.
 struct WarningTally {
   WarningTally();
   int head = 0;
@@ -24,12 +27,16 @@ struct WarningTally {
   std::array<bool, kMaxWarningNumber + 1> text_flags = {};
   // Whole-run count per number, never reset: what the host is told.
   std::array<int, kMaxWarningNumber + 1> run_counts = {};
+  // The counts when the first load case began; every load case starts from them.
+  std::array<int, kMaxWarningNumber + 1> before_cases = {};
+  bool cases_started = false;
 };
 
 // Records warning w (passed negative, e.g. -3041).
 void RecordWarning(WarningTally& tally, int w);
 
-// Start of a load case: counts to zero, every text flag set.
+// Start of a load case: counts back to those recorded before the first load
+// case (zero for warnings of the load cases), every text flag set.
 void ResetWarningsForLoadCase(WarningTally& tally);
 
 // The lines of warning `number`'s text ("" for an empty line); empty when the

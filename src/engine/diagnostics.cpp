@@ -1,6 +1,21 @@
 #include "engine/diagnostics.hpp"
 
+#include <string>
+
 namespace tarvex {
+
+void CheckResultsFinite(RunOutput& out) {
+  if (out.failed()) return;
+  const char* file = out.report.wrote_non_finite()    ? "report"
+                     : out.plot.wrote_non_finite()    ? "plot file"
+                     : out.message.wrote_non_finite() ? "runtime message file"
+                                                      : nullptr;
+  if (file == nullptr) return;
+  ReportNotFinite(out, {"A computed value written to the " + std::string(file) +
+                            " is not a finite number (NaN or Infinity).",
+                        "The results of this analysis cannot be used.  Check the input values "
+                        "for their sizes and units."});
+}
 
 void WriteWarningSummary(RunOutput& out) {
   WarningTally& tally = out.warnings();

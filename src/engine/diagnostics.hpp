@@ -8,6 +8,11 @@
 
 namespace tarvex {
 
+// The last guard of a run that would end normally: when any numeric field of
+// the report, plot or message file held NaN or an infinity, the run ends with
+// runtime error 28 instead.
+void CheckResultsFinite(RunOutput& out);
+
 // The warning summary at the end of the report; sets the head to the number
 // of distinct warnings counted since the last load case began.
 void WriteWarningSummary(RunOutput& out);

@@ -248,6 +248,7 @@ void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
   } else if (options.run_kind == RunKind::kPileAnalysis) {
     AnalysePile(model);
   }
+  CheckResultsFinite(out);
 }
 
 // The closing lines of the message file and the report.

@@ -5,15 +5,34 @@
 namespace tarvex {
 namespace {
 
-// Runtime error 28: the solution has lost all meaning.
-void ReportNotANumber(const CaseState& state, RunOutput& out) {
+// The first node whose deflection is not a finite number, or 0.
+int FirstNonFiniteDeflection(const PileNodes& n) {
+  for (int k = 1; k <= n.count; ++k) {
+    if (!std::isfinite(n.y[PileNodes::At(k)])) return k;
+  }
+  return 0;
+}
+
+// Runtime error 28: the solution has lost all meaning. NaN is named as such;
+// an infinite value, or a node's deflection that the two values do not show,
+// is named in the same block.
+void ReportNotANumber(const CaseState& state, int node, RunOutput& out) {
   const int it = state.iteration;
-  out.report.Write("(A/)", {"**** Runtime Error No. 28 ****"});
-  if (std::isnan(state.top_deflection)) {
-    out.report.Write("(A,I0)", {"Top deflection is Not-A-Number after iteration ", it});
+  const double ytop = state.top_deflection;
+  const double dymax = state.max_change;
+  RecordWriter& r = out.report;
+  r.Write("(A/)", {"**** Runtime Error No. 28 ****"});
+  if (std::isnan(ytop)) {
+    r.Write("(A,I0)", {"Top deflection is Not-A-Number after iteration ", it});
+  } else if (!std::isfinite(ytop)) {
+    r.Write("(A,I0)", {"Top deflection is infinite after iteration ", it});
+  } else if (std::isnan(dymax)) {
+    r.Write("(A,I0)", {"Maximum change in deflection is Not-A-Number after iteration ", it});
+  } else if (!std::isfinite(dymax)) {
+    r.Write("(A,I0)", {"Maximum change in deflection is infinite after iteration ", it});
   } else {
-    out.report.Write("(A,I0)",
-                     {"Maximum change in deflection is Not-A-Number after iteration ", it});
+    r.Write("(A,I0,A,I0)",
+            {"Deflection at node ", node, " is not a finite number after iteration ", it});
   }
   SetErrorCode(out, 228);
 }
@@ -74,8 +93,9 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
     if (out.failed()) return CaseIteration::kFailed;
     const double ytop = state.top_deflection;
     const double dymax = state.max_change;
-    if (std::isnan(ytop) || std::isnan(dymax)) {
-      ReportNotANumber(state, out);
+    const int node = FirstNonFiniteDeflection(state.nodes);
+    if (!std::isfinite(ytop) || !std::isfinite(dymax) || node != 0) {
+      ReportNotANumber(state, node, out);
       return CaseIteration::kFailed;
     }
     out.message.Write(

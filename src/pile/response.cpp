@@ -298,8 +298,35 @@ Imbalance CheckEquilibrium(const CaseState& state) {
   return b;
 }
 
+namespace {
+
+// The first node at which a value of the response table is not a finite
+// number, or 0.
+int FirstNonFiniteNode(const PileNodes& n) {
+  for (int k = 1; k <= n.count; ++k) {
+    const std::size_t i = At(k);
+    for (double v : {n.x[i], n.y[i], n.moment[i], n.shear[i], n.slope[i], n.stress[i], n.ei[i],
+                     n.reaction[i], n.es[i], n.wbar[i]}) {
+      if (!std::isfinite(v)) return k;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
 void WriteLoadCaseReport(const InputModel& input, const DerivedTables& tables, int c,
                          CaseState& state, std::vector<CaseRecord>& records, RunOutput& m) {
+  // Responses first: a case whose response is not finite ends the run before
+  // any of its lines is written.
+  CaseRecord rec = ComputeNodeResponses(input, tables, state);
+  if (const int node = FirstNonFiniteNode(state.nodes); node != 0) {
+    ReportNotFinite(m, {"The response of the pile for load case " + std::to_string(c) +
+                            " is not a finite number at node " + std::to_string(node) + ".",
+                        "Check the input values of the pile, the soil and the loading for "
+                        "their sizes and units."});
+    return;
+  }
   RecordWriter& r = m.report;
   const Options& options = input.options;
   const bool lrfd = options.lrfd;
@@ -324,7 +351,6 @@ void WriteLoadCaseReport(const InputModel& input, const DerivedTables& tables, i
   }
   if (!lrfd) WriteHeadConditions(options.units, state.head, r);
 
-  CaseRecord rec = ComputeNodeResponses(input, tables, state);
   const bool table = options.run_kind == RunKind::kPileAnalysis && !options.print_summary_only;
   if (table) WriteTableHeading(options.units, r);
   for (int k = 1; k <= n.count; ++k) {

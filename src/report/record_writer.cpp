@@ -585,6 +585,9 @@ class FormatInterpreter {
       case Op::kText: {
         if (next_ >= count_) return false;
         const FieldValue& v = values_[next_++];
+        if (v.kind() == FieldValue::Kind::kReal && n.op != Op::kText && !std::isfinite(v.real())) {
+          out_->NoteNonFinite();
+        }
         Field(n, v, &b);
         out_->Put(b.view());
         return true;
@@ -704,6 +707,7 @@ bool RecordWriter::Close() {
 }
 
 void RecordWriter::Rewind() {
+  non_finite_ = false;
   line_.clear();
   pos_ = base_ = 0;
   open_ = false;
@@ -734,12 +738,14 @@ void RecordWriter::Integer(long long v, int w, int m) {
 }
 
 void RecordWriter::Fixed(double v, int w, int d) {
+  if (!std::isfinite(v)) non_finite_ = true;
   FieldBuffer b;
   FixedInto(v, w, d, &b);
   Text(b.view());
 }
 
 void RecordWriter::Exponent(double v, int w, int d) {
+  if (!std::isfinite(v)) non_finite_ = true;
   FieldBuffer b;
   ExponentInto(v, w, d, &b);
   Text(b.view());

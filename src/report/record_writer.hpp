@@ -79,6 +79,12 @@ class RecordWriter {
   bool is_open() const { return file_ != nullptr; }
   // True once a line could not be written (disk full, device error).
   bool write_failed() const { return write_failed_; }
+  // True once a numeric field held NaN or an infinity since the file began
+  // (or was rewound): a result that no normal end may carry.
+  bool wrote_non_finite() const { return non_finite_; }
+  // Marks a field written as text by another field writer (the adaptive
+  // field) as not finite.
+  void NoteNonFinite() { non_finite_ = true; }
 
   // Discards everything written so far; the next line is the first of the file.
   void Rewind();
@@ -113,6 +119,7 @@ class RecordWriter {
 
   std::FILE* file_ = nullptr;
   bool write_failed_ = false;
+  bool non_finite_ = false;
   std::string memory_;
   std::string line_;      // the line being built
   std::size_t pos_ = 0;   // next column (0-based) in line_

@@ -31,6 +31,15 @@ void SetErrorCode(RunOutput& out, int code) {
   d.error_identity.clear();
 }
 
+void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines) {
+  for (RecordWriter* w : {&out.report, &out.message}) {
+    w->Write("(//A/)", {"**** Runtime Error No. 28 ****"});
+    for (const std::string& line : lines) w->Write("(A)", {line});
+    w->Write("()");
+  }
+  SetErrorCode(out, 228);
+}
+
 void ReportStageNotBuilt(RunOutput& out, std::string_view stage) {
   for (RecordWriter* w : {&out.report, &out.message}) {
     w->Write("(//A/)", {"**** Runtime Error No. 12 ****"});

@@ -5,6 +5,8 @@
 #ifndef TARVEX_REPORT_RUN_OUTPUT_HPP_
 #define TARVEX_REPORT_RUN_OUTPUT_HPP_
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "core/diagnostics.hpp"
@@ -29,6 +31,12 @@ void ReportError(RunOutput& out, std::string_view identity, int code);
 
 // Stores a runtime error code without the reporter (codes 228 and 229).
 void SetErrorCode(RunOutput& out, int code);
+
+// Runtime error 28 (code 228, stored without the reporter like the
+// not-a-number deflection of the iteration) for a result that is not a finite
+// number: `lines` say where it arose. Written to the report and the message
+// file, so that no such number is handed on as a result.
+void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines);
 
 // Ends the run with runtime error 12 when a stage of the analysis is not part
 // of this build of the engine, so that no run goes on without it.
