@@ -4,7 +4,7 @@
 //   conversion -> section analysis -> for every load case: prepare the nodes,
 //   iterate solver and p-y criteria, report -> summary and studies -> end of run.
 //
-// Every stage reports its errors through the model and returns; the sequence
+// Every stage reports its errors through the run's output and returns; the sequence
 // tests the error code after each stage and goes to the end of the run at the
 // first error.
 #include <unistd.h>
@@ -18,6 +18,7 @@
 #include "engine/diagnostics.hpp"
 #include "engine/model.hpp"
 #include "engine/report_header.hpp"
+#include "engine/run_files.hpp"
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
 #include "input/unit_conversion.hpp"
@@ -44,14 +45,19 @@ void RecordWorkingDirectory(AnalysisModel& model) {
   if (getcwd(buf, sizeof buf) != nullptr) model.run.working_directory = buf;
 }
 
+// The files of a run, in the order of the paths.
+constexpr const char* kFileNames[4] = {"input data file", "output report file", "plot output file",
+                                       "runtime message file"};
+
 // A file the run cannot use: runtime error 7 (the input data file) or 8 (an
 // output file). The message names the file and the system's reason; it goes
 // to the standard error stream and to whichever output files are open.
 void ReportUnusableFile(RunOutput& run_out, int number, std::string_view what,
-                        std::string_view path, std::string_view reason) {
+                        std::string_view path, std::string_view reason,
+                        std::string_view consequence = "No analysis performed.") {
   const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
   const std::string line1 = std::string(what) + ": " + std::string(path);
-  const std::string line2 = "Reason: " + std::string(reason) + ".  No analysis performed.";
+  const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
   std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     if (!out->is_open()) continue;
@@ -62,23 +68,50 @@ void ReportUnusableFile(RunOutput& run_out, int number, std::string_view what,
   ReportError(run_out, number == 7 ? "RUN00007" : "RUN00008", 200 + number);
 }
 
+// Paths of the run that name one file: an output that would be written over
+// the input data file or over another output. Runtime error 8, before any
+// output file is created or emptied; the error goes to the report and
+// message files only when they are none of those files.
+bool RefuseSameFiles(const RunContext& run, const InputFile& input, bool input_ok, RunOutput& out) {
+  const auto& paths = run.paths;
+  const std::vector<SameFilePair> pairs = FindSameFiles(paths);
+  if (pairs.empty()) return false;
+  bool involved[4] = {};
+  for (const SameFilePair& p : pairs) involved[p.first] = involved[p.second] = true;
+  std::vector<FileIdentity> keep;
+  if (input_ok) keep.push_back(input.identity());
+  std::string ignored;  // a file that cannot be opened does not take the message
+  if (!involved[1]) out.report.Open(paths[1], &ignored, keep);
+  if (!involved[3]) out.message.Open(paths[3], &ignored, keep);
+  const SameFilePair& p = pairs.front();
+  const auto first = static_cast<std::size_t>(p.first);
+  const auto second = static_cast<std::size_t>(p.second);
+  ReportUnusableFile(
+      out, 8, "The " + std::string(kFileNames[second]) + " cannot be used", paths[second],
+      "it is the same file as the " + std::string(kFileNames[first]) + " " + paths[first]);
+  return true;
+}
+
 // Opens the input data file and creates (or replaces) the three output files.
 bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
   const auto& paths = run.paths;
   std::string input_error;
+  // The input is read whole before any output is touched.
   const bool input_ok = input.Open(paths[0], &input_error);
-  struct Output {
-    RecordWriter* writer;
-    const char* what;
-  };
-  const Output outputs[] = {{&out.report, "The output report file cannot be created"},
-                            {&out.plot, "The plot output file cannot be created"},
-                            {&out.message, "The runtime message file cannot be created"}};
+  if (RefuseSameFiles(run, input, input_ok, out)) return false;
+  RecordWriter* const outputs[3] = {&out.report, &out.plot, &out.message};
+  // Checked again on the open files: a path that came to name the input or
+  // an earlier output in the meantime is refused without being emptied.
+  std::vector<FileIdentity> keep;
+  if (input_ok) keep.push_back(input.identity());
   std::string errors[3];
   bool outputs_ok = true;
   for (int i = 0; i < 3; ++i) {
-    if (!outputs[i].writer->Open(paths[static_cast<std::size_t>(i + 1)], &errors[i])) {
+    RecordWriter& w = *outputs[i];
+    if (!w.Open(paths[static_cast<std::size_t>(i + 1)], &errors[i], keep)) {
       outputs_ok = false;
+    } else if (w.seekable()) {
+      keep.push_back(w.identity());
     }
   }
   if (!input_ok) {
@@ -88,8 +121,8 @@ bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
   if (!outputs_ok) {
     for (int i = 0; i < 3; ++i) {
       if (!errors[i].empty()) {
-        ReportUnusableFile(out, 8, outputs[i].what, paths[static_cast<std::size_t>(i + 1)],
-                           errors[i]);
+        ReportUnusableFile(out, 8, "The " + std::string(kFileNames[i + 1]) + " cannot be created",
+                           paths[static_cast<std::size_t>(i + 1)], errors[i]);
         return false;
       }
     }
@@ -251,24 +284,63 @@ void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
   CheckResultsFinite(out);
 }
 
-// The closing lines of the message file and the report.
-void EndRun(RunOutput& out) {
+// An output file that could not be written completely (a full disk, a
+// device error): runtime error 8 naming the file, unless an error ended the
+// run already; then the file is still named on the standard error stream.
+void ReportIncompleteFile(const RunContext& run, RunOutput& out, int index,
+                          const RecordWriter& file) {
+  const auto i = static_cast<std::size_t>(index);
+  const std::string what = "The " + std::string(kFileNames[i]) + " could not be written completely";
+  if (out.failed()) {
+    std::fprintf(stderr, "\n%s: %s\nReason: %s.\n", what.c_str(), run.paths[i].c_str(),
+                 file.write_error().c_str());
+    return;
+  }
+  ReportUnusableFile(out, 8, what, run.paths[i], file.write_error(), "The file is incomplete.");
+}
+
+// The closing lines of one file: the report, or the message file.
+void WriteClosingLines(RunOutput& out, RecordWriter& file, bool warned) {
   const int code = out.diagnostics.error_code;
   const char* ended = code >= 101 && code <= 199   ? "The analysis ended due to an input error. "
                       : code >= 200 && code <= 299 ? "The analysis ended due to a runtime error. "
                                                    : nullptr;
-  if (ended != nullptr) {
-    out.message.Write("(/A/)", {ended});
-    out.report.Write("(/A/)", {ended});
+  if (ended != nullptr) file.Write("(/A/)", {ended});
+  if (warned) {
+    if (&file == &out.message) {
+      file.Write("(//A//)", {"The analysis ended with one or more warning messages."});
+    } else {
+      WriteWarningSummary(out);
+    }
   }
-  if (out.warnings().head > 0) {
-    out.message.Write("(//A//)", {"The analysis ended with one or more warning messages."});
-    WriteWarningSummary(out);
-  }
-  if (code == 0) {
-    out.message.Write("(/A/)", {"The analysis ended normally. "});
-    out.report.Write("(/A/)", {"The analysis ended normally. "});
-  }
+  if (code == 0) file.Write("(/A/)", {"The analysis ended normally. "});
+}
+
+// The end of the run: the closing lines, and every file closed. A file that
+// could not be written completely ends the run with runtime error 8, so that
+// no file says the analysis ended normally when its results are not all
+// there. The message file is closed last, so that it can carry the failure of
+// the report or plot file.
+void EndRun(const RunContext& run, RunOutput& out) {
+  RecordWriter* const outputs[3] = {&out.report, &out.plot, &out.message};
+  bool reported[3] = {};
+  auto check = [&](int i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (reported[k] || !outputs[k]->write_failed()) return;
+    reported[k] = true;
+    ReportIncompleteFile(run, out, i + 1, *outputs[k]);
+  };
+  for (int i = 0; i < 3; ++i) outputs[i]->Flush();
+  for (int i = 0; i < 3; ++i) check(i);
+  const bool warned = out.warnings().head > 0;
+  WriteClosingLines(out, out.report, warned);
+  out.report.Close();
+  out.plot.Close();
+  check(0);
+  check(1);
+  WriteClosingLines(out, out.message, warned);
+  out.message.Close();
+  check(2);
 }
 
 // The error's description: the block of lines written just before the error
@@ -358,17 +430,9 @@ int run(const RunFiles& files, const RunOptions& options) {
     }
     ReportError(out, "RUN00019", 219);
   }
-  EndRun(out);
+  EndRun(model.run, out);
 
-  const bool complete = out.report.Close() & out.plot.Close() & out.message.Close();
-  int result = ResultCode(out.diagnostics);
-  if (!complete && result <= 0) {
-    std::fprintf(stderr,
-                 "\n**** Runtime Error No. 8 ****\n\nAn output file could not be "
-                 "written completely (the disk may be full).\n");
-    out.diagnostics.error_identity = "RUN00008";
-    out.diagnostics.error_code = result = 208;
-  }
+  const int result = ResultCode(out.diagnostics);
   if (options.outcome != nullptr) FillOutcome(model, result, options.outcome);
   return result;
 }

@@ -1,5 +1,7 @@
 #include "report/record_writer.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -354,7 +356,7 @@ class FormatInterpreter {
       if (next_ >= count_ || next_ == used_before) return;
       // Format reversion: the items are not used up, so a new line begins and
       // the format restarts at its last top-level group (or at its start).
-      out_->Flush();
+      out_->EndRecord();
       start = last_top_group_;
     }
   }
@@ -607,7 +609,7 @@ class FormatInterpreter {
         PutLiteral(n);
         return true;
       case Op::kSlash:
-        out_->Flush();
+        out_->EndRecord();
         return true;
       case Op::kColon:
         return next_ < count_;
@@ -685,22 +687,59 @@ class FormatInterpreter {
 
 RecordWriter::~RecordWriter() { Close(); }
 
-bool RecordWriter::Open(const std::string& path, std::string* error) {
+bool RecordWriter::Open(const std::string& path, std::string* error,
+                        const std::vector<FileIdentity>& refused) {
   Close();
   write_failed_ = false;
-  std::FILE* f = std::fopen(path.c_str(), "w");
-  if (f == nullptr) {
-    if (error != nullptr) *error = std::strerror(errno);
+  write_error_.clear();
+  identity_ = {};
+  auto fail = [error](const char* reason, int fd) {
+    if (error != nullptr) *error = reason;
+    if (fd >= 0) ::close(fd);
     return false;
+  };
+  // Opened without truncating: the file is emptied only once it is known not
+  // to be a file the run must keep. O_NONBLOCK: a FIFO without a reader
+  // fails at once (ENXIO) instead of waiting for one.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) {
+    return fail(
+        errno == ENXIO ? "it is a FIFO (named pipe) that no process reads" : std::strerror(errno),
+        -1);
   }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return fail(std::strerror(errno), fd);
+  const FileIdentity id{st.st_dev, st.st_ino};
+  for (const FileIdentity& keep : refused) {
+    if (id == keep) return fail("it is the same file as another file of the run", fd);
+  }
+  seekable_ = S_ISREG(st.st_mode);
+  if (seekable_ && ::ftruncate(fd, 0) != 0) return fail(std::strerror(errno), fd);
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    return fail(std::strerror(errno), fd);
+  }
+  std::FILE* f = ::fdopen(fd, "w");
+  if (f == nullptr) return fail(std::strerror(errno), fd);
   file_ = f;
+  identity_ = id;
   return true;
+}
+
+void RecordWriter::WriteFailed() {
+  if (!write_failed_) write_error_ = std::strerror(errno);
+  write_failed_ = true;
+}
+
+bool RecordWriter::Flush() {
+  if (file_ != nullptr && std::fflush(file_) != 0) WriteFailed();
+  return !write_failed_;
 }
 
 bool RecordWriter::Close() {
   if (open_) EndLine();
   if (file_ != nullptr) {
-    if (std::fclose(file_) != 0) write_failed_ = true;
+    if (std::fclose(file_) != 0) WriteFailed();
     file_ = nullptr;
   }
   return !write_failed_;
@@ -714,10 +753,14 @@ void RecordWriter::Rewind() {
   memory_.clear();
   recent_count_ = recent_next_ = 0;
   if (file_ != nullptr) {
-    if (std::fflush(file_) != 0 || ftruncate(fileno(file_), 0) != 0 ||
-        std::fseek(file_, 0, SEEK_SET) != 0) {
-      write_failed_ = true;
+    if (std::fflush(file_) != 0) {
+      WriteFailed();
+    } else if (seekable_ &&
+               (ftruncate(fileno(file_), 0) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)) {
+      WriteFailed();
     }
+    // A device or pipe cannot take back what it was given; the new start
+    // simply follows it.
   }
 }
 
@@ -757,7 +800,7 @@ void RecordWriter::Blanks(int n) {
   if (n > 0) pos_ += static_cast<std::size_t>(n);
 }
 
-void RecordWriter::EndLine() { Flush(); }
+void RecordWriter::EndLine() { EndRecord(); }
 
 void RecordWriter::Put(std::string_view chars) {
   open_ = true;
@@ -772,12 +815,10 @@ void RecordWriter::TabTo(int column) {
   pos_ = base_ + static_cast<std::size_t>(column > 1 ? column - 1 : 0);
 }
 
-void RecordWriter::Flush() {
+void RecordWriter::EndRecord() {
   if (file_ != nullptr) {
     line_.push_back('\n');
-    if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) {
-      write_failed_ = true;
-    }
+    if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) WriteFailed();
     line_.pop_back();
   } else {
     memory_.append(line_);
