@@ -176,9 +176,10 @@ struct ClaySoil {
 
 // Epsilon-50 at z with the criterion's default when the input is 0 or less;
 // false after an error (general units have no default).
-bool Eps50At(const PyContext& ctx, SoilCriterion criterion, double z, ClaySoil* s) {
+bool Eps50At(const PyContext& ctx, const SoilAccess& soil, SoilCriterion criterion, double z,
+             ClaySoil* s) {
   RunOutput& m = ctx.out;
-  s->eps50 = Epsilon50At(ctx.soil(), z);
+  s->eps50 = Epsilon50At(soil, z);
   if (m.failed()) return false;
   if (s->eps50 > 0.0) return true;
   const std::optional<double> d = DefaultEps50(criterion, ctx.input.options.units, s->c);
@@ -226,8 +227,7 @@ void StiffClaySolverStep(const PyContext& ctx, int node, double es, double r,
 }
 
 // b, pm, ym, c and gamma at a node; false on an error of the accessors.
-bool ReadSoil(const PyContext& ctx, double x, double z, ClaySoil* s) {
-  const SoilAccess soil = ctx.soil();
+bool ReadSoil(const PyContext& ctx, const SoilAccess& soil, double x, double z, ClaySoil* s) {
   s->b = PileWidthAt(ctx.tables.section_points, x);
   s->mu = MultipliersAt(ctx.input.py_multipliers, x);
   s->c = ShearStrengthAt(soil, z, &s->at_node);
@@ -239,9 +239,8 @@ bool ReadSoil(const PyContext& ctx, double x, double z, ClaySoil* s) {
 // b, the multipliers, c with the zero-strength check and the range warnings
 // (skipped on a layer interface), and gamma of a stiff clay node; false after
 // an error.
-bool StiffClaySoil(const PyContext& ctx, int node, double x, double z, bool free_water, bool with_k,
-                   ClaySoil* s) {
-  const SoilAccess soil = ctx.soil();
+bool StiffClaySoil(const PyContext& ctx, const SoilAccess& soil, int node, double x, double z,
+                   bool free_water, bool with_k, ClaySoil* s) {
   s->b = PileWidthAt(ctx.tables.section_points, x);
   s->mu = MultipliersAt(ctx.input.py_multipliers, x);
   s->c = ShearStrengthAt(soil, z, &s->at_node);
@@ -268,24 +267,25 @@ bool StiffClaySoil(const PyContext& ctx, int node, double x, double z, bool free
 
 void SoftClay(const PyContext& ctx, bool with_j) {
   const int first = ctx.first_node(), last = ctx.last_node();
+  const SoilAccess soil = ctx.soil();
   LayerResistanceSum solver_sum(ctx);
   for (int i = first; i <= last; ++i) {
     const double x = ctx.nodes.x[At(i)];
     const double z = ctx.output ? x : ctx.nodes.z[At(i)];
     ClaySoil s;
-    if (!ReadSoil(ctx, x, z, &s)) return;
+    if (!ReadSoil(ctx, soil, x, z, &s)) return;
     if (!s.at_node) {
       if (Uscs(ctx) && s.c > double(8.6805553f)) RecordWarning(ctx.out.warnings(), -3041);
       if (ctx.input.options.units == UnitSystem::kSi && s.c > double(59.850323f)) {
         RecordWarning(ctx.out.warnings(), -3042);
       }
     }
-    if (!Eps50At(ctx, with_j ? kSoftClayJ : kSoftClay, z, &s)) return;
+    if (!Eps50At(ctx, soil, with_j ? kSoftClayJ : kSoftClay, z, &s)) return;
     if (i > first && s.c < 1e-10) {
       ZeroCohesionSoftClay(ctx, with_j, i, z, s.c);
       return;
     }
-    const double j = with_j ? JAt(ctx.soil(), z) : kMatlockJ;
+    const double j = with_j ? JAt(soil, z) : kMatlockJ;
     if (ctx.out.failed()) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
       ctx.working.heq[static_cast<std::size_t>(ctx.layer)] = SoftClayEquivalentDepth(
@@ -382,6 +382,7 @@ void SoftClay(const PyContext& ctx, bool with_j) {
 
 void StiffClayFreeWater(const PyContext& ctx) {
   const int first = ctx.first_node(), last = ctx.last_node();
+  const SoilAccess soil = ctx.soil();
   LayerResistanceSum solver_sum(ctx);
   // Running average of c over the nodes of a lower layer.
   double c_first = 0.0, z_first = 0.0, c_previous = 0.0, z_previous = 0.0, c_integral = 0.0;
@@ -389,10 +390,10 @@ void StiffClayFreeWater(const PyContext& ctx) {
     const double x = ctx.nodes.x[At(i)];
     const double z = ctx.output ? x : ctx.nodes.z[At(i)];
     ClaySoil s;
-    if (!StiffClaySoil(ctx, i, x, z, true, false, &s)) return;
+    if (!StiffClaySoil(ctx, soil, i, x, z, true, false, &s)) return;
     double ca = s.c;
     if (ctx.layer == 1) {
-      ca = AverageStrength(ctx.soil(), z);
+      ca = AverageStrength(soil, z);
       if (ctx.out.failed()) return;
     } else if (i == first) {
       c_first = c_previous = s.c;
@@ -406,7 +407,7 @@ void StiffClayFreeWater(const PyContext& ctx) {
     }
     double k = 0.0;
     if (!LayerK(ctx, z, s.c, true, &k)) return;
-    if (!Eps50At(ctx, kStiffClayFreeWater, z, &s)) return;
+    if (!Eps50At(ctx, soil, kStiffClayFreeWater, z, &s)) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
       ctx.working.heq[static_cast<std::size_t>(ctx.layer)] = StiffClayFreeWaterEquivalentDepth(
           {s.b, s.c, ca, s.gamma, 0.5, ResistanceAbove(ctx.working, ctx.layer), ctx.cyclic()});
@@ -472,15 +473,18 @@ void StiffClayNoFreeWater(const PyContext& ctx, bool with_k) {
   // the other layers.
   const double cycles = StiffClayNoFreeWaterCycles(ctx.input.options.cycles, with_k);
   const int first = ctx.first_node(), last = ctx.last_node();
+  const SoilAccess soil = ctx.soil();
   LayerResistanceSum solver_sum(ctx);
   for (int i = first; i <= last; ++i) {
     const double x = ctx.nodes.x[At(i)];
     const double z = ctx.output ? x : ctx.nodes.z[At(i)];
     ClaySoil s;
-    if (!StiffClaySoil(ctx, i, x, z, false, with_k, &s)) return;
-    const double ca = AverageStrength(ctx.soil(), z);
+    if (!StiffClaySoil(ctx, soil, i, x, z, false, with_k, &s)) return;
+    const double ca = AverageStrength(soil, z);
     if (ctx.out.failed()) return;
-    if (!Eps50At(ctx, with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater, z, &s)) return;
+    if (!Eps50At(ctx, soil, with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater, z, &s)) {
+      return;
+    }
     double k = 0.0;
     if (with_k && !LayerK(ctx, z, s.c, false, &k)) return;
     if (!ctx.output && i == first && ctx.layer >= 2 && ctx.switch_value == 0) {
