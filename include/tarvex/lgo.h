@@ -5,7 +5,8 @@
  * working directory, then calls LGO(6028). One call is one complete analysis.
  * The result is 0 for a normal end, a negative warning number (-300 for
  * several warnings), a positive error code, or 99 when the interface version
- * is not 6028. */
+ * is not 6028. Calls must not overlap in one working directory: NAMES.DAT
+ * lives there. */
 #ifndef TARVEX_LGO_H_
 #define TARVEX_LGO_H_
 
@@ -17,7 +18,23 @@ extern "C" {
 
 #define TARVEX_INTERFACE_VERSION 6028
 
-__attribute__((visibility("default"))) int32_t LGO(int32_t version);
+/* On Windows LGO is exported from tarvex.dll by its plain name with the
+ * standard Windows calling convention (__stdcall: the callee removes its
+ * argument; the same as the C convention in 64-bit Windows). Elsewhere it is
+ * a plain C function of libtarvex.so. */
+#if defined(_WIN32)
+#define TARVEX_CALL __stdcall
+#if defined(TARVEX_BUILDING_DLL)
+#define TARVEX_API __declspec(dllexport)
+#else
+#define TARVEX_API __declspec(dllimport)
+#endif
+#else
+#define TARVEX_CALL
+#define TARVEX_API __attribute__((visibility("default")))
+#endif
+
+TARVEX_API int32_t TARVEX_CALL LGO(int32_t version);
 
 #ifdef __cplusplus
 }

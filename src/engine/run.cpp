@@ -7,15 +7,13 @@
 // Every stage reports its errors through the model and returns; the sequence
 // tests the error code after each stage and goes to the end of the run at the
 // first error.
-#include <unistd.h>
-
 #include <cstdio>
-#include <ctime>
 #include <exception>
 #include <memory>
 #include <string>
 
 #include "engine/model.hpp"
+#include "engine/platform.hpp"
 #include "engine/report_header.hpp"
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
@@ -28,18 +26,6 @@
 
 namespace tarvex {
 namespace {
-
-DateTime LocalNow() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
-}
-
-void RecordWorkingDirectory(AnalysisModel& model) {
-  char buf[4096];
-  if (getcwd(buf, sizeof buf) != nullptr) model.run.working_directory = buf;
-}
 
 // A file the run cannot use: runtime error 7 (the input data file) or 8 (an
 // output file). The message names the file and the system's reason; it goes
@@ -332,12 +318,12 @@ int run(const RunFiles& files, const RunOptions& options) {
   auto owned = std::make_unique<AnalysisModel>();
   AnalysisModel& model = *owned;
   model.run.paths = {files.input, files.report, files.plot, files.message};
-  RecordWorkingDirectory(model);
+  model.run.working_directory = platform::WorkingDirectory();
 
   InputFile input;
   try {
     if (OpenFiles(model, input)) {
-      Analyse(model, input, options.clock ? options.clock() : LocalNow());
+      Analyse(model, input, options.clock ? options.clock() : platform::LocalNow());
     }
   } catch (const std::exception& e) {
     // Out of memory or a fault of the engine itself: end the run in order.

@@ -1,11 +1,6 @@
 #include "input/input_file.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include "engine/platform.hpp"
 
 namespace tarvex {
 
@@ -13,41 +8,8 @@ bool InputFile::Open(const std::string& path, std::string* error) {
   lines_.clear();
   next_ = 0;
   size_ = 0;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    *error = std::strerror(errno);
-    return false;
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    *error = std::strerror(errno);
-    ::close(fd);
-    return false;
-  }
-  if (S_ISDIR(st.st_mode)) {
-    *error = "it is a directory";
-    ::close(fd);
-    return false;
-  }
   std::string text;
-  char buf[65536];
-  while (true) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      *error = std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    text.append(buf, static_cast<std::size_t>(n));
-    if (text.size() > kMaxBytes) {
-      *error = "it is larger than 64 MiB";
-      ::close(fd);
-      return false;
-    }
-  }
-  ::close(fd);
+  if (!platform::ReadWholeFile(path, kMaxBytes, &text, error)) return false;
   size_ = text.size();
   Split(text);
   return true;

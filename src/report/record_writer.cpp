@@ -1,13 +1,12 @@
 #include "report/record_writer.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+
+#include "engine/platform.hpp"
 
 namespace tarvex {
 namespace {
@@ -685,13 +684,8 @@ RecordWriter::~RecordWriter() { Close(); }
 bool RecordWriter::Open(const std::string& path, std::string* error) {
   Close();
   write_failed_ = false;
-  std::FILE* f = std::fopen(path.c_str(), "w");
-  if (f == nullptr) {
-    if (error != nullptr) *error = std::strerror(errno);
-    return false;
-  }
-  file_ = f;
-  return true;
+  file_ = platform::CreateOutputFile(path, error);
+  return file_ != nullptr;
 }
 
 bool RecordWriter::Close() {
@@ -710,10 +704,7 @@ void RecordWriter::Rewind() {
   memory_.clear();
   recent_count_ = recent_next_ = 0;
   if (file_ != nullptr) {
-    if (std::fflush(file_) != 0 || ftruncate(fileno(file_), 0) != 0 ||
-        std::fseek(file_, 0, SEEK_SET) != 0) {
-      write_failed_ = true;
-    }
+    if (!platform::EmptyOutputFile(file_)) write_failed_ = true;
   }
 }
 
@@ -768,11 +759,12 @@ void RecordWriter::TabTo(int column) {
 
 void RecordWriter::Flush() {
   if (file_ != nullptr) {
-    line_.push_back('\n');
+    const std::size_t length = line_.size();
+    line_.append(platform::kLineEnd);
     if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) {
       write_failed_ = true;
     }
-    line_.pop_back();
+    line_.resize(length);
   } else {
     memory_.append(line_);
     memory_.push_back('\n');
