@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/run_files.hpp"
 #include "report/number_fields.hpp"
 #include "report/record_writer.hpp"
 
@@ -161,6 +162,21 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   const RunFiles files{input.string(), (directory / (stem + ".out")).string(),
                        (directory / (stem + ".plt")).string(),
                        (directory / (stem + ".msg")).string()};
+
+  // An input named like an output (pile.out, an old report run by mistake):
+  // the run would write over it. Nothing is written; the engine refuses it too.
+  static constexpr const char* kNames[4] = {"input file", "report", "plot file", "message file"};
+  const std::vector<SameFilePair> same =
+      FindSameFiles({files.input, files.report, files.plot, files.message});
+  if (!same.empty()) {
+    const std::string* paths[4] = {&files.input, &files.report, &files.plot, &files.message};
+    const auto first = static_cast<std::size_t>(same.front().first);
+    const auto second = static_cast<std::size_t>(same.front().second);
+    err << "tarvex: the " << kNames[second] << " " << *paths[second]
+        << " would be written over the " << kNames[first] << " " << *paths[first]
+        << "; nothing was written.\n       Give an output directory with -o DIR.\n";
+    return kFilesUnusable;
+  }
 
   RunOutcome outcome;
   RunOptions run_options = options;

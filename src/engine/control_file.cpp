@@ -24,6 +24,11 @@ std::string TrimRight(std::string s) {
   return s;
 }
 
+std::string TrimLeft(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(" \t");
+  return first == std::string::npos ? std::string() : s.substr(first);
+}
+
 }  // namespace
 
 int run_with_control_file(const std::string& control_path, const RunOptions& options) {
@@ -50,7 +55,8 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
     if (line.size() > kPathLength || line.find('\0') != std::string::npos) {
       return ControlFileError(3 + i, kCorrupted[i]);
     }
-    paths[i] = line;
+    // Blanks around a path are not part of it, at either end.
+    paths[i] = TrimLeft(line);
   }
 
   static constexpr const char* kBlank[4] = {

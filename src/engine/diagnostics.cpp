@@ -79,7 +79,11 @@ void RecordWarning(WarningTally& tally, int w) {
 }
 
 void ResetWarningsForLoadCase(WarningTally& tally) {
-  tally.counts.fill(0);
+  if (!tally.cases_started) {
+    tally.before_cases = tally.counts;
+    tally.cases_started = true;
+  }
+  tally.counts = tally.before_cases;
   tally.text_flags.fill(true);
 }
 
@@ -266,6 +270,28 @@ void SetErrorCode(AnalysisModel& model, int code) {
   model.run.message_context = model.message.RecentLines();
   model.run.error_code = code;
   model.run.error_identity.clear();
+}
+
+void ReportNotFinite(AnalysisModel& model, std::initializer_list<std::string> lines) {
+  for (RecordWriter* out : {&model.report, &model.message}) {
+    out->Write("(//A/)", {"**** Runtime Error No. 28 ****"});
+    for (const std::string& line : lines) out->Write("(A)", {line});
+    out->Write("()");
+  }
+  SetErrorCode(model, 228);
+}
+
+void CheckResultsFinite(AnalysisModel& model) {
+  if (model.failed()) return;
+  const char* file = model.report.wrote_non_finite()    ? "report"
+                     : model.plot.wrote_non_finite()    ? "plot file"
+                     : model.message.wrote_non_finite() ? "runtime message file"
+                                                        : nullptr;
+  if (file == nullptr) return;
+  ReportNotFinite(model, {"A computed value written to the " + std::string(file) +
+                              " is not a finite number (NaN or Infinity).",
+                          "The results of this analysis cannot be used.  Check the input values "
+                          "for their sizes and units."});
 }
 
 void ReportStageNotBuilt(AnalysisModel& model, std::string_view stage) {

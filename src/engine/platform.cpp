@@ -7,6 +7,7 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 #else
@@ -29,13 +30,6 @@ std::string TooLarge(std::uintmax_t max_bytes) {
 
 }  // namespace
 
-std::FILE* CreateOutputFile(const std::string& path, std::string* error) {
-  // Binary mode: the record writer ends each line with kLineEnd itself.
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr && error != nullptr) *error = std::strerror(errno);
-  return f;
-}
-
 #ifdef _WIN32
 
 namespace {
@@ -53,17 +47,40 @@ std::string SystemMessage(DWORD code) {
   return std::string(buf, n);
 }
 
-// Closes the handle on every path out of ReadWholeFile.
+// Closes a handle on every path out of a function.
 class HandleCloser {
  public:
   explicit HandleCloser(HANDLE h) : h_(h) {}
-  ~HandleCloser() { CloseHandle(h_); }
+  ~HandleCloser() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
   HandleCloser(const HandleCloser&) = delete;
   HandleCloser& operator=(const HandleCloser&) = delete;
+  HANDLE release() {
+    const HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    return h;
+  }
 
  private:
   HANDLE h_;
 };
+
+// A file of the disk: its volume serial number and file index.
+bool IdentityOf(HANDLE h, FileIdentity* identity, DWORD* attributes) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(h, &info)) return false;
+  *identity = FileIdentity{info.dwVolumeSerialNumber,
+                           (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+  if (attributes != nullptr) *attributes = info.dwFileAttributes;
+  return true;
+}
+
+// What kind of file a handle that is not a disk file leads to.
+const char* KindOf(DWORD type) {
+  return type == FILE_TYPE_PIPE ? "it is a pipe, not a regular file"
+                                : "it is a device, not a regular file";
+}
 
 }  // namespace
 
@@ -84,27 +101,28 @@ std::string WorkingDirectory() {
 }
 
 bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::string* text,
-                   std::string* error) {
+                   FileIdentity* identity, std::string* error) {
   // Backup semantics let a directory open too, so that it is named as such
   // below rather than reported as "access is denied".
-  const HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HandleCloser closer(file);
+  if (file == INVALID_HANDLE_VALUE) {
     *error = SystemMessage(GetLastError());
     return false;
   }
-  HandleCloser closer(h);
   // A console, printer port or pipe would wait for input that never comes.
-  if (GetFileType(h) != FILE_TYPE_DISK) {
-    *error = "it is a device or a pipe, not a file";
+  const DWORD type = GetFileType(file);
+  if (type != FILE_TYPE_DISK) {
+    *error = KindOf(type);
     return false;
   }
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(h, &info)) {
+  DWORD attributes = 0;
+  if (!IdentityOf(file, identity, &attributes)) {
     *error = SystemMessage(GetLastError());
     return false;
   }
-  if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     *error = "it is a directory";
     return false;
   }
@@ -112,7 +130,7 @@ bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::strin
   char buf[65536];
   while (true) {
     DWORD n = 0;
-    if (!ReadFile(h, buf, sizeof buf, &n, nullptr)) {
+    if (!ReadFile(file, buf, sizeof buf, &n, nullptr)) {
       *error = SystemMessage(GetLastError());
       return false;
     }
@@ -126,12 +144,79 @@ bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::strin
   return true;
 }
 
+bool IdentifyExistingFile(const std::string& path, FileIdentity* identity, bool* shareable) {
+  // No access asked: only the identity is wanted.
+  const HANDLE file =
+      CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HandleCloser closer(file);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  // NUL, a console or a pipe is a stream: writing to it overwrites nothing.
+  *shareable = GetFileType(file) != FILE_TYPE_DISK;
+  *identity = {};
+  if (!*shareable) IdentityOf(file, identity, nullptr);
+  return true;
+}
+
+std::filesystem::path FollowDanglingLinks(std::filesystem::path path) { return path; }
+
+std::string ComparablePath(const std::filesystem::path& path) {
+  std::string text = path.string();
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c == '/') c = '\\';
+  }
+  return text;
+}
+
+std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool* seekable,
+                          std::string* error) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HandleCloser closer(file);
+  if (file == INVALID_HANDLE_VALUE) {
+    *error = SystemMessage(GetLastError());
+    return nullptr;
+  }
+  *seekable = GetFileType(file) == FILE_TYPE_DISK;
+  *identity = {};
+  if (*seekable && !IdentityOf(file, identity, nullptr)) {
+    *error = SystemMessage(GetLastError());
+    return nullptr;
+  }
+  const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+  if (fd < 0) {
+    *error = std::strerror(errno);
+    return nullptr;
+  }
+  closer.release();  // the descriptor owns the handle now
+  std::FILE* f = _fdopen(fd, "wb");
+  if (f == nullptr) {
+    *error = std::strerror(errno);
+    _close(fd);
+  }
+  return f;
+}
+
 bool EmptyOutputFile(std::FILE* file) {
   return std::fflush(file) == 0 && _chsize(_fileno(file), 0) == 0 &&
          std::fseek(file, 0, SEEK_SET) == 0;
 }
 
 #else  // POSIX
+
+namespace {
+
+// What kind of file a non-regular file is, for the message that refuses it.
+const char* KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "it is a directory";
+  if (S_ISFIFO(mode)) return "it is a FIFO (named pipe), not a regular file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a regular file";
+  return "it is not a regular file";
+}
+
+}  // namespace
 
 DateTime LocalNow() {
   const std::time_t t = std::time(nullptr);
@@ -147,10 +232,16 @@ std::string WorkingDirectory() {
 }
 
 bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::string* text,
-                   std::string* error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+                   FileIdentity* identity, std::string* error) {
+  // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one
+  // for ever. The kind of file is checked on the descriptor itself, so that a
+  // file swapped in after a look at the path cannot slip through.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
-    *error = std::strerror(errno);
+    const int open_errno = errno;
+    struct stat st {};
+    *error = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? KindOf(st.st_mode)
+                                                                    : std::strerror(open_errno);
     return false;
   }
   struct stat st {};
@@ -159,15 +250,31 @@ bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::strin
     ::close(fd);
     return false;
   }
-  if (S_ISDIR(st.st_mode)) {
-    *error = "it is a directory";
+  if (!S_ISREG(st.st_mode)) {
+    *error = KindOf(st.st_mode);
     ::close(fd);
     return false;
   }
-  text->clear();
-  char buf[65536];
+  if (static_cast<std::uintmax_t>(st.st_size) > max_bytes) {
+    *error = TooLarge(max_bytes);
+    ::close(fd);
+    return false;
+  }
+  // A regular file never blocks; the read loop still takes what comes, in
+  // case the file grows or shrinks while it is read.
+  std::string& buffer = *text;
+  buffer.resize(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t have = 0;
   while (true) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (have == buffer.size()) {
+      if (buffer.size() > max_bytes) {
+        *error = TooLarge(max_bytes);
+        ::close(fd);
+        return false;
+      }
+      buffer.resize(buffer.size() + 65536);
+    }
+    const ssize_t n = ::read(fd, buffer.data() + have, buffer.size() - have);
     if (n < 0) {
       if (errno == EINTR) continue;
       *error = std::strerror(errno);
@@ -175,15 +282,66 @@ bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::strin
       return false;
     }
     if (n == 0) break;
-    text->append(buf, static_cast<std::size_t>(n));
-    if (text->size() > max_bytes) {
-      *error = TooLarge(max_bytes);
-      ::close(fd);
-      return false;
-    }
+    have += static_cast<std::size_t>(n);
   }
   ::close(fd);
+  if (have > max_bytes) {
+    *error = TooLarge(max_bytes);
+    return false;
+  }
+  buffer.resize(have);
+  *identity = FileIdentity{st.st_dev, st.st_ino};
   return true;
+}
+
+bool IdentifyExistingFile(const std::string& path, FileIdentity* identity, bool* shareable) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  *shareable = S_ISCHR(st.st_mode);
+  *identity = FileIdentity{st.st_dev, st.st_ino};
+  return true;
+}
+
+std::filesystem::path FollowDanglingLinks(std::filesystem::path path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (ec) break;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path;
+}
+
+std::string ComparablePath(const std::filesystem::path& path) { return path.string(); }
+
+std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool* seekable,
+                          std::string* error) {
+  // O_NONBLOCK: a FIFO without a reader fails at once (ENXIO) instead of
+  // waiting for one.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) {
+    *error =
+        errno == ENXIO ? "it is a FIFO (named pipe) that no process reads" : std::strerror(errno);
+    return nullptr;
+  }
+  struct stat st {};
+  const int flags = ::fstat(fd, &st) == 0 ? ::fcntl(fd, F_GETFL) : -1;
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    *error = std::strerror(errno);
+    ::close(fd);
+    return nullptr;
+  }
+  std::FILE* f = ::fdopen(fd, "w");
+  if (f == nullptr) {
+    *error = std::strerror(errno);
+    ::close(fd);
+    return nullptr;
+  }
+  *identity = FileIdentity{st.st_dev, st.st_ino};
+  *seekable = S_ISREG(st.st_mode);
+  return f;
 }
 
 bool EmptyOutputFile(std::FILE* file) {

@@ -15,6 +15,7 @@
 #include "engine/model.hpp"
 #include "engine/platform.hpp"
 #include "engine/report_header.hpp"
+#include "engine/run_files.hpp"
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
 #include "pile/analysis.hpp"
@@ -27,14 +28,19 @@
 namespace tarvex {
 namespace {
 
+// The files of a run, in the order of the paths.
+constexpr const char* kFileNames[4] = {"input data file", "output report file", "plot output file",
+                                       "runtime message file"};
+
 // A file the run cannot use: runtime error 7 (the input data file) or 8 (an
 // output file). The message names the file and the system's reason; it goes
 // to the standard error stream and to whichever output files are open.
 void ReportUnusableFile(AnalysisModel& model, int number, std::string_view what,
-                        std::string_view path, std::string_view reason) {
+                        std::string_view path, std::string_view reason,
+                        std::string_view consequence = "No analysis performed.") {
   const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
   const std::string line1 = std::string(what) + ": " + std::string(path);
-  const std::string line2 = "Reason: " + std::string(reason) + ".  No analysis performed.";
+  const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
   std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
   for (RecordWriter* out : {&model.report, &model.message}) {
     if (!out->is_open()) continue;
@@ -45,23 +51,50 @@ void ReportUnusableFile(AnalysisModel& model, int number, std::string_view what,
   ReportError(model, number == 7 ? "RUN00007" : "RUN00008", 200 + number);
 }
 
+// Paths of the run that name one file: an output that would be written over
+// the input data file or over another output. Runtime error 8, before any
+// output file is created or emptied; the error goes to the report and
+// message files only when they are none of those files.
+bool RefuseSameFiles(AnalysisModel& model, const InputFile& input, bool input_ok) {
+  const auto& paths = model.run.paths;
+  const std::vector<SameFilePair> pairs = FindSameFiles(paths);
+  if (pairs.empty()) return false;
+  bool involved[4] = {};
+  for (const SameFilePair& p : pairs) involved[p.first] = involved[p.second] = true;
+  std::vector<FileIdentity> keep;
+  if (input_ok) keep.push_back(input.identity());
+  std::string ignored;  // a file that cannot be opened does not take the message
+  if (!involved[1]) model.report.Open(paths[1], &ignored, keep);
+  if (!involved[3]) model.message.Open(paths[3], &ignored, keep);
+  const SameFilePair& p = pairs.front();
+  const auto first = static_cast<std::size_t>(p.first);
+  const auto second = static_cast<std::size_t>(p.second);
+  ReportUnusableFile(
+      model, 8, "The " + std::string(kFileNames[second]) + " cannot be used", paths[second],
+      "it is the same file as the " + std::string(kFileNames[first]) + " " + paths[first]);
+  return true;
+}
+
 // Opens the input data file and creates (or replaces) the three output files.
 bool OpenFiles(AnalysisModel& model, InputFile& input) {
   const auto& paths = model.run.paths;
   std::string input_error;
+  // The input is read whole before any output is touched.
   const bool input_ok = input.Open(paths[0], &input_error);
-  struct Output {
-    RecordWriter* writer;
-    const char* what;
-  };
-  const Output outputs[] = {{&model.report, "The output report file cannot be created"},
-                            {&model.plot, "The plot output file cannot be created"},
-                            {&model.message, "The runtime message file cannot be created"}};
+  if (RefuseSameFiles(model, input, input_ok)) return false;
+  RecordWriter* const outputs[3] = {&model.report, &model.plot, &model.message};
+  // Checked again on the open files: a path that came to name the input or
+  // an earlier output in the meantime is refused without being emptied.
+  std::vector<FileIdentity> keep;
+  if (input_ok) keep.push_back(input.identity());
   std::string errors[3];
   bool outputs_ok = true;
   for (int i = 0; i < 3; ++i) {
-    if (!outputs[i].writer->Open(paths[static_cast<std::size_t>(i + 1)], &errors[i])) {
+    RecordWriter& out = *outputs[i];
+    if (!out.Open(paths[static_cast<std::size_t>(i + 1)], &errors[i], keep)) {
       outputs_ok = false;
+    } else if (out.seekable()) {
+      keep.push_back(out.identity());
     }
   }
   if (!input_ok) {
@@ -71,8 +104,8 @@ bool OpenFiles(AnalysisModel& model, InputFile& input) {
   if (!outputs_ok) {
     for (int i = 0; i < 3; ++i) {
       if (!errors[i].empty()) {
-        ReportUnusableFile(model, 8, outputs[i].what, paths[static_cast<std::size_t>(i + 1)],
-                           errors[i]);
+        ReportUnusableFile(model, 8, "The " + std::string(kFileNames[i + 1]) + " cannot be created",
+                           paths[static_cast<std::size_t>(i + 1)], errors[i]);
         return false;
       }
     }
@@ -226,26 +259,66 @@ void Analyse(AnalysisModel& model, InputFile& input, const DateTime& now) {
   } else if (model.options.icom == 3) {
     AnalysePile(model);
   }
+  CheckResultsFinite(model);
 }
 
-// The closing lines of the message file and the report.
-void EndRun(AnalysisModel& model) {
+// An output file that could not be written completely (a full disk, a
+// device error): runtime error 8 naming the file, unless an error ended the
+// run already; then the file is still named on the standard error stream.
+void ReportIncompleteFile(AnalysisModel& model, int index, const RecordWriter& out) {
+  const auto i = static_cast<std::size_t>(index);
+  const std::string what = "The " + std::string(kFileNames[i]) + " could not be written completely";
+  if (model.run.error_code > 0) {
+    std::fprintf(stderr, "\n%s: %s\nReason: %s.\n", what.c_str(), model.run.paths[i].c_str(),
+                 out.write_error().c_str());
+    return;
+  }
+  ReportUnusableFile(model, 8, what, model.run.paths[i], out.write_error(),
+                     "The file is incomplete.");
+}
+
+// The closing lines of one file: the report, or the message file.
+void WriteClosingLines(AnalysisModel& model, RecordWriter& out, bool warned) {
   const int code = model.run.error_code;
   const char* ended = code >= 101 && code <= 199   ? "The analysis ended due to an input error. "
                       : code >= 200 && code <= 299 ? "The analysis ended due to a runtime error. "
                                                    : nullptr;
-  if (ended != nullptr) {
-    model.message.Write("(/A/)", {ended});
-    model.report.Write("(/A/)", {ended});
+  if (ended != nullptr) out.Write("(/A/)", {ended});
+  if (warned) {
+    if (&out == &model.message) {
+      out.Write("(//A//)", {"The analysis ended with one or more warning messages."});
+    } else {
+      WriteWarningSummary(model);
+    }
   }
-  if (model.run.warnings.head > 0) {
-    model.message.Write("(//A//)", {"The analysis ended with one or more warning messages."});
-    WriteWarningSummary(model);
-  }
-  if (code == 0) {
-    model.message.Write("(/A/)", {"The analysis ended normally. "});
-    model.report.Write("(/A/)", {"The analysis ended normally. "});
-  }
+  if (code == 0) out.Write("(/A/)", {"The analysis ended normally. "});
+}
+
+// The end of the run: the closing lines, and every file closed. A file that
+// could not be written completely ends the run with runtime error 8, so that
+// no file says the analysis ended normally when its results are not all
+// there. The message file is closed last, so that it can carry the failure of
+// the report or plot file.
+void EndRun(AnalysisModel& model) {
+  RecordWriter* const outputs[3] = {&model.report, &model.plot, &model.message};
+  bool reported[3] = {};
+  auto check = [&](int i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (reported[k] || !outputs[k]->write_failed()) return;
+    reported[k] = true;
+    ReportIncompleteFile(model, i + 1, *outputs[k]);
+  };
+  for (int i = 0; i < 3; ++i) outputs[i]->Flush();
+  for (int i = 0; i < 3; ++i) check(i);
+  const bool warned = model.run.warnings.head > 0;
+  WriteClosingLines(model, model.report, warned);
+  model.report.Close();
+  model.plot.Close();
+  check(0);
+  check(1);
+  WriteClosingLines(model, model.message, warned);
+  model.message.Close();
+  check(2);
 }
 
 // The error's description: the block of lines written just before the error
@@ -335,15 +408,7 @@ int run(const RunFiles& files, const RunOptions& options) {
   }
   EndRun(model);
 
-  const bool complete = model.report.Close() & model.plot.Close() & model.message.Close();
-  int result = ResultCode(model);
-  if (!complete && result <= 0) {
-    std::fprintf(stderr,
-                 "\n**** Runtime Error No. 8 ****\n\nAn output file could not be "
-                 "written completely (the disk may be full).\n");
-    model.run.error_identity = "RUN00008";
-    model.run.error_code = result = 208;
-  }
+  const int result = ResultCode(model);
   if (options.outcome != nullptr) FillOutcome(model, result, options.outcome);
   return result;
 }

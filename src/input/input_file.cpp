@@ -1,48 +1,67 @@
 #include "input/input_file.hpp"
 
+#include <climits>
+
 #include "engine/platform.hpp"
 
 namespace tarvex {
+namespace {
+
+// The UTF-8 byte-order mark that some editors put in front of a text file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
 
 bool InputFile::Open(const std::string& path, std::string* error) {
-  lines_.clear();
-  next_ = 0;
+  Take(std::string());
   size_ = 0;
+  identity_ = {};
   std::string text;
-  if (!platform::ReadWholeFile(path, kMaxBytes, &text, error)) return false;
+  FileIdentity identity;
+  if (!platform::ReadWholeFile(path, kMaxBytes, &text, &identity, error)) return false;
   size_ = text.size();
-  Split(text);
+  identity_ = identity;
+  Take(std::move(text));
   return true;
 }
 
 void InputFile::OpenText(std::string_view text) {
-  lines_.clear();
-  next_ = 0;
   size_ = text.size();
-  Split(text);
+  Take(std::string(text));
 }
 
-void InputFile::Split(std::string_view text) {
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // CR LF line ends
-    lines_.emplace_back(line);
-    start = end + 1;
+void InputFile::Take(std::string text) {
+  text_ = std::move(text);
+  // A byte-order mark is not part of the first record.
+  if (std::string_view(text_).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    text_.erase(0, kByteOrderMark.size());
   }
+  Rewind();
 }
 
 bool InputFile::ReadLine(std::string_view* line) {
-  if (next_ >= lines_.size()) return false;
-  *line = lines_[next_++];
+  if (next_ >= text_.size()) return false;
+  const std::string_view rest = std::string_view(text_).substr(next_);
+  std::size_t end = rest.find('\n');
+  if (end == std::string_view::npos) end = rest.size();
+  std::string_view record = rest.substr(0, end);
+  if (!record.empty() && record.back() == '\r') record.remove_suffix(1);  // CR LF line ends
+  *line = record;
+  next_ += end + 1;
+  if (line_number_ < INT_MAX) ++line_number_;
   return true;
 }
 
+void InputFile::Rewind() {
+  next_ = 0;
+  line_number_ = 0;
+}
+
 void InputFile::SeekToLine(int n) {
-  next_ = n <= 1 ? 0 : static_cast<std::size_t>(n - 1);
-  if (next_ > lines_.size()) next_ = lines_.size();
+  Rewind();
+  std::string_view skipped;
+  while (line_number_ < n - 1 && ReadLine(&skipped)) {
+  }
 }
 
 }  // namespace tarvex

@@ -109,6 +109,12 @@ const char* KindName(ReadValue::Kind k) {
 
 }  // namespace
 
+std::string ValueText(double v) {
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
+
 bool ParseInteger(std::string_view s, int* value) {
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   if (s.empty()) return false;
@@ -213,6 +219,12 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
       break;
     case ReadValue::Kind::kReal:
       ok = !quoted && ParseReal(token, v.real());
+      if (ok && std::fabs(*v.real()) > kMaxMagnitude) {
+        Fail("holds \"" + Shown(token) + "\", a number beyond " + ValueText(kMaxMagnitude) +
+             " in magnitude, which no input value may exceed (value " + std::to_string(position) +
+             " of " + std::string(what) + ")");
+        return false;
+      }
       break;
     case ReadValue::Kind::kText:
       *v.text() = std::string(token.substr(0, static_cast<std::size_t>(v.max_length())));
@@ -265,6 +277,20 @@ bool InputReader::CheckCount(int n, int min, int max, std::string_view what) {
   Fail("gives " + std::to_string(n) + " as " + std::string(what) + ", which must be from " +
        std::to_string(min) + " to " + std::to_string(max));
   return false;
+}
+
+bool InputReader::CheckValue(bool ok, double value, std::string_view what, std::string_view rule) {
+  if (ok) return true;
+  Fail("gives " + ValueText(value) + " as " + std::string(what) + ", which " + std::string(rule));
+  return false;
+}
+
+bool InputReader::CheckNotNegative(double value, std::string_view what) {
+  return CheckValue(value >= 0.0, value, what, "must not be negative");
+}
+
+bool InputReader::CheckPositive(double value, std::string_view what) {
+  return CheckValue(value > 0.0, value, what, "must be positive");
 }
 
 void InputReader::Fail(std::string_view problem) { Fail("INP00095", 195, 95, problem); }

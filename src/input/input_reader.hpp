@@ -70,6 +70,16 @@ class InputReader {
 
   // A count read from the input: an input error unless min <= n <= max.
   bool CheckCount(int n, int min, int max, std::string_view what);
+  // A value read from the input that `ok` says is impossible otherwise: an
+  // input error naming the value, `what` it is and the `rule` it breaks
+  // ("must not be negative"), about the record read last.
+  bool CheckValue(bool ok, double value, std::string_view what, std::string_view rule);
+  bool CheckNotNegative(double value, std::string_view what);
+  bool CheckPositive(double value, std::string_view what);
+
+  // No number of the input may exceed this in magnitude: nothing in any unit
+  // system comes near it, and larger values overflow the computations.
+  static constexpr double kMaxMagnitude = 1e30;
 
   // Input error 95 (code 195) about the record read last: `problem` says what
   // is wrong, and the message shows the record.
@@ -79,6 +89,8 @@ class InputReader {
 
   // 1-based number of the record read last, and its text.
   int line_number() const { return file_.line_number(); }
+  // Name and extension of the input data file, as messages show it.
+  const std::string& file_name() const { return file_name_; }
   std::string_view last_line() const { return last_line_; }
 
  private:
@@ -97,6 +109,10 @@ class InputReader {
 // not such a number or the value is not finite or out of range.
 bool ParseInteger(std::string_view s, int* value);
 bool ParseReal(std::string_view s, double* value);
+
+// A number as the shortest text that reads back as the same value ("-3",
+// "0.25", "1e+30"), for messages about input values.
+std::string ValueText(double v);
 
 }  // namespace tarvex
 

@@ -156,6 +156,7 @@ void ReadOptions(InputReader& in) {
 
   if (!in.ReadLabelled("the maximum allowable deflection line (a label and a number)",
                        &o.max_deflection) ||
+      !in.CheckNotNegative(o.max_deflection, "the maximum allowable deflection") ||
       !in.ReadLabelled("the convergence tolerance line (a label and a number)", &o.tolerance)) {
     return;
   }
@@ -268,6 +269,76 @@ void ExchangeSort(std::vector<double>& v) {
   }
 }
 
+// A section that the run needs and the input lacks: its keyword and what it
+// would have given.
+struct MissingSection {
+  std::string_view keyword;
+  std::string_view gives;
+};
+
+// After END: every section that the kind of run and its options need must
+// have been given, or nothing (or the wrong thing) would be analysed. Input
+// error 99 lists the keywords of the sections missing.
+bool CheckNeededSections(InputReader& in, const std::vector<std::string_view>& given) {
+  auto has = [&given](std::string_view keyword) {
+    return std::find(given.begin(), given.end(), keyword) != given.end();
+  };
+  const AnalysisModel& m = in.model();
+  const Options& o = m.options;
+  const bool pile = o.icom == 3;
+  std::vector<MissingSection> missing;
+  if (!has("OPTIONS")) {
+    missing.push_back({"OPTIONS", "the units and the kind of analysis"});
+  } else {
+    if (!has("SECTIONS")) missing.push_back({"SECTIONS", "the pile sections"});
+    if (pile && !has("SOIL LAYERS")) {
+      missing.push_back({"SOIL LAYERS", "the soil layers along the pile"});
+    }
+    if (o.lrfd) {
+      if (!has("LRFD LOADS")) {
+        missing.push_back({"LRFD LOADS", "the unfactored load groups of UseLRFD YES"});
+      }
+      if (!has("LRFD FACTORS AND CASES")) {
+        missing.push_back({"LRFD FACTORS AND CASES", "the load combinations of UseLRFD YES"});
+      }
+    } else if (pile) {
+      if (!has("LOADING")) {
+        missing.push_back({"LOADING", "the pile-head load cases"});
+      } else if (m.load_cases.empty()) {
+        missing.push_back({"LOADING", "at least one pile-head load case (it holds none)"});
+      }
+    } else if (!has("AXIAL THRUST LOADS") && !has("LOADING")) {
+      missing.push_back({"AXIAL THRUST LOADS", "the axial thrusts of the sections"});
+    }
+    if (pile && o.tip_shear && !has("TIP SHEAR")) {
+      missing.push_back({"TIP SHEAR", "the tip shear curve of UseTipShear YES"});
+    }
+    if (pile && o.py_modifiers && !has("GROUPEFF") && !has("GROUP EFFECT FACTORS")) {
+      missing.push_back({"GROUPEFF", "the p-y multipliers of UsePYModifiers YES"});
+    }
+    if (pile && o.soil_movement && !has("SOIL MOVEMENTS")) {
+      missing.push_back({"SOIL MOVEMENTS", "the soil movements of UseSoilMovement YES"});
+    }
+  }
+  if (missing.empty()) return true;
+  const std::string needed_by = !has("OPTIONS") ? "every analysis"
+                                : pile          ? "a pile analysis"
+                                                : "a run with ComputeEIOnly YES";
+  const std::string problem = "Problem:  " + in.file_name() + " ends at line " +
+                              std::to_string(in.line_number()) + " without sections that " +
+                              needed_by + " needs:";
+  for (RecordWriter* out : {&in.report(), &in.message()}) {
+    out->Write("(//A/)", {"**** Input Data Error No. 99 ****"});
+    out->Write("(A)", {problem});
+    for (const MissingSection& s : missing) out->Write("(10X,A,T36,A)", {s.keyword, s.gives});
+    out->Write("(/A)", {"Solution:  Add each section named, its keyword line followed by its "
+                        "data, before END."});
+    out->Write("()");
+  }
+  ReportError(in.model(), "INP00099", 199);
+  return false;
+}
+
 }  // namespace
 
 void KeepDistinctSorted(std::vector<double>& values) {
@@ -322,6 +393,7 @@ void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
       {"GROUP EFFECT FACTORS", ReadGroupEffects},
       {"DEPTHS OF PRINTED P-Y CURVES", ReadPrintedPyDepths},
   };
+  std::vector<std::string_view> given;
   bool options_read = false;
   bool data_read = false;
   UnitSystem units = UnitSystem::kUscs;
@@ -343,6 +415,7 @@ void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
     // The readers convert SI millimetres and read some sections only under
     // options already read: the options must come first and keep their units.
     const std::string_view keyword = match->keyword;
+    given.push_back(keyword);
     if (keyword == "OPTIONS") {
       match->read(in);
       if (model.failed()) return;
@@ -368,6 +441,7 @@ void ReadKeywordFile(AnalysisModel& model, InputFile& file) {
     match->read(in);
     if (model.failed()) return;
   }
+  if (!CheckNeededSections(in, given)) return;
   BuildThrustTable(model);
 }
 

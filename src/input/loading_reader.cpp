@@ -202,8 +202,13 @@ void ReadBatterAndSlope(InputReader& in) {
   AnalysisModel& m = in.model();
   in.message().Write("(A)", {"Reading pile batter and ground slope angles"});
   double slope = 0.0, batter = 0.0;
-  if (!in.Read("the ground slope angle in degrees", {&slope}) ||
-      !in.Read("the pile batter angle in degrees", {&batter})) {
+  // A ground slope or batter of 90 degrees or more is a wall, or a pile
+  // lying flat.
+  const auto angle = [&in](double* v, const char* what) {
+    return in.Read(std::string(what) + " in degrees", {v}) &&
+           in.CheckValue(std::fabs(*v) < 90.0, *v, what, "must lie between -90 and 90 degrees");
+  };
+  if (!angle(&slope, "the ground slope angle") || !angle(&batter, "the pile batter angle")) {
     return;
   }
   constexpr double kRadiansPerDegree = 3.141592653589793 / 180.0;
@@ -225,8 +230,11 @@ void ReadGroupEffects(InputReader& in) {
   for (int k = 1; k <= n; ++k) {
     PyMultiplierPoint& p = m.py_multipliers[static_cast<std::size_t>(k - 1)];
     int row = 0;
+    // The soil resistance is scaled by pm and the deflection divided by ym.
     if (!in.Read(Row("the row number, depth, p-multiplier and y-multiplier of point", k),
-                 {&row, &p.depth, &p.pm, &p.ym})) {
+                 {&row, &p.depth, &p.pm, &p.ym}) ||
+        !in.CheckNotNegative(p.pm, Row("the p-multiplier of point", k)) ||
+        !in.CheckPositive(p.ym, Row("the y-multiplier of point", k))) {
       return;
     }
   }

@@ -29,7 +29,9 @@ double Dimension(InputReader& in, double v) {
 bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
   in.message().Write("(A,I0)", {"Reading concrete property data for Section ", i});
   if (!ReadOne(in, Of("the concrete compressive strength", i), &c->fc) ||
-      !ReadOne(in, Of("the maximum coarse aggregate size", i), &c->aggregate)) {
+      !in.CheckPositive(c->fc, Of("the concrete compressive strength", i)) ||
+      !ReadOne(in, Of("the maximum coarse aggregate size", i), &c->aggregate) ||
+      !in.CheckNotNegative(c->aggregate, Of("the maximum coarse aggregate size", i))) {
     return false;
   }
   c->aggregate = Dimension(in, c->aggregate);
@@ -81,6 +83,24 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
   return true;
 }
 
+// Yield stress and elastic modulus of the bars.
+bool ReadBarSteel(InputReader& in, int i, BarBlock* b) {
+  return ReadOne(in, Of("the yield stress of the bars", i), &b->fy) &&
+         in.CheckPositive(b->fy, Of("the yield stress of the bars", i)) &&
+         ReadOne(in, Of("the elastic modulus of the bars", i), &b->es) &&
+         in.CheckPositive(b->es, Of("the elastic modulus of the bars", i));
+}
+
+// Prestressing force and the fraction of it lost: a force cannot pull the
+// strands into compression, and no more than all of it can be lost.
+bool ReadPrestress(InputReader& in, int i, StrandBlock* s) {
+  return ReadOne(in, Of("the initial prestressing force", i), &s->force) &&
+         in.CheckNotNegative(s->force, Of("the initial prestressing force", i)) &&
+         ReadOne(in, Of("the fraction of loss of prestress", i), &s->loss) &&
+         in.CheckValue(s->loss >= 0.0 && s->loss <= 1.0, s->loss,
+                       Of("the fraction of loss of prestress", i), "must be from 0 to 1");
+}
+
 bool ReadBars(InputReader& in, int i, BarBlock* b) {
   in.message().Write("(A,I0)", {"Reading rebar property data for Section ", i});
   std::string line;
@@ -103,9 +123,7 @@ bool ReadBars(InputReader& in, int i, BarBlock* b) {
   const bool si = in.model().options.units == UnitSystem::kSi;
   if (line == "Rebar in circle") {
     b->layout = BarLayout::kCircle;
-    if (!ReadOne(in, Of("the yield stress of the bars", i), &b->fy) ||
-        !ReadOne(in, Of("the elastic modulus of the bars", i), &b->es) ||
-        !ReadOne(in, Of("the number of bar groups", i), &b->groups) ||
+    if (!ReadBarSteel(in, i, b) || !ReadOne(in, Of("the number of bar groups", i), &b->groups) ||
         !in.CheckCount(b->groups, 1, limits::kMaxBars, "the number of bar groups") ||
         !ReadOne(in, Of("the number of bars per group", i), &b->bars_per_group) ||
         !in.CheckCount(b->bars_per_group, 1, 3, "the number of bars in a group")) {
@@ -117,8 +135,11 @@ bool ReadBars(InputReader& in, int i, BarBlock* b) {
       return false;
     }
     if (!ReadOne(in, Of("the bar diameter", i), &b->diameter) ||
+        !in.CheckNotNegative(b->diameter, Of("the bar diameter", i)) ||
         !ReadOne(in, Of("the area of one bar", i), &b->area) ||
+        !in.CheckPositive(b->area, Of("the area of one bar", i)) ||
         !ReadOne(in, Of("the concrete cover", i), &b->cover) ||
+        !in.CheckNotNegative(b->cover, Of("the concrete cover", i)) ||
         !ReadOne(in, Of("the rebar offset", i), &b->offset)) {
       return false;
     }
@@ -133,16 +154,16 @@ bool ReadBars(InputReader& in, int i, BarBlock* b) {
   if (line == "Rebar in noncircular pattern") {
     b->layout = BarLayout::kList;
     int count = 0;
-    if (!ReadOne(in, Of("the yield stress of the bars", i), &b->fy) ||
-        !ReadOne(in, Of("the elastic modulus of the bars", i), &b->es) ||
-        !ReadOne(in, Of("the number of bars", i), &count) ||
+    if (!ReadBarSteel(in, i, b) || !ReadOne(in, Of("the number of bars", i), &count) ||
         !in.CheckCount(count, 1, limits::kMaxBars, "the number of bars")) {
       return false;
     }
     b->bars.assign(static_cast<std::size_t>(count), Bar{});
     for (Bar& bar : b->bars) {
       if (!in.Read(Of("a bar (size index, diameter, area, x, y)", i),
-                   {&bar.index, &bar.diameter, &bar.area, &bar.x, &bar.y})) {
+                   {&bar.index, &bar.diameter, &bar.area, &bar.x, &bar.y}) ||
+          !in.CheckNotNegative(bar.diameter, Of("the diameter of a bar", i)) ||
+          !in.CheckPositive(bar.area, Of("the area of a bar", i))) {
         return false;
       }
       if (si) {
@@ -181,9 +202,9 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
         !CheckStrandSize(in, s->type, s->size_index) ||
         !ReadOne(in, Of("the number of strands", i), &s->count) ||
         !in.CheckCount(s->count, 1, limits::kMaxStrands, "the number of strands") ||
-        !ReadOne(in, Of("the initial prestressing force", i), &s->force) ||
-        !ReadOne(in, Of("the fraction of loss of prestress", i), &s->loss) ||
+        !ReadPrestress(in, i, s) ||
         !ReadOne(in, Of("the concrete cover over the strands", i), &s->cover) ||
+        !in.CheckNotNegative(s->cover, Of("the concrete cover over the strands", i)) ||
         !ReadOne(in, Of("the strand arrangement code", i), &s->arrangement) ||
         !in.CheckCount(s->arrangement, 0, 2, "the strand arrangement code")) {
       return false;
@@ -196,9 +217,7 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
     if (!ReadOne(in, Of("the number of strands", i), &s->count) ||
         !in.CheckCount(s->count, 1, limits::kMaxStrands, "the number of strands") ||
         !ReadOne(in, Of("the strand type", i), &s->type) ||
-        !in.CheckCount(s->type, 0, 5, "the strand type") ||
-        !ReadOne(in, Of("the initial prestressing force", i), &s->force) ||
-        !ReadOne(in, Of("the fraction of loss of prestress", i), &s->loss)) {
+        !in.CheckCount(s->type, 0, 5, "the strand type") || !ReadPrestress(in, i, s)) {
       return false;
     }
     s->strands.assign(static_cast<std::size_t>(s->count), Strand{});
@@ -275,11 +294,7 @@ bool ReadElastic(InputReader& in, int i, bool plastic, ElasticBlock* e) {
     if (!ReadOne(in, Of(item.what, i), item.value)) return false;
     // Every dimension, the modulus and the plastic moments give the section's
     // stiffness and capacity: none may be zero or negative.
-    if (*item.value <= 0.0) {
-      in.Fail("gives " + std::to_string(*item.value) + " as " + Of(item.what, i) +
-              ", which must be positive");
-      return false;
-    }
+    if (!in.CheckPositive(*item.value, Of(item.what, i))) return false;
     if (item.dimension) *item.value = Dimension(in, *item.value);
   }
   return true;
@@ -322,16 +337,27 @@ bool ReadUserEi(InputReader& in, int i, PileSection* s) {
 
 // The lines of one section after its type code.
 bool ReadSection(InputReader& in, int i, PileSection* s) {
-  auto dim = [&](std::string_view what, double* v) {
+  // Outer sizes of the section must be positive; walls, voids, chamfers and
+  // cores may be zero (the section analysis then says what it cannot cut)
+  // but not negative. Steel strengths and moduli must be positive.
+  auto dimension = [&](std::string_view what, double* v, bool positive) {
     if (!ReadOne(in, Of(what, i), v)) return false;
+    if (!(positive ? in.CheckPositive(*v, Of(what, i)) : in.CheckNotNegative(*v, Of(what, i)))) {
+      return false;
+    }
     *v = Dimension(in, *v);
     return true;
   };
-  auto value = [&](std::string_view what, double* v) { return ReadOne(in, Of(what, i), v); };
-  if (!value("the section length", &s->length)) return false;
-  if (s->length <= 0.0 && s->type != kMicropile) {
-    in.Fail("gives " + std::to_string(s->length) + " as the length of section " +
-            std::to_string(i) + ", which must be positive");
+  auto dim = [&](std::string_view what, double* v) { return dimension(what, v, true); };
+  auto wall = [&](std::string_view what, double* v) { return dimension(what, v, false); };
+  auto value = [&](std::string_view what, double* v) {
+    return ReadOne(in, Of(what, i), v) && in.CheckPositive(*v, Of(what, i));
+  };
+  if (!ReadOne(in, Of("the section length", i), &s->length)) return false;
+  // A micropile adds no length to the pile; every other section must.
+  if (!in.CheckValue(s->type == kMicropile ? s->length >= 0.0 : s->length > 0.0, s->length,
+                     "the length of section " + std::to_string(i),
+                     s->type == kMicropile ? "must not be negative" : "must be positive")) {
     return false;
   }
   switch (s->type) {
@@ -343,23 +369,23 @@ bool ReadSection(InputReader& in, int i, PileSection* s) {
              ReadBars(in, i, &s->bars);
     case kShaftWithCasing:
       return dim("the casing diameter", &s->depth) &&
-             dim("the casing wall thickness", &s->casing_thickness) &&
+             wall("the casing wall thickness", &s->casing_thickness) &&
              value("the casing yield stress", &s->casing_fy) &&
              value("the casing elastic modulus", &s->casing_e) &&
              ReadConcrete(in, i, &s->concrete) && ReadBars(in, i, &s->bars);
     case kShaftWithCasingAndCore:
       return dim("the casing diameter", &s->depth) &&
-             dim("the casing wall thickness", &s->casing_thickness) &&
+             wall("the casing wall thickness", &s->casing_thickness) &&
              value("the casing yield stress", &s->casing_fy) &&
              value("the casing elastic modulus", &s->casing_e) &&
-             dim("the core outer diameter", &s->core_diameter) &&
-             dim("the core wall thickness", &s->core_thickness) &&
+             wall("the core outer diameter", &s->core_diameter) &&
+             wall("the core wall thickness", &s->core_thickness) &&
              value("the core yield stress", &s->core_fy) &&
              value("the core elastic modulus", &s->core_e) && ReadConcrete(in, i, &s->concrete) &&
              ReadBars(in, i, &s->bars);
     case kSteelPipe:
       return dim("the pipe outer diameter", &s->depth) &&
-             dim("the pipe wall thickness", &s->casing_thickness) &&
+             wall("the pipe wall thickness", &s->casing_thickness) &&
              value("the pipe yield stress", &s->casing_fy) &&
              value("the pipe elastic modulus", &s->casing_e);
     case kCircularPrestressed:
@@ -368,14 +394,14 @@ bool ReadSection(InputReader& in, int i, PileSection* s) {
              ReadStrands(in, i, &s->strands);
     case kCircularHollowPrestressed:
     case kOctagonalHollowPrestressed:
-      return dim("the pile width", &s->depth) && dim("the void diameter", &s->void_diameter) &&
+      return dim("the pile width", &s->depth) && wall("the void diameter", &s->void_diameter) &&
              ReadConcrete(in, i, &s->concrete) && ReadStrands(in, i, &s->strands);
     case kSquarePrestressed:
-      return dim("the pile width", &s->depth) && dim("the corner chamfer", &s->chamfer) &&
+      return dim("the pile width", &s->depth) && wall("the corner chamfer", &s->chamfer) &&
              ReadConcrete(in, i, &s->concrete) && ReadStrands(in, i, &s->strands);
     case kSquareHollowPrestressed:
-      return dim("the pile width", &s->depth) && dim("the void diameter", &s->void_diameter) &&
-             dim("the corner chamfer", &s->chamfer) && ReadConcrete(in, i, &s->concrete) &&
+      return dim("the pile width", &s->depth) && wall("the void diameter", &s->void_diameter) &&
+             wall("the corner chamfer", &s->chamfer) && ReadConcrete(in, i, &s->concrete) &&
              ReadStrands(in, i, &s->strands);
     case kElastic:
     case kElasticPlastic:

@@ -18,6 +18,7 @@ std::string Where(std::string_view what, bool top, int layer) {
 bool ReadUserCurve(InputReader& in, int layer, bool top, SoilValues* v, UserPyCurve* curve) {
   if (!in.Read(Where("the effective unit weight and number of p-y points", top, layer),
                {&v->unit_weight, &curve->count}) ||
+      !in.CheckNotNegative(v->unit_weight, Where("the effective unit weight", top, layer)) ||
       !in.CheckCount(curve->count, 1, limits::kMaxUserPyPoints,
                      "the number of points of a user-input p-y curve")) {
     return false;
@@ -76,6 +77,52 @@ bool ReadValues(InputReader& in, int code, int layer, bool top, SoilValues* v) {
   }
 }
 
+// Values that no soil or rock can have, checked as each row is read. Zero
+// strengths and friction angles are left to the criteria, which report them;
+// an epsilon-50 or a subgrade modulus k of 0 or less selects the default.
+bool CheckValues(InputReader& in, int code, int layer, bool top, const SoilValues& v) {
+  auto at = [&](std::string_view what) { return Where(what, top, layer); };
+  auto friction = [&] {
+    return in.CheckValue(v.friction >= 0.0 && v.friction < 90.0, v.friction,
+                         at("the friction angle"), "must be from 0 to less than 90 degrees");
+  };
+  if (!in.CheckNotNegative(v.unit_weight, at("the effective unit weight"))) return false;
+  switch (code) {
+    case kSoftClayJ:
+      if (!in.CheckNotNegative(v.j, at("J"))) return false;
+      [[fallthrough]];
+    case kSoftClay:
+    case kStiffClayFreeWater:
+    case kStiffClayNoFreeWater:
+    case kStiffClayNoFreeWaterK:
+      return in.CheckNotNegative(v.cohesion, at("the cohesion"));
+    case kSandReese:
+    case kSandApi:
+      return friction();
+    case kCementedSilt:
+      return in.CheckNotNegative(v.cohesion, at("the cohesion")) && friction();
+    case kWeakRock:
+      return in.CheckNotNegative(v.cohesion, at("the compressive strength")) &&
+             in.CheckNotNegative(v.kpy, at("the rock mass modulus")) &&
+             in.CheckValue(v.rqd >= 0.0 && v.rqd <= 100.0, v.rqd, at("the RQD"),
+                           "must be from 0 to 100 percent") &&
+             in.CheckNotNegative(v.eps50, at("k_rm"));
+    case kVuggyLimestone:
+      return in.CheckNotNegative(v.cohesion, at("the compressive strength"));
+    case kPiedmont:
+      for (double t : v.test) {
+        if (!in.CheckNotNegative(t, at("a field test value"))) return false;
+      }
+      return true;
+    case kLoess:
+      return in.CheckNotNegative(v.test[1], at("the cone tip resistance"));
+    case kElasticSubgrade:
+      return in.CheckNotNegative(v.subgrade, at("the elastic subgrade modulus"));
+    default:
+      return true;
+  }
+}
+
 }  // namespace
 
 void ReadSoilLayers(InputReader& in) {
@@ -101,13 +148,28 @@ void ReadSoilLayers(InputReader& in) {
     }
     // Codes without a criterion (18 to 20) read nothing and are not counted.
     if (layer.code > kFrozenSoil) continue;
+    // The layers run from the top down, each below the one above (whose
+    // bottom becomes its top): a layer of no thickness would vanish.
+    const std::string bottom = "the bottom depth of soil layer " + std::to_string(i);
+    if (!in.CheckValue(layer.bottom > layer.top, layer.bottom, bottom,
+                       "must lie below its top depth of " + ValueText(layer.top))) {
+      return;
+    }
+    if (!m.layers.empty() &&
+        !in.CheckValue(layer.bottom > m.layers.back().bottom, layer.bottom, bottom,
+                       "must lie below the bottom of the layer above, at " +
+                           ValueText(m.layers.back().bottom))) {
+      return;
+    }
     if (layer.code == kUserPy) {
       if (!ReadUserCurve(in, i, true, &layer.at_top, &layer.curve_top) ||
           !ReadUserCurve(in, i, false, &layer.at_bottom, &layer.curve_bottom)) {
         return;
       }
     } else if (!ReadValues(in, layer.code, i, true, &layer.at_top) ||
-               !ReadValues(in, layer.code, i, false, &layer.at_bottom)) {
+               !CheckValues(in, layer.code, i, true, layer.at_top) ||
+               !ReadValues(in, layer.code, i, false, &layer.at_bottom) ||
+               !CheckValues(in, layer.code, i, false, layer.at_bottom)) {
       return;
     }
     m.layers.push_back(layer);

@@ -5,14 +5,33 @@
 namespace tarvex {
 namespace {
 
-// Runtime error 28: the solution has lost all meaning.
-void ReportNotANumber(AnalysisModel& model, int it) {
-  model.report.Write("(A/)", {"**** Runtime Error No. 28 ****"});
-  if (std::isnan(model.run.top_deflection)) {
-    model.report.Write("(A,I0)", {"Top deflection is Not-A-Number after iteration ", it});
+// The first node whose deflection is not a finite number, or 0.
+int FirstNonFiniteDeflection(const PileNodes& n) {
+  for (int k = 1; k <= n.count; ++k) {
+    if (!std::isfinite(n.y[PileNodes::At(k)])) return k;
+  }
+  return 0;
+}
+
+// Runtime error 28: the solution has lost all meaning. NaN is named as such;
+// an infinite value, or a node's deflection that the two values do not show,
+// is named in the same block.
+void ReportNotANumber(AnalysisModel& model, int it, int node) {
+  const double ytop = model.run.top_deflection;
+  const double dymax = model.run.max_change;
+  RecordWriter& r = model.report;
+  r.Write("(A/)", {"**** Runtime Error No. 28 ****"});
+  if (std::isnan(ytop)) {
+    r.Write("(A,I0)", {"Top deflection is Not-A-Number after iteration ", it});
+  } else if (!std::isfinite(ytop)) {
+    r.Write("(A,I0)", {"Top deflection is infinite after iteration ", it});
+  } else if (std::isnan(dymax)) {
+    r.Write("(A,I0)", {"Maximum change in deflection is Not-A-Number after iteration ", it});
+  } else if (!std::isfinite(dymax)) {
+    r.Write("(A,I0)", {"Maximum change in deflection is infinite after iteration ", it});
   } else {
-    model.report.Write("(A,I0)",
-                       {"Maximum change in deflection is Not-A-Number after iteration ", it});
+    r.Write("(A,I0,A,I0)",
+            {"Deflection at node ", node, " is not a finite number after iteration ", it});
   }
   SetErrorCode(model, 228);
 }
@@ -73,8 +92,9 @@ CaseIteration IterateLoadCase(AnalysisModel& model, IterationStages& stages, int
     if (model.failed()) return CaseIteration::kFailed;
     const double ytop = model.run.top_deflection;
     const double dymax = model.run.max_change;
-    if (std::isnan(ytop) || std::isnan(dymax)) {
-      ReportNotANumber(model, it);
+    const int node = FirstNonFiniteDeflection(model.nodes);
+    if (!std::isfinite(ytop) || !std::isfinite(dymax) || node != 0) {
+      ReportNotANumber(model, it, node);
       return CaseIteration::kFailed;
     }
     model.message.Write(

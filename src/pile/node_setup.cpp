@@ -169,9 +169,12 @@ void UpdateFlexuralRigidity(AnalysisModel& model, double q) {
   const double scale = uscs ? 1000.0 : 1.0;  // tables in kips and inches
   const double p = q / scale;
   const int sections = static_cast<int>(model.sections.size());
+  // Without sections there are no tables: the stiffness stays as it is.
+  if (sections == 0) return;
   for (int k = 1; k <= n.count; ++k) {
     const double x = n.x[At(k)];
-    // The section of the node: a node on a boundary belongs to the upper one.
+    // The section of the node: a node on a boundary belongs to the upper one,
+    // a node below the last section to the last one.
     int s = sections;
     for (int i = 1; i <= sections; ++i) {
       if (model.sections[static_cast<std::size_t>(i - 1)].bottom >= x) {

@@ -298,7 +298,34 @@ Imbalance CheckEquilibrium(const AnalysisModel& m) {
   return b;
 }
 
+namespace {
+
+// The first node at which a value of the response table is not a finite
+// number, or 0.
+int FirstNonFiniteNode(const PileNodes& n) {
+  for (int k = 1; k <= n.count; ++k) {
+    const std::size_t i = At(k);
+    for (double v : {n.x[i], n.y[i], n.moment[i], n.shear[i], n.slope[i], n.stress[i], n.ei[i],
+                     n.reaction[i], n.es[i], n.wbar[i]}) {
+      if (!std::isfinite(v)) return k;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
 void WriteLoadCaseReport(AnalysisModel& m, int c) {
+  // Responses first: a case whose response is not finite ends the run before
+  // any of its lines is written.
+  CaseRecord rec = ComputeNodeResponses(m);
+  if (const int node = FirstNonFiniteNode(m.nodes); node != 0) {
+    ReportNotFinite(m, {"The response of the pile for load case " + std::to_string(c) +
+                            " is not a finite number at node " + std::to_string(node) + ".",
+                        "Check the input values of the pile, the soil and the loading for "
+                        "their sizes and units."});
+    return;
+  }
   RecordWriter& r = m.report;
   const bool lrfd = m.options.lrfd;
   r.Write("(//80('-'))");
@@ -321,7 +348,6 @@ void WriteLoadCaseReport(AnalysisModel& m, int c) {
   }
   if (!lrfd) WriteHeadConditions(m, m.active_case);
 
-  CaseRecord rec = ComputeNodeResponses(m);
   const bool table = m.options.icom >= 3 && !m.options.print_summary_only;
   if (table) WriteTableHeading(m);
   for (int k = 1; k <= n.count; ++k) {

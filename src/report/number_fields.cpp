@@ -52,7 +52,10 @@ Form ChooseForm(int width, double v, double* value, int* digits) {
 
 }  // namespace
 
-void WriteAdaptive(RecordWriter& out, int width, double v) { out.Text(AdaptiveText(width, v)); }
+void WriteAdaptive(RecordWriter& out, int width, double v) {
+  if (!std::isfinite(v)) out.NoteNonFinite();
+  out.Text(AdaptiveText(width, v));
+}
 
 void WriteIntegerField(RecordWriter& out, int width, long long v) {
   if (width < 1 || width > 16) width = 10;

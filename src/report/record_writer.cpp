@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -353,7 +354,7 @@ class FormatInterpreter {
       if (next_ >= count_ || next_ == used_before) return;
       // Format reversion: the items are not used up, so a new line begins and
       // the format restarts at its last top-level group (or at its start).
-      out_->Flush();
+      out_->EndRecord();
       start = last_top_group_;
     }
   }
@@ -584,6 +585,9 @@ class FormatInterpreter {
       case Op::kText: {
         if (next_ >= count_) return false;
         const FieldValue& v = values_[next_++];
+        if (v.kind() == FieldValue::Kind::kReal && n.op != Op::kText && !std::isfinite(v.real())) {
+          out_->NoteNonFinite();
+        }
         Field(n, v, &b);
         out_->Put(b.view());
         return true;
@@ -603,7 +607,7 @@ class FormatInterpreter {
         PutLiteral(n);
         return true;
       case Op::kSlash:
-        out_->Flush();
+        out_->EndRecord();
         return true;
       case Op::kColon:
         return next_ < count_;
@@ -681,30 +685,68 @@ class FormatInterpreter {
 
 RecordWriter::~RecordWriter() { Close(); }
 
-bool RecordWriter::Open(const std::string& path, std::string* error) {
+bool RecordWriter::Open(const std::string& path, std::string* error,
+                        const std::vector<FileIdentity>& refused) {
   Close();
   write_failed_ = false;
-  file_ = platform::CreateOutputFile(path, error);
-  return file_ != nullptr;
+  write_error_.clear();
+  identity_ = {};
+  FileIdentity id;
+  bool seekable = false;
+  std::string reason;
+  // Opened without emptying it: the file is emptied only once it is known not
+  // to be a file the run must keep.
+  std::FILE* f = platform::OpenOutputFile(path, &id, &seekable, &reason);
+  auto fail = [&](std::string why) {
+    if (error != nullptr) *error = std::move(why);
+    if (f != nullptr) std::fclose(f);
+    return false;
+  };
+  if (f == nullptr) return fail(reason);
+  for (const FileIdentity& keep : refused) {
+    if (id == keep) return fail("it is the same file as another file of the run");
+  }
+  if (seekable && !platform::EmptyOutputFile(f)) return fail(std::strerror(errno));
+  file_ = f;
+  identity_ = id;
+  seekable_ = seekable;
+  return true;
+}
+
+void RecordWriter::WriteFailed() {
+  if (!write_failed_) write_error_ = std::strerror(errno);
+  write_failed_ = true;
+}
+
+bool RecordWriter::Flush() {
+  if (file_ != nullptr && std::fflush(file_) != 0) WriteFailed();
+  return !write_failed_;
 }
 
 bool RecordWriter::Close() {
   if (open_) EndLine();
   if (file_ != nullptr) {
-    if (std::fclose(file_) != 0) write_failed_ = true;
+    if (std::fclose(file_) != 0) WriteFailed();
     file_ = nullptr;
   }
   return !write_failed_;
 }
 
 void RecordWriter::Rewind() {
+  non_finite_ = false;
   line_.clear();
   pos_ = base_ = 0;
   open_ = false;
   memory_.clear();
   recent_count_ = recent_next_ = 0;
   if (file_ != nullptr) {
-    if (!platform::EmptyOutputFile(file_)) write_failed_ = true;
+    if (std::fflush(file_) != 0) {
+      WriteFailed();
+    } else if (seekable_ && !platform::EmptyOutputFile(file_)) {
+      WriteFailed();
+    }
+    // A device or pipe cannot take back what it was given; the new start
+    // simply follows it.
   }
 }
 
@@ -725,12 +767,14 @@ void RecordWriter::Integer(long long v, int w, int m) {
 }
 
 void RecordWriter::Fixed(double v, int w, int d) {
+  if (!std::isfinite(v)) non_finite_ = true;
   FieldBuffer b;
   FixedInto(v, w, d, &b);
   Text(b.view());
 }
 
 void RecordWriter::Exponent(double v, int w, int d) {
+  if (!std::isfinite(v)) non_finite_ = true;
   FieldBuffer b;
   ExponentInto(v, w, d, &b);
   Text(b.view());
@@ -742,7 +786,7 @@ void RecordWriter::Blanks(int n) {
   if (n > 0) pos_ += static_cast<std::size_t>(n);
 }
 
-void RecordWriter::EndLine() { Flush(); }
+void RecordWriter::EndLine() { EndRecord(); }
 
 void RecordWriter::Put(std::string_view chars) {
   open_ = true;
@@ -757,13 +801,11 @@ void RecordWriter::TabTo(int column) {
   pos_ = base_ + static_cast<std::size_t>(column > 1 ? column - 1 : 0);
 }
 
-void RecordWriter::Flush() {
+void RecordWriter::EndRecord() {
   if (file_ != nullptr) {
     const std::size_t length = line_.size();
     line_.append(platform::kLineEnd);
-    if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) {
-      write_failed_ = true;
-    }
+    if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) WriteFailed();
     line_.resize(length);
   } else {
     memory_.append(line_);

@@ -24,6 +24,8 @@
 #include <string_view>
 #include <vector>
 
+#include "report/file_identity.hpp"
+
 namespace tarvex {
 
 // One value handed to a formatted write: an integer, a real or a text.
@@ -72,13 +74,31 @@ class RecordWriter {
   RecordWriter& operator=(const RecordWriter&) = delete;
 
   // Creates or replaces the file. On failure returns false and sets *error to
-  // the system's reason.
-  bool Open(const std::string& path, std::string* error);
+  // the system's reason. A file that turns out to be one of `refused` once
+  // open is left as it was (not truncated) and refused. Devices and pipes
+  // are written as they are: /dev/null takes the output; a FIFO that no
+  // process reads is refused rather than waited on.
+  bool Open(const std::string& path, std::string* error,
+            const std::vector<FileIdentity>& refused = {});
+  // The file opened (zeros before Open() succeeds).
+  const FileIdentity& identity() const { return identity_; }
+  // True for a regular file; false for a device or pipe.
+  bool seekable() const { return seekable_; }
+  // Writes out what is buffered; returns false when any write so far failed.
+  bool Flush();
   // Ends an open line and closes the file. Returns false when any write failed.
   bool Close();
   bool is_open() const { return file_ != nullptr; }
   // True once a line could not be written (disk full, device error).
   bool write_failed() const { return write_failed_; }
+  // True once a numeric field held NaN or an infinity since the file began
+  // (or was rewound): a result that no normal end may carry.
+  bool wrote_non_finite() const { return non_finite_; }
+  // Marks a field written as text by another field writer (the adaptive
+  // field) as not finite.
+  void NoteNonFinite() { non_finite_ = true; }
+  // The system's reason for the first failed write.
+  const std::string& write_error() const { return write_error_; }
 
   // Discards everything written so far; the next line is the first of the file.
   void Rewind();
@@ -109,10 +129,15 @@ class RecordWriter {
   friend class FormatInterpreter;
   void Put(std::string_view chars);
   void TabTo(int column);  // 1-based, from where the current write began
-  void Flush();
+  void EndRecord();
+  void WriteFailed();
 
   std::FILE* file_ = nullptr;
+  FileIdentity identity_;
+  bool seekable_ = false;  // a regular file: Rewind() can take back what was written
   bool write_failed_ = false;
+  bool non_finite_ = false;
+  std::string write_error_;
   std::string memory_;
   std::string line_;      // the line being built
   std::size_t pos_ = 0;   // next column (0-based) in line_

@@ -5,6 +5,8 @@
 #include "section/section_analysis.hpp"
 
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -30,6 +32,21 @@ struct PlotTexts {
 // The plot records of a section's curves: Line 3 before the run's first
 // section, then Line 4 per thrust followed by its Line 5 points.
 void WriteCurves(AnalysisModel& m, int n, const SectionTables& tables, const PlotTexts& texts) {
+  for (const MomentCurvatureCurve& c : tables.curves) {
+    bool finite = std::isfinite(c.thrust) && std::isfinite(c.nominal_moment);
+    for (int k = 0; k < c.count && finite; ++k) {
+      const auto i = static_cast<std::size_t>(k);
+      finite =
+          std::isfinite(c.moment[i]) && std::isfinite(c.ei[i]) && std::isfinite(c.curvature[i]);
+    }
+    if (!finite) {
+      ReportNotFinite(m, {"The bending stiffness values of Section " + std::to_string(n) +
+                              " are not finite numbers.",
+                          "Check the dimensions and material values of the section for their "
+                          "sizes and units."});
+      return;
+    }
+  }
   RecordWriter& plot = m.plot;
   if (n == 1 && texts.line3 != nullptr) {
     plot.Write("(I5,75X,A)", {static_cast<int>(tables.curves.size()), texts.line3});
@@ -214,6 +231,75 @@ void SectionInputError(AnalysisModel& m, int number, std::initializer_list<std::
 
 std::string SectionName(int n) { return "Section " + std::to_string(n); }
 
+bool AllFinite(std::initializer_list<double> values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+// Runtime error 28 for section n: `what` says which of its values are not
+// finite numbers.
+void SectionNotFinite(AnalysisModel& m, int n, const std::string& what) {
+  ReportNotFinite(m, {"The " + what + " of " + SectionName(n) + " are not finite numbers.",
+                      "Check the dimensions and material values of the section for their sizes "
+                      "and units."});
+}
+
+// The values of a prepared section that its report prints before the curves.
+bool PreparedSectionFinite(const CutSection& cs) {
+  const Prestress& p = cs.prestress;
+  if (!AllFinite({cs.depth,
+                  cs.width,
+                  cs.nominal,
+                  cs.gross_area,
+                  cs.bar_area,
+                  cs.casing_area,
+                  cs.core_area,
+                  cs.void_area,
+                  cs.pn,
+                  cs.nt,
+                  cs.tcr,
+                  cs.concrete.ec,
+                  cs.concrete.eps0,
+                  cs.concrete.fr,
+                  cs.concrete.eps_cr,
+                  cs.cracking.fr,
+                  cs.cracking.eps_cr,
+                  p.effective,
+                  p.concrete_area,
+                  p.steel_area,
+                  p.fpc,
+                  p.fps,
+                  p.eps_pc,
+                  p.eps_pi,
+                  p.pn,
+                  p.n,
+                  p.nt,
+                  p.mn})) {
+    return false;
+  }
+  for (int b = 0; b < cs.reinforcement.count; ++b) {
+    const RebarPoint& bar = cs.reinforcement.bar[static_cast<std::size_t>(b)];
+    if (!AllFinite({bar.x, bar.y, bar.area, bar.diameter})) return false;
+  }
+  return true;
+}
+
+// The values of one thrust's curve that the thrust table prints.
+bool ThrustCurveFinite(const ThrustCurve& c) {
+  if (!std::isfinite(c.nominal_moment)) return false;
+  for (int k = 0; k < c.count; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    if (!AllFinite({c.curvature[i], c.moment[i], c.ei[i], c.neutral_axis[i], c.top_strain[i],
+                    c.bottom_strain[i], c.max_concrete[i], c.max_steel[i], c.max_casing[i],
+                    c.max_core[i]})) {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string RefusalText(PlacementRefusal r, bool strands) {
   const std::string what = strands ? "strand" : "bar";
   switch (r) {
@@ -343,6 +429,10 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
   auto work = std::make_unique<StripStresses>();
   const PrepareResult prepared = PrepareCutSection(s, m.options.units, cs.get());
   if (PreparationFailed(m, n, *cs, prepared)) return;
+  if (!PreparedSectionFinite(*cs)) {
+    SectionNotFinite(m, n, "properties computed from the dimensions and materials");
+    return;
+  }
 
   WriteSectionProperties(m.report, s, *cs);
   WriteConcreteProperties(m.report, s, *cs);
@@ -368,6 +458,10 @@ void SlicedSectionTables(AnalysisModel& m, int n) {
   for (int t = 0; t < count; ++t) {
     const double p = thrusts[static_cast<std::size_t>(t)];
     const bool solved = SolveThrust(*cs, p, curve.get(), work.get());
+    if (solved && !ThrustCurveFinite(*curve)) {
+      SectionNotFinite(m, n, "moment-curvature values for axial thrust " + std::to_string(t + 1));
+      return;
+    }
     WriteThrustTable(m.report, *cs, p, *curve);
     if (!solved) {
       WriteNeutralAxisError(m.report);

@@ -63,6 +63,25 @@ TEST(Cli, MissingInputWritesNothing) {
   EXPECT_FALSE(FileExists(d.File("absent.msg")));
 }
 
+TEST(Cli, AnInputNamedLikeAnOutputIsNotWrittenOver) {
+  TempDir d;
+  const std::string text = "an old report, run by mistake\n";
+  WriteFile(d.File("pile.out"), text);
+  const CliResult r = RunCli({d.File("pile.out")});
+  EXPECT_EQ(r.status, cli::kFilesUnusable);
+  EXPECT_NE(r.err.find("the report " + d.File("pile.out") +
+                       " would be written over the input file " + d.File("pile.out")),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(testing::ReadFile(d.File("pile.out")), text);
+  EXPECT_FALSE(FileExists(d.File("pile.plt")));
+  EXPECT_FALSE(FileExists(d.File("pile.msg")));
+  // Written elsewhere, the same file is read and its error reported.
+  const CliResult elsewhere = RunCli({d.File("pile.out"), "-o", d.File("runs")});
+  EXPECT_EQ(elsewhere.status, cli::kInputError);
+  EXPECT_EQ(testing::ReadFile(d.File("pile.out")), text);
+}
+
 TEST(Cli, InputErrorShowsIdentityAndMessage) {
   TempDir d;
   WriteFile(d.File("old.tv6"), "TARVEX5\n");

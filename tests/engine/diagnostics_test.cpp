@@ -2,16 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 #include "engine/model.hpp"
+#include "report/number_fields.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
 namespace {
 
+using testing::FindLine;
 using testing::SplitLines;
 
 TEST(WarningTally, CountsListAndCap) {
   WarningTally t;
+  ResetWarningsForLoadCase(t);  // the first load case begins
   RecordWarning(t, -3041);
   RecordWarning(t, -3041);
   RecordWarning(t, -302);
@@ -67,22 +73,22 @@ TEST(WarningSummary, SeveralWarningsAscendingAndMinus300) {
   RecordWarning(model.run.warnings, -3041);
   RecordWarning(model.run.warnings, -302);
   const auto lines = SplitLines(Summary(model));
-  const int first = testing::FindLine(lines, "The following warning was reported 1 times");
+  const int first = FindLine(lines, "The following warning was reported 1 times");
   ASSERT_GE(first, 0);
   EXPECT_EQ(lines[static_cast<std::size_t>(first + 5)],
             "An unreasonable value was input for friction angle has been specified");
-  const int second =
-      testing::FindLine(lines, "The following warning was reported 1 times", first + 1);
+  const int second = FindLine(lines, "The following warning was reported 1 times", first + 1);
   ASSERT_GT(second, first);
   EXPECT_EQ(lines[static_cast<std::size_t>(second + 5)],
             "An unreasonable input value for shear strength has been specified for a soil");
   EXPECT_EQ(ResultCode(model), -300);
 }
 
-TEST(WarningSummary, WarningsOnlyBeforeTheLastLoadCase) {
+TEST(WarningSummary, WarningsOfAnEarlierLoadCaseAreNotSummarised) {
   AnalysisModel model;
-  RecordWarning(model.run.warnings, -354);
-  ResetWarningsForLoadCase(model.run.warnings);
+  ResetWarningsForLoadCase(model.run.warnings);  // load case 1
+  RecordWarning(model.run.warnings, -3041);
+  ResetWarningsForLoadCase(model.run.warnings);  // load case 2
   const auto lines = SplitLines(Summary(model));
   EXPECT_EQ(lines,
             (std::vector<std::string>{
@@ -90,10 +96,33 @@ TEST(WarningSummary, WarningsOnlyBeforeTheLastLoadCase) {
   EXPECT_EQ(ResultCode(model), 0);
 }
 
+TEST(WarningSummary, WarningsBeforeTheLoadCasesSurviveEveryReset) {
+  // Section analysis records 305 twice before the first load case; load case
+  // 1 records 3041, load case 2 nothing.
+  AnalysisModel model;
+  RecordWarning(model.run.warnings, -305);
+  RecordWarning(model.run.warnings, -305);
+  ResetWarningsForLoadCase(model.run.warnings);
+  RecordWarning(model.run.warnings, -3041);
+  ResetWarningsForLoadCase(model.run.warnings);
+  const auto lines = SplitLines(Summary(model));
+  EXPECT_EQ(FindLine(lines, "The following warning was reported 2 times"), 6);
+  EXPECT_EQ(FindLine(lines, "Too many values were calculated for moment-curvature."), 10);
+  EXPECT_EQ(FindLine(lines, "The following warning was reported 1 times"), -1);
+  EXPECT_EQ(ResultCode(model), -305);
+
+  // A pre-case warning recorded again in the last case adds to its count.
+  RecordWarning(model.run.warnings, -305);
+  WriteWarningSummary(model);
+  EXPECT_EQ(model.run.warnings.counts[305], 3);
+  EXPECT_EQ(ResultCode(model), -305);
+}
+
 TEST(WarningSummary, ResultIsTheWarningOfTheSummary) {
   // An earlier load case recorded warning 302 five times; the last case only
   // 3041 once. The host is told of the warning the summary lists.
   AnalysisModel model;
+  ResetWarningsForLoadCase(model.run.warnings);
   for (int i = 0; i < 5; ++i) RecordWarning(model.run.warnings, -302);
   ResetWarningsForLoadCase(model.run.warnings);
   RecordWarning(model.run.warnings, -3041);
@@ -117,6 +146,39 @@ TEST(WarningText, DerivedVariantsDifferWhereTheyShould) {
   EXPECT_EQ(WarningText(3074)[3],
             "An unreasonable input value for unconfined compressive strength has been");
   EXPECT_TRUE(WarningText(1).empty());
+}
+
+TEST(ErrorReporter, ANumberThatIsNotFiniteInAnyFileEndsTheRun) {
+  // Each of the ways a number reaches a file, in each of the three files.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::vector<std::function<void(RecordWriter&)>> writes = {
+      [&](RecordWriter& w) { w.Write("(F10.3)", {nan}); },
+      [&](RecordWriter& w) {
+        w.Write("(A,E12.4)", {"y = ", -inf});
+      },
+      [&](RecordWriter& w) { w.Fixed(inf, 10, 2); },
+      [&](RecordWriter& w) { w.Exponent(nan, 12, 4); },
+      [&](RecordWriter& w) { WriteAdaptive(w, 11, nan); },
+  };
+  for (int file = 0; file < 3; ++file) {
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+      AnalysisModel model;
+      RecordWriter* out[] = {&model.report, &model.plot, &model.message};
+      writes[i](*out[file]);
+      CheckResultsFinite(model);
+      EXPECT_EQ(model.run.error_code, 228) << "file " << file << ", write " << i;
+    }
+  }
+  // Finite numbers, too wide ones (asterisks) and a rewound NaN are no fault.
+  AnalysisModel model;
+  model.report.Write("(F10.3)", {nan});
+  model.report.Rewind();
+  model.report.Write("(F5.1,E12.4)", {1.0e9, 2.5});
+  WriteAdaptive(model.plot, 11, 1e300);
+  CheckResultsFinite(model);
+  EXPECT_EQ(model.run.error_code, 0);
+  EXPECT_EQ(ResultCode(model), 0);
 }
 
 TEST(ErrorReporter, WritesTheEndedPrematurelyLinesAndStoresTheCode) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <thread>
 
 #include "engine/model.hpp"
@@ -286,6 +287,119 @@ TEST(Run, TwoRunsOnTwoThreadsWriteWhatEachWritesAlone) {
       EXPECT_EQ(lines(d->File(name)), lines(alone.File(name))) << name;
     }
   }
+}
+
+std::string Example(const std::string& name) {
+  return ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/" + name);
+}
+
+// The text with the first `from` replaced by `to`.
+std::string Edited(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+// Whole runs of inputs that once crashed, ended normally with nothing or
+// with numbers that are not finite, or lost a warning.
+struct HostileCase {
+  std::string name;
+  std::string input;
+  int result;
+  std::string identity;
+  std::string report_line;  // a line the report must hold
+};
+
+void ExpectOutcomes(const std::vector<HostileCase>& cases) {
+  for (const HostileCase& c : cases) {
+    TempDir d;
+    const RunFiles files = FilesIn(d);
+    WriteFile(files.input, c.input);
+    RunOutcome outcome;
+    EXPECT_EQ(run(files, FixedClock(&outcome)), c.result) << c.name;
+    EXPECT_EQ(outcome.error_identity, c.identity) << c.name;
+    const auto report = FileLines(files.report);
+    EXPECT_GE(FindLine(report, c.report_line), 0) << c.name << "\n" << ReadFile(files.report);
+    for (const std::string& file : {files.report, files.plot, files.message}) {
+      const std::string text = ReadFile(file);
+      for (const char* word : {"NaN", "Infinity", "Not-a-Number"}) {
+        EXPECT_EQ(text.find(word), std::string::npos) << c.name << ": " << word << " in " << file;
+      }
+    }
+  }
+}
+
+TEST(Run, EveryExampleWithoutSectionsEndsWithTheMissingSection) {
+  std::vector<HostileCase> cases;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::string(TARVEX_SOURCE_DIR) + "/examples")) {
+    if (entry.path().extension() != ".tv6") continue;
+    // Drop the SECTIONS keyword and its body: every line up to the next keyword.
+    std::string kept;
+    bool in_sections = false;
+    for (const std::string& line : SplitLines(ReadFile(entry.path().string()))) {
+      const bool keyword =
+          !line.empty() &&
+          line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ -") == std::string::npos;
+      if (keyword) in_sections = line == "SECTIONS";
+      if (!in_sections) kept += line + "\n";
+    }
+    cases.push_back({entry.path().filename().string(), kept, 199, "INP00099",
+                     std::string(10, ' ') + "SECTIONS                 the pile sections"});
+  }
+  ASSERT_GE(cases.size(), 6U);
+  ExpectOutcomes(cases);
+}
+
+TEST(Run, NothingAnalysedIsNoNormalEnd) {
+  // Without soil layers the pile used to be solved on its starting springs.
+  const std::string quickstart = Example("quickstart.tv6");
+  const std::size_t soil = quickstart.find("SOIL LAYERS\n");
+  const std::string no_soil =
+      quickstart.substr(0, soil) + quickstart.substr(quickstart.find("LOADING\n", soil));
+  ExpectOutcomes({
+      {"tag and END only", "TARVEX6\nEND\n", 199, "INP00099",
+       "Problem:  in.tv6 ends at line 2 without sections that every analysis needs:"},
+      {"no soil layers", no_soil, 199, "INP00099",
+       std::string(10, ' ') + "SOIL LAYERS              the soil layers along the pile"},
+  });
+}
+
+TEST(Run, AResultThatIsNotFiniteEndsTheRun) {
+  // A concrete strength of 1e-15 psi leaves the section's properties without
+  // meaning: runtime error 28 before any of them is printed.
+  ExpectOutcomes({{"concrete of no strength",
+                   Edited(Example("prestressed_pile_sections_ei_only_uscs.tv6"),
+                          "\n6000.0                     f'c", "\n1e-15 f'c"),
+                   228, "RUN00028",
+                   "The properties computed from the dimensions and materials of Section 1 are "
+                   "not finite numbers."}});
+}
+
+TEST(Run, AWarningOfSectionAnalysisReachesTheHostAndTheSummary) {
+  // A 12-in shaft with almost no steel: its moment-curvature curve runs to
+  // 150 points (warning 305) before the load cases begin.
+  std::string input = Example("quickstart.tv6");
+  for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+           {"\n36.0 ", "\n12.0 "},
+           {"\n1.128 ", "\n0.05 "},
+           {"\n1.0                        area", "\n0.0001 area"},
+           {"\n3.0                        concrete cover", "\n1.0 cover"},
+           {"10000.0  240000.0  100000.0", "100.0 200.0 0.0"},
+           {"10000.0       0.0  100000.0", "100.0 0.0 0.0"},
+           {"0.25      0.0  100000.0", "0.001 0.0 0.0"}}) {
+    input = Edited(input, from, to);
+  }
+  ExpectOutcomes({{"under-reinforced shaft", input, -305, "",
+                   "Too many values were calculated for moment-curvature."}});
+  TempDir d;
+  const RunFiles files = FilesIn(d);
+  WriteFile(files.input, input);
+  run(files, FixedClock());
+  const auto report = FileLines(files.report);
+  EXPECT_GE(FindLine(report, "The following warning was reported 1 times"), 0);
+  EXPECT_EQ(FindLine(report, "No error or warning messages were generated by this analysis."), -1);
 }
 
 }  // namespace

@@ -167,7 +167,7 @@ struct ErrorCase {
   const char* name;
   std::string input;
   int code;
-  const char* line;  // a line the report must hold
+  std::string line;  // a line the report must hold
 };
 
 void ExpectErrors(const std::vector<ErrorCase>& cases) {
@@ -572,12 +572,13 @@ TEST(Reader, LoadingAndAuxiliarySections) {
   ASSERT_EQ(movement.code(), 0) << movement.model->report.contents();
   EXPECT_DOUBLE_EQ(movement.model->soil_movements[0].movement, 0.025);  // millimetres to metres
 
-  const Read thrusts = ReadText(Replace(BeforeEnd(kBase,
-                                                  "AXIAL THRUST LOADS\n3\n1 300.0\n"
-                                                  "2 100.0\n3 200.0\n"),
-                                        "LOADING\n3\n1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 "
-                                        "50000.0 1\n3 4 0.5 0.0 100000.0 0\n0\n",
-                                        ""));
+  const Read thrusts =
+      ReadText(Replace(BeforeEnd(Replace(kBase, "ComputeEIOnly NO", "ComputeEIOnly YES"),
+                                 "AXIAL THRUST LOADS\n3\n1 300.0\n"
+                                 "2 100.0\n3 200.0\n"),
+                       "LOADING\n3\n1 1 20000.0 0.0 100000.0 1\n2 2 20000.0 0.0 "
+                       "50000.0 1\n3 4 0.5 0.0 100000.0 0\n0\n",
+                       ""));
   ASSERT_EQ(thrusts.code(), 0) << thrusts.model->report.contents();
   ASSERT_EQ(thrusts.model->load_cases.size(), 3U);
   EXPECT_EQ(thrusts.model->load_cases[0].axial, 100.0);
@@ -614,6 +615,155 @@ TEST(Reader, LoadingErrors) {
       // Without the option the keyword stands alone: its count line is then no keyword.
       {"soil movements without the option", BeforeEnd(kBase, "SOIL MOVEMENTS\n2\n"), 199, "2"},
   });
+}
+
+// The base input without the section that starts with keyword line `from`
+// (up to the keyword line `to`).
+std::string Without(const std::string& text, const std::string& from, const std::string& to) {
+  const std::size_t a = text.find(from);
+  const std::size_t b = text.find(to, a);
+  EXPECT_TRUE(a != std::string::npos && b != std::string::npos) << from;
+  return text.substr(0, a) + text.substr(b);
+}
+
+// The line of the missing-sections error that names one section.
+std::string MissingLine(const std::string& keyword, const std::string& gives) {
+  std::string line = std::string(10, ' ') + keyword;
+  line.resize(35, ' ');
+  return line + gives;
+}
+
+TEST(Reader, EverySectionTheRunNeedsIsGiven) {
+  const std::string lrfd = Replace(kBase, "UseLRFD NO", "UseLRFD YES");
+  const std::string groups = "LRFD LOADS\n1\n1 1 1000.0 0.0 10.0 0\n";
+  const std::string combinations =
+      "LRFD FACTORS AND CASES\n1\n1 1.25 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.75\nStrength I\n";
+  const std::string ei_only = Replace(kBase, "ComputeEIOnly NO", "ComputeEIOnly YES");
+  const std::string no_loading = Without(kBase, "LOADING\n", "END\n");
+  const std::string pile = "a pile analysis needs:";
+  ExpectErrors({
+      {"only the tag and END", "TARVEX6\nEND\n", 199,
+       "Problem:  shaft.tv6 ends at line 2 without sections that every analysis needs:"},
+      {"no OPTIONS", "TARVEX6\nEND\n", 199,
+       MissingLine("OPTIONS", "the units and the kind of analysis")},
+      {"no SECTIONS", Without(kBase, "SECTIONS\n", "SOIL LAYERS\n"), 199,
+       MissingLine("SECTIONS", "the pile sections")},
+      {"no SOIL LAYERS", Without(kBase, "SOIL LAYERS\n", "LOADING\n"), 199,
+       MissingLine("SOIL LAYERS", "the soil layers along the pile")},
+      {"no LOADING", no_loading, 199,
+       "Problem:  shaft.tv6 ends at line 53 without sections that " + pile},
+      {"no LOADING named", no_loading, 199, MissingLine("LOADING", "the pile-head load cases")},
+      {"LOADING without a case",
+       Replace(kBase,
+               "LOADING\n3\n1 1 20000.0 0.0 100000.0 1\n2 2 "
+               "20000.0 0.0 50000.0 1\n3 4 0.5 0.0 100000.0 0\n",
+               "LOADING\n0\n"),
+       199, MissingLine("LOADING", "at least one pile-head load case (it holds none)")},
+      {"axial thrusts in place of LOADING",
+       BeforeEnd(no_loading, "AXIAL THRUST LOADS\n1\n1 50.0\n"), 199,
+       MissingLine("LOADING", "the pile-head load cases")},
+      {"LRFD without groups", BeforeEnd(lrfd, combinations), 199,
+       MissingLine("LRFD LOADS", "the unfactored load groups of UseLRFD YES")},
+      {"LRFD without combinations", BeforeEnd(lrfd, groups), 199,
+       MissingLine("LRFD FACTORS AND CASES", "the load combinations of UseLRFD YES")},
+      {"stiffness only without thrusts", Without(ei_only, "LOADING\n", "END\n"), 199,
+       MissingLine("AXIAL THRUST LOADS", "the axial thrusts of the sections")},
+      {"stiffness only without sections",
+       Without(Without(ei_only, "SECTIONS\n", "SOIL LAYERS\n"), "SOIL LAYERS\n", "LOADING\n"), 199,
+       "Problem:  shaft.tv6 ends at line 31 without sections that a run with ComputeEIOnly YES "
+       "needs:"},
+      {"tip shear asked for", Replace(kBase, "UseTipShear NO", "UseTipShear YES"), 199,
+       MissingLine("TIP SHEAR", "the tip shear curve of UseTipShear YES")},
+      {"p-y modifiers asked for", Replace(kBase, "UsePYModifiers NO", "UsePYModifiers YES"), 199,
+       MissingLine("GROUPEFF", "the p-y multipliers of UsePYModifiers YES")},
+      {"soil movement asked for", Replace(kBase, "UseSoilMovement NO", "UseSoilMovement YES"), 199,
+       MissingLine("SOIL MOVEMENTS", "the soil movements of UseSoilMovement YES")},
+  });
+
+  // Every missing section is named at once.
+  const Read both = ReadText(Without(kBase, "SECTIONS\n", "LOADING\n"));
+  EXPECT_TRUE(both.ReportHas(MissingLine("SECTIONS", "the pile sections")));
+  EXPECT_TRUE(both.ReportHas(MissingLine("SOIL LAYERS", "the soil layers along the pile")));
+
+  // What each kind of run needs, and no more: a stiffness-only run needs no
+  // soil and takes its thrusts from AXIAL THRUST LOADS or LOADING; an LRFD
+  // pile run needs no LOADING; the multiplier section may carry either name.
+  const std::string thrusts = "AXIAL THRUST LOADS\n1\n1 50.0\n";
+  for (const std::string& accepted :
+       {BeforeEnd(Without(ei_only, "SOIL LAYERS\n", "END\n"), thrusts),
+        Without(ei_only, "SOIL LAYERS\n", "LOADING\n"),
+        BeforeEnd(Without(lrfd, "LOADING\n", "END\n"), groups + combinations),
+        BeforeEnd(Replace(kBase, "UsePYModifiers NO", "UsePYModifiers YES"),
+                  "GROUP EFFECT FACTORS\n1\n1 0.0 1.0 1.0\n")}) {
+    const Read r = ReadText(accepted);
+    EXPECT_EQ(r.code(), 0) << accepted << r.model->report.contents();
+  }
+}
+
+TEST(Reader, ImpossibleValues) {
+  const std::string sand = Replace(kBase, "3 10.0 60.0\n120.0 2000.0 0.0\n120.0 3000.0 0.0\n",
+                                   "5 10.0 60.0\n120.0 30.0 0.0\n120.0 90.0 0.0\n");
+  const std::string strands =
+      "1\n1\n5\n40.0\n24.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
+      "Use internal stress-strain curve for concrete\nManually-positioned strands\n"
+      "2\n1\n300000.0\n1.5\n";
+  ExpectErrors({
+      {"layer bottom above its top", Replace(kBase, "3 10.0 60.0", "3 10.0 5.0"), 195,
+       "Problem:  Line 50 of shaft.tv6 gives 5 as the bottom depth of soil layer 2, which must lie "
+       "below its top depth of 10."},
+      {"layer bottom above the layer above", Replace(kBase, "3 10.0 60.0", "3 5.0 8.0"), 195,
+       "Problem:  Line 50 of shaft.tv6 gives 8 as the bottom depth of soil layer 2, which must lie "
+       "below the bottom of the layer above, at 10."},
+      {"negative unit weight", Replace(kBase, "110.0 400.0 0.0", "-110.0 400.0 0.0"), 195,
+       "Problem:  Line 48 of shaft.tv6 gives -110 as the effective unit weight at the top of soil "
+       "layer 1, which must not be negative."},
+      {"negative cohesion", Replace(kBase, "120.0 3000.0 0.0", "120.0 -3000.0 0.0"), 195,
+       "Problem:  Line 52 of shaft.tv6 gives -3000 as the cohesion at the bottom of soil layer 2, "
+       "which must not be negative."},
+      {"friction angle of 90 degrees", sand, 195,
+       "Problem:  Line 52 of shaft.tv6 gives 90 as the friction angle at the bottom of soil layer "
+       "2, which must be from 0 to less than 90 degrees."},
+      {"negative bar diameter", Replace(kBase, "\n1.128\n", "\n-1.128\n"), 195,
+       "Problem:  Line 41 of shaft.tv6 gives -1.128 as the bar diameter of section 1, which must "
+       "not be negative."},
+      {"bar of no area", Replace(kBase, "\n1.0\n3.0\n", "\n0.0\n3.0\n"), 195,
+       "Problem:  Line 42 of shaft.tv6 gives 0 as the area of one bar of section 1, which must be "
+       "positive."},
+      {"negative concrete strength", Replace(kBase, "\n4000.0\n", "\n-4000.0\n"), 195,
+       "Problem:  Line 31 of shaft.tv6 gives -4000 as the concrete compressive strength of section "
+       "1, which must be positive."},
+      {"shaft of no diameter", Replace(kBase, "\n36.0\n", "\n0.0\n"), 195,
+       "Problem:  Line 30 of shaft.tv6 gives 0 as the shaft diameter of section 1, which must be "
+       "positive."},
+      {"SI wall shown as typed",
+       WithSections("1\n1\n4\n20.0\n610.0\n-12.0\n250000.0\n200000000.0\n", "Units SI"), 195,
+       "Problem:  Line 31 of shaft.tv6 gives -12 as the pipe wall thickness of section 1, which "
+       "must not be negative."},
+      {"more than all prestress lost", WithSections(strands), 195,
+       "Problem:  Line 39 of shaft.tv6 gives 1.5 as the fraction of loss of prestress of section "
+       "1, which must be from 0 to 1."},
+      {"absurd magnitude", Replace(kBase, "\n36.0\n", "\n1e31\n"), 195,
+       "Problem:  Line 30 of shaft.tv6 holds \"1e31\", a number beyond 1e+30 in magnitude, which "
+       "no input value may exceed (value 1 of the shaft diameter of section 1)."},
+      {"negative deflection limit", Replace(kBase, "MaxDefl 10.0", "MaxDefl -10.0"), 195,
+       "Problem:  Line 18 of shaft.tv6 gives -10 as the maximum allowable deflection, which must "
+       "not be negative."},
+      {"pile lying flat", BeforeEnd(kBase, "PILE BATTER AND SLOPE\n0.0\n90.0\n"), 195,
+       "Problem:  Line 61 of shaft.tv6 gives 90 as the pile batter angle, which must lie between "
+       "-90 and 90 degrees."},
+      {"y-multiplier of zero", BeforeEnd(kBase, "GROUPEFF\n1\n1 0.0 1.0 0.0\n"), 195,
+       "Problem:  Line 61 of shaft.tv6 gives 0 as the y-multiplier of point 1, which must be "
+       "positive."},
+  });
+
+  // Values the criteria give a meaning to are kept: an epsilon-50 or k of 0
+  // or less selects the default, zero cohesion and a negative ground depth
+  // (the pile head below the ground surface) are read as given.
+  const Read kept = ReadText(
+      Replace(Replace(kBase, "110.0 400.0 0.0", "110.0 0.0 -1.0"), "1 0.0 10.0", "1 -2.0 10.0"));
+  ASSERT_EQ(kept.code(), 0) << kept.model->report.contents();
+  EXPECT_EQ(kept.model->layers[0].at_top.eps50, -1.0);
+  EXPECT_EQ(kept.model->ground_depth, -2.0);
 }
 
 }  // namespace

@@ -136,18 +136,29 @@ TEST(Iteration, ExcessDeflectionStopsFromTheEleventhIteration) {
 }
 
 TEST(Iteration, NotANumberEndsTheRunWithCode228) {
+  // NaN or an infinity in the head deflection, the largest change or any
+  // node's deflection (which the largest change need not show) ends the run.
   const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
   struct Case {
     double ytop, dymax;
+    int node;  // a node whose deflection becomes NaN, or 0
     const char* text;
   };
   const Case cases[] = {
-      {nan, 1.0, "Top deflection is Not-A-Number after iteration 3"},
-      {1.0, nan, "Maximum change in deflection is Not-A-Number after iteration 3"}};
+      {nan, 1.0, 0, "Top deflection is Not-A-Number after iteration 3"},
+      {1.0, nan, 0, "Maximum change in deflection is Not-A-Number after iteration 3"},
+      {-inf, 1.0, 0, "Top deflection is infinite after iteration 3"},
+      {1.0, inf, 0, "Maximum change in deflection is infinite after iteration 3"},
+      {1.0, 1.0, 40, "Deflection at node 40 is not a finite number after iteration 3"}};
   for (const Case& c : cases) {
     auto m = Model(100);
+    m->nodes.count = 101;
+    AnalysisModel* model = m.get();
     ScriptedStages stages([&](int it) {
-      return it < 3 ? std::make_pair(1.0, 1.0) : std::make_pair(c.ytop, c.dymax);
+      if (it < 3) return std::make_pair(1.0, 1.0);
+      if (c.node != 0) model->nodes.y[PileNodes::At(c.node)] = nan;
+      return std::make_pair(c.ytop, c.dymax);
     });
     EXPECT_EQ(IterateLoadCase(*m, stages, 1), CaseIteration::kFailed);
     EXPECT_EQ(m->run.error_code, 228);

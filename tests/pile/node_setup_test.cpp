@@ -197,6 +197,15 @@ TEST(FlexuralRigidity, TableLookupAndThrustInterpolation) {
   EXPECT_DOUBLE_EQ(n.ei[At(3)], n.ei[At(2)]);             // the top nodes share node 2's stiffness
 }
 
+TEST(FlexuralRigidity, APileWithoutSectionsKeepsItsStiffness) {
+  // No section, so no table: nothing to look up and nothing may be indexed.
+  auto m = Pile(600.0, 100);
+  SetNodeGeometry(*m);
+  m->nodes.ei.fill(7.0);
+  UpdateFlexuralRigidity(*m, 1000.0);
+  for (int k = 1; k <= m->nodes.count; ++k) ASSERT_EQ(m->nodes.ei[At(k)], 7.0) << k;
+}
+
 TEST(FlexuralRigidity, ElasticPlasticSections) {
   auto m = Pile(600.0, 100);
   PileSection s = ElasticSection(0.0, 600.0, 10.0, 10.0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "pile/analysis.hpp"
 #include "support/pile_fixture.hpp"
@@ -69,6 +70,27 @@ TEST(LoadCaseReport, TableEveryPrintIncrementPlotRecordsEveryNode) {
   EXPECT_EQ(report[static_cast<std::size_t>(summary + 8)].substr(0, 35),
             "Number of iterations             = ");
   EXPECT_EQ(std::stoi(report[static_cast<std::size_t>(summary + 8)].substr(35)), m.run.iteration);
+}
+
+TEST(LoadCaseReport, AResponseThatIsNotFiniteIsNotWritten) {
+  // An overflowed stiffness at one node: the case ends the run with error 28
+  // and none of its lines or plot records is written.
+  auto solved = ShaftInClay();
+  AnalysisModel& m = *solved.model;
+  m.report.Rewind();
+  m.plot.Rewind();
+  m.nodes.ei[At(50)] = std::numeric_limits<double>::infinity();
+  WriteLoadCaseReport(m, 1);
+  EXPECT_EQ(m.run.error_code, 228);
+  EXPECT_EQ(SplitLines(m.report.contents()),
+            (std::vector<std::string>{
+                "", "", "**** Runtime Error No. 28 ****", "",
+                "The response of the pile for load case 1 is not a finite number at node 49.",
+                "Check the input values of the pile, the soil and the loading for their sizes and "
+                "units.",
+                ""}));
+  EXPECT_EQ(m.plot.contents(), "");
+  EXPECT_TRUE(m.case_records.empty());
 }
 
 TEST(NodeResponses, ZeroDeflectionPointsAndExtremes) {

@@ -1,0 +1,110 @@
+#include "run_checks.hpp"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace tarvex::fuzz {
+namespace {
+
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+std::string_view Trim(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// "NaN", "Inf" or "Infinity" standing as a word of its own.
+bool HasNonFiniteWord(std::string_view line) {
+  for (std::string_view word : {"NaN", "Inf"}) {
+    for (std::size_t at = line.find(word); at != std::string_view::npos;
+         at = line.find(word, at + 1)) {
+      if (at > 0 && IsLetter(line[at - 1])) continue;
+      std::size_t end = at + word.size();
+      if (word == "Inf" && line.substr(end, 5) == "inity") end += 5;
+      if (end < line.size() && IsLetter(line[end])) continue;
+      return true;
+    }
+  }
+  return false;
+}
+
+// A field of asterisks: two or more in a row, other than a heading such as
+// "**** Warning ****" or the exponent of a unit label ("lbs/in **2").
+bool HasAsteriskField(std::string_view line) {
+  const std::string_view trimmed = Trim(line);
+  bool letters = false;
+  for (char c : trimmed) letters = letters || IsLetter(c);
+  if (trimmed.size() >= 2 && trimmed.front() == '*' && trimmed.back() == '*' && letters) {
+    return false;
+  }
+  for (std::size_t i = 0; i < line.size();) {
+    if (line[i] != '*') {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < line.size() && line[end] == '*') ++end;
+    const std::size_t run = end - i;
+    const bool unit_exponent = run == 2 && end < line.size() && IsDigit(line[end]) &&
+                               (end + 1 == line.size() || !IsDigit(line[end + 1]));
+    if (run >= 2 && !unit_exponent) return true;
+    i = end;
+  }
+  return false;
+}
+
+// The run kind of the first plot record ("ICOM"), or 0 when there is none.
+int RunKind(std::string_view plot) {
+  const std::string first(plot.substr(0, plot.find('\n')));
+  return first.find("Line 1 : ICOM") == std::string::npos ? 0 : std::atoi(first.c_str());
+}
+
+}  // namespace
+
+std::string FindNonFiniteNumber(std::string_view text, std::string_view input) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    if (!HasNonFiniteWord(line) && !HasAsteriskField(line)) continue;
+    const std::string_view own = Trim(line);
+    if (!own.empty() && input.find(own) != std::string_view::npos) continue;
+    return std::string(line);
+  }
+  return {};
+}
+
+std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& texts) {
+  const bool known = result == 0 || result == -300 || (result < 0 && result >= -4000) ||
+                     (result >= 101 && result <= 299) || result == 999;
+  if (!known) return "result code " + std::to_string(result) + " is none the host knows";
+  if (result > 0) return {};
+  // A normal end (or warnings only) must rest on an analysis.
+  const int kind = RunKind(texts.plot);
+  if (kind == 3 && outcome.cases.empty()) {
+    return "a pile analysis ended normally without analysing a load case";
+  }
+  if (kind == 2 &&
+      texts.message.find("Completed computing nonlinear bending stiffness of section ") ==
+          std::string::npos) {
+    return "a bending-stiffness run ended normally without analysing a section";
+  }
+  if (kind != 2 && kind != 3) {
+    return "a run ended normally without the run kind in the plot file";
+  }
+  for (const auto& [name, text] :
+       {std::pair{"report", &texts.report}, {"plot file", &texts.plot}}) {
+    const std::string line = FindNonFiniteNumber(*text, texts.input);
+    if (!line.empty()) {
+      return std::string("a run ended normally with a number that is not finite in the ") + name +
+             ": \"" + line + "\"";
+    }
+  }
+  return {};
+}
+
+}  // namespace tarvex::fuzz

@@ -1,0 +1,35 @@
+// What a run must never do, whatever its input: end normally having analysed
+// nothing, or end normally with a number in its report or plot file that is
+// not finite. The fuzz target aborts on either; tests call the checks on
+// made-up files and on the runs of the examples.
+#ifndef TARVEX_FUZZ_RUN_CHECKS_HPP_
+#define TARVEX_FUZZ_RUN_CHECKS_HPP_
+
+#include <string>
+#include <string_view>
+
+#include "tarvex/engine.hpp"
+
+namespace tarvex::fuzz {
+
+// The texts of one run's files.
+struct RunTexts {
+  std::string input;
+  std::string report;
+  std::string plot;
+  std::string message;
+};
+
+// Empty when the run is sound; otherwise what is wrong with it.
+std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& texts);
+
+// The first line of `text` that shows a number that is not finite: NaN,
+// Infinity (Inf in a narrow field) or a field of asterisks (a value too wide
+// for its field). Lines that stand in `input` as they are (titles, names of
+// load combinations) are the user's own text and are passed over. Empty
+// when there is none.
+std::string FindNonFiniteNumber(std::string_view text, std::string_view input);
+
+}  // namespace tarvex::fuzz
+
+#endif  // TARVEX_FUZZ_RUN_CHECKS_HPP_

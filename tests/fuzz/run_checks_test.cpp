@@ -1,0 +1,136 @@
+#include "run_checks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_support.hpp"
+
+namespace tarvex::fuzz {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+const std::string kPileRun =
+    "    3    1    0    0" + std::string(60, ' ') + "Line 1 : ICOM, IUNITS, KYL, KXX\n";
+const std::string kStiffnessRun =
+    "    2    1    0    0" + std::string(60, ' ') + "Line 1 : ICOM, IUNITS, KYL, KXX\n";
+
+RunOutcome WithOneCase() {
+  RunOutcome o;
+  o.cases.push_back(CaseSummary{});
+  return o;
+}
+
+TEST(FuzzChecks, TheExamplesPass) {
+  namespace fs = std::filesystem;
+  int runs = 0;
+  for (const auto& e : fs::directory_iterator(fs::path(TARVEX_SOURCE_DIR) / "examples")) {
+    if (e.path().extension() != ".tv6") continue;
+    TempDir d;
+    const RunFiles files{e.path().string(), d.File("run.out"), d.File("run.plt"),
+                         d.File("run.msg")};
+    RunOutcome outcome;
+    RunOptions options;
+    options.clock = [] { return DateTime{2026, 1, 1, 0, 0, 0}; };
+    options.outcome = &outcome;
+    const int result = run(files, options);
+    const RunTexts texts{ReadFile(files.input), ReadFile(files.report), ReadFile(files.plot),
+                         ReadFile(files.message)};
+    EXPECT_EQ(CheckRun(result, outcome, texts), "") << e.path().filename();
+    ++runs;
+  }
+  EXPECT_GE(runs, 10);
+}
+
+TEST(FuzzChecks, NormalEndsWithoutAnAnalysisFail) {
+  struct Case {
+    const char* name;
+    int result;
+    RunOutcome outcome;
+    RunTexts texts;
+    const char* fault;  // "" when the run is sound
+  };
+  const Case cases[] = {
+      {"pile run with a load case", 0, WithOneCase(), {"", "", kPileRun, ""}, ""},
+      {"pile run without a load case",
+       0,
+       RunOutcome{},
+       {"", "", kPileRun, ""},
+       "a pile analysis ended normally without analysing a load case"},
+      {"warnings only, no load case",
+       -3041,
+       RunOutcome{},
+       {"", "", kPileRun, ""},
+       "a pile analysis ended normally without analysing a load case"},
+      {"an input error analyses nothing", 195, RunOutcome{}, {"", "", "", ""}, ""},
+      {"stiffness run with a section",
+       0,
+       RunOutcome{},
+       {"", "", kStiffnessRun, "Completed computing nonlinear bending stiffness of section 1\n"},
+       ""},
+      {"stiffness run without a section",
+       0,
+       RunOutcome{},
+       {"", "", kStiffnessRun, ""},
+       "a bending-stiffness run ended normally without analysing a section"},
+      {"normal end with no plot file",
+       0,
+       WithOneCase(),
+       {"", "", "", ""},
+       "a run ended normally without the run kind in the plot file"},
+      {"unknown result code",
+       7,
+       RunOutcome{},
+       {"", "", "", ""},
+       "result code 7 is none the host knows"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CheckRun(c.result, c.outcome, c.texts), c.fault) << c.name;
+  }
+}
+
+TEST(FuzzChecks, NumbersThatAreNotFiniteAreFound) {
+  struct Case {
+    const char* line;
+    bool found;
+  };
+  const Case cases[] = {
+      {"    1.2345        NaN     3.0", true},
+      {"  -Infinity   0.000", true},
+      {"Inf", true},
+      {"  0.1E+01-NaN", true},
+      {"Maximum moment              = ********** in-lbs", true},
+      {"   12.500 ******** 3.25", true},
+      {"    0.1234567E+03*************", true},
+      {"**** Warning ****", false},
+      {"***** Warning *****", false},
+      {"**** Warning - Possible Input Data Error ****", false},
+      {"Cohesion, c                  =        3.935 lbs/in **2", false},
+      {"Factored Load =  1.25*DL + 1.75*LL ", false},
+      {"Top deflection is Not-A-Number after iteration 3", false},
+      {"Information on infinite piles", false},
+      {"   Es*h    Lat. Load ", false},
+  };
+  for (const Case& c : cases) {
+    const std::string text = std::string("first line\n") + c.line + "\nlast line\n";
+    EXPECT_EQ(FindNonFiniteNumber(text, "TARVEX6\n"), c.found ? c.line : "") << c.line;
+  }
+  // The user's own text, echoed from the input, is not a computed number.
+  EXPECT_EQ(FindNonFiniteNumber("  NaN ******** title\n", "TITLE\nNaN ******** title\n"), "");
+}
+
+TEST(FuzzChecks, ANonFiniteNumberFailsOnlyANormalEnd) {
+  const RunTexts bad{"", "  Max moment = NaN in-lbs\n", kPileRun, ""};
+  EXPECT_EQ(CheckRun(0, WithOneCase(), bad),
+            "a run ended normally with a number that is not finite in the report: "
+            "\"  Max moment = NaN in-lbs\"");
+  EXPECT_EQ(CheckRun(228, WithOneCase(), bad), "");
+  const RunTexts bad_plot{"", "", kPileRun + "  0.1E+01  *************\n", ""};
+  EXPECT_NE(CheckRun(0, WithOneCase(), bad_plot).find("in the plot file"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarvex::fuzz
