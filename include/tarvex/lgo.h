@@ -5,7 +5,8 @@
  * working directory, then calls LGO(6028). One call is one complete analysis.
  * The result is 0 for a normal end, a negative warning number (-300 for
  * several warnings), a positive error code, or 99 when the interface version
- * is not 6028. */
+ * is not 6028. Calls must not overlap in one working directory: NAMES.DAT
+ * lives there. */
 #ifndef TARVEX_LGO_H_
 #define TARVEX_LGO_H_
 
@@ -18,7 +19,7 @@
 extern "C" {
 #endif
 
-TARVEX_API int32_t LGO(int32_t version);
+TARVEX_API int32_t TARVEX_CALL LGO(int32_t version);
 
 #ifdef __cplusplus
 }

@@ -7,10 +7,7 @@
 // Every stage reports its errors through the run's output and returns; the sequence
 // tests the error code after each stage and goes to the end of the run at the
 // first error.
-#include <unistd.h>
-
 #include <cstdio>
-#include <ctime>
 #include <exception>
 #include <memory>
 #include <string>
@@ -24,6 +21,7 @@
 #include "input/unit_conversion.hpp"
 #include "pile/analysis.hpp"
 #include "pile/iteration.hpp"
+#include "platform/platform.hpp"
 #include "report/echo.hpp"
 #include "section/section_analysis.hpp"
 #include "soil/py_curves.hpp"
@@ -32,18 +30,6 @@
 
 namespace tarvex {
 namespace {
-
-DateTime LocalNow() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
-}
-
-void RecordWorkingDirectory(AnalysisModel& model) {
-  char buf[4096];
-  if (getcwd(buf, sizeof buf) != nullptr) model.run.working_directory = buf;
-}
 
 // The files of a run, in the order of the paths.
 constexpr const char* kFileNames[4] = {"input data file", "output report file", "plot output file",
@@ -414,13 +400,13 @@ int run(const RunFiles& files, const RunOptions& options) {
   auto owned = std::make_unique<AnalysisModel>();
   AnalysisModel& model = *owned;
   model.run.paths = {files.input, files.report, files.plot, files.message};
-  RecordWorkingDirectory(model);
+  model.run.working_directory = platform::WorkingDirectory();
 
   RunOutput& out = model.out;
   InputFile input;
   try {
     if (OpenFiles(model.run, input, out)) {
-      Analyse(model, input, options.clock ? options.clock() : LocalNow());
+      Analyse(model, input, options.clock ? options.clock() : platform::LocalNow());
     }
   } catch (const std::exception& e) {
     // Out of memory or a fault of the engine itself: end the run in order.

@@ -1,51 +1,31 @@
 #include "engine/run_files.hpp"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
+
+#include "platform/platform.hpp"
 
 namespace tarvex {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A symbolic link whose target does not exist yet: opening it for writing
-// creates the target, so the target is the file it names. Follows a chain
-// of such links (as the system does, up to a limit).
-fs::path FollowDanglingLinks(fs::path path) {
-  for (int hops = 0; hops < 40; ++hops) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
-    std::error_code ec;
-    const fs::path target = fs::read_symlink(path, ec);
-    if (ec) break;
-    path = target.is_absolute() ? target : path.parent_path() / target;
-  }
-  return path;
-}
-
 }  // namespace
 
 PathTarget Locate(const std::string& path) {
   PathTarget t;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
+  if (platform::IdentifyExistingFile(path, &t.identity, &t.shareable)) {
     t.exists = true;
-    t.shareable = S_ISCHR(st.st_mode);
-    t.identity = FileIdentity{st.st_dev, st.st_ino};
     return t;
   }
   std::error_code ec;
-  fs::path p = FollowDanglingLinks(fs::absolute(fs::path(path), ec));
+  fs::path p = platform::FollowDanglingLinks(fs::absolute(fs::path(path), ec));
   if (ec) p = fs::path(path);
   // The directory as the system resolves it (links and "..", as far as it
   // exists), then the name the file would be created under.
   const fs::path name = p.filename();
   fs::path directory = fs::weakly_canonical(p.parent_path(), ec);
   if (ec) directory = p.parent_path().lexically_normal();
-  t.created_as = (directory / name).string();
+  t.created_as = platform::ComparablePath(directory / name);
   return t;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "report/file_identity.hpp"
+#include "platform/file_identity.hpp"
 
 namespace tarvex {
 
@@ -16,7 +16,7 @@ namespace tarvex {
 // created under: the real directory that will hold it and its own name.
 struct PathTarget {
   bool exists = false;
-  bool shareable = false;  // a character device (/dev/null, a terminal): any number may write
+  bool shareable = false;  // a device (/dev/null, a terminal, NUL): any number may write
   FileIdentity identity;   // when it exists
   std::string created_as;  // when it does not
 };

@@ -1,24 +1,11 @@
 #include "input/input_file.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
-#include <cstring>
+
+#include "platform/platform.hpp"
 
 namespace tarvex {
 namespace {
-
-// What kind of file a non-regular file is, for the message that refuses it.
-const char* KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return "it is a directory";
-  if (S_ISFIFO(mode)) return "it is a FIFO (named pipe), not a regular file";
-  if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a regular file";
-  return "it is not a regular file";
-}
 
 // The UTF-8 byte-order mark that some editors put in front of a text file.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -29,65 +16,11 @@ bool InputFile::Open(const std::string& path, std::string* error) {
   Take(std::string());
   size_ = 0;
   identity_ = {};
-  // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one
-  // for ever. The kind of file is checked on the descriptor itself, so that a
-  // file swapped in after a look at the path cannot slip through.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) {
-    const int open_errno = errno;
-    struct stat st {};
-    *error = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? KindOf(st.st_mode)
-                                                                    : std::strerror(open_errno);
-    return false;
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    *error = std::strerror(errno);
-    ::close(fd);
-    return false;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    *error = KindOf(st.st_mode);
-    ::close(fd);
-    return false;
-  }
-  if (static_cast<std::uintmax_t>(st.st_size) > kMaxBytes) {
-    *error = "it is larger than 64 MiB";
-    ::close(fd);
-    return false;
-  }
-  // A regular file never blocks; the read loop still takes what comes, in
-  // case the file grows or shrinks while it is read.
   std::string text;
-  text.resize(static_cast<std::size_t>(st.st_size) + 1);
-  std::size_t have = 0;
-  while (true) {
-    if (have == text.size()) {
-      if (text.size() > kMaxBytes) {
-        *error = "it is larger than 64 MiB";
-        ::close(fd);
-        return false;
-      }
-      text.resize(text.size() + 65536);
-    }
-    const ssize_t n = ::read(fd, text.data() + have, text.size() - have);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      *error = std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    have += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  if (have > kMaxBytes) {
-    *error = "it is larger than 64 MiB";
-    return false;
-  }
-  text.resize(have);
-  size_ = have;
-  identity_ = FileIdentity{st.st_dev, st.st_ino};
+  FileIdentity identity;
+  if (!platform::ReadWholeFile(path, kMaxBytes, &text, &identity, error)) return false;
+  size_ = text.size();
+  identity_ = identity;
   Take(std::move(text));
   return true;
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/file_identity.hpp"
+#include "platform/file_identity.hpp"
 
 namespace tarvex {
 

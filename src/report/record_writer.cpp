@@ -1,15 +1,13 @@
 #include "report/record_writer.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+
+#include "platform/platform.hpp"
 
 namespace tarvex {
 namespace {
@@ -693,36 +691,25 @@ bool RecordWriter::Open(const std::string& path, std::string* error,
   write_failed_ = false;
   write_error_.clear();
   identity_ = {};
-  auto fail = [error](const char* reason, int fd) {
-    if (error != nullptr) *error = reason;
-    if (fd >= 0) ::close(fd);
+  FileIdentity id;
+  bool seekable = false;
+  std::string reason;
+  // Opened without emptying it: the file is emptied only once it is known not
+  // to be a file the run must keep.
+  std::FILE* f = platform::OpenOutputFile(path, &id, &seekable, &reason);
+  auto fail = [&](std::string why) {
+    if (error != nullptr) *error = std::move(why);
+    if (f != nullptr) std::fclose(f);
     return false;
   };
-  // Opened without truncating: the file is emptied only once it is known not
-  // to be a file the run must keep. O_NONBLOCK: a FIFO without a reader
-  // fails at once (ENXIO) instead of waiting for one.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) {
-    return fail(
-        errno == ENXIO ? "it is a FIFO (named pipe) that no process reads" : std::strerror(errno),
-        -1);
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return fail(std::strerror(errno), fd);
-  const FileIdentity id{st.st_dev, st.st_ino};
+  if (f == nullptr) return fail(reason);
   for (const FileIdentity& keep : refused) {
-    if (id == keep) return fail("it is the same file as another file of the run", fd);
+    if (id == keep) return fail("it is the same file as another file of the run");
   }
-  seekable_ = S_ISREG(st.st_mode);
-  if (seekable_ && ::ftruncate(fd, 0) != 0) return fail(std::strerror(errno), fd);
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    return fail(std::strerror(errno), fd);
-  }
-  std::FILE* f = ::fdopen(fd, "w");
-  if (f == nullptr) return fail(std::strerror(errno), fd);
+  if (seekable && !platform::EmptyOutputFile(f)) return fail(std::strerror(errno));
   file_ = f;
   identity_ = id;
+  seekable_ = seekable;
   return true;
 }
 
@@ -755,8 +742,7 @@ void RecordWriter::Rewind() {
   if (file_ != nullptr) {
     if (std::fflush(file_) != 0) {
       WriteFailed();
-    } else if (seekable_ &&
-               (ftruncate(fileno(file_), 0) != 0 || std::fseek(file_, 0, SEEK_SET) != 0)) {
+    } else if (seekable_ && !platform::EmptyOutputFile(file_)) {
       WriteFailed();
     }
     // A device or pipe cannot take back what it was given; the new start
@@ -817,9 +803,10 @@ void RecordWriter::TabTo(int column) {
 
 void RecordWriter::EndRecord() {
   if (file_ != nullptr) {
-    line_.push_back('\n');
+    const std::size_t length = line_.size();
+    line_.append(platform::kLineEnd);
     if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) WriteFailed();
-    line_.pop_back();
+    line_.resize(length);
   } else {
     memory_.append(line_);
     memory_.push_back('\n');

@@ -24,7 +24,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/file_identity.hpp"
+#include "platform/file_identity.hpp"
 
 namespace tarvex {
 

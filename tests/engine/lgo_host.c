@@ -1,11 +1,19 @@
 /* A host's view of the engine: a plain C program linked against libtarvex.so
- * that writes NAMES.DAT and an input file into its working directory and
- * calls LGO, as the host application does. */
+ * (or the import library of tarvex.dll) that writes NAMES.DAT and an input
+ * file into its working directory and calls LGO, as the host application
+ * does. */
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
+
+#ifdef _WIN32
+#include <direct.h>
+#define mkdir(path, mode) _mkdir(path)
+#define chdir _chdir
+#else
 #include <unistd.h>
+#endif
 
 #include "tarvex/lgo.h"
 

@@ -4,6 +4,9 @@
 #   core <- report writer <- input, soil, section <- pile <- report blocks
 #        <- engine <- cli
 #
+# with the operating-system calls in platform, beside the core at the bottom:
+# any layer but the core may use it, and it sees only the public headers.
+#
 # A file may include its own layer and the layers it is allowed to see below
 # it; an include that reaches up (or sideways between input, soil and
 # section, except as the table says) fails the check with the file, the line
@@ -16,16 +19,17 @@ endif()
 
 # Allowed edges: the layers each layer may include (its own is always allowed).
 set(allowed_core "")
-set(allowed_report_writer "core")
+set(allowed_platform "public")
+set(allowed_report_writer "core;platform")
 # input -> soil: the readers, the unit conversion and the input echo read the
 # p-y criterion table of src/soil. Soil never includes input.
-set(allowed_input "core;report_writer;soil")
-set(allowed_soil "core;report_writer")
-set(allowed_section "core;report_writer")
-set(allowed_pile "core;report_writer;soil;section")
-set(allowed_report_blocks "core;report_writer;input;soil;section;pile")
-set(allowed_engine "core;report_writer;input;soil;section;pile;report_blocks;public")
-set(allowed_cli "core;report_writer;input;soil;section;pile;report_blocks;engine;public")
+set(allowed_input "core;platform;report_writer;soil")
+set(allowed_soil "core;platform;report_writer")
+set(allowed_section "core;platform;report_writer")
+set(allowed_pile "core;platform;report_writer;soil;section")
+set(allowed_report_blocks "core;platform;report_writer;input;soil;section;pile")
+set(allowed_engine "core;platform;report_writer;input;soil;section;pile;report_blocks;public")
+set(allowed_cli "core;platform;report_writer;input;soil;section;pile;report_blocks;engine;public")
 set(allowed_public "")
 
 # The layer of a path below src/ or include/ (e.g. "soil/py_curves.hpp",
@@ -34,11 +38,11 @@ function(layer_of path out)
   set(layer "")
   if(path MATCHES "^tarvex/")
     set(layer public)
-  elseif(path MATCHES "^report/(record_writer|number_fields|run_output|file_identity)\\.(hpp|cpp)$")
+  elseif(path MATCHES "^report/(record_writer|number_fields|run_output)\\.(hpp|cpp)$")
     set(layer report_writer)
   elseif(path MATCHES "^report/")
     set(layer report_blocks)
-  elseif(path MATCHES "^(core|input|soil|section|pile|engine|cli)/")
+  elseif(path MATCHES "^(core|platform|input|soil|section|pile|engine|cli)/")
     set(layer ${CMAKE_MATCH_1})
   endif()
   set(${out} "${layer}" PARENT_SCOPE)

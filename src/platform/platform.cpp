@@ -1,0 +1,354 @@
+#include "platform/platform.hpp"
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+#endif
+
+#include <cerrno>
+#include <cstring>
+
+namespace tarvex::platform {
+namespace {
+
+std::string TooLarge(std::uintmax_t max_bytes) {
+  return "it is larger than " + std::to_string(max_bytes / (1024U * 1024U)) + " MiB";
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+namespace {
+
+// The system's words for a Windows error code, without the closing period.
+std::string SystemMessage(DWORD code) {
+  char buf[512];
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                           code, 0, buf, sizeof buf, nullptr);
+  while (n > 0 &&
+         (buf[n - 1] == '\r' || buf[n - 1] == '\n' || buf[n - 1] == ' ' || buf[n - 1] == '.')) {
+    --n;
+  }
+  if (n == 0) return "system error " + std::to_string(code);
+  return std::string(buf, n);
+}
+
+// Closes a handle on every path out of a function.
+class HandleCloser {
+ public:
+  explicit HandleCloser(HANDLE h) : h_(h) {}
+  ~HandleCloser() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  HandleCloser(const HandleCloser&) = delete;
+  HandleCloser& operator=(const HandleCloser&) = delete;
+  HANDLE release() {
+    const HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    return h;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+// A file of the disk: its volume serial number and file index.
+bool IdentityOf(HANDLE h, FileIdentity* identity, DWORD* attributes) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(h, &info)) return false;
+  *identity = FileIdentity{info.dwVolumeSerialNumber,
+                           (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+  if (attributes != nullptr) *attributes = info.dwFileAttributes;
+  return true;
+}
+
+// What kind of file a handle that is not a disk file leads to.
+const char* KindOf(DWORD type) {
+  return type == FILE_TYPE_PIPE ? "it is a pipe, not a regular file"
+                                : "it is a device, not a regular file";
+}
+
+}  // namespace
+
+DateTime LocalNow() {
+  SYSTEMTIME st;
+  GetLocalTime(&st);
+  return DateTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+}
+
+std::string WorkingDirectory() {
+  const DWORD size = GetCurrentDirectoryA(0, nullptr);  // with the terminating NUL
+  if (size == 0) return {};
+  std::string dir(size, '\0');
+  const DWORD n = GetCurrentDirectoryA(size, dir.data());
+  if (n == 0 || n >= size) return {};
+  dir.resize(n);
+  return dir;
+}
+
+bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::string* text,
+                   FileIdentity* identity, std::string* error) {
+  // Backup semantics let a directory open too, so that it is named as such
+  // below rather than reported as "access is denied".
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HandleCloser closer(file);
+  if (file == INVALID_HANDLE_VALUE) {
+    *error = SystemMessage(GetLastError());
+    return false;
+  }
+  // A console, printer port or pipe would wait for input that never comes.
+  const DWORD type = GetFileType(file);
+  if (type != FILE_TYPE_DISK) {
+    *error = KindOf(type);
+    return false;
+  }
+  DWORD attributes = 0;
+  if (!IdentityOf(file, identity, &attributes)) {
+    *error = SystemMessage(GetLastError());
+    return false;
+  }
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    *error = "it is a directory";
+    return false;
+  }
+  text->clear();
+  char buf[65536];
+  while (true) {
+    DWORD n = 0;
+    if (!ReadFile(file, buf, sizeof buf, &n, nullptr)) {
+      *error = SystemMessage(GetLastError());
+      return false;
+    }
+    if (n == 0) break;
+    text->append(buf, n);
+    if (text->size() > max_bytes) {
+      *error = TooLarge(max_bytes);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool IdentifyExistingFile(const std::string& path, FileIdentity* identity, bool* shareable) {
+  // No access asked: only the identity is wanted.
+  const HANDLE file =
+      CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HandleCloser closer(file);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  // NUL, a console or a pipe is a stream: writing to it overwrites nothing.
+  *shareable = GetFileType(file) != FILE_TYPE_DISK;
+  *identity = {};
+  if (!*shareable) IdentityOf(file, identity, nullptr);
+  return true;
+}
+
+std::filesystem::path FollowDanglingLinks(std::filesystem::path path) { return path; }
+
+std::string ComparablePath(const std::filesystem::path& path) {
+  std::string text = path.string();
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c == '/') c = '\\';
+  }
+  return text;
+}
+
+std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool* seekable,
+                          std::string* error) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HandleCloser closer(file);
+  if (file == INVALID_HANDLE_VALUE) {
+    *error = SystemMessage(GetLastError());
+    return nullptr;
+  }
+  *seekable = GetFileType(file) == FILE_TYPE_DISK;
+  *identity = {};
+  if (*seekable && !IdentityOf(file, identity, nullptr)) {
+    *error = SystemMessage(GetLastError());
+    return nullptr;
+  }
+  const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+  if (fd < 0) {
+    *error = std::strerror(errno);
+    return nullptr;
+  }
+  closer.release();  // the descriptor owns the handle now
+  std::FILE* f = _fdopen(fd, "wb");
+  if (f == nullptr) {
+    *error = std::strerror(errno);
+    _close(fd);
+  }
+  return f;
+}
+
+bool EmptyOutputFile(std::FILE* file) {
+  return std::fflush(file) == 0 && _chsize(_fileno(file), 0) == 0 &&
+         std::fseek(file, 0, SEEK_SET) == 0;
+}
+
+#else  // POSIX
+
+namespace {
+
+// What kind of file a non-regular file is, for the message that refuses it.
+const char* KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "it is a directory";
+  if (S_ISFIFO(mode)) return "it is a FIFO (named pipe), not a regular file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a regular file";
+  return "it is not a regular file";
+}
+
+}  // namespace
+
+DateTime LocalNow() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+std::string WorkingDirectory() {
+  char buf[4096];
+  if (getcwd(buf, sizeof buf) == nullptr) return {};
+  return buf;
+}
+
+bool ReadWholeFile(const std::string& path, std::uintmax_t max_bytes, std::string* text,
+                   FileIdentity* identity, std::string* error) {
+  // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one
+  // for ever. The kind of file is checked on the descriptor itself, so that a
+  // file swapped in after a look at the path cannot slip through.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    const int open_errno = errno;
+    struct stat st {};
+    *error = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? KindOf(st.st_mode)
+                                                                    : std::strerror(open_errno);
+    return false;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    *error = std::strerror(errno);
+    ::close(fd);
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    *error = KindOf(st.st_mode);
+    ::close(fd);
+    return false;
+  }
+  if (static_cast<std::uintmax_t>(st.st_size) > max_bytes) {
+    *error = TooLarge(max_bytes);
+    ::close(fd);
+    return false;
+  }
+  // A regular file never blocks; the read loop still takes what comes, in
+  // case the file grows or shrinks while it is read.
+  std::string& buffer = *text;
+  buffer.resize(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t have = 0;
+  while (true) {
+    if (have == buffer.size()) {
+      if (buffer.size() > max_bytes) {
+        *error = TooLarge(max_bytes);
+        ::close(fd);
+        return false;
+      }
+      buffer.resize(buffer.size() + 65536);
+    }
+    const ssize_t n = ::read(fd, buffer.data() + have, buffer.size() - have);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *error = std::strerror(errno);
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    have += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  if (have > max_bytes) {
+    *error = TooLarge(max_bytes);
+    return false;
+  }
+  buffer.resize(have);
+  *identity = FileIdentity{st.st_dev, st.st_ino};
+  return true;
+}
+
+bool IdentifyExistingFile(const std::string& path, FileIdentity* identity, bool* shareable) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  *shareable = S_ISCHR(st.st_mode);
+  *identity = FileIdentity{st.st_dev, st.st_ino};
+  return true;
+}
+
+std::filesystem::path FollowDanglingLinks(std::filesystem::path path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (ec) break;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path;
+}
+
+std::string ComparablePath(const std::filesystem::path& path) { return path.string(); }
+
+std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool* seekable,
+                          std::string* error) {
+  // O_NONBLOCK: a FIFO without a reader fails at once (ENXIO) instead of
+  // waiting for one.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) {
+    *error =
+        errno == ENXIO ? "it is a FIFO (named pipe) that no process reads" : std::strerror(errno);
+    return nullptr;
+  }
+  struct stat st {};
+  const int flags = ::fstat(fd, &st) == 0 ? ::fcntl(fd, F_GETFL) : -1;
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    *error = std::strerror(errno);
+    ::close(fd);
+    return nullptr;
+  }
+  std::FILE* f = ::fdopen(fd, "w");
+  if (f == nullptr) {
+    *error = std::strerror(errno);
+    ::close(fd);
+    return nullptr;
+  }
+  *identity = FileIdentity{st.st_dev, st.st_ino};
+  *seekable = S_ISREG(st.st_mode);
+  return f;
+}
+
+bool EmptyOutputFile(std::FILE* file) {
+  return std::fflush(file) == 0 && ftruncate(fileno(file), 0) == 0 &&
+         std::fseek(file, 0, SEEK_SET) == 0;
+}
+
+#endif
+
+}  // namespace tarvex::platform
