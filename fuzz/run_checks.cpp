@@ -85,7 +85,7 @@ std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& text
   if (result > 0) return {};
   // A normal end (or warnings only) must rest on an analysis.
   const int kind = RunKind(texts.plot);
-  if (kind == 3 && outcome.cases.empty()) {
+  if (kind == 3 && outcome.results.cases.empty()) {
     return "a pile analysis ended normally without analysing a load case";
   }
   if (kind == 2 &&

@@ -93,6 +93,8 @@ class InputReader {
 
   // 1-based number of the record read last, and its text.
   int line_number() const { return file_.line_number(); }
+  // The record read last, for an error's diagnostic.
+  InputLine last_record() const;
   // Name and extension of the input data file, as messages show it.
   const std::string& file_name() const { return file_name_; }
   std::string_view last_line() const { return last_line_; }
@@ -106,7 +108,25 @@ class InputReader {
   RunOutput& out_;
   InputFile& file_;
   std::string_view last_line_;
+  std::string input_path_;
   std::string file_name_;
+};
+
+// The block of an input error about the record read last: the lines written
+// to the report and message files while it is open become the error's
+// message; Report ends the run with the error, naming the input file, the
+// line and its text.
+class InputError {
+ public:
+  explicit InputError(InputReader& in) : in_(in), block_(in.out()) {}
+  void Report(std::string_view identity, int code) {
+    const InputLine line = in_.last_record();
+    block_.Report(identity, code, &line);
+  }
+
+ private:
+  InputReader& in_;
+  ErrorBlock block_;
 };
 
 // Parses a number of the input: an integer (optional sign and digits), or a

@@ -38,6 +38,7 @@ void SetSoilMovement(const InputModel& input, PileNodes& n) {
 }  // namespace
 
 void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& ws) {
+  ErrorBlock block(run_out);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     out->Write("(A/)", {"**** Runtime Error No. 11 ****"});
     out->Write("(A)", {"Problem:  Solution failed due to small pivot value."});
@@ -61,7 +62,7 @@ void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& 
   r_out.Write("(//A)", {"YG Vector"});
   for (double y : ws.yg) r_out.Write("(E12.4)", {y});
   r_out.Write("()");
-  ReportError(run_out, "RUN00011", 211);
+  block.Report("RUN00011", 211);
 }
 
 void PreparePileAnalysis(const InputModel& input, DerivedTables& tables) {
@@ -92,6 +93,7 @@ void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, 
   // its solution would be a floating beam.
   const PileNodes& n = state.nodes;
   if (input.ground_depth > n.z[At(n.count)]) {
+    ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
       w->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
       w->Write("(A,E12.4,A)", {"Problem:  The ground surface lies ", input.ground_depth,
@@ -100,7 +102,7 @@ void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, 
       w->Write("(A/)", {"Solution:  Check the depths of the soil layers and the length of the "
                         "pile."});
     }
-    ReportError(out, "INP00095", 195);
+    block.Report("INP00095", 195);
     return;
   }
   // Vuggy limestone sets its nodes' moduli once before the first solution.

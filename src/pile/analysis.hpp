@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "core/case_record.hpp"
 #include "core/case_state.hpp"
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
@@ -55,17 +54,8 @@ class PileIterationStages : public IterationStages {
 // block and the matrix, right-hand side and last solution of the system.
 void ReportSmallPivot(RunOutput& out, const FdResult& result, const FdWorkspace& ws);
 
-// The report and plot records of load case c after its iteration; the case's
-// record goes into `records` (slot c).
-void WriteLoadCaseReport(const InputModel& input, const DerivedTables& tables, int c,
-                         CaseState& state, std::vector<CaseRecord>& records, RunOutput& out);
-
 // Pile-head deflection against pile length for load case c.
 void RunLengthStudy(RunOutput& out, int c);
-
-// The summary of pile responses of all load cases (and the LRFD check).
-void WriteRunSummary(const InputModel& input, const DerivedTables& tables,
-                     const std::vector<CaseRecord>& records, RunOutput& out);
 
 // The pile-head stiffness matrix study.
 void ComputeStiffnessMatrix(RunOutput& out);

@@ -34,7 +34,7 @@ template <typename PAt>
 void PrintCurve(const PyContext& ctx, int node, const ClayCurveDeflections& ys,
                 const Multipliers& mu, const PrintedCurve& texts, PAt p_at) {
   RecordWriter& report = ctx.out.report;
-  PlotCurveHeader(ctx.out.plot, ctx.nodes.x[At(node)], kClayCurvePoints, texts.line7, node);
+  PlotCurveHeader(ctx, ctx.nodes.x[At(node)], kClayCurvePoints, texts.line7, node);
   for (int k = 0; k < kClayCurvePoints; ++k) {
     const double y = ys[static_cast<std::size_t>(k)];
     const double p = p_at(y);
@@ -47,7 +47,7 @@ void PrintCurve(const PyContext& ctx, int node, const ClayCurveDeflections& ys,
       WriteAdaptive(report, 12, p * mu.pm);
       report.EndLine();
     }
-    PlotCurvePoint(ctx.out.plot, k + 1, y * mu.ym, p * mu.pm, texts.line8);
+    PlotCurvePoint(ctx, k + 1, y * mu.ym, p * mu.pm, texts.line8);
   }
 }
 

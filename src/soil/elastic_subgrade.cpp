@@ -46,7 +46,7 @@ void ElasticSubgradeCriterion(const PyContext& ctx) {
     report.Write("()");
     report.Write("(A,A,T22,'p, ',A)", {"        y, ", labels.length, labels.force_per_length});
     report.Write("(A)", {"---------------   ---------------"});
-    PlotCurveHeader(ctx.out.plot, x, 17,
+    PlotCurveHeader(ctx, x, 17,
                     "Line 7:  p-y curve depth in elastic subgrade soil, no. p-y points on curve "
                     "no. ",
                     i);
@@ -58,7 +58,7 @@ void ElasticSubgradeCriterion(const PyContext& ctx) {
       report.Text("     ");
       WriteAdaptive(report, 12, p);
       report.EndLine();
-      PlotCurvePoint(ctx.out.plot, k, y * mu.ym, p, "elastic subgrade");
+      PlotCurvePoint(ctx, k, y * mu.ym, p, "elastic subgrade");
     }
   }
 }

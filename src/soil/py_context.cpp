@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/section_properties.hpp"
+#include "core/soil_criteria.hpp"
 
 namespace tarvex {
 namespace {
@@ -154,13 +155,26 @@ void CurveBlock::Degrees(std::string_view label, double radians) {
   Value(label, radians * 180.0 / 3.141592653589793, 3, "degrees");
 }
 
-void PlotCurveHeader(RecordWriter& plot, double depth, int points, std::string_view text,
+void PlotCurveHeader(const PyContext& ctx, double depth, int points, std::string_view text,
                      int curve) {
-  plot.Write("(E15.7,I5,60X,A,I0)", {depth, points, text, curve});
+  ctx.out.plot.Write("(E15.7,I5,60X,A,I0)", {depth, points, text, curve});
+  if (ctx.printed == nullptr) return;
+  PyCurveResult& kept = ctx.printed->emplace_back();
+  kept.number = static_cast<int>(ctx.printed->size());
+  kept.depth = depth;
+  kept.layer = ctx.layer;
+  kept.criterion = ctx.soil_layer().code;
+  const std::string_view name = SoilShortName(kept.criterion);
+  kept.short_name = std::string(name.substr(0, name.find_last_not_of(' ') + 1));
+  kept.y.reserve(static_cast<std::size_t>(points));
+  kept.p.reserve(static_cast<std::size_t>(points));
 }
 
-void PlotCurvePoint(RecordWriter& plot, int k, double y, double p, std::string_view name) {
-  plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", name});
+void PlotCurvePoint(const PyContext& ctx, int k, double y, double p, std::string_view name) {
+  ctx.out.plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", name});
+  if (ctx.printed == nullptr || ctx.printed->empty()) return;
+  ctx.printed->back().y.push_back(y);
+  ctx.printed->back().p.push_back(p);
 }
 
 }  // namespace tarvex

@@ -15,6 +15,7 @@
 #include "core/units.hpp"
 #include "report/run_output.hpp"
 #include "soil/soil_profile.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
@@ -29,6 +30,8 @@ struct PyPass {
   PileNodes& nodes;
   double pile_length;  // of the solution
   RunOutput& out;
+  // Where the output pass keeps the curves it prints; null in the solver mode.
+  std::vector<PyCurveResult>* printed = nullptr;
 
   SoilAccess soil() const {
     return {tables.layers,      tables.soil_profile, tables.unit_weights,
@@ -128,10 +131,11 @@ class CurveBlock {
   const PyLabels& labels_;
 };
 
-// Plot records of one printed curve.
-void PlotCurveHeader(RecordWriter& plot, double depth, int points, std::string_view text,
+// Plot records of one printed curve of the context's layer; the curve and its
+// points as printed are also kept in the pass's printed curves.
+void PlotCurveHeader(const PyContext& ctx, double depth, int points, std::string_view text,
                      int curve);
-void PlotCurvePoint(RecordWriter& plot, int k, double y, double p, std::string_view name);
+void PlotCurvePoint(const PyContext& ctx, int k, double y, double p, std::string_view name);
 
 }  // namespace tarvex
 

@@ -130,6 +130,7 @@ void PrintPyCurves(const PyPass& pass) {
     const double depth = distinct[static_cast<std::size_t>(k - 1)];
     if (!(depth < input.ground_depth)) continue;
     const std::string unit(LabelsFor(input.options.units).length);
+    ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
       w->Write("(A/)", {"**** Input Data Error No. 23 (NON-FATAL) ****"});
       w->Write("(A,I0)", {"p-y curves cannot be generated at depth number ", k});
@@ -141,7 +142,7 @@ void PrintPyCurves(const PyPass& pass) {
     }
     out.plot.Write("(E15.7,I5,60X,A,I0)",
                    {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
-    SetErrorCode(out, 123);
+    block.Set("INP00023", 123);
     return;
   }
 
@@ -156,7 +157,8 @@ void PrintPyCurves(const PyPass& pass) {
   }
   stations->y = pass.nodes.y;
   AssignNodesToLayers(pass.tables.layers, true, *stations, out.report);
-  const PyPass at_stations{input, pass.tables, pass.working, *stations, pass.pile_length, out};
+  const PyPass at_stations{input, pass.tables, pass.working, *stations, pass.pile_length,
+                           out,   pass.printed};
   const int layers = static_cast<int>(pass.tables.layers.size());
   for (int j = 1; j <= layers && !out.failed(); ++j) {
     if (stations->top_node_in_layer[static_cast<std::size_t>(j)] == 0) continue;

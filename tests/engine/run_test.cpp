@@ -162,8 +162,8 @@ TEST(Run, InputFilesThatCannotBeUsed) {
     c.setup(files);
     RunOutcome outcome;
     EXPECT_EQ(run(files, FixedClock(&outcome)), c.result) << c.name;
-    EXPECT_EQ(outcome.error_identity, c.identity) << c.name;
-    EXPECT_FALSE(outcome.error_message.empty()) << c.name;
+    EXPECT_EQ(testing::ErrorIdentity(outcome), c.identity) << c.name;
+    EXPECT_FALSE(testing::ErrorMessage(outcome).empty()) << c.name;
     EXPECT_TRUE(FileExists(files.report) && FileExists(files.message)) << c.name;
     const auto report = FileLines(files.report);
     ASSERT_FALSE(report.empty()) << c.name;
@@ -212,8 +212,8 @@ TEST(Run, MissingInputNamesTheFile) {
   const auto report = FileLines(files.report);
   EXPECT_GE(FindLine(report, "The input data file cannot be read: " + files.input), 0);
   EXPECT_GE(FindLine(report, "Reason: No such file or directory.  No analysis performed."), 0);
-  ASSERT_GE(outcome.error_message.size(), 3U);
-  EXPECT_EQ(outcome.error_message[0], "**** Runtime Error No. 7 ****");
+  ASSERT_GE(testing::ErrorMessage(outcome).size(), 3U);
+  EXPECT_EQ(testing::ErrorMessage(outcome)[0], "**** Runtime Error No. 7 ****");
 }
 
 TEST(Run, OutputFileThatCannotBeCreated) {
@@ -223,7 +223,7 @@ TEST(Run, OutputFileThatCannotBeCreated) {
   files.plot = d.File("no-such-dir/run.plt");
   RunOutcome outcome;
   EXPECT_EQ(run(files, FixedClock(&outcome)), 208);
-  EXPECT_EQ(outcome.error_identity, "RUN00008");
+  EXPECT_EQ(testing::ErrorIdentity(outcome), "RUN00008");
   const auto message = FileLines(files.message);
   EXPECT_GE(FindLine(message, "The plot output file cannot be created: " + files.plot), 0);
   EXPECT_FALSE(FileExists(files.plot));
@@ -319,7 +319,7 @@ void ExpectOutcomes(const std::vector<HostileCase>& cases) {
     WriteFile(files.input, c.input);
     RunOutcome outcome;
     EXPECT_EQ(run(files, FixedClock(&outcome)), c.result) << c.name;
-    EXPECT_EQ(outcome.error_identity, c.identity) << c.name;
+    EXPECT_EQ(testing::ErrorIdentity(outcome), c.identity) << c.name;
     const auto report = FileLines(files.report);
     EXPECT_GE(FindLine(report, c.report_line), 0) << c.name << "\n" << ReadFile(files.report);
     for (const std::string& file : {files.report, files.plot, files.message}) {

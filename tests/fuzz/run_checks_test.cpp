@@ -20,7 +20,7 @@ const std::string kStiffnessRun =
 
 RunOutcome WithOneCase() {
   RunOutcome o;
-  o.cases.push_back(CaseSummary{});
+  o.results.cases.push_back(LoadCaseResult{});
   return o;
 }
 

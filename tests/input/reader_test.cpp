@@ -97,7 +97,7 @@ struct Read {
   std::vector<std::string> report;
   std::vector<std::string> message;
   int code() const { return out->diagnostics.error_code; }
-  std::string identity() const { return out->diagnostics.error_identity; }
+  std::string identity() const { return out->diagnostics.error.identity; }
   // The width the soil sees at point k of the section property table.
   double Width(std::size_t k) const {
     return BuildSectionPropertyTable(model->sections, model->options.units)[k].properties.diameter;
