@@ -1,6 +1,8 @@
 #include "engine/results.hpp"
 
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -96,6 +98,53 @@ const char* SectionTypeName(const PileSection& s) {
   return "";
 }
 
+bool Finite(std::initializer_list<double> values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+bool Finite(const std::vector<double>& values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+bool Finite(const MomentCurvaturePoint& p) {
+  return Finite({p.curvature, p.moment, p.ei, p.neutral_axis, p.max_compressive_strain,
+                 p.max_tensile_strain, p.max_concrete_stress, p.max_steel_stress,
+                 p.max_casing_stress, p.max_core_stress});
+}
+
+bool Finite(const LoadCaseResult& c) {
+  const NodeColumns& n = c.nodes;
+  return Finite({c.condition1, c.condition2, c.axial, c.head_shear, c.head_moment,
+                 c.head_deflection, c.head_rotation, c.max_moment, c.max_moment_depth, c.max_shear,
+                 c.max_shear_depth, c.max_stress, c.final_change, c.moment_imbalance,
+                 c.force_imbalance, c.increment_length}) &&
+         Finite(c.section_max_moment) && Finite(c.section_max_shear) && Finite(n.depth) &&
+         Finite(n.deflection) && Finite(n.slope) && Finite(n.moment) && Finite(n.shear) &&
+         Finite(n.soil_reaction) && Finite(n.es) && Finite(n.flexural_rigidity) &&
+         Finite(n.stress) && Finite(n.distributed_load);
+}
+
+// After an error, what the run left that is not a finite number is left out:
+// a thrust's table, a printed curve, a load case or a check row.
+void LeaveOutNonFinite(RunResults& r) {
+  for (SectionResult& s : r.sections) {
+    std::erase_if(s.thrusts, [](const ThrustCurve& t) {
+      return !Finite({t.thrust, t.nominal_moment_capacity}) ||
+             !std::all_of(t.points.begin(), t.points.end(),
+                          [](const MomentCurvaturePoint& p) { return Finite(p); });
+    });
+  }
+  std::erase_if(r.py_curves, [](const PyCurveResult& c) {
+    return !Finite({c.depth}) || !Finite(c.y) || !Finite(c.p);
+  });
+  std::erase_if(r.cases, [](const LoadCaseResult& c) { return !Finite(c); });
+  std::erase_if(r.lrfd_check, [](const LrfdCheckRow& row) {
+    return !Finite({row.resistance_factor, row.factored_capacity.value_or(0.0),
+                    row.moment_developed, row.fraction_mobilized.value_or(0.0), row.max_shear,
+                    row.head_deflection, row.head_rotation});
+  });
+}
+
 Outcome OutcomeOf(int result_code, const Diagnostic& error) {
   if (result_code < 0) return Outcome::kWarnings;
   if (result_code == 0) return Outcome::kNormal;
@@ -163,6 +212,7 @@ void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& 
   results.outcome = OutcomeOf(result_code, diagnostics.error);
   if (diagnostics.failed()) {
     results.error = diagnostics.error;
+    LeaveOutNonFinite(results);
   } else {
     results.error.reset();
   }
