@@ -100,6 +100,7 @@ void ResetWarningsForLoadCase(WarningTally& tally, int load_case) {
 }
 
 int SummarisedWarnings(const WarningTally& tally) {
+  if (tally.head == 0) return 0;  // no warning was ever recorded
   int distinct = 0;
   for (int w = 1; w <= kMaxWarningNumber; ++w) {
     if (tally.counts[static_cast<std::size_t>(w)] != 0) ++distinct;

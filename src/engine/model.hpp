@@ -37,6 +37,8 @@ struct RunContext {
 
 class AnalysisModel {
  public:
+  AnalysisModel();
+
   InputModel input;
   DerivedTables tables;
   SoilWorkingValues soil;
@@ -47,6 +49,10 @@ class AnalysisModel {
 
   bool failed() const { return out.failed(); }
 };
+
+// Defined apart from its declaration, so that making a model runs the
+// members' own initializers only and does not first zero the whole model.
+inline AnalysisModel::AnalysisModel() = default;
 
 }  // namespace tarvex
 
