@@ -179,7 +179,7 @@ void AnalyseLoadCases(AnalysisModel& model) {
     out.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
     ResetWarningsForLoadCase(out.warnings());
     state.nodes.y.fill(0.0);
-    StartLoadCase(input, tables, c, state, out);
+    StartLoadCase(input, tables, c, model.soil, state, out);
     if (out.failed()) return;
 
     PileIterationStages stages(input, tables, model.soil, out);
