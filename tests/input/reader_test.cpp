@@ -554,20 +554,25 @@ TEST(Reader, EachCriterionReadsItsRowIntoItsFields) {
   const std::vector<Case> cases = {
       {kSoftClay, "100 11 12", {.unit_weight = 100, .cohesion = 11, .eps50 = 12}},
       {kSoftClayJ, "100 11 12 13", {.unit_weight = 100, .cohesion = 11, .eps50 = 12, .j = 13}},
-      {kStiffClayFreeWater, "100 11 12 13",
+      {kStiffClayFreeWater,
+       "100 11 12 13",
        {.unit_weight = 100, .cohesion = 11, .eps50 = 12, .kpy = 13}},
       {kStiffClayNoFreeWater, "100 11 12", {.unit_weight = 100, .cohesion = 11, .eps50 = 12}},
-      {kStiffClayNoFreeWaterK, "100 11 12 13",
+      {kStiffClayNoFreeWaterK,
+       "100 11 12 13",
        {.unit_weight = 100, .cohesion = 11, .eps50 = 12, .kpy = 13}},
       {kSandReese, "100 31 12", {.unit_weight = 100, .friction = 31, .kpy = 12}},
       {kSandApi, "100 31 12", {.unit_weight = 100, .friction = 31, .kpy = 12}},
       {kLiquefiedSand, "100", {.unit_weight = 100}},
-      {kWeakRock, "100 11 12 13 0.0005",
+      {kWeakRock,
+       "100 11 12 13 0.0005",
        {.unit_weight = 100, .cohesion = 11, .rqd = 13, .eps50 = 0.0005, .kpy = 12}},
       {kVuggyLimestone, "100 11", {.unit_weight = 100, .cohesion = 11}},
-      {kPiedmont, "100 2 11 12 13 14",
+      {kPiedmont,
+       "100 2 11 12 13 14",
        {.unit_weight = 100, .test_type = 2, .test = {11, 12, 13, 14}}},
-      {kCementedSilt, "100 11 31 13 14",
+      {kCementedSilt,
+       "100 11 31 13 14",
        {.unit_weight = 100, .cohesion = 11, .friction = 31, .eps50 = 14, .kpy = 13}},
       {kLoess, "100 11", {.unit_weight = 100, .test = {0, 11, 0, 0}}},
       {kElasticSubgrade, "100 11", {.unit_weight = 100, .subgrade = 11}},
@@ -575,8 +580,8 @@ TEST(Reader, EachCriterionReadsItsRowIntoItsFields) {
   const std::size_t from = std::string(kBase).find("SOIL LAYERS\n");
   const std::size_t to = std::string(kBase).find("LOADING\n");
   for (const Case& c : cases) {
-    const std::string body = "1\n" + std::to_string(c.code) + " 0.0 60.0\n" + c.row + "\n" +
-                             c.row + "\n";
+    const std::string body =
+        "1\n" + std::to_string(c.code) + " 0.0 60.0\n" + c.row + "\n" + c.row + "\n";
     const Read r = ReadText(std::string(kBase).substr(0, from) + "SOIL LAYERS\n" + body +
                             std::string(kBase).substr(to));
     ASSERT_EQ(r.code(), 0) << c.code << "\n" << r.out->report.contents();

@@ -183,8 +183,9 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
     EXPECT_NE(std::search(report.begin(), report.end(), curve.block.begin(), curve.block.end()),
               report.end());
   }
-  EXPECT_EQ(curves[0].block[2], "p-y Curve Computed Using the Soft Clay Criteria for Cyclic "
-                                "Loading Conditions");
+  EXPECT_EQ(curves[0].block[2],
+            "p-y Curve Computed Using the Soft Clay Criteria for Cyclic "
+            "Loading Conditions");
   EXPECT_TRUE(curves[0].notes.empty());
 }
 
