@@ -857,8 +857,9 @@ class Model:
             f.write(text)
 
 
-__all__ = [name for name, value in list(globals().items())
-           if not name.startswith("_") and (isinstance(value, type) or name.isupper())
-           and getattr(value, "__module__", __name__) == __name__ or name in (
-               "UNITS", "LOADINGS", "INTERACTION_CODES", "LRFD_LOAD_TYPES", "PIEDMONT_TESTS",
-               "STRAND_TYPES", "STRAND_SIZES", "SECTION_TYPES", "SOIL_CRITERIA", "LOAD_TYPES")]
+
+__all__ = sorted(
+    [name for name, value in list(globals().items())
+     if isinstance(value, type) and value.__module__ == __name__ and not name.startswith("_")]
+    + ["UNITS", "LOADINGS", "INTERACTION_CODES", "LRFD_LOAD_TYPES", "PIEDMONT_TESTS",
+       "STRAND_TYPES", "STRAND_SIZES", "SECTION_TYPES", "SOIL_CRITERIA", "LOAD_TYPES"])

@@ -140,8 +140,15 @@ class _Reader:
             records.pop()  # the line end of the last line
         self.records = [r[:-1] if r.endswith(b"\r") else r for r in records]
         self.name = name
-        self.next = 0
+        self.next = 0  # records read so far: the number of the last one read
         self.model = m.Model()
+        self.options_read = False
+        self.data_read = False  # a section other than TITLE and OPTIONS was read
+        # The engine keeps the load cases of LOADING and the thrusts of AXIAL
+        # THRUST LOADS in one table: rows of [type, condition 1, condition 2,
+        # axial load, length study].
+        self.table = None
+        self.from_loading = False
 
     # -- records ---------------------------------------------------------
 
@@ -255,12 +262,6 @@ def _read_file(r):
         "LOADING": _read_loading, "SOIL MOVEMENTS": _read_soil_movements,
         "DEPTHS OF PRINTED P-Y CURVES": _read_py_depths,
     }
-    r.options_read = False
-    r.data_read = False
-    # The engine keeps the load cases of LOADING and the thrusts of AXIAL THRUST
-    # LOADS in one table: rows of [type, condition 1, condition 2, axial, study].
-    r.table = None
-    r.from_loading = False
     while True:
         line = r.keyword_line("the line END")
         if line == "END":

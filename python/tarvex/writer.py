@@ -55,11 +55,11 @@ class _Writer:
         self.lines.append(text)
 
     def row(self, values, remark=""):
+        """A free-format row; the engine ignores what follows its values, so a
+        remark may follow them, from column 28 where the values leave room."""
         text = "  ".join(values)
         if self.remarks and remark:
-            text = text.ljust(REMARK_COLUMN - 1) + " " if len(text) < REMARK_COLUMN - 1 \
-                else text + "  "
-            text += remark
+            text = text.ljust(REMARK_COLUMN - 2) + "  " + remark
         self.lines.append(text)
 
     def unit(self, quantity):
@@ -278,7 +278,7 @@ def _write_layers(w, model):
     w.row([integer(len(layers))], "number of soil layers")
     for layer in layers:
         w.row([integer(layer.code), real(layer.top), real(layer.bottom)],
-              f"{CRITERION_NAMES[layer.code]}; " + w.notes([("top and bottom", "length")]))
+              w.notes([(f"{CRITERION_NAMES[layer.code]}, depths", "length")]))
         if isinstance(layer, m.UserPY):
             for end, curve in (("top", layer.top_curve), ("bottom", layer.bottom_curve)):
                 w.row([real(curve.unit_weight), integer(len(curve.points))],
