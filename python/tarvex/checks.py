@@ -58,8 +58,6 @@ class _Checker:
             "angle": (not 0 <= v < 90, "must be from 0 to less than 90 degrees"),
             "percent": (not 0 <= v <= 100, "must be from 0 to 100 percent"),
             "fraction": (not 0 <= v <= 1, "must be from 0 to 1"),
-            "test": (v not in (1, 2, 3, 4), "must be a Piedmont test type 1 (SPT), 2 (CPT), "
-                                            "3 (DMT) or 4 (PMT)"),
             "slope": (not -90 < v < 90, "must lie between -90 and 90 degrees"),
         }.get(rule)
         if broken and broken[0]:

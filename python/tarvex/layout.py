@@ -78,8 +78,9 @@ SHAPE_ROWS = {
 SHAPE_ROWS[4] = SHAPE_ROWS[3]
 
 # Soil values: quantity, rule and remark. Rules beyond "0+": "angle" from 0
-# to less than 90 degrees, "percent" from 0 to 100, "test" a Piedmont test
-# type 1 to 4.
+# to less than 90 degrees, "percent" from 0 to 100. A Piedmont test type
+# outside 1 to 4 is kept, as the engine keeps it (the layer then gives no
+# resistance).
 SOIL_VALUES = {
     "unit_weight": ("unit_weight", "0+", "unit weight"),
     "cohesion": ("cohesion", "0+", "cohesion"),
@@ -91,7 +92,7 @@ SOIL_VALUES = {
     "rock_modulus": ("rock", "0+", "rock mass modulus"),
     "rqd": ("percent", "percent", "RQD"),
     "krm": ("none", "0+", "k_rm"),
-    "test": ("none", "test", "test type"),
+    "test": ("none", "", "test type"),
     "n60": ("blows", "0+", "N60"),
     "qc": ("rock", "0+", "qc"),
     "edmt": ("rock", "0+", "Edmt"),
