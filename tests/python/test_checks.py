@@ -167,3 +167,17 @@ def test_import_without_the_engine_module():
         pytest.skip("this installation has the compiled engine module")
     with pytest.raises(ImportError, match="tarvex._tarvex"):
         tv.run("examples/quickstart.tv6")
+
+
+@pytest.mark.parametrize("values", [
+    dict(max_iterations=30, increments=40, print_increment=1, tolerance=1e-15),
+    dict(max_iterations=1000, increments=500, tolerance=0.1, loading="CYCLIC", cycles=5000),
+    dict(loading="CYCLIC", cycles=2, max_deflection=0.0),
+    dict(units="SI", tolerance=0.00254, cycles=2.5),
+    dict(units="GENERAL", max_deflection=1.0, tolerance=1e-30),
+], ids=["lowest", "highest", "fewest cycles", "SI tolerance", "GENERAL"])
+def test_option_limits_are_inclusive(values):
+    model = changed(set_options(**values))
+    if model.options.units == "GENERAL":
+        model.sections = CASES["GENERAL units"].sections
+    assert tv.read_input(model.to_input()).options.cycles == model.options.cycles
