@@ -29,10 +29,6 @@ _REAL = re.compile(r"[+-]?(\d+\.?\d*|\.\d+)([eEdDqQ][+-]?\d+)?")
 _INTEGER = re.compile(r"[+-]?\d+")
 _INT_MIN, _INT_MAX = -(2 ** 31), 2 ** 31 - 1
 
-KEYWORDS = ("TITLE", "OPTIONS", "SECTIONS", "AXIAL THRUST LOADS", "SOIL LAYERS", "TIP SHEAR",
-            "PILE BATTER AND SLOPE", "GROUPEFF", "LRFD LOADS", "LRFD FACTORS AND CASES",
-            "LOADING", "SOIL MOVEMENTS", "GROUP EFFECT FACTORS", "DEPTHS OF PRINTED P-Y CURVES")
-
 
 def read_input(source):
     """Reads a TARVEX6 input into a Model.
@@ -220,8 +216,9 @@ class _Reader:
                       f"of {what})")
         return value
 
-    def one(self, what, kind="r", default=None):
-        return self.read_values(what, [kind], None if default is None else [default])[0]
+    def one(self, what, kind="r"):
+        """A row of one value."""
+        return self.read_values(what, [kind])[0]
 
     def count(self, what, low, high):
         n = self.one(what, "i")
@@ -247,7 +244,6 @@ class _Reader:
                 return
             self.fail(f'begins with "{tokens[0].text}"; only TARVEX6 input files are read')
         self.fail("holds no TARVEX6 format tag")
-
 
 
 def _read_file(r):

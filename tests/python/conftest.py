@@ -22,7 +22,13 @@ _RUN_LINES = ("Path to file locations", "Name of input data file")
 
 
 def _engine_path():
-    path = os.environ.get("TARVEX_CLI") or str(ROOT / "build" / "tarvex")
+    """The engine of TARVEX_CLI (which must exist when given), or build/tarvex
+    when it is built."""
+    given = os.environ.get("TARVEX_CLI")
+    if given:
+        assert os.access(given, os.X_OK), f"TARVEX_CLI={given} is no executable"
+        return given
+    path = str(ROOT / "build" / "tarvex")
     return path if os.access(path, os.X_OK) else None
 
 
