@@ -89,8 +89,10 @@ struct LayerCall {
 struct PyNode : NodeSoil {
   PyNode(const LayerCall& layer_call, int node) : call(layer_call), i(node) {}
   const LayerCall& call;
-  int i;            // node number; the curve's number in the output pass
-  double y = 0.0;   // the deflection whose sign sets the slope direction
+  int i;  // node number; the curve's number in the output pass
+  // The deflection whose sign sets the slope direction: the node's; for a
+  // printed curve, that of the pile node whose number is the curve's number.
+  double y = 0.0;
   double zc = 0.0;  // the criterion depth, set after the equivalent depth
 };
 
