@@ -207,6 +207,20 @@ void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
   }
 }
 
+void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
+                       std::vector<PyCurveResult>& kept) {
+  for (const PrintedPyCurve& curve : printed) {
+    PyCurveResult& k = kept.emplace_back();
+    k.number = curve.number;
+    k.depth = curve.depth;
+    k.layer = curve.layer;
+    k.criterion = static_cast<int>(curve.criterion);
+    k.short_name = TrimRight(SoilShortName(curve.criterion));
+    k.y = curve.y;
+    k.p = curve.p;
+  }
+}
+
 void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& results) {
   results.result_code = result_code;
   results.outcome = OutcomeOf(result_code, diagnostics.error);

@@ -8,6 +8,7 @@
 
 #include "core/diagnostics.hpp"
 #include "core/input_model.hpp"
+#include "core/printed_py_curve.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {
@@ -21,6 +22,11 @@ void DescribePile(const InputModel& input, RunResults& results);
 
 // The soil layers, as the analysis uses them.
 void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results);
+
+// The p-y curves printed at the requested depths, as the report and the plot
+// file show them.
+void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
+                       std::vector<PyCurveResult>& kept);
 
 // The end of the run: the result code and the outcome, every warning by
 // load case with its text, and the error that ended the run.

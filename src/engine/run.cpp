@@ -192,7 +192,7 @@ void AnalyseLoadCases(AnalysisModel& model) {
     out.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
     ResetWarningsForLoadCase(out.warnings(), c);
     state.nodes.y.fill(0.0);
-    StartLoadCase(input, tables, c, state, out);
+    StartLoadCase(input, tables, c, model.soil, state, out);
     if (out.failed()) return;
 
     PileIterationStages stages(input, tables, model.soil, out);
@@ -212,8 +212,9 @@ void AnalyseLoadCases(AnalysisModel& model) {
     // p-y curves are printed for load case 1 only.
     if (c == 1) {
       if (input.options.print_py_curves) {
-        PrintPyCurves(PyPass{input, tables, model.soil, state.nodes, state.pile_length, out,
-                             &model.results.py_curves});
+        KeepPrintedCurves(
+            PrintPyCurves(PyPass{input, tables, model.soil, state.nodes, state.pile_length, out}),
+            model.results.py_curves);
         if (out.diagnostics.error_code != code_before) return;
       } else {
         out.plot.Write("(I5,75X,A)", {0, "Line 6 : number of output p-y curves"});

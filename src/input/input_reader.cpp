@@ -176,9 +176,13 @@ bool InputReader::ReadRawLine(std::string_view* line) {
 }
 
 bool InputReader::Read(std::string_view what, std::initializer_list<ReadValue> values) {
+  return ReadValues(what, std::span<const ReadValue>(values.begin(), values.size()));
+}
+
+bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> values) {
   std::vector<Token> tokens;
-  const ReadValue* v = values.begin();
-  const ReadValue* const end = values.end();
+  const ReadValue* v = values.data();
+  const ReadValue* const end = v + values.size();
   while (v != end) {
     std::string_view line;
     if (!ReadRawLine(&line)) {
@@ -207,7 +211,7 @@ bool InputReader::Read(std::string_view what, std::initializer_list<ReadValue> v
       }
       for (int r = 0; r < repeat && v != end; ++r, ++v) {
         if (text.empty() && !t.quoted) continue;  // "r*": null values
-        const int position = static_cast<int>(v - values.begin()) + 1;
+        const int position = static_cast<int>(v - values.data()) + 1;
         const std::string value = t.quoted ? Undouble(text, t.quote) : std::string(text);
         if (!Assign(*v, value, t.quoted, what, position)) return false;
       }

@@ -11,6 +11,7 @@
 #define TARVEX_INPUT_INPUT_READER_HPP_
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -61,6 +62,8 @@ class InputReader {
   // One free-format read into `values`; `what` names the row for messages
   // ("the number of soil layers"). False after reporting an input error.
   bool Read(std::string_view what, std::initializer_list<ReadValue> values);
+  // The same for a list of values made at run time.
+  bool ReadValues(std::string_view what, std::span<const ReadValue> values);
   // A labelled line: a text label (ignored) followed by the value.
   bool ReadLabelled(std::string_view what, int* value);
   bool ReadLabelled(std::string_view what, double* value);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/soil_criteria.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/node_setup.hpp"
 #include "pile/section_properties.hpp"
@@ -84,10 +83,12 @@ void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c
   SetNodeProperties(input, tables, !lrfd, state.nodes, out.report);
   if (lrfd) SetLrfdDistributedLoads(input, c, state, out.report);
   SetSoilMovement(input, state.nodes);
+  // The nodes are new: the soil is read at them afresh.
+  state.soil_reads.Clear();
 }
 
-void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
-                   RunOutput& out) {
+void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
+                   SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
   SetStartingSoilModuli(input.ground_depth, state.nodes);
   // A pile that does not reach the ground surface has no lateral support:
   // its solution would be a floating beam.
@@ -105,13 +106,11 @@ void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, 
     block.Report("INP00095", 195);
     return;
   }
-  // Vuggy limestone sets its nodes' moduli once before the first solution.
-  for (const SoilLayer& layer : tables.layers) {
-    if (layer.code == kVuggyLimestone) {
-      ReportStageNotBuilt(out, "p-y curves of the vuggy limestone criterion");
-      return;
-    }
-  }
+  // Criteria that set their nodes' moduli before the first solution (vuggy
+  // limestone); the per-layer values they keep are the run's.
+  PresetSoilModuli(
+      PyPass{input, tables, soil, state.nodes, state.pile_length, out, &state.soil_reads});
+  if (out.failed()) return;
   if (input.options.lrfd) {
     // A combination is a shear-and-moment case with its factored loads.
     const LrfdFactoredLoad& f = tables.lrfd_loads[static_cast<std::size_t>(c - 1)];
@@ -138,7 +137,8 @@ void PileIterationStages::Solve(CaseState& state) {
 }
 
 void PileIterationStages::UpdateSoilModuli(CaseState& state) {
-  tarvex::UpdateSoilModuli(PyPass{input_, tables_, soil_, state.nodes, state.pile_length, out_});
+  tarvex::UpdateSoilModuli(
+      PyPass{input_, tables_, soil_, state.nodes, state.pile_length, out_, &state.soil_reads});
 }
 
 void PileIterationStages::UpdateBendingStiffness(CaseState& state) {

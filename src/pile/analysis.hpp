@@ -25,10 +25,11 @@ void PreparePileAnalysis(const InputModel& input, DerivedTables& tables);
 void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
                      RunOutput& out);
 
-// LRFD distributed loads, starting soil moduli, the pile-head conditions and
-// the starting bending stiffness for the case's axial thrust.
-void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
-                   RunOutput& out);
+// Starting soil moduli (with the criteria that set theirs before the first
+// solution, which keep their per-layer values in `soil`), the pile-head
+// conditions and the starting bending stiffness for the case's axial thrust.
+void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
+                   SoilWorkingValues& soil, CaseState& state, RunOutput& out);
 
 // The finite-difference solution, the p-y criteria and the flexural-rigidity
 // update, as the nonlinear iteration uses them.

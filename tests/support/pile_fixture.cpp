@@ -63,7 +63,7 @@ SolvedCase SolveCase(const std::string& input, int c) {
   PrepareLoadCase(m.input, m.tables, c, m.state, m.out);
   if (m.failed()) return out;
   ResetWarningsForLoadCase(m.out.warnings(), c);
-  StartLoadCase(m.input, m.tables, c, m.state, m.out);
+  StartLoadCase(m.input, m.tables, c, m.soil, m.state, m.out);
   if (m.failed()) return out;
   PileIterationStages stages(m.input, m.tables, m.soil, m.out);
   out.iteration = IterateLoadCase(m.input.options, m.tables.layers, m.soil, m.state, stages, m.out);
