@@ -8,6 +8,7 @@
 
 #include "core/soil_criteria.hpp"
 #include "pile/section_properties.hpp"
+#include "soil/criterion_table.hpp"
 #include "tarvex/version.h"
 
 namespace tarvex {
@@ -198,7 +199,7 @@ void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
     SoilLayerInfo& info = results.layers[i];
     info.number = static_cast<int>(i) + 1;
     info.criterion = l.code;
-    info.short_name = TrimRight(SoilShortName(l.code));
+    info.short_name = TrimRight(ShortNameOf(static_cast<int>(l.code)));
     info.description = std::string(CriterionDescription(l.code));
     info.top = l.top;
     info.bottom = l.bottom;
@@ -215,7 +216,7 @@ void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
     k.depth = curve.depth;
     k.layer = curve.layer;
     k.criterion = static_cast<int>(curve.criterion);
-    k.short_name = TrimRight(SoilShortName(curve.criterion));
+    k.short_name = TrimRight(ShortNameOf(static_cast<int>(curve.criterion)));
     k.y = curve.y;
     k.p = curve.p;
   }

@@ -149,8 +149,8 @@ TEST(Results, TheRunItsSectionsAndTheLrfdCheck) {
     const LrfdCheckRow& row = results.lrfd_check[i];
     const std::string& line = report[static_cast<std::size_t>(heading) + 1 + i];
     EXPECT_EQ(std::stoi(line.substr(0, 4)), row.combination);
-    EXPECT_EQ(row.name, results.cases[static_cast<std::size_t>(row.combination - 1)]
-                            .combination_name);
+    EXPECT_EQ(row.name,
+              results.cases[static_cast<std::size_t>(row.combination - 1)].combination_name);
     const bool pass = line.find("    Pass     ") != std::string::npos;
     const bool fail = line.find("  > FAIL <   ") != std::string::npos;
     EXPECT_EQ(row.verdict, pass   ? LrfdVerdict::kPass
@@ -165,9 +165,10 @@ TEST(Results, EachFailedLrfdCheckIsAWarningOfItsCombination) {
   // Resistance factors for flexure of 0.5 and 0.3 in the first two
   // combinations: their factored capacities fall below the moments developed.
   std::string input = Example("lrfd_hpile_clays_si.tv6");
-  input = Edited(input, "0 0 0 0 0 0 0  0.9  0.9\nStrength I", "0 0 0 0 0 0 0  0.5  0.9\nStrength I");
   input =
-      Edited(input, "0 0 0 0 0 0 0  0.9  0.9\nStrength III", "0 0 0 0 0 0 0  0.3  0.9\nStrength III");
+      Edited(input, "0 0 0 0 0 0 0  0.9  0.9\nStrength I", "0 0 0 0 0 0 0  0.5  0.9\nStrength I");
+  input = Edited(input, "0 0 0 0 0 0 0  0.9  0.9\nStrength III",
+                 "0 0 0 0 0 0 0  0.3  0.9\nStrength III");
   TempDir d;
   const Finished r = RunInput(d, input);
   const RunResults& results = r.outcome.results;
@@ -208,8 +209,7 @@ TEST(Diagnostics, AnInputErrorNamesTheFileTheLineAndItsText) {
   EXPECT_EQ(e.line_text, line);
   ASSERT_EQ(e.message.size(), 4U);
   EXPECT_EQ(e.message[0], "**** Input Data Error No. 95 ****");
-  EXPECT_EQ(e.message[1].rfind("Problem:  Line 30 of in.tv6 holds \"36.0x\" where a number", 0),
-            0U)
+  EXPECT_EQ(e.message[1].rfind("Problem:  Line 30 of in.tv6 holds \"36.0x\" where a number", 0), 0U)
       << e.message[1];
   EXPECT_EQ(e.message[3], "Solution:  Correct the input data file at that line.");
   EXPECT_EQ(r.outcome.results.outcome, Outcome::kInputError);
@@ -218,8 +218,8 @@ TEST(Diagnostics, AnInputErrorNamesTheFileTheLineAndItsText) {
 TEST(Diagnostics, ARuntimeErrorKeepsTheLinesOfItsBlockWithoutBlanks) {
   // An allowable deflection of 0.01 in: load case 1 passes it at iteration 11.
   TempDir d;
-  const Finished r = RunInput(d, Edited(Example("quickstart.tv6"), "MaxDeflection 10.0",
-                                   "MaxDeflection 0.01"));
+  const Finished r =
+      RunInput(d, Edited(Example("quickstart.tv6"), "MaxDeflection 10.0", "MaxDeflection 0.01"));
   ASSERT_EQ(r.outcome.result, 209);
   const Diagnostic& e = *r.outcome.results.error;
   EXPECT_EQ(e.identity, "RUN00009");
