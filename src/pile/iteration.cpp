@@ -1,6 +1,9 @@
 #include "pile/iteration.hpp"
 
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace tarvex {
 namespace {
@@ -70,10 +73,48 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
   block.Report("RUN00009", 209);
 }
 
+// A length for the advice of an error: three significant digits and the unit.
+std::string AdviceLength(double v, std::string_view unit) {
+  char buffer[32];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 3);
+  const std::size_t last = unit.find_last_not_of(' ');
+  return std::string(buffer, ec == std::errc() ? end : buffer) + " " +
+         std::string(unit.substr(0, last == std::string_view::npos ? 0 : last + 1));
+}
+
+// What to change after runtime error 10: the iteration limit, or a tolerance
+// tighter than recommended. A last change below 1e-6 of the head deflection
+// means the deflections have converged to every printed digit; soft clays
+// may stall near that level, so a tolerance below it may never be met.
+std::string NoConvergenceAdvice(const Options& options, double max_change, double head_deflection) {
+  const std::string_view unit = LabelsFor(options.units).length;
+  std::string advice =
+      "Raise MaxIterations above " + std::to_string(options.iteration_limit) + " (at most 1000)";
+  const double floor = 1.0e-6 * std::fabs(head_deflection);
+  const double recommended = options.units == UnitSystem::kUscs ? 1.0e-5
+                             : options.units == UnitSystem::kSi ? 2.54e-7
+                                                                : 0.0;
+  if (options.tolerance < recommended) {
+    advice += ", or use the recommended Tolerance of " + AdviceLength(recommended, unit);
+  }
+  if (max_change <= floor) {
+    advice += "; the last change, " + AdviceLength(max_change, unit) +
+              ", is below 1e-6 of the head deflection (" + AdviceLength(head_deflection, unit) +
+              "): the deflections have converged to every printed digit";
+  } else if (options.tolerance < floor) {
+    advice += "; a tolerance below 1e-6 of the head deflection (" +
+              AdviceLength(head_deflection, unit) + ") may never be met";
+  }
+  return advice + ".";
+}
+
 // Runtime error 10: no convergence within the iteration limit.
-void ReportNoConvergence(const Options& options, double max_change, RunOutput& out) {
+void ReportNoConvergence(const Options& options, double max_change, double head_deflection,
+                         RunOutput& out) {
   const std::string_view unit = LabelsFor(options.units).length;
   ErrorBlock block(out);
+  block.Advise(NoConvergenceAdvice(options, max_change, head_deflection));
   RecordWriter& r = out.report;
   r.Write("(//A/)", {"**** Runtime Error No. 10 ****"});
   r.Write("(A,I0,A/)", {"The analysis failed to converge within the limit of ",
@@ -127,7 +168,7 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
       if (out.failed()) return CaseIteration::kFailed;
     }
   }
-  ReportNoConvergence(options, state.max_change, out);
+  ReportNoConvergence(options, state.max_change, state.top_deflection, out);
   return CaseIteration::kNotConverged;
 }
 
