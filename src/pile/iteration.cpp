@@ -1,5 +1,6 @@
 #include "pile/iteration.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -83,38 +84,55 @@ std::string AdviceLength(double v, std::string_view unit) {
          std::string(unit.substr(0, last == std::string_view::npos ? 0 : last + 1));
 }
 
-// What to change after runtime error 10: the iteration limit, or a tolerance
-// tighter than recommended. A last change below 1e-6 of the head deflection
-// means the deflections have converged to every printed digit; soft clays
-// may stall near that level, so a tolerance below it may never be met.
-std::string NoConvergenceAdvice(const Options& options, double max_change, double head_deflection) {
+// The smallest change of deflection of a load case's iteration and when it
+// came: an iteration that has not improved on it for many iterations has
+// stalled (soft clays do, at a change of about 1e-6 in).
+struct IterationProgress {
+  double smallest_change = 0.0;
+  int at_iteration = 0;
+  int last_iteration = 0;
+  bool stalled() const { return last_iteration - at_iteration >= 20; }
+};
+
+// What to change after runtime error 10. A stalled iteration is not helped
+// by more iterations: its tolerance is below what it can reach, and the
+// deflections have converged to about the smallest change.
+std::string NoConvergenceAdvice(const Options& options, const IterationProgress& progress,
+                                double head_deflection) {
   const std::string_view unit = LabelsFor(options.units).length;
-  std::string advice =
-      "Raise MaxIterations above " + std::to_string(options.iteration_limit) + " (at most 1000)";
-  const double floor = 1.0e-6 * std::fabs(head_deflection);
   const double recommended = options.units == UnitSystem::kUscs ? 1.0e-5
                              : options.units == UnitSystem::kSi ? 2.54e-7
                                                                 : 0.0;
+  if (progress.stalled()) {
+    // The next power of ten above twice the smallest change is met.
+    const double reachable = std::pow(10.0, std::ceil(std::log10(2.0 * progress.smallest_change)));
+    return "The change of deflection stopped falling at " +
+           AdviceLength(progress.smallest_change, unit) + " after iteration " +
+           std::to_string(progress.at_iteration) + ": the head deflection (" +
+           AdviceLength(head_deflection, unit) + ") has converged to about that; a Tolerance of " +
+           AdviceLength(std::max(reachable, recommended), unit) + " ends the iteration.";
+  }
+  std::string advice;
+  if (options.iteration_limit < 1000) {
+    advice =
+        "Raise MaxIterations above " + std::to_string(options.iteration_limit) + " (at most 1000)";
+  }
   if (options.tolerance < recommended) {
-    advice += ", or use the recommended Tolerance of " + AdviceLength(recommended, unit);
+    advice += advice.empty() ? "Use" : ", or use";
+    advice += " the recommended Tolerance of " + AdviceLength(recommended, unit);
   }
-  if (max_change <= floor) {
-    advice += "; the last change, " + AdviceLength(max_change, unit) +
-              ", is below 1e-6 of the head deflection (" + AdviceLength(head_deflection, unit) +
-              "): the deflections have converged to every printed digit";
-  } else if (options.tolerance < floor) {
-    advice += "; a tolerance below 1e-6 of the head deflection (" +
-              AdviceLength(head_deflection, unit) + ") may never be met";
-  }
+  if (advice.empty())
+    advice = "Check the loading and the soil properties for their sizes and units";
   return advice + ".";
 }
 
 // Runtime error 10: no convergence within the iteration limit.
-void ReportNoConvergence(const Options& options, double max_change, double head_deflection,
+void ReportNoConvergence(const Options& options, double max_change,
+                         const IterationProgress& progress, double head_deflection,
                          RunOutput& out) {
   const std::string_view unit = LabelsFor(options.units).length;
   ErrorBlock block(out);
-  block.Advise(NoConvergenceAdvice(options, max_change, head_deflection));
+  block.Advise(NoConvergenceAdvice(options, progress, head_deflection));
   RecordWriter& r = out.report;
   r.Write("(//A/)", {"**** Runtime Error No. 10 ****"});
   r.Write("(A,I0,A/)", {"The analysis failed to converge within the limit of ",
@@ -131,12 +149,18 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
                               IterationStages& stages, RunOutput& out) {
   const int limit = options.iteration_limit;
   const double tolerance = options.tolerance;
+  IterationProgress progress;
   for (int it = 1; it <= limit; ++it) {
     state.iteration = it;
     stages.Solve(state);
     if (out.failed()) return CaseIteration::kFailed;
     const double ytop = state.top_deflection;
     const double dymax = state.max_change;
+    if (it == 1 || dymax < progress.smallest_change) {
+      progress.smallest_change = dymax;
+      progress.at_iteration = it;
+    }
+    progress.last_iteration = it;
     const int node = FirstNonFiniteDeflection(state.nodes);
     if (!std::isfinite(ytop) || !std::isfinite(dymax) || node != 0) {
       ReportNotANumber(state, node, out);
@@ -168,7 +192,7 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
       if (out.failed()) return CaseIteration::kFailed;
     }
   }
-  ReportNoConvergence(options, state.max_change, state.top_deflection, out);
+  ReportNoConvergence(options, state.max_change, progress, state.top_deflection, out);
   return CaseIteration::kNotConverged;
 }
 
