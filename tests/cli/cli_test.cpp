@@ -179,7 +179,10 @@ TEST(Cli, AnLrfdTableNamesEachCombinationAndItsCheck) {
       "   2  Strength III  83.92   12.50     0.04357  -0.01538       203.8     3.200     -117.4"
       "     4.600    30  pass",
       "   3  Service I     87.53   25.00     0.04754  -0.01704       219.7     3.200     -124.2"
-      "     4.600    31  pass"};
+      "     4.600    31  pass",
+      // The wind group's 5 kN/m at the head, falling to 0 at 2 m, factored 1.4.
+      "Note: the distributed load starts at the pile head, where about 0.341 kN (4.9 %) of its "
+      "force is lost; more increments reduce it in proportion (docs/accuracy.md)."};
   EXPECT_EQ(table, expected) << r.out;
 }
 
@@ -229,6 +232,20 @@ TEST(Cli, AnInputErrorNamesTheLineAndItsText) {
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("  At line 59 of pile.tv6: NOT A SECTION\n"), std::string::npos) << r.out;
+}
+
+TEST(Cli, ADistributedLoadAtThePileHeadGetsANoteOnItsLostForce) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"), Replaced(Example("quickstart.tv6"),
+                                         "0                          no distributed lateral load\n",
+                                         "2\n1 0.0 50.0\n2 10.0 50.0\n"));
+  const CliResult r = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(r.status, cli::kNormal) << r.out;
+  // 50 lb/in over 10 ft: 6000 lb, of which q(0) h / 4 = 50 * 4.8 / 4 lb.
+  EXPECT_NE(r.out.find("\nNote: the distributed load starts at the pile head, where about 60.0 lb "
+                       "(1.0 %) of its force is lost;"),
+            std::string::npos)
+      << r.out;
 }
 
 TEST(Cli, JsonAndCsvFilesWhenAsked) {
