@@ -1,13 +1,16 @@
 #include "cli/cli.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/run_files.hpp"
@@ -249,12 +252,16 @@ void PrintCases(const RunResults& results, std::ostream& out) {
   PrintColumns(rows, left, out);
 }
 
-// Writes the whole text to the file; false when any of it could not be written.
-bool WriteText(const std::string& path, const std::string& text) {
+// Writes the whole text to the file; false, with the system's reason, when
+// any of it could not be written.
+bool WriteText(const std::string& path, const std::string& text, std::string* reason) {
+  errno = 0;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(text.data(), static_cast<std::streamsize>(text.size()));
   file.close();
-  return !file.fail();
+  if (!file.fail()) return true;
+  *reason = errno != 0 ? std::strerror(errno) : "write failed";
+  return false;
 }
 
 // The node tables of load cases an earlier run of the same input had beyond
@@ -371,10 +378,11 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   std::vector<std::pair<std::string, std::string>> extra;  // label, path
   bool extra_failed = false;
   auto write = [&](const char* label, const std::string& path, const std::string& text) {
-    if (WriteText(path, text)) {
+    std::string reason;
+    if (WriteText(path, text, &reason)) {
       extra.emplace_back(label, path);
     } else {
-      err << "tarvex: cannot write " << path << "\n";
+      err << "tarvex: cannot write " << path << ": " << reason << "\n";
       extra_failed = true;
     }
   };

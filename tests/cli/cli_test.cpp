@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -277,6 +278,14 @@ TEST(Cli, JsonAndCsvFilesWhenAsked) {
             std::string::npos)
       << over.err;
   EXPECT_EQ(testing::ReadFile(d.File("old.json")), "{}");
+  // A results file that cannot be written is named, and the exit status says so.
+  std::filesystem::remove(d.File("pile.json"));
+  std::filesystem::create_directory(d.File("pile.json"));
+  const CliResult blocked = RunCli({d.File("pile.tv6"), "--json"});
+  EXPECT_EQ(blocked.status, cli::kFilesUnusable);
+  EXPECT_NE(blocked.err.find("tarvex: cannot write " + d.File("pile.json") + ": "),
+            std::string::npos)
+      << blocked.err;
 }
 
 TEST(Cli, TheInstalledProgramSetsItsExitStatus) {
