@@ -9,6 +9,7 @@
 
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
+#include "input/unit_conversion.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -339,6 +340,17 @@ TEST(Echo, Warnings) {
     EXPECT_EQ(e.MessageHas(c.line), c.warned);
     EXPECT_EQ(e.out->diagnostics.warnings.head, 0);  // no warning number
   }
+}
+
+// Only general units let a negative tolerance through the reader: the echo
+// says what replaces it and the unit conversion puts it in place.
+TEST(Echo, NegativeToleranceIsReset) {
+  const Echoed e = Echo(Replace(Replace(kShaft, "Units USCS", "Units GENERAL"), "Tolerance 1.0E-5",
+                                "Tolerance -1.0"));
+  EXPECT_TRUE(
+      e.ReportHas("(Specified convergence tolerance of 0 reset by program to 0.2540E-07 meters)"));
+  ConvertToComputingUnits(*e.model);
+  EXPECT_EQ(e.model->options.tolerance, 2.54e-8);
 }
 
 TEST(Echo, GroupFactorsWithTheOptionOffAreShownAsIgnored) {
