@@ -825,7 +825,9 @@ bool WriteLoadingType(const InputModel& input, RunOutput& out) {
   r.Write("()");
   r.Write("(A/)", {"Cyclic loading criteria were used for computation of p-y curves for all "
                    "analyses."});
-  const auto cycles = static_cast<long long>(o.cycles);
+  // Whole cycles; a number beyond any count (up to 1e30 can be read) is held
+  // within the integer's range, and the range check below refuses it.
+  const auto cycles = static_cast<long long>(std::clamp(o.cycles, -1e15, 1e15));
   r.Write("(A,I0)", {"Number of cycles of loading = ", cycles});
   if (o.cycles < 2.0 || o.cycles > 5000.0) {
     EchoError(out, 28, [cycles](RecordWriter& w) {

@@ -220,6 +220,8 @@ TEST(Echo, EachCrossCheckRaisesItsError) {
        "Number of cycles of loading = 0"},
       {"cycles 10000", with("Loading STATIC     1", "Loading CYCLIC 10000"), none, "INP00028",
        "are outside the valid range of 2 to 5,000."},
+      {"cycles 1E30", with("Loading STATIC     1", "Loading CYCLIC  1E30"), none, "INP00028",
+       "Number of cycles of loading = 1000000000000000"},
       {"tip shear not from 0",
        [shaft] {
          return BeforeEnd(Replace(shaft, "UseTipShear NO", "UseTipShear YES"),
