@@ -12,6 +12,12 @@ extern const CriterionOps kStiffClayFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterKOps;
 extern const CriterionOps kElasticSubgradeOps;
+extern const CriterionOps kSandReeseOps;
+extern const CriterionOps kSandApiOps;
+extern const CriterionOps kLiquefiedSandOps;
+extern const CriterionOps kWeakRockOps;
+extern const CriterionOps kVuggyLimestoneOps;
+extern const CriterionOps kMassiveRockOps;
 
 namespace {
 
@@ -116,7 +122,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kSandReeseOps},
     {kSandApi,
      "API Sand  ",
      "sand, API",
@@ -129,7 +135,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kSandApiOps},
     {kLiquefiedSand,
      "Liq Sand  ",
      "liquefiable sand, Rollins",
@@ -142,7 +148,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kLiquefiedSandOps},
     {kWeakRock,
      "WeakRock  ",
      "weak rock, Reese",
@@ -155,7 +161,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kWeakRockOps},
     {kVuggyLimestone,
      "Vuggy LS  ",
      "strong rock (vuggy limestone)",
@@ -168,7 +174,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      true,
-     nullptr},
+     &kVuggyLimestoneOps},
     {kPiedmont,
      "Piedmont  ",
      "Piedmont residual soil",
@@ -260,7 +266,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      false,
      false,
-     nullptr},
+     &kMassiveRockOps},
     {kFrozenSoil,
      "Frz Soil  ",
      "frozen soil",
