@@ -173,3 +173,34 @@ TEST(SandRockCriteria, SandBelowRockUsesTheTrueDepth) {
 
 }  // namespace
 }  // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// The depth into weak rock counts from the top of the uppermost weak rock or
+// vuggy limestone layer directly above; below sand it starts at the layer top.
+TEST(SandRockCriteria, DepthIntoWeakRockCountsThroughRockLayersAbove) {
+  const std::string rock = "130.0 500.0 75000.0 50.0 0.0002\n130.0 500.0 75000.0 50.0 0.0002\n";
+  struct Case {
+    const char* name;
+    std::string upper;
+    const char* xr;
+  };
+  const Case cases[] = {
+      {"below weak rock", "8 0.0 10.0\n" + rock, "     240.000"},
+      {"below vuggy limestone", "9 0.0 10.0\n130.0 1500.0\n130.0 1500.0\n", "     240.000"},
+      {"below sand", "5 0.0 10.0\n60.0 35.0 90.0\n60.0 35.0 90.0\n", "     120.000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::PileInputParts parts =
+        testing::Parts(kSection, "2\n" + c.upper + "8 10.0 80.0\n" + rock, kLoading);
+    parts.py_depths = {20.0};
+    const Ran r = RunInput(testing::PileInput(parts));
+    ASSERT_LE(r.result, 0);
+    EXPECT_GE(FindLine(r.report, "Xr" + std::string(53, ' ') + "= " + c.xr + " in "), 0);
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
