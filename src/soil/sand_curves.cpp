@@ -262,7 +262,9 @@ ApiSandNode ApiSandAt(const ApiSandInput& in, double ka) {
 }
 
 double ApiSandP(const ApiSandNode& s, double y) {
-  if (!(s.zc >= 1e-10)) return 0.0;
+  // No resistance without depth, or without an ultimate resistance (a
+  // friction angle of zero), rather than 0 times tanh(0/0).
+  if (!(s.zc >= 1e-10) || !(s.a * s.pu > 0.0)) return 0.0;
   return s.a * s.pu * std::tanh(s.k * s.zc * y / (s.a * s.pu));
 }
 

@@ -292,6 +292,13 @@ TEST(ApiSand, SmallDeflectionAndGroundSurface) {
   EXPECT_EQ(ApiSandP(top, 1.0), 0.0);
   EXPECT_EQ(ApiSandOutputStep(top, UnitSystem::kUscs), 0.05);
   EXPECT_EQ(ApiSandOutputStep(top, UnitSystem::kSi), 0.00127);
+  // Without friction there is no resistance (and no 0/0).
+  ApiSandInput none = Api(60.0, false);
+  none.phi = 0.0;
+  const ApiSandNode frictionless = ApiSandAt(none, SandAnglesOf(0.0).ka);
+  EXPECT_NEAR(frictionless.pu, 0.0, 1e-9);
+  EXPECT_EQ(ApiSandP(frictionless, 1.0), 0.0);
+  EXPECT_EQ(ApiSandEs(frictionless, 1.0, 1.0, 1.0), 0.0);
   // Below rock, the small-deflection modulus takes the true depth.
   ApiSandInput in = Api(60.0, false);
   in.zs = 100.0;
