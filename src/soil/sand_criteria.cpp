@@ -97,9 +97,11 @@ void SlopeSteeperThanFriction(const LayerCall& call, bool api) {
 // the friction angle is an input error in every layer.
 bool WedgeActiveCoefficient(const LayerCall& call, const SandAngles& a, bool api, double* ka) {
   *ka = a.ka;
-  const std::optional<double> sloping = SlopingActiveCoefficient(call.theta, a.phi);
   const bool slope = std::fabs(call.theta) > 1e-10;
-  if (!sloping && (slope || (!api && call.layer == 1))) {
+  // Flat ground needs the check only in the first layer of Reese sand.
+  if (!slope && (api || call.layer != 1)) return true;
+  const std::optional<double> sloping = SlopingActiveCoefficient(call.theta, a.phi);
+  if (!sloping) {
     SlopeSteeperThanFriction(call, api);
     return false;
   }
@@ -202,6 +204,7 @@ struct ReeseSandCriterion : CriterionBase {
     in.b = node.b;
     in.gamma = node.gamma;
     in.phi = node.phi;
+    in.angles = &s.angles;
     in.zc = node.zc;
     in.zs = node.zs;
     in.k = s.k;
@@ -389,6 +392,7 @@ struct ApiSandCriterion : CriterionBase {
     in.b = node.b;
     in.gamma = node.gamma;
     in.phi = node.phi;
+    in.angles = &s.angles;
     in.zc = node.zc;
     in.zs = node.zs;
     in.k = s.k;

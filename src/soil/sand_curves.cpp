@@ -59,6 +59,12 @@ SandAngles SandAnglesOf(double phi_degrees) {
   a.ka = t * t;
   const double tb = std::tan(a.beta);
   a.kp = tb * tb;
+  a.tan_phi = std::tan(a.phi);
+  a.tan_alpha = std::tan(a.alpha);
+  a.tan_beta = tb;
+  a.sin_beta = std::sin(a.beta);
+  a.cos_alpha = std::cos(a.alpha);
+  a.tan_beta_minus_phi = std::tan(a.beta - a.phi);
   return a;
 }
 
@@ -97,8 +103,8 @@ double ApiSlopeFactor(double y, double theta, double t) {
 }
 
 double FlatWedge(const SandAngles& a, double ka, double k0, double b, double gamma, double zc) {
-  const double tp = std::tan(a.phi), tb = std::tan(a.beta), ta = std::tan(a.alpha);
-  const double sb = std::sin(a.beta), ca = std::cos(a.alpha), tbp = std::tan(a.beta - a.phi);
+  const double tp = a.tan_phi, tb = a.tan_beta, ta = a.tan_alpha;
+  const double sb = a.sin_beta, ca = a.cos_alpha, tbp = a.tan_beta_minus_phi;
   return gamma * zc *
          (k0 * zc * tp * sb / (tbp * ca) + tb * (b + zc * tb * ta) / tbp +
           k0 * zc * tb * (tp * sb - ta) - ka * b);
@@ -106,8 +112,8 @@ double FlatWedge(const SandAngles& a, double ka, double k0, double b, double gam
 
 double SlopingWedge(const SandAngles& a, double ka, double k0, double b, double gamma, double zc,
                     double d, double t) {
-  const double tp = std::tan(a.phi), tb = std::tan(a.beta), ta = std::tan(a.alpha);
-  const double sb = std::sin(a.beta), ca = std::cos(a.alpha), tbp = std::tan(a.beta - a.phi);
+  const double tp = a.tan_phi, tb = a.tan_beta, ta = a.tan_alpha;
+  const double sb = a.sin_beta, ca = a.cos_alpha, tbp = a.tan_beta_minus_phi;
   const double q = t / d;
   const double e = 4.0 * q * q * q - 3.0 * q * q + 1.0;
   return gamma * zc *
@@ -116,10 +122,10 @@ double SlopingWedge(const SandAngles& a, double ka, double k0, double b, double 
 }
 
 double FlowAround(const SandAngles& a, double k0, double b, double gamma, double depth) {
-  const double tb = std::tan(a.beta);
+  const double tb = a.tan_beta;
   const double tb4 = std::pow(tb, 4.0);
   const double tb8 = std::pow(tb, 8.0);
-  return (k0 * std::tan(a.phi) * tb4 + (tb8 - 1.0) * a.ka) * b * gamma * depth;
+  return (k0 * a.tan_phi * tb4 + (tb8 - 1.0) * a.ka) * b * gamma * depth;
 }
 
 // ---------------------------------------------------------------------------
@@ -127,13 +133,13 @@ double FlowAround(const SandAngles& a, double k0, double b, double gamma, double
 
 ReeseSandNode ReeseSandAt(const ReeseSandInput& in) {
   ReeseSandNode s;
-  const SandAngles a = SandAnglesOf(in.phi);
+  const SandAngles a = in.angles != nullptr ? *in.angles : SandAnglesOf(in.phi);
   const double b = in.b, zc = in.zc;
   s.b = b;
   s.pst = FlatWedge(a, in.ka, kK0, b, in.gamma, zc);
   double d = 1.0;
   if (std::fabs(in.theta) > 1e-15) {
-    const double t = std::tan(std::fabs(in.theta)) * std::tan(a.beta);
+    const double t = std::tan(std::fabs(in.theta)) * a.tan_beta;
     d = ReeseSlopeFactor(in.y, in.theta, t);
     if (d > 1e-20) s.pst = SlopingWedge(a, in.ka, kK0, b, in.gamma, zc, d, t);
   }
@@ -233,11 +239,11 @@ SandCurveDeflections ReeseSandOutputDeflections(const ReeseSandNode& s) {
 
 ApiSandNode ApiSandAt(const ApiSandInput& in, double ka) {
   ApiSandNode s;
-  const SandAngles a = SandAnglesOf(in.phi);
+  const SandAngles a = in.angles != nullptr ? *in.angles : SandAnglesOf(in.phi);
   const double k0 = double(0.4f);
   const double b = in.b, zc = in.zc;
-  const double tp = std::tan(a.phi), tb = std::tan(a.beta), ta = std::tan(a.alpha);
-  const double sb = std::sin(a.beta), ca = std::cos(a.alpha);
+  const double tp = a.tan_phi, tb = a.tan_beta, ta = a.tan_alpha;
+  const double sb = a.sin_beta, ca = a.cos_alpha;
   s.b = b;
   s.zc = zc;
   s.k = in.k;
@@ -337,8 +343,8 @@ SandCurveDeflections LiquefiedSandOutputDeflections(bool uscs) {
 
 double SandEquivalentDepth(const SandLayeringInput& in) {
   const SandAngles a = SandAnglesOf(in.phi);
-  const double tp = std::tan(a.phi), tb = std::tan(a.beta), ta = std::tan(a.alpha);
-  const double sb = std::sin(a.beta), ca = std::cos(a.alpha);
+  const double tp = a.tan_phi, tb = a.tan_beta, ta = a.tan_alpha;
+  const double sb = a.sin_beta, ca = a.cos_alpha;
   const double c1 = tb * (a.kp * ta + kK0 * (sb * (1.0 / ca + 1.0) * tp - ta));
   const double c2 = a.kp - in.ka;
   const double c3 = a.kp * a.kp * (a.kp + kK0 * tp) - in.ka;

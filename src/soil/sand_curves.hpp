@@ -39,6 +39,9 @@ struct SandAngles {
   double beta = 0.0;   // pi/4 + phi/2
   double ka = 0.0;     // tan^2(pi/4 - phi/2), the flat-ground active coefficient
   double kp = 0.0;     // tan^2(beta)
+  // The functions of the angles that the resistances take.
+  double tan_phi = 0.0, tan_alpha = 0.0, tan_beta = 0.0;
+  double sin_beta = 0.0, cos_alpha = 0.0, tan_beta_minus_phi = 0.0;
 };
 SandAngles SandAnglesOf(double phi_degrees);
 
@@ -65,16 +68,17 @@ double FlowAround(const SandAngles& a, double k0, double b, double gamma, double
 // --- Sand after Reese ("Sand") ---
 
 struct ReeseSandInput {
-  double b = 0.0;       // pile width (L)
-  double gamma = 0.0;   // average effective unit weight (F/L^3)
-  double phi = 0.0;     // friction angle (degrees)
-  double zc = 0.0;      // criterion depth (L)
-  double zs = 0.0;      // depth below the ground surface (L)
-  double k = 0.0;       // initial modulus (F/L^3)
-  double ka = 0.0;      // active coefficient of the wedge, sloping ground applied
-  double theta = 0.0;   // effective slope (rad)
-  double y = 0.0;       // deflection whose sign sets the slope direction (L)
-  bool cyclic = false;  // cyclic loading
+  double b = 0.0;                      // pile width (L)
+  double gamma = 0.0;                  // average effective unit weight (F/L^3)
+  double phi = 0.0;                    // friction angle (degrees)
+  const SandAngles* angles = nullptr;  // those of phi, when the caller has them
+  double zc = 0.0;                     // criterion depth (L)
+  double zs = 0.0;                     // depth below the ground surface (L)
+  double k = 0.0;                      // initial modulus (F/L^3)
+  double ka = 0.0;                     // active coefficient of the wedge, sloping ground applied
+  double theta = 0.0;                  // effective slope (rad)
+  double y = 0.0;                      // deflection whose sign sets the slope direction (L)
+  bool cyclic = false;                 // cyclic loading
   // n, C and pk of the node above, kept where zc < 0.
   double n_above = 0.0, c_above = 0.0, pk_above = 0.0;
 };
@@ -116,7 +120,8 @@ SandCurveDeflections ReeseSandOutputDeflections(const ReeseSandNode& s);
 struct ApiSandInput {
   double b = 0.0;
   double gamma = 0.0;
-  double phi = 0.0;  // degrees
+  double phi = 0.0;                    // degrees
+  const SandAngles* angles = nullptr;  // those of phi, when the caller has them
   double zc = 0.0;
   double zs = 0.0;
   double k = 0.0;  // initial modulus (F/L^3), default applied
