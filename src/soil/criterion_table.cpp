@@ -12,6 +12,10 @@ extern const CriterionOps kStiffClayFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterKOps;
 extern const CriterionOps kElasticSubgradeOps;
+extern const CriterionOps kCementedSiltOps;
+extern const CriterionOps kLoessOps;
+extern const CriterionOps kPiedmontOps;
+extern const CriterionOps kUserPyOps;
 
 namespace {
 
@@ -181,7 +185,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kPiedmontOps},
     {kCementedSilt,
      "Cem Silt  ",
      "cemented silt with cohesion and friction",
@@ -194,7 +198,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kCementedSiltOps},
     {kLoess,
      "KS Loess  ",
      "loess",
@@ -207,7 +211,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kLoessOps},
     {kElasticSubgrade,
      "Elast SG  ",
      "elastic subgrade",
@@ -233,7 +237,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kUserPyOps},
     {kSoftClayJ,
      "SoftClyJ  ",
      "soft clay with user-defined J",
