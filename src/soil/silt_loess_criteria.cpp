@@ -124,7 +124,9 @@ struct CementedSiltCriterion : CriterionBase {
       return false;
     }
     s->eps50 = SiltDefaultEps50(call.units, node.c, node.eps50);
-    const double phi = node.phi * kPi / 180.0;
+    // Radians as the slope angles are converted: a slope equal to phi in
+    // degrees is equal to it in radians too.
+    const double phi = node.phi * (kPi / 180.0);
     if (phi < 1e-10) {
       ZeroSiltFriction(call.out);
       return false;
