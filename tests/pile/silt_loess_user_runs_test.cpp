@@ -287,3 +287,72 @@ TEST(Piedmont, GeneralUnitsGiveNoResistance) {
 
 }  // namespace
 }  // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// User curves in the upper 30 ft of a pile battered 20 degrees: the curves
+// belong to the layer's depths and are compared with the position along the
+// pile, so the nodes of the layer beyond 30 ft along the pile get no soil.
+// The printed curve between the depths is interpolated by position.
+TEST(UserPyCurves, BatteredPileAndPrintedCurve) {
+  testing::PileInputParts parts = Pile(
+      "2\n14 0.0 30.0\n60.0 4\n0.0 0.0\n0.5 500.0\n1.0 800.0\n2.0 1000.0\n"
+      "60.0 4\n0.0 0.0\n0.5 1500.0\n1.0 2400.0\n2.0 3000.0\n"
+      "13 30.0 60.0\n60.0 200.0\n60.0 200.0\n");
+  parts.py_depths = {10.0};
+  std::string input = testing::PileInput(parts);
+  input.insert(input.rfind("END\n"), "PILE BATTER AND SLOPE\n0.0\n20.0\n");
+  auto solved = testing::SolveCase(input, 1);
+  ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->out.report.contents();
+  AnalysisModel& m = *solved.model;
+  const PileNodes& nodes = m.state.nodes;
+  int outside = 0;
+  for (int k = nodes.top_node_in_layer[1]; k <= nodes.bottom_node_in_layer[1]; ++k) {
+    const std::size_t i = PileNodes::At(k);
+    if (nodes.x[i] > 360.0) {
+      ++outside;
+      EXPECT_EQ(nodes.es[i], 0.0) << k;
+    } else if (nodes.x[i] > 0.0) {
+      EXPECT_GT(nodes.es[i], 0.0) << k;
+    }
+  }
+  EXPECT_GT(outside, 0);
+
+  const std::vector<PrintedPyCurve> curves = Print(m);
+  ASSERT_EQ(curves.size(), 1U);
+  const PrintedPyCurve& c = curves[0];
+  EXPECT_EQ(c.criterion, kUserPy);
+  const std::vector<std::string> heading = {
+      "",
+      "",
+      "p-y Curve Computed by Interpolation Between User-input Curves",
+      "",
+      "Soil Layer Number" + std::string(38, ' ') + "=            1",
+      "Depth below pile head" + std::string(34, ' ') + "=       10.000 ft",
+      "Depth below ground surface" + std::string(29, ' ') + "=       10.000 ft",
+      "Pile diameter" + std::string(42, ' ') + "=       24.000 in ",
+      "p-multiplier" + std::string(43, ' ') + "=        1.000",
+      "y-multiplier" + std::string(43, ' ') + "=        1.000",
+      "",
+      "      y, in             p, lbs/in ",
+      "----------------    ----------------"};
+  EXPECT_EQ(c.block, heading);
+  // At 10 ft, a third of the way from the top curve to the bottom one; the
+  // last point, 0.5 b = 12 in, is beyond both curves' last points.
+  ASSERT_EQ(c.y.size(), 17U);
+  EXPECT_DOUBLE_EQ(c.p[1], double(0.001f) * 1000.0 * (1.0 + 2.0 / 3.0));
+  EXPECT_DOUBLE_EQ(c.p[16], 1000.0 + 2000.0 / 3.0);
+  const auto report = testing::SplitLines(m.out.report.contents());
+  EXPECT_GE(testing::FindLine(report, FormatFixed(double(0.001f), 15, 4) + std::string(5, ' ') +
+                                          FormatFixed(c.p[1], 15, 4)),
+            0);
+  const auto plot = testing::SplitLines(m.out.plot.contents());
+  EXPECT_GE(testing::FindLine(
+                plot, FormatExponent(12.0, 15, 7) + FormatExponent(1000.0 + 2000.0 / 3.0, 15, 7) +
+                          std::string(20, ' ') + "Line 8(17): y, p, for user-input p-y curve"),
+            0);
+}
+
+}  // namespace
+}  // namespace tarvex
