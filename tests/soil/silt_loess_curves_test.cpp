@@ -188,9 +188,10 @@ TEST(SiltCurve, PrintedDeflections) {
   EXPECT_EQ(y[16], 0.9 + 3.0 * double(0.05f) * 0.9);
 }
 
-// Sloping ground: the wedge grows with a deflection towards the slope's
-// rising side and shrinks on the other; the cohesive factor does the
-// opposite. A deflection of zero counts as negative.
+// Sloping ground: a deflection in the direction of the slope's sign takes
+// the wedge with D = 1 + t and the bearing factor over 1 + tan|theta|, one
+// against it D = 1 - t and 1/(1 - tan|theta|). A deflection of zero counts
+// as one against a positive slope.
 TEST(SiltCurve, SlopeChangesTheWedgeAndTheBearingFactorByDirection) {
   SiltInput in = SiltCase(0.2, 36.0, 12.0, 200.0);
   const double flat_pst = SiltAt(in).pst;
@@ -201,7 +202,9 @@ TEST(SiltCurve, SlopeChangesTheWedgeAndTheBearingFactorByDirection) {
   const SiltNode with = SiltAt(in);
   in.y = 0.0;
   const SiltNode against = SiltAt(in);
-  EXPECT_NE(with.pst, against.pst);
+  // The sloping wedge with D = 1 + t and 1 - t, evaluated separately.
+  ExpectClose(with.pst, 41.613290415313976, 1e-12);
+  ExpectClose(against.pst, 101.24862323914309, 1e-12);
   EXPECT_LT(with.np, flat_np);
   ExpectClose(with.np, flat_np / (1.0 + std::tan(in.theta)), 1e-14);
   ExpectClose(against.np,
