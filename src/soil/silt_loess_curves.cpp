@@ -51,9 +51,9 @@ double CohesiveSlopeFactor(double theta, double y) {
 
 }  // namespace
 
-double ReeseSandA(double r, bool cyclic) { return ReeseTable(cyclic ? kCyclicA : kStaticA, r); }
+double SiltReeseA(double r, bool cyclic) { return ReeseTable(cyclic ? kCyclicA : kStaticA, r); }
 
-double ReeseSandB(double r, bool cyclic) { return ReeseTable(cyclic ? kCyclicB : kStaticB, r); }
+double SiltReeseB(double r, bool cyclic) { return ReeseTable(cyclic ? kCyclicB : kStaticB, r); }
 
 // ---------------------------------------------------------------------------
 // Cemented silt.
@@ -164,8 +164,8 @@ SiltNode SiltAt(const SiltInput& in) {
   }
 
   const double r = zc / b;
-  n.a = ReeseSandA(r, in.cyclic);
-  n.b_coef = ReeseSandB(r, in.cyclic);
+  n.a = SiltReeseA(r, in.cyclic);
+  n.b_coef = SiltReeseB(r, in.cyclic);
   n.pu = n.a * n.pu_phi + n.pu_c;
 
   n.ym = b / 60.0;
@@ -235,7 +235,7 @@ double SiltEquivalentDepth(const SiltInput& in, double f) {
   double s = 0.0;
   for (int i = 1; i <= 500; ++i) {
     const double zi = i * dz;
-    const double a = ReeseSandA(zi / b, in.cyclic);
+    const double a = SiltReeseA(zi / b, in.cyclic);
     const double fi =
         (gamma * b + 0.5 * c) * zi + a * gamma * (c1 * zi * zi + c2 * b * zi) + 3.0 * b * c;
     const double previous = s;

@@ -16,7 +16,7 @@ void ExpectClose(double actual, double expected, double rel_tol) {
 
 // --- Reese sand coefficients ---
 
-TEST(ReeseSandCoefficients, TableKnotsBetweenThemAndBeyond) {
+TEST(SiltReeseCoefficients, TableKnotsBetweenThemAndBeyond) {
   const struct {
     double r;
     bool cyclic;
@@ -29,8 +29,8 @@ TEST(ReeseSandCoefficients, TableKnotsBetweenThemAndBeyond) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "r " << c.r << " cyclic " << c.cyclic);
-    ExpectClose(ReeseSandA(c.r, c.cyclic), c.a, 1e-14);
-    ExpectClose(ReeseSandB(c.r, c.cyclic), c.b, 1e-14);
+    ExpectClose(SiltReeseA(c.r, c.cyclic), c.a, 1e-14);
+    ExpectClose(SiltReeseB(c.r, c.cyclic), c.b, 1e-14);
   }
 }
 
@@ -234,7 +234,7 @@ TEST(SiltEquivalentDepth, InvertsTheLayersOwnIntegral) {
   for (int i = 1; i <= 100; ++i) {
     const double z = i * dz;
     s += ((in.gamma * in.b + 0.5 * in.c) * z +
-          ReeseSandA(z / in.b, false) * in.gamma * (c1 * z * z + c2 * in.b * z) +
+          SiltReeseA(z / in.b, false) * in.gamma * (c1 * z * z + c2 * in.b * z) +
           3.0 * in.b * in.c) *
          dz;
   }
