@@ -18,6 +18,10 @@ extern const CriterionOps kLiquefiedSandOps;
 extern const CriterionOps kWeakRockOps;
 extern const CriterionOps kVuggyLimestoneOps;
 extern const CriterionOps kMassiveRockOps;
+extern const CriterionOps kCementedSiltOps;
+extern const CriterionOps kLoessOps;
+extern const CriterionOps kPiedmontOps;
+extern const CriterionOps kUserPyOps;
 
 namespace {
 
@@ -187,7 +191,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kPiedmontOps},
     {kCementedSilt,
      "Cem Silt  ",
      "cemented silt with cohesion and friction",
@@ -200,7 +204,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kCementedSiltOps},
     {kLoess,
      "KS Loess  ",
      "loess",
@@ -213,7 +217,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kLoessOps},
     {kElasticSubgrade,
      "Elast SG  ",
      "elastic subgrade",
@@ -239,7 +243,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kUserPyOps},
     {kSoftClayJ,
      "SoftClyJ  ",
      "soft clay with user-defined J",
