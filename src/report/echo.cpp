@@ -454,10 +454,11 @@ constexpr FieldTest kFieldTests[4] = {
      "Pressuremeter modulus at top of layer", "Pressuremeter modulus at bottom of layer"},
 };
 
-// The field test of a Piedmont layer, 1 to 4; 0 for another value.
+// The field test of a Piedmont layer: the whole-number part of the value
+// read, 1 to 4, as the criterion takes it; 0 for another value.
 int FieldTestOf(const SoilValues& v) {
   const double t = v.test_type;
-  return t >= 1.0 && t <= 4.0 && t == std::floor(t) ? static_cast<int>(t) : 0;
+  return t >= 1.0 && t < 5.0 ? static_cast<int>(t) : 0;
 }
 
 void WriteFieldLines(const SoilLayer& layer, const FieldLines& f, const EchoUnits& u,

@@ -12,6 +12,16 @@ extern const CriterionOps kStiffClayFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterKOps;
 extern const CriterionOps kElasticSubgradeOps;
+extern const CriterionOps kSandReeseOps;
+extern const CriterionOps kSandApiOps;
+extern const CriterionOps kLiquefiedSandOps;
+extern const CriterionOps kWeakRockOps;
+extern const CriterionOps kVuggyLimestoneOps;
+extern const CriterionOps kMassiveRockOps;
+extern const CriterionOps kCementedSiltOps;
+extern const CriterionOps kLoessOps;
+extern const CriterionOps kPiedmontOps;
+extern const CriterionOps kUserPyOps;
 
 namespace {
 
@@ -126,7 +136,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kSandReeseOps},
     {kSandApi,
      "API Sand  ",
      "sand, API",
@@ -141,7 +151,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kSandApiOps},
     {kLiquefiedSand,
      "Liq Sand  ",
      "liquefiable sand, Rollins",
@@ -156,7 +166,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kLiquefiedSandOps},
     {kWeakRock,
      "WeakRock  ",
      "weak rock, Reese",
@@ -171,7 +181,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kWeakRockOps},
     {kVuggyLimestone,
      "Vuggy LS  ",
      "strong rock (vuggy limestone)",
@@ -186,7 +196,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      true,
-     nullptr},
+     &kVuggyLimestoneOps},
     {kPiedmont,
      "Piedmont  ",
      "Piedmont residual soil",
@@ -201,7 +211,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kPiedmontOps},
     {kCementedSilt,
      "Cem Silt  ",
      "cemented silt with cohesion and friction",
@@ -216,7 +226,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kCementedSiltOps},
     {kLoess,
      "KS Loess  ",
      "loess",
@@ -231,7 +241,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kLoessOps},
     {kElasticSubgrade,
      "Elast SG  ",
      "elastic subgrade",
@@ -261,7 +271,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kUserPyOps},
     {kSoftClayJ,
      "SoftClyJ  ",
      "soft clay with user-defined J",
@@ -292,7 +302,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      false,
      false,
-     nullptr},
+     &kMassiveRockOps},
     {kFrozenSoil,
      "Frz Soil  ",
      "frozen soil",
