@@ -583,20 +583,25 @@ void WriteUnitWeights(const InputModel& input, const EchoUnits& u, RunOutput& ou
   r.Write("(A)", {"Point        Depth X    Eff. Unit Weight"});
   r.Write("(A,T15,A,T30,A)", {" No.", u.depth, u.labels.unit_weight});
   r.Write("(A)", {"-----      ----------   ----------------"});
+  // The check covers the values given: massive rock and frozen soil read
+  // none, and their zeros are no typing error.
   double lowest = 0.0, highest = 0.0;
+  bool given = false;
   int k = 0;
   for (const SoilLayer& layer : input.layers) {
+    const bool read = HasField(CriterionOf(layer.code), SoilField::kUnitWeight);
     for (const auto& [depth, gamma] : {std::pair{layer.top, layer.at_top.unit_weight},
                                        std::pair{layer.bottom, layer.at_bottom.unit_weight}}) {
-      ++k;
-      r.Write("(I3,F17.2,F15.5)", {k, depth, gamma});
-      if (k == 1 || gamma < lowest) lowest = gamma;
-      if (k == 1 || gamma > highest) highest = gamma;
+      r.Write("(I3,F17.2,F15.5)", {++k, depth, gamma});
+      if (!read) continue;
+      if (!given || gamma < lowest) lowest = gamma;
+      if (!given || gamma > highest) highest = gamma;
+      given = true;
     }
   }
   switch (input.options.units) {
     case UnitSystem::kUscs:
-      if (lowest <= 20.0 || highest >= 140.0) {
+      if (given && (lowest <= 20.0 || highest >= 140.0)) {
         ToBoth(out, [](RecordWriter& w) {
           w.Write("(A//A/A/A/)", {"**** Warning - Possible Input Data Error ****",
                                   "Values entered for effective unit weights of soil were outside",
@@ -606,7 +611,7 @@ void WriteUnitWeights(const InputModel& input, const EchoUnits& u, RunOutput& ou
       }
       return;
     case UnitSystem::kSi:
-      if (lowest <= 3.15 || highest >= 22.0) {
+      if (given && (lowest <= 3.15 || highest >= 22.0)) {
         ToBoth(out, [&out](RecordWriter& w) {
           w.Write("(A//A/A/A/)",
                   {"**** Warning - Possible Input Data Error ****",

@@ -333,6 +333,9 @@ TEST(Echo, Warnings) {
       {ReplaceAll(ReplaceAll(kShaft, "110.0 ", "17.0 "), "120.0 ", "18.0 "), uscs_warning, true},
       {Replace(si_soil, "9.0 400.0", "3.15 400.0"), si_warning, true},
       {si_soil, si_warning, false},
+      // Frozen soil reads no unit weight: its zeros are not checked.
+      {Replace(si_soil, "1 0.0 10.0\n9.0 400.0 0.0\n9.0 500.0 0.0", "17 0.0 10.0"), si_warning,
+       false},
       {Replace(si_soil, "10.0 3000.0", "22.0 3000.0"), si_warning, true},
       {Replace(kShaft, "Units USCS", "Units GENERAL"), "general units have been selected.", true},
   };
