@@ -12,6 +12,16 @@ extern const CriterionOps kStiffClayFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterOps;
 extern const CriterionOps kStiffClayNoFreeWaterKOps;
 extern const CriterionOps kElasticSubgradeOps;
+extern const CriterionOps kSandReeseOps;
+extern const CriterionOps kSandApiOps;
+extern const CriterionOps kLiquefiedSandOps;
+extern const CriterionOps kWeakRockOps;
+extern const CriterionOps kVuggyLimestoneOps;
+extern const CriterionOps kMassiveRockOps;
+extern const CriterionOps kCementedSiltOps;
+extern const CriterionOps kLoessOps;
+extern const CriterionOps kPiedmontOps;
+extern const CriterionOps kUserPyOps;
 
 namespace {
 
@@ -116,7 +126,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kSandReeseOps},
     {kSandApi,
      "API Sand  ",
      "sand, API",
@@ -129,7 +139,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kSandApiOps},
     {kLiquefiedSand,
      "Liq Sand  ",
      "liquefiable sand, Rollins",
@@ -142,7 +152,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kLiquefiedSandOps},
     {kWeakRock,
      "WeakRock  ",
      "weak rock, Reese",
@@ -155,7 +165,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kWeakRockOps},
     {kVuggyLimestone,
      "Vuggy LS  ",
      "strong rock (vuggy limestone)",
@@ -168,7 +178,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      true,
-     nullptr},
+     &kVuggyLimestoneOps},
     {kPiedmont,
      "Piedmont  ",
      "Piedmont residual soil",
@@ -181,7 +191,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kPiedmontOps},
     {kCementedSilt,
      "Cem Silt  ",
      "cemented silt with cohesion and friction",
@@ -194,7 +204,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kCementedSiltOps},
     {kLoess,
      "KS Loess  ",
      "loess",
@@ -207,7 +217,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kLoessOps},
     {kElasticSubgrade,
      "Elast SG  ",
      "elastic subgrade",
@@ -233,7 +243,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      true,
      false,
-     nullptr},
+     &kUserPyOps},
     {kSoftClayJ,
      "SoftClyJ  ",
      "soft clay with user-defined J",
@@ -260,7 +270,7 @@ constexpr std::array<CriterionRow, kSoilCriterionCodes> kRows = {{
      true,
      false,
      false,
-     nullptr},
+     &kMassiveRockOps},
     {kFrozenSoil,
      "Frz Soil  ",
      "frozen soil",

@@ -186,6 +186,9 @@ def test_engine_reads_built_model(name, engine, tmp_path):
     if name == "section: micropile below a pipe":
         # Read, then refused: a micropile section has no cross-section.
         assert status == 1 and "Section 2 is a micropile" in messages
+    elif name == "criterion: MassiveRock":
+        # The file gives massive rock no strength: along the pile it is refused.
+        assert status == 1 and "Layer 1 is massive rock" in " ".join(messages.split())
     else:
         # 0: a normal end; 2: a runtime error (a criterion this build cannot
         # analyse yet, or no convergence); never an input error.
