@@ -245,6 +245,14 @@ void AnalyseLoadCases(AnalysisModel& model) {
           {"Computing top deflection vs. pile embedment length for load case ", c, "."});
       RunLengthStudy(input, tables, c, model.soil, state, out, result.length_study.emplace());
       if (out.diagnostics.error_code != code_before) return;
+      if (!LengthStudyFinite(*result.length_study)) {
+        result.length_study.reset();
+        ReportNotFinite(out, {"The pile-length study of load case " + std::to_string(c) +
+                                  " gave a value that is not a finite number.",
+                              "Check the input values of the pile, the soil and the loading for "
+                              "their sizes and units."});
+        return;
+      }
       WriteLengthStudy(input.options.units, result, out);
     } else {
       WriteNoLengthStudy(c, input.options.lrfd, out.plot);
@@ -288,6 +296,15 @@ void RunHeadStiffnessStudy(AnalysisModel& model) {
   RunStiffnessStudy(input, model.tables, 0.0, 0.0, axial, model.soil, model.state, model.out,
                     study);
   if (model.failed()) return;
+  // A head that does not move under its study load gives no finite term.
+  if (!StiffnessStudyFinite(study)) {
+    model.results.stiffness.reset();
+    ReportNotFinite(model.out, {"The pile-head stiffness study gave a stiffness that is not a "
+                                "finite number: the pile head did not move under a study load.",
+                                "Check the input values of the pile, the soil and the loading "
+                                "for their sizes and units."});
+    return;
+  }
   WriteStiffnessStudy(input.options.units, study, model.out);
 }
 

@@ -156,4 +156,24 @@ void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, dou
   study.ended_by = "all cases";
 }
 
+bool LengthStudyFinite(const PileLengthStudy& study) {
+  for (const LengthStudyRow& r : study.rows) {
+    for (double v : {r.length, r.head_deflection, r.head_shear, r.max_moment, r.max_shear}) {
+      if (!std::isfinite(v)) return false;
+    }
+  }
+  return true;
+}
+
+bool StiffnessStudyFinite(const HeadStiffnessStudy& study) {
+  for (const StiffnessRow& r : study.rows) {
+    for (double v :
+         {r.shear_level, r.moment_level, r.deflection, r.shear_reaction_1, r.moment_reaction_1,
+          r.rotation, r.shear_reaction_2, r.moment_reaction_2, r.k22, r.k23, r.k32, r.k33}) {
+      if (!std::isfinite(v)) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace tarvex

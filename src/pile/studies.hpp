@@ -56,6 +56,10 @@ void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, dou
                        double mref, double axial, SoilWorkingValues& soil, CaseState& state,
                        RunOutput& out, HeadStiffnessStudy& study);
 
+// Whether every number of a study's results is finite.
+bool LengthStudyFinite(const PileLengthStudy& study);
+bool StiffnessStudyFinite(const HeadStiffnessStudy& study);
+
 }  // namespace tarvex
 
 #endif  // TARVEX_PILE_STUDIES_HPP_
