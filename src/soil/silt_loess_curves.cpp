@@ -3,28 +3,12 @@
 #include <cmath>
 #include <cstddef>
 
+#include "soil/sand_curves.hpp"
+
 namespace tarvex {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-// Linear interpolation in a Reese coefficient table at r = zc/b.
-double ReeseTable(const std::array<double, 10>& v, double r) {
-  static constexpr std::array<double, 10> kR = {0.0, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0};
-  if (r > kR[9]) return v[9];
-  std::size_t i = 0;  // the segment from kR[i] to kR[i + 1]; the first one below 0
-  while (i < 8 && r > kR[i + 1]) ++i;
-  return v[i] + (v[i + 1] - v[i]) * (r - kR[i]) / (kR[i + 1] - kR[i]);
-}
-
-constexpr std::array<double, 10> kStaticA = {2.83, 2.48, 2.11, 1.76, 1.48,
-                                             1.23, 1.06, 0.90, 0.88, 0.88};
-constexpr std::array<double, 10> kStaticB = {2.14, 1.83, 1.54, 1.27, 1.05,
-                                             0.86, 0.71, 0.53, 0.50, 0.50};
-constexpr std::array<double, 10> kCyclicA = {0.75, 0.93, 1.07, 1.11, 1.03,
-                                             0.98, 0.94, 0.90, 0.88, 0.88};
-constexpr std::array<double, 10> kCyclicB = {0.53, 0.72, 0.83, 0.86, 0.82,
-                                             0.77, 0.70, 0.55, 0.55, 0.55};
 
 // Factor D of the sloping-ground wedge: the slope helps or hinders the wedge
 // by the direction of the deflection; 1 on flat ground.
@@ -50,10 +34,6 @@ double CohesiveSlopeFactor(double theta, double y) {
 }
 
 }  // namespace
-
-double SiltReeseA(double r, bool cyclic) { return ReeseTable(cyclic ? kCyclicA : kStaticA, r); }
-
-double SiltReeseB(double r, bool cyclic) { return ReeseTable(cyclic ? kCyclicB : kStaticB, r); }
 
 // ---------------------------------------------------------------------------
 // Cemented silt.
@@ -164,8 +144,8 @@ SiltNode SiltAt(const SiltInput& in) {
   }
 
   const double r = zc / b;
-  n.a = SiltReeseA(r, in.cyclic);
-  n.b_coef = SiltReeseB(r, in.cyclic);
+  n.a = ReeseSandA(r, in.cyclic);
+  n.b_coef = ReeseSandB(r, in.cyclic);
   n.pu = n.a * n.pu_phi + n.pu_c;
 
   n.ym = b / 60.0;
@@ -235,7 +215,7 @@ double SiltEquivalentDepth(const SiltInput& in, double f) {
   double s = 0.0;
   for (int i = 1; i <= 500; ++i) {
     const double zi = i * dz;
-    const double a = SiltReeseA(zi / b, in.cyclic);
+    const double a = ReeseSandA(zi / b, in.cyclic);
     const double fi =
         (gamma * b + 0.5 * c) * zi + a * gamma * (c1 * zi * zi + c2 * b * zi) + 3.0 * b * c;
     const double previous = s;

@@ -22,14 +22,6 @@ namespace tarvex {
 constexpr int kSiltLoessCurvePoints = 17;
 using SiltLoessDeflections = std::array<double, kSiltLoessCurvePoints>;
 
-// --- The Reese sand coefficients of the silt's frictional part ---
-
-// A and B of the Reese sand curve at r = zc/b (dimensionless), linear over
-// the abscissae 0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6: the last value beyond 6,
-// the first segment extended below 0.
-double SiltReeseA(double r, bool cyclic);
-double SiltReeseB(double r, bool cyclic);
-
 // --- Cemented silt ("Cem Silt") ---
 
 // Default eps50 of the silt for the cohesion c (psi in USCS, kPa in SI), for

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "soil/sand_curves.hpp"
+
 namespace tarvex {
 namespace {
 
@@ -29,8 +31,8 @@ TEST(SiltReeseCoefficients, TableKnotsBetweenThemAndBeyond) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "r " << c.r << " cyclic " << c.cyclic);
-    ExpectClose(SiltReeseA(c.r, c.cyclic), c.a, 1e-14);
-    ExpectClose(SiltReeseB(c.r, c.cyclic), c.b, 1e-14);
+    ExpectClose(ReeseSandA(c.r, c.cyclic), c.a, 1e-14);
+    ExpectClose(ReeseSandB(c.r, c.cyclic), c.b, 1e-14);
   }
 }
 
@@ -234,7 +236,7 @@ TEST(SiltEquivalentDepth, InvertsTheLayersOwnIntegral) {
   for (int i = 1; i <= 100; ++i) {
     const double z = i * dz;
     s += ((in.gamma * in.b + 0.5 * in.c) * z +
-          SiltReeseA(z / in.b, false) * in.gamma * (c1 * z * z + c2 * in.b * z) +
+          ReeseSandA(z / in.b, false) * in.gamma * (c1 * z * z + c2 * in.b * z) +
           3.0 * in.b * in.c) *
          dz;
   }
