@@ -74,12 +74,12 @@ void PreparePileAnalysis(const InputModel& input, DerivedTables& tables) {
 }
 
 void PrepareNodes(const InputModel& input, const DerivedTables& tables, double length,
-                  bool input_loads, CaseState& state, RunOutput& out) {
+                  NodeLoads loads, CaseState& state, RunOutput& out) {
   state.pile_length = length;
   state.iteration = 0;
   SetNodeGeometry(length, input.options.increments, input.batter_angle, state.nodes);
-  SetNodeProperties(input, tables, input_loads, state.nodes, out.report);
-  SetSoilMovement(input, state.nodes);
+  SetNodeProperties(input, tables, loads == NodeLoads::kLoadCase, state.nodes, out.report);
+  if (loads != NodeLoads::kHeadLoadsOnly) SetSoilMovement(input, state.nodes);
   // The nodes are new: the soil is read at them afresh.
   state.soil_reads.Clear();
 }
@@ -88,7 +88,8 @@ void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c
                      RunOutput& out) {
   const bool lrfd = input.options.lrfd;
   state.number = c;
-  PrepareNodes(input, tables, input.pile_length, !lrfd, state, out);
+  PrepareNodes(input, tables, input.pile_length, lrfd ? NodeLoads::kLrfd : NodeLoads::kLoadCase,
+               state, out);
   if (lrfd) SetLrfdDistributedLoads(input, c, state, out.report);
 }
 

@@ -19,12 +19,19 @@ namespace tarvex {
 // surface down, their soil profile rows, and the section property table.
 void PreparePileAnalysis(const InputModel& input, DerivedTables& tables);
 
+// What a solution's nodes carry besides the pile-head loads.
+enum class NodeLoads {
+  kLoadCase,       // the distributed loads of the input and the soil movement
+  kLrfd,           // the soil movement (the combination's loads are formed apart)
+  kHeadLoadsOnly,  // nothing: the pile-head stiffness study
+};
+
 // The nodes of a solution for a pile of the given length: node geometry,
-// bending stiffness, the distributed loads of the input (when
-// `input_loads`), the section of every node, the node-to-layer assignment
-// and the soil movement at the nodes; the iteration count cleared.
+// bending stiffness, the distributed loads and soil movement `loads` names,
+// the section of every node and the node-to-layer assignment; the iteration
+// count cleared.
 void PrepareNodes(const InputModel& input, const DerivedTables& tables, double length,
-                  bool input_loads, CaseState& state, RunOutput& out);
+                  NodeLoads loads, CaseState& state, RunOutput& out);
 
 // The pile length of the input, node geometry, distributed loads, pile
 // properties, section of every node, and the soil movement at the nodes, for

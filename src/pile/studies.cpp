@@ -13,12 +13,10 @@ namespace {
 // head conditions, and the iteration with the studies' rules. `number` is the
 // case number of the iteration trace.
 CaseIteration SolveStudyCase(const InputModel& input, const DerivedTables& tables, int number,
-                             double length, const LoadCase& head, SoilWorkingValues& soil,
-                             CaseState& state, RunOutput& out) {
+                             double length, const LoadCase& head, NodeLoads loads,
+                             SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
   state.number = number;
-  // The study's own head conditions and no LRFD load types: the distributed
-  // loads are those of the pile-head loading table.
-  PrepareNodes(input, tables, length, true, state, out);
+  PrepareNodes(input, tables, length, loads, state, out);
   if (out.failed()) return CaseIteration::kFailed;
   StartSolution(input, tables, head, soil, state, out);
   if (out.failed()) return CaseIteration::kFailed;
@@ -55,7 +53,7 @@ void RunLengthStudy(const InputModel& input, const DerivedTables& tables, int c,
       break;
     }
     const CaseIteration iteration =
-        SolveStudyCase(input, tables, c, length, head, soil, state, out);
+        SolveStudyCase(input, tables, c, length, head, NodeLoads::kLoadCase, soil, state, out);
     if (iteration == CaseIteration::kFailed) return;
     ++study.lengths_analysed;
     if (iteration == CaseIteration::kExcessDeflection) {
@@ -118,8 +116,8 @@ void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, dou
                                                 level * study.reference_shear, 0.0, axial, false}
                                      : LoadCase{LoadType::kDeflectionAndMoment, 0.0,
                                                 level * study.reference_moment, axial, false};
-    const CaseIteration iteration =
-        SolveStudyCase(input, tables, s, input.pile_length, head, soil, state, out);
+    const CaseIteration iteration = SolveStudyCase(input, tables, s, input.pile_length, head,
+                                                   NodeLoads::kHeadLoadsOnly, soil, state, out);
     if (iteration == CaseIteration::kFailed) return;
     if (iteration != CaseIteration::kConverged) {
       study.ended_by =

@@ -49,9 +49,11 @@ std::array<double, kStiffnessLevels> StiffnessLevelFactors();
 // The pile-head stiffness study with reference shear and moment `vref`,
 // `mref` (before their defaults) and axial thrust `axial`. Study cases 1 to
 // 10 are shear cases with zero head slope, 11 to 20 moment cases with zero
-// head deflection. A study case that passes the excess-deflection limit or
-// the iteration limit ends the study without stiffness terms; an error ends
-// the run.
+// head deflection. The pile carries the study loads only: a distributed load
+// or a soil movement would move the head without a head load and make the
+// ratios of head reaction to head movement meaningless as stiffnesses. A study case that passes the
+// excess-deflection limit or the iteration limit ends the study without stiffness terms; an error
+// ends the run.
 void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, double vref,
                        double mref, double axial, SoilWorkingValues& soil, CaseState& state,
                        RunOutput& out, HeadStiffnessStudy& study);
