@@ -196,6 +196,16 @@ Json ToJson(const LengthStudyRow& r) {
   return j;
 }
 
+Json ToJson(const PileLengthStudy& study) {
+  Json j;
+  j["load_case"] = study.load_case;
+  j["full_length"] = Number(study.full_length);
+  j["lengths_analysed"] = study.lengths_analysed;
+  j["ended_by"] = study.ended_by;
+  j["rows"] = ArrayOf(study.rows, [](const LengthStudyRow& r) { return ToJson(r); });
+  return j;
+}
+
 Json ToJson(const LoadCaseResult& c) {
   Json j;
   j["number"] = c.number;
@@ -227,9 +237,7 @@ Json ToJson(const LoadCaseResult& c) {
   j["section_max_moment"] = Numbers(c.section_max_moment);
   j["section_max_shear"] = Numbers(c.section_max_shear);
   j["nodes"] = ToJson(c.nodes);
-  j["length_study"] =
-      c.length_study ? ArrayOf(*c.length_study, [](const LengthStudyRow& r) { return ToJson(r); })
-                     : Json(nullptr);
+  j["length_study"] = c.length_study ? ToJson(*c.length_study) : Json(nullptr);
   return j;
 }
 
@@ -278,6 +286,18 @@ Json ToJson(const StiffnessRow& r) {
   return j;
 }
 
+Json ToJson(const HeadStiffnessStudy& study) {
+  Json j;
+  j["reference_shear"] = Number(study.reference_shear);
+  j["reference_moment"] = Number(study.reference_moment);
+  j["axial"] = Number(study.axial);
+  j["cases_converged"] = study.cases_converged;
+  j["complete"] = study.complete;
+  j["ended_by"] = study.ended_by;
+  j["rows"] = ArrayOf(study.rows, [](const StiffnessRow& row) { return ToJson(row); });
+  return j;
+}
+
 Json ToJson(const RunResults& r) {
   Json j;
   j["format_version"] = r.format_version;
@@ -295,7 +315,7 @@ Json ToJson(const RunResults& r) {
   j["py_curves"] = ArrayOf(r.py_curves, [](const PyCurveResult& c) { return ToJson(c); });
   j["cases"] = ArrayOf(r.cases, [](const LoadCaseResult& c) { return ToJson(c); });
   j["lrfd_check"] = ArrayOf(r.lrfd_check, [](const LrfdCheckRow& row) { return ToJson(row); });
-  j["stiffness"] = ArrayOf(r.stiffness, [](const StiffnessRow& row) { return ToJson(row); });
+  j["stiffness"] = r.stiffness ? ToJson(*r.stiffness) : Json(nullptr);
   j["warnings"] = ArrayOf(r.warnings, [](const WarningRecord& w) { return ToJson(w); });
   j["error"] = r.error ? ToJson(*r.error) : Json(nullptr);
   return j;

@@ -86,6 +86,14 @@ def test_json_of_every_example_follows_the_schema_and_the_plot_file(path, cli, t
                                    "head_rotation"), printed):
                 assert_printed(case[key], value, f"case {case['number']} {key}")
 
+    # The rows of the pile-length studies, record 12.
+    study = plot_records(stem.with_suffix(".plt"), "Line 12")
+    rows = [r for c in results["cases"] if c["length_study"] for r in c["length_study"]["rows"]]
+    assert len(study) == len(rows)
+    for row, printed in zip(rows, study):
+        for key, value in zip(("length", "head_deflection", "max_moment", "max_shear"), printed):
+            assert_printed(row[key], value, f"length study {key}")
+
     # Moment, EI and curvature of every moment-curvature point, record 5.
     points = plot_records(stem.with_suffix(".plt"), "Line 5 ")
     tables = [p for s in results["sections"] for t in s["thrusts"] for p in t["points"]]
