@@ -27,13 +27,22 @@ struct FieldBuffer {
     if (size < kMaxField) chars[static_cast<std::size_t>(size++)] = c;
   }
   void Append(std::string_view s) {
-    for (char c : s) Push(c);
+    const std::size_t n = std::min(s.size(), static_cast<std::size_t>(kMaxField - size));
+    if (n == 0) return;
+    std::memcpy(chars.data() + size, s.data(), n);
+    size += static_cast<int>(n);
+  }
+  void Repeat(char c, int n) {
+    n = std::min(n, kMaxField - size);
+    if (n <= 0) return;
+    std::memset(chars.data() + size, c, static_cast<std::size_t>(n));
+    size += n;
   }
 };
 
 void Fill(FieldBuffer* out, int w, char c) {
   out->size = 0;
-  for (int i = 0; i < w && i < kMaxField; ++i) out->Push(c);
+  out->Repeat(c, w);
 }
 
 // Right-aligns `text` in w columns, or fills the field with asterisks when it
@@ -46,7 +55,7 @@ void Justify(std::string_view text, int w, FieldBuffer* out) {
   } else if (len > w) {
     Fill(out, w, '*');
   } else {
-    for (int i = len; i < w; ++i) out->Push(' ');
+    out->Repeat(' ', w - len);
     out->Append(text);
   }
 }
@@ -432,7 +441,7 @@ void TextInto(std::string_view s, int w, FieldBuffer* out) {
   if (len >= w) {
     out->Append(s.substr(0, static_cast<std::size_t>(w)));
   } else {
-    for (int i = len; i < w; ++i) out->Push(' ');
+    out->Repeat(' ', w - len);
     out->Append(s);
   }
 }
