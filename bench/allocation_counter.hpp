@@ -23,7 +23,8 @@ inline void ResetPeak() { peak_bytes.store(live_bytes.load()); }
 void* operator new(std::size_t size) {
   ++tarvex::bench::allocations;
   if (void* p = std::malloc(size == 0 ? 1 : size)) {
-    const long long live = tarvex::bench::live_bytes += static_cast<long long>(malloc_usable_size(p));
+    const long long live = tarvex::bench::live_bytes +=
+        static_cast<long long>(malloc_usable_size(p));
     long long peak = tarvex::bench::peak_bytes.load();
     while (live > peak && !tarvex::bench::peak_bytes.compare_exchange_weak(peak, live)) {
     }
