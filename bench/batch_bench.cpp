@@ -42,8 +42,8 @@ void BM_BatchOf100ExampleRuns(benchmark::State& state) {
     tarvex::cli::Main(static_cast<int>(argv.size()), argv.data(), out, err, options);
     benchmark::DoNotOptimize(out);
   }
-  state.counters["runs_per_second"] =
-      benchmark::Counter(100.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["runs_per_second"] = benchmark::Counter(
+      100.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   fs::remove_all(dir);
 }
 BENCHMARK(BM_BatchOf100ExampleRuns)
