@@ -21,12 +21,6 @@ const SoilLayer& LayerOf(const PyPass& pass, int j) {
   return pass.tables.layers[static_cast<std::size_t>(j - 1)];
 }
 
-// A layer of a criterion this build does not compute: the run ends rather
-// than leave the layer's nodes on their starting moduli.
-void NotBuilt(RunOutput& out, const CriterionRow& row) {
-  ReportStageNotBuilt(out, std::string("p-y criterion for ") + std::string(row.description));
-}
-
 // What a layer means for the layers below it, once its criterion has run.
 void LayeringBookkeeping(SoilWorkingValues& working, int j, LayeringGroup group) {
   bool& off = working.layering_off[Slot(j)];
@@ -48,12 +42,9 @@ void LayeringBookkeeping(SoilWorkingValues& working, int j, LayeringGroup group)
 }
 
 // One solver-mode call of the criterion of layer j; false when the run is to
-// stop (an error, or a criterion this build does not compute).
+// stop on an error. Every criterion the solver calls has its operations (the
+// criterion table's test holds the table to it).
 bool SolveLayer(const PyPass& pass, int j, const CriterionRow& row) {
-  if (row.ops == nullptr) {
-    NotBuilt(pass.out, row);
-    return false;
-  }
   SoilWorkingValues& working = pass.working;
   LayerPass layer(pass, pass.nodes, j, false, working.rock_layer_count, nullptr, nullptr);
   row.ops->run_layer(layer);
@@ -102,6 +93,27 @@ double SummedResistanceAbove(const SoilWorkingValues& working, int layer) {
     if (sum > 1e20) sum = 100.0;
   }
   return sum;
+}
+
+// The plot records of the printed curves: Line 6 with the number of curves
+// that follow (a depth in a layer whose criterion prints no curve, or below
+// the soil profile, adds none), then each curve's Line 7 and Line 8 records.
+void WriteCurveRecords(const std::vector<PrintedPyCurve>& printed, RecordWriter& plot) {
+  plot.Write("(I5,75X,A)",
+             {static_cast<int>(printed.size()), "Line 6 : number of output p-y curves"});
+  for (const PrintedPyCurve& c : printed) {
+    const int points = static_cast<int>(c.y.size());
+    plot.Write("(E15.7,I5,60X,A,I0)", {c.depth, points, c.plot_line7, c.number});
+    for (int k = 1; k <= points; ++k) {
+      const double y = c.y[static_cast<std::size_t>(k - 1)];
+      const double p = c.p[static_cast<std::size_t>(k - 1)];
+      if (c.narrow_point_numbers) {
+        plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
+      } else {
+        plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -171,7 +183,10 @@ void LayerPass::ReadSoil(unsigned reads, NodeSoil* s) {
   RunOutput& out = pass_.out;
   s->zs = s->z - pass_.input.ground_depth;
   s->b = PropertiesAt(pass_.tables.section_points, s->x).diameter;
-  const Multipliers mu = MultipliersAt(pass_.input.py_multipliers, s->x);
+  // A GROUPEFF table applies only with the option UsePYModifiers YES.
+  const Multipliers mu = pass_.input.options.py_modifiers
+                             ? MultipliersAt(pass_.input.py_multipliers, s->x)
+                             : Multipliers{};
   s->pm = mu.pm;
   s->ym = mu.ym;
   // The reads that can fail only do so below the deepest row of the
@@ -259,8 +274,7 @@ PyCurveOut& LayerPass::StartCurve() {
 }
 
 void LayerPass::EndCurve(const PyNode& node) {
-  RunOutput& out = pass_.out;
-  RecordWriter& report = out.report;
+  RecordWriter& report = pass_.out.report;
   const PyCurveOut& c = *curve_;
   PrintedPyCurve printed;
   printed.number = node.i;
@@ -268,7 +282,6 @@ void LayerPass::EndCurve(const PyNode& node) {
   printed.layer = call_.layer;
   printed.criterion = call_.soil_layer.code;
   CopyLines(c.block_, report, &printed.block);
-  const int points = static_cast<int>(c.y_.size());
   for (std::size_t k = 0; k < c.y_.size(); ++k) {
     const double y = c.y_[k], p = c.p_[k];
     switch (c.rows_) {
@@ -290,17 +303,9 @@ void LayerPass::EndCurve(const PyNode& node) {
   }
   CopyLines(c.notes_, report, &printed.notes);
 
-  RecordWriter& plot = out.plot;
-  plot.Write("(E15.7,I5,60X,A,I0)", {node.x, points, c.line7_, node.i});
-  for (int k = 1; k <= points; ++k) {
-    const double y = c.y_[static_cast<std::size_t>(k - 1)];
-    const double p = c.p_[static_cast<std::size_t>(k - 1)];
-    if (c.plot_points_ == CurvePlotPoints::kWide) {
-      plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.line8_});
-    } else {
-      plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.line8_});
-    }
-  }
+  printed.plot_line7 = c.line7_;
+  printed.plot_line8 = c.line8_;
+  printed.narrow_point_numbers = c.plot_points_ == CurvePlotPoints::kNarrow;
   printed.y = c.y_;
   printed.p = c.p_;
   printed_->push_back(std::move(printed));
@@ -346,10 +351,12 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
   std::vector<double> distinct = input.py_output_depths;
   KeepDistinctSorted(distinct);
   const int n = static_cast<int>(distinct.size());
-  out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
   out.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
   out.report.Write("(80('-')/20X,A/80('-'))", {"p-y Curves Reported for Specified Depths"});
-  if (n < 1) return printed;
+  if (n < 1) {
+    WriteCurveRecords(printed, out.plot);
+    return printed;
+  }
   for (int k = 1; k <= n; ++k) {
     const double depth = distinct[static_cast<std::size_t>(k - 1)];
     if (!(depth < input.ground_depth)) continue;
@@ -364,6 +371,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
       w->Write("(A,F9.3,1X,A,A/)",
                {"The ground surface is ", input.ground_depth, unit, " below the top of the pile."});
     }
+    out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
     out.plot.Write("(E15.7,I5,60X,A,I0)",
                    {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
     block.Set("INP00023", 123);
@@ -385,17 +393,14 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
     if (stations->top_node_in_layer[Slot(j)] == 0) continue;
     const CriterionRow& row = CriterionOf(LayerOf(pass, j).code);
     if (row.prints_curve) {
-      if (row.ops == nullptr) {
-        NotBuilt(out, row);
-      } else {
-        LayerPass layer(pass, *stations, j, true, pass.working.layering_off[Slot(j)] ? 1 : 0,
-                        &curve, &printed);
-        row.ops->run_layer(layer);
-      }
+      LayerPass layer(pass, *stations, j, true, pass.working.layering_off[Slot(j)] ? 1 : 0, &curve,
+                      &printed);
+      row.ops->run_layer(layer);
     }
     if (out.failed()) break;
     out.report.Write("(/)");
   }
+  WriteCurveRecords(printed, out.plot);
   return printed;
 }
 

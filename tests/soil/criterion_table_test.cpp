@@ -28,6 +28,9 @@ TEST(CriterionTable, RowsAreConsistent) {
     EXPECT_EQ(row.code, code);
     EXPECT_EQ(row.short_name.size(), 10U);
     EXPECT_FALSE(row.description.empty());
+    // The soil summary of the echo prints the long name in 34 columns.
+    EXPECT_FALSE(row.echo_title.empty());
+    EXPECT_LE(row.long_name.size(), 34U);
     // Codes 18 to 20 name no criterion and are read as no layer.
     const bool defined = code <= kFrozenSoil;
     EXPECT_EQ(row.counted, defined);
@@ -40,8 +43,9 @@ TEST(CriterionTable, RowsAreConsistent) {
     // Frozen soil and the undefined codes get no curves; massive rock prints none.
     EXPECT_EQ(row.solver, code <= kMassiveRock);
     EXPECT_EQ(row.prints_curve, row.solver && code != kMassiveRock);
+    // Every criterion the dispatcher calls is built; the others have no operations.
+    EXPECT_EQ(row.ops != nullptr, row.solver);
     if (row.ops != nullptr) {
-      EXPECT_TRUE(row.solver);
       EXPECT_NE(row.ops->run_layer, nullptr);
       EXPECT_EQ(row.ops->prints, row.prints_curve);
     }
