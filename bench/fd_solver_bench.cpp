@@ -22,7 +22,7 @@ void BM_SolvePile501Nodes(benchmark::State& state) {
     nodes->es[tarvex::PileNodes::At(k)] = kK;
   }
   auto ws = std::make_unique<tarvex::FdWorkspace>();
-  const tarvex::FdHead head{1, 1.0e4, 0.0};
+  const tarvex::FdHead head{tarvex::LoadType::kShearAndMoment, 1.0e4, 0.0};
   for (auto _ : state) {
     const tarvex::FdResult r = tarvex::SolvePile(*nodes, head, 0.0, nullptr, 0, *ws);
     benchmark::DoNotOptimize(r);

@@ -6,11 +6,14 @@
 // long) and the pile-head stiffness study (20 solutions).
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "allocation_counter.hpp"
 #include "pile/analysis.hpp"
 #include "pile/studies.hpp"
+#include "soil/clay_curves.hpp"
 #include "support/pile_fixture.hpp"
 
 namespace {
@@ -58,6 +61,32 @@ void BM_LoadCaseInSand500Increments(benchmark::State& state) {
               "90.0\n62.0 38.0 120.0\n");
 }
 BENCHMARK(BM_LoadCaseInSand500Increments)->Unit(benchmark::kMicrosecond);
+
+// The reference for one iteration of the soft clay case: one evaluation of
+// the soft clay curve's secant modulus at each of its 501 nodes (with the
+// nodes' states made beforehand), to set beside one finite-difference
+// solution (tarvex_fd_solver_bench) and one iteration of the load case above.
+void BM_SoftClayCurveAt501Nodes(benchmark::State& state) {
+  std::vector<tarvex::SoftClayNode> nodes;
+  std::vector<double> y;
+  for (int i = 0; i <= 500; ++i) {
+    tarvex::ClayNodeInput in;
+    in.b = 36.0;
+    in.zc = 720.0 * i / 500.0;
+    in.c = 300.0 / 144.0 + in.zc * (600.0 / 144.0) / 960.0;
+    in.gamma = 50.0 / 1728.0;
+    in.eps50 = 0.02;
+    nodes.push_back(tarvex::SoftClayAt(in));
+    y.push_back(0.5 * std::exp(-in.zc / 120.0));
+  }
+  for (auto _ : state) {
+    double sum = 0.0;
+    for (std::size_t k = 0; k < nodes.size(); ++k)
+      sum += tarvex::SoftClayEs(nodes[k], y[k], 1.0, 1.0);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_SoftClayCurveAt501Nodes)->Unit(benchmark::kMicrosecond);
 
 std::string SoftClayPile() {
   return tarvex::testing::PileInput(tarvex::testing::Parts(

@@ -7,13 +7,18 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "cli/batch.hpp"
 #include "engine/run_files.hpp"
+#include "platform/platform.hpp"
+#include "report/number_fields.hpp"
+#include "report/record_writer.hpp"
 #include "report/results_csv.hpp"
 #include "report/results_json.hpp"
 
@@ -24,6 +29,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
     "Usage: tarvex INPUT [-o DIR] [--json] [--csv]\n"
+    "       tarvex INPUT... [-j N] [-o DIR] [--summary FILE.csv]   (a batch)\n"
     "       tarvex --help | --version\n"
     "\n"
     "Analyses the pile described by the TARVEX6 input file INPUT and writes\n"
@@ -314,6 +320,10 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
       out << "tarvex " << version_text() << "\n";
       return kNormal;
     }
+  }
+  if (IsBatch(argc, argv)) {
+    return RunBatch(argc, argv, out, err, options,
+                    &err == &std::cerr && platform::StandardErrorIsTerminal());
   }
   Arguments args;
   std::string problem;

@@ -351,4 +351,12 @@ bool EmptyOutputFile(std::FILE* file) {
 
 #endif
 
+bool StandardErrorIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
 }  // namespace tarvex::platform

@@ -63,6 +63,10 @@ std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool*
 // Returns false (errno set) when the system refused.
 bool EmptyOutputFile(std::FILE* file);
 
+// True when the standard error stream is a terminal (where a progress line
+// that rewrites itself can be shown).
+bool StandardErrorIsTerminal();
+
 }  // namespace tarvex::platform
 
 #endif  // TARVEX_PLATFORM_PLATFORM_HPP_

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "platform/platform.hpp"
 
@@ -24,13 +27,22 @@ struct FieldBuffer {
     if (size < kMaxField) chars[static_cast<std::size_t>(size++)] = c;
   }
   void Append(std::string_view s) {
-    for (char c : s) Push(c);
+    const std::size_t n = std::min(s.size(), static_cast<std::size_t>(kMaxField - size));
+    if (n == 0) return;
+    std::memcpy(chars.data() + size, s.data(), n);
+    size += static_cast<int>(n);
+  }
+  void Repeat(char c, int n) {
+    n = std::min(n, kMaxField - size);
+    if (n <= 0) return;
+    std::memset(chars.data() + size, c, static_cast<std::size_t>(n));
+    size += n;
   }
 };
 
 void Fill(FieldBuffer* out, int w, char c) {
   out->size = 0;
-  for (int i = 0; i < w && i < kMaxField; ++i) out->Push(c);
+  out->Repeat(c, w);
 }
 
 // Right-aligns `text` in w columns, or fills the field with asterisks when it
@@ -43,7 +55,7 @@ void Justify(std::string_view text, int w, FieldBuffer* out) {
   } else if (len > w) {
     Fill(out, w, '*');
   } else {
-    for (int i = len; i < w; ++i) out->Push(' ');
+    out->Repeat(' ', w - len);
     out->Append(text);
   }
 }
@@ -117,9 +129,130 @@ bool IsExactTie(double a, int k) {
   return m % p5 == 0;
 }
 
+// Exact decimal rounding in 128-bit integers: the common values of a report
+// are rounded without going through text.
+__extension__ using Wide = unsigned __int128;
+
+constexpr int kMaxWidePower = 38;
+
+constexpr std::array<Wide, kMaxWidePower + 1> WidePowersOfTen() {
+  std::array<Wide, kMaxWidePower + 1> p{};
+  p[0] = 1;
+  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10U;
+  return p;
+}
+constexpr std::array<Wide, kMaxWidePower + 1> kWidePowersOfTen = WidePowersOfTen();
+
+int BitWidth(Wide v) {
+  const auto high = static_cast<std::uint64_t>(v >> 64U);
+  if (high != 0) return 128 - std::countl_zero(high);
+  return 64 - std::countl_zero(static_cast<std::uint64_t>(v));
+}
+
+// round(a 10^k) for a positive finite a, halves away from zero, computed
+// exactly from a = m 2^q. Returns false when the numbers do not fit in 128
+// bits (the caller then takes the general form).
+bool RoundScaled(double a, int k, Wide* result) {
+  if (k > kMaxWidePower || k < -kMaxWidePower) return false;
+  int e = 0;
+  const double frac = std::frexp(a, &e);
+  std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(frac, 53));
+  int q = e - 53;
+  const int zeros = std::countr_zero(m);
+  m >>= static_cast<unsigned>(zeros);
+  q += zeros;
+  Wide num = m;
+  Wide den = 1;
+  if (k >= 0) {
+    if (BitWidth(num) + BitWidth(kWidePowersOfTen[static_cast<std::size_t>(k)]) > 127) return false;
+    num *= kWidePowersOfTen[static_cast<std::size_t>(k)];
+  } else {
+    den = kWidePowersOfTen[static_cast<std::size_t>(-k)];
+  }
+  if (q >= 0) {
+    if (q > 127 - BitWidth(num)) return false;
+    num <<= static_cast<unsigned>(q);
+  } else {
+    if (-q > 127 - BitWidth(den)) return false;
+    den <<= static_cast<unsigned>(-q);
+  }
+  Wide r = 0;
+  Wide rest = 0;
+  if (k >= 0) {
+    // den is a power of two: a shift and a mask.
+    const int shift = BitWidth(den) - 1;
+    r = num >> static_cast<unsigned>(shift);
+    rest = num - (r << static_cast<unsigned>(shift));
+  } else {
+    r = num / den;
+    rest = num - r * den;
+  }
+  if (rest >= den - rest) ++r;  // 2 rest >= den: halves away from zero
+  *result = r;
+  return true;
+}
+
+// The decimal digits of v > 0 into `out`; returns their count.
+int WideDigits(Wide v, char* out) {
+  char reversed[48];
+  int count = 0;
+  if (v >> 64U == 0) {
+    auto u = static_cast<std::uint64_t>(v);
+    while (u != 0) {
+      reversed[count++] = static_cast<char>('0' + u % 10U);
+      u /= 10U;
+    }
+  } else {
+    while (v != 0) {
+      reversed[count++] = static_cast<char>('0' + static_cast<int>(v % 10U));
+      v /= 10U;
+    }
+  }
+  for (int i = 0; i < count; ++i) out[i] = reversed[count - 1 - i];
+  return count;
+}
+
+// RoundSignificant in integers for nsig <= 38: the decimal exponent E with
+// 10^(E-1) <= a < 10^E is estimated from the binary exponent and corrected
+// until round(a 10^(nsig-E)) has nsig digits. A result of exactly 10^nsig (a
+// value rounding up to the next power of ten, or an estimate one too low
+// for a value within half a unit of the nsig+1-th digit above a power of ten)
+// is the same rounded number either way: 1 followed by zeros at E + 1.
+bool RoundSignificantExact(double a, int nsig, Significand* s) {
+  if (nsig > kMaxWidePower) return false;
+  int e2 = 0;
+  std::frexp(a, &e2);
+  // log10(a) lies in [(e2 - 1) log10(2), e2 log10(2)).
+  int exp10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120)) + 1;
+  const Wide low = kWidePowersOfTen[static_cast<std::size_t>(nsig - 1)];
+  const Wide high = kWidePowersOfTen[static_cast<std::size_t>(nsig)];
+  Wide r = 0;
+  for (int attempt = 0;; ++attempt) {
+    if (attempt == 4 || !RoundScaled(a, nsig - exp10, &r)) return false;
+    if (r < low) {
+      --exp10;
+    } else if (r > high) {
+      ++exp10;
+    } else {
+      break;
+    }
+  }
+  if (r == high) {
+    s->digits[0] = '1';
+    for (int i = 1; i < nsig; ++i) s->digits[static_cast<std::size_t>(i)] = '0';
+    s->n = nsig;
+    s->exp10 = exp10 + 1;
+    return true;
+  }
+  s->n = WideDigits(r, s->digits.data());
+  s->exp10 = exp10;
+  return true;
+}
+
 // Rounds a positive finite value to nsig >= 1 significant digits, halves away
 // from zero.
 void RoundSignificant(double a, int nsig, Significand* s) {
+  if (RoundSignificantExact(a, nsig, s)) return;
   char buf[kMaxField + 64];
   const int exact_exp = ExactExponent(a);
   const int k = nsig - exact_exp;  // decimals of the rounding position
@@ -148,6 +281,17 @@ void RoundSignificant(double a, int nsig, Significand* s) {
   ParseScientific(buf, r.ptr, s);
 }
 
+// The digits of round(a * 10^d) without leading zeros, from the exact
+// integer rounding. Results of 0 and 1 are left to the general form, which
+// decides the digit of a value below one unit of the last place in its own
+// way; so are numbers beyond 128 bits.
+bool FixedDigitsExact(double a, int d, char* digits, int* len) {
+  Wide r = 0;
+  if (!RoundScaled(a, d, &r) || r <= 1) return false;
+  *len = WideDigits(r, digits);
+  return true;
+}
+
 void FixedInto(double v, int w, int d, FieldBuffer* out) {
   if (w < 0 || d < 0 || w > kMaxField || d > kMaxField) {
     Fill(out, w < 0 ? 1 : w, '*');
@@ -159,7 +303,9 @@ void FixedInto(double v, int w, int d, FieldBuffer* out) {
   // round(a * 10^d) as a digit string without leading zeros ("" for zero).
   char intdigits[kMaxField + 40];
   int len = 0;
-  if (a != 0.0) {
+  if (a != 0.0 && FixedDigitsExact(a, d, intdigits, &len)) {
+    // Digits from the exact integer arithmetic.
+  } else if (a != 0.0) {
     const int e = ExactExponent(a);  // a = 0.x * 10^e, so e integer digits
     if (w > 0 && e + 1 + d + (neg ? 1 : 0) > w + 1) {
       Fill(out, w, '*');
@@ -295,7 +441,7 @@ void TextInto(std::string_view s, int w, FieldBuffer* out) {
   if (len >= w) {
     out->Append(s.substr(0, static_cast<std::size_t>(w)));
   } else {
-    for (int i = len; i < w; ++i) out->Push(' ');
+    out->Repeat(' ', w - len);
     out->Append(s);
   }
 }
@@ -332,36 +478,10 @@ std::string FormatText(std::string_view s, int w) {
 // ---------------------------------------------------------------------------
 // Format interpretation.
 
-// Parses a format into a flat program (groups refer to their closing node) and
-// runs it against the values of one write. Lives on the stack: no allocation.
-class FormatInterpreter {
+// A format parsed into a flat program (groups refer to their closing node).
+// The literals are views of `text`, the program's own copy of the format.
+class FormatProgram {
  public:
-  FormatInterpreter(RecordWriter* out, std::string_view format,
-                    std::initializer_list<FieldValue> values)
-      : out_(out), values_(values.begin()), count_(values.size()) {
-    Parse(format);
-  }
-
-  void Run() {
-    if (bad_) {
-      out_->Put("**** bad format ****");
-      return;
-    }
-    std::size_t start = 0;
-    while (true) {
-      const std::size_t used_before = next_;
-      if (!Execute(start, size_)) return;
-      if (next_ >= count_ || next_ == used_before) return;
-      // Format reversion: the items are not used up, so a new line begins and
-      // the format restarts at its last top-level group (or at its start).
-      out_->EndRecord();
-      start = last_top_group_;
-    }
-  }
-
-  bool keep_open() const { return keep_open_; }
-
- private:
   enum class Op {
     kInteger,
     kFixed,
@@ -389,12 +509,34 @@ class FormatInterpreter {
   };
   static constexpr std::size_t kMaxNodes = 96;
 
+  FormatProgram() = default;
+  FormatProgram(const FormatProgram&) = delete;
+  FormatProgram& operator=(const FormatProgram&) = delete;
+
+  // Replaces the program by that of `format`.
+  void Parse(std::string_view format) {
+    text_.assign(format);
+    nodes_.clear();
+    last_top_group_ = 0;
+    keep_open_ = false;
+    bad_ = false;
+    ParseText(text_);
+  }
+  bool Holds(std::string_view format) const { return parsed_ && text_ == format; }
+  void MarkParsed() { parsed_ = true; }
+
+  const std::vector<Node>& nodes() const { return nodes_; }
+  std::size_t last_top_group() const { return last_top_group_; }
+  bool keep_open() const { return keep_open_; }
+  bool bad() const { return bad_; }
+
+ private:
   bool Add(const Node& n) {
-    if (size_ >= kMaxNodes) {
+    if (nodes_.size() >= kMaxNodes) {
       bad_ = true;
       return false;
     }
-    nodes_[size_++] = n;
+    nodes_.push_back(n);
     return true;
   }
 
@@ -411,7 +553,7 @@ class FormatInterpreter {
     return v;
   }
 
-  void Parse(std::string_view f) {
+  void ParseText(std::string_view f) {
     // Strip blanks and the outer parentheses.
     while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
     while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
@@ -458,7 +600,7 @@ class FormatInterpreter {
           return;
         }
         const std::size_t open = stack[--depth];
-        nodes_[open].end = size_;
+        nodes_[open].end = nodes_.size();
         Add(Node(Op::kGroupEnd));
         ++i;
         continue;
@@ -489,8 +631,8 @@ class FormatInterpreter {
           return;
         }
         n.op = Op::kGroup;
-        if (depth == 0) last_top_group_ = size_;
-        stack[depth++] = size_;
+        if (depth == 0) last_top_group_ = nodes_.size();
+        stack[depth++] = nodes_.size();
         Add(n);
         ++i;
         continue;
@@ -557,6 +699,70 @@ class FormatInterpreter {
     if (depth != 0) bad_ = true;
   }
 
+  std::string text_;
+  std::vector<Node> nodes_;
+  std::size_t last_top_group_ = 0;
+  bool keep_open_ = false;
+  bool bad_ = false;
+  bool parsed_ = false;
+};
+
+// The programs of the formats a writer has met, so that a format written
+// again and again (a table row) is parsed once. A format is looked up by its
+// address and checked by its contents, so a format text built at run time,
+// or a buffer reused for another format, is never mistaken for another. Each
+// writer has its own: runs on several threads share nothing.
+class FormatCache {
+ public:
+  const FormatProgram& Find(std::string_view format) {
+    const auto address = reinterpret_cast<std::uintptr_t>(format.data());
+    FormatProgram& slot = slots_[(address >> 3U ^ address >> 11U ^ format.size()) % kSlots];
+    if (!slot.Holds(format)) {
+      slot.Parse(format);
+      slot.MarkParsed();
+    }
+    return slot;
+  }
+
+ private:
+  static constexpr std::size_t kSlots = 128;
+  std::array<FormatProgram, kSlots> slots_;
+};
+
+// Runs a format's program against the values of one write.
+class FormatInterpreter {
+ public:
+  using Op = FormatProgram::Op;
+  using Node = FormatProgram::Node;
+
+  FormatInterpreter(RecordWriter* out, const FormatProgram& program,
+                    std::initializer_list<FieldValue> values)
+      : out_(out),
+        values_(values.begin()),
+        count_(values.size()),
+        nodes_(program.nodes().data()),
+        size_(program.nodes().size()),
+        last_top_group_(program.last_top_group()),
+        bad_(program.bad()) {}
+
+  void Run() {
+    if (bad_) {
+      out_->Put("**** bad format ****");
+      return;
+    }
+    std::size_t start = 0;
+    while (true) {
+      const std::size_t used_before = next_;
+      if (!Execute(start, size_)) return;
+      if (next_ >= count_ || next_ == used_before) return;
+      // Format reversion: the items are not used up, so a new line begins and
+      // the format restarts at its last top-level group (or at its start).
+      out_->EndRecord();
+      start = last_top_group_;
+    }
+  }
+
+ private:
   // Runs nodes [begin, end); returns false when the items ran out at a data
   // descriptor (the write then ends there).
   bool Execute(std::size_t begin, std::size_t end) {
@@ -673,15 +879,16 @@ class FormatInterpreter {
   const FieldValue* values_;
   std::size_t count_;
   std::size_t next_ = 0;
-  std::array<Node, kMaxNodes> nodes_;
-  std::size_t size_ = 0;
-  std::size_t last_top_group_ = 0;
-  bool keep_open_ = false;
-  bool bad_ = false;
+  const Node* nodes_;
+  std::size_t size_;
+  std::size_t last_top_group_;
+  bool bad_;
 };
 
 // ---------------------------------------------------------------------------
 // RecordWriter.
+
+RecordWriter::RecordWriter() = default;
 
 RecordWriter::~RecordWriter() { Close(); }
 
@@ -752,9 +959,11 @@ void RecordWriter::Rewind() {
 void RecordWriter::Write(std::string_view format, std::initializer_list<FieldValue> values) {
   base_ = open_ ? pos_ : 0;
   open_ = true;
-  FormatInterpreter run(this, format, values);
+  if (formats_ == nullptr) formats_ = std::make_unique<FormatCache>();
+  const FormatProgram& program = formats_->Find(format);
+  FormatInterpreter run(this, program, values);
   run.Run();
-  if (!run.keep_open()) EndLine();
+  if (!program.keep_open()) EndLine();
 }
 
 void RecordWriter::Text(std::string_view s) { Put(s); }

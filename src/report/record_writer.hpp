@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,8 @@
 #include "platform/file_identity.hpp"
 
 namespace tarvex {
+
+class FormatCache;
 
 // One value handed to a formatted write: an integer, a real or a text.
 class FieldValue {
@@ -68,7 +71,7 @@ std::string FormatText(std::string_view s, int w);
 // with contents()).
 class RecordWriter {
  public:
-  RecordWriter() = default;
+  RecordWriter();
   ~RecordWriter();
   RecordWriter(const RecordWriter&) = delete;
   RecordWriter& operator=(const RecordWriter&) = delete;
@@ -143,6 +146,7 @@ class RecordWriter {
   std::size_t base_ = 0;  // column where the current write began
   bool open_ = false;     // a line has been started and not ended
   std::vector<std::string>* capture_ = nullptr;
+  std::unique_ptr<FormatCache> formats_;  // the parsed formats, made at the first write
 };
 
 }  // namespace tarvex

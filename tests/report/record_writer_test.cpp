@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace tarvex {
 namespace {
@@ -76,6 +80,91 @@ TEST(ExponentField, Table) {
   for (const RealCase& c : cases) {
     EXPECT_EQ(FormatExponent(c.v, c.w, c.d), c.expected)
         << "E" << c.w << "." << c.d << " of " << c.v;
+  }
+}
+
+// The exact decimal expansion of a positive double, rounded by hand, halves
+// away from zero: the fixed and exponent fields must agree with it for every
+// value, whichever short cut the writer takes.
+std::string RoundedDigits(const std::string& exact, std::size_t keep) {
+  std::string digits = exact.substr(0, keep);
+  const bool up = keep < exact.size() && exact[keep] >= '5';
+  if (up) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+      digits.insert(digits.begin(), '1');
+    } else {
+      ++digits[i - 1];
+    }
+  }
+  return digits;
+}
+
+std::string ReferenceFixed(double v, int d) {
+  char buf[1200];
+  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, 1100);
+  std::string text(buf, r.ptr);
+  const std::size_t point = text.find('.');
+  std::string all = text.substr(0, point) + text.substr(point + 1);
+  std::string digits = RoundedDigits(all, point + static_cast<std::size_t>(d));
+  const std::size_t int_len = digits.size() - static_cast<std::size_t>(d);
+  std::string whole = digits.substr(0, int_len);
+  while (whole.size() > 1 && whole[0] == '0') whole.erase(0, 1);
+  return (v < 0 ? "-" : "") + whole + "." + digits.substr(int_len);
+}
+
+std::string ReferenceExponent(double v, int d) {
+  char buf[1200];
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 1100);
+  std::string text(buf, r.ptr);
+  const std::size_t e = text.find('e');
+  const std::string all = text.substr(0, 1) + text.substr(2, e - 2);
+  int exponent = std::stoi(text.substr(e + 1)) + 1;
+  std::string digits = RoundedDigits(all, static_cast<std::size_t>(d));
+  if (digits.size() > static_cast<std::size_t>(d)) {
+    digits.pop_back();
+    ++exponent;
+  }
+  const int ae = std::abs(exponent);
+  std::string out = v < 0 ? "-0." : "0.";
+  out.append(digits);
+  out.append(exponent < 0 ? "E-" : "E+");
+  out.push_back(static_cast<char>('0' + ae / 10));
+  out.push_back(static_cast<char>('0' + ae % 10));
+  return out;
+}
+
+TEST(FixedAndExponentFields, AgreeWithTheExactDecimalExpansion) {
+  std::mt19937_64 random(20261210);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> decade(-12, 14);
+  std::uniform_int_distribution<int> decimals(0, 12);
+  std::uniform_int_distribution<std::uint64_t> bits(0, (1ULL << 52) - 1);
+  std::vector<double> values;
+  for (int i = 0; i < 20000; ++i) {
+    values.push_back(mantissa(random) * std::pow(10.0, decade(random)) * (i % 2 == 0 ? 1 : -1));
+  }
+  // Exact halves and the doubles beside them, powers of ten and the doubles
+  // beside them, values that round up across a power of ten.
+  for (double base : {0.125, 2.5, 0.5, 1.5, 1e-3, 0.1, 1.0, 10.0, 1e5, 1e10, 9.9999995, 0.99995,
+                      1.00005, 123.4565, 3.0517578125e-5}) {
+    values.push_back(base);
+    values.push_back(std::nextafter(base, 0.0));
+    values.push_back(std::nextafter(base, 1e300));
+  }
+  for (int i = 0; i < 2000; ++i) {  // random significands with few bits: many exact halves
+    const double m = static_cast<double>(bits(random) >> 40);
+    values.push_back(std::ldexp(m + 1.0, decade(random) - 10));
+  }
+  for (const double v : values) {
+    for (int d = 0; d <= 12; d += 1 + decimals(random) % 3) {
+      ASSERT_EQ(FormatFixed(v, 0, d), ReferenceFixed(v, d)) << "F0." << d << " of " << v;
+      if (d >= 1 && d <= 16) {
+        ASSERT_EQ(FormatExponent(v, 0, d), ReferenceExponent(v, d)) << "E0." << d << " of " << v;
+      }
+    }
   }
 }
 
