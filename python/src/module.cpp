@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "tarvex/engine.hpp"
@@ -51,7 +51,7 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  std::string File(const char* name) const { return (path_ / name).string(); }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
 
  private:
   fs::path path_;
@@ -64,18 +64,29 @@ bool WriteFile(const std::string& path, std::string_view data) {
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return {};
+  std::string data(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+  in.seekg(0);
+  in.read(data.data(), static_cast<std::streamsize>(data.size()));
+  data.resize(static_cast<std::size_t>(in.gcount()));
+  return data;
 }
 
-// The one call into the engine: the whole analysis of an input text, with
-// the texts of its report, plot and message files. Runs without the
-// interpreter lock; touches no Python object.
-tarvex::RunResults Analyse(std::string_view input_text) {
+// The one call into the engine: the whole analysis of an input, given as
+// its text or as the path of its file, with the texts of its report, plot
+// and message files. Runs without the interpreter lock; touches no Python
+// object.
+tarvex::RunResults Analyse(std::string_view input_text, const std::string* input_path) {
   ScratchFolder folder;
-  const tarvex::RunFiles files{folder.File("input.tv6"), folder.File("input.out"),
-                               folder.File("input.plt"), folder.File("input.msg")};
-  if (!WriteFile(files.input, input_text)) {
+  // The outputs take the name of the input file, as the command line names
+  // them; the report names them.
+  std::string stem = input_path ? fs::path(*input_path).stem().string() : "input";
+  if (stem.empty()) stem = "input";
+  const tarvex::RunFiles files{input_path ? *input_path : folder.File(stem + ".tv6"),
+                               folder.File(stem + ".out"), folder.File(stem + ".plt"),
+                               folder.File(stem + ".msg")};
+  if (!input_path && !WriteFile(files.input, input_text)) {
     throw std::runtime_error("tarvex: cannot write the input to a temporary file");
   }
   tarvex::RunOutcome outcome;
@@ -408,10 +419,51 @@ PYBIND11_MODULE(_tarvex, m) {
         tarvex::RunResults results;
         {
           py::gil_scoped_release release;
-          results = Analyse(text);
+          results = Analyse(text, nullptr);
         }
         return ResultsDict(results);
       },
       py::arg("input"),
       "Analyses the input (bytes of a TARVEX6 file) and returns the results as plain data.");
+  m.def(
+      "analyse_file",
+      [](py::bytes path) {
+        std::string file = path;
+        tarvex::RunResults results;
+        {
+          py::gil_scoped_release release;
+          results = Analyse({}, &file);
+        }
+        return ResultsDict(results);
+      },
+      py::arg("path"),
+      "Analyses the input file at path (bytes, as os.fsencode gives it) and returns the "
+      "results as plain data.");
+  m.def(
+      "analyse_batch",
+      [](const py::list& inputs) {
+        // (is_path, bytes) pairs, analysed one after the other with the lock
+        // let go once for the whole batch: a thread of a pool that runs
+        // batches takes the lock back once per batch, not once per run.
+        std::vector<std::pair<bool, std::string>> batch;
+        batch.reserve(inputs.size());
+        for (const py::handle item : inputs) {
+          const py::tuple pair = item.cast<py::tuple>();
+          batch.emplace_back(pair[0].cast<bool>(), pair[1].cast<std::string>());
+        }
+        std::vector<tarvex::RunResults> results(batch.size());
+        {
+          py::gil_scoped_release release;
+          for (std::size_t i = 0; i < batch.size(); ++i) {
+            const auto& [is_path, data] = batch[i];
+            results[i] = is_path ? Analyse({}, &data) : Analyse(data, nullptr);
+          }
+        }
+        py::list out;
+        for (const tarvex::RunResults& r : results) out.append(ResultsDict(r));
+        return out;
+      },
+      py::arg("inputs"),
+      "Analyses a list of (is_path, bytes) inputs one after the other and returns the list "
+      "of their results as plain data.");
 }

@@ -28,18 +28,21 @@ def _module():
     return _tarvex
 
 
-def _input_bytes(source):
-    """The bytes of an input and the file they came from (None for a text or
-    a model)."""
+def _prepared(source):
+    """(is_path, bytes, file) of an input: its text as bytes, or the path of
+    its file; file is the path as given (None for a text or a model)."""
     if hasattr(source, "to_input"):  # a tarvex.Model
-        return source.to_input().encode("utf-8", "surrogateescape"), None
+        return False, source.to_input().encode("utf-8", "surrogateescape"), None
     if isinstance(source, (bytes, bytearray)):
-        return bytes(source), None
+        return False, bytes(source), None
     if isinstance(source, str) and (not source or "\n" in source or "\r" in source):
-        return source.encode("utf-8", "surrogateescape"), None
+        return False, source.encode("utf-8", "surrogateescape"), None
     path = os.fspath(source)
-    with open(path, "rb") as f:
-        return f.read(), str(path)
+    # A file that cannot be opened raises here as Python's own error
+    # (FileNotFoundError, IsADirectoryError, PermissionError); the engine
+    # reads the file itself.
+    open(path, "rb").close()
+    return True, os.fsencode(os.path.abspath(path)), os.fsdecode(path)
 
 
 def _error(results):
@@ -56,6 +59,12 @@ def _error(results):
     return error
 
 
+def _checked(results, check):
+    if check and results.error is not None:
+        raise _error(results)
+    return results
+
+
 def run(source, *, check=True):
     """Analyses one input and returns its ``Results``.
 
@@ -66,11 +75,15 @@ def run(source, *, check=True):
     ``file``, ``line``, ``message`` and the partial ``results``. With
     ``check=False`` the results are returned instead, with ``error`` set.
     """
-    data, file = _input_bytes(source)
-    results = Results(_module().analyse(data), file=file)
-    if check and results.error is not None:
-        raise _error(results)
-    return results
+    module = _module()
+    is_path, data, file = _prepared(source)
+    raw = module.analyse_file(data) if is_path else module.analyse(data)
+    return _checked(Results(raw, file=file), check)
+
+
+def _run_batch(module, batch):
+    raws = module.analyse_batch([(is_path, data) for is_path, data, _ in batch])
+    return [Results(raw, file=file) for raw, (_, _, file) in zip(raws, batch)]
 
 
 def run_many(sources, workers=None, *, check=True):
@@ -81,19 +94,32 @@ def run_many(sources, workers=None, *, check=True):
     With ``check=True`` the first input in order whose run ends with an error
     raises as ``run`` does, and the runs not started yet are dropped.
     """
-    sources = list(sources)
     if workers is None:
         workers = os.cpu_count() or 1
-    if not isinstance(workers, int) or workers < 1:
+    if not isinstance(workers, int) or isinstance(workers, bool) or workers < 1:
         raise ValueError(f"workers must be a positive integer, not {workers!r}")
-    _module()
-    if workers == 1 or len(sources) <= 1:
-        return [run(s, check=check) for s in sources]
-    with ThreadPoolExecutor(max_workers=min(workers, len(sources))) as pool:
-        futures = [pool.submit(run, s, check=check) for s in sources]
+    module = _module()
+    # Models are written and files checked here, before any run starts.
+    prepared = [_prepared(s) for s in sources]
+    # The workers take the inputs in small batches: a worker lets the
+    # interpreter lock go for a whole batch and takes it back once to make
+    # the batch's results, so that the workers seldom wait on each other.
+    size = max(1, min(16, len(prepared) // (4 * workers)))
+    batches = [prepared[i:i + size] for i in range(0, len(prepared), size)]
+    results = []
+    if workers == 1 or len(batches) <= 1:
+        for batch in batches:
+            for r in _run_batch(module, batch):
+                results.append(_checked(r, check))
+        return results
+    with ThreadPoolExecutor(max_workers=min(workers, len(batches))) as pool:
+        futures = [pool.submit(_run_batch, module, b) for b in batches]
         try:
-            return [f.result() for f in futures]
+            for future in futures:
+                for r in future.result():
+                    results.append(_checked(r, check))
         except BaseException:
-            for f in futures:
-                f.cancel()
+            for future in futures:
+                future.cancel()
             raise
+    return results
