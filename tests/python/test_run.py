@@ -169,7 +169,6 @@ def _same(a, b, where="results"):
 def test_rewritten_example_gives_the_same_results(path):
     original = tarvex.run(path.read_bytes(), check=False)
     rewritten = tarvex.run(tarvex.read_input(path).to_input(), check=False)
-    assert original.cases or original.sections
     _same(rewritten, original)
 
 
