@@ -283,8 +283,12 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   d["distributed_load"] = Array(n.distributed_load);
   if (c.length_study) {
     using R = tarvex::LengthStudyRow;
-    const std::vector<R>& rows = *c.length_study;
+    const std::vector<R>& rows = c.length_study->rows;
     py::dict study;
+    study["load_case"] = c.length_study->load_case;
+    study["full_length"] = c.length_study->full_length;
+    study["lengths_analysed"] = c.length_study->lengths_analysed;
+    study["ended_by"] = Text(c.length_study->ended_by);
     study["length"] = Column(rows, &R::length);
     study["head_deflection"] = Column(rows, &R::head_deflection);
     study["head_shear"] = Column(rows, &R::head_shear);
@@ -325,9 +329,16 @@ py::dict LrfdRowDict(const tarvex::LrfdCheckRow& r) {
   return d;
 }
 
-py::dict StiffnessDict(const std::vector<tarvex::StiffnessRow>& rows) {
+py::dict StiffnessDict(const tarvex::HeadStiffnessStudy& study) {
   using R = tarvex::StiffnessRow;
+  const std::vector<R>& rows = study.rows;
   py::dict d;
+  d["reference_shear"] = study.reference_shear;
+  d["reference_moment"] = study.reference_moment;
+  d["axial"] = study.axial;
+  d["cases_converged"] = study.cases_converged;
+  d["complete"] = study.complete;
+  d["ended_by"] = Text(study.ended_by);
   d["shear_level"] = Column(rows, &R::shear_level);
   d["moment_level"] = Column(rows, &R::moment_level);
   d["deflection"] = Column(rows, &R::deflection);
@@ -390,7 +401,7 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
   d["py_curves"] = curves;
   d["cases"] = cases;
   d["lrfd_check"] = lrfd;
-  d["stiffness"] = r.stiffness.empty() ? py::object(py::none()) : StiffnessDict(r.stiffness);
+  d["stiffness"] = r.stiffness ? py::object(StiffnessDict(*r.stiffness)) : py::object(py::none());
   d["warnings"] = warnings;
   d["error"] = ErrorDict(r.error);
   d["report_text"] = Text(r.report_text);

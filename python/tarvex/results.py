@@ -104,8 +104,12 @@ class Section(_Record):
 
 
 class LengthStudy(_Table):
-    """Head deflection against pile length: ``length``, ``head_deflection``,
-    ``head_shear``, ``max_moment``, ``max_shear``."""
+    """Head deflection against pile length, the pile shortened 5 % of its
+    ``full_length`` at a time: ``load_case``, ``lengths_analysed``,
+    ``ended_by`` ("all lengths", "ground surface", "excess deflection",
+    "iteration limit"), and the columns of the converged lengths, longest
+    first: ``length``, ``head_deflection``, ``head_shear``, ``max_moment``,
+    ``max_shear``."""
 
     _columns = ("length", "head_deflection", "head_shear", "max_moment", "max_shear")
 
@@ -155,7 +159,10 @@ class LrfdCheck(_Record):
 
 
 class StiffnessStudy(_Table):
-    """The pile-head stiffness study at ten load levels: ``shear_level``,
+    """The pile-head stiffness study: ``reference_shear``,
+    ``reference_moment``, ``axial``, ``cases_converged`` (of 20),
+    ``complete``, ``ended_by`` ("all cases", "excess deflection",
+    "iteration limit"); when complete, ten load levels: ``shear_level``,
     ``moment_level``; the shear cases with the head slope held at zero
     (``deflection``, ``shear_reaction_1``, ``moment_reaction_1``); the moment
     cases with the head deflection held at zero (``rotation``,

@@ -214,3 +214,29 @@ def test_run_many_as_the_first_call_of_an_interpreter():
                               timeout=300)
         assert done.returncode == 0, done.stderr
         assert done.stdout.split() == ["18"]
+
+
+def test_studies_are_tables_of_arrays():
+    pytest.importorskip("pandas")
+    model = tarvex.read_input(QUICKSTART)
+    model.options.compute_kmatrix = True
+    model.load_cases = [tarvex.ShearMoment(shear=10000.0, moment=0.0, axial=100000.0,
+                                           length_study=True)]
+    results = tarvex.run(model)
+    study = results.cases[0].length_study
+    assert study.load_case == 1 and study.full_length == pytest.approx(480.0)
+    assert 0 < len(study) <= study.lengths_analysed <= 20 and study.ended_by
+    assert study.length[0] == pytest.approx(480.0) and np.all(np.diff(study.length) < 0)
+    assert list(study.to_frame().columns) == ["length", "head_deflection", "head_shear",
+                                              "max_moment", "max_shear"]
+    k = results.stiffness
+    assert k.complete and k.cases_converged == 20 and k.ended_by == "all cases"
+    assert len(k) == 10 and np.all(k.k22 > 0) and np.all(k.k33 > 0)
+    assert np.allclose(k.k22, k.shear_reaction_1 / k.deflection)
+    assert k.to_frame().shape == (10, 12)
+    assert quickstart_has_no_studies()
+
+
+def quickstart_has_no_studies():
+    r = tarvex.run(QUICKSTART)
+    return r.stiffness is None and all(c.length_study is None for c in r.cases)
