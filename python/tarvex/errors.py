@@ -5,6 +5,16 @@ class TarvexError(Exception):
     """Base class of the errors raised by tarvex."""
 
 
+def _where(file, line):
+    if file is not None and line is not None:
+        return f"{file}, line {line}: "
+    if line is not None:
+        return f"line {line}: "
+    if file is not None:
+        return f"{file}: "
+    return ""
+
+
 class InputError(TarvexError, ValueError):
     """An input file that cannot be read.
 
@@ -20,24 +30,23 @@ class InputError(TarvexError, ValueError):
         self.line = line
         self.identity = identity
         self.code = code
-        where = ""
-        if file is not None and line is not None:
-            where = f"{file}, line {line}: "
-        elif line is not None:
-            where = f"line {line}: "
-        elif file is not None:
-            where = f"{file}: "
-        super().__init__(where + message)
+        super().__init__(_where(file, line) + message)
 
 
 class AnalysisError(TarvexError, RuntimeError):
-    """A runtime error of the engine during an analysis."""
+    """A run of the engine that ended with an error other than an input
+    error: a runtime error ("RUN00010", a case that did not converge), an
+    output the engine could not write, or a fault of the engine itself.
+    ``identity``, ``code``, ``file``, ``line`` and ``message`` as for
+    ``InputError``."""
 
-    def __init__(self, message, *, identity=None, code=None):
+    def __init__(self, message, *, file=None, line=None, identity=None, code=None):
         self.message = message
+        self.file = file
+        self.line = line
         self.identity = identity
         self.code = code
-        super().__init__(message)
+        super().__init__(_where(file, line) + message)
 
 
 class ModelError(TarvexError, ValueError):

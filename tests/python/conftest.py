@@ -1,8 +1,11 @@
 """Shared fixtures of the tests of the tarvex Python package.
 
-The package is imported from python/ of this tree. Tests that run the
-command-line engine take its path from TARVEX_CLI (CTest sets it) or use
-build/tarvex.
+The package is imported from PYTHONPATH when that is set (CTest gives the
+package laid out in the build folder, with its compiled engine module), else
+from python/ of this tree. Tests that run analyses in the module skip when it
+is not built, and fail instead when TARVEX_REQUIRE_MODULE is set. Tests that
+run the command-line engine take its path from TARVEX_CLI (CTest sets it) or
+use build/tarvex.
 """
 
 import os
@@ -13,7 +16,8 @@ import sys
 import pytest
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "python"))
+if not os.environ.get("PYTHONPATH"):
+    sys.path.insert(0, str(ROOT / "python"))
 
 EXAMPLES = sorted((ROOT / "examples").glob("*.tv6"))
 
@@ -65,3 +69,22 @@ def comparable(files):
         out = [line for line in out if not line.startswith(_RUN_LINES)
                and not ("Date:" in line and "Time:" in line)]
     return {"out": out, "plt": files["plt"], "msg": files["msg"]}
+
+
+def module_available():
+    """Whether the compiled module imports; fails the test when it does not
+    and TARVEX_REQUIRE_MODULE is set."""
+    import tarvex.engine
+    if tarvex.engine._tarvex is not None:
+        return True
+    if os.environ.get("TARVEX_REQUIRE_MODULE"):
+        pytest.fail("the compiled module tarvex._tarvex cannot be imported")
+    return False
+
+
+@pytest.fixture(scope="session")
+def analyses():
+    """Skips a test that runs analyses in the compiled module when it is not
+    built (fails when TARVEX_REQUIRE_MODULE is set)."""
+    if not module_available():
+        pytest.skip("the compiled module tarvex._tarvex is not built")

@@ -162,11 +162,13 @@ def test_unset_limits_take_the_usual_values_of_the_units():
     assert "MaxDeflection 10.0\nTolerance 1e-05\n" in text
 
 
-def test_import_without_the_engine_module():
-    if tv._tarvex is not None:
-        pytest.skip("this installation has the compiled engine module")
-    with pytest.raises(ImportError, match="tarvex._tarvex"):
-        tv.run("examples/quickstart.tv6")
+def test_running_without_the_engine_module_says_how_to_install_it(monkeypatch):
+    import tarvex.engine
+    monkeypatch.setattr(tarvex.engine, "_tarvex", None)
+    for call in (lambda: tv.run("examples/quickstart.tv6"),
+                 lambda: tv.run_many(["examples/quickstart.tv6"])):
+        with pytest.raises(ImportError, match="tarvex._tarvex.*pip install"):
+            call()
 
 
 @pytest.mark.parametrize("values", [

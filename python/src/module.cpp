@@ -1,0 +1,480 @@
+// tarvex._tarvex: the engine as a Python extension module.
+//
+// One function, analyse(input), runs one analysis of an input text with the
+// interpreter lock released and returns the numbers of the run as plain
+// Python data: dicts and lists, with NumPy arrays for every column of
+// numbers (the response at the nodes, the moment-curvature tables, the
+// printed p-y curves, the pile-length study). The classes of tarvex.results
+// are built from it in Python.
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "tarvex/engine.hpp"
+#include "tarvex/results.hpp"
+
+namespace py = pybind11;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private folder for the files of one run, removed with everything in it
+// when the run is over.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) base = "/tmp";
+    std::string pattern = (base / "tarvex-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      throw std::runtime_error("tarvex: cannot make a temporary folder in " + base.string());
+    }
+    path_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  fs::path path_;
+};
+
+bool WriteFile(const std::string& path, std::string_view data) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(data.data(), static_cast<std::streamsize>(data.size()));
+  return static_cast<bool>(out);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return {};
+  std::string data(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+  in.seekg(0);
+  in.read(data.data(), static_cast<std::streamsize>(data.size()));
+  data.resize(static_cast<std::size_t>(in.gcount()));
+  return data;
+}
+
+// The one call into the engine: the whole analysis of an input, given as
+// its text or as the path of its file, with the texts of its report, plot
+// and message files. Runs without the interpreter lock; touches no Python
+// object.
+tarvex::RunResults Analyse(std::string_view input_text, const std::string* input_path) {
+  ScratchFolder folder;
+  // The outputs take the name of the input file, as the command line names
+  // them; the report names them.
+  std::string stem = input_path ? fs::path(*input_path).stem().string() : "input";
+  if (stem.empty()) stem = "input";
+  const tarvex::RunFiles files{input_path ? *input_path : folder.File(stem + ".tv6"),
+                               folder.File(stem + ".out"), folder.File(stem + ".plt"),
+                               folder.File(stem + ".msg")};
+  if (!input_path && !WriteFile(files.input, input_text)) {
+    throw std::runtime_error("tarvex: cannot write the input to a temporary file");
+  }
+  tarvex::RunOutcome outcome;
+  tarvex::RunOptions options;
+  options.outcome = &outcome;
+  tarvex::run(files, options);
+  tarvex::RunResults results = std::move(outcome.results);
+  results.report_text = ReadFile(files.report);
+  results.plot_text = ReadFile(files.plot);
+  results.message_text = ReadFile(files.message);
+  return results;
+}
+
+// Texts of the run are bytes as the input gave them: UTF-8 where that is
+// what they are, else read as Latin-1 (every byte a character), so that a
+// title typed on a Windows host shows as it was typed and no text fails.
+py::str Text(const std::string& s) {
+  PyObject* o = PyUnicode_DecodeUTF8(s.data(), static_cast<Py_ssize_t>(s.size()), nullptr);
+  if (o == nullptr) {
+    PyErr_Clear();
+    o = PyUnicode_DecodeLatin1(s.data(), static_cast<Py_ssize_t>(s.size()), nullptr);
+    if (o == nullptr) throw py::error_already_set();
+  }
+  return py::reinterpret_steal<py::str>(o);
+}
+
+py::list Texts(const std::vector<std::string>& lines) {
+  py::list out;
+  for (const std::string& line : lines) out.append(Text(line));
+  return out;
+}
+
+py::array_t<double> Array(const std::vector<double>& values) {
+  py::array_t<double> a(static_cast<py::ssize_t>(values.size()));
+  std::copy(values.begin(), values.end(), a.mutable_data());
+  return a;
+}
+
+// One column of a table of records, as an array.
+template <typename Row>
+py::array_t<double> Column(const std::vector<Row>& rows, double Row::*field) {
+  py::array_t<double> a(static_cast<py::ssize_t>(rows.size()));
+  double* out = a.mutable_data();
+  for (const Row& row : rows) *out++ = row.*field;
+  return a;
+}
+
+py::object Optional(const std::optional<double>& value) {
+  return value ? py::object(py::float_(*value)) : py::object(py::none());
+}
+
+const char* OutcomeName(tarvex::Outcome o) {
+  switch (o) {
+    case tarvex::Outcome::kNormal:
+      return "normal";
+    case tarvex::Outcome::kWarnings:
+      return "warnings";
+    case tarvex::Outcome::kInputError:
+      return "input_error";
+    case tarvex::Outcome::kRuntimeError:
+      return "runtime_error";
+    case tarvex::Outcome::kFilesUnusable:
+      return "files_unusable";
+    case tarvex::Outcome::kInternalError:
+      return "internal_error";
+  }
+  return "internal_error";
+}
+
+const char* VerdictName(tarvex::LrfdVerdict v) {
+  switch (v) {
+    case tarvex::LrfdVerdict::kPass:
+      return "pass";
+    case tarvex::LrfdVerdict::kFail:
+      return "fail";
+    case tarvex::LrfdVerdict::kNotApplicable:
+      break;
+  }
+  return "not_applicable";
+}
+
+py::dict UnitsDict(const tarvex::Units& u) {
+  py::dict d;
+  d["system"] = Text(u.system);
+  d["length"] = Text(u.length);
+  d["force"] = Text(u.force);
+  d["moment"] = Text(u.moment);
+  d["force_per_length"] = Text(u.force_per_length);
+  d["stress"] = Text(u.stress);
+  d["flexural_rigidity"] = Text(u.flexural_rigidity);
+  d["rotational_stiffness"] = Text(u.rotational_stiffness);
+  d["section_force"] = Text(u.section_force);
+  d["section_moment"] = Text(u.section_moment);
+  d["section_rigidity"] = Text(u.section_rigidity);
+  d["curvature"] = Text(u.curvature);
+  return d;
+}
+
+py::dict LayerDict(const tarvex::SoilLayerInfo& l) {
+  py::dict d;
+  d["number"] = l.number;
+  d["criterion"] = l.criterion;
+  d["short_name"] = Text(l.short_name);
+  d["description"] = Text(l.description);
+  d["top"] = l.top;
+  d["bottom"] = l.bottom;
+  d["unit_weight_top"] = l.unit_weight_top;
+  d["unit_weight_bottom"] = l.unit_weight_bottom;
+  return d;
+}
+
+py::dict ThrustDict(const tarvex::ThrustCurve& t) {
+  using P = tarvex::MomentCurvaturePoint;
+  py::dict d;
+  d["thrust"] = t.thrust;
+  d["nominal_moment_capacity"] = t.nominal_moment_capacity;
+  d["curvature"] = Column(t.points, &P::curvature);
+  d["moment"] = Column(t.points, &P::moment);
+  d["ei"] = Column(t.points, &P::ei);
+  d["neutral_axis"] = Column(t.points, &P::neutral_axis);
+  d["max_compressive_strain"] = Column(t.points, &P::max_compressive_strain);
+  d["max_tensile_strain"] = Column(t.points, &P::max_tensile_strain);
+  d["max_concrete_stress"] = Column(t.points, &P::max_concrete_stress);
+  d["max_steel_stress"] = Column(t.points, &P::max_steel_stress);
+  d["max_casing_stress"] = Column(t.points, &P::max_casing_stress);
+  d["max_core_stress"] = Column(t.points, &P::max_core_stress);
+  py::list flags;
+  for (const P& p : t.points) flags.append(Text(p.flags));
+  d["flags"] = flags;
+  return d;
+}
+
+py::dict SectionDict(const tarvex::SectionResult& s) {
+  py::dict d;
+  d["number"] = s.number;
+  d["type"] = s.type;
+  d["type_name"] = Text(s.type_name);
+  d["top"] = s.top;
+  d["bottom"] = s.bottom;
+  d["length"] = s.length;
+  d["width"] = s.width;
+  d["area"] = s.area;
+  d["inertia"] = s.inertia;
+  d["flexural_rigidity"] = s.flexural_rigidity;
+  d["axial_capacity"] = s.axial_capacity;
+  d["tensile_capacity"] = s.tensile_capacity;
+  d["cracking_load"] = s.cracking_load;
+  py::list thrusts;
+  for (const tarvex::ThrustCurve& t : s.thrusts) thrusts.append(ThrustDict(t));
+  d["thrusts"] = thrusts;
+  return d;
+}
+
+py::dict CaseDict(const tarvex::LoadCaseResult& c) {
+  py::dict d;
+  d["number"] = c.number;
+  d["lrfd"] = c.lrfd;
+  d["combination_name"] = Text(c.combination_name);
+  d["load_type"] = c.load_type;
+  d["condition1"] = c.condition1;
+  d["condition2"] = c.condition2;
+  d["axial"] = c.axial;
+  d["head_shear"] = c.head_shear;
+  d["head_moment"] = c.head_moment;
+  d["head_deflection"] = c.head_deflection;
+  d["head_rotation"] = c.head_rotation;
+  d["max_moment"] = c.max_moment;
+  d["max_moment_depth"] = c.max_moment_depth;
+  d["max_shear"] = c.max_shear;
+  d["max_shear_depth"] = c.max_shear_depth;
+  d["max_stress"] = c.max_stress;
+  d["iterations"] = c.iterations;
+  d["final_change"] = c.final_change;
+  d["zero_deflection_points"] = c.zero_deflection_points;
+  d["converged"] = c.status == tarvex::CaseStatus::kConverged;
+  d["moment_imbalance"] = c.moment_imbalance;
+  d["force_imbalance"] = c.force_imbalance;
+  d["moment_imbalance_station"] = c.moment_imbalance_station;
+  d["force_imbalance_station"] = c.force_imbalance_station;
+  d["verified"] = c.verified;
+  d["increment_length"] = c.increment_length;
+  d["section_max_moment"] = Array(c.section_max_moment);
+  d["section_max_shear"] = Array(c.section_max_shear);
+  const tarvex::NodeColumns& n = c.nodes;
+  d["depth"] = Array(n.depth);
+  d["deflection"] = Array(n.deflection);
+  d["slope"] = Array(n.slope);
+  d["moment"] = Array(n.moment);
+  d["shear"] = Array(n.shear);
+  d["soil_reaction"] = Array(n.soil_reaction);
+  d["es"] = Array(n.es);
+  d["ei"] = Array(n.flexural_rigidity);
+  d["stress"] = Array(n.stress);
+  d["distributed_load"] = Array(n.distributed_load);
+  if (c.length_study) {
+    using R = tarvex::LengthStudyRow;
+    const std::vector<R>& rows = c.length_study->rows;
+    py::dict study;
+    study["load_case"] = c.length_study->load_case;
+    study["full_length"] = c.length_study->full_length;
+    study["lengths_analysed"] = c.length_study->lengths_analysed;
+    study["ended_by"] = Text(c.length_study->ended_by);
+    study["length"] = Column(rows, &R::length);
+    study["head_deflection"] = Column(rows, &R::head_deflection);
+    study["head_shear"] = Column(rows, &R::head_shear);
+    study["max_moment"] = Column(rows, &R::max_moment);
+    study["max_shear"] = Column(rows, &R::max_shear);
+    d["length_study"] = study;
+  } else {
+    d["length_study"] = py::none();
+  }
+  return d;
+}
+
+py::dict PyCurveDict(const tarvex::PyCurveResult& c) {
+  py::dict d;
+  d["number"] = c.number;
+  d["depth"] = c.depth;
+  d["layer"] = c.layer;
+  d["criterion"] = c.criterion;
+  d["short_name"] = Text(c.short_name);
+  d["y"] = Array(c.y);
+  d["p"] = Array(c.p);
+  return d;
+}
+
+py::dict LrfdRowDict(const tarvex::LrfdCheckRow& r) {
+  py::dict d;
+  d["combination"] = r.combination;
+  d["section"] = r.section;
+  d["name"] = Text(r.name);
+  d["resistance_factor"] = r.resistance_factor;
+  d["factored_capacity"] = Optional(r.factored_capacity);
+  d["moment_developed"] = r.moment_developed;
+  d["fraction_mobilized"] = Optional(r.fraction_mobilized);
+  d["verdict"] = VerdictName(r.verdict);
+  d["max_shear"] = r.max_shear;
+  d["head_deflection"] = r.head_deflection;
+  d["head_rotation"] = r.head_rotation;
+  return d;
+}
+
+py::dict StiffnessDict(const tarvex::HeadStiffnessStudy& study) {
+  using R = tarvex::StiffnessRow;
+  const std::vector<R>& rows = study.rows;
+  py::dict d;
+  d["reference_shear"] = study.reference_shear;
+  d["reference_moment"] = study.reference_moment;
+  d["axial"] = study.axial;
+  d["cases_converged"] = study.cases_converged;
+  d["complete"] = study.complete;
+  d["ended_by"] = Text(study.ended_by);
+  d["shear_level"] = Column(rows, &R::shear_level);
+  d["moment_level"] = Column(rows, &R::moment_level);
+  d["deflection"] = Column(rows, &R::deflection);
+  d["shear_reaction_1"] = Column(rows, &R::shear_reaction_1);
+  d["moment_reaction_1"] = Column(rows, &R::moment_reaction_1);
+  d["rotation"] = Column(rows, &R::rotation);
+  d["shear_reaction_2"] = Column(rows, &R::shear_reaction_2);
+  d["moment_reaction_2"] = Column(rows, &R::moment_reaction_2);
+  d["k22"] = Column(rows, &R::k22);
+  d["k23"] = Column(rows, &R::k23);
+  d["k32"] = Column(rows, &R::k32);
+  d["k33"] = Column(rows, &R::k33);
+  return d;
+}
+
+py::dict WarningDict(const tarvex::WarningRecord& w) {
+  py::dict d;
+  d["number"] = w.number;
+  d["load_case"] = w.load_case;
+  d["count"] = w.count;
+  d["text"] = Texts(w.text);
+  return d;
+}
+
+py::object ErrorDict(const std::optional<tarvex::Diagnostic>& error) {
+  if (!error) return py::none();
+  py::dict d;
+  d["identity"] = Text(error->identity);
+  d["code"] = error->code;
+  d["number"] = error->number;
+  d["kind"] = Text(error->kind);
+  d["message"] = Texts(error->message);
+  d["line_number"] = error->line_number;
+  d["line_text"] = Text(error->line_text);
+  d["advice"] = Text(error->advice);
+  return d;
+}
+
+py::dict ResultsDict(const tarvex::RunResults& r) {
+  py::dict d;
+  d["format_version"] = r.format_version;
+  d["engine_version"] = Text(r.engine_version);
+  d["result_code"] = r.result_code;
+  d["outcome"] = OutcomeName(r.outcome);
+  d["title"] = Texts(r.title);
+  d["units"] = UnitsDict(r.units);
+  d["run_kind"] = r.run_kind;
+  d["lrfd"] = r.lrfd;
+  d["pile_length"] = r.pile_length;
+  d["ground_depth"] = r.ground_depth;
+  py::list layers, sections, curves, cases, lrfd, warnings;
+  for (const auto& l : r.layers) layers.append(LayerDict(l));
+  for (const auto& s : r.sections) sections.append(SectionDict(s));
+  for (const auto& c : r.py_curves) curves.append(PyCurveDict(c));
+  for (const auto& c : r.cases) cases.append(CaseDict(c));
+  for (const auto& row : r.lrfd_check) lrfd.append(LrfdRowDict(row));
+  for (const auto& w : r.warnings) warnings.append(WarningDict(w));
+  d["layers"] = layers;
+  d["sections"] = sections;
+  d["py_curves"] = curves;
+  d["cases"] = cases;
+  d["lrfd_check"] = lrfd;
+  d["stiffness"] = r.stiffness ? py::object(StiffnessDict(*r.stiffness)) : py::object(py::none());
+  d["warnings"] = warnings;
+  d["error"] = ErrorDict(r.error);
+  d["report_text"] = Text(r.report_text);
+  d["plot_text"] = Text(r.plot_text);
+  d["message_text"] = Text(r.message_text);
+  return d;
+}
+
+}  // namespace
+
+PYBIND11_MODULE(_tarvex, m) {
+  m.doc() = "The Tarvex lateral pile analysis engine (use the tarvex package).";
+  m.attr("engine_version") = tarvex::version_text();
+  // NumPy's C interface is looked up once, on first use, behind a static
+  // guard; the lookup imports NumPy, which may let the interpreter lock go.
+  // Two threads making their first arrays at once would then wait on each
+  // other (one on the guard, one on the lock): look it up here, while the
+  // import of this module holds the lock alone.
+  py::dtype::of<double>();
+  m.def(
+      "analyse",
+      [](py::bytes input) {
+        // The input's bytes are copied out before the lock is let go: no
+        // Python object is touched while the engine runs.
+        std::string text = input;
+        tarvex::RunResults results;
+        {
+          py::gil_scoped_release release;
+          results = Analyse(text, nullptr);
+        }
+        return ResultsDict(results);
+      },
+      py::arg("input"),
+      "Analyses the input (bytes of a TARVEX6 file) and returns the results as plain data.");
+  m.def(
+      "analyse_file",
+      [](py::bytes path) {
+        std::string file = path;
+        tarvex::RunResults results;
+        {
+          py::gil_scoped_release release;
+          results = Analyse({}, &file);
+        }
+        return ResultsDict(results);
+      },
+      py::arg("path"),
+      "Analyses the input file at path (bytes, as os.fsencode gives it) and returns the "
+      "results as plain data.");
+  m.def(
+      "analyse_batch",
+      [](const py::list& inputs) {
+        // (is_path, bytes) pairs, analysed one after the other with the lock
+        // let go once for the whole batch: a thread of a pool that runs
+        // batches takes the lock back once per batch, not once per run.
+        std::vector<std::pair<bool, std::string>> batch;
+        batch.reserve(inputs.size());
+        for (const py::handle item : inputs) {
+          const py::tuple pair = item.cast<py::tuple>();
+          batch.emplace_back(pair[0].cast<bool>(), pair[1].cast<std::string>());
+        }
+        std::vector<tarvex::RunResults> results(batch.size());
+        {
+          py::gil_scoped_release release;
+          for (std::size_t i = 0; i < batch.size(); ++i) {
+            const auto& [is_path, data] = batch[i];
+            results[i] = is_path ? Analyse({}, &data) : Analyse(data, nullptr);
+          }
+        }
+        py::list out;
+        for (const tarvex::RunResults& r : results) out.append(ResultsDict(r));
+        return out;
+      },
+      py::arg("inputs"),
+      "Analyses a list of (is_path, bytes) inputs one after the other and returns the list "
+      "of their results as plain data.");
+}

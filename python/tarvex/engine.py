@@ -1,0 +1,125 @@
+"""Running analyses: ``run`` one input, ``run_many`` in parallel threads.
+
+The engine runs in the compiled module ``tarvex._tarvex`` with the
+interpreter lock released, so threads run analyses side by side on as many
+processor cores as there are workers.
+"""
+
+import os
+from concurrent.futures import ThreadPoolExecutor
+
+from .errors import AnalysisError, InputError
+from .results import Results
+
+try:  # the compiled engine module, when this installation has it
+    from . import _tarvex
+except ImportError:
+    _tarvex = None
+
+
+def _module():
+    if _tarvex is None:
+        raise ImportError(
+            "tarvex.run needs the compiled engine module tarvex._tarvex, which this "
+            "installation of tarvex does not have: it holds the input model only "
+            "(tarvex.Model, tarvex.read_input). Install the package with "
+            "'pip install --no-build-isolation ./python' (see the README), or run the "
+            "command-line engine on the file that Model.write() writes.")
+    return _tarvex
+
+
+def _prepared(source):
+    """(is_path, bytes, file) of an input: its text as bytes, or the path of
+    its file; file is the path as given (None for a text or a model)."""
+    if hasattr(source, "to_input"):  # a tarvex.Model
+        return False, source.to_input().encode("utf-8", "surrogateescape"), None
+    if isinstance(source, (bytes, bytearray)):
+        return False, bytes(source), None
+    if isinstance(source, str) and (not source or "\n" in source or "\r" in source):
+        return False, source.encode("utf-8", "surrogateescape"), None
+    path = os.fspath(source)
+    # A file that cannot be opened raises here as Python's own error
+    # (FileNotFoundError, IsADirectoryError, PermissionError); the engine
+    # reads the file itself.
+    open(path, "rb").close()
+    return True, os.fsencode(os.path.abspath(path)), os.fsdecode(path)
+
+
+def _error(results):
+    """The exception for a run that ended with an error."""
+    e = results.error
+    message = "\n".join(e.message) or f"the run ended with result code {results.result_code}"
+    line = e.line_number or None
+    if results.outcome == "input_error":
+        error = InputError(message, file=e.file, line=line, identity=e.identity, code=e.code)
+    else:
+        error = AnalysisError(message, file=e.file, line=line, identity=e.identity,
+                              code=e.code)
+    error.results = results
+    return error
+
+
+def _checked(results, check):
+    if check and results.error is not None:
+        raise _error(results)
+    return results
+
+
+def run(source, *, check=True):
+    """Analyses one input and returns its ``Results``.
+
+    ``source`` is a ``tarvex.Model``, the text of an input (a str holding a
+    line break, or bytes) or the path of an input file. A run that ends with
+    an input error raises ``tarvex.InputError``, one that ends with a runtime
+    error ``tarvex.AnalysisError``; each carries ``identity``, ``code``,
+    ``file``, ``line``, ``message`` and the partial ``results``. With
+    ``check=False`` the results are returned instead, with ``error`` set.
+    """
+    module = _module()
+    is_path, data, file = _prepared(source)
+    raw = module.analyse_file(data) if is_path else module.analyse(data)
+    return _checked(Results(raw, file=file), check)
+
+
+def _run_batch(module, batch):
+    raws = module.analyse_batch([(is_path, data) for is_path, data, _ in batch])
+    return [Results(raw, file=file) for raw, (_, _, file) in zip(raws, batch)]
+
+
+def run_many(sources, workers=None, *, check=True):
+    """Analyses every input of ``sources`` (models, texts or paths) with up to
+    ``workers`` threads (default: one per processor) and returns the list of
+    their ``Results`` in the order of ``sources``.
+
+    With ``check=True`` the first input in order whose run ends with an error
+    raises as ``run`` does, and the runs not started yet are dropped.
+    """
+    if workers is None:
+        workers = os.cpu_count() or 1
+    if not isinstance(workers, int) or isinstance(workers, bool) or workers < 1:
+        raise ValueError(f"workers must be a positive integer, not {workers!r}")
+    module = _module()
+    # Models are written and files checked here, before any run starts.
+    prepared = [_prepared(s) for s in sources]
+    # The workers take the inputs in small batches: a worker lets the
+    # interpreter lock go for a whole batch and takes it back once to make
+    # the batch's results, so that the workers seldom wait on each other.
+    size = max(1, min(16, len(prepared) // (4 * workers)))
+    batches = [prepared[i:i + size] for i in range(0, len(prepared), size)]
+    results = []
+    if workers == 1 or len(batches) <= 1:
+        for batch in batches:
+            for r in _run_batch(module, batch):
+                results.append(_checked(r, check))
+        return results
+    with ThreadPoolExecutor(max_workers=min(workers, len(batches))) as pool:
+        futures = [pool.submit(_run_batch, module, b) for b in batches]
+        try:
+            for future in futures:
+                for r in future.result():
+                    results.append(_checked(r, check))
+        except BaseException:
+            for future in futures:
+                future.cancel()
+            raise
+    return results

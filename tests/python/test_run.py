@@ -1,0 +1,242 @@
+"""tarvex.run: the results of a run as Python objects, the same numbers as the
+engine's files, and errors raised with their identity and line."""
+
+import math
+
+import numpy as np
+import pytest
+
+import tarvex
+from conftest import EXAMPLES, ROOT, comparable
+
+pytestmark = pytest.mark.usefixtures("analyses")
+
+QUICKSTART = ROOT / "examples" / "quickstart.tv6"
+
+
+@pytest.fixture(scope="module")
+def quickstart():
+    return tarvex.run(QUICKSTART)
+
+
+def _lines(text):
+    return text.splitlines()
+
+
+def test_results_are_the_numbers_of_the_engines_files(quickstart, engine, tmp_path):
+    """The texts the module returns are the command-line engine's files of the
+    same input, and the arrays are the columns its report prints."""
+    status, files = engine(QUICKSTART.read_bytes(), tmp_path, "quickstart")
+    assert status == 0 and quickstart.result_code == 0 and quickstart.outcome == "normal"
+    mine = {"out": _lines(quickstart.report_text), "plt": _lines(quickstart.plot_text),
+            "msg": _lines(quickstart.message_text)}
+    assert comparable(mine) == comparable(files)
+    assert quickstart.title[0].startswith("Quickstart: 36-in reinforced concrete")
+
+
+def test_node_columns_are_arrays_consistent_with_the_case_values(quickstart):
+    assert [c.number for c in quickstart.cases] == [1, 2, 3]
+    for case in quickstart.cases:
+        assert case.converged and case.verified
+        for name in ("depth", "deflection", "slope", "moment", "shear", "soil_reaction", "es",
+                     "ei", "stress", "distributed_load"):
+            column = getattr(case, name)
+            assert isinstance(column, np.ndarray) and column.dtype == np.float64, name
+            assert column.shape == (101,), name  # 100 increments
+        assert case.depth[0] == 0.0 and case.depth[-1] == pytest.approx(480.0)  # 40 ft in in
+        assert np.all(np.diff(case.depth) > 0)
+        assert case.head_deflection == case.deflection[0]
+        k = np.argmax(np.abs(case.moment))
+        assert case.max_moment == case.moment[k] and case.max_moment_depth == case.depth[k]
+        assert np.all(case.ei > 0)
+    # Case 3 imposes a head deflection of 0.25 in; case 2 a zero head slope.
+    assert quickstart.cases[2].head_deflection == pytest.approx(0.25)
+    assert quickstart.cases[1].head_rotation == pytest.approx(0.0, abs=1e-12)
+    assert quickstart.cases[0].head_shear == pytest.approx(10000.0)
+
+
+def test_units_sections_and_layers_are_named(quickstart):
+    u = quickstart.units
+    assert (u.system, u.length, u.force, u.moment, u.force_per_length) == (
+        "USCS", "in", "lb", "lb-in", "lb/in")
+    assert (u.section_moment, u.curvature) == ("kip-in", "rad/in")
+    assert [(l.number, l.short_name) for l in quickstart.layers] == [(1, "SoftClay"),
+                                                                       (2, "StfClyBW")]
+    assert quickstart.layers[1].top == pytest.approx(120.0)
+    (section,) = quickstart.sections
+    assert section.number == 1 and section.length == pytest.approx(480.0)
+    assert section.thrusts, "the axial load of 100 kips asks for a moment-curvature table"
+    table = section.thrusts[0]
+    assert table.thrust == pytest.approx(100.0)  # kips
+    assert len(table) == len(table.curvature) == len(table.flags) > 10
+    assert np.all(np.diff(table.curvature) > 0)
+    assert table.nominal_moment_capacity >= table.moment.max() * 0.9
+    assert quickstart.stiffness is None and quickstart.error is None and quickstart.ok
+
+
+def test_frames(quickstart):
+    pytest.importorskip("pandas")
+    frame = quickstart.cases_frame()
+    assert list(frame["number"]) == [1, 2, 3]
+    assert list(frame["max_moment"]) == [c.max_moment for c in quickstart.cases]
+    nodes = quickstart.cases[0].to_frame()
+    assert len(nodes) == 101
+    assert np.array_equal(nodes["moment"].to_numpy(), quickstart.cases[0].moment)
+    table = quickstart.sections[0].thrusts[0].to_frame()
+    assert np.array_equal(table["ei"].to_numpy(), quickstart.sections[0].thrusts[0].ei)
+
+
+def test_a_model_a_text_bytes_and_a_path_run_alike(quickstart):
+    text = QUICKSTART.read_text()
+    for source in (tarvex.read_input(QUICKSTART), text, text.encode(), str(QUICKSTART)):
+        again = tarvex.run(source)
+        assert [c.max_moment for c in again.cases] == [c.max_moment for c in quickstart.cases]
+        assert np.array_equal(again.cases[1].deflection, quickstart.cases[1].deflection)
+
+
+def _with_line(text, old, new):
+    assert old in text
+    return text.replace(old, new, 1)
+
+
+QUICK = QUICKSTART.read_text()
+BAD_INPUTS = [
+    # (what, input, exception, identity prefix, line number or None)
+    ("unknown option word", _with_line(QUICK, "Loading STATIC     1", "Loading SOMETIMES 1"),
+     tarvex.InputError, "INP", QUICK.splitlines().index("Loading STATIC     1") + 1),
+    ("negative section length",
+     _with_line(QUICK, "40.0                       section length",
+                "-40.0                      section length"),
+     tarvex.InputError, "INP", None),
+    ("empty input", "", tarvex.InputError, "INP", None),
+    ("head deflection beyond the limit",
+     _with_line(_with_line(QUICK, "MaxDeflection 10.0", "MaxDeflection 0.01"),
+                "1  1  10000.0  240000.0", "1  1  900000.0  240000.0"),
+     tarvex.AnalysisError, "RUN", None),
+]
+
+
+@pytest.mark.parametrize("what,text,exception,prefix,line", BAD_INPUTS,
+                         ids=[b[0] for b in BAD_INPUTS])
+def test_errors_raise_with_identity_code_and_line(what, text, exception, prefix, line, tmp_path):
+    path = tmp_path / "bad.tv6"
+    path.write_text(text)
+    with pytest.raises(exception) as raised:
+        tarvex.run(path)
+    e = raised.value
+    assert e.identity.startswith(prefix) and len(e.identity) == 8
+    assert e.code == int(e.identity[3:]) + (100 if prefix == "INP" else 200)
+    assert e.message and e.file == str(path)
+    if line is not None:
+        assert e.line == line and f"line {line}" in str(e)
+    assert e.results.result_code == e.code and e.results.error.identity == e.identity
+    # The same run without the check returns the results and its error.
+    results = tarvex.run(text, check=False)
+    assert not results.ok and results.error.identity == e.identity
+    assert results.error.file is None
+
+
+def test_a_missing_file_raises_file_not_found(tmp_path):
+    with pytest.raises(FileNotFoundError):
+        tarvex.run(tmp_path / "nothing.tv6")
+
+
+def _same(a, b, where="results"):
+    """Asserts two results hold the same values (report texts without the
+    lines that name the date and the files)."""
+    if isinstance(a, tarvex.Results) or hasattr(a, "__dict__"):
+        assert type(a) is type(b), where
+        keys = set(vars(a)) | set(vars(b))
+        for key in keys:
+            va, vb = getattr(a, key), getattr(b, key)
+            if key == "report_text":
+                va, vb = comparable({"out": _lines(va), "plt": None, "msg": None}), comparable(
+                    {"out": _lines(vb), "plt": None, "msg": None})
+            _same(va, vb, f"{where}.{key}")
+    elif isinstance(a, np.ndarray):
+        assert np.array_equal(a, b), where
+    elif isinstance(a, (list, tuple)):
+        assert len(a) == len(b), where
+        for i, (x, y) in enumerate(zip(a, b)):
+            _same(x, y, f"{where}[{i}]")
+    elif isinstance(a, float) and math.isnan(a):
+        assert math.isnan(b), where
+    else:
+        assert a == b, where
+
+
+@pytest.mark.parametrize("path", EXAMPLES, ids=lambda p: p.stem)
+def test_rewritten_example_gives_the_same_results(path):
+    original = tarvex.run(path.read_bytes(), check=False)
+    rewritten = tarvex.run(tarvex.read_input(path).to_input(), check=False)
+    _same(rewritten, original)
+
+
+def test_run_many_equals_serial_runs():
+    models = []
+    base = tarvex.read_input(QUICKSTART)
+    for shear in (2000.0, 5000.0, 10000.0, 15000.0, 20000.0):
+        base.load_cases = [tarvex.ShearMoment(shear=shear, moment=0.0, axial=100000.0)]
+        models.append(base.to_input())
+    sources = [*EXAMPLES, *models, *EXAMPLES]
+    serial = [tarvex.run(s, check=False) for s in sources]
+    parallel = tarvex.run_many(sources, workers=4, check=False)
+    assert len(parallel) == len(sources)
+    for i, (a, b) in enumerate(zip(parallel, serial)):
+        _same(a, b, f"run {i}")
+    head = [r.cases[0].head_deflection for r in parallel[len(EXAMPLES):len(EXAMPLES) + 5]]
+    assert head == sorted(head) and head[0] > 0
+
+
+def test_run_many_raises_the_first_error_in_order():
+    bad = BAD_INPUTS[0][1]
+    for sources in ([QUICKSTART, bad, ""], [QUICKSTART] * 17 + [bad] + [QUICKSTART] * 5 + [""]):
+        for workers in (1, 2):
+            with pytest.raises(tarvex.InputError) as raised:
+                tarvex.run_many(sources, workers=workers)
+            assert raised.value.line == BAD_INPUTS[0][4]
+    runs = tarvex.run_many([QUICKSTART] * 17 + [bad], workers=2, check=False)
+    assert [r.ok for r in runs] == [True] * 17 + [False]
+    with pytest.raises(ValueError):
+        tarvex.run_many([QUICKSTART], workers=0)
+    assert tarvex.run_many([], workers=3) == []
+
+
+def test_run_many_as_the_first_call_of_an_interpreter():
+    """Threads that make their first NumPy arrays at the same time must not
+    wait on each other for ever."""
+    import subprocess
+    import sys
+    code = ("import tarvex; rs = tarvex.run_many([%r] * 6, workers=3); "
+            "print(sum(len(r.cases) for r in rs))" % str(QUICKSTART))
+    for _ in range(3):
+        done = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True,
+                              timeout=300)
+        assert done.returncode == 0, done.stderr
+        assert done.stdout.split() == ["18"]
+
+
+def test_studies_are_tables_of_arrays():
+    pytest.importorskip("pandas")
+    model = tarvex.read_input(QUICKSTART)
+    model.options.compute_kmatrix = True
+    model.load_cases = [tarvex.ShearMoment(shear=10000.0, moment=0.0, axial=100000.0,
+                                           length_study=True)]
+    results = tarvex.run(model)
+    study = results.cases[0].length_study
+    assert study.load_case == 1 and study.full_length == pytest.approx(480.0)
+    assert 0 < len(study) <= study.lengths_analysed <= 20 and study.ended_by
+    assert study.length[0] == pytest.approx(480.0) and np.all(np.diff(study.length) < 0)
+    assert list(study.to_frame().columns) == ["length", "head_deflection", "head_shear",
+                                              "max_moment", "max_shear"]
+    k = results.stiffness
+    assert k.complete and k.cases_converged == 20 and k.ended_by == "all cases"
+    assert len(k) == 10 and np.all(k.k22 > 0) and np.all(k.k33 > 0)
+    assert np.allclose(k.k22, k.shear_reaction_1 / k.deflection)
+    assert k.to_frame().shape == (10, 12)
+    assert quickstart_has_no_studies()
+
+
+def quickstart_has_no_studies():
+    r = tarvex.run(QUICKSTART)
+    return r.stiffness is None and all(c.length_study is None for c in r.cases)
