@@ -1,0 +1,263 @@
+// Opens the HTML report page of every results fixture in headless Chromium
+// from a file:// address and checks it as a reader would see it. A page fails
+// on any console error or page error, on a request for anything outside the
+// file, on a section that is missing or should not be there, on a table that
+// lacks rows of the data, on text that shows "undefined" or "NaN", on an axis
+// without its unit, and on a chart without drawn data (no data, or a plotting
+// area with no coloured pixel). A screenshot of each page is kept. The page of
+// a large run (100 load cases of 1000 nodes) is timed, not judged.
+//
+//   node run.mjs PAGE_TOOL OUT_DIR
+//
+// PAGE_TOOL is the program that renders a results JSON file to a page
+// (tarvex_html_page of the build); OUT_DIR receives the pages and screenshots.
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { basename, join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const here = new URL('.', import.meta.url).pathname;
+const [pageTool, outArg] = process.argv.slice(2);
+if (!pageTool || !outArg) {
+  console.error('usage: node run.mjs PAGE_TOOL OUT_DIR');
+  process.exit(2);
+}
+const outDir = resolve(outArg);
+mkdirSync(outDir, { recursive: true });
+
+// The sections each fixture's page must show; every other known section
+// must be absent.
+const ALL_SECTIONS = ['run', 'error', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'lrfd', 'length-study', 'stiffness'];
+const EXPECTED = {
+  'pile-three-cases': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature'],
+  'lrfd-combinations': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'lrfd'],
+  'stiffness-length-study': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'length-study', 'stiffness'],
+  'input-error': ['run', 'error', 'warnings', 'units'],
+  'large-run': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature'],
+};
+
+const failures = [];
+let passed = 0;
+function check(name, ok, what) {
+  if (!ok) failures.push(name + ': ' + what);
+  return ok;
+}
+
+// Renders a fixture through the engine's page function.
+function makePage(jsonPath) {
+  const name = basename(jsonPath, '.json');
+  const html = join(outDir, name + '.html');
+  execFileSync(pageTool, [jsonPath, html], { stdio: 'inherit' });
+  return { name, html, data: JSON.parse(readFileSync(jsonPath, 'utf8')) };
+}
+
+// What the page drew, read inside the page.
+function inspect() {
+  const rep = window.tarvexReport;
+  const charts = rep.charts.map((u) => {
+    let points = 0;
+    if (u.mode === 2) {
+      for (let i = 1; i < u.data.length; i++) if (u.series[i].show) points += u.data[i][0].length;
+    } else {
+      const shown = u.series.filter((s, i) => i > 0 && s.show).length;
+      points = u.data[0].length * shown;
+    }
+    const b = u.bbox;
+    const img = u.ctx.getImageData(b.left, b.top, b.width, b.height).data;
+    let coloured = 0;
+    for (let p = 0; p < img.length; p += 4) {
+      const r = img[p];
+      const g = img[p + 1];
+      const bl = img[p + 2];
+      if (img[p + 3] > 0 && Math.max(r, g, bl) - Math.min(r, g, bl) > 60) coloured++;
+    }
+    const caption = u.root.closest('figure').querySelector('figcaption');
+    return {
+      caption: caption ? caption.textContent : u.axes.map((a) => a.label).join(' / '),
+      mode: u.mode,
+      series: u.series.length - 1,
+      xLength: u.mode === 2 ? null : u.data[0].length,
+      points,
+      coloured,
+      axisLabels: u.axes.map((a) => a.label || ''),
+    };
+  });
+  return {
+    sections: rep.sections,
+    domSections: [...document.querySelectorAll('main > section')].map((s) => s.id),
+    charts,
+    drawnAt: rep.drawnAt,
+    text: document.body.innerText,
+    caseRows: document.querySelectorAll('#cases tbody tr').length,
+    warningRows: document.querySelectorAll('#warnings tbody tr').length,
+    lrfdRows: document.querySelectorAll('#lrfd tbody tr').length,
+    lrfdFails: [...document.querySelectorAll('#lrfd .badge')].filter((b) => b.textContent === 'FAIL').length,
+    stiffnessRows: document.querySelectorAll('#stiffness tbody tr').length,
+    profileRects: document.querySelectorAll('#profile svg rect').length,
+  };
+}
+
+async function openPage(context, page) {
+  const tab = await context.newPage();
+  const problems = [];
+  tab.on('console', (msg) => {
+    if (msg.type() === 'error') problems.push('console error: ' + msg.text());
+  });
+  tab.on('pageerror', (err) => problems.push('page error: ' + err.message));
+  tab.on('request', (req) => {
+    const url = req.url();
+    if (!url.startsWith('file:') && !url.startsWith('data:') && !url.startsWith('blob:')) problems.push('request outside the file: ' + url);
+  });
+  await tab.goto(pathToFileURL(page.html).href);
+  await tab.waitForFunction(() => window.tarvexReport && window.tarvexReport.ready, null, { timeout: 30000 });
+  return { tab, problems };
+}
+
+function checkPage(page, seen, problems) {
+  const n = page.name;
+  const d = page.data;
+  let ok = true;
+  const c = (cond, what) => (ok = check(n, cond, what) && ok);
+  for (const p of problems) c(false, p);
+  const expected = EXPECTED[n];
+  c(expected, 'no expectations for this fixture');
+  for (const id of ALL_SECTIONS) {
+    const want = expected.includes(id);
+    c(seen.sections.includes(id) === want, (want ? 'missing section ' : 'unexpected section ') + id);
+    c(seen.domSections.includes(id) === want, 'section element ' + id + (want ? ' missing' : ' present'));
+  }
+  c(!/\bundefined\b|\bNaN\b|\[object /.test(seen.text), 'page text shows undefined, NaN or an object');
+  c(seen.caseRows === (d.cases || []).length, 'load-case table has ' + seen.caseRows + ' rows for ' + (d.cases || []).length + ' cases');
+  c(seen.warningRows === (d.warnings || []).length, 'warnings table has ' + seen.warningRows + ' rows for ' + (d.warnings || []).length + ' warnings');
+  for (const w of d.warnings || []) for (const t of w.text) c(seen.text.includes(t.trim()), 'warning text missing: ' + t);
+  const checks = d.lrfd_check || [];
+  c(seen.lrfdRows === checks.length, 'LRFD table has ' + seen.lrfdRows + ' rows for ' + checks.length);
+  c(seen.lrfdFails === checks.filter((x) => x.verdict === 'fail').length, 'LRFD failures shown: ' + seen.lrfdFails);
+  for (const x of checks) c(seen.text.includes(x.name), 'LRFD combination name missing: ' + x.name);
+  c(seen.stiffnessRows === 2 * (d.stiffness || []).length, 'stiffness tables have ' + seen.stiffnessRows + ' rows');
+  if (seen.sections.includes('profile')) {
+    c(seen.profileRects === (d.layers || []).length + (d.sections || []).length, 'profile draws ' + seen.profileRects + ' rectangles');
+  }
+  if (d.error) {
+    c(seen.text.includes(d.error.identity), 'error identity missing');
+    for (const line of d.error.message) c(seen.text.includes(line.trim()), 'error line missing: ' + line);
+    if (d.error.line_number) c(seen.text.includes(d.error.line_text.trim()), 'input line missing');
+  }
+  // The charts: how many, their data, their pixels, their units.
+  const drawnCases = (d.cases || []).filter((x) => x.nodes && x.nodes.depth.length > 1);
+  const sectionCharts = (d.sections || []).filter((s) => s.thrusts.some((t) => t.points.length)).length * 2;
+  const expectCharts =
+    (drawnCases.length ? 6 : 0) + ((d.py_curves || []).length ? 1 : 0) + sectionCharts + ((d.cases || []).some((x) => x.length_study && x.length_study.length) ? 1 : 0);
+  c(seen.charts.length === expectCharts, seen.charts.length + ' charts for ' + expectCharts + ' expected');
+  const units = new Set(Object.values(d.units || {}).concat(['rad']));
+  if (d.units) units.add(d.units.force + '/' + d.units.length + '^2');
+  seen.charts.forEach((ch, i) => {
+    const name = 'chart ' + (i + 1) + ' (' + ch.caption + ')';
+    c(ch.points > 0, name + ' has no data');
+    c(ch.coloured > 50, name + ' drew no data (' + ch.coloured + ' coloured pixels)');
+    for (const label of ch.axisLabels) {
+      const m = /\(([^()]+)\)$/.exec(label);
+      c(m && units.has(m[1]), name + ' axis "' + label + '" lacks a unit of the run');
+    }
+  });
+  seen.charts.slice(0, drawnCases.length ? 6 : 0).forEach((ch, i) => {
+    c(ch.series === drawnCases.length, 'response chart ' + (i + 1) + ' has ' + ch.series + ' series for ' + drawnCases.length + ' cases');
+    c(ch.xLength === drawnCases[0].nodes.depth.length, 'response chart ' + (i + 1) + ' has ' + ch.xLength + ' depths');
+  });
+  return ok;
+}
+
+// The cursor reads the values at a depth, and the legend hides a case in
+// every response chart.
+async function checkInteraction(page, tab) {
+  const n = page.name + ' (cursor and legend)';
+  const d = page.data;
+  let ok = true;
+  const c = (cond, what) => (ok = check(n, cond, what) && ok);
+  const first = tab.locator('#response .plot .u-over').first();
+  await first.scrollIntoViewIfNeeded();
+  const box = await first.boundingBox();
+  await tab.mouse.move(box.x + box.width / 2, box.y + box.height / 3);
+  await tab.mouse.move(box.x + box.width / 2, box.y + box.height / 2, { steps: 4 });
+  await tab.waitForFunction(() => window.tarvexReport.charts[0].cursor.idx != null, null, { timeout: 5000 }).catch(() => {});
+  const read = await tab.evaluate(() => {
+    const u = window.tarvexReport.charts[0];
+    const idx = u.cursor.idx;
+    const rows = [...document.querySelectorAll('#response .readout tbody tr')].map((tr) => [...tr.querySelectorAll('td.num')].map((td) => td.textContent));
+    const synced = window.tarvexReport.charts.slice(0, 6).map((x) => x.cursor.idx);
+    return { idx, head: document.querySelector('#response .readout-depth').textContent, rows, synced };
+  });
+  c(read.idx != null, 'no cursor index after moving over the chart');
+  if (read.idx != null) {
+    const depth = d.cases[0].nodes.depth[read.idx];
+    c(read.head.includes(String(+depth.toPrecision(5)).slice(0, 4)), 'readout depth "' + read.head + '" for ' + depth);
+    c(read.synced.every((i) => i === read.idx), 'cursor not shared by the response charts: ' + read.synced);
+    // Case 2, moment column: the value at the cursor's node, as printed.
+    const moment = d.cases[1].nodes.moment[read.idx];
+    const shown = Number(read.rows[1][2]);
+    c(Math.abs(shown - moment) <= Math.abs(moment) * 1e-4 + 1e-9, 'readout moment ' + read.rows[1][2] + ' for ' + moment);
+  }
+  await tab.locator('#response .readout tbody tr').first().locator('input').uncheck();
+  const shown = await tab.evaluate(() => window.tarvexReport.charts.slice(0, 6).map((u) => u.series[1].show));
+  c(shown.every((s) => s === false), 'unticking case 1 left it drawn: ' + shown);
+  await tab.locator('#response button', { hasText: 'Show all' }).click();
+  const back = await tab.evaluate(() => window.tarvexReport.charts.slice(0, 6).every((u) => u.series.every((s) => s.show)));
+  c(back, '"Show all" did not show every case');
+  return ok;
+}
+
+const userData = mkdtempSync(join(tmpdir(), 'tarvex-chromium-'));
+const context = await chromium.launchPersistentContext(userData, {
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  viewport: { width: 1280, height: 900 },
+});
+try {
+  const fixtures = readdirSync(join(here, 'fixtures'))
+    .filter((f) => f.endsWith('.json'))
+    .sort()
+    .map((f) => join(here, 'fixtures', f));
+  for (const file of fixtures) {
+    const page = makePage(file);
+    const { tab, problems } = await openPage(context, page);
+    const seen = await tab.evaluate(inspect);
+    let ok = checkPage(page, seen, problems);
+    if (page.name === 'pile-three-cases') ok = (await checkInteraction(page, tab)) && ok;
+    await tab.screenshot({ path: join(outDir, page.name + '.png'), fullPage: true });
+    await tab.close();
+    console.log((ok ? 'ok     ' : 'FAILED ') + page.name + ': ' + seen.charts.length + ' charts, drawn at ' + seen.drawnAt.toFixed(0) + ' ms');
+    if (ok) passed++;
+  }
+
+  // The large run: checked like the others, and timed from navigation start
+  // to the last chart drawn, three times.
+  const large = join(outDir, 'large-run.json');
+  execFileSync(process.execPath, [join(here, 'make-perf-fixture.mjs'), large, '100', '1000']);
+  const page = makePage(large);
+  const times = [];
+  let ok = true;
+  for (let i = 0; i < 3; i++) {
+    const { tab, problems } = await openPage(context, page);
+    const seen = await tab.evaluate(inspect);
+    times.push(seen.drawnAt);
+    if (i === 0) {
+      ok = checkPage(page, seen, problems);
+      await tab.screenshot({ path: join(outDir, page.name + '.png'), fullPage: false });
+    }
+    await tab.close();
+  }
+  times.sort((a, b) => a - b);
+  console.log((ok ? 'ok     ' : 'FAILED ') + 'large-run (100 load cases x 1000 nodes): open and draw ' + times.map((t) => t.toFixed(0) + ' ms').join(', ') + ' (median ' + times[1].toFixed(0) + ' ms)');
+  if (ok) passed++;
+} finally {
+  await context.close();
+  rmSync(userData, { recursive: true, force: true });
+}
+
+for (const f of failures) console.log('  ' + f);
+console.log('Screenshots and pages: ' + outDir);
+console.log(passed + ' passed, ' + (failures.length ? new Set(failures.map((f) => f.split(':')[0].split(' (')[0])).size : 0) + ' failed');
+process.exit(failures.length ? 1 : 0);
