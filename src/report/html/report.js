@@ -163,7 +163,7 @@
 
   // Creates a uPlot chart in `plot` (already in the page) and registers it.
   function makeChart(plot, opts, data, height) {
-    opts.width = Math.max(260, plot.clientWidth);
+    opts.width = Math.max(260, plot._tarvexWidth || plot.clientWidth);
     opts.height = height;
     opts.hooks = opts.hooks || {};
     opts.hooks.draw = (opts.hooks.draw || []).concat([markDrawn]);
@@ -570,7 +570,7 @@
     if (!(bottom > top)) bottom = top + 1;
     const W = 760;
     const H = 560;
-    const y0 = 28;
+    const y0 = 44;
     const y1 = H - 16;
     const zy = (z) => y0 + ((z - top) / (bottom - top)) * (y1 - y0);
     const axisX = 64;
@@ -609,7 +609,7 @@
     // Ground surface.
     const gy = zy(r.ground_depth || 0);
     svg.append(s('line', { x1: pileCol[0], x2: soilCol[1], y1: gy, y2: gy, class: 'ground' }));
-    svg.append(s('text', { x: soilCol[1] - 4, y: gy - 4, class: 'ground-label' }, 'Ground surface, ' + num(r.ground_depth || 0) + ' ' + L));
+    svg.append(s('text', { x: soilCol[1] - 4, y: gy - 5, class: 'ground-label' }, 'Ground surface, ' + num(r.ground_depth || 0) + ' ' + L));
 
     // Pile: each section's width to a common scale, widths exaggerated.
     let maxWidth = 0;
@@ -623,15 +623,17 @@
       svg.append(s('rect', { x: pileX - w / 2, y: ya, width: w, height: Math.max(0.5, yb - ya), class: 'pile' }));
       const lx = pileX + 50;
       const hgt = yb - ya;
-      if (hgt >= 40) {
-        svg.append(s('text', { x: lx, y: ya + 15, class: 'section-label' }, 'Section ' + x.number + ': ' + x.type_name));
-        svg.append(s('text', { x: lx, y: ya + 29, class: 'section-sub' }, 'width ' + num(x.width) + ' ' + L));
-        if (hgt >= 54) svg.append(s('text', { x: lx, y: ya + 43, class: 'section-sub' }, num(x.top) + ' to ' + num(x.bottom) + ' ' + L));
+      const mid = (ya + yb) / 2;
+      if (hgt >= 48) {
+        // Labelled at mid-height, clear of the ground line near the head.
+        svg.append(s('text', { x: lx, y: mid - 10, class: 'section-label' }, 'Section ' + x.number + ': ' + x.type_name));
+        svg.append(s('text', { x: lx, y: mid + 4, class: 'section-sub' }, 'width ' + num(x.width) + ' ' + L));
+        svg.append(s('text', { x: lx, y: mid + 18, class: 'section-sub' }, num(x.top) + ' to ' + num(x.bottom) + ' ' + L));
       } else if (hgt >= 12) {
         svg.append(s('text', { x: lx, y: (ya + yb) / 2 + 4, class: 'section-label' }, 'Section ' + x.number + ', width ' + num(x.width) + ' ' + L));
       }
     });
-    svg.append(s('text', { x: pileX, y: zy(0) - 4, class: 'head-label' }, 'Pile head'));
+    svg.append(s('text', { x: pileX, y: zy(0) - 5, class: 'head-label' }, 'Pile head'));
 
     // Depth axis.
     svg.append(s('line', { x1: axisX, x2: axisX, y1: y0, y2: y1, class: 'axis' }));
@@ -819,8 +821,8 @@
     const SM = U.section_moment || '';
     const grid = h('div', { class: 'chart-grid two' });
     parent.append(grid);
-    const mc = chartBox(head + ': moment against curvature');
-    const em = chartBox(head + ': EI against moment');
+    const mc = chartBox('Moment against curvature');
+    const em = chartBox('EI against moment');
     grid.append(mc.box, em.box);
     parent.append(
       table(
@@ -860,7 +862,7 @@
         seriesEm.push(xySeries(label, c));
         dataEm.push([mom, ei]);
         seriesEm.push(xySeries('Mn = ' + num(mn) + ' ' + SM, c, { dash: [6, 4], width: 1 }));
-        dataEm.push([[mn, mn], [Math.min(...ei), Math.max(...ei)]]);
+        dataEm.push([[mn, mn], [0, Math.max(...ei)]]);
       });
       makeChart(mc.plot, xyOptions('Curvature' + unitText(U.curvature), 'Moment' + unitText(SM), series), data, 360);
       makeChart(em.plot, xyOptions('Moment' + unitText(SM), 'EI' + unitText(U.section_rigidity), seriesEm), dataEm, 360);
@@ -953,7 +955,7 @@
         xyOptions(
           'Pile length' + unitText(L),
           'Pile-head deflection' + unitText(L),
-          withRows.map((c, i) => xySeries('Load case ' + c.number, colour(i, withRows.length), { points: { show: true, size: 6 } }))
+          withRows.map((c, i) => xySeries('Load case ' + c.number, colour(i, withRows.length), { width: 2 }))
         ),
         [null].concat(withRows.map((c) => [c.length_study.map((x) => x.length), c.length_study.map((x) => x.head_deflection)])),
         360
@@ -1024,6 +1026,9 @@
     main.textContent = '';
     const later = draw(results);
     performance.mark('tarvex-tables');
+    // Read every chart's width in one layout of the page, before the charts
+    // change it.
+    for (const plot of document.querySelectorAll('.plot')) plot._tarvexWidth = plot.clientWidth;
     for (const make of later) make();
     performance.mark('tarvex-charts');
     creating = false;
