@@ -65,7 +65,8 @@ TEST(HtmlReport, DataCannotLeaveItsElement) {
       {R"({"a": "<!-- x", "b": "</SCRIPT >"})", R"({"a":"\u003c!-- x","b":"\u003c/SCRIPT >"})"},
       // An escaped quote does not end the string: the blanks after it stay.
       {R"({"a": "say \"  hi\"  ", "b" : 1})", R"({"a":"say \"  hi\"  ","b":1})"},
-      {R"({"a": "ends in a backslash \\", "b" : "  "})", R"({"a":"ends in a backslash \\","b":"  "})"},
+      {R"({"a": "ends in a backslash \\", "b" : "  "})",
+       R"({"a":"ends in a backslash \\","b":"  "})"},
       {"", ""},
   };
   for (const Case& c : cases) {
