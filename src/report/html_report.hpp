@@ -11,10 +11,11 @@ namespace tarvex {
 
 // Returns the page for the run whose results are `results_json` (the results
 // data of the run as JSON text). The JSON goes into the page's data element
-// with the blanks between its tokens dropped and every "<" written as the JSON
-// escape "\u003c", so that no text in it can close the element or open a
-// comment; a "<" can only stand inside a JSON string, where the escape reads
-// back as the same character. The page reads the same values as the JSON.
+// with the blanks between its tokens dropped, numbers of more than 10
+// significant digits rounded to 10 (the page shows 5), and every "<" written
+// as the JSON escape "\u003c", so that no text in it can close the element or
+// open a comment; a "<" can only stand inside a JSON string, where the escape
+// reads back as the same character.
 std::string RenderHtmlReport(std::string_view results_json);
 
 }  // namespace tarvex

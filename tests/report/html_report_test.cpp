@@ -68,6 +68,14 @@ TEST(HtmlReport, DataCannotLeaveItsElement) {
       {R"({"a": "ends in a backslash \\", "b" : "  "})",
        R"({"a":"ends in a backslash \\","b":"  "})"},
       {"", ""},
+      // Numbers keep 10 significant digits; shorter ones, and digits in
+      // strings, stay as written.
+      {R"([0.12345678901234567, -1234.5678901234567, 3.0000000000000004, 1.2345678901234567e-7])",
+       R"([0.123456789,-1234.56789,3,1.23456789e-07])"},
+      {R"([12, -0.5, 1e5, 600, 123456789012, 0.0001234567891, -0])",
+       R"([12,-0.5,1e5,600,1.23456789e+11,0.0001234567891,-0])"},
+      {R"({"v": "0.12345678901234567", "w": 1.7976931348623157e308})",
+       R"({"v":"0.12345678901234567","w":1.797693135e+308})"},
   };
   for (const Case& c : cases) {
     const std::string page = RenderHtmlReport(c.json);

@@ -161,14 +161,15 @@
     return { box: box, plot: plot };
   }
 
-  // Creates a uPlot chart in `plot` (already in the page) and registers it.
-  function makeChart(plot, opts, data, height) {
+  // Creates a uPlot chart in `plot` (already in the page) and registers it;
+  // printWidth is its width on paper (px at 96 per inch).
+  function makeChart(plot, opts, data, height, printWidth) {
     opts.width = Math.max(260, plot._tarvexWidth || plot.clientWidth);
     opts.height = height;
     opts.hooks = opts.hooks || {};
     opts.hooks.draw = (opts.hooks.draw || []).concat([markDrawn]);
     const chart = new uPlot(opts, data, plot);
-    charts.push({ chart: chart, plot: plot, height: height });
+    charts.push({ chart: chart, plot: plot, height: height, printWidth: printWidth || 680 });
     report.charts.push(chart);
     return chart;
   }
@@ -209,10 +210,10 @@
   }
 
   // Charts follow the width of the page, and of the paper when printed.
-  function resizeCharts(width) {
+  function resizeCharts(print) {
     for (const c of charts) {
-      const w = width ? Math.min(width, Math.max(260, c.plot.clientWidth)) : Math.max(260, c.plot.clientWidth);
-      c.chart.setSize({ width: w, height: c.height });
+      const w = print ? c.printWidth : Math.max(260, c.plot.clientWidth);
+      c.chart.setSize({ width: w, height: print ? Math.min(c.height, 360) : c.height });
     }
   }
   let resizeTimer = null;
@@ -220,7 +221,7 @@
     clearTimeout(resizeTimer);
     resizeTimer = setTimeout(() => resizeCharts(), 150);
   });
-  window.addEventListener('beforeprint', () => resizeCharts(680));
+  window.addEventListener('beforeprint', () => resizeCharts(true));
   window.addEventListener('afterprint', () => resizeCharts());
 
   // ------------------------------------------------------------ the report
@@ -802,7 +803,7 @@
           },
           hooks: { setCursor: [readout] },
         };
-        made.push(makeChart(boxes[q].plot, opts, datasets[q], 440));
+        made.push(makeChart(boxes[q].plot, opts, datasets[q], 440, 228));
       });
     };
   }
@@ -864,8 +865,8 @@
         seriesEm.push(xySeries('Mn = ' + num(mn) + ' ' + SM, c, { dash: [6, 4], width: 1 }));
         dataEm.push([[mn, mn], [0, Math.max(...ei)]]);
       });
-      makeChart(mc.plot, xyOptions('Curvature' + unitText(U.curvature), 'Moment' + unitText(SM), series), data, 360);
-      makeChart(em.plot, xyOptions('Moment' + unitText(SM), 'EI' + unitText(U.section_rigidity), seriesEm), dataEm, 360);
+      makeChart(mc.plot, xyOptions('Curvature' + unitText(U.curvature), 'Moment' + unitText(SM), series), data, 360, 340);
+      makeChart(em.plot, xyOptions('Moment' + unitText(SM), 'EI' + unitText(U.section_rigidity), seriesEm), dataEm, 360, 340);
     };
   }
 
