@@ -111,8 +111,20 @@ async function openPage(context, page) {
     if (!url.startsWith('file:') && !url.startsWith('data:') && !url.startsWith('blob:')) problems.push('request outside the file: ' + url);
   });
   await tab.goto(pathToFileURL(page.html).href);
-  await tab.waitForFunction(() => window.tarvexReport && window.tarvexReport.ready, null, { timeout: 30000 });
+  try {
+    await tab.waitForFunction(() => window.tarvexReport && window.tarvexReport.ready, null, { timeout: 30000 });
+  } catch (e) {
+    return { tab, problems: problems.concat(['the page did not finish drawing: ' + e.message.split('\n')[0]]), stalled: true };
+  }
   return { tab, problems };
+}
+
+// Records a page that never finished drawing, with what went wrong.
+async function stalled(page, tab, problems) {
+  for (const p of problems) check(page.name, false, p);
+  await tab.screenshot({ path: join(outDir, page.name + '.png'), fullPage: true });
+  await tab.close();
+  console.log('FAILED ' + page.name + ': did not finish drawing');
 }
 
 function checkPage(page, seen, problems) {
@@ -121,8 +133,8 @@ function checkPage(page, seen, problems) {
   let ok = true;
   const c = (cond, what) => (ok = check(n, cond, what) && ok);
   for (const p of problems) c(false, p);
-  const expected = EXPECTED[n];
-  c(expected, 'no expectations for this fixture');
+  const expected = EXPECTED[n] || [];
+  c(EXPECTED[n], 'no expectations for this fixture (add it to EXPECTED in run.mjs)');
   for (const id of ALL_SECTIONS) {
     const want = expected.includes(id);
     c(seen.sections.includes(id) === want, (want ? 'missing section ' : 'unexpected section ') + id);
@@ -232,7 +244,11 @@ const fixtures = readdirSync(join(here, 'fixtures'))
 await withBrowser(async (context) => {
   for (const file of fixtures) {
     const page = makePage(file);
-    const { tab, problems } = await openPage(context, page);
+    const { tab, problems, stalled: stuck } = await openPage(context, page);
+    if (stuck) {
+      await stalled(page, tab, problems);
+      continue;
+    }
     const seen = await tab.evaluate(inspect);
     let ok = checkPage(page, seen, problems);
     if (page.name === 'pile-three-cases') ok = (await checkInteraction(page, tab)) && ok;
@@ -253,7 +269,12 @@ const times = [];
 let largeOk = true;
 for (let i = 0; i < 3; i++) {
   await withBrowser(async (context) => {
-    const { tab, problems } = await openPage(context, page);
+    const { tab, problems, stalled: stuck } = await openPage(context, page);
+    if (stuck) {
+      largeOk = false;
+      await stalled(page, tab, problems);
+      return;
+    }
     const seen = await tab.evaluate(inspect);
     times.push(seen.drawnAt);
     if (i === 0) {
@@ -263,7 +284,10 @@ for (let i = 0; i < 3; i++) {
   });
 }
 times.sort((a, b) => a - b);
-console.log((largeOk ? 'ok     ' : 'FAILED ') + 'large-run (100 load cases x 1000 nodes): open and draw ' + times.map((t) => t.toFixed(0) + ' ms').join(', ') + ' (median ' + times[1].toFixed(0) + ' ms)');
+if (times.length) {
+  const median = times[Math.floor(times.length / 2)];
+  console.log((largeOk ? 'ok     ' : 'FAILED ') + 'large-run (100 load cases x 1000 nodes): open and draw ' + times.map((t) => t.toFixed(0) + ' ms').join(', ') + ' (median ' + median.toFixed(0) + ' ms)');
+}
 if (largeOk) passed++;
 
 for (const f of failures) console.log('  ' + f);

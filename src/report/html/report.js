@@ -337,8 +337,12 @@
       ['Moment-curvature tables: flexural rigidity', U.section_rigidity],
       ['Moment-curvature tables: curvature', U.curvature],
     ].filter(([, v]) => v);
-    us.append(table([{ head: 'Quantity' }, { head: 'Unit' }], unitRows));
-    us.append(note('Depths are measured along the pile from the pile head.'));
+    if (U.system) {
+      us.append(table([{ head: 'Quantity' }, { head: 'Unit' }], unitRows));
+      us.append(note('Depths are measured along the pile from the pile head.'));
+    } else {
+      us.append(note('The run ended before its units were known.'));
+    }
 
     // Load cases.
     if (cases.length) {
