@@ -28,7 +28,7 @@ void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
   long long allocations = 0;
   for (auto _ : state) {
     tarvex::PrepareLoadCase(m.input, m.tables, 1, m.state, m.out);
-    tarvex::StartLoadCase(m.input, m.tables, 1, m.state, m.out);
+    tarvex::StartLoadCase(m.input, m.tables, 1, m.soil, m.state, m.out);
     tarvex::PileIterationStages stages(m.input, m.tables, m.soil, m.out);
     const long long before = tarvex::bench::allocations.load();
     const tarvex::CaseIteration r =

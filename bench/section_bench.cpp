@@ -19,6 +19,7 @@ struct SectionRun {
   tarvex::Options options;
   std::vector<double> thrusts;  // kips
   tarvex::SectionTables tables;
+  tarvex::SectionResult result;
   tarvex::RunOutput out;
 };
 
@@ -38,7 +39,7 @@ void Run(benchmark::State& state, SectionRun& m, int count) {
     m.out.report.Rewind();
     m.out.plot.Rewind();
     const long long before = tarvex::bench::allocations.load();
-    tarvex::AnalyseSection(m.section, 1, m.options, m.thrusts, m.tables, m.out);
+    tarvex::AnalyseSection(m.section, 1, m.options, m.thrusts, m.tables, m.result, m.out);
     allocations = tarvex::bench::allocations.load() - before;
     if (m.out.diagnostics.error_code != 0) state.SkipWithError("section analysis failed");
     benchmark::DoNotOptimize(m.tables.curves.data());

@@ -1,7 +1,9 @@
 #include "run_checks.hpp"
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace tarvex::fuzz {
 namespace {
@@ -78,6 +80,64 @@ std::string FindNonFiniteNumber(std::string_view text, std::string_view input) {
   return {};
 }
 
+namespace {
+
+bool Finite(double v) { return std::isfinite(v); }
+bool Finite(const std::vector<double>& values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string FindNonFiniteResult(const RunResults& r) {
+  for (const SectionResult& s : r.sections) {
+    for (const ThrustCurve& t : s.thrusts) {
+      if (!Finite(t.thrust) || !Finite(t.nominal_moment_capacity)) {
+        return "section " + std::to_string(s.number) + " thrust";
+      }
+      for (const MomentCurvaturePoint& p : t.points) {
+        for (double v : {p.curvature, p.moment, p.ei, p.neutral_axis, p.max_compressive_strain,
+                         p.max_tensile_strain, p.max_concrete_stress, p.max_steel_stress,
+                         p.max_casing_stress, p.max_core_stress}) {
+          if (!Finite(v)) return "section " + std::to_string(s.number) + " moment-curvature point";
+        }
+      }
+    }
+  }
+  for (const PyCurveResult& c : r.py_curves) {
+    if (!Finite(c.depth) || !Finite(c.y) || !Finite(c.p)) {
+      return "p-y curve " + std::to_string(c.number);
+    }
+  }
+  for (const LoadCaseResult& c : r.cases) {
+    const NodeColumns& n = c.nodes;
+    bool ok = Finite(c.section_max_moment) && Finite(c.section_max_shear);
+    for (const std::vector<double>* column :
+         {&n.depth, &n.deflection, &n.slope, &n.moment, &n.shear, &n.soil_reaction, &n.es,
+          &n.flexural_rigidity, &n.stress, &n.distributed_load}) {
+      ok = ok && Finite(*column);
+    }
+    for (double v : {c.condition1, c.condition2, c.axial, c.head_shear, c.head_moment,
+                     c.head_deflection, c.head_rotation, c.max_moment, c.max_moment_depth,
+                     c.max_shear, c.max_shear_depth, c.max_stress, c.final_change,
+                     c.moment_imbalance, c.force_imbalance, c.increment_length}) {
+      ok = ok && Finite(v);
+    }
+    if (!ok) return "load case " + std::to_string(c.number);
+  }
+  for (const LrfdCheckRow& row : r.lrfd_check) {
+    for (double v : {row.resistance_factor, row.factored_capacity.value_or(0.0),
+                     row.moment_developed, row.fraction_mobilized.value_or(0.0), row.max_shear,
+                     row.head_deflection, row.head_rotation}) {
+      if (!Finite(v)) return "LRFD check of combination " + std::to_string(row.combination);
+    }
+  }
+  return {};
+}
+
 std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& texts) {
   const bool known = result == 0 || result == -300 || (result < 0 && result >= -4000) ||
                      (result >= 101 && result <= 299) || result == 999;
@@ -85,7 +145,7 @@ std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& text
   if (result > 0) return {};
   // A normal end (or warnings only) must rest on an analysis.
   const int kind = RunKind(texts.plot);
-  if (kind == 3 && outcome.cases.empty()) {
+  if (kind == 3 && outcome.results.cases.empty()) {
     return "a pile analysis ended normally without analysing a load case";
   }
   if (kind == 2 &&
@@ -95,6 +155,9 @@ std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& text
   }
   if (kind != 2 && kind != 3) {
     return "a run ended normally without the run kind in the plot file";
+  }
+  if (const std::string where = FindNonFiniteResult(outcome.results); !where.empty()) {
+    return "a run ended normally with a value of its results that is not finite: " + where;
   }
   for (const auto& [name, text] :
        {std::pair{"report", &texts.report}, {"plot file", &texts.plot}}) {

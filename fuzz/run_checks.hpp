@@ -1,6 +1,6 @@
 // What a run must never do, whatever its input: end normally having analysed
-// nothing, or end normally with a number in its report or plot file that is
-// not finite. The fuzz target aborts on either; tests call the checks on
+// nothing, or end normally with a number in its results, its report or its
+// plot file that is not finite. The fuzz target aborts on either; tests call the checks on
 // made-up files and on the runs of the examples.
 #ifndef TARVEX_FUZZ_RUN_CHECKS_HPP_
 #define TARVEX_FUZZ_RUN_CHECKS_HPP_
@@ -22,6 +22,9 @@ struct RunTexts {
 
 // Empty when the run is sound; otherwise what is wrong with it.
 std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& texts);
+
+// Where the results hold a value that is not finite ("load case 2"), or empty.
+std::string FindNonFiniteResult(const RunResults& results);
 
 // The first line of `text` that shows a number that is not finite: NaN,
 // Infinity (Inf in a narrow field) or a field of asterisks (a value too wide

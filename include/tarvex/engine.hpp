@@ -4,10 +4,9 @@
 
 #include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "tarvex/export.h"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
@@ -29,30 +28,11 @@ struct DateTime {
   int second = 0;
 };
 
-// The results of one load case, in the run's computing units.
-struct CaseSummary {
-  int case_number = 0;
-  double deflection = 0.0;  // pile-head deflection
-  double rotation = 0.0;    // pile-head rotation, radians
-  double max_moment = 0.0;
-  double max_moment_depth = 0.0;
-  double max_shear = 0.0;
-  double max_shear_depth = 0.0;
-  int iterations = 0;
-};
-
-// What a host may want to know about a run beyond its result code.
+// What a host may want to know about a run beyond its result code: the
+// numbers of the run as data, its warnings and the error that ended it.
 struct RunOutcome {
-  int result = 0;                          // as returned by run()
-  std::string error_identity;              // "INP00095", "RUN00028"; empty without an error
-  std::vector<std::string> error_message;  // the error's description, as written
-  // Every warning number recorded during the run, ascending, with its count.
-  std::vector<std::pair<int, int>> warnings;
-  // The load cases analysed, and the units of their values.
-  std::vector<CaseSummary> cases;
-  std::string length_unit;  // "in", "m" or "L"
-  std::string force_unit;   // "lb", "kN" or "F"
-  std::string moment_unit;  // "in-lb", "kN-m" or "F-L"
+  int result = 0;  // as returned by run(); the same as results.result_code
+  RunResults results;
 };
 
 struct RunOptions {

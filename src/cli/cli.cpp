@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -59,22 +60,29 @@ bool Parse(int argc, const char* const* argv, Arguments* args, std::string* prob
   return true;
 }
 
-ExitStatus StatusOf(const RunOutcome& outcome) {
-  if (outcome.result <= 0) return kNormal;
-  const std::string& id = outcome.error_identity;
-  if (id == "RUN00007" || id == "RUN00008") return kFilesUnusable;
-  if (outcome.result >= 101 && outcome.result <= 199) return kInputError;
+ExitStatus StatusOf(const RunResults& results) {
+  switch (results.outcome) {
+    case Outcome::kNormal:
+    case Outcome::kWarnings:
+      return kNormal;
+    case Outcome::kInputError:
+      return kInputError;
+    case Outcome::kFilesUnusable:
+      return kFilesUnusable;
+    case Outcome::kRuntimeError:
+    case Outcome::kInternalError:
+      break;
+  }
   return kRuntimeError;
 }
 
-void PrintOutcome(const RunOutcome& outcome, std::ostream& out) {
-  if (outcome.result > 0) {
-    const bool input = outcome.result >= 101 && outcome.result <= 199;
-    out << "Outcome: " << (input ? "input error " : "runtime error ") << outcome.error_identity
-        << " (code " << outcome.result << ")\n";
+void PrintOutcome(const RunResults& results, std::ostream& out) {
+  if (results.error) {
+    const Diagnostic& error = *results.error;
+    out << "Outcome: " << (error.kind == "input" ? "input error " : "runtime error ")
+        << error.identity << " (code " << error.code << ")\n";
     int shown = 0;
-    for (const std::string& line : outcome.error_message) {
-      if (line.find_first_not_of(' ') == std::string::npos) continue;
+    for (const std::string& line : error.message) {
       out << "  " << line << "\n";
       if (++shown == 8) {
         out << "  ... (see the report and message files)\n";
@@ -83,32 +91,38 @@ void PrintOutcome(const RunOutcome& outcome, std::ostream& out) {
     }
     return;
   }
-  if (outcome.warnings.empty()) {
+  // Every warning number recorded during the run, ascending, with its count.
+  std::map<int, int> warnings;
+  for (const WarningRecord& w : results.warnings) warnings[w.number] += w.count;
+  if (warnings.empty()) {
     out << "Outcome: normal end.\n";
     return;
   }
   out << "Outcome: normal end with warnings:";
-  for (std::size_t i = 0; i < outcome.warnings.size(); ++i) {
-    const auto& [number, count] = outcome.warnings[i];
-    out << (i == 0 ? " " : ", ") << number << " (" << count << (count == 1 ? " time)" : " times)");
+  bool first = true;
+  for (const auto& [number, count] : warnings) {
+    out << (first ? " " : ", ") << number << " (" << count << (count == 1 ? " time)" : " times)");
+    first = false;
   }
   out << "\n";
 }
 
 // A compact table of the load cases: one row per case.
-void PrintCases(const RunOutcome& outcome, std::ostream& out) {
-  if (outcome.cases.empty()) return;
+void PrintCases(const RunResults& results, std::ostream& out) {
+  if (results.cases.empty()) return;
   RecordWriter table;
-  const std::string& len = outcome.length_unit;
+  const std::string& len = results.units.length;
+  // The table names a US customary moment in-lb, as the report does.
+  const std::string moment = results.units.system == "USCS" ? "in-lb" : results.units.moment;
   table.Write("(/A)", {"Load cases:"});
   table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)", {"Case", "Deflection", "Rotation", "Max moment",
                                                   "at depth", "Max shear", "at depth", "Iter"});
   table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)",
-              {"", len, "rad", outcome.moment_unit, len, outcome.force_unit, len, ""});
-  for (const CaseSummary& c : outcome.cases) {
-    table.Integer(c.case_number, 4);
-    WriteAdaptive(table, 14, c.deflection);
-    WriteAdaptive(table, 12, c.rotation);
+              {"", len, "rad", moment, len, results.units.force, len, ""});
+  for (const LoadCaseResult& c : results.cases) {
+    table.Integer(c.number, 4);
+    WriteAdaptive(table, 14, c.head_deflection);
+    WriteAdaptive(table, 12, c.head_rotation);
     WriteAdaptive(table, 14, c.max_moment);
     WriteAdaptive(table, 11, c.max_moment_depth);
     WriteAdaptive(table, 14, c.max_shear);
@@ -193,9 +207,9 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     any = true;
     out << "  " << label << " " << *path << "\n";
   }
-  PrintOutcome(outcome, out);
-  PrintCases(outcome, out);
-  return StatusOf(outcome);
+  PrintOutcome(outcome.results, out);
+  PrintCases(outcome.results, out);
+  return StatusOf(outcome.results);
 }
 
 }  // namespace tarvex::cli

@@ -1,6 +1,7 @@
 // The state of the load case being solved: the nodes of the finite-difference
-// model, the case's pile-head conditions, and the iteration's progress. Made
-// once per run and set up again at the start of every load case.
+// model, the soil read at them, the case's pile-head conditions, and the
+// iteration's progress. Made once per run and set up again at the start of
+// every load case.
 #ifndef TARVEX_CORE_CASE_STATE_HPP_
 #define TARVEX_CORE_CASE_STATE_HPP_
 
@@ -8,6 +9,7 @@
 
 #include "core/input_model.hpp"
 #include "core/limits.hpp"
+#include "core/node_soil.hpp"
 #include "core/pile_nodes.hpp"
 
 namespace tarvex {
@@ -20,6 +22,8 @@ struct CaseState {
   PileNodes nodes;
   // LRFD distributed loads of each load type at the nodes.
   std::array<std::array<double, PileNodes::kSlots>, limits::kLrfdLoadTypes> lrfd_type_loads = {};
+  // The soil the p-y criteria read at the nodes, kept over the case's iterations.
+  NodeSoilCache soil_reads;
 
   int iteration = 0;            // 1-based
   double top_deflection = 0.0;  // pile-head deflection after the latest iteration

@@ -59,12 +59,26 @@ constexpr std::string_view kCheckCorrectness = "You should check your input data
 
 }  // namespace
 
-WarningTally::WarningTally() { text_flags.fill(true); }
+// A warning recorded from a load case's iteration must not allocate: room
+// for this many distinct pairs of number and load case is made at the start.
+constexpr std::size_t kReservedCaseCounts = 64;
 
-void RecordWarning(WarningTally& tally, int w) {
+WarningTally::WarningTally() { by_case.reserve(kReservedCaseCounts); }
+
+void RecordWarning(WarningTally& tally, int w) { RecordWarning(tally, w, tally.load_case); }
+
+void RecordWarning(WarningTally& tally, int w, int load_case) {
   const int number = std::abs(w);
   if (number < 1 || number > kMaxWarningNumber) return;
-  ++tally.run_counts[static_cast<std::size_t>(number)];
+  auto pair = tally.by_case.rbegin();
+  while (pair != tally.by_case.rend() && (pair->number != number || pair->load_case != load_case)) {
+    ++pair;
+  }
+  if (pair != tally.by_case.rend()) {
+    ++pair->count;
+  } else {
+    tally.by_case.push_back({number, load_case, 1});
+  }
   int c = tally.counts[static_cast<std::size_t>(number)];
   if (c >= kMaxWarningNumber) {
     tally.head = c;
@@ -76,13 +90,42 @@ void RecordWarning(WarningTally& tally, int w) {
   tally.list[static_cast<std::size_t>(c)] = w;
 }
 
-void ResetWarningsForLoadCase(WarningTally& tally) {
+void ResetWarningsForLoadCase(WarningTally& tally, int load_case) {
   if (!tally.cases_started) {
     tally.before_cases = tally.counts;
     tally.cases_started = true;
   }
   tally.counts = tally.before_cases;
-  tally.text_flags.fill(true);
+  tally.load_case = load_case;
+}
+
+int SummarisedWarnings(const WarningTally& tally) {
+  if (tally.head == 0) return 0;  // no warning was ever recorded
+  int distinct = 0;
+  for (int w = 1; w <= kMaxWarningNumber; ++w) {
+    if (tally.counts[static_cast<std::size_t>(w)] != 0) ++distinct;
+  }
+  return distinct;
+}
+
+Diagnostic MakeDiagnostic(std::string_view identity, int code) {
+  Diagnostic d;
+  d.identity = std::string(identity);
+  d.code = code;
+  for (char c : identity.substr(identity.size() < 5 ? 0 : identity.size() - 5)) {
+    if (c >= '0' && c <= '9') d.number = d.number * 10 + (c - '0');
+  }
+  if (identity.substr(0, 3) == "INP") {
+    d.kind = "input";
+  } else if ((d.number >= 2 && d.number <= 8) || d.number == 17) {
+    // The control file and the four files it names.
+    d.kind = "files";
+  } else if (identity == "RUN00019" || identity == "RUN00999") {
+    d.kind = "internal";
+  } else {
+    d.kind = "runtime";
+  }
+  return d;
 }
 
 std::vector<std::string_view> WarningText(int number) {

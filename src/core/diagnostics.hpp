@@ -10,47 +10,67 @@
 #include <string_view>
 #include <vector>
 
+#include "tarvex/results.hpp"
+
 namespace tarvex {
 
 constexpr int kMaxWarningNumber = 4000;
 
-// The warning record of a run. The counts and text flags are reset at the
-// start of every load case; the head and the list accumulate over the run.
-// Warnings recorded before the first load case (input checks, section
-// analysis) are not the work of any one case: they stay in the counts of
-// every case, so that the summary and the result code still report them.
+// The warning record of a run. The counts are reset at the start of every
+// load case; the head and the list accumulate over the run. Warnings
+// recorded before the first load case (input checks, section analysis) are
+// not the work of any one case: they stay in the counts of every case, so
+// that the summary and the result code still report them.
 struct WarningTally {
   WarningTally();
   int head = 0;
   std::array<int, kMaxWarningNumber + 1> counts = {};  // by |number|
   std::array<int, kMaxWarningNumber + 1> list = {};    // slot k: number whose count last reached k
-  std::array<bool, kMaxWarningNumber + 1> text_flags = {};
-  // Whole-run count per number, never reset: what the host is told.
-  std::array<int, kMaxWarningNumber + 1> run_counts = {};
   // The counts when the first load case began; every load case starts from them.
   std::array<int, kMaxWarningNumber + 1> before_cases = {};
   bool cases_started = false;
+
+  // What the host is told: every recording by number and load case, in the
+  // order each pair was first recorded.
+  struct CaseCount {
+    int number = 0;
+    int load_case = 0;  // 0: before the first load case
+    int count = 0;
+  };
+  int load_case = 0;  // the load case being solved; 0 before the first
+  std::vector<CaseCount> by_case;
 };
 
-// Records warning w (passed negative, e.g. -3041).
+// Records warning w (passed negative, e.g. -3041) in the load case being
+// solved.
 void RecordWarning(WarningTally& tally, int w);
+// The same for a warning about load case `load_case` raised after it (the
+// LRFD check of a combination).
+void RecordWarning(WarningTally& tally, int w, int load_case);
 
-// Start of a load case: counts back to those recorded before the first load
-// case (zero for warnings of the load cases), every text flag set.
-void ResetWarningsForLoadCase(WarningTally& tally);
+// Start of load case `load_case`: counts back to those recorded before the
+// first load case (zero for warnings of the load cases).
+void ResetWarningsForLoadCase(WarningTally& tally, int load_case);
+
+// The number of distinct warnings the summary lists: those with a count
+// since the last load case began (or before the first).
+int SummarisedWarnings(const WarningTally& tally);
 
 // The lines of warning `number`'s text ("" for an empty line); empty when the
 // number has no text.
 std::vector<std::string_view> WarningText(int number);
 
+// The error of identity "INP00095", "RUN00009" with its result code: its
+// number and kind ("input", "runtime", "files" for the input or an output
+// file that cannot be used, "internal" for a fault of the engine itself).
+Diagnostic MakeDiagnostic(std::string_view identity, int code);
+
 // The run's record of its error and warnings.
 struct Diagnostics {
-  int error_code = 0;          // 0, 101..199 input error, 200..299 runtime error, 999
-  std::string error_identity;  // "INP00095", "RUN00009"; empty when none was reported
-  // The last lines of the report and message file when the error was raised:
-  // the error's description, for the host's summary of the outcome.
-  std::vector<std::string> error_context;
-  std::vector<std::string> message_context;
+  int error_code = 0;  // 0, 101..199 input error, 200..299 runtime error, 999
+  // The error that ended the run, made where it was raised; its identity is
+  // empty while there is none.
+  Diagnostic error;
   WarningTally warnings;
 
   bool failed() const { return error_code > 0; }

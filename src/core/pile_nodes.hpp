@@ -30,13 +30,6 @@ struct PileNodes {
   std::array<double, kSlots> y = {};     // deflection
   std::array<int, kSlots> section = {};
 
-  // Responses of the converged solution.
-  std::array<double, kSlots> moment = {};
-  std::array<double, kSlots> shear = {};
-  std::array<double, kSlots> slope = {};
-  std::array<double, kSlots> reaction = {};  // soil reaction p
-  std::array<double, kSlots> stress = {};    // total stress
-
   // First and last node of each soil layer (1-based layers; 0: no node).
   std::array<int, kMaxLayerSlots + 1> top_node_in_layer = {};
   std::array<int, kMaxLayerSlots + 1> bottom_node_in_layer = {};

@@ -1,8 +1,8 @@
-// Soil criteria: the p-y criterion codes of the soil layers and their short names.
+// The p-y criterion codes of the soil layers. Everything else about a
+// criterion (its short name, input values, units and operations) is its row
+// of the criterion table, src/soil/criterion_table.hpp.
 #ifndef TARVEX_CORE_SOIL_CRITERIA_HPP_
 #define TARVEX_CORE_SOIL_CRITERIA_HPP_
-
-#include <string_view>
 
 namespace tarvex {
 
@@ -26,15 +26,8 @@ enum SoilCriterion : int {
   kFrozenSoil = 17,
 };
 
+// Codes 18 to 20 name no criterion.
 constexpr int kSoilCriterionCodes = 20;
-
-// The short name of criterion `code`, padded with blanks to 10 characters
-// ("SoftClay  ", "Sand      "); "Undefined " for codes 18 to 20 and any
-// code outside 1 to 20.
-std::string_view SoilShortName(int code);
-
-// Short names are compared over their first 8 characters.
-bool SameShortName(std::string_view a, std::string_view b);
 
 }  // namespace tarvex
 

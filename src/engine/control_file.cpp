@@ -2,20 +2,45 @@
 // output report file, the plot output file and the runtime message file.
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 
 #include "tarvex/engine.hpp"
+#include "tarvex/version.h"
 
 namespace tarvex {
 namespace {
 
 constexpr std::size_t kPathLength = 256;
 
+// The outcome of a run that ended at its control file: error `number` with
+// its lines.
+void ControlFileOutcome(const RunOptions& options, int number,
+                        std::initializer_list<std::string> lines) {
+  if (options.outcome == nullptr) return;
+  RunOutcome& outcome = *options.outcome;
+  const std::string digits = std::to_string(number);
+  Diagnostic d;
+  d.identity = "RUN" + std::string(5 - digits.size(), '0') + digits;
+  d.code = 200 + number;
+  d.number = number;
+  d.kind = "files";
+  d.message = lines;
+  outcome = RunOutcome{};
+  outcome.result = d.code;
+  outcome.results.engine_version = TARVEX_VERSION_STRING;
+  outcome.results.result_code = d.code;
+  outcome.results.outcome = Outcome::kFilesUnusable;
+  outcome.results.error = std::move(d);
+}
+
 // Messages of the control-file errors go to the standard error stream: the
 // message and report files are not known yet.
-int ControlFileError(int number, const char* text) {
+int ControlFileError(const RunOptions& options, int number, const char* text) {
   std::fprintf(stderr, "\n\n**** Runtime Error No. %d ****\n\n%s\n", number, text);
   std::fprintf(stderr, "\nThe analysis ended due to a runtime error. \n\n");
+  ControlFileOutcome(options, number,
+                     {"**** Runtime Error No. " + std::to_string(number) + " ****", text});
   return 200 + number;
 }
 
@@ -33,7 +58,7 @@ std::string TrimLeft(const std::string& s) {
 
 int run_with_control_file(const std::string& control_path, const RunOptions& options) {
   std::ifstream in(control_path, std::ios::binary);
-  if (!in) return ControlFileError(2, "Contents of file NAMES.DAT is corrupted.");
+  if (!in) return ControlFileError(options, 2, "Contents of file NAMES.DAT is corrupted.");
 
   static constexpr const char* kCorrupted[4] = {
       "The name of the input data file is corrupted.",
@@ -45,7 +70,7 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
   for (int i = 0; i < 4; ++i) {
     std::string line;
     if (!std::getline(in, line)) {
-      if (in.bad()) return ControlFileError(3 + i, kCorrupted[i]);
+      if (in.bad()) return ControlFileError(options, 3 + i, kCorrupted[i]);
       break;  // end of file: the remaining paths stay blank
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -53,7 +78,7 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
     // A path longer than a record, or with a NUL byte, cannot name the file
     // meant: using a cut path could write over another file.
     if (line.size() > kPathLength || line.find('\0') != std::string::npos) {
-      return ControlFileError(3 + i, kCorrupted[i]);
+      return ControlFileError(options, 3 + i, kCorrupted[i]);
     }
     // Blanks around a path are not part of it, at either end.
     paths[i] = TrimLeft(line);
@@ -68,6 +93,7 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
   for (int i = 0; i < 4; ++i) {
     if (paths[i].find_first_not_of(' ') == std::string::npos) {
       std::fprintf(stderr, "**** Runtime Error No. 17 ****\n\n%s\n", kBlank[i]);
+      ControlFileOutcome(options, 17, {"**** Runtime Error No. 17 ****", kBlank[i]});
       return 217;
     }
   }

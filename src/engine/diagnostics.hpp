@@ -1,4 +1,4 @@
-// The end of a run's diagnostics: the warning summary of the report and the
+// The end of a run's diagnostics: the last check of its numbers and the
 // result code the host receives.
 #ifndef TARVEX_ENGINE_DIAGNOSTICS_HPP_
 #define TARVEX_ENGINE_DIAGNOSTICS_HPP_
@@ -13,12 +13,9 @@ namespace tarvex {
 // runtime error 28 instead.
 void CheckResultsFinite(RunOutput& out);
 
-// The warning summary at the end of the report; sets the head to the number
-// of distinct warnings counted since the last load case began.
-void WriteWarningSummary(RunOutput& out);
-
 // The result the host receives: the error code when positive; otherwise the
-// single warning's (negative) number, -300 for several warnings, or 0.
+// (negative) number of the one warning the summary lists, -300 when it lists
+// several, or 0.
 int ResultCode(const Diagnostics& diagnostics);
 
 }  // namespace tarvex

@@ -8,7 +8,9 @@
 //                 moment-curvature tables)
 //   soil          the p-y criteria's per-layer values, kept over the run
 //   state         the load case being solved: nodes, head conditions, iteration
-//   case_records  what the summary keeps of every load case
+//   results       the numbers of the run as data, filled as the run goes; the
+//                 report and plot blocks of the load cases and the summary
+//                 are rendered from them
 //   run           the files of the run
 //   out           the three output files and the error and warning record
 #ifndef TARVEX_ENGINE_MODEL_HPP_
@@ -18,12 +20,12 @@
 #include <string>
 #include <vector>
 
-#include "core/case_record.hpp"
 #include "core/case_state.hpp"
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
 #include "core/soil_working_values.hpp"
 #include "report/run_output.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
@@ -35,18 +37,22 @@ struct RunContext {
 
 class AnalysisModel {
  public:
-  AnalysisModel() { case_records.reserve(limits::kMaxLoadCases); }
+  AnalysisModel();
 
   InputModel input;
   DerivedTables tables;
   SoilWorkingValues soil;
   CaseState state;
-  std::vector<CaseRecord> case_records;
+  RunResults results;
   RunContext run;
   RunOutput out;
 
   bool failed() const { return out.failed(); }
 };
+
+// Defined apart from its declaration, so that making a model runs the
+// members' own initializers only and does not first zero the whole model.
+inline AnalysisModel::AnalysisModel() = default;
 
 }  // namespace tarvex
 

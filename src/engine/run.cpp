@@ -15,14 +15,20 @@
 #include "engine/diagnostics.hpp"
 #include "engine/model.hpp"
 #include "engine/report_header.hpp"
+#include "engine/results.hpp"
 #include "engine/run_files.hpp"
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
 #include "input/unit_conversion.hpp"
 #include "pile/analysis.hpp"
 #include "pile/iteration.hpp"
+#include "pile/lrfd.hpp"
+#include "pile/response.hpp"
 #include "platform/platform.hpp"
 #include "report/echo.hpp"
+#include "report/load_case_report.hpp"
+#include "report/summary_report.hpp"
+#include "report/warning_summary.hpp"
 #include "section/section_analysis.hpp"
 #include "soil/py_curves.hpp"
 #include "tarvex/engine.hpp"
@@ -45,13 +51,15 @@ void ReportUnusableFile(RunOutput& run_out, int number, std::string_view what,
   const std::string line1 = std::string(what) + ": " + std::string(path);
   const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
   std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
+  ErrorBlock block(run_out);
+  for (const std::string* line : {&heading, &line1, &line2}) block.AddShownLine(*line);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     if (!out->is_open()) continue;
     out->Write("(//A/)", {heading});
     out->Write("(A)", {line1});
     out->Write("(A)", {line2});
   }
-  ReportError(run_out, number == 7 ? "RUN00007" : "RUN00008", 200 + number);
+  block.Report(number == 7 ? "RUN00007" : "RUN00008", 200 + number);
 }
 
 // Paths of the run that name one file: an output that would be written over
@@ -114,9 +122,10 @@ bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
     }
   }
   if (input.size() == 0) {
+    ErrorBlock block(out);
     out.message.Write("(//A/)", {"**** Input Data Error No. 25 ****"});
     out.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
-    ReportError(out, "INP00025", 125);
+    block.Report("INP00025", 125);
     return false;
   }
   return true;
@@ -147,7 +156,7 @@ void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
     out.report.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
     const auto i = static_cast<std::size_t>(n - 1);
     AnalyseSection(input.sections[i], n, input.options, model.tables.thrusts,
-                   model.tables.section_tables[i], out);
+                   model.tables.section_tables[i], model.results.sections[i], out);
     if (out.failed()) return;
     out.message.Write("(A,I0/)",
                       {"Completed computing nonlinear bending stiffness of section ", n});
@@ -166,20 +175,24 @@ void ComputeBendingStiffnessOnly(AnalysisModel& model) {
 }
 
 // The load cases: pile-head load cases, or the factored LRFD combinations.
+// Each case's result is computed from its last solution, then its report
+// block and plot records are rendered from it.
 void AnalyseLoadCases(AnalysisModel& model) {
   const InputModel& input = model.input;
   const DerivedTables& tables = model.tables;
   CaseState& state = model.state;
   RunOutput& out = model.out;
+  std::vector<LoadCaseResult>& results = model.results.cases;
   const int cases = static_cast<int>(input.options.lrfd ? input.lrfd_combinations.size()
                                                         : input.load_cases.size());
+  results.reserve(static_cast<std::size_t>(cases));
   for (int c = 1; c <= cases; ++c) {
     PrepareLoadCase(input, tables, c, state, out);
     if (out.failed()) return;
     out.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
-    ResetWarningsForLoadCase(out.warnings());
+    ResetWarningsForLoadCase(out.warnings(), c);
     state.nodes.y.fill(0.0);
-    StartLoadCase(input, tables, c, state, out);
+    StartLoadCase(input, tables, c, model.soil, state, out);
     if (out.failed()) return;
 
     PileIterationStages stages(input, tables, model.soil, out);
@@ -199,13 +212,29 @@ void AnalyseLoadCases(AnalysisModel& model) {
     // p-y curves are printed for load case 1 only.
     if (c == 1) {
       if (input.options.print_py_curves) {
-        PrintPyCurves(PyPass{input, tables, model.soil, state.nodes, state.pile_length, out});
+        KeepPrintedCurves(
+            PrintPyCurves(PyPass{input, tables, model.soil, state.nodes, state.pile_length, out}),
+            model.results.py_curves);
         if (out.diagnostics.error_code != code_before) return;
       } else {
         out.plot.Write("(I5,75X,A)", {0, "Line 6 : number of output p-y curves"});
       }
     }
-    WriteLoadCaseReport(input, tables, c, state, model.case_records, out);
+    LoadCaseResult& result = results.emplace_back();
+    ComputeCaseResult(input, tables, state, result);
+    result.status =
+        iteration == CaseIteration::kConverged ? CaseStatus::kConverged : CaseStatus::kNotConverged;
+    // A case whose response is not finite ends the run before any of its
+    // lines is written, and leaves no result.
+    if (const int node = FirstNonFiniteNode(result); node != 0) {
+      results.pop_back();
+      ReportNotFinite(out, {"The response of the pile for load case " + std::to_string(c) +
+                                " is not a finite number at node " + std::to_string(node) + ".",
+                            "Check the input values of the pile, the soil and the loading for "
+                            "their sizes and units."});
+      return;
+    }
+    WriteLoadCaseReport(input.options, cases, result, out);
     if (out.diagnostics.error_code != code_before) return;
     if (input.options.lrfd) {
       out.plot.Write("('    0',75X,A,I0)",
@@ -225,15 +254,34 @@ void AnalyseLoadCases(AnalysisModel& model) {
   }
 }
 
+// The summary of all load cases; for LRFD runs with the performance check of
+// every combination, each failure a warning of its combination.
+void WriteRunSummary(AnalysisModel& model) {
+  const InputModel& input = model.input;
+  RunResults& results = model.results;
+  if (!input.options.lrfd) {
+    WritePileHeadSummary(input.options.units, results.cases, model.out);
+    return;
+  }
+  results.lrfd_check = CheckLrfdCombinations(input, model.tables, results.cases);
+  for (const LrfdCheckRow& row : results.lrfd_check) {
+    if (row.verdict == LrfdVerdict::kFail) {
+      RecordWarning(model.out.warnings(), -400, row.combination);
+    }
+  }
+  WriteLrfdSummary(input.options.units, results.cases, results.lrfd_check, model.out);
+}
+
 // Run kind 3: the pile under lateral load.
 void AnalysePile(AnalysisModel& model) {
   PreparePileAnalysis(model.input, model.tables);
+  DescribeLayers(model.tables.layers, model.results);
   WriteSectionCount(model);
   AnalyseAllSections(model, false);
   if (model.failed()) return;
   AnalyseLoadCases(model);
   if (model.failed()) return;
-  WriteRunSummary(model.input, model.tables, model.case_records, model.out);
+  WriteRunSummary(model);
   if (model.failed()) return;
   if (model.input.options.stiffness_matrix) {
     model.out.message.Write("(A/)", {"Computing pile-head stiffness matrix components."});
@@ -246,6 +294,7 @@ void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
   RunOutput& out = model.out;
   ReadInputData(file, model.run.paths[0], model.input, out);
   if (model.failed()) return;
+  DescribeRun(model.input, model.results);
   model.tables.thrusts = ThrustTable(model.input);
   out.message.Write("(A)", {"Input of data completed"});
 
@@ -260,9 +309,11 @@ void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
   if (model.failed()) return;
   ConvertToComputingUnits(model.input);
   if (model.failed()) return;
+  DescribePile(model.input, model.results);
 
   // From here on the input is read-only.
   if (options.run_kind == RunKind::kBendingStiffnessOnly) {
+    DescribeLayers(model.input.layers, model.results);
     ComputeBendingStiffnessOnly(model);
   } else if (options.run_kind == RunKind::kPileAnalysis) {
     AnalysePile(model);
@@ -296,7 +347,7 @@ void WriteClosingLines(RunOutput& out, RecordWriter& file, bool warned) {
     if (&file == &out.message) {
       file.Write("(//A//)", {"The analysis ended with one or more warning messages."});
     } else {
-      WriteWarningSummary(out);
+      WriteWarningSummary(out.warnings(), file);
     }
   }
   if (code == 0) file.Write("(/A/)", {"The analysis ended normally. "});
@@ -329,69 +380,6 @@ void EndRun(const RunContext& run, RunOutput& out) {
   check(2);
 }
 
-// The error's description: the block of lines written just before the error
-// was reported, from its heading of asterisks (or its first line) on.
-std::vector<std::string> ErrorDescription(const std::vector<std::string>& lines) {
-  int end = static_cast<int>(lines.size());
-  while (end > 0 &&
-         lines[static_cast<std::size_t>(end - 1)].find_first_not_of(' ') == std::string::npos) {
-    --end;
-  }
-  int begin = end;
-  int blank_run = 0;
-  while (begin > 0 && end - begin < 24) {
-    const std::string& line = lines[static_cast<std::size_t>(begin - 1)];
-    const bool blank = line.find_first_not_of(' ') == std::string::npos;
-    blank_run = blank ? blank_run + 1 : 0;
-    if (blank_run == 2) break;
-    --begin;
-    if (line.find("****") != std::string::npos || line.rfind("INPUT ERROR", 0) == 0) break;
-  }
-  std::vector<std::string> block;
-  for (int i = begin; i < end; ++i) block.push_back(lines[static_cast<std::size_t>(i)]);
-  while (!block.empty() && block.front().find_first_not_of(' ') == std::string::npos) {
-    block.erase(block.begin());
-  }
-  return block;
-}
-
-void FillOutcome(const AnalysisModel& model, int result, RunOutcome* outcome) {
-  outcome->result = result;
-  outcome->error_identity.clear();
-  outcome->error_message.clear();
-  outcome->warnings.clear();
-  const Diagnostics& d = model.out.diagnostics;
-  const int code = d.error_code;
-  if (code > 0) {
-    outcome->error_identity = d.error_identity;
-    if (outcome->error_identity.empty()) {
-      // Codes set without the reporter: runtime error 200 + n.
-      const std::string digits = std::to_string(code - 200);
-      outcome->error_identity = "RUN" + std::string(5 - digits.size(), '0') + digits;
-    }
-    outcome->error_message = ErrorDescription(d.error_context);
-    if (outcome->error_message.empty()) {
-      outcome->error_message = ErrorDescription(d.message_context);
-    }
-  }
-  for (int w = 1; w <= kMaxWarningNumber; ++w) {
-    const int count = d.warnings.run_counts[static_cast<std::size_t>(w)];
-    if (count > 0) outcome->warnings.emplace_back(w, count);
-  }
-  outcome->cases.clear();
-  for (std::size_t c = 0; c < model.case_records.size(); ++c) {
-    const CaseRecord& r = model.case_records[c];
-    outcome->cases.push_back({static_cast<int>(c) + 1, r.top_deflection, r.head_slope, r.max_moment,
-                              r.max_moment_depth, r.max_shear, r.max_shear_depth, r.iterations});
-  }
-  const UnitSystem u = model.input.options.units;
-  outcome->length_unit = u == UnitSystem::kSi ? "m" : u == UnitSystem::kGeneral ? "L" : "in";
-  outcome->force_unit = u == UnitSystem::kSi ? "kN" : u == UnitSystem::kGeneral ? "F" : "lb";
-  outcome->moment_unit = u == UnitSystem::kSi        ? "kN-m"
-                         : u == UnitSystem::kGeneral ? "F-L"
-                                                     : "in-lb";
-}
-
 }  // namespace
 
 const char* version_text() { return "(" TARVEX_VERSION_STRING ")"; }
@@ -410,16 +398,21 @@ int run(const RunFiles& files, const RunOptions& options) {
     }
   } catch (const std::exception& e) {
     // Out of memory or a fault of the engine itself: end the run in order.
+    ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
       w->Write("(//A/)", {"**** Runtime Error No. 19 ****"});
       w->Write("(A,A)", {"An internal error ended the analysis: ", e.what()});
     }
-    ReportError(out, "RUN00019", 219);
+    block.Report("RUN00019", 219);
   }
   EndRun(model.run, out);
 
   const int result = ResultCode(out.diagnostics);
-  if (options.outcome != nullptr) FillOutcome(model, result, options.outcome);
+  if (options.outcome != nullptr) {
+    FinishResults(out.diagnostics, result, model.results);
+    options.outcome->result = result;
+    options.outcome->results = std::move(model.results);
+  }
   return result;
 }
 

@@ -160,9 +160,13 @@ bool ParseReal(std::string_view s, double* value) {
 
 InputReader::InputReader(InputModel& input, RunOutput& out, InputFile& file,
                          std::string_view input_path)
-    : input_(input), out_(out), file_(file) {
+    : input_(input), out_(out), file_(file), input_path_(input_path) {
   const PathParts p = SplitPath(input_path);
   file_name_ = p.name + p.extension;
+}
+
+InputLine InputReader::last_record() const {
+  return {input_path_, line_number(), std::string(last_line_)};
 }
 
 bool InputReader::ReadRawLine(std::string_view* line) {
@@ -172,9 +176,13 @@ bool InputReader::ReadRawLine(std::string_view* line) {
 }
 
 bool InputReader::Read(std::string_view what, std::initializer_list<ReadValue> values) {
+  return ReadValues(what, std::span<const ReadValue>(values.begin(), values.size()));
+}
+
+bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> values) {
   std::vector<Token> tokens;
-  const ReadValue* v = values.begin();
-  const ReadValue* const end = values.end();
+  const ReadValue* v = values.data();
+  const ReadValue* const end = v + values.size();
   while (v != end) {
     std::string_view line;
     if (!ReadRawLine(&line)) {
@@ -203,7 +211,7 @@ bool InputReader::Read(std::string_view what, std::initializer_list<ReadValue> v
       }
       for (int r = 0; r < repeat && v != end; ++r, ++v) {
         if (text.empty() && !t.quoted) continue;  // "r*": null values
-        const int position = static_cast<int>(v - values.begin()) + 1;
+        const int position = static_cast<int>(v - values.data()) + 1;
         const std::string value = t.quoted ? Undouble(text, t.quote) : std::string(text);
         if (!Assign(*v, value, t.quoted, what, position)) return false;
       }
@@ -303,13 +311,14 @@ void InputReader::Fail(std::string_view identity, int code, int number, std::str
                             file_name_ + " " + std::string(problem) + ".";
   const std::string shown =
       "          Line " + std::to_string(line_number()) + ": " + Shown(last_line_);
+  InputError error(*this);
   for (RecordWriter* w : {&out_.report, &out_.message}) {
     w->Write("(//A/)", {heading});
     w->Write("(A)", {where});
     w->Write("(A/)", {shown});
     w->Write("(A/)", {"Solution:  Correct the input data file at that line."});
   }
-  ReportError(out_, identity, code);
+  error.Report(identity, code);
 }
 
 void InputReader::EndOfFile(std::string_view what) {
@@ -317,6 +326,7 @@ void InputReader::EndOfFile(std::string_view what) {
   const std::string problem = "Problem:  " + file_name_ + " ends after line " +
                               std::to_string(line_number()) + ", before " + std::string(what) +
                               " was read.";
+  InputError error(*this);
   for (RecordWriter* w : {&out_.report, &out_.message}) {
     w->Write("(//A/)", {heading});
     w->Write("(A/)", {problem});
@@ -324,7 +334,7 @@ void InputReader::EndOfFile(std::string_view what) {
                      "lines, and the last"});
     w->Write("(A/)", {"           line of the file must be END."});
   }
-  ReportError(out_, "INP00099", 199);
+  error.Report("INP00099", 199);
 }
 
 }  // namespace tarvex

@@ -11,6 +11,7 @@
 #define TARVEX_INPUT_INPUT_READER_HPP_
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -61,6 +62,8 @@ class InputReader {
   // One free-format read into `values`; `what` names the row for messages
   // ("the number of soil layers"). False after reporting an input error.
   bool Read(std::string_view what, std::initializer_list<ReadValue> values);
+  // The same for a list of values made at run time.
+  bool ReadValues(std::string_view what, std::span<const ReadValue> values);
   // A labelled line: a text label (ignored) followed by the value.
   bool ReadLabelled(std::string_view what, int* value);
   bool ReadLabelled(std::string_view what, double* value);
@@ -93,6 +96,8 @@ class InputReader {
 
   // 1-based number of the record read last, and its text.
   int line_number() const { return file_.line_number(); }
+  // The record read last, for an error's diagnostic.
+  InputLine last_record() const;
   // Name and extension of the input data file, as messages show it.
   const std::string& file_name() const { return file_name_; }
   std::string_view last_line() const { return last_line_; }
@@ -106,7 +111,25 @@ class InputReader {
   RunOutput& out_;
   InputFile& file_;
   std::string_view last_line_;
+  std::string input_path_;
   std::string file_name_;
+};
+
+// The block of an input error about the record read last: the lines written
+// to the report and message files while it is open become the error's
+// message; Report ends the run with the error, naming the input file, the
+// line and its text.
+class InputError {
+ public:
+  explicit InputError(InputReader& in) : in_(in), block_(in.out()) {}
+  void Report(std::string_view identity, int code) {
+    const InputLine line = in_.last_record();
+    block_.Report(identity, code, &line);
+  }
+
+ private:
+  InputReader& in_;
+  ErrorBlock block_;
 };
 
 // Parses a number of the input: an integer (optional sign and digits), or a

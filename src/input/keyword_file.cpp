@@ -14,12 +14,13 @@ namespace {
 
 // The INPUT ERROR block of a line that is no keyword (or no keyword here).
 void Unrecognized(InputReader& in, std::string_view line) {
+  InputError error(in);
   for (RecordWriter* out : {&in.report(), &in.message()}) {
     out->Write("(//A/)", {"***** INPUT ERROR *****"});
     out->Write("(A/)", {"The following line is unrecognized or is out-of-order"});
     out->Write("(A//)", {line});
   }
-  ReportError(in.out(), "INP00099", 199);
+  error.Report("INP00099", 199);
 }
 
 // An option line of the form "<keyword> YES" or "<keyword> NO".
@@ -36,10 +37,11 @@ bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error
     *flag = false;
     return true;
   }
+  InputError failure(in);
   if (blank_before) in.report().Write("()");
   in.report().Write("(A)", {error});
   if (blank_after) in.report().Write("()");
-  ReportError(in.out(), "INP00095", 195);
+  failure.Report("INP00095", 195);
   return false;
 }
 
@@ -53,12 +55,13 @@ void ReadTitle(InputReader& in) {
 // Two empty lines after a block of the convergence-tolerance errors.
 void ToleranceError(InputReader& in, const char* identity, int code, const char* heading,
                     const char* problem, const char* advice) {
+  InputError error(in);
   for (RecordWriter* out : {&in.message(), &in.report()}) {
     out->Write("(/A/)", {heading});
     out->Write("(A)", {problem});
     out->Write("(A/)", {advice});
   }
-  ReportError(in.out(), identity, code);
+  error.Report(identity, code);
 }
 
 void ReadOptions(InputReader& in) {
@@ -117,8 +120,9 @@ void ReadOptions(InputReader& in) {
   } else if (word == "STATIC") {
     o.cyclic = false;
   } else {
+    InputError error(in);
     in.report().Write("(A)", {"INPUT ERROR - Unrecognized command for loading type option"});
-    ReportError(in.out(), "INP00095", 195);
+    error.Report("INP00095", 195);
     return;
   }
   // The number of cycles ends in column 20: a longer number would be cut.
@@ -144,6 +148,7 @@ void ReadOptions(InputReader& in) {
   }
   if (o.iteration_limit < limits::kMinIterations || o.iteration_limit > limits::kMaxIterations) {
     const bool low = o.iteration_limit < limits::kMinIterations;
+    InputError error(in);
     in.report().Write("(A/)", {"***** Input Data Error No. 95 *****"});
     in.report().Write(
         "(A,I0,A)",
@@ -151,7 +156,7 @@ void ReadOptions(InputReader& in) {
          low ? " and is less than 30 iteractions" : " and is more than 1,000 iteractions"});
     in.report().Write("(A//)",
                       {"Solution:  Correct input value to be between 30 and 1000 iterations."});
-    ReportError(in.out(), "INP00095", 195);
+    error.Report("INP00095", 195);
     return;
   }
 
@@ -199,6 +204,7 @@ void ReadOptions(InputReader& in) {
   }
   if (o.increments < limits::kMinIncrements || o.increments > limits::kMaxIncrements) {
     const bool low = o.increments < limits::kMinIncrements;
+    InputError error(in);
     for (RecordWriter* out : {&in.message(), &in.report()}) {
       out->Write("(A/)",
                  {low ? "**** Input Data Error No. 55 ****" : "**** Input Data Error No. 56 ****"});
@@ -208,7 +214,7 @@ void ReadOptions(InputReader& in) {
                                "40, preferably more than 100 increments."
                              : "Solution: Limit the number of pile increments to 500 or less."});
     }
-    ReportError(in.out(), low ? "INP00055" : "INP00056", low ? 155 : 156);
+    error.Report(low ? "INP00055" : "INP00056", low ? 155 : 156);
     return;
   }
 
@@ -248,15 +254,17 @@ void ReadOptions(InputReader& in) {
     } else if (code == "Eurocode2") {
       o.interaction_code = 3;
     } else {
+      InputError error(in);
       in.report().Write("(/A)", {"INPUT ERROR - Unrecognized command for interaction code option"});
-      ReportError(in.out(), "INP00095", 195);
+      error.Report("INP00095", 195);
     }
   } else if (line == "ComputeInteraction NO") {
     o.interaction = false;
   } else {
+    InputError error(in);
     in.report().Write("(/A)",
                       {"INPUT ERROR - Unrecognized command for compute interaction option"});
-    ReportError(in.out(), "INP00095", 195);
+    error.Report("INP00095", 195);
   }
 }
 
@@ -318,6 +326,7 @@ bool CheckNeededSections(InputReader& in, const std::vector<std::string_view>& g
   const std::string problem = "Problem:  " + in.file_name() + " ends at line " +
                               std::to_string(in.line_number()) + " without sections that " +
                               needed_by + " needs:";
+  InputError error(in);
   for (RecordWriter* out : {&in.report(), &in.message()}) {
     out->Write("(//A/)", {"**** Input Data Error No. 99 ****"});
     out->Write("(A)", {problem});
@@ -326,7 +335,7 @@ bool CheckNeededSections(InputReader& in, const std::vector<std::string_view>& g
                         "data, before END."});
     out->Write("()");
   }
-  ReportError(in.out(), "INP00099", 199);
+  error.Report("INP00099", 199);
   return false;
 }
 

@@ -12,11 +12,12 @@ namespace {
 // An error block of the loading readers: heading, lines, then the error.
 void LoadError(InputReader& in, const char* identity, int code, std::string_view heading,
                std::initializer_list<std::string> lines) {
+  InputError error(in);
   RecordWriter& r = in.report();
   r.Write("(//A/)", {heading});
   for (const std::string& line : lines) r.Write("(A)", {line});
   r.Write("(/)");
-  ReportError(in.out(), identity, code);
+  error.Report(identity, code);
 }
 
 std::string Row(std::string_view what, int k) {
@@ -247,13 +248,14 @@ void ReadSoilMovements(InputReader& in) {
   int n = 0;
   if (!in.Read("the number of soil movement points", {&n})) return;
   if (n < limits::kMinSoilMovementPoints || n > limits::kMaxSoilMovementPoints) {
+    InputError error(in);
     for (RecordWriter* out : {&in.message(), &in.report()}) {
       out->Write("(A/)", {"**** Input Data Error No. 53 ****"});
       out->Write("(A,I0)", {"Number of lines specified for soil movement data = ", n});
       out->Write("(A/)", {"The number of lines of soil movement data cannot be less than 2 or "
                           "exceed 100."});
     }
-    ReportError(in.out(), "INP00053", 153);
+    error.Report("INP00053", 153);
     return;
   }
   m.soil_movements.assign(static_cast<std::size_t>(n), SoilMovementPoint{});

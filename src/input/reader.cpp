@@ -7,6 +7,7 @@ bool IsDelimiter(char c) { return c == ' ' || c == ',' || c == '\t'; }
 
 // Input error 6: a file in a format this engine does not read.
 void RefuseFormat(RunOutput& run_out, std::string_view tag) {
+  ErrorBlock block(run_out);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     out->Write("(//A/)", {"**** Input Data Error No. 6 ****"});
     if (tag == "TARVEX5") {
@@ -23,7 +24,7 @@ void RefuseFormat(RunOutput& run_out, std::string_view tag) {
                         "the file must"});
     out->Write("(A/)", {"           be TARVEX6, followed by the keyword sections of the input."});
   }
-  ReportError(run_out, "INP00006", 106);
+  block.Report("INP00006", 106);
 }
 
 }  // namespace

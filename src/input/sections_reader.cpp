@@ -12,9 +12,10 @@ bool ReadOne(InputReader& in, std::string_view what, int* v) { return in.Read(wh
 
 // An "INPUT ERROR" line of the section body, written to the report.
 void BodyError(InputReader& in, std::string_view text, bool blank_before = true) {
+  InputError error(in);
   if (blank_before) in.report().Write("()");
   in.report().Write("(A)", {text});
-  ReportError(in.out(), "INP00095", 195);
+  error.Report("INP00095", 195);
 }
 
 std::string Of(std::string_view what, int section) {
@@ -71,12 +72,13 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
       return false;
     }
     if (number != k) {
+      InputError error(in);
       in.report().Write("()");
       in.report().Write("(A/)", {"INPUT ERROR - Sequence error encountered when reading concrete "
                                  "stress-strain curve"});
       in.report().Write("(A,I0,A,I0,A//)",
                         {"Expecting line no. ", k, " but line no. ", number, " was read"});
-      ReportError(in.out(), "INP00095", 195);
+      error.Report("INP00095", 195);
       return false;
     }
   }
@@ -229,8 +231,9 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
         return false;
       }
       if (number != k) {
+        InputError error(in);
         in.report().Write("(A,I0)", {"INPUT ERROR - Input out-of-order for strand no. ", k});
-        ReportError(in.out(), "INP00095", 195);
+        error.Report("INP00095", 195);
         return false;
       }
       if (!CheckStrandSize(in, s->type, st.size_index)) return false;
@@ -432,10 +435,11 @@ void ReadSections(InputReader& in) {
     int number = 0;
     if (!ReadOne(in, "the section number", &number)) return;
     if (number != i) {
+      InputError error(in);
       in.report().Write("(A/)", {"SECTION DATA OUT-OF-ORDER"});
       in.report().Write("(A,I0,A,I0,A)", {"Expecting section number ", i, ", but section number ",
                                           number, " was found"});
-      ReportError(in.out(), "INP00095", 195);
+      error.Report("INP00095", 195);
       return;
     }
     int code = 0;

@@ -2,9 +2,10 @@
 // each with its p-y criterion and the criterion's values at the layer's top
 // and bottom.
 #include <string>
+#include <vector>
 
-#include "core/soil_criteria.hpp"
 #include "input/section_readers.hpp"
+#include "soil/criterion_table.hpp"
 
 namespace tarvex {
 namespace {
@@ -33,94 +34,51 @@ bool ReadUserCurve(InputReader& in, int layer, bool top, SoilValues* v, UserPyCu
   return true;
 }
 
-// One row of a layer's values, by the short name of its criterion.
-bool ReadValues(InputReader& in, SoilCriterion code, int layer, bool top, SoilValues* v) {
-  const std::string what = Where("the soil values", top, layer);
-  switch (code) {
-    case kSoftClay:
-    case kStiffClayNoFreeWater:
-      return in.Read(what + " (unit weight, cohesion, epsilon-50)",
-                     {&v->unit_weight, &v->cohesion, &v->eps50});
-    case kSoftClayJ:
-      return in.Read(what + " (unit weight, cohesion, epsilon-50, J)",
-                     {&v->unit_weight, &v->cohesion, &v->eps50, &v->j});
-    case kStiffClayFreeWater:
-    case kStiffClayNoFreeWaterK:
-      return in.Read(what + " (unit weight, cohesion, epsilon-50, k)",
-                     {&v->unit_weight, &v->cohesion, &v->eps50, &v->kpy});
-    case kSandReese:
-    case kSandApi:
-      return in.Read(what + " (unit weight, friction angle, k)",
-                     {&v->unit_weight, &v->friction, &v->kpy});
-    case kLiquefiedSand:
-      return in.Read(what + " (unit weight)", {&v->unit_weight});
-    case kWeakRock:
-      return in.Read(what + " (unit weight, compressive strength, rock mass modulus, RQD, k_rm)",
-                     {&v->unit_weight, &v->cohesion, &v->kpy, &v->rqd, &v->eps50});
-    case kVuggyLimestone:
-      return in.Read(what + " (unit weight, compressive strength)",
-                     {&v->unit_weight, &v->cohesion});
-    case kPiedmont:
-      return in.Read(
-          what + " (unit weight, test type, four test values)",
-          {&v->unit_weight, &v->test_type, &v->test[0], &v->test[1], &v->test[2], &v->test[3]});
-    case kCementedSilt:
-      return in.Read(what + " (unit weight, cohesion, friction angle, k, epsilon-50)",
-                     {&v->unit_weight, &v->cohesion, &v->friction, &v->kpy, &v->eps50});
-    case kLoess:
-      return in.Read(what + " (unit weight, cone tip resistance)", {&v->unit_weight, &v->test[1]});
-    case kElasticSubgrade:
-      return in.Read(what + " (unit weight, elastic subgrade modulus)",
-                     {&v->unit_weight, &v->subgrade});
-    default:  // massive rock and frozen soil read no values
-      return true;
+// One row of a layer's values: the fields of its criterion's row, in order.
+bool ReadValues(InputReader& in, const CriterionRow& row, int layer, bool top, SoilValues* v) {
+  std::vector<ReadValue> values;
+  std::string names;
+  for (const SoilField field : row.fields) {
+    if (field == SoilField::kEnd) break;
+    const SoilFieldInfo& info = FieldInfo(field);
+    for (int k = 0; k < info.count; ++k) values.emplace_back(&SoilFieldValue(*v, field, k));
+    names += (names.empty() ? "" : ", ") + std::string(info.name);
   }
+  if (values.empty()) return true;  // massive rock and frozen soil read no values
+  return in.ReadValues(Where("the soil values", top, layer) + " (" + names + ")", values);
 }
 
 // Values that no soil or rock can have, checked as each row is read. Zero
 // strengths and friction angles are left to the criteria, which report them;
 // an epsilon-50 or a subgrade modulus k of 0 or less selects the default.
-bool CheckValues(InputReader& in, SoilCriterion code, int layer, bool top, const SoilValues& v) {
-  auto at = [&](std::string_view what) { return Where(what, top, layer); };
-  auto friction = [&] {
-    return in.CheckValue(v.friction >= 0.0 && v.friction < 90.0, v.friction,
-                         at("the friction angle"), "must be from 0 to less than 90 degrees");
-  };
-  if (!in.CheckNotNegative(v.unit_weight, at("the effective unit weight"))) return false;
-  switch (code) {
-    case kSoftClayJ:
-      if (!in.CheckNotNegative(v.j, at("J"))) return false;
-      [[fallthrough]];
-    case kSoftClay:
-    case kStiffClayFreeWater:
-    case kStiffClayNoFreeWater:
-    case kStiffClayNoFreeWaterK:
-      return in.CheckNotNegative(v.cohesion, at("the cohesion"));
-    case kSandReese:
-    case kSandApi:
-      return friction();
-    case kCementedSilt:
-      return in.CheckNotNegative(v.cohesion, at("the cohesion")) && friction();
-    case kWeakRock:
-      return in.CheckNotNegative(v.cohesion, at("the compressive strength")) &&
-             in.CheckNotNegative(v.kpy, at("the rock mass modulus")) &&
-             in.CheckValue(v.rqd >= 0.0 && v.rqd <= 100.0, v.rqd, at("the RQD"),
-                           "must be from 0 to 100 percent") &&
-             in.CheckNotNegative(v.eps50, at("k_rm"));
-    case kVuggyLimestone:
-      return in.CheckNotNegative(v.cohesion, at("the compressive strength"));
-    case kPiedmont:
-      for (double t : v.test) {
-        if (!in.CheckNotNegative(t, at("a field test value"))) return false;
+bool CheckValues(InputReader& in, const CriterionRow& row, int layer, bool top,
+                 const SoilValues& v) {
+  for (const SoilField field : row.fields) {
+    if (field == SoilField::kEnd) break;
+    const SoilFieldInfo& info = FieldInfo(field);
+    const std::string what = Where(info.checked, top, layer);
+    for (int k = 0; k < info.count; ++k) {
+      const double value = SoilFieldValue(v, field, k);
+      bool ok = true;
+      switch (info.check) {
+        case FieldCheck::kNone:
+          break;
+        case FieldCheck::kNotNegative:
+          ok = in.CheckNotNegative(value, what);
+          break;
+        case FieldCheck::kAngle:
+          ok = in.CheckValue(value >= 0.0 && value < 90.0, value, what,
+                             "must be from 0 to less than 90 degrees");
+          break;
+        case FieldCheck::kPercent:
+          ok = in.CheckValue(value >= 0.0 && value <= 100.0, value, what,
+                             "must be from 0 to 100 percent");
+          break;
       }
-      return true;
-    case kLoess:
-      return in.CheckNotNegative(v.test[1], at("the cone tip resistance"));
-    case kElasticSubgrade:
-      return in.CheckNotNegative(v.subgrade, at("the elastic subgrade modulus"));
-    default:
-      return true;
+      if (!ok) return false;
+    }
   }
+  return true;
 }
 
 }  // namespace
@@ -147,9 +105,10 @@ void ReadSoilLayers(InputReader& in) {
               std::to_string(i) + ", which must be from 1 to 20");
       return;
     }
+    const CriterionRow& row = CriterionOf(code);
     // Codes without a criterion (18 to 20) read nothing and are not counted.
-    if (code > kFrozenSoil) continue;
-    layer.code = static_cast<SoilCriterion>(code);
+    if (!row.counted) continue;
+    layer.code = row.code;
     // The layers run from the top down, each below the one above (whose
     // bottom becomes its top): a layer of no thickness would vanish.
     const std::string bottom = "the bottom depth of soil layer " + std::to_string(i);
@@ -163,15 +122,15 @@ void ReadSoilLayers(InputReader& in) {
                            ValueText(m.layers.back().bottom))) {
       return;
     }
-    if (layer.code == kUserPy) {
+    if (row.user_curves) {
       if (!ReadUserCurve(in, i, true, &layer.at_top, &layer.curve_top) ||
           !ReadUserCurve(in, i, false, &layer.at_bottom, &layer.curve_bottom)) {
         return;
       }
-    } else if (!ReadValues(in, layer.code, i, true, &layer.at_top) ||
-               !CheckValues(in, layer.code, i, true, layer.at_top) ||
-               !ReadValues(in, layer.code, i, false, &layer.at_bottom) ||
-               !CheckValues(in, layer.code, i, false, layer.at_bottom)) {
+    } else if (!ReadValues(in, row, i, true, &layer.at_top) ||
+               !CheckValues(in, row, i, true, layer.at_top) ||
+               !ReadValues(in, row, i, false, &layer.at_bottom) ||
+               !CheckValues(in, row, i, false, layer.at_bottom)) {
       return;
     }
     m.layers.push_back(layer);

@@ -1,5 +1,7 @@
 #include "input/unit_conversion.hpp"
 
+#include "soil/criterion_table.hpp"
+
 namespace tarvex {
 namespace {
 
@@ -26,9 +28,10 @@ void ConvertToComputingUnits(InputModel& input) {
   for (SoilLayer& layer : input.layers) {
     layer.top *= kFeet;
     layer.bottom *= kFeet;
-    const bool rock = layer.code == kWeakRock || layer.code == kVuggyLimestone;
-    ScaleValues(layer.at_top, rock);
-    ScaleValues(layer.at_bottom, rock);
+    // The compressive strength of rock is read in psi already.
+    const bool psi = CriterionOf(layer.code).strength == StrengthUnit::kPsi;
+    ScaleValues(layer.at_top, psi);
+    ScaleValues(layer.at_bottom, psi);
   }
   for (DistributedLoadPoint& p : input.distributed_loads) p.depth *= kFeet;
   for (LrfdGroup& g : input.lrfd_groups) {

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/soil_criteria.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/node_setup.hpp"
 #include "pile/section_properties.hpp"
@@ -38,6 +37,7 @@ void SetSoilMovement(const InputModel& input, PileNodes& n) {
 }  // namespace
 
 void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& ws) {
+  ErrorBlock block(run_out);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     out->Write("(A/)", {"**** Runtime Error No. 11 ****"});
     out->Write("(A)", {"Problem:  Solution failed due to small pivot value."});
@@ -61,7 +61,7 @@ void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& 
   r_out.Write("(//A)", {"YG Vector"});
   for (double y : ws.yg) r_out.Write("(E12.4)", {y});
   r_out.Write("()");
-  ReportError(run_out, "RUN00011", 211);
+  block.Report("RUN00011", 211);
 }
 
 void PreparePileAnalysis(const InputModel& input, DerivedTables& tables) {
@@ -83,15 +83,18 @@ void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c
   SetNodeProperties(input, tables, !lrfd, state.nodes, out.report);
   if (lrfd) SetLrfdDistributedLoads(input, c, state, out.report);
   SetSoilMovement(input, state.nodes);
+  // The nodes are new: the soil is read at them afresh.
+  state.soil_reads.Clear();
 }
 
-void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
-                   RunOutput& out) {
+void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
+                   SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
   SetStartingSoilModuli(input.ground_depth, state.nodes);
   // A pile that does not reach the ground surface has no lateral support:
   // its solution would be a floating beam.
   const PileNodes& n = state.nodes;
   if (input.ground_depth > n.z[At(n.count)]) {
+    ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
       w->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
       w->Write("(A,E12.4,A)", {"Problem:  The ground surface lies ", input.ground_depth,
@@ -100,16 +103,14 @@ void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, 
       w->Write("(A/)", {"Solution:  Check the depths of the soil layers and the length of the "
                         "pile."});
     }
-    ReportError(out, "INP00095", 195);
+    block.Report("INP00095", 195);
     return;
   }
-  // Vuggy limestone sets its nodes' moduli once before the first solution.
-  for (const SoilLayer& layer : tables.layers) {
-    if (layer.code == kVuggyLimestone) {
-      ReportStageNotBuilt(out, "p-y curves of the vuggy limestone criterion");
-      return;
-    }
-  }
+  // Criteria that set their nodes' moduli before the first solution (vuggy
+  // limestone); the per-layer values they keep are the run's.
+  PresetSoilModuli(
+      PyPass{input, tables, soil, state.nodes, state.pile_length, out, &state.soil_reads});
+  if (out.failed()) return;
   if (input.options.lrfd) {
     // A combination is a shear-and-moment case with its factored loads.
     const LrfdFactoredLoad& f = tables.lrfd_loads[static_cast<std::size_t>(c - 1)];
@@ -136,7 +137,8 @@ void PileIterationStages::Solve(CaseState& state) {
 }
 
 void PileIterationStages::UpdateSoilModuli(CaseState& state) {
-  tarvex::UpdateSoilModuli(PyPass{input_, tables_, soil_, state.nodes, state.pile_length, out_});
+  tarvex::UpdateSoilModuli(
+      PyPass{input_, tables_, soil_, state.nodes, state.pile_length, out_, &state.soil_reads});
 }
 
 void PileIterationStages::UpdateBendingStiffness(CaseState& state) {

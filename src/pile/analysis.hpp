@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "core/case_record.hpp"
 #include "core/case_state.hpp"
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
@@ -26,10 +25,11 @@ void PreparePileAnalysis(const InputModel& input, DerivedTables& tables);
 void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
                      RunOutput& out);
 
-// LRFD distributed loads, starting soil moduli, the pile-head conditions and
-// the starting bending stiffness for the case's axial thrust.
-void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
-                   RunOutput& out);
+// Starting soil moduli (with the criteria that set theirs before the first
+// solution, which keep their per-layer values in `soil`), the pile-head
+// conditions and the starting bending stiffness for the case's axial thrust.
+void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
+                   SoilWorkingValues& soil, CaseState& state, RunOutput& out);
 
 // The finite-difference solution, the p-y criteria and the flexural-rigidity
 // update, as the nonlinear iteration uses them.
@@ -55,17 +55,8 @@ class PileIterationStages : public IterationStages {
 // block and the matrix, right-hand side and last solution of the system.
 void ReportSmallPivot(RunOutput& out, const FdResult& result, const FdWorkspace& ws);
 
-// The report and plot records of load case c after its iteration; the case's
-// record goes into `records` (slot c).
-void WriteLoadCaseReport(const InputModel& input, const DerivedTables& tables, int c,
-                         CaseState& state, std::vector<CaseRecord>& records, RunOutput& out);
-
 // Pile-head deflection against pile length for load case c.
 void RunLengthStudy(RunOutput& out, int c);
-
-// The summary of pile responses of all load cases (and the LRFD check).
-void WriteRunSummary(const InputModel& input, const DerivedTables& tables,
-                     const std::vector<CaseRecord>& records, RunOutput& out);
 
 // The pile-head stiffness matrix study.
 void ComputeStiffnessMatrix(RunOutput& out);

@@ -20,6 +20,7 @@ void ReportNotANumber(const CaseState& state, int node, RunOutput& out) {
   const int it = state.iteration;
   const double ytop = state.top_deflection;
   const double dymax = state.max_change;
+  ErrorBlock block(out);
   RecordWriter& r = out.report;
   r.Write("(A/)", {"**** Runtime Error No. 28 ****"});
   if (std::isnan(ytop)) {
@@ -34,13 +35,14 @@ void ReportNotANumber(const CaseState& state, int node, RunOutput& out) {
     r.Write("(A,I0,A,I0)",
             {"Deflection at node ", node, " is not a finite number after iteration ", it});
   }
-  SetErrorCode(out, 228);
+  block.Set("RUN00028", 228);
 }
 
 // Runtime error 9: the pile head has moved beyond the excess-deflection limit.
 void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
   const double limit = options.max_deflection;
   const std::string_view unit = LabelsFor(options.units).length;
+  ErrorBlock block(out);
   RecordWriter& r = out.report;
   r.Write("(//A/)", {"**** Runtime Error No. 9 ****"});
   r.Write("(A/)", {"An error in the analysis was detected by the program.  "});
@@ -65,19 +67,20 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
   m.Write("(A)", {"Please check input values for pile loading and soil properties for accuracy "
                   "and/or "});
   m.Write("(A)", {"increase the size of the pile if necessary."});
-  ReportError(out, "RUN00009", 209);
+  block.Report("RUN00009", 209);
 }
 
 // Runtime error 10: no convergence within the iteration limit.
 void ReportNoConvergence(const Options& options, double max_change, RunOutput& out) {
   const std::string_view unit = LabelsFor(options.units).length;
+  ErrorBlock block(out);
   RecordWriter& r = out.report;
   r.Write("(//A/)", {"**** Runtime Error No. 10 ****"});
   r.Write("(A,I0,A/)", {"The analysis failed to converge within the limit of ",
                         options.iteration_limit, " iterations."});
   r.Write("(A,E10.3,1X,A)", {"Maximum change in deflection    = ", max_change, unit});
   r.Write("(A,E10.3,1X,A/)", {"Specified convergence tolerance = ", options.tolerance, unit});
-  ReportError(out, "RUN00010", 210);
+  block.Report("RUN00010", 210);
 }
 
 }  // namespace
@@ -146,6 +149,7 @@ void CheckLayersHaveNodes(const std::vector<SoilLayer>& layers, const SoilWorkin
     // no thickness cannot overflow the estimate.
     const double ratio = thickness > 0.0 ? length / thickness : 0.0;
     const long long needed = ratio < 2.0e9 ? static_cast<long long>(ratio) : 2000000000LL;
+    ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
       const bool report = w == &out.report;
       w->Write("(//A/)", {"**** Runtime Error No. 29 ****"});
@@ -168,7 +172,7 @@ void CheckLayersHaveNodes(const std::vector<SoilLayer>& layers, const SoilWorkin
                        "increments, you will need to combine the thinnest"});
       w->Write("(A//)", {"          soil layer with an adjacent layer."});
     }
-    SetErrorCode(out, 229);
+    block.Set("RUN00029", 229);
     return;
   }
 }

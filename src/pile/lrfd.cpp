@@ -198,6 +198,58 @@ void WriteBatterTransform(const InputModel& m, const std::vector<LrfdFactoredLoa
 
 double EffectiveResistanceFactor(double phi) { return phi > 0.0 ? phi : 0.75; }
 
+namespace {
+
+// The factored moment capacity of section s for a combination (lb-in or
+// kN-m), or a negative value for an elastic section, which has none.
+double FactoredCapacity(const InputModel& input, const DerivedTables& tables, int s, double phi,
+                        const LrfdFactoredLoad& load) {
+  const PileSection& section = input.sections[static_cast<std::size_t>(s - 1)];
+  if (section.type == kElastic) return -1.0;
+  if (section.type == kElasticPlastic) return phi * section.elastic.top_mp;
+  if (static_cast<std::size_t>(s) > tables.section_tables.size()) return 0.0;
+  const auto& curves = tables.section_tables[static_cast<std::size_t>(s - 1)].curves;
+  const double scale = input.options.units == UnitSystem::kUscs ? 1000.0 : 1.0;
+  const int level = CurveLevel(curves, load.axial / scale);
+  if (level < 0) return 0.0;
+  return phi * curves[static_cast<std::size_t>(level)].nominal_moment;
+}
+
+}  // namespace
+
+std::vector<LrfdCheckRow> CheckLrfdCombinations(const InputModel& input,
+                                                const DerivedTables& tables,
+                                                const std::vector<LoadCaseResult>& cases) {
+  std::vector<LrfdCheckRow> rows;
+  rows.reserve(cases.size() * input.sections.size());
+  for (std::size_t c = 0; c < cases.size(); ++c) {
+    const LoadCaseResult& result = cases[c];
+    const LrfdCombination& lc = input.lrfd_combinations[c];
+    const double phi = EffectiveResistanceFactor(lc.phi_flexure);
+    for (int s = 1; s <= static_cast<int>(input.sections.size()); ++s) {
+      const auto i = static_cast<std::size_t>(s - 1);
+      LrfdCheckRow& row = rows.emplace_back();
+      row.combination = static_cast<int>(c) + 1;
+      row.section = s;
+      row.name = result.combination_name;
+      row.resistance_factor = phi;
+      row.moment_developed = result.section_max_moment[i];
+      const double capacity = FactoredCapacity(input, tables, s, phi, tables.lrfd_loads[c]);
+      if (capacity < 0.0) {
+        row.verdict = LrfdVerdict::kNotApplicable;
+      } else {
+        row.factored_capacity = capacity;
+        row.fraction_mobilized = capacity > 0.0 ? row.moment_developed / capacity : 0.0;
+        row.verdict = row.moment_developed <= capacity ? LrfdVerdict::kPass : LrfdVerdict::kFail;
+      }
+      row.max_shear = result.section_max_shear[i];
+      row.head_deflection = result.head_deflection;
+      row.head_rotation = result.head_rotation;
+    }
+  }
+  return rows;
+}
+
 LrfdForms FormLrfdCombinations(const InputModel& m, RecordWriter& r) {
   const bool si = m.options.units == UnitSystem::kSi;
   int count[kTypes] = {};

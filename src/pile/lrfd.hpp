@@ -11,6 +11,7 @@
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
 #include "report/record_writer.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
@@ -34,6 +35,15 @@ void SetLrfdDistributedLoads(const InputModel& input, int c, CaseState& state,
 // Resistance factor used for a combination: the input value, or 0.75 when
 // the input is not positive.
 double EffectiveResistanceFactor(double phi);
+
+// The LRFD performance check: for every combination (the results of its load
+// case, `cases`, in order) and every pile section, the factored moment
+// capacity of the section against the largest moment developed in it. An
+// elastic section has no capacity (not applicable); the moment developed may
+// not exceed the factored capacity.
+std::vector<LrfdCheckRow> CheckLrfdCombinations(const InputModel& input,
+                                                const DerivedTables& tables,
+                                                const std::vector<LoadCaseResult>& cases);
 
 }  // namespace tarvex
 

@@ -1,13 +1,9 @@
 #include "pile/response.hpp"
 
+#include <algorithm>
 #include <cmath>
-#include <string>
 
-#include "pile/analysis.hpp"
-#include "pile/lrfd.hpp"
-#include "pile/report_units.hpp"
-#include "pile/section_properties.hpp"
-#include "report/number_fields.hpp"
+#include "core/section_properties.hpp"
 
 namespace tarvex {
 namespace {
@@ -43,166 +39,47 @@ double ExtremeFibre(const std::vector<PileSection>& sections, const PileNodes& n
   return p.diameter / 2.0;
 }
 
-// A magnitude below 1e-20 is written as zero in the plot records.
-double Clean(double v) { return std::fabs(v) < 1e-20 ? 0.0 : v; }
-
-void WriteHeadConditions(UnitSystem units, const LoadCase& lc, RecordWriter& r) {
-  if (units == UnitSystem::kGeneral) return;
-  const bool si = units == UnitSystem::kSi;
-  const char* force = si ? " kN" : " lbs";
-  const char* moment = si ? " kN-m" : " in-lbs";
-  auto line = [&](const char* label, double v, const char* form, const char* unit) {
-    r.Write("(A,T56,'= ',$)", {label});
-    r.Write(form, {v, unit});
-  };
-  switch (lc.type) {
-    case LoadType::kShearAndMoment:
-      r.Write("(A/)", {"Pile-head conditions are Shear and Moment (Loading Type 1)"});
-      line("Horizontal shear force at pile head", lc.condition1, "(F15.3,A)", force);
-      line("Applied moment at pile head        ", lc.condition2, "(F15.3,A)", moment);
-      line("Axial thrust load on pile head     ", lc.axial, "(F15.3,A)", force);
-      r.Write("()");
-      return;
-    case LoadType::kShearAndSlope:
-      r.Write("(A/)", {"Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)"});
-      line("Shear force at pile head", lc.condition1, "(F15.3,A)", force);
-      line("Rotation of pile head   ", lc.condition2, "(E15.3,A)", " radians");
-      line("Axial load at pile head ", lc.axial, "(F15.3,A)", force);
-      r.Write("()");
-      r.Write("(A/)", {std::fabs(lc.condition2) < 1e-10
-                           ? "(Zero slope for this load indicates fixed-head conditions)"
-                           : "(Non-zero slope for this load does indicates rotated pile-head "
-                             "condition)"});
-      return;
-    case LoadType::kShearAndRotationalStiffness:
-      r.Write("(A)", {"Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)"});
-      line("Shear force at pile head", lc.condition1, "(F15.3,A)", si ? " kN" : " lb");
-      line("Rotational stiffness    ", lc.condition2, "(F15.3,A)", si ? " kN-m/rad" : " in-lb/rad");
-      line("Axial load at pile head ", lc.axial, "(F15.3,A)", force);
-      r.Write("()");
-      return;
-    case LoadType::kDeflectionAndMoment:
-      r.Write("(A)", {"Pile-head conditions are Displacement and Moment (Loading Type 4)"});
-      line("Displacement of pile head", lc.condition1, "(F15.6,A)", si ? " meters" : " inches");
-      line("Moment at pile head      ", lc.condition2, "(F15.3,A)", moment);
-      line("Axial load at pile head  ", lc.axial, "(F15.3,A)", force);
-      r.Write("()");
-      return;
-    default:
-      r.Write("(A)",
-              {"Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)"});
-      line("Displacement of pile head", lc.condition1, "(F15.6,A)", si ? " meters" : " inches");
-      line("Rotation of pile head    ", lc.condition2, "(E15.3,A)", " radians");
-      line("Axial load on pile head  ", lc.axial, "(F15.3,A)", force);
-      r.Write("()");
-      return;
-  }
-}
-
-void WriteTableHeading(UnitSystem units, RecordWriter& r) {
-  r.Write("(A)", {"   Depth    Deflect.    Bending    Shear       Slope      Total    Bending   "
-                  "Soil Res.  Soil Spr.   Distrib. "});
-  r.Write("(A)", {"     X         y        Moment     Force         S       Stress   Stiffness     "
-                  " p         Es*h    Lat. Load "});
-  r.Write("(A)", {ByUnits(units,
-                          "   inches    inches     in-lbs      lbs       radians     psi*      "
-                          "lb-in^2    lb/in      lb/inch    lb/inch ",
-                          "   meters    meters      kN-m       kN        radians     kPa*      "
-                          "kN-m^2     kN/m        kN/m      kN/m    ",
-                          "     L         L          F-L        F        radians     F/L2*      "
-                          "F-L^2      F/L         F/L       F/L     ")});
-  std::string dashes = "----------";
-  for (int i = 1; i < 10; ++i) dashes += " ----------";
-  r.Write("(A)", {dashes});
-}
-
-void WriteVerification(UnitSystem units, const Imbalance& b, RunOutput& m) {
-  const double limit = units == UnitSystem::kSi ? 1.1298e-4 : 1.0;
-  if (b.moment <= limit) {
-    m.report.Write("(/A/)", {"Output Verification: Computed forces and moments are within "
-                             "specified convergence limits."});
-    return;
-  }
-  const std::string_view moment_unit = LabelsFor(units).moment;
-  const std::string_view force_unit = LabelsFor(units).force;
-  for (RecordWriter* out : {&m.report, &m.message}) {
-    const bool report = out == &m.report;
-    const bool si = units == UnitSystem::kSi;
-    out->Write("(//A/)", {report ? (si ? "**** Warning - Possible Solution Error 5501 ****"
-                                       : "**** Warning - POSSIBLE SOLUTION ERROR 5501 ****")
-                                 : (si ? "**** Warning - Possible Solution Error 550 ****"
-                                       : "**** Warning - POSSIBLE SOLUTION ERROR 550 ****")});
-    out->Write("(A/)", {"Force and moment imbalances may be too large for a good solution."});
-    out->Write("(A)", {"The cause of the imbalance may be due to extreme changes in magnitude"});
-    out->Write("(A)", {"of nonlinear bending stiffness within three nodal points of the top of the "
-                       "pile"});
-    out->Write("(A/)", {"which may affect the finite difference computation of shear force."});
-    out->Write("(A)", {"Please examine curves and printed output for deflection, moment, shear "
-                       "force,"});
-    out->Write("(A)", {"and number of iterations to determine if computed values are reasonable."});
-    out->Write("(A)", {"If the shear force shows large changes, increase the number of nodal "
-                       "points"});
-    out->Write("(A/)", {"(pile increments) and repeat the analysis."});
-    if (report) {
-      out->Text("Maximum internal moment imbalance for pile        = ");
-      WriteAdaptive(*out, 12, b.moment);
-      out->Write("(1X,A)", {moment_unit});
-      out->Text("Maximum internal lateral force imbalance for pile = ");
-      WriteAdaptive(*out, 12, b.force);
-      out->Write("(1X,A)", {force_unit});
-    } else {
-      out->Write("(A,E12.5,1X,A,A,I0)", {"Maximum internal moment imbalance for pile solution   "
-                                         "      = ",
-                                         b.moment, moment_unit, " at node ", b.moment_station});
-      out->Write("(A,E12.5,1X,A,A,I0)", {"Maximum internal lateral force imbalance for pile  "
-                                         "solution = ",
-                                         b.force, force_unit, " at node ", b.force_station});
-    }
-  }
-}
-
-void WriteOutputSummary(UnitSystem units, int c, const CaseRecord& rec, RecordWriter& r) {
-  r.Write("(/A,I0,A/)", {"Output Summary for Load Case No. ", c, ":"});
-  auto value = [&](const char* label, double v, const char* unit) {
-    r.Text(label);
-    WriteAdaptive(r, 14, v);
-    r.Write("(A)", {unit});
-  };
-  const char* length = ByUnits(units, " inches", " meters", " L");
-  const char* below =
-      ByUnits(units, " inches below pile head", " meters below pile head", " L below pile head");
-  value("Pile-head deflection             = ", rec.top_deflection, length);
-  value("Computed slope at pile head      = ", rec.head_slope, " radians");
-  value("Maximum bending moment           = ", rec.max_moment,
-        ByUnits(units, " inch-lbs", " kN-m", " F-L"));
-  value("Maximum shear force              = ", rec.max_shear, ByUnits(units, " lbs", " kN", " F"));
-  value("Depth of maximum bending moment  = ", rec.max_moment_depth, below);
-  value("Depth of maximum shear force     = ", rec.max_shear_depth, below);
-  r.Text("Number of iterations             = ");
-  WriteIntegerField(r, 14, rec.iterations);
-  r.EndLine();
-  r.Text("Number of zero deflection points = ");
-  WriteIntegerField(r, 14, rec.zero_deflection_points);
-  r.EndLine();
-  r.Write("()");
-}
-
 }  // namespace
 
-CaseRecord ComputeNodeResponses(const InputModel& input, const DerivedTables& tables,
-                                CaseState& state) {
-  PileNodes& n = state.nodes;
+void ComputeCaseResult(const InputModel& input, const DerivedTables& tables, const CaseState& state,
+                       LoadCaseResult& result) {
+  const PileNodes& n = state.nodes;
   const LoadCase& lc = state.head;
   const double q = lc.axial;
   const double h = n.h;
   const int nn = n.count;
   const bool movement = input.options.soil_movement && input.soil_movements.size() >= 2;
-  CaseRecord rec;
-  rec.type = lc.type;
-  rec.condition1 = lc.condition1;
-  rec.condition2 = lc.condition2;
-  rec.axial = q;
-  rec.iterations = state.iteration;
+  const bool lrfd = input.options.lrfd;
+  result.number = state.number;
+  result.lrfd = lrfd;
+  result.combination_name.clear();
+  if (lrfd) {
+    const std::string& name =
+        input.lrfd_combinations[static_cast<std::size_t>(state.number - 1)].name;
+    result.combination_name = name.substr(0, name.find_last_not_of(' ') + 1);
+  }
+  result.load_type = static_cast<int>(lc.type);
+  result.condition1 = lc.condition1;
+  result.condition2 = lc.condition2;
+  result.axial = q;
+  result.iterations = state.iteration;
+  result.final_change = state.max_change;
+  result.increment_length = h;
+  result.max_moment = result.max_moment_depth = 0.0;
+  result.max_shear = result.max_shear_depth = 0.0;
+  result.max_stress = 0.0;
+  result.zero_deflection_points = 0;
+  result.section_max_moment.assign(input.sections.size(), 0.0);
+  result.section_max_shear.assign(input.sections.size(), 0.0);
+
+  NodeColumns& columns = result.nodes;
+  for (std::vector<double>* column :
+       {&columns.depth, &columns.deflection, &columns.slope, &columns.moment, &columns.shear,
+        &columns.soil_reaction, &columns.es, &columns.flexural_rigidity, &columns.stress,
+        &columns.distributed_load}) {
+    column->clear();
+    column->reserve(static_cast<std::size_t>(nn));
+  }
   for (int k = 1; k <= nn; ++k) {
     double moment = 0.0, slope = 0.0, shear = 0.0;
     if (k == 1) {
@@ -233,35 +110,47 @@ CaseRecord ComputeNodeResponses(const InputModel& input, const DerivedTables& ta
                               : std::fabs(q) / p.area + std::fabs(moment) *
                                                             ExtremeFibre(input.sections, n, k, p) /
                                                             p.inertia;
-    n.moment[At(k)] = moment;
-    n.slope[At(k)] = slope;
-    n.shear[At(k)] = shear;
-    n.reaction[At(k)] = reaction;
-    n.stress[At(k)] = stress;
-
     const double x = n.x[At(k)];
-    if (std::fabs(moment) > std::fabs(rec.max_moment)) {
-      rec.max_moment = moment;
-      rec.max_moment_depth = x;
+    columns.depth.push_back(x);
+    columns.deflection.push_back(n.y[At(k)]);
+    columns.slope.push_back(slope);
+    columns.moment.push_back(moment);
+    columns.shear.push_back(shear);
+    columns.soil_reaction.push_back(reaction);
+    columns.es.push_back(n.es[At(k)]);
+    columns.flexural_rigidity.push_back(n.ei[At(k)]);
+    columns.stress.push_back(stress);
+    columns.distributed_load.push_back(n.wbar[At(k)]);
+
+    if (std::fabs(moment) > std::fabs(result.max_moment)) {
+      result.max_moment = moment;
+      result.max_moment_depth = x;
     }
-    if (std::fabs(shear) > std::fabs(rec.max_shear)) {
-      rec.max_shear = shear;
-      rec.max_shear_depth = x;
+    if (std::fabs(shear) > std::fabs(result.max_shear)) {
+      result.max_shear = shear;
+      result.max_shear_depth = x;
     }
-    rec.max_stress = std::max(rec.max_stress, stress);
+    result.max_stress = std::max(result.max_stress, stress);
     const int s = n.section[At(k)];
-    if (s >= 1 && s <= limits::kMaxSections) {
+    if (s >= 1 && s <= static_cast<int>(result.section_max_moment.size())) {
       const auto i = static_cast<std::size_t>(s - 1);
-      rec.section_moment[i] = std::max(rec.section_moment[i], std::fabs(moment));
-      rec.section_shear[i] = std::max(rec.section_shear[i], std::fabs(shear));
+      result.section_max_moment[i] = std::max(result.section_max_moment[i], std::fabs(moment));
+      result.section_max_shear[i] = std::max(result.section_max_shear[i], std::fabs(shear));
     }
-    if (k < nn && n.y[At(k)] * n.y[At(k + 1)] < 0.0) ++rec.zero_deflection_points;
+    if (k < nn && n.y[At(k)] * n.y[At(k + 1)] < 0.0) ++result.zero_deflection_points;
   }
-  rec.top_deflection = n.y[At(1)];
-  rec.head_slope = n.slope[At(1)];
-  rec.head_shear = n.shear[At(1)];
-  rec.head_moment = n.moment[At(1)];
-  return rec;
+  result.head_deflection = n.y[At(1)];
+  result.head_rotation = columns.slope.front();
+  result.head_shear = columns.shear.front();
+  result.head_moment = columns.moment.front();
+
+  const Imbalance b = CheckEquilibrium(state);
+  result.moment_imbalance = b.moment;
+  result.force_imbalance = b.force;
+  result.moment_imbalance_station = b.moment_station;
+  result.force_imbalance_station = b.force_station;
+  const double limit = input.options.units == UnitSystem::kSi ? 1.1298e-4 : 1.0;
+  result.verified = b.moment <= limit;
 }
 
 Imbalance CheckEquilibrium(const CaseState& state) {
@@ -298,87 +187,15 @@ Imbalance CheckEquilibrium(const CaseState& state) {
   return b;
 }
 
-namespace {
-
-// The first node at which a value of the response table is not a finite
-// number, or 0.
-int FirstNonFiniteNode(const PileNodes& n) {
-  for (int k = 1; k <= n.count; ++k) {
-    const std::size_t i = At(k);
-    for (double v : {n.x[i], n.y[i], n.moment[i], n.shear[i], n.slope[i], n.stress[i], n.ei[i],
-                     n.reaction[i], n.es[i], n.wbar[i]}) {
-      if (!std::isfinite(v)) return k;
+int FirstNonFiniteNode(const LoadCaseResult& result) {
+  const NodeColumns& c = result.nodes;
+  for (std::size_t i = 0; i < c.depth.size(); ++i) {
+    for (double v : {c.depth[i], c.deflection[i], c.moment[i], c.shear[i], c.slope[i], c.stress[i],
+                     c.flexural_rigidity[i], c.soil_reaction[i], c.es[i], c.distributed_load[i]}) {
+      if (!std::isfinite(v)) return static_cast<int>(i) + 1;
     }
   }
   return 0;
-}
-
-}  // namespace
-
-void WriteLoadCaseReport(const InputModel& input, const DerivedTables& tables, int c,
-                         CaseState& state, std::vector<CaseRecord>& records, RunOutput& m) {
-  // Responses first: a case whose response is not finite ends the run before
-  // any of its lines is written.
-  CaseRecord rec = ComputeNodeResponses(input, tables, state);
-  if (const int node = FirstNonFiniteNode(state.nodes); node != 0) {
-    ReportNotFinite(m, {"The response of the pile for load case " + std::to_string(c) +
-                            " is not a finite number at node " + std::to_string(node) + ".",
-                        "Check the input values of the pile, the soil and the loading for "
-                        "their sizes and units."});
-    return;
-  }
-  RecordWriter& r = m.report;
-  const Options& options = input.options;
-  const bool lrfd = options.lrfd;
-  r.Write("(//80('-'))");
-  r.Write("(T18,A)", {"Computed Values of Pile Loading and Deflection"});
-  if (lrfd) {
-    r.Write("(T18,A,I0)", {"for Lateral Loading for LRFD Load Case Number ", c});
-  } else {
-    r.Write("(T20,A,I0)", {"for Lateral Loading for Load Case Number ", c});
-  }
-  r.Write("(80('-')/)");
-  if (lrfd) {
-    r.Write("(A,I0,A,A//)", {"Load Case No. ", c, ":  ",
-                             input.lrfd_combinations[static_cast<std::size_t>(c - 1)].name});
-  }
-  PileNodes& n = state.nodes;
-  const int cases =
-      static_cast<int>(lrfd ? input.lrfd_combinations.size() : input.load_cases.size());
-  if (c == 1) {
-    m.plot.Write("(3I5,65X,A)", {cases, n.count, options.iunits,
-                                 "Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI"});
-  }
-  if (!lrfd) WriteHeadConditions(options.units, state.head, r);
-
-  const bool table = options.run_kind == RunKind::kPileAnalysis && !options.print_summary_only;
-  if (table) WriteTableHeading(options.units, r);
-  for (int k = 1; k <= n.count; ++k) {
-    m.plot.Write(
-        "(6E15.7,T92,A,I3,A)",
-        {n.x[At(k)], Clean(n.y[At(k)]), Clean(n.moment[At(k)]), Clean(n.shear[At(k)]),
-         Clean(n.reaction[At(k)]), n.ei[At(k)], "Line 10(", k, "): nodal depth, y, M, V, p, EI"});
-    if (!table || (k - 1) % options.print_increment != 0) continue;
-    const double spring = n.es[At(k)] * n.h * (k == 1 || k == n.count ? 0.5 : 1.0);
-    WriteAdaptive(r, 10, n.x[At(k)]);
-    for (double v : {n.y[At(k)], n.moment[At(k)], n.shear[At(k)], n.slope[At(k)], n.stress[At(k)],
-                     n.ei[At(k)], n.reaction[At(k)], spring, n.wbar[At(k)]}) {
-      WriteAdaptive(r, 11, v);
-    }
-    r.EndLine();
-  }
-  if (options.run_kind == RunKind::kPileAnalysis) {
-    r.Write("(/A)", {"* This analysis makes computations of pile response using nonlinear "
-                     "moment-curvature relationships. "});
-    r.Write("(A)", {"  The above values of total stress are computed for combined axial stress "
-                    "and do not equal the "});
-    r.Write("(A/)",
-            {"  actual stresses in concrete and steel in the range of nonlinear bending. "});
-  }
-  WriteVerification(options.units, CheckEquilibrium(state), m);
-  if (static_cast<int>(records.size()) < c) records.resize(static_cast<std::size_t>(c));
-  records[static_cast<std::size_t>(c - 1)] = rec;
-  WriteOutputSummary(options.units, c, rec, r);
 }
 
 }  // namespace tarvex

@@ -1,21 +1,27 @@
-// The response of a converged load case: moments, shears, slopes, soil
-// reactions and stresses along the pile, the case's report block and plot
-// records, and the summary of all load cases.
+// The response of a solved load case: moments, shears, slopes, soil
+// reactions and stresses along the pile, the case's extremes and the
+// equilibrium check of the solution.
 #ifndef TARVEX_PILE_RESPONSE_HPP_
 #define TARVEX_PILE_RESPONSE_HPP_
 
-#include "core/case_record.hpp"
 #include "core/case_state.hpp"
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
-// Moment, slope, shear, soil reaction and total stress at every node of the
-// case, and the case's record (head values, extremes and their depths,
-// iterations, zero-deflection points).
-CaseRecord ComputeNodeResponses(const InputModel& input, const DerivedTables& tables,
-                                CaseState& state);
+// The case's result from its last solution: its head conditions and loads,
+// the response at every node (its columns sized once), the extremes and
+// their depths, the largest moment and shear of every pile section, the
+// iterations and last change of deflection, the zero-deflection points and
+// the output verification. The status is left to the caller.
+void ComputeCaseResult(const InputModel& input, const DerivedTables& tables, const CaseState& state,
+                       LoadCaseResult& result);
+
+// The first node (1-based) at which a value of the result's node columns is
+// not a finite number, or 0.
+int FirstNonFiniteNode(const LoadCaseResult& result);
 
 // Largest imbalances of the equilibrium check of the increments, and their
 // stations.

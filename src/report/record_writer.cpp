@@ -738,7 +738,6 @@ void RecordWriter::Rewind() {
   pos_ = base_ = 0;
   open_ = false;
   memory_.clear();
-  recent_count_ = recent_next_ = 0;
   if (file_ != nullptr) {
     if (std::fflush(file_) != 0) {
       WriteFailed();
@@ -811,22 +810,10 @@ void RecordWriter::EndRecord() {
     memory_.append(line_);
     memory_.push_back('\n');
   }
-  recent_[recent_next_].assign(line_);
-  recent_next_ = (recent_next_ + 1) % recent_.size();
-  if (recent_count_ < recent_.size()) ++recent_count_;
+  if (capture_ != nullptr) capture_->push_back(line_);
   line_.clear();
   pos_ = base_ = 0;
   open_ = false;
-}
-
-std::vector<std::string> RecordWriter::RecentLines() const {
-  std::vector<std::string> lines;
-  lines.reserve(recent_count_);
-  const std::size_t n = recent_.size();
-  for (std::size_t i = 0; i < recent_count_; ++i) {
-    lines.push_back(recent_[(recent_next_ + n - recent_count_ + i) % n]);
-  }
-  return lines;
 }
 
 }  // namespace tarvex

@@ -120,10 +120,9 @@ class RecordWriter {
 
   // Memory mode: every line written, each ended by '\n'.
   const std::string& contents() const { return memory_; }
-  // The last lines written (at most kRecentLines), oldest first; for showing
-  // the end of a report to the user.
-  std::vector<std::string> RecentLines() const;
-  static constexpr int kRecentLines = 40;
+  // While `lines` is not null, every line ended is also appended to it (the
+  // lines of an error's block); Capture(nullptr) stops.
+  void Capture(std::vector<std::string>* lines) { capture_ = lines; }
 
  private:
   friend class FormatInterpreter;
@@ -143,9 +142,7 @@ class RecordWriter {
   std::size_t pos_ = 0;   // next column (0-based) in line_
   std::size_t base_ = 0;  // column where the current write began
   bool open_ = false;     // a line has been started and not ended
-  std::vector<std::string> recent_ = std::vector<std::string>(kRecentLines);
-  std::size_t recent_next_ = 0;
-  std::size_t recent_count_ = 0;
+  std::vector<std::string>* capture_ = nullptr;
 };
 
 }  // namespace tarvex

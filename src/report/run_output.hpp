@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/diagnostics.hpp"
 #include "report/record_writer.hpp"
@@ -24,12 +25,57 @@ struct RunOutput {
   WarningTally& warnings() { return diagnostics.warnings; }
 };
 
-// Reports an error: writes the "ended prematurely" lines to the report and
-// stores the code as the run's error code. The raising stage has already
-// written the error's description.
+// The line of the input data file an error is about.
+struct InputLine {
+  std::string file;  // the input data file's path
+  int number = 0;    // 1-based
+  std::string text;  // the line as read
+};
+
+// The block of lines that describes an error. The lines written to the
+// report and message files while the block is open (from its construction to
+// Report or Set) become the error's message, blank lines dropped: the
+// report's lines, or the message file's when the block wrote none to the
+// report. Report and Set record the error with its identity, code and
+// message; a block closed without either records nothing.
+class ErrorBlock {
+ public:
+  explicit ErrorBlock(RunOutput& out);
+  ~ErrorBlock();
+  ErrorBlock(const ErrorBlock&) = delete;
+  ErrorBlock& operator=(const ErrorBlock&) = delete;
+
+  // Reports the error: the "ended prematurely" lines of the report, the run's
+  // error code and its diagnostic (the input line it is about, when given).
+  void Report(std::string_view identity, int code, const InputLine* line = nullptr);
+  // Stores the error without the report's "ended prematurely" lines: the
+  // errors that the run sets directly (runtime errors 28 and 29, and input
+  // error 23 of a printed p-y depth above the ground).
+  void Set(std::string_view identity, int code);
+
+  // A line of the error shown elsewhere (on the standard error stream): the
+  // message when neither file took a line of the block.
+  void AddShownLine(std::string line) { shown_lines_.push_back(std::move(line)); }
+
+ private:
+  void Close();
+  void Record(std::string_view identity, int code, const InputLine* line);
+
+  RunOutput& out_;
+  std::vector<std::string> report_lines_;
+  std::vector<std::string> message_lines_;
+  std::vector<std::string> shown_lines_;
+  bool open_ = true;
+};
+
+// Reports an error without a block of its own: writes the "ended
+// prematurely" lines to the report and stores the code and the error's
+// identity as the run's error.
 void ReportError(RunOutput& out, std::string_view identity, int code);
 
-// Stores a runtime error code without the reporter (codes 228 and 229).
+// Stores runtime error `code` (200 to 299) without the reporter and without a
+// block of its own; its identity is "RUN" and the error number in five
+// digits. Errors with a block use ErrorBlock::Set.
 void SetErrorCode(RunOutput& out, int code);
 
 // Runtime error 28 (code 228, stored without the reporter like the

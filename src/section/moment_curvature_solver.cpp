@@ -142,7 +142,7 @@ bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, dou
   }
 }
 
-bool SolveThrust(const CutSection& cs, double thrust, ThrustCurve* curve, StripStresses* work) {
+bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, StripStresses* work) {
   const ThrustState t = StartThrust(cs, thrust);
   const double step = CurvatureStep(cs, thrust);
   const double depth = cs.depth;
@@ -156,7 +156,7 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustCurve* curve, StripS
   double c = depth / 2.0;
   double phi = 0.0;
   double increment = step;
-  for (int k = 1; k <= ThrustCurve::kMaxPoints; ++k) {
+  for (int k = 1; k <= ThrustSolution::kMaxPoints; ++k) {
     if (k == 40) increment *= 2.0;
     if (k == 80) increment *= 4.0;
     if (k == 120) increment *= 6.0;
@@ -222,7 +222,7 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustCurve* curve, StripS
   return true;
 }
 
-double NominalMoment(const CutSection& cs, const ThrustCurve& curve) {
+double NominalMoment(const CutSection& cs, const ThrustSolution& curve) {
   const int n = curve.count;
   if (n < 1) return 0.0;
   if (cs.pipe()) return curve.moment[static_cast<std::size_t>(n - 1)];

@@ -58,7 +58,7 @@ bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, dou
                      StripStresses* work);
 
 // The curve of one thrust, point by point (0-based).
-struct ThrustCurve {
+struct ThrustSolution {
   static constexpr int kMaxPoints = 150;
   int count = 0;
   std::array<double, kMaxPoints> curvature = {};
@@ -79,11 +79,11 @@ struct ThrustCurve {
 
 // Solves the curve of one thrust. Returns false when a neutral-axis search
 // failed (curve->failed_point says where).
-bool SolveThrust(const CutSection& cs, double thrust, ThrustCurve* curve, StripStresses* work);
+bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, StripStresses* work);
 
 // Nominal moment capacity: the moment interpolated where the top-fibre
 // strain reaches 0.003, 0 when it never does; the pipe's last moment.
-double NominalMoment(const CutSection& cs, const ThrustCurve& curve);
+double NominalMoment(const CutSection& cs, const ThrustSolution& curve);
 
 }  // namespace tarvex
 

@@ -25,6 +25,7 @@ struct Job {
   const Options& options;
   const std::vector<double>& thrusts;
   SectionTables& tables;
+  SectionResult& result;
   RunOutput& out;
 
   bool uscs() const { return options.units == UnitSystem::kUscs; }
@@ -84,6 +85,28 @@ double Capacity(const Job& job, const MomentCurvatureCurve& c) {
   return job.uscs() ? last * 1000.0 : last;
 }
 
+// The results of a section whose tables were made from its properties: the
+// points (moment, stiffness, curvature) of every thrust, in the units of
+// the tables.
+void KeepTables(const Job& job) {
+  if (job.out.failed()) return;
+  std::vector<ThrustCurve>& kept = job.result.thrusts;
+  kept.clear();
+  kept.reserve(job.tables.curves.size());
+  for (const MomentCurvatureCurve& c : job.tables.curves) {
+    ThrustCurve& t = kept.emplace_back();
+    t.thrust = c.thrust;
+    t.nominal_moment_capacity = job.ToKips(c.nominal_moment);
+    t.points.resize(static_cast<std::size_t>(c.count));
+    for (int k = 0; k < c.count; ++k) {
+      const auto i = static_cast<std::size_t>(k);
+      t.points[i].curvature = c.curvature[i];
+      t.points[i].moment = c.moment[i];
+      t.points[i].ei = c.ei[i];
+    }
+  }
+}
+
 // The section's stiffness E*I at its top, in the units of the tables.
 double TopStiffness(const Job& job) {
   double area = 0.0, inertia = 0.0;
@@ -126,6 +149,7 @@ void ElasticTables(const Job& job) {
                si ? "Line 5 : Elastic Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
                   : "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for "
                     "Sect#="});
+  KeepTables(job);
 }
 
 // Elastic-plastic section: straight to the plastic moment Mp at the plastic
@@ -158,6 +182,7 @@ void ElasticPlasticTables(const Job& job) {
                si ? "Line 5 : Elas-Plas Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
                   : "Line 5 : Elas-Plas Moment (in-lb), EI (lb-in^2), Curvature (rad/in) for "
                     "Sect#="});
+  KeepTables(job);
 }
 
 // User-defined nonlinear bending stiffness: the input points, from zero
@@ -220,12 +245,14 @@ void UserEiTables(const Job& job) {
                   : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
                     "(in-kips) for input M-EI pile",
                "Line 5 : Moment, EI, Curvature for Sect#="});
+  KeepTables(job);
 }
 
 // An input error of section analysis, written to the report and the
 // message file: heading, problem lines, solution.
 void SectionInputError(RunOutput& run_out, int number, std::initializer_list<std::string> problem,
                        const char* solution) {
+  ErrorBlock block(run_out);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
     out->Write("(//A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
     bool first = true;
@@ -235,11 +262,7 @@ void SectionInputError(RunOutput& run_out, int number, std::initializer_list<std
     }
     out->Write("(/A,A/)", {"SOLUTION: ", solution});
   }
-  ReportError(run_out,
-              number == 45   ? "INP00045"
-              : number == 46 ? "INP00046"
-                             : "INP00051",
-              100 + number);
+  block.Report(number == 45 ? "INP00045" : number == 46 ? "INP00046" : "INP00051", 100 + number);
 }
 
 std::string SectionName(int n) { return "Section " + std::to_string(n); }
@@ -300,7 +323,7 @@ bool PreparedSectionFinite(const CutSection& cs) {
 }
 
 // The values of one thrust's curve that the thrust table prints.
-bool ThrustCurveFinite(const ThrustCurve& c) {
+bool ThrustCurveFinite(const ThrustSolution& c) {
   if (!std::isfinite(c.nominal_moment)) return false;
   for (int k = 0; k < c.count; ++k) {
     const auto i = static_cast<std::size_t>(k);
@@ -327,6 +350,28 @@ std::string RefusalText(PlacementRefusal r, bool strands) {
     default:
       return "the " + what + " centres, at (section width - " + what +
              " diameter)/2 - cover from the centre, leave no room.";
+  }
+}
+
+// The table of one thrust's solution, with the columns of its report lines.
+void KeepSolution(double thrust, const ThrustSolution& curve, ThrustCurve& kept) {
+  kept.thrust = thrust;
+  kept.nominal_moment_capacity = curve.nominal_moment;
+  kept.points.resize(static_cast<std::size_t>(curve.count));
+  for (int k = 0; k < curve.count; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    MomentCurvaturePoint& p = kept.points[i];
+    p.curvature = curve.curvature[i];
+    p.moment = curve.moment[i];
+    p.ei = curve.ei[i];
+    p.neutral_axis = curve.neutral_axis[i];
+    p.max_compressive_strain = curve.top_strain[i];
+    p.max_tensile_strain = curve.bottom_strain[i];
+    p.max_concrete_stress = curve.max_concrete[i];
+    p.max_steel_stress = curve.max_steel[i];
+    p.max_casing_stress = curve.max_casing[i];
+    p.max_core_stress = curve.max_core[i];
+    p.flags.assign(curve.flags[i].data(), curve.flags[i].size());
   }
 }
 
@@ -364,11 +409,12 @@ bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareR
     case PrepareStatus::kNoSteel: {
       const bool concrete = r.status == PrepareStatus::kNoConcrete;
       const int number = concrete ? 14 : 15;
+      ErrorBlock block(m);
       for (RecordWriter* out : {&m.report, &m.message}) {
         WritePrestressAreaError(*out, number,
                                 concrete ? cs.slices.total_concrete : cs.slices.total_bar);
       }
-      ReportError(m, concrete ? "RUN00014" : "RUN00015", 200 + number);
+      block.Report(concrete ? "RUN00014" : "RUN00015", 200 + number);
       return true;
     }
   }
@@ -401,12 +447,12 @@ bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* l
       continue;
     }
     const int number = over ? (lrfd ? 26 : 24) : (lrfd ? 27 : 25);
+    ErrorBlock block(job.out);
     for (RecordWriter* out : {&job.out.report, &job.out.message}) {
       WriteThrustCapacityError(*out, job.si(), number, static_cast<int>(t) + 1, p,
                                over ? cs.pn : cs.nt);
     }
-    const std::string digits = std::to_string(number);
-    ReportError(job.out, "RUN000" + digits, 200 + number);
+    block.Report("RUN000" + std::to_string(number), 200 + number);
     return false;
   }
   return true;
@@ -440,7 +486,7 @@ void SlicedSectionTables(const Job& job) {
   const bool si = job.si();
   // The working arrays of the solution, sized once for the section.
   auto cs = std::make_unique<CutSection>();
-  auto curve = std::make_unique<ThrustCurve>();
+  auto curve = std::make_unique<ThrustSolution>();
   auto work = std::make_unique<StripStresses>();
   const PrepareResult prepared = PrepareCutSection(s, job.options.units, cs.get());
   if (PreparationFailed(m, n, *cs, prepared)) return;
@@ -449,6 +495,9 @@ void SlicedSectionTables(const Job& job) {
     return;
   }
 
+  job.result.axial_capacity = cs->pn;
+  job.result.tensile_capacity = cs->nt;
+  job.result.cracking_load = cs->tcr;
   WriteSectionProperties(m.report, s, *cs);
   WriteConcreteProperties(m.report, s, *cs);
   std::vector<double> thrusts;
@@ -469,21 +518,31 @@ void SlicedSectionTables(const Job& job) {
 
   SectionTables& tables = job.tables;
   tables.curves.assign(thrusts.size(), MomentCurvatureCurve{});
+  std::vector<ThrustCurve>& kept = job.result.thrusts;
+  kept.clear();
+  kept.reserve(thrusts.size());
   std::vector<double> capacities(thrusts.size(), 0.0);
   for (int t = 0; t < count; ++t) {
     const double p = thrusts[static_cast<std::size_t>(t)];
     const bool solved = SolveThrust(*cs, p, curve.get(), work.get());
-    if (solved && !ThrustCurveFinite(*curve)) {
+    const bool finite = ThrustCurveFinite(*curve);
+    if (solved && !finite) {
       SectionNotFinite(m, n, "moment-curvature values for axial thrust " + std::to_string(t + 1));
       return;
     }
-    WriteThrustTable(m.report, *cs, p, *curve);
+    KeepSolution(p, *curve, kept.emplace_back());
+    WriteThrustTable(m.report, *cs, kept.back());
     if (!solved) {
+      // The points before the failure stay in the results when they are
+      // finite numbers; the thrust has no capacity.
+      kept.back().nominal_moment_capacity = 0.0;
+      if (!finite) kept.pop_back();
+      ErrorBlock block(m);
       WriteNeutralAxisError(m.report);
-      ReportError(m, "RUN00016", 216);
+      block.Report("RUN00016", 216);
       return;
     }
-    if (!cs->pipe() && curve->count == ThrustCurve::kMaxPoints) {
+    if (!cs->pipe() && curve->count == ThrustSolution::kMaxPoints) {
       WriteFullCurveWarning(m.report, curve->count);
       RecordWarning(m.warnings(), -305);
     }
@@ -513,8 +572,9 @@ void SlicedSectionTables(const Job& job) {
 }  // namespace
 
 void AnalyseSection(const PileSection& section, int n, const Options& options,
-                    const std::vector<double>& thrusts, SectionTables& tables, RunOutput& out) {
-  const Job job{section, n, options, thrusts, tables, out};
+                    const std::vector<double>& thrusts, SectionTables& tables,
+                    SectionResult& result, RunOutput& out) {
+  const Job job{section, n, options, thrusts, tables, result, out};
   switch (section.type) {
     case kElastic:
       ElasticTables(job);

@@ -482,8 +482,8 @@ void WriteRunMessageDefinitions(RecordWriter& out, const CutSection& cs) {
   out.Write("(A)", {"Tensile stresses and strains are negative in sign."});
 }
 
-void WriteThrustTable(RecordWriter& out, const CutSection& cs, double thrust,
-                      const ThrustCurve& curve) {
+void WriteThrustTable(RecordWriter& out, const CutSection& cs, const ThrustCurve& curve) {
+  const double thrust = curve.thrust;
   const bool si = cs.si;
   const SectionUnitLabels& u = SectionLabels(si);
   out.Write("(//A,F10.3,A/)", {"Axial Thrust Force = ", thrust, u.force});
@@ -535,24 +535,23 @@ void WriteThrustTable(RecordWriter& out, const CutSection& cs, double thrust,
   }
   const bool casing = cs.kind == SectionKind::kCased || cs.kind == SectionKind::kCasedWithCore;
   const bool core = cs.kind == SectionKind::kCasedWithCore;
-  for (int k = 0; k < curve.count; ++k) {
-    const auto p = static_cast<std::size_t>(k);
-    WriteAdaptive(out, 14, curve.curvature[p]);
-    WriteAdaptive(out, 14, curve.moment[p]);
-    WriteAdaptive(out, 14, curve.ei[p]);
-    WriteAdaptive(out, 14, curve.neutral_axis[p]);
+  for (const MomentCurvaturePoint& p : curve.points) {
+    WriteAdaptive(out, 14, p.curvature);
+    WriteAdaptive(out, 14, p.moment);
+    WriteAdaptive(out, 14, p.ei);
+    WriteAdaptive(out, 14, p.neutral_axis);
     if (cs.pipe()) {
-      WriteAdaptive(out, 14, curve.max_steel[p]);
+      WriteAdaptive(out, 14, p.max_steel_stress);
     } else {
-      WriteAdaptive(out, 14, curve.top_strain[p]);
-      WriteAdaptive(out, 14, curve.bottom_strain[p]);
-      WriteAdaptive(out, 14, curve.max_concrete[p]);
-      WriteAdaptive(out, 14, curve.max_steel[p]);
-      if (casing) WriteAdaptive(out, 14, curve.max_casing[p]);
-      if (core) WriteAdaptive(out, 14, curve.max_core[p]);
+      WriteAdaptive(out, 14, p.max_compressive_strain);
+      WriteAdaptive(out, 14, p.max_tensile_strain);
+      WriteAdaptive(out, 14, p.max_concrete_stress);
+      WriteAdaptive(out, 14, p.max_steel_stress);
+      if (casing) WriteAdaptive(out, 14, p.max_casing_stress);
+      if (core) WriteAdaptive(out, 14, p.max_core_stress);
     }
     out.Blanks(2);
-    out.Text(std::string_view(curve.flags[p].data(), 3));
+    out.Text(p.flags);
     out.EndLine();
   }
 }

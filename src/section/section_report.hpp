@@ -11,6 +11,7 @@
 #include "report/record_writer.hpp"
 #include "section/cut_section.hpp"
 #include "section/moment_curvature_solver.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
@@ -41,9 +42,8 @@ void WriteThrustList(RecordWriter& out, bool si, bool ei_only, bool dropped, con
 
 void WriteRunMessageDefinitions(RecordWriter& out, const CutSection& cs);
 
-// The heading of one thrust's table and its point lines.
-void WriteThrustTable(RecordWriter& out, const CutSection& cs, double thrust,
-                      const ThrustCurve& curve);
+// The heading of one thrust's moment-curvature table and its point lines.
+void WriteThrustTable(RecordWriter& out, const CutSection& cs, const ThrustCurve& curve);
 
 // The note after a thrust whose curve took all 150 points.
 void WriteFullCurveWarning(RecordWriter& out, int count);

@@ -1,22 +1,53 @@
-// p-y curves: the soil criteria of the layers, dispatched over their nodes.
+// The passes of the p-y criteria over the soil layers: the solver pass that
+// gives every node its secant soil modulus, the preset of the criteria that
+// set their moduli before a case's first solution, and the output pass that
+// prints the curves at the depths the input asks for.
 #ifndef TARVEX_SOIL_PY_CURVES_HPP_
 #define TARVEX_SOIL_PY_CURVES_HPP_
 
-#include "soil/py_context.hpp"
+#include <vector>
+
+#include "core/derived_tables.hpp"
+#include "core/input_model.hpp"
+#include "core/node_soil.hpp"
+#include "core/pile_nodes.hpp"
+#include "core/printed_py_curve.hpp"
+#include "core/soil_working_values.hpp"
+#include "report/run_output.hpp"
 
 namespace tarvex {
+
+// One pass of the p-y criteria: what they read, the per-layer values they
+// keep, the pile's nodes and where they write.
+struct PyPass {
+  const InputModel& input;
+  const DerivedTables& tables;  // contiguous layers, soil profile, section properties
+  SoilWorkingValues& working;
+  PileNodes& nodes;    // the pile's nodes; the output pass only reads them
+  double pile_length;  // of the solution
+  RunOutput& out;
+  // The soil read at the nodes, kept between the solver passes of a load
+  // case; null: read at every pass.
+  NodeSoilCache* soil_reads = nullptr;
+};
 
 // One solver pass: every layer that holds a node gives its nodes new secant
 // soil moduli from their current deflections, in layer order; layers below a
 // rock-type layer are marked so that their curves start from the ground
-// surface rather than from an equivalent depth.
+// surface rather than from an equivalent depth. Ends the run with runtime
+// error 12 at a layer whose criterion this build does not compute.
 void UpdateSoilModuli(const PyPass& pass);
+
+// Before the first solution of a load case: the criteria that set their
+// nodes' moduli from the start (vuggy limestone) run once for every node of
+// the pile, each run followed by the layering bookkeeping of a solver pass.
+void PresetSoilModuli(const PyPass& pass);
 
 // Prints the p-y curves at the depths the input asks for (load case 1 only),
 // with the equivalent depths and layer resistances the last solver pass
-// left. The curves are evaluated at stations of their own; `pass.nodes`, the
-// pile's nodes, are only read.
-void PrintPyCurves(const PyPass& pass);
+// left, and returns them as data in printed order. The curves are evaluated
+// at stations of their own; the pile's nodes are only read.
+std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass);
 
 }  // namespace tarvex
 

@@ -14,6 +14,25 @@ constexpr int kStiffClaySteps = 50;
 
 }  // namespace
 
+Multipliers MultipliersAt(const std::vector<PyMultiplierPoint>& t, double x) {
+  const std::size_t n = t.size();
+  Multipliers m;
+  if (n == 0 || x < t.front().depth || x > t.back().depth) return m;
+  if (n == 1) return {t[0].pm, t[0].ym};
+  std::size_t i = 1;
+  while (i < n && !(x <= t[i].depth)) ++i;
+  if (i == n) return m;
+  if (x < t[i].depth) {
+    const double f = (x - t[i - 1].depth) / (t[i].depth - t[i - 1].depth);
+    m.pm = t[i - 1].pm + (t[i].pm - t[i - 1].pm) * f;
+    m.ym = t[i - 1].ym + (t[i].ym - t[i - 1].ym) * f;
+    return m;
+  }
+  // At a point: a repeated depth marks a step, and the deeper point holds.
+  if (i + 1 < n && t[i + 1].depth == t[i].depth) ++i;
+  return {t[i].pm, t[i].ym};
+}
+
 double StaticCoefficient(double x) {
   if (x > double(3.3f)) return double(0.6f);
   const double as = double(0.2345f) + double(0.2958796f) * x - double(0.0786111f) * (x * x) +

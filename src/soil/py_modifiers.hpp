@@ -1,13 +1,27 @@
-// p-y modifiers of the clay criteria: the empirical stiff-clay coefficients As
-// and Ac, the factor for sloping ground and pile batter on the shallow
-// ultimate resistance, and the equivalent depth that starts a lower clay layer
-// with the resistance the layers above it have already supplied.
+// p-y modifiers: the p- and y-multipliers given against depth, the empirical
+// stiff-clay coefficients As and Ac, the factor for sloping ground and pile
+// batter on the shallow ultimate resistance of the clays, and the equivalent
+// depth that starts a lower clay layer with the resistance the layers above
+// it have already supplied.
 //
 // Lengths are in the run's length unit (L), forces in its force unit (F).
 #ifndef TARVEX_SOIL_PY_MODIFIERS_HPP_
 #define TARVEX_SOIL_PY_MODIFIERS_HPP_
 
+#include <vector>
+
+#include "core/input_model.hpp"
+
 namespace tarvex {
+
+// p- and y-multipliers at position x along the pile, from the input table:
+// 1 outside it, linear between its points, the deeper point's values where
+// two points share a depth.
+struct Multipliers {
+  double pm = 1.0;
+  double ym = 1.0;
+};
+Multipliers MultipliersAt(const std::vector<PyMultiplierPoint>& table, double x);
 
 // As: coefficient of the static stiff-clay curve with free water at the
 // relative depth x = zc/b (dimensionless); the cubic fit, held at 0.6 beyond

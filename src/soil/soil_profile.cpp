@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/soil_criteria.hpp"
+#include "soil/criterion_table.hpp"
 
 namespace tarvex {
 namespace {
@@ -234,43 +234,20 @@ std::string_view Flag(bool b) { return b ? "T" : "F"; }
 // ---------------------------------------------------------------------------
 // Strength at a layer interface.
 
-// Soil types of the interface rule.
-enum SoilType : int {
-  kOtherType = 0,
-  kCohesive = 1,
-  kCohesionless = 2,
-  kRock = 3,
-  kUserCurves = 4,
-  kSubgrade = 5,
-};
+// Soil types of the interface rule (the values of InterfaceSoil).
+constexpr int kCohesive = static_cast<int>(InterfaceSoil::kCohesive);
+constexpr int kCohesionless = static_cast<int>(InterfaceSoil::kCohesionless);
+constexpr int kRock = static_cast<int>(InterfaceSoil::kRock);
+constexpr int kUserCurves = static_cast<int>(InterfaceSoil::kUserCurves);
+constexpr int kSubgrade = static_cast<int>(InterfaceSoil::kSubgrade);
 
-// The soil type of criterion `code`; cemented silt counts as cohesive when its
-// strength c at the interface is positive and as cohesionless otherwise.
+// The soil type of criterion `code` at an interface where its strength is c:
+// cemented silt counts as cohesive when c is positive and as cohesionless
+// otherwise.
 int SoilTypeOf(int code, double c) {
-  switch (code) {
-    case kSoftClay:
-    case kStiffClayFreeWater:
-    case kStiffClayNoFreeWater:
-    case kStiffClayNoFreeWaterK:
-    case kSoftClayJ:
-      return kCohesive;
-    case kSandReese:
-    case kSandApi:
-    case kLiquefiedSand:
-    case kLoess:
-      return kCohesionless;
-    case kWeakRock:
-    case kVuggyLimestone:
-      return kRock;
-    case kUserPy:
-      return kUserCurves;
-    case kElasticSubgrade:
-      return kSubgrade;
-    case kCementedSilt:
-      return c > 0.0 ? kCohesive : kCohesionless;
-    default:
-      return kOtherType;
-  }
+  const InterfaceSoil type = CriterionOf(code).interface;
+  if (type == InterfaceSoil::kCohesiveWithStrength) return c > 0.0 ? kCohesive : kCohesionless;
+  return static_cast<int>(type);
 }
 
 // Strength at an interface for the soil types above and below, with u the

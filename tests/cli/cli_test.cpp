@@ -100,6 +100,27 @@ TEST(Cli, InputErrorShowsIdentityAndMessage) {
       << r.out;
 }
 
+TEST(Cli, APrintedDepthAboveTheGroundShowsInputError23) {
+  // Once shown as "RUN00-77": the error had a code and no identity.
+  std::string input =
+      testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/quickstart.tv6");
+  for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+           {"PrintPYCurves NO", "PrintPYCurves YES"},
+           {"1   0.0  10.0 ", "1   2.0  10.0 "},
+           {"END\n", "DEPTHS OF PRINTED P-Y CURVES\n1\n1 1.0\nEND\n"}}) {
+    input.replace(input.find(from), from.size(), to);
+  }
+  TempDir d;
+  WriteFile(d.File("above.tv6"), input);
+  const CliResult r = RunCli({d.File("above.tv6")});
+  EXPECT_EQ(r.status, cli::kInputError);
+  EXPECT_NE(r.out.find("Outcome: input error INP00023 (code 123)\n"
+                       "  **** Input Data Error No. 23 (NON-FATAL) ****\n"
+                       "  p-y curves cannot be generated at depth number 1\n"),
+            std::string::npos)
+      << r.out;
+}
+
 TEST(Cli, ATableOfTheLoadCasesFollowsANormalEnd) {
   TempDir d;
   WriteFile(d.File("pile.tv6"), testing::ReadFile(std::string(TARVEX_SOURCE_DIR) +

@@ -95,7 +95,7 @@ Outcome RunIsolated(const std::string& input, const TempDir& dir) {
     if (std::freopen("/dev/null", "w", stderr) == nullptr) _exit(3);
     const int result =
         run({input, dir.File("run.out"), dir.File("run.plt"), dir.File("run.msg")}, options);
-    const std::string reply = std::to_string(result) + " " + outcome.error_identity + "\n";
+    const std::string reply = std::to_string(result) + " " + testing::ErrorIdentity(outcome) + "\n";
     const bool sent =
         write(fds[1], reply.data(), reply.size()) == static_cast<ssize_t>(reply.size());
     _exit(sent ? 0 : 4);

@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <limits>
+#include <tuple>
 
 #include "report/number_fields.hpp"
 #include "report/run_output.hpp"
+#include "report/warning_summary.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -17,7 +19,7 @@ using testing::SplitLines;
 
 TEST(WarningTally, CountsListAndCap) {
   WarningTally t;
-  ResetWarningsForLoadCase(t);  // the first load case begins
+  ResetWarningsForLoadCase(t, 1);  // the first load case begins
   RecordWarning(t, -3041);
   RecordWarning(t, -3041);
   RecordWarning(t, -302);
@@ -30,17 +32,24 @@ TEST(WarningTally, CountsListAndCap) {
   for (int i = 0; i < 4100; ++i) RecordWarning(t, -305);
   EXPECT_EQ(t.counts[305], 4000);  // the count stays at 4000
   EXPECT_EQ(t.head, 4000);
-  EXPECT_EQ(t.run_counts[305], 4100);
 
-  ResetWarningsForLoadCase(t);
+  ResetWarningsForLoadCase(t, 2);
   EXPECT_EQ(t.counts[3041], 0);
   EXPECT_EQ(t.head, 4000);  // head and list survive the reset of a load case
   EXPECT_EQ(t.list[4000], -305);
-  EXPECT_EQ(t.run_counts[3041], 2);
+
+  // The host is told every recording, beyond the cap too, by number and load
+  // case: a warning of load case 2, and one about case 1 raised after it.
+  RecordWarning(t, -3041);
+  RecordWarning(t, -400, 1);
+  std::vector<std::tuple<int, int, int>> by_case;
+  for (const auto& c : t.by_case) by_case.emplace_back(c.number, c.load_case, c.count);
+  EXPECT_EQ(by_case, (std::vector<std::tuple<int, int, int>>{
+                         {3041, 1, 2}, {302, 1, 1}, {305, 1, 4100}, {3041, 2, 1}, {400, 1, 1}}));
 }
 
 std::string Summary(RunOutput& model) {
-  WriteWarningSummary(model);
+  WriteWarningSummary(model.warnings(), model.report);
   return model.report.contents();
 }
 
@@ -86,9 +95,9 @@ TEST(WarningSummary, SeveralWarningsAscendingAndMinus300) {
 
 TEST(WarningSummary, WarningsOfAnEarlierLoadCaseAreNotSummarised) {
   RunOutput model;
-  ResetWarningsForLoadCase(model.warnings());  // load case 1
+  ResetWarningsForLoadCase(model.warnings(), 1);
   RecordWarning(model.warnings(), -3041);
-  ResetWarningsForLoadCase(model.warnings());  // load case 2
+  ResetWarningsForLoadCase(model.warnings(), 2);
   const auto lines = SplitLines(Summary(model));
   EXPECT_EQ(lines,
             (std::vector<std::string>{
@@ -102,9 +111,9 @@ TEST(WarningSummary, WarningsBeforeTheLoadCasesSurviveEveryReset) {
   RunOutput model;
   RecordWarning(model.warnings(), -305);
   RecordWarning(model.warnings(), -305);
-  ResetWarningsForLoadCase(model.warnings());
+  ResetWarningsForLoadCase(model.warnings(), 1);
   RecordWarning(model.warnings(), -3041);
-  ResetWarningsForLoadCase(model.warnings());
+  ResetWarningsForLoadCase(model.warnings(), 2);
   const auto lines = SplitLines(Summary(model));
   EXPECT_EQ(FindLine(lines, "The following warning was reported 2 times"), 6);
   EXPECT_EQ(FindLine(lines, "Too many values were calculated for moment-curvature."), 10);
@@ -113,7 +122,7 @@ TEST(WarningSummary, WarningsBeforeTheLoadCasesSurviveEveryReset) {
 
   // A pre-case warning recorded again in the last case adds to its count.
   RecordWarning(model.warnings(), -305);
-  WriteWarningSummary(model);
+  WriteWarningSummary(model.warnings(), model.report);
   EXPECT_EQ(model.warnings().counts[305], 3);
   EXPECT_EQ(ResultCode(model.diagnostics), -305);
 }
@@ -122,11 +131,10 @@ TEST(WarningSummary, ResultIsTheWarningOfTheSummary) {
   // An earlier load case recorded warning 302 five times; the last case only
   // 3041 once. The host is told of the warning the summary lists.
   RunOutput model;
-  ResetWarningsForLoadCase(model.warnings());
+  ResetWarningsForLoadCase(model.warnings(), 1);
   for (int i = 0; i < 5; ++i) RecordWarning(model.warnings(), -302);
-  ResetWarningsForLoadCase(model.warnings());
+  ResetWarningsForLoadCase(model.warnings(), 2);
   RecordWarning(model.warnings(), -3041);
-  WriteWarningSummary(model);
   EXPECT_EQ(ResultCode(model.diagnostics), -3041);
 }
 

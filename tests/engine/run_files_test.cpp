@@ -127,12 +127,12 @@ TEST(RunFiles, OutputsThatNameTheInputOrEachOtherAreRefusedBeforeAnythingIsWritt
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(run(files, FixedClock(&outcome)), 208) << c.name;
     const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(outcome.error_identity, "RUN00008") << c.name;
+    EXPECT_EQ(testing::ErrorIdentity(outcome), "RUN00008") << c.name;
     EXPECT_EQ(ReadFile(files.input), Quickstart()) << c.name;
     // Both paths are named, on the standard error stream and to the host.
     const std::string reason = std::string("it is the same file as the ") + c.same_as + " ";
     EXPECT_NE(err.find(reason), std::string::npos) << c.name << "\n" << err;
-    EXPECT_TRUE(Contains(outcome.error_message, reason)) << c.name;
+    EXPECT_TRUE(Contains(testing::ErrorMessage(outcome), reason)) << c.name;
     int named = 0;
     for (const std::string& p : paths) named += err.find(p) != std::string::npos ? 1 : 0;
     EXPECT_GE(named, 2) << c.name << "\n" << err;
@@ -208,8 +208,9 @@ TEST(RunFiles, InputsThatAreNotRegularFilesAreRefusedWithoutWaiting) {
     }
     runner.join();
     EXPECT_EQ(result.get(), 207) << c.name;
-    EXPECT_EQ(outcome.error_identity, "RUN00007") << c.name;
-    EXPECT_TRUE(Contains(outcome.error_message, std::string("Reason: ") + c.reason)) << c.name;
+    EXPECT_EQ(testing::ErrorIdentity(outcome), "RUN00007") << c.name;
+    EXPECT_TRUE(Contains(testing::ErrorMessage(outcome), std::string("Reason: ") + c.reason))
+        << c.name;
   }
 }
 
@@ -224,7 +225,7 @@ TEST(RunFiles, CharacterDevicesTakeTheOutput) {
   const RunFiles sunk{plain.input, "/dev/null", "/dev/null", d.File("sunk.msg")};
   RunOutcome outcome;
   EXPECT_EQ(run(sunk, FixedClock(&outcome)), expected);
-  EXPECT_EQ(outcome.error_identity, "");
+  EXPECT_EQ(testing::ErrorIdentity(outcome), "");
   EXPECT_EQ(FileLines(sunk.message), FileLines(plain.message));
 }
 
@@ -246,7 +247,7 @@ TEST(RunFiles, AFileThatCannotBeWrittenCompletelyEndsTheRunWithError8) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(run(files, FixedClock(&outcome)), 208) << c.name;
     const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(outcome.error_identity, "RUN00008") << c.name;
+    EXPECT_EQ(testing::ErrorIdentity(outcome), "RUN00008") << c.name;
     EXPECT_NE(err.find(std::string(c.what) + ": /dev/full"), std::string::npos) << err;
     EXPECT_NE(err.find("Reason: No space left on device.  The file is incomplete."),
               std::string::npos)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "support/test_support.hpp"
@@ -20,7 +21,15 @@ const std::string kStiffnessRun =
 
 RunOutcome WithOneCase() {
   RunOutcome o;
-  o.cases.push_back(CaseSummary{});
+  o.results.cases.push_back(LoadCaseResult{});
+  o.results.cases.back().number = 1;
+  return o;
+}
+
+// One load case whose soil reaction at its second node is NaN.
+RunOutcome WithNaNInACase() {
+  RunOutcome o = WithOneCase();
+  o.results.cases.back().nodes.soil_reaction = {0.0, std::nan(""), 0.0};
   return o;
 }
 
@@ -76,6 +85,12 @@ TEST(FuzzChecks, NormalEndsWithoutAnAnalysisFail) {
        RunOutcome{},
        {"", "", kStiffnessRun, ""},
        "a bending-stiffness run ended normally without analysing a section"},
+      {"a value of the results that is not finite",
+       0,
+       WithNaNInACase(),
+       {"", "", kPileRun, ""},
+       "a run ended normally with a value of its results that is not finite: load case 1"},
+      {"an error with a value that is not finite", 228, WithNaNInACase(), {"", "", "", ""}, ""},
       {"normal end with no plot file",
        0,
        WithOneCase(),

@@ -97,7 +97,7 @@ struct Read {
   std::vector<std::string> report;
   std::vector<std::string> message;
   int code() const { return out->diagnostics.error_code; }
-  std::string identity() const { return out->diagnostics.error_identity; }
+  std::string identity() const { return out->diagnostics.error.identity; }
   // The width the soil sees at point k of the section property table.
   double Width(std::size_t k) const {
     return BuildSectionPropertyTable(model->sections, model->options.units)[k].properties.diameter;
@@ -540,6 +540,74 @@ TEST(Reader, SoilLayerRows) {
   ExpectErrors({{"too many p-y points", layers("1\n14 0.0 60.0\n120.0 31\n"), 195,
                  "Problem:  Line 48 of shaft.tv6 gives 31 as the number of points of a "
                  "user-input p-y curve, which must be from 1 to 30."}});
+}
+
+// The values of a layer's rows land in the fields its criterion names, in
+// input order; rock strength, rock mass modulus and k_rm are held in the
+// cohesion, k and epsilon-50 fields.
+TEST(Reader, EachCriterionReadsItsRowIntoItsFields) {
+  struct Case {
+    SoilCriterion code;
+    const char* row;
+    SoilValues expected;
+  };
+  const std::vector<Case> cases = {
+      {kSoftClay, "100 11 12", {.unit_weight = 100, .cohesion = 11, .eps50 = 12}},
+      {kSoftClayJ, "100 11 12 13", {.unit_weight = 100, .cohesion = 11, .eps50 = 12, .j = 13}},
+      {kStiffClayFreeWater,
+       "100 11 12 13",
+       {.unit_weight = 100, .cohesion = 11, .eps50 = 12, .kpy = 13}},
+      {kStiffClayNoFreeWater, "100 11 12", {.unit_weight = 100, .cohesion = 11, .eps50 = 12}},
+      {kStiffClayNoFreeWaterK,
+       "100 11 12 13",
+       {.unit_weight = 100, .cohesion = 11, .eps50 = 12, .kpy = 13}},
+      {kSandReese, "100 31 12", {.unit_weight = 100, .friction = 31, .kpy = 12}},
+      {kSandApi, "100 31 12", {.unit_weight = 100, .friction = 31, .kpy = 12}},
+      {kLiquefiedSand, "100", {.unit_weight = 100}},
+      {kWeakRock,
+       "100 11 12 13 0.0005",
+       {.unit_weight = 100, .cohesion = 11, .rqd = 13, .eps50 = 0.0005, .kpy = 12}},
+      {kVuggyLimestone, "100 11", {.unit_weight = 100, .cohesion = 11}},
+      {kPiedmont,
+       "100 2 11 12 13 14",
+       {.unit_weight = 100, .test_type = 2, .test = {11, 12, 13, 14}}},
+      {kCementedSilt,
+       "100 11 31 13 14",
+       {.unit_weight = 100, .cohesion = 11, .friction = 31, .eps50 = 14, .kpy = 13}},
+      {kLoess, "100 11", {.unit_weight = 100, .test = {0, 11, 0, 0}}},
+      {kElasticSubgrade, "100 11", {.unit_weight = 100, .subgrade = 11}},
+  };
+  const std::size_t from = std::string(kBase).find("SOIL LAYERS\n");
+  const std::size_t to = std::string(kBase).find("LOADING\n");
+  for (const Case& c : cases) {
+    const std::string body =
+        "1\n" + std::to_string(c.code) + " 0.0 60.0\n" + c.row + "\n" + c.row + "\n";
+    const Read r = ReadText(std::string(kBase).substr(0, from) + "SOIL LAYERS\n" + body +
+                            std::string(kBase).substr(to));
+    ASSERT_EQ(r.code(), 0) << c.code << "\n" << r.out->report.contents();
+    ASSERT_EQ(r.model->layers.size(), 1U);
+    for (const SoilValues& v : {r.model->layers[0].at_top, r.model->layers[0].at_bottom}) {
+      const SoilValues& e = c.expected;
+      EXPECT_EQ(v.unit_weight, e.unit_weight) << c.code;
+      EXPECT_EQ(v.cohesion, e.cohesion) << c.code;
+      EXPECT_EQ(v.friction, e.friction) << c.code;
+      EXPECT_EQ(v.rqd, e.rqd) << c.code;
+      EXPECT_EQ(v.eps50, e.eps50) << c.code;
+      EXPECT_EQ(v.j, e.j) << c.code;
+      EXPECT_EQ(v.kpy, e.kpy) << c.code;
+      EXPECT_EQ(v.test_type, e.test_type) << c.code;
+      EXPECT_EQ(v.test, e.test) << c.code;
+      EXPECT_EQ(v.subgrade, e.subgrade) << c.code;
+    }
+  }
+  // A row that ends early names the values the criterion reads.
+  const Read short_row = ReadText(std::string(kBase).substr(0, from) +
+                                  "SOIL LAYERS\n1\n8 0.0 60.0\n100 11 12 13 0.0005\n100 11 12\n");
+  EXPECT_EQ(short_row.code(), 199);
+  EXPECT_TRUE(short_row.ReportHas(
+      "Problem:  shaft.tv6 ends after line 49, before the soil values at the bottom of soil "
+      "layer 1 (unit weight, compressive strength, rock mass modulus, RQD, k_rm) was read."))
+      << short_row.out->report.contents();
 }
 
 TEST(Reader, LoadingAndAuxiliarySections) {

@@ -10,7 +10,12 @@
 # A file may include its own layer and the layers it is allowed to see below
 # it; an include that reaches up (or sideways between input, soil and
 # section, except as the table says) fails the check with the file, the line
-# and the edge at fault. The core includes nothing but the C++ standard library. Run with: cmake -DSOURCE_DIR=<repository> -P <this file>
+# and the edge at fault. The core includes nothing but the C++ standard library.
+#
+# The public results header tarvex/results.hpp (the numbers of a run as data,
+# standard library only) lies beside the core: every layer, the core and the
+# other public headers included, may use it. Run with:
+# cmake -DSOURCE_DIR=<repository> -P <this file>
 cmake_minimum_required(VERSION 3.20)
 
 if(NOT SOURCE_DIR)
@@ -18,25 +23,28 @@ if(NOT SOURCE_DIR)
 endif()
 
 # Allowed edges: the layers each layer may include (its own is always allowed).
-set(allowed_core "")
-set(allowed_platform "public")
-set(allowed_report_writer "core;platform")
+set(allowed_results "")
+set(allowed_core "results")
+set(allowed_platform "public;results")
+set(allowed_report_writer "core;platform;results")
 # input -> soil: the readers, the unit conversion and the input echo read the
 # p-y criterion table of src/soil. Soil never includes input.
-set(allowed_input "core;platform;report_writer;soil")
-set(allowed_soil "core;platform;report_writer")
-set(allowed_section "core;platform;report_writer")
-set(allowed_pile "core;platform;report_writer;soil;section")
-set(allowed_report_blocks "core;platform;report_writer;input;soil;section;pile")
-set(allowed_engine "core;platform;report_writer;input;soil;section;pile;report_blocks;public")
-set(allowed_cli "core;platform;report_writer;input;soil;section;pile;report_blocks;engine;public")
-set(allowed_public "")
+set(allowed_input "core;platform;report_writer;soil;results")
+set(allowed_soil "core;platform;report_writer;results")
+set(allowed_section "core;platform;report_writer;results")
+set(allowed_pile "core;platform;report_writer;soil;section;results")
+set(allowed_report_blocks "core;platform;report_writer;input;soil;section;pile;results")
+set(allowed_engine "core;platform;report_writer;input;soil;section;pile;report_blocks;public;results")
+set(allowed_cli "core;platform;report_writer;input;soil;section;pile;report_blocks;engine;public;results")
+set(allowed_public "results")
 
 # The layer of a path below src/ or include/ (e.g. "soil/py_curves.hpp",
 # "tarvex/engine.hpp"); empty when it belongs to none.
 function(layer_of path out)
   set(layer "")
-  if(path MATCHES "^tarvex/")
+  if(path MATCHES "^tarvex/results\\.hpp$")
+    set(layer results)
+  elseif(path MATCHES "^tarvex/")
     set(layer public)
   elseif(path MATCHES "^report/(record_writer|number_fields|run_output)\\.(hpp|cpp)$")
     set(layer report_writer)
@@ -81,11 +89,12 @@ foreach(entry ${files})
   set(number 0)
   foreach(line IN LISTS lines)
     math(EXPR number "${number} + 1")
-    # The core is the standard library's only: no system or other headers.
-    if(from STREQUAL "core" AND line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>")
+    # The core and the results header are the standard library's only: no
+    # system or other headers.
+    if((from STREQUAL "core" OR from STREQUAL "results") AND line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>")
       set(header "${CMAKE_MATCH_1}")
       if(header MATCHES "[./]")
-        message(SEND_ERROR "${root}/${path}:${number}: includes <${header}>: core includes only the C++ standard library")
+        message(SEND_ERROR "${root}/${path}:${number}: includes <${header}>: ${from} includes only the C++ standard library")
         math(EXPR faults "${faults} + 1")
       endif()
       continue()

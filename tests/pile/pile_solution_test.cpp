@@ -3,6 +3,7 @@
 // clay curves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "input/reader.hpp"
@@ -123,7 +124,8 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged);
   AnalysisModel& m = *solved.model;
-  PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
+  const std::vector<PrintedPyCurve> curves =
+      PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
   ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
   const auto plot = testing::SplitLines(m.out.plot.contents());
   // Line 6 with two curves (the repeated depth once), in ascending order.
@@ -151,6 +153,40 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   // The nodes of the pile are back after the printing.
   EXPECT_EQ(m.state.nodes.count, 101);
   EXPECT_EQ(m.state.nodes.x[At(101)], 720.0);
+
+  // The curves as data: what the plot records and the report show.
+  ASSERT_EQ(curves.size(), 2U);
+  const struct {
+    int layer;
+    SoilCriterion criterion;
+    double depth;
+    const char* dashes;
+  } expected[] = {{1, kSoftClay, 60.0, "----------------    -----------------"},
+                  {2, kElasticSubgrade, 240.0, "---------------   ---------------"}};
+  for (std::size_t c = 0; c < 2; ++c) {
+    const PrintedPyCurve& curve = curves[c];
+    EXPECT_EQ(curve.number, static_cast<int>(c) + 1);
+    EXPECT_EQ(curve.layer, expected[c].layer);
+    EXPECT_EQ(curve.criterion, expected[c].criterion);
+    EXPECT_EQ(curve.depth, expected[c].depth);
+    ASSERT_EQ(curve.y.size(), 17U);
+    ASSERT_EQ(curve.p.size(), 17U);
+    const int header = line6 + 1 + 18 * static_cast<int>(c);
+    for (std::size_t k = 0; k < 17; ++k) {
+      const std::string& record = plot[static_cast<std::size_t>(header) + 1 + k];
+      EXPECT_EQ(FormatExponent(curve.y[k], 15, 7), record.substr(0, 15)) << c << " " << k;
+      EXPECT_EQ(FormatExponent(curve.p[k], 15, 7), record.substr(15, 15)) << c << " " << k;
+    }
+    // The block's lines stand in the report just above the curve's table.
+    ASSERT_FALSE(curve.block.empty());
+    EXPECT_EQ(curve.block.back(), expected[c].dashes);
+    EXPECT_NE(std::search(report.begin(), report.end(), curve.block.begin(), curve.block.end()),
+              report.end());
+  }
+  EXPECT_EQ(curves[0].block[2],
+            "p-y Curve Computed Using the Soft Clay Criteria for Cyclic "
+            "Loading Conditions");
+  EXPECT_TRUE(curves[0].notes.empty());
 }
 
 // The report lines of the printed curve whose title is `title`, up to the
@@ -242,6 +278,32 @@ TEST(PileSolution, LayeringSwitchAndEquivalentDepth) {
   ASSERT_EQ(below_subgrade.iteration, CaseIteration::kConverged);
   EXPECT_TRUE(below_subgrade.model->soil.layering_off[2]);
   EXPECT_EQ(below_subgrade.model->soil.heq[2], -10000.0);
+}
+
+// The soil read at the nodes is kept between the solver passes of a load
+// case. Nodes that move, as when the pile-length study shortens the pile,
+// read the soil again: their moduli are those of a pass that reads afresh.
+TEST(PileSolution, KeptSoilFollowsTheNodes) {
+  auto solved = testing::SolveCase(
+      testing::PileInput(testing::Parts("1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
+                                        "2\n1 0.0 15.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n"
+                                        "2 15.0 80.0\n60.0 1500.0 0.0 0.0\n60.0 2000.0 0.0 0.0\n",
+                                        "1\n1 1 30000.0 0.0 0.0 1\n0\n", 100)),
+      1);
+  ASSERT_EQ(solved.iteration, CaseIteration::kConverged);
+  AnalysisModel& m = *solved.model;
+  m.state.pile_length *= 0.8;
+  SetNodeGeometry(m.state.pile_length, m.input.options.increments, m.input.batter_angle,
+                  m.state.nodes);
+  SetNodeProperties(m.input, m.tables, true, m.state.nodes, m.out.report);
+  auto fresh = std::make_unique<PileNodes>(m.state.nodes);
+  UpdateSoilModuli(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out,
+                          &m.state.soil_reads});
+  UpdateSoilModuli(PyPass{m.input, m.tables, m.soil, *fresh, m.state.pile_length, m.out});
+  ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
+  for (int k = 1; k <= fresh->count; ++k) {
+    ASSERT_EQ(m.state.nodes.es[At(k)], fresh->es[At(k)]) << "node " << k;
+  }
 }
 
 TEST(PileSolution, SoilMovementAndMultipliers) {

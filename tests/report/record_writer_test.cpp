@@ -157,17 +157,21 @@ TEST(RecordWriter, RewindDiscardsEverythingWritten) {
   out.Rewind();
   out.Write("('again')");
   EXPECT_EQ(out.contents(), "again\n");
-  ASSERT_EQ(out.RecentLines().size(), 1U);
-  EXPECT_EQ(out.RecentLines()[0], "again");
 }
 
-TEST(RecordWriter, KeepsTheMostRecentLines) {
+TEST(RecordWriter, CapturesTheLinesEndedWhileAsked) {
   RecordWriter out;
-  for (int i = 1; i <= RecordWriter::kRecentLines + 5; ++i) out.Write("(I0)", {i});
-  const auto recent = out.RecentLines();
-  ASSERT_EQ(recent.size(), static_cast<std::size_t>(RecordWriter::kRecentLines));
-  EXPECT_EQ(recent.front(), "6");
-  EXPECT_EQ(recent.back(), std::to_string(RecordWriter::kRecentLines + 5));
+  out.Write("('before')");
+  std::vector<std::string> lines;
+  out.Write("('open ',$)");
+  out.Capture(&lines);
+  out.Write("(I0/)", {7});  // ends the open line, then an empty one
+  out.Fixed(1.5, 5, 1);
+  out.EndLine();
+  out.Capture(nullptr);
+  out.Write("('after')");
+  EXPECT_EQ(lines, (std::vector<std::string>{"open 7", "", "  1.5"}));
+  EXPECT_EQ(out.contents(), "before\nopen 7\n\n  1.5\nafter\n");
 }
 
 }  // namespace

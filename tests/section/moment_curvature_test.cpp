@@ -134,7 +134,7 @@ TEST(CurvatureStep, OneMultipleOf24InchesPerStep) {
 
 TEST(NominalMoment, InterpolatedWhereTheTopStrainReaches0003) {
   auto cs = Cut(Shaft(24.0, 8, 0.79, 1.0));
-  ThrustCurve c;
+  ThrustSolution c;
   c.count = 4;
   c.top_strain = {0.001, 0.002, 0.0025, 0.0035};
   c.moment = {100.0, 200.0, 250.0, 300.0};
@@ -169,7 +169,7 @@ TEST(Solution, EveryConvergedPointBalancesTheThrust) {
       {"hollow octagon", HollowOctagon(), {-50.0, 0.0, 400.0}},
   };
   auto work = std::make_unique<StripStresses>();
-  auto curve = std::make_unique<ThrustCurve>();
+  auto curve = std::make_unique<ThrustSolution>();
   for (const Case& c : cases) {
     auto cs = Cut(c.s);
     for (double p : c.thrusts) {
@@ -201,7 +201,7 @@ TEST(Solution, StepsDoubleAt40AndGrowEightAndFortyEightFoldAt80And120) {
   // A lightly reinforced shaft runs to 150 points.
   auto cs = Cut(Shaft(24.0, 4, 0.11, 0.375));
   auto work = std::make_unique<StripStresses>();
-  auto c = std::make_unique<ThrustCurve>();
+  auto c = std::make_unique<ThrustSolution>();
   ASSERT_TRUE(SolveThrust(*cs, 0.0, c.get(), work.get()));
   ASSERT_EQ(c->count, 150);
   const double d = 1.25e-6;
@@ -295,7 +295,7 @@ TEST(Capacity, AgreesWithAnIndependentStrainCompatibilityComputation) {
                         {"drilled shaft, 200 kips", shaft, 200.0},
                         {"drilled shaft, no thrust", shaft, 0.0}};
   auto work = std::make_unique<StripStresses>();
-  auto curve = std::make_unique<ThrustCurve>();
+  auto curve = std::make_unique<ThrustSolution>();
   for (const Case& c : cases) {
     auto cs = Cut(c.s);
     std::vector<Bar> bars;
@@ -317,7 +317,7 @@ TEST(Capacity, AgreesWithAnIndependentStrainCompatibilityComputation) {
 TEST(Capacity, PipeEndsNearItsPlasticMoment) {
   auto cs = Cut(Pipe());
   auto work = std::make_unique<StripStresses>();
-  auto curve = std::make_unique<ThrustCurve>();
+  auto curve = std::make_unique<ThrustSolution>();
   ASSERT_TRUE(SolveThrust(*cs, 0.0, curve.get(), work.get()));
   const double z = (24.0 * 24.0 * 24.0 - 23.0 * 23.0 * 23.0) / 6.0;
   EXPECT_NEAR(curve->nominal_moment / (50.0 * z), 0.99, 0.01);
@@ -365,7 +365,7 @@ TEST(Thrusts, StiffnessOnlyRunsKeepThrustsStrictlyBetweenTheCapacities) {
                 "Line 3 : Total number of axial thrusts for EI-only computations");
   // The tables hold kip-in, kip-in^2 and rad/in, and the capacity in lb-in.
   auto work = std::make_unique<StripStresses>();
-  auto curve = std::make_unique<ThrustCurve>();
+  auto curve = std::make_unique<ThrustSolution>();
   ASSERT_TRUE(SolveThrust(*cs, 500.0, curve.get(), work.get()));
   EXPECT_EQ(curves[1].count, curve->count);
   EXPECT_EQ(curves[1].moment[20], curve->moment[20]);
@@ -539,8 +539,8 @@ TEST(Units, SiSectionsGiveTheUsCustomaryCurvesConverted) {
   } cases[] = {{"drilled shaft", Shaft(36.0, 12, 1.0, 1.128), 200.0},
                {"hollow octagon", HollowOctagon(), 100.0}};
   auto work = std::make_unique<StripStresses>();
-  auto us = std::make_unique<ThrustCurve>();
-  auto si = std::make_unique<ThrustCurve>();
+  auto us = std::make_unique<ThrustSolution>();
+  auto si = std::make_unique<ThrustSolution>();
   for (const Case& c : cases) {
     auto cs_us = Cut(c.s);
     auto cs_si = Cut(ToSi(c.s), UnitSystem::kSi);

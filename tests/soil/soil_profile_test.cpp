@@ -541,7 +541,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
     EXPECT_EQ(c.call(m), 0.0);
     EXPECT_TRUE(m.failed());
     EXPECT_EQ(m.out.diagnostics.error_code, c.code);
-    EXPECT_EQ(m.out.diagnostics.error_identity, c.identity);
+    EXPECT_EQ(m.out.diagnostics.error.identity, c.identity);
 
     // The block, then the reporter's two lines.
     const std::vector<std::string> report = Lines(m.out.report);

@@ -54,15 +54,16 @@ SolvedCase SolveCase(const std::string& input, int c) {
   ConvertToComputingUnits(m.input);
   PreparePileAnalysis(m.input, m.tables);
   m.tables.section_tables.resize(m.input.sections.size());
+  m.results.sections.resize(m.input.sections.size());
   for (std::size_t n = 0; n < m.input.sections.size() && !m.failed(); ++n) {
     AnalyseSection(m.input.sections[n], static_cast<int>(n) + 1, m.input.options, m.tables.thrusts,
-                   m.tables.section_tables[n], m.out);
+                   m.tables.section_tables[n], m.results.sections[n], m.out);
   }
   if (m.failed()) return out;
   PrepareLoadCase(m.input, m.tables, c, m.state, m.out);
   if (m.failed()) return out;
-  ResetWarningsForLoadCase(m.out.warnings());
-  StartLoadCase(m.input, m.tables, c, m.state, m.out);
+  ResetWarningsForLoadCase(m.out.warnings(), c);
+  StartLoadCase(m.input, m.tables, c, m.soil, m.state, m.out);
   if (m.failed()) return out;
   PileIterationStages stages(m.input, m.tables, m.soil, m.out);
   out.iteration = IterateLoadCase(m.input.options, m.tables.layers, m.soil, m.state, stages, m.out);

@@ -17,13 +17,15 @@ struct SectionRun {
   std::vector<PileSection> sections;
   std::vector<double> thrusts;  // kips in USCS
   std::vector<SectionTables> section_tables;
+  std::vector<SectionResult> results;
   RunOutput out;
 
   // Section analysis of section n (1-based).
   void Analyse(int n = 1) {
     section_tables.resize(sections.size());
+    results.resize(sections.size());
     const auto i = static_cast<std::size_t>(n - 1);
-    AnalyseSection(sections[i], n, options, thrusts, section_tables[i], out);
+    AnalyseSection(sections[i], n, options, thrusts, section_tables[i], results[i], out);
   }
   int error_code() const { return out.diagnostics.error_code; }
 };

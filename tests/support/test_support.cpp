@@ -54,4 +54,12 @@ int FindLine(const std::vector<std::string>& lines, const std::string& line, int
   return -1;
 }
 
+std::string ErrorIdentity(const RunOutcome& outcome) {
+  return outcome.results.error ? outcome.results.error->identity : std::string();
+}
+
+std::vector<std::string> ErrorMessage(const RunOutcome& outcome) {
+  return outcome.results.error ? outcome.results.error->message : std::vector<std::string>();
+}
+
 }  // namespace tarvex::testing

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tarvex/engine.hpp"
+
 namespace tarvex::testing {
 
 // A fresh directory under the system's temporary directory, removed with its
@@ -31,6 +33,11 @@ std::vector<std::string> SplitLines(const std::string& text);
 std::vector<std::string> FileLines(const std::string& path);
 // Index of the first line equal to `line` at or after `from`, or -1.
 int FindLine(const std::vector<std::string>& lines, const std::string& line, int from = 0);
+
+// The identity and message lines of the error that ended a run; empty after
+// a normal end.
+std::string ErrorIdentity(const RunOutcome& outcome);
+std::vector<std::string> ErrorMessage(const RunOutcome& outcome);
 
 }  // namespace tarvex::testing
 

@@ -30,12 +30,12 @@ int main(int argc, char** argv) {
   tarvex::RunOptions options;
   options.outcome = &outcome;
   const int result = tarvex::run(files, options);
-  if (result != 0 || outcome.cases.empty()) {
+  if (result != 0 || outcome.results.cases.empty()) {
     std::fprintf(stderr, "the run ended with %d and %zu load cases\n", result,
-                 outcome.cases.size());
+                 outcome.results.cases.size());
     ++failures;
   }
   std::printf("tarvex %s: %zu load cases, result %d\n", tarvex::version_text(),
-              outcome.cases.size(), result);
+              outcome.results.cases.size(), result);
   return failures == 0 ? 0 : 1;
 }

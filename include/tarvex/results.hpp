@@ -1,0 +1,267 @@
+// Tarvex engine: the numbers of a run as data.
+//
+// A run fills one RunResults as it goes; the report, plot and message files
+// are rendered from the same values. Member names are snake_case so that
+// other renderings (JSON keys, Python attributes) can take them one to one.
+//
+// Units: the run's computing units. USCS runs compute in pounds and inches
+// (depths in in, moments in lb-in, EI in lb-in^2, stress in psi, soil
+// reaction and distributed load in lb/in, Es in lb/in^2), SI runs in kN and
+// m, GENERAL runs in the user's F and L. The moment-curvature tables keep the
+// units of section analysis: USCS kip, in, kip-in, kip-in^2, rad/in; SI kN,
+// m, kN-m, kN-m^2, rad/m. `units` names every unit as text.
+//
+// No value of a run that ended normally is NaN or infinite (such a run ends
+// with an error first); after an error, values that are not finite numbers
+// are left out.
+#ifndef TARVEX_RESULTS_HPP_
+#define TARVEX_RESULTS_HPP_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+// The unit of every kind of value of the results.
+struct Units {
+  std::string system;                // "USCS" | "SI" | "GENERAL"
+  std::string length;                // "in" | "m" | "L"
+  std::string force;                 // "lb" | "kN" | "F"
+  std::string moment;                // "lb-in" | "kN-m" | "F-L"
+  std::string force_per_length;      // "lb/in" | "kN/m" | "F/L": p, distributed load
+  std::string stress;                // "psi" | "kPa" | "F/L^2": also Es
+  std::string flexural_rigidity;     // "lb-in^2" | "kN-m^2" | "F-L^2"
+  std::string rotational_stiffness;  // "lb-in/rad" | "kN-m/rad" | "F-L/rad"
+  // Moment-curvature tables.
+  std::string section_force;     // "kip" | "kN" | "F"
+  std::string section_moment;    // "kip-in" | "kN-m" | "F-L"
+  std::string section_rigidity;  // "kip-in^2" | "kN-m^2" | "F-L^2"
+  std::string curvature;         // "rad/in" | "rad/m" | "rad/L"
+};
+
+// How the run ended.
+enum class Outcome {
+  kNormal,         // result code 0
+  kWarnings,       // a negative result code: the warnings of the summary
+  kInputError,     // 101 .. 199
+  kRuntimeError,   // 200 .. 299
+  kFilesUnusable,  // the input or an output file could not be used (207, 208, 202 .. 206, 217)
+  kInternalError,  // a fault of the engine itself (219, 999)
+};
+
+// The error that ended the run.
+struct Diagnostic {
+  std::string identity;  // "INP00095", "RUN00009"
+  int code = 0;          // the result code: 195, 209
+  int number = 0;        // the error number: 95, 9
+  std::string kind;      // "input" | "runtime" | "internal" | "files"
+  // The error's own lines as written to the report (heading, problem,
+  // values, solution), blank lines dropped.
+  std::vector<std::string> message;
+  // The input data file, when the error is about one of its lines.
+  std::string file;
+  int line_number = 0;    // 1-based line of `file`; 0 when not about a line
+  std::string line_text;  // that line as read
+  std::string advice;     // further advice a host may show
+};
+
+// One warning number recorded within one load case.
+struct WarningRecord {
+  int number = 0;                 // 302, 3041, 400
+  int load_case = 0;              // 0: before the load cases (input, section analysis)
+  int count = 0;                  // recordings within that load case
+  std::vector<std::string> text;  // the warning's lines, as in the warning summary
+};
+
+// A soil layer, for drawing the profile.
+struct SoilLayerInfo {
+  int number = 0;
+  int criterion = 0;        // p-y criterion code 1 .. 20
+  std::string short_name;   // "SoftClay", "API Sand"
+  std::string description;  // "soft clay, Matlock"
+  double top = 0.0;         // below the pile head
+  double bottom = 0.0;
+  double unit_weight_top = 0.0;  // effective unit weight, force / length^3
+  double unit_weight_bottom = 0.0;
+};
+
+// One point of a moment-curvature table, with the columns of its report line.
+struct MomentCurvaturePoint {
+  double curvature = 0.0;
+  double moment = 0.0;
+  double ei = 0.0;
+  double neutral_axis = 0.0;            // depth to the neutral axis; 0 where not computed
+  double max_compressive_strain = 0.0;  // top fibre
+  double max_tensile_strain = 0.0;      // bottom fibre
+  double max_concrete_stress = 0.0;
+  double max_steel_stress = 0.0;  // bars; the pipe's largest steel stress
+  double max_casing_stress = 0.0;
+  double max_core_stress = 0.0;
+  // The three run-message columns as printed: "C" (cracked) in the first,
+  // "Y" (yield) or "Z" (shallow compression zone) in the second, "T"
+  // (tension-controlled) in the third, blanks elsewhere; empty where the
+  // table is not printed (elastic and user-defined sections).
+  std::string flags;
+};
+
+// The moment-curvature table of one axial thrust.
+struct ThrustCurve {
+  double thrust = 0.0;                   // section units
+  double nominal_moment_capacity = 0.0;  // section units
+  std::vector<MomentCurvaturePoint> points;
+};
+
+struct SectionResult {
+  int number = 0;
+  int type = 0;           // section type code of the input (-3: casing with a void core)
+  std::string type_name;  // "Drilled Shaft (Bored Pile)", "Steel Pipe Pile"
+  double top = 0.0;       // along the pile from the head
+  double bottom = 0.0;
+  double length = 0.0;
+  double width = 0.0;              // the width the soil sees, at the top of the section
+  double area = 0.0;               // gross area at the top; 0 when not defined
+  double inertia = 0.0;            // gross moment of inertia at the top; 0 when not defined
+  double flexural_rigidity = 0.0;  // gross E*I at the top; 0 when not defined
+  // Section units; 0 when the section has none.
+  double axial_capacity = 0.0;
+  double tensile_capacity = 0.0;  // negative
+  double cracking_load = 0.0;     // negative
+  std::vector<ThrustCurve> thrusts;
+};
+
+// The response at every node 1 .. NN, head to tip: one entry per node.
+struct NodeColumns {
+  std::vector<double> depth;  // x along the pile from the head
+  std::vector<double> deflection;
+  std::vector<double> slope;
+  std::vector<double> moment;
+  std::vector<double> shear;
+  std::vector<double> soil_reaction;  // p
+  std::vector<double> es;             // secant soil modulus, force / length^2
+  std::vector<double> flexural_rigidity;
+  std::vector<double> stress;            // total stress: |axial|/A + |M| c / I
+  std::vector<double> distributed_load;  // averaged over the node's tributary length
+};
+
+// One row of the pile-length study.
+struct LengthStudyRow {
+  double length = 0.0;
+  double head_deflection = 0.0;
+  double head_shear = 0.0;
+  double max_moment = 0.0;
+  double max_shear = 0.0;
+};
+
+// kNotConverged: a deflection-and-moment case reported after the iteration
+// limit (the run then ends with runtime error 10).
+enum class CaseStatus { kConverged, kNotConverged };
+
+struct LoadCaseResult {
+  int number = 0;
+  bool lrfd = false;
+  std::string combination_name;  // LRFD combinations
+  int load_type = 1;             // 1 .. 5 (1 for LRFD combinations)
+  double condition1 = 0.0;       // shear or deflection, as applied
+  double condition2 = 0.0;       // moment, slope or rotational stiffness, as applied
+  double axial = 0.0;
+  double head_shear = 0.0;  // computed at the head
+  double head_moment = 0.0;
+  double head_deflection = 0.0;
+  double head_rotation = 0.0;
+  double max_moment = 0.0;  // signed value of the largest |M|
+  double max_moment_depth = 0.0;
+  double max_shear = 0.0;  // signed value of the largest |V|
+  double max_shear_depth = 0.0;
+  double max_stress = 0.0;
+  int iterations = 0;
+  double final_change = 0.0;  // largest change of deflection in the last iteration
+  int zero_deflection_points = 0;
+  CaseStatus status = CaseStatus::kConverged;
+  // Output verification: the largest imbalances of the increments' equilibrium
+  // and the stations where they arise; verified when within the limit.
+  double moment_imbalance = 0.0;
+  double force_imbalance = 0.0;
+  int moment_imbalance_station = 0;
+  int force_imbalance_station = 0;
+  bool verified = true;
+  double increment_length = 0.0;  // h
+  // Largest |M| and |V| in each pile section.
+  std::vector<double> section_max_moment;
+  std::vector<double> section_max_shear;
+  NodeColumns nodes;
+  std::optional<std::vector<LengthStudyRow>> length_study;  // when the case asked for it
+};
+
+// A printed p-y curve.
+struct PyCurveResult {
+  int number = 0;      // 1 .. n in printed order
+  double depth = 0.0;  // below the pile head
+  int layer = 0;
+  int criterion = 0;
+  std::string short_name;
+  std::vector<double> y;  // as printed (multipliers applied)
+  std::vector<double> p;
+};
+
+enum class LrfdVerdict { kNotApplicable, kPass, kFail };
+
+// One combination and pile section of the LRFD performance check.
+struct LrfdCheckRow {
+  int combination = 0;
+  int section = 0;
+  std::string name;
+  double resistance_factor = 0.0;
+  std::optional<double> factored_capacity;  // absent: infinite (elastic section)
+  double moment_developed = 0.0;
+  std::optional<double> fraction_mobilized;  // absent: not applicable
+  LrfdVerdict verdict = LrfdVerdict::kNotApplicable;
+  double max_shear = 0.0;
+  double head_deflection = 0.0;
+  double head_rotation = 0.0;
+};
+
+// One of the ten load levels of the pile-head stiffness study.
+struct StiffnessRow {
+  double shear_level = 0.0;   // Vn
+  double moment_level = 0.0;  // Mn
+  double deflection = 0.0;    // shear cases (slope 0)
+  double shear_reaction_1 = 0.0;
+  double moment_reaction_1 = 0.0;
+  double rotation = 0.0;  // moment cases (deflection 0)
+  double shear_reaction_2 = 0.0;
+  double moment_reaction_2 = 0.0;
+  double k22 = 0.0;
+  double k23 = 0.0;
+  double k32 = 0.0;
+  double k33 = 0.0;
+};
+
+struct RunResults {
+  int format_version = 1;
+  std::string engine_version;  // "6.0.28"
+  int result_code = 0;         // what LGO returns
+  Outcome outcome = Outcome::kNormal;
+  std::vector<std::string> title;  // the title lines that are not blank, trailing blanks removed
+  Units units;
+  int run_kind = 0;  // 2 bending stiffness only, 3 pile analysis
+  bool lrfd = false;
+  double pile_length = 0.0;
+  double ground_depth = 0.0;  // below the pile head
+  std::vector<SoilLayerInfo> layers;
+  std::vector<SectionResult> sections;
+  std::vector<PyCurveResult> py_curves;
+  std::vector<LoadCaseResult> cases;
+  std::vector<LrfdCheckRow> lrfd_check;
+  std::vector<StiffnessRow> stiffness;  // empty unless the study ran
+  std::vector<WarningRecord> warnings;  // by load case, then by number
+  std::optional<Diagnostic> error;
+  // The texts of the three files, when the caller asks for them.
+  std::string report_text;
+  std::string plot_text;
+  std::string message_text;
+};
+
+}  // namespace tarvex
+
+#endif  // TARVEX_RESULTS_HPP_

@@ -1,0 +1,28 @@
+// A p-y curve printed at a requested depth, as data: what the report block
+// and the plot records of the curve show.
+#ifndef TARVEX_CORE_PRINTED_PY_CURVE_HPP_
+#define TARVEX_CORE_PRINTED_PY_CURVE_HPP_
+
+#include <string>
+#include <vector>
+
+#include "core/soil_criteria.hpp"
+
+namespace tarvex {
+
+// Lengths in the run's computing length unit (L), forces in its force unit (F).
+struct PrintedPyCurve {
+  int number = 0;                  // the curve's number among the requested depths (ascending), as
+                                   // the plot file's "curve no." gives it
+  double depth = 0.0;              // requested depth below the pile head (L)
+  int layer = 0;                   // 1-based soil layer
+  SoilCriterion criterion{};       // the layer's criterion
+  std::vector<double> y;           // deflections as printed, times the y-multiplier (L)
+  std::vector<double> p;           // resistances as printed, times the p-multiplier (F/L)
+  std::vector<std::string> block;  // the report lines above the table: title, values, heading
+  std::vector<std::string> notes;  // the report lines the criterion writes after the table
+};
+
+}  // namespace tarvex
+
+#endif  // TARVEX_CORE_PRINTED_PY_CURVE_HPP_

@@ -1,0 +1,248 @@
+#include "engine/results.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/soil_criteria.hpp"
+#include "pile/section_properties.hpp"
+#include "soil/criterion_table.hpp"
+#include "tarvex/version.h"
+
+namespace tarvex {
+namespace {
+
+std::string TrimRight(std::string_view s) {
+  const std::size_t end = s.find_last_not_of(' ');
+  return std::string(end == std::string_view::npos ? std::string_view() : s.substr(0, end + 1));
+}
+
+Units UnitsOf(UnitSystem system) {
+  switch (system) {
+    case UnitSystem::kSi:
+      return {"SI",     "m",        "kN", "kN-m", "kN/m",   "kPa",
+              "kN-m^2", "kN-m/rad", "kN", "kN-m", "kN-m^2", "rad/m"};
+    case UnitSystem::kGeneral:
+      return {"GENERAL", "L",       "F", "F-L", "F/L",   "F/L^2",
+              "F-L^2",   "F-L/rad", "F", "F-L", "F-L^2", "rad/L"};
+    case UnitSystem::kUscs:
+      break;
+  }
+  return {"USCS",    "in",        "lb",  "lb-in",  "lb/in",    "psi",
+          "lb-in^2", "lb-in/rad", "kip", "kip-in", "kip-in^2", "rad/in"};
+}
+
+// What each p-y criterion code stands for; codes 18 to 20 are undefined.
+constexpr std::string_view kCriterionDescriptions[] = {
+    "none",
+    "soft clay, Matlock",
+    "stiff clay with free water",
+    "stiff clay without free water",
+    "stiff clay without free water, with initial k",
+    "sand, Reese",
+    "sand, API",
+    "liquefiable sand, Rollins",
+    "weak rock, Reese",
+    "strong rock (vuggy limestone)",
+    "Piedmont residual soil",
+    "cemented silt with cohesion and friction",
+    "loess",
+    "elastic subgrade",
+    "user-input p-y curves",
+    "soft clay with user-defined J",
+    "massive rock",
+    "frozen soil",
+};
+
+std::string_view CriterionDescription(int code) {
+  constexpr int known = static_cast<int>(std::size(kCriterionDescriptions)) - 1;
+  return code >= 1 && code <= known ? kCriterionDescriptions[code] : kCriterionDescriptions[0];
+}
+
+// The section type as the input echo names it.
+const char* SectionTypeName(const PileSection& s) {
+  switch (s.type) {
+    case kRectangularConcrete:
+      return "Rectangular Concrete Pile";
+    case kDrilledShaft:
+      return "Drilled Shaft (Bored Pile)";
+    case kShaftWithCasing:
+      return "Drilled Shaft with Permanent Casing";
+    case kShaftWithCasingAndCore:
+      return s.core_filled ? "Drilled Shaft with Casing and Concrete-filled Core"
+                           : "Drilled Shaft with Casing and Void Core";
+    case kSteelPipe:
+      return "Steel Pipe Pile";
+    case kCircularPrestressed:
+      return "Circular Solid Prestressed Pile";
+    case kCircularHollowPrestressed:
+      return "Circular Hollow Prestressed Pile";
+    case kSquarePrestressed:
+      return "Square Solid Prestressed Pile";
+    case kSquareHollowPrestressed:
+      return "Square Hollow Prestressed Pile";
+    case kOctagonalPrestressed:
+      return "Octagonal Solid Prestressed Pile";
+    case kOctagonalHollowPrestressed:
+      return "Octagonal Hollow Prestressed Pile";
+    case kElastic:
+      return "Elastic Pile";
+    case kElasticPlastic:
+      return "Elastic with Specified Moment Capacity";
+    case kUserEi:
+      return "Pile with User-defined Nonlinear EI";
+    case kMicropile:
+      return "Micropile";
+  }
+  return "";
+}
+
+bool Finite(std::initializer_list<double> values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+bool Finite(const std::vector<double>& values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+bool Finite(const MomentCurvaturePoint& p) {
+  return Finite({p.curvature, p.moment, p.ei, p.neutral_axis, p.max_compressive_strain,
+                 p.max_tensile_strain, p.max_concrete_stress, p.max_steel_stress,
+                 p.max_casing_stress, p.max_core_stress});
+}
+
+bool Finite(const LoadCaseResult& c) {
+  const NodeColumns& n = c.nodes;
+  return Finite({c.condition1, c.condition2, c.axial, c.head_shear, c.head_moment,
+                 c.head_deflection, c.head_rotation, c.max_moment, c.max_moment_depth, c.max_shear,
+                 c.max_shear_depth, c.max_stress, c.final_change, c.moment_imbalance,
+                 c.force_imbalance, c.increment_length}) &&
+         Finite(c.section_max_moment) && Finite(c.section_max_shear) && Finite(n.depth) &&
+         Finite(n.deflection) && Finite(n.slope) && Finite(n.moment) && Finite(n.shear) &&
+         Finite(n.soil_reaction) && Finite(n.es) && Finite(n.flexural_rigidity) &&
+         Finite(n.stress) && Finite(n.distributed_load);
+}
+
+// After an error, what the run left that is not a finite number is left out:
+// a thrust's table, a printed curve, a load case or a check row.
+void LeaveOutNonFinite(RunResults& r) {
+  for (SectionResult& s : r.sections) {
+    std::erase_if(s.thrusts, [](const ThrustCurve& t) {
+      return !Finite({t.thrust, t.nominal_moment_capacity}) ||
+             !std::all_of(t.points.begin(), t.points.end(),
+                          [](const MomentCurvaturePoint& p) { return Finite(p); });
+    });
+  }
+  std::erase_if(r.py_curves, [](const PyCurveResult& c) {
+    return !Finite({c.depth}) || !Finite(c.y) || !Finite(c.p);
+  });
+  std::erase_if(r.cases, [](const LoadCaseResult& c) { return !Finite(c); });
+  std::erase_if(r.lrfd_check, [](const LrfdCheckRow& row) {
+    return !Finite({row.resistance_factor, row.factored_capacity.value_or(0.0),
+                    row.moment_developed, row.fraction_mobilized.value_or(0.0), row.max_shear,
+                    row.head_deflection, row.head_rotation});
+  });
+}
+
+Outcome OutcomeOf(int result_code, const Diagnostic& error) {
+  if (result_code < 0) return Outcome::kWarnings;
+  if (result_code == 0) return Outcome::kNormal;
+  if (error.kind == "input") return Outcome::kInputError;
+  if (error.kind == "files") return Outcome::kFilesUnusable;
+  if (error.kind == "internal") return Outcome::kInternalError;
+  return Outcome::kRuntimeError;
+}
+
+}  // namespace
+
+void DescribeRun(const InputModel& input, RunResults& results) {
+  results.engine_version = TARVEX_VERSION_STRING;
+  results.title.clear();
+  for (const std::string& line : input.title) {
+    std::string text = TrimRight(line);
+    if (!text.empty()) results.title.push_back(std::move(text));
+  }
+  results.units = UnitsOf(input.options.units);
+  results.run_kind = static_cast<int>(input.options.run_kind);
+  results.lrfd = input.options.lrfd;
+}
+
+void DescribePile(const InputModel& input, RunResults& results) {
+  results.pile_length = input.pile_length;
+  results.ground_depth = input.ground_depth;
+  const std::vector<SectionPoint> table =
+      BuildSectionPropertyTable(input.sections, input.options.units);
+  results.sections.assign(input.sections.size(), SectionResult{});
+  for (std::size_t i = 0; i < input.sections.size(); ++i) {
+    const PileSection& s = input.sections[i];
+    SectionResult& r = results.sections[i];
+    r.number = static_cast<int>(i) + 1;
+    r.type = s.type == kShaftWithCasingAndCore && !s.core_filled ? -3 : static_cast<int>(s.type);
+    r.type_name = SectionTypeName(s);
+    r.top = s.top;
+    r.bottom = s.bottom;
+    r.length = s.length;
+    const SectionProperties& top = table[2 * i].properties;
+    r.width = top.diameter;
+    r.area = top.area;
+    r.inertia = top.inertia;
+    r.flexural_rigidity = top.ei;
+  }
+}
+
+void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
+  results.layers.assign(layers.size(), SoilLayerInfo{});
+  for (std::size_t i = 0; i < layers.size(); ++i) {
+    const SoilLayer& l = layers[i];
+    SoilLayerInfo& info = results.layers[i];
+    info.number = static_cast<int>(i) + 1;
+    info.criterion = l.code;
+    info.short_name = TrimRight(ShortNameOf(static_cast<int>(l.code)));
+    info.description = std::string(CriterionDescription(l.code));
+    info.top = l.top;
+    info.bottom = l.bottom;
+    info.unit_weight_top = l.at_top.unit_weight;
+    info.unit_weight_bottom = l.at_bottom.unit_weight;
+  }
+}
+
+void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
+                       std::vector<PyCurveResult>& kept) {
+  for (const PrintedPyCurve& curve : printed) {
+    PyCurveResult& k = kept.emplace_back();
+    k.number = curve.number;
+    k.depth = curve.depth;
+    k.layer = curve.layer;
+    k.criterion = static_cast<int>(curve.criterion);
+    k.short_name = TrimRight(ShortNameOf(static_cast<int>(curve.criterion)));
+    k.y = curve.y;
+    k.p = curve.p;
+  }
+}
+
+void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& results) {
+  results.result_code = result_code;
+  results.outcome = OutcomeOf(result_code, diagnostics.error);
+  if (diagnostics.failed()) {
+    results.error = diagnostics.error;
+    LeaveOutNonFinite(results);
+  } else {
+    results.error.reset();
+  }
+  std::vector<WarningTally::CaseCount> counts = diagnostics.warnings.by_case;
+  std::stable_sort(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+    return a.load_case != b.load_case ? a.load_case < b.load_case : a.number < b.number;
+  });
+  results.warnings.clear();
+  for (const WarningTally::CaseCount& c : counts) {
+    WarningRecord& w = results.warnings.emplace_back();
+    w.number = c.number;
+    w.load_case = c.load_case;
+    w.count = c.count;
+    for (std::string_view line : WarningText(c.number)) w.text.emplace_back(line);
+  }
+}
+
+}  // namespace tarvex

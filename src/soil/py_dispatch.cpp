@@ -1,0 +1,402 @@
+// The dispatcher of the p-y criteria: the passes over the soil layers and the
+// steps of the node loop that are the same for every criterion.
+#include "soil/py_dispatch.hpp"
+
+#include <memory>
+#include <string>
+
+#include "core/distinct.hpp"
+#include "core/section_properties.hpp"
+#include "report/number_fields.hpp"
+#include "soil/layer_nodes.hpp"
+#include "soil/py_modifiers.hpp"
+
+namespace tarvex {
+namespace {
+
+constexpr std::size_t At(int k) { return PileNodes::At(k); }
+constexpr std::size_t Slot(int j) { return static_cast<std::size_t>(j); }
+
+const SoilLayer& LayerOf(const PyPass& pass, int j) {
+  return pass.tables.layers[static_cast<std::size_t>(j - 1)];
+}
+
+// A layer of a criterion this build does not compute: the run ends rather
+// than leave the layer's nodes on their starting moduli.
+void NotBuilt(RunOutput& out, const CriterionRow& row) {
+  ReportStageNotBuilt(out, std::string("p-y criterion for ") + std::string(row.description));
+}
+
+// What a layer means for the layers below it, once its criterion has run.
+void LayeringBookkeeping(SoilWorkingValues& working, int j, LayeringGroup group) {
+  bool& off = working.layering_off[Slot(j)];
+  switch (group) {
+    case LayeringGroup::kSoil:
+      if (working.rock_layer_count >= 1) off = true;
+      break;
+    case LayeringGroup::kWeakRock:
+      ++working.rock_layer_count;
+      off = true;
+      break;
+    case LayeringGroup::kRockType:
+      if (working.rock_layer_count >= 1) off = true;
+      ++working.rock_layer_count;
+      break;
+    case LayeringGroup::kNone:
+      break;
+  }
+}
+
+// One solver-mode call of the criterion of layer j; false when the run is to
+// stop (an error, or a criterion this build does not compute).
+bool SolveLayer(const PyPass& pass, int j, const CriterionRow& row) {
+  if (row.ops == nullptr) {
+    NotBuilt(pass.out, row);
+    return false;
+  }
+  SoilWorkingValues& working = pass.working;
+  LayerPass layer(pass, pass.nodes, j, false, working.rock_layer_count, nullptr, nullptr);
+  row.ops->run_layer(layer);
+  if (pass.out.failed()) return false;
+  LayeringBookkeeping(working, j, row.group);
+  return true;
+}
+
+// The lines of a record writer in memory mode.
+std::vector<std::string> LinesOf(const RecordWriter& w) {
+  std::vector<std::string> lines;
+  const std::string& text = w.contents();
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
+    lines.emplace_back(text, start, end - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Copies the lines of a curve's block or notes to the report; the curve
+// keeps them as data.
+void CopyLines(const RecordWriter& from, RecordWriter& report, std::vector<std::string>* kept) {
+  *kept = LinesOf(from);
+  for (const std::string& line : *kept) report.Write("(A)", {line});
+  if (from.wrote_non_finite()) report.NoteNonFinite();
+}
+
+// Layers above `layer` whose resistance is below 0.01 take their stored
+// liquefied-sand resistance (0 unless the layer is liquefied sand).
+void GiveLiquefiedResistance(SoilWorkingValues& working, int layer) {
+  for (int k = 1; k < layer; ++k) {
+    if (working.layer_resistance[Slot(k)] < 0.01) {
+      working.layer_resistance[Slot(k)] = working.liquefied_resistance[Slot(k)];
+    }
+  }
+}
+
+// The sum of the layer resistances above `layer`; a running sum beyond 1e20
+// becomes 100.
+double SummedResistanceAbove(const SoilWorkingValues& working, int layer) {
+  double sum = 0.0;
+  for (int k = 1; k < layer; ++k) {
+    sum += working.layer_resistance[Slot(k)];
+    if (sum > 1e20) sum = 100.0;
+  }
+  return sum;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// A printed curve.
+
+void PyCurveOut::Point(double y, double p, std::string_view mark) {
+  y_.push_back(y);
+  p_.push_back(p);
+  marks_.emplace_back(mark);
+}
+
+void PyCurveOut::Plot(std::string_view line7, std::string_view line8, CurvePlotPoints points) {
+  line7_ = line7;
+  line8_ = line8;
+  plot_points_ = points;
+}
+
+void PyCurveOut::Clear() {
+  block_.Rewind();
+  notes_.Rewind();
+  y_.clear();
+  p_.clear();
+  marks_.clear();
+  rows_ = CurveRows::kAdaptive;
+  line7_.clear();
+  line8_.clear();
+  plot_points_ = CurvePlotPoints::kWide;
+}
+
+// ---------------------------------------------------------------------------
+// The steps of the node loop.
+
+LayerPass::LayerPass(const PyPass& pass, PileNodes& nodes, int layer, bool output, int switch_value,
+                     PyCurveOut* curve, std::vector<PrintedPyCurve>* printed)
+    : pass_(pass),
+      nodes_(nodes),
+      soil_{pass.tables.layers,      pass.tables.soil_profile, pass.tables.unit_weights,
+            pass.input.ground_depth, pass.pile_length,         pass.out},
+      call_{layer,
+            nodes.top_node_in_layer[Slot(layer)],
+            nodes.bottom_node_in_layer[Slot(layer)],
+            output,
+            switch_value,
+            LayerOf(pass, layer),
+            pass.tables.layers,
+            soil_,
+            pass.nodes,
+            pass.input.options.units,
+            pass.input.options.cyclic,
+            pass.input.options.cycles,
+            pass.input.slope_angle,
+            pass.input.batter_angle,
+            pass.input.slope_minus_batter,
+            pass.input.ground_depth,
+            pass.pile_length,
+            nodes.h,
+            0.0,
+            pass.out},
+      curve_(curve),
+      printed_(printed) {
+  if (call_.last_node >= 1) call_.x_last = nodes.x[At(call_.last_node)];
+}
+
+void LayerPass::ReadSoil(unsigned reads, NodeSoil* s) {
+  RunOutput& out = pass_.out;
+  s->zs = s->z - pass_.input.ground_depth;
+  s->b = PropertiesAt(pass_.tables.section_points, s->x).diameter;
+  const Multipliers mu = MultipliersAt(pass_.input.py_multipliers, s->x);
+  s->pm = mu.pm;
+  s->ym = mu.ym;
+  // The reads that can fail only do so below the deepest row of the
+  // profile, which no node of a layer reaches.
+  if ((reads & kReadStrength) != 0) {
+    s->c = ShearStrengthAt(soil_, s->z, &s->at_node);
+    if (out.failed()) return;
+  }
+  if ((reads & kReadUnitWeight) != 0) {
+    s->gamma = AverageUnitWeight(soil_, s->z);
+    if (out.failed()) return;
+  }
+  if ((reads & kReadAverageStrength) != 0) {
+    s->ca = AverageStrength(soil_, s->z);
+    if (out.failed()) return;
+  }
+  if ((reads & kReadEps50) != 0) s->eps50 = Epsilon50At(soil_, s->z);
+  if ((reads & kReadJ) != 0) s->j = JAt(soil_, s->z);
+  if ((reads & kReadFriction) != 0) {
+    s->phi = FrictionAngleAt(soil_, s->z);
+    if (out.failed()) return;
+  }
+  if ((reads & kReadRqd) != 0) {
+    s->rqd = RqdAt(soil_, s->z);
+    if (out.failed()) return;
+  }
+  if ((reads & kReadRockColumn2) != 0) s->k_rm = RockColumn2At(soil_, s->z);
+}
+
+bool LayerPass::Read(unsigned reads, PyNode* node) {
+  const std::size_t k = At(node->i);
+  NodeSoil& s = *node;
+  const double x = nodes_.x[k];
+  // A printed curve lies at its requested depth below the pile head.
+  const double z = call_.output ? x : nodes_.z[k];
+  NodeSoilCache* cache = call_.output ? nullptr : pass_.soil_reads;
+  if (cache != nullptr) {
+    NodeSoilCache::Entry& e = cache->entries[k];
+    if (e.layer == call_.layer && e.soil.x == x && e.soil.z == z &&
+        e.pile_length == pass_.pile_length && (e.reads & reads) == reads) {
+      s = e.soil;
+    } else {
+      e.layer = 0;
+      s.x = x;
+      s.z = z;
+      ReadSoil(reads, &s);
+      if (pass_.out.failed()) return false;
+      e.soil = s;
+      e.layer = call_.layer;
+      e.reads = reads;
+      e.pile_length = pass_.pile_length;
+    }
+  } else {
+    s.x = x;
+    s.z = z;
+    ReadSoil(reads, &s);
+    if (pass_.out.failed()) return false;
+  }
+  // In the output pass the slope direction is taken from the deflection of
+  // the pile node whose number is the curve's number in the list of
+  // requested depths, not from the pile at the curve's depth.
+  node->y = pass_.nodes.y[k];
+  return true;
+}
+
+bool LayerPass::StartsLayering(int i) const {
+  return !call_.output && i == call_.first_node && call_.layer >= 2 && call_.switch_value == 0;
+}
+
+double LayerPass::ResistanceAbove() {
+  GiveLiquefiedResistance(pass_.working, call_.layer);
+  return SummedResistanceAbove(pass_.working, call_.layer);
+}
+
+void LayerPass::SetEquivalentDepth(double heq) { pass_.working.heq[Slot(call_.layer)] = heq; }
+
+void LayerPass::StartResistance() {
+  pass_.working.layer_resistance[Slot(call_.layer)] = 0.0;
+  previous_r_ = previous_second_ = 0.0;
+}
+
+PyCurveOut& LayerPass::StartCurve() {
+  curve_->Clear();
+  return *curve_;
+}
+
+void LayerPass::EndCurve(const PyNode& node) {
+  RunOutput& out = pass_.out;
+  RecordWriter& report = out.report;
+  const PyCurveOut& c = *curve_;
+  PrintedPyCurve printed;
+  printed.number = node.i;
+  printed.depth = node.x;
+  printed.layer = call_.layer;
+  printed.criterion = call_.soil_layer.code;
+  CopyLines(c.block_, report, &printed.block);
+  const int points = static_cast<int>(c.y_.size());
+  for (std::size_t k = 0; k < c.y_.size(); ++k) {
+    const double y = c.y_[k], p = c.p_[k];
+    switch (c.rows_) {
+      case CurveRows::kAdaptive:
+        report.Text("   ");
+        WriteAdaptive(report, 12, y);
+        report.Text("     ");
+        WriteAdaptive(report, 12, p);
+        break;
+      case CurveRows::kFixed:
+        report.Write("(F15.4,F17.3,$)", {y, p});
+        break;
+      case CurveRows::kFixedBothFour:
+        report.Write("(F15.4,5X,F15.4,$)", {y, p});
+        break;
+    }
+    if (!c.marks_[k].empty()) report.Text(c.marks_[k]);
+    report.EndLine();
+  }
+  CopyLines(c.notes_, report, &printed.notes);
+
+  RecordWriter& plot = out.plot;
+  plot.Write("(E15.7,I5,60X,A,I0)", {node.x, points, c.line7_, node.i});
+  for (int k = 1; k <= points; ++k) {
+    const double y = c.y_[static_cast<std::size_t>(k - 1)];
+    const double p = c.p_[static_cast<std::size_t>(k - 1)];
+    if (c.plot_points_ == CurvePlotPoints::kWide) {
+      plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.line8_});
+    } else {
+      plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.line8_});
+    }
+  }
+  printed.y = c.y_;
+  printed.p = c.p_;
+  printed_->push_back(std::move(printed));
+}
+
+// ---------------------------------------------------------------------------
+// The passes.
+
+void UpdateSoilModuli(const PyPass& pass) {
+  pass.working.rock_layer_count = 0;
+  const int layers = static_cast<int>(pass.tables.layers.size());
+  for (int j = 1; j <= layers; ++j) {
+    if (pass.nodes.top_node_in_layer[Slot(j)] == 0) continue;
+    const CriterionRow& row = CriterionOf(LayerOf(pass, j).code);
+    if (!row.solver) continue;  // frozen soil keeps the starting moduli
+    if (!SolveLayer(pass, j, row)) return;
+  }
+}
+
+void PresetSoilModuli(const PyPass& pass) {
+  const int layers = static_cast<int>(pass.tables.layers.size());
+  auto presets = [&](int j) {
+    return pass.nodes.top_node_in_layer[Slot(j)] != 0 && CriterionOf(LayerOf(pass, j).code).preset;
+  };
+  bool any = false;
+  for (int j = 1; j <= layers && !any; ++j) any = presets(j);
+  if (!any) return;
+  // Once for every node of the pile, as the criterion's routine is called
+  // (its warnings are counted each time).
+  for (int k = 1; k <= pass.nodes.count; ++k) {
+    for (int j = 1; j <= layers; ++j) {
+      if (!presets(j)) continue;
+      if (!SolveLayer(pass, j, CriterionOf(LayerOf(pass, j).code))) return;
+    }
+  }
+}
+
+std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
+  std::vector<PrintedPyCurve> printed;
+  RunOutput& out = pass.out;
+  const InputModel& input = pass.input;
+  // Requested depths ascending, each once.
+  std::vector<double> distinct = input.py_output_depths;
+  KeepDistinctSorted(distinct);
+  const int n = static_cast<int>(distinct.size());
+  out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
+  out.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
+  out.report.Write("(80('-')/20X,A/80('-'))", {"p-y Curves Reported for Specified Depths"});
+  if (n < 1) return printed;
+  for (int k = 1; k <= n; ++k) {
+    const double depth = distinct[static_cast<std::size_t>(k - 1)];
+    if (!(depth < input.ground_depth)) continue;
+    const std::string unit(LabelsFor(input.options.units).length);
+    ErrorBlock block(out);
+    for (RecordWriter* w : {&out.report, &out.message}) {
+      w->Write("(A/)", {"**** Input Data Error No. 23 (NON-FATAL) ****"});
+      w->Write("(A,I0)", {"p-y curves cannot be generated at depth number ", k});
+      w->Write("(A,F9.3,1X,A,A)",
+               {"This location is ", depth, unit.substr(0, 1), " below the pile head and "});
+      w->Write("(A/)", {"is above the ground surface for this problem."});
+      w->Write("(A,F9.3,1X,A,A/)",
+               {"The ground surface is ", input.ground_depth, unit, " below the top of the pile."});
+    }
+    out.plot.Write("(E15.7,I5,60X,A,I0)",
+                   {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
+    block.Set("INP00023", 123);
+    return printed;
+  }
+
+  // The stations of the printed curves: the requested depths along the pile,
+  // assigned to the layers by position.
+  auto stations = std::make_unique<PileNodes>();
+  stations->count = n;
+  for (int k = 1; k <= n; ++k) {
+    stations->x[At(k)] = distinct[static_cast<std::size_t>(k - 1)];
+  }
+  AssignNodesToLayers(pass.tables.layers, true, *stations, out.report);
+  printed.reserve(static_cast<std::size_t>(n));
+  PyCurveOut curve;
+  const int layers = static_cast<int>(pass.tables.layers.size());
+  for (int j = 1; j <= layers && !out.failed(); ++j) {
+    if (stations->top_node_in_layer[Slot(j)] == 0) continue;
+    const CriterionRow& row = CriterionOf(LayerOf(pass, j).code);
+    if (row.prints_curve) {
+      if (row.ops == nullptr) {
+        NotBuilt(out, row);
+      } else {
+        LayerPass layer(pass, *stations, j, true, pass.working.layering_off[Slot(j)] ? 1 : 0,
+                        &curve, &printed);
+        row.ops->run_layer(layer);
+      }
+    }
+    if (out.failed()) break;
+    out.report.Write("(/)");
+  }
+  return printed;
+}
+
+}  // namespace tarvex

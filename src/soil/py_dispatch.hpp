@@ -1,0 +1,344 @@
+// The p-y dispatcher's node loop and what a criterion supplies to it.
+//
+// The dispatcher runs one loop over the nodes of a layer for every criterion
+// (RunLayer below). At each node it reads the soil the criterion asks for
+// (kept between the solver passes of a load case), lets the criterion form
+// its values at the node (defaults, checks, warnings), computes the
+// equivalent depth at the first node of a lower layer, the criterion depth
+// zc, then the criterion's node state. In the solver pass it takes the
+// curve deflection, the criterion's secant modulus, the soil-movement load
+// term and the layer resistance sum; in the output pass the criterion writes
+// its report block and points and the dispatcher prints the table and the
+// plot records and keeps the curve as data.
+//
+// A criterion is a struct derived from CriterionBase with:
+//   using Soil = ...;    its values at a node, from the soil read there
+//   using State = ...;   its node state: ultimate resistance, break points
+//   static constexpr unsigned kReads;  the NodeRead values it needs
+//   static bool SoilAt(const PyNode&, Layer&, Soil*);  false after an error
+//   static State StateAt(const PyNode&, const Soil&);  with node.zc set
+//   static double Es(const State&, double y_hat, double pm, double ym);
+//   static void Print(const PyNode&, const Soil&, const State&, PyCurveOut&);
+// and, where its flags say so, EquivalentDepth, ResistanceAt and ReportNaN.
+// Its row in the criterion table points at OpsFor<Criterion>().
+#ifndef TARVEX_SOIL_PY_DISPATCH_HPP_
+#define TARVEX_SOIL_PY_DISPATCH_HPP_
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/input_model.hpp"
+#include "core/node_soil.hpp"
+#include "core/pile_nodes.hpp"
+#include "core/printed_py_curve.hpp"
+#include "report/record_writer.hpp"
+#include "report/run_output.hpp"
+#include "soil/criterion_table.hpp"
+#include "soil/curve_report.hpp"
+#include "soil/py_curves.hpp"
+#include "soil/soil_profile.hpp"
+
+namespace tarvex {
+
+// Soil values a criterion asks the dispatcher to read at its nodes, besides
+// the depths, the pile width and the multipliers, which every node gets.
+enum NodeRead : unsigned {
+  kReadStrength = 1u << 0,         // c and at_node: the strength with the interface rule
+  kReadUnitWeight = 1u << 1,       // gamma
+  kReadAverageStrength = 1u << 2,  // ca
+  kReadEps50 = 1u << 3,            // eps50
+  kReadJ = 1u << 4,                // j
+  kReadFriction = 1u << 5,         // phi (input error 4 below the profile)
+  kReadRqd = 1u << 6,              // rqd (input errors 31 and 49)
+  kReadRockColumn2 = 1u << 7,      // k_rm
+};
+
+// What a criterion sees of the layer it works on, read-only. Its errors and
+// warnings go to `out`.
+struct LayerCall {
+  int layer;       // j, 1-based
+  int first_node;  // the layer's nodes; the stations of its curves in the output pass
+  int last_node;
+  bool output;  // the output pass at requested depths
+  // Layering switch: the rock-layer count in the solver pass, the layer's
+  // layering-off mark (0 or 1) in the output pass. Zero: a lower layer's
+  // depth counts from its equivalent depth.
+  int switch_value;
+  const SoilLayer& soil_layer;           // the layer: depths, values at top and bottom, curves
+  const std::vector<SoilLayer>& layers;  // all layers, contiguous
+  const SoilAccess& soil;                // the profile accessors
+  // The pile's nodes as the last solution left them.
+  const PileNodes& pile;
+  UnitSystem units;
+  bool cyclic;    // cyclic loading
+  double cycles;  // number of cycles as input
+  double slope;   // ground slope (radians)
+  double batter;  // pile batter (radians)
+  double theta;   // effective slope, ground slope minus batter (radians)
+  double ground_depth;
+  double pile_length;
+  double h;       // pile increment
+  double x_last;  // position of the layer's last node
+  RunOutput& out;
+};
+
+// One node of the layer as the criterion sees it.
+struct PyNode : NodeSoil {
+  PyNode(const LayerCall& layer_call, int node) : call(layer_call), i(node) {}
+  const LayerCall& call;
+  int i;  // node number; the curve's number in the output pass
+  // The deflection whose sign sets the slope direction: the node's; for a
+  // printed curve, that of the pile node whose number is the curve's number.
+  double y = 0.0;
+  double zc = 0.0;  // the criterion depth, set after the equivalent depth
+};
+
+// How a criterion adds to its layer's resistance integral in the solver pass.
+enum class ResistanceRule {
+  kNone,       // it keeps no resistance
+  kTrapezoid,  // trapezoids of the integrand from the second node, the end term at the last
+  kRectangle,  // the increment times the integrand at every node
+};
+
+// A node's part of the layer resistance.
+struct Resistance {
+  double r = 0.0;         // integrand (F/L)
+  double r_second = 0.0;  // a second integrand summed the same way where it is not 0 (F/L)
+  double end = 0.0;       // added at the layer's last node (F)
+  // Half the sum of the layer's top and current resistance (F/L): times the
+  // thickness of layer 1 it replaces the sum when the ground lies above the
+  // pile head. Empty: no such estimate.
+  std::optional<double> layer_one;
+};
+
+// Row layout of a printed curve's table.
+enum class CurveRows {
+  kAdaptive,       // three blanks, y in the adaptive field of 12, five blanks, p the same
+  kFixed,          // y F15.4, p F17.3
+  kFixedBothFour,  // y F15.4, five blanks, p F15.4
+};
+
+// Layout of the plot records of a curve's points.
+enum class CurvePlotPoints {
+  kWide,    // 50 blanks, the point number in minimal width
+  kNarrow,  // 20 blanks, the point number in 2 columns
+};
+
+// One printed curve as the criterion writes it: the report lines above the
+// table, the points as printed, the notes after the table and the plot
+// wording. The dispatcher renders it.
+class PyCurveOut {
+ public:
+  // Report lines above the table: the title, the values and the heading.
+  RecordWriter& block() { return block_; }
+  // Report lines after the table.
+  RecordWriter& notes() { return notes_; }
+  // A point as printed: y times the y-multiplier, p times the p-multiplier;
+  // `mark` is written after the row.
+  void Point(double y, double p, std::string_view mark = {});
+  void Rows(CurveRows rows) { rows_ = rows; }
+  // The text of plot Line 7 (followed by the curve number) and the name of
+  // Line 8 ("y, p, for " name).
+  void Plot(std::string_view line7, std::string_view line8,
+            CurvePlotPoints points = CurvePlotPoints::kWide);
+
+ private:
+  friend class LayerPass;
+  void Clear();
+
+  RecordWriter block_;
+  RecordWriter notes_;
+  std::vector<double> y_;
+  std::vector<double> p_;
+  std::vector<std::string> marks_;
+  CurveRows rows_ = CurveRows::kAdaptive;
+  std::string line7_;
+  std::string line8_;
+  CurvePlotPoints plot_points_ = CurvePlotPoints::kWide;
+};
+
+// Defaults of the criteria: a criterion states only what differs.
+struct CriterionBase {
+  struct Layer {};  // what the criterion carries from node to node in a layer
+  static constexpr unsigned kReads = 0;
+  // It computes the equivalent depth of a lower layer at its first node:
+  // static double EquivalentDepth(const PyNode&, const Soil&, double f).
+  static constexpr bool kEquivalentDepth = false;
+  // The curve deflection is |y - ys| / ym (false: |y| / ym).
+  static constexpr bool kCurveWithSoilMovement = true;
+  // With soil movement the node's load term becomes es ys + the averaged load.
+  static constexpr bool kLoadTerm = true;
+  // static Resistance ResistanceAt(const PyNode&, const Soil&, const State&).
+  static constexpr ResistanceRule kResistance = ResistanceRule::kNone;
+  // The sum reached at each node is also the layer's liquefied-sand resistance.
+  static constexpr bool kLiquefiedResistance = false;
+  // A modulus that is not a number ends the run:
+  // static void ReportNaN(const PyNode&, const State&, double y_hat).
+  static constexpr bool kChecksNaN = false;
+  // It prints curves in the output pass.
+  static constexpr bool kPrints = true;
+};
+
+// One call of a criterion for one layer: the dispatcher's state and its
+// steps at a node.
+class LayerPass {
+ public:
+  // `nodes` are the pile's nodes in the solver pass and the stations of the
+  // printed curves in the output pass; `printed` receives the curves.
+  LayerPass(const PyPass& pass, PileNodes& nodes, int layer, bool output, int switch_value,
+            PyCurveOut* curve, std::vector<PrintedPyCurve>* printed);
+
+  const LayerCall& call() const { return call_; }
+
+  // The soil at node `node->i`, reading `reads` (or keeping what the
+  // pass before read); false after an error of an accessor.
+  bool Read(unsigned reads, PyNode* node);
+  // The first node of a lower layer in the solver pass with the layering
+  // switch 0: the criterion computes the layer's equivalent depth there.
+  bool StartsLayering(int i) const;
+  // F of the equivalent depth: the summed resistance of the layers above,
+  // after each one below 0.01 has been given its liquefied-sand resistance.
+  double ResistanceAbove();
+  void SetEquivalentDepth(double heq);
+  // zc of the node.
+  double CriterionDepth(const PyNode& node) const;
+  // y_hat = |y - ys| / ym, or |y| / ym without soil movement.
+  double CurveDeflection(const PyNode& node, bool with_soil_movement) const;
+  // Sets the node's modulus and, when `load_term` and soil movement is
+  // given, its load term.
+  void SetModulus(int i, double es, bool load_term);
+  void StartResistance();
+  void AddResistance(int i, const Resistance& r, ResistanceRule rule, bool liquefied);
+  // The curve of the node to write, and its rendering once written.
+  PyCurveOut& StartCurve();
+  void EndCurve(const PyNode& node);
+
+ private:
+  void ReadSoil(unsigned reads, NodeSoil* s);
+
+  const PyPass& pass_;
+  PileNodes& nodes_;
+  SoilAccess soil_;
+  LayerCall call_;
+  PyCurveOut* curve_;
+  std::vector<PrintedPyCurve>* printed_;
+  double previous_r_ = 0.0;
+  double previous_second_ = 0.0;
+};
+
+// ---------------------------------------------------------------------------
+// The steps of every node, inline for the node loop.
+
+inline double LayerPass::CriterionDepth(const PyNode& node) const {
+  const int j = call_.layer;
+  if (j == 1) return node.zs;
+  double zc = call_.switch_value == 0
+                  ? node.z - call_.soil_layer.top + pass_.working.heq[static_cast<std::size_t>(j)]
+                  : node.zs;
+  // A layer lying wholly above the pile head: depths count from the top of
+  // the profile.
+  const std::vector<SoilLayer>& layers = call_.layers;
+  const bool above_head =
+      layers[0].bottom < -1e-8 || (layers.size() > 1 && layers[1].bottom < -1e-8);
+  if (above_head) zc = node.z - layers[0].top;
+  return zc;
+}
+
+inline double LayerPass::CurveDeflection(const PyNode& node, bool with_soil_movement) const {
+  const std::size_t k = PileNodes::At(node.i);
+  if (!with_soil_movement) return std::fabs(nodes_.y[k]) / node.ym;
+  return std::fabs(nodes_.y[k] - nodes_.ys[k]) / node.ym;
+}
+
+inline void LayerPass::SetModulus(int i, double es, bool load_term) {
+  const std::size_t k = PileNodes::At(i);
+  nodes_.es[k] = es;
+  const InputModel& input = pass_.input;
+  if (!load_term || !input.options.soil_movement || input.soil_movements.size() < 2) return;
+  nodes_.w[k] = nodes_.es[k] * nodes_.ys[k] + nodes_.wbar[k];
+}
+
+inline void LayerPass::AddResistance(int i, const Resistance& r, ResistanceRule rule,
+                                     bool liquefied) {
+  SoilWorkingValues& working = pass_.working;
+  const int j = call_.layer;
+  double& sum = working.layer_resistance[static_cast<std::size_t>(j)];
+  const double h = nodes_.h;
+  if (rule == ResistanceRule::kTrapezoid) {
+    if (i > call_.first_node) {
+      sum += (previous_r_ + r.r) * h / 2.0;
+      if (r.r_second != 0.0) sum += (previous_second_ + r.r_second) * h / 2.0;
+    }
+    if (i == call_.last_node) sum += r.end;
+    previous_r_ = r.r;
+    previous_second_ = r.r_second;
+  } else {
+    sum += h * r.r;
+  }
+  if (r.layer_one && j == 1 && pass_.input.ground_depth < -1e-5) {
+    const SoilLayer& first = call_.layers[0];
+    sum = *r.layer_one * (first.bottom - first.top);
+  }
+  if (liquefied) working.liquefied_resistance[static_cast<std::size_t>(j)] = sum;
+}
+
+// The node loop of criterion C over one layer.
+template <class C>
+void RunLayer(LayerPass& pass) {
+  const LayerCall& call = pass.call();
+  typename C::Layer carry{};
+  if constexpr (C::kResistance != ResistanceRule::kNone) {
+    if (!call.output) pass.StartResistance();
+  }
+  for (int i = call.first_node; i <= call.last_node; ++i) {
+    PyNode node(call, i);
+    if (!pass.Read(C::kReads, &node)) return;
+    typename C::Soil soil{};
+    if (!C::SoilAt(node, carry, &soil)) return;
+    if constexpr (C::kEquivalentDepth) {
+      if (pass.StartsLayering(i)) {
+        pass.SetEquivalentDepth(C::EquivalentDepth(node, soil, pass.ResistanceAbove()));
+      }
+    }
+    node.zc = pass.CriterionDepth(node);
+    const typename C::State state = C::StateAt(node, soil);
+    if (call.output) {
+      if constexpr (C::kPrints) {
+        C::Print(node, soil, state, pass.StartCurve());
+        pass.EndCurve(node);
+      }
+      continue;
+    }
+    const double y_hat = pass.CurveDeflection(node, C::kCurveWithSoilMovement);
+    const double es = C::Es(state, y_hat, node.pm, node.ym);
+    if constexpr (C::kChecksNaN) {
+      if (std::isnan(es)) {
+        C::ReportNaN(node, state, y_hat);
+        return;
+      }
+    }
+    pass.SetModulus(i, es, C::kLoadTerm);
+    if constexpr (C::kResistance != ResistanceRule::kNone) {
+      pass.AddResistance(i, C::ResistanceAt(node, soil, state), C::kResistance,
+                         C::kLiquefiedResistance);
+    }
+  }
+}
+
+// The operations of a criterion row.
+struct CriterionOps {
+  void (*run_layer)(LayerPass& pass);
+  bool prints;  // it writes curves in the output pass
+};
+
+template <class C>
+constexpr CriterionOps OpsFor() {
+  return {&RunLayer<C>, C::kPrints};
+}
+
+}  // namespace tarvex
+
+#endif  // TARVEX_SOIL_PY_DISPATCH_HPP_

@@ -1,0 +1,267 @@
+// The results a run hands to its host: the same numbers as its plot file,
+// and the error that ended it as a diagnostic made where it was raised.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "support/test_support.hpp"
+#include "tarvex/engine.hpp"
+
+namespace tarvex {
+namespace {
+
+using testing::FileLines;
+using testing::FindLine;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+std::string Example(const std::string& name) {
+  return ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/" + name);
+}
+
+// The text with the first `from` replaced by `to`.
+std::string Edited(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+struct Finished {
+  RunFiles files;
+  RunOutcome outcome;
+};
+
+// Runs `input` in `dir` as in.tv6: its files and outcome.
+Finished RunInput(const TempDir& dir, const std::string& input) {
+  Finished r{{dir.File("in.tv6"), dir.File("in.out"), dir.File("in.plt"), dir.File("in.msg")}, {}};
+  WriteFile(r.files.input, input);
+  RunOptions options;
+  options.clock = [] { return DateTime{2026, 12, 10, 9, 0, 0}; };
+  options.outcome = &r.outcome;
+  run(r.files, options);
+  return r;
+}
+
+// The numbers of the plot records of one kind ("Line 10(" at column 92),
+// each record's `count` fields of 15 columns.
+std::vector<std::vector<double>> Records(const std::vector<std::string>& plot,
+                                         const std::string& tag, std::size_t column, int count) {
+  std::vector<std::vector<double>> records;
+  for (const std::string& line : plot) {
+    if (line.compare(column, tag.size(), tag) != 0) continue;
+    std::vector<double>& fields = records.emplace_back();
+    for (int i = 0; i < count; ++i) {
+      fields.push_back(std::stod(line.substr(static_cast<std::size_t>(15 * i), 15)));
+    }
+  }
+  return records;
+}
+
+// A value of the results against its plot field: equal to the seven digits
+// printed, mantissa 0.1 to 1 (a magnitude below 1e-20 prints as zero).
+void ExpectPrinted(double printed, double value, const std::string& what) {
+  EXPECT_NEAR(printed, value, 5.0001e-7 * std::fabs(value) + 1e-20) << what;
+}
+
+class ResultsAndPlot : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ResultsAndPlot, ResultsAreThePlotRecordsValues) {
+  TempDir d;
+  const Finished r = RunInput(d, Example(GetParam()));
+  ASSERT_LE(r.outcome.result, 0) << ReadFile(r.files.message);
+  const RunResults& results = r.outcome.results;
+  const std::vector<std::string> plot = FileLines(r.files.plot);
+
+  const auto line10 = Records(plot, "Line 10(", 91, 6);
+  const auto line13 = Records(plot, "Line 13:", 80, 5);
+  ASSERT_EQ(line13.size(), results.cases.size());
+  std::size_t node_record = 0;
+  for (std::size_t c = 0; c < results.cases.size(); ++c) {
+    const LoadCaseResult& lc = results.cases[c];
+    const std::string name = "load case " + std::to_string(c + 1);
+    EXPECT_EQ(lc.number, static_cast<int>(c) + 1);
+    EXPECT_EQ(lc.status, CaseStatus::kConverged);
+    const NodeColumns& n = lc.nodes;
+    for (std::size_t k = 0; k < n.depth.size(); ++k, ++node_record) {
+      ASSERT_LT(node_record, line10.size()) << name;
+      const std::vector<double>& f = line10[node_record];
+      const std::string node = name + ", node " + std::to_string(k + 1);
+      ExpectPrinted(f[0], n.depth[k], node + ": depth");
+      ExpectPrinted(f[1], n.deflection[k], node + ": deflection");
+      ExpectPrinted(f[2], n.moment[k], node + ": moment");
+      ExpectPrinted(f[3], n.shear[k], node + ": shear");
+      ExpectPrinted(f[4], n.soil_reaction[k], node + ": soil reaction");
+      ExpectPrinted(f[5], n.flexural_rigidity[k], node + ": EI");
+    }
+    const std::vector<double>& s = line13[c];
+    ExpectPrinted(s[0], lc.head_shear, name + ": head shear");
+    ExpectPrinted(s[1], lc.head_deflection, name + ": head deflection");
+    ExpectPrinted(s[2], lc.max_moment, name + ": largest moment");
+    ExpectPrinted(s[3], lc.max_shear, name + ": largest shear");
+    ExpectPrinted(s[4], lc.head_rotation, name + ": head rotation");
+  }
+  EXPECT_EQ(node_record, line10.size());
+
+  const auto line8 = Records(plot, "Line 8(", 80, 2);
+  std::size_t point = 0;
+  for (const PyCurveResult& curve : results.py_curves) {
+    ASSERT_EQ(curve.y.size(), curve.p.size());
+    for (std::size_t k = 0; k < curve.y.size(); ++k, ++point) {
+      ASSERT_LT(point, line8.size());
+      const std::string what = "p-y curve " + std::to_string(curve.number);
+      ExpectPrinted(line8[point][0], curve.y[k], what + ": y");
+      ExpectPrinted(line8[point][1], curve.p[k], what + ": p");
+    }
+  }
+  EXPECT_EQ(point, line8.size());
+}
+
+// The quickstart, an LRFD run, and a run that prints its p-y curves.
+INSTANTIATE_TEST_SUITE_P(Examples, ResultsAndPlot,
+                         ::testing::Values("quickstart.tv6", "lrfd_hpile_clays_si.tv6",
+                                           "elastic_pipe_clay_uscs.tv6"));
+
+TEST(Results, TheRunItsSectionsAndTheLrfdCheck) {
+  TempDir d;
+  const Finished r = RunInput(d, Example("lrfd_hpile_clays_si.tv6"));
+  const RunResults& results = r.outcome.results;
+  EXPECT_EQ(results.result_code, r.outcome.result);
+  EXPECT_EQ(results.engine_version, "6.0.28");
+  EXPECT_EQ(results.units.system, "SI");
+  EXPECT_EQ(results.units.moment, "kN-m");
+  EXPECT_TRUE(results.lrfd);
+  EXPECT_EQ(results.run_kind, 3);
+  ASSERT_FALSE(results.sections.empty());
+  ASSERT_FALSE(results.sections[0].thrusts.empty());
+  // One check row per combination and section, in the order of the report.
+  ASSERT_EQ(results.lrfd_check.size(), results.cases.size() * results.sections.size());
+  const std::vector<std::string> report = FileLines(r.files.report);
+  const int heading = FindLine(report,
+                               "----  -------  ----------  ------------ ------------ ---------- "
+                               "------------- ------------ ------------ ------------   "
+                               "-----------------------------");
+  ASSERT_GE(heading, 0);
+  for (std::size_t i = 0; i < results.lrfd_check.size(); ++i) {
+    const LrfdCheckRow& row = results.lrfd_check[i];
+    const std::string& line = report[static_cast<std::size_t>(heading) + 1 + i];
+    EXPECT_EQ(std::stoi(line.substr(0, 4)), row.combination);
+    EXPECT_EQ(row.name,
+              results.cases[static_cast<std::size_t>(row.combination - 1)].combination_name);
+    const bool pass = line.find("    Pass     ") != std::string::npos;
+    const bool fail = line.find("  > FAIL <   ") != std::string::npos;
+    EXPECT_EQ(row.verdict, pass   ? LrfdVerdict::kPass
+                           : fail ? LrfdVerdict::kFail
+                                  : LrfdVerdict::kNotApplicable)
+        << line;
+    EXPECT_EQ(row.factored_capacity.has_value(), pass || fail) << line;
+  }
+}
+
+TEST(Results, EachFailedLrfdCheckIsAWarningOfItsCombination) {
+  // Resistance factors for flexure of 0.5 and 0.3 in the first two
+  // combinations: their factored capacities fall below the moments developed.
+  std::string input = Example("lrfd_hpile_clays_si.tv6");
+  input =
+      Edited(input, "0 0 0 0 0 0 0  0.9  0.9\nStrength I", "0 0 0 0 0 0 0  0.5  0.9\nStrength I");
+  input = Edited(input, "0 0 0 0 0 0 0  0.9  0.9\nStrength III",
+                 "0 0 0 0 0 0 0  0.3  0.9\nStrength III");
+  TempDir d;
+  const Finished r = RunInput(d, input);
+  const RunResults& results = r.outcome.results;
+  ASSERT_FALSE(results.error) << ReadFile(r.files.report);
+  int failures = 0;
+  for (const LoadCaseResult& c : results.cases) {
+    int failed = 0;
+    for (const LrfdCheckRow& row : results.lrfd_check) {
+      failed += row.combination == c.number && row.verdict == LrfdVerdict::kFail;
+    }
+    int warned = 0;
+    for (const WarningRecord& w : results.warnings) {
+      if (w.number == 400 && w.load_case == c.number) warned = w.count;
+    }
+    EXPECT_EQ(warned, failed) << "combination " << c.number;
+    EXPECT_EQ(failed, c.number <= 2 ? 1 : 0) << "combination " << c.number;
+    failures += failed;
+  }
+  EXPECT_GE(FindLine(FileLines(r.files.report),
+                     std::to_string(failures) + " LRFD load combinations have failed."),
+            0);
+  EXPECT_EQ(results.result_code, -400);
+}
+
+TEST(Diagnostics, AnInputErrorNamesTheFileTheLineAndItsText) {
+  TempDir d;
+  const std::string line = "36.0x                      shaft diameter, in";
+  const Finished r = RunInput(
+      d, Edited(Example("quickstart.tv6"), "36.0                       shaft diameter, in", line));
+  ASSERT_TRUE(r.outcome.results.error);
+  const Diagnostic& e = *r.outcome.results.error;
+  EXPECT_EQ(e.identity, "INP00095");
+  EXPECT_EQ(e.code, 195);
+  EXPECT_EQ(e.number, 95);
+  EXPECT_EQ(e.kind, "input");
+  EXPECT_EQ(e.file, r.files.input);
+  EXPECT_EQ(e.line_number, 30);
+  EXPECT_EQ(e.line_text, line);
+  ASSERT_EQ(e.message.size(), 4U);
+  EXPECT_EQ(e.message[0], "**** Input Data Error No. 95 ****");
+  EXPECT_EQ(e.message[1].rfind("Problem:  Line 30 of in.tv6 holds \"36.0x\" where a number", 0), 0U)
+      << e.message[1];
+  EXPECT_EQ(e.message[3], "Solution:  Correct the input data file at that line.");
+  EXPECT_EQ(r.outcome.results.outcome, Outcome::kInputError);
+}
+
+TEST(Diagnostics, ARuntimeErrorKeepsTheLinesOfItsBlockWithoutBlanks) {
+  // An allowable deflection of 0.01 in: load case 1 passes it at iteration 11.
+  TempDir d;
+  const Finished r =
+      RunInput(d, Edited(Example("quickstart.tv6"), "MaxDeflection 10.0", "MaxDeflection 0.01"));
+  ASSERT_EQ(r.outcome.result, 209);
+  const Diagnostic& e = *r.outcome.results.error;
+  EXPECT_EQ(e.identity, "RUN00009");
+  EXPECT_EQ(e.kind, "runtime");
+  EXPECT_EQ(e.line_number, 0);
+  // The block as the report shows it, from its heading to the reporter's line.
+  const std::vector<std::string> report = FileLines(r.files.report);
+  const int first = FindLine(report, "**** Runtime Error No. 9 ****");
+  const int last =
+      FindLine(report, "Tarvex ended prematurely due to runtime error number RUN00009");
+  ASSERT_GE(first, 0);
+  ASSERT_GT(last, first);
+  std::vector<std::string> block;
+  for (int i = first; i < last; ++i) {
+    const std::string& l = report[static_cast<std::size_t>(i)];
+    if (l.find_first_not_of(' ') != std::string::npos) block.push_back(l);
+  }
+  EXPECT_EQ(e.message, block);
+  EXPECT_EQ(block.size(), 9U);
+  EXPECT_EQ(r.outcome.results.outcome, Outcome::kRuntimeError);
+  // The case that failed leaves no result.
+  EXPECT_TRUE(r.outcome.results.cases.empty());
+}
+
+TEST(Diagnostics, APrintedDepthAboveTheGroundIsInputError23) {
+  // The ground surface 2 ft below the pile head, a p-y curve asked for at 1 ft.
+  std::string input = Edited(Example("quickstart.tv6"), "PrintPYCurves NO", "PrintPYCurves YES");
+  input = Edited(input, "1   0.0  10.0 ", "1   2.0  10.0 ");
+  input = Edited(input, "END\n", "DEPTHS OF PRINTED P-Y CURVES\n1\n1 1.0\nEND\n");
+  TempDir d;
+  const Finished r = RunInput(d, input);
+  EXPECT_EQ(r.outcome.result, 123);
+  ASSERT_TRUE(r.outcome.results.error);
+  const Diagnostic& e = *r.outcome.results.error;
+  EXPECT_EQ(e.identity, "INP00023");
+  EXPECT_EQ(e.code, 123);
+  EXPECT_EQ(e.number, 23);
+  EXPECT_EQ(e.kind, "input");
+  ASSERT_FALSE(e.message.empty());
+  EXPECT_EQ(e.message[0], "**** Input Data Error No. 23 (NON-FATAL) ****");
+  EXPECT_EQ(r.outcome.results.outcome, Outcome::kInputError);
+}
+
+}  // namespace
+}  // namespace tarvex

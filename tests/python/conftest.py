@@ -1,0 +1,67 @@
+"""Shared fixtures of the tests of the tarvex Python package.
+
+The package is imported from python/ of this tree. Tests that run the
+command-line engine take its path from TARVEX_CLI (CTest sets it) or use
+build/tarvex.
+"""
+
+import os
+import pathlib
+import subprocess
+import sys
+
+import pytest
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "python"))
+
+EXAMPLES = sorted((ROOT / "examples").glob("*.tv6"))
+
+# Report lines that name where and when the run was made.
+_RUN_LINES = ("Path to file locations", "Name of input data file")
+
+
+def _engine_path():
+    """The engine of TARVEX_CLI (which must exist when given), or build/tarvex
+    when it is built."""
+    given = os.environ.get("TARVEX_CLI")
+    if given:
+        assert os.access(given, os.X_OK), f"TARVEX_CLI={given} is no executable"
+        return given
+    path = str(ROOT / "build" / "tarvex")
+    return path if os.access(path, os.X_OK) else None
+
+
+@pytest.fixture(scope="session")
+def engine():
+    """Runs the command-line engine on an input text; returns (exit status,
+    {extension: lines of the report, plot and message files})."""
+    path = _engine_path()
+    if path is None:
+        pytest.skip("the command-line engine is not built (set TARVEX_CLI or build build/)")
+    counter = iter(range(1_000_000))
+
+    def run(text, tmp_path, stem="run"):
+        folder = tmp_path / f"engine{next(counter)}"
+        folder.mkdir()
+        data = text.encode("utf-8", "surrogateescape") if isinstance(text, str) else text
+        (folder / f"{stem}.tv6").write_bytes(data)
+        done = subprocess.run([path, str(folder / f"{stem}.tv6")], capture_output=True,
+                              timeout=300)
+        files = {}
+        for ext in ("out", "plt", "msg"):
+            file = folder / f"{stem}.{ext}"
+            files[ext] = file.read_text("latin-1").splitlines() if file.exists() else None
+        return done.returncode, files
+
+    return run
+
+
+def comparable(files):
+    """The output files without the lines that name the run's folder, date
+    and time."""
+    out = files["out"]
+    if out is not None:
+        out = [line for line in out if not line.startswith(_RUN_LINES)
+               and not ("Date:" in line and "Time:" in line)]
+    return {"out": out, "plt": files["plt"], "msg": files["msg"]}
