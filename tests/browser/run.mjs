@@ -89,6 +89,9 @@ function inspect() {
     domSections: [...document.querySelectorAll('main > section')].map((s) => s.id),
     charts,
     drawnAt: rep.drawnAt,
+    // When the page's script started, had read the data, had built the
+    // tables, had made the charts and had drawn them (ms from navigation).
+    marks: Object.fromEntries(performance.getEntriesByType('mark').map((m) => [m.name.replace('tarvex-', ''), m.startTime])),
     text: document.body.innerText,
     caseRows: document.querySelectorAll('#cases tbody tr').length,
     warningRows: document.querySelectorAll('#warnings tbody tr').length,
@@ -277,6 +280,11 @@ for (let i = 0; i < 3; i++) {
     }
     const seen = await tab.evaluate(inspect);
     times.push(seen.drawnAt);
+    const m = seen.marks;
+    console.log(
+      '       large-run, browser ' + (i + 1) + ': script starts ' + m.script.toFixed(0) + ' ms, data read ' + m.parsed.toFixed(0) + ' ms, tables ' + m.tables.toFixed(0) +
+        ' ms, charts made ' + m.charts.toFixed(0) + ' ms, drawn ' + m.drawn.toFixed(0) + ' ms'
+    );
     if (i === 0) {
       largeOk = checkPage(page, seen, problems);
       await tab.screenshot({ path: join(outDir, page.name + '.png'), fullPage: false });

@@ -273,10 +273,11 @@
       ['Engine version', r.engine_version || DASH],
     ];
     run.append(h('dl', { class: 'facts' }, facts.map(([k, v]) => [h('dt', { text: k }), h('dd', null, v)])));
-    if (r.format !== 'tarvex-results' || r.format_version !== 1) {
+    // The results data name their version; a name of the format is optional.
+    if ((r.format != null && r.format !== 'tarvex-results') || r.format_version !== 1) {
       run.append(
         note(
-          'These results data are marked format ' + r.format + ', version ' + r.format_version +
+          'These results data are marked format ' + (r.format || 'unnamed') + ', version ' + r.format_version +
             '; this page reads format tarvex-results, version 1, and may show them incompletely.',
           'warn'
         )
