@@ -7,10 +7,12 @@
 // area with no coloured pixel). A screenshot of each page is kept. The page of
 // a large run (100 load cases of 1000 nodes) is timed, not judged.
 //
-//   node run.mjs PAGE_TOOL OUT_DIR
+//   node run.mjs PAGE_TOOL OUT_DIR [RESULTS.json ...]
 //
 // PAGE_TOOL is the program that renders a results JSON file to a page
 // (tarvex_html_page of the build); OUT_DIR receives the pages and screenshots.
+// Further results files (runs of the examples) are checked like the fixtures,
+// the sections they must show following from their data.
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -19,7 +21,7 @@ import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
 const here = new URL('.', import.meta.url).pathname;
-const [pageTool, outArg] = process.argv.slice(2);
+const [pageTool, outArg, ...extraResults] = process.argv.slice(2);
 if (!pageTool || !outArg) {
   console.error('usage: node run.mjs PAGE_TOOL OUT_DIR');
   process.exit(2);
@@ -38,6 +40,28 @@ const EXPECTED = {
   'large-run': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature'],
 };
 
+// The sections a run's data call for, for results files other than the
+// fixtures; the fixtures' own lists above must agree with it.
+function sectionsOf(d) {
+  const cases = d.cases || [];
+  const sections = d.sections || [];
+  const has = {
+    run: true,
+    error: !!d.error,
+    warnings: true,
+    units: true,
+    cases: cases.length > 0,
+    profile: sections.length + (d.layers || []).length > 0,
+    response: cases.length > 0,
+    'py-curves': (d.py_curves || []).length > 0 || (d.run_kind === 3 && cases.length > 0),
+    'moment-curvature': sections.some((x) => (x.thrusts || []).length),
+    lrfd: !!d.lrfd || (d.lrfd_check || []).length > 0,
+    'length-study': cases.some((x) => x.length_study != null),
+    stiffness: (d.stiffness || []).length > 0,
+  };
+  return ALL_SECTIONS.filter((id) => has[id]);
+}
+
 const failures = [];
 let passed = 0;
 function check(name, ok, what) {
@@ -46,11 +70,11 @@ function check(name, ok, what) {
 }
 
 // Renders a fixture through the engine's page function.
-function makePage(jsonPath) {
+function makePage(jsonPath, fixture = true) {
   const name = basename(jsonPath, '.json');
   const html = join(outDir, name + '.html');
   execFileSync(pageTool, [jsonPath, html], { stdio: 'inherit' });
-  return { name, html, data: JSON.parse(readFileSync(jsonPath, 'utf8')) };
+  return { name, html, fixture, data: JSON.parse(readFileSync(jsonPath, 'utf8')) };
 }
 
 // What the page drew, read inside the page.
@@ -143,8 +167,12 @@ function checkPage(page, seen, problems) {
   let ok = true;
   const c = (cond, what) => (ok = check(n, cond, what) && ok);
   for (const p of problems) c(false, p);
-  const expected = EXPECTED[n] || [];
-  c(EXPECTED[n], 'no expectations for this fixture (add it to EXPECTED in run.mjs)');
+  const derived = sectionsOf(d);
+  const expected = page.fixture ? EXPECTED[n] || [] : derived;
+  if (page.fixture) {
+    c(EXPECTED[n], 'no expectations for this fixture (add it to EXPECTED in run.mjs)');
+    c(derived.join() === expected.join(), 'sections called for by the data (' + derived.join(', ') + ') differ from the expected ones');
+  }
   for (const id of ALL_SECTIONS) {
     const want = expected.includes(id);
     c(seen.sections.includes(id) === want, (want ? 'missing section ' : 'unexpected section ') + id);
@@ -251,9 +279,10 @@ const fixtures = readdirSync(join(here, 'fixtures'))
   .filter((f) => f.endsWith('.json'))
   .sort()
   .map((f) => join(here, 'fixtures', f));
+const pages = fixtures.map((f) => [f, true]).concat(extraResults.map((f) => [resolve(f), false]));
 await withBrowser(async (context) => {
-  for (const file of fixtures) {
-    const page = makePage(file);
+  for (const [file, fixture] of pages) {
+    const page = makePage(file, fixture);
     const { tab, problems, stalled: stuck } = await openPage(context, page);
     if (stuck) {
       await stalled(page, tab, problems);
