@@ -179,6 +179,9 @@ function checkPage(page, seen, problems) {
     c(seen.domSections.includes(id) === want, 'section element ' + id + (want ? ' missing' : ' present'));
   }
   c(!/\bundefined\b|\bNaN\b|\[object /.test(seen.text), 'page text shows undefined, NaN or an object');
+  // Data of another format or version are flagged; a missing format name is not.
+  const foreign = (d.format != null && d.format !== 'tarvex-results') || d.format_version !== 1;
+  c(seen.text.includes('may show them incompletely') === foreign, foreign ? 'data of another format not flagged' : 'data of this format flagged as foreign');
   c(seen.caseRows === (d.cases || []).length, 'load-case table has ' + seen.caseRows + ' rows for ' + (d.cases || []).length + ' cases');
   c(seen.warningRows === (d.warnings || []).length, 'warnings table has ' + seen.warningRows + ' rows for ' + (d.warnings || []).length + ' warnings');
   for (const w of d.warnings || []) for (const t of w.text) c(seen.text.includes(t.trim()), 'warning text missing: ' + t);
