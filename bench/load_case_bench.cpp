@@ -1,6 +1,7 @@
 // Cost of one whole converged load case: a 36-inch elastic pile, 60 ft long,
-// in soft clay, 500 increments, free head under shear; node preparation and
-// the nonlinear iteration of solver and p-y curves until convergence.
+// in soft clay or in Reese sand over API sand, 500 increments, free head under
+// shear; node preparation and the nonlinear iteration of solver and p-y
+// curves until convergence.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -11,10 +12,9 @@
 
 namespace {
 
-void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
+void RunLoadCase(benchmark::State& state, const char* soil) {
   const std::string input = tarvex::testing::PileInput(tarvex::testing::Parts(
-      "1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n",
-      "1\n1 0.0 80.0\n50.0 300.0 0.02\n50.0 900.0 0.01\n", "1\n1 1 30000.0 0.0 0.0 1\n0\n", 500));
+      "1\n1\n11\n60.0\n1\n36.0\n36.0\n4000000.0\n", soil, "1\n1 1 30000.0 0.0 0.0 1\n0\n", 500));
   tarvex::testing::SolvedCase solved = tarvex::testing::SolveCase(input, 1);
   tarvex::AnalysisModel& m = *solved.model;
   if (solved.iteration != tarvex::CaseIteration::kConverged) {
@@ -41,6 +41,19 @@ void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
   state.counters["iterations"] = iterations;
   state.counters["allocations_in_iteration"] = static_cast<double>(allocations);
 }
+
+void BM_LoadCaseInSoftClay500Increments(benchmark::State& state) {
+  RunLoadCase(state, "1\n1 0.0 80.0\n50.0 300.0 0.02\n50.0 900.0 0.01\n");
+}
 BENCHMARK(BM_LoadCaseInSoftClay500Increments)->Unit(benchmark::kMicrosecond);
+
+// Reese sand with its default k over API sand: the lower layer starts at
+// its equivalent depth.
+void BM_LoadCaseInSand500Increments(benchmark::State& state) {
+  RunLoadCase(state,
+              "2\n5 0.0 20.0\n60.0 32.0 0.0\n60.0 34.0 0.0\n6 20.0 80.0\n62.0 36.0 "
+              "90.0\n62.0 38.0 120.0\n");
+}
+BENCHMARK(BM_LoadCaseInSand500Increments)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

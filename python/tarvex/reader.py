@@ -567,19 +567,14 @@ def _read_loading(r):
 def _read_axial_thrusts(r):
     n = r.one("the number of axial thrusts", "i")
     table = r.table if r.table is not None else []
-    if n < 1:
-        del table[1:]
-        if not table:
-            table.append([1, 0.0, 0.0, 0.0, False])
-    else:
-        if n > L.MAX_THRUSTS:
-            r.fail(f"gives {n} as the number of axial thrusts, which must be from 1 to "
-                   f"{L.MAX_THRUSTS}")
-        del table[n:]
-        while len(table) < n:
-            table.append([1, 0.0, 0.0, 0.0, False])
-        for k in range(n):
-            table[k][3] = r.read_values(f"axial thrust {k + 1}", ["i", "r"])[1]
+    if n < 1 or n > L.MAX_THRUSTS:
+        r.fail(f"gives {n} as the number of axial thrusts, which must be from 1 to "
+               f"{L.MAX_THRUSTS}")
+    del table[n:]
+    while len(table) < n:
+        table.append([1, 0.0, 0.0, 0.0, False])
+    for k in range(n):
+        table[k][3] = r.read_values(f"axial thrust {k + 1}", ["i", "r"])[1]
     axials = sorted(row[3] for row in table)  # the axial loads alone are sorted
     for row, axial in zip(table, axials):
         row[3] = axial

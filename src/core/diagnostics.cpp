@@ -198,6 +198,14 @@ std::vector<std::string_view> WarningText(int number) {
               "Please consult the Tarvex Technical Manual for additional background ",
               "information regarding limitations on the use of the liquefied sand criteria.",
               ""};
+    case 360:
+      return {"",
+              "**** Warning ****",
+              "",
+              "p-y multipliers for group action (GROUPEFF) were read, but the option",
+              "UsePYModifiers is NO: the multipliers were ignored and the p-y curves",
+              "were not modified for group action.",
+              ""};
     case 400:
       return {"", "**** Warning - Failure for One or More LRFD Load Cases ****", "",
               "This warning message is provided to alert the user that one or more of ",

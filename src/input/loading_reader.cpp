@@ -156,19 +156,19 @@ void ReadLrfdFactors(InputReader& in) {
 void ReadAxialThrustLoads(InputReader& in) {
   InputModel& m = in.input();
   int n = 0;
-  if (!in.Read("the number of axial thrusts", {&n})) return;
-  if (n < 1) {
-    m.load_cases.resize(1);
-  } else {
-    if (!in.CheckCount(n, 1, limits::kMaxLoadCases, "the number of axial thrusts")) return;
-    in.message().Write("(A)", {"Reading axial thrust force data for EI-only computations"});
-    m.load_cases.resize(static_cast<std::size_t>(n));
-    for (int k = 1; k <= n; ++k) {
-      int row = 0;
-      if (!in.Read(Row("the row number and axial thrust", k),
-                   {&row, &m.load_cases[static_cast<std::size_t>(k - 1)].axial})) {
-        return;
-      }
+  // A table without a thrust is refused: it would leave the sections to be
+  // analysed for a thrust nobody gave.
+  if (!in.Read("the number of axial thrusts", {&n}) ||
+      !in.CheckCount(n, 1, limits::kMaxLoadCases, "the number of axial thrusts")) {
+    return;
+  }
+  in.message().Write("(A)", {"Reading axial thrust force data for EI-only computations"});
+  m.load_cases.resize(static_cast<std::size_t>(n));
+  for (int k = 1; k <= n; ++k) {
+    int row = 0;
+    if (!in.Read(Row("the row number and axial thrust", k),
+                 {&row, &m.load_cases[static_cast<std::size_t>(k - 1)].axial})) {
+      return;
     }
   }
   // The axial loads alone are sorted, ascending.

@@ -15,6 +15,11 @@ void ScaleValues(SoilValues& v, bool rock_strength) {
 void ConvertToComputingUnits(InputModel& input) {
   if (input.in_computing_units) return;
   input.in_computing_units = true;
+  // A negative convergence tolerance (only general units let one through the
+  // reader) is replaced, as the echo says.
+  if (input.options.tolerance < 0.0) {
+    input.options.tolerance = input.options.units == UnitSystem::kUscs ? double(1e-6f) : 2.54e-8;
+  }
   if (input.options.units != UnitSystem::kUscs) return;  // SI and GENERAL are as read
 
   constexpr double kFeet = 12.0;  // feet to inches

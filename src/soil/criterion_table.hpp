@@ -92,7 +92,9 @@ struct CriterionOps;
 struct CriterionRow {
   SoilCriterion code;
   std::string_view short_name;      // 10 characters, blank-padded: output only
-  std::string_view description;     // the input echo's wording
+  std::string_view description;     // the criterion in messages: "sand, Reese"
+  std::string_view echo_title;      // after "Layer n is " in the input echo
+  std::string_view long_name;       // the soil summary of the echo (34 characters at most)
   std::array<SoilField, 6> fields;  // of each of the layer's two rows, in input order
   bool user_curves;                 // the rows give user p-y curves (their points follow the row)
   bool counted;                     // a layer of this code is kept (codes 18 to 20 are not)

@@ -33,6 +33,17 @@ void CurveBlock::Value(std::string_view label, double value, int decimals, std::
   out_.EndLine();
 }
 
+void CurveBlock::Exponent(std::string_view label, double value, int decimals,
+                          std::string_view unit) {
+  out_.Write("(A,T56,'= ',$)", {label});
+  out_.Write(decimals == 4 ? "(E12.4,$)" : "(E12.5,$)", {value});
+  if (!unit.empty()) {
+    out_.Text(" ");
+    out_.Text(unit);
+  }
+  out_.EndLine();
+}
+
 void CurveBlock::Depths(double z, double zs, bool uscs) {
   const double scale = uscs ? 12.0 : 1.0;
   Value("Depth below pile head", z / scale, 3, labels_.depth);

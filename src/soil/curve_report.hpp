@@ -28,6 +28,8 @@ class CurveBlock {
   void Title(std::string_view title);
   void Integer(std::string_view label, int value, int width = 12);
   void Value(std::string_view label, double value, int decimals = 3, std::string_view unit = {});
+  // The value in exponent form, 12 columns with `decimals` digits.
+  void Exponent(std::string_view label, double value, int decimals, std::string_view unit = {});
   // The two depth lines: feet in USCS, the length unit otherwise.
   void Depths(double z, double zs, bool uscs);
   void Degrees(std::string_view label, double radians);

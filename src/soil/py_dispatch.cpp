@@ -171,7 +171,10 @@ void LayerPass::ReadSoil(unsigned reads, NodeSoil* s) {
   RunOutput& out = pass_.out;
   s->zs = s->z - pass_.input.ground_depth;
   s->b = PropertiesAt(pass_.tables.section_points, s->x).diameter;
-  const Multipliers mu = MultipliersAt(pass_.input.py_multipliers, s->x);
+  // A GROUPEFF table applies only with the option UsePYModifiers YES.
+  const Multipliers mu = pass_.input.options.py_modifiers
+                             ? MultipliersAt(pass_.input.py_multipliers, s->x)
+                             : Multipliers{};
   s->pm = mu.pm;
   s->ym = mu.ym;
   // The reads that can fail only do so below the deepest row of the

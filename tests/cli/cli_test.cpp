@@ -100,8 +100,9 @@ TEST(Cli, InputErrorShowsIdentityAndMessage) {
       << r.out;
 }
 
-TEST(Cli, APrintedDepthAboveTheGroundShowsInputError23) {
-  // Once shown as "RUN00-77": the error had a code and no identity.
+TEST(Cli, APrintedDepthAboveTheGroundShowsInputError29) {
+  // Once shown as "RUN00-77" (the printing pass's error had a code and no
+  // identity); the echo now refuses the depth before any analysis.
   std::string input =
       testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/quickstart.tv6");
   for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
@@ -114,9 +115,10 @@ TEST(Cli, APrintedDepthAboveTheGroundShowsInputError23) {
   WriteFile(d.File("above.tv6"), input);
   const CliResult r = RunCli({d.File("above.tv6")});
   EXPECT_EQ(r.status, cli::kInputError);
-  EXPECT_NE(r.out.find("Outcome: input error INP00023 (code 123)\n"
-                       "  **** Input Data Error No. 23 (NON-FATAL) ****\n"
-                       "  p-y curves cannot be generated at depth number 1\n"),
+  EXPECT_NE(r.out.find("Outcome: input error INP00029 (code 129)\n"
+                       "  **** Input Data Error No. 29 ****\n"
+                       "  Problem:  A depth above the ground surface was specified for the "
+                       "printing\n"),
             std::string::npos)
       << r.out;
 }

@@ -244,23 +244,29 @@ TEST(Diagnostics, ARuntimeErrorKeepsTheLinesOfItsBlockWithoutBlanks) {
   EXPECT_TRUE(r.outcome.results.cases.empty());
 }
 
-TEST(Diagnostics, APrintedDepthAboveTheGroundIsInputError23) {
-  // The ground surface 2 ft below the pile head, a p-y curve asked for at 1 ft.
+TEST(Diagnostics, APrintedDepthAboveTheGroundIsInputError29OfTheEcho) {
+  // The ground surface 2 ft below the pile head, a p-y curve asked for at 1 ft:
+  // refused with the echo, before any load case.
   std::string input = Edited(Example("quickstart.tv6"), "PrintPYCurves NO", "PrintPYCurves YES");
   input = Edited(input, "1   0.0  10.0 ", "1   2.0  10.0 ");
   input = Edited(input, "END\n", "DEPTHS OF PRINTED P-Y CURVES\n1\n1 1.0\nEND\n");
   TempDir d;
   const Finished r = RunInput(d, input);
-  EXPECT_EQ(r.outcome.result, 123);
+  EXPECT_EQ(r.outcome.result, 129);
   ASSERT_TRUE(r.outcome.results.error);
   const Diagnostic& e = *r.outcome.results.error;
-  EXPECT_EQ(e.identity, "INP00023");
-  EXPECT_EQ(e.code, 123);
-  EXPECT_EQ(e.number, 23);
+  EXPECT_EQ(e.identity, "INP00029");
+  EXPECT_EQ(e.code, 129);
+  EXPECT_EQ(e.number, 29);
   EXPECT_EQ(e.kind, "input");
-  ASSERT_FALSE(e.message.empty());
-  EXPECT_EQ(e.message[0], "**** Input Data Error No. 23 (NON-FATAL) ****");
+  EXPECT_EQ(e.message,
+            (std::vector<std::string>{
+                "**** Input Data Error No. 29 ****",
+                "Problem:  A depth above the ground surface was specified for the printing",
+                "of a p-y curve.",
+                "Solution:  Specify a depth between the ground surface and pile tip."}));
   EXPECT_EQ(r.outcome.results.outcome, Outcome::kInputError);
+  EXPECT_TRUE(r.outcome.results.cases.empty());
 }
 
 }  // namespace

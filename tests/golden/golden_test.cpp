@@ -78,10 +78,14 @@ TEST_P(Golden, RunMatchesCheckedInOutput) {
 }
 
 // The examples whose analysis runs to its end.
-INSTANTIATE_TEST_SUITE_P(Examples, Golden,
-                         ::testing::Values("quickstart", "elastic_pipe_clay_uscs",
-                                           "lrfd_hpile_clays_si",
-                                           "prestressed_pile_sections_ei_only_uscs"));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Golden,
+    ::testing::Values("quickstart", "elastic_pipe_clay_uscs", "lrfd_hpile_clays_si",
+                      "prestressed_pile_sections_ei_only_uscs", "steel_pipe_api_sand_uscs",
+                      "steel_pipe_sand_si", "rock_socket_shaft_weak_rock_si",
+                      "micropile_slope_user_ei_si", "lrfd_cased_shaft_limestone_si",
+                      "precast_square_pile_soil_movement_uscs", "hpile_loess_cyclic_uscs",
+                      "piedmont_sign_foundation_uscs", "timber_pole_frozen_ground_si"));
 
 }  // namespace
 }  // namespace tarvex

@@ -146,6 +146,8 @@ TEST(Examples, EachFileHoldsWhatItsTitleSays) {
       {"cased_micropile_bond_zone_si.tv6", si, false, false, {4, 14}, {3, 8}, {1}},
       {"elastic_pipe_clay_uscs.tv6", uscs, false, false, {11}, {1, 2}, {1, 2, 3, 4, 5}},
       {"lrfd_hpile_clays_si.tv6", si, true, false, {12}, {15, 3, 13}, {}},
+      {"steel_pipe_api_sand_uscs.tv6", uscs, false, false, {11}, {6}, {1, 2, 4}},
+      {"rock_socket_shaft_weak_rock_si.tv6", si, false, false, {11}, {5, 8}, {1, 2}},
   };
   for (const Case& c : cases) {
     const InputModel& m = *Named(c.file).model;

@@ -184,8 +184,11 @@ def test_engine_reads_built_model(name, engine, tmp_path):
     status, files = engine(CASES[name].to_input(), tmp_path)
     messages = "\n".join(files["msg"] or [])
     if name == "section: micropile below a pipe":
-        # Read, then refused: a micropile section has no cross-section.
-        assert status == 1 and "Section 2 is a micropile" in messages
+        # Read, then refused by the echo: a micropile section has no width.
+        assert status == 1 and "**** Input Data Error No. 27 ****" in messages
+    elif name == "criterion: MassiveRock":
+        # The file gives massive rock no strength: along the pile it is refused.
+        assert status == 1 and "Layer 1 is massive rock" in " ".join(messages.split())
     else:
         # 0: a normal end; 2: a runtime error (a criterion this build cannot
         # analyse yet, or no convergence); never an input error.

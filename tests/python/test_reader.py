@@ -106,8 +106,6 @@ EI_ONLY = rewrite(QUICKSTART, ("ComputeEIOnly NO", "ComputeEIOnly YES"))
 @pytest.mark.parametrize("sections, cases, thrusts", [
     # Thrusts alone: sorted.
     ("AXIAL THRUST LOADS\n3\n1 400.0\n2 0.0\n3 100.0\n", [], [0.0, 100.0, 400.0]),
-    # A count of 0 leaves one thrust of 0.
-    ("AXIAL THRUST LOADS\n0\n", [], [0.0]),
     # After LOADING: the thrusts replace the axial loads and the number of
     # cases; the cases kept keep their conditions.
     ("LOADING\n2\n1 2 50.0 0.0 9.0 1\n2 4 0.5 0.0 9.0 1\n0\nAXIAL THRUST LOADS\n3\n1 7.0\n"
@@ -123,6 +121,15 @@ def test_axial_thrusts_and_load_cases_share_one_table(sections, cases, thrusts):
     model = tv.read_input(text)
     assert model.load_cases == cases
     assert model.axial_thrusts == thrusts
+
+
+@pytest.mark.parametrize("count", [0, -1, 101])
+def test_a_thrust_count_outside_1_to_100_is_refused(count):
+    text = EI_ONLY[:EI_ONLY.index("LOADING")] + f"AXIAL THRUST LOADS\n{count}\nEND\n"
+    with pytest.raises(tv.InputError, match=rf"gives {count} as the number of axial thrusts, "
+                                            r"which must be from 1 to 100") as error:
+        tv.read_input(text)
+    assert error.value.line == line_of(text, str(count), after="AXIAL THRUST LOADS")
 
 
 def test_section_order_and_keyword_spelling_are_kept():

@@ -28,6 +28,9 @@ TEST(CriterionTable, RowsAreConsistent) {
     EXPECT_EQ(row.code, code);
     EXPECT_EQ(row.short_name.size(), 10U);
     EXPECT_FALSE(row.description.empty());
+    // The soil summary of the echo prints the long name in 34 columns.
+    EXPECT_FALSE(row.echo_title.empty());
+    EXPECT_LE(row.long_name.size(), 34U);
     // Codes 18 to 20 name no criterion and are read as no layer.
     const bool defined = code <= kFrozenSoil;
     EXPECT_EQ(row.counted, defined);
