@@ -127,6 +127,23 @@ std::string FindNonFiniteResult(const RunResults& r) {
       ok = ok && Finite(v);
     }
     if (!ok) return "load case " + std::to_string(c.number);
+    if (c.length_study) {
+      for (const LengthStudyRow& row : c.length_study->rows) {
+        for (double v :
+             {row.length, row.head_deflection, row.head_shear, row.max_moment, row.max_shear}) {
+          if (!Finite(v)) return "pile-length study of load case " + std::to_string(c.number);
+        }
+      }
+    }
+  }
+  if (r.stiffness) {
+    for (const StiffnessRow& row : r.stiffness->rows) {
+      for (double v : {row.shear_level, row.moment_level, row.deflection, row.shear_reaction_1,
+                       row.moment_reaction_1, row.rotation, row.shear_reaction_2,
+                       row.moment_reaction_2, row.k22, row.k23, row.k32, row.k33}) {
+        if (!Finite(v)) return "pile-head stiffness study";
+      }
+    }
   }
   for (const LrfdCheckRow& row : r.lrfd_check) {
     for (double v : {row.resistance_factor, row.factored_capacity.value_or(0.0),

@@ -144,13 +144,28 @@ struct NodeColumns {
   std::vector<double> distributed_load;  // averaged over the node's tributary length
 };
 
-// One row of the pile-length study.
+// One row of the pile-length study: a shortened pile solved under the load
+// case's head conditions.
 struct LengthStudyRow {
-  double length = 0.0;
-  double head_deflection = 0.0;
-  double head_shear = 0.0;
-  double max_moment = 0.0;
-  double max_shear = 0.0;
+  double length = 0.0;           // trial pile length Lu (length)
+  double head_deflection = 0.0;  // y at the pile head (length)
+  double head_shear = 0.0;       // shear computed at the pile head (force)
+  double max_moment = 0.0;       // signed value of the largest |M| along the pile (moment)
+  double max_shear = 0.0;        // signed value of the largest |V| along the pile (force)
+};
+
+// The pile-length study of one load case: the pile shortened by 5 % of its
+// length at a time, 20 trial lengths from the full length down.
+struct PileLengthStudy {
+  int load_case = 0;         // 1-based load case of the pile-head loading table
+  double full_length = 0.0;  // L0, the pile length of the input (length)
+  int lengths_analysed = 0;  // trial lengths solved, 0 .. 20
+  // How the study ended: "all lengths" (every trial length taken in turn),
+  // "ground surface" (the next length would not reach 5 % of the full length
+  // below the ground surface), "excess deflection" or "iteration limit" (the
+  // last length analysed did not converge and ended the study).
+  std::string ended_by;
+  std::vector<LengthStudyRow> rows;  // converged lengths within the limits, longest first
 };
 
 // kNotConverged: a deflection-and-moment case reported after the iteration
@@ -190,7 +205,7 @@ struct LoadCaseResult {
   std::vector<double> section_max_moment;
   std::vector<double> section_max_shear;
   NodeColumns nodes;
-  std::optional<std::vector<LengthStudyRow>> length_study;  // when the case asked for it
+  std::optional<PileLengthStudy> length_study;  // when the case asked for it
 };
 
 // A printed p-y curve.
@@ -221,20 +236,35 @@ struct LrfdCheckRow {
   double head_rotation = 0.0;
 };
 
-// One of the ten load levels of the pile-head stiffness study.
+// One of the ten load levels of the pile-head stiffness study: the shear
+// case n (slope 0) and the moment case n + 10 (deflection 0).
 struct StiffnessRow {
-  double shear_level = 0.0;   // Vn
-  double moment_level = 0.0;  // Mn
-  double deflection = 0.0;    // shear cases (slope 0)
-  double shear_reaction_1 = 0.0;
-  double moment_reaction_1 = 0.0;
-  double rotation = 0.0;  // moment cases (deflection 0)
-  double shear_reaction_2 = 0.0;
-  double moment_reaction_2 = 0.0;
-  double k22 = 0.0;
-  double k23 = 0.0;
-  double k32 = 0.0;
-  double k33 = 0.0;
+  double shear_level = 0.0;        // Vn applied in case n (force)
+  double moment_level = 0.0;       // Mn applied in case n + 10 (moment)
+  double deflection = 0.0;         // yn, head deflection of case n (length)
+  double shear_reaction_1 = 0.0;   // head shear of case n (force)
+  double moment_reaction_1 = 0.0;  // head moment of case n (moment)
+  double rotation = 0.0;           // thetan, head rotation of case n + 10 (radians)
+  double shear_reaction_2 = 0.0;   // head shear of case n + 10 (force)
+  double moment_reaction_2 = 0.0;  // head moment of case n + 10 (moment)
+  double k22 = 0.0;                // shear_reaction_1 / deflection (force/length)
+  double k23 = 0.0;                // shear_reaction_2 / rotation (force/radian)
+  double k32 = 0.0;                // -moment_reaction_1 / deflection (moment/length)
+  double k33 = 0.0;                // -moment_reaction_2 / rotation (moment/radian)
+};
+
+// The pile-head stiffness study: 20 solutions, ten shears with the head
+// rotation held at 0 and ten moments with the head deflection held at 0.
+struct HeadStiffnessStudy {
+  double reference_shear = 0.0;   // Vref after its default (force)
+  double reference_moment = 0.0;  // Mref after its default (moment)
+  double axial = 0.0;             // axial thrust of every study case (force)
+  int cases_converged = 0;        // study cases solved, 0 .. 20
+  bool complete = false;          // all 20 converged: the rows hold the stiffness terms
+  // "all cases", or what ended the study at case cases_converged + 1:
+  // "excess deflection" or "iteration limit".
+  std::string ended_by;
+  std::vector<StiffnessRow> rows;  // ten rows when complete, else empty
 };
 
 struct RunResults {
@@ -253,8 +283,8 @@ struct RunResults {
   std::vector<PyCurveResult> py_curves;
   std::vector<LoadCaseResult> cases;
   std::vector<LrfdCheckRow> lrfd_check;
-  std::vector<StiffnessRow> stiffness;  // empty unless the study ran
-  std::vector<WarningRecord> warnings;  // by load case, then by number
+  std::optional<HeadStiffnessStudy> stiffness;  // when the run asked for the study
+  std::vector<WarningRecord> warnings;          // by load case, then by number
   std::optional<Diagnostic> error;
   // The texts of the three files, when the caller asks for them.
   std::string report_text;

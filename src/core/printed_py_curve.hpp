@@ -21,6 +21,12 @@ struct PrintedPyCurve {
   std::vector<double> p;           // resistances as printed, times the p-multiplier (F/L)
   std::vector<std::string> block;  // the report lines above the table: title, values, heading
   std::vector<std::string> notes;  // the report lines the criterion writes after the table
+  // The plot records' wording: Line 7's text (the curve number follows it),
+  // the name after "y, p, for " in Line 8, and whether Line 8 gives the point
+  // number in two columns after 20 blanks (else in minimal width after 50).
+  std::string plot_line7;
+  std::string plot_line8;
+  bool narrow_point_numbers = false;
 };
 
 }  // namespace tarvex

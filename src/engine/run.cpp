@@ -24,9 +24,11 @@
 #include "pile/iteration.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/response.hpp"
+#include "pile/studies.hpp"
 #include "platform/platform.hpp"
 #include "report/echo.hpp"
 #include "report/load_case_report.hpp"
+#include "report/study_report.hpp"
 #include "report/summary_report.hpp"
 #include "report/warning_summary.hpp"
 #include "section/section_analysis.hpp"
@@ -236,18 +238,24 @@ void AnalyseLoadCases(AnalysisModel& model) {
     }
     WriteLoadCaseReport(input.options, cases, result, out);
     if (out.diagnostics.error_code != code_before) return;
-    if (input.options.lrfd) {
-      out.plot.Write("('    0',75X,A,I0)",
-                     {"Line 11: Num. points on Ytop vs. Length curve for LRFD load case ", c});
-    } else if (input.load_cases[static_cast<std::size_t>(c - 1)].length_study) {
+    // The pile-length study, never for an LRFD combination.
+    if (!input.options.lrfd && input.load_cases[static_cast<std::size_t>(c - 1)].length_study) {
       out.message.Write(
           "(A,I0,A)",
           {"Computing top deflection vs. pile embedment length for load case ", c, "."});
-      RunLengthStudy(out, c);
+      RunLengthStudy(input, tables, c, model.soil, state, out, result.length_study.emplace());
       if (out.diagnostics.error_code != code_before) return;
+      if (!LengthStudyFinite(*result.length_study)) {
+        result.length_study.reset();
+        ReportNotFinite(out, {"The pile-length study of load case " + std::to_string(c) +
+                                  " gave a value that is not a finite number.",
+                              "Check the input values of the pile, the soil and the loading for "
+                              "their sizes and units."});
+        return;
+      }
+      WriteLengthStudy(input.options.units, result, out);
     } else {
-      out.plot.Write("('    0',75X,A,I0)",
-                     {"Line 11: Num. points on Ytop vs. Length curve for load case ", c});
+      WriteNoLengthStudy(c, input.options.lrfd, out.plot);
     }
     out.message.Write("(A,I0/)", {"Completed Analysis ", c});
     if (out.failed()) return;
@@ -272,6 +280,34 @@ void WriteRunSummary(AnalysisModel& model) {
   WriteLrfdSummary(input.options.units, results.cases, results.lrfd_check, model.out);
 }
 
+// The pile-head stiffness study. The input gives no reference shear or
+// moment, so the defaults of 10 lb and 100 lb-in (or their SI values) set the
+// load levels; the axial thrust is that of load case 1 (in an LRFD run the
+// factored thrust of combination 1).
+void RunHeadStiffnessStudy(AnalysisModel& model) {
+  const InputModel& input = model.input;
+  double axial = 0.0;
+  if (input.options.lrfd) {
+    if (!model.tables.lrfd_loads.empty()) axial = model.tables.lrfd_loads.front().axial;
+  } else if (!input.load_cases.empty()) {
+    axial = input.load_cases.front().axial;
+  }
+  HeadStiffnessStudy& study = model.results.stiffness.emplace();
+  RunStiffnessStudy(input, model.tables, 0.0, 0.0, axial, model.soil, model.state, model.out,
+                    study);
+  if (model.failed()) return;
+  // A head that does not move under its study load gives no finite term.
+  if (!StiffnessStudyFinite(study)) {
+    model.results.stiffness.reset();
+    ReportNotFinite(model.out, {"The pile-head stiffness study gave a stiffness that is not a "
+                                "finite number: the pile head did not move under a study load.",
+                                "Check the input values of the pile, the soil and the loading "
+                                "for their sizes and units."});
+    return;
+  }
+  WriteStiffnessStudy(input.options.units, study, model.out);
+}
+
 // Run kind 3: the pile under lateral load.
 void AnalysePile(AnalysisModel& model) {
   PreparePileAnalysis(model.input, model.tables);
@@ -285,7 +321,7 @@ void AnalysePile(AnalysisModel& model) {
   if (model.failed()) return;
   if (model.input.options.stiffness_matrix) {
     model.out.message.Write("(A/)", {"Computing pile-head stiffness matrix components."});
-    ComputeStiffnessMatrix(model.out);
+    RunHeadStiffnessStudy(model);
   }
 }
 

@@ -73,21 +73,40 @@ void PreparePileAnalysis(const InputModel& input, DerivedTables& tables) {
   tables.section_points = BuildSectionPropertyTable(input.sections, input.options.units);
 }
 
-void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
-                     RunOutput& out) {
-  const bool lrfd = input.options.lrfd;
-  state.number = c;
-  state.pile_length = input.pile_length;
+void PrepareNodes(const InputModel& input, const DerivedTables& tables, double length,
+                  NodeLoads loads, CaseState& state, RunOutput& out) {
+  state.pile_length = length;
   state.iteration = 0;
-  SetNodeGeometry(state.pile_length, input.options.increments, input.batter_angle, state.nodes);
-  SetNodeProperties(input, tables, !lrfd, state.nodes, out.report);
-  if (lrfd) SetLrfdDistributedLoads(input, c, state, out.report);
-  SetSoilMovement(input, state.nodes);
+  SetNodeGeometry(length, input.options.increments, input.batter_angle, state.nodes);
+  SetNodeProperties(input, tables, loads == NodeLoads::kLoadCase, state.nodes, out.report);
+  if (loads != NodeLoads::kHeadLoadsOnly) SetSoilMovement(input, state.nodes);
   // The nodes are new: the soil is read at them afresh.
   state.soil_reads.Clear();
 }
 
+void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
+                     RunOutput& out) {
+  const bool lrfd = input.options.lrfd;
+  state.number = c;
+  PrepareNodes(input, tables, input.pile_length, lrfd ? NodeLoads::kLrfd : NodeLoads::kLoadCase,
+               state, out);
+  if (lrfd) SetLrfdDistributedLoads(input, c, state, out.report);
+}
+
 void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
+                   SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
+  LoadCase head;
+  if (input.options.lrfd) {
+    // A combination is a shear-and-moment case with its factored loads.
+    const LrfdFactoredLoad& f = tables.lrfd_loads[static_cast<std::size_t>(c - 1)];
+    head = LoadCase{LoadType::kShearAndMoment, f.shear, f.moment, f.axial, false};
+  } else {
+    head = input.load_cases[static_cast<std::size_t>(c - 1)];
+  }
+  StartSolution(input, tables, head, soil, state, out);
+}
+
+void StartSolution(const InputModel& input, const DerivedTables& tables, const LoadCase& head,
                    SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
   SetStartingSoilModuli(input.ground_depth, state.nodes);
   // A pile that does not reach the ground surface has no lateral support:
@@ -111,13 +130,7 @@ void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
   PresetSoilModuli(
       PyPass{input, tables, soil, state.nodes, state.pile_length, out, &state.soil_reads});
   if (out.failed()) return;
-  if (input.options.lrfd) {
-    // A combination is a shear-and-moment case with its factored loads.
-    const LrfdFactoredLoad& f = tables.lrfd_loads[static_cast<std::size_t>(c - 1)];
-    state.head = LoadCase{LoadType::kShearAndMoment, f.shear, f.moment, f.axial, false};
-  } else {
-    state.head = input.load_cases[static_cast<std::size_t>(c - 1)];
-  }
+  state.head = head;
   if (input.options.run_kind == RunKind::kPileAnalysis) {
     UpdateFlexuralRigidity(input.sections, tables, input.options.units, state.head.axial,
                            state.nodes);
@@ -144,12 +157,6 @@ void PileIterationStages::UpdateSoilModuli(CaseState& state) {
 void PileIterationStages::UpdateBendingStiffness(CaseState& state) {
   UpdateFlexuralRigidity(input_.sections, tables_, input_.options.units, state.head.axial,
                          state.nodes);
-}
-
-void RunLengthStudy(RunOutput& out, int /*c*/) { ReportStageNotBuilt(out, "pile-length study"); }
-
-void ComputeStiffnessMatrix(RunOutput& out) {
-  ReportStageNotBuilt(out, "pile-head stiffness matrix study");
 }
 
 }  // namespace tarvex

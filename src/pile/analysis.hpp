@@ -19,6 +19,20 @@ namespace tarvex {
 // surface down, their soil profile rows, and the section property table.
 void PreparePileAnalysis(const InputModel& input, DerivedTables& tables);
 
+// What a solution's nodes carry besides the pile-head loads.
+enum class NodeLoads {
+  kLoadCase,       // the distributed loads of the input and the soil movement
+  kLrfd,           // the soil movement (the combination's loads are formed apart)
+  kHeadLoadsOnly,  // nothing: the pile-head stiffness study
+};
+
+// The nodes of a solution for a pile of the given length: node geometry,
+// bending stiffness, the distributed loads and soil movement `loads` names,
+// the section of every node and the node-to-layer assignment; the iteration
+// count cleared.
+void PrepareNodes(const InputModel& input, const DerivedTables& tables, double length,
+                  NodeLoads loads, CaseState& state, RunOutput& out);
+
 // The pile length of the input, node geometry, distributed loads, pile
 // properties, section of every node, and the soil movement at the nodes, for
 // load case c.
@@ -29,6 +43,10 @@ void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c
 // solution, which keep their per-layer values in `soil`), the pile-head
 // conditions and the starting bending stiffness for the case's axial thrust.
 void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
+                   SoilWorkingValues& soil, CaseState& state, RunOutput& out);
+
+// As StartLoadCase, for the pile-head conditions and axial thrust `head`.
+void StartSolution(const InputModel& input, const DerivedTables& tables, const LoadCase& head,
                    SoilWorkingValues& soil, CaseState& state, RunOutput& out);
 
 // The finite-difference solution, the p-y criteria and the flexural-rigidity
@@ -54,12 +72,6 @@ class PileIterationStages : public IterationStages {
 // Runtime error 11: the head system met a pivot under 1e-20; writes the
 // block and the matrix, right-hand side and last solution of the system.
 void ReportSmallPivot(RunOutput& out, const FdResult& result, const FdWorkspace& ws);
-
-// Pile-head deflection against pile length for load case c.
-void RunLengthStudy(RunOutput& out, int c);
-
-// The pile-head stiffness matrix study.
-void ComputeStiffnessMatrix(RunOutput& out);
 
 }  // namespace tarvex
 

@@ -16,14 +16,18 @@ int FirstNonFiniteDeflection(const PileNodes& n) {
 // Runtime error 28: the solution has lost all meaning. NaN is named as such;
 // an infinite value, or a node's deflection that the two values do not show,
 // is named in the same block.
-void ReportNotANumber(const CaseState& state, int node, RunOutput& out) {
+void ReportNotANumber(const CaseState& state, int node, IterationKind kind, RunOutput& out) {
   const int it = state.iteration;
   const double ytop = state.top_deflection;
   const double dymax = state.max_change;
   ErrorBlock block(out);
   RecordWriter& r = out.report;
   r.Write("(A/)", {"**** Runtime Error No. 28 ****"});
-  if (std::isnan(ytop)) {
+  if (kind == IterationKind::kStudy) {
+    r.Write("(A,I0)", {"Either top deflection or maximum change in deflection is not a number "
+                       "after iteration ",
+                       it});
+  } else if (std::isnan(ytop)) {
     r.Write("(A,I0)", {"Top deflection is Not-A-Number after iteration ", it});
   } else if (!std::isfinite(ytop)) {
     r.Write("(A,I0)", {"Top deflection is infinite after iteration ", it});
@@ -87,7 +91,8 @@ void ReportNoConvergence(const Options& options, double max_change, RunOutput& o
 
 CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLayer>& layers,
                               const SoilWorkingValues& soil, CaseState& state,
-                              IterationStages& stages, RunOutput& out) {
+                              IterationStages& stages, RunOutput& out, IterationKind kind) {
+  const bool study = kind == IterationKind::kStudy;
   const int limit = options.iteration_limit;
   const double tolerance = options.tolerance;
   for (int it = 1; it <= limit; ++it) {
@@ -98,7 +103,7 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
     const double dymax = state.max_change;
     const int node = FirstNonFiniteDeflection(state.nodes);
     if (!std::isfinite(ytop) || !std::isfinite(dymax) || node != 0) {
-      ReportNotANumber(state, node, out);
+      ReportNotANumber(state, node, kind, out);
       return CaseIteration::kFailed;
     }
     out.message.Write(
@@ -112,6 +117,7 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
     // At least six solutions, so that the soil moduli have settled.
     if (!(dymax > tolerance) && it >= 6) return CaseIteration::kConverged;
     if (dymax > tolerance && it >= 11 && std::fabs(ytop) >= options.max_deflection) {
+      if (study) return CaseIteration::kExcessDeflection;
       ReportExcessDeflection(options, ytop, out);
       return CaseIteration::kFailed;
     }
@@ -127,7 +133,7 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
       if (out.failed()) return CaseIteration::kFailed;
     }
   }
-  ReportNoConvergence(options, state.max_change, out);
+  if (!study) ReportNoConvergence(options, state.max_change, out);
   return CaseIteration::kNotConverged;
 }
 

@@ -28,16 +28,25 @@ class IterationStages {
 
 enum class CaseIteration {
   kConverged,
-  kNotConverged,  // the iteration limit was reached; runtime error 10 is reported
-  kFailed,        // an error ended the run
+  kNotConverged,      // the iteration limit was reached; runtime error 10 is reported
+                      // (in a study: quietly)
+  kExcessDeflection,  // a study's pile head passed the excess-deflection limit (quietly)
+  kFailed,            // an error ended the run
 };
+
+// A load case of the run, or one solution of the pile-length or pile-head
+// stiffness study. In a study a result that is not a number is one runtime
+// error 28 line, and the excess-deflection limit and the iteration limit end
+// the study without an error.
+enum class IterationKind { kLoadCase, kStudy };
 
 // Iterates the load case of `state` under the options' iteration limit and
 // tolerances; after the first soil update the contiguous `layers` are checked
 // for a layer without a node (with the per-layer values of `soil`).
 CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLayer>& layers,
                               const SoilWorkingValues& soil, CaseState& state,
-                              IterationStages& stages, RunOutput& out);
+                              IterationStages& stages, RunOutput& out,
+                              IterationKind kind = IterationKind::kLoadCase);
 
 // Runtime error 29 when a soil layer below the first holds no node although
 // its top lies above the pile tip, unless the layering correction has set

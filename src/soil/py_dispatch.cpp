@@ -104,6 +104,27 @@ double SummedResistanceAbove(const SoilWorkingValues& working, int layer) {
   return sum;
 }
 
+// The plot records of the printed curves: Line 6 with the number of curves
+// that follow (a depth in a layer whose criterion prints no curve, or below
+// the soil profile, adds none), then each curve's Line 7 and Line 8 records.
+void WriteCurveRecords(const std::vector<PrintedPyCurve>& printed, RecordWriter& plot) {
+  plot.Write("(I5,75X,A)",
+             {static_cast<int>(printed.size()), "Line 6 : number of output p-y curves"});
+  for (const PrintedPyCurve& c : printed) {
+    const int points = static_cast<int>(c.y.size());
+    plot.Write("(E15.7,I5,60X,A,I0)", {c.depth, points, c.plot_line7, c.number});
+    for (int k = 1; k <= points; ++k) {
+      const double y = c.y[static_cast<std::size_t>(k - 1)];
+      const double p = c.p[static_cast<std::size_t>(k - 1)];
+      if (c.narrow_point_numbers) {
+        plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
+      } else {
+        plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
+      }
+    }
+  }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -262,8 +283,7 @@ PyCurveOut& LayerPass::StartCurve() {
 }
 
 void LayerPass::EndCurve(const PyNode& node) {
-  RunOutput& out = pass_.out;
-  RecordWriter& report = out.report;
+  RecordWriter& report = pass_.out.report;
   const PyCurveOut& c = *curve_;
   PrintedPyCurve printed;
   printed.number = node.i;
@@ -271,7 +291,6 @@ void LayerPass::EndCurve(const PyNode& node) {
   printed.layer = call_.layer;
   printed.criterion = call_.soil_layer.code;
   CopyLines(c.block_, report, &printed.block);
-  const int points = static_cast<int>(c.y_.size());
   for (std::size_t k = 0; k < c.y_.size(); ++k) {
     const double y = c.y_[k], p = c.p_[k];
     switch (c.rows_) {
@@ -293,17 +312,9 @@ void LayerPass::EndCurve(const PyNode& node) {
   }
   CopyLines(c.notes_, report, &printed.notes);
 
-  RecordWriter& plot = out.plot;
-  plot.Write("(E15.7,I5,60X,A,I0)", {node.x, points, c.line7_, node.i});
-  for (int k = 1; k <= points; ++k) {
-    const double y = c.y_[static_cast<std::size_t>(k - 1)];
-    const double p = c.p_[static_cast<std::size_t>(k - 1)];
-    if (c.plot_points_ == CurvePlotPoints::kWide) {
-      plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.line8_});
-    } else {
-      plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.line8_});
-    }
-  }
+  printed.plot_line7 = c.line7_;
+  printed.plot_line8 = c.line8_;
+  printed.narrow_point_numbers = c.plot_points_ == CurvePlotPoints::kNarrow;
   printed.y = c.y_;
   printed.p = c.p_;
   printed_->push_back(std::move(printed));
@@ -349,10 +360,12 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
   std::vector<double> distinct = input.py_output_depths;
   KeepDistinctSorted(distinct);
   const int n = static_cast<int>(distinct.size());
-  out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
   out.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
   out.report.Write("(80('-')/20X,A/80('-'))", {"p-y Curves Reported for Specified Depths"});
-  if (n < 1) return printed;
+  if (n < 1) {
+    WriteCurveRecords(printed, out.plot);
+    return printed;
+  }
   for (int k = 1; k <= n; ++k) {
     const double depth = distinct[static_cast<std::size_t>(k - 1)];
     if (!(depth < input.ground_depth)) continue;
@@ -367,6 +380,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
       w->Write("(A,F9.3,1X,A,A/)",
                {"The ground surface is ", input.ground_depth, unit, " below the top of the pile."});
     }
+    out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
     out.plot.Write("(E15.7,I5,60X,A,I0)",
                    {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
     block.Set("INP00023", 123);
@@ -399,6 +413,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
     if (out.failed()) break;
     out.report.Write("(/)");
   }
+  WriteCurveRecords(printed, out.plot);
   return printed;
 }
 

@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "steel_pipe_sand_si", "rock_socket_shaft_weak_rock_si",
                       "micropile_slope_user_ei_si", "lrfd_cased_shaft_limestone_si",
                       "precast_square_pile_soil_movement_uscs", "hpile_loess_cyclic_uscs",
-                      "piedmont_sign_foundation_uscs", "timber_pole_frozen_ground_si"));
+                      "piedmont_sign_foundation_uscs", "timber_pole_frozen_ground_si",
+                      "rock_socket_cased_shaft_uscs"));
 
 }  // namespace
 }  // namespace tarvex

@@ -349,7 +349,24 @@
   0.8280000E+03  0.5278630E-12 -0.4559806E-04  0.7375718E-05 -0.5757603E-06  0.7393125E+11 Line 10(139): nodal depth, y, M, V, p, EI
   0.8340000E+03  0.5617688E-12 -0.1170913E-04  0.3800097E-05 -0.6161133E-06  0.7393125E+11 Line 10(140): nodal depth, y, M, V, p, EI
   0.8400000E+03  0.5899729E-12  0.0000000E+00  0.0000000E+00 -0.6505857E-06  0.7393125E+11 Line 10(141): nodal depth, y, M, V, p, EI
-    0                                                                           Line 11: Num. points on Ytop vs. Length curve for load case 1
+   17                                                                           Line 11: Num. points on Ytop vs. pile length curve for load case 1
+  0.8400000E+03  0.3586775E+00  0.1440469E+07 -0.1818638E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.7980000E+03  0.3610985E+00  0.1431199E+07 -0.1808346E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.7560000E+03  0.3577034E+00  0.1437442E+07 -0.1817087E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.7140000E+03  0.3622288E+00  0.1434589E+07 -0.1815155E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.6720000E+03  0.3554511E+00  0.1442827E+07 -0.1829723E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.6300000E+03  0.3587186E+00  0.1438528E+07 -0.1823025E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.5880000E+03  0.3611332E+00  0.1434612E+07 -0.1819478E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.5460000E+03  0.3558300E+00  0.1438374E+07 -0.1826871E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.5040000E+03  0.3562266E+00  0.1440796E+07 -0.1830403E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.4620000E+03  0.3574928E+00  0.1434283E+07 -0.1821951E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.4200000E+03  0.3586794E+00  0.1437419E+07 -0.1827199E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.3780000E+03  0.3593662E+00  0.1433205E+07 -0.1821293E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.3360000E+03  0.3617800E+00  0.1433478E+07 -0.1820243E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.2940000E+03  0.3591522E+00  0.1435160E+07 -0.1803944E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.2520000E+03  0.3799795E+00  0.1414845E+07 -0.2083071E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.2100000E+03  0.6839430E+00  0.1254398E+07 -0.2647536E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
+  0.1680000E+03  0.3302441E+01  0.1008590E+07 -0.2360852E+05                    Line 12: pile length (in), Ytop (in), Mmax (in-lb), Vmax (lbs)
   0.0000000E+00  0.7171050E-01 -0.1059926E+07  0.1500000E+05 -0.3909863E+02  0.7393125E+11 Line 10(  1): nodal depth, y, M, V, p, EI
   0.6000000E+01  0.7145244E-01 -0.9706170E+06  0.1475544E+05 -0.4242124E+02  0.7393125E+11 Line 10(  2): nodal depth, y, M, V, p, EI
   0.1200000E+02  0.7072175E-01 -0.8828114E+06  0.1449107E+05 -0.4570177E+02  0.7393125E+11 Line 10(  3): nodal depth, y, M, V, p, EI

@@ -1,0 +1,177 @@
+#include "pile/studies.hpp"
+
+#include <cmath>
+
+#include "pile/analysis.hpp"
+#include "pile/iteration.hpp"
+#include "pile/response.hpp"
+
+namespace tarvex {
+namespace {
+
+// One solution of a study: the nodes of a pile of the given length, the
+// head conditions, and the iteration with the studies' rules. `number` is the
+// case number of the iteration trace.
+CaseIteration SolveStudyCase(const InputModel& input, const DerivedTables& tables, int number,
+                             double length, const LoadCase& head, NodeLoads loads,
+                             SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
+  state.number = number;
+  PrepareNodes(input, tables, length, loads, state, out);
+  if (out.failed()) return CaseIteration::kFailed;
+  StartSolution(input, tables, head, soil, state, out);
+  if (out.failed()) return CaseIteration::kFailed;
+  // A new stage set: the tip shear kept from an earlier solution is cleared.
+  PileIterationStages stages(input, tables, soil, out);
+  return IterateLoadCase(input.options, tables.layers, soil, state, stages, out,
+                         IterationKind::kStudy);
+}
+
+}  // namespace
+
+double LengthStudyFactor(int u) {
+  return static_cast<double>(1.0f - 0.05f * static_cast<float>(u));
+}
+
+void RunLengthStudy(const InputModel& input, const DerivedTables& tables, int c,
+                    SoilWorkingValues& soil, CaseState& state, RunOutput& out,
+                    PileLengthStudy& study) {
+  const Options& options = input.options;
+  const double full = input.pile_length;
+  const LoadCase head = input.load_cases[static_cast<std::size_t>(c - 1)];
+  study = PileLengthStudy{};
+  study.load_case = c;
+  study.full_length = full;
+  study.ended_by = "all lengths";
+  study.rows.reserve(kLengthStudyLengths);
+  LoadCaseResult response;
+  for (int u = 0; u < kLengthStudyLengths; ++u) {
+    const double length = LengthStudyFactor(u) * full;
+    // A pile that would not reach 5 % of its full length below the ground
+    // surface is not analysed; the shorter ones would not either.
+    if (0.05 * full + input.ground_depth > length) {
+      study.ended_by = "ground surface";
+      break;
+    }
+    const CaseIteration iteration =
+        SolveStudyCase(input, tables, c, length, head, NodeLoads::kLoadCase, soil, state, out);
+    if (iteration == CaseIteration::kFailed) return;
+    ++study.lengths_analysed;
+    if (iteration == CaseIteration::kExcessDeflection) {
+      study.ended_by = "excess deflection";
+      break;
+    }
+    if (iteration == CaseIteration::kNotConverged) {
+      study.ended_by = "iteration limit";
+      break;
+    }
+    if (!(std::fabs(state.top_deflection) <= options.max_deflection) ||
+        !(std::fabs(state.max_change) < options.tolerance)) {
+      continue;
+    }
+    ComputeCaseResult(input, tables, state, response);
+    study.rows.push_back(LengthStudyRow{length, response.head_deflection, response.head_shear,
+                                        response.max_moment, response.max_shear});
+  }
+}
+
+double StudyReferenceShear(UnitSystem units, double given) {
+  if (!(std::fabs(given) < 1e-7)) return given;
+  return units == UnitSystem::kSi ? 0.04448220133781433 : 10.0;
+}
+
+double StudyReferenceMoment(UnitSystem units, double given) {
+  if (!(std::fabs(given) < 1e-7)) return given;
+  return units == UnitSystem::kSi ? 0.011298480443656445 : 100.0;
+}
+
+std::array<double, kStiffnessLevels> StiffnessLevelFactors() {
+  std::array<double, kStiffnessLevels> c{};
+  c[0] = static_cast<double>(0.1f);
+  for (int n = 2; n <= kStiffnessLevels; ++n) {
+    c[static_cast<std::size_t>(n - 1)] = std::log10(static_cast<double>(n));
+  }
+  return c;
+}
+
+void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, double vref,
+                       double mref, double axial, SoilWorkingValues& soil, CaseState& state,
+                       RunOutput& out, HeadStiffnessStudy& study) {
+  const UnitSystem units = input.options.units;
+  study = HeadStiffnessStudy{};
+  study.reference_shear = StudyReferenceShear(units, vref);
+  study.reference_moment = StudyReferenceMoment(units, mref);
+  study.axial = axial;
+  const std::array<double, kStiffnessLevels> factor = StiffnessLevelFactors();
+
+  // Head deflection, rotation, shear and moment of every study case.
+  struct HeadResponse {
+    double deflection, rotation, shear, moment;
+  };
+  std::array<HeadResponse, 2 * kStiffnessLevels> heads{};
+  LoadCaseResult response;
+  for (int s = 1; s <= 2 * kStiffnessLevels; ++s) {
+    const bool shear_case = s <= kStiffnessLevels;
+    const double level = factor[static_cast<std::size_t>((s - 1) % kStiffnessLevels)];
+    const LoadCase head = shear_case ? LoadCase{LoadType::kShearAndSlope,
+                                                level * study.reference_shear, 0.0, axial, false}
+                                     : LoadCase{LoadType::kDeflectionAndMoment, 0.0,
+                                                level * study.reference_moment, axial, false};
+    const CaseIteration iteration = SolveStudyCase(input, tables, s, input.pile_length, head,
+                                                   NodeLoads::kHeadLoadsOnly, soil, state, out);
+    if (iteration == CaseIteration::kFailed) return;
+    if (iteration != CaseIteration::kConverged) {
+      study.ended_by =
+          iteration == CaseIteration::kExcessDeflection ? "excess deflection" : "iteration limit";
+      return;
+    }
+    ComputeCaseResult(input, tables, state, response);
+    heads[static_cast<std::size_t>(s - 1)] = {response.head_deflection, response.head_rotation,
+                                              response.head_shear, response.head_moment};
+    ++study.cases_converged;
+  }
+
+  study.rows.reserve(kStiffnessLevels);
+  for (int n = 1; n <= kStiffnessLevels; ++n) {
+    const HeadResponse& a = heads[static_cast<std::size_t>(n - 1)];
+    const HeadResponse& b = heads[static_cast<std::size_t>(n - 1 + kStiffnessLevels)];
+    const double c = factor[static_cast<std::size_t>(n - 1)];
+    StiffnessRow row;
+    row.shear_level = c * study.reference_shear;
+    row.moment_level = c * study.reference_moment;
+    row.deflection = a.deflection;
+    row.shear_reaction_1 = a.shear;
+    row.moment_reaction_1 = a.moment;
+    row.rotation = b.rotation;
+    row.shear_reaction_2 = b.shear;
+    row.moment_reaction_2 = b.moment;
+    row.k22 = a.shear / a.deflection;
+    row.k32 = -a.moment / a.deflection;
+    row.k23 = b.shear / b.rotation;
+    row.k33 = -b.moment / b.rotation;
+    study.rows.push_back(row);
+  }
+  study.complete = true;
+  study.ended_by = "all cases";
+}
+
+bool LengthStudyFinite(const PileLengthStudy& study) {
+  for (const LengthStudyRow& r : study.rows) {
+    for (double v : {r.length, r.head_deflection, r.head_shear, r.max_moment, r.max_shear}) {
+      if (!std::isfinite(v)) return false;
+    }
+  }
+  return true;
+}
+
+bool StiffnessStudyFinite(const HeadStiffnessStudy& study) {
+  for (const StiffnessRow& r : study.rows) {
+    for (double v :
+         {r.shear_level, r.moment_level, r.deflection, r.shear_reaction_1, r.moment_reaction_1,
+          r.rotation, r.shear_reaction_2, r.moment_reaction_2, r.k22, r.k23, r.k32, r.k33}) {
+      if (!std::isfinite(v)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace tarvex
