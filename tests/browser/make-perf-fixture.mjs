@@ -160,7 +160,7 @@ function largeRun(caseCount, nodeCount) {
     py_curves: [curve(1, 24), curve(2, 120), curve(3, 480)],
     cases,
     lrfd_check: [],
-    stiffness: [],
+    stiffness: null,
     warnings: [],
     error: null,
   };

@@ -33,7 +33,7 @@ mkdirSync(outDir, { recursive: true });
 // must be absent.
 const ALL_SECTIONS = ['run', 'error', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'lrfd', 'length-study', 'stiffness'];
 const EXPECTED = {
-  'pile-three-cases': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature'],
+  'pile-three-cases': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'stiffness'],
   'lrfd-combinations': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'lrfd'],
   'stiffness-length-study': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'length-study', 'stiffness'],
   'input-error': ['run', 'error', 'warnings', 'units'],
@@ -57,7 +57,7 @@ function sectionsOf(d) {
     'moment-curvature': sections.some((x) => (x.thrusts || []).length),
     lrfd: !!d.lrfd || (d.lrfd_check || []).length > 0,
     'length-study': cases.some((x) => x.length_study != null),
-    stiffness: (d.stiffness || []).length > 0,
+    stiffness: d.stiffness != null,
   };
   return ALL_SECTIONS.filter((id) => has[id]);
 }
@@ -189,7 +189,12 @@ function checkPage(page, seen, problems) {
   c(seen.lrfdRows === checks.length, 'LRFD table has ' + seen.lrfdRows + ' rows for ' + checks.length);
   c(seen.lrfdFails === checks.filter((x) => x.verdict === 'fail').length, 'LRFD failures shown: ' + seen.lrfdFails);
   for (const x of checks) c(seen.text.includes(x.name), 'LRFD combination name missing: ' + x.name);
-  c(seen.stiffnessRows === 2 * (d.stiffness || []).length, 'stiffness tables have ' + seen.stiffnessRows + ' rows');
+  const stiffnessRows = d.stiffness && d.stiffness.complete ? d.stiffness.rows.length : 0;
+  c(seen.stiffnessRows === 2 * stiffnessRows, 'stiffness tables have ' + seen.stiffnessRows + ' rows for ' + stiffnessRows + ' levels');
+  if (d.stiffness && !d.stiffness.complete) c(seen.text.includes('The study stopped at case ' + (d.stiffness.cases_converged + 1)), 'incomplete stiffness study not explained');
+  for (const x of d.cases || []) {
+    if (x.length_study) c(seen.text.includes(x.length_study.lengths_analysed + ' lengths analysed'), 'length study of case ' + x.number + ' without its count of lengths');
+  }
   if (seen.sections.includes('profile')) {
     c(seen.profileRects === (d.layers || []).length + (d.sections || []).length, 'profile draws ' + seen.profileRects + ' rectangles');
   }
@@ -202,7 +207,7 @@ function checkPage(page, seen, problems) {
   const drawnCases = (d.cases || []).filter((x) => x.nodes && x.nodes.depth.length > 1);
   const sectionCharts = (d.sections || []).filter((s) => s.thrusts.some((t) => t.points.length)).length * 2;
   const expectCharts =
-    (drawnCases.length ? 6 : 0) + ((d.py_curves || []).length ? 1 : 0) + sectionCharts + ((d.cases || []).some((x) => x.length_study && x.length_study.length) ? 1 : 0);
+    (drawnCases.length ? 6 : 0) + ((d.py_curves || []).length ? 1 : 0) + sectionCharts + ((d.cases || []).some((x) => x.length_study && x.length_study.rows.length) ? 1 : 0);
   c(seen.charts.length === expectCharts, seen.charts.length + ' charts for ' + expectCharts + ' expected');
   const units = new Set(Object.values(d.units || {}).concat(['rad']));
   if (d.units) units.add(d.units.force + '/' + d.units.length + '^2');

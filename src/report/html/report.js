@@ -546,10 +546,9 @@
     }
 
     // Pile-head stiffness.
-    const stiffness = r.stiffness || [];
-    if (stiffness.length) {
+    if (r.stiffness) {
       const ks = section('stiffness', 'Pile-head stiffness matrix');
-      ks.append(stiffnessTables(stiffness, U));
+      ks.append(stiffnessTables(r.stiffness, U));
     }
 
     if (!cases.length && !sections.length && !layers.length) {
@@ -927,17 +926,40 @@
     return wrap;
   }
 
+  // How a study ended, in words.
+  const LENGTH_STUDY_END = {
+    'all lengths': 'every trial length was analysed',
+    'ground surface': 'the next length would not have reached 5 % of the pile length below the ground surface',
+    'excess deflection': 'the last length analysed deflected too far',
+    'iteration limit': 'the last length analysed did not converge within the iteration limit',
+  };
+  const STIFFNESS_STUDY_END = {
+    'excess deflection': 'deflected too far',
+    'iteration limit': 'did not converge within the iteration limit',
+  };
+  function endedBy(table, text) {
+    return table[text] || text || DASH;
+  }
+
   function lengthStudy(parent, studied, U) {
     const L = U.length || '';
-    const withRows = studied.filter((c) => c.length_study.length);
+    const rowsOf = (c) => c.length_study.rows || [];
+    const withRows = studied.filter((c) => rowsOf(c).length);
     let box = null;
     if (withRows.length) {
       box = chartBox('Pile-head deflection against pile length');
       parent.append(box.box);
     }
     for (const c of studied) {
+      const st = c.length_study;
       parent.append(h('h3', { text: 'Load case ' + c.number }));
-      if (!c.length_study.length) {
+      parent.append(
+        note(
+          'Pile length ' + num(st.full_length) + ' ' + L + ', shortened by 5 % at a time; ' + String(st.lengths_analysed) +
+            ' lengths analysed; the study ended because ' + endedBy(LENGTH_STUDY_END, st.ended_by) + '.'
+        )
+      );
+      if (!rowsOf(c).length) {
         parent.append(note('No computations of pile-head deflection against pile length were successful for this load case.'));
         continue;
       }
@@ -950,7 +972,7 @@
             { head: 'Max. moment', unit: U.moment, num: true },
             { head: 'Max. shear', unit: U.force, num: true },
           ],
-          c.length_study.map((row) => [num(row.length), num(row.head_deflection), num(row.head_shear), num(row.max_moment), num(row.max_shear)])
+          rowsOf(c).map((row) => [num(row.length), num(row.head_deflection), num(row.head_shear), num(row.max_moment), num(row.max_shear)])
         )
       );
     }
@@ -963,17 +985,40 @@
           'Pile-head deflection' + unitText(L),
           withRows.map((c, i) => xySeries('Load case ' + c.number, colour(i, withRows.length), { width: 2 }))
         ),
-        [null].concat(withRows.map((c) => [c.length_study.map((x) => x.length), c.length_study.map((x) => x.head_deflection)])),
+        [null].concat(withRows.map((c) => [rowsOf(c).map((x) => x.length), rowsOf(c).map((x) => x.head_deflection)])),
         360
       );
     };
   }
 
-  function stiffnessTables(rows, U) {
+  function stiffnessTables(study, U) {
     const F = U.force || '';
     const L = U.length || '';
     const M = U.moment || '';
+    const rows = study.rows || [];
     const wrap = h('div');
+    wrap.append(
+      h(
+        'dl',
+        { class: 'facts' },
+        [
+          ['Reference shear', num(study.reference_shear) + ' ' + F],
+          ['Reference moment', num(study.reference_moment) + ' ' + M],
+          ['Axial thrust of the study cases', num(study.axial) + ' ' + F],
+          ['Study cases converged', String(study.cases_converged) + ' of 20'],
+        ].map(([k, v]) => [h('dt', { text: k }), h('dd', { text: v })])
+      )
+    );
+    if (!study.complete || !rows.length) {
+      wrap.append(
+        note(
+          'The study stopped at case ' + String(study.cases_converged + 1) + ', which ' + endedBy(STIFFNESS_STUDY_END, study.ended_by) +
+            '; the stiffness terms need all 20 cases.',
+          'warn'
+        )
+      );
+      return wrap;
+    }
     wrap.append(
       note(
         'Ten pile-head shears with the head rotation held at zero, and ten pile-head moments with the head deflection held at zero. ' +
