@@ -193,7 +193,7 @@ function checkPage(page, seen, problems) {
   c(seen.stiffnessRows === 2 * stiffnessRows, 'stiffness tables have ' + seen.stiffnessRows + ' rows for ' + stiffnessRows + ' levels');
   if (d.stiffness && !d.stiffness.complete) c(seen.text.includes('The study stopped at case ' + (d.stiffness.cases_converged + 1)), 'incomplete stiffness study not explained');
   for (const x of d.cases || []) {
-    if (x.length_study) c(seen.text.includes(x.length_study.lengths_analysed + ' lengths analysed'), 'length study of case ' + x.number + ' without its count of lengths');
+    if (x.length_study) c(seen.text.includes(x.length_study.lengths_analysed + (x.length_study.lengths_analysed === 1 ? ' length' : ' lengths') + ' analysed'), 'length study of case ' + x.number + ' without its count of lengths');
   }
   if (seen.sections.includes('profile')) {
     c(seen.profileRects === (d.layers || []).length + (d.sections || []).length, 'profile draws ' + seen.profileRects + ' rectangles');

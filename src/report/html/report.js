@@ -956,7 +956,8 @@
       parent.append(
         note(
           'Pile length ' + num(st.full_length) + ' ' + L + ', shortened by 5 % at a time; ' + String(st.lengths_analysed) +
-            ' lengths analysed; the study ended because ' + endedBy(LENGTH_STUDY_END, st.ended_by) + '.'
+            (st.lengths_analysed === 1 ? ' length' : ' lengths') +
+            ' analysed; the study ended because ' + endedBy(LENGTH_STUDY_END, st.ended_by) + '.'
         )
       );
       if (!rowsOf(c).length) {
