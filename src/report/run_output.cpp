@@ -87,14 +87,4 @@ void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines) {
   block.Set("RUN00028", 228);
 }
 
-void ReportStageNotBuilt(RunOutput& out, std::string_view stage) {
-  ErrorBlock block(out);
-  for (RecordWriter* w : {&out.report, &out.message}) {
-    w->Write("(//A/)", {"**** Runtime Error No. 12 ****"});
-    w->Write("(A,A,A)", {"This build of the engine cannot yet perform the ", stage, "."});
-    w->Write("(A/)", {"No results are computed for this run."});
-  }
-  block.Report("RUN00012", 212);
-}
-
 }  // namespace tarvex

@@ -84,10 +84,6 @@ void SetErrorCode(RunOutput& out, int code);
 // file, so that no such number is handed on as a result.
 void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines);
 
-// Ends the run with runtime error 12 when a stage of the analysis is not part
-// of this build of the engine, so that no run goes on without it.
-void ReportStageNotBuilt(RunOutput& out, std::string_view stage);
-
 }  // namespace tarvex
 
 #endif  // TARVEX_REPORT_RUN_OUTPUT_HPP_

@@ -34,8 +34,7 @@ struct PyPass {
 // One solver pass: every layer that holds a node gives its nodes new secant
 // soil moduli from their current deflections, in layer order; layers below a
 // rock-type layer are marked so that their curves start from the ground
-// surface rather than from an equivalent depth. Ends the run with runtime
-// error 12 at a layer whose criterion this build does not compute.
+// surface rather than from an equivalent depth.
 void UpdateSoilModuli(const PyPass& pass);
 
 // Before the first solution of a load case: the criteria that set their

@@ -21,12 +21,6 @@ const SoilLayer& LayerOf(const PyPass& pass, int j) {
   return pass.tables.layers[static_cast<std::size_t>(j - 1)];
 }
 
-// A layer of a criterion this build does not compute: the run ends rather
-// than leave the layer's nodes on their starting moduli.
-void NotBuilt(RunOutput& out, const CriterionRow& row) {
-  ReportStageNotBuilt(out, std::string("p-y criterion for ") + std::string(row.description));
-}
-
 // What a layer means for the layers below it, once its criterion has run.
 void LayeringBookkeeping(SoilWorkingValues& working, int j, LayeringGroup group) {
   bool& off = working.layering_off[Slot(j)];
@@ -48,12 +42,9 @@ void LayeringBookkeeping(SoilWorkingValues& working, int j, LayeringGroup group)
 }
 
 // One solver-mode call of the criterion of layer j; false when the run is to
-// stop (an error, or a criterion this build does not compute).
+// stop on an error. Every criterion the solver calls has its operations (the
+// criterion table's test holds the table to it).
 bool SolveLayer(const PyPass& pass, int j, const CriterionRow& row) {
-  if (row.ops == nullptr) {
-    NotBuilt(pass.out, row);
-    return false;
-  }
   SoilWorkingValues& working = pass.working;
   LayerPass layer(pass, pass.nodes, j, false, working.rock_layer_count, nullptr, nullptr);
   row.ops->run_layer(layer);
@@ -402,13 +393,9 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
     if (stations->top_node_in_layer[Slot(j)] == 0) continue;
     const CriterionRow& row = CriterionOf(LayerOf(pass, j).code);
     if (row.prints_curve) {
-      if (row.ops == nullptr) {
-        NotBuilt(out, row);
-      } else {
-        LayerPass layer(pass, *stations, j, true, pass.working.layering_off[Slot(j)] ? 1 : 0,
-                        &curve, &printed);
-        row.ops->run_layer(layer);
-      }
+      LayerPass layer(pass, *stations, j, true, pass.working.layering_off[Slot(j)] ? 1 : 0, &curve,
+                      &printed);
+      row.ops->run_layer(layer);
     }
     if (out.failed()) break;
     out.report.Write("(/)");
