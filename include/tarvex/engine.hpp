@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "tarvex/export.h"
 #include "tarvex/results.hpp"
@@ -41,6 +42,23 @@ struct RunOptions {
   // Filled at the end of the run when not null.
   RunOutcome* outcome = nullptr;
 };
+
+struct AnalyseOptions {
+  // Gives the report's date and time; the machine's local time when empty.
+  std::function<DateTime()> clock;
+  // Keep the texts of the report, plot and message files in the results
+  // (report_text, plot_text, message_text); lines end with LF.
+  bool keep_texts = false;
+  // The file names the report's header shows and an input error names. No
+  // file of these names is read or written.
+  RunFiles names{"input.tv6", "input.out", "input.plt", "input.msg"};
+};
+
+// Runs one analysis of the input text without touching the file system: the
+// run that run() performs, with the three output files kept in memory.
+// results.result_code is what run() would return. Any number of analyses
+// may run at once on different threads.
+TARVEX_API RunResults analyse(std::string_view input_text, const AnalyseOptions& options = {});
 
 // Runs one analysis. Returns 0 for a normal end, a negative warning number
 // (-300 for several warnings) or a positive error code (101-199 input error,

@@ -1,15 +1,21 @@
 #include "cli/cli.hpp"
 
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/run_files.hpp"
-#include "report/number_fields.hpp"
-#include "report/record_writer.hpp"
+#include "report/results_csv.hpp"
+#include "report/results_json.hpp"
 
 namespace tarvex::cli {
 namespace {
@@ -17,14 +23,17 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
-    "Usage: tarvex INPUT [-o DIR]\n"
+    "Usage: tarvex INPUT [-o DIR] [--json] [--csv]\n"
     "       tarvex --help | --version\n"
     "\n"
     "Analyses the pile described by the TARVEX6 input file INPUT and writes\n"
     "  <stem>.out  the report\n"
     "  <stem>.plt  the plot file\n"
     "  <stem>.msg  the run messages\n"
-    "next to INPUT, or into DIR (made when missing).\n"
+    "next to INPUT, or into DIR (made when missing). With\n"
+    "  --json      also <stem>.json: every result of the run (docs/results.md)\n"
+    "  --csv       also <stem>.cases.csv (one row per load case) and\n"
+    "              <stem>.case<N>.csv (one row per node of load case N)\n"
     "\n"
     "Exit status: 0 normal end or warnings only, 1 input error, 2 runtime error,\n"
     "3 files unusable or bad arguments.\n";
@@ -32,6 +41,8 @@ constexpr const char* kUsage =
 struct Arguments {
   std::string input;
   std::string directory;
+  bool json = false;
+  bool csv = false;
 };
 
 bool Parse(int argc, const char* const* argv, Arguments* args, std::string* problem) {
@@ -43,6 +54,10 @@ bool Parse(int argc, const char* const* argv, Arguments* args, std::string* prob
         return false;
       }
       args->directory = argv[++i];
+    } else if (a == "--json") {
+      args->json = true;
+    } else if (a == "--csv") {
+      args->csv = true;
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       *problem = "unknown option " + a;
       return false;
@@ -76,19 +91,32 @@ ExitStatus StatusOf(const RunResults& results) {
   return kRuntimeError;
 }
 
+// The error that ended the run: every line of its message (the problem, the
+// values and the advice), the input line it is about, and further advice.
+void PrintError(const Diagnostic& error, std::ostream& out) {
+  const char* kind = error.kind == "input"      ? "input error "
+                     : error.kind == "internal" ? "internal error "
+                                                : "runtime error ";
+  out << "Outcome: " << kind << error.identity << " (code " << error.code << ")\n";
+  constexpr std::size_t kMostLines = 40;  // the longest blocks list a table
+  for (std::size_t i = 0; i < error.message.size(); ++i) {
+    if (i == kMostLines) {
+      out << "  ... (see the report and message files)\n";
+      break;
+    }
+    const std::string& line = error.message[i];
+    out << "  " << line.substr(0, line.find_last_not_of(' ') + 1) << "\n";
+  }
+  if (error.line_number > 0) {
+    const std::string name = fs::path(error.file).filename().string();
+    out << "  At line " << error.line_number << " of " << name << ": " << error.line_text << "\n";
+  }
+  if (!error.advice.empty()) out << "  Advice: " << error.advice << "\n";
+}
+
 void PrintOutcome(const RunResults& results, std::ostream& out) {
   if (results.error) {
-    const Diagnostic& error = *results.error;
-    out << "Outcome: " << (error.kind == "input" ? "input error " : "runtime error ")
-        << error.identity << " (code " << error.code << ")\n";
-    int shown = 0;
-    for (const std::string& line : error.message) {
-      out << "  " << line << "\n";
-      if (++shown == 8) {
-        out << "  ... (see the report and message files)\n";
-        break;
-      }
-    }
+    PrintError(*results.error, out);
     return;
   }
   // Every warning number recorded during the run, ascending, with its count.
@@ -107,30 +135,169 @@ void PrintOutcome(const RunResults& results, std::ostream& out) {
   out << "\n";
 }
 
-// A compact table of the load cases: one row per case.
+// `v` with `digits` significant digits: fixed-point from 0.001 to below
+// 10 million, exponent form beyond; a zero is "0".
+std::string Significant(double v, int digits) {
+  if (!std::isfinite(v)) return "-";
+  if (v == 0.0) return "0";
+  char buffer[64];
+  // The exponent form rounds to the digits first; its exponent decides.
+  const std::to_chars_result e =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, digits - 1);
+  if (e.ec != std::errc()) return "-";
+  const std::string scientific(buffer, e.ptr);
+  const int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
+  if (exponent < -3 || exponent >= 7) return scientific;
+  double rounded = v;
+  std::from_chars(buffer, e.ptr, rounded);
+  const int decimals = std::max(0, digits - 1 - exponent);
+  const std::to_chars_result f =
+      std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
+  if (f.ec != std::errc()) return scientific;
+  std::string fixed(buffer, f.ptr);
+  if (fixed == "-0") fixed = "0";
+  return fixed;
+}
+
+// Rows of cells printed in columns, each as wide as its widest cell: text
+// columns left-aligned, numbers right-aligned.
+void PrintColumns(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& left,
+                  std::ostream& out) {
+  std::vector<std::size_t> widths(left.size(), 0);
+  for (const auto& row : rows) {
+    for (std::size_t k = 0; k < row.size() && k < widths.size(); ++k) {
+      widths[k] = std::max(widths[k], row[k].size());
+    }
+  }
+  for (const auto& row : rows) {
+    std::string line;
+    for (std::size_t k = 0; k < row.size() && k < widths.size(); ++k) {
+      const std::string pad(widths[k] - row[k].size(), ' ');
+      if (k > 0) line += "  ";
+      line += left[k] ? row[k] + pad : pad + row[k];
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out << line << "\n";
+  }
+}
+
+// The verdict of an LRFD combination: "fail" when any of its sections
+// fails, "pass" when one passes, "-" when the check does not apply.
+std::string CombinationVerdict(const RunResults& results, int combination) {
+  bool pass = false;
+  for (const LrfdCheckRow& row : results.lrfd_check) {
+    if (row.combination != combination) continue;
+    if (row.verdict == LrfdVerdict::kFail) return "fail";
+    if (row.verdict == LrfdVerdict::kPass) pass = true;
+  }
+  return pass ? "pass" : "-";
+}
+
+// A table of the load cases: one row per case, four significant digits per
+// value; the combination and its check for LRFD runs.
 void PrintCases(const RunResults& results, std::ostream& out) {
   if (results.cases.empty()) return;
-  RecordWriter table;
-  const std::string& len = results.units.length;
+  constexpr int kDigits = 4;
+  const Units& u = results.units;
   // The table names a US customary moment in-lb, as the report does.
-  const std::string moment = results.units.system == "USCS" ? "in-lb" : results.units.moment;
-  table.Write("(/A)", {"Load cases:"});
-  table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)", {"Case", "Deflection", "Rotation", "Max moment",
-                                                  "at depth", "Max shear", "at depth", "Iter"});
-  table.Write("(A4,A14,A12,A14,A11,A14,A11,A6)",
-              {"", len, "rad", moment, len, results.units.force, len, ""});
-  for (const LoadCaseResult& c : results.cases) {
-    table.Integer(c.number, 4);
-    WriteAdaptive(table, 14, c.head_deflection);
-    WriteAdaptive(table, 12, c.head_rotation);
-    WriteAdaptive(table, 14, c.max_moment);
-    WriteAdaptive(table, 11, c.max_moment_depth);
-    WriteAdaptive(table, 14, c.max_shear);
-    WriteAdaptive(table, 11, c.max_shear_depth);
-    table.Integer(c.iterations, 6);
-    table.EndLine();
+  const std::string moment = u.system == "USCS" ? "in-lb" : u.moment;
+  const bool lrfd = results.lrfd;
+  const bool any_unconverged =
+      std::any_of(results.cases.begin(), results.cases.end(),
+                  [](const LoadCaseResult& c) { return c.status != CaseStatus::kConverged; });
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> heading{"Case"}, units{""};
+  std::vector<bool> left{false};
+  if (lrfd) {
+    heading.push_back("Combination");
+    units.push_back("");
+    left.push_back(true);
   }
-  out << table.contents();
+  for (const char* h : {"Shear", "Moment", "Deflection", "Rotation", "Max moment", "at depth",
+                        "Max shear", "at depth", "Iter"}) {
+    heading.push_back(h);
+    left.push_back(false);
+  }
+  for (const std::string& unit : {u.force, moment, u.length, std::string("rad"), moment, u.length,
+                                  u.force, u.length, std::string()}) {
+    units.push_back(unit);
+  }
+  if (lrfd) {
+    heading.push_back("Check");
+    units.push_back("");
+    left.push_back(true);
+  }
+  if (any_unconverged) {
+    heading.push_back("Status");
+    units.push_back("");
+    left.push_back(true);
+  }
+  rows.push_back(heading);
+  rows.push_back(units);
+  for (const LoadCaseResult& c : results.cases) {
+    std::vector<std::string> row{std::to_string(c.number)};
+    if (lrfd) row.push_back(c.combination_name);
+    for (double v : {c.head_shear, c.head_moment, c.head_deflection, c.head_rotation, c.max_moment,
+                     c.max_moment_depth, c.max_shear, c.max_shear_depth}) {
+      row.push_back(Significant(v, kDigits));
+    }
+    row.push_back(std::to_string(c.iterations));
+    if (lrfd) row.push_back(CombinationVerdict(results, c.number));
+    if (any_unconverged) {
+      row.push_back(c.status == CaseStatus::kConverged ? "converged" : "not converged");
+    }
+    rows.push_back(std::move(row));
+  }
+  out << "Load cases:\n";
+  PrintColumns(rows, left, out);
+}
+
+// Writes the whole text to the file; false, with the system's reason, when
+// any of it could not be written.
+bool WriteText(const std::string& path, const std::string& text, std::string* reason) {
+  errno = 0;
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(text.data(), static_cast<std::streamsize>(text.size()));
+  file.close();
+  if (!file.fail()) return true;
+  *reason = errno != 0 ? std::strerror(errno) : "write failed";
+  return false;
+}
+
+// The node tables of load cases an earlier run of the same input had beyond
+// this run's last case: left in place they would pass for this run's.
+void RemoveStaleCaseFiles(const fs::path& directory, const std::string& stem, int cases) {
+  std::error_code ec;
+  for (int n = cases + 1;; ++n) {
+    const fs::path stale = directory / (stem + ".case" + std::to_string(n) + ".csv");
+    if (!fs::is_regular_file(stale, ec) || !fs::remove(stale, ec)) break;
+  }
+}
+
+// What the run's own numbers say about its accuracy: a distributed load that
+// starts at the pile head loses about q(0)·h/4 of its force at the head node.
+// Shown when that is more than half a percent of the distributed force.
+void PrintAccuracyNotes(const RunResults& results, std::ostream& out) {
+  double worst = 0.0;
+  double lost = 0.0;
+  for (const LoadCaseResult& c : results.cases) {
+    const std::vector<double>& q = c.nodes.distributed_load;
+    if (q.empty() || q.front() == 0.0) continue;
+    double total = 0.0;
+    for (double v : q) total += v * c.increment_length;
+    // The head node's load is averaged over a whole increment, of which only
+    // the lower half is on the pile: it holds q(0)/2.
+    const double short_by = std::fabs(q.front() * c.increment_length / 2.0);
+    if (total != 0.0 && short_by / std::fabs(total) > worst) {
+      worst = short_by / std::fabs(total);
+      lost = short_by;
+    }
+  }
+  if (worst < 0.005) return;
+  out << "Note: the distributed load starts at the pile head, where about " << Significant(lost, 3)
+      << " " << results.units.force << " (" << Significant(100.0 * worst, 2)
+      << " %) of its force is lost; more increments reduce it in proportion "
+         "(docs/accuracy.md).\n";
 }
 
 }  // namespace
@@ -176,18 +343,27 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   const RunFiles files{input.string(), (directory / (stem + ".out")).string(),
                        (directory / (stem + ".plt")).string(),
                        (directory / (stem + ".msg")).string()};
+  const std::string json_path = (directory / (stem + ".json")).string();
+  const std::string cases_path = (directory / (stem + ".cases.csv")).string();
 
   // An input named like an output (pile.out, an old report run by mistake):
   // the run would write over it. Nothing is written; the engine refuses it too.
-  static constexpr const char* kNames[4] = {"input file", "report", "plot file", "message file"};
-  const std::vector<SameFilePair> same =
-      FindSameFiles({files.input, files.report, files.plot, files.message});
+  std::vector<std::string> paths{files.input, files.report, files.plot, files.message};
+  std::vector<std::string> names{"input file", "report", "plot file", "message file"};
+  if (args.json) {
+    paths.push_back(json_path);
+    names.emplace_back("results file");
+  }
+  if (args.csv) {
+    paths.push_back(cases_path);
+    names.emplace_back("load case table");
+  }
+  const std::vector<SameFilePair> same = FindSameFiles(paths);
   if (!same.empty()) {
-    const std::string* paths[4] = {&files.input, &files.report, &files.plot, &files.message};
     const auto first = static_cast<std::size_t>(same.front().first);
     const auto second = static_cast<std::size_t>(same.front().second);
-    err << "tarvex: the " << kNames[second] << " " << *paths[second]
-        << " would be written over the " << kNames[first] << " " << *paths[first]
+    err << "tarvex: the " << names[second] << " " << paths[second] << " would be written over the "
+        << names[first] << " " << paths[first]
         << "; nothing was written.\n       Give an output directory with -o DIR.\n";
     return kFilesUnusable;
   }
@@ -196,6 +372,30 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   RunOptions run_options = options;
   run_options.outcome = &outcome;
   run(files, run_options);
+  const RunResults& results = outcome.results;
+
+  // The files for programs, rendered from the results.
+  std::vector<std::pair<std::string, std::string>> extra;  // label, path
+  bool extra_failed = false;
+  auto write = [&](const char* label, const std::string& path, const std::string& text) {
+    std::string reason;
+    if (WriteText(path, text, &reason)) {
+      extra.emplace_back(label, path);
+    } else {
+      err << "tarvex: cannot write " << path << ": " << reason << "\n";
+      extra_failed = true;
+    }
+  };
+  if (args.json) write("results ", json_path, RenderResultsJson(results));
+  if (args.csv) {
+    write("cases   ", cases_path, RenderCasesCsv(results));
+    for (const LoadCaseResult& c : results.cases) {
+      const std::string path =
+          (directory / (stem + ".case" + std::to_string(c.number) + ".csv")).string();
+      write("nodes   ", path, RenderNodesCsv(results, c));
+    }
+    RemoveStaleCaseFiles(directory, stem, static_cast<int>(results.cases.size()));
+  }
 
   out << "tarvex " << version_text() << ": " << args.input << "\n";
   const std::pair<const char*, const std::string*> written[] = {
@@ -207,9 +407,16 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     any = true;
     out << "  " << label << " " << *path << "\n";
   }
-  PrintOutcome(outcome.results, out);
-  PrintCases(outcome.results, out);
-  return StatusOf(outcome.results);
+  for (const auto& [label, path] : extra) {
+    if (!any) out << "Files written:\n";
+    any = true;
+    out << "  " << label << " " << path << "\n";
+  }
+  PrintOutcome(results, out);
+  PrintCases(results, out);
+  PrintAccuracyNotes(results, out);
+  const ExitStatus status = StatusOf(results);
+  return extra_failed && status == kNormal ? kFilesUnusable : status;
 }
 
 }  // namespace tarvex::cli

@@ -11,6 +11,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "engine/diagnostics.hpp"
 #include "engine/model.hpp"
@@ -88,6 +89,16 @@ bool RefuseSameFiles(const RunContext& run, const InputFile& input, bool input_o
   return true;
 }
 
+// An empty input data file: input error 25.
+bool RefuseEmptyInput(const InputFile& input, RunOutput& out) {
+  if (input.size() != 0) return false;
+  ErrorBlock block(out);
+  out.message.Write("(//A/)", {"**** Input Data Error No. 25 ****"});
+  out.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
+  block.Report("INP00025", 125);
+  return true;
+}
+
 // Opens the input data file and creates (or replaces) the three output files.
 bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
   const auto& paths = run.paths;
@@ -123,14 +134,7 @@ bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
       }
     }
   }
-  if (input.size() == 0) {
-    ErrorBlock block(out);
-    out.message.Write("(//A/)", {"**** Input Data Error No. 25 ****"});
-    out.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
-    block.Report("INP00025", 125);
-    return false;
-  }
-  return true;
+  return !RefuseEmptyInput(input, out);
 }
 
 // Section analysis of every pile section, with its progress lines.
@@ -416,9 +420,52 @@ void EndRun(const RunContext& run, RunOutput& out) {
   check(2);
 }
 
+// Runs `stages`; out of memory or a fault of the engine itself ends the run
+// in order with runtime error 19.
+template <typename Stages>
+void Guarded(RunOutput& out, Stages&& stages) {
+  try {
+    stages();
+  } catch (const std::exception& e) {
+    ErrorBlock block(out);
+    for (RecordWriter* w : {&out.report, &out.message}) {
+      w->Write("(//A/)", {"**** Runtime Error No. 19 ****"});
+      w->Write("(A,A)", {"An internal error ended the analysis: ", e.what()});
+    }
+    block.Report("RUN00019", 219);
+  }
+}
+
 }  // namespace
 
 const char* version_text() { return "(" TARVEX_VERSION_STRING ")"; }
+
+RunResults analyse(std::string_view input_text, const AnalyseOptions& options) {
+  auto owned = std::make_unique<AnalysisModel>();
+  AnalysisModel& model = *owned;
+  const RunFiles& names = options.names;
+  model.run.paths = {names.input, names.report, names.plot, names.message};
+
+  // No file is opened: the three writers keep their lines in memory.
+  RunOutput& out = model.out;
+  InputFile input;
+  Guarded(out, [&] {
+    input.OpenText(input_text);
+    if (!RefuseEmptyInput(input, out)) {
+      Analyse(model, input, options.clock ? options.clock() : platform::LocalNow());
+    }
+  });
+  EndRun(model.run, out);
+
+  const int result = ResultCode(out.diagnostics);
+  FinishResults(out.diagnostics, result, model.results);
+  if (options.keep_texts) {
+    model.results.report_text = out.report.contents();
+    model.results.plot_text = out.plot.contents();
+    model.results.message_text = out.message.contents();
+  }
+  return std::move(model.results);
+}
 
 int run(const RunFiles& files, const RunOptions& options) {
   auto owned = std::make_unique<AnalysisModel>();
@@ -428,19 +475,11 @@ int run(const RunFiles& files, const RunOptions& options) {
 
   RunOutput& out = model.out;
   InputFile input;
-  try {
+  Guarded(out, [&] {
     if (OpenFiles(model.run, input, out)) {
       Analyse(model, input, options.clock ? options.clock() : platform::LocalNow());
     }
-  } catch (const std::exception& e) {
-    // Out of memory or a fault of the engine itself: end the run in order.
-    ErrorBlock block(out);
-    for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(//A/)", {"**** Runtime Error No. 19 ****"});
-      w->Write("(A,A)", {"An internal error ended the analysis: ", e.what()});
-    }
-    block.Report("RUN00019", 219);
-  }
+  });
   EndRun(model.run, out);
 
   const int result = ResultCode(out.diagnostics);

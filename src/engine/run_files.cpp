@@ -35,16 +35,18 @@ bool SameFile(const PathTarget& a, const PathTarget& b) {
   return a.created_as == b.created_as;
 }
 
-std::vector<SameFilePair> FindSameFiles(const std::array<std::string, 4>& paths) {
-  std::array<PathTarget, 4> targets;
-  for (std::size_t i = 0; i < 4; ++i) targets[i] = Locate(paths[i]);
+std::vector<SameFilePair> FindSameFiles(std::span<const std::string> paths) {
+  std::vector<PathTarget> targets;
+  targets.reserve(paths.size());
+  for (const std::string& path : paths) targets.push_back(Locate(path));
   // The input data file counts only as an existing file: a path to nothing is
   // refused as an input of its own, and nothing can be lost by writing there.
   std::vector<SameFilePair> pairs;
-  for (int i = 0; i < 4; ++i) {
+  const int count = static_cast<int>(targets.size());
+  for (int i = 0; i < count; ++i) {
     const PathTarget& a = targets[static_cast<std::size_t>(i)];
     if (i == 0 && !a.exists) continue;
-    for (int j = i + 1; j < 4; ++j) {
+    for (int j = i + 1; j < count; ++j) {
       if (SameFile(a, targets[static_cast<std::size_t>(j)])) pairs.push_back({i, j});
     }
   }

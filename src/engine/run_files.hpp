@@ -3,7 +3,7 @@
 #ifndef TARVEX_ENGINE_RUN_FILES_HPP_
 #define TARVEX_ENGINE_RUN_FILES_HPP_
 
-#include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,14 +26,15 @@ PathTarget Locate(const std::string& path);
 // True when writing to `b` would write over the file `a` names.
 bool SameFile(const PathTarget& a, const PathTarget& b);
 
-// Two of the paths (input data file, report, plot, message file, in that
-// order) that name one file: their indices, first < second.
+// Two of the paths (input data file first, then the files a run writes:
+// report, plot, message file, and the command line's further files) that
+// name one file: their indices, first < second.
 struct SameFilePair {
   int first = 0;
   int second = 0;
 };
 // Every such pair, in order of the first index, then the second.
-std::vector<SameFilePair> FindSameFiles(const std::array<std::string, 4>& paths);
+std::vector<SameFilePair> FindSameFiles(std::span<const std::string> paths);
 
 }  // namespace tarvex
 

@@ -1,6 +1,10 @@
 #include "pile/iteration.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace tarvex {
 namespace {
@@ -74,10 +78,65 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
   block.Report("RUN00009", 209);
 }
 
+// A length for the advice of an error: three significant digits and the unit.
+std::string AdviceLength(double v, std::string_view unit) {
+  char buffer[32];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 3);
+  const std::size_t last = unit.find_last_not_of(' ');
+  return std::string(buffer, ec == std::errc() ? end : buffer) + " " +
+         std::string(unit.substr(0, last == std::string_view::npos ? 0 : last + 1));
+}
+
+// The smallest change of deflection of a load case's iteration and when it
+// came: an iteration that has not improved on it for many iterations has
+// stalled (soft clays do, at a change of about 1e-6 in).
+struct IterationProgress {
+  double smallest_change = 0.0;
+  int at_iteration = 0;
+  int last_iteration = 0;
+  bool stalled() const { return last_iteration - at_iteration >= 20; }
+};
+
+// What to change after runtime error 10. A stalled iteration is not helped
+// by more iterations: its tolerance is below what it can reach, and the
+// deflections have converged to about the smallest change.
+std::string NoConvergenceAdvice(const Options& options, const IterationProgress& progress,
+                                double head_deflection) {
+  const std::string_view unit = LabelsFor(options.units).length;
+  const double recommended = options.units == UnitSystem::kUscs ? 1.0e-5
+                             : options.units == UnitSystem::kSi ? 2.54e-7
+                                                                : 0.0;
+  if (progress.stalled()) {
+    // The next power of ten above twice the smallest change is met.
+    const double reachable = std::pow(10.0, std::ceil(std::log10(2.0 * progress.smallest_change)));
+    return "The change of deflection stopped falling at " +
+           AdviceLength(progress.smallest_change, unit) + " after iteration " +
+           std::to_string(progress.at_iteration) + ": the head deflection (" +
+           AdviceLength(head_deflection, unit) + ") has converged to about that; a Tolerance of " +
+           AdviceLength(std::max(reachable, recommended), unit) + " ends the iteration.";
+  }
+  std::string advice;
+  if (options.iteration_limit < 1000) {
+    advice =
+        "Raise MaxIterations above " + std::to_string(options.iteration_limit) + " (at most 1000)";
+  }
+  if (options.tolerance < recommended) {
+    advice += advice.empty() ? "Use" : ", or use";
+    advice += " the recommended Tolerance of " + AdviceLength(recommended, unit);
+  }
+  if (advice.empty())
+    advice = "Check the loading and the soil properties for their sizes and units";
+  return advice + ".";
+}
+
 // Runtime error 10: no convergence within the iteration limit.
-void ReportNoConvergence(const Options& options, double max_change, RunOutput& out) {
+void ReportNoConvergence(const Options& options, double max_change,
+                         const IterationProgress& progress, double head_deflection,
+                         RunOutput& out) {
   const std::string_view unit = LabelsFor(options.units).length;
   ErrorBlock block(out);
+  block.Advise(NoConvergenceAdvice(options, progress, head_deflection));
   RecordWriter& r = out.report;
   r.Write("(//A/)", {"**** Runtime Error No. 10 ****"});
   r.Write("(A,I0,A/)", {"The analysis failed to converge within the limit of ",
@@ -95,12 +154,18 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
   const bool study = kind == IterationKind::kStudy;
   const int limit = options.iteration_limit;
   const double tolerance = options.tolerance;
+  IterationProgress progress;
   for (int it = 1; it <= limit; ++it) {
     state.iteration = it;
     stages.Solve(state);
     if (out.failed()) return CaseIteration::kFailed;
     const double ytop = state.top_deflection;
     const double dymax = state.max_change;
+    if (it == 1 || dymax < progress.smallest_change) {
+      progress.smallest_change = dymax;
+      progress.at_iteration = it;
+    }
+    progress.last_iteration = it;
     const int node = FirstNonFiniteDeflection(state.nodes);
     if (!std::isfinite(ytop) || !std::isfinite(dymax) || node != 0) {
       ReportNotANumber(state, node, kind, out);
@@ -133,7 +198,7 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
       if (out.failed()) return CaseIteration::kFailed;
     }
   }
-  if (!study) ReportNoConvergence(options, state.max_change, out);
+  if (!study) ReportNoConvergence(options, state.max_change, progress, state.top_deflection, out);
   return CaseIteration::kNotConverged;
 }
 

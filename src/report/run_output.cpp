@@ -47,6 +47,7 @@ void ErrorBlock::Record(std::string_view identity, int code, const InputLine* li
   for (const std::string& l : lines) {
     if (!Blank(l)) d.message.push_back(l);
   }
+  d.advice = advice_;
   if (line != nullptr) {
     d.file = line->file;
     d.line_number = line->number;

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/diagnostics.hpp"
@@ -53,6 +54,9 @@ class ErrorBlock {
   // error 23 of a printed p-y depth above the ground).
   void Set(std::string_view identity, int code);
 
+  // Further advice the host may show with the error; not written to any file.
+  void Advise(std::string advice) { advice_ = std::move(advice); }
+
   // A line of the error shown elsewhere (on the standard error stream): the
   // message when neither file took a line of the block.
   void AddShownLine(std::string line) { shown_lines_.push_back(std::move(line)); }
@@ -65,6 +69,7 @@ class ErrorBlock {
   std::vector<std::string> report_lines_;
   std::vector<std::string> message_lines_;
   std::vector<std::string> shown_lines_;
+  std::string advice_;
   bool open_ = true;
 };
 

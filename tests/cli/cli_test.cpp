@@ -4,7 +4,10 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "support/test_support.hpp"
 
@@ -123,23 +126,168 @@ TEST(Cli, APrintedDepthAboveTheGroundShowsInputError29) {
       << r.out;
 }
 
+std::string Example(const std::string& name) {
+  return testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/" + name);
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+// The lines of the load-case table: heading, units, one row per case.
+std::vector<std::string> CaseTable(const std::string& out) {
+  const auto lines = testing::SplitLines(out);
+  const int table = testing::FindLine(lines, "Load cases:");
+  if (table < 0) return {};
+  return {lines.begin() + table + 1, lines.end()};
+}
+
 TEST(Cli, ATableOfTheLoadCasesFollowsANormalEnd) {
   TempDir d;
-  WriteFile(d.File("pile.tv6"), testing::ReadFile(std::string(TARVEX_SOURCE_DIR) +
-                                                  "/examples/elastic_pipe_clay_uscs.tv6"));
+  WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
   const CliResult r = RunCli({d.File("pile.tv6")});
   EXPECT_EQ(r.status, cli::kNormal);
-  const auto lines = testing::SplitLines(r.out);
-  const int table = testing::FindLine(lines, "Load cases:");
-  ASSERT_GE(table, 0) << r.out;
-  EXPECT_EQ(
-      lines[static_cast<std::size_t>(table + 1)],
-      "Case    Deflection    Rotation    Max moment   at depth     Max shear   at depth  Iter");
-  EXPECT_EQ(
-      lines[static_cast<std::size_t>(table + 2)],
-      "                in         rad         in-lb         in            lb         in      ");
-  EXPECT_EQ(lines.size(), static_cast<std::size_t>(table + 3 + 5));  // five load cases
-  EXPECT_EQ(lines[static_cast<std::size_t>(table + 7)].substr(0, 4), "   5");
+  const auto table = CaseTable(r.out);
+  // Four significant digits in every numeric column, aligned on the right;
+  // exponent form below 0.001.
+  const std::vector<std::string> expected{
+      "Case  Shear   Moment  Deflection    Rotation  Max moment  at depth  Max shear  at depth  "
+      "Iter",
+      "         lb    in-lb          in         rad       in-lb        in         lb        in",
+      "   1  10000   240000     0.03347  -3.360e-04      865000     120.0     -11180     168.0    "
+      "13",
+      "   2  10000  -612500    0.006440   1.807e-19     -612500         0      10000         0     "
+      "9",
+      "   3  34070        0      0.2500   -0.001986     3010000     129.6      34070         0    "
+      "52"};
+  EXPECT_EQ(table, expected) << r.out;
+}
+
+TEST(Cli, AnLrfdTableNamesEachCombinationAndItsCheck) {
+  TempDir d;
+  WriteFile(d.File("lrfd.tv6"), Example("lrfd_hpile_clays_si.tv6"));
+  const CliResult r = RunCli({d.File("lrfd.tv6")});
+  EXPECT_EQ(r.status, cli::kNormal);
+  const auto table = CaseTable(r.out);
+  const std::vector<std::string> expected{
+      "Case  Combination   Shear  Moment  Deflection  Rotation  Max moment  at depth  Max shear  "
+      "at depth  Iter  Check",
+      "                       kN    kN-m           m       rad        kN-m         m         kN"
+      "         m",
+      "   1  Strength I    120.3   38.75     0.08602  -0.02889       349.2     3.400     -176.0"
+      "     5.000    33  pass",
+      "   2  Strength III  83.92   12.50     0.04357  -0.01538       203.8     3.200     -117.4"
+      "     4.600    30  pass",
+      "   3  Service I     87.53   25.00     0.04754  -0.01704       219.7     3.200     -124.2"
+      "     4.600    31  pass",
+      // The wind group's 5 kN/m at the head, falling to 0 at 2 m, factored 1.4.
+      "Note: the distributed load starts at the pile head, where about 0.341 kN (4.9 %) of its "
+      "force is lost; more increments reduce it in proportion (docs/accuracy.md)."};
+  EXPECT_EQ(table, expected) << r.out;
+}
+
+TEST(Cli, ARuntimeErrorShowsItsWholeMessageAndAdvice) {
+  struct Case {
+    std::string from, to;
+    std::vector<std::string> shown;
+  };
+  const Case cases[] = {
+      {"MaxDeflection 10.0",
+       "MaxDeflection 0.01",
+       {"Outcome: runtime error RUN00009 (code 209)",
+        "  The computed deflection of the pile head is ",
+        "  The specified excess deflection limit is      0.1000E-01 in\n",
+        "  increase the size of the pile if necessary."}},
+      // The iteration stalls far below any tolerance that matters.
+      {"Tolerance 1.0E-5",
+       "Tolerance 1.0E-20",
+       {"Outcome: runtime error RUN00010 (code 210)",
+        "  Specified convergence tolerance =  0.100E-19 in\n",
+        "  Advice: The change of deflection stopped falling at 1.62e-14 in after iteration 63: the "
+        "head deflection (0.0335 in) has converged to about that; a Tolerance of 1e-05 in ends "
+        "the iteration.\n"}},
+      {"MaxIterations 100\nMaxDeflection 10.0\nTolerance 1.0E-5",
+       "MaxIterations 30\nMaxDeflection 10.0\nTolerance 1.0E-20",
+       {"  Advice: Raise MaxIterations above 30 (at most 1000), or use the recommended Tolerance "
+        "of 1e-05 in.\n"}},
+  };
+  for (const Case& c : cases) {
+    TempDir d;
+    WriteFile(d.File("pile.tv6"), Replaced(Example("quickstart.tv6"), c.from, c.to));
+    const CliResult r = RunCli({d.File("pile.tv6")});
+    EXPECT_EQ(r.status, cli::kRuntimeError);
+    for (const std::string& line : c.shown) {
+      EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+    }
+  }
+}
+
+TEST(Cli, AnInputErrorNamesTheLineAndItsText) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"),
+            Replaced(Example("quickstart.tv6"), "\nEND\n", "\nNOT A SECTION\nEND\n"));
+  const CliResult r = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(r.status, cli::kInputError);
+  EXPECT_NE(r.out.find("  The following line is unrecognized or is out-of-order\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("  At line 59 of pile.tv6: NOT A SECTION\n"), std::string::npos) << r.out;
+}
+
+TEST(Cli, ADistributedLoadAtThePileHeadGetsANoteOnItsLostForce) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"), Replaced(Example("quickstart.tv6"),
+                                         "0                          no distributed lateral load\n",
+                                         "2\n1 0.0 50.0\n2 10.0 50.0\n"));
+  const CliResult r = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(r.status, cli::kNormal) << r.out;
+  // 50 lb/in over 10 ft: 6000 lb, of which q(0) h / 4 = 50 * 4.8 / 4 lb.
+  EXPECT_NE(r.out.find("\nNote: the distributed load starts at the pile head, where about 60.0 lb "
+                       "(1.0 %) of its force is lost;"),
+            std::string::npos)
+      << r.out;
+}
+
+TEST(Cli, JsonAndCsvFilesWhenAsked) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
+  const CliResult r = RunCli({d.File("pile.tv6"), "--json", "--csv"});
+  EXPECT_EQ(r.status, cli::kNormal);
+  for (const char* name : {"pile.json", "pile.cases.csv", "pile.case1.csv", "pile.case3.csv"}) {
+    EXPECT_TRUE(FileExists(d.File(name))) << name;
+    EXPECT_NE(r.out.find(d.File(name)), std::string::npos) << name << "\n" << r.out;
+  }
+  EXPECT_FALSE(FileExists(d.File("pile.case4.csv")));
+  // A later run with fewer cases leaves no node table of a case it lacks.
+  WriteFile(d.File("pile.tv6"),
+            Replaced(Replaced(Example("quickstart.tv6"),
+                              "3                          number of "
+                              "load cases",
+                              "2                          number of load cases"),
+                     "3  4      0.25      0.0  100000.0  1   deflection in, moment in-lb\n", ""));
+  EXPECT_EQ(RunCli({d.File("pile.tv6"), "--csv"}).status, cli::kNormal);
+  EXPECT_TRUE(FileExists(d.File("pile.case2.csv")));
+  EXPECT_FALSE(FileExists(d.File("pile.case3.csv")));
+  // An input named like the results file is not written over.
+  WriteFile(d.File("old.json"), "{}");
+  const CliResult over = RunCli({d.File("old.json"), "--json"});
+  EXPECT_EQ(over.status, cli::kFilesUnusable);
+  EXPECT_NE(over.err.find("the results file " + d.File("old.json") +
+                          " would be written over the input file"),
+            std::string::npos)
+      << over.err;
+  EXPECT_EQ(testing::ReadFile(d.File("old.json")), "{}");
+  // A results file that cannot be written is named, and the exit status says so.
+  std::filesystem::remove(d.File("pile.json"));
+  std::filesystem::create_directory(d.File("pile.json"));
+  const CliResult blocked = RunCli({d.File("pile.tv6"), "--json"});
+  EXPECT_EQ(blocked.status, cli::kFilesUnusable);
+  EXPECT_NE(blocked.err.find("tarvex: cannot write " + d.File("pile.json") + ": "),
+            std::string::npos)
+      << blocked.err;
 }
 
 TEST(Cli, TheInstalledProgramSetsItsExitStatus) {

@@ -143,7 +143,6 @@ TEST(Examples, EachFileHoldsWhatItsTitleSays) {
       {"piedmont_sign_foundation_uscs.tv6", uscs, false, false, {11}, {10, 10, 10, 10}, {1, 1}},
       {"timber_pole_frozen_ground_si.tv6", si, false, false, {11}, {17, 14, 13}, {1, 4}},
       {"micropile_slope_user_ei_si.tv6", si, false, false, {13}, {2, 8}, {1, 2}},
-      {"cased_micropile_bond_zone_si.tv6", si, false, false, {4, 14}, {3, 8}, {1}},
       {"elastic_pipe_clay_uscs.tv6", uscs, false, false, {11}, {1, 2}, {1, 2, 3, 4, 5}},
       {"lrfd_hpile_clays_si.tv6", si, true, false, {12}, {15, 3, 13}, {}},
       {"steel_pipe_api_sand_uscs.tv6", uscs, false, false, {11}, {6}, {1, 2, 4}},
@@ -255,7 +254,9 @@ TEST(Examples, TogetherUseEveryInputFeature) {
     std::function<bool(const Example&)> used;
   };
   std::vector<Feature> features;
-  for (int code : {0, 1, 2, 3, -3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}) {
+  // A micropile section (type 14) ends every run with input error 51: it is
+  // no example (tests/corpus holds one).
+  for (int code : {0, 1, 2, 3, -3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}) {
     features.push_back({"section type " + std::to_string(code), [code](const Example& e) {
                           const std::vector<int> c = SectionCodes(*e.model);
                           return std::find(c.begin(), c.end(), code) != c.end();

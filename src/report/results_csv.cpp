@@ -1,0 +1,117 @@
+#include "report/results_csv.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tarvex {
+namespace {
+
+// The shortest text that reads back to the same double; an empty field for
+// a number that is not finite (never part of a run that ended normally).
+void AppendNumber(std::string& line, double v) {
+  if (!std::isfinite(v)) return;
+  char buffer[32];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+  if (ec == std::errc()) line.append(buffer, end);
+}
+
+// A text field, quoted when it holds a comma, a quote or a line end.
+void AppendText(std::string& line, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    line.append(text);
+    return;
+  }
+  line.push_back('"');
+  for (char c : text) {
+    if (c == '"') line.push_back('"');
+    line.push_back(c);
+  }
+  line.push_back('"');
+}
+
+void AppendHeader(std::string& text,
+                  std::initializer_list<std::pair<const char*, std::string>> columns) {
+  bool first = true;
+  for (const auto& [name, unit] : columns) {
+    if (!first) text.push_back(',');
+    first = false;
+    std::string heading = name;
+    if (!unit.empty()) heading += " [" + unit + "]";
+    AppendText(text, heading);
+  }
+  text.push_back('\n');
+}
+
+}  // namespace
+
+std::string RenderCasesCsv(const RunResults& results) {
+  const Units& u = results.units;
+  std::string text;
+  AppendHeader(text, {{"case", ""},
+                      {"combination", ""},
+                      {"load_type", ""},
+                      {"axial", u.force},
+                      {"head_shear", u.force},
+                      {"head_moment", u.moment},
+                      {"head_deflection", u.length},
+                      {"head_rotation", "rad"},
+                      {"max_moment", u.moment},
+                      {"max_moment_depth", u.length},
+                      {"max_shear", u.force},
+                      {"max_shear_depth", u.length},
+                      {"max_stress", u.stress},
+                      {"iterations", ""},
+                      {"status", ""}});
+  for (const LoadCaseResult& c : results.cases) {
+    text += std::to_string(c.number);
+    text.push_back(',');
+    AppendText(text, c.combination_name);
+    text += ',' + std::to_string(c.load_type);
+    for (double v :
+         {c.axial, c.head_shear, c.head_moment, c.head_deflection, c.head_rotation, c.max_moment,
+          c.max_moment_depth, c.max_shear, c.max_shear_depth, c.max_stress}) {
+      text.push_back(',');
+      AppendNumber(text, v);
+    }
+    text += ',' + std::to_string(c.iterations);
+    text += c.status == CaseStatus::kConverged ? ",converged\n" : ",not_converged\n";
+  }
+  return text;
+}
+
+std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load_case) {
+  const Units& u = results.units;
+  const NodeColumns& n = load_case.nodes;
+  std::string text;
+  AppendHeader(text, {{"node", ""},
+                      {"depth", u.length},
+                      {"deflection", u.length},
+                      {"slope", "rad"},
+                      {"moment", u.moment},
+                      {"shear", u.force},
+                      {"soil_reaction", u.force_per_length},
+                      {"es", u.stress},
+                      {"flexural_rigidity", u.flexural_rigidity},
+                      {"stress", u.stress},
+                      {"distributed_load", u.force_per_length}});
+  const std::vector<double>* columns[] = {
+      &n.depth, &n.deflection,        &n.slope,  &n.moment,          &n.shear, &n.soil_reaction,
+      &n.es,    &n.flexural_rigidity, &n.stress, &n.distributed_load};
+  for (std::size_t i = 0; i < n.depth.size(); ++i) {
+    text += std::to_string(i + 1);
+    for (const std::vector<double>* column : columns) {
+      text.push_back(',');
+      if (i < column->size()) AppendNumber(text, (*column)[i]);
+    }
+    text.push_back('\n');
+  }
+  return text;
+}
+
+}  // namespace tarvex
