@@ -28,8 +28,8 @@ ensure_packages() {
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds in build/ (or $1) with the extra CMake arguments given.
-build_engine() {
+# Configures build/ (or $1) with the extra CMake arguments given.
+configure_engine() {
   local dir="$1"; shift
   local launcher=()
   # A compiler cache, when the machine has one, makes rebuilds of other build
@@ -39,5 +39,10 @@ build_engine() {
     launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
   cmake -S "$ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" -j 2
+}
+
+# Configures and builds in build/ (or $1) with the extra CMake arguments given.
+build_engine() {
+  configure_engine "$@"
+  cmake --build "$1" -j 2
 }
