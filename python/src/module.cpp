@@ -57,12 +57,6 @@ class ScratchFolder {
   fs::path path_;
 };
 
-bool WriteFile(const std::string& path, std::string_view data) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(data.data(), static_cast<std::streamsize>(data.size()));
-  return static_cast<bool>(out);
-}
-
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return {};
@@ -74,21 +68,24 @@ std::string ReadFile(const std::string& path) {
 }
 
 // The one call into the engine: the whole analysis of an input, given as
-// its text or as the path of its file, with the texts of its report, plot
-// and message files. Runs without the interpreter lock; touches no Python
-// object.
+// its text (analysed in memory) or as the path of its file (read where it is,
+// the outputs written to a private folder and read back), with the texts of
+// its report, plot and message files. Runs without the interpreter lock;
+// touches no Python object.
 tarvex::RunResults Analyse(std::string_view input_text, const std::string* input_path) {
+  if (input_path == nullptr) {
+    // A text (or a model written as one) runs in memory: no file is made.
+    tarvex::AnalyseOptions options;
+    options.keep_texts = true;
+    return tarvex::analyse(input_text, options);
+  }
   ScratchFolder folder;
   // The outputs take the name of the input file, as the command line names
   // them; the report names them.
-  std::string stem = input_path ? fs::path(*input_path).stem().string() : "input";
+  std::string stem = fs::path(*input_path).stem().string();
   if (stem.empty()) stem = "input";
-  const tarvex::RunFiles files{input_path ? *input_path : folder.File(stem + ".tv6"),
-                               folder.File(stem + ".out"), folder.File(stem + ".plt"),
+  const tarvex::RunFiles files{*input_path, folder.File(stem + ".out"), folder.File(stem + ".plt"),
                                folder.File(stem + ".msg")};
-  if (!input_path && !WriteFile(files.input, input_text)) {
-    throw std::runtime_error("tarvex: cannot write the input to a temporary file");
-  }
   tarvex::RunOutcome outcome;
   tarvex::RunOptions options;
   options.outcome = &outcome;

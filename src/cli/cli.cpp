@@ -17,6 +17,7 @@
 #include "cli/batch.hpp"
 #include "engine/run_files.hpp"
 #include "platform/platform.hpp"
+#include "report/html_report.hpp"
 #include "report/number_fields.hpp"
 #include "report/record_writer.hpp"
 #include "report/results_csv.hpp"
@@ -28,7 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
-    "Usage: tarvex INPUT [-o DIR] [--json] [--csv]\n"
+    "Usage: tarvex INPUT [-o DIR] [--json] [--csv] [--html]\n"
     "       tarvex INPUT... [-j N] [-o DIR] [--summary FILE.csv]   (a batch)\n"
     "       tarvex --help | --version\n"
     "\n"
@@ -40,6 +41,8 @@ constexpr const char* kUsage =
     "  --json      also <stem>.json: every result of the run (docs/results.md)\n"
     "  --csv       also <stem>.cases.csv (one row per load case) and\n"
     "              <stem>.case<N>.csv (one row per node of load case N)\n"
+    "  --html      also <stem>.html: the results as a page of tables and graphs\n"
+    "              that opens in any browser (docs/html-report.md)\n"
     "\n"
     "Exit status: 0 normal end or warnings only, 1 input error, 2 runtime error,\n"
     "3 files unusable or bad arguments.\n";
@@ -49,6 +52,7 @@ struct Arguments {
   std::string directory;
   bool json = false;
   bool csv = false;
+  bool html = false;
 };
 
 bool Parse(int argc, const char* const* argv, Arguments* args, std::string* problem) {
@@ -64,6 +68,8 @@ bool Parse(int argc, const char* const* argv, Arguments* args, std::string* prob
       args->json = true;
     } else if (a == "--csv") {
       args->csv = true;
+    } else if (a == "--html") {
+      args->html = true;
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       *problem = "unknown option " + a;
       return false;
@@ -355,6 +361,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
                        (directory / (stem + ".msg")).string()};
   const std::string json_path = (directory / (stem + ".json")).string();
   const std::string cases_path = (directory / (stem + ".cases.csv")).string();
+  const std::string html_path = (directory / (stem + ".html")).string();
 
   // An input named like an output (pile.out, an old report run by mistake):
   // the run would write over it. Nothing is written; the engine refuses it too.
@@ -367,6 +374,10 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   if (args.csv) {
     paths.push_back(cases_path);
     names.emplace_back("load case table");
+  }
+  if (args.html) {
+    paths.push_back(html_path);
+    names.emplace_back("HTML report");
   }
   const std::vector<SameFilePair> same = FindSameFiles(paths);
   if (!same.empty()) {
@@ -396,7 +407,11 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
       extra_failed = true;
     }
   };
-  if (args.json) write("results ", json_path, RenderResultsJson(results));
+  if (args.json || args.html) {
+    const std::string json = RenderResultsJson(results);
+    if (args.json) write("results ", json_path, json);
+    if (args.html) write("page    ", html_path, RenderHtmlReport(json));
+  }
   if (args.csv) {
     write("cases   ", cases_path, RenderCasesCsv(results));
     for (const LoadCaseResult& c : results.cases) {

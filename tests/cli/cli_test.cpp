@@ -289,6 +289,25 @@ TEST(Cli, JsonAndCsvFilesWhenAsked) {
       << blocked.err;
 }
 
+// The page embeds the results data of the same run; an input named like the
+// page is not written over.
+TEST(Cli, HtmlReportWhenAsked) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
+  const CliResult r = RunCli({d.File("pile.tv6"), "--html", "--json"});
+  EXPECT_EQ(r.status, cli::kNormal) << r.err;
+  ASSERT_TRUE(FileExists(d.File("pile.html")));
+  EXPECT_NE(r.out.find("page     " + d.File("pile.html")), std::string::npos) << r.out;
+  const std::string page = testing::ReadFile(d.File("pile.html"));
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0U);
+  EXPECT_EQ(page.find("<script src="), std::string::npos) << "every script is inlined";
+  // The title of the run reaches the page through the results data.
+  EXPECT_NE(page.find("Quickstart: 36-in reinforced concrete drilled shaft"), std::string::npos);
+  WriteFile(d.File("old.html"), "<p>kept</p>");
+  EXPECT_EQ(RunCli({d.File("old.html"), "--html"}).status, cli::kFilesUnusable);
+  EXPECT_EQ(testing::ReadFile(d.File("old.html")), "<p>kept</p>");
+}
+
 TEST(Cli, TheInstalledProgramSetsItsExitStatus) {
   TempDir d;
   WriteFile(d.File("old.tv6"), "TARVEX5\n");

@@ -240,3 +240,29 @@ def test_studies_are_tables_of_arrays():
 def quickstart_has_no_studies():
     r = tarvex.run(QUICKSTART)
     return r.stiffness is None and all(c.length_study is None for c in r.cases)
+
+
+@pytest.mark.parametrize("path", EXAMPLES, ids=lambda p: p.stem)
+def test_results_equal_the_json_file_of_the_same_run(path, tmp_path):
+    """The module's results hold exactly the numbers of the JSON results file
+    the command-line engine writes for the same input."""
+    import json
+    import subprocess
+
+    from conftest import _engine_path
+
+    cli = _engine_path()
+    if cli is None:
+        pytest.skip("the command-line engine is not built")
+    subprocess.run([cli, str(path), "-o", str(tmp_path), "--json"], capture_output=True,
+                   timeout=300)
+    data = json.loads((tmp_path / f"{path.stem}.json").read_text("utf-8"))
+    results = tarvex.run(path, check=False)
+    assert results.result_code == data["result_code"]
+    assert len(results.cases) == len(data["cases"])
+    for case, written in zip(results.cases, data["cases"]):
+        assert case.number == written["number"]
+        for name in ("head_deflection", "head_rotation", "max_moment", "max_shear"):
+            assert getattr(case, name) == written[name], (path.stem, case.number, name)
+        for name in ("depth", "deflection", "slope", "moment", "shear", "soil_reaction"):
+            assert getattr(case, name).tolist() == written["nodes"][name], (path.stem, name)
