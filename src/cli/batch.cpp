@@ -1,19 +1,27 @@
 #include "cli/batch.hpp"
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <chrono>
-#include <condition_variable>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <mutex>
 #include <ostream>
 #include <string>
-#include <thread>
 #include <vector>
+
+// MinGW's C++ library in its win32 thread model has no std::thread: there the
+// inputs of a batch run one after the other.
+#if !defined(__GLIBCXX__) || defined(_GLIBCXX_HAS_GTHREADS)
+#define TARVEX_BATCH_THREADS 1
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#else
+#define TARVEX_BATCH_THREADS 0
+#endif
 
 #include "cli/cli.hpp"
 #include "engine/run_files.hpp"
@@ -390,6 +398,7 @@ int RunBatch(int argc, const char* const* argv, std::ostream& out, std::ostream&
   for (std::size_t i = 0; i < total; ++i) {
     if (items[i].runnable) queue.push_back(i);
   }
+#if TARVEX_BATCH_THREADS
   unsigned jobs = args.jobs > 0 ? static_cast<unsigned>(args.jobs)
                                 : std::max(1U, std::thread::hardware_concurrency());
   jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(queue.size(), 1)));
@@ -456,6 +465,15 @@ int RunBatch(int argc, const char* const* argv, std::ostream& out, std::ostream&
   }
   for (std::thread& t : threads) t.join();
   clear_progress();
+#else
+  const unsigned jobs = 1;
+  const Clock::time_point start = Clock::now();
+  (void)progress;
+  for (Item& item : items) {
+    if (item.runnable) RunItem(options, args.json, &item);
+    out << Line(item) << "\n" << std::flush;
+  }
+#endif
 
   int worst = kNormal;
   std::size_t normal = 0, warned = 0, input_errors = 0, runtime_errors = 0, unusable = 0;

@@ -130,7 +130,9 @@ bool IsExactTie(double a, int k) {
 }
 
 // Exact decimal rounding in 128-bit integers: the common values of a report
-// are rounded without going through text.
+// are rounded without going through text. Compilers without a 128-bit type
+// (32-bit targets) take the general form for every value.
+#if defined(__SIZEOF_INT128__)
 __extension__ using Wide = unsigned __int128;
 
 constexpr int kMaxWidePower = 38;
@@ -248,6 +250,9 @@ bool RoundSignificantExact(double a, int nsig, Significand* s) {
   s->exp10 = exp10;
   return true;
 }
+#else
+bool RoundSignificantExact(double, int, Significand*) { return false; }
+#endif
 
 // Rounds a positive finite value to nsig >= 1 significant digits, halves away
 // from zero.
@@ -285,12 +290,16 @@ void RoundSignificant(double a, int nsig, Significand* s) {
 // integer rounding. Results of 0 and 1 are left to the general form, which
 // decides the digit of a value below one unit of the last place in its own
 // way; so are numbers beyond 128 bits.
+#if defined(__SIZEOF_INT128__)
 bool FixedDigitsExact(double a, int d, char* digits, int* len) {
   Wide r = 0;
   if (!RoundScaled(a, d, &r) || r <= 1) return false;
   *len = WideDigits(r, digits);
   return true;
 }
+#else
+bool FixedDigitsExact(double, int, char*, int*) { return false; }
+#endif
 
 void FixedInto(double v, int w, int d, FieldBuffer* out) {
   if (w < 0 || d < 0 || w > kMaxField || d > kMaxField) {
