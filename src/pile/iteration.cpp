@@ -179,8 +179,19 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
       out.report.Write("('Iteration ',I0,',',T16,' Y(top) = ',E12.4,', dYmax = ',E12.4)",
                        {it, ytop, dymax});
     }
-    // At least six solutions, so that the soil moduli have settled.
-    if (!(dymax > tolerance) && it >= 6) return CaseIteration::kConverged;
+    // At least six solutions, so that the soil moduli have settled. A
+    // solution that settles with a loaded head beyond the excess-deflection
+    // limit (a pile the soil does not hold) is no result either; a head
+    // deflection the case imposes is the user's own.
+    if (!(dymax > tolerance) && it >= 6) {
+      const bool head_loaded = state.head.type != LoadType::kDeflectionAndMoment &&
+                               state.head.type != LoadType::kDeflectionAndSlope;
+      if (study || !head_loaded || !(std::fabs(ytop) >= options.max_deflection)) {
+        return CaseIteration::kConverged;
+      }
+      ReportExcessDeflection(options, ytop, out);
+      return CaseIteration::kFailed;
+    }
     if (dymax > tolerance && it >= 11 && std::fabs(ytop) >= options.max_deflection) {
       if (study) return CaseIteration::kExcessDeflection;
       ReportExcessDeflection(options, ytop, out);

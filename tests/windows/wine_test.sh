@@ -9,8 +9,8 @@
 #   example_host.c: LGO found by name and called through a __stdcall
 #   pointer; 99 for another version; every example run through NAMES.DAT with
 #   Windows paths; result codes and the report, plot and message files equal
-#   to the Linux build's (date and time line and line ends aside; numbers to
-#   one unit in their last digit, see same_numbers.awk); every line of those
+#   to the Linux build's (date and time line and line ends aside; numbers agreeing
+#   to rounding, see same_numbers.awk); every line of those
 #   files ends with CR LF.
 # - The C host of tests/engine/lgo_host.c linked with each import library:
 #   LGO bound by its plain name, its calls behave.
