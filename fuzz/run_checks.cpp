@@ -9,7 +9,6 @@ namespace tarvex::fuzz {
 namespace {
 
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 std::string_view Trim(std::string_view s) {
   const std::size_t first = s.find_first_not_of(' ');
@@ -32,31 +31,6 @@ bool HasNonFiniteWord(std::string_view line) {
   return false;
 }
 
-// A field of asterisks: two or more in a row, other than a heading such as
-// "**** Warning ****" or the exponent of a unit label ("lbs/in **2").
-bool HasAsteriskField(std::string_view line) {
-  const std::string_view trimmed = Trim(line);
-  bool letters = false;
-  for (char c : trimmed) letters = letters || IsLetter(c);
-  if (trimmed.size() >= 2 && trimmed.front() == '*' && trimmed.back() == '*' && letters) {
-    return false;
-  }
-  for (std::size_t i = 0; i < line.size();) {
-    if (line[i] != '*') {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < line.size() && line[end] == '*') ++end;
-    const std::size_t run = end - i;
-    const bool unit_exponent = run == 2 && end < line.size() && IsDigit(line[end]) &&
-                               (end + 1 == line.size() || !IsDigit(line[end + 1]));
-    if (run >= 2 && !unit_exponent) return true;
-    i = end;
-  }
-  return false;
-}
-
 // The run kind of the first plot record ("ICOM"), or 0 when there is none.
 int RunKind(std::string_view plot) {
   const std::string first(plot.substr(0, plot.find('\n')));
@@ -72,7 +46,7 @@ std::string FindNonFiniteNumber(std::string_view text, std::string_view input) {
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = text.substr(start, end - start);
     start = end + 1;
-    if (!HasNonFiniteWord(line) && !HasAsteriskField(line)) continue;
+    if (!HasNonFiniteWord(line)) continue;
     const std::string_view own = Trim(line);
     if (!own.empty() && input.find(own) != std::string_view::npos) continue;
     return std::string(line);

@@ -26,11 +26,11 @@ std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& text
 // Where the results hold a value that is not finite ("load case 2"), or empty.
 std::string FindNonFiniteResult(const RunResults& results);
 
-// The first line of `text` that shows a number that is not finite: NaN,
-// Infinity (Inf in a narrow field) or a field of asterisks (a value too wide
-// for its field). Lines that stand in `input` as they are (titles, names of
-// load combinations) are the user's own text and are passed over. Empty
-// when there is none.
+// The first line of `text` that shows a number that is not finite: NaN or
+// Infinity (Inf in a narrow field). A field of asterisks is a finite value
+// too wide for its field, as the field rules print it, and is not one. Lines that stand in `input`
+// as they are (titles, names of load combinations) are the user's own text and are passed over.
+// Empty when there is none.
 std::string FindNonFiniteNumber(std::string_view text, std::string_view input);
 
 }  // namespace tarvex::fuzz

@@ -53,7 +53,10 @@ void ComputeCaseResult(const InputModel& input, const DerivedTables& tables, con
   result.number = state.number;
   result.lrfd = lrfd;
   result.combination_name.clear();
-  if (lrfd) {
+  // A study case of an LRFD run (numbered 1 to 20 by the study) is no
+  // combination and takes no combination's name.
+  if (lrfd && state.number >= 1 &&
+      static_cast<std::size_t>(state.number) <= input.lrfd_combinations.size()) {
     const std::string& name =
         input.lrfd_combinations[static_cast<std::size_t>(state.number - 1)].name;
     result.combination_name = name.substr(0, name.find_last_not_of(' ') + 1);
