@@ -27,6 +27,7 @@
 #include "engine/run_files.hpp"
 #include "platform/platform.hpp"
 #include "report/number_fields.hpp"
+#include "report/results_csv.hpp"
 #include "report/results_json.hpp"
 
 namespace tarvex::cli {
@@ -239,42 +240,34 @@ std::string Line(const Item& item) {
   return line;
 }
 
-// A CSV field: quoted when it holds a comma, a quote or a line end.
-std::string Csv(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-// The shortest text that reads back as the same double.
-std::string Exact(double v) {
-  char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, r.ptr);
-}
-
 void WriteSummary(const std::vector<Item>& items, std::ostream& csv) {
   csv << "input,outcome,result_code,case,head_deflection,head_rotation,max_moment,"
          "max_moment_depth,max_shear,max_shear_depth,iterations,length_unit,force_unit,"
          "moment_unit\n";
   for (const Item& item : items) {
-    const std::string head =
-        Csv(item.input) + "," + Csv(item.outcome) + "," + std::to_string(item.result_code) + ",";
-    const std::string units =
-        Csv(item.length_unit) + "," + Csv(item.force_unit) + "," + Csv(item.moment_unit) + "\n";
+    std::string head;
+    AppendCsvText(head, item.input);
+    head += ',';
+    AppendCsvText(head, item.outcome);
+    head += "," + std::to_string(item.result_code) + ",";
+    std::string units;
+    for (const std::string* unit : {&item.length_unit, &item.force_unit, &item.moment_unit}) {
+      units += ',';
+      AppendCsvText(units, *unit);
+    }
+    units += '\n';
     if (item.cases.empty()) {
-      csv << head << ",,,,,,,," << units;
+      csv << head << ",,,,,,," << units;
       continue;
     }
     for (const CaseLine& c : item.cases) {
-      csv << head << c.number << "," << Exact(c.head_deflection) << "," << Exact(c.head_rotation)
-          << "," << Exact(c.max_moment) << "," << Exact(c.max_moment_depth) << ","
-          << Exact(c.max_shear) << "," << Exact(c.max_shear_depth) << "," << c.iterations << ","
-          << units;
+      std::string row = head + std::to_string(c.number);
+      for (double v : {c.head_deflection, c.head_rotation, c.max_moment, c.max_moment_depth,
+                       c.max_shear, c.max_shear_depth}) {
+        row += ',';
+        AppendCsvNumber(row, v);
+      }
+      csv << row << ',' << c.iterations << units;
     }
   }
 }

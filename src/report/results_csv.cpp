@@ -12,9 +12,24 @@
 namespace tarvex {
 namespace {
 
+void AppendHeader(std::string& text,
+                  std::initializer_list<std::pair<const char*, std::string>> columns) {
+  bool first = true;
+  for (const auto& [name, unit] : columns) {
+    if (!first) text.push_back(',');
+    first = false;
+    std::string heading = name;
+    if (!unit.empty()) heading += " [" + unit + "]";
+    AppendCsvText(text, heading);
+  }
+  text.push_back('\n');
+}
+
+}  // namespace
+
 // The shortest text that reads back to the same double; an empty field for
 // a number that is not finite (never part of a run that ended normally).
-void AppendNumber(std::string& line, double v) {
+void AppendCsvNumber(std::string& line, double v) {
   if (!std::isfinite(v)) return;
   char buffer[32];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
@@ -22,7 +37,7 @@ void AppendNumber(std::string& line, double v) {
 }
 
 // A text field, quoted when it holds a comma, a quote or a line end.
-void AppendText(std::string& line, std::string_view text) {
+void AppendCsvText(std::string& line, std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
     line.append(text);
     return;
@@ -34,21 +49,6 @@ void AppendText(std::string& line, std::string_view text) {
   }
   line.push_back('"');
 }
-
-void AppendHeader(std::string& text,
-                  std::initializer_list<std::pair<const char*, std::string>> columns) {
-  bool first = true;
-  for (const auto& [name, unit] : columns) {
-    if (!first) text.push_back(',');
-    first = false;
-    std::string heading = name;
-    if (!unit.empty()) heading += " [" + unit + "]";
-    AppendText(text, heading);
-  }
-  text.push_back('\n');
-}
-
-}  // namespace
 
 std::string RenderCasesCsv(const RunResults& results) {
   const Units& u = results.units;
@@ -71,13 +71,13 @@ std::string RenderCasesCsv(const RunResults& results) {
   for (const LoadCaseResult& c : results.cases) {
     text += std::to_string(c.number);
     text.push_back(',');
-    AppendText(text, c.combination_name);
+    AppendCsvText(text, c.combination_name);
     text += ',' + std::to_string(c.load_type);
     for (double v :
          {c.axial, c.head_shear, c.head_moment, c.head_deflection, c.head_rotation, c.max_moment,
           c.max_moment_depth, c.max_shear, c.max_shear_depth, c.max_stress}) {
       text.push_back(',');
-      AppendNumber(text, v);
+      AppendCsvNumber(text, v);
     }
     text += ',' + std::to_string(c.iterations);
     text += c.status == CaseStatus::kConverged ? ",converged\n" : ",not_converged\n";
@@ -107,7 +107,7 @@ std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load
     text += std::to_string(i + 1);
     for (const std::vector<double>* column : columns) {
       text.push_back(',');
-      if (i < column->size()) AppendNumber(text, (*column)[i]);
+      if (i < column->size()) AppendCsvNumber(text, (*column)[i]);
     }
     text.push_back('\n');
   }

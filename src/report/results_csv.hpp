@@ -6,6 +6,7 @@
 #define TARVEX_REPORT_RESULTS_CSV_HPP_
 
 #include <string>
+#include <string_view>
 
 #include "tarvex/results.hpp"
 
@@ -17,6 +18,12 @@ std::string RenderCasesCsv(const RunResults& results);
 
 // One row per node of the load case, head to tip.
 std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load_case);
+
+// Fields of a CSV row: a number in the shortest text that reads back to the
+// same double (empty for a value that is not finite), and a text quoted when
+// it holds a comma, a quote or a line end.
+void AppendCsvNumber(std::string& line, double v);
+void AppendCsvText(std::string& line, std::string_view text);
 
 }  // namespace tarvex
 
