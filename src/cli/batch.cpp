@@ -249,7 +249,9 @@ void WriteSummary(const std::vector<Item>& items, std::ostream& csv) {
     AppendCsvText(head, item.input);
     head += ',';
     AppendCsvText(head, item.outcome);
-    head += "," + std::to_string(item.result_code) + ",";
+    head += ',';
+    head += std::to_string(item.result_code);
+    head += ',';
     std::string units;
     for (const std::string* unit : {&item.length_unit, &item.force_unit, &item.moment_unit}) {
       units += ',';
