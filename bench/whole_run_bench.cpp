@@ -19,8 +19,8 @@ void RunWhole(benchmark::State& state, const std::string& input) {
   // The files go to $TMPDIR (default /tmp): a tmpfs there leaves out the
   // file system's own costs of truncating and rewriting the three files.
   const char* tmp = std::getenv("TMPDIR");
-  std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") +
-                        "/tarvex-bench-XXXXXX";
+  std::string pattern =
+      std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/tarvex-bench-XXXXXX";
   const std::string dir = mkdtemp(pattern.data());
   const tarvex::RunFiles files{input, dir + "/r.out", dir + "/r.plt", dir + "/r.msg"};
   tarvex::RunOptions options;
