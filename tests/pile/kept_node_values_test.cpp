@@ -40,12 +40,12 @@ int KeptNodes(const CaseState& state) {
 TEST(KeptNodeValues, GiveTheSameSolutionAsValuesComputedAtEveryPass) {
   const KeptCase cases[] = {
       // Strength above the soft clay's range: a warning at every node of every pass.
-      {"strong soft clay", testing::Parts(kPipe, "1\n1 0.0 80.0\n50.0 1500.0 0.01\n50.0 2500.0 0.005\n",
-                                          kShear, 200)},
-      {"soft clay, cyclic", Cyclic(testing::Parts(kPipe,
-                                                  "1\n1 0.0 80.0\n50.0 200.0 0.02\n50.0 900.0 0.01\n",
-                                                  kShear, 150),
-                                   100.0)},
+      {"strong soft clay",
+       testing::Parts(kPipe, "1\n1 0.0 80.0\n50.0 1500.0 0.01\n50.0 2500.0 0.005\n", kShear, 200)},
+      {"soft clay, cyclic",
+       Cyclic(
+           testing::Parts(kPipe, "1\n1 0.0 80.0\n50.0 200.0 0.02\n50.0 900.0 0.01\n", kShear, 150),
+           100.0)},
       {"soft clay with J, default epsilon-50",
        testing::Parts(kPipe, "1\n15 0.0 80.0\n50.0 300.0 0.0 0.25\n50.0 900.0 0.0 0.25\n", kShear,
                       120)},
@@ -60,6 +60,14 @@ TEST(KeptNodeValues, GiveTheSameSolutionAsValuesComputedAtEveryPass) {
                                                   "0.02\n1 10.0 80.0\n55.0 600.0 0.01\n55.0 "
                                                   "900.0 0.01\n",
                                                   kShear, 100)},
+      {"API sand, friction angle beyond its range",
+       testing::Parts(kPipe, "1\n6 0.0 80.0\n60.0 18.0 0.0\n62.0 36.0 0.0\n", kShear, 150)},
+      {"elastic subgrade over API sand over soft clay",
+       Cyclic(testing::Parts(kPipe,
+                             "3\n13 0.0 5.0\n60.0 200.0\n60.0 400.0\n6 5.0 20.0\n60.0 32.0 "
+                             "0.0\n62.0 36.0 0.0\n1 20.0 80.0\n55.0 500.0 0.01\n55.0 900.0 0.01\n",
+                             kShear, 140),
+              10.0)},
       {"soft clay, SI", Si(testing::Parts("1\n1\n4\n18.0\n610.0\n12.7\n248000.0\n200000000.0\n",
                                           "1\n1 0.0 25.0\n8.0 70.0 0.01\n8.0 90.0 0.005\n",
                                           "1\n1 1 180.0 0.0 0.0 0\n0\n", 180))},
