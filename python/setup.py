@@ -4,8 +4,9 @@
 
 The extension module tarvex._tarvex is built by the engine's own CMake build
 (option TARVEX_PYTHON_MODULE) with the interpreter that runs this script;
-it needs cmake, a C++20 compiler, pybind11 and the Python headers (Debian:
-cmake g++ pybind11-dev python3-dev) and NumPy at run time.
+it needs cmake, a C++20 compiler, RapidJSON's headers, pybind11 and the
+Python headers (Debian: cmake g++ rapidjson-dev pybind11-dev python3-dev) and
+NumPy at run time.
 """
 
 import os

@@ -1,7 +1,13 @@
 #include "report/results_json.hpp"
 
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <charconv>
 #include <cmath>
-#include <nlohmann/json.hpp>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,37 +15,213 @@
 namespace tarvex {
 namespace {
 
-// Objects keep their keys sorted (std::map): an object that kept the members'
-// order took twice as long to write, and JSON readers take keys by name.
-using Json = nlohmann::json;
+// Every number takes at most 24 characters ("-2.2250738585072014e-308");
+// FormatNumber may write scratch characters up to 34 places past where it
+// starts, which the room for one number leaves.
+constexpr std::size_t kNumberText = 24;
+constexpr std::size_t kNumberRoom = 40;
 
-// A number, or null for one that is not finite: JSON has no NaN or infinity.
-Json Number(double v) { return std::isfinite(v) ? Json(v) : Json(nullptr); }
-
-Json Numbers(const std::vector<double>& values) {
-  Json a = Json::array();
-  Json::array_t& items = a.get_ref<Json::array_t&>();
-  items.reserve(values.size());
-  for (double v : values) items.emplace_back(std::isfinite(v) ? Json(v) : Json(nullptr));
-  return a;
+// Writes v (finite) at out as the shortest text that reads back to the same
+// double, and returns its end. The digits are placed as they always were in
+// this file: a whole number below 1e15 keeps ".0" (so that a reader takes it
+// as the float it is: 100000.0), a point within the digits or after "0." and
+// at most three zeros (12.5, 0.00125), and otherwise an exponent (1.25e-05,
+// 1e+22). The digits are moved by copies of a fixed length, which cost less
+// than copies of the exact length; what they write past the end is scratch.
+char* FormatNumber(double v, char* out) {
+  if (v > -1e15 && v < 1e15) {
+    const auto whole = static_cast<std::int64_t>(v);
+    if (static_cast<double>(whole) == v) {
+      if (whole == 0 && std::signbit(v)) *out++ = '-';
+      out = std::to_chars(out, out + 20, whole).ptr;
+      *out++ = '.';
+      *out++ = '0';
+      return out;
+    }
+  }
+  // The shortest digits as d.ddde+XX, or de+XX for a single digit.
+  char text[48];
+  const char* const end =
+      std::to_chars(text, text + kNumberRoom, v, std::chars_format::scientific).ptr;
+  const char* first = text;
+  if (*first == '-') *out++ = *first++;
+  // The exponent has two digits, or three beyond 1e+99 and below 1e-99.
+  const char* const e = end[-4] == 'e' ? end - 4 : end - 5;
+  int exponent = 0;
+  for (const char* x = e + 2; x != end; ++x) exponent = exponent * 10 + (*x - '0');
+  if (e[1] == '-') exponent = -exponent;
+  const int digits = e - first == 1 ? 1 : static_cast<int>(e - first - 1);
+  const int point = exponent + 1;  // digits before the decimal point
+  if (point > 0 && point <= 15) {
+    out[0] = first[0];
+    std::memcpy(out + 1, first + 2, 16);  // the digits after the first
+    if (digits <= point) {                // a whole number: zeros and ".0"
+      std::memset(out + digits, '0', 15);
+      out[point] = '.';
+      out[point + 1] = '0';
+      return out + point + 2;
+    }
+    std::memcpy(out + point + 1, first + 1 + point, 16);  // those after the point
+    out[point] = '.';
+    return out + digits + 1;
+  }
+  if (point > -4 && point <= 0) {
+    std::memcpy(out, "0.000", 5);
+    char* const lead = out + 2 - point;  // after the zeros
+    lead[0] = first[0];
+    std::memcpy(lead + 1, first + 2, 16);
+    return lead + digits;
+  }
+  std::memcpy(out, first, 32);
+  return out + (end - first);
 }
 
-Json Optional(const std::optional<double>& v) { return v ? Number(*v) : Json(nullptr); }
+// The document is written in one pass, straight from the results, by
+// RapidJSON's streaming writer: no tree of values is built and torn down. The
+// writer puts the commas and colons and escapes the texts; numbers are
+// formatted here. Every object writes its keys in alphabetical order (byte
+// order, '_' before the letters), the order the file has always had.
+class JsonOut {
+ public:
+  explicit JsonOut(std::size_t capacity) : buffer_(nullptr, capacity), writer_(buffer_) {}
 
-Json Texts(const std::vector<std::string>& lines) {
-  Json a = Json::array();
-  for (const std::string& line : lines) a.push_back(line);
-  return a;
-}
+  template <std::size_t N>
+  JsonOut& Key(const char (&name)[N]) {
+    writer_.Key(name, static_cast<rapidjson::SizeType>(N - 1));
+    return *this;
+  }
 
-template <typename T, typename F>
-Json ArrayOf(const std::vector<T>& items, F&& one) {
-  Json a = Json::array();
-  Json::array_t& elements = a.get_ref<Json::array_t&>();
-  elements.reserve(items.size());
-  for (const T& item : items) elements.push_back(one(item));
-  return a;
-}
+  void StartObject() { writer_.StartObject(); }
+  void EndObject() { writer_.EndObject(); }
+  void StartArray() { writer_.StartArray(); }
+  void EndArray() { writer_.EndArray(); }
+  void Null() { writer_.Null(); }
+  void Integer(int v) { writer_.Int(v); }
+  void Boolean(bool v) { writer_.Bool(v); }
+
+  void Number(double v) {
+    if (!std::isfinite(v)) {
+      writer_.Null();
+      return;
+    }
+    char text[kNumberRoom];
+    const char* end = FormatNumber(v, text);
+    writer_.RawValue(text, static_cast<std::size_t>(end - text), rapidjson::kNumberType);
+  }
+
+  void Number(const std::optional<double>& v) {
+    if (v) {
+      Number(*v);
+    } else {
+      writer_.Null();
+    }
+  }
+
+  // The writer puts the brackets and the separator before the array; the
+  // numbers go straight into the buffer, where the writer has no more to do.
+  void Numbers(const std::vector<double>& values) {
+    writer_.StartArray();
+    if (!values.empty()) {
+      const std::size_t room = values.size() * (kNumberText + 1) + kNumberRoom;
+      char* const start = buffer_.Push(room);
+      char* p = start;
+      for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) *p++ = ',';
+        if (std::isfinite(values[i])) {
+          p = FormatNumber(values[i], p);
+        } else {
+          std::memcpy(p, "null", 4);
+          p += 4;
+        }
+      }
+      buffer_.Pop(room - static_cast<std::size_t>(p - start));
+    }
+    writer_.EndArray();
+  }
+
+  // Texts from the input file (the title, an input line) may hold bytes that
+  // are not UTF-8: each ill-formed sequence is replaced by U+FFFD.
+  void Text(const std::string& s) {
+    const std::string& valid = IsAscii(s) ? s : Repaired(s);
+    writer_.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
+  }
+
+  void Text(const char* s) { writer_.String(s); }
+
+  void Texts(const std::vector<std::string>& lines) {
+    writer_.StartArray();
+    for (const std::string& line : lines) Text(line);
+    writer_.EndArray();
+  }
+
+  // The document, ended by a newline.
+  std::string Finish() {
+    buffer_.Put('\n');
+    return std::string(buffer_.GetString(), buffer_.GetSize());
+  }
+
+ private:
+  static bool IsAscii(const std::string& s) {
+    unsigned char any = 0;
+    for (char c : s) any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+  }
+
+  // s with every ill-formed UTF-8 sequence replaced by U+FFFD: a byte that
+  // starts no sequence is one, and so is the longest start of a sequence that
+  // breaks off (the byte that breaks it is read again as a start).
+  const std::string& Repaired(const std::string& s) {
+    static const char kReplacement[] = "\xEF\xBF\xBD";
+    repaired_.clear();
+    std::size_t i = 0;
+    while (i < s.size()) {
+      const auto lead = static_cast<unsigned char>(s[i]);
+      if (lead < 0x80) {
+        repaired_.push_back(s[i++]);
+        continue;
+      }
+      int follow = 0;  // continuation bytes the lead byte asks for
+      unsigned char low = 0x80;
+      unsigned char high = 0xBF;
+      if (lead >= 0xC2 && lead <= 0xDF) {
+        follow = 1;
+      } else if (lead >= 0xE0 && lead <= 0xEF) {
+        follow = 2;
+        if (lead == 0xE0) low = 0xA0;   // no overlong forms
+        if (lead == 0xED) high = 0x9F;  // no surrogates
+      } else if (lead >= 0xF0 && lead <= 0xF4) {
+        follow = 3;
+        if (lead == 0xF0) low = 0x90;   // no overlong forms
+        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+      } else {
+        repaired_ += kReplacement;
+        ++i;
+        continue;
+      }
+      std::size_t j = i + 1;
+      int taken = 0;
+      while (taken < follow && j < s.size()) {
+        const auto c = static_cast<unsigned char>(s[j]);
+        if (c < low || c > high) break;
+        low = 0x80;
+        high = 0xBF;
+        ++j;
+        ++taken;
+      }
+      if (taken == follow) {
+        repaired_.append(s, i, j - i);
+      } else {
+        repaired_ += kReplacement;
+      }
+      i = j;
+    }
+    return repaired_;
+  }
+
+  rapidjson::StringBuffer buffer_;
+  rapidjson::Writer<rapidjson::StringBuffer> writer_;
+  std::string repaired_;
+};
 
 const char* OutcomeName(Outcome o) {
   switch (o) {
@@ -75,260 +257,306 @@ const char* VerdictName(LrfdVerdict v) {
   return "not_applicable";
 }
 
-Json ToJson(const Units& u) {
-  Json j;
-  j["system"] = u.system;
-  j["length"] = u.length;
-  j["force"] = u.force;
-  j["moment"] = u.moment;
-  j["force_per_length"] = u.force_per_length;
-  j["stress"] = u.stress;
-  j["flexural_rigidity"] = u.flexural_rigidity;
-  j["rotational_stiffness"] = u.rotational_stiffness;
-  j["section_force"] = u.section_force;
-  j["section_moment"] = u.section_moment;
-  j["section_rigidity"] = u.section_rigidity;
-  j["curvature"] = u.curvature;
-  return j;
+template <typename T, typename F>
+void ArrayOf(JsonOut& out, const std::vector<T>& items, F&& one) {
+  out.StartArray();
+  for (const T& item : items) one(out, item);
+  out.EndArray();
 }
 
-Json ToJson(const Diagnostic& d) {
-  Json j;
-  j["identity"] = d.identity;
-  j["code"] = d.code;
-  j["number"] = d.number;
-  j["kind"] = d.kind;
-  j["message"] = Texts(d.message);
-  j["file"] = d.file;
-  j["line_number"] = d.line_number;
-  j["line_text"] = d.line_text;
-  j["advice"] = d.advice;
-  return j;
+void Write(JsonOut& out, const Units& u) {
+  out.StartObject();
+  out.Key("curvature").Text(u.curvature);
+  out.Key("flexural_rigidity").Text(u.flexural_rigidity);
+  out.Key("force").Text(u.force);
+  out.Key("force_per_length").Text(u.force_per_length);
+  out.Key("length").Text(u.length);
+  out.Key("moment").Text(u.moment);
+  out.Key("rotational_stiffness").Text(u.rotational_stiffness);
+  out.Key("section_force").Text(u.section_force);
+  out.Key("section_moment").Text(u.section_moment);
+  out.Key("section_rigidity").Text(u.section_rigidity);
+  out.Key("stress").Text(u.stress);
+  out.Key("system").Text(u.system);
+  out.EndObject();
 }
 
-Json ToJson(const WarningRecord& w) {
-  Json j;
-  j["number"] = w.number;
-  j["load_case"] = w.load_case;
-  j["count"] = w.count;
-  j["text"] = Texts(w.text);
-  return j;
+void Write(JsonOut& out, const Diagnostic& d) {
+  out.StartObject();
+  out.Key("advice").Text(d.advice);
+  out.Key("code").Integer(d.code);
+  out.Key("file").Text(d.file);
+  out.Key("identity").Text(d.identity);
+  out.Key("kind").Text(d.kind);
+  out.Key("line_number").Integer(d.line_number);
+  out.Key("line_text").Text(d.line_text);
+  out.Key("message").Texts(d.message);
+  out.Key("number").Integer(d.number);
+  out.EndObject();
 }
 
-Json ToJson(const SoilLayerInfo& l) {
-  Json j;
-  j["number"] = l.number;
-  j["criterion"] = l.criterion;
-  j["short_name"] = l.short_name;
-  j["description"] = l.description;
-  j["top"] = Number(l.top);
-  j["bottom"] = Number(l.bottom);
-  j["unit_weight_top"] = Number(l.unit_weight_top);
-  j["unit_weight_bottom"] = Number(l.unit_weight_bottom);
-  return j;
+void Write(JsonOut& out, const WarningRecord& w) {
+  out.StartObject();
+  out.Key("count").Integer(w.count);
+  out.Key("load_case").Integer(w.load_case);
+  out.Key("number").Integer(w.number);
+  out.Key("text").Texts(w.text);
+  out.EndObject();
 }
 
-Json ToJson(const MomentCurvaturePoint& p) {
-  Json j;
-  j["curvature"] = Number(p.curvature);
-  j["moment"] = Number(p.moment);
-  j["ei"] = Number(p.ei);
-  j["neutral_axis"] = Number(p.neutral_axis);
-  j["max_compressive_strain"] = Number(p.max_compressive_strain);
-  j["max_tensile_strain"] = Number(p.max_tensile_strain);
-  j["max_concrete_stress"] = Number(p.max_concrete_stress);
-  j["max_steel_stress"] = Number(p.max_steel_stress);
-  j["max_casing_stress"] = Number(p.max_casing_stress);
-  j["max_core_stress"] = Number(p.max_core_stress);
-  j["flags"] = p.flags;
-  return j;
+void Write(JsonOut& out, const SoilLayerInfo& l) {
+  out.StartObject();
+  out.Key("bottom").Number(l.bottom);
+  out.Key("criterion").Integer(l.criterion);
+  out.Key("description").Text(l.description);
+  out.Key("number").Integer(l.number);
+  out.Key("short_name").Text(l.short_name);
+  out.Key("top").Number(l.top);
+  out.Key("unit_weight_bottom").Number(l.unit_weight_bottom);
+  out.Key("unit_weight_top").Number(l.unit_weight_top);
+  out.EndObject();
 }
 
-Json ToJson(const ThrustCurve& t) {
-  Json j;
-  j["thrust"] = Number(t.thrust);
-  j["nominal_moment_capacity"] = Number(t.nominal_moment_capacity);
-  j["points"] = ArrayOf(t.points, [](const MomentCurvaturePoint& p) { return ToJson(p); });
-  return j;
+void Write(JsonOut& out, const MomentCurvaturePoint& p) {
+  out.StartObject();
+  out.Key("curvature").Number(p.curvature);
+  out.Key("ei").Number(p.ei);
+  out.Key("flags").Text(p.flags);
+  out.Key("max_casing_stress").Number(p.max_casing_stress);
+  out.Key("max_compressive_strain").Number(p.max_compressive_strain);
+  out.Key("max_concrete_stress").Number(p.max_concrete_stress);
+  out.Key("max_core_stress").Number(p.max_core_stress);
+  out.Key("max_steel_stress").Number(p.max_steel_stress);
+  out.Key("max_tensile_strain").Number(p.max_tensile_strain);
+  out.Key("moment").Number(p.moment);
+  out.Key("neutral_axis").Number(p.neutral_axis);
+  out.EndObject();
 }
 
-Json ToJson(const SectionResult& s) {
-  Json j;
-  j["number"] = s.number;
-  j["type"] = s.type;
-  j["type_name"] = s.type_name;
-  j["top"] = Number(s.top);
-  j["bottom"] = Number(s.bottom);
-  j["length"] = Number(s.length);
-  j["width"] = Number(s.width);
-  j["area"] = Number(s.area);
-  j["inertia"] = Number(s.inertia);
-  j["flexural_rigidity"] = Number(s.flexural_rigidity);
-  j["axial_capacity"] = Number(s.axial_capacity);
-  j["tensile_capacity"] = Number(s.tensile_capacity);
-  j["cracking_load"] = Number(s.cracking_load);
-  j["thrusts"] = ArrayOf(s.thrusts, [](const ThrustCurve& t) { return ToJson(t); });
-  return j;
+void Write(JsonOut& out, const ThrustCurve& t) {
+  out.StartObject();
+  out.Key("nominal_moment_capacity").Number(t.nominal_moment_capacity);
+  out.Key("points");
+  ArrayOf(out, t.points, [](JsonOut& o, const MomentCurvaturePoint& p) { Write(o, p); });
+  out.Key("thrust").Number(t.thrust);
+  out.EndObject();
 }
 
-Json ToJson(const NodeColumns& n) {
-  Json j;
-  j["depth"] = Numbers(n.depth);
-  j["deflection"] = Numbers(n.deflection);
-  j["slope"] = Numbers(n.slope);
-  j["moment"] = Numbers(n.moment);
-  j["shear"] = Numbers(n.shear);
-  j["soil_reaction"] = Numbers(n.soil_reaction);
-  j["es"] = Numbers(n.es);
-  j["flexural_rigidity"] = Numbers(n.flexural_rigidity);
-  j["stress"] = Numbers(n.stress);
-  j["distributed_load"] = Numbers(n.distributed_load);
-  return j;
+void Write(JsonOut& out, const SectionResult& s) {
+  out.StartObject();
+  out.Key("area").Number(s.area);
+  out.Key("axial_capacity").Number(s.axial_capacity);
+  out.Key("bottom").Number(s.bottom);
+  out.Key("cracking_load").Number(s.cracking_load);
+  out.Key("flexural_rigidity").Number(s.flexural_rigidity);
+  out.Key("inertia").Number(s.inertia);
+  out.Key("length").Number(s.length);
+  out.Key("number").Integer(s.number);
+  out.Key("tensile_capacity").Number(s.tensile_capacity);
+  out.Key("thrusts");
+  ArrayOf(out, s.thrusts, [](JsonOut& o, const ThrustCurve& t) { Write(o, t); });
+  out.Key("top").Number(s.top);
+  out.Key("type").Integer(s.type);
+  out.Key("type_name").Text(s.type_name);
+  out.Key("width").Number(s.width);
+  out.EndObject();
 }
 
-Json ToJson(const LengthStudyRow& r) {
-  Json j;
-  j["length"] = Number(r.length);
-  j["head_deflection"] = Number(r.head_deflection);
-  j["head_shear"] = Number(r.head_shear);
-  j["max_moment"] = Number(r.max_moment);
-  j["max_shear"] = Number(r.max_shear);
-  return j;
+void Write(JsonOut& out, const NodeColumns& n) {
+  out.StartObject();
+  out.Key("deflection").Numbers(n.deflection);
+  out.Key("depth").Numbers(n.depth);
+  out.Key("distributed_load").Numbers(n.distributed_load);
+  out.Key("es").Numbers(n.es);
+  out.Key("flexural_rigidity").Numbers(n.flexural_rigidity);
+  out.Key("moment").Numbers(n.moment);
+  out.Key("shear").Numbers(n.shear);
+  out.Key("slope").Numbers(n.slope);
+  out.Key("soil_reaction").Numbers(n.soil_reaction);
+  out.Key("stress").Numbers(n.stress);
+  out.EndObject();
 }
 
-Json ToJson(const PileLengthStudy& study) {
-  Json j;
-  j["load_case"] = study.load_case;
-  j["full_length"] = Number(study.full_length);
-  j["lengths_analysed"] = study.lengths_analysed;
-  j["ended_by"] = study.ended_by;
-  j["rows"] = ArrayOf(study.rows, [](const LengthStudyRow& r) { return ToJson(r); });
-  return j;
+void Write(JsonOut& out, const LengthStudyRow& r) {
+  out.StartObject();
+  out.Key("head_deflection").Number(r.head_deflection);
+  out.Key("head_shear").Number(r.head_shear);
+  out.Key("length").Number(r.length);
+  out.Key("max_moment").Number(r.max_moment);
+  out.Key("max_shear").Number(r.max_shear);
+  out.EndObject();
 }
 
-Json ToJson(const LoadCaseResult& c) {
-  Json j;
-  j["number"] = c.number;
-  j["lrfd"] = c.lrfd;
-  j["combination_name"] = c.combination_name;
-  j["load_type"] = c.load_type;
-  j["condition1"] = Number(c.condition1);
-  j["condition2"] = Number(c.condition2);
-  j["axial"] = Number(c.axial);
-  j["head_shear"] = Number(c.head_shear);
-  j["head_moment"] = Number(c.head_moment);
-  j["head_deflection"] = Number(c.head_deflection);
-  j["head_rotation"] = Number(c.head_rotation);
-  j["max_moment"] = Number(c.max_moment);
-  j["max_moment_depth"] = Number(c.max_moment_depth);
-  j["max_shear"] = Number(c.max_shear);
-  j["max_shear_depth"] = Number(c.max_shear_depth);
-  j["max_stress"] = Number(c.max_stress);
-  j["iterations"] = c.iterations;
-  j["final_change"] = Number(c.final_change);
-  j["zero_deflection_points"] = c.zero_deflection_points;
-  j["status"] = StatusName(c.status);
-  j["moment_imbalance"] = Number(c.moment_imbalance);
-  j["force_imbalance"] = Number(c.force_imbalance);
-  j["moment_imbalance_station"] = c.moment_imbalance_station;
-  j["force_imbalance_station"] = c.force_imbalance_station;
-  j["verified"] = c.verified;
-  j["increment_length"] = Number(c.increment_length);
-  j["section_max_moment"] = Numbers(c.section_max_moment);
-  j["section_max_shear"] = Numbers(c.section_max_shear);
-  j["nodes"] = ToJson(c.nodes);
-  j["length_study"] = c.length_study ? ToJson(*c.length_study) : Json(nullptr);
-  return j;
+void Write(JsonOut& out, const PileLengthStudy& study) {
+  out.StartObject();
+  out.Key("ended_by").Text(study.ended_by);
+  out.Key("full_length").Number(study.full_length);
+  out.Key("lengths_analysed").Integer(study.lengths_analysed);
+  out.Key("load_case").Integer(study.load_case);
+  out.Key("rows");
+  ArrayOf(out, study.rows, [](JsonOut& o, const LengthStudyRow& r) { Write(o, r); });
+  out.EndObject();
 }
 
-Json ToJson(const PyCurveResult& c) {
-  Json j;
-  j["number"] = c.number;
-  j["depth"] = Number(c.depth);
-  j["layer"] = c.layer;
-  j["criterion"] = c.criterion;
-  j["short_name"] = c.short_name;
-  j["y"] = Numbers(c.y);
-  j["p"] = Numbers(c.p);
-  return j;
+void Write(JsonOut& out, const LoadCaseResult& c) {
+  out.StartObject();
+  out.Key("axial").Number(c.axial);
+  out.Key("combination_name").Text(c.combination_name);
+  out.Key("condition1").Number(c.condition1);
+  out.Key("condition2").Number(c.condition2);
+  out.Key("final_change").Number(c.final_change);
+  out.Key("force_imbalance").Number(c.force_imbalance);
+  out.Key("force_imbalance_station").Integer(c.force_imbalance_station);
+  out.Key("head_deflection").Number(c.head_deflection);
+  out.Key("head_moment").Number(c.head_moment);
+  out.Key("head_rotation").Number(c.head_rotation);
+  out.Key("head_shear").Number(c.head_shear);
+  out.Key("increment_length").Number(c.increment_length);
+  out.Key("iterations").Integer(c.iterations);
+  out.Key("length_study");
+  if (c.length_study) {
+    Write(out, *c.length_study);
+  } else {
+    out.Null();
+  }
+  out.Key("load_type").Integer(c.load_type);
+  out.Key("lrfd").Boolean(c.lrfd);
+  out.Key("max_moment").Number(c.max_moment);
+  out.Key("max_moment_depth").Number(c.max_moment_depth);
+  out.Key("max_shear").Number(c.max_shear);
+  out.Key("max_shear_depth").Number(c.max_shear_depth);
+  out.Key("max_stress").Number(c.max_stress);
+  out.Key("moment_imbalance").Number(c.moment_imbalance);
+  out.Key("moment_imbalance_station").Integer(c.moment_imbalance_station);
+  out.Key("nodes");
+  Write(out, c.nodes);
+  out.Key("number").Integer(c.number);
+  out.Key("section_max_moment").Numbers(c.section_max_moment);
+  out.Key("section_max_shear").Numbers(c.section_max_shear);
+  out.Key("status").Text(StatusName(c.status));
+  out.Key("verified").Boolean(c.verified);
+  out.Key("zero_deflection_points").Integer(c.zero_deflection_points);
+  out.EndObject();
 }
 
-Json ToJson(const LrfdCheckRow& r) {
-  Json j;
-  j["combination"] = r.combination;
-  j["section"] = r.section;
-  j["name"] = r.name;
-  j["resistance_factor"] = Number(r.resistance_factor);
-  j["factored_capacity"] = Optional(r.factored_capacity);
-  j["moment_developed"] = Number(r.moment_developed);
-  j["fraction_mobilized"] = Optional(r.fraction_mobilized);
-  j["verdict"] = VerdictName(r.verdict);
-  j["max_shear"] = Number(r.max_shear);
-  j["head_deflection"] = Number(r.head_deflection);
-  j["head_rotation"] = Number(r.head_rotation);
-  return j;
+void Write(JsonOut& out, const PyCurveResult& c) {
+  out.StartObject();
+  out.Key("criterion").Integer(c.criterion);
+  out.Key("depth").Number(c.depth);
+  out.Key("layer").Integer(c.layer);
+  out.Key("number").Integer(c.number);
+  out.Key("p").Numbers(c.p);
+  out.Key("short_name").Text(c.short_name);
+  out.Key("y").Numbers(c.y);
+  out.EndObject();
 }
 
-Json ToJson(const StiffnessRow& r) {
-  Json j;
-  j["shear_level"] = Number(r.shear_level);
-  j["moment_level"] = Number(r.moment_level);
-  j["deflection"] = Number(r.deflection);
-  j["shear_reaction_1"] = Number(r.shear_reaction_1);
-  j["moment_reaction_1"] = Number(r.moment_reaction_1);
-  j["rotation"] = Number(r.rotation);
-  j["shear_reaction_2"] = Number(r.shear_reaction_2);
-  j["moment_reaction_2"] = Number(r.moment_reaction_2);
-  j["k22"] = Number(r.k22);
-  j["k23"] = Number(r.k23);
-  j["k32"] = Number(r.k32);
-  j["k33"] = Number(r.k33);
-  return j;
+void Write(JsonOut& out, const LrfdCheckRow& r) {
+  out.StartObject();
+  out.Key("combination").Integer(r.combination);
+  out.Key("factored_capacity").Number(r.factored_capacity);
+  out.Key("fraction_mobilized").Number(r.fraction_mobilized);
+  out.Key("head_deflection").Number(r.head_deflection);
+  out.Key("head_rotation").Number(r.head_rotation);
+  out.Key("max_shear").Number(r.max_shear);
+  out.Key("moment_developed").Number(r.moment_developed);
+  out.Key("name").Text(r.name);
+  out.Key("resistance_factor").Number(r.resistance_factor);
+  out.Key("section").Integer(r.section);
+  out.Key("verdict").Text(VerdictName(r.verdict));
+  out.EndObject();
 }
 
-Json ToJson(const HeadStiffnessStudy& study) {
-  Json j;
-  j["reference_shear"] = Number(study.reference_shear);
-  j["reference_moment"] = Number(study.reference_moment);
-  j["axial"] = Number(study.axial);
-  j["cases_converged"] = study.cases_converged;
-  j["complete"] = study.complete;
-  j["ended_by"] = study.ended_by;
-  j["rows"] = ArrayOf(study.rows, [](const StiffnessRow& row) { return ToJson(row); });
-  return j;
+void Write(JsonOut& out, const StiffnessRow& r) {
+  out.StartObject();
+  out.Key("deflection").Number(r.deflection);
+  out.Key("k22").Number(r.k22);
+  out.Key("k23").Number(r.k23);
+  out.Key("k32").Number(r.k32);
+  out.Key("k33").Number(r.k33);
+  out.Key("moment_level").Number(r.moment_level);
+  out.Key("moment_reaction_1").Number(r.moment_reaction_1);
+  out.Key("moment_reaction_2").Number(r.moment_reaction_2);
+  out.Key("rotation").Number(r.rotation);
+  out.Key("shear_level").Number(r.shear_level);
+  out.Key("shear_reaction_1").Number(r.shear_reaction_1);
+  out.Key("shear_reaction_2").Number(r.shear_reaction_2);
+  out.EndObject();
 }
 
-Json ToJson(const RunResults& r) {
-  Json j;
-  j["format_version"] = r.format_version;
-  j["engine_version"] = r.engine_version;
-  j["result_code"] = r.result_code;
-  j["outcome"] = OutcomeName(r.outcome);
-  j["title"] = Texts(r.title);
-  j["units"] = ToJson(r.units);
-  j["run_kind"] = r.run_kind;
-  j["lrfd"] = r.lrfd;
-  j["pile_length"] = Number(r.pile_length);
-  j["ground_depth"] = Number(r.ground_depth);
-  j["layers"] = ArrayOf(r.layers, [](const SoilLayerInfo& l) { return ToJson(l); });
-  j["sections"] = ArrayOf(r.sections, [](const SectionResult& s) { return ToJson(s); });
-  j["py_curves"] = ArrayOf(r.py_curves, [](const PyCurveResult& c) { return ToJson(c); });
-  j["cases"] = ArrayOf(r.cases, [](const LoadCaseResult& c) { return ToJson(c); });
-  j["lrfd_check"] = ArrayOf(r.lrfd_check, [](const LrfdCheckRow& row) { return ToJson(row); });
-  j["stiffness"] = r.stiffness ? ToJson(*r.stiffness) : Json(nullptr);
-  j["warnings"] = ArrayOf(r.warnings, [](const WarningRecord& w) { return ToJson(w); });
-  j["error"] = r.error ? ToJson(*r.error) : Json(nullptr);
-  return j;
+void Write(JsonOut& out, const HeadStiffnessStudy& study) {
+  out.StartObject();
+  out.Key("axial").Number(study.axial);
+  out.Key("cases_converged").Integer(study.cases_converged);
+  out.Key("complete").Boolean(study.complete);
+  out.Key("ended_by").Text(study.ended_by);
+  out.Key("reference_moment").Number(study.reference_moment);
+  out.Key("reference_shear").Number(study.reference_shear);
+  out.Key("rows");
+  ArrayOf(out, study.rows, [](JsonOut& o, const StiffnessRow& row) { Write(o, row); });
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const RunResults& r) {
+  out.StartObject();
+  out.Key("cases");
+  ArrayOf(out, r.cases, [](JsonOut& o, const LoadCaseResult& c) { Write(o, c); });
+  out.Key("engine_version").Text(r.engine_version);
+  out.Key("error");
+  if (r.error) {
+    Write(out, *r.error);
+  } else {
+    out.Null();
+  }
+  out.Key("format_version").Integer(r.format_version);
+  out.Key("ground_depth").Number(r.ground_depth);
+  out.Key("layers");
+  ArrayOf(out, r.layers, [](JsonOut& o, const SoilLayerInfo& l) { Write(o, l); });
+  out.Key("lrfd").Boolean(r.lrfd);
+  out.Key("lrfd_check");
+  ArrayOf(out, r.lrfd_check, [](JsonOut& o, const LrfdCheckRow& row) { Write(o, row); });
+  out.Key("outcome").Text(OutcomeName(r.outcome));
+  out.Key("pile_length").Number(r.pile_length);
+  out.Key("py_curves");
+  ArrayOf(out, r.py_curves, [](JsonOut& o, const PyCurveResult& c) { Write(o, c); });
+  out.Key("result_code").Integer(r.result_code);
+  out.Key("run_kind").Integer(r.run_kind);
+  out.Key("sections");
+  ArrayOf(out, r.sections, [](JsonOut& o, const SectionResult& s) { Write(o, s); });
+  out.Key("stiffness");
+  if (r.stiffness) {
+    Write(out, *r.stiffness);
+  } else {
+    out.Null();
+  }
+  out.Key("title").Texts(r.title);
+  out.Key("units");
+  Write(out, r.units);
+  out.Key("warnings");
+  ArrayOf(out, r.warnings, [](JsonOut& o, const WarningRecord& w) { Write(o, w); });
+  out.EndObject();
+}
+
+// A little more than the document takes, so that its buffer seldom grows:
+// about 24 characters for a number of an array, 420 for a point of a
+// moment-curvature table with its keys.
+std::size_t ExpectedSize(const RunResults& r) {
+  std::size_t numbers = 0;
+  std::size_t points = 0;
+  for (const LoadCaseResult& c : r.cases) numbers += 10 * c.nodes.depth.size();
+  for (const PyCurveResult& c : r.py_curves) numbers += c.y.size() + c.p.size();
+  for (const SectionResult& s : r.sections) {
+    for (const ThrustCurve& t : s.thrusts) points += t.points.size();
+  }
+  return 4096 + 24 * numbers + 420 * points;
 }
 
 }  // namespace
 
 std::string RenderResultsJson(const RunResults& results) {
-  // Texts from the input file (the title, an input line) may hold bytes
-  // that are not UTF-8: they are replaced rather than refused.
-  std::string text = ToJson(results).dump(-1, ' ', false, Json::error_handler_t::replace);
-  text.push_back('\n');
-  return text;
+  JsonOut out(ExpectedSize(results));
+  Write(out, results);
+  return out.Finish();
 }
 
 }  // namespace tarvex

@@ -1,0 +1,567 @@
+// The results file: the document written in one pass by the streaming
+// writer is held to the one the nlohmann tree of values gave before it, for
+// every example and for results made to hold every kind of value (absent and
+// not finite numbers, the studies, an error, texts to escape and bytes that
+// are not UTF-8): equal as JSON values, of the same JSON types, doubles equal
+// bit for bit, and the keys of every object in alphabetical order.
+#include "report/results_json.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/test_support.hpp"
+#include "tarvex/engine.hpp"
+
+namespace tarvex {
+namespace {
+
+// The tree of values the results file was built from before it was written
+// in one pass: objects with their keys sorted, dumped by nlohmann.
+namespace tree {
+
+using Json = nlohmann::json;
+
+// A number, or null for one that is not finite: JSON has no NaN or infinity.
+Json Number(double v) { return std::isfinite(v) ? Json(v) : Json(nullptr); }
+
+Json Numbers(const std::vector<double>& values) {
+  Json a = Json::array();
+  Json::array_t& items = a.get_ref<Json::array_t&>();
+  items.reserve(values.size());
+  for (double v : values) items.emplace_back(std::isfinite(v) ? Json(v) : Json(nullptr));
+  return a;
+}
+
+Json Optional(const std::optional<double>& v) { return v ? Number(*v) : Json(nullptr); }
+
+Json Texts(const std::vector<std::string>& lines) {
+  Json a = Json::array();
+  for (const std::string& line : lines) a.push_back(line);
+  return a;
+}
+
+template <typename T, typename F>
+Json ArrayOf(const std::vector<T>& items, F&& one) {
+  Json a = Json::array();
+  Json::array_t& elements = a.get_ref<Json::array_t&>();
+  elements.reserve(items.size());
+  for (const T& item : items) elements.push_back(one(item));
+  return a;
+}
+
+const char* OutcomeName(Outcome o) {
+  switch (o) {
+    case Outcome::kNormal:
+      return "normal";
+    case Outcome::kWarnings:
+      return "warnings";
+    case Outcome::kInputError:
+      return "input_error";
+    case Outcome::kRuntimeError:
+      return "runtime_error";
+    case Outcome::kFilesUnusable:
+      return "files_unusable";
+    case Outcome::kInternalError:
+      return "internal_error";
+  }
+  return "internal_error";
+}
+
+const char* StatusName(CaseStatus s) {
+  return s == CaseStatus::kConverged ? "converged" : "not_converged";
+}
+
+const char* VerdictName(LrfdVerdict v) {
+  switch (v) {
+    case LrfdVerdict::kPass:
+      return "pass";
+    case LrfdVerdict::kFail:
+      return "fail";
+    case LrfdVerdict::kNotApplicable:
+      break;
+  }
+  return "not_applicable";
+}
+
+Json ToJson(const Units& u) {
+  Json j;
+  j["system"] = u.system;
+  j["length"] = u.length;
+  j["force"] = u.force;
+  j["moment"] = u.moment;
+  j["force_per_length"] = u.force_per_length;
+  j["stress"] = u.stress;
+  j["flexural_rigidity"] = u.flexural_rigidity;
+  j["rotational_stiffness"] = u.rotational_stiffness;
+  j["section_force"] = u.section_force;
+  j["section_moment"] = u.section_moment;
+  j["section_rigidity"] = u.section_rigidity;
+  j["curvature"] = u.curvature;
+  return j;
+}
+
+Json ToJson(const Diagnostic& d) {
+  Json j;
+  j["identity"] = d.identity;
+  j["code"] = d.code;
+  j["number"] = d.number;
+  j["kind"] = d.kind;
+  j["message"] = Texts(d.message);
+  j["file"] = d.file;
+  j["line_number"] = d.line_number;
+  j["line_text"] = d.line_text;
+  j["advice"] = d.advice;
+  return j;
+}
+
+Json ToJson(const WarningRecord& w) {
+  Json j;
+  j["number"] = w.number;
+  j["load_case"] = w.load_case;
+  j["count"] = w.count;
+  j["text"] = Texts(w.text);
+  return j;
+}
+
+Json ToJson(const SoilLayerInfo& l) {
+  Json j;
+  j["number"] = l.number;
+  j["criterion"] = l.criterion;
+  j["short_name"] = l.short_name;
+  j["description"] = l.description;
+  j["top"] = Number(l.top);
+  j["bottom"] = Number(l.bottom);
+  j["unit_weight_top"] = Number(l.unit_weight_top);
+  j["unit_weight_bottom"] = Number(l.unit_weight_bottom);
+  return j;
+}
+
+Json ToJson(const MomentCurvaturePoint& p) {
+  Json j;
+  j["curvature"] = Number(p.curvature);
+  j["moment"] = Number(p.moment);
+  j["ei"] = Number(p.ei);
+  j["neutral_axis"] = Number(p.neutral_axis);
+  j["max_compressive_strain"] = Number(p.max_compressive_strain);
+  j["max_tensile_strain"] = Number(p.max_tensile_strain);
+  j["max_concrete_stress"] = Number(p.max_concrete_stress);
+  j["max_steel_stress"] = Number(p.max_steel_stress);
+  j["max_casing_stress"] = Number(p.max_casing_stress);
+  j["max_core_stress"] = Number(p.max_core_stress);
+  j["flags"] = p.flags;
+  return j;
+}
+
+Json ToJson(const ThrustCurve& t) {
+  Json j;
+  j["thrust"] = Number(t.thrust);
+  j["nominal_moment_capacity"] = Number(t.nominal_moment_capacity);
+  j["points"] = ArrayOf(t.points, [](const MomentCurvaturePoint& p) { return ToJson(p); });
+  return j;
+}
+
+Json ToJson(const SectionResult& s) {
+  Json j;
+  j["number"] = s.number;
+  j["type"] = s.type;
+  j["type_name"] = s.type_name;
+  j["top"] = Number(s.top);
+  j["bottom"] = Number(s.bottom);
+  j["length"] = Number(s.length);
+  j["width"] = Number(s.width);
+  j["area"] = Number(s.area);
+  j["inertia"] = Number(s.inertia);
+  j["flexural_rigidity"] = Number(s.flexural_rigidity);
+  j["axial_capacity"] = Number(s.axial_capacity);
+  j["tensile_capacity"] = Number(s.tensile_capacity);
+  j["cracking_load"] = Number(s.cracking_load);
+  j["thrusts"] = ArrayOf(s.thrusts, [](const ThrustCurve& t) { return ToJson(t); });
+  return j;
+}
+
+Json ToJson(const NodeColumns& n) {
+  Json j;
+  j["depth"] = Numbers(n.depth);
+  j["deflection"] = Numbers(n.deflection);
+  j["slope"] = Numbers(n.slope);
+  j["moment"] = Numbers(n.moment);
+  j["shear"] = Numbers(n.shear);
+  j["soil_reaction"] = Numbers(n.soil_reaction);
+  j["es"] = Numbers(n.es);
+  j["flexural_rigidity"] = Numbers(n.flexural_rigidity);
+  j["stress"] = Numbers(n.stress);
+  j["distributed_load"] = Numbers(n.distributed_load);
+  return j;
+}
+
+Json ToJson(const LengthStudyRow& r) {
+  Json j;
+  j["length"] = Number(r.length);
+  j["head_deflection"] = Number(r.head_deflection);
+  j["head_shear"] = Number(r.head_shear);
+  j["max_moment"] = Number(r.max_moment);
+  j["max_shear"] = Number(r.max_shear);
+  return j;
+}
+
+Json ToJson(const PileLengthStudy& study) {
+  Json j;
+  j["load_case"] = study.load_case;
+  j["full_length"] = Number(study.full_length);
+  j["lengths_analysed"] = study.lengths_analysed;
+  j["ended_by"] = study.ended_by;
+  j["rows"] = ArrayOf(study.rows, [](const LengthStudyRow& r) { return ToJson(r); });
+  return j;
+}
+
+Json ToJson(const LoadCaseResult& c) {
+  Json j;
+  j["number"] = c.number;
+  j["lrfd"] = c.lrfd;
+  j["combination_name"] = c.combination_name;
+  j["load_type"] = c.load_type;
+  j["condition1"] = Number(c.condition1);
+  j["condition2"] = Number(c.condition2);
+  j["axial"] = Number(c.axial);
+  j["head_shear"] = Number(c.head_shear);
+  j["head_moment"] = Number(c.head_moment);
+  j["head_deflection"] = Number(c.head_deflection);
+  j["head_rotation"] = Number(c.head_rotation);
+  j["max_moment"] = Number(c.max_moment);
+  j["max_moment_depth"] = Number(c.max_moment_depth);
+  j["max_shear"] = Number(c.max_shear);
+  j["max_shear_depth"] = Number(c.max_shear_depth);
+  j["max_stress"] = Number(c.max_stress);
+  j["iterations"] = c.iterations;
+  j["final_change"] = Number(c.final_change);
+  j["zero_deflection_points"] = c.zero_deflection_points;
+  j["status"] = StatusName(c.status);
+  j["moment_imbalance"] = Number(c.moment_imbalance);
+  j["force_imbalance"] = Number(c.force_imbalance);
+  j["moment_imbalance_station"] = c.moment_imbalance_station;
+  j["force_imbalance_station"] = c.force_imbalance_station;
+  j["verified"] = c.verified;
+  j["increment_length"] = Number(c.increment_length);
+  j["section_max_moment"] = Numbers(c.section_max_moment);
+  j["section_max_shear"] = Numbers(c.section_max_shear);
+  j["nodes"] = ToJson(c.nodes);
+  j["length_study"] = c.length_study ? ToJson(*c.length_study) : Json(nullptr);
+  return j;
+}
+
+Json ToJson(const PyCurveResult& c) {
+  Json j;
+  j["number"] = c.number;
+  j["depth"] = Number(c.depth);
+  j["layer"] = c.layer;
+  j["criterion"] = c.criterion;
+  j["short_name"] = c.short_name;
+  j["y"] = Numbers(c.y);
+  j["p"] = Numbers(c.p);
+  return j;
+}
+
+Json ToJson(const LrfdCheckRow& r) {
+  Json j;
+  j["combination"] = r.combination;
+  j["section"] = r.section;
+  j["name"] = r.name;
+  j["resistance_factor"] = Number(r.resistance_factor);
+  j["factored_capacity"] = Optional(r.factored_capacity);
+  j["moment_developed"] = Number(r.moment_developed);
+  j["fraction_mobilized"] = Optional(r.fraction_mobilized);
+  j["verdict"] = VerdictName(r.verdict);
+  j["max_shear"] = Number(r.max_shear);
+  j["head_deflection"] = Number(r.head_deflection);
+  j["head_rotation"] = Number(r.head_rotation);
+  return j;
+}
+
+Json ToJson(const StiffnessRow& r) {
+  Json j;
+  j["shear_level"] = Number(r.shear_level);
+  j["moment_level"] = Number(r.moment_level);
+  j["deflection"] = Number(r.deflection);
+  j["shear_reaction_1"] = Number(r.shear_reaction_1);
+  j["moment_reaction_1"] = Number(r.moment_reaction_1);
+  j["rotation"] = Number(r.rotation);
+  j["shear_reaction_2"] = Number(r.shear_reaction_2);
+  j["moment_reaction_2"] = Number(r.moment_reaction_2);
+  j["k22"] = Number(r.k22);
+  j["k23"] = Number(r.k23);
+  j["k32"] = Number(r.k32);
+  j["k33"] = Number(r.k33);
+  return j;
+}
+
+Json ToJson(const HeadStiffnessStudy& study) {
+  Json j;
+  j["reference_shear"] = Number(study.reference_shear);
+  j["reference_moment"] = Number(study.reference_moment);
+  j["axial"] = Number(study.axial);
+  j["cases_converged"] = study.cases_converged;
+  j["complete"] = study.complete;
+  j["ended_by"] = study.ended_by;
+  j["rows"] = ArrayOf(study.rows, [](const StiffnessRow& row) { return ToJson(row); });
+  return j;
+}
+
+Json ToJson(const RunResults& r) {
+  Json j;
+  j["format_version"] = r.format_version;
+  j["engine_version"] = r.engine_version;
+  j["result_code"] = r.result_code;
+  j["outcome"] = OutcomeName(r.outcome);
+  j["title"] = Texts(r.title);
+  j["units"] = ToJson(r.units);
+  j["run_kind"] = r.run_kind;
+  j["lrfd"] = r.lrfd;
+  j["pile_length"] = Number(r.pile_length);
+  j["ground_depth"] = Number(r.ground_depth);
+  j["layers"] = ArrayOf(r.layers, [](const SoilLayerInfo& l) { return ToJson(l); });
+  j["sections"] = ArrayOf(r.sections, [](const SectionResult& s) { return ToJson(s); });
+  j["py_curves"] = ArrayOf(r.py_curves, [](const PyCurveResult& c) { return ToJson(c); });
+  j["cases"] = ArrayOf(r.cases, [](const LoadCaseResult& c) { return ToJson(c); });
+  j["lrfd_check"] = ArrayOf(r.lrfd_check, [](const LrfdCheckRow& row) { return ToJson(row); });
+  j["stiffness"] = r.stiffness ? ToJson(*r.stiffness) : Json(nullptr);
+  j["warnings"] = ArrayOf(r.warnings, [](const WarningRecord& w) { return ToJson(w); });
+  j["error"] = r.error ? ToJson(*r.error) : Json(nullptr);
+  return j;
+}
+
+}  // namespace tree
+
+// The document as the tree builder wrote it, read back.
+nlohmann::json TreeDocument(const RunResults& r) {
+  return nlohmann::json::parse(
+      tree::ToJson(r).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+}
+
+std::uint64_t Bits(double v) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &v, sizeof bits);
+  return bits;
+}
+
+// got (read keeping the order of its keys) is want: the same JSON types,
+// texts, integers and bits of every double; the keys of each object in
+// ascending byte order.
+void ExpectSameDocument(const nlohmann::ordered_json& got, const nlohmann::json& want,
+                        const std::string& path) {
+  // The JSON type: a float is written as one (100.0), an integer without a point.
+  ASSERT_EQ(static_cast<int>(got.type()), static_cast<int>(want.type()))
+      << path << ": " << got.dump() << " against " << want.dump();
+  if (got.is_object()) {
+    ASSERT_EQ(got.size(), want.size()) << path;
+    const std::string* previous = nullptr;
+    for (const auto& [key, value] : got.items()) {
+      if (previous) {
+        EXPECT_LT(*previous, key) << path << ": keys out of order";
+      }
+      previous = &key;
+      ASSERT_TRUE(want.contains(key)) << path << "." << key;
+      ExpectSameDocument(value, want.at(key), path + "." + key);
+    }
+  } else if (got.is_array()) {
+    ASSERT_EQ(got.size(), want.size()) << path;
+    for (std::size_t i = 0; i < got.size(); ++i) {
+      ExpectSameDocument(got[i], want[i], path + "[" + std::to_string(i) + "]");
+    }
+  } else if (got.is_number_float()) {
+    ASSERT_TRUE(want.is_number_float()) << path;
+    EXPECT_EQ(Bits(got.get<double>()), Bits(want.get<double>()))
+        << path << ": " << got.get<double>() << " against " << want.get<double>();
+  } else if (got.is_number()) {
+    EXPECT_EQ(got.get<std::int64_t>(), want.get<std::int64_t>()) << path;
+  } else if (got.is_string()) {
+    EXPECT_EQ(got.get<std::string>(), want.get<std::string>()) << path;
+  } else if (got.is_boolean()) {
+    EXPECT_EQ(got.get<bool>(), want.get<bool>()) << path;
+  }
+}
+
+void ExpectAsTreeWrote(const RunResults& r) {
+  const std::string text = RenderResultsJson(r);
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.back(), '\n');
+  EXPECT_EQ(text.find('\n'), text.size() - 1) << "one line";
+  ExpectSameDocument(nlohmann::ordered_json::parse(text), TreeDocument(r), "");
+}
+
+TEST(ResultsJsonWriter, WritesTheDocumentOfTheTreeForEveryExample) {
+  std::vector<std::filesystem::path> examples;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::string(TARVEX_SOURCE_DIR) + "/examples")) {
+    if (entry.path().extension() == ".tv6") examples.push_back(entry.path());
+  }
+  std::sort(examples.begin(), examples.end());
+  ASSERT_GE(examples.size(), 10U);
+  AnalyseOptions options;
+  options.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
+  for (const auto& path : examples) {
+    SCOPED_TRACE(path.filename().string());
+    const RunResults results = analyse(testing::ReadFile(path.string()), options);
+    ASSERT_FALSE(results.cases.empty() && results.sections.empty());
+    ExpectAsTreeWrote(results);
+  }
+}
+
+// Numbers of every form: whole numbers below and from 1e15, signed zero, a
+// point among the digits, after "0." and up to three zeros, exponents of
+// two and three digits, the extremes of the doubles; and values that are
+// not finite.
+std::vector<double> AwkwardNumbers() {
+  return {0.0,
+          -0.0,
+          1.0,
+          -3.0,
+          100.0,
+          123456789012345.0,
+          1e15,
+          -1e16,
+          123456789012345680.0,
+          1e21,
+          1e22,
+          0.1,
+          -1.0 / 3.0,
+          12.5,
+          -1234.5678,
+          8.650380123456789e5,
+          123456789012345.6,
+          1234567890123456.0,
+          0.001,
+          -0.00012,
+          0.000012,
+          1.5e-7,
+          double(0.4f),
+          -2.5e-300,
+          std::numeric_limits<double>::max(),
+          std::numeric_limits<double>::min(),
+          std::numeric_limits<double>::denorm_min(),
+          std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity()};
+}
+
+// Where both find the same shortest digits, the text is the tree's byte for
+// byte: the digits are placed (point, zeros, exponent, ".0") as before.
+TEST(ResultsJsonWriter, PlacesTheDigitsAsTheTreeDid) {
+  RunResults r;
+  LoadCaseResult& c = r.cases.emplace_back();
+  c.nodes.depth = AwkwardNumbers();
+  c.head_deflection = -0.00012;
+  c.max_moment = 123456789012345680.0;
+  EXPECT_EQ(RenderResultsJson(r), tree::ToJson(r).dump() + "\n");
+}
+
+// Every part filled, with every form of number, values that are not finite
+// and absent optional values, texts to escape and texts that are not UTF-8.
+TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::vector<double> numbers = AwkwardNumbers();
+  RunResults r;
+  r.engine_version = "6.0.28";
+  r.result_code = -300;
+  r.outcome = Outcome::kWarnings;
+  r.units.system = "SI";
+  r.units.flexural_rigidity = "kN-m^2";
+  r.run_kind = 3;
+  r.lrfd = true;
+  r.pile_length = 12.5;
+  r.ground_depth = inf;
+  // Texts to escape, and bytes that are not UTF-8: a lone continuation byte,
+  // a Latin-1 letter, overlong and surrogate forms, a sequence cut short in
+  // the middle and at the end, a code point above U+10FFFF, a lead byte that
+  // starts nothing; and well-formed sequences of two, three and four bytes.
+  static const char kControls[] = "nul \0 bell \x07 escape \x1B delete \x7F";
+  r.title = {"quote \" backslash \\ slash / tab \t newline \n return \r",
+             std::string(kControls, sizeof kControls - 1),
+             "lone \x80 continuation, Pile \xE9tude",
+             "overlong \xC0\xAF and \xE0\x80\xAF, surrogate \xED\xA0\x80",
+             "cut \xE2\x82 short, cut at the end \xF0\x9F\x98",
+             "above \xF4\x90\x80\x80 the range, \xF5 \xFF",
+             "valid: \xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"};
+  LoadCaseResult& c = r.cases.emplace_back();
+  c.number = 1;
+  c.lrfd = true;
+  c.combination_name = "Strength I, \"max\"";
+  c.status = CaseStatus::kNotConverged;
+  c.verified = false;
+  c.head_deflection = -0.0;
+  c.max_moment = 1e22;
+  c.final_change = std::numeric_limits<double>::quiet_NaN();
+  c.section_max_moment = numbers;
+  c.nodes.depth = numbers;
+  // Digits that the tree's formatter and std::to_chars end differently.
+  c.nodes.moment = {inf, 2.0, 1234567890123456.7, 1070963822367.1563};
+  PileLengthStudy& study = c.length_study.emplace();
+  study.load_case = 1;
+  study.full_length = 12.5;
+  study.lengths_analysed = 2;
+  study.ended_by = "the head deflection";
+  study.rows = {{12.5, 0.01, 100.0, -250.0, 1e-9}, {10.0, 0.02, inf, 3.0, -0.0}};
+  r.cases.emplace_back().number = 2;
+  r.cases.back().length_study.reset();
+  SoilLayerInfo& layer = r.layers.emplace_back();
+  layer.number = 1;
+  layer.criterion = 20;
+  layer.short_name = "SoftClay";
+  layer.bottom = 1e300;
+  SectionResult& s = r.sections.emplace_back();
+  s.number = 1;
+  s.type = -3;
+  s.type_name = "Steel Pipe Pile";
+  s.area = std::numeric_limits<double>::denorm_min();
+  ThrustCurve& t = s.thrusts.emplace_back();
+  t.thrust = -0.0;
+  t.points.push_back({1e-6, 2.0, 2e6, 0.5, -0.003, 0.002, 4.0, inf, 0.0, -1.0, "Y C"});
+  PyCurveResult& py = r.py_curves.emplace_back();
+  py.number = 1;
+  py.short_name = "API Sand";
+  py.y = numbers;
+  py.p = {};
+  LrfdCheckRow& pass = r.lrfd_check.emplace_back();
+  pass.verdict = LrfdVerdict::kPass;
+  pass.factored_capacity = 1234.5;
+  LrfdCheckRow& fail = r.lrfd_check.emplace_back();
+  fail.verdict = LrfdVerdict::kFail;
+  fail.fraction_mobilized = 1.25;
+  r.lrfd_check.emplace_back().fraction_mobilized = inf;
+  HeadStiffnessStudy& k = r.stiffness.emplace();
+  k.complete = true;
+  k.cases_converged = 20;
+  k.ended_by = "";
+  k.rows.push_back({1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 1e10, -1e-10, inf});
+  WarningRecord& w = r.warnings.emplace_back();
+  w.number = 3041;
+  w.load_case = 2;
+  w.count = 7;
+  w.text = {"first line", "second \xE9 line"};
+  Diagnostic& d = r.error.emplace();
+  d.identity = "RUN00009";
+  d.code = 209;
+  d.number = 9;
+  d.kind = "runtime";
+  d.message = {"the solution did not converge", ""};
+  d.file = "C:\\piles\\pile.tv6";
+  d.line_number = 59;
+  d.line_text = "NOT A SECTION \xFE";
+  d.advice = "raise MaxIterations";
+  ExpectAsTreeWrote(r);
+
+  // Nothing but the defaults: empty arrays, absent objects.
+  ExpectAsTreeWrote(RunResults{});
+}
+
+}  // namespace
+}  // namespace tarvex
