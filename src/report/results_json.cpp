@@ -76,18 +76,63 @@ char* FormatNumber(double v, char* out) {
   return out + (end - first);
 }
 
-// The document is written in one pass, straight from the results, by
-// RapidJSON's streaming writer: no tree of values is built and torn down. The
-// writer puts the commas and colons and escapes the texts; numbers are
-// formatted here. Every object writes its keys in alphabetical order (byte
-// order, '_' before the letters), the order the file has always had.
+// RapidJSON's writer, extended as its own pretty writer extends it: the
+// values this file writes most go straight into the buffer, after the comma
+// or colon that the writer's Prefix places, as it does for its own values.
+// Those are keys (names that need no escape) and numbers.
+class ResultsWriter : public rapidjson::Writer<rapidjson::StringBuffer> {
+ public:
+  explicit ResultsWriter(rapidjson::StringBuffer& buffer) : Writer(buffer) {}
+
+  template <std::size_t N>
+  void PlainKey(const char (&name)[N]) {
+    Prefix(rapidjson::kStringType);
+    char* const p = os_->Push(N + 1);  // the name's N - 1 characters and two quotes
+    p[0] = '"';
+    std::memcpy(p + 1, name, N - 1);
+    p[N] = '"';
+  }
+
+  // v is finite.
+  void FiniteNumber(double v) {
+    Prefix(rapidjson::kNumberType);
+    char* const start = os_->Push(kNumberRoom);
+    os_->Pop(kNumberRoom - static_cast<std::size_t>(FormatNumber(v, start) - start));
+  }
+
+  // An array of numbers; null for those that are not finite.
+  void NumberArray(const std::vector<double>& values) {
+    Prefix(rapidjson::kArrayType);
+    const std::size_t room = values.size() * (kNumberText + 1) + 1 + kNumberRoom;
+    char* const start = os_->Push(room);
+    char* p = start;
+    *p++ = '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (i > 0) *p++ = ',';
+      if (std::isfinite(values[i])) {
+        p = FormatNumber(values[i], p);
+      } else {
+        std::memcpy(p, "null", 4);
+        p += 4;
+      }
+    }
+    *p++ = ']';
+    os_->Pop(room - static_cast<std::size_t>(p - start));
+  }
+};
+
+// The document is written in one pass, straight from the results: no tree
+// of values is built and torn down. The writer puts the commas and colons
+// and escapes the texts; numbers are formatted here. Every object writes its
+// keys in alphabetical order (byte order, '_' before the letters), the order
+// the file has always had.
 class JsonOut {
  public:
   explicit JsonOut(std::size_t capacity) : buffer_(nullptr, capacity), writer_(buffer_) {}
 
   template <std::size_t N>
   JsonOut& Key(const char (&name)[N]) {
-    writer_.Key(name, static_cast<rapidjson::SizeType>(N - 1));
+    writer_.PlainKey(name);
     return *this;
   }
 
@@ -100,13 +145,11 @@ class JsonOut {
   void Boolean(bool v) { writer_.Bool(v); }
 
   void Number(double v) {
-    if (!std::isfinite(v)) {
+    if (std::isfinite(v)) {
+      writer_.FiniteNumber(v);
+    } else {
       writer_.Null();
-      return;
     }
-    char text[kNumberRoom];
-    const char* end = FormatNumber(v, text);
-    writer_.RawValue(text, static_cast<std::size_t>(end - text), rapidjson::kNumberType);
   }
 
   void Number(const std::optional<double>& v) {
@@ -117,27 +160,7 @@ class JsonOut {
     }
   }
 
-  // The writer puts the brackets and the separator before the array; the
-  // numbers go straight into the buffer, where the writer has no more to do.
-  void Numbers(const std::vector<double>& values) {
-    writer_.StartArray();
-    if (!values.empty()) {
-      const std::size_t room = values.size() * (kNumberText + 1) + kNumberRoom;
-      char* const start = buffer_.Push(room);
-      char* p = start;
-      for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) *p++ = ',';
-        if (std::isfinite(values[i])) {
-          p = FormatNumber(values[i], p);
-        } else {
-          std::memcpy(p, "null", 4);
-          p += 4;
-        }
-      }
-      buffer_.Pop(room - static_cast<std::size_t>(p - start));
-    }
-    writer_.EndArray();
-  }
+  void Numbers(const std::vector<double>& values) { writer_.NumberArray(values); }
 
   // Texts from the input file (the title, an input line) may hold bytes that
   // are not UTF-8: each ill-formed sequence is replaced by U+FFFD.
@@ -219,7 +242,7 @@ class JsonOut {
   }
 
   rapidjson::StringBuffer buffer_;
-  rapidjson::Writer<rapidjson::StringBuffer> writer_;
+  ResultsWriter writer_;
   std::string repaired_;
 };
 
