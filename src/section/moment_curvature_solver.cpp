@@ -34,64 +34,139 @@ ThrustState StartThrust(const CutSection& cs, double thrust) {
   return t;
 }
 
-double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
-                  StripStresses* out) {
+namespace {
+
+// A section whose strips carry nothing but a steel wall: the pipe.
+bool WallOnly(const CutSection& cs) {
   const SectionSlices& sl = cs.slices;
-  out->yielded = false;
-  out->cracked = cs.has_concrete && (c - cs.depth) * phi + t.eps_pc < cs.concrete.eps_cr;
-  const double strand_scale = cs.si ? kKsiToKpa : 1.0;
+  return !cs.has_concrete && !sl.any_concrete && !sl.any_bar && !sl.any_core;
+}
+
+// The strip loop of a section of steel wall alone. The stresses and flags go
+// to *out only when kStore is set: the trial depths of the neutral-axis
+// search need the force alone.
+template <bool kStore>
+double WallForce(const CutSection& cs, double c, double phi, StripStresses* out) {
+  const SectionSlices& sl = cs.slices;
+  const double e = cs.casing_e;
+  const double fy = cs.casing_fy;
+  bool yielded = false;
   double force = 0.0;
-  for (int i = 1; i <= kSliceCount; ++i) {
-    const auto k = static_cast<std::size_t>(i);
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
     const double eps = (c - sl.d[k]) * phi;
-    if (cs.has_concrete) {
-      double s;
-      if (eps > 0.0) {
-        s = ConcreteCompressionStress(cs.concrete, eps);
-      } else if (out->cracked) {
-        s = 0.0;
-      } else {
-        s = ConcreteTensionStress(cs.concrete, eps);
-        if (s < cs.concrete.fr || t.tension_cracked) {
-          s = 0.0;
-          out->cracked = true;
-        }
-      }
-      out->concrete[k] = s;
-      out->core_concrete[k] = sl.core_concrete[k] > 0.0 ? s : 0.0;
-      force += s * (sl.concrete[k] + sl.core_concrete[k]);
-    }
-    if (sl.bar[k] > 0.0) {
-      const double s =
-          cs.strands()
-              ? StrandStressKsi(cs.law, eps + t.eps_pi, cs.strand_fy9, &out->yielded) * strand_scale
-              : ElasticPlasticStress(cs.es, cs.fy, eps, &out->yielded);
-      out->bar[k] = s;
-      force += s * sl.bar[k];
-    } else {
-      out->bar[k] = 0.0;
-    }
     if (sl.casing[k] > 0.0) {
-      const double s = ElasticPlasticStress(cs.casing_e, cs.casing_fy, eps, &out->yielded);
-      out->casing[k] = s;
+      const double s = ElasticPlasticStress(e, fy, eps, &yielded);
+      if constexpr (kStore) out->casing[k] = s;
       force += s * sl.casing[k];
-    } else {
+    } else if constexpr (kStore) {
       out->casing[k] = 0.0;
     }
-    if (sl.core[k] > 0.0) {
-      const double s = ElasticPlasticStress(cs.core_e, cs.core_fy, eps, &out->yielded);
-      out->core[k] = s;
-      force += s * sl.core[k];
-    } else {
+    if constexpr (kStore) {
+      out->bar[k] = 0.0;
       out->core[k] = 0.0;
     }
   }
+  if constexpr (kStore) {
+    out->cracked = false;
+    out->yielded = yielded;
+  }
   return force;
+}
+
+// The strip loop of any section: concrete, bars or strands, casing and core,
+// each strip in turn and the materials of a strip in that order. The
+// materials that no strip carries are passed over. Stresses and flags are
+// stored as by WallForce.
+template <bool kStore>
+double StripForce(const CutSection& cs, const ThrustState& t, double c, double phi,
+                  StripStresses* out) {
+  const SectionSlices& sl = cs.slices;
+  const bool has_concrete = cs.has_concrete;
+  const ConcreteConstants concrete = cs.concrete;
+  const bool tension_cracked = t.tension_cracked;
+  const bool any_bar = sl.any_bar, any_casing = sl.any_casing, any_core = sl.any_core;
+  const bool strands = cs.strands();
+  const int law = cs.law;
+  const double strand_scale = cs.si ? kKsiToKpa : 1.0;
+  const double eps_pi = t.eps_pi, strand_fy9 = cs.strand_fy9;
+  const double es = cs.es, fy = cs.fy;
+  const double casing_e = cs.casing_e, casing_fy = cs.casing_fy;
+  const double core_e = cs.core_e, core_fy = cs.core_fy;
+  bool yielded = false;
+  bool cracked = has_concrete && (c - cs.depth) * phi + t.eps_pc < concrete.eps_cr;
+  double force = 0.0;
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
+    const double eps = (c - sl.d[k]) * phi;
+    if (has_concrete) {
+      double s;
+      if (eps > 0.0) {
+        s = ConcreteCompressionStress(concrete, eps);
+      } else if (cracked) {
+        s = 0.0;
+      } else {
+        s = ConcreteTensionStress(concrete, eps);
+        if (s < concrete.fr || tension_cracked) {
+          s = 0.0;
+          cracked = true;
+        }
+      }
+      if constexpr (kStore) {
+        out->concrete[k] = s;
+        out->core_concrete[k] = sl.core_concrete[k] > 0.0 ? s : 0.0;
+      }
+      force += s * (sl.concrete[k] + sl.core_concrete[k]);
+    }
+    if (any_bar && sl.bar[k] > 0.0) {
+      const double s = strands
+                           ? StrandStressKsi(law, eps + eps_pi, strand_fy9, &yielded) * strand_scale
+                           : ElasticPlasticStress(es, fy, eps, &yielded);
+      if constexpr (kStore) out->bar[k] = s;
+      force += s * sl.bar[k];
+    } else if constexpr (kStore) {
+      out->bar[k] = 0.0;
+    }
+    if (any_casing && sl.casing[k] > 0.0) {
+      const double s = ElasticPlasticStress(casing_e, casing_fy, eps, &yielded);
+      if constexpr (kStore) out->casing[k] = s;
+      force += s * sl.casing[k];
+    } else if constexpr (kStore) {
+      out->casing[k] = 0.0;
+    }
+    if (any_core && sl.core[k] > 0.0) {
+      const double s = ElasticPlasticStress(core_e, core_fy, eps, &yielded);
+      if constexpr (kStore) out->core[k] = s;
+      force += s * sl.core[k];
+    } else if constexpr (kStore) {
+      out->core[k] = 0.0;
+    }
+  }
+  if constexpr (kStore) {
+    out->cracked = cracked;
+    out->yielded = yielded;
+  }
+  return force;
+}
+
+}  // namespace
+
+double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
+                  StripStresses* out) {
+  return WallOnly(cs) ? WallForce<true>(cs, c, phi, out) : StripForce<true>(cs, t, c, phi, out);
+}
+
+double TrialAxialForce(const CutSection& cs, const ThrustState& t, double c, double phi) {
+  return WallOnly(cs) ? WallForce<false>(cs, c, phi, nullptr)
+                      : StripForce<false>(cs, t, c, phi, nullptr);
 }
 
 double BendingMoment(const CutSection& cs, const StripStresses& s) {
   const SectionSlices& sl = cs.slices;
   double m = 0.0;
+  if (WallOnly(cs)) {
+    // The other materials' terms are zeros, which leave the sum as it is.
+    for (std::size_t k = 1; k <= kSliceCount; ++k) m += s.casing[k] * sl.casing[k] * cs.arm[k];
+    return m;
+  }
   for (int i = 1; i <= kSliceCount; ++i) {
     const auto k = static_cast<std::size_t>(i);
     const double f = s.concrete[k] * sl.concrete[k] + s.bar[k] * sl.bar[k] +
@@ -113,8 +188,7 @@ double CurvatureStep(const CutSection& cs, double thrust) {
   return (cs.si ? 4.921259901994065e-05 : 1.25e-6) / steps;
 }
 
-bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c,
-                     StripStresses* work) {
+bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c) {
   const double delta = SearchOffset(cs);
   const double tolerance = SearchTolerance(cs);
   if (std::fabs(*c) > cs.depth) *c = cs.depth / 2.0;
@@ -122,13 +196,13 @@ bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, dou
   double best_c = *c;
   for (int iteration = 1;; ++iteration) {
     if (iteration >= kSearchLimit) return false;
-    const double f = AxialForce(cs, t, *c, phi, work) - t.thrust;
+    const double f = TrialAxialForce(cs, t, *c, phi) - t.thrust;
     if (std::fabs(f) < best) {
       best = std::fabs(f);
       best_c = *c;
     }
-    const double below = AxialForce(cs, t, *c - delta, phi, work) - t.thrust;
-    const double above = AxialForce(cs, t, *c + delta, phi, work) - t.thrust;
+    const double below = TrialAxialForce(cs, t, *c - delta, phi) - t.thrust;
+    const double above = TrialAxialForce(cs, t, *c + delta, phi) - t.thrust;
     const double slope = (above - below) / (2.0 * delta);
     const double step = slope == 0.0 ? kFlatStep : -f / slope;
     *c += step;
@@ -147,6 +221,8 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, Str
   const double step = CurvatureStep(cs, thrust);
   const double depth = cs.depth;
   const bool concrete_kind = !cs.pipe();
+  const SectionSlices& sl = cs.slices;
+  const bool concrete_strips = cs.has_concrete && sl.any_concrete;
   const bool tension_flag = static_cast<int>(cs.kind) <= 7;
   const double pipe_limit =
       cs.pipe() ? 5.0 * cs.casing_fy / cs.casing_e - thrust / (cs.casing_area * cs.casing_e) : 0.0;
@@ -161,7 +237,7 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, Str
     if (k == 80) increment *= 4.0;
     if (k == 120) increment *= 6.0;
     phi = k == 1 ? step : phi + increment;
-    if (!FindNeutralAxis(cs, t, phi, &c, work)) {
+    if (!FindNeutralAxis(cs, t, phi, &c)) {
       curve->failed_point = k;
       return false;
     }
@@ -181,16 +257,16 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, Str
 
     double max_concrete = 0.0, max_steel = 0.0, max_casing = 0.0, max_core = 0.0;
     bool first_concrete = true;
-    const SectionSlices& sl = cs.slices;
-    for (int i = 1; i <= kSliceCount; ++i) {
-      const auto j = static_cast<std::size_t>(i);
-      if (cs.has_concrete && (sl.concrete[j] > 0.0 || sl.core_concrete[j] > 0.0)) {
+    for (std::size_t j = 1; j <= kSliceCount; ++j) {
+      if (concrete_strips && (sl.concrete[j] > 0.0 || sl.core_concrete[j] > 0.0)) {
         if (first_concrete || work->concrete[j] > max_concrete) max_concrete = work->concrete[j];
         first_concrete = false;
       }
-      if (sl.bar[j] > 0.0) max_steel = LargerMagnitude(max_steel, work->bar[j]);
-      if (sl.casing[j] > 0.0) max_casing = LargerMagnitude(max_casing, work->casing[j]);
-      if (sl.core[j] > 0.0) max_core = LargerMagnitude(max_core, work->core[j]);
+      if (sl.any_bar && sl.bar[j] > 0.0) max_steel = LargerMagnitude(max_steel, work->bar[j]);
+      if (sl.any_casing && sl.casing[j] > 0.0) {
+        max_casing = LargerMagnitude(max_casing, work->casing[j]);
+      }
+      if (sl.any_core && sl.core[j] > 0.0) max_core = LargerMagnitude(max_core, work->core[j]);
     }
     curve->max_concrete[p] = max_concrete;
     curve->max_steel[p] = cs.pipe() ? max_casing : max_steel;

@@ -45,6 +45,10 @@ ThrustState StartThrust(const CutSection& cs, double thrust);
 double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
                   StripStresses* out);
 
+// The same force, to the last bit, without the stresses: for the trial
+// depths of the neutral-axis search.
+double TrialAxialForce(const CutSection& cs, const ThrustState& t, double c, double phi);
+
 // Moment of the stresses about mid-depth.
 double BendingMoment(const CutSection& cs, const StripStresses& s);
 
@@ -54,8 +58,7 @@ double CurvatureStep(const CutSection& cs, double thrust);
 
 // Newton search for the neutral-axis depth at curvature phi, from c. Returns
 // false when 1000 iterations did not find it.
-bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c,
-                     StripStresses* work);
+bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c);
 
 // The curve of one thrust, point by point (0-based).
 struct ThrustSolution {
