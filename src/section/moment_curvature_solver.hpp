@@ -45,9 +45,11 @@ ThrustState StartThrust(const CutSection& cs, double thrust);
 double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
                   StripStresses* out);
 
-// The same force, to the last bit, without the stresses: for the trial
-// depths of the neutral-axis search.
-double TrialAxialForce(const CutSection& cs, const ThrustState& t, double c, double phi);
+// The trial forces of one Newton step of the neutral-axis search, at
+// c - delta, c and c + delta: each the same to the last bit as AxialForce's,
+// taken in one pass over the strips and without the stresses.
+void TrialAxialForces(const CutSection& cs, const ThrustState& t, double c, double delta,
+                      double phi, double* below, double* at, double* above);
 
 // Moment of the stresses about mid-depth.
 double BendingMoment(const CutSection& cs, const StripStresses& s);
