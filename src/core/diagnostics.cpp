@@ -68,6 +68,14 @@ WarningTally::WarningTally() { by_case.reserve(kReservedCaseCounts); }
 void RecordWarning(WarningTally& tally, int w) { RecordWarning(tally, w, tally.load_case); }
 
 void RecordWarning(WarningTally& tally, int w, int load_case) {
+  if (tally.trace != nullptr) {
+    WarningTally::Trace& t = *tally.trace;
+    if (t.count < static_cast<int>(t.w.size())) {
+      t.w[static_cast<std::size_t>(t.count++)] = w;
+    } else {
+      t.overflow = true;
+    }
+  }
   const int number = std::abs(w);
   if (number < 1 || number > kMaxWarningNumber) return;
   auto pair = tally.by_case.rbegin();

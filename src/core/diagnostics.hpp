@@ -39,6 +39,16 @@ struct WarningTally {
   };
   int load_case = 0;  // the load case being solved; 0 before the first
   std::vector<CaseCount> by_case;
+
+  // While set, every recording is also noted here: the p-y node loop notes
+  // the warnings raised at a node whose values it keeps, so that it can
+  // record them again, in the same order, when it reuses those values.
+  struct Trace {
+    std::array<int, 4> w = {};
+    int count = 0;
+    bool overflow = false;  // more than fit: the values are not kept
+  };
+  Trace* trace = nullptr;
 };
 
 // Records warning w (passed negative, e.g. -3041) in the load case being

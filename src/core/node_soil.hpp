@@ -6,6 +6,8 @@
 #define TARVEX_CORE_NODE_SOIL_HPP_
 
 #include <array>
+#include <cstddef>
+#include <memory>
 
 #include "core/pile_nodes.hpp"
 
@@ -34,17 +36,41 @@ struct NodeSoil {
 // The soil values of the pile's nodes kept between the solver passes of a
 // load case. An entry holds for its layer, its node's position and the pile
 // length; anything else reads the node again.
+//
+// A criterion whose values at a node depend on nothing but the node's soil,
+// its criterion depth and the run's constants also keeps those values (its
+// node state and its part of the layer resistance) in `kept`, a slot of
+// kKeptBytes per node; `kept_for` names the criterion that wrote a slot. A
+// new read of the node's soil drops what was kept.
 struct NodeSoilCache {
   struct Entry {
     NodeSoil soil;
     int layer = 0;  // 0: nothing read
     unsigned reads = 0;
     double pile_length = 0.0;
+    const void* kept_for = nullptr;  // null: nothing kept
   };
+  static constexpr std::size_t kKeptBytes = 512;
+
   std::array<Entry, PileNodes::kSlots> entries = {};
+  // kKeptBytes per slot once a criterion keeps values; a slot is read only
+  // after it was written (its entry's kept_for says so), so it starts
+  // uninitialised.
+  std::unique_ptr<unsigned char[]> kept;
+  // False: every pass computes every value afresh (the reference that tests
+  // hold the kept values to).
+  bool keep_values = true;
 
   void Clear() {
-    for (Entry& e : entries) e.layer = 0;
+    for (Entry& e : entries) {
+      e.layer = 0;
+      e.kept_for = nullptr;
+    }
+  }
+  // The slot of node array index k, allocated at first use.
+  unsigned char* KeptSlot(std::size_t k) {
+    if (!kept) kept.reset(new unsigned char[kKeptBytes * PileNodes::kSlots]);
+    return kept.get() + kKeptBytes * k;
   }
 };
 

@@ -197,6 +197,7 @@ struct SoftClayCriterion : CriterionBase {
   static constexpr bool kEquivalentDepth = true;
   static constexpr ResistanceRule kResistance = ResistanceRule::kTrapezoid;
   static constexpr bool kChecksNaN = true;
+  static constexpr bool kKeepsState = true;
 
   static bool SoilAt(const PyNode& node, Layer&, Soil* s) {
     const LayerCall& call = node.call;

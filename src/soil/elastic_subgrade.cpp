@@ -15,6 +15,7 @@ struct ElasticSubgradeCriterion : CriterionBase {
     double es = 0.0;  // subgrade modulus (F/L^3)
     double b = 0.0;   // pile width (L)
   };
+  static constexpr bool kKeepsState = true;
 
   static bool SoilAt(const PyNode& node, Layer&, Soil* s) {
     const SoilProfile& p = node.call.soil.profile;

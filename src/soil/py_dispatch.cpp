@@ -2,6 +2,7 @@
 // steps of the node loop that are the same for every criterion.
 #include "soil/py_dispatch.hpp"
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -230,6 +231,7 @@ bool LayerPass::Read(unsigned reads, PyNode* node) {
       s = e.soil;
     } else {
       e.layer = 0;
+      e.kept_for = nullptr;
       s.x = x;
       s.z = z;
       ReadSoil(reads, &s);
@@ -250,6 +252,16 @@ bool LayerPass::Read(unsigned reads, PyNode* node) {
   // requested depths, not from the pile at the curve's depth.
   node->y = pass_.nodes.y[k];
   return true;
+}
+
+unsigned char* LayerPass::KeepValues(int i, const void* criterion) const {
+  NodeSoilCache* cache = call_.output ? nullptr : pass_.soil_reads;
+  if (cache == nullptr || std::fabs(call_.theta) > 1e-20) return nullptr;
+  const std::size_t k = At(i);
+  NodeSoilCache::Entry& e = cache->entries[k];
+  if (!cache->keep_values || e.layer != call_.layer) return nullptr;
+  e.kept_for = criterion;
+  return cache->KeptSlot(k);
 }
 
 bool LayerPass::StartsLayering(int i) const {

@@ -25,9 +25,12 @@
 #define TARVEX_SOIL_PY_DISPATCH_HPP_
 
 #include <cmath>
+#include <cstddef>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "core/input_model.hpp"
@@ -180,6 +183,13 @@ struct CriterionBase {
   static constexpr bool kChecksNaN = false;
   // It prints curves in the output pass.
   static constexpr bool kPrints = true;
+  // Its Soil, State and Resistance at a node depend on nothing but the
+  // node's soil, its criterion depth zc, the layering switch and the run's
+  // constants (on the deflection only through the slope factor, which is 1
+  // on level ground), and its Layer carries nothing: over the iterations of
+  // a load case on level ground the dispatcher keeps them per node and only
+  // evaluates Es again.
+  static constexpr bool kKeepsState = false;
 };
 
 // One call of a criterion for one layer: the dispatcher's state and its
@@ -204,7 +214,9 @@ class LayerPass {
   double ResistanceAbove();
   void SetEquivalentDepth(double heq);
   // zc of the node.
-  double CriterionDepth(const PyNode& node) const;
+  double CriterionDepth(const PyNode& node) const { return CriterionDepthAt(node.z, node.zs); }
+  // zc of a node at vertical depth z below the pile head, zs below the ground.
+  double CriterionDepthAt(double z, double zs) const;
   // y_hat = |y - ys| / ym, or |y| / ym without soil movement.
   double CurveDeflection(const PyNode& node, bool with_soil_movement) const;
   // Sets the node's modulus and, when `load_term` and soil movement is
@@ -212,6 +224,19 @@ class LayerPass {
   void SetModulus(int i, double es, bool load_term);
   void StartResistance();
   void AddResistance(int i, const Resistance& r, ResistanceRule rule, bool liquefied);
+  // Where a criterion that keeps its values at the nodes keeps them: null
+  // in the output pass and with sloping ground.
+  NodeSoilCache* KeptStore() const;
+  // The slot of node i in `store` in which a criterion that keeps its values
+  // finds them; null when the slot holds nothing for `criterion` (the node
+  // loop's address) or the node's soil was read again since.
+  unsigned char* KeptValues(NodeSoilCache& store, int i, const void* criterion) const;
+  // The slot to keep the values of node i in, marked as `criterion`'s; null
+  // in the output pass, with sloping ground, or when the node's soil is not
+  // kept.
+  unsigned char* KeepValues(int i, const void* criterion) const;
+  // Records again the warnings noted at a node.
+  void RecordAgain(const WarningTally::Trace& trace) const;
   // The curve of the node to write, and its rendering once written.
   PyCurveOut& StartCurve();
   void EndCurve(const PyNode& node);
@@ -232,18 +257,18 @@ class LayerPass {
 // ---------------------------------------------------------------------------
 // The steps of every node, inline for the node loop.
 
-inline double LayerPass::CriterionDepth(const PyNode& node) const {
+inline double LayerPass::CriterionDepthAt(double z, double zs) const {
   const int j = call_.layer;
-  if (j == 1) return node.zs;
+  if (j == 1) return zs;
   double zc = call_.switch_value == 0
-                  ? node.z - call_.soil_layer.top + pass_.working.heq[static_cast<std::size_t>(j)]
-                  : node.zs;
+                  ? z - call_.soil_layer.top + pass_.working.heq[static_cast<std::size_t>(j)]
+                  : zs;
   // A layer lying wholly above the pile head: depths count from the top of
   // the profile.
   const std::vector<SoilLayer>& layers = call_.layers;
   const bool above_head =
       layers[0].bottom < -1e-8 || (layers.size() > 1 && layers[1].bottom < -1e-8);
-  if (above_head) zc = node.z - layers[0].top;
+  if (above_head) zc = z - layers[0].top;
   return zc;
 }
 
@@ -285,26 +310,114 @@ inline void LayerPass::AddResistance(int i, const Resistance& r, ResistanceRule 
   if (liquefied) working.liquefied_resistance[static_cast<std::size_t>(j)] = sum;
 }
 
+// What a criterion that keeps its values (kKeepsState) holds for a node
+// between the iterations of a load case: everything the node loop needs
+// besides the deflection, and the warnings its values raised.
+template <class C>
+struct KeptNode {
+  NodeSoil soil;
+  typename C::Soil values;
+  typename C::State state;
+  Resistance resistance;
+  double zc;
+  int switch_value;
+  WarningTally::Trace raised;          // by SoilAt and StateAt
+  WarningTally::Trace raised_by_part;  // by ResistanceAt
+};
+
+inline NodeSoilCache* LayerPass::KeptStore() const {
+  if (call_.output || std::fabs(call_.theta) > 1e-20) return nullptr;
+  return pass_.soil_reads;
+}
+
+inline unsigned char* LayerPass::KeptValues(NodeSoilCache& store, int i,
+                                            const void* criterion) const {
+  const std::size_t k = PileNodes::At(i);
+  const NodeSoilCache::Entry& e = store.entries[k];
+  if (e.kept_for != criterion || e.layer != call_.layer || e.soil.x != nodes_.x[k] ||
+      e.soil.z != nodes_.z[k] || e.pile_length != pass_.pile_length) {
+    return nullptr;
+  }
+  return store.KeptSlot(k);
+}
+
+inline void LayerPass::RecordAgain(const WarningTally::Trace& trace) const {
+  for (int n = 0; n < trace.count; ++n) {
+    RecordWarning(pass_.out.warnings(), trace.w[static_cast<std::size_t>(n)]);
+  }
+}
+
 // The node loop of criterion C over one layer.
 template <class C>
 void RunLayer(LayerPass& pass) {
+  using Kept = KeptNode<C>;
+  if constexpr (C::kKeepsState) {
+    static_assert(std::is_empty_v<typename C::Layer>, "a criterion that keeps values carries none");
+    static_assert(std::is_trivially_copyable_v<Kept> && std::is_trivially_destructible_v<Kept>);
+    static_assert(sizeof(Kept) <= NodeSoilCache::kKeptBytes);
+    static_assert(alignof(Kept) <= alignof(std::max_align_t));
+  }
+  const void* const self = reinterpret_cast<const void*>(&RunLayer<C>);
   const LayerCall& call = pass.call();
+  WarningTally& warnings = call.out.warnings();
+  NodeSoilCache* const store = C::kKeepsState ? pass.KeptStore() : nullptr;
   typename C::Layer carry{};
   if constexpr (C::kResistance != ResistanceRule::kNone) {
     if (!call.output) pass.StartResistance();
   }
   for (int i = call.first_node; i <= call.last_node; ++i) {
+    if constexpr (C::kKeepsState) {
+      // The values kept at the node's last pass, while its soil, its
+      // criterion depth and the layering switch are what they were.
+      unsigned char* slot =
+          store == nullptr || pass.StartsLayering(i) ? nullptr : pass.KeptValues(*store, i, self);
+      if (slot != nullptr) {
+        const Kept& kept = *std::launder(reinterpret_cast<const Kept*>(slot));
+        if (kept.switch_value == call.switch_value &&
+            kept.zc == pass.CriterionDepthAt(kept.soil.z, kept.soil.zs)) {
+          pass.RecordAgain(kept.raised);
+          const std::size_t k = PileNodes::At(i);
+          const double y = call.pile.y[k];
+          const double y_hat = C::kCurveWithSoilMovement
+                                   ? std::fabs(y - call.pile.ys[k]) / kept.soil.ym
+                                   : std::fabs(y) / kept.soil.ym;
+          const double es = C::Es(kept.state, y_hat, kept.soil.pm, kept.soil.ym);
+          if constexpr (C::kChecksNaN) {
+            if (std::isnan(es)) {
+              PyNode node(call, i);
+              static_cast<NodeSoil&>(node) = kept.soil;
+              node.y = y;
+              node.zc = kept.zc;
+              C::ReportNaN(node, kept.state, y_hat);
+              return;
+            }
+          }
+          pass.SetModulus(i, es, C::kLoadTerm);
+          if constexpr (C::kResistance != ResistanceRule::kNone) {
+            pass.RecordAgain(kept.raised_by_part);
+            pass.AddResistance(i, kept.resistance, C::kResistance, C::kLiquefiedResistance);
+          }
+          continue;
+        }
+      }
+    }
     PyNode node(call, i);
     if (!pass.Read(C::kReads, &node)) return;
+    WarningTally::Trace raised;
+    if constexpr (C::kKeepsState) warnings.trace = &raised;
     typename C::Soil soil{};
-    if (!C::SoilAt(node, carry, &soil)) return;
+    const bool soil_read = C::SoilAt(node, carry, &soil);
+    warnings.trace = nullptr;
+    if (!soil_read) return;
     if constexpr (C::kEquivalentDepth) {
       if (pass.StartsLayering(i)) {
         pass.SetEquivalentDepth(C::EquivalentDepth(node, soil, pass.ResistanceAbove()));
       }
     }
     node.zc = pass.CriterionDepth(node);
+    if constexpr (C::kKeepsState) warnings.trace = &raised;
     const typename C::State state = C::StateAt(node, soil);
+    warnings.trace = nullptr;
     if (call.output) {
       if constexpr (C::kPrints) {
         C::Print(node, soil, state, pass.StartCurve());
@@ -321,9 +434,20 @@ void RunLayer(LayerPass& pass) {
       }
     }
     pass.SetModulus(i, es, C::kLoadTerm);
+    Resistance part{};
+    WarningTally::Trace raised_by_part;
     if constexpr (C::kResistance != ResistanceRule::kNone) {
-      pass.AddResistance(i, C::ResistanceAt(node, soil, state), C::kResistance,
-                         C::kLiquefiedResistance);
+      if constexpr (C::kKeepsState) warnings.trace = &raised_by_part;
+      part = C::ResistanceAt(node, soil, state);
+      warnings.trace = nullptr;
+      pass.AddResistance(i, part, C::kResistance, C::kLiquefiedResistance);
+    }
+    if constexpr (C::kKeepsState) {
+      if (raised.overflow || raised_by_part.overflow || call.out.failed()) continue;
+      unsigned char* slot = pass.KeepValues(i, self);
+      if (slot == nullptr) continue;
+      ::new (static_cast<void*>(slot))
+          Kept{node, soil, state, part, node.zc, call.switch_value, raised, raised_by_part};
     }
   }
 }

@@ -360,6 +360,7 @@ struct ApiSandCriterion : CriterionBase {
   static constexpr unsigned kReads = kReadUnitWeight | kReadFriction;
   static constexpr bool kEquivalentDepth = true;
   static constexpr ResistanceRule kResistance = ResistanceRule::kTrapezoid;
+  static constexpr bool kKeepsState = true;
 
   static bool SoilAt(const PyNode& node, Layer&, Soil* s) {
     const LayerCall& call = node.call;

@@ -42,7 +42,7 @@ std::string PileInput(const PileInputParts& p) {
   return s + "END\n";
 }
 
-SolvedCase SolveCase(const std::string& input, int c) {
+SolvedCase SolveCase(const std::string& input, int c, bool keep_node_values) {
   SolvedCase out{std::make_unique<AnalysisModel>(), CaseIteration::kFailed};
   AnalysisModel& m = *out.model;
   InputFile file;
@@ -60,6 +60,7 @@ SolvedCase SolveCase(const std::string& input, int c) {
                    m.tables.section_tables[n], m.results.sections[n], m.out);
   }
   if (m.failed()) return out;
+  m.state.soil_reads.keep_values = keep_node_values;
   PrepareLoadCase(m.input, m.tables, c, m.state, m.out);
   if (m.failed()) return out;
   ResetWarningsForLoadCase(m.out.warnings(), c);

@@ -38,7 +38,9 @@ struct SolvedCase {
 // Reads the input and solves load case c through the stages of a run:
 // unit conversion, pile preparation, section tables, node preparation and
 // the nonlinear iteration.
-SolvedCase SolveCase(const std::string& input, int c);
+// With `keep_node_values` false the p-y criteria compute every value afresh
+// at every pass instead of keeping what depends only on the soil.
+SolvedCase SolveCase(const std::string& input, int c, bool keep_node_values = true);
 
 }  // namespace tarvex::testing
 
