@@ -1,15 +1,33 @@
 #include "report/number_fields.hpp"
 
+#include <array>
 #include <cmath>
 
 namespace tarvex {
 namespace {
 
 // 10^n formed in single precision, as the band limits of the adaptive field are.
-float PowerOfTenSingle(int n) {
+constexpr float PowerOfTenSingleFormed(int n) {
   float p = 1.0f;
   for (int i = 0; i < (n < 0 ? -n : n); ++i) p *= 10.0f;
   return n < 0 ? 1.0f / p : p;
+}
+
+// The same powers for the exponents the field widths in use ask for, formed
+// once by the same single-precision steps.
+constexpr int kTabledPowers = 24;
+constexpr std::array<float, 2 * kTabledPowers + 1> TabledPowers() {
+  std::array<float, 2 * kTabledPowers + 1> p{};
+  for (int n = -kTabledPowers; n <= kTabledPowers; ++n) {
+    p[static_cast<std::size_t>(n + kTabledPowers)] = PowerOfTenSingleFormed(n);
+  }
+  return p;
+}
+constexpr std::array<float, 2 * kTabledPowers + 1> kSinglePowers = TabledPowers();
+
+float PowerOfTenSingle(int n) {
+  if (n < -kTabledPowers || n > kTabledPowers) return PowerOfTenSingleFormed(n);
+  return kSinglePowers[static_cast<std::size_t>(n + kTabledPowers)];
 }
 
 enum class Form { kFixed, kExponent, kNotANumber };
@@ -54,7 +72,23 @@ Form ChooseForm(int width, double v, double* value, int* digits) {
 
 void WriteAdaptive(RecordWriter& out, int width, double v) {
   if (!std::isfinite(v)) out.NoteNonFinite();
-  out.Text(AdaptiveText(width, v));
+  // The blank and the field go straight onto the line, as AdaptiveText
+  // would give them.
+  double value = 0.0;
+  int digits = 0;
+  switch (ChooseForm(width, v, &value, &digits)) {
+    case Form::kNotANumber:
+      out.Text("  Not-a-Number");
+      return;
+    case Form::kFixed:
+      out.Text(" ");
+      out.Fixed(value, width - 1, digits);
+      return;
+    case Form::kExponent:
+      out.Text(" ");
+      out.Exponent(value, width - 1, digits);
+      return;
+  }
 }
 
 void WriteIntegerField(RecordWriter& out, int width, long long v) {

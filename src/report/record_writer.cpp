@@ -62,6 +62,7 @@ void Justify(std::string_view text, int w, FieldBuffer* out) {
 
 // NaN and infinities in a numeric field.
 bool FormatNonFinite(double v, int w, FieldBuffer* out) {
+  if (std::isfinite(v)) return false;
   if (std::isnan(v)) {
     Justify("NaN", w, out);
     return true;
@@ -109,14 +110,34 @@ int ExactExponent(double a) {
   return s.exp10;
 }
 
+// A positive finite value as m 2^q with an integer m < 2^53, read from its
+// bits (subnormals keep their short significand).
+struct Binary {
+  std::uint64_t m;
+  int q;
+};
+
+Binary Decompose(double a) {
+  const auto bits = std::bit_cast<std::uint64_t>(a);
+  const auto biased = static_cast<int>(bits >> 52U);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52U) - 1U);
+  if (biased == 0) return {fraction, -1074};
+  return {fraction | std::uint64_t{1} << 52U, biased - 1075};
+}
+
+// The binary exponent e of a positive finite value: 2^(e-1) <= a < 2^e.
+int BinaryExponent(double a) {
+  const Binary b = Decompose(a);
+  return b.q + 64 - std::countl_zero(b.m);
+}
+
 // True when a (positive, finite) lies exactly halfway between two multiples of
 // 10^-k, i.e. 2 a 10^k is an odd integer. With a = m 2^q (m odd) that holds
 // when q + 1 + k = 0 and, for k < 0, 5^-k divides m.
 bool IsExactTie(double a, int k) {
-  int e = 0;
-  const double frac = std::frexp(a, &e);
-  auto m = static_cast<std::uint64_t>(std::ldexp(frac, 53));
-  int q = e - 53;
+  const Binary b = Decompose(a);
+  std::uint64_t m = b.m;
+  int q = b.q;
   while ((m & 1U) == 0U) {
     m >>= 1U;
     ++q;
@@ -127,6 +148,174 @@ bool IsExactTie(double a, int k) {
   std::uint64_t p5 = 1;
   for (int i = 0; i < -k; ++i) p5 *= 5;
   return m % p5 == 0;
+}
+
+// The decimal exponent E of a positive finite value, 10^(E-1) <= a < 10^E,
+// or one less: log10(a) lies in [(e2 - 1) log10(2), e2 log10(2)) for the
+// binary exponent e2, and the estimate takes the lower end, so it is never
+// above the true exponent.
+int DecimalExponentEstimate(double a) {
+  const double t = (BinaryExponent(a) - 1) * 0.30102999566398120;
+  auto f = static_cast<int>(t);
+  if (static_cast<double>(f) > t) --f;  // floor of a negative t
+  return f + 1;
+}
+
+// Powers of ten exact in double precision and in 64-bit integers.
+constexpr int kMaxExactPower = 22;
+constexpr std::array<double, kMaxExactPower + 1> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+constexpr std::array<std::uint64_t, 20> IntegerPowersOfTen() {
+  std::array<std::uint64_t, 20> p{};
+  p[0] = 1;
+  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10U;
+  return p;
+}
+constexpr std::array<std::uint64_t, 20> kIntegerPowersOfTen = IntegerPowersOfTen();
+
+// "00" to "99", for writing integers two digits at a time.
+constexpr std::array<char, 200> DigitPairs() {
+  std::array<char, 200> p{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    p[2 * i] = static_cast<char>('0' + i / 10);
+    p[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return p;
+}
+constexpr std::array<char, 200> kDigitPairs = DigitPairs();
+
+// Four digits of v < 10^4 into out[0..4).
+void WriteFour(std::uint32_t v, char* out) {
+  const std::size_t high = v / 100U * 2U;
+  const std::size_t low = v % 100U * 2U;
+  out[0] = kDigitPairs[high];
+  out[1] = kDigitPairs[high + 1];
+  out[2] = kDigitPairs[low];
+  out[3] = kDigitPairs[low + 1];
+}
+
+// Eight digits of v < 10^8 into out[0..8). On little-endian machines all
+// eight at once, one digit to a byte of a 64-bit word: the two halves of four
+// digits sit in 32-bit lanes, are split into pairs in 16-bit lanes (x 10486
+// >> 20 divides numbers below 10^4 by 100) and into digits in 8-bit lanes
+// (x 103 >> 10 divides numbers below 100 by 10); no lane carries into the next.
+void WriteEight(std::uint32_t v, char* out) {
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t halves = v / 10000U + (static_cast<std::uint64_t>(v % 10000U) << 32U);
+    const std::uint64_t hundreds = (halves * 10486U >> 20U) & 0x0000007F0000007FULL;
+    const std::uint64_t pairs = hundreds + ((halves - hundreds * 100U) << 16U);
+    const std::uint64_t tens = (pairs * 103U >> 10U) & 0x000F000F000F000FULL;
+    const std::uint64_t digits = tens + ((pairs - tens * 10U) << 8U);
+    const std::uint64_t text = digits + 0x3030303030303030ULL;
+    std::memcpy(out, &text, 8);
+  } else {
+    WriteFour(v / 10000U, out);
+    WriteFour(v % 10000U, out + 4);
+  }
+}
+
+// Copies n <= 16 chars by fixed-size moves that may overlap.
+void CopyShort(char* out, const char* from, int n) {
+  if (n >= 8) {
+    std::memcpy(out, from, 8);
+    std::memcpy(out + n - 8, from + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(out, from, 4);
+    std::memcpy(out + n - 4, from + n - 4, 4);
+  } else if (n > 0) {
+    out[0] = from[0];
+    out[n / 2] = from[n / 2];
+    out[n - 1] = from[n - 1];
+  }
+}
+
+void CopyChars(char* out, const char* from, int n) {
+  if (n <= 16) {
+    CopyShort(out, from, n);
+  } else {
+    std::memcpy(out, from, static_cast<std::size_t>(n));
+  }
+}
+
+// n blanks into out; a short run as one fixed-size store when out has room
+// for 16 chars.
+void PadBlanks(char* out, int n, bool room_for_16) {
+  if (room_for_16 && n <= 16) {
+    std::memset(out, ' ', 16);
+  } else if (n > 0) {
+    std::memset(out, ' ', static_cast<std::size_t>(n));
+  }
+}
+
+// The n lowest decimal digits of v into out[0..n), leading zeros included;
+// v < 10^16 and n <= 16, as the short forms give them.
+void WriteDigits(std::uint64_t v, int n, char* out) {
+  char all[16];
+  const auto low = static_cast<std::uint32_t>(v % 100000000U);
+  WriteEight(low, all + 8);
+  if (n > 8) WriteEight(static_cast<std::uint32_t>(v / 100000000U), all);
+  CopyShort(out, all + 16 - n, n);
+}
+
+// The count of decimal digits of v > 0.
+int DigitCount(std::uint64_t v) {
+  int n = 1;
+  while (n < 20 && v >= kIntegerPowersOfTen[static_cast<std::size_t>(n)]) ++n;
+  return n;
+}
+
+// round(a 10^k) for a positive finite a, halves away from zero, from the
+// product y = a 10^k formed in double precision. 10^|k| is exact for
+// |k| <= 22, so y carries a single rounding and lies within y 2^-53 of the
+// exact product; when the fraction of y is farther than twice that from one
+// half, the exact product rounds to the same integer as y does. Returns false
+// otherwise (an exact tie, or a value too near one to tell) and for products
+// of 2^51 and beyond; the exact arithmetic then decides.
+bool RoundScaledShort(double a, int k, std::uint64_t* result) {
+  if (k > kMaxExactPower || k < -kMaxExactPower) return false;
+  const double y = k >= 0 ? a * kExactPowersOfTen[static_cast<std::size_t>(k)]
+                          : a / kExactPowersOfTen[static_cast<std::size_t>(-k)];
+  if (!(y < 0x1p51)) return false;
+  const auto whole = static_cast<std::uint64_t>(static_cast<std::int64_t>(y));
+  const double frac = y - static_cast<double>(whole);
+  if (std::fabs(frac - 0.5) <= y * 0x1p-52) return false;
+  *result = frac > 0.5 ? whole + 1U : whole;
+  return true;
+}
+
+// RoundSignificant for nsig <= 15 by RoundScaledShort, on the same steps as
+// the exact form below: the decimal exponent is estimated from the binary
+// one and raised until round(a 10^(nsig-E)) has nsig digits; a result of
+// exactly 10^nsig is 1 followed by zeros at E + 1. Returns false when any
+// step cannot be decided in double precision.
+bool RoundSignificantShort(double a, int nsig, Significand* s) {
+  if (nsig > 15) return false;
+  int exp10 = DecimalExponentEstimate(a);
+  const std::uint64_t low = kIntegerPowersOfTen[static_cast<std::size_t>(nsig - 1)];
+  const std::uint64_t high = kIntegerPowersOfTen[static_cast<std::size_t>(nsig)];
+  std::uint64_t r = 0;
+  for (int attempt = 0;; ++attempt) {
+    if (attempt == 4 || !RoundScaledShort(a, nsig - exp10, &r)) return false;
+    if (r < low) {
+      --exp10;
+    } else if (r > high) {
+      ++exp10;
+    } else {
+      break;
+    }
+  }
+  s->n = nsig;
+  if (r == high) {
+    s->digits[0] = '1';
+    std::memset(s->digits.data() + 1, '0', static_cast<std::size_t>(nsig - 1));
+    s->exp10 = exp10 + 1;
+    return true;
+  }
+  WriteDigits(r, nsig, s->digits.data());
+  s->exp10 = exp10;
+  return true;
 }
 
 // Exact decimal rounding in 128-bit integers: the common values of a report
@@ -156,10 +345,9 @@ int BitWidth(Wide v) {
 // bits (the caller then takes the general form).
 bool RoundScaled(double a, int k, Wide* result) {
   if (k > kMaxWidePower || k < -kMaxWidePower) return false;
-  int e = 0;
-  const double frac = std::frexp(a, &e);
-  std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(frac, 53));
-  int q = e - 53;
+  const Binary b = Decompose(a);
+  std::uint64_t m = b.m;
+  int q = b.q;
   const int zeros = std::countr_zero(m);
   m >>= static_cast<unsigned>(zeros);
   q += zeros;
@@ -185,6 +373,11 @@ bool RoundScaled(double a, int k, Wide* result) {
     const int shift = BitWidth(den) - 1;
     r = num >> static_cast<unsigned>(shift);
     rest = num - (r << static_cast<unsigned>(shift));
+  } else if ((num >> 64U) == 0 && (den >> 64U) == 0) {
+    const auto n64 = static_cast<std::uint64_t>(num);
+    const auto d64 = static_cast<std::uint64_t>(den);
+    r = n64 / d64;
+    rest = n64 % d64;
   } else {
     r = num / den;
     rest = num - r * den;
@@ -222,10 +415,7 @@ int WideDigits(Wide v, char* out) {
 // is the same rounded number either way: 1 followed by zeros at E + 1.
 bool RoundSignificantExact(double a, int nsig, Significand* s) {
   if (nsig > kMaxWidePower) return false;
-  int e2 = 0;
-  std::frexp(a, &e2);
-  // log10(a) lies in [(e2 - 1) log10(2), e2 log10(2)).
-  int exp10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120)) + 1;
+  int exp10 = DecimalExponentEstimate(a);
   const Wide low = kWidePowersOfTen[static_cast<std::size_t>(nsig - 1)];
   const Wide high = kWidePowersOfTen[static_cast<std::size_t>(nsig)];
   Wide r = 0;
@@ -254,9 +444,9 @@ bool RoundSignificantExact(double a, int nsig, Significand* s) {
 bool RoundSignificantExact(double, int, Significand*) { return false; }
 #endif
 
-// Rounds a positive finite value to nsig >= 1 significant digits, halves away
-// from zero.
-void RoundSignificant(double a, int nsig, Significand* s) {
+// RoundSignificant where double precision cannot decide, kept out of line so
+// that the short form stays light.
+[[gnu::noinline]] void RoundSignificantLong(double a, int nsig, Significand* s) {
   if (RoundSignificantExact(a, nsig, s)) return;
   char buf[kMaxField + 64];
   const int exact_exp = ExactExponent(a);
@@ -286,6 +476,12 @@ void RoundSignificant(double a, int nsig, Significand* s) {
   ParseScientific(buf, r.ptr, s);
 }
 
+// Rounds a positive finite value to nsig >= 1 significant digits, halves away
+// from zero.
+void RoundSignificant(double a, int nsig, Significand* s) {
+  if (!RoundSignificantShort(a, nsig, s)) RoundSignificantLong(a, nsig, s);
+}
+
 // The digits of round(a * 10^d) without leading zeros, from the exact
 // integer rounding. Results of 0 and 1 are left to the general form, which
 // decides the digit of a value below one unit of the last place in its own
@@ -301,45 +497,21 @@ bool FixedDigitsExact(double a, int d, char* digits, int* len) {
 bool FixedDigitsExact(double, int, char*, int*) { return false; }
 #endif
 
-void FixedInto(double v, int w, int d, FieldBuffer* out) {
-  if (w < 0 || d < 0 || w > kMaxField || d > kMaxField) {
-    Fill(out, w < 0 ? 1 : w, '*');
-    return;
-  }
-  if (FormatNonFinite(v, w, out)) return;
-  const double a = std::fabs(v);
-  const bool neg = std::signbit(v) && a != 0.0;
-  // round(a * 10^d) as a digit string without leading zeros ("" for zero).
-  char intdigits[kMaxField + 40];
-  int len = 0;
-  if (a != 0.0 && FixedDigitsExact(a, d, intdigits, &len)) {
-    // Digits from the exact integer arithmetic.
-  } else if (a != 0.0) {
-    const int e = ExactExponent(a);  // a = 0.x * 10^e, so e integer digits
-    if (w > 0 && e + 1 + d + (neg ? 1 : 0) > w + 1) {
-      Fill(out, w, '*');
-      return;
-    }
-    const int nsig = e + d;
-    if (nsig >= 1) {
-      Significand s;
-      RoundSignificant(a, nsig, &s);
-      const int count = s.n + (s.exp10 - e);  // one more digit after a carry
-      for (int i = 0; i < count && len < kMaxField; ++i) {
-        intdigits[len++] = i < s.n ? s.digits[static_cast<std::size_t>(i)] : '0';
-      }
-    } else if (nsig == 0) {
-      // a < 10^-d: it rounds to one unit of the last place when a >= 0.5 x 10^-d.
-      char buf[64];
-      auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
-      Significand s;
-      ParseScientific(buf, r.ptr, &s);
-      if (s.digits[0] >= '5') intdigits[len++] = '1';
-    }
-  }
+// FixedDigitsExact by RoundScaledShort, where double precision decides.
+bool FixedDigitsShort(double a, int d, char* digits, int* len) {
+  std::uint64_t r = 0;
+  if (!RoundScaledShort(a, d, &r) || r <= 1) return false;
+  *len = DigitCount(r);
+  WriteDigits(r, *len, digits);
+  return true;
+}
+
+// A fixed field longer than kMaxField characters (before any cut): the
+// digits of round(a 10^d), int_len of them before the point.
+[[gnu::noinline]] void LongFixedField(bool neg, const char* intdigits, int int_len, int d, int w,
+                                      FieldBuffer* out) {
   FieldBuffer text;
   if (neg) text.Push('-');
-  const int int_len = len - d;
   if (int_len > 0) {
     text.Append(std::string_view(intdigits, static_cast<std::size_t>(int_len)));
   } else {
@@ -365,12 +537,102 @@ void FixedInto(double v, int w, int d, FieldBuffer* out) {
   Justify(t, w, out);
 }
 
+void FixedInto(double v, int w, int d, FieldBuffer* out) {
+  if (w < 0 || d < 0 || w > kMaxField || d > kMaxField) {
+    Fill(out, w < 0 ? 1 : w, '*');
+    return;
+  }
+  if (!std::isfinite(v) && FormatNonFinite(v, w, out)) return;
+  const double a = std::fabs(v);
+  const bool neg = std::signbit(v) && a != 0.0;
+  // round(a * 10^d) as a digit string without leading zeros ("" for zero).
+  char intdigits[kMaxField + 40];
+  int len = 0;
+  if (a != 0.0 &&
+      (FixedDigitsShort(a, d, intdigits, &len) || FixedDigitsExact(a, d, intdigits, &len))) {
+    // Digits from the exact integer arithmetic.
+  } else if (a != 0.0) {
+    const int e = ExactExponent(a);  // a = 0.x * 10^e, so e integer digits
+    if (w > 0 && e + 1 + d + (neg ? 1 : 0) > w + 1) {
+      Fill(out, w, '*');
+      return;
+    }
+    const int nsig = e + d;
+    if (nsig >= 1) {
+      Significand s;
+      RoundSignificant(a, nsig, &s);
+      const int count = s.n + (s.exp10 - e);  // one more digit after a carry
+      for (int i = 0; i < count && len < kMaxField; ++i) {
+        intdigits[len++] = i < s.n ? s.digits[static_cast<std::size_t>(i)] : '0';
+      }
+    } else if (nsig == 0) {
+      // a < 10^-d: it rounds to one unit of the last place when a >= 0.5 x 10^-d.
+      char buf[64];
+      auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
+      Significand s;
+      ParseScientific(buf, r.ptr, &s);
+      if (s.digits[0] >= '5') intdigits[len++] = '1';
+    }
+  }
+  const int int_len = len - d;
+  // The common field, written in place: [-]digits.digits right-aligned.
+  int size = (neg ? 1 : 0) + (int_len > 0 ? int_len : 1) + 1 + d;
+  const bool drop_zero = w > 0 && size > w && d > 0 && int_len <= 0;
+  if (drop_zero) --size;  // the zero before the decimal point gives way
+  if (size <= kMaxField) {
+    if (w > 0 && size > w) {
+      Fill(out, w, '*');
+      return;
+    }
+    const int pad = w > 0 ? w - size : 0;
+    char* p = out->chars.data();
+    PadBlanks(p, pad, true);
+    p += pad;
+    if (neg) *p++ = '-';
+    if (int_len > 0) {
+      CopyChars(p, intdigits, int_len);
+      p += int_len;
+      *p++ = '.';
+      CopyChars(p, intdigits + int_len, d);
+    } else {
+      if (!drop_zero) *p++ = '0';
+      *p++ = '.';
+      const int zeros = std::min(-int_len, d);
+      std::memset(p, '0', static_cast<std::size_t>(zeros));
+      std::memcpy(p + zeros, intdigits, static_cast<std::size_t>(d - zeros));
+    }
+    out->size = pad + size;
+    return;
+  }
+  LongFixedField(neg, intdigits, int_len, d, w, out);
+}
+
+// An exponent field longer than kMaxField characters (before any cut).
+[[gnu::noinline]] void LongExponentField(bool neg, std::string_view digits,
+                                         std::string_view exponent, int w, FieldBuffer* out) {
+  FieldBuffer text;
+  if (neg) text.Push('-');
+  text.Append("0.");
+  text.Append(digits);
+  text.Append(exponent);
+  std::string_view t = text.view();
+  if (w > 0 && static_cast<int>(t.size()) > w) {
+    const std::size_t zero = neg ? 1 : 0;
+    FieldBuffer tight;
+    tight.Append(t.substr(0, zero));
+    tight.Append(t.substr(zero + 1));
+    Justify(tight.view(), w, out);
+    return;
+  }
+  Justify(t, w, out);
+}
+
 void ExponentInto(double v, int w, int d, FieldBuffer* out) {
   if (w < 0 || d < 1 || w > kMaxField || d > kMaxField) {
     Fill(out, w < 1 ? 1 : w, '*');
     return;
   }
-  if (FormatNonFinite(v, w, out)) return;
+  if (!std::isfinite(v) && FormatNonFinite(v, w, out)) return;
   const double a = std::fabs(v);
   const bool neg = std::signbit(v) && a != 0.0;
   Significand s;
@@ -382,38 +644,48 @@ void ExponentInto(double v, int w, int d, FieldBuffer* out) {
     RoundSignificant(a, d, &s);
     exponent = s.exp10;
   }
-  FieldBuffer text;
-  if (neg) text.Push('-');
-  text.Append("0.");
-  text.Append(std::string_view(s.digits.data(), static_cast<std::size_t>(s.n)));
   const int ae = exponent < 0 ? -exponent : exponent;
-  char exp_text[8];
-  int exp_len = 0;
+  const char sign = exponent < 0 ? '-' : '+';
+  // E+nn, or +nnn beyond two exponent digits.
+  constexpr int exp_len = 4;
+  char exp_text[exp_len];
   if (ae <= 99) {
-    exp_text[exp_len++] = 'E';
-    exp_text[exp_len++] = exponent < 0 ? '-' : '+';
-    exp_text[exp_len++] = static_cast<char>('0' + ae / 10);
-    exp_text[exp_len++] = static_cast<char>('0' + ae % 10);
+    exp_text[0] = 'E';
+    exp_text[1] = sign;
   } else if (ae <= 999) {
-    exp_text[exp_len++] = exponent < 0 ? '-' : '+';
-    exp_text[exp_len++] = static_cast<char>('0' + ae / 100);
-    exp_text[exp_len++] = static_cast<char>('0' + ae / 10 % 10);
-    exp_text[exp_len++] = static_cast<char>('0' + ae % 10);
+    exp_text[0] = sign;
+    exp_text[1] = static_cast<char>('0' + ae / 100);
   } else {
     Fill(out, w, '*');
     return;
   }
-  text.Append(std::string_view(exp_text, static_cast<std::size_t>(exp_len)));
-  std::string_view t = text.view();
-  if (w > 0 && static_cast<int>(t.size()) > w) {
-    const std::size_t zero = neg ? 1 : 0;
-    FieldBuffer tight;
-    tight.Append(t.substr(0, zero));
-    tight.Append(t.substr(zero + 1));
-    Justify(tight.view(), w, out);
+  const auto pair = static_cast<std::size_t>(ae % 100) * 2U;
+  exp_text[2] = kDigitPairs[pair];
+  exp_text[3] = kDigitPairs[pair + 1];
+  // The common field, written in place: [-]0.digits and the exponent,
+  // right-aligned.
+  int size = (neg ? 1 : 0) + 2 + s.n + exp_len;
+  const bool drop_zero = w > 0 && size > w;
+  if (drop_zero) --size;  // the zero before the decimal point gives way
+  if (size <= kMaxField) {
+    if (w > 0 && size > w) {
+      Fill(out, w, '*');
+      return;
+    }
+    const int pad = w > 0 ? w - size : 0;
+    char* p = out->chars.data();
+    PadBlanks(p, pad, true);
+    p += pad;
+    if (neg) *p++ = '-';
+    if (!drop_zero) *p++ = '0';
+    *p++ = '.';
+    CopyChars(p, s.digits.data(), s.n);
+    std::memcpy(p + s.n, exp_text, exp_len);
+    out->size = pad + size;
     return;
   }
-  Justify(t, w, out);
+  LongExponentField(neg, std::string_view(s.digits.data(), static_cast<std::size_t>(s.n)),
+                    std::string_view(exp_text, exp_len), w, out);
 }
 
 void IntegerInto(long long v, int w, int m, FieldBuffer* out) {
@@ -950,7 +1222,7 @@ bool RecordWriter::Close() {
 
 void RecordWriter::Rewind() {
   non_finite_ = false;
-  line_.clear();
+  line_size_ = 0;
   pos_ = base_ = 0;
   open_ = false;
   memory_.clear();
@@ -1007,11 +1279,26 @@ void RecordWriter::EndLine() { EndRecord(); }
 
 void RecordWriter::Put(std::string_view chars) {
   open_ = true;
-  if (line_.size() < pos_) line_.resize(pos_, ' ');
-  const std::size_t overlap = std::min(chars.size(), line_.size() - pos_);
-  line_.replace(pos_, overlap, chars.substr(0, overlap));
-  line_.append(chars.substr(overlap));
-  pos_ += chars.size();
+  const std::size_t n = chars.size();
+  if (pos_ == line_size_ && n <= 16 && pos_ + n <= line_.size()) {
+    // The usual case: a field or literal at the end of the line.
+    CopyShort(line_.data() + pos_, chars.data(), static_cast<int>(n));
+    pos_ += n;
+    line_size_ = pos_;
+    return;
+  }
+  PutAside(chars);
+}
+
+[[gnu::noinline]] void RecordWriter::PutAside(std::string_view chars) {
+  const std::size_t end = pos_ + chars.size();
+  const std::size_t need = std::max(end, line_size_) + platform::kLineEnd.size();
+  if (line_.size() < need) line_.resize(std::max(need, 2 * line_.size() + 64), ' ');
+  char* line = line_.data();
+  if (line_size_ < pos_) std::memset(line + line_size_, ' ', pos_ - line_size_);
+  if (!chars.empty()) std::memcpy(line + pos_, chars.data(), chars.size());
+  pos_ = end;
+  line_size_ = std::max(line_size_, end);
 }
 
 void RecordWriter::TabTo(int column) {
@@ -1020,16 +1307,16 @@ void RecordWriter::TabTo(int column) {
 
 void RecordWriter::EndRecord() {
   if (file_ != nullptr) {
-    const std::size_t length = line_.size();
-    line_.append(platform::kLineEnd);
-    if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) WriteFailed();
-    line_.resize(length);
+    const std::size_t length = line_size_ + platform::kLineEnd.size();
+    if (line_.size() < length) line_.resize(length, ' ');
+    std::memcpy(line_.data() + line_size_, platform::kLineEnd.data(), platform::kLineEnd.size());
+    if (std::fwrite(line_.data(), 1, length, file_) != length) WriteFailed();
   } else {
-    memory_.append(line_);
+    memory_.append(line_.data(), line_size_);
     memory_.push_back('\n');
   }
-  if (capture_ != nullptr) capture_->push_back(line_);
-  line_.clear();
+  if (capture_ != nullptr) capture_->emplace_back(line_.data(), line_size_);
+  line_size_ = 0;
   pos_ = base_ = 0;
   open_ = false;
 }

@@ -130,7 +130,8 @@ class RecordWriter {
  private:
   friend class FormatInterpreter;
   void Put(std::string_view chars);
-  void TabTo(int column);  // 1-based, from where the current write began
+  void PutAside(std::string_view chars);  // Put at a column before the line's end or beyond it
+  void TabTo(int column);                 // 1-based, from where the current write began
   void EndRecord();
   void WriteFailed();
 
@@ -141,10 +142,11 @@ class RecordWriter {
   bool non_finite_ = false;
   std::string write_error_;
   std::string memory_;
-  std::string line_;      // the line being built
-  std::size_t pos_ = 0;   // next column (0-based) in line_
-  std::size_t base_ = 0;  // column where the current write began
-  bool open_ = false;     // a line has been started and not ended
+  std::string line_;           // room for the line being built: its first line_size_ chars
+  std::size_t line_size_ = 0;  // the length of the line being built
+  std::size_t pos_ = 0;        // next column (0-based) in line_
+  std::size_t base_ = 0;       // column where the current write began
+  bool open_ = false;          // a line has been started and not ended
   std::vector<std::string>* capture_ = nullptr;
   std::unique_ptr<FormatCache> formats_;  // the parsed formats, made at the first write
 };

@@ -34,64 +34,228 @@ ThrustState StartThrust(const CutSection& cs, double thrust) {
   return t;
 }
 
-double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
-                  StripStresses* out) {
+namespace {
+
+// A section whose strips carry nothing but a steel wall: the pipe.
+bool WallOnly(const CutSection& cs) {
   const SectionSlices& sl = cs.slices;
-  out->yielded = false;
-  out->cracked = cs.has_concrete && (c - cs.depth) * phi + t.eps_pc < cs.concrete.eps_cr;
-  const double strand_scale = cs.si ? kKsiToKpa : 1.0;
+  return !cs.has_concrete && !sl.any_concrete && !sl.any_bar && !sl.any_core;
+}
+
+// The constants of a section's strip laws, read once for a pass over the
+// strips, and which materials the strips carry.
+struct StripLaws {
+  bool has_concrete;
+  ConcreteConstants concrete;
+  bool tension_cracked;
+  bool any_bar, any_casing, any_core;
+  bool strands;
+  int law;
+  double strand_scale;
+  double eps_pi, strand_fy9;
+  double es, fy;
+  double casing_e, casing_fy;
+  double core_e, core_fy;
+  double depth, eps_pc;
+};
+
+StripLaws LawsOf(const CutSection& cs, const ThrustState& t) {
+  const SectionSlices& sl = cs.slices;
+  return {cs.has_concrete, cs.concrete,   t.tension_cracked,
+          sl.any_bar,      sl.any_casing, sl.any_core,
+          cs.strands(),    cs.law,        cs.si ? kKsiToKpa : 1.0,
+          t.eps_pi,        cs.strand_fy9, cs.es,
+          cs.fy,           cs.casing_e,   cs.casing_fy,
+          cs.core_e,       cs.core_fy,    cs.depth,
+          t.eps_pc};
+}
+
+// Whether the concrete starts cracked at depth c: its strain at the face
+// opposite the compression face is below the cracking strain.
+bool StartsCracked(const StripLaws& l, double c, double phi) {
+  return l.has_concrete && (c - l.depth) * phi + l.eps_pc < l.concrete.eps_cr;
+}
+
+// Concrete stress of a strip at strain eps: none in tension once *cracked,
+// and tension beyond the modulus of rupture (or under axial tension that
+// cracked the section through) cracks it.
+inline double ConcreteStress(const StripLaws& l, double eps, bool* cracked) {
+  if (eps > 0.0) return ConcreteCompressionStress(l.concrete, eps);
+  if (*cracked) return 0.0;
+  const double s = ConcreteTensionStress(l.concrete, eps);
+  if (s < l.concrete.fr || l.tension_cracked) {
+    *cracked = true;
+    return 0.0;
+  }
+  return s;
+}
+
+inline double BarStress(const StripLaws& l, double eps, bool* yielded) {
+  return l.strands ? StrandStressKsi(l.law, eps + l.eps_pi, l.strand_fy9, yielded) * l.strand_scale
+                   : ElasticPlasticStress(l.es, l.fy, eps, yielded);
+}
+
+// The strip loop of a section of steel wall alone; fills the stresses.
+double WallForce(const CutSection& cs, double c, double phi, StripStresses* out) {
+  const SectionSlices& sl = cs.slices;
+  const double e = cs.casing_e;
+  const double fy = cs.casing_fy;
+  bool yielded = false;
   double force = 0.0;
-  for (int i = 1; i <= kSliceCount; ++i) {
-    const auto k = static_cast<std::size_t>(i);
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
     const double eps = (c - sl.d[k]) * phi;
-    if (cs.has_concrete) {
-      double s;
-      if (eps > 0.0) {
-        s = ConcreteCompressionStress(cs.concrete, eps);
-      } else if (out->cracked) {
-        s = 0.0;
-      } else {
-        s = ConcreteTensionStress(cs.concrete, eps);
-        if (s < cs.concrete.fr || t.tension_cracked) {
-          s = 0.0;
-          out->cracked = true;
-        }
-      }
-      out->concrete[k] = s;
-      out->core_concrete[k] = sl.core_concrete[k] > 0.0 ? s : 0.0;
-      force += s * (sl.concrete[k] + sl.core_concrete[k]);
-    }
-    if (sl.bar[k] > 0.0) {
-      const double s =
-          cs.strands()
-              ? StrandStressKsi(cs.law, eps + t.eps_pi, cs.strand_fy9, &out->yielded) * strand_scale
-              : ElasticPlasticStress(cs.es, cs.fy, eps, &out->yielded);
-      out->bar[k] = s;
-      force += s * sl.bar[k];
-    } else {
-      out->bar[k] = 0.0;
-    }
     if (sl.casing[k] > 0.0) {
-      const double s = ElasticPlasticStress(cs.casing_e, cs.casing_fy, eps, &out->yielded);
+      const double s = ElasticPlasticStress(e, fy, eps, &yielded);
       out->casing[k] = s;
       force += s * sl.casing[k];
     } else {
       out->casing[k] = 0.0;
     }
-    if (sl.core[k] > 0.0) {
-      const double s = ElasticPlasticStress(cs.core_e, cs.core_fy, eps, &out->yielded);
+    out->bar[k] = 0.0;
+    out->core[k] = 0.0;
+  }
+  out->cracked = false;
+  out->yielded = yielded;
+  return force;
+}
+
+// The strip loop of any section: concrete, bars or strands, casing and core,
+// each strip in turn and the materials of a strip in that order; the
+// materials that no strip carries are passed over. Fills the stresses.
+double StripForce(const CutSection& cs, const ThrustState& t, double c, double phi,
+                  StripStresses* out) {
+  const SectionSlices& sl = cs.slices;
+  const StripLaws l = LawsOf(cs, t);
+  bool yielded = false;
+  bool cracked = StartsCracked(l, c, phi);
+  double force = 0.0;
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
+    const double eps = (c - sl.d[k]) * phi;
+    if (l.has_concrete) {
+      const double s = ConcreteStress(l, eps, &cracked);
+      out->concrete[k] = s;
+      out->core_concrete[k] = sl.core_concrete[k] > 0.0 ? s : 0.0;
+      force += s * (sl.concrete[k] + sl.core_concrete[k]);
+    }
+    if (l.any_bar && sl.bar[k] > 0.0) {
+      const double s = BarStress(l, eps, &yielded);
+      out->bar[k] = s;
+      force += s * sl.bar[k];
+    } else {
+      out->bar[k] = 0.0;
+    }
+    if (l.any_casing && sl.casing[k] > 0.0) {
+      const double s = ElasticPlasticStress(l.casing_e, l.casing_fy, eps, &yielded);
+      out->casing[k] = s;
+      force += s * sl.casing[k];
+    } else {
+      out->casing[k] = 0.0;
+    }
+    if (l.any_core && sl.core[k] > 0.0) {
+      const double s = ElasticPlasticStress(l.core_e, l.core_fy, eps, &yielded);
       out->core[k] = s;
       force += s * sl.core[k];
     } else {
       out->core[k] = 0.0;
     }
   }
+  out->cracked = cracked;
+  out->yielded = yielded;
   return force;
+}
+
+// The forces of a Newton step of the neutral-axis search, at the depths
+// c - delta, c and c + delta, in one pass over the strips and without the
+// stresses. Each force is summed strip by strip in the order of StripForce
+// and WallForce, so that it is theirs to the last bit.
+constexpr int kTrials = 3;
+
+void WallForces(const CutSection& cs, const double (&c)[kTrials], double phi,
+                double (&force)[kTrials]) {
+  const SectionSlices& sl = cs.slices;
+  const double e = cs.casing_e;
+  const double fy = cs.casing_fy;
+  bool yielded = false;
+  double f0 = 0.0, f1 = 0.0, f2 = 0.0;
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
+    if (sl.casing[k] > 0.0) {
+      const double d = sl.d[k], area = sl.casing[k];
+      f0 += ElasticPlasticStress(e, fy, (c[0] - d) * phi, &yielded) * area;
+      f1 += ElasticPlasticStress(e, fy, (c[1] - d) * phi, &yielded) * area;
+      f2 += ElasticPlasticStress(e, fy, (c[2] - d) * phi, &yielded) * area;
+    }
+  }
+  force[0] = f0;
+  force[1] = f1;
+  force[2] = f2;
+}
+
+void StripForces(const CutSection& cs, const ThrustState& t, const double (&c)[kTrials], double phi,
+                 double (&force)[kTrials]) {
+  const SectionSlices& sl = cs.slices;
+  const StripLaws l = LawsOf(cs, t);
+  bool yielded = false;
+  bool cracked[kTrials];
+  for (int j = 0; j < kTrials; ++j) {
+    cracked[j] = StartsCracked(l, c[j], phi);
+    force[j] = 0.0;
+  }
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
+    const double d = sl.d[k];
+    double eps[kTrials];
+    for (int j = 0; j < kTrials; ++j) eps[j] = (c[j] - d) * phi;
+    if (l.has_concrete) {
+      const double area = sl.concrete[k] + sl.core_concrete[k];
+      for (int j = 0; j < kTrials; ++j) force[j] += ConcreteStress(l, eps[j], &cracked[j]) * area;
+    }
+    if (l.any_bar && sl.bar[k] > 0.0) {
+      const double area = sl.bar[k];
+      for (int j = 0; j < kTrials; ++j) force[j] += BarStress(l, eps[j], &yielded) * area;
+    }
+    if (l.any_casing && sl.casing[k] > 0.0) {
+      const double area = sl.casing[k];
+      for (int j = 0; j < kTrials; ++j) {
+        force[j] += ElasticPlasticStress(l.casing_e, l.casing_fy, eps[j], &yielded) * area;
+      }
+    }
+    if (l.any_core && sl.core[k] > 0.0) {
+      const double area = sl.core[k];
+      for (int j = 0; j < kTrials; ++j) {
+        force[j] += ElasticPlasticStress(l.core_e, l.core_fy, eps[j], &yielded) * area;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
+                  StripStresses* out) {
+  return WallOnly(cs) ? WallForce(cs, c, phi, out) : StripForce(cs, t, c, phi, out);
+}
+
+void TrialAxialForces(const CutSection& cs, const ThrustState& t, double c, double delta,
+                      double phi, double* below, double* at, double* above) {
+  const double depth[kTrials] = {c - delta, c, c + delta};
+  double force[kTrials];
+  if (WallOnly(cs)) {
+    WallForces(cs, depth, phi, force);
+  } else {
+    StripForces(cs, t, depth, phi, force);
+  }
+  *below = force[0];
+  *at = force[1];
+  *above = force[2];
 }
 
 double BendingMoment(const CutSection& cs, const StripStresses& s) {
   const SectionSlices& sl = cs.slices;
   double m = 0.0;
+  if (WallOnly(cs)) {
+    // The other materials' terms are zeros, which leave the sum as it is.
+    for (std::size_t k = 1; k <= kSliceCount; ++k) m += s.casing[k] * sl.casing[k] * cs.arm[k];
+    return m;
+  }
   for (int i = 1; i <= kSliceCount; ++i) {
     const auto k = static_cast<std::size_t>(i);
     const double f = s.concrete[k] * sl.concrete[k] + s.bar[k] * sl.bar[k] +
@@ -113,8 +277,7 @@ double CurvatureStep(const CutSection& cs, double thrust) {
   return (cs.si ? 4.921259901994065e-05 : 1.25e-6) / steps;
 }
 
-bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c,
-                     StripStresses* work) {
+bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c) {
   const double delta = SearchOffset(cs);
   const double tolerance = SearchTolerance(cs);
   if (std::fabs(*c) > cs.depth) *c = cs.depth / 2.0;
@@ -122,13 +285,15 @@ bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, dou
   double best_c = *c;
   for (int iteration = 1;; ++iteration) {
     if (iteration >= kSearchLimit) return false;
-    const double f = AxialForce(cs, t, *c, phi, work) - t.thrust;
+    double force_below, force_at, force_above;
+    TrialAxialForces(cs, t, *c, delta, phi, &force_below, &force_at, &force_above);
+    const double f = force_at - t.thrust;
     if (std::fabs(f) < best) {
       best = std::fabs(f);
       best_c = *c;
     }
-    const double below = AxialForce(cs, t, *c - delta, phi, work) - t.thrust;
-    const double above = AxialForce(cs, t, *c + delta, phi, work) - t.thrust;
+    const double below = force_below - t.thrust;
+    const double above = force_above - t.thrust;
     const double slope = (above - below) / (2.0 * delta);
     const double step = slope == 0.0 ? kFlatStep : -f / slope;
     *c += step;
@@ -147,6 +312,8 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, Str
   const double step = CurvatureStep(cs, thrust);
   const double depth = cs.depth;
   const bool concrete_kind = !cs.pipe();
+  const SectionSlices& sl = cs.slices;
+  const bool concrete_strips = cs.has_concrete && sl.any_concrete;
   const bool tension_flag = static_cast<int>(cs.kind) <= 7;
   const double pipe_limit =
       cs.pipe() ? 5.0 * cs.casing_fy / cs.casing_e - thrust / (cs.casing_area * cs.casing_e) : 0.0;
@@ -161,7 +328,7 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, Str
     if (k == 80) increment *= 4.0;
     if (k == 120) increment *= 6.0;
     phi = k == 1 ? step : phi + increment;
-    if (!FindNeutralAxis(cs, t, phi, &c, work)) {
+    if (!FindNeutralAxis(cs, t, phi, &c)) {
       curve->failed_point = k;
       return false;
     }
@@ -181,16 +348,16 @@ bool SolveThrust(const CutSection& cs, double thrust, ThrustSolution* curve, Str
 
     double max_concrete = 0.0, max_steel = 0.0, max_casing = 0.0, max_core = 0.0;
     bool first_concrete = true;
-    const SectionSlices& sl = cs.slices;
-    for (int i = 1; i <= kSliceCount; ++i) {
-      const auto j = static_cast<std::size_t>(i);
-      if (cs.has_concrete && (sl.concrete[j] > 0.0 || sl.core_concrete[j] > 0.0)) {
+    for (std::size_t j = 1; j <= kSliceCount; ++j) {
+      if (concrete_strips && (sl.concrete[j] > 0.0 || sl.core_concrete[j] > 0.0)) {
         if (first_concrete || work->concrete[j] > max_concrete) max_concrete = work->concrete[j];
         first_concrete = false;
       }
-      if (sl.bar[j] > 0.0) max_steel = LargerMagnitude(max_steel, work->bar[j]);
-      if (sl.casing[j] > 0.0) max_casing = LargerMagnitude(max_casing, work->casing[j]);
-      if (sl.core[j] > 0.0) max_core = LargerMagnitude(max_core, work->core[j]);
+      if (sl.any_bar && sl.bar[j] > 0.0) max_steel = LargerMagnitude(max_steel, work->bar[j]);
+      if (sl.any_casing && sl.casing[j] > 0.0) {
+        max_casing = LargerMagnitude(max_casing, work->casing[j]);
+      }
+      if (sl.any_core && sl.core[j] > 0.0) max_core = LargerMagnitude(max_core, work->core[j]);
     }
     curve->max_concrete[p] = max_concrete;
     curve->max_steel[p] = cs.pipe() ? max_casing : max_steel;

@@ -45,6 +45,12 @@ ThrustState StartThrust(const CutSection& cs, double thrust);
 double AxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
                   StripStresses* out);
 
+// The trial forces of one Newton step of the neutral-axis search, at
+// c - delta, c and c + delta: each the same to the last bit as AxialForce's,
+// taken in one pass over the strips and without the stresses.
+void TrialAxialForces(const CutSection& cs, const ThrustState& t, double c, double delta,
+                      double phi, double* below, double* at, double* above);
+
 // Moment of the stresses about mid-depth.
 double BendingMoment(const CutSection& cs, const StripStresses& s);
 
@@ -54,8 +60,7 @@ double CurvatureStep(const CutSection& cs, double thrust);
 
 // Newton search for the neutral-axis depth at curvature phi, from c. Returns
 // false when 1000 iterations did not find it.
-bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c,
-                     StripStresses* work);
+bool FindNeutralAxis(const CutSection& cs, const ThrustState& t, double phi, double* c);
 
 // The curve of one thrust, point by point (0-based).
 struct ThrustSolution {

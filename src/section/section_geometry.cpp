@@ -266,6 +266,7 @@ int DistributeBars(const Reinforcement& r, SectionSlices* s) {
 void SumSlices(SectionSlices* s) {
   s->total_concrete = s->total_bar = s->total_casing = s->total_core = 0.0;
   s->total_core_concrete = 0.0;
+  s->any_concrete = s->any_bar = s->any_casing = s->any_core = false;
   for (int i = 1; i <= kSliceCount; ++i) {
     const auto k = static_cast<std::size_t>(i);
     s->total_concrete += s->concrete[k];
@@ -273,6 +274,10 @@ void SumSlices(SectionSlices* s) {
     s->total_casing += s->casing[k];
     s->total_core += s->core[k];
     s->total_core_concrete += s->core_concrete[k];
+    s->any_concrete = s->any_concrete || s->concrete[k] > 0.0 || s->core_concrete[k] > 0.0;
+    s->any_bar = s->any_bar || s->bar[k] > 0.0;
+    s->any_casing = s->any_casing || s->casing[k] > 0.0;
+    s->any_core = s->any_core || s->core[k] > 0.0;
   }
 }
 

@@ -112,6 +112,14 @@ struct SectionSlices {
   double total_casing = 0.0;
   double total_core = 0.0;
   double total_core_concrete = 0.0;
+  // Whether any strip carries concrete (outside or inside a core), bars or
+  // strands, casing and core wall: the strip loops of the moment-curvature
+  // solution leave out a material that no strip has. True, so that every
+  // strip is looked at, until SumSlices has counted the strips.
+  bool any_concrete = true;
+  bool any_bar = true;
+  bool any_casing = true;
+  bool any_core = true;
 };
 
 // Strip boundaries for a section of depth D whose top is at y = top.
@@ -133,7 +141,8 @@ int FindSliceY(const SectionSlices& s, double v);
 // 1-based number of the first bar that reaches outside the strips.
 int DistributeBars(const Reinforcement& r, SectionSlices* s);
 
-// Sums the strip areas into the totals.
+// Sums the strip areas into the totals and notes which materials the strips
+// carry.
 void SumSlices(SectionSlices* s);
 
 }  // namespace tarvex

@@ -90,31 +90,6 @@ ConcreteConstants ConcreteFromInput(double fc_input, UnitSystem units, bool pres
   return c;
 }
 
-double ConcreteCompressionStress(const ConcreteConstants& c, double eps) {
-  if (eps > law::kCrushingStrain) return law::kCrushedStress;
-  const double x = eps / c.eps0;
-  if (x < 1.0) return c.fc * (2.0 * x - x * x);
-  return c.fc - law::kFallingDrop * c.fc * (eps - c.eps0) / (law::kCrushingStrain - c.eps0);
-}
-
-double ConcreteTensionStress(const ConcreteConstants& c, double eps) {
-  const double x = std::fabs(eps / c.eps0);
-  return -c.fc * (2.0 * x - x * x);
-}
-
-double ElasticPlasticStress(double e, double fy, double eps, bool* yielded) {
-  const double s = e * eps;
-  if (s > fy) {
-    *yielded = true;
-    return fy;
-  }
-  if (s < -fy) {
-    *yielded = true;
-    return -fy;
-  }
-  return s;
-}
-
 double StrandStressKsi(int code, double eps, double fy9, bool* yielded) {
   switch (code) {
     case 4:

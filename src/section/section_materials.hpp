@@ -4,6 +4,8 @@
 #ifndef TARVEX_SECTION_SECTION_MATERIALS_HPP_
 #define TARVEX_SECTION_SECTION_MATERIALS_HPP_
 
+#include <cmath>
+
 #include "core/units.hpp"
 
 namespace tarvex {
@@ -37,17 +39,40 @@ struct ConcreteConstants {
 // prestressed concrete.
 ConcreteConstants ConcreteFromInput(double fc_input, UnitSystem units, bool prestressed);
 
+// The three laws below are evaluated for every strip at every trial depth of
+// the neutral-axis search: they are inline so that the strip loops need no
+// call per strip.
+
 // Concrete stress for a strain in compression (eps > 0): Hognestad's
 // parabola to f'c at eps0, a straight line down to 0.85 f'c at 0.0038, and a
 // token 0.001 beyond.
-double ConcreteCompressionStress(const ConcreteConstants& c, double eps);
+inline double ConcreteCompressionStress(const ConcreteConstants& c, double eps) {
+  if (eps > law::kCrushingStrain) return law::kCrushedStress;
+  const double x = eps / c.eps0;
+  if (x < 1.0) return c.fc * (2.0 * x - x * x);
+  return c.fc - law::kFallingDrop * c.fc * (eps - c.eps0) / (law::kCrushingStrain - c.eps0);
+}
 
 // The tension parabola before cracking (eps <= 0): -f'c (2x - x^2), x = |eps/eps0|.
-double ConcreteTensionStress(const ConcreteConstants& c, double eps);
+inline double ConcreteTensionStress(const ConcreteConstants& c, double eps) {
+  const double x = std::fabs(eps / c.eps0);
+  return -c.fc * (2.0 * x - x * x);
+}
 
 // Elastic-perfectly-plastic steel: E eps limited to +-fy; *yielded set when
 // the limit is passed (a strain of exactly fy/E is not yielded).
-double ElasticPlasticStress(double e, double fy, double eps, bool* yielded);
+inline double ElasticPlasticStress(double e, double fy, double eps, bool* yielded) {
+  const double s = e * eps;
+  if (s > fy) {
+    *yielded = true;
+    return fy;
+  }
+  if (s < -fy) {
+    *yielded = true;
+    return -fy;
+  }
+  return s;
+}
 
 // Strand laws in ksi for law codes 4 to 9 (eps the total strand strain).
 // fy9 is the limit of code 9. *yielded set when the strain leaves the

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -102,7 +103,7 @@ std::string RoundedDigits(const std::string& exact, std::size_t keep) {
 }
 
 std::string ReferenceFixed(double v, int d) {
-  char buf[1200];
+  char buf[1500];
   const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, 1100);
   std::string text(buf, r.ptr);
   const std::size_t point = text.find('.');
@@ -130,10 +131,38 @@ std::string ReferenceExponent(double v, int d) {
   const int ae = std::abs(exponent);
   std::string out = v < 0 ? "-0." : "0.";
   out.append(digits);
+  if (ae > 99) {  // three exponent digits take the place of the E
+    out.push_back(exponent < 0 ? '-' : '+');
+    out.append(std::to_string(ae));
+    return out;
+  }
   out.append(exponent < 0 ? "E-" : "E+");
   out.push_back(static_cast<char>('0' + ae / 10));
   out.push_back(static_cast<char>('0' + ae % 10));
   return out;
+}
+
+// The field of w columns made from the text of the w = 0 field: right-aligned;
+// when too long, without the zero before the point (if it has one and may drop
+// it); asterisks when still too long.
+std::string InWidth(std::string text, int w, bool may_drop_zero) {
+  const auto width = static_cast<std::size_t>(w);
+  const std::size_t zero = text[0] == '-' ? 1 : 0;
+  if (text.size() > width && may_drop_zero && text.compare(zero, 2, "0.") == 0) {
+    text.erase(zero, 1);
+  }
+  if (text.size() > width) return std::string(width, '*');
+  return std::string(width - text.size(), ' ') + text;
+}
+
+double Parse(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
+// The double nearest to mantissa x 10^p.
+double Scaled(const char* mantissa, int p) {
+  std::string text(mantissa);
+  text += 'e';
+  text += std::to_string(p);
+  return Parse(text);
 }
 
 TEST(FixedAndExponentFields, AgreeWithTheExactDecimalExpansion) {
@@ -163,6 +192,62 @@ TEST(FixedAndExponentFields, AgreeWithTheExactDecimalExpansion) {
       ASSERT_EQ(FormatFixed(v, 0, d), ReferenceFixed(v, d)) << "F0." << d << " of " << v;
       if (d >= 1 && d <= 16) {
         ASSERT_EQ(FormatExponent(v, 0, d), ReferenceExponent(v, d)) << "E0." << d << " of " << v;
+      }
+    }
+  }
+
+  // Where a value is rounded in double precision, the edges of that short cut:
+  // the doubles at and beside powers of ten (the decimal exponent changes and
+  // the estimate from the binary one is one short), values that round up to
+  // the next power at each digit count, exact halves of both signs of k
+  // (12.5 to two digits, 125e15 to two), the products near 2^51, subnormals
+  // and the largest doubles. Every digit count on both sides of the short
+  // cut's limits, and every width from asterisks to blanks.
+  std::vector<double> edges;
+  auto with_neighbours = [&edges](double x) {
+    edges.push_back(x);
+    edges.push_back(std::nextafter(x, 0.0));
+    edges.push_back(std::nextafter(x, kInf));
+  };
+  for (int p = -30; p <= 30; ++p) {
+    with_neighbours(Scaled("1", p));
+    for (const char* m : {"2.5", "1.25", "4.5", "3.75"}) edges.push_back(Scaled(m, p));
+  }
+  for (std::string nines = "0.95"; nines.size() <= 20; nines.insert(2, "9")) {
+    with_neighbours(Parse(nines));
+  }
+  for (int j = 1; j <= 40; j += 3) {
+    edges.push_back(std::ldexp(1.0, -j));
+    edges.push_back(std::ldexp(3.0, -j) + 7.0);
+  }
+  for (const double x : {0x1p51, 0x1p51 - 0.5, 0x1p50 + 0.5, 0x1p52, 0x1p53, 0x1p63}) {
+    with_neighbours(x);
+  }
+  with_neighbours(std::numeric_limits<double>::denorm_min());
+  with_neighbours(std::numeric_limits<double>::min());
+  with_neighbours(Parse("1e-320"));
+  with_neighbours(std::numeric_limits<double>::max());
+  with_neighbours(1e308);
+  for (const double x : edges) {
+    // Zero (below the least subnormal) and infinity (above the largest double)
+    // have their own rows in the tables above.
+    if (x == 0.0 || std::isinf(x)) continue;
+    for (const double v : {x, -x}) {
+      for (int d = 0; d <= 24; ++d) {
+        const std::string fixed = ReferenceFixed(v, d);
+        ASSERT_EQ(FormatFixed(v, 0, d), fixed) << "F0." << d << " of " << v;
+        if (fixed.size() < 40) {
+          for (int w = 1; w <= static_cast<int>(fixed.size()) + 2; ++w) {
+            ASSERT_EQ(FormatFixed(v, w, d), InWidth(fixed, w, d > 0))
+                << "F" << w << "." << d << " of " << v;
+          }
+        }
+        if (d == 0) continue;
+        const std::string exponent = ReferenceExponent(v, d);
+        for (int w = 0; w <= static_cast<int>(exponent.size()) + 2; ++w) {
+          ASSERT_EQ(FormatExponent(v, w, d), w == 0 ? exponent : InWidth(exponent, w, true))
+              << "E" << w << "." << d << " of " << v;
+        }
       }
     }
   }

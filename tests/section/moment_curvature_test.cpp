@@ -1,11 +1,17 @@
 // The moment-curvature solution: curvature steps, force balance, nominal
 // moment capacity against an independent strain-compatibility computation,
-// thrust lists, thrust errors and the warnings of the driver.
+// thrust lists, thrust errors and the warnings of the driver; the solver's
+// strip loops against a single general loop, bit for bit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "section/moment_curvature_solver.hpp"
 #include "section/section_analysis.hpp"
@@ -553,6 +559,196 @@ TEST(Units, SiSectionsGiveTheUsCustomaryCurvesConverted) {
     EXPECT_NEAR(si->neutral_axis[30] / (us->neutral_axis[30] * 0.0254), 1.0, 1e-5) << c.name;
     EXPECT_NEAR(cs_si->pn / (cs_us->pn * kip), 1.0, 1e-7) << c.name;
     EXPECT_NEAR(cs_si->nt / (cs_us->nt * kip), 1.0, 1e-7) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// The force and stresses of the strips as the solver first evaluated them: one
+// loop for every section, each material looked at strip by strip. The
+// solver's loops, specialised by what a section holds, must give the same
+// bits.
+double ReferenceAxialForce(const CutSection& cs, const ThrustState& t, double c, double phi,
+                           StripStresses* out) {
+  const SectionSlices& sl = cs.slices;
+  out->yielded = false;
+  out->cracked = cs.has_concrete && (c - cs.depth) * phi + t.eps_pc < cs.concrete.eps_cr;
+  const double strand_scale = cs.si ? kKsiToKpa : 1.0;
+  double force = 0.0;
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
+    const double eps = (c - sl.d[k]) * phi;
+    if (cs.has_concrete) {
+      double s;
+      if (eps > 0.0) {
+        s = ConcreteCompressionStress(cs.concrete, eps);
+      } else if (out->cracked) {
+        s = 0.0;
+      } else {
+        s = ConcreteTensionStress(cs.concrete, eps);
+        if (s < cs.concrete.fr || t.tension_cracked) {
+          s = 0.0;
+          out->cracked = true;
+        }
+      }
+      out->concrete[k] = s;
+      out->core_concrete[k] = sl.core_concrete[k] > 0.0 ? s : 0.0;
+      force += s * (sl.concrete[k] + sl.core_concrete[k]);
+    }
+    if (sl.bar[k] > 0.0) {
+      const double s =
+          cs.strands()
+              ? StrandStressKsi(cs.law, eps + t.eps_pi, cs.strand_fy9, &out->yielded) * strand_scale
+              : ElasticPlasticStress(cs.es, cs.fy, eps, &out->yielded);
+      out->bar[k] = s;
+      force += s * sl.bar[k];
+    } else {
+      out->bar[k] = 0.0;
+    }
+    if (sl.casing[k] > 0.0) {
+      const double s = ElasticPlasticStress(cs.casing_e, cs.casing_fy, eps, &out->yielded);
+      out->casing[k] = s;
+      force += s * sl.casing[k];
+    } else {
+      out->casing[k] = 0.0;
+    }
+    if (sl.core[k] > 0.0) {
+      const double s = ElasticPlasticStress(cs.core_e, cs.core_fy, eps, &out->yielded);
+      out->core[k] = s;
+      force += s * sl.core[k];
+    } else {
+      out->core[k] = 0.0;
+    }
+  }
+  return force;
+}
+
+double ReferenceBendingMoment(const CutSection& cs, const StripStresses& s) {
+  const SectionSlices& sl = cs.slices;
+  double m = 0.0;
+  for (std::size_t k = 1; k <= kSliceCount; ++k) {
+    const double f = s.concrete[k] * sl.concrete[k] + s.bar[k] * sl.bar[k] +
+                     s.casing[k] * sl.casing[k] + s.core[k] * sl.core[k] +
+                     s.core_concrete[k] * sl.core_concrete[k];
+    m += f * cs.arm[k];
+  }
+  return m;
+}
+
+std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
+
+// Every force, stress, flag and moment of the solver's strip loops equals the
+// single general loop's to the bit, over every kind of cut section, at the
+// depths the neutral-axis search tries on a solved curve and across a grid of
+// depths (all in compression to all in tension) and curvatures.
+TEST(StripLoops, GiveTheGeneralLoopsResultsToTheBit) {
+  PileSection cased = Shaft(36.0, 10, 0.79, 1.0);
+  cased.type = kShaftWithCasing;
+  cased.casing_thickness = 0.5;
+  cased.casing_fy = 36000.0;
+  cased.casing_e = 29.0e6;
+  PileSection void_core = CasedWithCore();
+  void_core.core_filled = false;
+  void_core.core_fy = 5000.0;  // a soft core yields before the bars and the casing
+  PileSection deformed_bars = HollowOctagon();
+  deformed_bars.strands.type = 5;
+  deformed_bars.strands.size_index = 1;
+  PileSection pipe_si = Pipe();
+  pipe_si.depth = 0.324;
+  pipe_si.length = 12.8;
+  pipe_si.casing_thickness = 0.0127;
+  pipe_si.casing_fy = 241317.0;
+  pipe_si.casing_e = 199947960.0;
+  struct Case {
+    const char* name;
+    PileSection s;
+    UnitSystem units;
+    std::vector<double> thrusts;  // in the run's force unit
+  } cases[] = {
+      // Concrete sections first: the stresses they leave behind in the
+      // shared work arrays are what the pipes' moments must leave out.
+      {"rectangular", Rectangular(), UnitSystem::kUscs, {-100.0, 0.0, 500.0}},
+      {"drilled shaft", Shaft(36.0, 12, 1.0, 1.128), UnitSystem::kUscs, {-300.0, 0.0, 1000.0}},
+      {"drilled shaft, SI", ToSi(Shaft(36.0, 12, 1.0, 1.128)), UnitSystem::kSi, {0.0, 2000.0}},
+      {"cased", cased, UnitSystem::kUscs, {0.0, 800.0}},
+      {"cased with filled core", CasedWithCore(), UnitSystem::kUscs, {0.0, 1500.0}},
+      {"cased with soft void core", void_core, UnitSystem::kUscs, {-200.0, 0.0}},
+      {"hollow octagon, strands", HollowOctagon(), UnitSystem::kUscs, {-50.0, 0.0, 400.0}},
+      {"hollow octagon, deformed bars", deformed_bars, UnitSystem::kUscs, {0.0, 300.0}},
+      {"hollow octagon, SI", ToSi(HollowOctagon()), UnitSystem::kSi, {0.0, 1000.0}},
+      {"pipe", Pipe(), UnitSystem::kUscs, {-500.0, 0.0, 800.0}},
+      {"pipe, SI", pipe_si, UnitSystem::kSi, {0.0, 500.0}},
+  };
+  auto work = std::make_unique<StripStresses>();
+  auto fast = std::make_unique<StripStresses>();
+  auto reference = std::make_unique<StripStresses>();
+  auto spare = std::make_unique<StripStresses>();
+  auto curve = std::make_unique<ThrustSolution>();
+  for (const Case& c : cases) {
+    auto cs = Cut(c.s, c.units);
+    // The axial tension that cracks the section through, beyond Tcr.
+    std::vector<double> thrusts = c.thrusts;
+    if (cs->tcr < 0.0) thrusts.push_back(1.5 * cs->tcr);
+    for (double p : thrusts) {
+      const ThrustState t = StartThrust(*cs, p);
+      const double step = CurvatureStep(*cs, p);
+      const double delta = cs->si ? 2.54e-9 : 1e-7;   // the search's offset
+      std::vector<std::pair<double, double>> states;  // depth, curvature
+      if (SolveThrust(*cs, p, curve.get(), work.get())) {
+        for (int k = 0; k < curve->count; ++k) {
+          const auto i = static_cast<std::size_t>(k);
+          for (double o : {-delta, 0.0, delta}) {
+            states.emplace_back(curve->neutral_axis[i] + o, curve->curvature[i]);
+          }
+        }
+      }
+      const std::size_t solved = states.size();
+      for (double depth : {-0.5, 0.05, 0.3, 0.5, 0.7, 1.0, 2.0}) {
+        for (double phi : {0.2, 1.0, 5.0, 40.0, 400.0}) {
+          states.emplace_back(depth * cs->depth, phi * step);
+        }
+      }
+      if (p == 0.0) {
+        EXPECT_GT(solved, 30U) << c.name;  // every section solves without thrust
+      }
+      for (const auto& [depth, phi] : states) {
+        const double expected = ReferenceAxialForce(*cs, t, depth, phi, reference.get());
+        const double force = AxialForce(*cs, t, depth, phi, fast.get());
+        const std::string at = std::string(c.name) + ", P = " + std::to_string(p) +
+                               ", c = " + std::to_string(depth) + ", phi = " + std::to_string(phi);
+        ASSERT_EQ(Bits(force), Bits(expected)) << at << ": " << force << " against " << expected;
+        ASSERT_EQ(fast->cracked, reference->cracked) << at;
+        ASSERT_EQ(fast->yielded, reference->yielded) << at;
+        for (std::size_t k = 1; k <= kSliceCount; ++k) {
+          ASSERT_EQ(Bits(fast->concrete[k]), Bits(reference->concrete[k])) << at << " strip " << k;
+          ASSERT_EQ(Bits(fast->core_concrete[k]), Bits(reference->core_concrete[k]))
+              << at << " strip " << k;
+          ASSERT_EQ(Bits(fast->bar[k]), Bits(reference->bar[k])) << at << " strip " << k;
+          ASSERT_EQ(Bits(fast->casing[k]), Bits(reference->casing[k])) << at << " strip " << k;
+          ASSERT_EQ(Bits(fast->core[k]), Bits(reference->core[k])) << at << " strip " << k;
+        }
+        // The three trial depths of a Newton step, taken together: at the
+        // search's offset, and far enough apart for each depth to crack and
+        // yield on its own.
+        for (double offset : {delta, 0.25 * cs->depth}) {
+          double below, middle, above;
+          TrialAxialForces(*cs, t, depth, offset, phi, &below, &middle, &above);
+          ASSERT_EQ(Bits(middle), Bits(expected)) << at;
+          ASSERT_EQ(Bits(below),
+                    Bits(ReferenceAxialForce(*cs, t, depth - offset, phi, spare.get())))
+              << at << " less " << offset;
+          ASSERT_EQ(Bits(above),
+                    Bits(ReferenceAxialForce(*cs, t, depth + offset, phi, spare.get())))
+              << at << " plus " << offset;
+        }
+        const double m = BendingMoment(*cs, *fast);
+        const double m_expected = ReferenceBendingMoment(*cs, *reference);
+        ASSERT_EQ(Bits(m), Bits(m_expected)) << at << ": " << m << " against " << m_expected;
+      }
+    }
   }
 }
 
