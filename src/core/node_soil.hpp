@@ -50,7 +50,7 @@ struct NodeSoilCache {
     double pile_length = 0.0;
     const void* kept_for = nullptr;  // null: nothing kept
   };
-  static constexpr std::size_t kKeptBytes = 512;
+  static constexpr std::size_t kKeptBytes = 256;
 
   std::array<Entry, PileNodes::kSlots> entries = {};
   // kKeptBytes per slot once a criterion keeps values; a slot is read only

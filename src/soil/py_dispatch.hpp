@@ -188,7 +188,8 @@ struct CriterionBase {
   // constants (on the deflection only through the slope factor, which is 1
   // on level ground), and its Layer carries nothing: over the iterations of
   // a load case on level ground the dispatcher keeps them per node and only
-  // evaluates Es again.
+  // evaluates Es again (Es, a function of the curve alone, records no
+  // warnings).
   static constexpr bool kKeepsState = false;
 };
 
@@ -311,12 +312,12 @@ inline void LayerPass::AddResistance(int i, const Resistance& r, ResistanceRule 
 }
 
 // What a criterion that keeps its values (kKeepsState) holds for a node
-// between the iterations of a load case: everything the node loop needs
-// besides the deflection, and the warnings its values raised.
+// between the iterations of a load case, beside the node's soil kept in the
+// same slot of the soil cache: its state, its part of the layer resistance,
+// the criterion depth and layering switch they were made for, and the
+// warnings they raised.
 template <class C>
 struct KeptNode {
-  NodeSoil soil;
-  typename C::Soil values;
   typename C::State state;
   Resistance resistance;
   double zc;
@@ -373,31 +374,25 @@ void RunLayer(LayerPass& pass) {
           store == nullptr || pass.StartsLayering(i) ? nullptr : pass.KeptValues(*store, i, self);
       if (slot != nullptr) {
         const Kept& kept = *std::launder(reinterpret_cast<const Kept*>(slot));
+        const std::size_t k = PileNodes::At(i);
+        const NodeSoil& at = store->entries[k].soil;
         if (kept.switch_value == call.switch_value &&
-            kept.zc == pass.CriterionDepthAt(kept.soil.z, kept.soil.zs)) {
-          pass.RecordAgain(kept.raised);
-          const std::size_t k = PileNodes::At(i);
+            kept.zc == pass.CriterionDepthAt(at.z, at.zs)) {
           const double y = call.pile.y[k];
-          const double y_hat = C::kCurveWithSoilMovement
-                                   ? std::fabs(y - call.pile.ys[k]) / kept.soil.ym
-                                   : std::fabs(y) / kept.soil.ym;
-          const double es = C::Es(kept.state, y_hat, kept.soil.pm, kept.soil.ym);
-          if constexpr (C::kChecksNaN) {
-            if (std::isnan(es)) {
-              PyNode node(call, i);
-              static_cast<NodeSoil&>(node) = kept.soil;
-              node.y = y;
-              node.zc = kept.zc;
-              C::ReportNaN(node, kept.state, y_hat);
-              return;
+          const double y_hat = C::kCurveWithSoilMovement ? std::fabs(y - call.pile.ys[k]) / at.ym
+                                                         : std::fabs(y) / at.ym;
+          const double es = C::Es(kept.state, y_hat, at.pm, at.ym);
+          // A modulus that is not a number: the node is taken afresh below,
+          // which reports it as every pass does.
+          if (!(C::kChecksNaN && std::isnan(es))) {
+            pass.RecordAgain(kept.raised);
+            pass.SetModulus(i, es, C::kLoadTerm);
+            if constexpr (C::kResistance != ResistanceRule::kNone) {
+              pass.RecordAgain(kept.raised_by_part);
+              pass.AddResistance(i, kept.resistance, C::kResistance, C::kLiquefiedResistance);
             }
+            continue;
           }
-          pass.SetModulus(i, es, C::kLoadTerm);
-          if constexpr (C::kResistance != ResistanceRule::kNone) {
-            pass.RecordAgain(kept.raised_by_part);
-            pass.AddResistance(i, kept.resistance, C::kResistance, C::kLiquefiedResistance);
-          }
-          continue;
         }
       }
     }
@@ -447,7 +442,7 @@ void RunLayer(LayerPass& pass) {
       unsigned char* slot = pass.KeepValues(i, self);
       if (slot == nullptr) continue;
       ::new (static_cast<void*>(slot))
-          Kept{node, soil, state, part, node.zc, call.switch_value, raised, raised_by_part};
+          Kept{state, part, node.zc, call.switch_value, raised, raised_by_part};
     }
   }
 }
