@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstddef>
-#include <memory>
 
 #include "core/pile_nodes.hpp"
 
@@ -39,24 +38,25 @@ struct NodeSoil {
 //
 // A criterion whose values at a node depend on nothing but the node's soil,
 // its criterion depth and the run's constants also keeps those values (its
-// node state and its part of the layer resistance) in `kept`, a slot of
-// kKeptBytes per node; `kept_for` names the criterion that wrote a slot. A
-// new read of the node's soil drops what was kept.
+// node state and its part of the layer resistance) in the entry's `kept`
+// bytes; `kept_for` names the criterion that wrote them. A new read of the
+// node's soil drops what was kept.
 struct NodeSoilCache {
+  static constexpr std::size_t kKeptBytes = 256;
   struct Entry {
+    // The kept bytes are read only after they were written (kept_for says
+    // so): they start uninitialised, so that making a run's model does not
+    // clear them.
+    Entry() {}  // user-provided: value-initialising an entry leaves `kept` alone
     NodeSoil soil;
     int layer = 0;  // 0: nothing read
     unsigned reads = 0;
     double pile_length = 0.0;
     const void* kept_for = nullptr;  // null: nothing kept
+    alignas(16) unsigned char kept[kKeptBytes];
   };
-  static constexpr std::size_t kKeptBytes = 256;
 
   std::array<Entry, PileNodes::kSlots> entries = {};
-  // kKeptBytes per slot once a criterion keeps values; a slot is read only
-  // after it was written (its entry's kept_for says so), so it starts
-  // uninitialised.
-  std::unique_ptr<unsigned char[]> kept;
   // False: every pass computes every value afresh (the reference that tests
   // hold the kept values to).
   bool keep_values = true;
@@ -67,11 +67,8 @@ struct NodeSoilCache {
       e.kept_for = nullptr;
     }
   }
-  // The slot of node array index k, allocated at first use.
-  unsigned char* KeptSlot(std::size_t k) {
-    if (!kept) kept.reset(new unsigned char[kKeptBytes * PileNodes::kSlots]);
-    return kept.get() + kKeptBytes * k;
-  }
+  // The kept bytes of node array index k.
+  unsigned char* KeptSlot(std::size_t k) { return entries[k].kept; }
 };
 
 }  // namespace tarvex
