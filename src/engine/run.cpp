@@ -46,10 +46,12 @@ constexpr const char* kFileNames[4] = {"input data file", "output report file", 
 
 // A file the run cannot use: runtime error 7 (the input data file) or 8 (an
 // output file). The message names the file and the system's reason; it goes
-// to the standard error stream and to whichever output files are open.
+// to the standard error stream and to the report and message files that are
+// open (in a run in memory, `in_memory`, to both).
 void ReportUnusableFile(RunOutput& run_out, int number, std::string_view what,
                         std::string_view path, std::string_view reason,
-                        std::string_view consequence = "No analysis performed.") {
+                        std::string_view consequence = "No analysis performed.",
+                        bool in_memory = false) {
   const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
   const std::string line1 = std::string(what) + ": " + std::string(path);
   const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
@@ -57,7 +59,7 @@ void ReportUnusableFile(RunOutput& run_out, int number, std::string_view what,
   ErrorBlock block(run_out);
   for (const std::string* line : {&heading, &line1, &line2}) block.AddShownLine(*line);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    if (!out->is_open()) continue;
+    if (!out->is_open() && !in_memory) continue;
     out->Write("(//A/)", {heading});
     out->Write("(A)", {line1});
     out->Write("(A)", {line2});
@@ -450,6 +452,14 @@ RunResults analyse(std::string_view input_text, const AnalyseOptions& options) {
   RunOutput& out = model.out;
   InputFile input;
   Guarded(out, [&] {
+    // The size limit of an input data file holds for a text too.
+    if (input_text.size() > InputFile::kMaxBytes) {
+      ReportUnusableFile(
+          out, 7, "The input data file cannot be read", names.input,
+          "it is larger than " + std::to_string(InputFile::kMaxBytes >> 20U) + " MiB",
+          "No analysis performed.", true);
+      return;
+    }
     input.OpenText(input_text);
     if (!RefuseEmptyInput(input, out)) {
       Analyse(model, input, options.clock ? options.clock() : platform::LocalNow());

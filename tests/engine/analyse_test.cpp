@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "input/input_file.hpp"
 #include "report/results_json.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
@@ -57,13 +58,18 @@ AnalyseOptions OptionsNaming(const TempDir& dir) {
 }
 
 // The same run in memory and on files, for a normal end, an LRFD run with
-// warnings, a runtime error and input errors (one of an empty input).
+// warnings, a runtime error, input errors (one of an empty input) and an
+// input beyond the size limit of an input file.
 TEST(Analyse, GivesTheFilesAndResultsOfRun) {
   std::string no_convergence = Example("quickstart.tv6");
   no_convergence.replace(no_convergence.find("MaxIterations 100"), 17, "MaxIterations 30");
   no_convergence.replace(no_convergence.find("Tolerance 1.0E-5"), 16, "Tolerance 1.0E-20");
-  const std::string inputs[] = {Example("quickstart.tv6"), Example("lrfd_hpile_clays_si.tv6"),
-                                no_convergence, "TARVEX6\nTITLE\n", ""};
+  const std::string inputs[] = {Example("quickstart.tv6"),
+                                Example("lrfd_hpile_clays_si.tv6"),
+                                no_convergence,
+                                "TARVEX6\nTITLE\n",
+                                "",
+                                std::string(InputFile::kMaxBytes + 1, ' ')};
   for (const std::string& text : inputs) {
     TempDir files_dir;
     const FileRun expected = RunOnFiles(files_dir, text);
