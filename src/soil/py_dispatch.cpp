@@ -2,7 +2,6 @@
 // steps of the node loop that are the same for every criterion.
 #include "soil/py_dispatch.hpp"
 
-#include <cmath>
 #include <memory>
 #include <string>
 
@@ -254,14 +253,12 @@ bool LayerPass::Read(unsigned reads, PyNode* node) {
   return true;
 }
 
-unsigned char* LayerPass::KeepValues(int i, const void* criterion) const {
-  NodeSoilCache* cache = call_.output ? nullptr : pass_.soil_reads;
-  if (cache == nullptr || std::fabs(call_.theta) > 1e-20) return nullptr;
+unsigned char* LayerPass::KeepValues(NodeSoilCache& store, int i, const void* criterion) const {
   const std::size_t k = At(i);
-  NodeSoilCache::Entry& e = cache->entries[k];
-  if (!cache->keep_values || e.layer != call_.layer) return nullptr;
+  NodeSoilCache::Entry& e = store.entries[k];
+  if (!store.keep_values || e.layer != call_.layer) return nullptr;
   e.kept_for = criterion;
-  return cache->KeptSlot(k);
+  return store.KeptSlot(k);
 }
 
 bool LayerPass::StartsLayering(int i) const {

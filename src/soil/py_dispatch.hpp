@@ -232,10 +232,9 @@ class LayerPass {
   // finds them; null when the slot holds nothing for `criterion` (the node
   // loop's address) or the node's soil was read again since.
   unsigned char* KeptValues(NodeSoilCache& store, int i, const void* criterion) const;
-  // The slot to keep the values of node i in, marked as `criterion`'s; null
-  // in the output pass, with sloping ground, or when the node's soil is not
-  // kept.
-  unsigned char* KeepValues(int i, const void* criterion) const;
+  // The slot of `store` to keep the values of node i in, marked as
+  // `criterion`'s; null when the node's soil is not kept.
+  unsigned char* KeepValues(NodeSoilCache& store, int i, const void* criterion) const;
   // Records again the warnings noted at a node.
   void RecordAgain(const WarningTally::Trace& trace) const;
   // The curve of the node to write, and its rendering once written.
@@ -360,8 +359,11 @@ void RunLayer(LayerPass& pass) {
   }
   const void* const self = reinterpret_cast<const void*>(&RunLayer<C>);
   const LayerCall& call = pass.call();
-  WarningTally& warnings = call.out.warnings();
   NodeSoilCache* const store = C::kKeepsState ? pass.KeptStore() : nullptr;
+  // Notes the warnings of a node whose values may be kept.
+  auto trace = [&](WarningTally::Trace* t) {
+    if constexpr (C::kKeepsState) call.out.warnings().trace = t;
+  };
   typename C::Layer carry{};
   if constexpr (C::kResistance != ResistanceRule::kNone) {
     if (!call.output) pass.StartResistance();
@@ -399,10 +401,10 @@ void RunLayer(LayerPass& pass) {
     PyNode node(call, i);
     if (!pass.Read(C::kReads, &node)) return;
     WarningTally::Trace raised;
-    if constexpr (C::kKeepsState) warnings.trace = &raised;
+    trace(&raised);
     typename C::Soil soil{};
     const bool soil_read = C::SoilAt(node, carry, &soil);
-    warnings.trace = nullptr;
+    trace(nullptr);
     if (!soil_read) return;
     if constexpr (C::kEquivalentDepth) {
       if (pass.StartsLayering(i)) {
@@ -410,9 +412,9 @@ void RunLayer(LayerPass& pass) {
       }
     }
     node.zc = pass.CriterionDepth(node);
-    if constexpr (C::kKeepsState) warnings.trace = &raised;
+    trace(&raised);
     const typename C::State state = C::StateAt(node, soil);
-    warnings.trace = nullptr;
+    trace(nullptr);
     if (call.output) {
       if constexpr (C::kPrints) {
         C::Print(node, soil, state, pass.StartCurve());
@@ -432,14 +434,16 @@ void RunLayer(LayerPass& pass) {
     Resistance part{};
     WarningTally::Trace raised_by_part;
     if constexpr (C::kResistance != ResistanceRule::kNone) {
-      if constexpr (C::kKeepsState) warnings.trace = &raised_by_part;
+      trace(&raised_by_part);
       part = C::ResistanceAt(node, soil, state);
-      warnings.trace = nullptr;
+      trace(nullptr);
       pass.AddResistance(i, part, C::kResistance, C::kLiquefiedResistance);
     }
     if constexpr (C::kKeepsState) {
-      if (raised.overflow || raised_by_part.overflow || call.out.failed()) continue;
-      unsigned char* slot = pass.KeepValues(i, self);
+      if (store == nullptr || raised.overflow || raised_by_part.overflow || call.out.failed()) {
+        continue;
+      }
+      unsigned char* slot = pass.KeepValues(*store, i, self);
       if (slot == nullptr) continue;
       ::new (static_cast<void*>(slot))
           Kept{state, part, node.zc, call.switch_value, raised, raised_by_part};
