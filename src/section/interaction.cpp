@@ -78,7 +78,8 @@ Model ModelOf(const CutSection& cs) {
 Model Mirrored(const Model& m) {
   Model r = m;
   for (int i = 1; i <= kSliceCount; ++i) {
-    r.concrete[static_cast<std::size_t>(i)] = m.concrete[static_cast<std::size_t>(kSliceCount + 1 - i)];
+    r.concrete[static_cast<std::size_t>(i)] =
+        m.concrete[static_cast<std::size_t>(kSliceCount + 1 - i)];
   }
   r.extreme_depth = -kInfinity;
   for (SteelPoint& p : r.steel) {
@@ -297,9 +298,9 @@ State Evaluate(const Model& m, const Laws& l, double u) {
     // within the block.
     for (const SteelPoint& p : m.steel) {
       if (p.kind != SteelKind::kBar && p.kind != SteelKind::kStrand) continue;
-      const double within = p.diameter > 0.0
-                                ? std::clamp((a - (p.depth - p.diameter / 2.0)) / p.diameter, 0.0, 1.0)
-                                : (p.depth < a ? 1.0 : 0.0);
+      const double within =
+          p.diameter > 0.0 ? std::clamp((a - (p.depth - p.diameter / 2.0)) / p.diameter, 0.0, 1.0)
+                           : (p.depth < a ? 1.0 : 0.0);
       const double f = -l.block_stress * p.area * within;
       s.axial += f;
       s.moment += f * (half - p.depth);
@@ -464,8 +465,8 @@ struct Branch {
 };
 
 // The nominal and design states of parameter x, and phi.
-void StateAt(const Model& m, const Laws& nominal, const Laws* design, const PhiRule* rule,
-             double x, State* n, State* d, double* phi) {
+void StateAt(const Model& m, const Laws& nominal, const Laws* design, const PhiRule* rule, double x,
+             State* n, State* d, double* phi) {
   *n = Evaluate(m, nominal, x);
   if (rule != nullptr) {
     *phi = Phi(*rule, n->eps_t);
@@ -542,7 +543,8 @@ void AddCrossings(const Model& m, const Laws& nominal, const Laws* design, const
                   const Branch& b, double level, std::vector<double>* u) {
   auto f = [&](double x) {
     const State s = Evaluate(m, nominal, x);
-    const double p = rule != nullptr ? Phi(*rule, s.eps_t) * s.axial : Evaluate(m, *design, x).axial;
+    const double p =
+        rule != nullptr ? Phi(*rule, s.eps_t) * s.axial : Evaluate(m, *design, x).axial;
     return p - level;
   };
   for (std::size_t i = 0; i + 1 < b.u.size(); ++i) {
@@ -871,9 +873,9 @@ InteractionDiagram SteelPipeInteraction(double d, double t, double fy, double e,
   g.max_tension = -phi_t * pt;
   // H1-1: P/Pc + 8/9 M/Mc = 1 for P >= 0.2 Pc, P/(2 Pc) + M/Mc = 1 below;
   // the same in tension with Pc the tensile strength.
-  static constexpr double kRatios[] = {1.0,  0.95, 0.9, 0.85, 0.8, 0.75, 0.7, 0.65, 0.6,
-                                       0.55, 0.5,  0.45, 0.4, 0.35, 0.3, 0.25, 0.2, 0.175,
-                                       0.15, 0.125, 0.1, 0.075, 0.05, 0.025, 0.0};
+  static constexpr double kRatios[] = {1.0,  0.95,  0.9,  0.85,  0.8,  0.75,  0.7,  0.65, 0.6,
+                                       0.55, 0.5,   0.45, 0.4,   0.35, 0.3,   0.25, 0.2,  0.175,
+                                       0.15, 0.125, 0.1,  0.075, 0.05, 0.025, 0.0};
   auto moment = [](double r) { return r >= 0.2 ? 9.0 / 8.0 * (1.0 - r) : 1.0 - r / 2.0; };
   const int n = static_cast<int>(sizeof(kRatios) / sizeof(kRatios[0]));
   for (int i = 0; i < n; ++i) {

@@ -106,8 +106,8 @@ struct PhiRule {
   double eps_ty = 0.002;      // compression-controlled limit
   double eps_tl = 0.005;      // tension-controlled limit
 };
-PhiRule PhiRuleOf(DesignCode code, Transverse transverse, bool prestressed, double fy,
-                  double es, bool si);
+PhiRule PhiRuleOf(DesignCode code, Transverse transverse, bool prestressed, double fy, double es,
+                  bool si);
 double Phi(const PhiRule& rule, double eps_t);
 
 // The diagram of a prepared concrete section (bars, strands, casing, core).

@@ -121,8 +121,8 @@ TEST(Interaction, ShaftPureCompressionAndTensionAreExact) {
 TEST(Interaction, BalancedPointOfDoublyReinforcedRectangleMatchesHandCalculation) {
   // 18 in wide, 24 in deep; 3 #9 (1.00 sq in) at 2.5 in from each face;
   // f'c 5 ksi (beta1 = 0.80), fy 60 ksi, Es 29000 ksi.
-  const PileSection s = Rectangle(24.0, 18.0, 5000.0, 60000.0, 29.0e6, {9.5, -9.5}, 3, 1.0,
-                                  1.128, 6.0);
+  const PileSection s =
+      Rectangle(24.0, 18.0, 5000.0, 60000.0, 29.0e6, {9.5, -9.5}, 3, 1.0, 1.128, 6.0);
   const InteractionDiagram d = DiagramOf(s, UnitSystem::kUscs, DesignCode::kAci318);
   ASSERT_TRUE(d.has_balanced);
   // Hand calculation:
@@ -141,8 +141,8 @@ TEST(Interaction, BalancedPointOfDoublyReinforcedRectangleMatchesHandCalculation
   const double a = 0.80 * cb;
   const double cc = 0.85 * 5.0 * (18.0 * a - 3.0);
   const double pb = cc;
-  const double mb = 0.85 * 5.0 * 18.0 * a * (12.0 - a / 2.0) - 0.85 * 5.0 * 3.0 * 9.5 +
-                    180.0 * 9.5 + 180.0 * 9.5;
+  const double mb =
+      0.85 * 5.0 * 18.0 * a * (12.0 - a / 2.0) - 0.85 * 5.0 * 3.0 * 9.5 + 180.0 * 9.5 + 180.0 * 9.5;
   EXPECT_NEAR(pb, 765.989, 1e-3);
   EXPECT_NEAR(mb, 8680.12, 1e-2);
   EXPECT_NEAR(d.balanced.axial, pb, 1e-9 * pb);
@@ -161,8 +161,7 @@ TEST(Interaction, WorkedExampleAci318) {
   //   a = As fy / (0.85 f'c b) = 180 / 40.8 = 4.41176 in, c = a / 0.85 = 5.19031 in
   //   eps_t = 0.003 (d - c) / c = 0.009427 > 0.005: tension-controlled, phi = 0.90
   //   Mn = As fy (d - a/2) = 180 (21.5 - 2.20588) = 3472.94 kip-in, phi Mn = 3125.65 kip-in
-  const PileSection s =
-      Rectangle(24.0, 12.0, 4000.0, 60000.0, 29.0e6, {-9.5}, 3, 1.0, 1.128, 4.0);
+  const PileSection s = Rectangle(24.0, 12.0, 4000.0, 60000.0, 29.0e6, {-9.5}, 3, 1.0, 1.128, 4.0);
   const InteractionDiagram d = DiagramOf(s, UnitSystem::kUscs, DesignCode::kAci318);
   ASSERT_EQ(d.coverage, InteractionCoverage::kCovered);
   EXPECT_FALSE(d.symmetric);
@@ -191,8 +190,7 @@ TEST(Interaction, WorkedExampleAashto) {
   //   Mn = 180 (21.5 - a/2) = 3731.11 kip-in
   EXPECT_DOUBLE_EQ(Alpha1(DesignCode::kAashto, 12.0, false), 0.81);
   EXPECT_DOUBLE_EQ(Beta1(DesignCode::kAashto, 12.0, false), 0.65);
-  const PileSection s =
-      Rectangle(24.0, 12.0, 12000.0, 60000.0, 29.0e6, {-9.5}, 3, 1.0, 1.128, 4.0);
+  const PileSection s = Rectangle(24.0, 12.0, 12000.0, 60000.0, 29.0e6, {-9.5}, 3, 1.0, 1.128, 4.0);
   const InteractionDiagram d = DiagramOf(s, UnitSystem::kUscs, DesignCode::kAashto);
   const std::size_t i = PureBending(d);
   const double a = 180.0 / (0.81 * 12.0 * 12.0);
@@ -216,8 +214,8 @@ TEST(Interaction, WorkedExampleEurocode2) {
   // Rectangular block (lambda 0.8, eta 1.0, eps_cu3 3.5 per mille):
   //   x = As fyd / (fcd b 0.8) = 85.369 mm, MRd = As fyd (d - 0.4 x) = 170.405 kN-m
   const double as = 3.0 * kPi * 0.01 * 0.01;
-  const PileSection s = Rectangle(0.5, 0.3, 30000.0, 500000.0, 200.0e6, {-0.2}, 3, kPi * 1e-4,
-                                  0.02, 0.1);
+  const PileSection s =
+      Rectangle(0.5, 0.3, 30000.0, 500000.0, 200.0e6, {-0.2}, 3, kPi * 1e-4, 0.02, 0.1);
   const InteractionDiagram d = DiagramOf(s, UnitSystem::kSi, DesignCode::kEurocode2);
   ASSERT_EQ(d.coverage, InteractionCoverage::kCovered);
   EXPECT_DOUBLE_EQ(d.gamma_c, 1.5);
@@ -269,7 +267,7 @@ TEST(Interaction, Eurocode2ConcreteClasses) {
   const Ec2Concrete c70 = Ec2ConcreteOf(70.0);
   EXPECT_NEAR(c70.eps_c2, 0.00242, 1e-5);   // 2.42 per mille
   EXPECT_NEAR(c70.eps_cu2, 0.00266, 1e-5);  // 2.66 per mille
-  EXPECT_NEAR(c70.n, 1.4374, 1e-4);  // 1.44 in the table, rounded
+  EXPECT_NEAR(c70.n, 1.4374, 1e-4);         // 1.44 in the table, rounded
   EXPECT_NEAR(c70.eps_c3, 0.00203, 1e-5);
   EXPECT_DOUBLE_EQ(c70.lambda, 0.75);
   EXPECT_DOUBLE_EQ(c70.eta, 0.9);
@@ -304,8 +302,8 @@ TEST(Interaction, PhiAtTheCompressionAndTensionControlledLimits) {
       {DesignCode::kAashto, Transverse::kTied, true, 270.0, 0.0035, 0.875},
       // 100 ksi bars: tension-controlled from 0.008.
       {DesignCode::kAashto, Transverse::kTied, false, 100.0, 0.008, 0.90},
-      {DesignCode::kAashto, Transverse::kTied, false, 100.0, 0.0079, 0.90 - 0.15 * 0.0001 /
-                                                                             (0.008 - 100.0 / 29000.0)},
+      {DesignCode::kAashto, Transverse::kTied, false, 100.0, 0.0079,
+       0.90 - 0.15 * 0.0001 / (0.008 - 100.0 / 29000.0)},
   };
   for (const Case& c : cases) {
     const PhiRule rule = PhiRuleOf(c.code, c.transverse, c.prestressed, c.fy, 29000.0, false);
@@ -353,9 +351,9 @@ TEST(Interaction, PrestressedPilePureBendingMatchesStrainCompatibility) {
   const double eps_ce = pe / (ac * ec);
   auto strand = [&](double eps) {
     const double e = std::fabs(eps);
-    const double f = e <= double(0.0086f) ? 28500.0 * e
-                                          : std::min(270.0, 270.0 - double(0.04f) /
-                                                                     (e - double(0.007f)));
+    const double f = e <= double(0.0086f)
+                         ? 28500.0 * e
+                         : std::min(270.0, 270.0 - double(0.04f) / (e - double(0.007f)));
     return eps < 0.0 ? -f : f;
   };
   auto forces = [&](double c, double* axial, double* moment) {
@@ -469,13 +467,13 @@ TEST(Interaction, UtilisationAlongTheRay) {
     double axial, moment, ratio;
   };
   const Case cases[] = {
-      {50.0, 0.0, 0.5},     // straight up the axis
-      {-25.0, 0.0, 0.5},    // tension
-      {0.0, 20.0, 0.5},     // pure bending
-      {0.0, -20.0, 0.5},    // the moment's sign does not matter
-      {50.0, 20.0, 1.0},    // on the upper edge
-      {0.0, 80.0, 2.0},     // beyond
-      {0.0, 0.0, 0.0},      // no demand
+      {50.0, 0.0, 0.5},   // straight up the axis
+      {-25.0, 0.0, 0.5},  // tension
+      {0.0, 20.0, 0.5},   // pure bending
+      {0.0, -20.0, 0.5},  // the moment's sign does not matter
+      {50.0, 20.0, 1.0},  // on the upper edge
+      {0.0, 80.0, 2.0},   // beyond
+      {0.0, 0.0, 0.0},    // no demand
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(RayUtilisation(half, c.axial, c.moment).ratio, c.ratio, 1e-12)
