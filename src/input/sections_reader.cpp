@@ -468,7 +468,8 @@ void ReadSections(InputReader& in) {
 
 // TRANSVERSE REINFORCEMENT: ties or a spiral for concrete sections, by
 // section number, after SECTIONS. Sections not named keep the default of
-// their type.
+// their type. The section adds nothing to the report or the message file:
+// the interaction diagrams it serves are results beyond them.
 void ReadTransverseReinforcement(InputReader& in) {
   InputModel& m = in.input();
   const int sections = static_cast<int>(m.sections.size());
@@ -477,7 +478,6 @@ void ReadTransverseReinforcement(InputReader& in) {
       !in.CheckCount(n, 1, sections, "the number of rows of the transverse reinforcement")) {
     return;
   }
-  in.message().Write("(A)", {"Reading transverse reinforcement of the sections"});
   std::vector<bool> given(static_cast<std::size_t>(sections), false);
   for (int k = 1; k <= n; ++k) {
     int number = 0;

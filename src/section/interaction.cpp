@@ -527,6 +527,32 @@ void Refine(const Model& m, const Laws& nominal, const Laws* design, const PhiRu
   }
 }
 
+// States that repeat the one before (deep neutral axes: the whole section
+// crushed and every bar yielded) are dropped; the ends stay.
+void DropRepeats(Branch* b) {
+  double scale = 0.0;
+  for (const State& s : b->nominal)
+    scale = std::max({scale, std::fabs(s.axial), std::fabs(s.moment)});
+  const double tolerance = 1e-12 * scale;
+  std::size_t kept = 1;
+  for (std::size_t i = 1; i < b->u.size(); ++i) {
+    const State& last = b->nominal[kept - 1];
+    const bool repeat = std::fabs(b->nominal[i].axial - last.axial) <= tolerance &&
+                        std::fabs(b->nominal[i].moment - last.moment) <= tolerance &&
+                        i + 1 < b->u.size();
+    if (repeat) continue;
+    b->u[kept] = b->u[i];
+    b->nominal[kept] = b->nominal[i];
+    b->design[kept] = b->design[i];
+    if (!b->phi.empty()) b->phi[kept] = b->phi[i];
+    ++kept;
+  }
+  b->u.resize(kept);
+  b->nominal.resize(kept);
+  b->design.resize(kept);
+  if (!b->phi.empty()) b->phi.resize(kept);
+}
+
 void AddParameter(std::vector<double>* u, double x) {
   if (x > 0.0 && x < 1.0 && std::isfinite(x)) u->push_back(x);
 }
@@ -580,6 +606,7 @@ Branch SweepBranch(const Model& m, const Laws& nominal, const Laws* design, cons
   SortDescending(&u);
   Branch b;
   Fill(m, nominal, design, rule, u, &b);
+  DropRepeats(&b);
   constexpr std::size_t kStates = 56;
   Refine(m, nominal, design, rule, kStates, &b);
   u = b.u;
@@ -936,7 +963,11 @@ double RayHit(const std::vector<PmPoint>& poly, double m, double p) {
     const double em = b.moment - a.moment, ep = b.axial - a.axial;
     const double denom = Cross(m, p, em, ep);
     if (std::fabs(denom) < 1e-300) continue;
-    const double t = Cross(a.moment, a.axial, em, ep) / denom;
+    // An edge whose line passes through the origin (the axis that closes a
+    // half diagram) meets the ray only there.
+    const double through = Cross(a.moment, a.axial, em, ep);
+    if (std::fabs(through) <= 1e-12 * std::hypot(a.moment, a.axial) * std::hypot(em, ep)) continue;
+    const double t = through / denom;
     const double s = Cross(a.moment, a.axial, m, p) / denom;
     if (t > 0.0 && s >= -1e-12 && s <= 1.0 + 1e-12) best = std::min(best, t);
   }

@@ -321,7 +321,7 @@ TEST(Reader, TransverseReinforcementIsOptionalAfterSections) {
     EXPECT_EQ(r.model->layers.size(), old.model->layers.size());
     EXPECT_EQ(r.model->load_cases.size(), old.model->load_cases.size());
     EXPECT_EQ(r.report, old.report);
-    EXPECT_GE(FindLine(r.message, "Reading transverse reinforcement of the sections"), 5);
+    EXPECT_EQ(r.message, old.message);
   }
   EXPECT_EQ(ReadText(BeforeEnd(kBase, "TRANSVERSE REINFORCEMENT\n1\n1 TIED\n"))
                 .model->sections[0]

@@ -482,6 +482,15 @@ TEST(Interaction, UtilisationAlongTheRay) {
   const Utilisation u = RayUtilisation(half, 25.0, 10.0);
   EXPECT_NEAR(u.capacity.axial, 50.0, 1e-12);
   EXPECT_NEAR(u.capacity.moment, 20.0, 1e-12);
+  // A computed diagram, whose axis closure passes through the origin within
+  // rounding: half of any of its points is half used.
+  const InteractionDiagram shaft =
+      DiagramOf(Shaft(36.0, 12, 1.0, 1.128), UnitSystem::kUscs, DesignCode::kAci318);
+  for (std::size_t i = 1; i + 1 < shaft.design.size(); i += 5) {
+    const PmPoint& q = shaft.design[i];
+    EXPECT_NEAR(RayUtilisation(shaft.design, 0.5 * q.axial, 0.5 * q.moment).ratio, 0.5, 1e-9)
+        << "point " << i;
+  }
   // A whole diagram weaker in negative bending: the weaker side governs.
   const std::vector<PmPoint> whole = {{100.0, 0.0}, {0.0, 40.0}, {-50.0, 0.0}, {0.0, -20.0}};
   const Utilisation w = RayUtilisation(whole, 0.0, 10.0);
