@@ -4,8 +4,8 @@
 // interpreter lock released and returns the numbers of the run as plain
 // Python data: dicts and lists, with NumPy arrays for every column of
 // numbers (the response at the nodes, the moment-curvature tables, the
-// printed p-y curves, the pile-length study). The classes of tarvex.results
-// are built from it in Python.
+// printed p-y curves, the pile-length study, the interaction diagrams). The
+// classes of tarvex.results are built from it in Python.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <stdlib.h>
@@ -216,6 +216,57 @@ py::dict ThrustDict(const tarvex::ThrustCurve& t) {
   return d;
 }
 
+py::object PointTuple(const std::optional<tarvex::InteractionPoint>& p) {
+  return p ? py::object(py::make_tuple(p->axial, p->moment)) : py::object(py::none());
+}
+
+py::object InteractionDict(const std::optional<tarvex::InteractionResult>& it) {
+  if (!it) return py::none();
+  using P = tarvex::InteractionPoint;
+  py::dict d;
+  d["code"] = Text(it->code);
+  d["standard"] = Text(it->standard);
+  d["method"] = Text(it->method);
+  d["covered"] = it->covered;
+  d["note"] = Text(it->note);
+  d["transverse"] = Text(it->transverse);
+  d["transverse_source"] = Text(it->transverse_source);
+  d["prestressed"] = it->prestressed;
+  d["symmetric"] = it->symmetric;
+  d["nominal_axial"] = Column(it->nominal, &P::axial);
+  d["nominal_moment"] = Column(it->nominal, &P::moment);
+  d["factored_axial"] = Column(it->factored, &P::axial);
+  d["factored_moment"] = Column(it->factored, &P::moment);
+  d["phi"] = Array(it->phi);
+  d["balanced"] = PointTuple(it->balanced);
+  d["balanced_factored"] = PointTuple(it->balanced_factored);
+  d["pure_compression"] = it->pure_compression;
+  d["pure_tension"] = it->pure_tension;
+  d["max_compression"] = it->max_compression;
+  d["max_tension"] = it->max_tension;
+  d["gamma_c"] = Optional(it->gamma_c);
+  d["gamma_s"] = Optional(it->gamma_s);
+  d["alpha_cc"] = Optional(it->alpha_cc);
+  py::list demands;
+  for (const tarvex::InteractionDemand& x : it->demands) {
+    py::dict e;
+    e["load_case"] = x.load_case;
+    e["name"] = Text(x.name);
+    e["factored"] = x.factored;
+    e["axial"] = x.axial;
+    e["moment"] = x.moment;
+    e["utilisation"] = Optional(x.utilisation);
+    e["capacity_axial"] = x.capacity.axial;
+    e["capacity_moment"] = x.capacity.moment;
+    e["passed"] = x.pass;
+    demands.append(e);
+  }
+  d["demands"] = demands;
+  d["max_utilisation"] = Optional(it->max_utilisation);
+  d["governing_case"] = it->governing_case;
+  return d;
+}
+
 py::dict SectionDict(const tarvex::SectionResult& s) {
   py::dict d;
   d["number"] = s.number;
@@ -234,6 +285,7 @@ py::dict SectionDict(const tarvex::SectionResult& s) {
   py::list thrusts;
   for (const tarvex::ThrustCurve& t : s.thrusts) thrusts.append(ThrustDict(t));
   d["thrusts"] = thrusts;
+  d["interaction"] = InteractionDict(s.interaction);
   return d;
 }
 

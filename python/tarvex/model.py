@@ -24,6 +24,9 @@ Pair = tuple
 UNITS = ("USCS", "SI", "GENERAL")
 LOADINGS = ("STATIC", "CYCLIC")
 INTERACTION_CODES = ("AASHTO", "ACI318", "Eurocode2")
+# Transverse reinforcement of a concrete section (TRANSVERSE REINFORCEMENT);
+# None on a section stands for the default of its type, ties.
+TRANSVERSE = ("TIED", "SPIRAL")
 # LRFD load types 1 to 13, in the order of the load factors of a combination.
 LRFD_LOAD_TYPES = ("DL", "LL", "EQ", "IM", "W", "HW", "Ice", "Hs", "Lr", "Rn", "Sn", "Tm", "Sp")
 # Field tests of Piedmont residual soil.
@@ -284,6 +287,7 @@ class RectangularPile(Section):
     width: float  # facing the soil
     concrete: Concrete
     bars: Bars
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -292,6 +296,7 @@ class DrilledShaft(Section):
     diameter: float
     concrete: Concrete
     bars: Bars
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -305,6 +310,7 @@ class CasedShaft(Section):
     casing_modulus: float
     concrete: Concrete
     bars: Bars
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -323,6 +329,7 @@ class CasedShaftWithCore(Section):
     concrete: Concrete
     bars: Bars
     core_filled: bool = True
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
     @property
     def code(self):
@@ -344,6 +351,7 @@ class PrestressedCircular(Section):
     diameter: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -353,6 +361,7 @@ class PrestressedCircularHollow(Section):
     void_diameter: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -362,6 +371,7 @@ class PrestressedSquare(Section):
     chamfer: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -372,6 +382,7 @@ class PrestressedSquareHollow(Section):
     chamfer: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -380,6 +391,7 @@ class PrestressedOctagonal(Section):
     width: float  # across flats
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -389,6 +401,7 @@ class PrestressedOctagonalHollow(Section):
     void_diameter: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass

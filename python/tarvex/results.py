@@ -8,6 +8,9 @@ kN and m; the moment-curvature tables in the units of section analysis
 entry per node (head to tip) or per point of a table.
 """
 
+from dataclasses import dataclass, field
+from typing import Any, List, Optional, Tuple
+
 _NODE_COLUMNS = ("depth", "deflection", "slope", "moment", "shear", "soil_reaction", "es", "ei",
                  "stress", "distributed_load")
 _CASE_SUMMARY = ("number", "combination_name", "load_type", "condition1", "condition2", "axial",
@@ -92,15 +95,138 @@ class MomentCurvature(_Table):
                 "max_casing_stress", "max_core_stress", "flags")
 
 
+@dataclass
+class InteractionDemand:
+    """A load case's demand on a section's interaction diagram.
+
+    Forces in the run's force unit and moments in its moment unit
+    (``Results.units``: lb and lb-in for USCS, kN and kN-m for SI);
+    compression positive.
+    """
+
+    load_case: int  #: the load case or LRFD combination, from 1
+    name: str  #: the combination's name; "" for a pile-head load case
+    factored: bool  #: an LRFD combination: factored loads
+    axial: float  #: axial load of the case (force)
+    moment: float  #: largest |M| over the section's length (moment)
+    #: demand over the design capacity along the ray from the origin through
+    #: (moment, axial); None when the ray meets no design diagram
+    utilisation: Optional[float]
+    capacity_axial: float  #: where the ray meets the design diagram (force)
+    capacity_moment: float  #: (moment)
+    passed: bool  #: utilisation at most 1
+
+
+@dataclass
+class Interaction:
+    """The axial force - bending moment interaction diagram of a section by
+    the run's design code, and the load cases' demands on it.
+
+    The points are aligned: one strain state per point, from pure
+    compression through pure bending to pure tension with positive moments,
+    and for a section that is not symmetric (``symmetric`` False) on round
+    the negative moments back to pure compression. Forces in the run's force
+    unit, moments in its moment unit (``Results.units``: lb and lb-in for
+    USCS, kN and kN-m for SI); compression positive.
+    """
+
+    code: str  #: "AASHTO", "ACI318" or "Eurocode2"
+    standard: str  #: "ACI 318-19", "AASHTO LRFD", "EN 1992-1-1", "AISC 360-16", ...
+    method: str  #: the assumptions (stress block, plastic interaction)
+    covered: bool  #: False: no diagram; ``note`` says why
+    note: str
+    transverse: str  #: "tied" or "spiral"; "" for steel and uncovered sections
+    transverse_source: str  #: "default" (of the section type) or "input"
+    prestressed: bool
+    symmetric: bool
+    nominal_axial: Any = field(repr=False)  #: NumPy array: Pn (force); Eurocode: characteristic strengths
+    nominal_moment: Any = field(repr=False)  #: Mn (moment)
+    factored_axial: Any = field(repr=False)  #: phi Pn with the caps (force); Eurocode: NRd
+    factored_moment: Any = field(repr=False)  #: phi Mn (moment); Eurocode: MRd
+    phi: Any = field(repr=False)  #: strength reduction factor per point (ACI 318, AASHTO concrete); else empty
+    balanced: Optional[Tuple[float, float]]  #: nominal (axial, moment) at balance
+    balanced_factored: Optional[Tuple[float, float]]
+    pure_compression: float  #: nominal P0 (force)
+    pure_tension: float  #: nominal, negative (force)
+    max_compression: float  #: design limit of axial compression (force)
+    max_tension: float  #: design limit of axial tension, negative (force)
+    gamma_c: Optional[float]  #: Eurocode 2 partial factor of concrete; None otherwise
+    gamma_s: Optional[float]  #: Eurocode 2 partial factor of steel
+    alpha_cc: Optional[float]  #: Eurocode 2 long-term factor
+    demands: List[InteractionDemand] = field(default_factory=list)
+    max_utilisation: Optional[float] = None  #: the largest of the demands
+    governing_case: int = 0  #: its load case; 0 when none
+
+    @classmethod
+    def from_data(cls, data):
+        """From the engine's plain data."""
+        values = dict(data)
+        values["demands"] = [InteractionDemand(**d) for d in data["demands"]]
+        return cls(**values)
+
+    def frame(self):
+        """The points as a DataFrame: ``nominal_axial``, ``nominal_moment``,
+        ``factored_axial``, ``factored_moment`` and ``phi`` (NaN where the
+        code has none)."""
+        n = len(self.nominal_axial)
+        phi = list(self.phi) if len(self.phi) == n else [float("nan")] * n
+        return _pandas().DataFrame({"nominal_axial": self.nominal_axial,
+                                    "nominal_moment": self.nominal_moment,
+                                    "factored_axial": self.factored_axial,
+                                    "factored_moment": self.factored_moment,
+                                    "phi": phi})
+
+    def demands_frame(self):
+        """The demands as a DataFrame, one row per load case."""
+        columns = ("load_case", "name", "factored", "axial", "moment", "utilisation",
+                   "capacity_axial", "capacity_moment", "passed")
+        rows = [{c: getattr(d, c) for c in columns} for d in self.demands]
+        return _pandas().DataFrame(rows, columns=list(columns))
+
+    def plot(self, ax=None, units=None, title=None):
+        """Axial force against moment: the nominal and the design diagram and
+        the demands as points (those beyond the design diagram marked).
+        Draws into ``ax`` or a new figure; returns the figure. ``units`` (a
+        ``Units``) labels the axes."""
+        if not self.covered:
+            raise ValueError(f"the section has no interaction diagram: {self.note}")
+        plt = _pyplot()
+        if ax is None:
+            fig, ax = plt.subplots(figsize=(8, 6), layout="constrained")
+        else:
+            fig = ax.figure
+        ax.plot(self.nominal_moment, self.nominal_axial, label="Nominal (Pn, Mn)")
+        ax.plot(self.factored_moment, self.factored_axial, label="Design")
+        for passed, marker, label in ((True, "o", "Demands within the design diagram"),
+                                      (False, "x", "Demands beyond the design diagram")):
+            chosen = [d for d in self.demands if d.passed == passed]
+            if chosen:
+                ax.plot([d.moment for d in chosen], [d.axial for d in chosen], marker,
+                        linestyle="none", label=label)
+        force = f" ({units.force})" if units is not None else ""
+        moment = f" ({units.moment})" if units is not None else ""
+        ax.set_xlabel("Bending moment" + moment)
+        ax.set_ylabel("Axial force, compression positive" + force)
+        ax.axhline(0.0, color="0.6", linewidth=0.8)
+        ax.grid(True, alpha=0.3)
+        ax.legend(fontsize="small")
+        ax.set_title(title or f"{self.standard}: {self.method}", fontsize="small")
+        return fig
+
+
 class Section(_Record):
     """A pile section: ``number``, ``type``, ``type_name``, ``top``,
     ``bottom``, ``length``, ``width``, ``area``, ``inertia``,
     ``flexural_rigidity``, ``axial_capacity``, ``tensile_capacity``,
-    ``cracking_load`` and ``thrusts``, its moment-curvature tables."""
+    ``cracking_load``, ``thrusts``, its moment-curvature tables, and
+    ``interaction``, its ``Interaction`` diagram (None unless the run
+    computed interaction diagrams)."""
 
     def __init__(self, data):
         super().__init__(data)
         self.thrusts = [MomentCurvature(t) for t in data["thrusts"]]
+        interaction = data.get("interaction")
+        self.interaction = Interaction.from_data(interaction) if interaction else None
 
 
 class LengthStudy(_Table):
@@ -283,6 +409,24 @@ class Results(_Record):
         ax.set_ylabel(f"Soil resistance p ({u.force_per_length})")
         ax.grid(True, alpha=0.3)
         ax.legend(fontsize="small")
+        return fig
+
+    def plot_interaction(self, sections=None):
+        """The interaction diagram of every section that has one (or of those
+        numbered in ``sections``), one panel each, with the load cases'
+        demands; returns the figure."""
+        chosen = [s for s in self.sections
+                  if s.interaction is not None and s.interaction.covered
+                  and (sections is None or s.number in sections)]
+        if not chosen:
+            raise ValueError("the run has no interaction diagram to plot (set "
+                             "compute_interaction and interaction_code in the options)")
+        plt = _pyplot()
+        fig, axes = plt.subplots(1, len(chosen), figsize=(7 * len(chosen), 5.5),
+                                 layout="constrained", squeeze=False)
+        for ax, s in zip(axes[0], chosen):
+            s.interaction.plot(ax=ax, units=self.units,
+                               title=f"Section {s.number}: {s.type_name}")
         return fig
 
     def plot_moment_curvature(self):

@@ -9,7 +9,7 @@ def test_examples_of_the_python_guide_run(tmp_path, monkeypatch):
     guide = (ROOT / "docs" / "python.md").read_text()
     blocks = re.findall(r"```python\n(.*?)```", guide, re.S)
     running = [b for b in blocks if "tarvex.run" in b]
-    assert len(blocks) == 6 and len(running) == 4
+    assert len(blocks) == 7 and len(running) == 5
     if not module_available():  # the model examples still run
         blocks = [b for b in blocks if b not in running]
     (tmp_path / "examples").symlink_to(ROOT / "examples")
