@@ -214,12 +214,21 @@ double StrandYield(const CutSection& cs) {
   return StrandLawLimitKsi(cs.law, cs.strand_fy9) * (cs.si ? kKsiToKpa : 1.0);
 }
 
+// w^e; by multiplication for the whole exponents of the classes up to
+// C50/60 (n = 2), which most sections have.
+double Power(double w, double e) {
+  if (e == 2.0) return w * w;
+  if (e == 3.0) return w * w * w;
+  if (e == 4.0) return (w * w) * (w * w);
+  return std::pow(w, e);
+}
+
 // Integrals of the parabola-rectangle from zero strain to eps: G of the
 // stress, H of the stress times the strain.
 double ParabolaIntegral(const Laws& l, double eps) {
   if (eps <= 0.0) return 0.0;
   const double e = std::min(eps, l.eps_c2);
-  double g = l.fc * (e + l.eps_c2 / (l.n + 1.0) * (std::pow(1.0 - e / l.eps_c2, l.n + 1.0) - 1.0));
+  double g = l.fc * (e + l.eps_c2 / (l.n + 1.0) * (Power(1.0 - e / l.eps_c2, l.n + 1.0) - 1.0));
   if (eps > l.eps_c2) g += l.fc * (eps - l.eps_c2);
   return g;
 }
@@ -230,8 +239,8 @@ double ParabolaFirstMoment(const Laws& l, double eps) {
   const double w = 1.0 - e / l.eps_c2;
   const double n = l.n;
   double h = l.fc * (e * e / 2.0 + l.eps_c2 * l.eps_c2 *
-                                       ((std::pow(w, n + 1.0) - 1.0) / (n + 1.0) -
-                                        (std::pow(w, n + 2.0) - 1.0) / (n + 2.0)));
+                                       ((Power(w, n + 1.0) - 1.0) / (n + 1.0) -
+                                        (Power(w, n + 2.0) - 1.0) / (n + 2.0)));
   if (eps > l.eps_c2) h += l.fc * (eps * eps - l.eps_c2 * l.eps_c2) / 2.0;
   return h;
 }
@@ -239,7 +248,7 @@ double ParabolaFirstMoment(const Laws& l, double eps) {
 double ParabolaStress(const Laws& l, double eps) {
   if (eps <= 0.0) return 0.0;
   if (eps >= l.eps_c2) return l.fc;
-  return l.fc * (1.0 - std::pow(1.0 - eps / l.eps_c2, l.n));
+  return l.fc * (1.0 - Power(1.0 - eps / l.eps_c2, l.n));
 }
 
 // ----------------------------------------------------------- strain states
