@@ -137,6 +137,40 @@ TEST(InteractionRun, LrfdCombinationsAreFactoredDemandsOnEverySection) {
   }
 }
 
+// The example whose title promises interaction diagrams by ACI 318: six
+// prestressed sections, each with its diagram (no load cases in a
+// stiffness-only run).
+TEST(InteractionRun, ThePrestressedExampleShowsItsDiagrams) {
+  const RunResults r = Analysed(Example("prestressed_pile_sections_ei_only_uscs.tv6"));
+  ASSERT_FALSE(r.error) << r.report_text;
+  ASSERT_EQ(r.sections.size(), 6U);
+  for (const SectionResult& s : r.sections) {
+    ASSERT_TRUE(s.interaction) << s.number;
+    const InteractionResult& it = *s.interaction;
+    EXPECT_TRUE(it.covered) << s.number << ": " << it.note;
+    EXPECT_TRUE(it.prestressed);
+    EXPECT_EQ(it.standard, "ACI 318-19");
+    EXPECT_GE(it.nominal.size(), 40U);
+    EXPECT_TRUE(it.demands.empty());
+    EXPECT_FALSE(it.max_utilisation);
+    // Pure bending lies between the moment-curvature capacities of the
+    // thrusts around zero: the stress block and Hognestad's curve agree to
+    // a few percent.
+    double bending = 0.0;
+    double nearest = 1e300;
+    for (const InteractionPoint& p : it.nominal) {
+      if (p.moment > 0.0 && std::fabs(p.axial) < nearest) {
+        nearest = std::fabs(p.axial);
+        bending = p.moment;
+      }
+    }
+    ASSERT_FALSE(s.thrusts.empty());
+    ASSERT_EQ(s.thrusts.front().thrust, 0.0);
+    const double mphi = 1000.0 * s.thrusts.front().nominal_moment_capacity;  // lb-in
+    EXPECT_NEAR(bending / mphi, 1.0, 0.08) << "section " << s.number;
+  }
+}
+
 TEST(InteractionRun, SectionsWithoutStrengthsSayWhy) {
   const RunResults pipe =
       Analysed(Edited(Example("steel_pipe_sand_si.tv6"), "ComputeInteraction NO\n",
