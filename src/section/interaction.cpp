@@ -880,7 +880,7 @@ InteractionDiagram SteelPipeInteraction(double d, double t, double fy, double e,
   }
 
   // AISC 360-16: local buckling of round HSS in compression (E7) and
-  // flexure (F8); beyond 0.45 E/Fy the specification does not apply.
+  // flexure (F8); beyond 0.45 E/Fy AISC 360 gives no strength.
   if (slenderness >= 0.45 * e / fy) {
     g.coverage = InteractionCoverage::kSlenderPipe;
     return g;
