@@ -130,7 +130,7 @@ struct InteractionDemand {
   // in the (M, P) plane; absent when the ray meets no design diagram.
   std::optional<double> utilisation;
   InteractionPoint capacity;  // where the ray meets the design diagram
-  bool pass = false;          // utilisation at most 1
+  bool passed = false;        // utilisation at most 1
 };
 
 // The interaction diagram of a section by the run's design code.

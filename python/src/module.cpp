@@ -258,7 +258,7 @@ py::object InteractionDict(const std::optional<tarvex::InteractionResult>& it) {
     e["utilisation"] = Optional(x.utilisation);
     e["capacity_axial"] = x.capacity.axial;
     e["capacity_moment"] = x.capacity.moment;
-    e["passed"] = x.pass;
+    e["passed"] = x.passed;
     demands.append(e);
   }
   d["demands"] = demands;

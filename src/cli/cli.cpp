@@ -296,7 +296,7 @@ void PrintInteraction(const RunResults& results, std::ostream& out) {
       continue;
     }
     bool pass = true;
-    for (const InteractionDemand& d : r.demands) pass = pass && d.pass;
+    for (const InteractionDemand& d : r.demands) pass = pass && d.passed;
     out << "highest utilisation " << Significant(*r.max_utilisation, 3) << " under "
         << (results.lrfd ? "combination " : "load case ") << r.governing_case << ", "
         << (pass ? "all pass" : "FAIL") << " (" << basis << ")\n";

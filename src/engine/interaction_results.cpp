@@ -169,7 +169,7 @@ void CheckInteractionDemands(const std::vector<LoadCaseResult>& cases,
       if (!std::isfinite(u.ratio)) continue;
       demand.utilisation = u.ratio;
       demand.capacity = {u.capacity.axial, u.capacity.moment};
-      demand.pass = u.ratio <= 1.0;
+      demand.passed = u.ratio <= 1.0;
       if (!r.max_utilisation || u.ratio > *r.max_utilisation) {
         r.max_utilisation = u.ratio;
         r.governing_case = c.number;

@@ -165,7 +165,7 @@ std::string RenderDemandsCsv(const RunResults& results) {
                       {"utilisation", ""},
                       {"capacity_axial", u.force},
                       {"capacity_moment", u.moment},
-                      {"pass", ""}});
+                      {"passed", ""}});
   for (const SectionResult& s : results.sections) {
     if (!s.interaction) continue;
     for (const InteractionDemand& d : s.interaction->demands) {
@@ -181,7 +181,7 @@ std::string RenderDemandsCsv(const RunResults& results) {
       if (d.utilisation) AppendCsvNumber(text, d.capacity.axial);
       text.push_back(',');
       if (d.utilisation) AppendCsvNumber(text, d.capacity.moment);
-      text += d.pass ? ",pass\n" : ",fail\n";
+      text += d.passed ? ",yes\n" : ",no\n";
     }
   }
   return text;

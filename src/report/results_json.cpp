@@ -389,7 +389,7 @@ void Write(JsonOut& out, const InteractionDemand& d) {
   out.Key("load_case").Integer(d.load_case);
   out.Key("moment").Number(d.moment);
   out.Key("name").Text(d.name);
-  out.Key("pass").Boolean(d.pass);
+  out.Key("passed").Boolean(d.passed);
   out.Key("utilisation").Number(d.utilisation);
   out.EndObject();
 }

@@ -212,7 +212,7 @@ function checkPage(page, seen, problems) {
   const diagrams = (d.sections || []).filter((s) => s.interaction);
   const demands = diagrams.flatMap((s) => s.interaction.demands || []);
   c(seen.demandRows === demands.length, 'demand tables have ' + seen.demandRows + ' rows for ' + demands.length + ' demands');
-  c(seen.demandFails === demands.filter((x) => !x.pass).length, 'demand failures shown: ' + seen.demandFails);
+  c(seen.demandFails === demands.filter((x) => !x.passed).length, 'demand failures shown: ' + seen.demandFails);
   for (const s of diagrams) if (!s.interaction.covered) c(seen.text.includes(s.interaction.note), 'reason without a diagram missing: ' + s.interaction.note);
   // The charts: how many, their data, their pixels, their units.
   const drawnCases = (d.cases || []).filter((x) => x.nodes && x.nodes.depth.length > 1);

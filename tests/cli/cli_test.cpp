@@ -321,9 +321,9 @@ TEST(Cli, InteractionDiagramsShowEachSectionsHighestUtilisation) {
   ASSERT_EQ(demands.size(), 4U);
   EXPECT_EQ(demands[0],
             "section,case,combination,factored,axial [lb],moment [lb-in],utilisation,"
-            "capacity_axial [lb],capacity_moment [lb-in],pass");
+            "capacity_axial [lb],capacity_moment [lb-in],passed");
   EXPECT_EQ(demands[3].substr(0, 16), "1,3,,no,1e+05,30");
-  EXPECT_EQ(demands[3].substr(demands[3].size() - 5), ",pass");
+  EXPECT_EQ(demands[3].substr(demands[3].size() - 4), ",yes");
 
   WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
   const CliResult without = RunCli({d.File("pile.tv6"), "--csv"});

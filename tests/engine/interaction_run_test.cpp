@@ -79,7 +79,7 @@ TEST(InteractionRun, EveryCaseIsCheckedAgainstTheShaftsDiagram) {
     EXPECT_DOUBLE_EQ(*d.utilisation, u.ratio);
     EXPECT_GT(*d.utilisation, 0.01);
     EXPECT_LT(*d.utilisation, 1.0);  // 100 kips and a few hundred kip-in on a 36 in shaft
-    EXPECT_EQ(d.pass, *d.utilisation <= 1.0);
+    EXPECT_EQ(d.passed, *d.utilisation <= 1.0);
     // The capacity lies on the ray through the demand.
     EXPECT_NEAR(d.capacity.axial * d.moment, d.capacity.moment * d.axial,
                 1e-9 * d.capacity.axial * d.moment);

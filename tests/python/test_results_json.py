@@ -179,7 +179,7 @@ def test_interaction_csv_tables_equal_the_json(cli, tmp_path):
         assert [int(row[0]), int(row[1]), row[2], row[3]] == [1, d["load_case"], "", "no"]
         assert [number(c) for c in row[4:9]] == [d["axial"], d["moment"], d["utilisation"],
                                                  d["capacity"]["axial"], d["capacity"]["moment"]]
-        assert row[9] == ("pass" if d["pass"] else "fail")
+        assert row[9] == ("yes" if d["passed"] else "no")
 
 
 def test_files_for_programs_are_written_only_when_asked(cli, tmp_path):

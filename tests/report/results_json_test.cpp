@@ -188,7 +188,7 @@ Json ToJson(const InteractionDemand& d) {
   j["moment"] = Number(d.moment);
   j["utilisation"] = Optional(d.utilisation);
   j["capacity"] = ToJson(d.capacity);
-  j["pass"] = d.pass;
+  j["passed"] = d.passed;
   return j;
 }
 
@@ -592,7 +592,7 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   demand.name = "Strength I";
   demand.factored = true;
   demand.utilisation = inf;
-  demand.pass = true;
+  demand.passed = true;
   ir.demands.emplace_back().capacity = {-1.0, 1e22};
   r.sections.emplace_back().interaction.emplace().note = "Not covered: \"why\"";
   PyCurveResult& py = r.py_curves.emplace_back();

@@ -942,7 +942,7 @@
     return () => {
       const series = [xySeries('Nominal (Pn, Mn)', colour(0, 3), { width: 2 }), xySeries('Design', colour(1, 3), { width: 2 })];
       const data = [null, [it.nominal.map((p) => p.moment), it.nominal.map((p) => p.axial)], [it.factored.map((p) => p.moment), it.factored.map((p) => p.axial)]];
-      const points = (ok) => demands.filter((d) => d.pass === ok);
+      const points = (ok) => demands.filter((d) => d.passed === ok);
       for (const [ok, label, stroke] of [
         [true, 'Demands within the design diagram', colour(2, 3)],
         [false, 'Demands beyond the design diagram', '#000000'],
@@ -985,7 +985,7 @@
         { head: 'Check' },
       ],
       demands.map((d) => ({
-        class: d.pass ? null : 'bad',
+        class: d.passed ? null : 'bad',
         cells: [
           String(d.load_case) + (d.name ? ' ' + d.name : ''),
           num(d.axial),
@@ -993,7 +993,7 @@
           d.utilisation == null ? DASH : num(d.utilisation, 4),
           d.utilisation == null ? DASH : num(d.capacity.axial),
           d.utilisation == null ? DASH : num(d.capacity.moment),
-          h('span', { class: 'badge ' + (d.pass ? 'ok' : 'bad'), text: d.pass ? 'Pass' : 'FAIL' }),
+          h('span', { class: 'badge ' + (d.passed ? 'ok' : 'bad'), text: d.passed ? 'Pass' : 'FAIL' }),
         ],
       }))
     );
