@@ -5,7 +5,10 @@
 // Python data: dicts and lists, with NumPy arrays for every column of
 // numbers (the response at the nodes, the moment-curvature tables, the
 // printed p-y curves, the pile-length study). The classes of tarvex.results
-// are built from it in Python.
+// are built from it in Python; the keys are those of the results file
+// (docs/results.md), with the rows of its tables given as columns and the
+// node columns of a load case beside the case's own values. _tarvex.pyi
+// declares the module's functions for type checkers.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <stdlib.h>
@@ -23,6 +26,7 @@
 
 #include "tarvex/engine.hpp"
 #include "tarvex/results.hpp"
+#include "tarvex/version.h"
 
 namespace py = pybind11;
 
@@ -258,7 +262,7 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   d["iterations"] = c.iterations;
   d["final_change"] = c.final_change;
   d["zero_deflection_points"] = c.zero_deflection_points;
-  d["converged"] = c.status == tarvex::CaseStatus::kConverged;
+  d["status"] = c.status == tarvex::CaseStatus::kConverged ? "converged" : "not_converged";
   d["moment_imbalance"] = c.moment_imbalance;
   d["force_imbalance"] = c.force_imbalance;
   d["moment_imbalance_station"] = c.moment_imbalance_station;
@@ -275,7 +279,7 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   d["shear"] = Array(n.shear);
   d["soil_reaction"] = Array(n.soil_reaction);
   d["es"] = Array(n.es);
-  d["ei"] = Array(n.flexural_rigidity);
+  d["flexural_rigidity"] = Array(n.flexural_rigidity);
   d["stress"] = Array(n.stress);
   d["distributed_load"] = Array(n.distributed_load);
   if (c.length_study) {
@@ -368,6 +372,7 @@ py::object ErrorDict(const std::optional<tarvex::Diagnostic>& error) {
   d["number"] = error->number;
   d["kind"] = Text(error->kind);
   d["message"] = Texts(error->message);
+  d["file"] = Text(error->file);
   d["line_number"] = error->line_number;
   d["line_text"] = Text(error->line_text);
   d["advice"] = Text(error->advice);
@@ -412,6 +417,8 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
 PYBIND11_MODULE(_tarvex, m) {
   m.doc() = "The Tarvex lateral pile analysis engine (use the tarvex package).";
   m.attr("engine_version") = tarvex::version_text();
+  // The package's version is the engine's: tarvex.__version__ reads it here.
+  m.attr("__version__") = TARVEX_VERSION_STRING;
   // NumPy's C interface is looked up once, on first use, behind a static
   // guard; the lookup imports NumPy, which may let the interpreter lock go.
   // Two threads making their first arrays at once would then wait on each
