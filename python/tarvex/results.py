@@ -107,9 +107,9 @@ class LengthStudy(_Table):
     """Head deflection against pile length, the pile shortened 5 % of its
     ``full_length`` at a time: ``load_case``, ``lengths_analysed``,
     ``ended_by`` ("all lengths", "ground surface", "excess deflection",
-    "iteration limit"), and the columns of the converged lengths, longest
-    first: ``length``, ``head_deflection``, ``head_shear``, ``max_moment``,
-    ``max_shear``."""
+    "iteration limit", "loss of stability"), and the columns of the
+    converged lengths, longest first: ``length``, ``head_deflection``,
+    ``head_shear``, ``max_moment``, ``max_shear``."""
 
     _columns = ("length", "head_deflection", "head_shear", "max_moment", "max_shear")
 
@@ -162,8 +162,8 @@ class StiffnessStudy(_Table):
     """The pile-head stiffness study: ``reference_shear``,
     ``reference_moment``, ``axial``, ``cases_converged`` (of 20),
     ``complete``, ``ended_by`` ("all cases", "excess deflection",
-    "iteration limit"); when complete, ten load levels: ``shear_level``,
-    ``moment_level``; the shear cases with the head slope held at zero
+    "iteration limit", "loss of stability"); when complete, ten load levels:
+    ``shear_level``, ``moment_level``; the shear cases with the head slope held at zero
     (``deflection``, ``shear_reaction_1``, ``moment_reaction_1``); the moment
     cases with the head deflection held at zero (``rotation``,
     ``shear_reaction_2``, ``moment_reaction_2``); and the stiffness terms
