@@ -66,8 +66,8 @@ TEST(Stability, ElasticPipeOnBothSidesOfItsBucklingLoad) {
             0);
   // Just past the buckling load as well: the check does not wait for a large
   // thrust.
-  const RunResults just_above = Analyse(Edited(Fixture("pipe_elastic_subgrade_68k.tv6"),
-                                               "  68000.0  1", "  57500.0  1"));
+  const RunResults just_above =
+      Analyse(Edited(Fixture("pipe_elastic_subgrade_68k.tv6"), "  68000.0  1", "  57500.0  1"));
   EXPECT_EQ(just_above.result_code, 240);
 }
 
@@ -83,8 +83,8 @@ TEST(Stability, ShortPrestressedPileOverturnedByTheThrust) {
   for (const Case& c : {Case{"      0.0", 209, "RUN00009"}, Case{"  20000.0", 209, "RUN00009"},
                         Case{"  60000.0", 240, "RUN00040"}}) {
     SCOPED_TRACE(c.axial);
-    const RunResults r = Analyse(
-        Edited(Fixture("prestressed_short_pile_60k.tv6"), "  60000.0  1", std::string(c.axial) + "  1"));
+    const RunResults r = Analyse(Edited(Fixture("prestressed_short_pile_60k.tv6"), "  60000.0  1",
+                                        std::string(c.axial) + "  1"));
     EXPECT_EQ(r.result_code, c.result);
     ASSERT_TRUE(r.error.has_value());
     EXPECT_EQ(r.error->identity, c.identity);
@@ -95,8 +95,8 @@ TEST(Stability, ShortPrestressedPileOverturnedByTheThrust) {
 // that the thrust buckles or tips over, as at excess deflection: no row with
 // the head moving against the shear.
 TEST(Stability, LengthStudyEndsAtTheFirstUnstableLength) {
-  const RunResults r = Analyse(Edited(Fixture("pipe_elastic_subgrade_45k.tv6"), "  45400.0  1",
-                                      "  30000.0  0"));
+  const RunResults r =
+      Analyse(Edited(Fixture("pipe_elastic_subgrade_45k.tv6"), "  45400.0  1", "  30000.0  0"));
   ASSERT_EQ(r.result_code, 0) << r.report_text;
   ASSERT_TRUE(r.cases.at(0).length_study.has_value());
   const PileLengthStudy& study = *r.cases[0].length_study;
@@ -121,8 +121,9 @@ TEST(Stability, StiffnessStudyEndsAtTheFirstUnstableCase) {
   EXPECT_EQ(r.stiffness->ended_by, "loss of stability");
   EXPECT_TRUE(r.stiffness->rows.empty());
   const auto lines = testing::SplitLines(r.report_text);
-  EXPECT_GE(testing::FindLine(lines, "the pile-head stiffness study case 11 of 20 has no stable "
-                                     "equilibrium under the axial load."),
+  EXPECT_GE(testing::FindLine(lines,
+                              "the pile-head stiffness study case 11 of 20 has no stable "
+                              "equilibrium under the axial load."),
             0);
 }
 
