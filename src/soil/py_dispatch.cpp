@@ -192,7 +192,7 @@ void LayerPass::ReadSoil(unsigned reads, NodeSoil* s) {
   // The reads that can fail only do so below the deepest row of the
   // profile, which no node of a layer reaches.
   if ((reads & kReadStrength) != 0) {
-    s->c = ShearStrengthAt(soil_, s->z, &s->at_node);
+    s->c = ShearStrengthAt(soil_, s->z, &s->at_node, call_.layer);
     if (out.failed()) return;
   }
   if ((reads & kReadUnitWeight) != 0) {
@@ -200,7 +200,7 @@ void LayerPass::ReadSoil(unsigned reads, NodeSoil* s) {
     if (out.failed()) return;
   }
   if ((reads & kReadAverageStrength) != 0) {
-    s->ca = AverageStrength(soil_, s->z);
+    s->ca = AverageStrength(soil_, s->z, call_.layer);
     if (out.failed()) return;
   }
   if ((reads & kReadEps50) != 0) s->eps50 = Epsilon50At(soil_, s->z);

@@ -408,7 +408,12 @@ void RunLayer(LayerPass& pass) {
     if (!soil_read) return;
     if constexpr (C::kEquivalentDepth) {
       if (pass.StartsLayering(i)) {
-        pass.SetEquivalentDepth(C::EquivalentDepth(node, soil, pass.ResistanceAbove()));
+        // No resistance above (frozen soil, which gives neither curves nor a
+        // unit weight): the layer starts as at the ground surface. The
+        // criteria's own forms give that too, but 0/0 where the soil above
+        // leaves them no unit weight or strength to work with.
+        const double above = pass.ResistanceAbove();
+        pass.SetEquivalentDepth(above == 0.0 ? 0.0 : C::EquivalentDepth(node, soil, above));
       }
     }
     node.zc = pass.CriterionDepth(node);
