@@ -241,7 +241,7 @@ void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& 
     w.number = c.number;
     w.load_case = c.load_case;
     w.count = c.count;
-    for (std::string_view line : WarningText(c.number)) w.text.emplace_back(line);
+    w.text = WarningLines(diagnostics.warnings, c.number);
   }
 }
 
