@@ -75,7 +75,9 @@ class Units(_Record):
 class SoilLayer(_Record):
     """A soil layer: ``number``, ``criterion`` (p-y criterion code),
     ``short_name``, ``description``, ``top``, ``bottom``,
-    ``unit_weight_top``, ``unit_weight_bottom``."""
+    ``unit_weight_top``, ``unit_weight_bottom``,
+    ``default_k_above_water_table`` (SI: a sand's default k took the formula
+    for sand above the water table)."""
 
 
 class MomentCurvature(_Table):

@@ -208,6 +208,15 @@ void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
   }
 }
 
+void DescribeLayerMarks(const SoilWorkingValues& soil, RunResults& results) {
+  for (SoilLayerInfo& info : results.layers) {
+    const auto slot = static_cast<std::size_t>(info.number);
+    if (slot < soil.sand_k_above_water.size()) {
+      info.default_k_above_water_table = soil.sand_k_above_water[slot];
+    }
+  }
+}
+
 void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
                        std::vector<PyCurveResult>& kept) {
   for (const PrintedPyCurve& curve : printed) {

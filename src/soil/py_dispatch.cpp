@@ -173,7 +173,8 @@ LayerPass::LayerPass(const PyPass& pass, PileNodes& nodes, int layer, bool outpu
             pass.pile_length,
             nodes.h,
             0.0,
-            pass.out},
+            pass.out,
+            pass.working.sand_k_above_water[Slot(layer)]},
       curve_(curve),
       printed_(printed) {
   if (call_.last_node >= 1) call_.x_last = nodes.x[At(call_.last_node)];
