@@ -69,6 +69,17 @@ TEST(Stability, ElasticPipeOnBothSidesOfItsBucklingLoad) {
   const RunResults just_above =
       Analyse(Edited(Fixture("pipe_elastic_subgrade_68k.tv6"), "  68000.0  1", "  57500.0  1"));
   EXPECT_EQ(just_above.result_code, 240);
+  // A prescribed head deflection, with the head free to turn or held: the
+  // thrust still buckles the pile below the head.
+  for (const char* head : {"1  4  0.5  0.0", "1  5  0.5  0.0"}) {
+    SCOPED_TRACE(head);
+    for (const char* axial : {"45400.0", "68000.0"}) {
+      const RunResults r =
+          Analyse(Edited(Fixture("pipe_elastic_subgrade_68k.tv6"), "1  1  100.0  0.0  68000.0",
+                         std::string(head) + "  " + axial));
+      EXPECT_EQ(r.result_code, std::string(axial) == "68000.0" ? 240 : 0) << axial;
+    }
+  }
 }
 
 // The short prestressed pile under 8 kips of shear: without much thrust the
