@@ -153,8 +153,9 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
   // Under an axial compression the stiffness of pile and soil can cease to be
   // positive definite (buckling, or a short pile tipped over by the thrust).
   // The pivots of the elimination from the tip tell: the equations are those
-  // of the pile's energy (the tip's doubled), so every pivot is positive
-  // exactly when the energy is. Nodes 2 and 1 are checked apart with the head
+  // of the pile's energy (the tip's doubled, and exactly so where the two
+  // lowest nodes have the same stiffness), so every pivot is positive exactly
+  // when the energy is. Nodes 2 and 1 are checked apart with the head
   // conditions in place. Without compression nothing can make it indefinite.
   const bool compressed = q > 0.0;
   int unstable_node = 0;
