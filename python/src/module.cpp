@@ -196,6 +196,7 @@ py::dict LayerDict(const tarvex::SoilLayerInfo& l) {
   d["bottom"] = l.bottom;
   d["unit_weight_top"] = l.unit_weight_top;
   d["unit_weight_bottom"] = l.unit_weight_bottom;
+  d["default_k_above_water_table"] = l.default_k_above_water_table;
   return d;
 }
 

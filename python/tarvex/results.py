@@ -369,6 +369,8 @@ class LayerResult(_Result):
                                                "effective unit weight at the top"))
     unit_weight_bottom: float = field(metadata=_q("force/length^3",
                                                   "effective unit weight at the bottom"))
+    default_k_above_water_table: bool = field(default=False, metadata=_q(
+        "", "SI: a sand's default k took the formula for sand above the water table"))
     units: Optional[Units] = _back_reference()
 
     def _describe(self) -> str:
@@ -486,8 +488,8 @@ class LengthStudy(_Table):
     full_length: float = field(metadata=_q("length", "pile length of the input"))
     lengths_analysed: int = field(metadata=_q("", "trial lengths solved, 0 to 20"))
     ended_by: str = field(metadata=_q("", 'what ended the study: "all lengths", "ground '
-                                          'surface", "excess deflection" or "iteration '
-                                          'limit"'))
+                                          'surface", "excess deflection", "iteration '
+                                          'limit" or "loss of stability"'))
     length: Array = field(metadata=_q("length", "trial pile length"))
     head_deflection: Array = field(metadata=_q("length", "deflection at the pile head"))
     head_shear: Array = field(metadata=_q("force", "shear computed at the pile head"))
@@ -710,8 +712,8 @@ class StiffnessStudy(_Table):
     axial: float = field(metadata=_q("force", "axial thrust of every study case"))
     cases_converged: int = field(metadata=_q("", "study cases solved, 0 to 20"))
     complete: bool = field(metadata=_q("", "all 20 cases converged"))
-    ended_by: str = field(metadata=_q("", '"all cases", "excess deflection" or "iteration '
-                                          'limit"'))
+    ended_by: str = field(metadata=_q("", '"all cases", "excess deflection", "iteration '
+                                          'limit" or "loss of stability"'))
     shear_level: Array = field(metadata=_q("force", "shear of the shear case"))
     moment_level: Array = field(metadata=_q("moment", "moment of the moment case"))
     deflection: Array = field(metadata=_q("length", "head deflection of the shear case"))
