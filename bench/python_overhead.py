@@ -66,7 +66,7 @@ def main():
             path = pathlib.Path(folder) / f"pile{i:04d}.tv6"
             path.write_text(text)
             paths.append(str(path))
-        check = tarvex.run(paths[0])
+        check = tarvex.run(path=paths[0])
         assert check.result_code == 0 and len(check.cases[0].depth) == 101
 
         def python_side():

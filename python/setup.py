@@ -55,7 +55,9 @@ setup(
     version=_version(),
     description="Lateral analysis of single piles and drilled shafts by the p-y method",
     packages=["tarvex"],
-    python_requires=">=3.9",
+    # The type stub of the compiled module and the marker of a typed package.
+    package_data={"tarvex": ["py.typed", "*.pyi"]},
+    python_requires=">=3.10",
     install_requires=["numpy"],
     extras_require={"frames": ["pandas"], "plots": ["matplotlib"]},
     ext_modules=[Extension("tarvex._tarvex", sources=[])],

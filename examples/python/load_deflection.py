@@ -25,7 +25,7 @@ QUICKSTART = HERE.parent / "quickstart.tv6"
 
 
 def main(output):
-    shaft = tarvex.read_input(QUICKSTART)
+    shaft = tarvex.read_input(path=QUICKSTART)
     # Past the cracking moment the shaft's stiffness changes from one
     # iteration to the next and convergence slows: allow more iterations.
     shaft.options.max_iterations = 500

@@ -84,6 +84,11 @@ struct SoilLayerInfo {
   double bottom = 0.0;
   double unit_weight_top = 0.0;  // effective unit weight, force / length^3
   double unit_weight_bottom = 0.0;
+  // SI runs: a sand's default k took the formula for sand above the water
+  // table at a node or printed curve of the layer (the average effective unit
+  // weight from the ground surface was above 12.225 kN/m^3). A USCS run of
+  // the same soil takes the other formula.
+  bool default_k_above_water_table = false;
 };
 
 // One point of a moment-curvature table, with the columns of its report line.
@@ -216,7 +221,8 @@ struct PileLengthStudy {
   // How the study ended: "all lengths" (every trial length taken in turn),
   // "ground surface" (the next length would not reach 5 % of the full length
   // below the ground surface), "excess deflection" or "iteration limit" (the
-  // last length analysed did not converge and ended the study).
+  // last length analysed did not converge and ended the study), or "loss of
+  // stability" (it settled on an unstable equilibrium under the axial load).
   std::string ended_by;
   std::vector<LengthStudyRow> rows;  // converged lengths within the limits, longest first
 };
@@ -315,7 +321,7 @@ struct HeadStiffnessStudy {
   int cases_converged = 0;        // study cases solved, 0 .. 20
   bool complete = false;          // all 20 converged: the rows hold the stiffness terms
   // "all cases", or what ended the study at case cases_converged + 1:
-  // "excess deflection" or "iteration limit".
+  // "excess deflection", "iteration limit" or "loss of stability".
   std::string ended_by;
   std::vector<StiffnessRow> rows;  // ten rows when complete, else empty
 };

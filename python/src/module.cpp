@@ -5,7 +5,10 @@
 // Python data: dicts and lists, with NumPy arrays for every column of
 // numbers (the response at the nodes, the moment-curvature tables, the
 // printed p-y curves, the pile-length study, the interaction diagrams). The
-// classes of tarvex.results are built from it in Python.
+// classes of tarvex.results are built from it in Python; the keys are those
+// of the results file (docs/results.md), with the rows of its tables given
+// as columns and the node columns of a load case beside the case's own
+// values. _tarvex.pyi declares the module's functions for type checkers.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <stdlib.h>
@@ -23,6 +26,7 @@
 
 #include "tarvex/engine.hpp"
 #include "tarvex/results.hpp"
+#include "tarvex/version.h"
 
 namespace py = pybind11;
 
@@ -192,6 +196,7 @@ py::dict LayerDict(const tarvex::SoilLayerInfo& l) {
   d["bottom"] = l.bottom;
   d["unit_weight_top"] = l.unit_weight_top;
   d["unit_weight_bottom"] = l.unit_weight_bottom;
+  d["default_k_above_water_table"] = l.default_k_above_water_table;
   return d;
 }
 
@@ -216,13 +221,28 @@ py::dict ThrustDict(const tarvex::ThrustCurve& t) {
   return d;
 }
 
-py::object PointTuple(const std::optional<tarvex::InteractionPoint>& p) {
-  return p ? py::object(py::make_tuple(p->axial, p->moment)) : py::object(py::none());
+py::dict PointDict(const tarvex::InteractionPoint& p) {
+  py::dict d;
+  d["axial"] = p.axial;
+  d["moment"] = p.moment;
+  return d;
+}
+
+py::object OptionalPoint(const std::optional<tarvex::InteractionPoint>& p) {
+  return p ? py::object(PointDict(*p)) : py::object(py::none());
+}
+
+// A curve of the interaction diagram: its points as the columns axial and moment.
+py::dict CurveDict(const std::vector<tarvex::InteractionPoint>& points) {
+  using P = tarvex::InteractionPoint;
+  py::dict d;
+  d["axial"] = Column(points, &P::axial);
+  d["moment"] = Column(points, &P::moment);
+  return d;
 }
 
 py::object InteractionDict(const std::optional<tarvex::InteractionResult>& it) {
   if (!it) return py::none();
-  using P = tarvex::InteractionPoint;
   py::dict d;
   d["code"] = Text(it->code);
   d["standard"] = Text(it->standard);
@@ -233,13 +253,11 @@ py::object InteractionDict(const std::optional<tarvex::InteractionResult>& it) {
   d["transverse_source"] = Text(it->transverse_source);
   d["prestressed"] = it->prestressed;
   d["symmetric"] = it->symmetric;
-  d["nominal_axial"] = Column(it->nominal, &P::axial);
-  d["nominal_moment"] = Column(it->nominal, &P::moment);
-  d["factored_axial"] = Column(it->factored, &P::axial);
-  d["factored_moment"] = Column(it->factored, &P::moment);
+  d["nominal"] = CurveDict(it->nominal);
+  d["factored"] = CurveDict(it->factored);
   d["phi"] = Array(it->phi);
-  d["balanced"] = PointTuple(it->balanced);
-  d["balanced_factored"] = PointTuple(it->balanced_factored);
+  d["balanced"] = OptionalPoint(it->balanced);
+  d["balanced_factored"] = OptionalPoint(it->balanced_factored);
   d["pure_compression"] = it->pure_compression;
   d["pure_tension"] = it->pure_tension;
   d["max_compression"] = it->max_compression;
@@ -256,8 +274,7 @@ py::object InteractionDict(const std::optional<tarvex::InteractionResult>& it) {
     e["axial"] = x.axial;
     e["moment"] = x.moment;
     e["utilisation"] = Optional(x.utilisation);
-    e["capacity_axial"] = x.capacity.axial;
-    e["capacity_moment"] = x.capacity.moment;
+    e["capacity"] = PointDict(x.capacity);
     e["passed"] = x.passed;
     demands.append(e);
   }
@@ -310,7 +327,7 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   d["iterations"] = c.iterations;
   d["final_change"] = c.final_change;
   d["zero_deflection_points"] = c.zero_deflection_points;
-  d["converged"] = c.status == tarvex::CaseStatus::kConverged;
+  d["status"] = c.status == tarvex::CaseStatus::kConverged ? "converged" : "not_converged";
   d["moment_imbalance"] = c.moment_imbalance;
   d["force_imbalance"] = c.force_imbalance;
   d["moment_imbalance_station"] = c.moment_imbalance_station;
@@ -327,7 +344,7 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   d["shear"] = Array(n.shear);
   d["soil_reaction"] = Array(n.soil_reaction);
   d["es"] = Array(n.es);
-  d["ei"] = Array(n.flexural_rigidity);
+  d["flexural_rigidity"] = Array(n.flexural_rigidity);
   d["stress"] = Array(n.stress);
   d["distributed_load"] = Array(n.distributed_load);
   if (c.length_study) {
@@ -420,6 +437,7 @@ py::object ErrorDict(const std::optional<tarvex::Diagnostic>& error) {
   d["number"] = error->number;
   d["kind"] = Text(error->kind);
   d["message"] = Texts(error->message);
+  d["file"] = Text(error->file);
   d["line_number"] = error->line_number;
   d["line_text"] = Text(error->line_text);
   d["advice"] = Text(error->advice);
@@ -464,6 +482,8 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
 PYBIND11_MODULE(_tarvex, m) {
   m.doc() = "The Tarvex lateral pile analysis engine (use the tarvex package).";
   m.attr("engine_version") = tarvex::version_text();
+  // The package's version is the engine's: tarvex.__version__ reads it here.
+  m.attr("__version__") = TARVEX_VERSION_STRING;
   // NumPy's C interface is looked up once, on first use, behind a static
   // guard; the lookup imports NumPy, which may let the interpreter lock go.
   // Two threads making their first arrays at once would then wait on each

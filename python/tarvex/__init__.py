@@ -1,19 +1,45 @@
 """Tarvex from Python: build, read and write the input of the lateral pile
-analysis engine, and run it.
+analysis engine, run it, and read its results.
 
 ``tarvex.Model`` holds a TARVEX6 input as dataclasses; ``Model.to_input()``
 writes it and ``tarvex.read_input()`` reads one back. ``tarvex.run`` analyses
-an input (a model, a text or a file) and returns its ``Results``;
-``tarvex.run_many`` analyses many in parallel threads. Running needs the
-compiled engine module ``tarvex._tarvex`` and NumPy.
+an input (``run(path=...)``, ``run(text=...)`` or ``run(model)``) and returns
+its ``Results``; ``tarvex.run_many`` analyses many in parallel threads;
+``Results.from_json`` reads the results file of the command line. Running
+needs the compiled engine module ``tarvex._tarvex`` and NumPy.
 """
 
-from .engine import run, run_many
-from .errors import AnalysisError, InputError, ModelError, TarvexError
+from .engine import Source, run, run_many
+from .errors import AnalysisError, InputError, ModelError, TarvexDeprecationWarning, TarvexError
 from .model import *  # noqa: F401,F403 - the dataclasses of the input model
 from .model import __all__ as _model_names
 from .reader import read_input
-from .results import Results
+from .results import (Diagnostic, InteractionCurve, InteractionDemand, InteractionPoint,
+                      InteractionResult, LayerResult, LengthStudy, LoadCaseResult, LrfdCheckRow,
+                      MomentCurvature, PyCurveResult, Results, SectionResult, StiffnessStudy,
+                      Units, WarningRecord)
 
-__all__ = ["AnalysisError", "InputError", "ModelError", "Results", "TarvexError", "read_input",
-           "run", "run_many", *_model_names]
+
+def _version() -> str:
+    """The engine's version (the compiled module's); without the module, the
+    version of the installed package, which the build takes from the same
+    place."""
+    try:
+        from ._tarvex import __version__ as engine_version
+    except ImportError:
+        from importlib.metadata import PackageNotFoundError, version
+        try:
+            return version("tarvex")
+        except PackageNotFoundError:
+            return "unknown"
+    return engine_version
+
+
+#: The version of the engine and of this package ("6.0.28").
+__version__ = _version()
+
+__all__ = ["AnalysisError", "Diagnostic", "InputError", "InteractionCurve", "InteractionDemand",
+           "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
+           "LoadCaseResult", "LrfdCheckRow", "ModelError", "MomentCurvature", "PyCurveResult",
+           "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
+           "WarningRecord", "__version__", "read_input", "run", "run_many", *_model_names]

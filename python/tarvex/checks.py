@@ -8,6 +8,7 @@ from __future__ import annotations
 import dataclasses
 import math
 import numbers
+from typing import Any, Optional, Sequence
 
 from . import layout as L
 from . import model as m
@@ -17,11 +18,13 @@ from .errors import ModelError
 _USCS_TOLERANCE_MAX = 0.10000000149011612
 
 
-def is_number(v):
+def is_number(v: object) -> bool:
+    """A real number that is not a bool."""
     return isinstance(v, numbers.Real) and not isinstance(v, bool)
 
 
-def is_integer(v):
+def is_integer(v: object) -> bool:
+    """An integer, or a float of whole value, that is not a bool."""
     if isinstance(v, bool):
         return False
     if isinstance(v, numbers.Integral):
@@ -29,7 +32,7 @@ def is_integer(v):
     return isinstance(v, float) and v.is_integer()
 
 
-def cycles_text(cycles):
+def cycles_text(cycles: float) -> str:
     """The number of cycles as written in columns 15 to 20 of the loading line."""
     if is_integer(cycles):
         return str(int(cycles))
@@ -37,14 +40,14 @@ def cycles_text(cycles):
 
 
 class _Checker:
-    def __init__(self, units):
-        self.problems = []
+    def __init__(self, units: Optional[str]) -> None:
+        self.problems: list[str] = []
         self.units = units
 
-    def fail(self, path, message):
+    def fail(self, path: str, message: str) -> None:
         self.problems.append(f"{path}: {message}")
 
-    def number(self, path, v, rule=""):
+    def number(self, path: str, v: Any, rule: str = "") -> bool:
         """A finite number within the engine's magnitude limit that keeps `rule`."""
         if not is_number(v) or not math.isfinite(v):
             self.fail(path, f"must be a number, not {v!r}")
@@ -65,7 +68,8 @@ class _Checker:
             return False
         return True
 
-    def integer(self, path, v, low=None, high=None):
+    def integer(self, path: str, v: Any, low: Optional[int] = None,
+                high: Optional[int] = None) -> bool:
         if not is_integer(v):
             self.fail(path, f"must be an integer, not {v!r}")
             return False
@@ -75,18 +79,18 @@ class _Checker:
             return False
         return True
 
-    def flag(self, path, v):
+    def flag(self, path: str, v: object) -> None:
         if not isinstance(v, bool):
             self.fail(path, f"must be True or False, not {v!r}")
 
-    def choice(self, path, v, allowed):
+    def choice(self, path: str, v: object, allowed: Sequence[object]) -> bool:
         if v not in allowed:
             names = ", ".join(repr(a) for a in allowed)
             self.fail(path, f"{v!r} is not one of {names}")
             return False
         return True
 
-    def count(self, path, seq, low, high, what):
+    def count(self, path: str, seq: object, low: int, high: int, what: str) -> bool:
         if not isinstance(seq, (list, tuple)):
             self.fail(path, f"must be a list of {what}, not {type(seq).__name__}")
             return False
@@ -95,13 +99,13 @@ class _Checker:
             return False
         return True
 
-    def instance(self, path, v, cls, what):
+    def instance(self, path: str, v: object, cls: type | tuple[type, ...], what: str) -> bool:
         if not isinstance(v, cls):
             self.fail(path, f"must be {what}, not {type(v).__name__}")
             return False
         return True
 
-    def text(self, path, s):
+    def text(self, path: str, s: object) -> None:
         if not isinstance(s, str):
             self.fail(path, f"must be a text, not {s!r}")
         elif "\n" in s or "\r" in s:
@@ -109,7 +113,7 @@ class _Checker:
         elif len(s.encode("utf-8", "surrogateescape")) > L.TEXT_LENGTH:
             self.fail(path, f"is longer than {L.TEXT_LENGTH} characters")
 
-    def row(self, path, row, fields, rules):
+    def row(self, path: str, row: object, fields: Sequence[str], rules: Sequence[str]) -> None:
         """A point row: a tuple of len(fields) numbers, checked by `rules`."""
         if not isinstance(row, tuple) or len(row) != len(fields):
             self.fail(path, f"must be a point ({', '.join(fields)}), not {row!r}")
@@ -121,7 +125,8 @@ class _Checker:
                 self.number(f"{path}.{name}", value, rule)
 
 
-def check_model(model):
+def check_model(model: m.Model) -> None:
+    """Raises ModelError listing every problem of the model; returns None."""
     if not isinstance(model, m.Model):
         raise ModelError([f"must be a tarvex.Model, not {type(model).__name__}"])
     o = model.options
@@ -147,7 +152,7 @@ def check_model(model):
         raise ModelError(c.problems)
 
 
-def _check_order(c, keywords):
+def _check_order(c: _Checker, keywords: object) -> None:
     if not isinstance(keywords, list) or not all(isinstance(k, str) for k in keywords):
         c.fail("section_order", f"must be a list of keywords, not {keywords!r}")
         return
@@ -163,7 +168,7 @@ def _check_order(c, keywords):
         c.fail("section_order", "must put SECTIONS before TRANSVERSE REINFORCEMENT")
 
 
-def _check_options(c, o):
+def _check_options(c: _Checker, o: m.Options) -> None:
     c.choice("options.units", o.units, m.UNITS)
     for name in ("use_lrfd", "compute_kmatrix", "use_tip_shear", "use_soil_movement",
                  "use_py_modifiers", "compute_ei_only", "print_summary_only", "print_py_curves",
@@ -195,7 +200,7 @@ def _check_options(c, o):
         c.choice("options.interaction_code", o.interaction_code, m.INTERACTION_CODES)
 
 
-def _check_sections(c, sections):
+def _check_sections(c: _Checker, sections: Sequence[Any]) -> None:
     if not c.count("sections", sections, 1, L.MAX_SECTIONS, "sections"):
         return
     for i, s in enumerate(sections):
@@ -234,7 +239,7 @@ def _check_sections(c, sections):
                         c.row(f"{q}.points[{n}]", point, ("moment", "ei"), ("", "+"))
 
 
-def _check_concrete(c, p, concrete):
+def _check_concrete(c: _Checker, p: str, concrete: Any) -> None:
     if not c.instance(p, concrete, m.Concrete, "a Concrete"):
         return
     c.number(f"{p}.fc", concrete.fc, "+")
@@ -247,7 +252,7 @@ def _check_concrete(c, p, concrete):
             c.row(f"{p}.curve[{k}]", point, ("strain", "stress"), ("", ""))
 
 
-def _check_bars(c, p, bars):
+def _check_bars(c: _Checker, p: str, bars: Any) -> None:
     if bars is None:
         return
     if not c.instance(p, bars, (m.BarCircle, m.BarPattern), "a BarCircle, a BarPattern or None"):
@@ -269,7 +274,7 @@ def _check_bars(c, p, bars):
             c.row(f"{p}.bars[{k}]", bar, m.Bar._fields, ("int", "0+", "+", "", ""))
 
 
-def _check_strands(c, p, strands):
+def _check_strands(c: _Checker, p: str, strands: Any) -> None:
     if not c.instance(p, strands, (m.AutoStrands, m.ManualStrands),
                       "an AutoStrands or a ManualStrands"):
         return
@@ -291,11 +296,11 @@ def _check_strands(c, p, strands):
                 c.integer(f"{q}.size", strand[0], 0, sizes - 1)
 
 
-def _strand_sizes(strand_type):
+def _strand_sizes(strand_type: int) -> int:
     return m.STRAND_SIZES[int(strand_type)]
 
 
-def _check_shape(c, p, shape):
+def _check_shape(c: _Checker, p: str, shape: Any) -> None:
     if not c.instance(p, shape, tuple(cls for cls, _ in L.SHAPE_ROWS.values()),
                       "a RectangularShape, CircularShape, PipeShape, HPileShape or PoleShape"):
         return
@@ -305,10 +310,10 @@ def _check_shape(c, p, shape):
         c.number(f"{p}.{name}", getattr(shape, name), "+")
 
 
-def _check_layers(c, layers, required):
+def _check_layers(c: _Checker, layers: Sequence[Any], required: bool) -> None:
     if not c.count("soil_layers", layers, 1 if required else 0, L.MAX_LAYERS, "soil layers"):
         return
-    above = None
+    above: Optional[float] = None
     for i, layer in enumerate(layers):
         p = f"soil_layers[{i}]"
         if type(layer) not in m.SOIL_CRITERIA.values():
@@ -341,13 +346,14 @@ def _check_layers(c, layers, required):
                         c.row(f"{q}.points[{k}]", point, ("y", "p"), ("", ""))
 
 
-def _check_points(c, path, points, low, high, what, fields, rules):
+def _check_points(c: _Checker, path: str, points: Any, low: int, high: int, what: str,
+                  fields: Sequence[str], rules: Sequence[str]) -> None:
     if c.count(path, points, low, high, what):
         for k, point in enumerate(points):
             c.row(f"{path}[{k}]", point, fields, rules)
 
 
-def _check_loads(c, model, pile):
+def _check_loads(c: _Checker, model: m.Model, pile: bool) -> None:
     o = model.options
     lrfd = o.use_lrfd is True
     if c.count("load_cases", model.load_cases, 0, L.MAX_LOAD_CASES, "load cases"):
@@ -411,7 +417,7 @@ def _check_loads(c, model, pile):
                 c.number(f"{p}.phi_shear", comb.phi_shear)
 
 
-def _check_auxiliary(c, model, pile):
+def _check_auxiliary(c: _Checker, model: m.Model, pile: bool) -> None:
     o = model.options
     _check_points(c, "tip_shear", model.tip_shear, 0, L.MAX_TIP_SHEAR_POINTS, "points",
                   m.TipShearPoint._fields, ("", ""))

@@ -3,12 +3,17 @@ which values each section type, shape and soil criterion holds, in file order,
 with the quantity of each (for its unit) and the rule the engine applies to it
 as it reads it."""
 
+from __future__ import annotations
+
+import inspect
+from typing import Iterable
+
 from . import model as m
 
 # Rules of values: "+" greater than 0, "0+" 0 or more, "" any number.
 
 # The rows of each section type after its length: (field, quantity, rule, remark).
-SECTION_ROWS = {
+SECTION_ROWS: dict[type[m.Section], list[tuple[str, str, str, str]]] = {
     m.RectangularPile: [("depth", "dim", "+", "depth in the direction of bending"),
                         ("width", "dim", "+", "width facing the soil")],
     m.DrilledShaft: [("diameter", "dim", "+", "diameter")],
@@ -54,7 +59,7 @@ ELASTIC = (m.ElasticSection, m.ElasticPlasticSection)
 
 # The rows of each cross-sectional shape after its code; every value is a
 # dimension and must be positive.
-SHAPE_ROWS = {
+SHAPE_ROWS: dict[int, tuple[type[m.Shape], list[tuple[str, str]]]] = {
     0: (m.RectangularShape, [("top_width", "width at the top"),
                              ("bottom_width", "width at the bottom"),
                              ("top_depth", "depth at the top"),
@@ -81,7 +86,7 @@ SHAPE_ROWS[4] = SHAPE_ROWS[3]
 # to less than 90 degrees, "percent" from 0 to 100. A Piedmont test type
 # outside 1 to 4 is kept, as the engine keeps it (the layer then gives no
 # resistance).
-SOIL_VALUES = {
+SOIL_VALUES: dict[str, tuple[str, str, str]] = {
     "unit_weight": ("unit_weight", "0+", "unit weight"),
     "cohesion": ("cohesion", "0+", "cohesion"),
     "eps50": ("none", "", "epsilon-50"),
@@ -101,7 +106,7 @@ SOIL_VALUES = {
 }
 
 # Units of each quantity in the remarks of the rows; GENERAL units name none.
-UNIT_NAMES = {
+UNIT_NAMES: dict[str, dict[str, str]] = {
     "USCS": {"length": "ft", "dim": "in", "area": "sq in", "stress": "psi", "force": "lb",
              "moment": "in-lb", "rotational": "in-lb/rad", "slope": "rad", "deflection": "in",
              "movement": "in", "line_load": "lb/in", "unit_weight": "pcf", "cohesion": "psf",
@@ -115,7 +120,7 @@ UNIT_NAMES = {
 }
 
 # Quantities of the two conditions of each load type.
-LOAD_CONDITIONS = {
+LOAD_CONDITIONS: dict[int, tuple[tuple[str, str], tuple[str, str]]] = {
     1: (("shear", "force"), ("moment", "moment")),
     2: (("shear", "force"), ("slope", "slope")),
     3: (("shear", "force"), ("rotational stiffness", "rotational")),
@@ -125,21 +130,22 @@ LOAD_CONDITIONS = {
 
 # The order of the sections of a new model.
 CANONICAL_ORDER = ("TITLE", "OPTIONS", "SECTIONS", "TRANSVERSE REINFORCEMENT", "SOIL LAYERS",
-                   "PILE BATTER AND SLOPE",
-                   "LOADING", "AXIAL THRUST LOADS", "LRFD LOADS", "LRFD FACTORS AND CASES",
+                   "PILE BATTER AND SLOPE", "LOADING", "AXIAL THRUST LOADS", "LRFD LOADS", "LRFD FACTORS AND CASES",
                    "TIP SHEAR", "GROUPEFF", "SOIL MOVEMENTS", "DEPTHS OF PRINTED P-Y CURVES")
 # The other spelling of a keyword.
-KEYWORD_ALIASES = {"GROUP EFFECT FACTORS": "GROUPEFF"}
+KEYWORD_ALIASES: dict[str, str] = {"GROUP EFFECT FACTORS": "GROUPEFF"}
 
 
-def section_order(model):
+def section_order(model: m.Model) -> list[str]:
     """The keywords in the order they are written: those of
     ``model.section_order`` (the order of the file a model was read from),
     then the others in the canonical order."""
     return section_order_of(model.section_order)
 
 
-def section_order_of(keywords):
+def section_order_of(keywords: Iterable[str]) -> list[str]:
+    """The keywords given that name a section, then the other sections in the
+    canonical order."""
     order = [k for k in keywords if KEYWORD_ALIASES.get(k, k) in CANONICAL_ORDER]
     given = {KEYWORD_ALIASES.get(k, k) for k in order}
     rest = [k for k in CANONICAL_ORDER if k not in given]
@@ -170,3 +176,79 @@ MAX_EI_POINTS = 149
 MAX_PY_POINTS = 30
 TEXT_LENGTH = 256
 MAX_MAGNITUDE = 1e30
+
+
+# The quantity of every other value of the model (for its unit, as in
+# UNIT_NAMES): the fields that the tables above do not give.
+FIELD_QUANTITIES: dict[type, dict[str, str]] = {
+    m.Options: {"cycles": "none", "max_deflection": "deflection", "tolerance": "deflection"},
+    m.StressStrain: {"strain": "none", "stress": "stress"},
+    m.Bar: {"size": "none", "diameter": "dim", "area": "area", "x": "dim", "y": "dim"},
+    m.Strand: {"size": "none", "x": "dim", "y": "dim", "reserved": "none"},
+    m.EIPoint: {"moment": "ei_moment", "ei": "ei"},
+    m.PYPoint: {"y": "deflection", "p": "line_load"},
+    m.DistributedLoad: {"depth": "length", "load": "line_load"},
+    m.TipShearPoint: {"displacement": "deflection", "shear": "force"},
+    m.PYMultiplier: {"depth": "length", "pm": "none", "ym": "none"},
+    m.SoilMovement: {"depth": "length", "movement": "movement"},
+    m.Concrete: {"fc": "stress", "aggregate": "dim", "tensile": "stress"},
+    m.BarCircle: {"fy": "stress", "modulus": "stress", "diameter": "dim", "area": "area",
+                  "cover": "dim", "offset": "dim"},
+    m.BarPattern: {"fy": "stress", "modulus": "stress"},
+    m.AutoStrands: {"force": "force", "loss": "none", "cover": "dim"},
+    m.ManualStrands: {"force": "force", "loss": "none"},
+    m.Section: {"length": "length"},
+    m.ElasticSection: {"modulus": "stress"},
+    m.ElasticPlasticSection: {"modulus": "stress", "top_mp": "moment", "bottom_mp": "moment"},
+    m.EICurve: {"thrust": "force"},
+    m.SoilLayer: {"top": "length", "bottom": "length"},
+    m.PYCurve: {"unit_weight": "unit_weight"},
+    m.LoadCase: {"axial": "force"},
+    m.LrfdGroup: {"horizontal": "force", "moment": "moment", "axial": "force"},
+    m.LrfdCombination: {"factors": "none", "phi_flexure": "none", "phi_shear": "none"},
+    m.Model: {"axial_thrusts": "force", "ground_slope": "angle", "batter": "angle",
+              "py_print_depths": "length"},
+}
+
+
+def quantities(cls: type) -> dict[str, str]:
+    """{field: quantity} of every value of a class of the model that has a
+    unit (UNIT_NAMES names the units of each quantity)."""
+    found: dict[str, str] = {}
+    for base in reversed(cls.__mro__):
+        found.update(FIELD_QUANTITIES.get(base, {}))
+    for name, quantity, _, _ in SECTION_ROWS.get(cls, []):
+        found[name] = quantity
+    for shape, rows in SHAPE_ROWS.values():
+        if shape is cls:
+            found.update({name: "dim" for name, _ in rows})
+    for name in getattr(cls, "values", ()):
+        found[name] = SOIL_VALUES[name][0]
+    if issubclass(cls, m.LoadCase):
+        code = getattr(cls, "code", 0)
+        if code in LOAD_CONDITIONS:
+            labels = {"shear": "shear", "moment": "moment", "slope": "slope",
+                      "rotational stiffness": "stiffness", "deflection": "deflection"}
+            for label, quantity in LOAD_CONDITIONS[code]:
+                found[labels[label]] = quantity
+    return found
+
+
+def _document_units() -> None:
+    """Adds to the docstring of every class of the model the unit of each of
+    its values in USCS and SI files."""
+    for name in m.__all__:
+        cls = getattr(m, name)
+        if not isinstance(cls, type):
+            continue
+        rows = []
+        for field_name, quantity in quantities(cls).items():
+            uscs, si = UNIT_NAMES["USCS"][quantity], UNIT_NAMES["SI"][quantity]
+            unit = (uscs if uscs == si else f"{uscs} | {si}") or "no unit"
+            rows.append(f"    {field_name}: {unit}")
+        if rows:
+            cls.__doc__ = (inspect.cleandoc(cls.__doc__ or cls.__name__) + "\n\n"
+                           "Units of the values (USCS | SI files):\n\n" + "\n".join(rows) + "\n")
+
+
+_document_units()

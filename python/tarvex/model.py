@@ -13,13 +13,14 @@ refuses as it reads them); everything else is left to the engine.
 
 from __future__ import annotations
 
+import os
 from dataclasses import dataclass, field
-from typing import ClassVar, NamedTuple, Optional, Sequence, Union
+from typing import Any, ClassVar, NamedTuple, Optional, Sequence, Union, cast
 
 Number = Union[int, float]
 # A soil value at the top and at the bottom of a layer; a single number
-# given for it stands for the same value at both.
-Pair = tuple
+# given for it stands for the same value at both (the layer holds the pair).
+Pair = Union[float, tuple[float, float]]
 
 UNITS = ("USCS", "SI", "GENERAL")
 LOADINGS = ("STATIC", "CYCLIC")
@@ -118,6 +119,8 @@ class DistributedLoad(NamedTuple):
 
 
 class TipShearPoint(NamedTuple):
+    """A point of the tip shear curve: tip displacement and tip shear force."""
+
     displacement: float
     shear: float
 
@@ -150,7 +153,7 @@ class Concrete:
     fc: float
     aggregate: float
     tensile: Optional[float] = None
-    curve: list = field(default_factory=list)  # StressStrain points
+    curve: list[StressStrain] = field(default_factory=list)
 
 
 @dataclass
@@ -174,7 +177,7 @@ class BarPattern:
 
     fy: float
     modulus: float
-    bars: list = field(default_factory=list)  # Bar
+    bars: list[Bar] = field(default_factory=list)
     same_as_above: bool = False
 
 
@@ -201,7 +204,7 @@ class ManualStrands:
     type: int
     force: float
     loss: float
-    strands: list = field(default_factory=list)  # Strand
+    strands: list[Strand] = field(default_factory=list)
 
 
 Strands = Union[AutoStrands, ManualStrands]
@@ -213,6 +216,8 @@ Strands = Union[AutoStrands, ManualStrands]
 
 @dataclass
 class RectangularShape:
+    """A rectangular section, tapering from its top to its bottom (shape 0)."""
+
     code: ClassVar[int] = 0
     top_width: float
     bottom_width: float
@@ -222,6 +227,8 @@ class RectangularShape:
 
 @dataclass
 class CircularShape:
+    """A solid circular section, tapering from its top to its bottom (shape 1)."""
+
     code: ClassVar[int] = 1
     top_diameter: float
     bottom_diameter: float
@@ -229,6 +236,8 @@ class CircularShape:
 
 @dataclass
 class PipeShape:
+    """A circular pipe, tapering from its top to its bottom (shape 2)."""
+
     code: ClassVar[int] = 2
     top_diameter: float
     bottom_diameter: float
@@ -251,7 +260,8 @@ class HPileShape:
     axis: str = "strong"
 
     @property
-    def code(self):
+    def code(self) -> int:
+        """Shape code 3 (strong axis) or 4 (weak axis)."""
         return 4 if self.axis == "weak" else 3
 
 
@@ -282,6 +292,8 @@ class Section:
 
 @dataclass
 class RectangularPile(Section):
+    """A rectangular concrete pile with bars (section type 0)."""
+
     code: ClassVar[int] = 0
     depth: float  # in the direction of bending
     width: float  # facing the soil
@@ -292,6 +304,8 @@ class RectangularPile(Section):
 
 @dataclass
 class DrilledShaft(Section):
+    """A drilled shaft (bored pile) of reinforced concrete (section type 1)."""
+
     code: ClassVar[int] = 1
     diameter: float
     concrete: Concrete
@@ -331,13 +345,16 @@ class CasedShaftWithCore(Section):
     core_filled: bool = True
     transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
-    @property
-    def code(self):
+    @property  # type: ignore[override]  # a class constant elsewhere
+    def code(self) -> int:
+        """Section type code 3 (filled core) or -3 (void core)."""
         return 3 if self.core_filled else -3
 
 
 @dataclass
 class SteelPipe(Section):
+    """A steel pipe pile (section type 4)."""
+
     code: ClassVar[int] = 4
     diameter: float
     thickness: float
@@ -347,6 +364,8 @@ class SteelPipe(Section):
 
 @dataclass
 class PrestressedCircular(Section):
+    """A circular solid prestressed concrete pile (section type 5)."""
+
     code: ClassVar[int] = 5
     diameter: float
     concrete: Concrete
@@ -356,6 +375,8 @@ class PrestressedCircular(Section):
 
 @dataclass
 class PrestressedCircularHollow(Section):
+    """A circular hollow prestressed concrete pile (section type 6)."""
+
     code: ClassVar[int] = 6
     diameter: float
     void_diameter: float
@@ -366,6 +387,8 @@ class PrestressedCircularHollow(Section):
 
 @dataclass
 class PrestressedSquare(Section):
+    """A square solid prestressed concrete pile (section type 7)."""
+
     code: ClassVar[int] = 7
     width: float
     chamfer: float
@@ -376,6 +399,8 @@ class PrestressedSquare(Section):
 
 @dataclass
 class PrestressedSquareHollow(Section):
+    """A square hollow prestressed concrete pile (section type 8)."""
+
     code: ClassVar[int] = 8
     width: float
     void_diameter: float
@@ -387,6 +412,8 @@ class PrestressedSquareHollow(Section):
 
 @dataclass
 class PrestressedOctagonal(Section):
+    """An octagonal solid prestressed concrete pile (section type 9)."""
+
     code: ClassVar[int] = 9
     width: float  # across flats
     concrete: Concrete
@@ -396,6 +423,8 @@ class PrestressedOctagonal(Section):
 
 @dataclass
 class PrestressedOctagonalHollow(Section):
+    """An octagonal hollow prestressed concrete pile (section type 10)."""
+
     code: ClassVar[int] = 10
     width: float  # across flats
     void_diameter: float
@@ -406,6 +435,8 @@ class PrestressedOctagonalHollow(Section):
 
 @dataclass
 class ElasticSection(Section):
+    """An elastic pile of a given shape and elastic modulus (section type 11)."""
+
     code: ClassVar[int] = 11
     shape: Shape
     modulus: float
@@ -427,7 +458,7 @@ class EICurve:
     """Bending stiffness against moment for one axial thrust."""
 
     thrust: float
-    points: list = field(default_factory=list)  # EIPoint
+    points: list[EIPoint] = field(default_factory=list)
 
 
 @dataclass
@@ -436,7 +467,7 @@ class UserEISection(Section):
 
     code: ClassVar[int] = 13
     width: float  # facing the soil
-    curves: list = field(default_factory=list)  # EICurve
+    curves: list[EICurve] = field(default_factory=list)
 
 
 @dataclass
@@ -446,13 +477,11 @@ class Micropile(Section):
     code: ClassVar[int] = 14
 
 
-SECTION_TYPES = {
-    cls.code: cls
-    for cls in (RectangularPile, DrilledShaft, CasedShaft, SteelPipe, PrestressedCircular,
+_SECTION_CLASSES: tuple[type[Section], ...] = (RectangularPile, DrilledShaft, CasedShaft, SteelPipe, PrestressedCircular,
                 PrestressedCircularHollow, PrestressedSquare, PrestressedSquareHollow,
                 PrestressedOctagonal, PrestressedOctagonalHollow, ElasticSection,
                 ElasticPlasticSection, UserEISection, Micropile)
-}
+SECTION_TYPES: dict[int, type[Section]] = {cls.code: cls for cls in _SECTION_CLASSES}
 SECTION_TYPES[3] = CasedShaftWithCore
 
 
@@ -460,7 +489,7 @@ SECTION_TYPES[3] = CasedShaftWithCore
 # Soil layers
 
 
-def _as_pair(value):
+def _as_pair(value: Any) -> Any:
     """A soil value as (top, bottom): one number stands for both."""
     if isinstance(value, (int, float)) and not isinstance(value, bool):
         return (value, value)
@@ -476,11 +505,11 @@ class SoilLayer:
     (value at the top, value at the bottom); a single number gives both."""
 
     code: ClassVar[int] = 0
-    values: ClassVar[tuple] = ()  # names of the values of a row, in file order
+    values: ClassVar[tuple[str, ...]] = ()  # names of the values of a row, in file order
     top: float
     bottom: float
 
-    def __post_init__(self):
+    def __post_init__(self) -> None:
         for name in self.values:
             setattr(self, name, _as_pair(getattr(self, name)))
 
@@ -490,7 +519,7 @@ class SoftClay(SoilLayer):
     """Soft clay (Matlock). eps50 of 0 selects the default."""
 
     code: ClassVar[int] = 1
-    values: ClassVar[tuple] = ("unit_weight", "cohesion", "eps50")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "cohesion", "eps50")
     unit_weight: Pair
     cohesion: Pair
     eps50: Pair = (0.0, 0.0)
@@ -501,7 +530,7 @@ class StiffClayFreeWater(SoilLayer):
     """Stiff clay with free water (Reese). eps50 and k of 0 select defaults."""
 
     code: ClassVar[int] = 2
-    values: ClassVar[tuple] = ("unit_weight", "cohesion", "eps50", "k")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "cohesion", "eps50", "k")
     unit_weight: Pair
     cohesion: Pair
     eps50: Pair = (0.0, 0.0)
@@ -513,7 +542,7 @@ class StiffClayNoFreeWater(SoilLayer):
     """Stiff clay without free water (Welch and Reese)."""
 
     code: ClassVar[int] = 3
-    values: ClassVar[tuple] = ("unit_weight", "cohesion", "eps50")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "cohesion", "eps50")
     unit_weight: Pair
     cohesion: Pair
     eps50: Pair = (0.0, 0.0)
@@ -524,7 +553,7 @@ class StiffClayNoFreeWaterK(SoilLayer):
     """Stiff clay without free water with a given initial modulus k."""
 
     code: ClassVar[int] = 4
-    values: ClassVar[tuple] = ("unit_weight", "cohesion", "eps50", "k")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "cohesion", "eps50", "k")
     unit_weight: Pair
     cohesion: Pair
     eps50: Pair = (0.0, 0.0)
@@ -536,7 +565,7 @@ class ReeseSand(SoilLayer):
     """Sand (Reese). k of 0 selects the default."""
 
     code: ClassVar[int] = 5
-    values: ClassVar[tuple] = ("unit_weight", "friction", "k")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "friction", "k")
     unit_weight: Pair
     friction: Pair  # degrees
     k: Pair = (0.0, 0.0)
@@ -547,7 +576,7 @@ class APISand(SoilLayer):
     """Sand (API). k of 0 selects the default."""
 
     code: ClassVar[int] = 6
-    values: ClassVar[tuple] = ("unit_weight", "friction", "k")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "friction", "k")
     unit_weight: Pair
     friction: Pair
     k: Pair = (0.0, 0.0)
@@ -558,7 +587,7 @@ class LiquefiedSand(SoilLayer):
     """Liquefied sand (Rollins)."""
 
     code: ClassVar[int] = 7
-    values: ClassVar[tuple] = ("unit_weight",)
+    values: ClassVar[tuple[str, ...]] = ("unit_weight",)
     unit_weight: Pair
 
 
@@ -568,7 +597,7 @@ class WeakRock(SoilLayer):
     percent and the strain factor k_rm."""
 
     code: ClassVar[int] = 8
-    values: ClassVar[tuple] = ("unit_weight", "qu", "rock_modulus", "rqd", "krm")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "qu", "rock_modulus", "rqd", "krm")
     unit_weight: Pair
     qu: Pair
     rock_modulus: Pair
@@ -578,8 +607,10 @@ class WeakRock(SoilLayer):
 
 @dataclass(kw_only=True)
 class VuggyLimestone(SoilLayer):
+    """Strong rock (vuggy limestone): unconfined compressive strength qu."""
+
     code: ClassVar[int] = 9
-    values: ClassVar[tuple] = ("unit_weight", "qu")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "qu")
     unit_weight: Pair
     qu: Pair
 
@@ -590,21 +621,22 @@ class Piedmont(SoilLayer):
     its name) selects which of the four test values is used."""
 
     code: ClassVar[int] = 10
-    values: ClassVar[tuple] = ("unit_weight", "test", "n60", "qc", "edmt", "epmt")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "test", "n60", "qc", "edmt", "epmt")
     unit_weight: Pair
-    test: Pair
+    test: Union[Pair, str, tuple[Union[float, str], Union[float, str]]]
     n60: Pair = (0.0, 0.0)
     qc: Pair = (0.0, 0.0)
     edmt: Pair = (0.0, 0.0)
     epmt: Pair = (0.0, 0.0)
 
-    def __post_init__(self):
+    def __post_init__(self) -> None:
         if isinstance(self.test, str):
             self.test = PIEDMONT_TESTS.get(self.test, self.test)
         super().__post_init__()
         if isinstance(self.test, tuple):
-            self.test = tuple(PIEDMONT_TESTS.get(t, t) if isinstance(t, str) else t
-                              for t in self.test)
+            # A tuple of another length is left for validate() to report.
+            self.test = cast(Pair, tuple(PIEDMONT_TESTS.get(t, t) if isinstance(t, str) else t
+                                         for t in self.test))
 
 
 @dataclass(kw_only=True)
@@ -612,7 +644,7 @@ class CementedSilt(SoilLayer):
     """Cemented silt (soil with cohesion and friction)."""
 
     code: ClassVar[int] = 11
-    values: ClassVar[tuple] = ("unit_weight", "cohesion", "friction", "k", "eps50")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "cohesion", "friction", "k", "eps50")
     unit_weight: Pair
     cohesion: Pair
     friction: Pair
@@ -625,7 +657,7 @@ class Loess(SoilLayer):
     """Loess: cone tip resistance qc."""
 
     code: ClassVar[int] = 12
-    values: ClassVar[tuple] = ("unit_weight", "qc")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "qc")
     unit_weight: Pair
     qc: Pair
 
@@ -635,7 +667,7 @@ class ElasticSubgrade(SoilLayer):
     """Elastic subgrade of modulus Es."""
 
     code: ClassVar[int] = 13
-    values: ClassVar[tuple] = ("unit_weight", "modulus")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "modulus")
     unit_weight: Pair
     modulus: Pair
 
@@ -645,7 +677,7 @@ class PYCurve:
     """A user-input p-y curve with the effective unit weight of its row."""
 
     unit_weight: float
-    points: list = field(default_factory=list)  # PYPoint
+    points: list[PYPoint] = field(default_factory=list)
 
 
 @dataclass(kw_only=True)
@@ -662,7 +694,7 @@ class SoftClayJ(SoilLayer):
     """Soft clay (Matlock) with a given J."""
 
     code: ClassVar[int] = 15
-    values: ClassVar[tuple] = ("unit_weight", "cohesion", "eps50", "j")
+    values: ClassVar[tuple[str, ...]] = ("unit_weight", "cohesion", "eps50", "j")
     unit_weight: Pair
     cohesion: Pair
     j: Pair
@@ -683,12 +715,10 @@ class FrozenSoil(SoilLayer):
     code: ClassVar[int] = 17
 
 
-SOIL_CRITERIA = {
-    cls.code: cls
-    for cls in (SoftClay, StiffClayFreeWater, StiffClayNoFreeWater, StiffClayNoFreeWaterK,
+_SOIL_CLASSES: tuple[type[SoilLayer], ...] = (SoftClay, StiffClayFreeWater, StiffClayNoFreeWater, StiffClayNoFreeWaterK,
                 ReeseSand, APISand, LiquefiedSand, WeakRock, VuggyLimestone, Piedmont,
                 CementedSilt, Loess, ElasticSubgrade, UserPY, SoftClayJ, MassiveRock, FrozenSoil)
-}
+SOIL_CRITERIA: dict[int, type[SoilLayer]] = {cls.code: cls for cls in _SOIL_CLASSES}
 
 
 # ----------------------------------------------------------------------------
@@ -704,7 +734,7 @@ class LoadCase:
     axial: float = 0.0
     length_study: bool = False
 
-    def conditions(self):
+    def conditions(self) -> tuple[float, float]:
         """Conditions 1 and 2 of the load case row."""
         raise NotImplementedError
 
@@ -717,7 +747,7 @@ class ShearMoment(LoadCase):
     shear: float
     moment: float = 0.0
 
-    def conditions(self):
+    def conditions(self) -> tuple[float, float]:
         return (self.shear, self.moment)
 
 
@@ -729,7 +759,7 @@ class ShearSlope(LoadCase):
     shear: float
     slope: float = 0.0
 
-    def conditions(self):
+    def conditions(self) -> tuple[float, float]:
         return (self.shear, self.slope)
 
 
@@ -741,7 +771,7 @@ class ShearRotationalStiffness(LoadCase):
     shear: float
     stiffness: float
 
-    def conditions(self):
+    def conditions(self) -> tuple[float, float]:
         return (self.shear, self.stiffness)
 
 
@@ -753,7 +783,7 @@ class DeflectionMoment(LoadCase):
     deflection: float
     moment: float = 0.0
 
-    def conditions(self):
+    def conditions(self) -> tuple[float, float]:
         return (self.deflection, self.moment)
 
 
@@ -765,11 +795,11 @@ class DeflectionSlope(LoadCase):
     deflection: float
     slope: float = 0.0
 
-    def conditions(self):
+    def conditions(self) -> tuple[float, float]:
         return (self.deflection, self.slope)
 
 
-LOAD_TYPES = {cls.code: cls for cls in (ShearMoment, ShearSlope, ShearRotationalStiffness,
+LOAD_TYPES: dict[int, type[LoadCase]] = {cls.code: cls for cls in (ShearMoment, ShearSlope, ShearRotationalStiffness,
                                          DeflectionMoment, DeflectionSlope)}
 
 
@@ -783,9 +813,9 @@ class LrfdGroup:
     horizontal: float = 0.0
     moment: float = 0.0
     axial: float = 0.0
-    points: list = field(default_factory=list)  # DistributedLoad
+    points: list[DistributedLoad] = field(default_factory=list)
 
-    def __post_init__(self):
+    def __post_init__(self) -> None:
         if isinstance(self.type, str) and self.type in LRFD_LOAD_TYPES:
             self.type = LRFD_LOAD_TYPES.index(self.type) + 1
 
@@ -797,11 +827,11 @@ class LrfdCombination:
     0), and the resistance factors for flexure and shear."""
 
     name: str
-    factors: Union[Sequence[float], dict]
+    factors: Union[Sequence[float], dict[str, float]]
     phi_flexure: float
     phi_shear: float
 
-    def __post_init__(self):
+    def __post_init__(self) -> None:
         if isinstance(self.factors, dict):
             unknown = [k for k in self.factors if k not in LRFD_LOAD_TYPES]
             if not unknown:
@@ -831,48 +861,61 @@ class Model:
     the order of the sections of the file read.
     """
 
-    title: list = field(default_factory=list)
+    title: list[str] = field(default_factory=list)
     options: Options = field(default_factory=Options)
-    sections: list = field(default_factory=list)
-    soil_layers: list = field(default_factory=list)
-    load_cases: list = field(default_factory=list)
-    distributed_loads: list = field(default_factory=list)
-    axial_thrusts: list = field(default_factory=list)
-    lrfd_groups: list = field(default_factory=list)
-    lrfd_combinations: list = field(default_factory=list)
-    tip_shear: list = field(default_factory=list)
+    sections: list[Section] = field(default_factory=list)
+    soil_layers: list[SoilLayer] = field(default_factory=list)
+    load_cases: list[LoadCase] = field(default_factory=list)
+    distributed_loads: list[DistributedLoad] = field(default_factory=list)
+    axial_thrusts: list[float] = field(default_factory=list)
+    lrfd_groups: list[LrfdGroup] = field(default_factory=list)
+    lrfd_combinations: list[LrfdCombination] = field(default_factory=list)
+    tip_shear: list[TipShearPoint] = field(default_factory=list)
     ground_slope: float = 0.0
     batter: float = 0.0
-    py_multipliers: list = field(default_factory=list)
-    soil_movements: list = field(default_factory=list)
-    py_print_depths: list = field(default_factory=list)
+    py_multipliers: list[PYMultiplier] = field(default_factory=list)
+    soil_movements: list[SoilMovement] = field(default_factory=list)
+    py_print_depths: list[float] = field(default_factory=list)
     # The keywords in the order of the file the model was read from, which
     # to_input() keeps; sections not named follow in the usual order.
-    section_order: list = field(default_factory=list, compare=False, repr=False)
+    section_order: list[str] = field(default_factory=list, compare=False, repr=False)
 
-    def validate(self):
+    def validate(self) -> None:
         """Raises ModelError listing every problem found; returns None."""
         from .checks import check_model
 
         check_model(self)
 
-    def to_input(self, remarks=True):
+    def to_input(self, remarks: bool = True) -> str:
         """The model as a TARVEX6 input text (validated first). With
         ``remarks`` the numeric rows carry a short note of what they hold."""
         from .writer import write_input
 
         return write_input(self, remarks=remarks)
 
-    def write(self, path, remarks=True):
-        """Writes ``to_input()`` to the file ``path``."""
+    def write(self, path: Union[str, os.PathLike[str]], remarks: bool = True) -> None:
+        """Writes ``to_input()`` to the file ``path`` (UTF-8, LF line ends)."""
         text = self.to_input(remarks=remarks)
         with open(path, "w", encoding="utf-8", errors="surrogateescape", newline="\n") as f:
             f.write(text)
 
 
-
-__all__ = sorted(
-    [name for name, value in list(globals().items())
-     if isinstance(value, type) and value.__module__ == __name__ and not name.startswith("_")]
-    + ["UNITS", "LOADINGS", "INTERACTION_CODES", "LRFD_LOAD_TYPES", "PIEDMONT_TESTS",
-       "STRAND_TYPES", "STRAND_SIZES", "SECTION_TYPES", "SOIL_CRITERIA", "LOAD_TYPES"])
+# Every class of the model and the tables of codes (a plain list, so that type
+# checkers see what `from tarvex.model import *` gives).
+__all__ = [
+    "APISand", "AutoStrands", "Bar", "BarCircle", "BarPattern", "CasedShaft",
+    "CasedShaftWithCore", "CementedSilt", "CircularShape", "Concrete", "DeflectionMoment",
+    "DeflectionSlope", "DistributedLoad", "DrilledShaft", "EICurve", "EIPoint",
+    "ElasticPlasticSection", "ElasticSection", "ElasticSubgrade", "FrozenSoil", "HPileShape",
+    "INTERACTION_CODES", "LOADINGS", "LOAD_TYPES", "LRFD_LOAD_TYPES", "LiquefiedSand",
+    "LoadCase", "Loess", "LrfdCombination", "LrfdGroup", "ManualStrands", "MassiveRock",
+    "Micropile", "Model", "Options", "PIEDMONT_TESTS", "PYCurve", "PYMultiplier", "PYPoint",
+    "Piedmont", "PipeShape", "PoleShape", "PrestressedCircular", "PrestressedCircularHollow",
+    "PrestressedOctagonal", "PrestressedOctagonalHollow", "PrestressedSquare",
+    "PrestressedSquareHollow", "RectangularPile", "RectangularShape", "ReeseSand",
+    "SECTION_TYPES", "SOIL_CRITERIA", "STRAND_SIZES", "STRAND_TYPES", "Section", "ShearMoment",
+    "ShearRotationalStiffness", "ShearSlope", "SoftClay", "SoftClayJ", "SoilLayer",
+    "SoilMovement", "SteelPipe", "StiffClayFreeWater", "StiffClayNoFreeWater",
+    "StiffClayNoFreeWaterK", "Strand", "StressStrain", "TipShearPoint", "UNITS",
+    "UserEISection", "UserPY", "VuggyLimestone", "WeakRock"
+]

@@ -20,33 +20,63 @@ from __future__ import annotations
 import math
 import os
 import re
+import warnings
+from typing import Any, NoReturn, Optional, Sequence, Union
 
 from . import layout as L
 from . import model as m
-from .errors import InputError
+from .errors import InputError, TarvexDeprecationWarning
 
 _REAL = re.compile(r"[+-]?(\d+\.?\d*|\.\d+)([eEdDqQ][+-]?\d+)?")
 _INTEGER = re.compile(r"[+-]?\d+")
 _INT_MIN, _INT_MAX = -(2 ** 31), 2 ** 31 - 1
 
 
-def read_input(source):
+def read_input(source: Union[str, bytes, os.PathLike[str], None] = None, /, *,
+               text: Union[str, bytes, None] = None,
+               path: Union[str, os.PathLike[str], None] = None) -> m.Model:
     """Reads a TARVEX6 input into a Model.
 
-    ``source`` is a path (str or os.PathLike) or the text of an input; a str
-    that holds a line break is taken as the text.
+    Give the input one way: ``read_input(path=...)`` the path of a file (str
+    or os.PathLike), ``read_input(text=...)`` the text of an input (str or
+    bytes); ``read_input(a_path)`` for a pathlib.Path and
+    ``read_input(some_bytes)`` for a text. A str given without a keyword is
+    still taken as a text when it holds a line break and as a path
+    otherwise, with a DeprecationWarning: say which it is.
     """
-    if isinstance(source, bytes):
-        return _read_file(_Reader(source, "input"))
-    if isinstance(source, str) and ("\n" in source or "\r" in source):
-        return _read_file(_Reader(source.encode("utf-8", "surrogateescape"), "input"))
-    path = os.fspath(source)
-    with open(path, "rb") as f:
+    given = [s for s in (source, text, path) if s is not None]
+    if len(given) != 1:
+        raise TypeError("read_input() takes one input: read_input(path=...) or "
+                        f"read_input(text=...), not {len(given)}")
+    if text is not None:
+        if isinstance(text, str):
+            text = text.encode("utf-8", "surrogateescape")
+        if not isinstance(text, (bytes, bytearray)):
+            raise TypeError(f"text= takes the text of an input (str or bytes), not "
+                            f"{type(text).__name__}")
+        return _read_file(_Reader(bytes(text), "input"))
+    if path is None:
+        assert source is not None
+        if isinstance(source, (bytes, bytearray)):
+            return _read_file(_Reader(bytes(source), "input"))
+        if isinstance(source, str):
+            guessed_text = "\n" in source or "\r" in source
+            kind = "text" if guessed_text else "path"
+            warnings.warn(f"read_input() was given a str and took it as a {kind}; say which "
+                          f"it is with read_input({kind}=...)", TarvexDeprecationWarning,
+                          stacklevel=2)
+            if guessed_text:
+                return _read_file(_Reader(source.encode("utf-8", "surrogateescape"), "input"))
+        path = source
+    if isinstance(path, (bytes, bytearray)):
+        raise TypeError("path= takes the path of an input file (str or os.PathLike), not bytes")
+    name = os.fspath(path)
+    with open(name, "rb") as f:
         data = f.read()
-    return _read_file(_Reader(data, os.path.basename(path)))
+    return _read_file(_Reader(data, os.path.basename(name)))
 
 
-def parse_real(text):
+def parse_real(text: str) -> Optional[float]:
     """A number of the input (12, 12., .5, 1.5E-3, 1.5D-3), or None."""
     if not _REAL.fullmatch(text):
         return None
@@ -59,7 +89,7 @@ def parse_real(text):
     return value
 
 
-def parse_integer(text):
+def parse_integer(text: str) -> Optional[int]:
     """An integer of the input (no decimal point), or None."""
     if not _INTEGER.fullmatch(text):
         return None
@@ -67,21 +97,21 @@ def parse_integer(text):
     return value if _INT_MIN <= value <= _INT_MAX else None
 
 
-def _text(data):
+def _text(data: bytes) -> str:
     return data.decode("utf-8", "surrogateescape")
 
 
 class _Token:
     __slots__ = ("kind", "text", "quoted")
 
-    def __init__(self, kind, text="", quoted=False):
+    def __init__(self, kind: str, text: str = "", quoted: bool = False) -> None:
         self.kind = kind  # "value", "null" or "slash"
         self.text = text
         self.quoted = quoted
 
 
-def _tokenize(line):
-    tokens = []
+def _tokenize(line: str) -> list[_Token]:
+    tokens: list[_Token] = []
     i, n = 0, len(line)
     after_comma = False
     at_start = True
@@ -128,7 +158,7 @@ def _tokenize(line):
 
 
 class _Reader:
-    def __init__(self, data, name):
+    def __init__(self, data: bytes, name: str) -> None:
         if data.startswith(b"\xef\xbb\xbf"):
             data = data[3:]
         records = data.split(b"\n")
@@ -145,38 +175,39 @@ class _Reader:
         # The engine keeps the load cases of LOADING and the thrusts of AXIAL
         # THRUST LOADS in one table: rows of [type, condition 1, condition 2,
         # axial load, length study].
-        self.table = None
+        self.table: Optional[list[list[Any]]] = None
         self.from_loading = False
 
     # -- records ---------------------------------------------------------
 
     @property
-    def line_number(self):
+    def line_number(self) -> int:
         return self.next
 
-    def fail(self, message):
-        raise InputError(message, file=self.name, line=self.line_number)
+    def fail(self, message: str) -> NoReturn:
+        raise InputError(message, file=self.name, line_number=self.line_number)
 
-    def record(self, what):
+    def record(self, what: str) -> bytes:
         """The next record, as bytes."""
         if self.next >= len(self.records):
             raise InputError(f"the file ends before {what} was read", file=self.name,
-                             line=self.line_number)
+                             line_number=self.line_number)
         self.next += 1
         return self.records[self.next - 1]
 
-    def raw(self, what):
+    def raw(self, what: str) -> str:
         return self.record(what).decode("utf-8", "surrogateescape")
 
-    def keyword_line(self, what):
+    def keyword_line(self, what: str) -> str:
         """A keyword line: 256 characters, trailing blanks removed."""
         return _text(self.record(what)[:L.TEXT_LENGTH]).rstrip(" \t")
 
-    def text_line(self, what):
+    def text_line(self, what: str) -> str:
         """A text line of 256 characters; the blanks that pad it are dropped."""
         return _text(self.record(what)[:L.TEXT_LENGTH]).rstrip(" ")
 
-    def read_values(self, what, kinds, defaults=None):
+    def read_values(self, what: str, kinds: Sequence[str],
+                    defaults: Optional[Sequence[Any]] = None) -> list[Any]:
         """One free-format read of values of `kinds` ("i" integer, "r" number,
         "t" text); a value not given keeps its default (0 unless given)."""
         if defaults is None:
@@ -206,7 +237,7 @@ class _Reader:
                     v += 1
         return values
 
-    def value(self, kind, text, quoted, what, position):
+    def value(self, kind: str, text: str, quoted: bool, what: str, position: int) -> Any:
         if kind == "t":
             return text
         value = None if quoted else (parse_integer(text) if kind == "i" else parse_real(text))
@@ -218,23 +249,23 @@ class _Reader:
                       f"of {what})")
         return value
 
-    def one(self, what, kind="r"):
+    def one(self, what: str, kind: str = "r") -> Any:
         """A row of one value."""
         return self.read_values(what, [kind])[0]
 
-    def count(self, what, low, high):
-        n = self.one(what, "i")
+    def count(self, what: str, low: int, high: int) -> int:
+        n: int = self.one(what, "i")
         if not low <= n <= high:
             self.fail(f"gives {n} as {what}, which must be from {low} to {high}")
         return n
 
-    def sequence(self, what, number, expected):
+    def sequence(self, what: str, number: int, expected: int) -> None:
         if number != expected:
             self.fail(f"gives {number} as the number of {what}, where {expected} is expected")
 
     # -- the file --------------------------------------------------------
 
-    def read_tag(self):
+    def read_tag(self) -> None:
         while self.next < len(self.records):
             line = self.raw("the format tag")
             tokens = _tokenize(line.replace(",", " "))
@@ -248,7 +279,7 @@ class _Reader:
         self.fail("holds no TARVEX6 format tag")
 
 
-def _read_file(r):
+def _read_file(r: _Reader) -> m.Model:
     r.read_tag()
     model = r.model
     readers = {
@@ -294,11 +325,11 @@ def _read_file(r):
 
 
 
-def _read_title(r):
+def _read_title(r: _Reader) -> None:
     r.model.title = [r.text_line("the five lines of the title") for _ in range(5)]
 
 
-def _yes_no(r, keyword):
+def _yes_no(r: _Reader, keyword: str) -> bool:
     line = r.keyword_line(f"the option line {keyword} YES or NO")
     if line == f"{keyword} YES":
         return True
@@ -307,11 +338,11 @@ def _yes_no(r, keyword):
     r.fail(f'holds "{line}" where {keyword} YES or {keyword} NO is expected')
 
 
-def _labelled(r, what, kind, default):
+def _labelled(r: _Reader, what: str, kind: str, default: Any) -> Any:
     return r.read_values(what, ["t", kind], ["", default])[1]
 
 
-def _read_options(r):
+def _read_options(r: _Reader) -> None:
     # A labelled value not given keeps what it had: the engine's initial value,
     # or the value of an earlier OPTIONS section.
     before = r.model.options if r.options_read else m.Options(
@@ -366,7 +397,7 @@ def _read_options(r):
 # -- SECTIONS ------------------------------------------------------------
 
 
-def _read_sections(r):
+def _read_sections(r: _Reader) -> None:
     n = r.count("the number of pile sections", 1, L.MAX_SECTIONS)
     sections = []
     for i in range(1, n + 1):
@@ -395,7 +426,7 @@ def _read_sections(r):
     r.model.sections = sections
 
 
-def _read_transverse(r):
+def _read_transverse(r: _Reader) -> None:
     sections = r.model.sections
     n = r.count("the number of rows of the transverse reinforcement", 1, len(sections))
     given = set()
@@ -417,7 +448,7 @@ def _read_transverse(r):
         section.transverse = word
 
 
-def _read_concrete(r, of):
+def _read_concrete(r: _Reader, of: str) -> m.Concrete:
     fc = r.one("the concrete compressive strength" + of)
     aggregate = r.one("the maximum coarse aggregate size" + of)
     concrete = m.Concrete(fc, aggregate)
@@ -440,7 +471,7 @@ def _read_concrete(r, of):
     return concrete
 
 
-def _read_bars(r, of):
+def _read_bars(r: _Reader, of: str) -> m.Bars:
     line = r.keyword_line("the rebar option" + of)
     if line == "No rebar":
         return None
@@ -471,7 +502,7 @@ def _read_bars(r, of):
     r.fail(f'holds "{line}" where Rebar in circle or Rebar in noncircular pattern is expected')
 
 
-def _read_strands(r, of):
+def _read_strands(r: _Reader, of: str) -> m.Strands:
     line = r.keyword_line("the strand positioning option" + of)
     if line == "Autoposition strands":
         strand_type = r.count("the strand type", 0, 5)
@@ -502,7 +533,7 @@ def _read_strands(r, of):
            "expected")
 
 
-def _read_elastic(r, of, plastic):
+def _read_elastic(r: _Reader, of: str, plastic: bool) -> dict[str, Any]:
     code = r.count("the cross-sectional shape code", 0, 5)
     cls, rows = L.SHAPE_ROWS[code]
     values = {name: r.one(f"the {label}{of}") for name, label in rows}
@@ -515,7 +546,7 @@ def _read_elastic(r, of, plastic):
     return result
 
 
-def _read_user_ei(r, of):
+def _read_user_ei(r: _Reader, of: str) -> list[m.EICurve]:
     curves = []
     thrusts = r.count("the number of axial thrusts of the bending stiffness table", 1,
                       L.MAX_EI_THRUSTS)
@@ -534,9 +565,9 @@ def _read_user_ei(r, of):
 # -- SOIL LAYERS ---------------------------------------------------------
 
 
-def _read_layers(r):
+def _read_layers(r: _Reader) -> None:
     n = r.count("the number of soil layers", 1, L.MAX_LAYERS)
-    layers = []
+    layers: list[m.SoilLayer] = []
     for i in range(1, n + 1):
         code, top, bottom = r.read_values(
             f"the criterion code, top depth and bottom depth of soil layer {i}", ["i", "r", "r"])
@@ -557,7 +588,7 @@ def _read_layers(r):
     r.model.soil_layers = layers
 
 
-def _read_py_curve(r, layer, end):
+def _read_py_curve(r: _Reader, layer: int, end: str) -> m.PYCurve:
     unit_weight, count = r.read_values(
         f"the effective unit weight and number of p-y points at the {end} of soil layer {layer}",
         ["r", "i"])
@@ -573,7 +604,7 @@ def _read_py_curve(r, layer, end):
 # -- loads and auxiliary sections ----------------------------------------
 
 
-def _read_loading(r):
+def _read_loading(r: _Reader) -> None:
     n = r.count("the number of pile-head load cases", 0, L.MAX_LOAD_CASES)
     table = []
     for k in range(1, n + 1):
@@ -596,7 +627,7 @@ def _read_loading(r):
         for k in range(1, points + 1)]
 
 
-def _read_axial_thrusts(r):
+def _read_axial_thrusts(r: _Reader) -> None:
     n = r.one("the number of axial thrusts", "i")
     table = r.table if r.table is not None else []
     if n < 1 or n > L.MAX_THRUSTS:
@@ -613,7 +644,7 @@ def _read_axial_thrusts(r):
     r.table = table
 
 
-def _finish_table(r):
+def _finish_table(r: _Reader) -> None:
     """Load cases when LOADING filled the table (ATL may have changed it since),
     axial thrusts when only AXIAL THRUST LOADS did."""
     if r.table is None:
@@ -624,14 +655,14 @@ def _finish_table(r):
         r.model.axial_thrusts = [row[3] for row in r.table]
 
 
-def _load_case(code, c1, c2, axial, study):
+def _load_case(code: int, c1: float, c2: float, axial: float, study: bool) -> m.LoadCase:
     cls = m.LOAD_TYPES[code]
     names = [f for f in ("shear", "deflection") if f in cls.__dataclass_fields__] + \
             [f for f in ("moment", "slope", "stiffness") if f in cls.__dataclass_fields__]
     return cls(axial=axial, length_study=study, **dict(zip(names, (c1, c2))))
 
 
-def _read_lrfd_loads(r):
+def _read_lrfd_loads(r: _Reader) -> None:
     n = r.one("the number of LRFD load groups", "i")
     if not 1 <= n <= L.MAX_LRFD_GROUPS:
         r.fail(f"gives {n} as the number of LRFD load groups, which must be from 1 to 100")
@@ -656,7 +687,7 @@ def _read_lrfd_loads(r):
     r.model.lrfd_groups = groups
 
 
-def _read_lrfd_factors(r):
+def _read_lrfd_factors(r: _Reader) -> None:
     n = r.one("the number of LRFD load combinations", "i")
     if not 1 <= n <= L.MAX_LRFD_COMBINATIONS:
         r.fail(f"gives {n} as the number of LRFD load combinations, which must be from 1 "
@@ -669,35 +700,36 @@ def _read_lrfd_factors(r):
     r.model.lrfd_combinations = combinations
 
 
-def _numbered_points(r, what, low, high, fields, defaults):
+def _numbered_points(r: _Reader, what: str, low: int, high: int, fields: int,
+                     defaults: list[Any]) -> list[list[Any]]:
     n = r.count(f"the number of {what}", low, high)
     return [r.read_values(f"{what} {k}", ["i"] + ["r"] * fields, [0] + defaults)[1:]
             for k in range(1, n + 1)]
 
 
-def _read_tip_shear(r):
+def _read_tip_shear(r: _Reader) -> None:
     r.model.tip_shear = [m.TipShearPoint(*p) for p in _numbered_points(
         r, "tip shear points", 0, L.MAX_TIP_SHEAR_POINTS, 2, [0.0, 0.0])]
 
 
-def _read_batter(r):
+def _read_batter(r: _Reader) -> None:
     r.model.ground_slope = r.one("the ground slope angle")
     r.model.batter = r.one("the pile batter angle")
 
 
-def _read_group_effects(r):
+def _read_group_effects(r: _Reader) -> None:
     r.model.py_multipliers = [m.PYMultiplier(*p) for p in _numbered_points(
         r, "p-y multiplier points", 0, L.MAX_PY_MULTIPLIERS, 3, [0.0, 1.0, 1.0])]
 
 
-def _read_soil_movements(r):
+def _read_soil_movements(r: _Reader) -> None:
     if not r.model.options.use_soil_movement:
         return  # the keyword alone; the next line is a keyword line
     r.model.soil_movements = [m.SoilMovement(*p) for p in _numbered_points(
         r, "soil movement points", 2, L.MAX_SOIL_MOVEMENTS, 2, [0.0, 0.0])]
 
 
-def _read_py_depths(r):
+def _read_py_depths(r: _Reader) -> None:
     if not r.model.options.print_py_curves:
         return  # the keyword alone
     r.model.py_print_depths = [p[0] for p in _numbered_points(

@@ -2,6 +2,8 @@
 
 from __future__ import annotations
 
+from typing import Callable, Iterable, Optional, Sequence, Union
+
 from . import layout as L
 from . import model as m
 from .checks import check_model, cycles_text
@@ -36,25 +38,26 @@ DEFAULT_TOLERANCE = {"USCS": 1.0e-5, "SI": 2.54e-7}
 REMARK_COLUMN = 27
 
 
-def real(v):
+def real(v: Union[float, str]) -> str:
     """A number as the shortest text that the engine reads back as the same value."""
     return repr(float(v))
 
 
-def integer(v):
+def integer(v: Union[float, str]) -> str:
+    """A whole number as the engine reads it."""
     return str(int(v))
 
 
 class _Writer:
-    def __init__(self, units, remarks):
-        self.lines = []
+    def __init__(self, units: str, remarks: bool) -> None:
+        self.lines: list[str] = []
         self.unit_names = L.UNIT_NAMES.get(units) if remarks else None
         self.remarks = remarks
 
-    def line(self, text):
+    def line(self, text: str) -> None:
         self.lines.append(text)
 
-    def row(self, values, remark=""):
+    def row(self, values: Sequence[str], remark: str = "") -> None:
         """A free-format row; the engine ignores what follows its values, so a
         remark may follow them, from column 28 where the values leave room."""
         text = "  ".join(values)
@@ -62,24 +65,25 @@ class _Writer:
             text = text.ljust(REMARK_COLUMN - 2) + "  " + remark
         self.lines.append(text)
 
-    def unit(self, quantity):
+    def unit(self, quantity: str) -> str:
         return self.unit_names.get(quantity, "") if self.unit_names else ""
 
-    def note(self, label, quantity):
+    def note(self, label: str, quantity: str) -> str:
         """A remark naming a value and its unit: "length, ft"."""
         unit = self.unit(quantity)
         return f"{label}, {unit}" if unit else label
 
-    def notes(self, items):
+    def notes(self, items: Iterable[tuple[str, str]]) -> str:
         """A remark naming the values of a row: "depth ft, load lb/in"."""
         return ", ".join(f"{label} {self.unit(q)}".rstrip() for label, q in items)
 
 
-def write_input(model, remarks=True):
+def write_input(model: m.Model, remarks: bool = True) -> str:
+    """The model as a TARVEX6 input text, checked first (ModelError)."""
     check_model(model)
     o = model.options
     w = _Writer(o.units, remarks)
-    writers = {
+    writers: dict[str, Optional[Callable[[_Writer, m.Model], None]]] = {
         "TITLE": _write_title if model.title else None,
         "OPTIONS": _write_options,
         "SECTIONS": _write_sections,
@@ -107,48 +111,48 @@ def write_input(model, remarks=True):
     return "\n".join(w.lines) + "\n"
 
 
-def _write_title(w, model):
+def _write_title(w: _Writer, model: m.Model) -> None:
     for line in list(model.title) + [""] * (5 - len(model.title)):
         w.line(line)
 
 
-def _write_batter(w, model):
+def _write_batter(w: _Writer, model: m.Model) -> None:
     w.row([real(model.ground_slope)], w.note("ground slope", "angle"))
     w.row([real(model.batter)], w.note("pile batter", "angle"))
 
 
-def _write_thrusts(w, model):
+def _write_thrusts(w: _Writer, model: m.Model) -> None:
     w.row([integer(len(model.axial_thrusts))], "number of axial thrusts")
     for k, thrust in enumerate(model.axial_thrusts, 1):
         w.row([integer(k), real(thrust)], w.note("axial thrust", "force") if k == 1 else "")
 
 
-def _write_tip_shear(w, model):
+def _write_tip_shear(w: _Writer, model: m.Model) -> None:
     _write_points(w, model.tip_shear, "number of points",
                   w.notes([("displacement", "deflection"), ("tip shear", "force")]))
 
 
-def _write_group_effects(w, model):
+def _write_group_effects(w: _Writer, model: m.Model) -> None:
     _write_points(w, model.py_multipliers, "number of points",
                   w.notes([("depth", "length"), ("p-multiplier", "none"),
                            ("y-multiplier", "none")]))
 
 
-def _write_soil_movements(w, model):
+def _write_soil_movements(w: _Writer, model: m.Model) -> None:
     _write_points(w, model.soil_movements, "number of points",
                   w.notes([("depth", "length"), ("soil movement", "movement")]))
 
 
-def _write_py_depths(w, model):
+def _write_py_depths(w: _Writer, model: m.Model) -> None:
     _write_points(w, [(d,) for d in model.py_print_depths], "number of depths",
                   w.note("depth below the pile head", "length"))
 
 
-def _yes_no(flag):
+def _yes_no(flag: bool) -> str:
     return "YES" if flag else "NO"
 
 
-def _write_options(w, model):
+def _write_options(w: _Writer, model: m.Model) -> None:
     o = model.options
     w.line(f"Units {o.units}")
     w.line(f"UseLRFD {_yes_no(o.use_lrfd)}")
@@ -174,7 +178,7 @@ def _write_options(w, model):
         w.line(f"Code {o.interaction_code}")
 
 
-def _write_sections(w, model):
+def _write_sections(w: _Writer, model: m.Model) -> None:
     sections = model.sections
     w.row([integer(len(sections))], "number of sections")
     for i, s in enumerate(sections, 1):
@@ -208,15 +212,15 @@ def _write_sections(w, model):
                     w.row([real(ei)], w.note("bending stiffness EI", "ei") if k == 0 else "")
 
 
-def _write_transverse(w, model):
-    given = [(i, s.transverse) for i, s in enumerate(model.sections, 1)
+def _write_transverse(w: _Writer, model: m.Model) -> None:
+    given = [(i, str(getattr(s, "transverse"))) for i, s in enumerate(model.sections, 1)
              if getattr(s, "transverse", None)]
     w.row([integer(len(given))], "number of sections with their transverse reinforcement")
     for i, word in given:
         w.row([integer(i), word], "section, TIED or SPIRAL")
 
 
-def _write_concrete(w, c):
+def _write_concrete(w: _Writer, c: m.Concrete) -> None:
     w.row([real(c.fc)], w.note("concrete strength fc", "stress"))
     w.row([real(c.aggregate)], w.note("maximum coarse aggregate size", "dim"))
     if c.tensile is None:
@@ -234,7 +238,7 @@ def _write_concrete(w, c):
               w.notes([("strain", "none"), ("stress", "stress")]) if k == 1 else "")
 
 
-def _write_bars(w, b):
+def _write_bars(w: _Writer, b: m.Bars) -> None:
     if b is None:
         w.line("No rebar")
         return
@@ -261,7 +265,7 @@ def _write_bars(w, b):
                        ("y", "dim")]) if k == 0 else "")
 
 
-def _write_strands(w, s):
+def _write_strands(w: _Writer, s: m.Strands) -> None:
     if isinstance(s, m.AutoStrands):
         w.line("Autoposition strands")
         w.row([integer(s.type)], f"strand type: {m.STRAND_TYPES[int(s.type)]}")
@@ -283,7 +287,7 @@ def _write_strands(w, s):
                        ("x", "dim"), ("y", "dim")]) if k == 1 else "")
 
 
-def _write_layers(w, model):
+def _write_layers(w: _Writer, model: m.Model) -> None:
     layers = model.soil_layers
     w.row([integer(len(layers))], "number of soil layers")
     for layer in layers:
@@ -302,12 +306,12 @@ def _write_layers(w, model):
             continue  # massive rock and frozen soil have no value rows
         remark = w.notes([(label, quantity) for quantity, _, label in
                           (L.SOIL_VALUES[name] for name in layer.values)])
-        for end in (0, 1):
-            w.row([real(getattr(layer, name)[end]) for name in layer.values],
-                  ("top: " if end == 0 else "bottom: ") + remark)
+        for at in (0, 1):
+            w.row([real(getattr(layer, name)[at]) for name in layer.values],
+                  ("top: " if at == 0 else "bottom: ") + remark)
 
 
-def _write_loading(w, model):
+def _write_loading(w: _Writer, model: m.Model) -> None:
     w.row([integer(len(model.load_cases))], "number of load cases")
     for k, case in enumerate(model.load_cases, 1):
         (label1, q1), (label2, q2) = L.LOAD_CONDITIONS[case.code]
@@ -320,14 +324,15 @@ def _write_loading(w, model):
                   w.notes([("depth", "length"), ("load", "line_load")]))
 
 
-def _write_points(w, points, count_remark, remark):
+def _write_points(w: _Writer, points: Sequence[Sequence[float]], count_remark: str,
+                  remark: str) -> None:
     """A count row and one numbered row per point."""
     w.row([integer(len(points))], count_remark)
     for k, point in enumerate(points, 1):
         w.row([integer(k)] + [real(v) for v in point], remark if k == 1 else "")
 
 
-def _write_lrfd_groups(w, model):
+def _write_lrfd_groups(w: _Writer, model: m.Model) -> None:
     groups = model.lrfd_groups
     w.row([integer(len(groups))], "number of load groups")
     for k, g in enumerate(groups, 1):
@@ -341,7 +346,7 @@ def _write_lrfd_groups(w, model):
                   w.notes([("depth", "length"), ("load", "line_load")]) if j == 1 else "")
 
 
-def _write_lrfd_combinations(w, model):
+def _write_lrfd_combinations(w: _Writer, model: m.Model) -> None:
     combinations = model.lrfd_combinations
     w.row([integer(len(combinations))], "number of combinations")
     for k, c in enumerate(combinations, 1):

@@ -330,8 +330,9 @@ void RemoveStaleCaseFiles(const fs::path& directory, const std::string& stem, in
 }
 
 // What the run's own numbers say about its accuracy: a distributed load that
-// starts at the pile head loses about q(0)·h/4 of its force at the head node.
-// Shown when that is more than half a percent of the distributed force.
+// starts at the pile head loses about q(0)·h/4 of its force at the head node
+// (shown when that is more than half a percent of the distributed force); a
+// sand's default k that took the formula for sand above the water table.
 void PrintAccuracyNotes(const RunResults& results, std::ostream& out) {
   double worst = 0.0;
   double lost = 0.0;
@@ -348,11 +349,28 @@ void PrintAccuracyNotes(const RunResults& results, std::ostream& out) {
       lost = short_by;
     }
   }
-  if (worst < 0.005) return;
-  out << "Note: the distributed load starts at the pile head, where about " << Significant(lost, 3)
-      << " " << results.units.force << " (" << Significant(100.0 * worst, 2)
-      << " %) of its force is lost; more increments reduce it in proportion "
-         "(docs/accuracy.md).\n";
+  if (worst >= 0.005) {
+    out << "Note: the distributed load starts at the pile head, where about "
+        << Significant(lost, 3) << " " << results.units.force << " ("
+        << Significant(100.0 * worst, 2)
+        << " %) of its force is lost; more increments reduce it in proportion "
+           "(docs/accuracy.md).\n";
+  }
+  // SI only: a sand's default k from the formula for sand above the water
+  // table, which a USCS run of the same soil never takes.
+  std::string layers;
+  int marked = 0;
+  for (const SoilLayerInfo& l : results.layers) {
+    if (!l.default_k_above_water_table) continue;
+    layers += (layers.empty() ? "" : ", ") + std::to_string(l.number);
+    ++marked;
+  }
+  if (marked > 0) {
+    out << "Note: the default k of sand layer" << (marked > 1 ? "s " : " ") << layers
+        << " took the formula for sand above the water table (average effective unit weight "
+           "above 12.225 kN/m3); in USCS units the same soil takes the other formula "
+           "(docs/accuracy.md).\n";
+  }
 }
 
 }  // namespace

@@ -29,6 +29,9 @@ struct CaseState {
   double top_deflection = 0.0;  // pile-head deflection after the latest iteration
   double max_change = 0.0;      // largest change of nodal deflection, last two iterations
   double tip_shear = 0.0;       // tip shear of the latest solution
+  // Node whose pivot showed the latest solution's system not positive
+  // definite under the axial compression (no stable equilibrium), else 0.
+  int unstable_node = 0;
 };
 
 }  // namespace tarvex

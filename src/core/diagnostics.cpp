@@ -98,6 +98,22 @@ void RecordWarning(WarningTally& tally, int w, int load_case) {
   tally.list[static_cast<std::size_t>(c)] = w;
 }
 
+void RecordWarningDetail(WarningTally& tally, int w, std::string line) {
+  tally.details.push_back({std::abs(w), std::move(line)});
+}
+
+std::vector<std::string> WarningLines(const WarningTally& tally, int number) {
+  const std::vector<std::string_view> text = WarningText(number);
+  std::vector<std::string> lines(text.begin(), text.end());
+  const bool closing_empty = !lines.empty() && lines.back().empty();
+  if (closing_empty) lines.pop_back();
+  for (const WarningTally::Detail& d : tally.details) {
+    if (d.number == number) lines.push_back(d.line);
+  }
+  if (closing_empty) lines.emplace_back();
+  return lines;
+}
+
 void ResetWarningsForLoadCase(WarningTally& tally, int load_case) {
   if (!tally.cases_started) {
     tally.before_cases = tally.counts;
@@ -213,6 +229,15 @@ std::vector<std::string_view> WarningText(int number) {
               "p-y multipliers for group action (GROUPEFF) were read, but the option",
               "UsePYModifiers is NO: the multipliers were ignored and the p-y curves",
               "were not modified for group action.",
+              ""};
+    case 361:
+      return {"",
+              "**** Warning - Gap Between Soil Layers ****",
+              "",
+              "The top of a soil layer lies below the bottom of the layer above it, and",
+              "nothing is given in between.  The analysis takes the lower layer from the",
+              "bottom of the upper one, with the values of its top there.  Check the",
+              "depths of the soil layers:",
               ""};
     case 400:
       return {"", "**** Warning - Failure for One or More LRFD Load Cases ****", "",

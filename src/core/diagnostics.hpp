@@ -49,6 +49,15 @@ struct WarningTally {
     bool overflow = false;  // more than fit: the values are not kept
   };
   Trace* trace = nullptr;
+
+  // Lines that a warning's text cannot hold (the layers and depths of a gap
+  // in the soil profile), by warning number, in the order recorded; kept for
+  // the whole run. They follow the text in the summary and in the results.
+  struct Detail {
+    int number = 0;
+    std::string line;
+  };
+  std::vector<Detail> details;
 };
 
 // Records warning w (passed negative, e.g. -3041) in the load case being
@@ -57,6 +66,10 @@ void RecordWarning(WarningTally& tally, int w);
 // The same for a warning about load case `load_case` raised after it (the
 // LRFD check of a combination).
 void RecordWarning(WarningTally& tally, int w, int load_case);
+
+// Adds a line of detail to warning w (passed negative); record the warning
+// itself with RecordWarning.
+void RecordWarningDetail(WarningTally& tally, int w, std::string line);
 
 // Start of load case `load_case`: counts back to those recorded before the
 // first load case (zero for warnings of the load cases).
@@ -69,6 +82,11 @@ int SummarisedWarnings(const WarningTally& tally);
 // The lines of warning `number`'s text ("" for an empty line); empty when the
 // number has no text.
 std::vector<std::string_view> WarningText(int number);
+
+// The text of warning `number` with the details recorded for it, which come
+// before the text's closing empty line: the lines of the summary and of the
+// results.
+std::vector<std::string> WarningLines(const WarningTally& tally, int number);
 
 // The error of identity "INP00095", "RUN00009" with its result code: its
 // number and kind ("input", "runtime", "files" for the input or an output

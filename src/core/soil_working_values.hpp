@@ -23,6 +23,10 @@ struct SoilWorkingValues {
   std::array<bool, limits::kMaxLayers + 1> layering_off = {};        // below a rock-type layer
   std::array<double, limits::kMaxLayers + 1> layer_resistance = {};  // resistance integral
   std::array<double, limits::kMaxLayers + 1> liquefied_resistance = {};
+  // A sand layer whose default k took the formula for sand above the water
+  // table at one of its nodes or printed curves (SI, where the average
+  // effective unit weight from the surface exceeds 12.225 kN/m^3).
+  std::array<bool, limits::kMaxLayers + 1> sand_k_above_water = {};
   int rock_layer_count = 0;  // of the current solver pass
 };
 

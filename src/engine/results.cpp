@@ -208,6 +208,15 @@ void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
   }
 }
 
+void DescribeLayerMarks(const SoilWorkingValues& soil, RunResults& results) {
+  for (SoilLayerInfo& info : results.layers) {
+    const auto slot = static_cast<std::size_t>(info.number);
+    if (slot < soil.sand_k_above_water.size()) {
+      info.default_k_above_water_table = soil.sand_k_above_water[slot];
+    }
+  }
+}
+
 void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
                        std::vector<PyCurveResult>& kept) {
   for (const PrintedPyCurve& curve : printed) {
@@ -241,7 +250,7 @@ void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& 
     w.number = c.number;
     w.load_case = c.load_case;
     w.count = c.count;
-    for (std::string_view line : WarningText(c.number)) w.text.emplace_back(line);
+    w.text = WarningLines(diagnostics.warnings, c.number);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "core/diagnostics.hpp"
 #include "core/input_model.hpp"
 #include "core/printed_py_curve.hpp"
+#include "core/soil_working_values.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {
@@ -22,6 +23,10 @@ void DescribePile(const InputModel& input, RunResults& results);
 
 // The soil layers, as the analysis uses them.
 void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results);
+
+// What the p-y criteria noted of the layers during the analysis (a sand's
+// default k above the water table).
+void DescribeLayerMarks(const SoilWorkingValues& soil, RunResults& results);
 
 // The p-y curves printed at the requested depths, as the report and the plot
 // file show them.

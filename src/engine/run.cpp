@@ -365,6 +365,7 @@ void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
     ComputeBendingStiffnessOnly(model);
   } else if (options.run_kind == RunKind::kPileAnalysis) {
     AnalysePile(model);
+    DescribeLayerMarks(model.soil, model.results);
   }
   CheckResultsFinite(out);
 }

@@ -146,6 +146,7 @@ void PileIterationStages::Solve(CaseState& state) {
   state.top_deflection = r.top_deflection;
   state.max_change = r.max_change;
   state.tip_shear = r.tip_shear;
+  state.unstable_node = r.unstable_node;
   if (r.small_pivot) ReportSmallPivot(out_, r, workspace_);
 }
 

@@ -58,6 +58,72 @@ int SolveHeadSystem(FdWorkspace& ws, int n) {
   return 0;
 }
 
+// The first of nodes 2 and 1 whose pivot is zero or negative when the head
+// conditions without their loads take the place of the stations above the
+// head, or 0. Nodes 3 .. t have been eliminated into the recursion (b, c);
+// `ei` and `es` are indexed by station, and ei(0) = ei(1) = ei(2).
+//
+// The unloaded head conditions give y(0) = a1 y(1) + a2 y(2), and a zero head
+// shear gives R y(-1) = R y(3) + (Q h^2 - 2R) y(2) + (2R - Q h^2) y(0). With
+// the deflection prescribed, y(1) is held and node 1's equation only fixes
+// y(-1), so node 2's pivot is the last. Written so, the equations of nodes 1
+// and 2 are those of the energy of the pile (node 1's doubled, as the tip's
+// is), and the pivots of the elimination from the tip are all positive
+// exactly when that energy is positive definite.
+int HeadPivotNode(const FdHead& head, const double* ei, const double* es, const double* bk,
+                  const double* ck, double h, double qh2) {
+  const double h2 = h * h;
+  const double h4 = h2 * h2;
+  const double r = ei[2];
+  bool held = false;  // the head deflection is prescribed
+  double a1 = 0.0;
+  double a2 = 0.0;
+  switch (head.type) {
+    case LoadType::kShearAndMoment:  // zero moment: y(0) = 2 y(1) - y(2)
+      a1 = 2.0;
+      a2 = -1.0;
+      break;
+    case LoadType::kShearAndSlope:  // zero slope: y(0) = y(2)
+      a2 = 1.0;
+      break;
+    case LoadType::kShearAndRotationalStiffness: {  // M = k S
+      const double rh = r / h2;
+      const double ks = head.condition2 / (2.0 * h);
+      const double den = rh + ks;
+      if (den == 0.0 || !std::isfinite(den)) return 0;
+      a1 = 2.0 * rh / den;
+      a2 = (ks - rh) / den;
+      break;
+    }
+    case LoadType::kDeflectionAndMoment:  // y(1) = 0 and zero moment: y(0) = -y(2)
+      held = true;
+      a2 = -1.0;
+      break;
+    case LoadType::kDeflectionAndSlope:  // y(1) = 0 and zero slope: y(0) = y(2)
+      held = true;
+      a2 = 1.0;
+      break;
+  }
+  // Node 2: R(1) y(0) + b y(1) + c y(2) + d y(3) + R(3) y(4), with y(4) and
+  // y(3) replaced by their recursions as in the elimination.
+  const double a = ei[1];
+  const double b = -2.0 * ei[1] - 2.0 * ei[2] + qh2;
+  const double c = ei[1] + 4.0 * ei[2] + ei[3] - 2.0 * qh2 + es[2] * h4;
+  const double d2 = -2.0 * ei[2] - 2.0 * ei[3] + qh2 + ei[3] * bk[4];
+  const double pivot2 = c + a * a2 - ei[3] * ck[4] + d2 * bk[3];
+  if (pivot2 <= 0.0) return 2;
+  if (held) return 0;
+  const double beta = -(b + a * a1 - d2 * ck[3]) / pivot2;  // y(2) = beta y(1)
+  // Node 1: R y(-1) + (Q h^2 - 4R) y(0) + (6R - 2Q h^2 + es h^4) y(1)
+  // + (Q h^2 - 4R) y(2) + R y(3), R = R(0) = R(1) = R(2); with y(-1) and y(0)
+  // replaced the factor of y(0) is -2R, and y(3) enters twice.
+  const double c1 = 6.0 * r - 2.0 * qh2 + es[1] * h4 - 2.0 * r * a1;
+  const double c2 = -6.0 * r + 2.0 * qh2 - 2.0 * r * a2;
+  const double c3 = 2.0 * r;
+  const double pivot1 = c1 - c3 * ck[3] + (c2 + c3 * bk[3]) * beta;
+  return pivot1 <= 0.0 ? 1 : 0;
+}
+
 }  // namespace
 
 FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShearPoint* tip,
@@ -84,6 +150,16 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
   // imaginary station 0 takes R(1), below the tip station NN+1 takes R(NN).
   ei[1] = ei[2];
 
+  // Under an axial compression the stiffness of pile and soil can cease to be
+  // positive definite (buckling, or a short pile tipped over by the thrust).
+  // The pivots of the elimination from the tip tell: the equations are those
+  // of the pile's energy (the tip's doubled, and exactly so where the two
+  // lowest nodes have the same stiffness), so every pivot is positive exactly
+  // when the energy is. Nodes 2 and 1 are checked apart with the head
+  // conditions in place. Without compression nothing can make it indefinite.
+  const bool compressed = q > 0.0;
+  int unstable_node = 0;
+
   // Tip shear resistance from the previous tip deflection, signed like it.
   ws.tip_shear = TipShearMagnitude(tip, tip_count, y[nn], ws.tip_shear);
   const double vt = y[nn] < 0.0 ? -ws.tip_shear : ws.tip_shear;
@@ -96,6 +172,7 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
     const double rt1 = ei[nn - 1];
     const double rt = ei[nn];
     const double o = es[nn] * h4 + rt1 + rt - 2.0 * qh2;
+    if (compressed && o <= 0.0) unstable_node = nn;
     bk[nn] = 2.0 * (rt1 + rt - qh2) / o;
     ck[nn] = (rt1 + rt) / o;
     dk[nn] = w[nn] * h4 / o;
@@ -128,10 +205,15 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
     const double e = rp1;
     const double d2 = d + e * bk[m + 2];  // coefficient of y(m+1) once y(m+2) is replaced
     const double diag = c - e * ck[m + 2] + d2 * bk[m + 1];
+    if (compressed && m >= 3 && diag <= 0.0 && unstable_node == 0) unstable_node = m;
     bk[m] = (d2 * ck[m + 1] - b) / diag;
     ck[m] = a / diag;
     dk[m] = (w[m] * h4 - d2 * dk[m + 1] - e * dk[m + 2]) / diag;
     ek[m] = (-d2 * ek[m + 1] - e * ek[m + 2]) / diag;
+  }
+
+  if (compressed && unstable_node == 0 && nn >= 4) {
+    unstable_node = HeadPivotNode(head, ei, es, bk, ck, h, qh2);
   }
 
   // Head expressions (R = R(2)):
@@ -203,7 +285,7 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
     }
     const int step = SolveHeadSystem(ws, n);
     if (step != 0) {
-      return FdResult{y[1], 0.0, vt, true, step, f[step - 1][step - 1]};
+      return FdResult{y[1], 0.0, vt, true, step, f[step - 1][step - 1], unstable_node};
     }
     const int first = n == 5 ? 1 : 0;  // index of y(2) in the solution
     y2 = ws.yg[first];
@@ -233,7 +315,7 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
   }
   y[nn + 1] = 2.0 * y[nn] - y[nn - 1];
 
-  return FdResult{y[1], max_change, vt, false, 0, 0.0};
+  return FdResult{y[1], max_change, vt, false, 0, 0.0, unstable_node};
 }
 
 }  // namespace tarvex

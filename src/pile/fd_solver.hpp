@@ -62,6 +62,13 @@ struct FdResult {
   bool small_pivot;       // the head system met a pivot under 1e-20 in magnitude
   int pivot_step;         // elimination step (1-based) of the small pivot, else 0
   double pivot;           // the small pivot value, else 0
+  // Under an axial compression, the first node (counted from the tip) whose
+  // pivot of the elimination with the head conditions was zero or negative:
+  // the stiffness of pile and soil is not positive definite, so the solution
+  // is no stable equilibrium (the thrust exceeds the buckling load of the
+  // pile in the soil, or tips the pile over). 0 when every pivot is positive
+  // or the thrust is not a compression.
+  int unstable_node;
 };
 
 // Solves the pile once. Reads nodes.count (3..501), h, ei, es, w, ys and the

@@ -78,6 +78,29 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
   block.Report("RUN00009", 209);
 }
 
+// Runtime error 40: the iteration settled on a state that is no stable
+// equilibrium. Under the axial thrust the stiffness of pile and soil is not
+// positive definite: the thrust exceeds the buckling load of the pile in
+// this soil, or a short pile is tipped over by it (the thrust times the
+// rotation carries the shear, and the head moves against it).
+void ReportUnstable(const Options& options, const CaseState& state, RunOutput& out) {
+  const std::string_view force = LabelsFor(options.units).force;
+  ErrorBlock block(out);
+  for (RecordWriter* w : {&out.report, &out.message}) {
+    w->Write("(//A/)", {"**** Runtime Error No. 40 ****"});
+    w->Write("(A,I0,A)", {"Problem:  Load case ", state.number, " has no stable equilibrium."});
+    w->Write("(A,E12.4,1X,A,A)", {"          Its axial load of ", state.head.axial, force,
+                                  " exceeds the buckling load of the pile"});
+    w->Write("(A)", {"          in this soil, or overturns the pile: pile and soil lose their "
+                     "lateral"});
+    w->Write("(A/)", {"          stiffness under it, and the deflections found are no result."});
+    w->Write("(A)", {"Solution: Reduce the axial load, or use a stiffer or longer pile (a deeper"});
+    w->Write("(A)", {"          embedment for a short pile); check the soil properties and their "
+                     "units."});
+  }
+  block.Report("RUN00040", 240);
+}
+
 // A length for the advice of an error: three significant digits and the unit.
 std::string AdviceLength(double v, std::string_view unit) {
   char buffer[32];
@@ -184,6 +207,13 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
     // limit (a pile the soil does not hold) is no result either; a head
     // deflection the case imposes is the user's own.
     if (!(dymax > tolerance) && it >= 6) {
+      // A settled state that is no stable equilibrium is no result, whatever
+      // its deflection: the first of the checks.
+      if (state.unstable_node != 0) {
+        if (study) return CaseIteration::kUnstable;
+        ReportUnstable(options, state, out);
+        return CaseIteration::kFailed;
+      }
       const bool head_loaded = state.head.type != LoadType::kDeflectionAndMoment &&
                                state.head.type != LoadType::kDeflectionAndSlope;
       if (study || !head_loaded || !(std::fabs(ytop) >= options.max_deflection)) {

@@ -31,18 +31,21 @@ enum class CaseIteration {
   kNotConverged,      // the iteration limit was reached; runtime error 10 is reported
                       // (in a study: quietly)
   kExcessDeflection,  // a study's pile head passed the excess-deflection limit (quietly)
+  kUnstable,          // a study's solution settled on an unstable equilibrium (quietly)
   kFailed,            // an error ended the run
 };
 
 // A load case of the run, or one solution of the pile-length or pile-head
 // stiffness study. In a study a result that is not a number is one runtime
-// error 28 line, and the excess-deflection limit and the iteration limit end
-// the study without an error.
+// error 28 line, and the excess-deflection limit, the iteration limit and an
+// unstable equilibrium end the study without an error.
 enum class IterationKind { kLoadCase, kStudy };
 
 // Iterates the load case of `state` under the options' iteration limit and
 // tolerances; after the first soil update the contiguous `layers` are checked
-// for a layer without a node (with the per-layer values of `soil`).
+// for a layer without a node (with the per-layer values of `soil`). A load
+// case that settles on an unstable equilibrium (the solver's
+// `unstable_node`) ends with runtime error 40.
 CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLayer>& layers,
                               const SoilWorkingValues& soil, CaseState& state,
                               IterationStages& stages, RunOutput& out,

@@ -64,6 +64,12 @@ void RunLengthStudy(const InputModel& input, const DerivedTables& tables, int c,
       study.ended_by = "iteration limit";
       break;
     }
+    // A length that settles on an unstable equilibrium (the thrust buckles
+    // or overturns it) gives no row; the shorter ones would not either.
+    if (iteration == CaseIteration::kUnstable) {
+      study.ended_by = "loss of stability";
+      break;
+    }
     if (!(std::fabs(state.top_deflection) <= options.max_deflection) ||
         !(std::fabs(state.max_change) < options.tolerance)) {
       continue;
@@ -120,8 +126,9 @@ void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, dou
                                                    NodeLoads::kHeadLoadsOnly, soil, state, out);
     if (iteration == CaseIteration::kFailed) return;
     if (iteration != CaseIteration::kConverged) {
-      study.ended_by =
-          iteration == CaseIteration::kExcessDeflection ? "excess deflection" : "iteration limit";
+      study.ended_by = iteration == CaseIteration::kExcessDeflection ? "excess deflection"
+                       : iteration == CaseIteration::kUnstable       ? "loss of stability"
+                                                                     : "iteration limit";
       return;
     }
     ComputeCaseResult(input, tables, state, response);

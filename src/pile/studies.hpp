@@ -32,7 +32,8 @@ double LengthStudyFactor(int u);
 // 19, each length solved under the case's head conditions. A length that
 // does not reach 5 % of the full length below the ground surface is not
 // analysed; a length that passes the excess-deflection limit or the iteration
-// limit ends the study. An error (runtime error 28) ends the run.
+// limit, or settles on an unstable equilibrium, ends the study. An error
+// (runtime error 28) ends the run.
 void RunLengthStudy(const InputModel& input, const DerivedTables& tables, int c,
                     SoilWorkingValues& soil, CaseState& state, RunOutput& out,
                     PileLengthStudy& study);
@@ -52,8 +53,8 @@ std::array<double, kStiffnessLevels> StiffnessLevelFactors();
 // head deflection. The pile carries the study loads only: a distributed load
 // or a soil movement would move the head without a head load and make the
 // ratios of head reaction to head movement meaningless as stiffnesses. A study case that passes the
-// excess-deflection limit or the iteration limit ends the study without stiffness terms; an error
-// ends the run.
+// excess-deflection limit or the iteration limit, or settles on an unstable equilibrium, ends the
+// study without stiffness terms; an error ends the run.
 void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, double vref,
                        double mref, double axial, SoilWorkingValues& soil, CaseState& state,
                        RunOutput& out, HeadStiffnessStudy& study);

@@ -23,6 +23,8 @@ namespace {
 
 // Warning of a GROUPEFF block that the option UsePYModifiers NO leaves unused.
 constexpr int kUnusedGroupFactorsWarning = -360;
+// Warning of a soil layer whose top lies below the bottom of the layer above.
+constexpr int kLayerGapWarning = -361;
 
 constexpr double kRadiansPerDegree = 3.141592653589793 / 180.0;
 
@@ -537,8 +539,36 @@ bool LiquefiedTooDeep(const InputModel& input, const SoilLayer& layer) {
   return false;
 }
 
-// Blocks 6 and 7: the layers with their criteria, and the liquefied-sand
-// depth warning.
+// A layer whose top lies below the bottom of the layer above (layer `j`,
+// 1-based, below layer j - 1): nothing is given in between, and the analysis
+// takes the layer from the bottom of the one above. Warning 361, with the
+// layers and depths as read, in the report and the message file and as a
+// detail of the warning's text in the summary.
+void WarnOfGap(const InputModel& input, std::size_t j, const EchoUnits& u, RunOutput& out) {
+  const SoilLayer& upper = input.layers[j - 1];
+  const SoilLayer& lower = input.layers[j];
+  const int n = static_cast<int>(j) + 1;
+  const std::string unit = u.depth.substr(0, u.depth.find(' '));
+  ToBoth(out, [&](RecordWriter& w) {
+    w.Write("(A,I0,A,F0.3,1X,A,A,I0,A,F0.3,1X,2A)",
+            {"Warning : Layer ", n, " begins at ", lower.top, unit, ", below the bottom of layer ",
+             n - 1, " at ", upper.bottom, unit, ","});
+    w.Write("(A,I0,A,F0.3,1X,2A)", {"          and nothing is given in between: layer ", n,
+                                    " is taken from ", upper.bottom, unit, ","});
+    w.Write("(A)", {"          with the values of its top there."});
+  });
+  RecordWriter line;
+  line.Write("(A,I0,A,F0.3,1X,A,A,I0,A,F0.3,1X,2A)",
+             {"Layer ", n - 1, " ends at ", upper.bottom, unit, " and layer ", n, " begins at ",
+              lower.top, unit, "."});
+  std::string detail = line.contents();
+  if (!detail.empty() && detail.back() == '\n') detail.pop_back();
+  RecordWarningDetail(out.warnings(), kLayerGapWarning, std::move(detail));
+  RecordWarning(out.warnings(), kLayerGapWarning);
+}
+
+// Blocks 6 and 7: the layers with their criteria, and the warnings of a gap
+// between layers and of the liquefied-sand depth.
 void WriteLayering(const InputModel& input, const EchoUnits& u, RunOutput& out) {
   RecordWriter& r = out.report;
   TitledBlock(r, 23, "Soil and Rock Layering Information");
@@ -552,6 +582,7 @@ void WriteLayering(const InputModel& input, const EchoUnits& u, RunOutput& out) 
             {"Distance from top of pile to top of layer", layer.top, u.depth});
     r.Write("(A,T56,'= ',F12.3,1X,A)",
             {"Distance from top of pile to bottom of layer", layer.bottom, u.depth});
+    if (i > 0 && layer.top > input.layers[i - 1].bottom) WarnOfGap(input, i, u, out);
     for (SoilField field : row.fields) {
       if (field == SoilField::kTestType) WritePiedmontTest(layer, u, r);
       for (const FieldLines& f : kFieldLines) {

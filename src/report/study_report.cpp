@@ -152,9 +152,10 @@ void WriteStiffnessStudy(UnitSystem units, const HeadStiffnessStudy& study, RunO
   if (!study.complete) {
     // The study ended at a case that did not converge: say so rather than
     // leave the requested matrix out without a word.
-    const std::string why = study.ended_by == "excess deflection"
-                                ? " passed the excess deflection limit."
-                                : " did not converge within the iteration limit.";
+    const std::string why =
+        study.ended_by == "excess deflection"   ? " passed the excess deflection limit."
+        : study.ended_by == "loss of stability" ? " has no stable equilibrium under the axial load."
+                                                : " did not converge within the iteration limit.";
     for (RecordWriter* w : {&out.report, &out.message}) {
       w->Write("(//A)", {"Pile-head stiffness matrix values were not computed:"});
       w->Write("(A,I0,A,A/)",

@@ -12,7 +12,7 @@ void WriteWarningSummary(const WarningTally& tally, RecordWriter& r) {
     const int count = tally.counts[static_cast<std::size_t>(w)];
     if (count == 0) continue;
     r.Write("(A,I0,A/)", {"The following warning was reported ", count, " times"});
-    for (std::string_view line : WarningText(w)) r.Write("(A)", {line});
+    for (const std::string& line : WarningLines(tally, w)) r.Write("(A)", {line});
   }
 }
 

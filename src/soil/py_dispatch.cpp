@@ -173,7 +173,8 @@ LayerPass::LayerPass(const PyPass& pass, PileNodes& nodes, int layer, bool outpu
             pass.pile_length,
             nodes.h,
             0.0,
-            pass.out},
+            pass.out,
+            pass.working.sand_k_above_water[Slot(layer)]},
       curve_(curve),
       printed_(printed) {
   if (call_.last_node >= 1) call_.x_last = nodes.x[At(call_.last_node)];
@@ -192,7 +193,7 @@ void LayerPass::ReadSoil(unsigned reads, NodeSoil* s) {
   // The reads that can fail only do so below the deepest row of the
   // profile, which no node of a layer reaches.
   if ((reads & kReadStrength) != 0) {
-    s->c = ShearStrengthAt(soil_, s->z, &s->at_node);
+    s->c = ShearStrengthAt(soil_, s->z, &s->at_node, call_.layer);
     if (out.failed()) return;
   }
   if ((reads & kReadUnitWeight) != 0) {
@@ -200,7 +201,7 @@ void LayerPass::ReadSoil(unsigned reads, NodeSoil* s) {
     if (out.failed()) return;
   }
   if ((reads & kReadAverageStrength) != 0) {
-    s->ca = AverageStrength(soil_, s->z);
+    s->ca = AverageStrength(soil_, s->z, call_.layer);
     if (out.failed()) return;
   }
   if ((reads & kReadEps50) != 0) s->eps50 = Epsilon50At(soil_, s->z);

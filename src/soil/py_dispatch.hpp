@@ -59,8 +59,8 @@ enum NodeRead : unsigned {
   kReadRockColumn2 = 1u << 7,      // k_rm
 };
 
-// What a criterion sees of the layer it works on, read-only. Its errors and
-// warnings go to `out`.
+// What a criterion sees of the layer it works on, read-only but for the mark
+// at its end. Its errors and warnings go to `out`.
 struct LayerCall {
   int layer;       // j, 1-based
   int first_node;  // the layer's nodes; the stations of its curves in the output pass
@@ -86,6 +86,9 @@ struct LayerCall {
   double h;       // pile increment
   double x_last;  // position of the layer's last node
   RunOutput& out;
+  // The one mark a criterion leaves on its layer for the results: a sand's
+  // default k took the formula for sand above the water table.
+  bool& sand_k_above_water;
 };
 
 // One node of the layer as the criterion sees it.
@@ -408,7 +411,12 @@ void RunLayer(LayerPass& pass) {
     if (!soil_read) return;
     if constexpr (C::kEquivalentDepth) {
       if (pass.StartsLayering(i)) {
-        pass.SetEquivalentDepth(C::EquivalentDepth(node, soil, pass.ResistanceAbove()));
+        // No resistance above (frozen soil, which gives neither curves nor a
+        // unit weight): the layer starts as at the ground surface. The
+        // criteria's own forms give that too, but 0/0 where the soil above
+        // leaves them no unit weight or strength to work with.
+        const double above = pass.ResistanceAbove();
+        pass.SetEquivalentDepth(above == 0.0 ? 0.0 : C::EquivalentDepth(node, soil, above));
       }
     }
     node.zc = pass.CriterionDepth(node);

@@ -53,6 +53,7 @@ bool SandK(const PyNode& node, double* k, bool* default_k) {
       return false;
     }
     *k = *d;
+    if (DefaultSandKAboveWater(call.units, node.gamma)) call.sand_k_above_water = true;
     return true;
   }
   const double top = layer.at_top.kpy, bottom = layer.at_bottom.kpy;

@@ -31,12 +31,16 @@ constexpr double kK0 = 0.4;
 
 }  // namespace
 
+bool DefaultSandKAboveWater(UnitSystem units, double gamma) {
+  return units == UnitSystem::kSi && !(gamma <= 12.225);
+}
+
 std::optional<double> DefaultSandK(double phi, UnitSystem units, double gamma) {
   switch (units) {
     case UnitSystem::kUscs:
       return phi <= 40.0 ? 1.2098290e-7 * std::pow(phi, double(5.694468f)) : 160.54745;
     case UnitSystem::kSi:
-      if (gamma <= 12.225) {
+      if (!DefaultSandKAboveWater(units, gamma)) {
         return phi <= 40.0 ? 3.2840464e-5 * std::pow(phi, double(5.694468f)) : 43580.148;
       }
       return phi <= 40.0 ? 4.1417488e-6 * std::pow(phi, double(6.4161181f)) : 78739.0078;

@@ -26,6 +26,11 @@ using SandCurveDeflections = std::array<double, kSandCurvePoints>;
 // (F/L^3). Empty in GENERAL units, where no default exists.
 std::optional<double> DefaultSandK(double phi_degrees, UnitSystem units, double gamma);
 
+// Whether DefaultSandK takes the formula for sand above the water table: in
+// SI only, for an average effective unit weight above 12.225 kN/m^3. The
+// USCS formula is the same for every unit weight.
+bool DefaultSandKAboveWater(UnitSystem units, double gamma);
+
 // Reese's empirical coefficients A and B at the relative depth r = zc/b:
 // linear in the table, the last value beyond r = 6, the first segment
 // extended below 0.

@@ -320,8 +320,11 @@ void ReportUnexpectedPair(const SoilAccess& m, double z, int above_type, int bel
 
 // Strength at the interface that z lies on, with row i the first row at or
 // below z: the layers meeting there are found by their depths and their soil
-// types choose between u = c(i) and l = c(i+1).
-double StrengthAtInterface(const SoilAccess& m, double z, int i) {
+// types choose between u = c(i) and l = c(i+1). For a pair the rule leaves
+// out (residual soil, massive rock or frozen soil on either side, two
+// granular layers) the criterion being evaluated takes its own layer's
+// value: u for the layer above, l for the layer below.
+double StrengthAtInterface(const SoilAccess& m, double z, int i, int layer) {
   const bool at_tip = z == m.pile_length;
   const int layers = LayerCount(m);
   int j = 1;
@@ -340,6 +343,8 @@ double StrengthAtInterface(const SoilAccess& m, double z, int i) {
   const int below = SoilTypeOf(Layer(m, j + 1).code, l);
   const std::optional<double> c = StrengthForTypes(above, below, u, l);
   if (!c) {
+    if (layer == j) return u;
+    if (layer == j + 1) return l;
     ReportUnexpectedPair(m, z, above, below, i, at_tip, j);
     return 0.0;
   }
@@ -371,7 +376,7 @@ void BuildSoilProfile(const std::vector<SoilLayer>& layers, SoilProfile* profile
   w.points = row;
 }
 
-double ShearStrengthAt(const SoilAccess& soil, double z, bool* at_node) {
+double ShearStrengthAt(const SoilAccess& soil, double z, bool* at_node, int layer) {
   const SoilProfile& p = soil.profile;
   const int n = p.rows;
   bool on_interface = false;
@@ -387,7 +392,7 @@ double ShearStrengthAt(const SoilAccess& soil, double z, bool* at_node) {
     return 0.0;
   }
   if (std::abs(z - Depth(p, n)) <= kRowTolerance) return Value(p, n, kColStrength);
-  if (on_interface) return StrengthAtInterface(soil, z, i);
+  if (on_interface) return StrengthAtInterface(soil, z, i, layer);
 
   const double dx = Depth(p, i) - Depth(p, i - 1);
   if (dx <= 0.0) {
@@ -420,11 +425,11 @@ double AverageUnitWeight(const SoilAccess& soil, double z) {
   return *integral / zs;
 }
 
-double AverageStrength(const SoilAccess& soil, double z) {
+double AverageStrength(const SoilAccess& soil, double z, int layer) {
   const double z_ground = soil.ground_depth;
   if (z_ground > z) return 0.0;
   const double zs = z - z_ground;
-  if (zs < kShortSegment) return ShearStrengthAt(soil, z, nullptr);
+  if (zs < kShortSegment) return ShearStrengthAt(soil, z, nullptr, layer);
   const SoilProfile& p = soil.profile;
   const std::optional<double> integral = IntegralDownTo(
       p.rows, [&p](int k) { return Depth(p, k); },

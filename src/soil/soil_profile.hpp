@@ -36,11 +36,14 @@ void BuildSoilProfile(const std::vector<SoilLayer>& layers, SoilProfile* profile
 // Undrained shear strength c (F/L^2), or qu of rock, at depth z: column 1,
 // linear inside a layer, with the soil-type rules at a layer interface. Sets
 // *at_node (may be null) when z lies within 1e-6 of an interior row, where the
-// criteria skip their strength-range warnings. Input error 5 below the
-// deepest row, 60 for a layer of zero or negative thickness; runtime error 24
-// for an interface of unexpected soil types, 999 when the interface cannot be
-// matched to two layers.
-double ShearStrengthAt(const SoilAccess& soil, double z, bool* at_node);
+// criteria skip their strength-range warnings. `layer` is the layer whose
+// criterion reads the strength (1-based; 0 for none): at an interface of two
+// soil types that the interface rule does not pair, the layer above gets its
+// own bottom value and the layer below its own top value. Input error 5
+// below the deepest row, 60 for a layer of zero or negative thickness;
+// runtime error 24 for such a pair when `layer` names neither of the two
+// layers, 999 when the interface cannot be matched to two layers.
+double ShearStrengthAt(const SoilAccess& soil, double z, bool* at_node, int layer);
 
 // Effective unit weight averaged from the top of the profile down to z (F/L^3);
 // 0 above the ground surface, the first positive weight at it. Input error 15
@@ -48,9 +51,9 @@ double ShearStrengthAt(const SoilAccess& soil, double z, bool* at_node);
 double AverageUnitWeight(const SoilAccess& soil, double z);
 
 // Strength of column 1 averaged from the top of the profile down to z (F/L^2);
-// 0 above the ground surface, ShearStrengthAt(z) at it. Input error 3 below
-// the deepest row.
-double AverageStrength(const SoilAccess& soil, double z);
+// 0 above the ground surface, ShearStrengthAt(z) for `layer` at it. Input
+// error 3 below the deepest row.
+double AverageStrength(const SoilAccess& soil, double z, int layer);
 
 // Friction angle at z (degrees); input error 4 below the deepest row.
 double FrictionAngleAt(const SoilAccess& soil, double z);

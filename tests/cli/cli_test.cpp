@@ -250,6 +250,33 @@ TEST(Cli, ADistributedLoadAtThePileHeadGetsANoteOnItsLostForce) {
       << r.out;
 }
 
+// The same dry sand in SI and in USCS: only the SI run's default k takes the
+// formula for sand above the water table, and only that run says so.
+TEST(Cli, ADefaultSandKAboveTheWaterTableGetsANote) {
+  const std::string note =
+      "\nNote: the default k of sand layer 1 took the formula for sand above the water table "
+      "(average effective unit weight above 12.225 kN/m3); in USCS units the same soil takes the "
+      "other formula (docs/accuracy.md).\n";
+  const std::string fixtures = std::string(TARVEX_SOURCE_DIR) + "/tests/engine/fixtures/";
+  for (const char* name : {"dry_sand_default_k_si.tv6", "dry_sand_default_k_uscs.tv6"}) {
+    SCOPED_TRACE(name);
+    TempDir d;
+    WriteFile(d.File("pile.tv6"), testing::ReadFile(fixtures + name));
+    const CliResult r = RunCli({d.File("pile.tv6")});
+    EXPECT_EQ(r.status, cli::kNormal) << r.out;
+    EXPECT_EQ(r.out.find(note) != std::string::npos,
+              std::string(name).find("_si") != std::string::npos)
+        << r.out;
+  }
+  // Submerged sand in SI takes the same formula as USCS: no note.
+  TempDir d;
+  WriteFile(d.File("pile.tv6"), Replaced(testing::ReadFile(fixtures + "dry_sand_default_k_si.tv6"),
+                                         "18.8504  35.0  0.0\n18.8504", "10.0  35.0  0.0\n10.0"));
+  const CliResult wet = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(wet.status, cli::kNormal) << wet.out;
+  EXPECT_EQ(wet.out.find("Note:"), std::string::npos) << wet.out;
+}
+
 TEST(Cli, JsonAndCsvFilesWhenAsked) {
   TempDir d;
   WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));

@@ -158,12 +158,89 @@ TEST(FdSolverAxialLoad, ThrustAmplifiesHeadDeflectionAsTheClosedFormSays) {
     auto nodes = LongElasticPile();
     const FdResult r = Solve(*nodes, {kType1, kShear, 0.0}, q);
     ASSERT_FALSE(r.small_pivot);
+    EXPECT_EQ(r.unstable_node, 0);
     ExpectClose(r.top_deflection, FreeHeadDeflectionWithThrust(q), kRelTol / (1.0 - fraction));
     ExpectClose(HeadShear(*nodes, q), kShear, kRelTol);
     EXPECT_GT(r.top_deflection, previous);
     previous = r.top_deflection;
   }
   EXPECT_GT(previous, 30.0 * 2.0 * kShear * kBeta / kK);  // P-delta near buckling
+}
+
+// The pivots tell a stable equilibrium from an unstable one: every head type
+// just below and just above the thrust that buckles the pile, or tips it
+// over, in closed form.
+TEST(FdSolverStability, ThrustBeyondTheBucklingLoadIsFlaggedForEveryHeadType) {
+  const double qb = std::sqrt(kK * kEi);
+  // Soft soil over soil a hundred times stiffer from mid-length down: the
+  // head buckles first.
+  auto soft_over_stiff = [] {
+    auto n = LongElasticPile();
+    for (int k = n->count / 2 + 1; k <= n->count; ++k) n->es[PileNodes::At(k)] = 100.0 * kK;
+    return n;
+  };
+  // A short pile a million times stiffer than the long one turns as a rigid
+  // body: the thrust Q overturns it when Q L beats the soil's moment k L^3 / 12
+  // about its middle (free head), k L^3 / 3 about a pinned head, or
+  // k L^3 / 12 + kr with a rotational restraint kr at the head.
+  constexpr double kLength = 600.0;
+  auto rigid = [] { return UniformPile(1.0e6 * kEi, kK, kLength, 100); };
+  const double tip_over = kK * kLength * kLength / 12.0;
+  const double kr = kEi * kBeta;
+  struct Case {
+    std::string name;
+    std::unique_ptr<PileNodes> (*make)();
+    FdHead head;
+    double critical;  // thrust at which the pile loses its stability
+    double margin;    // stable at (1 - margin) critical, unstable at (1 + margin)
+  };
+  // Over a long pile in uniform soil the free tip buckles at sqrt(k EI),
+  // whatever the head. A free head buckles at the same thrust; a head held in
+  // slope, in deflection or in both holds the pile up to about twice it (the
+  // thrust that buckles an infinitely long beam on the foundation).
+  const Case cases[] = {
+      {"uniform, type 1", LongElasticPile, {kType1, kShear, 0.0}, qb, 0.01},
+      {"uniform, type 2", LongElasticPile, {kType2, kShear, 0.0}, qb, 0.01},
+      {"uniform, type 3", LongElasticPile, {kType3, kShear, kr}, qb, 0.01},
+      {"uniform, type 4", LongElasticPile, {kType4, 0.1, 0.0}, qb, 0.01},
+      {"uniform, type 5", LongElasticPile, {kType5, 0.1, 0.0}, qb, 0.01},
+      {"soft over stiff, type 1", soft_over_stiff, {kType1, kShear, 0.0}, qb, 0.01},
+      {"soft over stiff, type 3 free", soft_over_stiff, {kType3, kShear, 0.0}, qb, 0.01},
+      {"soft over stiff, type 2", soft_over_stiff, {kType2, kShear, 0.0}, 2.3 * qb, 0.13},
+      {"soft over stiff, type 3 fixed", soft_over_stiff, {kType3, kShear, 1e25}, 2.3 * qb, 0.13},
+      {"soft over stiff, type 4", soft_over_stiff, {kType4, 0.1, 0.0}, 2.3 * qb, 0.13},
+      {"soft over stiff, type 5", soft_over_stiff, {kType5, 0.1, 0.0}, 2.3 * qb, 0.13},
+      {"rigid, type 1", rigid, {kType1, kShear, 0.0}, tip_over, 0.01},
+      {"rigid, type 3", rigid, {kType3, kShear, kr}, tip_over + kr / kLength, 0.01},
+      {"rigid, type 4", rigid, {kType4, 0.1, 0.0}, 4.0 * tip_over, 0.01},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto below = c.make();
+    const FdResult stable = Solve(*below, c.head, (1.0 - c.margin) * c.critical);
+    EXPECT_EQ(stable.unstable_node, 0);
+    auto above = c.make();
+    const FdResult unstable = Solve(*above, c.head, (1.0 + c.margin) * c.critical);
+    EXPECT_NE(unstable.unstable_node, 0);
+    EXPECT_TRUE(std::isfinite(unstable.top_deflection));  // a finite answer, but no result
+  }
+}
+
+// Without compression nothing can make the system indefinite, and nothing
+// is flagged: a tension of any size, and no thrust on a pile whose soil
+// carries it at two nodes only.
+TEST(FdSolverStability, NoCompressionIsNeverFlagged) {
+  const double qb = std::sqrt(kK * kEi);
+  for (double q : {0.0, -5.0 * qb}) {
+    SCOPED_TRACE(q);
+    for (LoadType type : {kType1, kType2, kType3, kType4, kType5}) {
+      auto nodes = UniformPile(kEi, 0.0, 600.0, 100);
+      nodes->es[PileNodes::At(90)] = kK;
+      nodes->es[PileNodes::At(101)] = kK;
+      const FdResult r = Solve(*nodes, {type, 0.1, 0.0}, q);
+      EXPECT_EQ(r.unstable_node, 0) << static_cast<int>(type);
+    }
+  }
 }
 
 // A pile with no soil support and no thrust has a rigid-body mode: the head

@@ -174,7 +174,7 @@ def as_written(model):
 @pytest.mark.parametrize("model", CASES.values(), ids=CASES.keys())
 def test_built_model_round_trips(model):
     text = model.to_input()
-    again = tv.read_input(text)
+    again = tv.read_input(text=text)
     assert again == as_written(model)
     assert again.to_input() == text
 

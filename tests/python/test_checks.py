@@ -182,4 +182,4 @@ def test_option_limits_are_inclusive(values):
     model = changed(set_options(**values))
     if model.options.units == "GENERAL":
         model.sections = CASES["GENERAL units"].sections
-    assert tv.read_input(model.to_input()).options.cycles == model.options.cycles
+    assert tv.read_input(text=model.to_input()).options.cycles == model.options.cycles

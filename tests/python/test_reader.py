@@ -62,7 +62,7 @@ FREE_FORMAT = {
 def test_free_format_reads_as_in_the_engine(name, engine, tmp_path):
     plain, make = FREE_FORMAT[name]
     free = make(plain)
-    assert tv.read_input(free) == tv.read_input(plain)
+    assert tv.read_input(text=free) == tv.read_input(text=plain)
     # The engine reads the two files alike: the same reports.
     _, expected = engine(plain, tmp_path)
     _, got = engine(free, tmp_path)
@@ -70,7 +70,7 @@ def test_free_format_reads_as_in_the_engine(name, engine, tmp_path):
 
 
 def test_initial_values_of_values_not_given():
-    model = tv.read_input(rewrite(
+    model = tv.read_input(text=rewrite(
         HPILE,
         ("UsePYModifiers YES", "UsePYModifiers NO"),
         ("1  1  20000.0  0.0  150000.0  1", "1 1 20000.0 /"),
@@ -84,7 +84,7 @@ def test_initial_values_of_values_not_given():
 def test_layers_without_criterion_are_dropped():
     text = rewrite(QUICKSTART, ("2                          number of layers",
                                 "3\n18 0.0 5.0"))
-    model = tv.read_input(text)
+    model = tv.read_input(text=text)
     assert [type(layer) for layer in model.soil_layers] == [tv.SoftClay, tv.StiffClayFreeWater]
 
 
@@ -92,12 +92,12 @@ def test_sections_read_only_under_their_option():
     # SOIL MOVEMENTS and DEPTHS OF PRINTED P-Y CURVES stand alone when their
     # option is NO: the next line is a keyword line.
     text = rewrite(QUICKSTART, ("END\n", "SOIL MOVEMENTS\nDEPTHS OF PRINTED P-Y CURVES\nEND\n"))
-    model = tv.read_input(text)
+    model = tv.read_input(text=text)
     assert model.soil_movements == [] and model.py_print_depths == []
     text = rewrite(QUICKSTART, ("END\n", "SOIL MOVEMENTS\n2\nEND\n"))
     with pytest.raises(tv.InputError, match='holds "2", which is no keyword') as error:
-        tv.read_input(text)
-    assert error.value.line == line_of(text, "2", after="SOIL MOVEMENTS")
+        tv.read_input(text=text)
+    assert error.value.line_number == line_of(text, "2", after="SOIL MOVEMENTS")
 
 
 EI_ONLY = rewrite(QUICKSTART, ("ComputeEIOnly NO", "ComputeEIOnly YES"))
@@ -118,7 +118,7 @@ EI_ONLY = rewrite(QUICKSTART, ("ComputeEIOnly NO", "ComputeEIOnly YES"))
 ])
 def test_axial_thrusts_and_load_cases_share_one_table(sections, cases, thrusts):
     text = EI_ONLY[:EI_ONLY.index("LOADING")] + sections + "END\n"
-    model = tv.read_input(text)
+    model = tv.read_input(text=text)
     assert model.load_cases == cases
     assert model.axial_thrusts == thrusts
 
@@ -128,8 +128,8 @@ def test_a_thrust_count_outside_1_to_100_is_refused(count):
     text = EI_ONLY[:EI_ONLY.index("LOADING")] + f"AXIAL THRUST LOADS\n{count}\nEND\n"
     with pytest.raises(tv.InputError, match=rf"gives {count} as the number of axial thrusts, "
                                             r"which must be from 1 to 100") as error:
-        tv.read_input(text)
-    assert error.value.line == line_of(text, str(count), after="AXIAL THRUST LOADS")
+        tv.read_input(text=text)
+    assert error.value.line_number == line_of(text, str(count), after="AXIAL THRUST LOADS")
 
 
 def test_section_order_and_keyword_spelling_are_kept():
@@ -143,7 +143,17 @@ def test_section_order_and_keyword_spelling_are_kept():
 def test_reads_a_path_or_a_text(tmp_path):
     path = tmp_path / "shaft.tv6"
     path.write_text(QUICKSTART)
-    assert tv.read_input(path) == tv.read_input(str(path)) == tv.read_input(QUICKSTART)
+    read = [tv.read_input(path), tv.read_input(path=path), tv.read_input(path=str(path)),
+            tv.read_input(text=QUICKSTART), tv.read_input(text=QUICKSTART.encode()),
+            tv.read_input(QUICKSTART.encode())]
+    assert all(model == read[0] for model in read)
+    # A str without a keyword is taken as before, with a warning.
+    with pytest.warns(DeprecationWarning, match=r"took it as a text"):
+        assert tv.read_input(QUICKSTART) == read[0]
+    with pytest.warns(DeprecationWarning, match=r"took it as a path"):
+        assert tv.read_input(str(path)) == read[0]
+    with pytest.raises(TypeError):
+        tv.read_input(text=QUICKSTART, path=path)
     path.write_text(QUICKSTART.replace("END\n", ""))
     lines = len(QUICKSTART.splitlines()) - 1
     with pytest.raises(tv.InputError, match=rf"shaft\.tv6, line {lines}: .*ends before the line "
@@ -178,9 +188,9 @@ def test_files_it_cannot_read(old, new, message):
     else:
         text = rewrite(QUICKSTART, (old, new))
     with pytest.raises(tv.InputError) as error:
-        tv.read_input(text)
+        tv.read_input(text=text)
     assert message in error.value.message
-    assert error.value.line == line_of(text, new.splitlines()[0])
+    assert error.value.line_number == line_of(text, new.splitlines()[0])
 
 
 @pytest.mark.parametrize("text, message", [
@@ -193,7 +203,7 @@ def test_files_it_cannot_read(old, new, message):
 ])
 def test_auxiliary_sections_it_cannot_read(text, message):
     with pytest.raises(tv.InputError, match=message):
-        tv.read_input(QUICKSTART.replace("END\n", text + "END\n"))
+        tv.read_input(text=QUICKSTART.replace("END\n", text + "END\n"))
 
 
 @pytest.mark.parametrize("example", ["quickstart", "rock_socket_cased_shaft_uscs",
@@ -207,7 +217,7 @@ def test_files_with_a_line_left_out_are_read_like_the_engine(example, engine, tm
         text = "".join(lines[:n] + lines[n + 1:])
         status, files = engine(text, tmp_path)
         try:
-            model = tv.read_input(text)
+            model = tv.read_input(text=text)
         except tv.InputError:
             assert status == 1, f"line {n + 1} left out"
             continue

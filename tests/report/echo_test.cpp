@@ -347,6 +347,44 @@ TEST(Echo, Warnings) {
   }
 }
 
+// A layer whose top lies below the bottom of the layer above: warning 361
+// after its depths, in the report and the message file, with the layers and
+// depths as read; the summary's text is followed by one line per gap.
+TEST(Echo, GapBetweenLayersIsAWarningNamingBothLayers) {
+  EXPECT_EQ(Echo(kShaft).warnings(361), 0);
+  const std::string gaps =
+      Replace(Replace(kShaft, "SOIL LAYERS\n2\n", "SOIL LAYERS\n3\n"), "4 10.0 60.0",
+              "3 12.5 30.0\n120.0 2000.0 0.0\n120.0 3000.0 0.0\n4 35.0 60.0");
+  const Echoed e = Echo(gaps);
+  EXPECT_EQ(e.identity(), "");
+  EXPECT_EQ(e.warnings(361), 2);
+  const std::vector<std::string> block = {
+      "Warning : Layer 2 begins at 12.500 ft, below the bottom of layer 1 at 10.000 ft,",
+      "          and nothing is given in between: layer 2 is taken from 10.000 ft,",
+      "          with the values of its top there."};
+  for (const std::vector<std::string>* lines : {&e.report, &e.message}) {
+    const int at = FindLine(*lines, block[0]);
+    ASSERT_GE(at, 0);
+    for (std::size_t k = 1; k < block.size(); ++k) {
+      EXPECT_EQ((*lines)[static_cast<std::size_t>(at) + k], block[k]);
+    }
+    EXPECT_GE(FindLine(*lines,
+                       "Warning : Layer 3 begins at 35.000 ft, below the bottom of "
+                       "layer 2 at 30.000 ft,"),
+              at);
+  }
+  const std::vector<std::string> text = WarningLines(e.out->diagnostics.warnings, 361);
+  ASSERT_GE(text.size(), 4U);
+  EXPECT_EQ(text[1], "**** Warning - Gap Between Soil Layers ****");
+  EXPECT_EQ(text[text.size() - 3], "Layer 1 ends at 10.000 ft and layer 2 begins at 12.500 ft.");
+  EXPECT_EQ(text[text.size() - 2], "Layer 2 ends at 30.000 ft and layer 3 begins at 35.000 ft.");
+  EXPECT_EQ(text.back(), "");
+  // A warning without details keeps its text as it is.
+  const std::vector<std::string_view> plain = WarningText(360);
+  EXPECT_EQ(WarningLines(e.out->diagnostics.warnings, 360),
+            std::vector<std::string>(plain.begin(), plain.end()));
+}
+
 // Only general units let a negative tolerance through the reader: the echo
 // says what replaces it and the unit conversion puts it in place.
 TEST(Echo, NegativeToleranceIsReset) {

@@ -143,6 +143,7 @@ Json ToJson(const SoilLayerInfo& l) {
   j["bottom"] = Number(l.bottom);
   j["unit_weight_top"] = Number(l.unit_weight_top);
   j["unit_weight_bottom"] = Number(l.unit_weight_bottom);
+  j["default_k_above_water_table"] = l.default_k_above_water_table;
   return j;
 }
 
@@ -569,6 +570,7 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   layer.criterion = 20;
   layer.short_name = "SoftClay";
   layer.bottom = 1e300;
+  layer.default_k_above_water_table = true;
   SectionResult& s = r.sections.emplace_back();
   s.number = 1;
   s.type = -3;

@@ -234,8 +234,44 @@ TEST(ShearStrengthAt, InterfaceRuleBySoilTypes) {
           Layer(c.below, 10, 20, Strength(c.l), Strength(50.0))},
          c.pile_length);
     bool at_node = false;
-    EXPECT_EQ(ShearStrengthAt(m, 10.0, &at_node), c.expected);
+    EXPECT_EQ(ShearStrengthAt(m, 10.0, &at_node, 1), c.expected);
     EXPECT_TRUE(at_node);
+    EXPECT_FALSE(m.failed());
+  }
+}
+
+// Pairs the interface rule leaves out: the criterion being evaluated takes
+// its own layer's strength, the upper layer its bottom value u, the lower
+// layer its top value l. At the pile tip the upper value holds for both.
+TEST(ShearStrengthAt, PairsOutsideTheRuleTakeTheEvaluatedLayersOwnValue) {
+  const struct {
+    SoilCriterion above, below;
+    const char* why;
+  } pairs[] = {
+      {kPiedmont, kWeakRock, "residual soil over weak rock"},
+      {kFrozenSoil, kSoftClay, "frozen soil over soft clay"},
+      {kStiffClayFreeWater, kMassiveRock, "a massive rock top"},
+      {kMassiveRock, kVuggyLimestone, "massive rock over vuggy limestone"},
+      {kSandReese, kSandApi, "two sands"},
+      {kSandReese, kCementedSilt, "sand over cemented silt without cohesion"},
+      {kUserPy, kElasticSubgrade, "user curves over the elastic subgrade"},
+      {kLoess, kLiquefiedSand, "loess over liquefied sand"},
+      {kWeakRock, kPiedmont, "weak rock over residual soil"},
+  };
+  for (const auto& p : pairs) {
+    SCOPED_TRACE(p.why);
+    SoilModel m;
+    const double l = p.below == kCementedSilt ? 0.0 : 7.0;
+    Fill(m,
+         {Layer(p.above, 0, 10, Strength(1.0), Strength(3.0)),
+          Layer(p.below, 10, 20, Strength(l), Strength(50.0))},
+         20.0);
+    bool at_node = false;
+    EXPECT_EQ(ShearStrengthAt(m, 10.0, &at_node, 1), 3.0);
+    EXPECT_TRUE(at_node);
+    EXPECT_EQ(ShearStrengthAt(m, 10.0 + 5e-7, &at_node, 2), l);
+    m.pile_length = 10.0;
+    EXPECT_EQ(ShearStrengthAt(m, 10.0, &at_node, 2), 3.0);
     EXPECT_FALSE(m.failed());
   }
 }
@@ -265,7 +301,7 @@ TEST(ShearStrengthAt, RowsToleranceAndAtNode) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "z = " << c.z << ": " << c.why);
     bool at_node = !c.at_node;
-    ExpectClose(ShearStrengthAt(m, c.z, &at_node), c.expected, 1e-12);
+    ExpectClose(ShearStrengthAt(m, c.z, &at_node, c.z < 10.0 ? 1 : 2), c.expected, 1e-12);
     EXPECT_EQ(at_node, c.at_node);
   }
   EXPECT_FALSE(m.failed());
@@ -335,7 +371,7 @@ TEST(AverageStrength, FromTheTopOfTheProfile) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
-    ExpectClose(AverageStrength(m, c.z), c.expected, 1e-12);
+    ExpectClose(AverageStrength(m, c.z, 1), c.expected, 1e-12);
   }
   EXPECT_FALSE(m.failed());
 }
@@ -371,7 +407,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
   const std::vector<ErrorCase> cases = {
       {"strength below the deepest row",
        FillThreeClays,
-       [](SoilModel& m) { return ShearStrengthAt(m, 30.5, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 30.5, nullptr, 1); },
        "INP00005",
        105,
        true,
@@ -387,7 +423,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "pile to be wholly within the defined soil layers."}},
       {"strength without soil layers",
        [](SoilModel& m) { Fill(m, {}, 10.0); },
-       [](SoilModel& m) { return ShearStrengthAt(m, 1.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 1.0, nullptr, 1); },
        "INP00005",
        105,
        true,
@@ -396,7 +432,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
        [](SoilModel& m) {
          Fill(m, {Layer(kSoftClay, 10, 10, Strength(2.0), Strength(4.0))}, 10.0);
        },
-       [](SoilModel& m) { return ShearStrengthAt(m, 5.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 5.0, nullptr, 1); },
        "INP00060",
        160,
        true,
@@ -424,7 +460,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
         "to be within the range of defined soil properties."}},
       {"average strength below the deepest row",
        FillThreeClays,
-       [](SoilModel& m) { return AverageStrength(m, 31.0); },
+       [](SoilModel& m) { return AverageStrength(m, 31.0, 1); },
        "INP00003",
        103,
        true,
@@ -483,6 +519,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
        149,
        true,
        {"**** Input Data Error No. 49 ****"}},
+      // A caller that names neither layer of an uncovered pair: the guard.
       {"interface of two sands",
        [](SoilModel& m) {
          Fill(m,
@@ -490,7 +527,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
                Layer(kCementedSilt, 10, 20, Strength(0.0), Strength(3.0))},
               20.0);
        },
-       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr, 0); },
        "RUN00024",
        230,
        false,
@@ -510,7 +547,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
                Layer(kMassiveRock, 10, 20, Strength(500.0), Strength(500.0))},
               20.0);
        },
-       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr, 0); },
        "RUN00024",
        230,
        false,
@@ -522,7 +559,7 @@ TEST(SoilProfileErrors, BlocksIdentitiesAndCodes) {
                Layer(kSoftClay, 12, 20, Strength(6.0), Strength(6.0))},
               20.0);
        },
-       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr); },
+       [](SoilModel& m) { return ShearStrengthAt(m, 10.0, nullptr, 0); },
        "RUN00999",
        999,
        false,

@@ -1057,10 +1057,12 @@
     'ground surface': 'the next length would not have reached 5 % of the pile length below the ground surface',
     'excess deflection': 'the last length analysed deflected too far',
     'iteration limit': 'the last length analysed did not converge within the iteration limit',
+    'loss of stability': 'the last length analysed had no stable equilibrium under the axial load',
   };
   const STIFFNESS_STUDY_END = {
     'excess deflection': 'deflected too far',
     'iteration limit': 'did not converge within the iteration limit',
+    'loss of stability': 'had no stable equilibrium under the axial load',
   };
   function endedBy(table, text) {
     return table[text] || text || DASH;

@@ -1,0 +1,26 @@
+"""The Tarvex lateral pile analysis engine, compiled (python/src/module.cpp).
+
+Use the tarvex package: it makes ``tarvex.Results`` of the plain data that
+these functions return (dicts and lists with the keys of the results file,
+NumPy arrays for the columns of numbers).
+"""
+
+from typing import Any
+
+__version__: str
+"""The engine's version ("6.0.28")."""
+engine_version: str
+"""The engine's version as the report banner prints it ("(6.0.28)")."""
+
+def analyse(input: bytes) -> dict[str, Any]:
+    """Analyses the input (the bytes of a TARVEX6 file) in memory and returns
+    the results as plain data."""
+
+def analyse_file(path: bytes) -> dict[str, Any]:
+    """Analyses the input file at ``path`` (as os.fsencode gives it), the
+    outputs written into a private temporary folder, and returns the results
+    as plain data."""
+
+def analyse_batch(inputs: list[tuple[bool, bytes]]) -> list[dict[str, Any]]:
+    """Analyses (is_path, bytes) inputs one after the other with the
+    interpreter lock let go once, and returns their results as plain data."""

@@ -1,0 +1,241 @@
+"""The results as Python objects: the names of the results file, the units of
+every field, frames of long format, short reprs, the deprecated names of
+earlier releases and the version."""
+
+import dataclasses
+import json
+import re
+
+import numpy as np
+import pytest
+
+import tarvex
+from tarvex import results as R
+from conftest import EXAMPLES, ROOT
+
+SCHEMA = json.loads((ROOT / "docs" / "results.schema.json").read_text())
+QUICKSTART = ROOT / "examples" / "quickstart.tv6"
+SI_EXAMPLE = ROOT / "examples" / "steel_pipe_sand_si.tv6"
+
+# Each class, the object of the schema that it holds, and where the schema
+# keeps rows (held as columns) or a nested object (held as fields).
+CLASSES = [
+    (tarvex.Results, "#", None),
+    (tarvex.Units, "units", None),
+    (tarvex.LayerResult, "layer", None),
+    (tarvex.SectionResult, "section", None),
+    (tarvex.MomentCurvature, "thrust_curve", ("points", "moment_curvature_point")),
+    (tarvex.LoadCaseResult, "load_case", ("nodes", "nodes")),
+    (tarvex.LengthStudy, "length_study", ("rows", "length_study_row")),
+    (tarvex.PyCurveResult, "py_curve", None),
+    (tarvex.LrfdCheckRow, "lrfd_check_row", None),
+    (tarvex.StiffnessStudy, "stiffness_study", ("rows", "stiffness_row")),
+    (tarvex.WarningRecord, "warning", None),
+    (tarvex.Diagnostic, "diagnostic", None),
+]
+
+
+def _keys(name):
+    definition = SCHEMA if name == "#" else SCHEMA["$defs"][name]
+    return set(definition["properties"])
+
+
+def _fields(cls):
+    return {f.name for f in dataclasses.fields(cls) if not f.metadata.get("context")}
+
+
+@pytest.mark.parametrize("cls, name, inner", CLASSES, ids=[c[0].__name__ for c in CLASSES])
+def test_the_fields_are_the_keys_of_the_results_file(cls, name, inner):
+    """One name per quantity: a field of each class for every key of the
+    results file (the rows of its tables as columns), and no other."""
+    keys = _keys(name)
+    if inner is not None:
+        outer, row = inner
+        keys = (keys - {outer}) | _keys(row)
+    texts = {"report_text", "plot_text", "message_text"} if cls is tarvex.Results else set()
+    assert _fields(cls) == keys | texts
+
+
+@pytest.mark.parametrize("cls", [c[0] for c in CLASSES], ids=lambda c: c.__name__)
+def test_every_field_is_documented_with_its_unit(cls):
+    doc = cls.__doc__
+    for f in dataclasses.fields(cls):
+        assert f.metadata.get("doc"), f"{cls.__name__}.{f.name} has no description"
+        assert f"\n{f.name} : " in doc, f"{cls.__name__}.{f.name} is not in the docstring"
+        unit = f.metadata.get("unit")
+        if unit:  # the unit is one the units know, and the docstring shows it
+            assert f"{R.USCS_UNITS.of(unit)} | {R.SI_UNITS.of(unit)}" in doc or \
+                R.USCS_UNITS.of(unit) == R.SI_UNITS.of(unit) == unit
+
+
+def test_docstrings_show_units_in_words_of_the_engine():
+    doc = tarvex.LoadCaseResult.__doc__
+    assert "head_deflection : float, in | m\n    deflection at the pile head" in doc
+    assert "moment : ndarray, lb-in | kN-m" in doc
+    assert "es : ndarray, psi | kPa" in doc
+    assert "head_rotation : float, rad\n" in doc
+    assert "length_study : None or LengthStudy\n" in doc
+    assert "max_concrete_stress : ndarray, kip/in^2 | kN/m^2" in tarvex.MomentCurvature.__doc__
+    assert "unit_weight_top : float, lb/in^3 | kN/m^3" in tarvex.LayerResult.__doc__
+
+
+@pytest.fixture(scope="module")
+def quickstart(analyses):
+    return tarvex.run(QUICKSTART)
+
+
+@pytest.fixture(scope="module")
+def si(analyses):
+    return tarvex.run(SI_EXAMPLE)
+
+
+def test_the_documented_units_are_the_engines(quickstart, si):
+    assert quickstart.units == R.USCS_UNITS
+    assert si.units == R.SI_UNITS
+
+
+@pytest.mark.parametrize("kind, uscs, si_unit", [
+    ("length", "in", "m"),
+    ("moment", "lb-in", "kN-m"),
+    ("force/length^3", "lb/in^3", "kN/m^3"),
+    ("length^4", "in^4", "m^4"),
+    ("section_length", "in", "m"),
+    ("section_force/section_length^2", "kip/in^2", "kN/m^2"),
+    ("moment/rad", "lb-in/rad", "kN-m/rad"),
+    ("rad", "rad", "rad"),
+    ("", "", ""),
+])
+def test_units_of_each_kind_of_value(kind, uscs, si_unit):
+    assert (R.USCS_UNITS.of(kind), R.SI_UNITS.of(kind)) == (uscs, si_unit)
+
+
+def test_unknown_kind_of_unit():
+    with pytest.raises(ValueError, match="no kind of unit"):
+        R.USCS_UNITS.of("speed")
+
+
+def test_frames_carry_their_units(quickstart, si):
+    pytest.importorskip("pandas")
+    nodes = si.cases[0].to_frame()
+    assert list(nodes.columns) == list(R.NODE_COLUMNS)
+    assert nodes.attrs["units"] == {
+        "depth": "m", "deflection": "m", "slope": "rad", "moment": "kN-m", "shear": "kN",
+        "soil_reaction": "kN/m", "es": "kPa", "flexural_rigidity": "kN-m^2", "stress": "kPa",
+        "distributed_load": "kN/m"}
+    cases = quickstart.cases_frame()
+    assert list(cases["status"]) == ["converged"] * 3
+    # The head conditions have no one unit: they are left out.
+    assert cases.attrs["units"]["head_deflection"] == "in"
+    assert "condition1" not in cases.attrs["units"] and cases.attrs["units"]["number"] == ""
+    table = quickstart.sections[0].thrusts[0].to_frame()
+    assert table.attrs["units"]["moment"] == "kip-in"
+    assert table.attrs["units"]["max_steel_stress"] == "kip/in^2"
+
+
+def test_frame_of_long_format_holds_every_case_and_node(quickstart):
+    pytest.importorskip("pandas")
+    frame = quickstart.frame()
+    assert list(frame.columns) == ["case", "node", *R.NODE_COLUMNS]
+    assert len(frame) == sum(len(c.depth) for c in quickstart.cases) == 3 * 101
+    assert frame.attrs["units"]["moment"] == "lb-in"
+    for number, rows in frame.groupby("case"):
+        case = quickstart.cases[number - 1]
+        assert list(rows["node"]) == list(range(1, 102))
+        expected = case.to_frame()
+        for column in R.NODE_COLUMNS:
+            assert np.array_equal(rows[column].to_numpy(), expected[column].to_numpy())
+    # The largest moment of every case, from the long frame.
+    peaks = frame.loc[frame["moment"].abs().groupby(frame["case"]).idxmax()]
+    assert list(peaks["moment"]) == [c.max_moment for c in quickstart.cases]
+    # A run without load cases gives the columns and no row.
+    stiffness_only = tarvex.run(ROOT / "examples" / "prestressed_pile_sections_ei_only_uscs.tv6")
+    assert list(stiffness_only.frame().columns) == ["case", "node", *R.NODE_COLUMNS]
+    assert len(stiffness_only.frame()) == 0
+
+
+@pytest.mark.parametrize("path", EXAMPLES, ids=lambda p: p.stem)
+def test_reprs_are_one_short_line_that_says_what_it_is(path, analyses):
+    results = tarvex.run(path, check=False)
+    parts = [results, results.units, *results.layers, *results.sections,
+             *[t for s in results.sections for t in s.thrusts], *results.cases,
+             *[c.length_study for c in results.cases if c.length_study], *results.py_curves,
+             *results.lrfd_check, *results.warnings,
+             *([results.stiffness] if results.stiffness else []),
+             *([results.error] if results.error else [])]
+    for part in parts:
+        text = repr(part)
+        assert text.startswith(f"<{type(part).__name__} ") and text.endswith(">"), text
+        assert len(text) < 100 and "\n" not in text, text
+
+
+def test_reprs_show_the_values_that_matter(quickstart):
+    assert repr(quickstart) == ("<Results 'Quickstart: 36-in reinforced conc...': USCS, 3 load "
+                                "cases, normal>")
+    first, _, third = quickstart.cases
+    assert re.fullmatch(r"<LoadCaseResult 1: shear 10000 lb, head deflection 0\.0\d+ in, "
+                        r"converged>", repr(first)), repr(first)
+    assert re.fullmatch(r"<LoadCaseResult 3: deflection 0\.25 in, head shear \d+ lb, "
+                        r"converged>", repr(third)), repr(third)
+    assert repr(quickstart.sections[0]) == ("<SectionResult 1: Drilled Shaft (Bored Pile), "
+                                            "0-480 in, 1 moment-curvature table>")
+    error = tarvex.run(text="TARVEX6\nOPTIONS\nUnits FURLONGS\nEND\n", check=False)
+    assert repr(error).startswith("<Results 0 load cases, input_error INP")
+    assert repr(error.error) == (f"<Diagnostic {error.error.identity} at line 3: The following "
+                                 "line is unrecognized or is out-of-order>")
+
+
+def test_equality_compares_values_and_not_the_files_texts(quickstart):
+    again = tarvex.run(text=QUICKSTART.read_text())
+    assert again == quickstart and again.report_text != quickstart.report_text
+    again.cases[1].moment[50] += 1e-9
+    assert again != quickstart
+    assert again.cases[0] == quickstart.cases[0] and again.cases[1] != quickstart.cases[1]
+    with pytest.raises(TypeError):
+        hash(again)
+
+
+def test_old_names_still_work_with_a_warning(quickstart):
+    case = quickstart.cases[0]
+    with pytest.warns(DeprecationWarning, match="ei is deprecated; use flexural_rigidity"):
+        assert case.ei is case.flexural_rigidity
+    with pytest.warns(DeprecationWarning, match='use status == "converged"'):
+        assert case.converged is True
+    for old, new in (("LoadCase", tarvex.LoadCaseResult), ("Section", tarvex.SectionResult),
+                     ("SoilLayer", tarvex.LayerResult), ("PyCurve", tarvex.PyCurveResult),
+                     ("LrfdCheck", tarvex.LrfdCheckRow)):
+        with pytest.warns(DeprecationWarning, match=f"results.{old} is deprecated"):
+            assert getattr(R, old) is new
+    with pytest.warns(DeprecationWarning, match="line= is deprecated"):
+        error = tarvex.InputError("bad", file="a.tv6", line=4)
+    assert error.line_number == 4 and str(error) == "a.tv6, line 4: bad"
+    with pytest.raises(AttributeError):
+        R.NoSuchThing  # noqa: B018
+
+
+def test_version_is_the_engines(quickstart):
+    project = re.search(r"project\(tarvex VERSION ([0-9.]+)",
+                        (ROOT / "CMakeLists.txt").read_text()).group(1)
+    assert tarvex.__version__ == project == quickstart.engine_version
+
+
+def test_every_value_of_the_model_is_documented_with_its_unit():
+    """Every number of the input model (a float field, a soil value, a point)
+    has its unit in USCS and SI files in its class's docstring."""
+    import typing
+
+    from tarvex import layout, model
+    for name in model.__all__:
+        cls = getattr(model, name)
+        if not isinstance(cls, type):
+            continue
+        assert not (cls.__doc__ or "").startswith(f"{name}("), f"{name} has no docstring"
+        hints = typing.get_type_hints(cls)
+        numbers = [f for f, hint in hints.items() if typing.get_origin(hint) is not typing.ClassVar
+                   and "float" in str(hint)]
+        documented = layout.quantities(cls)
+        for field_name in numbers:
+            assert field_name in documented, f"{name}.{field_name} has no unit"
+            assert f"\n    {field_name}: " in cls.__doc__, f"{name}.{field_name}"
+    assert "    cohesion: psf | kPa\n" in model.SoftClay.__doc__
+    assert "    diameter: in | mm\n" in model.DrilledShaft.__doc__
+    assert "    stiffness: in-lb/rad | kN-m/rad\n" in model.ShearRotationalStiffness.__doc__
