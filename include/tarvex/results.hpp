@@ -117,6 +117,57 @@ struct ThrustCurve {
   std::vector<MomentCurvaturePoint> points;
 };
 
+// A point of an axial force - bending moment interaction diagram, in the
+// run's computing units (force, moment); compression positive.
+struct InteractionPoint {
+  double axial = 0.0;
+  double moment = 0.0;
+};
+
+// A load case's demand on a section, checked against its design diagram.
+struct InteractionDemand {
+  int load_case = 0;
+  std::string name;       // the LRFD combination's name; empty for a load case
+  bool factored = false;  // an LRFD combination: factored loads
+  double axial = 0.0;     // the axial load of the case (force)
+  double moment = 0.0;    // the largest |M| over the section's length (moment)
+  // Demand over capacity along the ray from the origin through the demand
+  // in the (M, P) plane; absent when the ray meets no design diagram.
+  std::optional<double> utilisation;
+  InteractionPoint capacity;  // where the ray meets the design diagram
+  bool passed = false;        // utilisation at most 1
+};
+
+// The interaction diagram of a section by the run's design code.
+struct InteractionResult {
+  std::string code;      // "AASHTO" | "ACI318" | "Eurocode2", as the input names it
+  std::string standard;  // "ACI 318-19", "AASHTO LRFD", "EN 1992-1-1", "AISC 360-16", ...
+  std::string method;    // the assumptions: stress block, plastic interaction
+  bool covered = false;  // false: no diagram; `note` says why
+  std::string note;
+  std::string transverse;         // "tied" | "spiral"; empty for steel and uncovered sections
+  std::string transverse_source;  // "default" (of the section type) | "input"
+  bool prestressed = false;
+  bool symmetric = true;  // false: the points go round both bending directions
+  // Aligned: one strain state per point, from pure compression through
+  // pure bending to pure tension (positive moments), then for a section
+  // that is not symmetric back to pure compression (negative moments).
+  std::vector<InteractionPoint> nominal;     // Pn, Mn (Eurocode: characteristic strengths)
+  std::vector<InteractionPoint> factored;    // phi Pn, phi Mn with the caps (Eurocode: NRd, MRd)
+  std::vector<double> phi;                   // per point (ACI 318, AASHTO concrete); else empty
+  std::optional<InteractionPoint> balanced;  // nominal
+  std::optional<InteractionPoint> balanced_factored;  // design
+  double pure_compression = 0.0;                      // nominal P0
+  double pure_tension = 0.0;                          // nominal, negative
+  double max_compression = 0.0;                       // design limit of axial compression
+  double max_tension = 0.0;                           // design limit of axial tension, negative
+  // Eurocode 2: partial factors and alpha_cc; absent for the other codes.
+  std::optional<double> gamma_c, gamma_s, alpha_cc;
+  std::vector<InteractionDemand> demands;  // one per load case of a pile analysis
+  std::optional<double> max_utilisation;   // the largest of the demands
+  int governing_case = 0;                  // its load case; 0 when none
+};
+
 struct SectionResult {
   int number = 0;
   int type = 0;           // section type code of the input (-3: casing with a void core)
@@ -133,6 +184,8 @@ struct SectionResult {
   double tensile_capacity = 0.0;  // negative
   double cracking_load = 0.0;     // negative
   std::vector<ThrustCurve> thrusts;
+  // With ComputeInteraction YES: the interaction diagram and the demands.
+  std::optional<InteractionResult> interaction;
 };
 
 // The response at every node 1 .. NN, head to tip: one entry per node.

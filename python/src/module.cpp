@@ -4,11 +4,11 @@
 // interpreter lock released and returns the numbers of the run as plain
 // Python data: dicts and lists, with NumPy arrays for every column of
 // numbers (the response at the nodes, the moment-curvature tables, the
-// printed p-y curves, the pile-length study). The classes of tarvex.results
-// are built from it in Python; the keys are those of the results file
-// (docs/results.md), with the rows of its tables given as columns and the
-// node columns of a load case beside the case's own values. _tarvex.pyi
-// declares the module's functions for type checkers.
+// printed p-y curves, the pile-length study, the interaction diagrams). The
+// classes of tarvex.results are built from it in Python; the keys are those
+// of the results file (docs/results.md), with the rows of its tables given
+// as columns and the node columns of a load case beside the case's own
+// values. _tarvex.pyi declares the module's functions for type checkers.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <stdlib.h>
@@ -221,6 +221,69 @@ py::dict ThrustDict(const tarvex::ThrustCurve& t) {
   return d;
 }
 
+py::dict PointDict(const tarvex::InteractionPoint& p) {
+  py::dict d;
+  d["axial"] = p.axial;
+  d["moment"] = p.moment;
+  return d;
+}
+
+py::object OptionalPoint(const std::optional<tarvex::InteractionPoint>& p) {
+  return p ? py::object(PointDict(*p)) : py::object(py::none());
+}
+
+// A curve of the interaction diagram: its points as the columns axial and moment.
+py::dict CurveDict(const std::vector<tarvex::InteractionPoint>& points) {
+  using P = tarvex::InteractionPoint;
+  py::dict d;
+  d["axial"] = Column(points, &P::axial);
+  d["moment"] = Column(points, &P::moment);
+  return d;
+}
+
+py::object InteractionDict(const std::optional<tarvex::InteractionResult>& it) {
+  if (!it) return py::none();
+  py::dict d;
+  d["code"] = Text(it->code);
+  d["standard"] = Text(it->standard);
+  d["method"] = Text(it->method);
+  d["covered"] = it->covered;
+  d["note"] = Text(it->note);
+  d["transverse"] = Text(it->transverse);
+  d["transverse_source"] = Text(it->transverse_source);
+  d["prestressed"] = it->prestressed;
+  d["symmetric"] = it->symmetric;
+  d["nominal"] = CurveDict(it->nominal);
+  d["factored"] = CurveDict(it->factored);
+  d["phi"] = Array(it->phi);
+  d["balanced"] = OptionalPoint(it->balanced);
+  d["balanced_factored"] = OptionalPoint(it->balanced_factored);
+  d["pure_compression"] = it->pure_compression;
+  d["pure_tension"] = it->pure_tension;
+  d["max_compression"] = it->max_compression;
+  d["max_tension"] = it->max_tension;
+  d["gamma_c"] = Optional(it->gamma_c);
+  d["gamma_s"] = Optional(it->gamma_s);
+  d["alpha_cc"] = Optional(it->alpha_cc);
+  py::list demands;
+  for (const tarvex::InteractionDemand& x : it->demands) {
+    py::dict e;
+    e["load_case"] = x.load_case;
+    e["name"] = Text(x.name);
+    e["factored"] = x.factored;
+    e["axial"] = x.axial;
+    e["moment"] = x.moment;
+    e["utilisation"] = Optional(x.utilisation);
+    e["capacity"] = PointDict(x.capacity);
+    e["passed"] = x.passed;
+    demands.append(e);
+  }
+  d["demands"] = demands;
+  d["max_utilisation"] = Optional(it->max_utilisation);
+  d["governing_case"] = it->governing_case;
+  return d;
+}
+
 py::dict SectionDict(const tarvex::SectionResult& s) {
   py::dict d;
   d["number"] = s.number;
@@ -239,6 +302,7 @@ py::dict SectionDict(const tarvex::SectionResult& s) {
   py::list thrusts;
   for (const tarvex::ThrustCurve& t : s.thrusts) thrusts.append(ThrustDict(t));
   d["thrusts"] = thrusts;
+  d["interaction"] = InteractionDict(s.interaction);
   return d;
 }
 

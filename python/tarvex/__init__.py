@@ -14,7 +14,8 @@ from .errors import AnalysisError, InputError, ModelError, TarvexDeprecationWarn
 from .model import *  # noqa: F401,F403 - the dataclasses of the input model
 from .model import __all__ as _model_names
 from .reader import read_input
-from .results import (Diagnostic, LayerResult, LengthStudy, LoadCaseResult, LrfdCheckRow,
+from .results import (Diagnostic, InteractionCurve, InteractionDemand, InteractionPoint,
+                      InteractionResult, LayerResult, LengthStudy, LoadCaseResult, LrfdCheckRow,
                       MomentCurvature, PyCurveResult, Results, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
 
@@ -37,7 +38,8 @@ def _version() -> str:
 #: The version of the engine and of this package ("6.0.28").
 __version__ = _version()
 
-__all__ = ["AnalysisError", "Diagnostic", "InputError", "LayerResult", "LengthStudy",
+__all__ = ["AnalysisError", "Diagnostic", "InputError", "InteractionCurve", "InteractionDemand",
+           "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
            "LoadCaseResult", "LrfdCheckRow", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
            "WarningRecord", "__version__", "read_input", "run", "run_many", *_model_names]

@@ -164,6 +164,8 @@ def _check_order(c: _Checker, keywords: object) -> None:
     first = order.index("OPTIONS")
     if any(k != "TITLE" for k in order[:first]):
         c.fail("section_order", "must put OPTIONS before every section but TITLE")
+    if order.index("TRANSVERSE REINFORCEMENT") < order.index("SECTIONS"):
+        c.fail("section_order", "must put SECTIONS before TRANSVERSE REINFORCEMENT")
 
 
 def _check_options(c: _Checker, o: m.Options) -> None:
@@ -213,6 +215,8 @@ def _check_sections(c: _Checker, sections: Sequence[Any]) -> None:
             c.flag(f"{p}.core_filled", s.core_filled)
         if isinstance(s, L.CONCRETE_AND_BARS + L.CONCRETE_AND_STRANDS):
             _check_concrete(c, f"{p}.concrete", s.concrete)
+            if s.transverse is not None:
+                c.choice(f"{p}.transverse", s.transverse, m.TRANSVERSE)
         if isinstance(s, L.CONCRETE_AND_BARS):
             _check_bars(c, f"{p}.bars", s.bars)
         if isinstance(s, L.CONCRETE_AND_STRANDS):

@@ -129,8 +129,8 @@ LOAD_CONDITIONS: dict[int, tuple[tuple[str, str], tuple[str, str]]] = {
 }
 
 # The order of the sections of a new model.
-CANONICAL_ORDER = ("TITLE", "OPTIONS", "SECTIONS", "SOIL LAYERS", "PILE BATTER AND SLOPE",
-                   "LOADING", "AXIAL THRUST LOADS", "LRFD LOADS", "LRFD FACTORS AND CASES",
+CANONICAL_ORDER = ("TITLE", "OPTIONS", "SECTIONS", "TRANSVERSE REINFORCEMENT", "SOIL LAYERS",
+                   "PILE BATTER AND SLOPE", "LOADING", "AXIAL THRUST LOADS", "LRFD LOADS", "LRFD FACTORS AND CASES",
                    "TIP SHEAR", "GROUPEFF", "SOIL MOVEMENTS", "DEPTHS OF PRINTED P-Y CURVES")
 # The other spelling of a keyword.
 KEYWORD_ALIASES: dict[str, str] = {"GROUP EFFECT FACTORS": "GROUPEFF"}
@@ -148,7 +148,12 @@ def section_order_of(keywords: Iterable[str]) -> list[str]:
     canonical order."""
     order = [k for k in keywords if KEYWORD_ALIASES.get(k, k) in CANONICAL_ORDER]
     given = {KEYWORD_ALIASES.get(k, k) for k in order}
-    return order + [k for k in CANONICAL_ORDER if k not in given]
+    rest = [k for k in CANONICAL_ORDER if k not in given]
+    # TRANSVERSE REINFORCEMENT names the sections of SECTIONS: right after them.
+    if "TRANSVERSE REINFORCEMENT" in rest and "SECTIONS" in order:
+        rest.remove("TRANSVERSE REINFORCEMENT")
+        order.insert(order.index("SECTIONS") + 1, "TRANSVERSE REINFORCEMENT")
+    return order + rest
 
 
 # Capacities of the input.

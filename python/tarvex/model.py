@@ -25,6 +25,9 @@ Pair = Union[float, tuple[float, float]]
 UNITS = ("USCS", "SI", "GENERAL")
 LOADINGS = ("STATIC", "CYCLIC")
 INTERACTION_CODES = ("AASHTO", "ACI318", "Eurocode2")
+# Transverse reinforcement of a concrete section (TRANSVERSE REINFORCEMENT);
+# None on a section stands for the default of its type, ties.
+TRANSVERSE = ("TIED", "SPIRAL")
 # LRFD load types 1 to 13, in the order of the load factors of a combination.
 LRFD_LOAD_TYPES = ("DL", "LL", "EQ", "IM", "W", "HW", "Ice", "Hs", "Lr", "Rn", "Sn", "Tm", "Sp")
 # Field tests of Piedmont residual soil.
@@ -296,6 +299,7 @@ class RectangularPile(Section):
     width: float  # facing the soil
     concrete: Concrete
     bars: Bars
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -306,6 +310,7 @@ class DrilledShaft(Section):
     diameter: float
     concrete: Concrete
     bars: Bars
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -319,6 +324,7 @@ class CasedShaft(Section):
     casing_modulus: float
     concrete: Concrete
     bars: Bars
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -337,6 +343,7 @@ class CasedShaftWithCore(Section):
     concrete: Concrete
     bars: Bars
     core_filled: bool = True
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
     @property  # type: ignore[override]  # a class constant elsewhere
     def code(self) -> int:
@@ -363,6 +370,7 @@ class PrestressedCircular(Section):
     diameter: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -374,6 +382,7 @@ class PrestressedCircularHollow(Section):
     void_diameter: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -385,6 +394,7 @@ class PrestressedSquare(Section):
     chamfer: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -397,6 +407,7 @@ class PrestressedSquareHollow(Section):
     chamfer: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -407,6 +418,7 @@ class PrestressedOctagonal(Section):
     width: float  # across flats
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass
@@ -418,6 +430,7 @@ class PrestressedOctagonalHollow(Section):
     void_diameter: float
     concrete: Concrete
     strands: Strands
+    transverse: Optional[str] = None  # "TIED" or "SPIRAL"; None: ties, the default
 
 
 @dataclass

@@ -170,6 +170,8 @@ class _Reader:
         self.model = m.Model()
         self.options_read = False
         self.data_read = False  # a section other than TITLE and OPTIONS was read
+        self.sections_read = False
+        self.transverse_read = False
         # The engine keeps the load cases of LOADING and the thrusts of AXIAL
         # THRUST LOADS in one table: rows of [type, condition 1, condition 2,
         # axial load, length study].
@@ -288,6 +290,7 @@ def _read_file(r: _Reader) -> m.Model:
         "LRFD LOADS": _read_lrfd_loads, "LRFD FACTORS AND CASES": _read_lrfd_factors,
         "LOADING": _read_loading, "SOIL MOVEMENTS": _read_soil_movements,
         "DEPTHS OF PRINTED P-Y CURVES": _read_py_depths,
+        "TRANSVERSE REINFORCEMENT": _read_transverse,
     }
     while True:
         line = r.keyword_line("the line END")
@@ -308,6 +311,13 @@ def _read_file(r: _Reader) -> m.Model:
             if not r.options_read:
                 r.fail(f"opens the section {line} before OPTIONS")
             r.data_read = True
+        # The rows of TRANSVERSE REINFORCEMENT name the sections of SECTIONS.
+        if line == "TRANSVERSE REINFORCEMENT" and not r.sections_read:
+            r.fail("opens TRANSVERSE REINFORCEMENT before SECTIONS")
+        if line == "SECTIONS" and r.transverse_read:
+            r.fail("opens SECTIONS after TRANSVERSE REINFORCEMENT")
+        r.sections_read = r.sections_read or line == "SECTIONS"
+        r.transverse_read = r.transverse_read or line == "TRANSVERSE REINFORCEMENT"
         readers[line](r)
     _finish_table(r)
     return model
@@ -414,6 +424,28 @@ def _read_sections(r: _Reader) -> None:
             values["curves"] = _read_user_ei(r, of)
         sections.append(cls(**values))
     r.model.sections = sections
+
+
+def _read_transverse(r: _Reader) -> None:
+    sections = r.model.sections
+    n = r.count("the number of rows of the transverse reinforcement", 1, len(sections))
+    given = set()
+    for k in range(1, n + 1):
+        number, word = r.read_values(f"transverse reinforcement row {k}", ["i", "t"])
+        if not 1 <= number <= len(sections):
+            r.fail(f"gives {number} as a section number, which must be from 1 to "
+                   f"{len(sections)}")
+        if word not in m.TRANSVERSE:
+            r.fail(f'gives "{word}" as the transverse reinforcement of section {number}; '
+                   "TIED or SPIRAL is expected")
+        section = sections[number - 1]
+        if not hasattr(section, "transverse"):
+            r.fail(f"gives transverse reinforcement to section {number}, which is not a "
+                   "concrete section with bars or strands")
+        if number in given:
+            r.fail(f"gives the transverse reinforcement of section {number} a second time")
+        given.add(number)
+        section.transverse = word
 
 
 def _read_concrete(r: _Reader, of: str) -> m.Concrete:

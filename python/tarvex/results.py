@@ -439,8 +439,185 @@ class MomentCurvature(_Table):
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class InteractionPoint(_Result):
+    """A point of an interaction diagram: axial force and bending moment."""
+
+    axial: float = field(metadata=_q("force", "axial force, compression positive"))
+    moment: float = field(metadata=_q("moment", "bending moment; positive compresses the +y "
+                                                "face"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        force = self.units.force if self.units else ""
+        moment = self.units.moment if self.units else ""
+        return f"P = {_short(self.axial)} {force}, M = {_short(self.moment)} {moment}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class InteractionCurve(_Table):
+    """A curve of an interaction diagram (nominal or factored), one entry per
+    point (the results file's list of ``{"axial", "moment"}``)."""
+
+    _columns = ("axial", "moment")
+
+    axial: Array = field(metadata=_q("force", "axial force, compression positive"))
+    moment: Array = field(metadata=_q("moment", "bending moment"))
+    units: Optional[Units] = _back_reference()
+
+    @classmethod
+    def _json_plain(cls, data: Any) -> dict[str, Any]:
+        return {"axial": [p["axial"] for p in data], "moment": [p["moment"] for p in data]}
+
+    def _describe(self) -> str:
+        return f"{len(self)} points"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class InteractionDemand(_Result):
+    """A load case's demand on a section's interaction diagram, with its
+    utilisation along the ray from the origin through (|M|, P)."""
+
+    load_case: int = field(metadata=_q("", "the load case or LRFD combination, from 1"))
+    name: str = field(metadata=_q("", 'the combination\'s name; "" for a pile-head load case'))
+    factored: bool = field(metadata=_q("", "an LRFD combination: factored loads"))
+    axial: float = field(metadata=_q("force", "axial load of the case"))
+    moment: float = field(metadata=_q("moment", "largest |M| over the section's length"))
+    utilisation: Optional[float] = field(metadata=_q("", "demand over design capacity along "
+                                                         "the ray; None when the ray meets no "
+                                                         "design diagram"))
+    capacity: InteractionPoint = field(metadata=_q("", "where the ray meets the design "
+                                                       "diagram"))
+    passed: bool = field(metadata=_q("", "utilisation at most 1"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        used = "-" if self.utilisation is None else _short(self.utilisation)
+        return f"case {self.load_case}: utilisation {used}, " + \
+            ("passed" if self.passed else "FAILED")
+
+
+_DEMAND_COLUMNS = ("load_case", "name", "factored", "axial", "moment", "utilisation",
+                   "passed")
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class InteractionResult(_Result):
+    """The axial force - bending moment interaction diagram of a section by
+    the run's design code (docs/interaction.md), and the load cases' demands
+    on it. The points of ``nominal`` and ``factored`` are aligned, one strain
+    state each, from pure compression through pure bending to pure tension
+    with positive moments, and for a section that is not symmetric on round
+    the negative moments back to pure compression."""
+
+    code: str = field(metadata=_q("", '"AASHTO", "ACI318" or "Eurocode2"'))
+    standard: str = field(metadata=_q("", 'the standard applied ("ACI 318-19", "AASHTO LRFD", '
+                                          '"EN 1992-1-1", "AISC 360-16", "EN 1993-1-1")'))
+    method: str = field(metadata=_q("", "the assumptions, in words"))
+    covered: bool = field(metadata=_q("", "False: the section has no diagram; note says why"))
+    note: str = field(metadata=_q("", "why the section has no diagram"))
+    transverse: str = field(metadata=_q("", '"tied" or "spiral"; "" for steel and sections '
+                                            'without a diagram'))
+    transverse_source: str = field(metadata=_q("", '"default" (of the section type) or '
+                                                   '"input"'))
+    prestressed: bool = field(metadata=_q("", "strands with their effective prestress"))
+    symmetric: bool = field(metadata=_q("", "False: the points go round both bending "
+                                            "directions"))
+    nominal: InteractionCurve = field(metadata=_q("", "Pn, Mn (Eurocode 2: characteristic "
+                                                      "strengths)"))
+    factored: InteractionCurve = field(metadata=_q("", "phi Pn, phi Mn with the caps "
+                                                       "(Eurocode 2: NRd, MRd)"))
+    phi: Array = field(metadata=_q("", "strength reduction factor of each point (ACI 318, "
+                                       "AASHTO concrete sections); empty otherwise"))
+    balanced: Optional[InteractionPoint] = field(metadata=_q("", "the nominal balanced point"))
+    balanced_factored: Optional[InteractionPoint] = field(metadata=_q(
+        "", "the design balanced point"))
+    pure_compression: float = field(metadata=_q("force", "nominal P0"))
+    pure_tension: float = field(metadata=_q("force", "nominal tensile strength, negative"))
+    max_compression: float = field(metadata=_q("force", "design limit of axial compression"))
+    max_tension: float = field(metadata=_q("force", "design limit of axial tension, negative"))
+    gamma_c: Optional[float] = field(metadata=_q("", "Eurocode 2 partial factor of concrete"))
+    gamma_s: Optional[float] = field(metadata=_q("", "Eurocode 2 partial factor of steel"))
+    alpha_cc: Optional[float] = field(metadata=_q("", "Eurocode 2 long-term factor"))
+    demands: list[InteractionDemand] = field(metadata=_q("", "one per load case of a pile "
+                                                             "analysis"))
+    max_utilisation: Optional[float] = field(metadata=_q("", "the largest utilisation of the "
+                                                             "demands"))
+    governing_case: int = field(metadata=_q("", "its load case; 0 when none"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        if not self.covered:
+            return f"{self.code}: not covered"
+        used = "" if self.max_utilisation is None else \
+            f", highest utilisation {_short(self.max_utilisation)}"
+        return f"{self.standard}: {len(self.nominal)} points{used}"
+
+    def frame(self) -> pandas.DataFrame:
+        """The points as a DataFrame: ``nominal_axial``, ``nominal_moment``,
+        ``factored_axial``, ``factored_moment`` and ``phi`` (NaN where the
+        code has none); the unit of each column is in
+        ``frame.attrs["units"]``."""
+        n = len(self.nominal)
+        phi = self.phi if len(self.phi) == n else np.full(n, np.nan)
+        columns = {"nominal_axial": self.nominal.axial, "nominal_moment": self.nominal.moment,
+                   "factored_axial": self.factored.axial,
+                   "factored_moment": self.factored.moment, "phi": phi}
+        units = {}
+        if self.units is not None:
+            for name in columns:
+                if name != "phi":
+                    units[name] = self.units.force if name.endswith("axial") else \
+                        self.units.moment
+        return _frame(columns, units)
+
+    def demands_frame(self) -> pandas.DataFrame:
+        """The demands as a DataFrame, one row per load case, with the
+        capacity on the ray as ``capacity_axial`` and ``capacity_moment``."""
+        rows = [dict({c: getattr(d, c) for c in _DEMAND_COLUMNS},
+                     capacity_axial=d.capacity.axial, capacity_moment=d.capacity.moment)
+                for d in self.demands]
+        names = list(_DEMAND_COLUMNS) + ["capacity_axial", "capacity_moment"]
+        frame = _pandas().DataFrame(rows, columns=names)
+        if self.units is not None:
+            frame.attrs["units"] = {"axial": self.units.force, "moment": self.units.moment,
+                                    "capacity_axial": self.units.force,
+                                    "capacity_moment": self.units.moment}
+        return frame
+
+    def plot(self, *, ax: Optional[Axes] = None, title: Optional[str] = None) -> Axes:
+        """Draws axial force against moment, the nominal and the design
+        diagram and the demands as points (those beyond the design diagram
+        marked x), into ``ax`` (a new figure when None); returns the Axes."""
+        if not self.covered:
+            raise ValueError(f"the section has no interaction diagram: {self.note}")
+        if ax is None:
+            _, ax = _pyplot().subplots(figsize=(8, 6), layout="constrained")
+        ax.plot(self.nominal.moment, self.nominal.axial, label="Nominal (Pn, Mn)")
+        ax.plot(self.factored.moment, self.factored.axial, label="Design")
+        for passed, marker, label in ((True, "o", "Demands within the design diagram"),
+                                      (False, "x", "Demands beyond the design diagram")):
+            chosen = [d for d in self.demands if d.passed == passed]
+            if chosen:
+                ax.plot([d.moment for d in chosen], [d.axial for d in chosen], marker,
+                        linestyle="none", label=label)
+        force = f" ({self.units.force})" if self.units else ""
+        moment = f" ({self.units.moment})" if self.units else ""
+        ax.set_xlabel("Bending moment" + moment)
+        ax.set_ylabel("Axial force, compression positive" + force)
+        ax.axhline(0.0, color="0.6", linewidth=0.8)
+        ax.grid(True, alpha=0.3)
+        ax.legend(fontsize="small")
+        ax.set_title(title or f"{self.standard}: {self.method}", fontsize="small")
+        return ax
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class SectionResult(_Result):
-    """A pile section with its moment-curvature tables."""
+    """A pile section with its moment-curvature tables and interaction diagram."""
 
     number: int = field(metadata=_q("", "section number, from 1 at the pile head"))
     type: int = field(metadata=_q("", "section type code of the input (-3: a casing with a "
@@ -464,6 +641,9 @@ class SectionResult(_Result):
                                                               "when none"))
     thrusts: list[MomentCurvature] = field(metadata=_q("", "one moment-curvature table per "
                                                            "axial thrust"))
+    interaction: Optional[InteractionResult] = field(default=None, metadata=_q(
+        "", "the interaction diagram; None unless the run computed them "
+            "(ComputeInteraction YES)"))
     units: Optional[Units] = _back_reference()
 
     def _describe(self) -> str:
@@ -1086,6 +1266,34 @@ class Results(_Result):
         ax.legend(fontsize="small")
         return ax
 
+    def plot_interaction(self, sections: Optional[Iterable[int]] = None, *,
+                         ax: Optional[Sequence[Axes]] = None) -> list[Axes]:
+        """Draws the interaction diagram of every section that has one (or of
+        those numbered in ``sections``), one panel each, with the load
+        cases' demands, into the Axes of ``ax`` (a new figure when None);
+        returns the list of the Axes."""
+        wanted = None if sections is None else set(sections)
+        chosen = [s for s in self.sections
+                  if s.interaction is not None and s.interaction.covered
+                  and (wanted is None or s.number in wanted)]
+        if not chosen:
+            raise ValueError("the run has no interaction diagram to plot (set "
+                             "compute_interaction and interaction_code in the options)")
+        if ax is None:
+            _, made = _pyplot().subplots(1, len(chosen), figsize=(7 * len(chosen), 5.5),
+                                         layout="constrained", squeeze=False)
+            axes = list(made[0])
+        else:
+            axes = list(ax)
+            if len(axes) != len(chosen):
+                raise ValueError(f"plot_interaction() draws {len(chosen)} panels; ax holds "
+                                 f"{len(axes)} Axes")
+        for panel, section in zip(axes, chosen):
+            assert section.interaction is not None
+            section.interaction.plot(ax=panel, title=f"Section {section.number}: "
+                                                     f"{section.type_name}")
+        return axes
+
 
 def __getattr__(name: str) -> Any:
     """The results classes of earlier releases by their old names, with a
@@ -1098,7 +1306,8 @@ def __getattr__(name: str) -> Any:
     raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
-__all__ = ["Array", "CASE_SUMMARY", "Diagnostic", "LayerResult", "LengthStudy",
+__all__ = ["Array", "CASE_SUMMARY", "Diagnostic", "InteractionCurve", "InteractionDemand",
+           "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
            "LoadCaseResult", "LrfdCheckRow", "MomentCurvature", "NODE_COLUMNS",
            "PyCurveResult", "Results", "SI_UNITS", "SectionResult", "StiffnessStudy", "USCS_UNITS",
            "Units", "WarningRecord"]

@@ -87,6 +87,8 @@ def write_input(model: m.Model, remarks: bool = True) -> str:
         "TITLE": _write_title if model.title else None,
         "OPTIONS": _write_options,
         "SECTIONS": _write_sections,
+        "TRANSVERSE REINFORCEMENT": _write_transverse
+        if any(getattr(s, "transverse", None) for s in model.sections) else None,
         "SOIL LAYERS": _write_layers if model.soil_layers else None,
         "PILE BATTER AND SLOPE": _write_batter if model.ground_slope or model.batter else None,
         "LOADING": _write_loading if model.load_cases or model.distributed_loads else None,
@@ -208,6 +210,14 @@ def _write_sections(w: _Writer, model: m.Model) -> None:
                 for k, (moment, ei) in enumerate(curve.points):
                     w.row([real(moment)], w.note("moment", "ei_moment") if k == 0 else "")
                     w.row([real(ei)], w.note("bending stiffness EI", "ei") if k == 0 else "")
+
+
+def _write_transverse(w: _Writer, model: m.Model) -> None:
+    given = [(i, str(getattr(s, "transverse"))) for i, s in enumerate(model.sections, 1)
+             if getattr(s, "transverse", None)]
+    w.row([integer(len(given))], "number of sections with their transverse reinforcement")
+    for i, word in given:
+        w.row([integer(i), word], "section, TIED or SPIRAL")
 
 
 def _write_concrete(w: _Writer, c: m.Concrete) -> None:

@@ -40,7 +40,9 @@ constexpr const char* kUsage =
     "next to INPUT, or into DIR (made when missing). With\n"
     "  --json      also <stem>.json: every result of the run (docs/results.md)\n"
     "  --csv       also <stem>.cases.csv (one row per load case) and\n"
-    "              <stem>.case<N>.csv (one row per node of load case N)\n"
+    "              <stem>.case<N>.csv (one row per node of load case N); with\n"
+    "              interaction diagrams <stem>.interaction.csv (their points)\n"
+    "              and <stem>.demands.csv (the load cases checked against them)\n"
     "  --html      also <stem>.html: the results as a page of tables and graphs\n"
     "              that opens in any browser (docs/html-report.md)\n"
     "\n"
@@ -264,6 +266,47 @@ void PrintCases(const RunResults& results, std::ostream& out) {
   PrintColumns(rows, left, out);
 }
 
+// The interaction diagrams: each section's highest utilisation with its
+// load case and verdict, or why the section has no diagram.
+void PrintInteraction(const RunResults& results, std::ostream& out) {
+  std::string code;
+  bool any_demand = false;
+  for (const SectionResult& s : results.sections) {
+    if (!s.interaction) continue;
+    code = s.interaction->code;
+    any_demand = any_demand || !s.interaction->demands.empty();
+  }
+  if (code.empty()) return;
+  out << "Interaction diagrams (" << code << "):\n";
+  for (const SectionResult& s : results.sections) {
+    if (!s.interaction) continue;
+    const InteractionResult& r = *s.interaction;
+    out << "  Section " << s.number << ": ";
+    if (!r.covered) {
+      out << r.note << "\n";
+      continue;
+    }
+    std::string basis = r.standard;
+    if (!r.transverse.empty()) {
+      basis += ", " + r.transverse + (r.transverse_source == "default" ? " by default" : "");
+    }
+    if (!r.max_utilisation) {
+      out << "diagram by " << basis
+          << (r.demands.empty() ? "; no load case to check\n" : "; no demand met the diagram\n");
+      continue;
+    }
+    bool pass = true;
+    for (const InteractionDemand& d : r.demands) pass = pass && d.passed;
+    out << "highest utilisation " << Significant(*r.max_utilisation, 3) << " under "
+        << (results.lrfd ? "combination " : "load case ") << r.governing_case << ", "
+        << (pass ? "all pass" : "FAIL") << " (" << basis << ")\n";
+  }
+  if (any_demand && !results.lrfd) {
+    out << "  The load cases are not factored: their demands are set against the design "
+           "diagram as they are.\n";
+  }
+}
+
 // Writes the whole text to the file; false, with the system's reason, when
 // any of it could not be written.
 bool WriteText(const std::string& path, const std::string& text, std::string* reason) {
@@ -392,6 +435,10 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   if (args.csv) {
     paths.push_back(cases_path);
     names.emplace_back("load case table");
+    paths.push_back((directory / (stem + ".interaction.csv")).string());
+    names.emplace_back("interaction diagram table");
+    paths.push_back((directory / (stem + ".demands.csv")).string());
+    names.emplace_back("interaction demand table");
   }
   if (args.html) {
     paths.push_back(html_path);
@@ -438,6 +485,16 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
       write("nodes   ", path, RenderNodesCsv(results, c));
     }
     RemoveStaleCaseFiles(directory, stem, static_cast<int>(results.cases.size()));
+    const fs::path diagrams = directory / (stem + ".interaction.csv");
+    const fs::path demands = directory / (stem + ".demands.csv");
+    if (HasInteraction(results)) {
+      write("diagrams", diagrams.string(), RenderInteractionCsv(results));
+      write("demands ", demands.string(), RenderDemandsCsv(results));
+    } else {
+      // Left from an earlier run with diagrams, they would pass for this run's.
+      fs::remove(diagrams, ec);
+      fs::remove(demands, ec);
+    }
   }
 
   out << "tarvex " << version_text() << ": " << args.input << "\n";
@@ -457,6 +514,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   }
   PrintOutcome(results, out);
   PrintCases(results, out);
+  PrintInteraction(results, out);
   PrintAccuracyNotes(results, out);
   const ExitStatus status = StatusOf(results);
   return extra_failed && status == kNormal ? kFilesUnusable : status;

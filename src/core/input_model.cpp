@@ -15,4 +15,22 @@ InputModel::InputModel() {
   py_output_depths.reserve(limits::kMaxPyOutputDepths);
 }
 
+bool TakesTransverseReinforcement(SectionType type) {
+  switch (type) {
+    case kRectangularConcrete:
+    case kDrilledShaft:
+    case kShaftWithCasing:
+    case kShaftWithCasingAndCore:
+    case kCircularPrestressed:
+    case kCircularHollowPrestressed:
+    case kSquarePrestressed:
+    case kSquareHollowPrestressed:
+    case kOctagonalPrestressed:
+    case kOctagonalHollowPrestressed:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace tarvex

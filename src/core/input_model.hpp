@@ -180,6 +180,15 @@ struct UserEiCurve {
   std::vector<double> ei;
 };
 
+// The transverse reinforcement of a concrete section as TRANSVERSE
+// REINFORCEMENT gives it; not given: the default of the section type.
+enum class TransverseInput { kNotGiven, kTied, kSpiral };
+
+// Whether a section of this type is concrete with transverse reinforcement
+// (ties or a spiral) around its bars or strands: the rectangular pile, the
+// drilled shafts and the prestressed piles.
+bool TakesTransverseReinforcement(SectionType type);
+
 // A pile section: a length of pile with one cross-section.
 struct PileSection {
   SectionType type = kRectangularConcrete;  // an input of -3 is 3 with core_filled false
@@ -203,6 +212,7 @@ struct PileSection {
   StrandBlock strands;
   ElasticBlock elastic;
   std::vector<UserEiCurve> user_ei;
+  TransverseInput transverse = TransverseInput::kNotGiven;
 };
 
 // Soil values at the top or at the bottom of a layer, as read.

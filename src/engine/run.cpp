@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "engine/diagnostics.hpp"
+#include "engine/interaction_results.hpp"
 #include "engine/model.hpp"
 #include "engine/report_header.hpp"
 #include "engine/results.hpp"
@@ -166,6 +167,9 @@ void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
     AnalyseSection(input.sections[i], n, input.options, model.tables.thrusts,
                    model.tables.section_tables[i], model.results.sections[i], out);
     if (out.failed()) return;
+    if (input.options.interaction) {
+      model.results.sections[i].interaction = DescribeInteraction(input.sections[i], input.options);
+    }
     out.message.Write("(A,I0/)",
                       {"Completed computing nonlinear bending stiffness of section ", n});
   }
@@ -322,6 +326,8 @@ void AnalysePile(AnalysisModel& model) {
   AnalyseAllSections(model, false);
   if (model.failed()) return;
   AnalyseLoadCases(model);
+  // The demands of the cases solved, also when a later case failed.
+  CheckInteractionDemands(model.results.cases, model.results.sections);
   if (model.failed()) return;
   WriteRunSummary(model);
   if (model.failed()) return;

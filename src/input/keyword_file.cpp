@@ -381,6 +381,7 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
       {"SOIL MOVEMENTS", ReadSoilMovements},
       {"GROUP EFFECT FACTORS", ReadGroupEffects},
       {"DEPTHS OF PRINTED P-Y CURVES", ReadPrintedPyDepths},
+      {"TRANSVERSE REINFORCEMENT", ReadTransverseReinforcement},
   };
   std::vector<std::string_view> given;
   bool options_read = false;
@@ -426,6 +427,24 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
         return;
       }
       data_read = true;
+    }
+    // The rows of TRANSVERSE REINFORCEMENT name the sections of SECTIONS by
+    // number: SECTIONS comes first, once.
+    const bool transverse_given =
+        std::find(given.begin(), given.end() - 1, "TRANSVERSE REINFORCEMENT") != given.end() - 1;
+    const bool sections_given =
+        std::find(given.begin(), given.end() - 1, "SECTIONS") != given.end() - 1;
+    if (keyword == "TRANSVERSE REINFORCEMENT" && !sections_given) {
+      in.Fail("INP00099", 199, 99,
+              "opens TRANSVERSE REINFORCEMENT before SECTIONS; its rows name the sections by "
+              "number, so SECTIONS must come first");
+      return;
+    }
+    if (keyword == "SECTIONS" && transverse_given) {
+      in.Fail("INP00099", 199, 99,
+              "opens SECTIONS after TRANSVERSE REINFORCEMENT, whose rows name the sections "
+              "read before; give SECTIONS once, before TRANSVERSE REINFORCEMENT");
+      return;
     }
     match->read(in);
     if (out.failed()) return;

@@ -1,5 +1,6 @@
 // SECTIONS: the pile from its head down, one pile section after another.
 #include <string>
+#include <vector>
 
 #include "input/section_readers.hpp"
 
@@ -463,6 +464,54 @@ void ReadSections(InputReader& in) {
     m.sections.push_back(std::move(s));
   }
   m.pile_length = running;
+}
+
+// TRANSVERSE REINFORCEMENT: ties or a spiral for concrete sections, by
+// section number, after SECTIONS. Sections not named keep the default of
+// their type. The section adds nothing to the report or the message file:
+// the interaction diagrams it serves are results beyond them.
+void ReadTransverseReinforcement(InputReader& in) {
+  InputModel& m = in.input();
+  const int sections = static_cast<int>(m.sections.size());
+  int n = 0;
+  if (!in.Read("the number of rows of the transverse reinforcement", {&n}) ||
+      !in.CheckCount(n, 1, sections, "the number of rows of the transverse reinforcement")) {
+    return;
+  }
+  std::vector<bool> given(static_cast<std::size_t>(sections), false);
+  for (int k = 1; k <= n; ++k) {
+    int number = 0;
+    std::string word;
+    if (!in.Read("the section number and TIED or SPIRAL of transverse reinforcement row " +
+                     std::to_string(k),
+                 {&number, ReadValue(&word, 16)})) {
+      return;
+    }
+    if (number < 1 || number > sections) {
+      in.Fail("gives " + std::to_string(number) +
+              " as a section number, which must be from 1 to the number of sections, " +
+              std::to_string(sections));
+      return;
+    }
+    const auto i = static_cast<std::size_t>(number - 1);
+    if (word != "TIED" && word != "SPIRAL") {
+      in.Fail("gives \"" + word + "\" as the transverse reinforcement of section " +
+              std::to_string(number) + "; TIED or SPIRAL is expected");
+      return;
+    }
+    if (!TakesTransverseReinforcement(m.sections[i].type)) {
+      in.Fail("gives transverse reinforcement to section " + std::to_string(number) +
+              ", which is not a concrete section with bars or strands");
+      return;
+    }
+    if (given[i]) {
+      in.Fail("gives the transverse reinforcement of section " + std::to_string(number) +
+              " a second time");
+      return;
+    }
+    given[i] = true;
+    m.sections[i].transverse = word == "TIED" ? TransverseInput::kTied : TransverseInput::kSpiral;
+  }
 }
 
 }  // namespace tarvex

@@ -114,4 +114,77 @@ std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load
   return text;
 }
 
+bool HasInteraction(const RunResults& results) {
+  for (const SectionResult& s : results.sections) {
+    if (s.interaction) return true;
+  }
+  return false;
+}
+
+std::string RenderInteractionCsv(const RunResults& results) {
+  const Units& u = results.units;
+  std::string text;
+  AppendHeader(text, {{"section", ""},
+                      {"code", ""},
+                      {"point", ""},
+                      {"nominal_axial", u.force},
+                      {"nominal_moment", u.moment},
+                      {"factored_axial", u.force},
+                      {"factored_moment", u.moment},
+                      {"phi", ""}});
+  for (const SectionResult& s : results.sections) {
+    if (!s.interaction) continue;
+    const InteractionResult& r = *s.interaction;
+    for (std::size_t i = 0; i < r.nominal.size() && i < r.factored.size(); ++i) {
+      text += std::to_string(s.number);
+      text.push_back(',');
+      AppendCsvText(text, r.code);
+      text += ',' + std::to_string(i + 1);
+      for (double v :
+           {r.nominal[i].axial, r.nominal[i].moment, r.factored[i].axial, r.factored[i].moment}) {
+        text.push_back(',');
+        AppendCsvNumber(text, v);
+      }
+      text.push_back(',');
+      if (i < r.phi.size()) AppendCsvNumber(text, r.phi[i]);
+      text.push_back('\n');
+    }
+  }
+  return text;
+}
+
+std::string RenderDemandsCsv(const RunResults& results) {
+  const Units& u = results.units;
+  std::string text;
+  AppendHeader(text, {{"section", ""},
+                      {"case", ""},
+                      {"combination", ""},
+                      {"factored", ""},
+                      {"axial", u.force},
+                      {"moment", u.moment},
+                      {"utilisation", ""},
+                      {"capacity_axial", u.force},
+                      {"capacity_moment", u.moment},
+                      {"passed", ""}});
+  for (const SectionResult& s : results.sections) {
+    if (!s.interaction) continue;
+    for (const InteractionDemand& d : s.interaction->demands) {
+      text += std::to_string(s.number) + ',' + std::to_string(d.load_case) + ',';
+      AppendCsvText(text, d.name);
+      text += d.factored ? ",yes," : ",no,";
+      AppendCsvNumber(text, d.axial);
+      text.push_back(',');
+      AppendCsvNumber(text, d.moment);
+      text.push_back(',');
+      if (d.utilisation) AppendCsvNumber(text, *d.utilisation);
+      text.push_back(',');
+      if (d.utilisation) AppendCsvNumber(text, d.capacity.axial);
+      text.push_back(',');
+      if (d.utilisation) AppendCsvNumber(text, d.capacity.moment);
+      text += d.passed ? ",yes\n" : ",no\n";
+    }
+  }
+  return text;
+}
+
 }  // namespace tarvex

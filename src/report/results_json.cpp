@@ -366,6 +366,69 @@ void Write(JsonOut& out, const ThrustCurve& t) {
   out.EndObject();
 }
 
+void Write(JsonOut& out, const InteractionPoint& p) {
+  out.StartObject();
+  out.Key("axial").Number(p.axial);
+  out.Key("moment").Number(p.moment);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const std::optional<InteractionPoint>& p) {
+  if (p) {
+    Write(out, *p);
+  } else {
+    out.Null();
+  }
+}
+
+void Write(JsonOut& out, const InteractionDemand& d) {
+  out.StartObject();
+  out.Key("axial").Number(d.axial);
+  out.Key("capacity");
+  Write(out, d.capacity);
+  out.Key("factored").Boolean(d.factored);
+  out.Key("load_case").Integer(d.load_case);
+  out.Key("moment").Number(d.moment);
+  out.Key("name").Text(d.name);
+  out.Key("passed").Boolean(d.passed);
+  out.Key("utilisation").Number(d.utilisation);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const InteractionResult& r) {
+  out.StartObject();
+  out.Key("alpha_cc").Number(r.alpha_cc);
+  out.Key("balanced");
+  Write(out, r.balanced);
+  out.Key("balanced_factored");
+  Write(out, r.balanced_factored);
+  out.Key("code").Text(r.code);
+  out.Key("covered").Boolean(r.covered);
+  out.Key("demands");
+  ArrayOf(out, r.demands, [](JsonOut& o, const InteractionDemand& d) { Write(o, d); });
+  out.Key("factored");
+  ArrayOf(out, r.factored, [](JsonOut& o, const InteractionPoint& p) { Write(o, p); });
+  out.Key("gamma_c").Number(r.gamma_c);
+  out.Key("gamma_s").Number(r.gamma_s);
+  out.Key("governing_case").Integer(r.governing_case);
+  out.Key("max_compression").Number(r.max_compression);
+  out.Key("max_tension").Number(r.max_tension);
+  out.Key("max_utilisation").Number(r.max_utilisation);
+  out.Key("method").Text(r.method);
+  out.Key("nominal");
+  ArrayOf(out, r.nominal, [](JsonOut& o, const InteractionPoint& p) { Write(o, p); });
+  out.Key("note").Text(r.note);
+  out.Key("phi").Numbers(r.phi);
+  out.Key("prestressed").Boolean(r.prestressed);
+  out.Key("pure_compression").Number(r.pure_compression);
+  out.Key("pure_tension").Number(r.pure_tension);
+  out.Key("standard").Text(r.standard);
+  out.Key("symmetric").Boolean(r.symmetric);
+  out.Key("transverse").Text(r.transverse);
+  out.Key("transverse_source").Text(r.transverse_source);
+  out.EndObject();
+}
+
 void Write(JsonOut& out, const SectionResult& s) {
   out.StartObject();
   out.Key("area").Number(s.area);
@@ -374,6 +437,12 @@ void Write(JsonOut& out, const SectionResult& s) {
   out.Key("cracking_load").Number(s.cracking_load);
   out.Key("flexural_rigidity").Number(s.flexural_rigidity);
   out.Key("inertia").Number(s.inertia);
+  out.Key("interaction");
+  if (s.interaction) {
+    Write(out, *s.interaction);
+  } else {
+    out.Null();
+  }
   out.Key("length").Number(s.length);
   out.Key("number").Integer(s.number);
   out.Key("tensile_capacity").Number(s.tensile_capacity);
@@ -571,6 +640,7 @@ std::size_t ExpectedSize(const RunResults& r) {
   for (const PyCurveResult& c : r.py_curves) numbers += c.y.size() + c.p.size();
   for (const SectionResult& s : r.sections) {
     for (const ThrustCurve& t : s.thrusts) points += t.points.size();
+    if (s.interaction) numbers += 6 * s.interaction->nominal.size();
   }
   return 4096 + 24 * numbers + 420 * points;
 }

@@ -31,8 +31,9 @@ mkdirSync(outDir, { recursive: true });
 
 // The sections each fixture's page must show; every other known section
 // must be absent.
-const ALL_SECTIONS = ['run', 'error', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'lrfd', 'length-study', 'stiffness'];
+const ALL_SECTIONS = ['run', 'error', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'interaction', 'lrfd', 'length-study', 'stiffness'];
 const EXPECTED = {
+  'interaction-diagrams': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'interaction', 'lrfd'],
   'pile-three-cases': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'stiffness'],
   'lrfd-combinations': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'lrfd'],
   'stiffness-length-study': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'length-study', 'stiffness'],
@@ -55,6 +56,7 @@ function sectionsOf(d) {
     response: cases.length > 0,
     'py-curves': (d.py_curves || []).length > 0 || (d.run_kind === 3 && cases.length > 0),
     'moment-curvature': sections.some((x) => (x.thrusts || []).length),
+    interaction: sections.some((x) => x.interaction),
     lrfd: !!d.lrfd || (d.lrfd_check || []).length > 0,
     'length-study': cases.some((x) => x.length_study != null),
     stiffness: d.stiffness != null,
@@ -123,6 +125,8 @@ function inspect() {
     lrfdFails: [...document.querySelectorAll('#lrfd .badge')].filter((b) => b.textContent === 'FAIL').length,
     stiffnessRows: document.querySelectorAll('#stiffness tbody tr').length,
     profileRects: document.querySelectorAll('#profile svg rect').length,
+    demandRows: document.querySelectorAll('#interaction .table-wrap tbody tr').length,
+    demandFails: [...document.querySelectorAll('#interaction .badge')].filter((b) => b.textContent === 'FAIL').length,
   };
 }
 
@@ -203,11 +207,23 @@ function checkPage(page, seen, problems) {
     for (const line of d.error.message) c(seen.text.includes(line.trim()), 'error line missing: ' + line);
     if (d.error.line_number) c(seen.text.includes(d.error.line_text.trim()), 'input line missing');
   }
+  // The interaction diagrams: a row per demand, the failures marked, and
+  // the reason of every section without a diagram.
+  const diagrams = (d.sections || []).filter((s) => s.interaction);
+  const demands = diagrams.flatMap((s) => s.interaction.demands || []);
+  c(seen.demandRows === demands.length, 'demand tables have ' + seen.demandRows + ' rows for ' + demands.length + ' demands');
+  c(seen.demandFails === demands.filter((x) => !x.passed).length, 'demand failures shown: ' + seen.demandFails);
+  for (const s of diagrams) if (!s.interaction.covered) c(seen.text.includes(s.interaction.note), 'reason without a diagram missing: ' + s.interaction.note);
   // The charts: how many, their data, their pixels, their units.
   const drawnCases = (d.cases || []).filter((x) => x.nodes && x.nodes.depth.length > 1);
   const sectionCharts = (d.sections || []).filter((s) => s.thrusts.some((t) => t.points.length)).length * 2;
+  const interactionCharts = diagrams.filter((s) => s.interaction.covered).length;
   const expectCharts =
-    (drawnCases.length ? 6 : 0) + ((d.py_curves || []).length ? 1 : 0) + sectionCharts + ((d.cases || []).some((x) => x.length_study && x.length_study.rows.length) ? 1 : 0);
+    (drawnCases.length ? 6 : 0) +
+    ((d.py_curves || []).length ? 1 : 0) +
+    sectionCharts +
+    interactionCharts +
+    ((d.cases || []).some((x) => x.length_study && x.length_study.rows.length) ? 1 : 0);
   c(seen.charts.length === expectCharts, seen.charts.length + ' charts for ' + expectCharts + ' expected');
   const units = new Set(Object.values(d.units || {}).concat(['rad']));
   if (d.units) units.add(d.units.force + '/' + d.units.length + '^2');

@@ -316,6 +316,49 @@ TEST(Cli, JsonAndCsvFilesWhenAsked) {
       << blocked.err;
 }
 
+// With interaction diagrams: each section's highest utilisation after the
+// load cases, and the tables of the diagrams and of the demands; a later run
+// without diagrams leaves neither table behind.
+TEST(Cli, InteractionDiagramsShowEachSectionsHighestUtilisation) {
+  TempDir d;
+  const std::string with = Replaced(Example("quickstart.tv6"), "ComputeInteraction NO\n",
+                                    "ComputeInteraction YES\nCode ACI318\n");
+  WriteFile(d.File("pile.tv6"), with);
+  const CliResult r = RunCli({d.File("pile.tv6"), "--csv"});
+  EXPECT_EQ(r.status, cli::kNormal) << r.err;
+  const auto lines = testing::SplitLines(r.out);
+  const int at = testing::FindLine(lines, "Interaction diagrams (ACI318):");
+  ASSERT_GE(at, 0) << r.out;
+  ASSERT_LT(static_cast<std::size_t>(at + 2), lines.size());
+  EXPECT_EQ(lines[static_cast<std::size_t>(at + 1)],
+            "  Section 1: highest utilisation 0.236 under load case 3, all pass (ACI 318-19, "
+            "tied by default)");
+  EXPECT_EQ(lines[static_cast<std::size_t>(at + 2)],
+            "  The load cases are not factored: their demands are set against the design diagram "
+            "as they are.");
+  const auto diagram = testing::FileLines(d.File("pile.interaction.csv"));
+  ASSERT_GE(diagram.size(), 41U);
+  EXPECT_EQ(diagram[0],
+            "section,code,point,nominal_axial [lb],nominal_moment [lb-in],factored_axial [lb],"
+            "factored_moment [lb-in],phi");
+  // Point 1: pure compression, P0 = 0.85 f'c (Ag - As) + fy As in pounds.
+  EXPECT_EQ(diagram[1].substr(0, 11), "1,ACI318,1,");
+  EXPECT_NEAR(std::stod(diagram[1].substr(11)), 4139978.467, 1e-3);
+  const auto demands = testing::FileLines(d.File("pile.demands.csv"));
+  ASSERT_EQ(demands.size(), 4U);
+  EXPECT_EQ(demands[0],
+            "section,case,combination,factored,axial [lb],moment [lb-in],utilisation,"
+            "capacity_axial [lb],capacity_moment [lb-in],passed");
+  EXPECT_EQ(demands[3].substr(0, 16), "1,3,,no,1e+05,30");
+  EXPECT_EQ(demands[3].substr(demands[3].size() - 4), ",yes");
+
+  WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
+  const CliResult without = RunCli({d.File("pile.tv6"), "--csv"});
+  EXPECT_EQ(without.out.find("Interaction"), std::string::npos);
+  EXPECT_FALSE(FileExists(d.File("pile.interaction.csv")));
+  EXPECT_FALSE(FileExists(d.File("pile.demands.csv")));
+}
+
 // The page embeds the results data of the same run; an input named like the
 // page is not written over.
 TEST(Cli, HtmlReportWhenAsked) {

@@ -306,6 +306,55 @@ TEST(Reader, OptionsComeFirstAndKeepTheirUnits) {
   EXPECT_EQ(ReadText(BeforeEnd(kBase, options)).code(), 0);
 }
 
+// TRANSVERSE REINFORCEMENT is a section of its own after SECTIONS: a file
+// without it reads as before, and one with it reads the same besides.
+TEST(Reader, TransverseReinforcementIsOptionalAfterSections) {
+  const Read old = ReadText(kBase);
+  ASSERT_EQ(old.code(), 0);
+  EXPECT_EQ(old.model->sections[0].transverse, TransverseInput::kNotGiven);
+  const std::string block = "TRANSVERSE REINFORCEMENT\n1\n1  SPIRAL\n";
+  for (const std::string& text :
+       {Replace(kBase, "SOIL LAYERS\n", block + "SOIL LAYERS\n"), BeforeEnd(kBase, block)}) {
+    const Read r = ReadText(text);
+    ASSERT_EQ(r.code(), 0) << r.out->report.contents();
+    EXPECT_EQ(r.model->sections[0].transverse, TransverseInput::kSpiral);
+    EXPECT_EQ(r.model->layers.size(), old.model->layers.size());
+    EXPECT_EQ(r.model->load_cases.size(), old.model->load_cases.size());
+    EXPECT_EQ(r.report, old.report);
+    EXPECT_EQ(r.message, old.message);
+  }
+  EXPECT_EQ(ReadText(BeforeEnd(kBase, "TRANSVERSE REINFORCEMENT\n1\n1 TIED\n"))
+                .model->sections[0]
+                .transverse,
+            TransverseInput::kTied);
+
+  const std::string sections = std::string(kBase).substr(
+      std::string(kBase).find("SECTIONS\n"),
+      std::string(kBase).find("SOIL LAYERS\n") - std::string(kBase).find("SECTIONS\n"));
+  const std::string pipe = "SECTIONS\n1\n1\n4\n50.0\n24.0\n0.5\n50000.0\n29000000.0\n";
+  ExpectErrors({
+      {"before SECTIONS", Replace(kBase, "SECTIONS\n", block + "SECTIONS\n"), 199,
+       "Problem:  Line 25 of shaft.tv6 opens TRANSVERSE REINFORCEMENT before SECTIONS; its rows "
+       "name the sections by number, so SECTIONS must come first."},
+      {"SECTIONS again after it", BeforeEnd(kBase, block + sections), 199,
+       "Problem:  Line 62 of shaft.tv6 opens SECTIONS after TRANSVERSE REINFORCEMENT, whose rows "
+       "name the sections read before; give SECTIONS once, before TRANSVERSE REINFORCEMENT."},
+      {"more rows than sections", BeforeEnd(kBase, "TRANSVERSE REINFORCEMENT\n2\n"), 195,
+       "Problem:  Line 60 of shaft.tv6 gives 2 as the number of rows of the transverse "
+       "reinforcement, which must be from 1 to 1."},
+      {"no such section", BeforeEnd(kBase, "TRANSVERSE REINFORCEMENT\n1\n2 SPIRAL\n"), 195,
+       "Problem:  Line 61 of shaft.tv6 gives 2 as a section number, which must be from 1 to the "
+       "number of sections, 1."},
+      {"lower case", BeforeEnd(kBase, "TRANSVERSE REINFORCEMENT\n1\n1 spiral\n"), 195,
+       "Problem:  Line 61 of shaft.tv6 gives \"spiral\" as the transverse reinforcement of "
+       "section 1; TIED or SPIRAL is expected."},
+      {"a steel pipe",
+       BeforeEnd(Replace(kBase, sections, pipe), "TRANSVERSE REINFORCEMENT\n1\n1 TIED\n"), 195,
+       "Problem:  Line 50 of shaft.tv6 gives transverse reinforcement to section 1, which is not "
+       "a concrete section with bars or strands."},
+  });
+}
+
 TEST(Reader, MalformedValues) {
   ExpectErrors({
       {"text for an integer", Replace(kBase, "MaxIter 100", "MaxIter abc"), 195,

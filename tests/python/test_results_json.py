@@ -149,6 +149,39 @@ def test_csv_columns_equal_the_json(name, cli, tmp_path):
             assert [number(c) for c in column] == case["nodes"][key], key
 
 
+def test_interaction_csv_tables_equal_the_json(cli, tmp_path):
+    """The diagram and demand tables of a run with interaction diagrams (the
+    quick-start shaft by AASHTO) hold the JSON's values."""
+    text = (ROOT / "examples" / "quickstart.tv6").read_text().replace(
+        "ComputeInteraction NO\n", "ComputeInteraction YES\nCode AASHTO\n", 1)
+    path = tmp_path / "src" / "shaft.tv6"
+    path.parent.mkdir()
+    path.write_text(text)
+    done, stem = run(cli, path, tmp_path / "run", "--json", "--csv")
+    assert done.returncode == 0, done.stdout + done.stderr
+    results = json.loads(stem.with_suffix(".json").read_text())
+    jsonschema.validate(results, SCHEMA, cls=jsonschema.Draft202012Validator)
+    it = results["sections"][0]["interaction"]
+    header, rows = read_csv(f"{stem}.interaction.csv")
+    assert header == ["section", "code", "point", "nominal_axial [lb]", "nominal_moment [lb-in]",
+                      "factored_axial [lb]", "factored_moment [lb-in]", "phi"]
+    assert len(rows) == len(it["nominal"])
+    for k, row in enumerate(rows):
+        assert row[:3] == ["1", "AASHTO", str(k + 1)]
+        assert [number(c) for c in row[3:]] == [
+            it["nominal"][k]["axial"], it["nominal"][k]["moment"], it["factored"][k]["axial"],
+            it["factored"][k]["moment"], it["phi"][k]]
+    header, rows = read_csv(f"{stem}.demands.csv")
+    assert header[:6] == ["section", "case", "combination", "factored", "axial [lb]",
+                          "moment [lb-in]"]
+    assert len(rows) == len(it["demands"]) == len(results["cases"])
+    for row, d in zip(rows, it["demands"]):
+        assert [int(row[0]), int(row[1]), row[2], row[3]] == [1, d["load_case"], "", "no"]
+        assert [number(c) for c in row[4:9]] == [d["axial"], d["moment"], d["utilisation"],
+                                                 d["capacity"]["axial"], d["capacity"]["moment"]]
+        assert row[9] == ("yes" if d["passed"] else "no")
+
+
 def test_files_for_programs_are_written_only_when_asked(cli, tmp_path):
     done, stem = run(cli, ROOT / "examples" / "quickstart.tv6", tmp_path)
     assert done.returncode == 0

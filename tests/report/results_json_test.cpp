@@ -171,6 +171,57 @@ Json ToJson(const ThrustCurve& t) {
   return j;
 }
 
+Json ToJson(const InteractionPoint& p) {
+  Json j;
+  j["axial"] = Number(p.axial);
+  j["moment"] = Number(p.moment);
+  return j;
+}
+
+Json ToJson(const std::optional<InteractionPoint>& p) { return p ? ToJson(*p) : Json(nullptr); }
+
+Json ToJson(const InteractionDemand& d) {
+  Json j;
+  j["load_case"] = d.load_case;
+  j["name"] = d.name;
+  j["factored"] = d.factored;
+  j["axial"] = Number(d.axial);
+  j["moment"] = Number(d.moment);
+  j["utilisation"] = Optional(d.utilisation);
+  j["capacity"] = ToJson(d.capacity);
+  j["passed"] = d.passed;
+  return j;
+}
+
+Json ToJson(const InteractionResult& r) {
+  Json j;
+  j["code"] = r.code;
+  j["standard"] = r.standard;
+  j["method"] = r.method;
+  j["covered"] = r.covered;
+  j["note"] = r.note;
+  j["transverse"] = r.transverse;
+  j["transverse_source"] = r.transverse_source;
+  j["prestressed"] = r.prestressed;
+  j["symmetric"] = r.symmetric;
+  j["nominal"] = ArrayOf(r.nominal, [](const InteractionPoint& p) { return ToJson(p); });
+  j["factored"] = ArrayOf(r.factored, [](const InteractionPoint& p) { return ToJson(p); });
+  j["phi"] = Numbers(r.phi);
+  j["balanced"] = ToJson(r.balanced);
+  j["balanced_factored"] = ToJson(r.balanced_factored);
+  j["pure_compression"] = Number(r.pure_compression);
+  j["pure_tension"] = Number(r.pure_tension);
+  j["max_compression"] = Number(r.max_compression);
+  j["max_tension"] = Number(r.max_tension);
+  j["gamma_c"] = Optional(r.gamma_c);
+  j["gamma_s"] = Optional(r.gamma_s);
+  j["alpha_cc"] = Optional(r.alpha_cc);
+  j["demands"] = ArrayOf(r.demands, [](const InteractionDemand& d) { return ToJson(d); });
+  j["max_utilisation"] = Optional(r.max_utilisation);
+  j["governing_case"] = r.governing_case;
+  return j;
+}
+
 Json ToJson(const SectionResult& s) {
   Json j;
   j["number"] = s.number;
@@ -187,6 +238,7 @@ Json ToJson(const SectionResult& s) {
   j["tensile_capacity"] = Number(s.tensile_capacity);
   j["cracking_load"] = Number(s.cracking_load);
   j["thrusts"] = ArrayOf(s.thrusts, [](const ThrustCurve& t) { return ToJson(t); });
+  j["interaction"] = s.interaction ? ToJson(*s.interaction) : Json(nullptr);
   return j;
 }
 
@@ -527,6 +579,24 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   ThrustCurve& t = s.thrusts.emplace_back();
   t.thrust = -0.0;
   t.points.push_back({1e-6, 2.0, 2e6, 0.5, -0.003, 0.002, 4.0, inf, 0.0, -1.0, "Y C"});
+  InteractionResult& ir = s.interaction.emplace();
+  ir.code = "Eurocode2";
+  ir.covered = true;
+  ir.nominal = {{1e6, 0.0}, {-0.0, 2.5e5}, {-inf, 1.0}};
+  ir.factored = {{6.5e5, 0.0}, {0.0, 1.5e5}};
+  ir.phi = numbers;
+  ir.balanced = InteractionPoint{3.0, 4.0};
+  ir.gamma_c = 1.5;
+  ir.max_utilisation = 0.75;
+  ir.governing_case = 2;
+  InteractionDemand& demand = ir.demands.emplace_back();
+  demand.load_case = 2;
+  demand.name = "Strength I";
+  demand.factored = true;
+  demand.utilisation = inf;
+  demand.passed = true;
+  ir.demands.emplace_back().capacity = {-1.0, 1e22};
+  r.sections.emplace_back().interaction.emplace().note = "Not covered: \"why\"";
   PyCurveResult& py = r.py_curves.emplace_back();
   py.number = 1;
   py.short_name = "API Sand";

@@ -1,8 +1,9 @@
 // Draws the report of one analysis run from its results data (the JSON of the
 // #tarvex-results element): the outcome, error, warnings, units and load cases
 // as tables; the pile and soil profile as a diagram; the responses along the
-// pile, the p-y curves, the moment-curvature tables and the pile-length study
-// as uPlot charts; the LRFD check and the pile-head stiffness as tables.
+// pile, the p-y curves, the moment-curvature tables, the interaction
+// diagrams and the pile-length study as uPlot charts; the LRFD check and the
+// pile-head stiffness as tables.
 // Every value is shown in the units that the results data name.
 //
 // window.tarvexReport tells a test or a reader's console what was drawn:
@@ -527,6 +528,13 @@
       for (const s of sections) later.push(sectionCharts(ms, s, U));
     }
 
+    // Interaction diagrams and the load cases' demands on them.
+    if (sections.some((s) => s.interaction)) {
+      const is = section('interaction', 'Interaction diagrams of the sections');
+      is.append(interactionIntro(r, U));
+      for (const s of sections) if (s.interaction) later.push(interactionChart(is, s, r, U));
+    }
+
     // LRFD check.
     const checks = r.lrfd_check || [];
     if (r.lrfd || checks.length) {
@@ -872,6 +880,123 @@
       makeChart(mc.plot, xyOptions('Curvature' + unitText(U.curvature), 'Moment' + unitText(SM), series), data, 360, 340);
       makeChart(em.plot, xyOptions('Moment' + unitText(SM), 'EI' + unitText(U.section_rigidity), seriesEm), dataEm, 360, 340);
     };
+  }
+
+  // ------------------------------------------------- interaction diagrams
+
+  const CODE_NAMES = { ACI318: 'ACI 318', AASHTO: 'AASHTO LRFD', Eurocode2: 'Eurocode 2' };
+
+  // What the interaction diagrams show and how the demands are set against them.
+  function interactionIntro(r, U) {
+    const first = (r.sections || []).find((s) => s.interaction);
+    const code = CODE_NAMES[first.interaction.code] || first.interaction.code;
+    const demands = r.run_kind === 3;
+    return note(
+      'Axial force against bending moment by ' + code + ': the nominal diagram (strain compatibility, or the plastic ' +
+        'interaction of a steel section) and the design diagram (strength reduction factors, caps on the axial force, or ' +
+        'partial factors). Compression is positive. ' +
+        (demands
+          ? 'Each load case is a point: its axial load and the largest moment over the section; the utilisation is the ' +
+            'demand over the design capacity along the ray from the origin through it. ' +
+            (r.lrfd ? 'The LRFD combinations are factored loads.' : 'The load cases are not factored: their demands are set against the design diagram as they are.')
+          : 'A run of bending stiffness only has no load cases to check.') +
+        ' Units: ' +
+        [U.force, U.moment].filter(Boolean).join(', ') +
+        '.'
+    );
+  }
+
+  // The diagrams of one section with its demands as points, its limits and
+  // a table of the demands.
+  function interactionChart(parent, s, r, U) {
+    const it = s.interaction;
+    parent.append(h('h3', { text: 'Section ' + s.number + ': ' + s.type_name }));
+    if (!it.covered) {
+      parent.append(note(it.note || 'Not covered.', 'warn'));
+      return () => {};
+    }
+    const F = U.force || '';
+    const M = U.moment || '';
+    const facts = [
+      ['Standard', it.standard],
+      ['Method', it.method],
+    ];
+    if (it.transverse) facts.push(['Transverse reinforcement', it.transverse + (it.transverse_source === 'default' ? ' (default of the section type)' : ' (input)')]);
+    if (it.prestressed) facts.push(['Prestress', 'strands with their effective prestress']);
+    if (it.gamma_c != null) facts.push(['Partial factors', '\u03b3c = ' + num(it.gamma_c) + ', \u03b3s = ' + num(it.gamma_s) + ', \u03b1cc = ' + num(it.alpha_cc)]);
+    facts.push(['Pure compression (nominal)', num(it.pure_compression) + ' ' + F]);
+    facts.push(['Pure tension (nominal)', num(it.pure_tension) + ' ' + F]);
+    facts.push(['Design limits of the axial force', num(it.max_tension) + ' to ' + num(it.max_compression) + ' ' + F]);
+    if (it.balanced) facts.push(['Balanced point (nominal)', num(it.balanced.axial) + ' ' + F + ', ' + num(it.balanced.moment) + ' ' + M]);
+    if (it.max_utilisation != null) {
+      facts.push(['Highest utilisation', num(it.max_utilisation, 3) + ' (' + (r.lrfd ? 'combination ' : 'load case ') + it.governing_case + ')']);
+    }
+    parent.append(h('dl', { class: 'facts' }, facts.map(([k, v]) => [h('dt', { text: k }), h('dd', { text: v })])));
+    if (!it.symmetric) {
+      parent.append(note('The section is not symmetric about its mid-depth: the diagram goes round both bending directions, and each demand is checked against the weaker one.'));
+    }
+    const box = chartBox('Interaction diagram of section ' + s.number);
+    parent.append(box.box);
+    const demands = it.demands || [];
+    if (demands.length) parent.append(demandTable(demands, r, U));
+    return () => {
+      const series = [xySeries('Nominal (Pn, Mn)', colour(0, 3), { width: 2 }), xySeries('Design', colour(1, 3), { width: 2 })];
+      const data = [null, [it.nominal.map((p) => p.moment), it.nominal.map((p) => p.axial)], [it.factored.map((p) => p.moment), it.factored.map((p) => p.axial)]];
+      const points = (ok) => demands.filter((d) => d.passed === ok);
+      for (const [ok, label, stroke] of [
+        [true, 'Demands within the design diagram', colour(2, 3)],
+        [false, 'Demands beyond the design diagram', '#000000'],
+      ]) {
+        const chosen = points(ok);
+        if (!chosen.length) continue;
+        series.push(xySeries(label, stroke, { paths: dots(4.5), fill: stroke, points: { show: false } }));
+        data.push([chosen.map((d) => d.moment), chosen.map((d) => d.axial)]);
+      }
+      makeChart(box.plot, xyOptions('Bending moment' + unitText(M), 'Axial force' + unitText(F), series), data, 420, 560);
+    };
+  }
+
+  // A paths builder of uPlot that draws each point of an xy series as a dot
+  // and no line between them.
+  function dots(radius) {
+    return (u, i) => {
+      const [xs, ys] = u.data[i];
+      const p = new Path2D();
+      const r = radius * devicePixelRatio;
+      for (let k = 0; k < xs.length; k++) {
+        const x = u.valToPos(xs[k], 'x', true);
+        const y = u.valToPos(ys[k], 'y', true);
+        p.moveTo(x + r, y);
+        p.arc(x, y, r, 0, 2 * Math.PI);
+      }
+      return { stroke: p, fill: p };
+    };
+  }
+
+  function demandTable(demands, r, U) {
+    return table(
+      [
+        { head: r.lrfd ? 'Combination' : 'Load case' },
+        { head: 'Axial load', unit: U.force, num: true },
+        { head: 'Largest moment', unit: U.moment, num: true },
+        { head: 'Utilisation', num: true },
+        { head: 'Capacity on the ray: axial', unit: U.force, num: true },
+        { head: 'moment', unit: U.moment, num: true },
+        { head: 'Check' },
+      ],
+      demands.map((d) => ({
+        class: d.passed ? null : 'bad',
+        cells: [
+          String(d.load_case) + (d.name ? ' ' + d.name : ''),
+          num(d.axial),
+          num(d.moment),
+          d.utilisation == null ? DASH : num(d.utilisation, 4),
+          d.utilisation == null ? DASH : num(d.capacity.axial),
+          d.utilisation == null ? DASH : num(d.capacity.moment),
+          h('span', { class: 'badge ' + (d.passed ? 'ok' : 'bad'), text: d.passed ? 'Pass' : 'FAIL' }),
+        ],
+      }))
+    );
   }
 
   function lrfdTable(checks, U) {
