@@ -1,18 +1,20 @@
 // The portable number conversions against the standard library's, value by
 // value: the WebAssembly build, whose library lacks std::to_chars and
 // std::from_chars for doubles, writes and reads every number with them.
+#include "core/number_text.hpp"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include "core/number_text.hpp"
 
 namespace tarvex {
 namespace {
@@ -113,7 +115,16 @@ TEST(NumberText, ShortestFormsOfManyValues) {
 // writer, the HTML page's numbers and the messages use them.
 TEST(NumberText, FormsWithAPrecision) {
   std::mt19937_64 random(6028);
-  std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, 0.125, 1e-300, 9.995, 99.95, 1e300,
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                0.5,
+                                1.5,
+                                2.5,
+                                0.125,
+                                1e-300,
+                                9.995,
+                                99.95,
+                                1e300,
                                 std::numeric_limits<double>::denorm_min()};
   for (int i = 0; i < 3000; ++i) {
     const double v = FromBits(random());
@@ -134,6 +145,19 @@ TEST(NumberText, FormsWithAPrecision) {
       }
     }
   }
+  // Every digit of the exact expansion, and zeros beyond it.
+  for (double v : {std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(),
+                   1.0 / 3.0, 0.1, -2.5e-300}) {
+    for (const auto& [format, precision] :
+         {std::pair{std::chars_format::scientific, 900}, std::pair{std::chars_format::fixed, 1100},
+          std::pair{std::chars_format::general, 800}}) {
+      std::string a(3000, ' ');
+      std::string b(3000, ' ');
+      const auto ra = std::to_chars(a.data(), a.data() + a.size(), v, format, precision);
+      const auto rb = portable::ToChars(b.data(), b.data() + b.size(), v, format, precision);
+      ASSERT_EQ(std::string(b.data(), rb.ptr), std::string(a.data(), ra.ptr)) << v;
+    }
+  }
   // A text longer than its room is refused as std::to_chars refuses it.
   char small[4];
   EXPECT_EQ(portable::ToChars(small, small + 4, 123.456, std::chars_format::fixed, 3).ec,
@@ -141,13 +165,42 @@ TEST(NumberText, FormsWithAPrecision) {
 }
 
 TEST(NumberText, ReadsAsFromChars) {
-  const char* texts[] = {"0",       "-0",        "1",         "-2.5",     ".5",       "5.",
-                         "1e5",     "1E+05",     "1e-05",     "1e",       "1e+",      "1.5e-3x",
-                         "1e-310",  "4.9e-324",  "2.4e-324",  "2.5e-324", "1e-400",   "1e400",
-                         "0e999",   "1.7976931348623157e308",   "1.7976931348623159e308",
-                         "+1",      "e5",        ".",         "-",        "  1",      "0x10",
-                         "inf",     "-Infinity", "INFx",      "nan",      "nan(abc)", "nanx",
-                         "-nan",    "12345678901234567890123456789", "0.1000000000000000055511151231257827"};
+  const char* texts[] = {"0",
+                         "-0",
+                         "1",
+                         "-2.5",
+                         ".5",
+                         "5.",
+                         "1e5",
+                         "1E+05",
+                         "1e-05",
+                         "1e",
+                         "1e+",
+                         "1.5e-3x",
+                         "1e-310",
+                         "4.9e-324",
+                         "2.4e-324",
+                         "2.5e-324",
+                         "1e-400",
+                         "1e400",
+                         "0e999",
+                         "1.7976931348623157e308",
+                         "1.7976931348623159e308",
+                         "+1",
+                         "e5",
+                         ".",
+                         "-",
+                         "  1",
+                         "0x10",
+                         "inf",
+                         "-Infinity",
+                         "INFx",
+                         "nan",
+                         "nan(abc)",
+                         "nanx",
+                         "-nan",
+                         "12345678901234567890123456789",
+                         "0.1000000000000000055511151231257827"};
   for (const char* text : texts) {
     SCOPED_TRACE(text);
     const char* end = text + std::strlen(text);
@@ -164,8 +217,39 @@ TEST(NumberText, ReadsAsFromChars) {
       EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0) << a << " " << b;
     }
   }
-  // Every shortest text reads back.
+  // Digit strings of every length up to 30 and every magnitude, and the
+  // exact midpoints between neighbouring doubles (a tie reads as the even
+  // one), read the same both ways.
   std::mt19937_64 random(77);
+  std::uniform_int_distribution<int> length(1, 30);
+  std::uniform_int_distribution<int> exponent(-345, 315);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::vector<std::string> more;
+  for (int i = 0; i < 20000; ++i) {
+    std::string text = std::to_string(1 + digit(random) % 9) + ".";
+    const int n = length(random);
+    for (int j = 1; j < n; ++j) text.push_back(static_cast<char>('0' + digit(random)));
+    more.push_back(text + "e" + std::to_string(exponent(random)));
+  }
+  for (int i = 0; i < 3000; ++i) {
+    const double v = std::fabs(FromBits(random()));
+    if (!std::isfinite(v) || v == std::numeric_limits<double>::max()) continue;
+    const long double mid =
+        (static_cast<long double>(v) + static_cast<long double>(std::nextafter(v, HUGE_VAL))) / 2;
+    char buf[1200];
+    std::snprintf(buf, sizeof buf, "%.800Le", mid);
+    more.push_back(buf);
+  }
+  for (const std::string& text : more) {
+    double a = -7.0;
+    double b = -7.0;
+    const auto ra = std::from_chars(text.data(), text.data() + text.size(), a);
+    const auto rb = portable::FromChars(text.data(), text.data() + text.size(), b);
+    ASSERT_EQ(rb.ec, ra.ec) << text;
+    ASSERT_EQ(rb.ptr, ra.ptr) << text;
+    ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << text;
+  }
+  // Every shortest text reads back.
   for (int i = 0; i < 20000; ++i) {
     const double v = FromBits(random());
     if (!std::isfinite(v)) continue;
