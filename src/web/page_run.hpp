@@ -16,12 +16,12 @@ namespace tarvex::web {
 // The files of one run, named after the input as the command line names them.
 struct PageRun {
   int result_code = 0;
-  std::string results_json;  // <stem>.json
-  std::string report;        // <stem>.out
-  std::string plot;          // <stem>.plt
-  std::string message;       // <stem>.msg
-  std::string html;          // <stem>.html
-  std::string cases_csv;     // <stem>.cases.csv
+  std::string results_json;            // <stem>.json
+  std::string report;                  // <stem>.out
+  std::string plot;                    // <stem>.plt
+  std::string message;                 // <stem>.msg
+  std::string html;                    // <stem>.html
+  std::string cases_csv;               // <stem>.cases.csv
   std::vector<std::string> case_csvs;  // <stem>.case<N>.csv, one per load case
 };
 

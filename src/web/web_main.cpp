@@ -42,8 +42,8 @@ EMSCRIPTEN_KEEPALIVE int tarvex_web_run(const char* input, int size, const char*
   files.clear();
   try {
     const tarvex::DateTime now{year, month, day, hour, minute, second};
-    tarvex::web::PageRun run = tarvex::web::RunForPage(
-        std::string_view(input, static_cast<std::size_t>(size)), stem, now);
+    tarvex::web::PageRun run =
+        tarvex::web::RunForPage(std::string_view(input, static_cast<std::size_t>(size)), stem, now);
     files.push_back(std::move(run.results_json));
     files.push_back(std::move(run.report));
     files.push_back(std::move(run.plot));
@@ -62,8 +62,8 @@ EMSCRIPTEN_KEEPALIVE int tarvex_web_check(const char* input, int size, const cha
   std::vector<std::string>& files = Files();
   files.clear();
   try {
-    files.push_back(tarvex::web::CheckForPage(
-        std::string_view(input, static_cast<std::size_t>(size)), name));
+    files.push_back(
+        tarvex::web::CheckForPage(std::string_view(input, static_cast<std::size_t>(size)), name));
     return 0;
   } catch (const std::exception&) {
     files.clear();

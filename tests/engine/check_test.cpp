@@ -56,8 +56,8 @@ TEST(Check, FindsTheErrorsOfTheRunBeforeTheAnalysis) {
     const char* what;
     std::string text;
     const char* identity;
-    int line;                // 0: a cross-check about no one line
-    const char* message;     // a line of the message
+    int line;             // 0: a cross-check about no one line
+    const char* message;  // a line of the message
   };
   const std::vector<Case> cases = {
       {"a word for a number (reader)", Edited(17, "MaxIterations abc"), "INP00095", 17,

@@ -1,0 +1,1 @@
+// The form view: written in a later step.
