@@ -196,7 +196,6 @@
     onChange() {
       clearTimeout(checkTimer);
       checkTimer = setTimeout(checkNow, 350);
-      if (window.TarvexForm && formView) formView.stale = true;
     },
     onRun: () => runNow(),
   });
@@ -464,7 +463,24 @@
   let formView = null;
   function showView(view) {
     if (view === 'form' && window.TarvexForm) {
-      if (!formView) formView = window.TarvexForm($('form-view'), editor);
+      if (!formView) {
+        formView = window.TarvexForm($('form-view'), {
+          getText: () => editor.getText(),
+          setText: (text) => editor.setText(text),
+          outline: async (text) => {
+            await engineStarted;
+            return (await call({ type: 'outline', input: inputBytes(text), name: fileName })).json;
+          },
+          criteria: async () => {
+            await engineStarted;
+            return (await call({ type: 'criteria' })).json;
+          },
+          revealLine: (n) => {
+            showView('text');
+            editor.revealLine(n);
+          },
+        });
+      }
       formView.load();
     }
     $('text-view').hidden = view !== 'text';

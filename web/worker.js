@@ -4,6 +4,11 @@
 //
 //   {type: 'check', id, input: Uint8Array, name}
 //       the checks before the analysis; answers {type: 'checked', id, json}
+//   {type: 'outline', id, input: Uint8Array, name}
+//       the input as the reader reads it (the form view); answers
+//       {type: 'outlined', id, json}
+//   {type: 'criteria', id}
+//       the p-y criteria's SOIL LAYERS rows; answers {type: 'criteria', id, json}
 //   {type: 'run', id, input: Uint8Array, stem, date: [y, mo, d, h, mi, s]}
 //       an analysis; answers {type: 'ran', id, code, files: [Uint8Array...],
 //       ms}: the results JSON, the report, plot and message files, the HTML
@@ -45,14 +50,19 @@ function filesOut() {
 }
 
 function handle(msg) {
+  if (msg.type === 'criteria') {
+    engine._tarvex_web_criteria();
+    self.postMessage({ type: 'criteria', id: msg.id, json: new TextDecoder().decode(filesOut()[0]) });
+    return;
+  }
   const input = bytesIn(msg.input);
   const name = textIn(msg.type === 'run' ? msg.stem : msg.name);
   try {
-    if (msg.type === 'check') {
-      engine._tarvex_web_check(input, msg.input.length, name);
+    if (msg.type === 'check' || msg.type === 'outline') {
+      (msg.type === 'check' ? engine._tarvex_web_check : engine._tarvex_web_outline)(input, msg.input.length, name);
       const files = filesOut();
-      if (!files.length) throw new Error('the engine could not check the input');
-      self.postMessage({ type: 'checked', id: msg.id, json: new TextDecoder().decode(files[0]) });
+      if (!files.length) throw new Error('the engine could not read the input');
+      self.postMessage({ type: msg.type === 'check' ? 'checked' : 'outlined', id: msg.id, json: new TextDecoder().decode(files[0]) });
     } else {
       const t0 = performance.now();
       const code = engine._tarvex_web_run(input, msg.input.length, name, ...msg.date);

@@ -34,6 +34,19 @@ PageRun RunForPage(std::string_view input_text, const std::string& stem, const D
 // and warnings; no pile, soil or load case. Errors name the input `file_name`.
 std::string CheckForPage(std::string_view input_text, const std::string& file_name);
 
+// The input as the reader reads it, for the page's form view: the unit
+// system, the pile sections (number, type, the input line of the number,
+// length and outer dimension as read), the soil layers (criterion, top,
+// bottom, the values of their two rows in the order of the criterion's
+// fields) and the load cases, as JSON; with the error that stopped the
+// reader, if any, and what it had read before. Nothing else is checked.
+std::string OutlineForPage(std::string_view input_text, const std::string& file_name);
+
+// The p-y criteria as the reader takes their SOIL LAYERS rows, as JSON: per
+// code its description, whether a layer of it is kept, whether its rows give
+// user p-y curves, and its fields with their names, counts and units.
+std::string CriteriaForPage();
+
 }  // namespace tarvex::web
 
 #endif  // TARVEX_WEB_PAGE_RUN_HPP_

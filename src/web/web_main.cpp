@@ -9,6 +9,11 @@
 //   tarvex_web_check(input, size, name)
 //       the checks before the analysis; file 0 is their results JSON (its
 //       result_code, error and warnings). Returns 0.
+//   tarvex_web_outline(input, size, name)
+//       the input as the reader reads it, for the form view: file 0 is its
+//       JSON. Returns 0.
+//   tarvex_web_criteria()
+//       file 0 is the JSON of the p-y criteria's SOIL LAYERS rows. Returns 0.
 //   tarvex_web_file_count(), tarvex_web_file(k), tarvex_web_file_size(k)
 //       the files of the last call.
 //
@@ -64,6 +69,31 @@ EMSCRIPTEN_KEEPALIVE int tarvex_web_check(const char* input, int size, const cha
   try {
     files.push_back(
         tarvex::web::CheckForPage(std::string_view(input, static_cast<std::size_t>(size)), name));
+    return 0;
+  } catch (const std::exception&) {
+    files.clear();
+    return kInternalFailure;
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE int tarvex_web_outline(const char* input, int size, const char* name) {
+  std::vector<std::string>& files = Files();
+  files.clear();
+  try {
+    files.push_back(
+        tarvex::web::OutlineForPage(std::string_view(input, static_cast<std::size_t>(size)), name));
+    return 0;
+  } catch (const std::exception&) {
+    files.clear();
+    return kInternalFailure;
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE int tarvex_web_criteria() {
+  std::vector<std::string>& files = Files();
+  files.clear();
+  try {
+    files.push_back(tarvex::web::CriteriaForPage());
     return 0;
   } catch (const std::exception&) {
     files.clear();

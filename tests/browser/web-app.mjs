@@ -317,6 +317,52 @@ await withBrowser(async (context) => {
     await tab.close();
   }
 
+  // ---- the form view: tables read from the text and written back into it
+  {
+    const name = 'form view';
+    const { tab, problems } = await open(context, '#example=quickstart');
+    await settled(tab, ['ready']);
+    await tab.click('#tab-form');
+    await tab.waitForSelector('#form-loads tbody tr', { timeout: 15000 }).catch(() => {});
+    const seen = await tab.evaluate(() => ({
+      sections: [...document.querySelectorAll('#form-sections tbody tr')].map((tr) => tr.innerText),
+      layers: document.querySelectorAll('#form-layers .form-layer').length,
+      loads: document.querySelectorAll('#form-loads tbody tr').length,
+      warnings: [...document.querySelectorAll('#form-view .note.warn')].map((p) => p.textContent),
+    }));
+    check(name, seen.sections.length === 1 && seen.sections[0].includes('Drilled Shaft (Bored Pile)'), 'sections: ' + JSON.stringify(seen.sections));
+    check(name, seen.layers === 2 && seen.loads === 3, seen.layers + ' layers and ' + seen.loads + ' load cases shown');
+    check(name, seen.warnings.length === 0, 'tables left to the text: ' + seen.warnings.join('; '));
+    const lineWith = async (start) => (await tab.evaluate(() => window.tarvexApp.editor.getText())).split('\n').find((l) => l.startsWith(start));
+    // The shear of load case 1: written into its row, the remark kept.
+    await tab.fill('input[aria-label="Shear of load case 1"]', '20000');
+    await tab.press('input[aria-label="Shear of load case 1"]', 'Enter');
+    await tab.waitForFunction(() => window.tarvexApp.editor.getText().includes('1  1  20000  240000  100000  1'), null, { timeout: 15000 }).catch(() => {});
+    const row = await lineWith('1  1  20000');
+    check(name, /^1  1  20000  240000  100000  1 {3,}shear lb, moment in-lb, axial lb, no length study$/.test(row || ''), 'load case 1 written as: ' + row);
+    // Layer 2 changed to soft clay: its rows rewritten with soft clay's three values.
+    await tab.selectOption('select[aria-label="p-y criterion of layer 2"]', '1');
+    await tab.waitForFunction(() => /^1  10  60 /m.test(window.tarvexApp.editor.getText()), null, { timeout: 15000 }).catch(() => {});
+    const text = await tab.evaluate(() => window.tarvexApp.editor.getText());
+    const at = text.split('\n').findIndex((l) => l.startsWith('1  10  60'));
+    const rows = text.split('\n').slice(at, at + 3);
+    check(name, at > 0 && /^62  2000  0\.005\b/.test(rows[1]) && /^62  3500  0\.005\b/.test(rows[2]), 'layer 2 rewritten as: ' + rows.join(' | '));
+    // A load case added; the count follows; the engine reads it all.
+    await tab.click('#form-loads button:has-text("Add a load case")');
+    await tab.waitForFunction(() => document.querySelectorAll('#form-loads tbody tr').length === 4, null, { timeout: 15000 }).catch(() => {});
+    await tab.waitForFunction(() => window.tarvexApp.check && document.getElementById('problems').dataset.count === '0', null, { timeout: 15000 }).catch(() => {});
+    const after = await tab.evaluate(() => ({ loads: document.querySelectorAll('#form-loads tbody tr').length, count: document.getElementById('problems').dataset.count }));
+    check(name, after.loads === 4 && after.count === '0', 'after adding a load case: ' + JSON.stringify(after));
+    await tab.click('#run');
+    await settled(tab, ['done', 'error']);
+    const r = JSON.parse(await tab.evaluate(() => document.getElementById('tarvex-results').textContent));
+    check(name, r.cases.length === 4 && r.cases[0].condition1 === 20000 && r.layers[1].criterion === 1, 'the run of the edited input: ' + r.cases.length + ' cases, shear ' + r.cases[0].condition1 + ', layer 2 criterion ' + r.layers[1].criterion);
+    for (const p of problems) check(name, false, p);
+    console.log((failures.some((f) => f.startsWith(name + ':')) ? 'FAILED ' : 'ok     ') + 'the form view reads the tables from the text and writes a shear, a criterion and a load case back');
+    await tab.screenshot({ path: join(outDir, 'form.png') });
+    await tab.close();
+  }
+
   // ---- timings: the page interactive, the engine ready, the quick start run
   {
     const { tab } = await open(context, '');

@@ -1,11 +1,11 @@
 // The WebAssembly build's trigonometric functions against the native C
 // library's, which the web page's numbers must reproduce.
+#include "web/libm.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
-
-#include "web/libm.hpp"
 
 namespace tarvex::web::libm {
 namespace {
@@ -35,8 +35,10 @@ long double LongAsin(long double x) { return std::asin(x); }
 // two differ, ours lies no farther from the long double value.
 TEST(WebLibm, TrigonometricFunctionsAreCorrectlyRounded) {
   const Function functions[] = {
-      {"sin", Sin, NativeSin, LongSin, -7.0, 7.0},    {"cos", Cos, NativeCos, LongCos, -7.0, 7.0},
-      {"tan", Tan, NativeTan, LongTan, -1.55, 1.55},  {"atan", Atan, NativeAtan, LongAtan, -60.0, 60.0},
+      {"sin", Sin, NativeSin, LongSin, -7.0, 7.0},
+      {"cos", Cos, NativeCos, LongCos, -7.0, 7.0},
+      {"tan", Tan, NativeTan, LongTan, -1.55, 1.55},
+      {"atan", Atan, NativeAtan, LongAtan, -60.0, 60.0},
       {"asin", Asin, NativeAsin, LongAsin, -1.0, 1.0},
   };
   std::mt19937_64 random(6028);
