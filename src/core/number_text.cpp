@@ -195,6 +195,9 @@ class Small {
   Word v_ = 0;
 };
 #define TARVEX_SMALL_NUMBERS 1
+
+// An upper bound of the bits of 10^n, n >= 0.
+int Pow10Bits(int n) { return n <= 0 ? 0 : (n * 3322 + 999) / 1000 + 1; }
 #endif
 
 // a + b compared with c; `sum` is scratch.
@@ -204,9 +207,6 @@ int CompareSum(const Int& a, const Int& b, const Int& c, Int& sum) {
   sum.Add(b);
   return Compare(sum, c);
 }
-
-// An upper bound of the bits of 10^n, n >= 0.
-int Pow10Bits(int n) { return n <= 0 ? 0 : (n * 3322 + 999) / 1000 + 1; }
 
 // A positive finite double as f 2^e, f < 2^53 (a subnormal keeps its short f).
 struct Binary {

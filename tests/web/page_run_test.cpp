@@ -1,12 +1,13 @@
 // The web page's engine side: the outline of an input that the form view
 // reads, and the criteria's rows it builds the soil tables from.
+#include "web/page_run.hpp"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "support/test_support.hpp"
-#include "web/page_run.hpp"
 
 namespace tarvex::web {
 namespace {
@@ -58,7 +59,7 @@ TEST(PageCriteria, GiveEveryCodesRowOfValues) {
   const json c = json::parse(CriteriaForPage());
   ASSERT_EQ(c.size(), 20U);
   EXPECT_EQ(c[0]["code"], 1);
-  EXPECT_EQ(c[0]["fields"].size(), 3U);  // soft clay: unit weight, cohesion, epsilon-50
+  EXPECT_EQ(c[0]["fields"].size(), 3U);   // soft clay: unit weight, cohesion, epsilon-50
   EXPECT_EQ(c[13]["user_curves"], true);  // code 14
   EXPECT_EQ(c[15]["fields"].size(), 0U);  // massive rock reads no row
   EXPECT_EQ(c[19]["counted"], false);
