@@ -3,8 +3,10 @@
 #define TARVEX_ENGINE_HPP_
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tarvex/export.h"
 #include "tarvex/results.hpp"
@@ -59,6 +61,30 @@ struct AnalyseOptions {
 // results.result_code is what run() would return. Any number of analyses
 // may run at once on different threads.
 TARVEX_API RunResults analyse(std::string_view input_text, const AnalyseOptions& options = {});
+
+// What the checks of an input made before its analysis found.
+struct CheckResults {
+  // What a run of the input would return if its analysis added nothing: 0,
+  // the negative number of the one warning (-300 for several), or the error's
+  // code. The outcome is the one that code gives.
+  int result_code = 0;
+  Outcome outcome = Outcome::kNormal;
+  // The first error; the checks stop at it as a run does. Its line_number
+  // and line_text give the input line when the error is about one line (the
+  // errors of the reader); the cross-checks between sections give none.
+  std::optional<Diagnostic> error;
+  // The warnings of the checks with their texts (load_case 0), by number.
+  std::vector<WarningRecord> warnings;
+};
+
+// Checks an input text as a run checks it before the analysis, and writes
+// nothing: the reader with every check of its values, the cross-checks
+// between the sections made with the input echo, and the checks of the pile
+// and the ground surface made before the load cases. The same stages as
+// analyse() runs, stopped before section analysis; errors name the input by
+// `input_name`. Any number of checks may run at once on different threads.
+TARVEX_API CheckResults check(std::string_view input_text,
+                              const std::string& input_name = "input.tv6");
 
 // Runs one analysis. Returns 0 for a normal end, a negative warning number
 // (-300 for several warnings) or a positive error code (101-199 input error,

@@ -191,6 +191,7 @@ bool TakesTransverseReinforcement(SectionType type);
 
 // A pile section: a length of pile with one cross-section.
 struct PileSection {
+  int line = 0;                             // the input line of the section's number
   SectionType type = kRectangularConcrete;  // an input of -3 is 3 with core_filled false
   bool core_filled = true;
   double length = 0.0;

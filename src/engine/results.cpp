@@ -61,7 +61,8 @@ std::string_view CriterionDescription(int code) {
   return code >= 1 && code <= known ? kCriterionDescriptions[code] : kCriterionDescriptions[0];
 }
 
-// The section type as the input echo names it.
+}  // namespace
+
 const char* SectionTypeName(const PileSection& s) {
   switch (s.type) {
     case kRectangularConcrete:
@@ -98,6 +99,8 @@ const char* SectionTypeName(const PileSection& s) {
   }
   return "";
 }
+
+namespace {
 
 bool Finite(std::initializer_list<double> values) {
   return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });

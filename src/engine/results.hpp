@@ -14,6 +14,9 @@
 
 namespace tarvex {
 
+// The section type as the input echo names it ("Drilled Shaft (Bored Pile)").
+const char* SectionTypeName(const PileSection& s);
+
 // The engine version, the title, the units, the run kind and the LRFD option.
 void DescribeRun(const InputModel& input, RunResults& results);
 

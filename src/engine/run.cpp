@@ -102,6 +102,21 @@ bool RefuseEmptyInput(const InputFile& input, RunOutput& out) {
   return true;
 }
 
+// Takes an input text given in memory as the input data file: runtime error
+// 7 beyond the size limit of an input data file, input error 25 for an empty
+// text. False after an error.
+bool OpenInputText(std::string_view text, const std::string& name, InputFile& input,
+                   RunOutput& out) {
+  if (text.size() > InputFile::kMaxBytes) {
+    ReportUnusableFile(out, 7, "The input data file cannot be read", name,
+                       "it is larger than " + std::to_string(InputFile::kMaxBytes >> 20U) + " MiB",
+                       "No analysis performed.", true);
+    return false;
+  }
+  input.OpenText(text);
+  return !RefuseEmptyInput(input, out);
+}
+
 // Opens the input data file and creates (or replaces) the three output files.
 bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
   const auto& paths = run.paths;
@@ -337,11 +352,13 @@ void AnalysePile(AnalysisModel& model) {
   }
 }
 
-// Reading, echo and the analysis proper; returns at the first error.
-void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
+// Reading and the checks of the input as a whole: the readers, the report
+// header, the input echo with its cross-checks between sections, and the one
+// unit conversion. False at the first error.
+bool ReadAndEchoInput(AnalysisModel& model, InputFile& file, const DateTime& now) {
   RunOutput& out = model.out;
   ReadInputData(file, model.run.paths[0], model.input, out);
-  if (model.failed()) return;
+  if (model.failed()) return false;
   DescribeRun(model.input, model.results);
   model.tables.thrusts = ThrustTable(model.input);
   out.message.Write("(A)", {"Input of data completed"});
@@ -354,10 +371,28 @@ void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
                   options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
 
   WriteInputEcho(model.input, model.tables, out);
-  if (model.failed()) return;
+  if (model.failed()) return false;
   ConvertToComputingUnits(model.input);
-  if (model.failed()) return;
+  if (model.failed()) return false;
   DescribePile(model.input, model.results);
+  return true;
+}
+
+// The checks a pile analysis makes before it solves a load case, on the
+// input alone: the ground surface above the pile tip. False after an error.
+bool CheckBeforeLoadCases(AnalysisModel& model) {
+  if (model.input.options.run_kind != RunKind::kPileAnalysis) return true;
+  PreparePileAnalysis(model.input, model.tables);
+  PrepareNodes(model.input, model.tables, model.input.pile_length, NodeLoads::kHeadLoadsOnly,
+               model.state, model.out);
+  return CheckPileReachesGround(model.input, model.state.nodes, model.out);
+}
+
+// Reading, echo and the analysis proper; returns at the first error.
+void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
+  if (!ReadAndEchoInput(model, file, now)) return;
+  const Options& options = model.input.options;
+  RunOutput& out = model.out;
 
   // From here on the input is read-only.
   if (options.run_kind == RunKind::kBendingStiffnessOnly) {
@@ -459,16 +494,7 @@ RunResults analyse(std::string_view input_text, const AnalyseOptions& options) {
   RunOutput& out = model.out;
   InputFile input;
   Guarded(out, [&] {
-    // The size limit of an input data file holds for a text too.
-    if (input_text.size() > InputFile::kMaxBytes) {
-      ReportUnusableFile(
-          out, 7, "The input data file cannot be read", names.input,
-          "it is larger than " + std::to_string(InputFile::kMaxBytes >> 20U) + " MiB",
-          "No analysis performed.", true);
-      return;
-    }
-    input.OpenText(input_text);
-    if (!RefuseEmptyInput(input, out)) {
+    if (OpenInputText(input_text, names.input, input, out)) {
       Analyse(model, input, options.clock ? options.clock() : platform::LocalNow());
     }
   });
@@ -482,6 +508,31 @@ RunResults analyse(std::string_view input_text, const AnalyseOptions& options) {
     model.results.message_text = out.message.contents();
   }
   return std::move(model.results);
+}
+
+CheckResults check(std::string_view input_text, const std::string& input_name) {
+  auto owned = std::make_unique<AnalysisModel>();
+  AnalysisModel& model = *owned;
+  model.run.paths = {input_name, "", "", ""};
+
+  // The writers keep their lines in memory; only the diagnostics are kept.
+  RunOutput& out = model.out;
+  InputFile input;
+  Guarded(out, [&] {
+    if (OpenInputText(input_text, input_name, input, out) &&
+        ReadAndEchoInput(model, input, DateTime{})) {
+      CheckBeforeLoadCases(model);
+    }
+  });
+
+  const int result = ResultCode(out.diagnostics);
+  FinishResults(out.diagnostics, result, model.results);
+  CheckResults checked;
+  checked.result_code = result;
+  checked.outcome = model.results.outcome;
+  checked.error = std::move(model.results.error);
+  checked.warnings = std::move(model.results.warnings);
+  return checked;
 }
 
 int run(const RunFiles& files, const RunOptions& options) {

@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/number_text.hpp"
 #include "core/path_parts.hpp"
 
 namespace tarvex {
@@ -111,7 +112,7 @@ const char* KindName(ReadValue::Kind k) {
 
 std::string ValueText(double v) {
   char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  const auto r = NumberToChars(buf, buf + sizeof buf, v);
   return std::string(buf, r.ptr);
 }
 
@@ -152,7 +153,7 @@ bool ParseReal(std::string_view s, double* value) {
   if (!digits) return false;
   const char* begin = buf[0] == '+' ? buf + 1 : buf;
   double v = 0.0;
-  const auto r = std::from_chars(begin, buf + n, v);
+  const auto r = NumberFromChars(begin, buf + n, v);
   if (r.ec != std::errc() || r.ptr != buf + n || !std::isfinite(v)) return false;
   *value = v;
   return true;

@@ -435,6 +435,7 @@ void ReadSections(InputReader& in) {
     in.message().Write("(A,I0)", {"Reading section properties for Section ", i});
     int number = 0;
     if (!ReadOne(in, "the section number", &number)) return;
+    const int number_line = in.line_number();
     if (number != i) {
       InputError error(in);
       in.report().Write("(A/)", {"SECTION DATA OUT-OF-ORDER"});
@@ -451,6 +452,7 @@ void ReadSections(InputReader& in) {
       return;
     }
     PileSection s;
+    s.line = number_line;
     s.type = code == -3 ? kShaftWithCasingAndCore : static_cast<SectionType>(code);
     s.core_filled = code != -3;
     if (!ReadSection(in, i, &s)) return;

@@ -106,12 +106,9 @@ void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
   StartSolution(input, tables, head, soil, state, out);
 }
 
-void StartSolution(const InputModel& input, const DerivedTables& tables, const LoadCase& head,
-                   SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
-  SetStartingSoilModuli(input.ground_depth, state.nodes);
+bool CheckPileReachesGround(const InputModel& input, const PileNodes& n, RunOutput& out) {
   // A pile that does not reach the ground surface has no lateral support:
   // its solution would be a floating beam.
-  const PileNodes& n = state.nodes;
   if (input.ground_depth > n.z[At(n.count)]) {
     ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
@@ -123,8 +120,15 @@ void StartSolution(const InputModel& input, const DerivedTables& tables, const L
                         "pile."});
     }
     block.Report("INP00095", 195);
-    return;
+    return false;
   }
+  return true;
+}
+
+void StartSolution(const InputModel& input, const DerivedTables& tables, const LoadCase& head,
+                   SoilWorkingValues& soil, CaseState& state, RunOutput& out) {
+  SetStartingSoilModuli(input.ground_depth, state.nodes);
+  if (!CheckPileReachesGround(input, state.nodes, out)) return;
   // Criteria that set their nodes' moduli before the first solution (vuggy
   // limestone); the per-layer values they keep are the run's.
   PresetSoilModuli(

@@ -45,6 +45,11 @@ void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c
 void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,
                    SoilWorkingValues& soil, CaseState& state, RunOutput& out);
 
+// The check at the start of every solution: the ground surface lies above the
+// tip of the pile (of the nodes' length), else input error 95. False after
+// reporting it.
+bool CheckPileReachesGround(const InputModel& input, const PileNodes& nodes, RunOutput& out);
+
 // As StartLoadCase, for the pile-head conditions and axial thrust `head`.
 void StartSolution(const InputModel& input, const DerivedTables& tables, const LoadCase& head,
                    SoilWorkingValues& soil, CaseState& state, RunOutput& out);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/number_text.hpp"
+
 namespace tarvex {
 namespace {
 
@@ -105,7 +107,7 @@ void ReportUnstable(const Options& options, const CaseState& state, RunOutput& o
 std::string AdviceLength(double v, std::string_view unit) {
   char buffer[32];
   const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 3);
+      NumberToChars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 3);
   const std::size_t last = unit.find_last_not_of(' ');
   return std::string(buffer, ec == std::errc() ? end : buffer) + " " +
          std::string(unit.substr(0, last == std::string_view::npos ? 0 : last + 1));

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <system_error>
 
+#include "core/number_text.hpp"
 #include "report/html_report_page.hpp"
 
 namespace tarvex {
@@ -32,11 +33,11 @@ void AppendNumber(std::string_view token, std::string& page) {
   if (digits > kPageDigits) {
     double value = 0;
     const char* end = token.data() + token.size();
-    const auto [read_end, read_error] = std::from_chars(token.data(), end, value);
+    const auto [read_end, read_error] = NumberFromChars(token.data(), end, value);
     if (read_error == std::errc() && read_end == end) {
       char text[32];
       const auto [text_end, write_error] =
-          std::to_chars(text, text + sizeof text, value, std::chars_format::general, kPageDigits);
+          NumberToChars(text, text + sizeof text, value, std::chars_format::general, kPageDigits);
       if (write_error == std::errc()) {
         page.append(text, text_end);
         return;

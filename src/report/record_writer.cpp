@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/number_text.hpp"
 #include "platform/platform.hpp"
 
 namespace tarvex {
@@ -88,7 +89,7 @@ struct Significand {
   int exp10 = 0;
 };
 
-// Parses the output of std::to_chars in scientific form ("d.ddde+xx").
+// Parses a double written in scientific form ("d.ddde+xx").
 void ParseScientific(const char* first, const char* last, Significand* s) {
   s->n = 0;
   const char* p = first;
@@ -104,7 +105,7 @@ void ParseScientific(const char* first, const char* last, Significand* s) {
 // Eighteen significant digits never round across a power of ten for a double.
 int ExactExponent(double a) {
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
+  auto r = NumberToChars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
   Significand s;
   ParseScientific(buf, r.ptr, &s);
   return s.exp10;
@@ -118,7 +119,8 @@ struct Binary {
 };
 
 Binary Decompose(double a) {
-  const auto bits = std::bit_cast<std::uint64_t>(a);
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &a, sizeof bits);
   const auto biased = static_cast<int>(bits >> 52U);
   const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52U) - 1U);
   if (biased == 0) return {fraction, -1074};
@@ -454,7 +456,7 @@ bool RoundSignificantExact(double, int, Significand*) { return false; }
   if (IsExactTie(a, k)) {
     // The value has exactly nsig + 1 significant digits, the last a 5: take
     // them as they are and round the magnitude up.
-    auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, nsig);
+    auto r = NumberToChars(buf, buf + sizeof buf, a, std::chars_format::scientific, nsig);
     ParseScientific(buf, r.ptr, s);
     s->n = nsig;
     int i = nsig - 1;
@@ -472,7 +474,7 @@ bool RoundSignificantExact(double, int, Significand*) { return false; }
     return;
   }
   // Otherwise correct rounding to nearest is unambiguous.
-  auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, nsig - 1);
+  auto r = NumberToChars(buf, buf + sizeof buf, a, std::chars_format::scientific, nsig - 1);
   ParseScientific(buf, r.ptr, s);
 }
 
@@ -568,7 +570,7 @@ void FixedInto(double v, int w, int d, FieldBuffer* out) {
     } else if (nsig == 0) {
       // a < 10^-d: it rounds to one unit of the last place when a >= 0.5 x 10^-d.
       char buf[64];
-      auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
+      auto r = NumberToChars(buf, buf + sizeof buf, a, std::chars_format::scientific, 17);
       Significand s;
       ParseScientific(buf, r.ptr, &s);
       if (s.digits[0] >= '5') intdigits[len++] = '1';

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/number_text.hpp"
+
 namespace tarvex {
 namespace {
 
@@ -32,7 +34,7 @@ void AppendHeader(std::string& text,
 void AppendCsvNumber(std::string& line, double v) {
   if (!std::isfinite(v)) return;
   char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+  const auto [end, ec] = NumberToChars(buffer, buffer + sizeof buffer, v);
   if (ec == std::errc()) line.append(buffer, end);
 }
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "core/number_text.hpp"
+
 namespace tarvex {
 namespace {
 
@@ -41,8 +43,7 @@ char* FormatNumber(double v, char* out) {
   }
   // The shortest digits as d.ddde+XX, or de+XX for a single digit.
   char text[48];
-  const char* const end =
-      std::to_chars(text, text + kNumberRoom, v, std::chars_format::scientific).ptr;
+  const char* const end = NumberToCharsScientific(text, text + kNumberRoom, v).ptr;
   const char* first = text;
   if (*first == '-') *out++ = *first++;
   // The exponent has two digits, or three beyond 1e+99 and below 1e-99.

@@ -2,7 +2,7 @@
 # the engine, lowest first:
 #
 #   core <- report writer <- input, soil, section <- pile <- report blocks
-#        <- engine <- cli
+#        <- engine <- cli, web (the hosts: the command line, the web page)
 #
 # with the operating-system calls in platform, beside the core at the bottom:
 # any layer but the core may use it, and it sees only the public headers.
@@ -36,6 +36,7 @@ set(allowed_pile "core;platform;report_writer;soil;section;results")
 set(allowed_report_blocks "core;platform;report_writer;input;soil;section;pile;results")
 set(allowed_engine "core;platform;report_writer;input;soil;section;pile;report_blocks;public;results")
 set(allowed_cli "core;platform;report_writer;input;soil;section;pile;report_blocks;engine;public;results")
+set(allowed_web "core;platform;report_writer;input;soil;section;pile;report_blocks;engine;public;results")
 set(allowed_public "results")
 
 # The layer of a path below src/ or include/ (e.g. "soil/py_curves.hpp",
@@ -50,7 +51,7 @@ function(layer_of path out)
     set(layer report_writer)
   elseif(path MATCHES "^report/")
     set(layer report_blocks)
-  elseif(path MATCHES "^(core|platform|input|soil|section|pile|engine|cli)/")
+  elseif(path MATCHES "^(core|platform|input|soil|section|pile|engine|cli|web)/")
     set(layer ${CMAKE_MATCH_1})
   endif()
   set(${out} "${layer}" PARENT_SCOPE)
