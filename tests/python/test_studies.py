@@ -76,6 +76,7 @@ def test_a_path_the_model_does_not_have_is_named_before_any_run(quickstart, path
 def test_a_sweep_of_pile_length_equals_the_single_runs_bit_for_bit(quickstart):
     lengths = [30.0, 35.0, 40.0, 45.0]
     frame = tarvex.sweep(quickstart, {"sections[0].length": lengths})
+    assert quickstart == tarvex.read_input(path=QUICKSTART), "the study changed its model"
     assert frame.attrs["units"]["head_deflection"] == "in"
     assert list(frame["run"]) == [0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3]
     assert list(frame["case"]) == [1, 2, 3] * 4
@@ -366,6 +367,7 @@ def test_tornado_runs_each_parameter_at_its_ends_and_ranks_the_swings(quickstart
     frame = tarvex.tornado(quickstart, {"sections[0].length": (35.0, 45.0),
                                         "soil_layers[0].cohesion": (400.0, 900.0),
                                         "load_cases[0].shear": (8e3, 12e3)})
+    assert quickstart == tarvex.read_input(path=QUICKSTART), "the study changed its model"
     runs = frame.drop_duplicates("run")
     assert runs["level"].tolist() == ["base", "low", "high"] * 1 + ["low", "high"] * 2
     assert runs["parameter"].tolist() == ["", "sections[0].length", "sections[0].length",
