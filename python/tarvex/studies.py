@@ -46,7 +46,7 @@ import numpy as np
 from .errors import InputError, ModelError
 from .model import Model, SoilLayer
 from .reader import read_input
-from .results import Results, _pandas, _pyplot
+from .results import SI_UNITS, USCS_UNITS, Results, _pandas, _pyplot
 
 if TYPE_CHECKING:
     import pandas
@@ -504,6 +504,10 @@ def _study(plan: _Plan, executor: Executor, batch_size: Optional[int],
     pieces = _execute(plan, executor, batch_size)
     rows = [row for piece in pieces for row in piece.rows]
     units: dict[str, str] = next((piece.units for piece in pieces if piece.units), {})
+    if not units:  # no run came back: the units of the model's system
+        system = {"USCS": USCS_UNITS, "SI": SI_UNITS}.get(plan.model.options.units)
+        units = {} if system is None else {
+            name: system.of(kind) for name, kind in _RESPONSE_UNITS.items()}
     lrfd = plan.model.options.use_lrfd or any("lrfd_verdict" in row for row in rows)
     table = _table(rows, lrfd)
     table = table.sort_values(["run", "case"], kind="stable", na_position="last")
@@ -1151,4 +1155,8 @@ __all__ = ["Edit", "Exceedance", "Executor", "Parameter", "RESPONSES", "SpecErro
            "write_csv"]
 
 if __name__ == "__main__":
-    sys.exit(main())
+    # Run the module under its own name: the functions that go to a cluster's
+    # workers must be those of tarvex.studies, which the workers import, not
+    # copies defined in __main__.
+    from tarvex.studies import main as _main
+    sys.exit(_main())

@@ -174,6 +174,12 @@ def test_an_lrfd_sweep_gives_the_check_of_each_combination():
     assert ended["lrfd_verdict"].iloc[0] is None
 
 
+def _lost_future():
+    future = concurrent.futures.Future()
+    future.set_exception(ConnectionError("worker lost"))
+    return future
+
+
 class _LosesOneBatch(concurrent.futures.ThreadPoolExecutor):
     """An executor whose second batch never comes back, as from a worker that
     died for good."""
@@ -181,9 +187,7 @@ class _LosesOneBatch(concurrent.futures.ThreadPoolExecutor):
     def submit(self, fn, /, *args, **kwargs):
         self.count = getattr(self, "count", 0) + 1
         if self.count == 2:
-            future = concurrent.futures.Future()
-            future.set_exception(ConnectionError("worker lost"))
-            return future
+            return _lost_future()
         return super().submit(fn, *args, **kwargs)
 
 
@@ -197,6 +201,16 @@ def test_a_batch_lost_by_the_executor_loses_only_its_runs(quickstart):
                                         "normal"]
     assert runs.loc[2, "message"] == ("the batch of runs 2 to 3 was lost by the executor: "
                                       "ConnectionError: worker lost")
+    # With every batch lost, the table still names the units of the model's system.
+    with _LosesOneBatch(2) as pool:
+        lost = tarvex.sweep(quickstart, {"sections[0].length": [30.0, 32.0]}, executor=pool,
+                            batch_size=1)
+    assert lost["outcome"].tolist() == ["normal", "normal", "normal", "executor_error"]
+    with concurrent.futures.ThreadPoolExecutor(1) as pool:
+        pool.submit = lambda *a, **k: _lost_future()
+        nothing = tarvex.sweep(quickstart, {"sections[0].length": [30.0]}, executor=pool)
+    assert nothing["outcome"].tolist() == ["executor_error"]
+    assert nothing.attrs["units"]["max_moment"] == "lb-in"
 
 
 # -- Monte Carlo ------------------------------------------------------------------
@@ -289,6 +303,28 @@ def test_the_same_seed_gives_the_same_table_serially_on_threads_and_on_a_cluster
     assert first["head_shear"].tolist() == pytest.approx(sampled["load_cases[0].shear"].tolist(),
                                                          rel=1e-9)
     assert not study(1, seed=6)["soil_layers[0].cohesion"].equals(serial["soil_layers[0].cohesion"])
+
+
+@pytest.mark.usefixtures("analyses")
+@pytest.mark.filterwarnings("ignore:make_current is deprecated:DeprecationWarning")
+def test_the_command_line_runs_a_study_on_a_dask_scheduler(cluster, tmp_path):
+    spec = tmp_path / "spec.toml"
+    spec.write_text(f'''input = "{QUICKSTART}"
+[monte_carlo]
+samples = 6
+seed = 9
+[monte_carlo.parameters]
+"soil_layers[0].cohesion" = {{ distribution = "lognorm", s = 0.3, scale = 700.0 }}
+''')
+    address = cluster.scheduler.address
+    done = _cli(spec, "--scheduler", address, cwd=tmp_path)
+    assert done.returncode in (0, 1), done.stderr
+    table = pd.read_csv(tmp_path / "spec.csv", float_precision="round_trip")
+    local = tarvex.monte_carlo(tarvex.read_input(path=QUICKSTART), {
+        "soil_layers[0].cohesion": scipy_stats.lognorm(s=0.3, scale=700.0)}, 6, seed=9)
+    assert table["head_deflection [in]"].tolist() == pytest.approx(
+        local["head_deflection"].tolist(), rel=0, abs=0, nan_ok=True)
+    assert table["outcome"].tolist() == local["outcome"].tolist()
 
 
 def test_exceedance_counts_failures_as_asked_with_an_exact_interval():
