@@ -328,11 +328,11 @@ def _units(results: Results) -> dict[str, str]:
     return {name: results.units.of(kind) for name, kind in _RESPONSE_UNITS.items()}
 
 
-def _table(rows: list[dict[str, Any]], lrfd: bool) -> pandas.DataFrame:
+def _table(rows: list[dict[str, Any]]) -> pandas.DataFrame:
     """The rows as a DataFrame with the columns and types of every study, so
     that tables made anywhere are alike."""
     pd = _pandas()
-    columns = ("run", *_RUN_COLUMNS, *(_LRFD_COLUMNS if lrfd else ()))
+    columns = ("run", *_RUN_COLUMNS, *_LRFD_COLUMNS)
     data: dict[str, Any] = {}
     for name in columns:
         values = [row.get(name) for row in rows]
@@ -348,15 +348,23 @@ def _table(rows: list[dict[str, Any]], lrfd: bool) -> pandas.DataFrame:
     return pd.DataFrame(data, columns=list(columns))
 
 
-class _Piece(NamedTuple):
-    """The rows of a batch of runs and the units of its results."""
+def _concat(frames: list[pandas.DataFrame]) -> pandas.DataFrame:
+    """The tables of batches as one (concat would change the types of the
+    columns of an empty table)."""
+    full = [f for f in frames if len(f)]
+    return _pandas().concat(full, ignore_index=True) if full else _table([])
 
-    rows: list[dict[str, Any]]
+
+class _Piece(NamedTuple):
+    """The table of a batch of runs and the units of its results."""
+
+    frame: pandas.DataFrame
     units: dict[str, str]
+    lrfd: bool  # an LRFD run among them
 
 
 def _analyse_texts(items: Sequence[tuple[int, str]]) -> _Piece:
-    """Analyses a batch of (run, input text) and returns its rows: what a
+    """Analyses a batch of (run, input text) and returns its table: what a
     worker does. The engine runs the whole batch with the interpreter lock
     let go."""
     from .engine import _module
@@ -366,12 +374,14 @@ def _analyse_texts(items: Sequence[tuple[int, str]]) -> _Piece:
                                  for _, text in items])
     rows: list[dict[str, Any]] = []
     units: dict[str, str] = {}
+    lrfd = False
     for (run, _), raw in zip(items, raws):
         results = Results._from_engine(raw)
         rows.extend(_rows(run, results))
+        lrfd = lrfd or results.lrfd
         if not units and results.run_kind:
             units = _units(results)
-    return _Piece(rows, units)
+    return _Piece(_table(rows), units, lrfd)
 
 
 def _analyse_runs(plan: _Plan, runs: Sequence[int]) -> _Piece:
@@ -386,8 +396,10 @@ def _analyse_runs(plan: _Plan, runs: Sequence[int]) -> _Piece:
             rows.append(_failed_row(run, "model_error", why or ""))
         else:
             items.append((run, text))
-    piece = _analyse_texts(items) if items else _Piece([], {})
-    return _Piece(rows + piece.rows, piece.units)
+    if not items:
+        return _Piece(_table(rows), {}, False)
+    piece = _analyse_texts(items)
+    return piece._replace(frame=_concat([_table(rows), piece.frame]))
 
 
 # ----------------------------------------------------------------------------
@@ -414,7 +426,8 @@ def _lost(runs: Sequence[int], error: BaseException) -> _Piece:
     """The rows of a batch that its executor did not return."""
     message = (f"the batch of runs {runs[0]} to {runs[-1]} was lost by the executor: "
                f"{type(error).__name__}: {error}")
-    return _Piece([_failed_row(run, "executor_error", message) for run in runs], {})
+    return _Piece(_table([_failed_row(run, "executor_error", message) for run in runs]), {},
+                  False)
 
 
 def _gather(futures: list[tuple[Sequence[int], Any]], cancel: Callable[[Any], Any]) -> list[_Piece]:
@@ -477,7 +490,7 @@ def _execute(plan: _Plan, executor: Executor, batch_size: Optional[int]) -> list
         except BaseException:
             client.cancel([f for _, f in futures])
             raise
-        return _gather(futures, client.cancel) + [_Piece(failed, {})]
+        return _gather(futures, client.cancel) + [_Piece(_table(failed), {}, False)]
     if isinstance(executor, concurrent.futures.Executor):
         workers = int(getattr(executor, "_max_workers", 0) or os.cpu_count() or 1)
         size = batch_size or _size(count, workers, 64)
@@ -490,7 +503,7 @@ def _execute(plan: _Plan, executor: Executor, batch_size: Optional[int]) -> list
             for _, f in futures:
                 f.cancel()
             raise
-        return _gather(futures, lambda f: f.cancel()) + [_Piece(failed, {})]
+        return _gather(futures, lambda f: f.cancel()) + [_Piece(_table(failed), {}, False)]
     raise TypeError("executor takes None (every core), a number of threads, a "
                     "concurrent.futures.Executor or a dask.distributed.Client, not "
                     f"{type(executor).__name__}")
@@ -502,14 +515,14 @@ def _study(plan: _Plan, executor: Executor, batch_size: Optional[int],
     their load cases."""
     pd = _pandas()
     pieces = _execute(plan, executor, batch_size)
-    rows = [row for piece in pieces for row in piece.rows]
     units: dict[str, str] = next((piece.units for piece in pieces if piece.units), {})
     if not units:  # no run came back: the units of the model's system
         system = {"USCS": USCS_UNITS, "SI": SI_UNITS}.get(plan.model.options.units)
         units = {} if system is None else {
             name: system.of(kind) for name, kind in _RESPONSE_UNITS.items()}
-    lrfd = plan.model.options.use_lrfd or any("lrfd_verdict" in row for row in rows)
-    table = _table(rows, lrfd)
+    table = _concat([piece.frame for piece in pieces])
+    if not (plan.model.options.use_lrfd or any(piece.lrfd for piece in pieces)):
+        table = table.drop(columns=list(_LRFD_COLUMNS))
     table = table.sort_values(["run", "case"], kind="stable", na_position="last")
     table = table.reset_index(drop=True)
     given: dict[str, Any] = {"run": np.arange(len(plan.runs), dtype=np.int64)}
