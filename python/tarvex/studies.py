@@ -337,14 +337,18 @@ def _table(rows: list[dict[str, Any]]) -> pandas.DataFrame:
     for name in columns:
         values = [row.get(name) for row in rows]
         if name == "run":
-            data[name] = pd.Series(values, dtype="int64")
-        elif name in _WHOLE:
-            data[name] = pd.Series(values, dtype="Int64")
+            data[name] = np.array(values, dtype=np.int64)
+        elif name in _WHOLE:  # pandas' nullable integers, built from their parts (fast)
+            missing = np.array([v is None for v in values], dtype=bool)
+            whole = np.array([0 if v is None else v for v in values], dtype=np.int64)
+            data[name] = pd.arrays.IntegerArray(whole, missing)
         elif name in RESPONSES or name == "lrfd_fraction_mobilized":
-            data[name] = pd.Series([math.nan if v is None else v for v in values],
-                                   dtype="float64")
+            data[name] = np.array([math.nan if v is None else v for v in values],
+                                  dtype=np.float64)
         else:
-            data[name] = pd.Series(values, dtype="object")
+            texts = np.empty(len(values), dtype=object)
+            texts[:] = values
+            data[name] = texts
     return pd.DataFrame(data, columns=list(columns))
 
 
@@ -399,7 +403,7 @@ def _analyse_runs(plan: _Plan, runs: Sequence[int]) -> _Piece:
     if not items:
         return _Piece(_table(rows), {}, False)
     piece = _analyse_texts(items)
-    return piece._replace(frame=_concat([_table(rows), piece.frame]))
+    return piece._replace(frame=_concat([_table(rows), piece.frame])) if rows else piece
 
 
 # ----------------------------------------------------------------------------
