@@ -7,15 +7,19 @@ tarvex.monte_carlo serially (executor=1), on threads of every core
 (executor=None), and on a Dask LocalCluster of one worker process per core;
 and, for comparison, the same 10,000 models through tarvex.run_many on
 every core (check=False). Prints for each the wall time, the CPU time of
-every process involved, and runs per second per core; the load average of
-the machine before and after each, since other work on the cores shows in
-the times.
+every process involved, runs per second per core of the machine, the CPU
+time per run and the cores the study had on average (CPU time over wall
+time), with the load average of the machine before and after: on a machine
+shared with other work (where the kernel may share the cores among
+sessions rather than threads), the wall time says how much of the machine
+the study got, and the CPU time per run what a run costs.
 
     PYTHONPATH=build/python /usr/bin/python3 bench/studies.py [--samples 10000]
         [--only serial,threads,cluster,run_many]
 """
 
 import argparse
+import copy
 import os
 import pathlib
 import time
@@ -52,13 +56,15 @@ def main():
     cores = os.cpu_count() or 1
     me = psutil.Process()
     print(f"{args.samples} quickstart samples on {cores} cores; tarvex {tarvex.__version__}")
-    print(f"{'way':<34}{'wall s':>9}{'CPU s':>9}{'runs/s/core':>13}   load average before, after")
+    print(f"{'way':<34}{'wall s':>9}{'CPU s':>9}{'runs/s/core':>13}{'CPU ms/run':>12}"
+          f"{'cores had':>11}   load average before, after")
     frames = {}
 
     def report(name, wall, cpu, before):
         after = os.getloadavg()[0]
-        print(f"{name:<34}{wall:9.1f}{cpu:9.1f}{args.samples / wall / cores:13.1f}   "
-              f"{before:.2f}, {after:.2f}", flush=True)
+        print(f"{name:<34}{wall:9.1f}{cpu:9.1f}{args.samples / wall / cores:13.1f}"
+              f"{cpu / args.samples * 1e3:12.2f}{cpu / wall:11.2f}   {before:.2f}, {after:.2f}",
+              flush=True)
 
     for way in args.only.split(","):
         before = os.getloadavg()[0]
@@ -92,7 +98,7 @@ def main():
             cpu0, t0 = me.cpu_times(), time.perf_counter()
             models = []
             for top, bottom in samples.itertuples(index=False):
-                m = __import__("copy").deepcopy(model)
+                m = copy.deepcopy(model)
                 m.soil_layers[0].cohesion = (top, top)
                 m.soil_layers[1].cohesion = (bottom, bottom)
                 models.append(m)
