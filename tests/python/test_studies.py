@@ -528,6 +528,16 @@ def test_the_reliability_study_file_samples_the_guides_subgrade():
     assert given["s"] == pytest.approx(math.sqrt(math.log(1.09)), rel=1e-12)
     assert given["scale"] == pytest.approx(67.0 * 1000.0 / 144.0 / 36.0, rel=1e-12)
     assert spec["monte_carlo"]["exceedance"][0]["limit"] == 0.5
+    # The study files the guide shows are TOML with the keys a study file has.
+    import re
+    shown = re.findall(r"```toml\n(.*?)```", (ROOT / "docs" / "studies.md").read_text(), re.S)
+    assert len(shown) == 3
+    for text in shown:
+        given = tomllib.loads(text)
+        assert set(given) <= {"input", "output", "workers", "scheduler", "sweep", "monte_carlo",
+                              "tornado"}
+        (kind,) = {"sweep", "monte_carlo", "tornado"} & set(given)
+        assert given[kind]["parameters"]
 
 
 def test_the_studies_are_reexported_at_the_top():
