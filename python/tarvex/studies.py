@@ -33,6 +33,7 @@ import argparse
 import concurrent.futures
 import copy
 import dataclasses
+import functools
 import itertools
 import math
 import os
@@ -1023,10 +1024,57 @@ def _distribution(where: str, given: Any) -> Any:
     return frozen
 
 
+def _exceedances(path: str, study: dict[str, Any]) -> list[dict[str, Any]]:
+    """The exceedances a Monte Carlo study file asks for, checked before the
+    study runs."""
+    items = study.get("exceedance", [])
+    where = f"{path}: [[monte_carlo.exceedance]]"
+    if not isinstance(items, list) or not all(isinstance(i, dict) for i in items):
+        raise SpecError(f"{where}: give tables with 'limit' (and 'response', 'case')")
+    for item in items:
+        unknown = sorted(set(item) - {"response", "limit", "case", "confidence", "absolute"})
+        if unknown:
+            raise SpecError(f"{where}: unknown key(s) {', '.join(unknown)}")
+        limit = item.get("limit")
+        if isinstance(limit, bool) or not isinstance(limit, (int, float)):
+            raise SpecError(f"{where}: 'limit' is a number, not {limit!r}")
+        if item.get("response", "head_deflection") not in RESPONSES:
+            raise SpecError(f"{where}: 'response' is one of {', '.join(RESPONSES)}, not "
+                            f"{item['response']!r}")
+    return items
+
+
+def _summary(frame: pandas.DataFrame, kind: str, items: list[dict[str, Any]]) -> list[str]:
+    """The lines that summarise a study run from a study file."""
+    lines = []
+    if kind == "monte_carlo":
+        lines.append(f"seed {frame.attrs['seed']}")
+        for item in items:
+            response = item.get("response", "head_deflection")
+            p = exceedance(frame, response, item["limit"], case=item.get("case"),
+                           confidence=item.get("confidence", 0.95),
+                           absolute=item.get("absolute", False))
+            unit = frame.attrs["units"].get(response, "")
+            lines.append(f"P({response} > {p.limit:g} {unit}) = {p.probability:.4g}, "
+                         f"{p.confidence * 100:g} % interval {p.low:.4g} to {p.high:.4g} "
+                         f"({p.exceeding} of {p.samples} samples, {p.failed} failed)")
+    if kind == "tornado":
+        unit = frame.attrs["units"].get("head_deflection", "")
+        for number in sorted(int(c) for c in frame["case"].dropna().unique()):
+            lines.append(f"head deflection ({unit}) of load case {number}, largest swing first:")
+            for row in sensitivity(frame, case=number).itertuples():
+                lines.append(f"  {row.parameter} {_g(row.low)} to {_g(row.high)}: "
+                             f"{_g(row.response_low)} to {_g(row.response_high)} (swing "
+                             f"{_g(row.swing)})")
+    return lines
+
+
 def _run_spec(path: str, output: Optional[str], workers: Optional[int],
-              scheduler: Optional[str]) -> tuple[pandas.DataFrame, str, list[str]]:
-    """Runs the study of a TOML file; returns its table, the CSV file to write
-    and the lines that summarise it."""
+              scheduler: Optional[str]) -> tuple[pandas.DataFrame, str, str, list[dict[str, Any]]]:
+    """Runs the study of a TOML file; returns its table, the CSV file to
+    write, the kind of study and the exceedances asked for. Everything that
+    can be checked is checked before the study runs, so that a long study is
+    not lost to a fault of its file."""
     import tomllib
 
     try:
@@ -1054,43 +1102,38 @@ def _run_spec(path: str, output: Optional[str], workers: Optional[int],
         raise SpecError(f"{path}: input {source}: {e.strerror or e}") from None
     output = output or os.path.join(folder, spec.get(
         "output", os.path.splitext(os.path.basename(path))[0] + ".csv"))
+    target = os.path.dirname(os.path.abspath(output))
+    if os.path.isdir(output) or not os.path.isdir(target) or not os.access(target, os.W_OK):
+        raise SpecError(f"{path}: cannot write the table to {output}: no such folder, or "
+                        "not writable")
     parameters = study.get("parameters")
     if not isinstance(parameters, dict) or not parameters:
         raise SpecError(f"{path}: [{kind}.parameters] maps each path of the model to its "
                         "values")
+    items = _exceedances(path, study) if kind == "monte_carlo" else []
     workers = workers if workers is not None else spec.get("workers")
     scheduler = scheduler or spec.get("scheduler")
     executor: Any = workers
     client: Any = None
-    if scheduler:
-        import importlib
-        distributed: Any = importlib.import_module("distributed")
-        client = executor = distributed.Client(scheduler)
     try:
-        lines = []
+        run: Callable[..., pandas.DataFrame]
         if kind == "sweep":
-            frame = sweep(model, parameters, mode=study.get("mode", "grid"), executor=executor)
+            run = functools.partial(sweep, model, parameters, mode=study.get("mode", "grid"))
         elif kind == "tornado":
-            frame = tornado(model, parameters, executor=executor)
+            run = functools.partial(tornado, model, parameters)
         else:
             if "samples" not in study:
                 raise SpecError(f"{path}: [monte_carlo] needs 'samples', the number of runs")
             distributions = {p: _distribution(f"{path}: [monte_carlo.parameters] {p!r}", d)
                              for p, d in parameters.items()}
-            frame = monte_carlo(model, distributions, study["samples"], seed=study.get("seed"),
-                                correlation=study.get("correlation"), executor=executor)
-            lines.append(f"seed {frame.attrs['seed']}")
-            for item in study.get("exceedance", []):
-                response = item.get("response", "head_deflection")
-                if "limit" not in item:
-                    raise SpecError(f"{path}: [[monte_carlo.exceedance]] needs 'limit'")
-                p = exceedance(frame, response, item["limit"], case=item.get("case"),
-                               confidence=item.get("confidence", 0.95),
-                               absolute=item.get("absolute", False))
-                unit = frame.attrs["units"].get(response, "")
-                lines.append(f"P({response} > {p.limit:g} {unit}) = {p.probability:.4g}, "
-                             f"{p.confidence * 100:g} % interval {p.low:.4g} to {p.high:.4g} "
-                             f"({p.exceeding} of {p.samples} samples, {p.failed} failed)")
+            run = functools.partial(monte_carlo, model, distributions, study["samples"],
+                                    seed=study.get("seed"),
+                                    correlation=study.get("correlation"))
+        if scheduler:
+            import importlib
+            distributed: Any = importlib.import_module("distributed")
+            client = executor = distributed.Client(scheduler)
+        frame = run(executor=executor)
     except SpecError:
         raise
     except (ValueError, TypeError, KeyError) as e:
@@ -1099,15 +1142,7 @@ def _run_spec(path: str, output: Optional[str], workers: Optional[int],
     finally:
         if client is not None:
             client.close()
-    if kind == "tornado":
-        unit = frame.attrs["units"].get("head_deflection", "")
-        for number in sorted(int(c) for c in frame["case"].dropna().unique()):
-            lines.append(f"head deflection ({unit}) of load case {number}, largest swing first:")
-            for row in sensitivity(frame, case=number).itertuples():
-                lines.append(f"  {row.parameter} {_g(row.low)} to {_g(row.high)}: "
-                             f"{_g(row.response_low)} to {_g(row.response_high)} (swing "
-                             f"{_g(row.swing)})")
-    return frame, output, lines
+    return frame, output, kind, items
 
 
 def write_csv(frame: pandas.DataFrame, path: Union[str, os.PathLike[str]]) -> None:
@@ -1124,7 +1159,8 @@ def main(argv: Optional[Sequence[str]] = None) -> int:
     """``python3 -m tarvex.studies SPEC.toml``: runs the study of a TOML file
     and writes its table as CSV. Exit status 0 when every run ended
     normally or with warnings, 1 when the table was written but some runs
-    failed, 2 when nothing was run (a bad file or argument)."""
+    failed or a summary it asks for could not be made, 2 when nothing was
+    run (a bad file or argument)."""
     parser = argparse.ArgumentParser(
         prog="python3 -m tarvex.studies",
         description="Runs a parametric or Monte Carlo study of a Tarvex model described in a "
@@ -1140,7 +1176,8 @@ def main(argv: Optional[Sequence[str]] = None) -> int:
     if args.workers is not None and args.workers < 1:
         parser.error(f"--workers takes 1 or more, not {args.workers}")
     try:
-        frame, output, lines = _run_spec(args.spec, args.output, args.workers, args.scheduler)
+        frame, output, kind, items = _run_spec(args.spec, args.output, args.workers,
+                                               args.scheduler)
     except (SpecError, InputError, ModelError, ValueError, TypeError) as e:
         print(f"tarvex.studies: {e}", file=sys.stderr)
         return 2
@@ -1155,15 +1192,21 @@ def main(argv: Optional[Sequence[str]] = None) -> int:
     runs = frame.drop_duplicates("run")
     bad = runs[~runs["outcome"].isin(_GOOD)]
     print(f"{len(runs)} runs, {len(frame)} rows: wrote {output}")
-    for line in lines:
-        print(line)
+    try:
+        for line in _summary(frame, kind, items):
+            print(line)
+    except (ValueError, TypeError) as e:  # the table is written: say what is missing
+        print(f"tarvex.studies: {args.spec}: {e}", file=sys.stderr)
+        status = 1
+    else:
+        status = 0
     if len(bad):
         counts = bad["outcome"].value_counts()
         print(f"{len(bad)} of {len(runs)} runs failed ("
               + ", ".join(f"{n} {o}" for o, n in counts.items()) + "); first: run "
               f"{bad['run'].iloc[0]}: {bad['message'].iloc[0]}", file=sys.stderr)
         return 1
-    return 0
+    return status
 
 
 __all__ = ["Edit", "Exceedance", "Executor", "Parameter", "RESPONSES", "SpecError",

@@ -508,6 +508,15 @@ limit = 0.5
     ('input = "{quickstart}"\n[sweeps]', "unknown key(s) sweeps"),
     ('input = "{quickstart}"', "give one study"),
     ("input = [", "not a TOML file"),
+    ('input = "{quickstart}"\noutput = "no/such/folder/t.csv"\n[sweep.parameters]\n'
+     '"sections[0].length" = [30.0]', "cannot write the table to"),
+    ('input = "{quickstart}"\n[monte_carlo]\nsamples = 3\n[monte_carlo.parameters]\n'
+     '"sections[0].length" = {{ distribution = "norm", loc = 40.0 }}\n'
+     '[[monte_carlo.exceedance]]\nresponse = "head_deflection"', "'limit' is a number"),
+    ('input = "{quickstart}"\n[monte_carlo]\nsamples = 3\n[monte_carlo.parameters]\n'
+     '"sections[0].length" = {{ distribution = "norm", loc = 40.0 }}\n'
+     '[[monte_carlo.exceedance]]\nlimit = 0.5\nresponse = "deflection"',
+     "'response' is one of head_deflection"),
 ])
 def test_a_study_file_that_cannot_run_names_its_fault(tmp_path, capsys, text, words):
     (tmp_path / "bad.toml").write_text(text.format(quickstart=QUICKSTART))
@@ -515,6 +524,24 @@ def test_a_study_file_that_cannot_run_names_its_fault(tmp_path, capsys, text, wo
     out, err = capsys.readouterr()
     assert out == "" and words in err and str(tmp_path / "bad.toml") in err, err
     assert not (tmp_path / "bad.csv").exists()
+
+
+@pytest.mark.usefixtures("analyses")
+def test_a_summary_that_cannot_be_made_keeps_the_table(tmp_path, capsys):
+    (tmp_path / "mc.toml").write_text(f'''input = "{QUICKSTART}"
+[monte_carlo]
+samples = 2
+seed = 1
+[monte_carlo.parameters]
+"load_cases[0].shear" = {{ distribution = "norm", loc = 1e4, scale = 1e3 }}
+[[monte_carlo.exceedance]]
+limit = 0.5
+case = 4
+''')
+    assert studies.main([str(tmp_path / "mc.toml"), "-j", "1"]) == 1
+    out, err = capsys.readouterr()
+    assert "wrote" in out and "has no load case 4; it has 1, 2, 3" in err
+    assert len(pd.read_csv(tmp_path / "mc.csv")) == 6
 
 
 def test_the_reliability_study_file_samples_the_guides_subgrade():
