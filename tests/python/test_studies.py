@@ -10,6 +10,7 @@ import os
 import subprocess
 import sys
 import threading
+import time
 import tomllib
 
 import numpy as np
@@ -178,6 +179,32 @@ def _lost_future():
     future = concurrent.futures.Future()
     future.set_exception(ConnectionError("worker lost"))
     return future
+
+
+@pytest.mark.usefixtures("analyses")
+def test_the_engine_lets_the_interpreter_lock_go_while_it_analyses():
+    """Studies on threads rely on it: while one thread is in the engine,
+    Python code of another runs. Were the lock held, the main thread would
+    stand still for the whole of the engine's work (most of the worker's
+    time); let go, it waits only for its share of the processor."""
+    from tarvex import _tarvex
+    text = QUICKSTART.read_bytes()
+    span = []
+
+    def engine():
+        start = time.perf_counter()
+        _tarvex.analyse_batch([(False, text)] * 40)
+        span.extend((start, time.perf_counter()))
+
+    worker = threading.Thread(target=engine)
+    ticks = []
+    worker.start()
+    while worker.is_alive():
+        ticks.append(time.perf_counter())
+    worker.join()
+    start, end = span
+    times = np.array([start] + [t for t in ticks if start < t < end] + [end])
+    assert np.diff(times).max() < 0.5 * (end - start), (np.diff(times).max(), end - start)
 
 
 class _LosesOneBatch(concurrent.futures.ThreadPoolExecutor):
