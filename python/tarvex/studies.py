@@ -23,7 +23,7 @@ many threads (1: one after the other in the calling thread), any
 the inputs go as texts in batches; a cluster behind Dask runs a study
 unchanged. The same values give the same table whatever runs them.
 
-``python3 -m tarvex.studies SPEC.toml`` runs a study described in a TOML
+``python3 -m tarvex.studies STUDY.toml`` runs a study described in a TOML
 file and writes its table as CSV (docs/studies.md).
 """
 
@@ -995,10 +995,10 @@ def _g(value: Any) -> str:
 
 
 # ----------------------------------------------------------------------------
-# The command line: python3 -m tarvex.studies SPEC.toml
+# The command line: python3 -m tarvex.studies STUDY.toml
 
 
-class SpecError(ValueError):
+class StudyFileError(ValueError):
     """A study file that cannot be run; the message names the file and the
     key at fault."""
 
@@ -1007,20 +1007,21 @@ def _distribution(where: str, given: Any) -> Any:
     import scipy.stats
 
     if not isinstance(given, dict) or not isinstance(given.get("distribution"), str):
-        raise SpecError(f"{where}: give a table with the distribution's name and its "
-                        'parameters, e.g. { distribution = "lognorm", s = 0.3, scale = 1000.0 }')
+        raise StudyFileError(f"{where}: give a table with the distribution's name and its "
+                             'parameters, e.g. { distribution = "lognorm", s = 0.3, '
+                             "scale = 1000.0 }")
     arguments = dict(given)
     name = arguments.pop("distribution")
     family = getattr(scipy.stats, name, None)
     if not isinstance(family, (scipy.stats.rv_continuous, scipy.stats.rv_discrete)):
-        raise SpecError(f"{where}: {name!r} is not a distribution of scipy.stats (norm, "
-                        "lognorm, uniform, truncnorm, ...)")
+        raise StudyFileError(f"{where}: {name!r} is not a distribution of scipy.stats (norm, "
+                             "lognorm, uniform, truncnorm, ...)")
     try:
         frozen = family(**arguments)
         frozen.ppf(0.5)
     except Exception as e:
-        raise SpecError(f"{where}: {name}({', '.join(f'{k}={v!r}' for k, v in arguments.items())})"
-                        f": {e}") from None
+        shown = ", ".join(f"{k}={v!r}" for k, v in arguments.items())
+        raise StudyFileError(f"{where}: {name}({shown}): {e}") from None
     return frozen
 
 
@@ -1030,17 +1031,17 @@ def _exceedances(path: str, study: dict[str, Any]) -> list[dict[str, Any]]:
     items = study.get("exceedance", [])
     where = f"{path}: [[monte_carlo.exceedance]]"
     if not isinstance(items, list) or not all(isinstance(i, dict) for i in items):
-        raise SpecError(f"{where}: give tables with 'limit' (and 'response', 'case')")
+        raise StudyFileError(f"{where}: give tables with 'limit' (and 'response', 'case')")
     for item in items:
         unknown = sorted(set(item) - {"response", "limit", "case", "confidence", "absolute"})
         if unknown:
-            raise SpecError(f"{where}: unknown key(s) {', '.join(unknown)}")
+            raise StudyFileError(f"{where}: unknown key(s) {', '.join(unknown)}")
         limit = item.get("limit")
         if isinstance(limit, bool) or not isinstance(limit, (int, float)):
-            raise SpecError(f"{where}: 'limit' is a number, not {limit!r}")
+            raise StudyFileError(f"{where}: 'limit' is a number, not {limit!r}")
         if item.get("response", "head_deflection") not in RESPONSES:
-            raise SpecError(f"{where}: 'response' is one of {', '.join(RESPONSES)}, not "
-                            f"{item['response']!r}")
+            raise StudyFileError(f"{where}: 'response' is one of {', '.join(RESPONSES)}, not "
+                                 f"{item['response']!r}")
     return items
 
 
@@ -1069,7 +1070,7 @@ def _summary(frame: pandas.DataFrame, kind: str, items: list[dict[str, Any]]) ->
     return lines
 
 
-def _run_spec(path: str, output: Optional[str], workers: Optional[int],
+def _run_file(path: str, output: Optional[str], workers: Optional[int],
               scheduler: Optional[str]) -> tuple[pandas.DataFrame, str, str, list[dict[str, Any]]]:
     """Runs the study of a TOML file; returns its table, the CSV file to
     write, the kind of study and the exceedances asked for. Everything that
@@ -1079,40 +1080,41 @@ def _run_spec(path: str, output: Optional[str], workers: Optional[int],
 
     try:
         with open(path, "rb") as f:
-            spec = tomllib.load(f)
+            given = tomllib.load(f)
     except tomllib.TOMLDecodeError as e:
-        raise SpecError(f"{path}: not a TOML file: {e}") from None
+        raise StudyFileError(f"{path}: not a TOML file: {e}") from None
     folder = os.path.dirname(os.path.abspath(path))
-    kinds = [k for k in ("sweep", "monte_carlo", "tornado") if k in spec]
+    kinds = [k for k in ("sweep", "monte_carlo", "tornado") if k in given]
     known = {"input", "output", "workers", "scheduler", "sweep", "monte_carlo", "tornado"}
-    unknown = sorted(set(spec) - known)
+    unknown = sorted(set(given) - known)
     if unknown:
-        raise SpecError(f"{path}: unknown key(s) {', '.join(unknown)}; a study file has "
-                        f"{', '.join(sorted(known))}")
+        raise StudyFileError(f"{path}: unknown key(s) {', '.join(unknown)}; a study file "
+                             f"has {', '.join(sorted(known))}")
     if len(kinds) != 1:
-        raise SpecError(f"{path}: give one study: a [sweep], [monte_carlo] or [tornado] table")
+        raise StudyFileError(f"{path}: give one study: a [sweep], [monte_carlo] or [tornado] "
+                             "table")
     kind = kinds[0]
-    study = spec[kind]
-    if not isinstance(spec.get("input"), str):
-        raise SpecError(f"{path}: 'input' names the input file of the model")
-    source = os.path.join(folder, spec["input"])
+    study = given[kind]
+    if not isinstance(given.get("input"), str):
+        raise StudyFileError(f"{path}: 'input' names the input file of the model")
+    source = os.path.join(folder, given["input"])
     try:
         model = read_input(path=source)
     except OSError as e:
-        raise SpecError(f"{path}: input {source}: {e.strerror or e}") from None
-    output = output or os.path.join(folder, spec.get(
+        raise StudyFileError(f"{path}: input {source}: {e.strerror or e}") from None
+    output = output or os.path.join(folder, given.get(
         "output", os.path.splitext(os.path.basename(path))[0] + ".csv"))
     target = os.path.dirname(os.path.abspath(output))
     if os.path.isdir(output) or not os.path.isdir(target) or not os.access(target, os.W_OK):
-        raise SpecError(f"{path}: cannot write the table to {output}: no such folder, or "
-                        "not writable")
+        raise StudyFileError(f"{path}: cannot write the table to {output}: no such folder, or "
+                             "not writable")
     parameters = study.get("parameters")
     if not isinstance(parameters, dict) or not parameters:
-        raise SpecError(f"{path}: [{kind}.parameters] maps each path of the model to its "
-                        "values")
+        raise StudyFileError(f"{path}: [{kind}.parameters] maps each path of the model to its "
+                             "values")
     items = _exceedances(path, study) if kind == "monte_carlo" else []
-    workers = workers if workers is not None else spec.get("workers")
-    scheduler = scheduler or spec.get("scheduler")
+    workers = workers if workers is not None else given.get("workers")
+    scheduler = scheduler or given.get("scheduler")
     executor: Any = workers
     client: Any = None
     try:
@@ -1123,7 +1125,7 @@ def _run_spec(path: str, output: Optional[str], workers: Optional[int],
             run = functools.partial(tornado, model, parameters)
         else:
             if "samples" not in study:
-                raise SpecError(f"{path}: [monte_carlo] needs 'samples', the number of runs")
+                raise StudyFileError(f"{path}: [monte_carlo] needs 'samples', the number of runs")
             distributions = {p: _distribution(f"{path}: [monte_carlo.parameters] {p!r}", d)
                              for p, d in parameters.items()}
             run = functools.partial(monte_carlo, model, distributions, study["samples"],
@@ -1134,11 +1136,11 @@ def _run_spec(path: str, output: Optional[str], workers: Optional[int],
             distributed: Any = importlib.import_module("distributed")
             client = executor = distributed.Client(scheduler)
         frame = run(executor=executor)
-    except SpecError:
+    except StudyFileError:
         raise
     except (ValueError, TypeError, KeyError) as e:
         # A path the model does not have, values that are no list, ...
-        raise SpecError(f"{path}: [{kind}]: {e}") from None
+        raise StudyFileError(f"{path}: [{kind}]: {e}") from None
     finally:
         if client is not None:
             client.close()
@@ -1156,7 +1158,7 @@ def write_csv(frame: pandas.DataFrame, path: Union[str, os.PathLike[str]]) -> No
 
 
 def main(argv: Optional[Sequence[str]] = None) -> int:
-    """``python3 -m tarvex.studies SPEC.toml``: runs the study of a TOML file
+    """``python3 -m tarvex.studies STUDY.toml``: runs the study of a TOML file
     and writes its table as CSV. Exit status 0 when every run ended
     normally or with warnings, 1 when the table was written but some runs
     failed or a summary it asks for could not be made, 2 when nothing was
@@ -1165,9 +1167,9 @@ def main(argv: Optional[Sequence[str]] = None) -> int:
         prog="python3 -m tarvex.studies",
         description="Runs a parametric or Monte Carlo study of a Tarvex model described in a "
                     "TOML file and writes its table (one row per run and load case) as CSV.")
-    parser.add_argument("spec", help="the study file (TOML; see docs/studies.md)")
+    parser.add_argument("study", help="the study file (TOML; see docs/studies.md)")
     parser.add_argument("-o", "--output", help="the CSV file to write (default: the file's "
-                        "'output', or SPEC with .csv)")
+                        "'output', or STUDY with .csv)")
     parser.add_argument("-j", "--workers", type=int, help="threads of this machine (default: "
                         "every core)")
     parser.add_argument("--scheduler", help="the address of a Dask scheduler that runs the "
@@ -1176,13 +1178,13 @@ def main(argv: Optional[Sequence[str]] = None) -> int:
     if args.workers is not None and args.workers < 1:
         parser.error(f"--workers takes 1 or more, not {args.workers}")
     try:
-        frame, output, kind, items = _run_spec(args.spec, args.output, args.workers,
+        frame, output, kind, items = _run_file(args.study, args.output, args.workers,
                                                args.scheduler)
-    except (SpecError, InputError, ModelError, ValueError, TypeError) as e:
+    except (StudyFileError, InputError, ModelError, ValueError, TypeError) as e:
         print(f"tarvex.studies: {e}", file=sys.stderr)
         return 2
     except OSError as e:
-        print(f"tarvex.studies: {args.spec}: {e.strerror or e}", file=sys.stderr)
+        print(f"tarvex.studies: {args.study}: {e.strerror or e}", file=sys.stderr)
         return 2
     try:
         write_csv(frame, output)
@@ -1196,7 +1198,7 @@ def main(argv: Optional[Sequence[str]] = None) -> int:
         for line in _summary(frame, kind, items):
             print(line)
     except (ValueError, TypeError) as e:  # the table is written: say what is missing
-        print(f"tarvex.studies: {args.spec}: {e}", file=sys.stderr)
+        print(f"tarvex.studies: {args.study}: {e}", file=sys.stderr)
         status = 1
     else:
         status = 0
@@ -1209,7 +1211,7 @@ def main(argv: Optional[Sequence[str]] = None) -> int:
     return status
 
 
-__all__ = ["Edit", "Exceedance", "Executor", "Parameter", "RESPONSES", "SpecError",
+__all__ = ["Edit", "Exceedance", "Executor", "Parameter", "RESPONSES", "StudyFileError",
            "draw_samples", "exceedance", "get_value", "main", "monte_carlo", "plot_distribution",
            "plot_sweep", "plot_tornado", "sensitivity", "set_value", "sweep", "tornado",
            "write_csv"]
