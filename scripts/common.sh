@@ -4,12 +4,12 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # The Python package: its compiled module (pybind11 and the Python headers),
-# NumPy, pandas and matplotlib, pytest and mypy for its tests (the type check
-# fails without mypy), and what 'pip install --no-build-isolation ./python'
-# uses.
+# NumPy, pandas and matplotlib, SciPy and Dask for its studies (sampling, and
+# the runs on a cluster), pytest and mypy for its tests (the type check fails
+# without mypy), and what 'pip install --no-build-isolation ./python' uses.
 PYTHON_PACKAGES=(python3-dev pybind11-dev python3-pybind11 python3-numpy python3-pandas
-                 python3-matplotlib python3-pytest mypy python3-pip python3-setuptools
-                 python3-wheel python3-venv)
+                 python3-matplotlib python3-scipy python3-dask python3-distributed
+                 python3-pytest mypy python3-pip python3-setuptools python3-wheel python3-venv)
 
 # Installs the Debian packages given that are not installed yet.
 ensure_packages() {

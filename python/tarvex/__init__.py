@@ -5,9 +5,13 @@ analysis engine, run it, and read its results.
 writes it and ``tarvex.read_input()`` reads one back. ``tarvex.run`` analyses
 an input (``run(path=...)``, ``run(text=...)`` or ``run(model)``) and returns
 its ``Results``; ``tarvex.run_many`` analyses many in parallel threads;
-``Results.from_json`` reads the results file of the command line. Running
-needs the compiled engine module ``tarvex._tarvex`` and NumPy.
+``Results.from_json`` reads the results file of the command line.
+``tarvex.sweep``, ``tarvex.monte_carlo`` and ``tarvex.tornado`` run
+parametric and probabilistic studies (``tarvex.studies``). Running needs the
+compiled engine module ``tarvex._tarvex`` and NumPy.
 """
+
+from typing import TYPE_CHECKING, Any
 
 from .engine import Source, run, run_many
 from .errors import AnalysisError, InputError, ModelError, TarvexDeprecationWarning, TarvexError
@@ -18,6 +22,31 @@ from .results import (Diagnostic, InteractionCurve, InteractionDemand, Interacti
                       InteractionResult, LayerResult, LengthStudy, LoadCaseResult, LrfdCheckRow,
                       MomentCurvature, PyCurveResult, Results, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
+
+if TYPE_CHECKING:  # the names as type checkers see them ("as": exported)
+    from .studies import Exceedance as Exceedance
+    from .studies import draw_samples as draw_samples
+    from .studies import exceedance as exceedance
+    from .studies import monte_carlo as monte_carlo
+    from .studies import plot_distribution as plot_distribution
+    from .studies import plot_sweep as plot_sweep
+    from .studies import plot_tornado as plot_tornado
+    from .studies import sensitivity as sensitivity
+    from .studies import sweep as sweep
+    from .studies import tornado as tornado
+
+# The studies are imported when first used: they need pandas and SciPy, and
+# 'python3 -m tarvex.studies' runs the module as a script, which must not be
+# imported before.
+_STUDIES = ("Exceedance", "draw_samples", "exceedance", "monte_carlo", "plot_distribution",
+            "plot_sweep", "plot_tornado", "sensitivity", "sweep", "tornado")
+
+
+def __getattr__(name: str) -> Any:
+    if name in _STUDIES:
+        from . import studies
+        return getattr(studies, name)
+    raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
 def _version() -> str:
@@ -42,4 +71,5 @@ __all__ = ["AnalysisError", "Diagnostic", "InputError", "InteractionCurve", "Int
            "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
            "LoadCaseResult", "LrfdCheckRow", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
-           "WarningRecord", "__version__", "read_input", "run", "run_many", *_model_names]
+           "WarningRecord", "__version__", "read_input", "run", "run_many", *_STUDIES,
+           *_model_names]

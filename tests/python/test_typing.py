@@ -62,6 +62,9 @@ again: tarvex.Results = tarvex.Results.from_json("quickstart.json")
 model: tarvex.Model = tarvex.read_input(text="TARVEX6\\nEND\\n")
 many: list[tarvex.Results] = tarvex.run_many([model, b"TARVEX6", pathlib.Path("a.tv6")])
 version: str = tarvex.__version__
+study = tarvex.sweep(model, {"sections[0].length": [30.0, 40.0]}, executor=2)
+exceeding: tarvex.Exceedance = tarvex.exceedance(study, "head_deflection", 0.5, case=1)
+probability: float = exceeding.probability
 '''
 
 
