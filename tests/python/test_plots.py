@@ -1,12 +1,12 @@
 """The plots of the results: a matplotlib figure with the expected axes."""
 
+import matplotlib
 import numpy as np
 import pytest
 
 import tarvex
 from conftest import ROOT
 
-matplotlib = pytest.importorskip("matplotlib")
 matplotlib.use("Agg")
 import matplotlib.pyplot as plt  # noqa: E402
 
