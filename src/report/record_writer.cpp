@@ -188,8 +188,8 @@ constexpr std::array<char, 200> DigitPairs() {
 }
 constexpr std::array<char, 200> kDigitPairs = DigitPairs();
 
-// Four digits of v < 10^4 into out[0..4).
-void WriteFour(std::uint32_t v, char* out) {
+// Four digits of v < 10^4 into out[0..4) (big-endian machines only).
+[[maybe_unused]] void WriteFour(std::uint32_t v, char* out) {
   const std::size_t high = v / 100U * 2U;
   const std::size_t low = v % 100U * 2U;
   out[0] = kDigitPairs[high];

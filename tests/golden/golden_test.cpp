@@ -1,6 +1,7 @@
 // Whole runs of the examples compared with checked-in output. A change of
 // any report, plot or message line shows up here and must be deliberate:
-// regenerate with TARVEX_UPDATE_GOLDEN=1 and review the difference.
+// regenerate with TARVEX_UPDATE_GOLDEN=1 and review the difference. A run
+// that regenerates the files fails, so that it can never pass as a check.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -68,6 +69,8 @@ TEST_P(Golden, RunMatchesCheckedInOutput) {
     const fs::path expected_path = kExpected / (stem + ext);
     if (update) {
       WriteFile(expected_path.string(), actual);
+      ADD_FAILURE() << expected_path << " regenerated: review the difference and run again "
+                    << "without TARVEX_UPDATE_GOLDEN";
       continue;
     }
     ASSERT_TRUE(fs::exists(expected_path)) << expected_path << " is missing";
