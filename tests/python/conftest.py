@@ -2,10 +2,13 @@
 
 The package is imported from PYTHONPATH when that is set (CTest gives the
 package laid out in the build folder, with its compiled engine module), else
-from python/ of this tree. Tests that run analyses in the module skip when it
-is not built, and fail instead when TARVEX_REQUIRE_MODULE is set. Tests that
-run the command-line engine take its path from TARVEX_CLI (CTest sets it) or
-use build/tarvex.
+from python/ of this tree. Tests that run analyses in the compiled module
+(those that use the fixture `analyses`, marked `module`) fail when it cannot
+be imported; a build without the module deselects them by their marker with
+`-m "not module"`, and pytest counts them as deselected. Tests that run the
+command-line engine take its path from TARVEX_CLI (CTest sets it) or use
+build/tarvex, and fail when there is none. Nothing is skipped for a missing
+part: a test that cannot run fails.
 """
 
 import os
@@ -27,29 +30,39 @@ def pytest_configure(config):
     deprecated one fails the test, except where a test asks for its warning
     (pytest.warns)."""
     config.addinivalue_line("filterwarnings", "error::tarvex.errors.TarvexDeprecationWarning")
+    config.addinivalue_line(
+        "markers", "module: runs analyses in the compiled module tarvex._tarvex")
+
+
+def pytest_collection_modifyitems(items):
+    """Marks `module` every test that runs analyses in the compiled module, so
+    that a build without it can deselect exactly those."""
+    for item in items:
+        if "analyses" in getattr(item, "fixturenames", ()):
+            item.add_marker(pytest.mark.module)
 
 # Report lines that name where and when the run was made.
 _RUN_LINES = ("Path to file locations", "Name of input data file")
 
 
-def _engine_path():
-    """The engine of TARVEX_CLI (which must exist when given), or build/tarvex
-    when it is built."""
+def engine_path():
+    """The engine of TARVEX_CLI (which must exist when given), or build/tarvex;
+    fails the test when there is none."""
     given = os.environ.get("TARVEX_CLI")
     if given:
         assert os.access(given, os.X_OK), f"TARVEX_CLI={given} is no executable"
         return given
     path = str(ROOT / "build" / "tarvex")
-    return path if os.access(path, os.X_OK) else None
+    if not os.access(path, os.X_OK):
+        pytest.fail("the command-line engine is not built (set TARVEX_CLI or build build/)")
+    return path
 
 
 @pytest.fixture(scope="session")
 def engine():
     """Runs the command-line engine on an input text; returns (exit status,
     {extension: lines of the report, plot and message files})."""
-    path = _engine_path()
-    if path is None:
-        pytest.skip("the command-line engine is not built (set TARVEX_CLI or build build/)")
+    path = engine_path()
     counter = iter(range(1_000_000))
 
     def run(text, tmp_path, stem="run"):
@@ -78,20 +91,11 @@ def comparable(files):
     return {"out": out, "plt": files["plt"], "msg": files["msg"]}
 
 
-def module_available():
-    """Whether the compiled module imports; fails the test when it does not
-    and TARVEX_REQUIRE_MODULE is set."""
-    import tarvex.engine
-    if tarvex.engine._tarvex is not None:
-        return True
-    if os.environ.get("TARVEX_REQUIRE_MODULE"):
-        pytest.fail("the compiled module tarvex._tarvex cannot be imported")
-    return False
-
-
 @pytest.fixture(scope="session")
 def analyses():
-    """Skips a test that runs analyses in the compiled module when it is not
-    built (fails when TARVEX_REQUIRE_MODULE is set)."""
-    if not module_available():
-        pytest.skip("the compiled module tarvex._tarvex is not built")
+    """For the tests that run analyses in the compiled module: fails when it
+    cannot be imported."""
+    import tarvex.engine
+    if tarvex.engine._tarvex is None:
+        pytest.fail("the compiled module tarvex._tarvex cannot be imported (build it with "
+                    "-DTARVEX_PYTHON_MODULE=ON and set PYTHONPATH=<build>/python)")

@@ -11,7 +11,7 @@ import numpy as np
 import pytest
 
 import tarvex as tv
-from conftest import ROOT, _engine_path
+from conftest import ROOT, engine_path
 
 QUICKSTART = (ROOT / "examples" / "quickstart.tv6").read_text()
 
@@ -84,9 +84,7 @@ def test_diagrams_and_demands_of_a_run(tmp_path):
 
     # The command line's results file holds the same numbers, and reads back
     # into equal objects.
-    cli = _engine_path()
-    if cli is None:
-        pytest.skip("the command-line engine is not built")
+    cli = engine_path()
     path = tmp_path / "shaft.tv6"
     path.write_text(model.to_input())
     subprocess.run([cli, str(path), "--json"], check=True, capture_output=True, timeout=300)

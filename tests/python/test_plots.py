@@ -6,7 +6,7 @@ import pytest
 import tarvex
 from conftest import ROOT
 
-matplotlib = pytest.importorskip("matplotlib")
+import matplotlib
 matplotlib.use("Agg")
 import matplotlib.pyplot as plt  # noqa: E402
 

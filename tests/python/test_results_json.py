@@ -10,17 +10,14 @@ import subprocess
 import jsonschema
 import pytest
 
-from conftest import EXAMPLES, ROOT, _engine_path
+from conftest import EXAMPLES, ROOT, engine_path
 
 SCHEMA = json.loads((ROOT / "docs" / "results.schema.json").read_text())
 
 
 @pytest.fixture(scope="module")
 def cli():
-    path = _engine_path()
-    if path is None:
-        pytest.skip("the command-line engine is not built (set TARVEX_CLI or build build/)")
-    return path
+    return engine_path()
 
 
 def run(cli, input_path, folder, *options):

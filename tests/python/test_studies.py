@@ -20,8 +20,8 @@ import tarvex
 from conftest import ROOT
 from tarvex import studies
 
-pd = pytest.importorskip("pandas")
-scipy_stats = pytest.importorskip("scipy.stats")
+import pandas as pd
+import scipy.stats as scipy_stats
 
 QUICKSTART = ROOT / "examples" / "quickstart.tv6"
 ELASTIC = ROOT / "examples" / "studies" / "elastic_shaft.tv6"
@@ -285,7 +285,7 @@ def test_samples_follow_their_marginals_and_the_copula():
 def cluster(tmp_path_factory):
     """A Dask cluster of two worker processes on this machine, whose
     workers import tarvex from where this test imports it."""
-    distributed = pytest.importorskip("distributed")
+    import distributed
     import dask
     folder = os.path.dirname(os.path.dirname(tarvex.__file__))
     path = os.pathsep.join(p for p in (folder, os.environ.get("PYTHONPATH")) if p)

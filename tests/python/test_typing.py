@@ -13,7 +13,7 @@ import textwrap
 
 import pytest
 
-from conftest import ROOT, module_available
+from conftest import ROOT
 
 PACKAGE = ROOT / "python"
 
@@ -93,9 +93,8 @@ def test_a_program_is_checked_against_the_packages_types(cache, tmp_path):
     assert '"path" to "run" has incompatible type "bytes"' in errors[2]
 
 
+@pytest.mark.usefixtures("analyses")
 def test_the_stub_names_what_the_compiled_module_holds(cache, tmp_path):
-    if not module_available():
-        pytest.skip("the compiled module tarvex._tarvex is not built")
     import tarvex
     env = dict(os.environ, PYTHONPATH=os.path.dirname(os.path.dirname(tarvex.__file__)))
     status, output = mypy(cache, "tarvex._tarvex", tool="mypy.stubtest", env=env,
