@@ -360,6 +360,43 @@ std::string Edited(std::string text, const std::string& from, const std::string&
   return text;
 }
 
+TEST(Run, ResultsTooWideForTheirFieldsAreAWarningThatNamesThem) {
+  // An elastic pile under 1E14 lb: the run ends normally, its head shear
+  // and rotation, and the echoed deflection limit of 1E20 in, print as
+  // asterisks.
+  AnalyseOptions options;
+  options.keep_texts = true;
+  options.clock = [] { return DateTime{2026, 12, 10, 9, 5, 7}; };
+  const RunResults r = analyse(ReadFile(std::string(TARVEX_SOURCE_DIR) +
+                                        "/tests/corpus/results_too_wide_for_their_fields.tv6"),
+                               options);
+  EXPECT_EQ(r.result_code, -371);
+  const std::vector<std::string> report = SplitLines(r.report_text);
+  const int block = FindLine(report, "**** Warning - Results Too Wide for Their Fields ****");
+  ASSERT_GE(block, 0);
+  const std::vector<std::string> named(report.begin() + block + 5, report.begin() + block + 8);
+  const int shear = FindLine(
+      report, "Horizontal shear force at pile head                    = *************** lbs");
+  ASSERT_GE(shear, 0);
+  EXPECT_EQ(named[1], "   Report, line " + std::to_string(shear + 1) +
+                          ": Horizontal shear force at pile head");
+  EXPECT_EQ(named[0].rfind("   Report, line ", 0), 0U);
+  EXPECT_NE(named[0].find(": Maximum allowable deflection"), std::string::npos);
+  EXPECT_NE(named[2].find(": Rotation radians"), std::string::npos);
+  EXPECT_GE(
+      FindLine(SplitLines(r.message_text), "**** Warning - Results Too Wide for Their Fields ****"),
+      0);
+  // The same pile under 10 kips prints every field.
+  const RunResults fits =
+      analyse(Edited(Edited(ReadFile(std::string(TARVEX_SOURCE_DIR) +
+                                     "/tests/corpus/results_too_wide_for_their_fields.tv6"),
+                            "1 1 1.0e14", "1 1 1.0e4"),
+                     "MaxDeflection 1e20", "MaxDeflection 10.0"),
+              options);
+  EXPECT_NE(fits.result_code, -371);
+  EXPECT_EQ(fits.report_text.find("Too Wide"), std::string::npos);
+}
+
 // Whole runs of inputs that once crashed, ended normally with nothing or
 // with numbers that are not finite, or lost a warning.
 struct HostileCase {
