@@ -194,6 +194,7 @@ TEST(Cli, ARuntimeErrorShowsItsWholeMessageAndAdvice) {
     std::vector<std::string> shown;
   };
   const Case cases[] = {
+      // Case 3's imposed 0.25 in made 0.005 in, within the new limit.
       {"MaxDeflection 10.0",
        "MaxDeflection 0.01",
        {"Outcome: runtime error RUN00009 (code 209)",
@@ -215,7 +216,8 @@ TEST(Cli, ARuntimeErrorShowsItsWholeMessageAndAdvice) {
   };
   for (const Case& c : cases) {
     TempDir d;
-    WriteFile(d.File("pile.tv6"), Replaced(Example("quickstart.tv6"), c.from, c.to));
+    WriteFile(d.File("pile.tv6"), Replaced(Replaced(Example("quickstart.tv6"), c.from, c.to),
+                                           "3  4      0.25 ", "3  4      0.005"));
     const CliResult r = RunCli({d.File("pile.tv6")});
     EXPECT_EQ(r.status, cli::kRuntimeError);
     for (const std::string& line : c.shown) {

@@ -110,8 +110,9 @@ BAD_INPUTS = [
      tarvex.InputError, "INP", None),
     ("empty input", "", tarvex.InputError, "INP", None),
     ("head deflection beyond the limit",
-     _with_line(_with_line(QUICK, "MaxDeflection 10.0", "MaxDeflection 0.01"),
-                "1  1  10000.0  240000.0", "1  1  900000.0  240000.0"),
+     _with_line(_with_line(_with_line(QUICK, "MaxDeflection 10.0", "MaxDeflection 0.01"),
+                           "1  1  10000.0  240000.0", "1  1  900000.0  240000.0"),
+                "3  4      0.25 ", "3  4      0.005"),
      tarvex.AnalysisError, "RUN", None),
 ]
 
@@ -266,3 +267,4 @@ def test_results_equal_the_json_file_of_the_same_run(path, tmp_path):
             assert getattr(case, name) == written[name], (path.stem, case.number, name)
         for name in ("depth", "deflection", "slope", "moment", "shear", "soil_reaction"):
             assert getattr(case, name).tolist() == written["nodes"][name], (path.stem, name)
+
