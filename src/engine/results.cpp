@@ -243,6 +243,14 @@ void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& 
     w.count = c.count;
     for (std::string_view line : WarningText(c.number)) w.text.emplace_back(line);
   }
+  results.warning_summary.clear();
+  const WarningTally& tally = diagnostics.warnings;
+  if (tally.head > 0) {
+    for (int w = 1; w <= kMaxWarningNumber; ++w) {
+      const int count = tally.counts[static_cast<std::size_t>(w)];
+      if (count != 0) results.warning_summary.push_back({w, count});
+    }
+  }
 }
 
 }  // namespace tarvex

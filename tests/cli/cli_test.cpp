@@ -252,6 +252,57 @@ TEST(Cli, ADistributedLoadAtThePileHeadGetsANoteOnItsLostForce) {
       << r.out;
 }
 
+TEST(Cli, WarningsAreCountedAsTheReportCountsThem) {
+  // A soft clay of 1300 psf: warning 3041 at every node of the layer, in
+  // every iteration of each of the three load cases. The report's summary
+  // counts those since the last load case began; so does the command line,
+  // and it says so, as the whole run recorded more.
+  TempDir d;
+  WriteFile(d.File("pile.tv6"),
+            Replaced(Replaced(Example("quickstart.tv6"), "60.0   500.0  0.01         top",
+                              "60.0   1300.0  0.01        top"),
+                     "60.0   800.0  0.01         bottom", "60.0   1300.0  0.01        bottom"));
+  const CliResult r = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(r.status, cli::kNormal);
+  const std::string report = testing::ReadFile(d.File("pile.out"));
+  const std::string counted = "The following warning was reported ";
+  const std::size_t at = report.find(counted);
+  ASSERT_NE(at, std::string::npos);
+  const std::string times = report.substr(
+      at + counted.size(), report.find(' ', at + counted.size()) - at - counted.size());
+  EXPECT_NE(r.out.find("Outcome: normal end with warnings: 3041 (" + times + " times)\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("  (times as the report's warning summary counts them: since the last "
+                       "load case began, at most 4000)\n"),
+            std::string::npos)
+      << r.out;
+}
+
+TEST(Cli, NoControlCharacterOfTheInputReachesTheTerminal) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"),
+            Replaced(Example("quickstart.tv6"), "\nLOADING\n", "\nLOADING\x1B[2J\xC2\xA0\n"));
+  const CliResult r = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(r.status, cli::kInputError);
+  EXPECT_NE(r.out.find("  LOADING<U+001B>[2J<U+00A0>\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(": LOADING<U+001B>[2J<U+00A0>\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find('\x1B'), std::string::npos);
+}
+
+TEST(Cli, AnInputThatIsALinkLoopIsNamedAsSuch) {
+  TempDir d;
+  std::filesystem::create_symlink(d.File("b.tv6"), d.File("a.tv6"));
+  std::filesystem::create_symlink(d.File("a.tv6"), d.File("b.tv6"));
+  const CliResult r = RunCli({d.File("a.tv6")});
+  EXPECT_EQ(r.status, cli::kFilesUnusable);
+  EXPECT_NE(r.err.find("cannot read the input file " + d.File("a.tv6") +
+                       ": Too many levels of symbolic links"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(RunCli({d.File("c.tv6")}).err.find(": no such file"), std::string::npos);
+}
+
 TEST(Cli, JsonAndCsvFilesWhenAsked) {
   TempDir d;
   WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
