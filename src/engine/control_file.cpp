@@ -109,7 +109,8 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(next, end - next);
     next = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // CR LF, or CR CR LF as a text-mode write of CR LF gives.
+    while (!line.empty() && line.back() == '\r') line.pop_back();
     // Lines ended by a carriage return alone run together into one.
     if (line.find('\r') != std::string::npos) {
       return ControlFileError(options, 3 + i, kCorrupted[i],

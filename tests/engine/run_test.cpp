@@ -312,7 +312,7 @@ TEST(RunWithControlFile, ControlFileErrors) {
 TEST(RunWithControlFile, ReadsTheFourPathsWithWindowsLineEnds) {
   TempDir d;
   WriteFile(d.File("in.tv6"), "TARVEX5\n");
-  WriteFile(d.File("NAMES.DAT"), d.File("in.tv6") + "  \r\n" + d.File("a.out") + "\r\n" +
+  WriteFile(d.File("NAMES.DAT"), d.File("in.tv6") + "  \r\n" + d.File("a.out") + "\r\r\n" +
                                      d.File("a.plt") + "\r\n" + d.File("a.msg") + "\r\nextra\r\n");
   EXPECT_EQ(run_with_control_file(d.File("NAMES.DAT"), FixedClock()), 106);
   EXPECT_TRUE(FileExists(d.File("a.out")));
