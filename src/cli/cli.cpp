@@ -270,7 +270,7 @@ void PrintCases(const RunResults& results, std::ostream& out) {
   rows.push_back(units);
   for (const LoadCaseResult& c : results.cases) {
     std::vector<std::string> row{std::to_string(c.number)};
-    if (lrfd) row.push_back(c.combination_name);
+    if (lrfd) row.push_back(VisibleText(c.combination_name));  // a name as the input gives it
     for (double v : {c.head_shear, c.head_moment, c.head_deflection, c.head_rotation, c.max_moment,
                      c.max_moment_depth, c.max_shear, c.max_shear_depth}) {
       row.push_back(Significant(v, kDigits));
