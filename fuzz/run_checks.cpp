@@ -144,6 +144,13 @@ std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& text
           std::string::npos) {
     return "a bending-stiffness run ended normally without analysing a section";
   }
+  // A section analysed for no thrust at all (every thrust beyond its
+  // capacities) is no analysis either.
+  if (kind == 2 &&
+      texts.report.find("Number of Axial Thrust Force Values Determined from Input Data = 0\n") !=
+          std::string::npos) {
+    return "a bending-stiffness run ended normally with a section analysed for no thrust";
+  }
   if (kind != 2 && kind != 3) {
     return "a run ended normally without the run kind in the plot file";
   }

@@ -43,6 +43,10 @@ struct RunOptions {
   std::function<DateTime()> clock;
   // Filled at the end of the run when not null.
   RunOutcome* outcome = nullptr;
+  // No message on the standard error stream: a host that shows the error of
+  // the outcome itself (a file that cannot be used is otherwise named there
+  // too, as the report and message file may be the files that failed).
+  bool quiet = false;
 };
 
 struct AnalyseOptions {

@@ -344,6 +344,14 @@ struct RunResults {
   std::vector<LrfdCheckRow> lrfd_check;
   std::optional<HeadStiffnessStudy> stiffness;  // when the run asked for the study
   std::vector<WarningRecord> warnings;          // by load case, then by number
+  // The warnings as the report's summary lists them: number and count, the
+  // count being the times recorded since the last load case began (or before
+  // the first), at most 4000.
+  struct SummaryCount {
+    int number = 0;
+    int count = 0;
+  };
+  std::vector<SummaryCount> warning_summary;
   std::optional<Diagnostic> error;
   // The texts of the three files, when the caller asks for them.
   std::string report_text;

@@ -14,6 +14,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -76,6 +77,11 @@ std::string ReadFile(const std::string& path) {
 // the outputs written to a private folder and read back), with the texts of
 // its report, plot and message files. Runs without the interpreter lock;
 // touches no Python object.
+// The cancellation flag of run_many's batches.
+struct Cancel {
+  std::atomic<bool> set{false};
+};
+
 tarvex::RunResults Analyse(std::string_view input_text, const std::string* input_path) {
   if (input_path == nullptr) {
     // A text (or a model written as one) runs in memory: no file is made.
@@ -93,6 +99,7 @@ tarvex::RunResults Analyse(std::string_view input_text, const std::string* input
   tarvex::RunOutcome outcome;
   tarvex::RunOptions options;
   options.outcome = &outcome;
+  options.quiet = true;  // the error is raised, not printed
   tarvex::run(files, options);
   tarvex::RunResults results = std::move(outcome.results);
   results.report_text = ReadFile(files.report);
@@ -519,12 +526,19 @@ PYBIND11_MODULE(_tarvex, m) {
       py::arg("path"),
       "Analyses the input file at path (bytes, as os.fsencode gives it) and returns the "
       "results as plain data.");
+  // A flag that stops the batches it is given to: each ends after the run it
+  // is in (Ctrl-C or an error in run_many).
+  py::class_<Cancel>(m, "Cancel")
+      .def(py::init<>())
+      .def("set", [](Cancel& c) { c.set.store(true); })
+      .def("is_set", [](const Cancel& c) { return c.set.load(); });
   m.def(
       "analyse_batch",
-      [](const py::list& inputs) {
+      [](const py::list& inputs, const Cancel* cancel) {
         // (is_path, bytes) pairs, analysed one after the other with the lock
         // let go once for the whole batch: a thread of a pool that runs
-        // batches takes the lock back once per batch, not once per run.
+        // batches takes the lock back once per batch, not once per run. A
+        // batch cancelled on the way returns the results of the runs made.
         std::vector<std::pair<bool, std::string>> batch;
         batch.reserve(inputs.size());
         for (const py::handle item : inputs) {
@@ -535,6 +549,10 @@ PYBIND11_MODULE(_tarvex, m) {
         {
           py::gil_scoped_release release;
           for (std::size_t i = 0; i < batch.size(); ++i) {
+            if (cancel != nullptr && cancel->set.load()) {
+              results.resize(i);
+              break;
+            }
             const auto& [is_path, data] = batch[i];
             results[i] = is_path ? Analyse({}, &data) : Analyse(data, nullptr);
           }
@@ -543,7 +561,7 @@ PYBIND11_MODULE(_tarvex, m) {
         for (const tarvex::RunResults& r : results) out.append(ResultsDict(r));
         return out;
       },
-      py::arg("inputs"),
+      py::arg("inputs"), py::arg("cancel") = nullptr,
       "Analyses a list of (is_path, bytes) inputs one after the other and returns the list "
-      "of their results as plain data.");
+      "of their results as plain data; a set Cancel flag stops it before its next run.");
 }

@@ -21,6 +21,17 @@ def analyse_file(path: bytes) -> dict[str, Any]:
     outputs written into a private temporary folder, and returns the results
     as plain data."""
 
-def analyse_batch(inputs: list[tuple[bool, bytes]]) -> list[dict[str, Any]]:
+class Cancel:
+    """A flag that stops a batch before its next run."""
+
+    def __init__(self) -> None: ...
+    def set(self) -> None:
+        """Asks the batches that hold this flag to stop before their next run."""
+    def is_set(self) -> bool:
+        """Whether the flag is set."""
+
+def analyse_batch(inputs: list[tuple[bool, bytes]],
+                  cancel: Cancel | None = None) -> list[dict[str, Any]]:
     """Analyses (is_path, bytes) inputs one after the other with the
-    interpreter lock let go once, and returns their results as plain data."""
+    interpreter lock let go once, and returns their results as plain data; a
+    set ``cancel`` flag stops it before its next run."""

@@ -141,8 +141,8 @@ def run(source: Optional[Source] = None, /, *, text: Union[str, bytes, None] = N
     return _checked(Results._from_engine(raw, file), check)
 
 
-def _run_batch(module: Any, batch: list[_Prepared]) -> list[Results]:
-    raws = module.analyse_batch([(is_path, data) for is_path, data, _ in batch])
+def _run_batch(module: Any, batch: list[_Prepared], cancel: Any = None) -> list[Results]:
+    raws = module.analyse_batch([(is_path, data) for is_path, data, _ in batch], cancel)
     return [Results._from_engine(raw, file) for raw, (_, _, file) in zip(raws, batch)]
 
 
@@ -157,6 +157,10 @@ def run_many(sources: Iterable[Source], workers: Optional[int] = None, *,
     With ``check=True`` the first input in order whose run ends with an error
     raises as ``run`` does, and the runs not started yet are dropped.
     """
+    # One input given alone would be taken as a list of its characters.
+    if isinstance(sources, (str, bytes, bytearray, os.PathLike)) or hasattr(sources, "to_input"):
+        raise TypeError(f"run_many takes a list of inputs, not one {type(sources).__name__}; "
+                        "use tarvex.run for one input")
     if workers is None:
         workers = os.cpu_count() or 1
     if not isinstance(workers, int) or isinstance(workers, bool) or workers < 1:
@@ -169,19 +173,24 @@ def run_many(sources: Iterable[Source], workers: Optional[int] = None, *,
     # the batch's results, so that the workers seldom wait on each other.
     size = max(1, min(16, len(prepared) // (4 * workers)))
     batches = [prepared[i:i + size] for i in range(0, len(prepared), size)]
-    results = []
+    results: list[Results] = []
     if workers == 1 or len(batches) <= 1:
-        for batch in batches:
-            for r in _run_batch(module, batch):
+        # One run at a time on this thread, so that Ctrl-C stops after it.
+        for p in prepared:
+            for r in _run_batch(module, [p]):
                 results.append(_checked(r, check))
         return results
+    # Set on an error or Ctrl-C: the queued batches are dropped and the
+    # running ones end after the run they are in.
+    cancel = module.Cancel()
     with ThreadPoolExecutor(max_workers=min(workers, len(batches))) as pool:
-        futures = [pool.submit(_run_batch, module, b) for b in batches]
+        futures = [pool.submit(_run_batch, module, b, cancel) for b in batches]
         try:
             for future in futures:
                 for r in future.result():
                     results.append(_checked(r, check))
         except BaseException:
+            cancel.set()
             for future in futures:
                 future.cancel()
             raise

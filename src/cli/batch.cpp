@@ -24,6 +24,7 @@
 #endif
 
 #include "cli/cli.hpp"
+#include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
 #include "platform/platform.hpp"
 #include "report/number_fields.hpp"
@@ -31,6 +32,16 @@
 #include "report/results_json.hpp"
 
 namespace tarvex::cli {
+
+std::string InputFileProblem(const std::filesystem::path& input) {
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(input, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return "no such file";
+  if (ec) return ec.message();
+  if (!std::filesystem::is_regular_file(status)) return "not a regular file";
+  return {};
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -171,7 +182,7 @@ void KeepOutcome(const RunResults& results, Item* item) {
     for (const std::string& line : e.message) {
       const std::size_t first = line.find_first_not_of(' ');
       if (first == std::string::npos || line.compare(first, 4, "****") == 0) continue;
-      item->detail = line.substr(first);
+      item->detail = VisibleText(line.substr(first));
       break;
     }
   } else {
@@ -193,13 +204,10 @@ void KeepOutcome(const RunResults& results, Item* item) {
 // The run's results as JSON beside its report: <stem>.json.
 void WriteJson(const RunResults& results, Item* item) {
   const std::string path = fs::path(item->files.report).replace_extension(".json").string();
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  const std::string text = RenderResultsJson(results);
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  file.close();
-  if (file.fail()) {
+  std::string reason;
+  if (!platform::WriteWholeFile(path, RenderResultsJson(results), &reason)) {
     item->status = std::max(item->status, static_cast<int>(kFilesUnusable));
-    item->detail = "cannot write " + path;
+    item->detail = "cannot write " + path + ": " + reason;
   }
 }
 
@@ -284,11 +292,10 @@ void PrepareItems(const BatchArguments& args, const fs::path& directory, std::ve
     item.input = given;
     std::error_code ec;
     const fs::path input = fs::absolute(given, ec);
-    if (ec || !fs::is_regular_file(input, ec)) {
+    if (const std::string problem = ec ? ec.message() : InputFileProblem(input); !problem.empty()) {
       item.status = kFilesUnusable;
       item.outcome = "files unusable";
-      item.detail = std::string("cannot read the input file: ") +
-                    (fs::exists(input, ec) ? "not a regular file" : "no such file");
+      item.detail = "cannot read the input file: " + problem;
       items->push_back(std::move(item));
       continue;
     }

@@ -6,11 +6,19 @@
 #ifndef TARVEX_CLI_BATCH_HPP_
 #define TARVEX_CLI_BATCH_HPP_
 
+#include <filesystem>
 #include <iosfwd>
+#include <string>
 
 #include "tarvex/engine.hpp"
 
 namespace tarvex::cli {
+
+// Why the input file at `input` cannot be analysed, in the words the engine
+// uses for it ("no such file", "not a regular file", or the system's reason,
+// such as "Too many levels of symbolic links"); empty when it is a regular
+// file.
+std::string InputFileProblem(const std::filesystem::path& input);
 
 // True when the arguments ask for a batch: more than one input file, or one
 // of the batch options -j/--jobs and --summary.

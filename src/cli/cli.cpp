@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/batch.hpp"
+#include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
 #include "platform/platform.hpp"
 #include "report/html_report.hpp"
@@ -118,12 +119,14 @@ void PrintError(const Diagnostic& error, std::ostream& out) {
       out << "  ... (see the report and message files)\n";
       break;
     }
-    const std::string& line = error.message[i];
+    // No byte of the input reaches the terminal as a control character.
+    const std::string line = VisibleText(error.message[i]);
     out << "  " << line.substr(0, line.find_last_not_of(' ') + 1) << "\n";
   }
   if (error.line_number > 0) {
     const std::string name = fs::path(error.file).filename().string();
-    out << "  At line " << error.line_number << " of " << name << ": " << error.line_text << "\n";
+    out << "  At line " << error.line_number << " of " << name << ": "
+        << VisibleText(error.line_text) << "\n";
   }
   if (!error.advice.empty()) out << "  Advice: " << error.advice << "\n";
 }
@@ -133,20 +136,39 @@ void PrintOutcome(const RunResults& results, std::ostream& out) {
     PrintError(*results.error, out);
     return;
   }
-  // Every warning number recorded during the run, ascending, with its count.
-  std::map<int, int> warnings;
-  for (const WarningRecord& w : results.warnings) warnings[w.number] += w.count;
-  if (warnings.empty()) {
+  // The warnings of the report's summary, with its counts, so that the two
+  // never disagree; the note says what they count when the whole run
+  // recorded a warning more often (in earlier load cases, or beyond 4000).
+  std::map<int, int> in_run;
+  for (const WarningRecord& w : results.warnings) in_run[w.number] += w.count;
+  if (results.warning_summary.empty()) {
     out << "Outcome: normal end.\n";
+    if (!in_run.empty()) {
+      out << "  (warnings of earlier load cases, which the report's summary does not count:";
+      bool first = true;
+      for (const auto& [number, count] : in_run) {
+        out << (first ? " " : ", ") << number << " (" << count
+            << (count == 1 ? " time)" : " times)");
+        first = false;
+      }
+      out << ")\n";
+    }
     return;
   }
   out << "Outcome: normal end with warnings:";
   bool first = true;
-  for (const auto& [number, count] : warnings) {
-    out << (first ? " " : ", ") << number << " (" << count << (count == 1 ? " time)" : " times)");
+  bool fewer = false;
+  for (const RunResults::SummaryCount& w : results.warning_summary) {
+    out << (first ? " " : ", ") << w.number << " (" << w.count
+        << (w.count == 1 ? " time)" : " times)");
     first = false;
+    fewer = fewer || in_run[w.number] != w.count;
   }
   out << "\n";
+  if (fewer) {
+    out << "  (times as the report's warning summary counts them: since the last load case "
+           "began, at most 4000)\n";
+  }
 }
 
 // `v` with `digits` significant digits: fixed-point from 0.001 to below
@@ -250,7 +272,7 @@ void PrintCases(const RunResults& results, std::ostream& out) {
   rows.push_back(units);
   for (const LoadCaseResult& c : results.cases) {
     std::vector<std::string> row{std::to_string(c.number)};
-    if (lrfd) row.push_back(c.combination_name);
+    if (lrfd) row.push_back(VisibleText(c.combination_name));  // a name as the input gives it
     for (double v : {c.head_shear, c.head_moment, c.head_deflection, c.head_rotation, c.max_moment,
                      c.max_moment_depth, c.max_shear, c.max_shear_depth}) {
       row.push_back(Significant(v, kDigits));
@@ -307,16 +329,11 @@ void PrintInteraction(const RunResults& results, std::ostream& out) {
   }
 }
 
-// Writes the whole text to the file; false, with the system's reason, when
-// any of it could not be written.
+// Writes the whole text as the file, which takes its name only when
+// complete; false, with the system's reason, when any of it could not be
+// written.
 bool WriteText(const std::string& path, const std::string& text, std::string* reason) {
-  errno = 0;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  file.close();
-  if (!file.fail()) return true;
-  *reason = errno != 0 ? std::strerror(errno) : "write failed";
-  return false;
+  return platform::WriteWholeFile(path, text, reason);
 }
 
 // The node tables of load cases an earlier run of the same input had beyond
@@ -401,9 +418,8 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
 
   std::error_code ec;
   const fs::path input = fs::absolute(args.input, ec);
-  if (ec || !fs::is_regular_file(input, ec)) {
-    err << "tarvex: cannot read the input file " << args.input << ": "
-        << (fs::exists(input, ec) ? "not a regular file" : "no such file") << "\n";
+  if (const std::string unusable = ec ? ec.message() : InputFileProblem(input); !unusable.empty()) {
+    err << "tarvex: cannot read the input file " << args.input << ": " << unusable << "\n";
     return kFilesUnusable;
   }
   fs::path directory =

@@ -239,6 +239,22 @@ std::vector<std::string_view> WarningText(int number) {
               "bottom of the upper one, with the values of its top there.  Check the",
               "depths of the soil layers:",
               ""};
+    case 371:
+      return {"",
+              "**** Warning - Results Too Wide for Their Fields ****",
+              "",
+              "One or more results were too wide for their fields in the report or plot file",
+              "and are printed as asterisks.  The warning block before this summary names",
+              "them; the results file (JSON) holds their values.",
+              ""};
+    case 372:
+      return {"",
+              "**** Warning - Input Values Ignored ****",
+              "",
+              "A line of the input data file held more values than are read from it, and the",
+              "values left over were ignored.  The warning after the input echo names the",
+              "lines and the values.",
+              ""};
     case 400:
       return {"", "**** Warning - Failure for One or More LRFD Load Cases ****", "",
               "This warning message is provided to alert the user that one or more of ",

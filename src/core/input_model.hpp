@@ -292,6 +292,15 @@ struct SoilMovementPoint {
 };
 
 // Everything the input data file gives, filled by the readers.
+// A line of the input file that held more values than were read from it:
+// the values left over are ignored, and the echo warns of them.
+struct IgnoredValues {
+  std::string file;     // the input file's name and extension
+  int line_number = 0;  // 1-based
+  std::string line;     // the line as read
+  std::string values;   // the values ignored, as written
+};
+
 struct InputModel {
   InputModel();
 
@@ -316,6 +325,7 @@ struct InputModel {
   int py_multiplier_count = 0;  // points of the p-y modifier table (set by the options)
   std::vector<SoilMovementPoint> soil_movements;
   std::vector<double> py_output_depths;
+  std::vector<IgnoredValues> ignored_values;  // in the order of the file
 
   // Set by the conversion to computing units, which runs at most once.
   bool in_computing_units = false;

@@ -1,10 +1,12 @@
 // The control file NAMES.DAT: four lines naming the input data file, the
 // output report file, the plot output file and the runtime message file.
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
+#include "platform/platform.hpp"
 #include "tarvex/engine.hpp"
 #include "tarvex/version.h"
 
@@ -12,6 +14,8 @@ namespace tarvex {
 namespace {
 
 constexpr std::size_t kPathLength = 256;
+// A control file is four short lines; anything near this size is not one.
+constexpr std::uintmax_t kMaxControlBytes = 64U * 1024U * 1024U;
 
 // The outcome of a run that ended at its control file: error `number` with
 // its lines.
@@ -35,13 +39,30 @@ void ControlFileOutcome(const RunOptions& options, int number,
 }
 
 // Messages of the control-file errors go to the standard error stream: the
-// message and report files are not known yet.
-int ControlFileError(const RunOptions& options, int number, const char* text) {
+// message and report files are not known yet. `cause`, when given, is the
+// line after the error's own text that says what is wrong with the file.
+int ControlFileError(const RunOptions& options, int number, const char* text,
+                     const std::string& cause = {}) {
   std::fprintf(stderr, "\n\n**** Runtime Error No. %d ****\n\n%s\n", number, text);
+  if (!cause.empty()) std::fprintf(stderr, "%s\n", cause.c_str());
   std::fprintf(stderr, "\nThe analysis ended due to a runtime error. \n\n");
-  ControlFileOutcome(options, number,
-                     {"**** Runtime Error No. " + std::to_string(number) + " ****", text});
+  const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
+  if (cause.empty()) {
+    ControlFileOutcome(options, number, {heading, text});
+  } else {
+    ControlFileOutcome(options, number, {heading, text, cause});
+  }
   return 200 + number;
+}
+
+// The control file as the cause lines name it: a relative path with the
+// working directory it is read in.
+std::string ControlFileName(const std::string& path) {
+  if (!path.empty() && (path[0] == '/' || path[0] == '\\' || path.find(':') != std::string::npos)) {
+    return path;
+  }
+  const std::string dir = platform::WorkingDirectory();
+  return dir.empty() ? path : path + " in the working directory " + dir;
 }
 
 std::string TrimRight(std::string s) {
@@ -57,8 +78,15 @@ std::string TrimLeft(const std::string& s) {
 }  // namespace
 
 int run_with_control_file(const std::string& control_path, const RunOptions& options) {
-  std::ifstream in(control_path, std::ios::binary);
-  if (!in) return ControlFileError(options, 2, "Contents of file NAMES.DAT is corrupted.");
+  // Read whole, as a regular file only: a FIFO without a writer, a device or
+  // a directory is refused at once instead of being waited on or read.
+  std::string text;
+  FileIdentity identity;
+  std::string reason;
+  if (!platform::ReadWholeFile(control_path, kMaxControlBytes, &text, &identity, &reason)) {
+    return ControlFileError(options, 2, "Contents of file NAMES.DAT is corrupted.",
+                            ControlFileName(control_path) + " cannot be read: " + reason + ".");
+  }
 
   static constexpr const char* kCorrupted[4] = {
       "The name of the input data file is corrupted.",
@@ -66,19 +94,42 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
       "The name of the plot output file is corrupted.",
       "Name of runtime message file is corrupted",
   };
+  // A UTF-8 byte-order mark would become part of the first path, which then
+  // names no file; the paths are plain text in the system's code page.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (std::string_view(text).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    return ControlFileError(options, 3, kCorrupted[0],
+                            "NAMES.DAT begins with a byte-order mark (the bytes EF BB BF) before "
+                            "the first path; write it as plain text without one.");
+  }
   std::string paths[4];
-  for (int i = 0; i < 4; ++i) {
-    std::string line;
-    if (!std::getline(in, line)) {
-      if (in.bad()) return ControlFileError(options, 3 + i, kCorrupted[i]);
-      break;  // end of file: the remaining paths stay blank
+  std::size_t next = 0;
+  for (int i = 0; i < 4 && next < text.size(); ++i) {
+    std::size_t end = text.find('\n', next);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(next, end - next);
+    next = end + 1;
+    // CR LF, or CR CR LF as a text-mode write of CR LF gives.
+    while (!line.empty() && line.back() == '\r') line.pop_back();
+    // Lines ended by a carriage return alone run together into one.
+    if (line.find('\r') != std::string::npos) {
+      return ControlFileError(options, 3 + i, kCorrupted[i],
+                              "Line " + std::to_string(i + 1) +
+                                  " of NAMES.DAT holds a carriage return (CR) inside it: lines "
+                                  "must end with LF or CR LF, not with CR alone.");
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
     line = TrimRight(line);
     // A path longer than a record, or with a NUL byte, cannot name the file
     // meant: using a cut path could write over another file.
-    if (line.size() > kPathLength || line.find('\0') != std::string::npos) {
-      return ControlFileError(options, 3 + i, kCorrupted[i]);
+    if (line.find('\0') != std::string::npos) {
+      return ControlFileError(options, 3 + i, kCorrupted[i],
+                              "Line " + std::to_string(i + 1) + " of NAMES.DAT holds a NUL byte.");
+    }
+    if (line.size() > kPathLength) {
+      return ControlFileError(options, 3 + i, kCorrupted[i],
+                              "Line " + std::to_string(i + 1) + " of NAMES.DAT holds " +
+                                  std::to_string(line.size()) +
+                                  " characters; a path may hold at most 256.");
     }
     // Blanks around a path are not part of it, at either end.
     paths[i] = TrimLeft(line);

@@ -33,6 +33,7 @@ namespace tarvex {
 struct RunContext {
   std::array<std::string, 4> paths;  // input, report, plot, message
   std::string working_directory;
+  bool quiet = false;  // nothing on the standard error stream
 };
 
 class AnalysisModel {

@@ -255,6 +255,14 @@ void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& 
     w.count = c.count;
     w.text = WarningLines(diagnostics.warnings, c.number);
   }
+  results.warning_summary.clear();
+  const WarningTally& tally = diagnostics.warnings;
+  if (tally.head > 0) {
+    for (int w = 1; w <= kMaxWarningNumber; ++w) {
+      const int count = tally.counts[static_cast<std::size_t>(w)];
+      if (count != 0) results.warning_summary.push_back({w, count});
+    }
+  }
 }
 
 }  // namespace tarvex

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "engine/diagnostics.hpp"
 #include "engine/interaction_results.hpp"
@@ -47,16 +49,18 @@ constexpr const char* kFileNames[4] = {"input data file", "output report file", 
 
 // A file the run cannot use: runtime error 7 (the input data file) or 8 (an
 // output file). The message names the file and the system's reason; it goes
-// to the standard error stream and to the report and message files that are
-// open (in a run in memory, `in_memory`, to both).
-void ReportUnusableFile(RunOutput& run_out, int number, std::string_view what,
-                        std::string_view path, std::string_view reason,
+// to the standard error stream (unless the run is quiet) and to the report
+// and message files that are open (in a run in memory, `in_memory`, to both).
+void ReportUnusableFile(const RunContext& run, RunOutput& run_out, int number,
+                        std::string_view what, std::string_view path, std::string_view reason,
                         std::string_view consequence = "No analysis performed.",
                         bool in_memory = false) {
   const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
   const std::string line1 = std::string(what) + ": " + std::string(path);
   const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
-  std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
+  if (!run.quiet) {
+    std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
+  }
   ErrorBlock block(run_out);
   for (const std::string* line : {&heading, &line1, &line2}) block.AddShownLine(*line);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
@@ -87,7 +91,7 @@ bool RefuseSameFiles(const RunContext& run, const InputFile& input, bool input_o
   const auto first = static_cast<std::size_t>(p.first);
   const auto second = static_cast<std::size_t>(p.second);
   ReportUnusableFile(
-      out, 8, "The " + std::string(kFileNames[second]) + " cannot be used", paths[second],
+      run, out, 8, "The " + std::string(kFileNames[second]) + " cannot be used", paths[second],
       "it is the same file as the " + std::string(kFileNames[first]) + " " + paths[first]);
   return true;
 }
@@ -105,10 +109,10 @@ bool RefuseEmptyInput(const InputFile& input, RunOutput& out) {
 // Takes an input text given in memory as the input data file: runtime error
 // 7 beyond the size limit of an input data file, input error 25 for an empty
 // text. False after an error.
-bool OpenInputText(std::string_view text, const std::string& name, InputFile& input,
-                   RunOutput& out) {
+bool OpenInputText(const RunContext& run, std::string_view text, const std::string& name,
+                   InputFile& input, RunOutput& out) {
   if (text.size() > InputFile::kMaxBytes) {
-    ReportUnusableFile(out, 7, "The input data file cannot be read", name,
+    ReportUnusableFile(run, out, 7, "The input data file cannot be read", name,
                        "it is larger than " + std::to_string(InputFile::kMaxBytes >> 20U) + " MiB",
                        "No analysis performed.", true);
     return false;
@@ -135,18 +139,19 @@ bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
     RecordWriter& w = *outputs[i];
     if (!w.Open(paths[static_cast<std::size_t>(i + 1)], &errors[i], keep)) {
       outputs_ok = false;
-    } else if (w.seekable()) {
+    } else if (w.seekable() && w.identity() != FileIdentity{}) {
       keep.push_back(w.identity());
     }
   }
   if (!input_ok) {
-    ReportUnusableFile(out, 7, "The input data file cannot be read", paths[0], input_error);
+    ReportUnusableFile(run, out, 7, "The input data file cannot be read", paths[0], input_error);
     return false;
   }
   if (!outputs_ok) {
     for (int i = 0; i < 3; ++i) {
       if (!errors[i].empty()) {
-        ReportUnusableFile(out, 8, "The " + std::string(kFileNames[i + 1]) + " cannot be created",
+        ReportUnusableFile(run, out, 8,
+                           "The " + std::string(kFileNames[i + 1]) + " cannot be created",
                            paths[static_cast<std::size_t>(i + 1)], errors[i]);
         return false;
       }
@@ -413,11 +418,46 @@ void ReportIncompleteFile(const RunContext& run, RunOutput& out, int index,
   const auto i = static_cast<std::size_t>(index);
   const std::string what = "The " + std::string(kFileNames[i]) + " could not be written completely";
   if (out.failed()) {
-    std::fprintf(stderr, "\n%s: %s\nReason: %s.\n", what.c_str(), run.paths[i].c_str(),
-                 file.write_error().c_str());
+    if (!run.quiet) {
+      std::fprintf(stderr, "\n%s: %s\nReason: %s.\n", what.c_str(), run.paths[i].c_str(),
+                   file.write_error().c_str());
+    }
     return;
   }
-  ReportUnusableFile(out, 8, what, run.paths[i], file.write_error(), "The file is incomplete.");
+  ReportUnusableFile(run, out, 8, what, run.paths[i], file.write_error(),
+                     "The file is incomplete.");
+}
+
+// Results too wide for their fields, in a run that would end normally:
+// warning 371, with the block that names them (the first few of each file)
+// in the report and the message file. The fields themselves stay as the
+// field rules print them.
+void WarnOfOverflows(RunOutput& out) {
+  if (out.failed()) return;
+  const std::pair<const char*, const RecordWriter*> files[2] = {{"Report", &out.report},
+                                                                {"Plot file", &out.plot}};
+  int total = 0;
+  std::vector<std::string> named;
+  for (const auto& [name, file] : files) {
+    total += file->overflowed_fields();
+    for (const RecordWriter::FieldOverflow& f : file->overflows()) {
+      named.push_back(std::string(name) + ", line " + std::to_string(f.line) + ": " + f.quantity);
+    }
+  }
+  if (total == 0) return;
+  for (RecordWriter* w : {&out.report, &out.message}) {
+    w->Write("(//A/)", {"**** Warning - Results Too Wide for Their Fields ****"});
+    w->Write("(A/A/)", {"These results are too wide for their fields and are printed as "
+                        "asterisks; the results",
+                        "file (JSON) holds their values:"});
+    for (const std::string& line : named) w->Write("(3X,A)", {line});
+    const int more = total - static_cast<int>(named.size());
+    if (more > 0)
+      w->Write("(3X,A,I0,A)", {"and ", more, more == 1 ? " more field" : " more fields"});
+    w->Write("(/A/)", {"Check the loads and the units of the input: results this large are "
+                       "seldom those of a real pile."});
+  }
+  RecordWarning(out.warnings(), -371);
 }
 
 // The closing lines of one file: the report, or the message file.
@@ -453,6 +493,7 @@ void EndRun(const RunContext& run, RunOutput& out) {
   };
   for (int i = 0; i < 3; ++i) outputs[i]->Flush();
   for (int i = 0; i < 3; ++i) check(i);
+  WarnOfOverflows(out);
   const bool warned = out.warnings().head > 0;
   WriteClosingLines(out, out.report, warned);
   out.report.Close();
@@ -489,12 +530,13 @@ RunResults analyse(std::string_view input_text, const AnalyseOptions& options) {
   AnalysisModel& model = *owned;
   const RunFiles& names = options.names;
   model.run.paths = {names.input, names.report, names.plot, names.message};
+  model.run.quiet = true;  // an analysis in memory hands its error to the caller only
 
   // No file is opened: the three writers keep their lines in memory.
   RunOutput& out = model.out;
   InputFile input;
   Guarded(out, [&] {
-    if (OpenInputText(input_text, names.input, input, out)) {
+    if (OpenInputText(model.run, input_text, names.input, input, out)) {
       Analyse(model, input, options.clock ? options.clock() : platform::LocalNow());
     }
   });
@@ -514,12 +556,13 @@ CheckResults check(std::string_view input_text, const std::string& input_name) {
   auto owned = std::make_unique<AnalysisModel>();
   AnalysisModel& model = *owned;
   model.run.paths = {input_name, "", "", ""};
+  model.run.quiet = true;  // a check hands its error to the caller only
 
   // The writers keep their lines in memory; only the diagnostics are kept.
   RunOutput& out = model.out;
   InputFile input;
   Guarded(out, [&] {
-    if (OpenInputText(input_text, input_name, input, out) &&
+    if (OpenInputText(model.run, input_text, input_name, input, out) &&
         ReadAndEchoInput(model, input, DateTime{})) {
       CheckBeforeLoadCases(model);
     }
@@ -540,6 +583,7 @@ int run(const RunFiles& files, const RunOptions& options) {
   AnalysisModel& model = *owned;
   model.run.paths = {files.input, files.report, files.plot, files.message};
   model.run.working_directory = platform::WorkingDirectory();
+  model.run.quiet = options.quiet;
 
   RunOutput& out = model.out;
   InputFile input;

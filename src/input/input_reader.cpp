@@ -1,5 +1,6 @@
 #include "input/input_reader.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -9,17 +10,23 @@
 
 #include "core/number_text.hpp"
 #include "core/path_parts.hpp"
+#include "core/visible_text.hpp"
 
 namespace tarvex {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// The record as shown in messages: long records are cut.
+// The record as shown in messages: long records are cut (between
+// characters), and characters that do not show are spelled out.
 std::string Shown(std::string_view line) {
   constexpr std::size_t kShown = 100;
-  std::string s(line.substr(0, kShown));
-  if (line.size() > kShown) s += " ...";
+  std::size_t cut = std::min(line.size(), kShown);
+  while (cut > 0 && cut < line.size() && (static_cast<unsigned char>(line[cut]) & 0xC0U) == 0x80U) {
+    --cut;
+  }
+  std::string s = VisibleText(line.substr(0, cut));
+  if (line.size() > cut) s += " ...";
   return s;
 }
 
@@ -94,6 +101,51 @@ std::string Undouble(std::string_view s, char quote) {
     if (quote != 0 && s[i] == quote && i + 1 < s.size() && s[i + 1] == quote) ++i;
   }
   return out;
+}
+
+// The values a read leaves over on its last record (tokens[first...]), as
+// written, when they are values the line was meant to give rather than a
+// comment after them: numbers with no text after them ("1 2 3" where two
+// values are read), or a number joined by a comma alone to the last value
+// read ("36,9" where one value is read: a decimal comma). Text after the
+// values, numbers in it included ("0.5 in special"), is a comment, as the
+// examples write them.
+std::string LeftoverValues(std::string_view line, const std::vector<Token>& tokens,
+                           std::size_t first) {
+  std::string numbers;
+  bool text_after = false;
+  for (std::size_t k = first; k < tokens.size(); ++k) {
+    const Token& t = tokens[k];
+    if (t.kind == Token::Kind::kNull) continue;
+    if (t.kind == Token::Kind::kSlash) break;
+    std::string_view text = t.text;
+    if (const std::size_t star = text.find('*'); star != std::string_view::npos) {
+      text = text.substr(star + 1);  // r*v: r copies of v
+    }
+    double number = 0.0;
+    if (t.quoted || !ParseReal(text, &number)) {
+      text_after = true;
+      break;
+    }
+    if (!numbers.empty()) numbers += ' ';
+    numbers += t.text;
+  }
+  if (numbers.empty()) return {};
+  if (!text_after) return numbers;
+  // A decimal comma: the last value read, a comma and the next number with
+  // nothing else between them.
+  if (first == 0) return {};
+  const Token& last = tokens[first - 1];
+  const Token& next = tokens[first];
+  if (last.kind != Token::Kind::kValue || last.quoted || next.kind != Token::Kind::kValue ||
+      next.quoted) {
+    return {};
+  }
+  const std::size_t end_of_last =
+      static_cast<std::size_t>(last.text.data() - line.data()) + last.text.size();
+  const std::size_t start_of_next = static_cast<std::size_t>(next.text.data() - line.data());
+  if (start_of_next != end_of_last + 1 || line[end_of_last] != ',') return {};
+  return std::string(next.text);
 }
 
 const char* KindName(ReadValue::Kind k) {
@@ -191,8 +243,14 @@ bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> v
       return false;
     }
     Tokenize(line, &tokens);
-    for (const Token& t : tokens) {
-      if (v == end) break;
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+      const Token& t = tokens[k];
+      if (v == end) {
+        if (std::string ignored = LeftoverValues(line, tokens, k); !ignored.empty()) {
+          NoteIgnored(std::move(ignored));
+        }
+        break;
+      }
       if (t.kind == Token::Kind::kSlash) return true;  // the remaining values keep theirs
       if (t.kind == Token::Kind::kNull) {
         ++v;
@@ -219,6 +277,11 @@ bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> v
     }
   }
   return true;
+}
+
+void InputReader::NoteIgnored(std::string values) {
+  input_.ignored_values.push_back(
+      {file_name_, line_number(), std::string(last_line_), std::move(values)});
 }
 
 bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted,
@@ -301,10 +364,18 @@ bool InputReader::CheckNotNegative(double value, std::string_view what) {
 }
 
 bool InputReader::CheckPositive(double value, std::string_view what) {
-  return CheckValue(value > 0.0, value, what, "must be positive");
+  return CheckValue(value > 0.0, value, what, "must be positive") &&
+         CheckValue(value >= kMinPositive, value, what, kBelowMinPositive);
 }
 
 void InputReader::Fail(std::string_view problem) { Fail("INP00095", 195, 95, problem); }
+
+void InputReader::FailAt(int line, std::string_view problem) {
+  file_.SeekToLine(line);
+  std::string_view record;
+  ReadRawLine(&record);
+  Fail(problem);
+}
 
 void InputReader::Fail(std::string_view identity, int code, int number, std::string_view problem) {
   const std::string heading = "**** Input Data Error No. " + std::to_string(number) + " ****";

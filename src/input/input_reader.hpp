@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/input_model.hpp"
 #include "input/input_file.hpp"
@@ -87,10 +88,20 @@ class InputReader {
   // No number of the input may exceed this in magnitude: nothing in any unit
   // system comes near it, and larger values overflow the computations.
   static constexpr double kMaxMagnitude = 1e30;
+  // Nor may a value that must be positive be smaller than this: it is no
+  // size, strength or stiffness in any unit system, and its products and
+  // quotients underflow to zero or overflow (a modulus of 4.9e-324 once gave
+  // a head deflection that was not a number).
+  static constexpr double kMinPositive = 1e-30;
+  static constexpr std::string_view kBelowMinPositive =
+      "is below 1e-30, too small to be taken as a positive value";
 
   // Input error 95 (code 195) about the record read last: `problem` says what
   // is wrong, and the message shows the record.
   void Fail(std::string_view problem);
+  // The same about record `line` (1-based), read again; for checks made
+  // after the whole file is read.
+  void FailAt(int line, std::string_view problem);
   // The same with another error number and code.
   void Fail(std::string_view identity, int code, int number, std::string_view problem);
 
@@ -102,9 +113,15 @@ class InputReader {
   const std::string& file_name() const { return file_name_; }
   std::string_view last_line() const { return last_line_; }
 
+  // The line of each pile-head load case, in case order, for the checks
+  // after the whole file is read.
+  std::vector<int>& load_case_lines() { return load_case_lines_; }
+
  private:
   bool Assign(const ReadValue& v, std::string_view token, bool quoted, std::string_view what,
               int position);
+  // Notes the values the record read last holds beyond those read.
+  void NoteIgnored(std::string values);
   void EndOfFile(std::string_view what);
 
   InputModel& input_;
@@ -113,6 +130,7 @@ class InputReader {
   std::string_view last_line_;
   std::string input_path_;
   std::string file_name_;
+  std::vector<int> load_case_lines_;
 };
 
 // The block of an input error about the record read last: the lines written

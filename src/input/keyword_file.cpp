@@ -1,10 +1,12 @@
 // The TARVEX6 keyword file: a sequence of sections, each opened by its keyword
 // line and closed by the next one, ended by a line "END".
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "core/distinct.hpp"
+#include "core/visible_text.hpp"
 #include "input/input_reader.hpp"
 #include "input/reader.hpp"
 #include "input/section_readers.hpp"
@@ -13,12 +15,23 @@ namespace tarvex {
 namespace {
 
 // The INPUT ERROR block of a line that is no keyword (or no keyword here).
+// A line that looks like a keyword but holds a character that does not show
+// (a no-break space, a zero-width space, a byte-order mark, a control
+// character) is shown with that character spelled out, and said to hold it.
 void Unrecognized(InputReader& in, std::string_view line) {
+  const std::string shown = VisibleText(line);
   InputError error(in);
   for (RecordWriter* out : {&in.report(), &in.message()}) {
     out->Write("(//A/)", {"***** INPUT ERROR *****"});
     out->Write("(A/)", {"The following line is unrecognized or is out-of-order"});
-    out->Write("(A//)", {line});
+    if (shown == line) {
+      out->Write("(A//)", {line});
+    } else {
+      out->Write("(A/)", {shown});
+      out->Write("(A/A//)", {"The line holds characters that print as nothing or as a blank, shown "
+                             "above as <U+....>",
+                             "(or <0x..> for a byte that is no character); type the line again."});
+    }
   }
   error.Report("INP00099", 199);
 }
@@ -142,6 +155,11 @@ void ReadOptions(InputReader& in) {
             "\" in columns 15 to 20, where the number of cycles of loading is expected");
     return;
   }
+  if (std::fabs(o.cycles) > InputReader::kMaxMagnitude) {
+    in.Fail("holds \"" + cycles + "\", a number beyond " + ValueText(InputReader::kMaxMagnitude) +
+            " in magnitude, which no input value may exceed (the number of cycles of loading)");
+    return;
+  }
 
   if (!in.ReadLabelled("the iteration limit line (a label and an integer)", &o.iteration_limit)) {
     return;
@@ -169,7 +187,7 @@ void ReadOptions(InputReader& in) {
   if (o.units == UnitSystem::kUscs) {
     if (o.tolerance < 1e-20) {
       ToleranceError(in, "INP00065", 165, "**** Input Data Error No. 65 ****",
-                     "Input value for convergence tolerance is too small (less than 1E-10 "
+                     "Input value for convergence tolerance is too small (less than 1E-20 "
                      "inches).",
                      "The recommended value for convergence tolerance is 0.00001 inches.");
       return;
@@ -184,7 +202,7 @@ void ReadOptions(InputReader& in) {
   } else if (o.units == UnitSystem::kSi) {
     if (o.tolerance < 2.54e-22) {
       ToleranceError(in, "INP00067", 167, "**** Input Data Error No. 67 ****",
-                     "Input value for convergence tolerance is too small (less than 2.5E-12 "
+                     "Input value for convergence tolerance is too small (less than 2.54E-22 "
                      "meters). ",
                      "The recommended value for convergence tolerance is 2.54E-7 meters.");
       return;
@@ -339,6 +357,39 @@ bool CheckNeededSections(InputReader& in, const std::vector<std::string_view>& g
   return false;
 }
 
+// After END, when the options and the load cases are both known: a head
+// condition that no pile can take. An imposed head deflection beyond the
+// maximum allowable deflection is one the iteration would refuse only while
+// unsettled, and a head slope or rotation beyond one radian (57 degrees)
+// lies outside the small-deflection theory of the analysis; both once ended
+// normally with results printed as asterisks.
+bool CheckHeadConditions(InputReader& in) {
+  const InputModel& m = in.input();
+  if (m.options.run_kind != RunKind::kPileAnalysis || m.options.lrfd) return true;
+  for (std::size_t k = 0; k < m.load_cases.size(); ++k) {
+    const LoadCase& c = m.load_cases[k];
+    const int line = k < in.load_case_lines().size() ? in.load_case_lines()[k] : 0;
+    if (line == 0) continue;
+    const std::string which = " of load case " + std::to_string(k + 1);
+    const bool deflection =
+        c.type == LoadType::kDeflectionAndMoment || c.type == LoadType::kDeflectionAndSlope;
+    const bool slope =
+        c.type == LoadType::kShearAndSlope || c.type == LoadType::kDeflectionAndSlope;
+    if (deflection && std::fabs(c.condition1) > m.options.max_deflection) {
+      in.FailAt(line, "gives " + ValueText(c.condition1) + " as the pile-head deflection" + which +
+                          ", which must not exceed the maximum allowable deflection (" +
+                          ValueText(m.options.max_deflection) + ", MaxDeflection) in magnitude");
+      return false;
+    }
+    if (slope && !(std::fabs(c.condition2) <= 1.0)) {
+      in.FailAt(line, "gives " + ValueText(c.condition2) + " as the pile-head slope" + which +
+                          ", which must lie between -1 and 1 radian (57 degrees)");
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<double> ThrustTable(const InputModel& input) {
@@ -449,7 +500,8 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
     match->read(in);
     if (out.failed()) return;
   }
-  CheckNeededSections(in, given);
+  if (!CheckNeededSections(in, given)) return;
+  CheckHeadConditions(in);
 }
 
 }  // namespace tarvex

@@ -35,6 +35,7 @@ void ReadLoading(InputReader& in) {
     return;
   }
   m.load_cases.assign(static_cast<std::size_t>(n), LoadCase{});
+  in.load_case_lines().assign(static_cast<std::size_t>(n), 0);
   for (int k = 1; k <= n; ++k) {
     LoadCase& c = m.load_cases[static_cast<std::size_t>(k - 1)];
     int row = 0, type = 1, study = 1;
@@ -47,6 +48,7 @@ void ReadLoading(InputReader& in) {
     }
     c.type = static_cast<LoadType>(type);
     c.length_study = study != 1;
+    in.load_case_lines()[static_cast<std::size_t>(k - 1)] = in.line_number();
   }
   int points = 0;
   if (!in.Read("the number of distributed lateral load points", {&points})) return;

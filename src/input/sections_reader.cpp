@@ -334,6 +334,10 @@ bool ReadUserEi(InputReader& in, int i, PileSection* s) {
                 std::to_string(i));
         return false;
       }
+      if (!in.CheckPositive(curve.ei[static_cast<std::size_t>(k)],
+                            "a bending stiffness of the table of section " + std::to_string(i))) {
+        return false;
+      }
     }
   }
   return true;
@@ -361,7 +365,10 @@ bool ReadSection(InputReader& in, int i, PileSection* s) {
   // A micropile adds no length to the pile; every other section must.
   if (!in.CheckValue(s->type == kMicropile ? s->length >= 0.0 : s->length > 0.0, s->length,
                      "the length of section " + std::to_string(i),
-                     s->type == kMicropile ? "must not be negative" : "must be positive")) {
+                     s->type == kMicropile ? "must not be negative" : "must be positive") ||
+      !in.CheckValue(s->length == 0.0 || s->length >= InputReader::kMinPositive, s->length,
+                     "the length of section " + std::to_string(i),
+                     InputReader::kBelowMinPositive)) {
     return false;
   }
   switch (s->type) {

@@ -18,6 +18,7 @@
 #include <ctime>
 #endif
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -26,6 +27,17 @@ namespace {
 
 std::string TooLarge(std::uintmax_t max_bytes) {
   return "it is larger than " + std::to_string(max_bytes / (1024U * 1024U)) + " MiB";
+}
+
+// Temporary files made by this process so far: with the process number, a
+// name no other writer uses.
+std::atomic<unsigned long> temporary_files{0};
+
+// The temporary name of a file `name` in `folder` (empty, or ending with its
+// separator): hidden, and unique to this process and call.
+std::string TemporaryName(const std::string& folder, const std::string& name, unsigned long pid) {
+  return folder + "." + name + ".tvx-" + std::to_string(pid) + "-" +
+         std::to_string(temporary_files.fetch_add(1));
 }
 
 }  // namespace
@@ -169,8 +181,12 @@ std::string ComparablePath(const std::filesystem::path& path) {
   return text;
 }
 
-std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool* seekable,
-                          std::string* error) {
+namespace {
+
+// Opens `path` itself for writing, creating it when it does not exist,
+// without emptying it.
+std::FILE* OpenInPlace(const std::string& path, FileIdentity* identity, bool* seekable,
+                       std::string* error) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   HandleCloser closer(file);
@@ -196,6 +212,93 @@ std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool*
     _close(fd);
   }
   return f;
+}
+
+// Creates the temporary file beside `final`; nullptr when the folder takes
+// no new file.
+std::FILE* CreateTemporary(const std::string& final, std::string* temp) {
+  const std::size_t slash = final.find_last_of("\\/:");
+  const std::string folder =
+      slash == std::string::npos ? std::string() : final.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? final : final.substr(slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temp = TemporaryName(folder, name, GetCurrentProcessId());
+    const HANDLE file = CreateFileA(temp->c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      return nullptr;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
+      CloseHandle(file);
+      DeleteFileA(temp->c_str());
+      return nullptr;
+    }
+    std::FILE* f = _fdopen(fd, "wb");
+    if (f == nullptr) {
+      _close(fd);
+      DeleteFileA(temp->c_str());
+    }
+    return f;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool OpenOutputFile(const std::string& path, OutputFile* out, std::string* error) {
+  *out = OutputFile{};
+  FileIdentity identity;
+  bool shareable = false;
+  const bool exists = IdentifyExistingFile(path, &identity, &shareable);
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const bool regular = exists && !shareable && attributes != INVALID_FILE_ATTRIBUTES &&
+                       (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  if (!exists || regular) {
+    // A read-only file is not replaced, as it could not be written.
+    if (regular && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+      *error = SystemMessage(ERROR_ACCESS_DENIED);
+      return false;
+    }
+    std::string temp;
+    if (std::FILE* f = CreateTemporary(path, &temp); f != nullptr) {
+      out->file = f;
+      out->identity = exists ? identity : FileIdentity{};
+      out->seekable = true;
+      out->temp_path = temp;
+      out->final_path = path;
+      return true;
+    }
+  }
+  out->file = OpenInPlace(path, &out->identity, &out->seekable, error);
+  out->final_path = path;
+  return out->file != nullptr;
+}
+
+bool CommitOutputFile(OutputFile* f, std::string* error) {
+  bool ok = true;
+  if (f->file != nullptr && std::fclose(f->file) != 0) {
+    *error = std::strerror(errno);
+    ok = false;
+  }
+  f->file = nullptr;
+  if (f->temp_path.empty()) return ok;
+  DeleteFileA(f->final_path.c_str());
+  if (!MoveFileExA(f->temp_path.c_str(), f->final_path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (ok) *error = SystemMessage(GetLastError());
+    DeleteFileA(f->temp_path.c_str());
+    ok = false;
+  }
+  f->temp_path.clear();
+  return ok;
+}
+
+void DiscardOutputFile(OutputFile* f) {
+  if (f->file != nullptr) std::fclose(f->file);
+  f->file = nullptr;
+  if (!f->temp_path.empty()) DeleteFileA(f->temp_path.c_str());
+  f->temp_path.clear();
 }
 
 bool EmptyOutputFile(std::FILE* file) {
@@ -316,8 +419,12 @@ std::filesystem::path FollowDanglingLinks(std::filesystem::path path) {
 
 std::string ComparablePath(const std::filesystem::path& path) { return path.string(); }
 
-std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool* seekable,
-                          std::string* error) {
+namespace {
+
+// Opens `path` itself for writing, creating it when it does not exist,
+// without emptying it.
+std::FILE* OpenInPlace(const std::string& path, FileIdentity* identity, bool* seekable,
+                       std::string* error) {
   // O_NONBLOCK: a FIFO without a reader fails at once (ENXIO) instead of
   // waiting for one.
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
@@ -344,12 +451,112 @@ std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool*
   return f;
 }
 
+// Creates the temporary file beside `final`, with the permissions of the
+// file it replaces (`old`, when there is one); nullptr when the folder takes
+// no new file.
+std::FILE* CreateTemporary(const std::filesystem::path& final, const struct stat* old,
+                           std::string* temp) {
+  const std::string folder = final.has_parent_path() ? final.parent_path().string() + "/" : "";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temp = TemporaryName(folder, final.filename().string(), static_cast<unsigned long>(getpid()));
+    const int fd = ::open(temp->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return nullptr;
+    }
+    if (old != nullptr) ::fchmod(fd, old->st_mode & 07777);
+    std::FILE* f = ::fdopen(fd, "w");
+    if (f == nullptr) {
+      ::close(fd);
+      ::unlink(temp->c_str());
+    }
+    return f;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool OpenOutputFile(const std::string& path, OutputFile* out, std::string* error) {
+  *out = OutputFile{};
+  // A link is followed to the file it names, which is the one replaced.
+  const std::filesystem::path final = FollowDanglingLinks(path);
+  struct stat st {};
+  const bool exists = ::stat(final.c_str(), &st) == 0;
+  if (!exists || S_ISREG(st.st_mode)) {
+    // A file that may not be written is not replaced either.
+    if (exists && ::access(final.c_str(), W_OK) != 0) {
+      *error = std::strerror(errno);
+      return false;
+    }
+    std::string temp;
+    if (std::FILE* f = CreateTemporary(final, exists ? &st : nullptr, &temp); f != nullptr) {
+      out->file = f;
+      out->identity = exists ? FileIdentity{st.st_dev, st.st_ino} : FileIdentity{};
+      out->seekable = true;
+      out->temp_path = temp;
+      out->final_path = final.string();
+      return true;
+    }
+  }
+  // A device, a pipe, or a folder where no new file can be made.
+  out->file = OpenInPlace(path, &out->identity, &out->seekable, error);
+  out->final_path = path;
+  return out->file != nullptr;
+}
+
+bool CommitOutputFile(OutputFile* f, std::string* error) {
+  bool ok = true;
+  if (f->file != nullptr && std::fclose(f->file) != 0) {
+    *error = std::strerror(errno);
+    ok = false;
+  }
+  f->file = nullptr;
+  if (f->temp_path.empty()) return ok;
+  // Removing the old file first makes the rename one into a free name.
+  ::unlink(f->final_path.c_str());
+  if (::rename(f->temp_path.c_str(), f->final_path.c_str()) != 0) {
+    if (ok) *error = std::strerror(errno);
+    ::unlink(f->temp_path.c_str());
+    ok = false;
+  }
+  f->temp_path.clear();
+  return ok;
+}
+
+void DiscardOutputFile(OutputFile* f) {
+  if (f->file != nullptr) std::fclose(f->file);
+  f->file = nullptr;
+  if (!f->temp_path.empty()) ::unlink(f->temp_path.c_str());
+  f->temp_path.clear();
+}
+
 bool EmptyOutputFile(std::FILE* file) {
   return std::fflush(file) == 0 && ftruncate(fileno(file), 0) == 0 &&
          std::fseek(file, 0, SEEK_SET) == 0;
 }
 
 #endif
+
+bool WriteWholeFile(const std::string& path, std::string_view text, std::string* error) {
+  OutputFile f;
+  if (!OpenOutputFile(path, &f, error)) return false;
+  if (f.temp_path.empty() && f.seekable && !EmptyOutputFile(f.file)) {
+    *error = std::strerror(errno);
+    DiscardOutputFile(&f);
+    return false;
+  }
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), f.file) != text.size() || std::fflush(f.file) != 0) {
+    *error = errno != 0 ? std::strerror(errno) : "write failed";
+    // What could be written takes the name, as a file written in place
+    // would hold it; the caller reports the failure.
+    std::string ignored;
+    CommitOutputFile(&f, &ignored);
+    return false;
+  }
+  return CommitOutputFile(&f, error);
+}
 
 bool StandardErrorIsTerminal() {
 #ifdef _WIN32

@@ -51,13 +51,45 @@ std::filesystem::path FollowDanglingLinks(std::filesystem::path path);
 // case with "\" separators.
 std::string ComparablePath(const std::filesystem::path& path);
 
-// Opens a file for writing, creating it when it does not exist, without
-// emptying it. A FIFO that no process reads is refused rather than waited on.
-// Sets *identity and *seekable (a regular file, which can be emptied and
-// rewound; a device or pipe cannot). Lines are written as given (no
-// conversion of line ends). On failure returns nullptr and sets *error.
-std::FILE* OpenOutputFile(const std::string& path, FileIdentity* identity, bool* seekable,
-                          std::string* error);
+// An output file open for writing. A regular file (or one that does not
+// exist yet) is written under a temporary name in its own folder and put in
+// place by CommitOutputFile, so that the file under its name is always the
+// whole of one run's file, whatever other runs write to the same name at the
+// same time. A device or pipe, and a file in a folder where no new file can
+// be made, are written in place.
+struct OutputFile {
+  std::FILE* file = nullptr;
+  // The file the path names before the run (zeros when there is none yet):
+  // what the run must not write over.
+  FileIdentity identity;
+  bool seekable = false;   // a regular file, which can be emptied and rewound
+  std::string temp_path;   // the temporary name written to; empty: in place
+  std::string final_path;  // the name it takes (symbolic links followed)
+};
+
+// Opens the output file at `path`, without emptying anything: a file
+// written in place is emptied by EmptyOutputFile once the caller has checked
+// its identity. A FIFO that no process reads is refused rather than waited
+// on; an existing file that may not be written is refused as before. Lines
+// are written as given (no conversion of line ends). On failure returns
+// false and sets *error.
+bool OpenOutputFile(const std::string& path, OutputFile* out, std::string* error);
+
+// Closes the file; a file written under a temporary name then takes its
+// final name. The old file is removed first and the new one renamed into a
+// name that is free, which a file system such as ext4 does without writing
+// the file's data out at once (renaming over an existing file, or emptying a
+// file just written, makes it do so). False, with *error, when the file
+// could not be closed or renamed.
+bool CommitOutputFile(OutputFile* f, std::string* error);
+
+// Closes the file and removes its temporary name; the file at the final
+// name stays as it was.
+void DiscardOutputFile(OutputFile* f);
+
+// Writes `text` as the whole file at `path`, replaced as CommitOutputFile
+// does. False, with the system's reason, when it could not.
+bool WriteWholeFile(const std::string& path, std::string_view text, std::string* error);
 
 // Empties an open regular output file and puts the next write at its start.
 // Returns false (errno set) when the system refused.

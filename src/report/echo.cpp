@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/visible_text.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/section_properties.hpp"
 #include "report/number_fields.hpp"
@@ -25,6 +26,8 @@ namespace {
 constexpr int kUnusedGroupFactorsWarning = -360;
 // Warning of a soil layer whose top lies below the bottom of the layer above.
 constexpr int kLayerGapWarning = -361;
+// Warning of a line that held more values than were read from it.
+constexpr int kIgnoredValuesWarning = -372;
 
 constexpr double kRadiansPerDegree = 3.141592653589793 / 180.0;
 
@@ -1024,6 +1027,29 @@ bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, RunOutput& 
 
 // Block 18: the checks between the pile, the soil profile, the multipliers
 // and the loading; false at the first that fails.
+// The lines of the input file that held values beyond those read: each is
+// named with the values ignored, in the report and the message file, and
+// counted as warning 372. A comma separates values, so "36,9" where one
+// value is read gives 36 and ignores 9.
+void WriteIgnoredValues(const InputModel& input, RunOutput& out) {
+  if (input.ignored_values.empty()) return;
+  ToBoth(out, [&input](RecordWriter& w) {
+    w.Write("(//A/)", {"**** Warning - Input Values Ignored ****"});
+    for (const IgnoredValues& v : input.ignored_values) {
+      w.Write("(A,I0,A,A,A,A)",
+              {"Line ", v.line_number, " of ", v.file,
+               " holds more values than are read from it; ignored: ", VisibleText(v.values)});
+      w.Write("(A,I0,A,A)", {"          Line ", v.line_number, ": ", VisibleText(v.line)});
+    }
+    w.Write("(/A/A/)", {"A comma or a blank separates two values: write decimals with a point, "
+                        "and give",
+                        "each value on the line that reads it."});
+  });
+  for (std::size_t k = 0; k < input.ignored_values.size(); ++k) {
+    RecordWarning(out.warnings(), kIgnoredValuesWarning);
+  }
+}
+
 bool FinalChecks(const InputModel& input, RunOutput& out) {
   const int width_points = 2 * static_cast<int>(input.sections.size());
   if (width_points < 2 || width_points > 40) {
@@ -1143,6 +1169,7 @@ void WriteInputEcho(const InputModel& input, DerivedTables& tables, RunOutput& o
     return;
   }
   if (!FinalChecks(input, out)) return;
+  WriteIgnoredValues(input, out);
   out.message.Write("(A)", {"Output of input data completed"});
 }
 

@@ -19,6 +19,11 @@ namespace {
 // Room for any field the engine writes; wider fields are filled with asterisks.
 constexpr int kMaxField = 400;
 
+// Lines kept before they are handed to the file: more than the readers write
+// before the report starts again (they write there only an error, which
+// ends the run), so that the fresh start costs the file nothing.
+constexpr std::size_t kSpillBytes = 16 * 1024;
+
 // A field's characters, built on the stack so that formatting allocates nothing.
 struct FieldBuffer {
   std::array<char, kMaxField + 8> chars;
@@ -1078,7 +1083,11 @@ class FormatInterpreter {
           out_->NoteNonFinite();
         }
         Field(n, v, &b);
-        out_->Put(b.view());
+        if (n.op == Op::kText) {
+          out_->Put(b.view());
+        } else {
+          out_->PutNumber(b.view());
+        }
         return true;
       }
       case Op::kSkip:
@@ -1181,25 +1190,35 @@ bool RecordWriter::Open(const std::string& path, std::string* error,
   write_failed_ = false;
   write_error_.clear();
   identity_ = {};
-  FileIdentity id;
-  bool seekable = false;
+  spilled_ = false;
+  pending_.clear();
+  lines_ = 0;
+  overflowed_ = 0;
+  overflows_.clear();
+  // Opened without emptying anything: a file written in place is emptied
+  // only once it is known not to be a file the run must keep.
+  platform::OutputFile f;
   std::string reason;
-  // Opened without emptying it: the file is emptied only once it is known not
-  // to be a file the run must keep.
-  std::FILE* f = platform::OpenOutputFile(path, &id, &seekable, &reason);
   auto fail = [&](std::string why) {
     if (error != nullptr) *error = std::move(why);
-    if (f != nullptr) std::fclose(f);
+    platform::DiscardOutputFile(&f);
     return false;
   };
-  if (f == nullptr) return fail(reason);
-  for (const FileIdentity& keep : refused) {
-    if (id == keep) return fail("it is the same file as another file of the run");
+  if (!platform::OpenOutputFile(path, &f, &reason)) return fail(reason);
+  if (f.identity != FileIdentity{}) {
+    for (const FileIdentity& keep : refused) {
+      if (f.identity == keep) return fail("it is the same file as another file of the run");
+    }
   }
-  if (seekable && !platform::EmptyOutputFile(f)) return fail(std::strerror(errno));
-  file_ = f;
-  identity_ = id;
-  seekable_ = seekable;
+  if (f.temp_path.empty() && f.seekable && !platform::EmptyOutputFile(f.file)) {
+    return fail(std::strerror(errno));
+  }
+  file_ = f.file;
+  identity_ = f.identity;
+  seekable_ = f.seekable;
+  temp_path_ = std::move(f.temp_path);
+  final_path_ = std::move(f.final_path);
+  pending_.reserve(kSpillBytes + 512);
   return true;
 }
 
@@ -1208,32 +1227,59 @@ void RecordWriter::WriteFailed() {
   write_failed_ = true;
 }
 
+void RecordWriter::Spill() {
+  if (pending_.empty()) return;
+  if (std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) WriteFailed();
+  pending_.clear();
+  spilled_ = true;
+}
+
 bool RecordWriter::Flush() {
-  if (file_ != nullptr && std::fflush(file_) != 0) WriteFailed();
+  if (file_ != nullptr) {
+    Spill();
+    if (std::fflush(file_) != 0) WriteFailed();
+  }
   return !write_failed_;
 }
 
 bool RecordWriter::Close() {
   if (open_) EndLine();
   if (file_ != nullptr) {
-    if (std::fclose(file_) != 0) WriteFailed();
+    Spill();
+    platform::OutputFile f{file_, identity_, seekable_, std::move(temp_path_),
+                           std::move(final_path_)};
     file_ = nullptr;
+    temp_path_.clear();
+    final_path_.clear();
+    std::string reason;
+    if (!platform::CommitOutputFile(&f, &reason) && !write_failed_) {
+      write_error_ = reason;
+      write_failed_ = true;
+    }
   }
   return !write_failed_;
 }
 
 void RecordWriter::Rewind() {
   non_finite_ = false;
+  lines_ = 0;
+  overflowed_ = 0;
+  overflows_.clear();
+  number_in_line_ = false;
+  number_end_ = 0;
+  overflow_width_ = 0;
   line_size_ = 0;
   pos_ = base_ = 0;
   open_ = false;
   memory_.clear();
-  if (file_ != nullptr) {
+  pending_.clear();
+  if (file_ != nullptr && spilled_) {
     if (std::fflush(file_) != 0) {
       WriteFailed();
     } else if (seekable_ && !platform::EmptyOutputFile(file_)) {
       WriteFailed();
     }
+    spilled_ = false;
     // A device or pipe cannot take back what it was given; the new start
     // simply follows it.
   }
@@ -1254,21 +1300,21 @@ void RecordWriter::Text(std::string_view s) { Put(s); }
 void RecordWriter::Integer(long long v, int w, int m) {
   FieldBuffer b;
   IntegerInto(v, w, m, &b);
-  Text(b.view());
+  PutNumber(b.view());
 }
 
 void RecordWriter::Fixed(double v, int w, int d) {
   if (!std::isfinite(v)) non_finite_ = true;
   FieldBuffer b;
   FixedInto(v, w, d, &b);
-  Text(b.view());
+  PutNumber(b.view());
 }
 
 void RecordWriter::Exponent(double v, int w, int d) {
   if (!std::isfinite(v)) non_finite_ = true;
   FieldBuffer b;
   ExponentInto(v, w, d, &b);
-  Text(b.view());
+  PutNumber(b.view());
 }
 
 void RecordWriter::Blanks(int n) {
@@ -1307,17 +1353,103 @@ void RecordWriter::TabTo(int column) {
   pos_ = base_ + static_cast<std::size_t>(column > 1 ? column - 1 : 0);
 }
 
+void RecordWriter::PutNumber(std::string_view field) {
+  number_in_line_ = true;
+  if (overflow_width_ == 0) {
+    // No number begins with an asterisk: such a field is one too narrow.
+    if (!field.empty() && field.front() == '*') {
+      overflow_at_ = pos_;
+      overflow_width_ = field.size();
+    } else {
+      number_end_ = pos_ + field.size();
+    }
+  }
+  Put(field);
+}
+
+namespace {
+
+bool HasLetter(std::string_view s) {
+  return std::any_of(s.begin(), s.end(),
+                     [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
+std::string_view Trimmed(std::string_view s, std::string_view also = {}) {
+  auto drop = [also](char c) { return c == ' ' || also.find(c) != std::string_view::npos; };
+  while (!s.empty() && drop(s.front())) s.remove_prefix(1);
+  while (!s.empty() && drop(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// The words of a heading line over columns [from, to): the column's name,
+// whole, which runs between gaps of two blanks.
+std::string_view HeadingOver(std::string_view heading, std::size_t from, std::size_t to) {
+  to = std::min(to, heading.size());
+  while (from < to && heading[from] == ' ') ++from;
+  while (to > from && heading[to - 1] == ' ') --to;
+  if (from >= to) return {};
+  auto gap = [heading](std::size_t i) {  // a gap of two blanks starts at i
+    return i + 1 >= heading.size() || (heading[i] == ' ' && heading[i + 1] == ' ');
+  };
+  while (from > 0 && !(from >= 2 && gap(from - 2))) --from;
+  while (to < heading.size() && !gap(to)) ++to;
+  return Trimmed(heading.substr(from, to - from));
+}
+
+}  // namespace
+
+void RecordWriter::NoteOverflow() {
+  ++overflowed_;
+  constexpr std::size_t kNoted = 5;
+  if (overflows_.size() >= kNoted) return;
+  const std::string_view line(line_.data(), line_size_);
+  std::string quantity;
+  // A labelled value ("Maximum bending moment  = ****"), or a plot record
+  // named at its end ("Line 4 : ..."), else the heading of its table.
+  const std::size_t from = std::min(number_end_, overflow_at_);
+  const std::string_view label = Trimmed(line.substr(from, overflow_at_ - from), "=:-");
+  const std::size_t record = line.find("Line ");
+  if (HasLetter(label)) {
+    quantity = std::string(label);
+  } else if (record != std::string_view::npos && record >= overflow_at_) {
+    quantity = "plot record " + std::string(Trimmed(line.substr(record)));
+  } else {
+    const std::size_t to = overflow_at_ + overflow_width_;
+    for (int k = 1; k <= 2; ++k) {
+      const std::string_view words =
+          HeadingOver(headings_[(last_heading_ + k) % 2], overflow_at_, to);
+      if (words.empty() || !HasLetter(words)) continue;
+      if (!quantity.empty()) quantity += ' ';
+      quantity += words;
+    }
+    if (quantity.empty()) quantity = "a value of a table";
+  }
+  overflows_.push_back({lines_, std::move(quantity)});
+}
+
 void RecordWriter::EndRecord() {
   if (file_ != nullptr) {
     const std::size_t length = line_size_ + platform::kLineEnd.size();
     if (line_.size() < length) line_.resize(length, ' ');
     std::memcpy(line_.data() + line_size_, platform::kLineEnd.data(), platform::kLineEnd.size());
-    if (std::fwrite(line_.data(), 1, length, file_) != length) WriteFailed();
+    pending_.append(line_.data(), length);
+    if (pending_.size() >= kSpillBytes) Spill();
   } else {
     memory_.append(line_.data(), line_size_);
     memory_.push_back('\n');
   }
   if (capture_ != nullptr) capture_->emplace_back(line_.data(), line_size_);
+  ++lines_;
+  if (overflow_width_ != 0) {
+    NoteOverflow();
+  } else if (!number_in_line_ && line_size_ > 0 &&
+             HasLetter(std::string_view(line_.data(), line_size_))) {
+    last_heading_ = 1 - last_heading_;
+    headings_[last_heading_].assign(line_.data(), line_size_);
+  }
+  number_in_line_ = false;
+  number_end_ = 0;
+  overflow_width_ = 0;
   line_size_ = 0;
   pos_ = base_ = 0;
   open_ = false;

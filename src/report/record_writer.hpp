@@ -78,18 +78,23 @@ class RecordWriter {
 
   // Creates or replaces the file. On failure returns false and sets *error to
   // the system's reason. A file that turns out to be one of `refused` once
-  // open is left as it was (not truncated) and refused. Devices and pipes
-  // are written as they are: /dev/null takes the output; a FIFO that no
-  // process reads is refused rather than waited on.
+  // open is left as it was and refused. A regular file is written under a
+  // temporary name beside it and takes its name when closed, so that it is
+  // never a mixture of two runs' lines; the file it replaces stays as it was
+  // until then. Devices and pipes are written as they are: /dev/null takes
+  // the output; a FIFO that no process reads is refused rather than waited
+  // on.
   bool Open(const std::string& path, std::string* error,
             const std::vector<FileIdentity>& refused = {});
-  // The file opened (zeros before Open() succeeds).
+  // The file the path named when opened (zeros before Open() succeeds, and
+  // for a file that did not exist yet).
   const FileIdentity& identity() const { return identity_; }
   // True for a regular file; false for a device or pipe.
   bool seekable() const { return seekable_; }
   // Writes out what is buffered; returns false when any write so far failed.
   bool Flush();
-  // Ends an open line and closes the file. Returns false when any write failed.
+  // Ends an open line and closes the file, which then takes its name.
+  // Returns false when any write failed or it could not take its name.
   bool Close();
   bool is_open() const { return file_ != nullptr; }
   // True once a line could not be written (disk full, device error).
@@ -102,6 +107,16 @@ class RecordWriter {
   void NoteNonFinite() { non_finite_ = true; }
   // The system's reason for the first failed write.
   const std::string& write_error() const { return write_error_; }
+
+  // A number too wide for its field, which the field shows as asterisks.
+  struct FieldOverflow {
+    int line = 0;          // 1-based line of the file
+    std::string quantity;  // what the field holds, from the line's label or its table's heading
+  };
+  // The numbers too wide for their fields since the file began (or was
+  // rewound), and the first few of them.
+  int overflowed_fields() const { return overflowed_; }
+  const std::vector<FieldOverflow>& overflows() const { return overflows_; }
 
   // Discards everything written so far; the next line is the first of the file.
   void Rewind();
@@ -133,11 +148,33 @@ class RecordWriter {
   void PutAside(std::string_view chars);  // Put at a column before the line's end or beyond it
   void TabTo(int column);                 // 1-based, from where the current write began
   void EndRecord();
+  void PutNumber(std::string_view field);  // Put, noting a field of asterisks
+  void NoteOverflow();                     // at the end of a line that holds one
   void WriteFailed();
+  void Spill();  // hands the lines kept in pending_ to the file
 
   std::FILE* file_ = nullptr;
   FileIdentity identity_;
-  bool seekable_ = false;  // a regular file: Rewind() can take back what was written
+  bool seekable_ = false;   // a regular file: Rewind() can take back what was written
+  std::string temp_path_;   // written under this name until Close(); empty: in place
+  std::string final_path_;  // the name it then takes
+  // Lines not yet handed to the file: a rewind before the first spill costs
+  // nothing, and the file is never emptied after being written (which makes
+  // some file systems write its data out at once).
+  std::string pending_;
+  bool spilled_ = false;  // some lines have reached the file
+  // Numbers too wide for their fields, and what names them: the line's own
+  // label, or the words above the field in the last two lines of text only
+  // (a table's heading).
+  int lines_ = 0;                   // lines ended so far
+  bool number_in_line_ = false;     // the line being built holds a number
+  std::size_t number_end_ = 0;      // column after its last number before any overflow
+  std::size_t overflow_at_ = 0;     // column of the line's first field of asterisks,
+  std::size_t overflow_width_ = 0;  // and its width (0: none)
+  std::string headings_[2];
+  int last_heading_ = 0;
+  int overflowed_ = 0;
+  std::vector<FieldOverflow> overflows_;
   bool write_failed_ = false;
   bool non_finite_ = false;
   std::string write_error_;

@@ -107,11 +107,23 @@ bool CheckValues(const PileSection& s, PrepareResult* r) {
   return true;
 }
 
+// Bars or strands that the program placed and that overlap: they do not fit
+// on their circle or square at the given cover.
+bool Overlap(const Reinforcement& placed, int per_group, PrepareResult* r) {
+  if (!FindOverlappingBars(placed, per_group, &r->bar, &r->other_bar)) return false;
+  r->status = PrepareStatus::kSteelDoesNotFit;
+  return true;
+}
+
 bool PlaceBars(const PileSection& s, CutSection* cs, PrepareResult* r) {
   const BarBlock& b = s.bars;
   if (b.layout == BarLayout::kCircle) {
     r->refusal = PlaceBarsOnCircle(s.depth, b.diameter, b.area, b.cover, b.groups, b.bars_per_group,
                                    b.offset, &cs->reinforcement);
+    if (r->refusal == PlacementRefusal::kNone &&
+        Overlap(cs->reinforcement, b.groups == 1 ? 3 : b.bars_per_group, r)) {
+      return false;
+    }
   } else if (b.layout == BarLayout::kList) {
     for (const Bar& bar : b.bars) {
       Reinforcement& rf = cs->reinforcement;
@@ -142,6 +154,7 @@ bool PlaceStrands(const PileSection& s, CutSection* cs, PrepareResult* r) {
                                          0.0, &cs->reinforcement)
                      : PlaceStrandsOnSquare(s.depth, one.diameter, one.area, st.cover, st.count,
                                             st.arrangement, &cs->reinforcement);
+    if (r->refusal == PlacementRefusal::kNone && Overlap(cs->reinforcement, 1, r)) return false;
   } else {
     for (const Strand& strand : st.strands) {
       Reinforcement& rf = cs->reinforcement;
@@ -399,6 +412,17 @@ PrepareResult PrepareCutSection(const PileSection& s, UnitSystem units, CutSecti
     const RebarPoint& b = cs->reinforcement.bar[static_cast<std::size_t>(i)];
     cs->bar_area += b.area;
     cs->bar_depth[static_cast<std::size_t>(i)] = cs->slices.y[0] - b.y;
+  }
+  // Bars or strands with more area than the concrete they lie in (inside a
+  // casing, around a core or void) cannot be there, however they are placed.
+  const double room = cs->gross_area - cs->casing_area -
+                      (cs->core_diameter > 0.0 ? CircleArea(cs->core_diameter) : 0.0);
+  if (cs->bar_area > room) {
+    r.status = PrepareStatus::kSteelDoesNotFit;
+    r.steel = cs->bar_area;
+    r.room = room;
+    r.gross = cs->gross_area;
+    return r;
   }
   for (int i = 1; i <= kSliceCount; ++i) {
     const auto k = static_cast<std::size_t>(i);

@@ -82,12 +82,17 @@ enum class PrepareStatus {
   kOutsideStrips,     // a bar or strand reaches outside the section
   kNoConcrete,        // prestress: concrete area not positive
   kNoSteel,           // prestress: strand area not positive
+  kSteelDoesNotFit,   // bars or strands overlap, or hold more area than their concrete
 };
 
 struct PrepareResult {
   PrepareStatus status = PrepareStatus::kOk;
   PlacementRefusal refusal = PlacementRefusal::kNone;
-  int bar = 0;         // first bar outside the strips
+  int bar = 0;         // first bar outside the strips; first of two that overlap
+  int other_bar = 0;   // second of two bars that overlap
+  double steel = 0.0;  // kSteelDoesNotFit by area: the bars' or strands' area,
+  double room = 0.0;   // the area of concrete they lie in,
+  double gross = 0.0;  // and the gross area of the section
   std::string reason;  // what is wrong, for kBadValue
 };
 

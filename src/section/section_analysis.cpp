@@ -405,6 +405,38 @@ bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareR
           "Correct the position of the bar or strand, the cover or the rebar offset.");
       return true;
     }
+    case PrepareStatus::kSteelDoesNotFit: {
+      const std::string kind = cs.prestressed ? "strands" : "bars";
+      const char* length = cs.si ? " m" : " in";
+      const char* area = cs.si ? " sq. m" : " sq. in";
+      const int decimals = cs.si ? 6 : 3;
+      if (r.other_bar == 0) {
+        SectionInputError(
+            m, 45,
+            {"The " + kind + " of " + name + " do not fit in it: their area, " +
+                 FormatFixed(r.steel, 0, decimals) + area + ", is more than the " +
+                 FormatFixed(r.room, 0, decimals) + area + " of concrete",
+             "they lie in (" + FormatFixed(100.0 * r.steel / r.gross, 0, 1) +
+                 " % of the gross area of the section, " + FormatFixed(r.gross, 0, decimals) +
+                 area + ")."},
+            "Check the number of bars or strands, their area and the size of the section.");
+        return true;
+      }
+      const RebarPoint& a = cs.reinforcement.bar[static_cast<std::size_t>(r.bar - 1)];
+      const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(r.other_bar - 1)];
+      const std::string what = cs.prestressed ? "Strands " : "Bars ";
+      SectionInputError(
+          m, 45,
+          {"The " + kind + " of " + name + " do not fit at the given cover: " + what +
+               std::to_string(r.bar) + " and " + std::to_string(r.other_bar) + " of the " +
+               std::to_string(cs.reinforcement.count) + " overlap,",
+           "their centres being " + FormatFixed(std::hypot(a.x - b.x, a.y - b.y), 0, decimals + 1) +
+               length + " apart and their diameter " + FormatFixed(a.diameter, 0, decimals + 1) +
+               length + "."},
+          "Check the number of bars or strands, their diameter, the cover and the size of the "
+          "section.");
+      return true;
+    }
     case PrepareStatus::kNoConcrete:
     case PrepareStatus::kNoSteel: {
       const bool concrete = r.status == PrepareStatus::kNoConcrete;
@@ -422,8 +454,9 @@ bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareR
 }
 
 // The section's thrust list. EI-only runs keep the thrusts strictly between
-// the tensile and compressive capacities; pile runs end at the first thrust
-// beyond them (errors 24 and 25, or 26 and 27 for LRFD combinations).
+// the tensile and compressive capacities, and end with error 45 when that
+// leaves none; pile runs end at the first thrust beyond them (errors 24 and
+// 25, or 26 and 27 for LRFD combinations).
 bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* list,
                     bool* dropped) {
   list->clear();
@@ -435,6 +468,17 @@ bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* l
       } else {
         *dropped = true;
       }
+    }
+    // Every thrust beyond a capacity: the run would end normally with
+    // nothing analysed for the section.
+    if (list->empty() && !job.thrusts.empty()) {
+      ErrorBlock block(job.out);
+      for (RecordWriter* out : {&job.out.report, &job.out.message}) {
+        WriteNoThrustInRangeError(*out, job.si(), job.n, job.thrusts.data(),
+                                  static_cast<int>(job.thrusts.size()), cs.pn, cs.nt);
+      }
+      block.Report("RUN00045", 245);
+      return false;
     }
     return true;
   }

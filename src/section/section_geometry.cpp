@@ -1,5 +1,6 @@
 #include "section/section_geometry.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvex {
@@ -117,6 +118,25 @@ double CircularSegmentArea(double dia, double s) {
     alpha = std::atan(std::sqrt(1.0 - u * u) / u) + kPi;
   }
   return dia * dia / 8.0 * (2.0 * alpha - std::sin(2.0 * alpha));
+}
+
+bool FindOverlappingBars(const Reinforcement& r, int per_group, int* a, int* b) {
+  const int group = std::clamp(per_group, 1, 3);  // bars beyond three are placed as three
+  for (int i = 0; i < r.count; ++i) {
+    const RebarPoint& p = r.bar[static_cast<std::size_t>(i)];
+    for (int j = i + 1; j < r.count; ++j) {
+      if (group > 1 && i / group == j / group) continue;
+      const RebarPoint& q = r.bar[static_cast<std::size_t>(j)];
+      const double reach = 0.5 * (p.diameter + q.diameter) * (1.0 - 1e-9);
+      const double dx = p.x - q.x, dy = p.y - q.y;
+      if (dx * dx + dy * dy < reach * reach) {
+        *a = i + 1;
+        *b = j + 1;
+        return true;
+      }
+    }
+  }
+  return false;
 }
 
 PlacementRefusal PlaceBarsOnCircle(double dia, double db, double ab, double cover, int groups,

@@ -78,6 +78,12 @@ enum class PlacementRefusal {
   kRadiusNotPositive,  // circle radius or square half-side not positive
 };
 
+// The first two bars or strands of r that overlap (their centres closer than
+// the mean of their diameters, beyond rounding), as 1-based numbers in *a <
+// *b; false when none do. Bars of one group of `per_group` placed side by
+// side (a bundle) are left out: they touch by design.
+bool FindOverlappingBars(const Reinforcement& r, int per_group, int* a, int* b);
+
 // Places groups x per_group bars of diameter db and area ab on the circle of
 // radius (D - db)/2 - cover, group k at angle k 2 pi / groups: a pair side by
 // side at +-db/(2R), a third bar inward on radius R - 0.866 db. A single

@@ -651,6 +651,25 @@ void WriteThrustCapacityError(RecordWriter& out, bool si, int number, int positi
                      "structural capacity."});
 }
 
+void WriteNoThrustInRangeError(RecordWriter& out, bool si, int n, const double* thrusts, int count,
+                               double pn, double nt) {
+  const SectionUnitLabels& u = SectionLabels(si);
+  out.Write("(//A/)", {"**** Runtime Error No. 45 ****"});
+  out.Write("(A,I0,A)", {"PROBLEM:  No axial thrust of the input lies within the axial structural "
+                         "capacities of section ",
+                         n, ":"});
+  out.Write("(A)", {"          its bending stiffness would be computed for no thrust at all."});
+  for (int t = 0; t < count; ++t) {
+    out.Write("(A,I3,A,F15.3,A)",
+              {"          Axial thrust load", t + 1, "               = ", thrusts[t], u.force});
+  }
+  out.Write("(A,F15.3,A)", {"          Nominal axial compressive capacity = ", pn, u.force});
+  out.Write("(A,F15.3,A/)", {"          Nominal axial tensile capacity     = ", nt, u.force});
+  out.Write("(A)", {"SOLUTION: Give axial thrusts between the two capacities, or change the "
+                    "properties of the"});
+  out.Write("(A/)", {"          section to increase its axial structural capacity."});
+}
+
 void WriteNeutralAxisError(RecordWriter& out) {
   out.Write("(A/)", {"**** Runtime Error No. 16 ****"});
   out.Write("(A)", {"Location of neutral axis was not found within 1,000 iterations."});

@@ -56,6 +56,12 @@ void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
 // not found (16), prestress areas (14, 15).
 void WriteThrustCapacityError(RecordWriter& out, bool si, int number, int position, double thrust,
                               double capacity);
+
+// Runtime error 45 of a stiffness-only run: no axial thrust of the input
+// lies strictly between the section's tensile capacity `nt` and its
+// compressive capacity `pn`, so nothing would be analysed for section n.
+void WriteNoThrustInRangeError(RecordWriter& out, bool si, int n, const double* thrusts, int count,
+                               double pn, double nt);
 void WriteNeutralAxisError(RecordWriter& out);
 void WritePrestressAreaError(RecordWriter& out, int number, double area);
 

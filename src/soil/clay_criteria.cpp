@@ -148,7 +148,17 @@ bool Eps50Of(const PyNode& node, SoilCriterion criterion, double* eps50) {
     return true;
   }
   if (criterion == kSoftClay || criterion == kSoftClayJ) {
-    SetErrorCode(m, criterion == kSoftClayJ ? 238 : 237);
+    // No block in the report or message file; the host is told why.
+    const int number = criterion == kSoftClayJ ? 38 : 37;
+    ErrorBlock block(m);
+    block.AddShownLine("**** Runtime Error No. " + std::to_string(number) + " ****");
+    block.AddShownLine("Soil layer " + std::to_string(node.call.layer) +
+                       " is a soft clay with no input value of epsilon-50 at node " +
+                       std::to_string(node.i) + ",");
+    block.AddShownLine(
+        "and general units have no default value for it: give the layer a "
+        "positive epsilon-50 at its top and bottom.");
+    block.Set("RUN000" + std::to_string(number), 200 + number);
   } else {
     MissingGeneralValue(m, node.call.layer, "epsilon-50");
   }
@@ -230,20 +240,25 @@ struct SoftClayCriterion : CriterionBase {
     return SoftClayEs(st, y_hat, pm, ym);
   }
 
+  // The block goes to the report and, so that the error says what is wrong
+  // wherever it is read, to the message file; it is the error's message.
   static void ReportNaN(const PyNode& node, const State& st, double y_hat) {
     RunOutput& out = node.call.out;
     const bool small = y_hat < st.y_small;
     const int number = kWithJ ? (small ? 35 : 36) : (small ? 33 : 34);
-    out.report.Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
-    out.report.Write("(A,I0/)",
-                     {kWithJ ? "The computed value of soil modulus computed in API soft clay is "
-                               "not-a-number for node number "
-                             : "The computed value of soil modulus computed in soft clay is "
-                               "not-a-number for node number ",
-                      node.i});
-    out.report.Write("(A)", {"This problem is usually due to a required soil property being "
-                             "left equal to zero."});
-    SetErrorCode(out, 200 + number);
+    ErrorBlock block(out);
+    for (RecordWriter* w : {&out.report, &out.message}) {
+      w->Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
+      w->Write("(A,I0/)",
+               {kWithJ ? "The computed value of soil modulus computed in API soft clay is "
+                         "not-a-number for node number "
+                       : "The computed value of soil modulus computed in soft clay is "
+                         "not-a-number for node number ",
+                node.i});
+      w->Write("(A)", {"This problem is usually due to a required soil property being "
+                       "left equal to zero."});
+    }
+    block.Set("RUN000" + std::to_string(number), 200 + number);
   }
 
   static Resistance ResistanceAt(const PyNode& node, const Soil&, const State& st) {

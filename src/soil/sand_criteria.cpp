@@ -232,12 +232,14 @@ struct ReeseSandCriterion : CriterionBase {
     RunOutput& out = node.call.out;
     const int number = y_hat < 1e-14 ? 32 : 31;
     ErrorBlock block(out);
-    out.report.Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
-    out.report.Write("(A,I0/)", {"The computed value of soil modulus computed in Reese Sand is "
-                                 "not-a-number for node number ",
-                                 node.i});
-    out.report.Write("(A)", {"This problem is usually due to a required soil property being "
-                             "left equal to zero."});
+    for (RecordWriter* w : {&out.report, &out.message}) {
+      w->Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
+      w->Write("(A,I0/)", {"The computed value of soil modulus computed in Reese Sand is "
+                           "not-a-number for node number ",
+                           node.i});
+      w->Write("(A)", {"This problem is usually due to a required soil property being "
+                       "left equal to zero."});
+    }
     block.Set(number == 32 ? "RUN00032" : "RUN00031", 200 + number);
   }
 

@@ -194,6 +194,7 @@ TEST(Cli, ARuntimeErrorShowsItsWholeMessageAndAdvice) {
     std::vector<std::string> shown;
   };
   const Case cases[] = {
+      // Case 3's imposed 0.25 in made 0.005 in, within the new limit.
       {"MaxDeflection 10.0",
        "MaxDeflection 0.01",
        {"Outcome: runtime error RUN00009 (code 209)",
@@ -215,7 +216,8 @@ TEST(Cli, ARuntimeErrorShowsItsWholeMessageAndAdvice) {
   };
   for (const Case& c : cases) {
     TempDir d;
-    WriteFile(d.File("pile.tv6"), Replaced(Example("quickstart.tv6"), c.from, c.to));
+    WriteFile(d.File("pile.tv6"), Replaced(Replaced(Example("quickstart.tv6"), c.from, c.to),
+                                           "3  4      0.25 ", "3  4      0.005"));
     const CliResult r = RunCli({d.File("pile.tv6")});
     EXPECT_EQ(r.status, cli::kRuntimeError);
     for (const std::string& line : c.shown) {
@@ -275,6 +277,57 @@ TEST(Cli, ADefaultSandKAboveTheWaterTableGetsANote) {
   const CliResult wet = RunCli({d.File("pile.tv6")});
   EXPECT_EQ(wet.status, cli::kNormal) << wet.out;
   EXPECT_EQ(wet.out.find("Note:"), std::string::npos) << wet.out;
+}
+
+TEST(Cli, WarningsAreCountedAsTheReportCountsThem) {
+  // A soft clay of 1300 psf: warning 3041 at every node of the layer, in
+  // every iteration of each of the three load cases. The report's summary
+  // counts those since the last load case began; so does the command line,
+  // and it says so, as the whole run recorded more.
+  TempDir d;
+  WriteFile(d.File("pile.tv6"),
+            Replaced(Replaced(Example("quickstart.tv6"), "60.0   500.0  0.01         top",
+                              "60.0   1300.0  0.01        top"),
+                     "60.0   800.0  0.01         bottom", "60.0   1300.0  0.01        bottom"));
+  const CliResult r = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(r.status, cli::kNormal);
+  const std::string report = testing::ReadFile(d.File("pile.out"));
+  const std::string counted = "The following warning was reported ";
+  const std::size_t at = report.find(counted);
+  ASSERT_NE(at, std::string::npos);
+  const std::string times = report.substr(
+      at + counted.size(), report.find(' ', at + counted.size()) - at - counted.size());
+  EXPECT_NE(r.out.find("Outcome: normal end with warnings: 3041 (" + times + " times)\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("  (times as the report's warning summary counts them: since the last "
+                       "load case began, at most 4000)\n"),
+            std::string::npos)
+      << r.out;
+}
+
+TEST(Cli, NoControlCharacterOfTheInputReachesTheTerminal) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"),
+            Replaced(Example("quickstart.tv6"), "\nLOADING\n", "\nLOADING\x1B[2J\xC2\xA0\n"));
+  const CliResult r = RunCli({d.File("pile.tv6")});
+  EXPECT_EQ(r.status, cli::kInputError);
+  EXPECT_NE(r.out.find("  LOADING<U+001B>[2J<U+00A0>\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(": LOADING<U+001B>[2J<U+00A0>\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find('\x1B'), std::string::npos);
+}
+
+TEST(Cli, AnInputThatIsALinkLoopIsNamedAsSuch) {
+  TempDir d;
+  std::filesystem::create_symlink(d.File("b.tv6"), d.File("a.tv6"));
+  std::filesystem::create_symlink(d.File("a.tv6"), d.File("b.tv6"));
+  const CliResult r = RunCli({d.File("a.tv6")});
+  EXPECT_EQ(r.status, cli::kFilesUnusable);
+  EXPECT_NE(r.err.find("cannot read the input file " + d.File("a.tv6") +
+                       ": Too many levels of symbolic links"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(RunCli({d.File("c.tv6")}).err.find(": no such file"), std::string::npos);
 }
 
 TEST(Cli, JsonAndCsvFilesWhenAsked) {

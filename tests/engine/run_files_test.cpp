@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <future>
 #include <thread>
@@ -261,6 +262,75 @@ TEST(RunFiles, AFileThatCannotBeWrittenCompletelyEndsTheRunWithError8) {
       EXPECT_EQ(lines[lines.size() - 2], "The analysis ended due to a runtime error. ") << c.name;
       EXPECT_GE(FindLine(lines, std::string(c.what) + ": /dev/full"), 0) << c.name << *path;
     }
+  }
+}
+
+TEST(RunFiles, TwoRunsWritingTheSameFilesLeaveEachFileWholeFromOneRun) {
+  // Two inputs of one name in two folders, their outputs in one folder:
+  // every file, after any number of runs at once, is all of one run's.
+  TempDir d;
+  mkdir(d.File("a").c_str(), 0700);
+  mkdir(d.File("b").c_str(), 0700);
+  WriteFile(d.File("a/pile.tv6"), Quickstart());
+  WriteFile(d.File("b/pile.tv6"),
+            ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/steel_pipe_api_sand_uscs.tv6"));
+  auto files = [&d](const char* folder) {
+    return RunFiles{d.File(std::string(folder) + "/pile.tv6"), d.File("pile.out"),
+                    d.File("pile.plt"), d.File("pile.msg")};
+  };
+  const char* names[3] = {"pile.out", "pile.plt", "pile.msg"};
+  std::string alone[2][3];
+  for (int r = 0; r < 2; ++r) {
+    ASSERT_LE(run(files(r == 0 ? "a" : "b"), FixedClock(nullptr)), 0);
+    for (int k = 0; k < 3; ++k) alone[r][k] = ReadFile(d.File(names[k]));
+  }
+  ASSERT_NE(alone[0][0], alone[1][0]);
+  for (int round = 0; round < 20; ++round) {
+    std::thread ta([&] { run(files("a"), FixedClock(nullptr)); });
+    std::thread tb([&] { run(files("b"), FixedClock(nullptr)); });
+    ta.join();
+    tb.join();
+    for (int k = 0; k < 3; ++k) {
+      const std::string now = ReadFile(d.File(names[k]));
+      EXPECT_TRUE(now == alone[0][k] || now == alone[1][k]) << names[k] << " round " << round;
+    }
+  }
+  // No temporary file is left behind.
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(d.path())) {
+    (void)entry;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 5);  // a, b and the three files
+}
+
+TEST(RunFiles, ReplacingAFileKeepsItsLinkAndPermissionsAndRefusesAReadOnlyOne) {
+  TempDir d;
+  RunFiles files = FilesIn(d);
+  WriteFile(files.input, Quickstart());
+  // The report path is a link to a file elsewhere: that file is replaced,
+  // the link stays.
+  mkdir(d.File("kept").c_str(), 0700);
+  WriteFile(d.File("kept/report.txt"), "old\n");
+  chmod(d.File("kept/report.txt").c_str(), 0640);
+  files.report = d.File("link.out");
+  symlink(d.File("kept/report.txt").c_str(), files.report.c_str());
+  ASSERT_LE(run(files, FixedClock(nullptr)), 0);
+  struct stat st {};
+  ASSERT_EQ(lstat(files.report.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  ASSERT_EQ(stat(d.File("kept/report.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640U);
+  EXPECT_GE(FindLine(FileLines(d.File("kept/report.txt")), "The analysis ended normally. "), 0);
+  // A plot file the user may not write is not replaced (root may write any).
+  if (geteuid() != 0) {
+    WriteFile(files.plot, "read only\n");
+    chmod(files.plot.c_str(), 0444);
+    RunOutcome outcome;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(run(files, FixedClock(&outcome)), 208);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ReadFile(files.plot), "read only\n");
   }
 }
 

@@ -1,7 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <thread>
 
 #include "core/input_model.hpp"
@@ -230,31 +235,84 @@ TEST(Run, OutputFileThatCannotBeCreated) {
 }
 
 TEST(RunWithControlFile, ControlFileErrors) {
+  // Each error keeps its own text; the line after it says what is wrong
+  // with the file (`cause`, a part of that line), on the standard error
+  // stream and in the outcome.
   struct Case {
     const char* name;
-    const char* contents;  // nullptr: no control file
+    std::function<void(const std::string& path)> make;  // lays out NAMES.DAT
     int result;
+    const char* text;
+    const char* cause;  // nullptr: the error has no cause line
+  };
+  auto write = [](std::string contents) {
+    return [contents](const std::string& p) { WriteFile(p, contents); };
   };
   const std::string long_path(300, 'x');
-  const std::string over_long = "in.tv6\n" + long_path + "\nrun.plt\nrun.msg\n";
   const Case cases[] = {
-      {"missing", nullptr, 202},
-      {"three lines", "in.tv6\nrun.out\nrun.plt\n", 217},
-      {"blank first line", "   \nrun.out\nrun.plt\nrun.msg\n", 217},
-      {"empty", "", 217},
-      {"over-long report path", over_long.c_str(), 204},
+      {"missing", [](const std::string&) {}, 202, "Contents of file NAMES.DAT is corrupted.",
+       "NAMES.DAT cannot be read: No such file or directory."},
+      {"a directory", [](const std::string& p) { mkdir(p.c_str(), 0700); }, 202,
+       "Contents of file NAMES.DAT is corrupted.", "NAMES.DAT cannot be read: it is a directory."},
+      {"a FIFO without a writer", [](const std::string& p) { mkfifo(p.c_str(), 0600); }, 202,
+       "Contents of file NAMES.DAT is corrupted.",
+       "NAMES.DAT cannot be read: it is a FIFO (named pipe), not a regular file."},
+      {"three lines", write("in.tv6\nrun.out\nrun.plt\n"), 217,
+       "Run message filename information is corrupted. No analysis performed.", nullptr},
+      {"blank first line", write("   \nrun.out\nrun.plt\nrun.msg\n"), 217,
+       "Input data filename information corrupted. No analysis performed.", nullptr},
+      {"empty", write(""), 217, "Input data filename information corrupted. No analysis performed.",
+       nullptr},
+      {"over-long report path", write("in.tv6\n" + long_path + "\nrun.plt\nrun.msg\n"), 204,
+       "The name of the output report file is corrupted.",
+       "Line 2 of NAMES.DAT holds 300 characters; a path may hold at most 256."},
+      {"byte-order mark", write("\xEF\xBB\xBFin.tv6\nrun.out\nrun.plt\nrun.msg\n"), 203,
+       "The name of the input data file is corrupted.",
+       "NAMES.DAT begins with a byte-order mark (the bytes EF BB BF) before the first path"},
+      {"lines ended by CR alone", write("in.tv6\rrun.out\rrun.plt\rrun.msg\r"), 203,
+       "The name of the input data file is corrupted.",
+       "Line 1 of NAMES.DAT holds a carriage return (CR) inside it: lines must end with LF or "
+       "CR LF, not with CR alone."},
   };
   for (const Case& c : cases) {
     TempDir d;
-    if (c.contents != nullptr) WriteFile(d.File("NAMES.DAT"), c.contents);
-    EXPECT_EQ(run_with_control_file(d.File("NAMES.DAT"), FixedClock()), c.result) << c.name;
+    const std::string names = d.File("NAMES.DAT");
+    c.make(names);
+    RunOutcome outcome;
+    std::promise<int> done;
+    std::future<int> result = done.get_future();
+    std::string err;
+    std::thread runner([&] {
+      ::testing::internal::CaptureStderr();
+      const int r = run_with_control_file(names, FixedClock(&outcome));
+      err = ::testing::internal::GetCapturedStderr();
+      done.set_value(r);
+    });
+    if (result.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+      ADD_FAILURE() << c.name << ": the run waits on NAMES.DAT";
+      const int fd = open(names.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) close(fd);
+    }
+    runner.join();
+    EXPECT_EQ(result.get(), c.result) << c.name;
+    const std::vector<std::string> message = testing::ErrorMessage(outcome);
+    ASSERT_GE(message.size(), 2U) << c.name;
+    EXPECT_EQ(message[1], c.text) << c.name;
+    EXPECT_NE(err.find(c.text), std::string::npos) << c.name << "\n" << err;
+    if (c.cause == nullptr) {
+      EXPECT_EQ(message.size(), 2U) << c.name;
+      continue;
+    }
+    ASSERT_EQ(message.size(), 3U) << c.name;
+    EXPECT_NE(message[2].find(c.cause), std::string::npos) << c.name << ": " << message[2];
+    EXPECT_NE(err.find(message[2]), std::string::npos) << c.name << "\n" << err;
   }
 }
 
 TEST(RunWithControlFile, ReadsTheFourPathsWithWindowsLineEnds) {
   TempDir d;
   WriteFile(d.File("in.tv6"), "TARVEX5\n");
-  WriteFile(d.File("NAMES.DAT"), d.File("in.tv6") + "  \r\n" + d.File("a.out") + "\r\n" +
+  WriteFile(d.File("NAMES.DAT"), d.File("in.tv6") + "  \r\n" + d.File("a.out") + "\r\r\n" +
                                      d.File("a.plt") + "\r\n" + d.File("a.msg") + "\r\nextra\r\n");
   EXPECT_EQ(run_with_control_file(d.File("NAMES.DAT"), FixedClock()), 106);
   EXPECT_TRUE(FileExists(d.File("a.out")));
@@ -300,6 +358,43 @@ std::string Edited(std::string text, const std::string& from, const std::string&
   EXPECT_NE(at, std::string::npos) << from;
   if (at != std::string::npos) text.replace(at, from.size(), to);
   return text;
+}
+
+TEST(Run, ResultsTooWideForTheirFieldsAreAWarningThatNamesThem) {
+  // An elastic pile under 1E14 lb: the run ends normally, its head shear
+  // and rotation, and the echoed deflection limit of 1E20 in, print as
+  // asterisks.
+  AnalyseOptions options;
+  options.keep_texts = true;
+  options.clock = [] { return DateTime{2026, 12, 10, 9, 5, 7}; };
+  const RunResults r = analyse(ReadFile(std::string(TARVEX_SOURCE_DIR) +
+                                        "/tests/corpus/results_too_wide_for_their_fields.tv6"),
+                               options);
+  EXPECT_EQ(r.result_code, -371);
+  const std::vector<std::string> report = SplitLines(r.report_text);
+  const int block = FindLine(report, "**** Warning - Results Too Wide for Their Fields ****");
+  ASSERT_GE(block, 0);
+  const std::vector<std::string> named(report.begin() + block + 5, report.begin() + block + 8);
+  const int shear = FindLine(
+      report, "Horizontal shear force at pile head                    = *************** lbs");
+  ASSERT_GE(shear, 0);
+  EXPECT_EQ(named[1], "   Report, line " + std::to_string(shear + 1) +
+                          ": Horizontal shear force at pile head");
+  EXPECT_EQ(named[0].rfind("   Report, line ", 0), 0U);
+  EXPECT_NE(named[0].find(": Maximum allowable deflection"), std::string::npos);
+  EXPECT_NE(named[2].find(": Rotation radians"), std::string::npos);
+  EXPECT_GE(
+      FindLine(SplitLines(r.message_text), "**** Warning - Results Too Wide for Their Fields ****"),
+      0);
+  // The same pile under 10 kips prints every field.
+  const RunResults fits =
+      analyse(Edited(Edited(ReadFile(std::string(TARVEX_SOURCE_DIR) +
+                                     "/tests/corpus/results_too_wide_for_their_fields.tv6"),
+                            "1 1 1.0e14", "1 1 1.0e4"),
+                     "MaxDeflection 1e20", "MaxDeflection 10.0"),
+              options);
+  EXPECT_NE(fits.result_code, -371);
+  EXPECT_EQ(fits.report_text.find("Too Wide"), std::string::npos);
 }
 
 // Whole runs of inputs that once crashed, ended normally with nothing or

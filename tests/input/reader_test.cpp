@@ -207,13 +207,13 @@ TEST(Reader, OptionChecks) {
        "Problem: Input value for iterations limit = 29 and is less than 30 iteractions"},
       {"1001 iterations", Replace(kBase, "MaxIter 100", "MaxIter 1001"), 195,
        "Problem: Input value for iterations limit = 1001 and is more than 1,000 iteractions"},
-      {"tolerance too small", Replace(kBase, "Tolerance 1.0E-5", "Tolerance 1.0E-21"), 165,
-       "Input value for convergence tolerance is too small (less than 1E-10 inches)."},
+      {"tolerance too small", Replace(kBase, "Tolerance 1.0E-5", "Tolerance 9.9E-21"), 165,
+       "Input value for convergence tolerance is too small (less than 1E-20 inches)."},
       {"tolerance too large", Replace(kBase, "Tolerance 1.0E-5", "Tolerance 0.1000001"), 166,
        "Input value for convergence tolerance is too large (more than 0.1 inches). "},
       {"SI tolerance too small",
-       Replace(Replace(kBase, "Units USCS", "Units SI"), "Tolerance 1.0E-5", "Tolerance 1e-23"),
-       167, "Input value for convergence tolerance is too small (less than 2.5E-12 meters). "},
+       Replace(Replace(kBase, "Units USCS", "Units SI"), "Tolerance 1.0E-5", "Tolerance 2.53e-22"),
+       167, "Input value for convergence tolerance is too small (less than 2.54E-22 meters). "},
       {"SI tolerance too large",
        Replace(Replace(kBase, "Units USCS", "Units SI"), "Tolerance 1.0E-5", "Tolerance 0.003"),
        168, "Input value of convergence tolerance too large (more than 2.54E-3 meters). "},
@@ -245,7 +245,8 @@ TEST(Reader, OptionLimitsThatAreAccepted) {
                         {"MaxIter 100", "MaxIter 1000"},
                         {"Increments 100", "Increments 500"},
                         {"Increments 100", "Increments 40"},
-                        {"Tolerance 1.0E-5", "Tolerance 1.0E-15"},  // below the 1E-10 of the text
+                        {"Tolerance 1.0E-5", "Tolerance 1.0E-15"},
+                        {"Tolerance 1.0E-5", "Tolerance 1.0E-20"},  // the smallest taken
                         {"Tolerance 1.0E-5", "Tolerance 0.1"},
                         {"Loading STATIC   100", "Cyclic  CYCLIC  1 0"}};
   for (const Case& c : cases) {
@@ -397,6 +398,74 @@ TEST(Reader, FreeFormatRows) {
   ASSERT_EQ(slash.code(), 0);
   EXPECT_EQ(slash.model->load_cases[2].condition2, 0.0);  // left as it was
   EXPECT_FALSE(slash.model->load_cases[2].length_study);
+  EXPECT_TRUE(r.model->ignored_values.empty());
+  EXPECT_TRUE(slash.model->ignored_values.empty());
+}
+
+TEST(Reader, ValuesBeyondThoseReadAreNotedUnlessTheyAreAComment) {
+  struct Case {
+    const char* name;
+    const char* from;
+    const char* to;
+    const char* ignored;  // nullptr: nothing noted
+  };
+  const Case cases[] = {
+      {"decimal comma", "\n36.0\n", "\n36,9\n", "9"},
+      {"numbers alone after the values", "\n36.0\n", "\n36.0 12 7\n", "12 7"},
+      {"decimal comma before a comment", "\n36.0\n", "\n36,9 shaft diameter\n", "9"},
+      {"a comment", "\n36.0\n", "\n36.0 shaft diameter, in\n", nullptr},
+      {"a comment that starts with a number", "\n36.0\n", "\n36.0  0.5 in special\n", nullptr},
+      {"a comma, a blank and a comment", "\n36.0\n", "\n36.0, 3 ft of it cased\n", nullptr},
+      {"the rest after a slash", "\n36.0\n", "\n36.0 / 9\n", nullptr},
+  };
+  for (const Case& c : cases) {
+    const Read r = ReadText(Replace(kBase, c.from, c.to));
+    ASSERT_EQ(r.code(), 0) << c.name << "\n" << r.out->report.contents();
+    EXPECT_EQ(r.model->sections[0].depth, 36.0) << c.name;
+    if (c.ignored == nullptr) {
+      EXPECT_TRUE(r.model->ignored_values.empty()) << c.name;
+      continue;
+    }
+    ASSERT_EQ(r.model->ignored_values.size(), 1U) << c.name;
+    const IgnoredValues& v = r.model->ignored_values[0];
+    EXPECT_EQ(v.line_number, 30) << c.name;
+    EXPECT_EQ(v.values, c.ignored) << c.name;
+    EXPECT_EQ(v.file, "shaft.tv6") << c.name;
+    EXPECT_EQ(v.line, std::string(c.to).substr(1, std::string(c.to).size() - 2)) << c.name;
+  }
+}
+
+TEST(Reader, AKeywordLineWithACharacterThatDoesNotShowIsShownWithIt) {
+  struct Case {
+    const char* name;
+    std::string line;  // in place of the keyword LOADING
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"no-break space", "LOADING\xC2\xA0", "LOADING<U+00A0>"},
+      {"zero-width space", "LOAD\xE2\x80\x8BING", "LOAD<U+200B>ING"},
+      {"byte-order mark inside the file", "\xEF\xBB\xBFLOADING", "<U+FEFF>LOADING"},
+      {"NUL and an escape sequence", std::string("LOADING\0\x1B[2J", 12),
+       "LOADING<U+0000><U+001B>[2J"},
+      {"a Latin-1 byte", "LOADING\xE9", "LOADING<0xE9>"},
+  };
+  for (const Case& c : cases) {
+    const Read r = ReadText(Replace(kBase, "\nLOADING\n", "\n" + c.line + "\n"));
+    EXPECT_EQ(r.code(), 199) << c.name;
+    const std::string report = r.out->report.contents();
+    const std::vector<std::string> lines = SplitLines(report);
+    EXPECT_GE(FindLine(lines, c.shown), 0) << c.name << "\n" << report;
+    EXPECT_GE(FindLine(lines,
+                       "The line holds characters that print as nothing or as a blank, "
+                       "shown above as <U+....>"),
+              0)
+        << c.name;
+    EXPECT_EQ(report.find(c.line), std::string::npos) << c.name;
+  }
+  // A line of printable characters is shown as it is, with no note.
+  const Read plain = ReadText(Replace(kBase, "\nLOADING\n", "\nLOADINGS\n"));
+  EXPECT_EQ(plain.code(), 199);
+  EXPECT_EQ(plain.out->report.contents().find("print as nothing"), std::string::npos);
 }
 
 // A SECTIONS body replacing the base one.
@@ -873,7 +942,31 @@ TEST(Reader, ImpossibleValues) {
       {"y-multiplier of zero", BeforeEnd(kBase, "GROUPEFF\n1\n1 0.0 1.0 0.0\n"), 195,
        "Problem:  Line 61 of shaft.tv6 gives 0 as the y-multiplier of point 1, which must be "
        "positive."},
+      // A positive value too small to be one: it once passed and gave a head
+      // deflection that was not a number.
+      {"bar modulus of 4.9e-324", Replace(kBase, "\n29000000.0\n", "\n4.9e-324\n"), 195,
+       "Problem:  Line 38 of shaft.tv6 gives 5e-324 as the elastic modulus of the bars of section "
+       "1, which is below 1e-30, too small to be taken as a positive value."},
+      {"section length of 1e-31 ft", Replace(kBase, "\n50.0\n", "\n1e-31\n"), 195,
+       "Problem:  Line 29 of shaft.tv6 gives 1e-31 as the length of section 1, which is below "
+       "1e-30, too small to be taken as a positive value."},
+      {"cycles beyond the cap", Replace(kBase, "Loading STATIC   100", "Loading STATIC 1e308"), 195,
+       "Problem:  Line 16 of shaft.tv6 holds \"1e308\", a number beyond 1e+30 in magnitude, "
+       "which no input value may exceed (the number of cycles of loading)."},
+      // Head conditions no pile can take, named at the load case's line
+      // after the whole file is read.
+      {"imposed deflection beyond MaxDefl", Replace(kBase, "3 4 0.5 0.0", "3 4 -10.5 0.0"), 195,
+       "Problem:  Line 57 of shaft.tv6 gives -10.5 as the pile-head deflection of load case 3, "
+       "which must not exceed the maximum allowable deflection (10, MaxDeflection) in "
+       "magnitude."},
+      {"head slope beyond one radian", Replace(kBase, "2 2 20000.0 0.0", "2 2 20000.0 1e30"), 195,
+       "Problem:  Line 56 of shaft.tv6 gives 1e+30 as the pile-head slope of load case 2, which "
+       "must lie between -1 and 1 radian (57 degrees)."},
   });
+  // At the limits the head conditions are taken.
+  const Read at_limits = ReadText(Replace(Replace(kBase, "3 4 0.5 0.0", "3 4 10.0 0.0"),
+                                          "2 2 20000.0 0.0", "2 2 20000.0 -1.0"));
+  EXPECT_EQ(at_limits.code(), 0) << at_limits.out->report.contents();
 
   // Values the criteria give a meaning to are kept: an epsilon-50 or k of 0
   // or less selects the default, zero cohesion and a negative ground depth

@@ -38,7 +38,9 @@ FREE_FORMAT = {
         ("MaxDeflection 10.0", "MaxDeflection,10."),
         ("Tolerance 1.0E-5", "Tolerance 1.0D-5"),
         ("Increments 100", '"Incr""ements" 100 remark'),
-        ("36.0                       shaft", "36.,37.0                  shaft"),
+        # A second number after a comma and a blank, with a remark after
+        # it: ignored in silence ("36.,37.0" alone is warning 372).
+        ("36.0                       shaft", "36., 37.0                 shaft"),
         ("4000.0 ", "4.0E3 "),
         ("1   0.0  10.0 ", "1\n\n 0.0 ,\n 10.0"),
         ("60.0   500.0  0.01", "60.0,500.0,.01"),

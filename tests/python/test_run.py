@@ -120,8 +120,9 @@ BAD_INPUTS = [
      tarvex.InputError, "INP", None),
     ("empty input", "", tarvex.InputError, "INP", None),
     ("head deflection beyond the limit",
-     _with_line(_with_line(QUICK, "MaxDeflection 10.0", "MaxDeflection 0.01"),
-                "1  1  10000.0  240000.0", "1  1  900000.0  240000.0"),
+     _with_line(_with_line(_with_line(QUICK, "MaxDeflection 10.0", "MaxDeflection 0.01"),
+                           "1  1  10000.0  240000.0", "1  1  900000.0  240000.0"),
+                "3  4      0.25 ", "3  4      0.005"),
      tarvex.AnalysisError, "RUN", None),
 ]
 
@@ -306,3 +307,72 @@ def test_a_file_that_is_no_results_file_raises_value_error(tmp_path):
             tarvex.Results.from_json(tmp_path / "r.json")
     with pytest.raises(FileNotFoundError):
         tarvex.Results.from_json(tmp_path / "none.json")
+
+
+def test_run_many_takes_a_list_not_one_input():
+    """One input given where a list is expected: a TypeError saying so, not
+    a run of each of its characters."""
+    for one in (str(QUICKSTART), QUICKSTART, QUICK, QUICK.encode(), tarvex.read_input(QUICKSTART)):
+        with pytest.raises(TypeError, match="run_many takes a list of inputs"):
+            tarvex.run_many(one)
+
+
+def _slow_input():
+    """The quickstart shaft with 100 load cases of 100 axial thrusts: 100
+    moment-curvature tables, about a quarter of a second of one processor."""
+    head = QUICK.split("LOADING\n")[0]
+    cases = [f"{k}  1  5000.0  0.0  {1000.0 * k}  1" for k in range(1, 101)]
+    return head + "LOADING\n100\n" + "\n".join(cases) + "\n0\nEND\n"
+
+
+def test_a_cancelled_batch_ends_after_its_current_run():
+    from tarvex import _tarvex
+    import threading
+    import time
+    text = _slow_input().encode()
+    cancel = _tarvex.Cancel()
+    assert _tarvex.analyse_batch([(False, text)] * 3, cancel) and not cancel.is_set()
+    cancel.set()
+    assert _tarvex.analyse_batch([(False, text)] * 3, cancel) == []
+    # Set while the batch runs: the runs after the current one are dropped.
+    cancel = _tarvex.Cancel()
+    started = time.perf_counter()
+    threading.Timer(0.1, cancel.set).start()
+    done = _tarvex.analyse_batch([(False, text)] * 50, cancel)
+    assert 1 <= len(done) < 50 and time.perf_counter() - started < 25
+
+
+def test_ctrl_c_in_run_many_stops_within_one_run():
+    """Ctrl-C drops the queued inputs and waits only for the runs in
+    progress, not for whole batches of them."""
+    import subprocess
+    import sys
+    code = f"""
+import os, signal, threading, time, tarvex
+text = {_slow_input()!r}
+t0 = time.perf_counter(); tarvex.run(text, check=False); one = time.perf_counter() - t0
+sent = []
+def interrupt():
+    sent.append(time.perf_counter())
+    os.kill(os.getpid(), signal.SIGINT)
+# Once the first runs of every worker's first batch of 16 are under way.
+threading.Timer(1.5 * one, interrupt).start()
+try:
+    tarvex.run_many([text] * 128, workers=2, check=False)
+except KeyboardInterrupt:
+    print(one, time.perf_counter() - sent[0])
+"""
+    done = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True,
+                          timeout=600)
+    assert done.returncode == 0, done.stderr
+    one, stopped = map(float, done.stdout.split())
+    # A batch holds 16 runs; waiting for it would take about 14 runs more.
+    assert stopped < 6 * one, (one, stopped)
+
+
+def test_a_run_that_fails_raises_without_printing(capfd):
+    with pytest.raises(tarvex.AnalysisError) as raised:
+        tarvex.run(path="/dev/null")
+    assert raised.value.identity == "RUN00007"
+    assert "it is a device" in str(raised.value)
+    assert capfd.readouterr().err == ""

@@ -348,5 +348,29 @@ TEST(RecordWriter, CapturesTheLinesEndedWhileAsked) {
   EXPECT_EQ(out.contents(), "before\nopen 7\n\n  1.5\nafter\n");
 }
 
+TEST(RecordWriter, NamesTheQuantityOfEveryNumberTooWideForItsField) {
+  RecordWriter out;
+  out.Write("(A,T40,'= ',F12.3,' in')", {"Maximum allowable deflection", 1e20});
+  out.Write("(A,T40,'= ',F12.3,' in')", {"Pile-head deflection", 0.25});  // fits
+  out.Write("('  Depth      Deflection     Moment')");
+  out.Write("('   in            in         in-lb')");
+  out.Write("('-------    ----------   ----------')");
+  out.Write("(F7.2,F14.4,E13.4)", {12.0, 1e12, 1e300});  // one F field too narrow
+  out.Write("(I5,75X,A)", {123456, "Line 2 : Total number of sections"});
+  out.Write("('Moment  ',A)", {"****"});  // a text of asterisks is no number
+  ASSERT_EQ(out.overflowed_fields(), 3);
+  const std::vector<RecordWriter::FieldOverflow>& o = out.overflows();
+  ASSERT_EQ(o.size(), 3U);
+  EXPECT_EQ(o[0].line, 1);
+  EXPECT_EQ(o[0].quantity, "Maximum allowable deflection");
+  EXPECT_EQ(o[1].line, 6);
+  EXPECT_EQ(o[1].quantity, "Deflection in");
+  EXPECT_EQ(o[2].line, 7);
+  EXPECT_EQ(o[2].quantity, "plot record Line 2 : Total number of sections");
+  out.Rewind();
+  EXPECT_EQ(out.overflowed_fields(), 0);
+  EXPECT_TRUE(out.overflows().empty());
+}
+
 }  // namespace
 }  // namespace tarvex

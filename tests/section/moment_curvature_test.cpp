@@ -379,6 +379,30 @@ TEST(Thrusts, StiffnessOnlyRunsKeepThrustsStrictlyBetweenTheCapacities) {
   EXPECT_EQ(curves[1].nominal_moment, 1000.0 * curve->nominal_moment);
 }
 
+TEST(Thrusts, AStiffnessOnlyRunWithNoThrustWithinTheCapacitiesEndsWithError45) {
+  // It once ended normally with nothing analysed.
+  const PileSection s = Shaft(36.0, 12, 1.0, 1.128);
+  auto cs = Cut(s);
+  for (const std::vector<double>& thrusts :
+       {std::vector<double>{cs->pn + 360.0}, std::vector<double>{cs->nt - 1.0, cs->pn}}) {
+    auto m = Model(s, thrusts);
+    m->Analyse();
+    EXPECT_EQ(m->error_code(), 245);
+    EXPECT_EQ(m->out.diagnostics.error.identity, "RUN00045");
+    const std::vector<std::string>& message = m->out.diagnostics.error.message;
+    ASSERT_GE(message.size(), 5U);
+    EXPECT_EQ(message[0], "**** Runtime Error No. 45 ****");
+    EXPECT_EQ(message[1],
+              "PROBLEM:  No axial thrust of the input lies within the axial "
+              "structural capacities of section 1:");
+    EXPECT_EQ(message[3].rfind("          Axial thrust load  1               = ", 0), 0U);
+    EXPECT_EQ(message[4].find('='), message[3].find('='));
+    const auto lines = SplitLines(m->out.message.contents());
+    EXPECT_GE(FindLine(lines, message[0]), 0);
+    EXPECT_TRUE(m->section_tables[0].curves.empty());
+  }
+}
+
 TEST(Thrusts, PileRunsStopAtTheFirstThrustBeyondACapacity) {
   const PileSection s = Shaft(36.0, 12, 1.0, 1.128);
   auto cs = Cut(s);
@@ -454,6 +478,8 @@ TEST(RefusedSections, EndTheRunWithAnInputErrorThatSaysWhy) {
   outside.bars.bars[0].y = 11.8;  // a bar through the top face
   PileSection no_void = HollowOctagon();
   no_void.void_diameter = 30.0;
+  PileSection heavy = Rectangular();  // six bars of 100 sq in in 24 x 18 in
+  for (Bar& b : heavy.bars.bars) b.area = 100.0;
   struct Case {
     PileSection s;
     UnitSystem units;
@@ -473,6 +499,14 @@ TEST(RefusedSections, EndTheRunWithAnInputErrorThatSaysWhy) {
        "its diameter is 1.1280,"},
       {no_void, UnitSystem::kUscs, 151,
        "PROBLEM:  Section 1 cannot be analysed: the void is as wide as the pile."},
+      // Steel that does not fit once ended normally (300 #9 bars in a 12 in
+      // shaft: 265 % steel).
+      {Shaft(12.0, 300, 1.0, 1.128), UnitSystem::kUscs, 145,
+       "PROBLEM:  The bars of Section 1 do not fit at the given cover: Bars 1 and 2 of the 300 "
+       "overlap,"},
+      {heavy, UnitSystem::kUscs, 145,
+       "PROBLEM:  The bars of Section 1 do not fit in it: their area, 600.000 sq. in, is more "
+       "than the 432.000 sq. in of concrete"},
   };
   for (const Case& c : cases) {
     auto m = Model(c.s, {0.0});
@@ -486,6 +520,26 @@ TEST(RefusedSections, EndTheRunWithAnInputErrorThatSaysWhy) {
     EXPECT_EQ(lines[static_cast<std::size_t>(at + 2)], c.problem);
     EXPECT_GE(FindLine(SplitLines(m->out.message.contents()), c.problem), 0);
   }
+}
+
+TEST(RefusedSections, BarsThatTouchOrFormBundlesFit) {
+  // 24 bars of 1.128 in on the 36 in shaft's circle (radius 14.436 in), 8
+  // bundles of two and of three, and bars that just touch their neighbours.
+  PileSection bundles2 = Shaft(36.0, 8, 1.0, 1.128);
+  bundles2.bars.bars_per_group = 2;
+  PileSection bundles3 = bundles2;
+  bundles3.bars.bars_per_group = 3;
+  const double r = (36.0 - 1.128) / 2.0 - 3.0;
+  const int touching = static_cast<int>(3.141592653589793 / std::asin(1.128 / (2.0 * r)));
+  for (const PileSection& s :
+       {Shaft(36.0, 24, 1.0, 1.128), bundles2, bundles3, Shaft(36.0, touching, 1.0, 1.128)}) {
+    auto m = Model(s, {0.0});
+    m->Analyse();
+    EXPECT_EQ(m->error_code(), 0) << m->out.report.contents();
+  }
+  auto m = Model(Shaft(36.0, touching + 1, 1.0, 1.128), {0.0});
+  m->Analyse();
+  EXPECT_EQ(m->error_code(), 145);
 }
 
 TEST(Prestress, StrainsAndPciCapacitiesOfAHollowOctagon) {

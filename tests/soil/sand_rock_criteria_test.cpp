@@ -92,6 +92,11 @@ TEST(SandRockCriteria, ErrorsEndTheRunWithTheirBlock) {
       {"massive rock along the pile",
        Input("2\n1 0.0 20.0\n60.0 500.0 0.01\n60.0 800.0 0.01\n16 20.0 80.0\n"), 164,
        "Problem:   Layer 2 is massive rock, which has no compressive strength and no"},
+      // The soft clay's modulus that is not a number: its block goes to the
+      // message file too and is the error's message (it once had none).
+      {"soft clay without cohesion at its top",
+       Input("1\n1 0.0 80.0\n60.0 0.0 0.01\n60.0 500.0 0.01\n"), 234,
+       "This problem is usually due to a required soil property being left equal to zero."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -101,6 +106,20 @@ TEST(SandRockCriteria, ErrorsEndTheRunWithTheirBlock) {
     ASSERT_TRUE(r.outcome.results.error.has_value());
     EXPECT_FALSE(r.outcome.results.error->message.empty());
   }
+}
+
+TEST(SandRockCriteria, ASoftClayWithoutEpsilon50InGeneralUnitsSaysSoToTheHost) {
+  // No default exists in general units; the report stays as it was (no
+  // block), and the error's message says what is missing.
+  const Ran r = RunInput(Input("1\n1 0.0 80.0\n0.03 0.1 0.0\n0.03 0.1 0.0\n", "GENERAL"));
+  EXPECT_EQ(r.result, 237);
+  ASSERT_TRUE(r.outcome.results.error.has_value());
+  const std::vector<std::string>& message = r.outcome.results.error->message;
+  ASSERT_EQ(message.size(), 3U);
+  EXPECT_EQ(message[0], "**** Runtime Error No. 37 ****");
+  EXPECT_EQ(message[1].rfind("Soil layer 1 is a soft clay with no input value of epsilon-50", 0),
+            0U);
+  EXPECT_LT(FindLine(r.report, message[0]), 0);
 }
 
 TEST(SandRockCriteria, RangeWarningsAreCountedAndTheRunGoesOn) {
