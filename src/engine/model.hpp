@@ -33,6 +33,7 @@ namespace tarvex {
 struct RunContext {
   std::array<std::string, 4> paths;  // input, report, plot, message
   std::string working_directory;
+  int load_steps = 0;  // levels of the load-deflection curves; 0: none
 };
 
 class AnalysisModel {
