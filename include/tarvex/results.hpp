@@ -261,7 +261,9 @@ struct PileLengthStudy {
 struct SecantStiffness {
   // The case's own head load over its head movement: head_shear /
   // head_deflection (force/length) and -head_moment / head_rotation
-  // (moment/rad); absent where the movement is zero.
+  // (moment/rad); absent where the movement is zero, and the rotational one
+  // under a rotational restraint (load type 3), whose moment is the
+  // restraint's reaction.
   std::optional<double> lateral;
   std::optional<double> rotational;
 };

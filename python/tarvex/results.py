@@ -879,7 +879,9 @@ class SecantStiffness(_Result):
                                                  "not move"))
     rotational: Optional[float] = field(metadata=_q("moment/rad", "-head_moment / "
                                                     "head_rotation; None where the head does "
-                                                    "not turn"))
+                                                    "not turn, and under a rotational "
+                                                    "restraint (its moment is the "
+                                                    "restraint's reaction)"))
     units: Optional[Units] = _back_reference()
 
     def _describe(self) -> str:

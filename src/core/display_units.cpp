@@ -107,21 +107,23 @@ std::string ComputingUnit(const Units& units, std::string_view quantity) {
     return units.force_per_length;
   }
   if (quantity == "modulus" || quantity == "stress") return units.stress;
-  if (quantity == "unit_weight") return units.force.empty() ? "" : units.force + "/" + length + "^3";
+  if (quantity == "unit_weight")
+    return units.force.empty() ? "" : units.force + "/" + length + "^3";
   if (quantity == "flexural_rigidity") return units.flexural_rigidity;
   if (quantity == "rotation") return "rad";
   if (quantity == "rotational_stiffness") return units.rotational_stiffness;
   if (quantity == "force_per_rotation") return units.force.empty() ? "" : units.force + "/rad";
-  if (quantity == "moment_per_length") return units.moment.empty() ? "" : units.moment + "/" + length;
+  if (quantity == "moment_per_length")
+    return units.moment.empty() ? "" : units.moment + "/" + length;
   if (quantity == "section_force") return units.section_force;
   if (quantity == "section_moment") return units.section_moment;
   if (quantity == "section_rigidity") return units.section_rigidity;
   if (quantity == "curvature") return units.curvature;
   if (quantity == "section_stress") {
-    return units.section_force.empty() ? ""
-                                       : units.section_force + "/" +
-                                             units.curvature.substr(units.curvature.find('/') + 1) +
-                                             "^2";
+    return units.section_force.empty()
+               ? ""
+               : units.section_force + "/" + units.curvature.substr(units.curvature.find('/') + 1) +
+                     "^2";
   }
   return "";
 }

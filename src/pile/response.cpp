@@ -222,8 +222,12 @@ HeadStiffness ComputeHeadStiffness(const CaseState& state, const LoadCaseResult&
   const NodeColumns& n = result.nodes;
   k.secant.lateral =
       Ratio(result.head_shear, LargestOf(n.shear), result.head_deflection, LargestOf(n.deflection));
-  k.secant.rotational =
-      Ratio(-result.head_moment, LargestOf(n.moment), result.head_rotation, LargestOf(n.slope));
+  // Under a rotational restraint the head moment is the restraint's reaction,
+  // k theta with the input's k: no stiffness of the pile.
+  if (state.head.type != LoadType::kShearAndRotationalStiffness) {
+    k.secant.rotational =
+        Ratio(-result.head_moment, LargestOf(n.moment), result.head_rotation, LargestOf(n.slope));
+  }
   FdWorkspace ws;
   FdUnitHeadResponse sway, turn;
   SolveUnitHeadLoads(state.nodes, state.head.axial, ws, sway, turn);

@@ -23,7 +23,8 @@ void ComputeCaseResult(const InputModel& input, const DerivedTables& tables, con
 // solution: the secant terms from the result's head values, the tangent
 // matrix from unit head loads on the linear system of the converged state
 // (SolveUnitHeadLoads). A head movement within the round-off of the case's
-// largest (a head held from turning or from moving) gives no secant term;
+// largest (a head held from turning or from moving) gives no secant term,
+// nor does the moment of a rotational restraint (its reaction, not a load);
 // a term that is not a finite number is left out.
 HeadStiffness ComputeHeadStiffness(const CaseState& state, const LoadCaseResult& result);
 
