@@ -11,7 +11,10 @@ Every value is in the run's computing units, which ``Results.units`` names:
 USCS runs in pounds and inches (depth in in, moment in lb-in, p in lb/in, Es
 in lb/in^2, EI in lb-in^2), SI runs in kN and m; the moment-curvature tables
 in the units of section analysis (USCS kip and in, SI kN and m). The
-docstring of each class gives the unit of every field as "USCS | SI".
+docstring of each class gives the unit of every field as "USCS | SI". The
+frames and plots show them in the engineering units of the engine's table
+(``Results.display_units``: ft, in, kip, kip-ft; m, mm, kN, kN-m) unless
+``units="computing"`` asks for the run's own.
 """
 
 from __future__ import annotations

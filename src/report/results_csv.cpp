@@ -14,10 +14,11 @@
 namespace tarvex {
 namespace {
 
-// Significant digits of a number shown in engineering units: the FD
-// solution's own accuracy is about 1e-12 of the largest value, so ten digits
-// keep all an engineer can use and drop the noise of the last ones.
-constexpr int kShownDigits = 10;
+// Significant digits of a number shown in engineering units: the shears of
+// the solution carry round-off of up to 5e-10 of the largest (at 500
+// increments), so nine digits keep all an engineer can use and drop the
+// noise of the last ones.
+constexpr int kShownDigits = 9;
 
 void AppendShownNumber(std::string& line, double v) {
   if (!std::isfinite(v)) return;
@@ -44,7 +45,7 @@ class ColumnUnits {
   }
 
   // Appends a value as the column shows it: in engineering units converted,
-  // 0 where it is round-off of `largest`, and in ten significant digits
+  // 0 where it is round-off of `largest`, and in nine significant digits
   // (480 in is 40 ft, not 39.99999999999999); in computing units the
   // results' own number, to the last digit.
   void Append(std::string& text, std::string_view quantity, double v, double largest = 0.0) const {

@@ -111,16 +111,17 @@ TEST(DisplayUnits, ComputingUnitsAreThoseOfTheResults) {
   EXPECT_EQ(ComputingUnit(Units{}, "depth"), "");
 }
 
-// Round-off of the solution shows as zero: below 1e-9 of the largest value
+// Round-off of the solution shows as zero: below 1e-8 of the largest value
 // of its kind, not at or above it.
 TEST(DisplayUnits, RoundOffOfTheLargestShowsAsZero) {
   const DisplayUnits si = DisplayUnitsFor(UnitSystem::kSi);
   const DisplayUnit* moment = FindDisplayUnit(si, "moment");
-  EXPECT_EQ(si.round_off, 1e-9);
+  EXPECT_EQ(si.round_off, 1e-8);
   EXPECT_EQ(ShownValue(-7.73e-10, 300.0, si.round_off, moment), 0.0);
-  EXPECT_EQ(ShownValue(-3.1e-7, 300.0, si.round_off, moment), -3.1e-7);
+  EXPECT_EQ(ShownValue(-2.9e-6, 300.0, si.round_off, moment), 0.0);
+  EXPECT_EQ(ShownValue(-3.1e-6, 300.0, si.round_off, moment), -3.1e-6);
   EXPECT_EQ(ShownValue(-7.73e-10, 0.0, si.round_off, moment), -7.73e-10);
-  EXPECT_EQ(ShownValue(5e-7, 100.0, si.round_off, FindDisplayUnit(si, "deflection")), 0.0005);
+  EXPECT_EQ(ShownValue(5e-6, 100.0, si.round_off, FindDisplayUnit(si, "deflection")), 0.005);
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(ResultsCsv, HeadersCarryUnitsAndCellsTheExactValues) {
 }
 
 // Engineering units: the table's units in the headers, the values
-// converted in ten significant digits, and round-off of the case's largest
+// converted in nine significant digits, and round-off of the case's largest
 // value of a kind shown as 0.
 TEST(ResultsCsv, EngineeringUnitsConvertAndDropRoundOff) {
   RunResults r;
@@ -138,7 +138,7 @@ TEST(ResultsCsv, EngineeringUnitsConvertAndDropRoundOff) {
   EXPECT_NE(cases[0].find("k22 [kip/in],k23 [kip/rad],k32 [kip-in/in],k33 [kip-in/rad]"),
             std::string::npos);
   EXPECT_EQ(cases[1],
-            "1,,1,100,10,0,0.25,0,119.825,10.83333333,0,0,0,0,converged,,,1098.8,79000,"
+            "1,,1,100,10,0,0.25,0,119.825,10.8333333,0,0,0,0,converged,,,1098.8,79000,"
             "79000,8600000");
   const auto nodes = testing::SplitLines(RenderNodesCsv(r, c));
   EXPECT_EQ(nodes[1], "1,0,0.25,,0,,,,,,");

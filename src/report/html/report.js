@@ -115,7 +115,7 @@
       curvature: U.curvature || '',
       section_stress: U.section_force && SL ? U.section_force + '/' + SL + '^2' : '',
     };
-    const roundOff = r.display_units && r.display_units.round_off != null ? r.display_units.round_off : 1e-9;
+    const roundOff = r.display_units && r.display_units.round_off != null ? r.display_units.round_off : 1e-8;
     const entry = (q) => (engineering ? table[q] : null);
     const v = (q, x) => {
       const e = entry(q);
