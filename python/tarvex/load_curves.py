@@ -113,7 +113,7 @@ def load_deflection(model: Union[Model, str, os.PathLike[str]],
     """
     _check_frame_units(units)
     if not isinstance(model, Model):
-        model = read_input(model)
+        model = read_input(path=model)
     if (shears is None) == (deflections is None):
         raise TypeError("load_deflection() takes shears= or deflections=, one of them")
     if model.options.use_lrfd:

@@ -77,6 +77,9 @@ def test_imposed_deflections_and_engineering_units(shaft):
     assert frame["head_shear [kip]"].iloc[-1] == pytest.approx(alone.cases[0].head_shear / 1000,
                                                                rel=1e-15)
     assert np.all(np.diff(frame["head_shear [kip]"]) > 0)
+    # The path of an input file does as its model does.
+    by_path = tarvex.load_deflection(QUICKSTART, deflections=[0.25], case=3)
+    assert by_path["head_shear [kip]"].iloc[0] == frame["head_shear [kip]"].iloc[-1]
     # A fixed head (case 2) given deflections keeps its zero slope.
     fixed = tarvex.load_deflection(shaft, deflections=[0.01], case=2, units=None)
     assert "moment" not in fixed.columns
