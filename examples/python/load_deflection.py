@@ -1,15 +1,15 @@
 """Load-deflection and load-moment curves of the quickstart drilled shaft.
 
 The 36-in shaft of examples/quickstart.tv6, free head, axial load 100 kips,
-under 20 head shears from 5 to 100 kips: one analysis per shear, run in
-parallel threads. Saves load_deflection.png and load_moment.png (into the
-folder given as the first argument, else the current folder) and prints the
-table.
+under 20 head shears from 5 to 100 kips: tarvex.load_deflection analyses
+the load case at each shear (one run per shear, in parallel threads) and
+returns the curve in engineering units. Saves load_deflection.png and
+load_moment.png (into the folder given as the first argument, else the
+current folder) and prints the table.
 
     python3 examples/python/load_deflection.py [OUTPUT_FOLDER]
 """
 
-import dataclasses
 import pathlib
 import sys
 
@@ -29,24 +29,23 @@ def main(output):
     # Past the cracking moment the shaft's stiffness changes from one
     # iteration to the next and convergence slows: allow more iterations.
     shaft.options.max_iterations = 500
-    shears = [5000.0 * (i + 1) for i in range(20)]  # lb
-    models = [dataclasses.replace(shaft, load_cases=[
-        tarvex.ShearMoment(shear=v, moment=0.0, axial=100000.0)]) for v in shears]
-    runs = tarvex.run_many(models, workers=2)
+    shears = [5000.0 * (i + 1) for i in range(20)]  # lb, the input's unit
+    curve = tarvex.load_deflection(shaft, shears=shears, moments=0.0, workers=2)
+    failed = curve[curve["failed"]]
+    if len(failed):
+        print(f"stopped at {failed['shear [kip]'].iloc[0]} kips: {failed['message'].iloc[0]}")
+    curve = curve[~curve["failed"]]
 
-    cases = [r.cases[0] for r in runs]
-    u = runs[0].units
-    kips = [v / 1000.0 for v in shears]
-    deflection = [c.head_deflection for c in cases]  # in
-    moment = [abs(c.max_moment) / 12000.0 for c in cases]  # lb-in to ft-kips
-
-    print(f"{'Shear, kips':>12} {'Head deflection, ' + u.length:>20} {'Max moment, ft-kips':>20}")
+    kips = curve["shear [kip]"]
+    deflection = curve["head_deflection [in]"]
+    moment = curve["max_moment [kip-ft]"].abs()
+    print(f"{'Shear, kips':>12} {'Head deflection, in':>20} {'Max moment, ft-kips':>20}")
     for v, y, m in zip(kips, deflection, moment):
         print(f"{v:12.1f} {y:20.4f} {m:20.1f}")
 
     output.mkdir(parents=True, exist_ok=True)
     for name, values, label in (
-            ("load_deflection", deflection, f"Pile-head deflection ({u.length})"),
+            ("load_deflection", deflection, "Pile-head deflection (in)"),
             ("load_moment", moment, "Largest bending moment (ft-kips)")):
         fig, ax = plt.subplots(figsize=(6.5, 4.5), layout="constrained")
         ax.plot(values, kips, marker="o")

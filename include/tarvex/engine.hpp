@@ -47,6 +47,11 @@ struct RunOptions {
   // the outcome itself (a file that cannot be used is otherwise named there
   // too, as the report and message file may be the files that failed).
   bool quiet = false;
+  // With n > 0 (up to 1000), every load case of a run that ends without an
+  // error is solved again at n levels of its head loads, 1/n up to the
+  // whole, into its `load_curve`; the report, plot and message files are
+  // those of the run without it. Only the results (outcome) carry the curves.
+  int load_steps = 0;
 };
 
 struct AnalyseOptions {
@@ -58,6 +63,9 @@ struct AnalyseOptions {
   // The file names the report's header shows and an input error names. No
   // file of these names is read or written.
   RunFiles names{"input.tv6", "input.out", "input.plt", "input.msg"};
+  // The load-deflection curve of every load case at this many load levels,
+  // as RunOptions::load_steps.
+  int load_steps = 0;
 };
 
 // Runs one analysis of the input text without touching the file system: the

@@ -17,6 +17,7 @@
 #ifndef TARVEX_RESULTS_HPP_
 #define TARVEX_RESULTS_HPP_
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,32 @@ struct Units {
   std::string section_moment;    // "kip-in" | "kN-m" | "F-L"
   std::string section_rigidity;  // "kip-in^2" | "kN-m^2" | "F-L^2"
   std::string curvature;         // "rad/in" | "rad/m" | "rad/L"
+};
+
+// How a kind of value is shown to people: the unit of the engineering
+// units of the run's system and its conversion from the computing unit, a
+// value shown being the computed one times `factor` divided by `divisor`
+// (one of the two is 1; a division by 12 or 1000 keeps 480 in = 40 ft and
+// 25000 lb = 25 kip exact). The results hold every
+// value in computing units; the human outputs (the command line's table,
+// the CSV tables, the HTML page, Python's DataFrames) show them in these
+// units unless asked for the computing ones.
+struct DisplayUnit {
+  std::string quantity;  // "depth", "deflection", "force", "moment", ...
+  std::string unit;      // "ft", "in", "kip", "kip-ft"; the computing unit in GENERAL runs
+  double factor = 1.0;   // shown = computed * factor / divisor
+  double divisor = 1.0;
+  std::string computing;  // the computing unit: "in", "lb", "lb-in"
+};
+
+// The engineering units of a run's unit system, one entry per kind of value.
+struct DisplayUnits {
+  std::string system;  // "USCS" | "SI" | "GENERAL"
+  // A value smaller in magnitude than round_off times the largest value of
+  // its kind in the same load case (or table column) is round-off of the
+  // solution and is shown as 0.
+  double round_off = 1e-9;
+  std::vector<DisplayUnit> quantities;
 };
 
 // How the run ended.
@@ -227,6 +254,61 @@ struct PileLengthStudy {
   std::vector<LengthStudyRow> rows;  // converged lengths within the limits, longest first
 };
 
+// The stiffness of the pile head at a load case's converged state, in
+// computing units. The signs are those of the stiffness study: a positive
+// shear with the head held from turning gives positive K22 and K32, a
+// positive moment with the head held from moving positive K23 and K33.
+struct SecantStiffness {
+  // The case's own head load over its head movement: head_shear /
+  // head_deflection (force/length) and -head_moment / head_rotation
+  // (moment/rad); absent where the movement is zero, and the rotational one
+  // under a rotational restraint (load type 3), whose moment is the
+  // restraint's reaction.
+  std::optional<double> lateral;
+  std::optional<double> rotational;
+};
+
+struct HeadStiffness {
+  SecantStiffness secant;
+  // [[K22, K23], [K32, K33]]: the linear system of the converged state (the
+  // secant soil moduli and bending stiffness of the last iteration, with the
+  // axial load, without the distributed load, soil movement and tip shear)
+  // solved for a unit head shear with the rotation held at zero (K22 = V/y,
+  // K32 = -M/y, force/length and moment/length) and a unit head moment with
+  // the deflection held at zero (K23 = V/theta, K33 = -M/theta, force/rad
+  // and moment/rad). Absent when a solve failed.
+  std::optional<std::array<std::array<double, 2>, 2>> tangent;
+};
+
+// One load level of a load case's load-deflection curve.
+struct LoadCurvePoint {
+  int level = 0;            // 1 .. steps
+  double factor = 0.0;      // level / steps: the fraction of the case's head loads
+  double condition1 = 0.0;  // shear or deflection, as applied at this level
+  double condition2 = 0.0;  // moment, slope or rotational stiffness, as applied
+  double head_shear = 0.0;
+  double head_moment = 0.0;
+  double head_deflection = 0.0;
+  double head_rotation = 0.0;
+  double max_moment = 0.0;  // signed value of the largest |M|
+  double max_moment_depth = 0.0;
+  double max_shear = 0.0;  // signed value of the largest |V|
+  int iterations = 0;
+};
+
+// The load case solved again at `steps` levels of its head loads, 1/steps
+// up to the whole (with the command line's --load-steps). The head shear or
+// deflection and a head moment or slope scale; the axial load, a rotational
+// stiffness, the distributed loads and the soil movement stay as given.
+struct LoadCurve {
+  int steps = 0;
+  std::vector<LoadCurvePoint> points;  // the levels that converged, lowest first
+  // The level that failed and ended the curve (0 when every level
+  // converged) and its error as a run of the case at that level reports it.
+  int failed_level = 0;
+  std::optional<Diagnostic> failure;
+};
+
 // kNotConverged: a deflection-and-moment case reported after the iteration
 // limit (the run then ends with runtime error 10).
 enum class CaseStatus { kConverged, kNotConverged };
@@ -265,6 +347,8 @@ struct LoadCaseResult {
   std::vector<double> section_max_shear;
   NodeColumns nodes;
   std::optional<PileLengthStudy> length_study;  // when the case asked for it
+  HeadStiffness head_stiffness;                 // at the case's converged state
+  std::optional<LoadCurve> load_curve;          // with load steps asked for
 };
 
 // A printed p-y curve.
@@ -333,7 +417,8 @@ struct RunResults {
   Outcome outcome = Outcome::kNormal;
   std::vector<std::string> title;  // the title lines that are not blank, trailing blanks removed
   Units units;
-  int run_kind = 0;  // 2 bending stiffness only, 3 pile analysis
+  DisplayUnits display_units;  // the engineering units of the run's system
+  int run_kind = 0;            // 2 bending stiffness only, 3 pile analysis
   bool lrfd = false;
   double pile_length = 0.0;
   double ground_depth = 0.0;  // below the pile head

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -313,6 +314,74 @@ py::dict SectionDict(const tarvex::SectionResult& s) {
   return d;
 }
 
+py::object ErrorDict(const std::optional<tarvex::Diagnostic>& error);
+
+py::dict DisplayUnitsDict(const tarvex::DisplayUnits& table) {
+  py::dict quantities;
+  for (const tarvex::DisplayUnit& u : table.quantities) {
+    py::dict e;
+    e["unit"] = Text(u.unit);
+    e["factor"] = u.factor;
+    e["divisor"] = u.divisor;
+    e["computing"] = Text(u.computing);
+    quantities[Text(u.quantity)] = e;
+  }
+  py::dict d;
+  d["system"] = Text(table.system);
+  d["round_off"] = table.round_off;
+  d["quantities"] = quantities;
+  return d;
+}
+
+py::dict HeadStiffnessDict(const tarvex::HeadStiffness& k) {
+  py::dict secant;
+  secant["lateral"] = Optional(k.secant.lateral);
+  secant["rotational"] = Optional(k.secant.rotational);
+  py::dict d;
+  d["secant"] = secant;
+  if (k.tangent) {
+    py::list rows;
+    for (const std::array<double, 2>& row : *k.tangent) {
+      py::list r;
+      r.append(row[0]);
+      r.append(row[1]);
+      rows.append(r);
+    }
+    d["tangent"] = rows;
+  } else {
+    d["tangent"] = py::none();
+  }
+  return d;
+}
+
+py::object LoadCurveDict(const std::optional<tarvex::LoadCurve>& curve) {
+  if (!curve) return py::none();
+  using P = tarvex::LoadCurvePoint;
+  const std::vector<P>& points = curve->points;
+  py::dict d;
+  d["steps"] = curve->steps;
+  py::list levels, iterations;
+  for (const P& p : points) {
+    levels.append(p.level);
+    iterations.append(p.iterations);
+  }
+  d["level"] = levels;
+  d["factor"] = Column(points, &P::factor);
+  d["condition1"] = Column(points, &P::condition1);
+  d["condition2"] = Column(points, &P::condition2);
+  d["head_shear"] = Column(points, &P::head_shear);
+  d["head_moment"] = Column(points, &P::head_moment);
+  d["head_deflection"] = Column(points, &P::head_deflection);
+  d["head_rotation"] = Column(points, &P::head_rotation);
+  d["max_moment"] = Column(points, &P::max_moment);
+  d["max_moment_depth"] = Column(points, &P::max_moment_depth);
+  d["max_shear"] = Column(points, &P::max_shear);
+  d["iterations"] = iterations;
+  d["failed_level"] = curve->failed_level;
+  d["failure"] = ErrorDict(curve->failure);
+  return d;
+}
+
 py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   py::dict d;
   d["number"] = c.number;
@@ -371,6 +440,8 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   } else {
     d["length_study"] = py::none();
   }
+  d["head_stiffness"] = HeadStiffnessDict(c.head_stiffness);
+  d["load_curve"] = LoadCurveDict(c.load_curve);
   return d;
 }
 
@@ -459,6 +530,7 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
   d["outcome"] = OutcomeName(r.outcome);
   d["title"] = Texts(r.title);
   d["units"] = UnitsDict(r.units);
+  d["display_units"] = DisplayUnitsDict(r.display_units);
   d["run_kind"] = r.run_kind;
   d["lrfd"] = r.lrfd;
   d["pile_length"] = r.pile_length;

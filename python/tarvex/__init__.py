@@ -5,7 +5,8 @@ analysis engine, run it, and read its results.
 writes it and ``tarvex.read_input()`` reads one back. ``tarvex.run`` analyses
 an input (``run(path=...)``, ``run(text=...)`` or ``run(model)``) and returns
 its ``Results``; ``tarvex.run_many`` analyses many in parallel threads;
-``Results.from_json`` reads the results file of the command line.
+``Results.from_json`` reads the results file of the command line;
+``tarvex.load_deflection`` gives a load case's load-deflection curve.
 ``tarvex.sweep``, ``tarvex.monte_carlo`` and ``tarvex.tornado`` run
 parametric and probabilistic studies (``tarvex.studies``). Running needs the
 compiled engine module ``tarvex._tarvex`` and NumPy.
@@ -17,10 +18,12 @@ from .engine import Source, run, run_many
 from .errors import AnalysisError, InputError, ModelError, TarvexDeprecationWarning, TarvexError
 from .model import *  # noqa: F401,F403 - the dataclasses of the input model
 from .model import __all__ as _model_names
+from .load_curves import load_deflection
 from .reader import read_input
-from .results import (Diagnostic, InteractionCurve, InteractionDemand, InteractionPoint,
-                      InteractionResult, LayerResult, LengthStudy, LoadCaseResult, LrfdCheckRow,
-                      MomentCurvature, PyCurveResult, Results, SectionResult, StiffnessStudy,
+from .results import (Diagnostic, DisplayUnit, DisplayUnits, HeadStiffness, InteractionCurve,
+                      InteractionDemand, InteractionPoint, InteractionResult, LayerResult,
+                      LengthStudy, LoadCaseResult, LoadCurve, LrfdCheckRow, MomentCurvature,
+                      PyCurveResult, Results, SecantStiffness, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
 
 if TYPE_CHECKING:  # the names as type checkers see them ("as": exported)
@@ -67,7 +70,8 @@ def _version() -> str:
 #: The version of the engine and of this package ("6.0.28").
 __version__ = _version()
 
-__all__ = ["AnalysisError", "Diagnostic", "InputError", "InteractionCurve", "InteractionDemand",
+__all__ = ["AnalysisError", "Diagnostic", "DisplayUnit", "DisplayUnits", "HeadStiffness",
+           "InputError", "LoadCurve", "SecantStiffness", "load_deflection", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
            "LoadCaseResult", "LrfdCheckRow", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",

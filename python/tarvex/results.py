@@ -11,7 +11,10 @@ Every value is in the run's computing units, which ``Results.units`` names:
 USCS runs in pounds and inches (depth in in, moment in lb-in, p in lb/in, Es
 in lb/in^2, EI in lb-in^2), SI runs in kN and m; the moment-curvature tables
 in the units of section analysis (USCS kip and in, SI kN and m). The
-docstring of each class gives the unit of every field as "USCS | SI".
+docstring of each class gives the unit of every field as "USCS | SI". The
+frames and plots show them in the engineering units of the engine's table
+(``Results.display_units``: ft, in, kip, kip-ft; m, mm, kN, kN-m) unless
+``units="computing"`` asks for the run's own.
 """
 
 from __future__ import annotations
@@ -61,15 +64,33 @@ def _pyplot() -> Any:
     return plt
 
 
-def _q(unit: Optional[str], doc: str) -> dict[str, Any]:
-    """The metadata of a field: its unit and what it holds.
+# The kind of value of the engine's table of engineering units
+# (``DisplayUnits``) that a field of each computing unit shows as; a length
+# is a depth unless its field says it is a deflection or a dimension.
+_SHOWN_AS = {"length": "depth", "force": "force", "moment": "moment",
+             "force_per_length": "force_per_length", "stress": "stress",
+             "flexural_rigidity": "flexural_rigidity",
+             "rotational_stiffness": "rotational_stiffness", "rad": "rotation",
+             "section_force": "section_force", "section_moment": "section_moment",
+             "section_rigidity": "section_rigidity", "curvature": "curvature",
+             "section_force/section_length^2": "section_stress", "section_length": "dimension",
+             "force/length^3": "unit_weight", "length^2": "area", "length^4": "inertia",
+             "force/length": "lateral_stiffness", "force/rad": "force_per_rotation",
+             "moment/length": "moment_per_length", "moment/rad": "rotational_stiffness"}
+
+
+def _q(unit: Optional[str], doc: str, shown: Optional[str] = None) -> dict[str, Any]:
+    """The metadata of a field: its unit, how it is shown and what it holds.
 
     ``unit`` is a field of ``Units`` ("length", "moment"), an expression of
     them ("force/length^3", "section_force/section_length^2"), "rad", "" for
     a value without unit (a count, a code, a text, a ratio) or None for a
     value whose unit depends on another (the head conditions of a case).
+    ``shown`` is its kind in the engine's table of engineering units
+    ("depth", "deflection", "modulus"), by default the one of its unit.
     """
-    return {"unit": unit, "doc": doc}
+    return {"unit": unit, "doc": doc,
+            "shown": shown if shown is not None else _SHOWN_AS.get(unit or "", "")}
 
 
 def _back_reference() -> Any:
@@ -147,7 +168,7 @@ class _Result:
         if cls._json_rows is not None:
             rows = plain.pop(cls._json_rows)
             for name, convert, _ in _plan(cls):
-                if convert is _as_array or convert is _as_texts:
+                if convert is _as_array or convert is _as_texts or convert is _as_ints:
                     if name not in plain:
                         plain[name] = [row[name] for row in rows]
         return plain
@@ -179,6 +200,16 @@ def _as_array(value: Any, units: Optional[Units], from_json: bool) -> Array:
 
 def _as_texts(value: Any, units: Optional[Units], from_json: bool) -> list[str]:
     return list(value)
+
+
+def _as_ints(value: Any, units: Optional[Units], from_json: bool) -> list[int]:
+    return [int(v) for v in value]
+
+
+def _or_none(convert: _Convert) -> _Convert:
+    def optional(value: Any, units: Optional[Units], from_json: bool) -> Any:
+        return None if value is None else convert(value, units, from_json)
+    return optional
 
 
 def _context(value: Any, units: Optional[Units], from_json: bool) -> Any:
@@ -220,9 +251,11 @@ def _plan(cls: type[_Result]) -> list[tuple[str, Optional[_Convert], bool]]:
                 hint = next(a for a in args if a is not type(None))
                 origin, args = typing.get_origin(hint), typing.get_args(hint)
             if origin is np.ndarray:
-                convert = _as_array
+                convert = _or_none(_as_array) if optional else _as_array
             elif origin is list and args == (str,):
                 convert = _as_texts
+            elif origin is list and args == (int,):
+                convert = _as_ints
             elif origin is list and isinstance(args[0], type) and issubclass(args[0], _Result):
                 convert = _part(args[0], optional, True)
             elif isinstance(hint, type) and issubclass(hint, _Result):
@@ -278,6 +311,83 @@ def _frame(columns: Mapping[str, Any], units: dict[str, str]) -> pandas.DataFram
     return frame
 
 
+#: The units of a DataFrame: "engineering" (the engine's table of
+#: engineering units: ft, in, kip, kip-ft; m, mm, kN, kN-m), "computing" (the
+#: run's own units, as the results hold them) or None (the results' values
+#: under their plain field names, the units in ``attrs`` only).
+FrameUnits = Optional[str]
+
+_FRAME_UNITS = ("engineering", "computing", None)
+
+
+def _check_frame_units(units: FrameUnits) -> None:
+    if units not in _FRAME_UNITS:
+        raise ValueError(f'units= takes "engineering", "computing" or None, not {units!r}')
+
+
+def _shown_values(units: Optional[Units], kind: str, quantity: str, values: Any,
+                  shown: FrameUnits) -> tuple[Any, str]:
+    """(values, unit) of a column in the units asked for: converted to the
+    engineering unit of ``quantity`` by the engine's table ("engineering",
+    when the run has one), else as they are in the computing unit of
+    ``kind``."""
+    _check_frame_units(shown)
+    u = units or USCS_UNITS
+    display = u.display if shown == "engineering" else None
+    if display is not None and quantity in display.quantities:
+        entry = display.quantities[quantity]
+        return entry.convert(values), entry.unit
+    return values, u.of(kind)
+
+
+def _kinds_of_columns(cls: type, names: Iterable[str]) -> dict[str, tuple[str, str]]:
+    """{column: (computing kind, shown kind)} of the columns of a frame that
+    have one unit (the fields of ``cls`` of these names)."""
+    fields = {f.name: f for f in dataclasses.fields(cls)}
+    kinds = {}
+    for name in names:
+        meta = fields[name].metadata if name in fields else {}
+        unit = meta.get("unit")
+        if unit is not None:
+            kinds[name] = (unit, meta.get("shown", ""))
+    return kinds
+
+
+def _shown_frame(columns: Mapping[str, Any], kinds: Mapping[str, tuple[str, str]],
+                 units: Optional[Units], shown: FrameUnits) -> pandas.DataFrame:
+    """A DataFrame of ``columns`` in the units asked for.
+
+    ``kinds`` gives the computing kind and the shown kind of every column
+    that has one unit. With ``shown`` None the values and names are the
+    results' own and ``attrs["units"]`` names each column's unit; otherwise
+    the values are converted ("engineering", by the engine's table of the
+    run) or kept ("computing"), each column with a unit is named "name
+    [unit]" as in the CSV tables, and ``attrs["units"]`` maps those names to
+    their units.
+    """
+    _check_frame_units(shown)
+    if shown is None:
+        return _frame(columns, {name: units.of(kind) for name, (kind, _) in kinds.items()}
+                      if units is not None else {})
+    display = units.display if units is not None else None
+    out: dict[str, Any] = {}
+    attrs: dict[str, str] = {}
+    for name, values in columns.items():
+        if name not in kinds or units is None:
+            out[name] = values
+            continue
+        kind, quantity = kinds[name]
+        unit = units.of(kind)
+        if shown == "engineering" and display is not None and quantity in display.quantities:
+            entry = display.quantities[quantity]
+            unit = entry.unit
+            values = entry.convert(values)
+        label = f"{name} [{unit}]" if unit else name
+        out[label] = values
+        attrs[label] = unit
+    return _frame(out, attrs)
+
+
 def _deprecated_alias(new: str, old: str) -> property:
     """A property ``old`` that reads and sets ``new`` with a DeprecationWarning."""
     def warn() -> None:
@@ -316,6 +426,11 @@ class Units(_Result):
     section_moment: str = field(metadata=_q("", "moment of the moment-curvature tables"))
     section_rigidity: str = field(metadata=_q("", "EI of the moment-curvature tables"))
     curvature: str = field(metadata=_q("", "curvature of the moment-curvature tables"))
+    display: Optional[DisplayUnits] = field(default=None, repr=False, compare=False, metadata={
+        "context": True, "unit": "", "doc": (
+            "the engine's engineering units of the run's system, the results' display_units "
+            "(not part of the results file's units; None for a results file written before "
+            "they were)")})
 
     def of(self, kind: str) -> str:
         """The unit text of a kind of value: a field of these units
@@ -339,6 +454,66 @@ class Units(_Result):
 
     def _describe(self) -> str:
         return f"{self.system}: {self.length}, {self.force}, {self.moment}"
+
+
+@dataclass(frozen=True)
+class DisplayUnit:
+    """How a kind of value is shown: its engineering unit and the
+    conversion from the computing unit (times ``factor``, divided by
+    ``divisor``)."""
+
+    unit: str
+    factor: float
+    divisor: float
+    computing: str
+
+    def convert(self, values: Any) -> Any:
+        """A value or an array of them in this unit (from the computing unit)."""
+        if isinstance(values, (list, tuple)):
+            values = np.asarray(values, dtype=np.float64)
+        return values * self.factor / self.divisor
+
+
+@dataclass(eq=False, repr=False)
+class DisplayUnits:
+    """The engine's table of engineering units of a run's unit system: each
+    kind of value ("depth", "deflection", "force", "moment", ...) with its
+    unit and conversion (docs/results.md). The results stay in computing
+    units; ``to_frame()`` and ``frame()`` show them in these."""
+
+    system: str
+    round_off: float
+    quantities: dict[str, DisplayUnit]
+
+    @classmethod
+    def _from_data(cls, data: Mapping[str, Any]) -> DisplayUnits:
+        return cls(system=data["system"], round_off=float(data["round_off"]),
+                   quantities={name: DisplayUnit(unit=q["unit"], factor=float(q["factor"]),
+                                                 divisor=float(q["divisor"]),
+                                                 computing=q["computing"])
+                               for name, q in data["quantities"].items()})
+
+    def unit(self, quantity: str) -> str:
+        """The engineering unit of a kind of value ("depth" -> "ft")."""
+        return self.quantities[quantity].unit
+
+    def convert(self, quantity: str, values: Any) -> Any:
+        """A value or an array of them of a kind, from the computing unit to
+        the engineering one."""
+        return self.quantities[quantity].convert(values)
+
+    def __eq__(self, other: object) -> bool:
+        if not isinstance(other, DisplayUnits):
+            return NotImplemented
+        return (self.system, self.round_off, self.quantities) == \
+            (other.system, other.round_off, other.quantities)
+
+    __hash__ = None  # type: ignore[assignment]
+
+    def __repr__(self) -> str:
+        shown = ", ".join(self.quantities[q].unit for q in ("depth", "deflection", "force",
+                                                            "moment") if q in self.quantities)
+        return f"<DisplayUnits {self.system}: {shown}>"
 
 
 # The computing units of USCS and SI runs, for the documentation of the
@@ -387,11 +562,14 @@ class _Table(_Result):
     def __len__(self) -> int:
         return len(getattr(self, self._columns[0]))
 
-    def to_frame(self) -> pandas.DataFrame:
-        """The columns as a DataFrame, one row per point; the unit of each
-        column is in ``frame.attrs["units"]``."""
-        return _frame({name: getattr(self, name) for name in self._columns},
-                      _units_of_columns(self.units, type(self), self._columns))
+    def to_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
+        """The columns as a DataFrame, one row per point, in engineering
+        units (or ``units="computing"``: the run's own; None: the values and
+        plain names of the fields). Each column with a unit is named with it
+        ("depth [ft]"), and ``frame.attrs["units"]`` maps the columns to their
+        units."""
+        return _shown_frame({name: getattr(self, name) for name in self._columns},
+                            _kinds_of_columns(type(self), self._columns), self.units, units)
 
 
 @_documented
@@ -555,58 +733,68 @@ class InteractionResult(_Result):
             f", highest utilisation {_short(self.max_utilisation)}"
         return f"{self.standard}: {len(self.nominal)} points{used}"
 
-    def frame(self) -> pandas.DataFrame:
+    def frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
         """The points as a DataFrame: ``nominal_axial``, ``nominal_moment``,
         ``factored_axial``, ``factored_moment`` and ``phi`` (NaN where the
-        code has none); the unit of each column is in
-        ``frame.attrs["units"]``."""
+        code has none), in engineering units (``units="computing"``: the
+        run's own; None: plain names); ``frame.attrs["units"]`` maps the
+        columns to their units."""
         n = len(self.nominal)
         phi = self.phi if len(self.phi) == n else np.full(n, np.nan)
         columns = {"nominal_axial": self.nominal.axial, "nominal_moment": self.nominal.moment,
                    "factored_axial": self.factored.axial,
                    "factored_moment": self.factored.moment, "phi": phi}
-        units = {}
-        if self.units is not None:
-            for name in columns:
-                if name != "phi":
-                    units[name] = self.units.force if name.endswith("axial") else \
-                        self.units.moment
-        return _frame(columns, units)
+        kinds = {name: ("force", "force") if name.endswith("axial") else ("moment", "moment")
+                 for name in columns if name != "phi"}
+        return _shown_frame(columns, kinds, self.units, units)
 
-    def demands_frame(self) -> pandas.DataFrame:
+    def demands_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
         """The demands as a DataFrame, one row per load case, with the
-        capacity on the ray as ``capacity_axial`` and ``capacity_moment``."""
-        rows = [dict({c: getattr(d, c) for c in _DEMAND_COLUMNS},
-                     capacity_axial=d.capacity.axial, capacity_moment=d.capacity.moment)
-                for d in self.demands]
+        capacity on the ray as ``capacity_axial`` and ``capacity_moment``, in
+        engineering units (``units="computing"``: the run's own; None: plain
+        names)."""
         names = list(_DEMAND_COLUMNS) + ["capacity_axial", "capacity_moment"]
-        frame = _pandas().DataFrame(rows, columns=names)
-        if self.units is not None:
-            frame.attrs["units"] = {"axial": self.units.force, "moment": self.units.moment,
-                                    "capacity_axial": self.units.force,
-                                    "capacity_moment": self.units.moment}
-        return frame
+        columns: dict[str, Any] = {c: [getattr(d, c) for d in self.demands]
+                                   for c in _DEMAND_COLUMNS}
+        columns["capacity_axial"] = [d.capacity.axial for d in self.demands]
+        columns["capacity_moment"] = [d.capacity.moment for d in self.demands]
+        for c in ("axial", "moment", "capacity_axial", "capacity_moment"):
+            columns[c] = np.asarray(columns[c], dtype=np.float64)
+        kinds = {"axial": ("force", "force"), "moment": ("moment", "moment"),
+                 "capacity_axial": ("force", "force"), "capacity_moment": ("moment", "moment")}
+        return _shown_frame({n: columns[n] for n in names}, kinds, self.units, units)
 
-    def plot(self, *, ax: Optional[Axes] = None, title: Optional[str] = None) -> Axes:
+    def plot(self, *, ax: Optional[Axes] = None, title: Optional[str] = None,
+             units: FrameUnits = "engineering") -> Axes:
         """Draws axial force against moment, the nominal and the design
         diagram and the demands as points (those beyond the design diagram
-        marked x), into ``ax`` (a new figure when None); returns the Axes."""
+        marked x), into ``ax`` (a new figure when None), in engineering
+        units (``units="computing"``: the run's own); returns the Axes."""
         if not self.covered:
             raise ValueError(f"the section has no interaction diagram: {self.note}")
         if ax is None:
             _, ax = _pyplot().subplots(figsize=(8, 6), layout="constrained")
-        ax.plot(self.nominal.moment, self.nominal.axial, label="Nominal (Pn, Mn)")
-        ax.plot(self.factored.moment, self.factored.axial, label="Design")
+
+        def axial(values: Any) -> Any:
+            return _shown_values(self.units, "force", "force", np.asarray(values, np.float64),
+                                 units)
+
+        def moment(values: Any) -> Any:
+            return _shown_values(self.units, "moment", "moment", np.asarray(values, np.float64),
+                                 units)
+
+        (p, force), (m, moment_unit) = axial(self.nominal.axial), moment(self.nominal.moment)
+        ax.plot(m, p, label="Nominal (Pn, Mn)")
+        ax.plot(moment(self.factored.moment)[0], axial(self.factored.axial)[0], label="Design")
         for passed, marker, label in ((True, "o", "Demands within the design diagram"),
                                       (False, "x", "Demands beyond the design diagram")):
             chosen = [d for d in self.demands if d.passed == passed]
             if chosen:
-                ax.plot([d.moment for d in chosen], [d.axial for d in chosen], marker,
-                        linestyle="none", label=label)
-        force = f" ({self.units.force})" if self.units else ""
-        moment = f" ({self.units.moment})" if self.units else ""
-        ax.set_xlabel("Bending moment" + moment)
-        ax.set_ylabel("Axial force, compression positive" + force)
+                ax.plot(moment([d.moment for d in chosen])[0], axial([d.axial for d in chosen])[0],
+                        marker, linestyle="none", label=label)
+        ax.set_xlabel(f"Bending moment ({moment_unit})" if self.units else "Bending moment")
+        ax.set_ylabel(f"Axial force, compression positive ({force})" if self.units else
+                      "Axial force, compression positive")
         ax.axhline(0.0, color="0.6", linewidth=0.8)
         ax.grid(True, alpha=0.3)
         ax.legend(fontsize="small")
@@ -627,7 +815,8 @@ class SectionResult(_Result):
     top: float = field(metadata=_q("length", "top, along the pile from the head"))
     bottom: float = field(metadata=_q("length", "bottom, along the pile from the head"))
     length: float = field(metadata=_q("length", "length of the section"))
-    width: float = field(metadata=_q("length", "width the soil sees, at the top"))
+    width: float = field(metadata=_q("length", "width the soil sees, at the top",
+                                      shown="dimension"))
     area: float = field(metadata=_q("length^2", "gross area at the top; 0 when not defined"))
     inertia: float = field(metadata=_q("length^4", "gross moment of inertia at the top; 0 "
                                                    "when not defined"))
@@ -671,7 +860,8 @@ class LengthStudy(_Table):
                                           'surface", "excess deflection", "iteration '
                                           'limit" or "loss of stability"'))
     length: Array = field(metadata=_q("length", "trial pile length"))
-    head_deflection: Array = field(metadata=_q("length", "deflection at the pile head"))
+    head_deflection: Array = field(metadata=_q("length", "deflection at the pile head",
+                                                shown="deflection"))
     head_shear: Array = field(metadata=_q("force", "shear computed at the pile head"))
     max_moment: Array = field(metadata=_q("moment", "signed value of the largest |M|"))
     max_shear: Array = field(metadata=_q("force", "signed value of the largest |V|"))
@@ -679,6 +869,136 @@ class LengthStudy(_Table):
 
     def _describe(self) -> str:
         return f"of case {self.load_case}: {len(self)} lengths, ended by {self.ended_by}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class SecantStiffness(_Result):
+    """The secant stiffness of the pile head at a load case: its own head
+    load over its head movement."""
+
+    lateral: Optional[float] = field(metadata=_q("force/length", "head_shear / "
+                                                 "head_deflection; None where the head does "
+                                                 "not move"))
+    rotational: Optional[float] = field(metadata=_q("moment/rad", "-head_moment / "
+                                                    "head_rotation; None where the head does "
+                                                    "not turn, and under a rotational "
+                                                    "restraint (its moment is the "
+                                                    "restraint's reaction)"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        return f"lateral {_short_or_none(self.lateral)}, rotational " \
+            f"{_short_or_none(self.rotational)}"
+
+
+def _short_or_none(value: Optional[float]) -> str:
+    return "-" if value is None else _short(value)
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class HeadStiffness(_Result):
+    """The stiffness of the pile head at a load case's converged state
+    (docs/accuracy.md): the secant terms of the case's own head loads, and
+    the tangent matrix [[K22, K23], [K32, K33]] of the converged system under
+    unit head loads (a shear with the head held from turning, a moment with
+    the head held from moving), with the signs of the stiffness study."""
+
+    secant: SecantStiffness = field(metadata=_q("", "head load over head movement"))
+    tangent: Optional[Array] = field(metadata=_q(
+        "", "[[K22, K23], [K32, K33]] (2x2; force/length, force/rad, moment/length, "
+            "moment/rad); None when it could not be solved"))
+    units: Optional[Units] = _back_reference()
+
+    def _term(self, i: int, j: int) -> Optional[float]:
+        return None if self.tangent is None else float(self.tangent[i][j])
+
+    @property
+    def secant_lateral(self) -> Optional[float]:
+        """``secant.lateral`` (force/length)."""
+        return self.secant.lateral
+
+    @property
+    def secant_rotational(self) -> Optional[float]:
+        """``secant.rotational`` (moment/rad)."""
+        return self.secant.rotational
+
+    @property
+    def k22(self) -> Optional[float]:
+        """Head shear per unit head deflection, rotation held (force/length)."""
+        return self._term(0, 0)
+
+    @property
+    def k23(self) -> Optional[float]:
+        """Head shear per unit head rotation, deflection held (force/rad)."""
+        return self._term(0, 1)
+
+    @property
+    def k32(self) -> Optional[float]:
+        """Head moment per unit head deflection, rotation held (moment/length)."""
+        return self._term(1, 0)
+
+    @property
+    def k33(self) -> Optional[float]:
+        """Head moment per unit head rotation, deflection held (moment/rad)."""
+        return self._term(1, 1)
+
+    def _describe(self) -> str:
+        if self.tangent is None:
+            return f"secant {self.secant._describe()}, no tangent"
+        return (f"K22 {_short_or_none(self.k22)}, K23 {_short_or_none(self.k23)}, "
+                f"K33 {_short_or_none(self.k33)}")
+
+
+# The pile-head stiffness columns of cases_frame() and their kinds of value.
+_STIFFNESS_COLUMNS = [("secant_lateral", ("force/length", "lateral_stiffness")),
+                      ("secant_rotational", ("moment/rad", "rotational_stiffness")),
+                      ("k22", ("force/length", "lateral_stiffness")),
+                      ("k23", ("force/rad", "force_per_rotation")),
+                      ("k32", ("moment/length", "moment_per_length")),
+                      ("k33", ("moment/rad", "rotational_stiffness"))]
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class LoadCurve(_Table):
+    """A load case solved again at ``steps`` levels of its head loads (the
+    command line's --load-steps): the columns hold the levels that
+    converged, lowest first (the results file's ``points``); ``failure`` is
+    the error of the level that ended the curve, if one did."""
+
+    _json_rows = "points"
+    # The columns of to_frame(); condition1 and condition2, whose units
+    # follow the load type of the case, are fields only.
+    _columns = ("level", "factor", "head_shear", "head_moment", "head_deflection",
+                "head_rotation", "max_moment", "max_moment_depth", "max_shear", "iterations")
+
+    steps: int = field(metadata=_q("", "load levels asked for"))
+    level: list[int] = field(metadata=_q("", "level, 1 to steps"))
+    factor: Array = field(metadata=_q("", "level / steps: the fraction of the case's head "
+                                          "loads"))
+    condition1: Array = field(metadata=_q(None, "shear or deflection as applied"))
+    condition2: Array = field(metadata=_q(None, "moment, slope or rotational stiffness as "
+                                                "applied"))
+    head_shear: Array = field(metadata=_q("force", "shear at the pile head"))
+    head_moment: Array = field(metadata=_q("moment", "moment at the pile head"))
+    head_deflection: Array = field(metadata=_q("length", "deflection at the pile head",
+                                               shown="deflection"))
+    head_rotation: Array = field(metadata=_q("rad", "rotation at the pile head"))
+    max_moment: Array = field(metadata=_q("moment", "signed value of the largest |M|"))
+    max_moment_depth: Array = field(metadata=_q("length", "depth of max_moment"))
+    max_shear: Array = field(metadata=_q("force", "signed value of the largest |V|"))
+    iterations: list[int] = field(metadata=_q("", "iterations used"))
+    failed_level: int = field(metadata=_q("", "the level that ended the curve with an error; "
+                                              "0 when every level converged"))
+    failure: Optional[Diagnostic] = field(default=None, metadata=_q(
+        "", "the error of that level, as a run of the case at its loads reports it"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        end = f", level {self.failed_level} failed" if self.failed_level else ""
+        return f"{len(self)} of {self.steps} levels{end}"
 
 
 # The response at the nodes: the columns of a load case (the results file's
@@ -726,7 +1046,8 @@ class LoadCaseResult(_Result):
     axial: float = field(metadata=_q("force", "axial load"))
     head_shear: float = field(metadata=_q("force", "shear computed at the pile head"))
     head_moment: float = field(metadata=_q("moment", "moment computed at the pile head"))
-    head_deflection: float = field(metadata=_q("length", "deflection at the pile head"))
+    head_deflection: float = field(metadata=_q("length", "deflection at the pile head",
+                                                shown="deflection"))
     head_rotation: float = field(metadata=_q("rad", "rotation (slope) at the pile head"))
     max_moment: float = field(metadata=_q("moment", "signed value of the largest |M|"))
     max_moment_depth: float = field(metadata=_q("length", "depth of max_moment"))
@@ -735,7 +1056,7 @@ class LoadCaseResult(_Result):
     max_stress: float = field(metadata=_q("stress", "largest total stress"))
     iterations: int = field(metadata=_q("", "iterations used"))
     final_change: float = field(metadata=_q("length", "largest change of deflection in the "
-                                                      "last iteration"))
+                                                      "last iteration", shown="deflection"))
     zero_deflection_points: int = field(metadata=_q("", "sign changes of the deflection "
                                                         "along the pile"))
     status: str = field(metadata=_q("", '"converged", or "not_converged" for a case '
@@ -752,18 +1073,23 @@ class LoadCaseResult(_Result):
                                                             "section"))
     section_max_shear: Array = field(metadata=_q("force", "largest |V| in each pile section"))
     depth: Array = field(metadata=_q("length", "depth of each node below the pile head"))
-    deflection: Array = field(metadata=_q("length", "lateral deflection y"))
+    deflection: Array = field(metadata=_q("length", "lateral deflection y", shown="deflection"))
     slope: Array = field(metadata=_q("rad", "slope of the pile"))
     moment: Array = field(metadata=_q("moment", "bending moment"))
     shear: Array = field(metadata=_q("force", "shear"))
     soil_reaction: Array = field(metadata=_q("force_per_length", "soil reaction p"))
-    es: Array = field(metadata=_q("stress", "secant soil modulus Es"))
+    es: Array = field(metadata=_q("stress", "secant soil modulus Es", shown="modulus"))
     flexural_rigidity: Array = field(metadata=_q("flexural_rigidity", "bending stiffness EI"))
     stress: Array = field(metadata=_q("stress", "total stress |axial|/A + |M| c/I"))
     distributed_load: Array = field(metadata=_q("force_per_length", "distributed lateral "
                                                 "load, averaged over the node's length"))
     length_study: Optional[LengthStudy] = field(default=None, metadata=_q(
         "", "the pile-length study when the case asked for it, else None"))
+    head_stiffness: Optional[HeadStiffness] = field(default=None, metadata=_q(
+        "", "the pile-head stiffness at the converged state (None in a results file "
+            "written before it was)"))
+    load_curve: Optional[LoadCurve] = field(default=None, metadata=_q(
+        "", "the case at its load levels (--load-steps), else None"))
     units: Optional[Units] = _back_reference()
 
     ei = _deprecated_alias("flexural_rigidity", "ei")
@@ -786,28 +1112,34 @@ class LoadCaseResult(_Result):
         u = self.units or USCS_UNITS
         return u.of(first), u.of(second)
 
-    def to_frame(self) -> pandas.DataFrame:
-        """The response at the nodes, one row per node, head to tip; the unit
-        of each column is in ``frame.attrs["units"]``."""
-        return _frame({name: getattr(self, name) for name in NODE_COLUMNS},
-                      _units_of_columns(self.units, LoadCaseResult, NODE_COLUMNS))
+    def to_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
+        """The response at the nodes, one row per node, head to tip, in
+        engineering units ("depth [ft]", "moment [kip-ft]"; ``units=
+        "computing"``: the run's own; None: the plain names and values of
+        the fields); ``frame.attrs["units"]`` maps the columns to their
+        units."""
+        return _shown_frame({name: getattr(self, name) for name in NODE_COLUMNS},
+                            _kinds_of_columns(LoadCaseResult, NODE_COLUMNS), self.units, units)
 
     def plot(self, quantity: str = "deflection", *, ax: Optional[Axes] = None,
-             label: Optional[str] = None) -> Axes:
+             label: Optional[str] = None, units: FrameUnits = "engineering") -> Axes:
         """Draws one column of the nodes (``quantity``, one of
         ``NODE_COLUMNS``) against depth, depth downward, into ``ax`` (a new
-        figure when None) and returns the Axes. The line is labelled with
+        figure when None), in engineering units (``units="computing"``: the
+        run's own), and returns the Axes. The line is labelled with
         ``label`` or the case's name."""
         if quantity not in NODE_COLUMNS or quantity == "depth":
             raise ValueError(f"cannot plot {quantity!r} against depth; plot one of "
                              f"{', '.join(NODE_COLUMNS[1:])}")
         if ax is None:
             _, ax = _pyplot().subplots(figsize=(5, 6), layout="constrained")
-        u = self.units or USCS_UNITS
-        kind = LoadCaseResult.__dataclass_fields__[quantity].metadata["unit"]
-        ax.plot(getattr(self, quantity), self.depth, label=label or self.name)
-        ax.set_xlabel(f"{_AXIS_LABELS[quantity]} ({u.of(kind)})")
-        ax.set_ylabel(f"{_AXIS_LABELS['depth']} ({u.length})")
+        meta = LoadCaseResult.__dataclass_fields__[quantity].metadata
+        values, unit = _shown_values(self.units, meta["unit"], meta["shown"],
+                                     getattr(self, quantity), units)
+        depth, depth_unit = _shown_values(self.units, "length", "depth", self.depth, units)
+        ax.plot(values, depth, label=label or self.name)
+        ax.set_xlabel(f"{_AXIS_LABELS[quantity]} ({unit})")
+        ax.set_ylabel(f"{_AXIS_LABELS['depth']} ({depth_unit})")
         if not ax.yaxis_inverted():
             ax.invert_yaxis()
         ax.grid(True, alpha=0.3)
@@ -841,7 +1173,7 @@ class PyCurveResult(_Result):
     layer: int = field(metadata=_q("", "soil layer number"))
     criterion: int = field(metadata=_q("", "p-y criterion code"))
     short_name: str = field(metadata=_q("", "short name of the criterion"))
-    y: Array = field(metadata=_q("length", "lateral deflection"))
+    y: Array = field(metadata=_q("length", "lateral deflection", shown="deflection"))
     p: Array = field(metadata=_q("force_per_length", "soil resistance"))
     units: Optional[Units] = _back_reference()
 
@@ -867,7 +1199,8 @@ class LrfdCheckRow(_Result):
         "", "moment_developed / factored_capacity; None: not applicable"))
     verdict: str = field(metadata=_q("", '"pass", "fail" or "not_applicable"'))
     max_shear: float = field(metadata=_q("force", "largest |V| of the combination"))
-    head_deflection: float = field(metadata=_q("length", "deflection at the pile head"))
+    head_deflection: float = field(metadata=_q("length", "deflection at the pile head",
+                                                shown="deflection"))
     head_rotation: float = field(metadata=_q("rad", "rotation at the pile head"))
 
     def _describe(self) -> str:
@@ -896,7 +1229,8 @@ class StiffnessStudy(_Table):
                                           'limit" or "loss of stability"'))
     shear_level: Array = field(metadata=_q("force", "shear of the shear case"))
     moment_level: Array = field(metadata=_q("moment", "moment of the moment case"))
-    deflection: Array = field(metadata=_q("length", "head deflection of the shear case"))
+    deflection: Array = field(metadata=_q("length", "head deflection of the shear case",
+                                           shown="deflection"))
     shear_reaction_1: Array = field(metadata=_q("force", "head shear of the shear case"))
     moment_reaction_1: Array = field(metadata=_q("moment", "head moment of the shear case"))
     rotation: Array = field(metadata=_q("rad", "head rotation of the moment case"))
@@ -996,6 +1330,10 @@ class Results(_Result):
                                          '"internal_error"'))
     title: list[str] = field(metadata=_q("", "the title lines that are not blank"))
     units: Units = field(metadata=_q("", "the units of the run"))
+    display_units: Optional[DisplayUnits] = field(default=None, compare=False, metadata=_q(
+        "", "the engine's engineering units of the run's system, in which the frames show "
+            "the results; None for a run that ended before its units were known, or a results "
+            "file written before they were"))
     run_kind: int = field(metadata=_q("", "2 bending stiffness only, 3 pile analysis, 0 "
                                           "input not read"))
     lrfd: bool = field(metadata=_q("", "an LRFD run: the cases are factored combinations"))
@@ -1026,10 +1364,14 @@ class Results(_Result):
     def _build(cls: type[_R], data: Mapping[str, Any], units: Optional[Units],
                from_json: bool) -> _R:
         # The units first: every part of the results refers to them, and the
-        # results hold the same object.
+        # results hold the same object, with the engine's table of the
+        # engineering units of the run.
         units = Units._build(data["units"], None, from_json)
+        if data.get("display_units") and data["display_units"].get("quantities"):
+            units.display = DisplayUnits._from_data(data["display_units"])
         results = super()._build(data, units, from_json)
         results.units = units  # type: ignore[attr-defined]
+        results.display_units = units.display  # type: ignore[attr-defined]
         return results
 
     @classmethod
@@ -1098,19 +1440,53 @@ class Results(_Result):
         of ``CASE_SUMMARY``, in the units of the run)."""
         return [{name: getattr(case, name) for name in CASE_SUMMARY} for case in self.cases]
 
-    def cases_frame(self) -> pandas.DataFrame:
-        """The summary of the load cases as a DataFrame, one row per case;
-        the unit of each column is in ``frame.attrs["units"]``."""
-        frame = _pandas().DataFrame(self.summary(), columns=list(CASE_SUMMARY))
-        frame.attrs["units"] = _units_of_columns(self.units, LoadCaseResult, CASE_SUMMARY)
-        return frame
+    def cases_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
+        """The summary of the load cases as a DataFrame, one row per case
+        (the keys of ``CASE_SUMMARY``), then the pile-head stiffness of each
+        (``secant_lateral``, ``secant_rotational``, ``k22``, ``k23``,
+        ``k32``, ``k33``; NaN where absent), in engineering units
+        (``units="computing"``: the run's own; None: plain names and the
+        results' values). ``condition1`` and ``condition2`` take the unit of
+        each case's load type (``LoadCaseResult.condition_units``) and have
+        none in their names. ``frame.attrs["units"]`` maps the columns to
+        their units."""
+        _check_frame_units(units)
+        columns: dict[str, Any] = {name: [getattr(c, name) for c in self.cases]
+                                   for name in CASE_SUMMARY}
+        display = self.units.display if units == "engineering" else None
+        if display is not None:
+            # Each case's head conditions in the units of its load type.
+            for i, case in enumerate(self.cases):
+                for key, (_, kind) in zip(("condition1", "condition2"),
+                                          _CONDITIONS.get(case.load_type, _CONDITIONS[1])):
+                    quantity = _SHOWN_AS.get(kind, "")
+                    if kind == "length":
+                        quantity = "deflection"
+                    if quantity in display.quantities:
+                        columns[key][i] = display.convert(quantity, columns[key][i])
+        stiffness: dict[str, list[float]] = {name: [] for name, _ in _STIFFNESS_COLUMNS}
+        for case in self.cases:
+            k = case.head_stiffness
+            for name, _ in _STIFFNESS_COLUMNS:
+                value = getattr(k, name) if k is not None else None
+                stiffness[name].append(np.nan if value is None else value)
+        for name, values in stiffness.items():
+            columns[name] = np.asarray(values, dtype=np.float64)
+        kinds = _kinds_of_columns(LoadCaseResult, CASE_SUMMARY)
+        kinds.update(_STIFFNESS_COLUMNS)
+        for name in CASE_SUMMARY:
+            if name not in stiffness and name in kinds and kinds[name][0] != "":
+                columns[name] = np.asarray(columns[name], dtype=np.float64)
+        return _shown_frame(columns, kinds, self.units, units)
 
-    def frame(self) -> pandas.DataFrame:
+    def frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
         """The response at the nodes of every load case in one DataFrame of
         long format: one row per case and node, with the columns ``case``
         (the case number), ``node`` (from 1 at the head) and the node
-        columns of ``NODE_COLUMNS``; the unit of each column is in
-        ``frame.attrs["units"]``. ``frame.groupby("case")`` gives the
+        columns of ``NODE_COLUMNS``, in engineering units ("depth [ft]",
+        "moment [kip-ft]"; ``units="computing"``: the run's own; None: the
+        plain names and values of the fields); ``frame.attrs["units"]``
+        maps the columns to their units. ``frame.groupby("case")`` gives the
         cases one by one."""
         columns: dict[str, Any] = {
             "case": np.concatenate([np.full(len(c.depth), c.number, dtype=np.int64)
@@ -1121,15 +1497,39 @@ class Results(_Result):
         for name in NODE_COLUMNS:
             columns[name] = np.concatenate([getattr(c, name) for c in self.cases]
                                            or [np.zeros(0)])
-        return _frame(columns, _units_of_columns(self.units, LoadCaseResult, NODE_COLUMNS))
+        return _shown_frame(columns, _kinds_of_columns(LoadCaseResult, NODE_COLUMNS),
+                            self.units, units)
 
-    def lrfd_frame(self) -> pandas.DataFrame:
+    def lrfd_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
         """The LRFD performance check as a DataFrame, one row per combination
-        and section; the unit of each column is in ``frame.attrs["units"]``."""
-        rows = [{c: getattr(row, c) for c in _LRFD_COLUMNS} for row in self.lrfd_check]
-        frame = _pandas().DataFrame(rows, columns=list(_LRFD_COLUMNS))
-        frame.attrs["units"] = _units_of_columns(self.units, LrfdCheckRow, _LRFD_COLUMNS)
-        return frame
+        and section, in engineering units (``units="computing"``: the run's
+        own; None: plain names and the results' values)."""
+        columns: dict[str, Any] = {c: [getattr(row, c) for row in self.lrfd_check]
+                                   for c in _LRFD_COLUMNS}
+        kinds = _kinds_of_columns(LrfdCheckRow, _LRFD_COLUMNS)
+        for name, (kind, _) in kinds.items():
+            if kind:
+                columns[name] = np.asarray([np.nan if v is None else v for v in columns[name]],
+                                           dtype=np.float64)
+        return _shown_frame(columns, kinds, self.units, units)
+
+    def load_curves_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
+        """The load-deflection curves of the cases that have one (the command
+        line's --load-steps) in one DataFrame of long format: one row per
+        case and level (``case``, then the columns of ``LoadCurve``), in
+        engineering units (``units="computing"``: the run's own; None: plain
+        names)."""
+        curves = [c for c in self.cases if c.load_curve is not None]
+        columns: dict[str, Any] = {
+            "case": np.concatenate([np.full(len(c.load_curve), c.number, dtype=np.int64)
+                                    for c in curves if c.load_curve is not None]
+                                   or [np.zeros(0, np.int64)])}
+        for name in LoadCurve._columns:
+            columns[name] = np.concatenate([np.asarray(getattr(c.load_curve, name))
+                                            for c in curves if c.load_curve is not None]
+                                           or [np.zeros(0)])
+        return _shown_frame(columns, _kinds_of_columns(LoadCurve, LoadCurve._columns),
+                            self.units, units)
 
     # -- plots ---------------------------------------------------------------
 
@@ -1143,16 +1543,17 @@ class Results(_Result):
 
     @overload
     def plot(self, quantity: str, *, cases: Optional[Iterable[int]] = None,
-             ax: Optional[Axes] = None) -> Axes:
+             ax: Optional[Axes] = None, units: FrameUnits = "engineering") -> Axes:
         ...
 
     @overload
     def plot(self, quantity: None = None, *, cases: Optional[Iterable[int]] = None,
-             ax: Optional[Sequence[Axes]] = None) -> list[Axes]:
+             ax: Optional[Sequence[Axes]] = None,
+             units: FrameUnits = "engineering") -> list[Axes]:
         ...
 
     def plot(self, quantity: Optional[str] = None, *, cases: Optional[Iterable[int]] = None,
-             ax: Any = None) -> Any:
+             ax: Any = None, units: FrameUnits = "engineering") -> Any:
         """Draws the response against depth (depth downward), one line per
         load case (every case, or those numbered in ``cases``).
 
@@ -1161,7 +1562,8 @@ class Results(_Result):
         ``ax`` (a new figure when None) and returns the Axes. Without one it
         draws deflection, moment, shear and soil reaction side by side into
         the four Axes of ``ax`` (a new figure when None) and returns the list
-        of the four Axes; ``axes[0].figure`` is the figure.
+        of the four Axes; ``axes[0].figure`` is the figure. The values are in
+        engineering units (``units="computing"``: the run's own).
         """
         if quantity is not None and not isinstance(quantity, str):
             raise TypeError("plot(quantity) takes the name of a column; give the load cases "
@@ -1171,7 +1573,7 @@ class Results(_Result):
             if ax is None:
                 _, ax = _pyplot().subplots(figsize=(5, 6), layout="constrained")
             for case in chosen:
-                case.plot(quantity, ax=ax)
+                case.plot(quantity, ax=ax, units=units)
             ax.axvline(0.0, color="0.6", linewidth=0.8)
             ax.legend(fontsize="small")
             return ax
@@ -1189,46 +1591,56 @@ class Results(_Result):
                                  f"holds {len(axes)} Axes")
         for panel, name in zip(axes, panels):
             for case in chosen:
-                case.plot(name, ax=panel)
+                case.plot(name, ax=panel, units=units)
             panel.axvline(0.0, color="0.6", linewidth=0.8)
         for panel in axes[1:]:
             panel.set_ylabel("")
         axes[-1].legend(fontsize="small")
         return axes
 
-    def plot_py_curves(self, ax: Optional[Axes] = None) -> Axes:
+    def plot_py_curves(self, ax: Optional[Axes] = None,
+                       units: FrameUnits = "engineering") -> Axes:
         """Draws the printed p-y curves, p against y, one line per depth,
-        into ``ax`` (a new figure when None) and returns the Axes."""
+        into ``ax`` (a new figure when None), in engineering units
+        (``units="computing"``: the run's own), and returns the Axes."""
         if not self.py_curves:
             raise ValueError("the run printed no p-y curves (set print_py_curves in the options "
                              "and give the depths)")
         if ax is None:
             _, ax = _pyplot().subplots(figsize=(8, 6), layout="constrained")
         u = self.units
+        y_unit = p_unit = ""
         for curve in self.py_curves:
-            ax.plot(curve.y, curve.p, marker=".",
-                    label=f"{_short(curve.depth)} {u.length}, {curve.short_name}")
-        ax.set_xlabel(f"Deflection y ({u.length})")
-        ax.set_ylabel(f"Soil resistance p ({u.force_per_length})")
+            y, y_unit = _shown_values(u, "length", "deflection", curve.y, units)
+            p, p_unit = _shown_values(u, "force_per_length", "force_per_length", curve.p, units)
+            depth, depth_unit = _shown_values(u, "length", "depth", curve.depth, units)
+            ax.plot(y, p, marker=".",
+                    label=f"{_short(depth)} {depth_unit}, {curve.short_name}")
+        ax.set_xlabel(f"Deflection y ({y_unit})")
+        ax.set_ylabel(f"Soil resistance p ({p_unit})")
         ax.grid(True, alpha=0.3)
         ax.legend(fontsize="small")
         return ax
 
     @overload
-    def plot_moment_curvature(self, quantity: str, *, ax: Optional[Axes] = None) -> Axes:
+    def plot_moment_curvature(self, quantity: str, *, ax: Optional[Axes] = None,
+                              units: FrameUnits = "engineering") -> Axes:
         ...
 
     @overload
     def plot_moment_curvature(self, quantity: None = None, *,
-                              ax: Optional[Sequence[Axes]] = None) -> list[Axes]:
+                              ax: Optional[Sequence[Axes]] = None,
+                              units: FrameUnits = "engineering") -> list[Axes]:
         ...
 
-    def plot_moment_curvature(self, quantity: Optional[str] = None, *, ax: Any = None) -> Any:
+    def plot_moment_curvature(self, quantity: Optional[str] = None, *, ax: Any = None,
+                              units: FrameUnits = "engineering") -> Any:
         """Draws the moment-curvature tables, one line per section and axial
         thrust: "moment" is moment against curvature, "ei" bending stiffness
         against moment, each into ``ax`` (a new figure when None),
         returning the Axes; without a quantity both side by side, returning
-        the list of the two Axes."""
+        the list of the two Axes. The values are in engineering units
+        (``units="computing"``: the run's own)."""
         tables = [(s, t) for s in self.sections for t in s.thrusts if len(t)]
         if not tables:
             raise ValueError("the run has no moment-curvature table")
@@ -1244,34 +1656,45 @@ class Results(_Result):
             if len(axes) != 2:
                 raise ValueError(f"plot_moment_curvature() draws 2 panels; ax holds "
                                  f"{len(axes)} Axes")
-            self.plot_moment_curvature("moment", ax=axes[0])
-            self.plot_moment_curvature("ei", ax=axes[1])
+            self.plot_moment_curvature("moment", ax=axes[0], units=units)
+            self.plot_moment_curvature("ei", ax=axes[1], units=units)
             axes[1].get_legend().remove()
             return axes
         if ax is None:
             _, ax = plt.subplots(figsize=(6.5, 5), layout="constrained")
+        moment_unit = rigidity_unit = curvature_unit = ""
         for section, table in tables:
-            label = f"Section {section.number}, P = {_short(table.thrust)} {u.section_force}"
+            thrust, force = _shown_values(u, "section_force", "section_force", table.thrust,
+                                          units)
+            moment, moment_unit = _shown_values(u, "section_moment", "section_moment",
+                                                table.moment, units)
+            label = f"Section {section.number}, P = {_short(thrust)} {force}"
             if quantity == "moment":
-                ax.plot(table.curvature, table.moment, label=label)
+                curvature, curvature_unit = _shown_values(u, "curvature", "curvature",
+                                                          table.curvature, units)
+                ax.plot(curvature, moment, label=label)
             else:
-                ax.plot(table.moment, table.ei, label=label)
+                ei, rigidity_unit = _shown_values(u, "section_rigidity", "section_rigidity",
+                                                  table.ei, units)
+                ax.plot(moment, ei, label=label)
         if quantity == "moment":
-            ax.set_xlabel(f"Curvature ({u.curvature})")
-            ax.set_ylabel(f"Bending moment ({u.section_moment})")
+            ax.set_xlabel(f"Curvature ({curvature_unit})")
+            ax.set_ylabel(f"Bending moment ({moment_unit})")
         else:
-            ax.set_xlabel(f"Bending moment ({u.section_moment})")
-            ax.set_ylabel(f"Bending stiffness EI ({u.section_rigidity})")
+            ax.set_xlabel(f"Bending moment ({moment_unit})")
+            ax.set_ylabel(f"Bending stiffness EI ({rigidity_unit})")
         ax.grid(True, alpha=0.3)
         ax.legend(fontsize="small")
         return ax
 
     def plot_interaction(self, sections: Optional[Iterable[int]] = None, *,
-                         ax: Optional[Sequence[Axes]] = None) -> list[Axes]:
+                         ax: Optional[Sequence[Axes]] = None,
+                         units: FrameUnits = "engineering") -> list[Axes]:
         """Draws the interaction diagram of every section that has one (or of
         those numbered in ``sections``), one panel each, with the load
-        cases' demands, into the Axes of ``ax`` (a new figure when None);
-        returns the list of the Axes."""
+        cases' demands, into the Axes of ``ax`` (a new figure when None), in
+        engineering units (``units="computing"``: the run's own); returns
+        the list of the Axes."""
         wanted = None if sections is None else set(sections)
         chosen = [s for s in self.sections
                   if s.interaction is not None and s.interaction.covered
@@ -1290,8 +1713,8 @@ class Results(_Result):
                                  f"{len(axes)} Axes")
         for panel, section in zip(axes, chosen):
             assert section.interaction is not None
-            section.interaction.plot(ax=panel, title=f"Section {section.number}: "
-                                                     f"{section.type_name}")
+            section.interaction.plot(ax=panel, units=units,
+                                     title=f"Section {section.number}: {section.type_name}")
         return axes
 
 
@@ -1306,7 +1729,8 @@ def __getattr__(name: str) -> Any:
     raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
-__all__ = ["Array", "CASE_SUMMARY", "Diagnostic", "InteractionCurve", "InteractionDemand",
+__all__ = ["Array", "CASE_SUMMARY", "Diagnostic", "DisplayUnit", "DisplayUnits", "FrameUnits",
+           "HeadStiffness", "LoadCurve", "SecantStiffness", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
            "LoadCaseResult", "LrfdCheckRow", "MomentCurvature", "NODE_COLUMNS",
            "PyCurveResult", "Results", "SI_UNITS", "SectionResult", "StiffnessStudy", "USCS_UNITS",

@@ -344,6 +344,10 @@ bool IsBatch(int argc, const char* const* argv) {
       ++i;  // the directory
       continue;
     }
+    if (a == "--units" || a == "--load-steps") {
+      ++i;  // their value, no input
+      continue;
+    }
     if (a.rfind("-j", 0) == 0 || a.rfind("--jobs=", 0) == 0) return true;
     if (a.empty() || a[0] != '-' || a == "-") ++inputs;
   }

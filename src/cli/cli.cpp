@@ -16,6 +16,7 @@
 
 #include "cli/batch.hpp"
 #include "core/visible_text.hpp"
+#include "core/display_units.hpp"
 #include "engine/run_files.hpp"
 #include "platform/platform.hpp"
 #include "report/html_report.hpp"
@@ -30,7 +31,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
-    "Usage: tarvex INPUT [-o DIR] [--json] [--csv] [--html]\n"
+    "Usage: tarvex INPUT [-o DIR] [--json] [--csv] [--html] [--units engineering|computing]\n"
+    "                    [--load-steps N]\n"
     "       tarvex INPUT... [-j N] [-o DIR] [--summary FILE.csv]   (a batch)\n"
     "       tarvex --help | --version\n"
     "\n"
@@ -46,6 +48,13 @@ constexpr const char* kUsage =
     "              and <stem>.demands.csv (the load cases checked against them)\n"
     "  --html      also <stem>.html: the results as a page of tables and graphs\n"
     "              that opens in any browser (docs/html-report.md)\n"
+    "  --units U   the units of the table below, the CSV tables and the page:\n"
+    "              engineering (the default: ft, in, kip, kip-ft, ksi, pcf; m, mm,\n"
+    "              kN, kN-m, MPa) or computing (the run's own: lb and in, kN and m);\n"
+    "              the JSON file is always in computing units\n"
+    "  --load-steps N  also solve every load case at N levels of its head loads,\n"
+    "              1/N up to the whole: its load-deflection curve, in the JSON,\n"
+    "              the page and <stem>.curves.csv (with --csv)\n"
     "\n"
     "Exit status: 0 normal end or warnings only, 1 input error, 2 runtime error,\n"
     "3 files unusable or bad arguments.\n";
@@ -56,7 +65,19 @@ struct Arguments {
   bool json = false;
   bool csv = false;
   bool html = false;
+  ShownUnits units = ShownUnits::kEngineering;
+  int load_steps = 0;
 };
+
+// The number of load steps: a whole number from 1 to 1000.
+bool ParseSteps(const std::string& text, int* steps) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (ec != std::errc() || ptr != end || value < 1 || value > 1000) return false;
+  *steps = value;
+  return true;
+}
 
 bool Parse(int argc, const char* const* argv, Arguments* args, std::string* problem) {
   for (int i = 1; i < argc; ++i) {
@@ -73,6 +94,41 @@ bool Parse(int argc, const char* const* argv, Arguments* args, std::string* prob
       args->csv = true;
     } else if (a == "--html") {
       args->html = true;
+    } else if (a == "--units" || a.rfind("--units=", 0) == 0) {
+      std::string value;
+      if (a == "--units") {
+        if (i + 1 >= argc) {
+          *problem = "option --units needs engineering or computing";
+          return false;
+        }
+        value = argv[++i];
+      } else {
+        value = a.substr(8);
+      }
+      if (value == "engineering") {
+        args->units = ShownUnits::kEngineering;
+      } else if (value == "computing") {
+        args->units = ShownUnits::kComputing;
+      } else {
+        *problem = "option --units takes engineering or computing, not \"" + value + "\"";
+        return false;
+      }
+    } else if (a == "--load-steps" || a.rfind("--load-steps=", 0) == 0) {
+      std::string value;
+      if (a == "--load-steps") {
+        if (i + 1 >= argc) {
+          *problem = "option --load-steps needs a number of steps from 1 to 1000";
+          return false;
+        }
+        value = argv[++i];
+      } else {
+        value = a.substr(13);
+      }
+      if (!ParseSteps(value, &args->load_steps)) {
+        *problem =
+            "option --load-steps takes a number of steps from 1 to 1000, not \"" + value + "\"";
+        return false;
+      }
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       *problem = "unknown option " + a;
       return false;
@@ -229,14 +285,48 @@ std::string CombinationVerdict(const RunResults& results, int combination) {
   return pass ? "pass" : "-";
 }
 
+// The units of the command line's tables: the engineering units of the run's
+// display table, or the computing units (a US customary moment named in-lb,
+// as the report names it). A value within the round-off of the largest of
+// its kind in its case shows as 0 in either.
+class ShownColumns {
+ public:
+  ShownColumns(const RunResults& results, ShownUnits shown)
+      : results_(results), engineering_(shown == ShownUnits::kEngineering) {}
+
+  std::string Unit(const char* quantity) const {
+    if (const DisplayUnit* d = Display(quantity)) return d->unit;
+    const std::string unit = ComputingUnit(results_.units, quantity);
+    return unit == "lb-in" ? "in-lb" : unit;
+  }
+
+  std::string Value(const char* quantity, double v, double largest, int digits = 4) const {
+    return Significant(ShownValue(v, largest, results_.display_units.round_off, Display(quantity)),
+                       digits);
+  }
+
+ private:
+  const DisplayUnit* Display(const char* quantity) const {
+    return engineering_ ? FindDisplayUnit(results_.display_units, quantity) : nullptr;
+  }
+
+  const RunResults& results_;
+  bool engineering_;
+};
+
+double LargestOf(const std::vector<double>& values, double also = 0.0) {
+  double largest = std::fabs(also);
+  for (double v : values) {
+    if (std::isfinite(v)) largest = std::max(largest, std::fabs(v));
+  }
+  return largest;
+}
+
 // A table of the load cases: one row per case, four significant digits per
 // value; the combination and its check for LRFD runs.
-void PrintCases(const RunResults& results, std::ostream& out) {
+void PrintCases(const RunResults& results, ShownUnits shown, std::ostream& out) {
   if (results.cases.empty()) return;
-  constexpr int kDigits = 4;
-  const Units& u = results.units;
-  // The table names a US customary moment in-lb, as the report does.
-  const std::string moment = u.system == "USCS" ? "in-lb" : u.moment;
+  const ShownColumns u(results, shown);
   const bool lrfd = results.lrfd;
   const bool any_unconverged =
       std::any_of(results.cases.begin(), results.cases.end(),
@@ -254,9 +344,9 @@ void PrintCases(const RunResults& results, std::ostream& out) {
     heading.push_back(h);
     left.push_back(false);
   }
-  for (const std::string& unit : {u.force, moment, u.length, std::string("rad"), moment, u.length,
-                                  u.force, u.length, std::string()}) {
-    units.push_back(unit);
+  for (const char* quantity :
+       {"force", "moment", "deflection", "rotation", "moment", "depth", "force", "depth", ""}) {
+    units.push_back(*quantity ? u.Unit(quantity) : std::string());
   }
   if (lrfd) {
     heading.push_back("Check");
@@ -271,12 +361,19 @@ void PrintCases(const RunResults& results, std::ostream& out) {
   rows.push_back(heading);
   rows.push_back(units);
   for (const LoadCaseResult& c : results.cases) {
+    const NodeColumns& n = c.nodes;
+    const double shear = LargestOf(n.shear, c.head_shear);
+    const double moment = LargestOf(n.moment, c.head_moment);
     std::vector<std::string> row{std::to_string(c.number)};
     if (lrfd) row.push_back(VisibleText(c.combination_name));  // a name as the input gives it
-    for (double v : {c.head_shear, c.head_moment, c.head_deflection, c.head_rotation, c.max_moment,
-                     c.max_moment_depth, c.max_shear, c.max_shear_depth}) {
-      row.push_back(Significant(v, kDigits));
-    }
+    row.push_back(u.Value("force", c.head_shear, shear));
+    row.push_back(u.Value("moment", c.head_moment, moment));
+    row.push_back(u.Value("deflection", c.head_deflection, LargestOf(n.deflection)));
+    row.push_back(u.Value("rotation", c.head_rotation, LargestOf(n.slope)));
+    row.push_back(u.Value("moment", c.max_moment, moment));
+    row.push_back(u.Value("depth", c.max_moment_depth, 0.0));
+    row.push_back(u.Value("force", c.max_shear, shear));
+    row.push_back(u.Value("depth", c.max_shear_depth, 0.0));
     row.push_back(std::to_string(c.iterations));
     if (lrfd) row.push_back(CombinationVerdict(results, c.number));
     if (any_unconverged) {
@@ -286,6 +383,50 @@ void PrintCases(const RunResults& results, std::ostream& out) {
   }
   out << "Load cases:\n";
   PrintColumns(rows, left, out);
+}
+
+// The load-deflection curve of every case that has one: each level's head
+// shear, head deflection and largest moment, and the error of the level
+// that ended it.
+void PrintLoadCurves(const RunResults& results, ShownUnits shown, std::ostream& out) {
+  const ShownColumns u(results, shown);
+  for (const LoadCaseResult& c : results.cases) {
+    if (!c.load_curve) continue;
+    const LoadCurve& curve = *c.load_curve;
+    double shear = LargestOf(c.nodes.shear), deflection = LargestOf(c.nodes.deflection);
+    double moment = LargestOf(c.nodes.moment);
+    for (const LoadCurvePoint& p : curve.points) {
+      shear = std::max(shear, std::fabs(p.head_shear));
+      deflection = std::max(deflection, std::fabs(p.head_deflection));
+      moment = std::max(moment, std::fabs(p.max_moment));
+    }
+    out << "Load-deflection curve of " << (c.lrfd ? "combination " : "load case ") << c.number
+        << " (" << curve.steps << (curve.steps == 1 ? " level" : " levels") << "):\n";
+    std::vector<std::vector<std::string>> rows{
+        {"  Level", "Factor", "Head shear", "Head deflection", "Max moment"},
+        {"", "", u.Unit("force"), u.Unit("deflection"), u.Unit("moment")}};
+    for (const LoadCurvePoint& p : curve.points) {
+      rows.push_back({"  " + std::to_string(p.level), Significant(p.factor, 4),
+                      u.Value("force", p.head_shear, shear),
+                      u.Value("deflection", p.head_deflection, deflection),
+                      u.Value("moment", p.max_moment, moment)});
+    }
+    PrintColumns(rows, {false, false, false, false, false}, out);
+    if (curve.failed_level > 0) {
+      out << "  Level " << curve.failed_level << " failed";
+      if (curve.failure) {
+        out << ": " << curve.failure->identity;
+        for (const std::string& line : curve.failure->message) {
+          const std::size_t start = line.find_first_not_of(' ');
+          if (start != std::string::npos && line.compare(start, 8, "Problem:") == 0) {
+            out << ", " << line.substr(line.find_first_not_of(' ', start + 8));
+            break;
+          }
+        }
+      }
+      out << "\n";
+    }
+  }
 }
 
 // The interaction diagrams: each section's highest utilisation with its
@@ -350,7 +491,7 @@ void RemoveStaleCaseFiles(const fs::path& directory, const std::string& stem, in
 // starts at the pile head loses about q(0)·h/4 of its force at the head node
 // (shown when that is more than half a percent of the distributed force); a
 // sand's default k that took the formula for sand above the water table.
-void PrintAccuracyNotes(const RunResults& results, std::ostream& out) {
+void PrintAccuracyNotes(const RunResults& results, ShownUnits shown, std::ostream& out) {
   double worst = 0.0;
   double lost = 0.0;
   for (const LoadCaseResult& c : results.cases) {
@@ -368,8 +509,8 @@ void PrintAccuracyNotes(const RunResults& results, std::ostream& out) {
   }
   if (worst >= 0.005) {
     out << "Note: the distributed load starts at the pile head, where about "
-        << Significant(lost, 3) << " " << results.units.force << " ("
-        << Significant(100.0 * worst, 2)
+        << ShownColumns(results, shown).Value("force", lost, 0.0, 3) << " "
+        << ShownColumns(results, shown).Unit("force") << " (" << Significant(100.0 * worst, 2)
         << " %) of its force is lost; more increments reduce it in proportion "
            "(docs/accuracy.md).\n";
   }
@@ -439,6 +580,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   const std::string json_path = (directory / (stem + ".json")).string();
   const std::string cases_path = (directory / (stem + ".cases.csv")).string();
   const std::string html_path = (directory / (stem + ".html")).string();
+  const std::string curves_path = (directory / (stem + ".curves.csv")).string();
 
   // An input named like an output (pile.out, an old report run by mistake):
   // the run would write over it. Nothing is written; the engine refuses it too.
@@ -455,6 +597,8 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     names.emplace_back("interaction diagram table");
     paths.push_back((directory / (stem + ".demands.csv")).string());
     names.emplace_back("interaction demand table");
+    paths.push_back(curves_path);
+    names.emplace_back("load-deflection table");
   }
   if (args.html) {
     paths.push_back(html_path);
@@ -473,6 +617,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   RunOutcome outcome;
   RunOptions run_options = options;
   run_options.outcome = &outcome;
+  run_options.load_steps = args.load_steps;
   run(files, run_options);
   const RunResults& results = outcome.results;
 
@@ -491,25 +636,30 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   if (args.json || args.html) {
     const std::string json = RenderResultsJson(results);
     if (args.json) write("results ", json_path, json);
-    if (args.html) write("page    ", html_path, RenderHtmlReport(json));
+    if (args.html) write("page    ", html_path, RenderHtmlReport(json, args.units));
   }
   if (args.csv) {
-    write("cases   ", cases_path, RenderCasesCsv(results));
+    write("cases   ", cases_path, RenderCasesCsv(results, args.units));
     for (const LoadCaseResult& c : results.cases) {
       const std::string path =
           (directory / (stem + ".case" + std::to_string(c.number) + ".csv")).string();
-      write("nodes   ", path, RenderNodesCsv(results, c));
+      write("nodes   ", path, RenderNodesCsv(results, c, args.units));
     }
     RemoveStaleCaseFiles(directory, stem, static_cast<int>(results.cases.size()));
     const fs::path diagrams = directory / (stem + ".interaction.csv");
     const fs::path demands = directory / (stem + ".demands.csv");
     if (HasInteraction(results)) {
-      write("diagrams", diagrams.string(), RenderInteractionCsv(results));
-      write("demands ", demands.string(), RenderDemandsCsv(results));
+      write("diagrams", diagrams.string(), RenderInteractionCsv(results, args.units));
+      write("demands ", demands.string(), RenderDemandsCsv(results, args.units));
     } else {
       // Left from an earlier run with diagrams, they would pass for this run's.
       fs::remove(diagrams, ec);
       fs::remove(demands, ec);
+    }
+    if (HasLoadCurves(results)) {
+      write("curves  ", curves_path, RenderLoadCurvesCsv(results, args.units));
+    } else {
+      fs::remove(curves_path, ec);
     }
   }
 
@@ -529,9 +679,10 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     out << "  " << label << " " << path << "\n";
   }
   PrintOutcome(results, out);
-  PrintCases(results, out);
+  PrintCases(results, args.units, out);
+  PrintLoadCurves(results, args.units, out);
   PrintInteraction(results, out);
-  PrintAccuracyNotes(results, out);
+  PrintAccuracyNotes(results, args.units, out);
   const ExitStatus status = StatusOf(results);
   return extra_failed && status == kNormal ? kFilesUnusable : status;
 }

@@ -34,6 +34,7 @@ struct RunContext {
   std::array<std::string, 4> paths;  // input, report, plot, message
   std::string working_directory;
   bool quiet = false;  // nothing on the standard error stream
+  int load_steps = 0;  // levels of the load-deflection curves; 0: none
 };
 
 class AnalysisModel {

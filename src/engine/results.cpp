@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/display_units.hpp"
 #include "core/soil_criteria.hpp"
 #include "pile/section_properties.hpp"
 #include "soil/criterion_table.hpp"
@@ -168,6 +169,7 @@ void DescribeRun(const InputModel& input, RunResults& results) {
     if (!text.empty()) results.title.push_back(std::move(text));
   }
   results.units = UnitsOf(input.options.units);
+  results.display_units = DisplayUnitsFor(input.options.units);
   results.run_kind = static_cast<int>(input.options.run_kind);
   results.lrfd = input.options.lrfd;
 }

@@ -7,6 +7,7 @@
 // Every stage reports its errors through the run's output and returns; the sequence
 // tests the error code after each stage and goes to the end of the run at the
 // first error.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -266,6 +267,7 @@ void AnalyseLoadCases(AnalysisModel& model) {
                             "their sizes and units."});
       return;
     }
+    result.head_stiffness = ComputeHeadStiffness(state, result);
     WriteLoadCaseReport(input.options, cases, result, out);
     if (out.diagnostics.error_code != code_before) return;
     // The pile-length study, never for an LRFD combination.
@@ -357,6 +359,26 @@ void AnalysePile(AnalysisModel& model) {
   }
 }
 
+// The load-deflection curve of every load case, after a run that ended
+// without an error: each case solved again at the levels of its head loads
+// asked for. The run's files, errors and warnings are complete before it
+// and untouched by it.
+void ComputeLoadCurves(AnalysisModel& model) {
+  constexpr int kMostSteps = 1000;
+  const int steps = std::min(model.run.load_steps, kMostSteps);
+  if (steps < 1 || model.failed()) return;
+  if (model.input.options.run_kind != RunKind::kPileAnalysis) return;
+  try {
+    for (LoadCaseResult& c : model.results.cases) {
+      RunLoadCurve(model.input, model.tables, c.number, steps, model.soil, model.state,
+                   c.load_curve.emplace());
+    }
+  } catch (const std::exception&) {
+    // Out of memory: the run itself stands; its curves are dropped.
+    for (LoadCaseResult& c : model.results.cases) c.load_curve.reset();
+  }
+}
+
 // Reading and the checks of the input as a whole: the readers, the report
 // header, the input echo with its cross-checks between sections, and the one
 // unit conversion. False at the first error.
@@ -408,6 +430,7 @@ void Analyse(AnalysisModel& model, InputFile& file, const DateTime& now) {
     DescribeLayerMarks(model.soil, model.results);
   }
   CheckResultsFinite(out);
+  ComputeLoadCurves(model);
 }
 
 // An output file that could not be written completely (a full disk, a
@@ -531,6 +554,7 @@ RunResults analyse(std::string_view input_text, const AnalyseOptions& options) {
   const RunFiles& names = options.names;
   model.run.paths = {names.input, names.report, names.plot, names.message};
   model.run.quiet = true;  // an analysis in memory hands its error to the caller only
+  model.run.load_steps = options.load_steps;
 
   // No file is opened: the three writers keep their lines in memory.
   RunOutput& out = model.out;
@@ -584,6 +608,7 @@ int run(const RunFiles& files, const RunOptions& options) {
   model.run.paths = {files.input, files.report, files.plot, files.message};
   model.run.working_directory = platform::WorkingDirectory();
   model.run.quiet = options.quiet;
+  if (options.outcome != nullptr) model.run.load_steps = options.load_steps;
 
   RunOutput& out = model.out;
   InputFile input;

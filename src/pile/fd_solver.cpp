@@ -318,4 +318,90 @@ FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShea
   return FdResult{y[1], max_change, vt, false, 0, 0.0, unstable_node};
 }
 
+void SolveUnitHeadLoads(const PileNodes& nodes, double q, FdWorkspace& ws, FdUnitHeadResponse& sway,
+                        FdUnitHeadResponse& turn) {
+  sway = FdUnitHeadResponse{};
+  turn = FdUnitHeadResponse{};
+  const int nn = nodes.count;
+  if (nn < 4) return;
+  const double h = nodes.h;
+  const double h2 = h * h;
+  const double h3 = h2 * h;
+  const double h4 = h2 * h2;
+  const double qh2 = q * h2;
+  const double* ei = nodes.ei.data() + PileNodes::kOffset;
+  const double* es = nodes.es.data() + PileNodes::kOffset;
+  double* bk = ws.b.data();
+  double* ck = ws.c.data();
+  // Station k's stiffness; the three top nodes share that of node 2.
+  auto r_at = [ei](int k) { return k <= 2 ? ei[2] : ei[k]; };
+
+  // The recursion of SolvePile without loads (no distributed load, soil
+  // movement or tip shear): y(k) = B(k) y(k-1) - C(k) y(k-2).
+  {
+    const double rt1 = r_at(nn - 1);
+    const double rt = r_at(nn);
+    const double o = es[nn] * h4 + rt1 + rt - 2.0 * qh2;
+    bk[nn] = 2.0 * (rt1 + rt - qh2) / o;
+    ck[nn] = (rt1 + rt) / o;
+  }
+  bk[nn + 1] = 2.0;
+  ck[nn + 1] = 1.0;
+  for (int m = nn - 1; m >= 1; --m) {
+    const double rm1 = r_at(m - 1);
+    const double rm = r_at(m);
+    const double rp1 = r_at(m + 1);
+    const double b = -2.0 * rm1 - 2.0 * rm + qh2;
+    const double c = rm1 + 4.0 * rm + rp1 - 2.0 * qh2 + es[m] * h4;
+    const double d2 = -2.0 * rm - 2.0 * rp1 + qh2 + rp1 * bk[m + 2];
+    const double diag = c - rp1 * ck[m + 2] + d2 * bk[m + 1];
+    bk[m] = (d2 * ck[m + 1] - b) / diag;
+    ck[m] = rm1 / diag;
+  }
+
+  const double r = ei[2];
+  const double rm = r / h2;
+  const double rv = r / (2.0 * h3);
+  const double qv = q / (2.0 * h);
+  const double slope = 1.0 / (2.0 * h);
+  auto& f = ws.f;
+  auto& g = ws.g;
+
+  // A unit shear with zero slope: unknowns y(3), y(2), y(1), y(0), y(-1).
+  f = {};
+  g = {};
+  f[0] = {1.0, -bk[3], ck[3], 0.0, 0.0};
+  f[1] = {0.0, 1.0, -bk[2], ck[2], 0.0};
+  f[2] = {0.0, 0.0, 1.0, -bk[1], ck[1]};
+  f[3] = {rv, -2.0 * rv + qv, 0.0, 2.0 * rv - qv, -rv};
+  g[3] = 1.0;
+  f[4] = {0.0, slope, 0.0, -slope, 0.0};
+  if (SolveHeadSystem(ws, 5) == 0) {
+    const double y2 = ws.yg[1], y1 = ws.yg[2], y0 = ws.yg[3];
+    sway.solved = true;
+    sway.deflection = y1;
+    sway.rotation = (y2 - y0) * slope;
+    sway.shear = 1.0;
+    sway.moment = rm * (y0 - 2.0 * y1 + y2);
+  }
+
+  // A unit moment with zero deflection: unknowns y(2), y(1), y(0), y(-1).
+  f = {};
+  g = {};
+  f[0] = {rm, -2.0 * rm, rm, 0.0, 0.0};
+  g[0] = 1.0;
+  f[1] = {0.0, 1.0, 0.0, 0.0, 0.0};
+  f[2] = {1.0, -bk[2], ck[2], 0.0, 0.0};
+  f[3] = {0.0, 1.0, -bk[1], ck[1], 0.0};
+  if (SolveHeadSystem(ws, 4) == 0) {
+    const double y2 = ws.yg[0], y1 = ws.yg[1], y0 = ws.yg[2], ym1 = ws.yg[3];
+    const double y3 = bk[3] * y2 - ck[3] * y1;
+    turn.solved = true;
+    turn.deflection = y1;
+    turn.rotation = (y2 - y0) * slope;
+    turn.shear = rv * (y3 - 2.0 * y2 + 2.0 * y0 - ym1) + qv * (y2 - y0);
+    turn.moment = 1.0;
+  }
+}
+
 }  // namespace tarvex

@@ -80,6 +80,26 @@ struct FdResult {
 FdResult SolvePile(PileNodes& nodes, const FdHead& head, double q, const TipShearPoint* tip,
                    int tip_count, FdWorkspace& ws);
 
+// The head of the pile under a unit head load, the nodes' soil moduli and
+// bending stiffness held as they are: the linear system of one solution
+// without the distributed loads, the soil movement and the tip shear.
+struct FdUnitHeadResponse {
+  bool solved = false;  // false: the head system met a small pivot
+  double deflection = 0.0;
+  double rotation = 0.0;
+  double shear = 0.0;
+  double moment = 0.0;
+};
+
+// Solves the linear system of the nodes' present moduli (a load case's
+// converged state: nodes.count, h, ei with ei(1) = ei(2), es) with axial
+// thrust q twice: a unit head shear with the head slope held at zero
+// (`sway`), and a unit head moment with the head deflection held at zero
+// (`turn`). Only the stations at the head are solved; the nodes are not
+// changed and nothing is allocated.
+void SolveUnitHeadLoads(const PileNodes& nodes, double q, FdWorkspace& ws, FdUnitHeadResponse& sway,
+                        FdUnitHeadResponse& turn);
+
 }  // namespace tarvex
 
 #endif  // TARVEX_PILE_FD_SOLVER_HPP_

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/display_units.hpp"
 #include "core/section_properties.hpp"
+#include "pile/fd_solver.hpp"
 
 namespace tarvex {
 namespace {
@@ -188,6 +190,57 @@ Imbalance CheckEquilibrium(const CaseState& state) {
     b.force_station = nn + 1;
   }
   return b;
+}
+
+namespace {
+
+// The largest magnitude of a column.
+double LargestOf(const std::vector<double>& values) {
+  double largest = 0.0;
+  for (double v : values) largest = std::max(largest, std::fabs(v));
+  return largest;
+}
+
+// numerator / denominator, each taken as 0 within the round-off of the
+// largest of its kind; absent when the denominator is 0 or the quotient is
+// not finite; a zero is +0.
+std::optional<double> Ratio(double numerator, double largest_numerator, double denominator,
+                            double largest_denominator) {
+  if (!(std::fabs(denominator) > kRoundOff * largest_denominator) || denominator == 0.0) {
+    return std::nullopt;
+  }
+  if (std::fabs(numerator) < kRoundOff * largest_numerator) numerator = 0.0;
+  const double ratio = numerator / denominator;
+  if (!std::isfinite(ratio)) return std::nullopt;
+  return ratio == 0.0 ? 0.0 : ratio;
+}
+
+}  // namespace
+
+HeadStiffness ComputeHeadStiffness(const CaseState& state, const LoadCaseResult& result) {
+  HeadStiffness k;
+  const NodeColumns& n = result.nodes;
+  k.secant.lateral =
+      Ratio(result.head_shear, LargestOf(n.shear), result.head_deflection, LargestOf(n.deflection));
+  // Under a rotational restraint the head moment is the restraint's reaction,
+  // k theta with the input's k: no stiffness of the pile.
+  if (state.head.type != LoadType::kShearAndRotationalStiffness) {
+    k.secant.rotational =
+        Ratio(-result.head_moment, LargestOf(n.moment), result.head_rotation, LargestOf(n.slope));
+  }
+  FdWorkspace ws;
+  FdUnitHeadResponse sway, turn;
+  SolveUnitHeadLoads(state.nodes, state.head.axial, ws, sway, turn);
+  if (!sway.solved || !turn.solved) return k;
+  const double k22 = sway.shear / sway.deflection;
+  const double k32 = -sway.moment / sway.deflection;
+  const double k23 = turn.shear / turn.rotation;
+  const double k33 = -turn.moment / turn.rotation;
+  for (double v : {k22, k32, k23, k33}) {
+    if (!std::isfinite(v)) return k;
+  }
+  k.tangent = std::array<std::array<double, 2>, 2>{{{k22, k23}, {k32, k33}}};
+  return k;
 }
 
 int FirstNonFiniteNode(const LoadCaseResult& result) {

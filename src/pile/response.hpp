@@ -19,6 +19,15 @@ namespace tarvex {
 void ComputeCaseResult(const InputModel& input, const DerivedTables& tables, const CaseState& state,
                        LoadCaseResult& result);
 
+// The pile-head stiffness of a solved case from its result and its last
+// solution: the secant terms from the result's head values, the tangent
+// matrix from unit head loads on the linear system of the converged state
+// (SolveUnitHeadLoads). A head movement within the round-off of the case's
+// largest (a head held from turning or from moving) gives no secant term,
+// nor does the moment of a rotational restraint (its reaction, not a load);
+// a term that is not a finite number is left out.
+HeadStiffness ComputeHeadStiffness(const CaseState& state, const LoadCaseResult& result);
+
 // The first node (1-based) at which a value of the result's node columns is
 // not a finite number, or 0.
 int FirstNonFiniteNode(const LoadCaseResult& result);

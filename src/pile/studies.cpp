@@ -1,6 +1,8 @@
 #include "pile/studies.hpp"
 
 #include <cmath>
+#include <memory>
+#include <string>
 
 #include "pile/analysis.hpp"
 #include "pile/iteration.hpp"
@@ -159,6 +161,72 @@ void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, dou
   }
   study.complete = true;
   study.ended_by = "all cases";
+}
+
+void RunLoadCurve(const InputModel& input, const DerivedTables& tables, int c, int steps,
+                  SoilWorkingValues& soil, CaseState& state, LoadCurve& curve) {
+  curve = LoadCurve{};
+  curve.steps = steps;
+  if (steps < 1) return;
+  const bool lrfd = input.options.lrfd;
+  LoadCase full;
+  if (lrfd) {
+    const LrfdFactoredLoad& f = tables.lrfd_loads[static_cast<std::size_t>(c - 1)];
+    full = LoadCase{LoadType::kShearAndMoment, f.shear, f.moment, f.axial, false};
+  } else {
+    full = input.load_cases[static_cast<std::size_t>(c - 1)];
+  }
+  // A rotational stiffness is the head's restraint, not a load.
+  const bool second_scales = full.type != LoadType::kShearAndRotationalStiffness;
+  curve.points.reserve(static_cast<std::size_t>(steps));
+  LoadCaseResult response;
+  for (int k = 1; k <= steps; ++k) {
+    const double factor = static_cast<double>(k) / static_cast<double>(steps);
+    LoadCase head = full;
+    head.condition1 = full.condition1 * factor;
+    if (second_scales) head.condition2 = full.condition2 * factor;
+    head.length_study = false;
+    // The level's own output: its lines and warnings are dropped, its error
+    // is the curve's.
+    auto out = std::make_unique<RunOutput>();
+    PrepareLoadCase(input, tables, c, state, *out);
+    ResetWarningsForLoadCase(out->warnings(), c);
+    state.nodes.y.fill(0.0);
+    CaseIteration iteration = CaseIteration::kFailed;
+    if (!out->failed()) {
+      StartSolution(input, tables, head, soil, state, *out);
+      if (!out->failed()) {
+        PileIterationStages stages(input, tables, soil, *out);
+        iteration = IterateLoadCase(input.options, tables.layers, soil, state, stages, *out);
+      }
+    }
+    if (iteration == CaseIteration::kConverged) {
+      ComputeCaseResult(input, tables, state, response);
+      if (FirstNonFiniteNode(response) == 0) {
+        LoadCurvePoint& p = curve.points.emplace_back();
+        p.level = k;
+        p.factor = factor;
+        p.condition1 = head.condition1;
+        p.condition2 = head.condition2;
+        p.head_shear = response.head_shear;
+        p.head_moment = response.head_moment;
+        p.head_deflection = response.head_deflection;
+        p.head_rotation = response.head_rotation;
+        p.max_moment = response.max_moment;
+        p.max_moment_depth = response.max_moment_depth;
+        p.max_shear = response.max_shear;
+        p.iterations = response.iterations;
+        continue;
+      }
+      ReportNotFinite(*out, {"The response of the pile for load case " + std::to_string(c) +
+                                 " is not a finite number.",
+                             "Check the input values of the pile, the soil and the loading "
+                             "for their sizes and units."});
+    }
+    curve.failed_level = k;
+    if (out->failed()) curve.failure = out->diagnostics.error;
+    return;
+  }
 }
 
 bool LengthStudyFinite(const PileLengthStudy& study) {

@@ -59,6 +59,20 @@ void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, dou
                        double mref, double axial, SoilWorkingValues& soil, CaseState& state,
                        RunOutput& out, HeadStiffnessStudy& study);
 
+// Load case c (an LRFD combination in an LRFD run) solved again at
+// `steps` levels of its head loads, level k at k/steps of them, lowest
+// first: the head shear or deflection and a head moment or slope scale,
+// the axial load, a rotational stiffness, the distributed loads and the
+// soil movement stay. Each level is solved as the load case is, from a zero
+// deflection, with its own output that nothing reads but its error: the
+// first level that ends with an error (the iteration limit, the
+// excess-deflection limit, no stable equilibrium, a response that is not a
+// finite number) ends the curve with that error. The run's files, errors
+// and warnings are not touched; `soil` and `state` are left as the last
+// level left them.
+void RunLoadCurve(const InputModel& input, const DerivedTables& tables, int c, int steps,
+                  SoilWorkingValues& soil, CaseState& state, LoadCurve& curve);
+
 // Whether every number of a study's results is finite.
 bool LengthStudyFinite(const PileLengthStudy& study);
 bool StiffnessStudyFinite(const HeadStiffnessStudy& study);

@@ -85,7 +85,7 @@ void AppendJsonForScript(std::string_view json, std::string& page) {
 
 }  // namespace
 
-std::string RenderHtmlReport(std::string_view results_json) {
+std::string RenderHtmlReport(std::string_view results_json, ShownUnits shown) {
   using internal::kHtmlReportHead;
   using internal::kHtmlReportHeadCount;
   using internal::kHtmlReportTail;
@@ -98,6 +98,20 @@ std::string RenderHtmlReport(std::string_view results_json) {
   page.reserve(size);
 
   for (std::size_t i = 0; i < kHtmlReportHeadCount; ++i) page += kHtmlReportHead[i];
+  // The units the page opens in go with the data, as the first key of its
+  // object: "page_units" is no key of the results file.
+  const std::size_t open = results_json.find_first_not_of(" \t\r\n");
+  if (open != std::string_view::npos && results_json[open] == '{') {
+    page += shown == ShownUnits::kComputing ? "{\"page_units\":\"computing\","
+                                            : "{\"page_units\":\"engineering\",";
+    const std::string_view rest = results_json.substr(open + 1);
+    // An empty object takes no comma after the key.
+    if (rest.find_first_not_of(" \t\r\n") != std::string_view::npos &&
+        rest[rest.find_first_not_of(" \t\r\n")] == '}') {
+      page.pop_back();
+    }
+    results_json = rest;
+  }
   AppendJsonForScript(results_json, page);
   for (std::size_t i = 0; i < kHtmlReportTailCount; ++i) page += kHtmlReportTail[i];
   return page;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/display_units.hpp"
+
 namespace tarvex {
 
 // Returns the page for the run whose results are `results_json` (the results
@@ -15,8 +17,10 @@ namespace tarvex {
 // significant digits rounded to 10 (the page shows 5), and every "<" written
 // as the JSON escape "\u003c", so that no text in it can close the element or
 // open a comment; a "<" can only stand inside a JSON string, where the escape
-// reads back as the same character.
-std::string RenderHtmlReport(std::string_view results_json);
+// reads back as the same character. The page opens in the units `shown`
+// (its data carry them as "page_units"); a switch on the page changes them.
+std::string RenderHtmlReport(std::string_view results_json,
+                             ShownUnits shown = ShownUnits::kEngineering);
 
 }  // namespace tarvex
 

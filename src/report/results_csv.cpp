@@ -1,9 +1,11 @@
 #include "report/results_csv.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,17 +16,94 @@
 namespace tarvex {
 namespace {
 
-void AppendHeader(std::string& text,
-                  std::initializer_list<std::pair<const char*, std::string>> columns) {
+// Significant digits of a number shown in engineering units: the shears of
+// the solution carry round-off of up to 5e-10 of the largest (at 500
+// increments), so nine digits keep all an engineer can use and drop the
+// noise of the last ones.
+constexpr int kShownDigits = 9;
+
+void AppendShownNumber(std::string& line, double v) {
+  if (!std::isfinite(v)) return;
+  if (v == 0.0) v = 0.0;  // no "-0"
+  char buffer[32];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, kShownDigits);
+  if (ec == std::errc()) line.append(buffer, end);
+}
+
+// The unit and conversion of the columns of one table: the engineering unit
+// of the run's display table (unless the computing units are asked for, or
+// the table lacks the kind), else the computing unit the results name.
+class ColumnUnits {
+ public:
+  ColumnUnits(const RunResults& results, ShownUnits shown)
+      : results_(results), engineering_(shown == ShownUnits::kEngineering) {}
+
+  // The unit text of a kind of value ("" for a value without one).
+  std::string Unit(std::string_view quantity) const {
+    if (quantity.empty()) return "";
+    if (const DisplayUnit* u = Display(quantity)) return u->unit;
+    return ComputingUnit(results_.units, quantity);
+  }
+
+  // Appends a value as the column shows it: in engineering units converted,
+  // 0 where it is round-off of `largest`, and in nine significant digits
+  // (480 in is 40 ft, not 39.99999999999999); in computing units the
+  // results' own number, to the last digit.
+  void Append(std::string& text, std::string_view quantity, double v, double largest = 0.0) const {
+    if (!engineering_) {
+      AppendCsvNumber(text, v);
+      return;
+    }
+    AppendShownNumber(text,
+                      ShownValue(v, largest, results_.display_units.round_off, Display(quantity)));
+  }
+
+  // A number without a unit (a factor, a utilisation): as it is, in ten
+  // significant digits in engineering units.
+  void AppendPlain(std::string& text, double v) const {
+    if (engineering_) {
+      AppendShownNumber(text, v);
+    } else {
+      AppendCsvNumber(text, v);
+    }
+  }
+
+ private:
+  const DisplayUnit* Display(std::string_view quantity) const {
+    return engineering_ ? FindDisplayUnit(results_.display_units, quantity) : nullptr;
+  }
+
+  const RunResults& results_;
+  bool engineering_;
+};
+
+void AppendHeader(std::string& text, const ColumnUnits& units,
+                  std::initializer_list<std::pair<const char*, const char*>> columns) {
   bool first = true;
-  for (const auto& [name, unit] : columns) {
+  for (const auto& [name, quantity] : columns) {
     if (!first) text.push_back(',');
     first = false;
     std::string heading = name;
+    const std::string unit = units.Unit(quantity);
     if (!unit.empty()) heading += " [" + unit + "]";
     AppendCsvText(text, heading);
   }
   text.push_back('\n');
+}
+
+double Largest(const std::vector<double>& values) {
+  double largest = 0.0;
+  for (double v : values) {
+    if (std::isfinite(v)) largest = std::max(largest, std::fabs(v));
+  }
+  return largest;
+}
+
+void AppendOptional(std::string& text, const std::optional<double>& v, const ColumnUnits& units,
+                    std::string_view quantity) {
+  text.push_back(',');
+  if (v) units.Append(text, quantity, *v);
 }
 
 }  // namespace
@@ -52,64 +131,107 @@ void AppendCsvText(std::string& line, std::string_view text) {
   line.push_back('"');
 }
 
-std::string RenderCasesCsv(const RunResults& results) {
-  const Units& u = results.units;
+std::string RenderCasesCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
   std::string text;
-  AppendHeader(text, {{"case", ""},
-                      {"combination", ""},
-                      {"load_type", ""},
-                      {"axial", u.force},
-                      {"head_shear", u.force},
-                      {"head_moment", u.moment},
-                      {"head_deflection", u.length},
-                      {"head_rotation", "rad"},
-                      {"max_moment", u.moment},
-                      {"max_moment_depth", u.length},
-                      {"max_shear", u.force},
-                      {"max_shear_depth", u.length},
-                      {"max_stress", u.stress},
-                      {"iterations", ""},
-                      {"status", ""}});
+  AppendHeader(text, u,
+               {{"case", ""},
+                {"combination", ""},
+                {"load_type", ""},
+                {"axial", "force"},
+                {"head_shear", "force"},
+                {"head_moment", "moment"},
+                {"head_deflection", "deflection"},
+                {"head_rotation", "rotation"},
+                {"max_moment", "moment"},
+                {"max_moment_depth", "depth"},
+                {"max_shear", "force"},
+                {"max_shear_depth", "depth"},
+                {"max_stress", "stress"},
+                {"iterations", ""},
+                {"status", ""},
+                {"secant_lateral", "lateral_stiffness"},
+                {"secant_rotational", "rotational_stiffness"},
+                {"k22", "lateral_stiffness"},
+                {"k23", "force_per_rotation"},
+                {"k32", "moment_per_length"},
+                {"k33", "rotational_stiffness"}});
   for (const LoadCaseResult& c : results.cases) {
+    const NodeColumns& n = c.nodes;
+    const double shear = std::max(Largest(n.shear), std::fabs(c.head_shear));
+    const double moment = std::max(Largest(n.moment), std::fabs(c.head_moment));
+    const double deflection = std::max(Largest(n.deflection), std::fabs(c.head_deflection));
+    const double rotation = std::max(Largest(n.slope), std::fabs(c.head_rotation));
     text += std::to_string(c.number);
     text.push_back(',');
     AppendCsvText(text, c.combination_name);
     text += ',' + std::to_string(c.load_type);
-    for (double v :
-         {c.axial, c.head_shear, c.head_moment, c.head_deflection, c.head_rotation, c.max_moment,
-          c.max_moment_depth, c.max_shear, c.max_shear_depth, c.max_stress}) {
+    const std::pair<const char*, std::pair<double, double>> values[] = {
+        {"force", {c.axial, 0.0}},
+        {"force", {c.head_shear, shear}},
+        {"moment", {c.head_moment, moment}},
+        {"deflection", {c.head_deflection, deflection}},
+        {"rotation", {c.head_rotation, rotation}},
+        {"moment", {c.max_moment, moment}},
+        {"depth", {c.max_moment_depth, 0.0}},
+        {"force", {c.max_shear, shear}},
+        {"depth", {c.max_shear_depth, 0.0}},
+        {"stress", {c.max_stress, 0.0}},
+    };
+    for (const auto& [quantity, value] : values) {
       text.push_back(',');
-      AppendCsvNumber(text, v);
+      u.Append(text, quantity, value.first, value.second);
     }
     text += ',' + std::to_string(c.iterations);
-    text += c.status == CaseStatus::kConverged ? ",converged\n" : ",not_converged\n";
+    text += c.status == CaseStatus::kConverged ? ",converged" : ",not_converged";
+    const HeadStiffness& k = c.head_stiffness;
+    AppendOptional(text, k.secant.lateral, u, "lateral_stiffness");
+    AppendOptional(text, k.secant.rotational, u, "rotational_stiffness");
+    const char* tangent[2][2] = {{"lateral_stiffness", "force_per_rotation"},
+                                 {"moment_per_length", "rotational_stiffness"}};
+    for (int i = 0; i < 2; ++i) {
+      for (int j = 0; j < 2; ++j) {
+        std::optional<double> v;
+        if (k.tangent) v = (*k.tangent)[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
+        AppendOptional(text, v, u, tangent[i][j]);
+      }
+    }
+    text.push_back('\n');
   }
   return text;
 }
 
-std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load_case) {
-  const Units& u = results.units;
+std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load_case,
+                           ShownUnits shown) {
+  const ColumnUnits u(results, shown);
   const NodeColumns& n = load_case.nodes;
   std::string text;
-  AppendHeader(text, {{"node", ""},
-                      {"depth", u.length},
-                      {"deflection", u.length},
-                      {"slope", "rad"},
-                      {"moment", u.moment},
-                      {"shear", u.force},
-                      {"soil_reaction", u.force_per_length},
-                      {"es", u.stress},
-                      {"flexural_rigidity", u.flexural_rigidity},
-                      {"stress", u.stress},
-                      {"distributed_load", u.force_per_length}});
-  const std::vector<double>* columns[] = {
-      &n.depth, &n.deflection,        &n.slope,  &n.moment,          &n.shear, &n.soil_reaction,
-      &n.es,    &n.flexural_rigidity, &n.stress, &n.distributed_load};
+  AppendHeader(text, u,
+               {{"node", ""},
+                {"depth", "depth"},
+                {"deflection", "deflection"},
+                {"slope", "rotation"},
+                {"moment", "moment"},
+                {"shear", "force"},
+                {"soil_reaction", "force_per_length"},
+                {"es", "modulus"},
+                {"flexural_rigidity", "flexural_rigidity"},
+                {"stress", "stress"},
+                {"distributed_load", "force_per_length"}});
+  const std::pair<const char*, const std::vector<double>*> columns[] = {
+      {"depth", &n.depth},    {"deflection", &n.deflection},
+      {"rotation", &n.slope}, {"moment", &n.moment},
+      {"force", &n.shear},    {"force_per_length", &n.soil_reaction},
+      {"modulus", &n.es},     {"flexural_rigidity", &n.flexural_rigidity},
+      {"stress", &n.stress},  {"force_per_length", &n.distributed_load}};
+  double largest[std::size(columns)] = {};
+  for (std::size_t k = 0; k < std::size(columns); ++k) largest[k] = Largest(*columns[k].second);
   for (std::size_t i = 0; i < n.depth.size(); ++i) {
     text += std::to_string(i + 1);
-    for (const std::vector<double>* column : columns) {
+    for (std::size_t k = 0; k < std::size(columns); ++k) {
+      const std::vector<double>& column = *columns[k].second;
       text.push_back(',');
-      if (i < column->size()) AppendCsvNumber(text, (*column)[i]);
+      if (i < column.size()) u.Append(text, columns[k].first, column[i], largest[k]);
     }
     text.push_back('\n');
   }
@@ -123,67 +245,146 @@ bool HasInteraction(const RunResults& results) {
   return false;
 }
 
-std::string RenderInteractionCsv(const RunResults& results) {
-  const Units& u = results.units;
+std::string RenderInteractionCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
   std::string text;
-  AppendHeader(text, {{"section", ""},
-                      {"code", ""},
-                      {"point", ""},
-                      {"nominal_axial", u.force},
-                      {"nominal_moment", u.moment},
-                      {"factored_axial", u.force},
-                      {"factored_moment", u.moment},
-                      {"phi", ""}});
+  AppendHeader(text, u,
+               {{"section", ""},
+                {"code", ""},
+                {"point", ""},
+                {"nominal_axial", "force"},
+                {"nominal_moment", "moment"},
+                {"factored_axial", "force"},
+                {"factored_moment", "moment"},
+                {"phi", ""}});
   for (const SectionResult& s : results.sections) {
     if (!s.interaction) continue;
     const InteractionResult& r = *s.interaction;
+    // Round-off of a diagram: against its largest axial force and moment.
+    double axial = 0.0, moment = 0.0;
+    for (const std::vector<InteractionPoint>* curve : {&r.nominal, &r.factored}) {
+      for (const InteractionPoint& p : *curve) {
+        axial = std::max(axial, std::fabs(p.axial));
+        moment = std::max(moment, std::fabs(p.moment));
+      }
+    }
     for (std::size_t i = 0; i < r.nominal.size() && i < r.factored.size(); ++i) {
       text += std::to_string(s.number);
       text.push_back(',');
       AppendCsvText(text, r.code);
       text += ',' + std::to_string(i + 1);
-      for (double v :
-           {r.nominal[i].axial, r.nominal[i].moment, r.factored[i].axial, r.factored[i].moment}) {
+      const std::pair<double, bool> values[] = {{r.nominal[i].axial, true},
+                                                {r.nominal[i].moment, false},
+                                                {r.factored[i].axial, true},
+                                                {r.factored[i].moment, false}};
+      for (const auto& [v, is_axial] : values) {
         text.push_back(',');
-        AppendCsvNumber(text, v);
+        u.Append(text, is_axial ? "force" : "moment", v, is_axial ? axial : moment);
       }
       text.push_back(',');
-      if (i < r.phi.size()) AppendCsvNumber(text, r.phi[i]);
+      if (i < r.phi.size()) u.AppendPlain(text, r.phi[i]);
       text.push_back('\n');
     }
   }
   return text;
 }
 
-std::string RenderDemandsCsv(const RunResults& results) {
-  const Units& u = results.units;
+std::string RenderDemandsCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
   std::string text;
-  AppendHeader(text, {{"section", ""},
-                      {"case", ""},
-                      {"combination", ""},
-                      {"factored", ""},
-                      {"axial", u.force},
-                      {"moment", u.moment},
-                      {"utilisation", ""},
-                      {"capacity_axial", u.force},
-                      {"capacity_moment", u.moment},
-                      {"passed", ""}});
+  AppendHeader(text, u,
+               {{"section", ""},
+                {"case", ""},
+                {"combination", ""},
+                {"factored", ""},
+                {"axial", "force"},
+                {"moment", "moment"},
+                {"utilisation", ""},
+                {"capacity_axial", "force"},
+                {"capacity_moment", "moment"},
+                {"passed", ""}});
   for (const SectionResult& s : results.sections) {
     if (!s.interaction) continue;
     for (const InteractionDemand& d : s.interaction->demands) {
       text += std::to_string(s.number) + ',' + std::to_string(d.load_case) + ',';
       AppendCsvText(text, d.name);
       text += d.factored ? ",yes," : ",no,";
-      AppendCsvNumber(text, d.axial);
+      u.Append(text, "force", d.axial);
       text.push_back(',');
-      AppendCsvNumber(text, d.moment);
+      u.Append(text, "moment", d.moment);
       text.push_back(',');
-      if (d.utilisation) AppendCsvNumber(text, *d.utilisation);
+      if (d.utilisation) u.AppendPlain(text, *d.utilisation);
       text.push_back(',');
-      if (d.utilisation) AppendCsvNumber(text, d.capacity.axial);
+      if (d.utilisation) u.Append(text, "force", d.capacity.axial);
       text.push_back(',');
-      if (d.utilisation) AppendCsvNumber(text, d.capacity.moment);
+      if (d.utilisation) u.Append(text, "moment", d.capacity.moment);
       text += d.passed ? ",yes\n" : ",no\n";
+    }
+  }
+  return text;
+}
+
+bool HasLoadCurves(const RunResults& results) {
+  for (const LoadCaseResult& c : results.cases) {
+    if (c.load_curve) return true;
+  }
+  return false;
+}
+
+std::string RenderLoadCurvesCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
+  std::string text;
+  AppendHeader(text, u,
+               {{"case", ""},
+                {"level", ""},
+                {"factor", ""},
+                {"head_shear", "force"},
+                {"head_moment", "moment"},
+                {"head_deflection", "deflection"},
+                {"head_rotation", "rotation"},
+                {"max_moment", "moment"},
+                {"max_moment_depth", "depth"},
+                {"max_shear", "force"},
+                {"iterations", ""},
+                {"status", ""}});
+  for (const LoadCaseResult& c : results.cases) {
+    if (!c.load_curve) continue;
+    const LoadCurve& curve = *c.load_curve;
+    // Round-off of a level: against the largest of its kind along the curve
+    // and along the pile under the case's whole load.
+    const NodeColumns& n = c.nodes;
+    double shear = Largest(n.shear), moment = Largest(n.moment);
+    double deflection = Largest(n.deflection), rotation = Largest(n.slope);
+    for (const LoadCurvePoint& p : curve.points) {
+      shear = std::max({shear, std::fabs(p.head_shear), std::fabs(p.max_shear)});
+      moment = std::max({moment, std::fabs(p.head_moment), std::fabs(p.max_moment)});
+      deflection = std::max(deflection, std::fabs(p.head_deflection));
+      rotation = std::max(rotation, std::fabs(p.head_rotation));
+    }
+    for (const LoadCurvePoint& p : curve.points) {
+      text += std::to_string(c.number) + ',' + std::to_string(p.level) + ',';
+      u.AppendPlain(text, p.factor);
+      const std::pair<const char*, std::pair<double, double>> values[] = {
+          {"force", {p.head_shear, shear}},
+          {"moment", {p.head_moment, moment}},
+          {"deflection", {p.head_deflection, deflection}},
+          {"rotation", {p.head_rotation, rotation}},
+          {"moment", {p.max_moment, moment}},
+          {"depth", {p.max_moment_depth, 0.0}},
+          {"force", {p.max_shear, shear}}};
+      for (const auto& [quantity, value] : values) {
+        text.push_back(',');
+        u.Append(text, quantity, value.first, value.second);
+      }
+      text += ',' + std::to_string(p.iterations) + ",converged\n";
+    }
+    if (curve.failed_level > 0) {
+      // The level that failed: no values, its error in the status.
+      text += std::to_string(c.number) + ',' + std::to_string(curve.failed_level) + ',';
+      u.AppendPlain(text, static_cast<double>(curve.failed_level) / curve.steps);
+      text += ",,,,,,,,,";
+      AppendCsvText(text, curve.failure ? curve.failure->identity : std::string("failed"));
+      text.push_back('\n');
     }
   }
   return text;

@@ -1,24 +1,32 @@
 // The results of a run as CSV tables for spreadsheets: one row per load case,
-// one row per node of a load case, and with interaction diagrams one row per
-// point of a diagram and one per demand on it. The header row names each
-// column with its unit in brackets ("head_deflection [in]"); numbers are
-// written so that they read back to the same double as the JSON file's.
+// one row per node of a load case, with interaction diagrams one row per
+// point of a diagram and one per demand on it, and with load steps one row
+// per level of each load case's curve. The header row names each column with
+// its unit in brackets ("head_deflection [in]"). In engineering units (the
+// default) the values are converted by the run's display table and a value
+// within the round-off of the largest of its kind in its case (or column) is
+// 0; in computing units they are the JSON file's numbers, written so that
+// they read back to the same double.
 #ifndef TARVEX_REPORT_RESULTS_CSV_HPP_
 #define TARVEX_REPORT_RESULTS_CSV_HPP_
 
 #include <string>
 #include <string_view>
 
+#include "core/display_units.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {
 
 // One row per load case: its loads, head deflection and rotation, largest
-// moment and shear with their depths, iterations and status.
-std::string RenderCasesCsv(const RunResults& results);
+// moment and shear with their depths, iterations and status, and the
+// pile-head stiffness (secant lateral and rotational, tangent K22, K23, K32,
+// K33; empty where absent).
+std::string RenderCasesCsv(const RunResults& results, ShownUnits shown = ShownUnits::kEngineering);
 
 // One row per node of the load case, head to tip.
-std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load_case);
+std::string RenderNodesCsv(const RunResults& results, const LoadCaseResult& load_case,
+                           ShownUnits shown = ShownUnits::kEngineering);
 
 // Whether any section has an interaction result (ComputeInteraction YES).
 bool HasInteraction(const RunResults& results);
@@ -26,11 +34,22 @@ bool HasInteraction(const RunResults& results);
 // The interaction diagrams: one row per point of each section's diagram,
 // nominal and factored, with the strength reduction factor phi where the
 // code has one.
-std::string RenderInteractionCsv(const RunResults& results);
+std::string RenderInteractionCsv(const RunResults& results,
+                                 ShownUnits shown = ShownUnits::kEngineering);
 
 // The load cases' demands on the sections' diagrams: one row per section
 // and load case with its utilisation and pass or fail.
-std::string RenderDemandsCsv(const RunResults& results);
+std::string RenderDemandsCsv(const RunResults& results,
+                             ShownUnits shown = ShownUnits::kEngineering);
+
+// Whether any load case has a load-deflection curve (load steps).
+bool HasLoadCurves(const RunResults& results);
+
+// The load-deflection curves: one row per load case and level that
+// converged, then a row for the level that failed (empty values, the error's
+// identity as its status).
+std::string RenderLoadCurvesCsv(const RunResults& results,
+                                ShownUnits shown = ShownUnits::kEngineering);
 
 // Fields of a CSV row: a number in the shortest text that reads back to the
 // same double (empty for a value that is not finite), and a text quoted when

@@ -3,6 +3,8 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -134,6 +136,12 @@ class JsonOut {
   template <std::size_t N>
   JsonOut& Key(const char (&name)[N]) {
     writer_.PlainKey(name);
+    return *this;
+  }
+
+  // A key made at run time (the names of a table's entries).
+  JsonOut& DynamicKey(const std::string& name) {
+    writer_.Key(name.data(), static_cast<rapidjson::SizeType>(name.size()));
     return *this;
   }
 
@@ -302,6 +310,32 @@ void Write(JsonOut& out, const Units& u) {
   out.Key("section_rigidity").Text(u.section_rigidity);
   out.Key("stress").Text(u.stress);
   out.Key("system").Text(u.system);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const DisplayUnits& d) {
+  out.StartObject();
+  out.Key("quantities");
+  out.StartObject();
+  // The keys in order, as every object of the file has them.
+  std::vector<const DisplayUnit*> sorted;
+  sorted.reserve(d.quantities.size());
+  for (const DisplayUnit& u : d.quantities) sorted.push_back(&u);
+  std::sort(sorted.begin(), sorted.end(),
+            [](const DisplayUnit* a, const DisplayUnit* b) { return a->quantity < b->quantity; });
+  for (const DisplayUnit* p : sorted) {
+    const DisplayUnit& u = *p;
+    out.DynamicKey(u.quantity);
+    out.StartObject();
+    out.Key("computing").Text(u.computing);
+    out.Key("divisor").Number(u.divisor);
+    out.Key("factor").Number(u.factor);
+    out.Key("unit").Text(u.unit);
+    out.EndObject();
+  }
+  out.EndObject();
+  out.Key("round_off").Number(d.round_off);
+  out.Key("system").Text(d.system);
   out.EndObject();
 }
 
@@ -492,6 +526,61 @@ void Write(JsonOut& out, const PileLengthStudy& study) {
   out.EndObject();
 }
 
+void Write(JsonOut& out, const HeadStiffness& k) {
+  out.StartObject();
+  out.Key("secant");
+  out.StartObject();
+  out.Key("lateral").Number(k.secant.lateral);
+  out.Key("rotational").Number(k.secant.rotational);
+  out.EndObject();
+  out.Key("tangent");
+  if (k.tangent) {
+    out.StartArray();
+    for (const std::array<double, 2>& row : *k.tangent) {
+      out.StartArray();
+      out.Number(row[0]);
+      out.Number(row[1]);
+      out.EndArray();
+    }
+    out.EndArray();
+  } else {
+    out.Null();
+  }
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const LoadCurvePoint& p) {
+  out.StartObject();
+  out.Key("condition1").Number(p.condition1);
+  out.Key("condition2").Number(p.condition2);
+  out.Key("factor").Number(p.factor);
+  out.Key("head_deflection").Number(p.head_deflection);
+  out.Key("head_moment").Number(p.head_moment);
+  out.Key("head_rotation").Number(p.head_rotation);
+  out.Key("head_shear").Number(p.head_shear);
+  out.Key("iterations").Integer(p.iterations);
+  out.Key("level").Integer(p.level);
+  out.Key("max_moment").Number(p.max_moment);
+  out.Key("max_moment_depth").Number(p.max_moment_depth);
+  out.Key("max_shear").Number(p.max_shear);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const LoadCurve& curve) {
+  out.StartObject();
+  out.Key("failed_level").Integer(curve.failed_level);
+  out.Key("failure");
+  if (curve.failure) {
+    Write(out, *curve.failure);
+  } else {
+    out.Null();
+  }
+  out.Key("points");
+  ArrayOf(out, curve.points, [](JsonOut& o, const LoadCurvePoint& p) { Write(o, p); });
+  out.Key("steps").Integer(curve.steps);
+  out.EndObject();
+}
+
 void Write(JsonOut& out, const LoadCaseResult& c) {
   out.StartObject();
   out.Key("axial").Number(c.axial);
@@ -505,11 +594,19 @@ void Write(JsonOut& out, const LoadCaseResult& c) {
   out.Key("head_moment").Number(c.head_moment);
   out.Key("head_rotation").Number(c.head_rotation);
   out.Key("head_shear").Number(c.head_shear);
+  out.Key("head_stiffness");
+  Write(out, c.head_stiffness);
   out.Key("increment_length").Number(c.increment_length);
   out.Key("iterations").Integer(c.iterations);
   out.Key("length_study");
   if (c.length_study) {
     Write(out, *c.length_study);
+  } else {
+    out.Null();
+  }
+  out.Key("load_curve");
+  if (c.load_curve) {
+    Write(out, *c.load_curve);
   } else {
     out.Null();
   }
@@ -595,6 +692,8 @@ void Write(JsonOut& out, const RunResults& r) {
   out.StartObject();
   out.Key("cases");
   ArrayOf(out, r.cases, [](JsonOut& o, const LoadCaseResult& c) { Write(o, c); });
+  out.Key("display_units");
+  Write(out, r.display_units);
   out.Key("engine_version").Text(r.engine_version);
   out.Key("error");
   if (r.error) {

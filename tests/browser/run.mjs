@@ -7,6 +7,13 @@
 // area with no coloured pixel). A screenshot of each page is kept. The page of
 // a large run (100 load cases of 1000 nodes) is timed, not judged.
 //
+// Every page is also printed to PDF on Letter and on A4 paper, as a reader
+// prints it, and the PDF's text (pdftotext, Debian's poppler-utils) is
+// checked: the last column header of every table is there, every figure's
+// caption and its printed legend (above and below its chart) are on one
+// page, so no chart is split across pages, every page is headed with its
+// number, and no widget of the screen is printed.
+//
 //   node run.mjs PAGE_TOOL OUT_DIR [RESULTS.json ...]
 //
 // PAGE_TOOL is the program that renders a results JSON file to a page
@@ -31,14 +38,30 @@ mkdirSync(outDir, { recursive: true });
 
 // The sections each fixture's page must show; every other known section
 // must be absent.
-const ALL_SECTIONS = ['run', 'error', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'interaction', 'lrfd', 'length-study', 'stiffness'];
+const ALL_SECTIONS = [
+  'run',
+  'error',
+  'warnings',
+  'units',
+  'cases',
+  'profile',
+  'response',
+  'load-curves',
+  'head-stiffness',
+  'py-curves',
+  'moment-curvature',
+  'interaction',
+  'lrfd',
+  'length-study',
+  'stiffness',
+];
 const EXPECTED = {
   'interaction-diagrams': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'interaction', 'lrfd'],
-  'pile-three-cases': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'stiffness'],
+  'pile-three-cases': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'load-curves', 'py-curves', 'moment-curvature', 'stiffness'],
   'lrfd-combinations': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'lrfd'],
-  'stiffness-length-study': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature', 'length-study', 'stiffness'],
+  'stiffness-length-study': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'load-curves', 'py-curves', 'moment-curvature', 'length-study', 'stiffness'],
   'input-error': ['run', 'error', 'warnings', 'units'],
-  'large-run': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'py-curves', 'moment-curvature'],
+  'large-run': ['run', 'warnings', 'units', 'cases', 'profile', 'response', 'load-curves', 'py-curves', 'moment-curvature'],
 };
 
 // The sections a run's data call for, for results files other than the
@@ -54,6 +77,8 @@ function sectionsOf(d) {
     cases: cases.length > 0,
     profile: sections.length + (d.layers || []).length > 0,
     response: cases.length > 0,
+    'load-curves': loadCurveItems(d).section,
+    'head-stiffness': cases.some((x) => x.head_stiffness),
     'py-curves': (d.py_curves || []).length > 0 || (d.run_kind === 3 && cases.length > 0),
     'moment-curvature': sections.some((x) => (x.thrusts || []).length),
     interaction: sections.some((x) => x.interaction),
@@ -62,6 +87,23 @@ function sectionsOf(d) {
     stiffness: d.stiffness != null,
   };
   return ALL_SECTIONS.filter((id) => has[id]);
+}
+
+// The cases with load steps, and the series of the load-deflection charts:
+// each of those cases and each load type of two or more pile-head load
+// cases, whose points move.
+function loadCurveItems(d) {
+  const cases = d.cases || [];
+  const stepped = cases.filter((x) => x.load_curve && (x.load_curve.points || []).length);
+  const moves = (points) => points.some((p) => p.head_deflection !== points[0].head_deflection || p.head_shear !== points[0].head_shear);
+  let series = stepped.filter((x) => moves(x.load_curve.points)).length;
+  if (!d.lrfd) {
+    for (let type = 1; type <= 5; type++) {
+      const same = cases.filter((x) => x.load_type === type && x.nodes);
+      if (same.length >= 2 && moves(same)) series++;
+    }
+  }
+  return { section: stepped.length + series > 0, series: series };
 }
 
 const failures = [];
@@ -127,6 +169,9 @@ function inspect() {
     profileRects: document.querySelectorAll('#profile svg rect').length,
     demandRows: document.querySelectorAll('#interaction .table-wrap tbody tr').length,
     demandFails: [...document.querySelectorAll('#interaction .badge')].filter((b) => b.textContent === 'FAIL').length,
+    headStiffnessRows: document.querySelectorAll('#head-stiffness tbody tr').length,
+    loadCurveRows: document.querySelectorAll('#load-curves .table-wrap tbody tr').length,
+    units: rep.units,
   };
 }
 
@@ -220,13 +265,23 @@ function checkPage(page, seen, problems) {
   const interactionCharts = diagrams.filter((s) => s.interaction.covered).length;
   const expectCharts =
     (drawnCases.length ? 6 : 0) +
-    ((d.py_curves || []).length ? 1 : 0) +
+    (loadCurveItems(d).series ? 2 : 0) +
+    (d.py_curves || []).filter((x) => x.y && x.y.length).length +
     sectionCharts +
     interactionCharts +
     ((d.cases || []).some((x) => x.length_study && x.length_study.rows.length) ? 1 : 0);
   c(seen.charts.length === expectCharts, seen.charts.length + ' charts for ' + expectCharts + ' expected');
-  const units = new Set(Object.values(d.units || {}).concat(['rad']));
-  if (d.units) units.add(d.units.force + '/' + d.units.length + '^2');
+  // Engineering units when the data carry their table, else the computing ones.
+  const table = (d.display_units && d.display_units.quantities) || {};
+  const engineering = Object.keys(table).length > 0 && d.page_units !== 'computing';
+  c(seen.units === (engineering ? 'engineering' : 'computing'), 'page shows ' + seen.units + ' units');
+  const units = new Set(engineering ? Object.values(table).map((x) => x.unit) : Object.values(d.units || {}));
+  units.add('rad');
+  if (d.units && !engineering) units.add(d.units.force + '/' + d.units.length + '^2');
+  const withStiffness = (d.cases || []).filter((x) => x.head_stiffness).length;
+  c(seen.headStiffnessRows === (withStiffness ? (d.cases || []).length : 0), 'head stiffness table has ' + seen.headStiffnessRows + ' rows');
+  const levels = (d.cases || []).reduce((n, x) => n + (x.load_curve ? (x.load_curve.points || []).length : 0), 0);
+  c(seen.loadCurveRows === levels, 'load-curve tables have ' + seen.loadCurveRows + ' rows for ' + levels + ' levels');
   seen.charts.forEach((ch, i) => {
     const name = 'chart ' + (i + 1) + ' (' + ch.caption + ')';
     c(ch.points > 0, name + ' has no data');
@@ -282,6 +337,77 @@ async function checkInteraction(page, tab) {
   return ok;
 }
 
+// The units switch and the Es scale of an example's page: the page opens in
+// engineering units, the switch redraws it in the computing units and back,
+// and Es on a log scale is a chart that still draws.
+async function checkUnitsAndScale(page, tab) {
+  const n = page.name + ' (units and Es scale)';
+  const d = page.data;
+  let ok = true;
+  const c = (cond, what) => (ok = check(n, cond, what) && ok);
+  const table = d.display_units.quantities;
+  const maxMoment = () => tab.evaluate(() => document.querySelector('#cases tbody tr td:nth-child(8)').textContent);
+  const head = () => tab.evaluate(() => document.querySelector('#cases thead th:nth-child(8) .unit').textContent);
+  const moment = d.cases[0].max_moment;
+  const shown = Number(await maxMoment());
+  const converted = (moment * table.moment.factor) / table.moment.divisor;
+  c(Math.abs(shown - converted) <= Math.abs(converted) * 1e-4, 'engineering max moment ' + shown + ' for ' + converted);
+  c((await head()) === '(' + table.moment.unit + ')', 'engineering moment unit ' + (await head()));
+  await tab.locator('.units-switch input[value=computing]').check();
+  await tab.waitForFunction(() => window.tarvexReport.ready && window.tarvexReport.units === 'computing', null, { timeout: 10000 });
+  const computing = Number(await maxMoment());
+  c(Math.abs(computing - moment) <= Math.abs(moment) * 1e-4, 'computing max moment ' + computing + ' for ' + moment);
+  c((await head()) === '(' + d.units.moment + ')', 'computing moment unit ' + (await head()));
+  const charts = await tab.evaluate(() => window.tarvexReport.charts.length);
+  await tab.locator('.units-switch input[value=engineering]').check();
+  await tab.waitForFunction(() => window.tarvexReport.ready && window.tarvexReport.units === 'engineering', null, { timeout: 10000 });
+  c((await tab.evaluate(() => window.tarvexReport.charts.length)) === charts, 'the charts were not all drawn again');
+  await tab.locator('#response .chart-options input').check();
+  const es = await tab.evaluate(() => {
+    const u = window.tarvexReport.charts.find((x) => x.axes[1].label.startsWith('Soil modulus Es'));
+    return { distr: u.scales.y.distr, count: window.tarvexReport.charts.length, drawn: u._tarvexDrawn === true };
+  });
+  c(es.distr === 3 && es.drawn, 'Es chart on a log scale: distr ' + es.distr + ', drawn ' + es.drawn);
+  c(es.count === charts, 'the log scale changed the number of charts');
+  return ok;
+}
+
+// The page printed to PDF on `format` paper, as the browser prints it, and
+// the PDF's text: each table's last column header, each figure whole on a
+// page (its caption and its printed legend, above and below its chart, on
+// one page), a page header with the page number, and no widget.
+async function checkPrinted(page, tab, format) {
+  const n = page.name + ' (printed on ' + format + ')';
+  let ok = true;
+  const c = (cond, what) => (ok = check(n, cond, what) && ok);
+  const seen = await tab.evaluate(() => ({
+    lastHeaders: [...document.querySelectorAll('main table')]
+      .filter((t) => !t.closest('.legend-panel'))
+      .map((t) => {
+        const ths = t.querySelectorAll('thead th');
+        return ths.length ? ths[ths.length - 1].firstChild.textContent : null;
+      })
+      .filter(Boolean),
+    figures: document.querySelectorAll('main figure.chart').length,
+  }));
+  const pdf = join(outDir, page.name + '.' + format + '.pdf');
+  await tab.pdf({ path: pdf, format: format, printBackground: true });
+  const text = execFileSync('pdftotext', ['-raw', '-enc', 'UTF-8', pdf, '-'], { encoding: 'utf8' });
+  const pages = text.split('\f').filter((x, i, all) => i < all.length - 1 || x.trim());
+  const flat = (x) => x.replace(/\s+/g, ' ');
+  const all = flat(text);
+  for (const header of seen.lastHeaders) c(all.includes(flat(header)), 'last column header "' + header + '" is not in the PDF');
+  for (let f = 1; f <= seen.figures; f++) {
+    const where = (pattern) => pages.map((x, i) => (pattern.test(flat(x)) ? i + 1 : 0)).filter(Boolean);
+    const caption = where(new RegExp('Figure ' + f + ':'));
+    const legend = where(new RegExp('Legend of figure ' + f + ':'));
+    c(caption.length === 1 && legend.length === 1 && caption[0] === legend[0], 'figure ' + f + ': caption on page ' + caption + ', legend on page ' + legend);
+  }
+  pages.forEach((x, i) => c(flat(x).includes('Page ' + (i + 1) + ' of ' + pages.length), 'page ' + (i + 1) + ' has no page number'));
+  for (const widget of ['Show all', 'Hide all', 'Units shown', 'point at a chart', 'logarithmic scale']) c(!all.includes(widget), 'a widget is printed: ' + widget);
+  return { ok, pages: pages.length };
+}
+
 // A fresh Chromium with a fresh profile for `fn(context)`.
 async function withBrowser(fn) {
   const userData = mkdtempSync(join(tmpdir(), 'tarvex-chromium-'));
@@ -304,6 +430,7 @@ const fixtures = readdirSync(join(here, 'fixtures'))
   .sort()
   .map((f) => join(here, 'fixtures', f));
 const pages = fixtures.map((f) => [f, true]).concat(extraResults.map((f) => [resolve(f), false]));
+let printTime = 0;
 await withBrowser(async (context) => {
   for (const [file, fixture] of pages) {
     const page = makePage(file, fixture);
@@ -316,8 +443,19 @@ await withBrowser(async (context) => {
     let ok = checkPage(page, seen, problems);
     if (page.name === 'pile-three-cases') ok = (await checkInteraction(page, tab)) && ok;
     await tab.screenshot({ path: join(outDir, page.name + '.png'), fullPage: true });
+    const printing = Date.now();
+    const printed = [];
+    for (const format of ['Letter', 'A4']) {
+      const p = await checkPrinted(page, tab, format);
+      ok = p.ok && ok;
+      printed.push(p.pages + ' ' + format);
+    }
+    printTime += Date.now() - printing;
+    if (page.name === 'quickstart') ok = (await checkUnitsAndScale(page, tab)) && ok;
     await tab.close();
-    console.log((ok ? 'ok     ' : 'FAILED ') + page.name + ': ' + seen.charts.length + ' charts, drawn at ' + seen.drawnAt.toFixed(0) + ' ms');
+    console.log(
+      (ok ? 'ok     ' : 'FAILED ') + page.name + ': ' + seen.charts.length + ' charts, drawn at ' + seen.drawnAt.toFixed(0) + ' ms; printed on ' + printed.join(' and ') + ' pages'
+    );
     if (ok) passed++;
   }
 });
@@ -364,6 +502,7 @@ if (times.length) {
 }
 if (largeOk) passed++;
 
+console.log('       printing to PDF and reading it back: ' + (printTime / 1000).toFixed(1) + ' s for ' + pages.length + ' pages on two papers');
 for (const f of failures) console.log('  ' + f);
 console.log('Screenshots and pages: ' + outDir);
 console.log(passed + ' passed, ' + (failures.length ? new Set(failures.map((f) => f.split(':')[0].split(' (')[0])).size : 0) + ' failed');

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -149,20 +150,92 @@ TEST(Cli, ATableOfTheLoadCasesFollowsANormalEnd) {
   WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
   const CliResult r = RunCli({d.File("pile.tv6")});
   EXPECT_EQ(r.status, cli::kNormal);
-  const auto table = CaseTable(r.out);
   // Four significant digits in every numeric column, aligned on the right;
-  // exponent form below 0.001.
-  const std::vector<std::string> expected{
+  // exponent form below 0.001; engineering units; the fixed head's rotation
+  // of 1.8e-19 rad, round-off of its largest slope, shows as 0.
+  const std::vector<std::string> engineering{
+      "Case  Shear  Moment  Deflection    Rotation  Max moment  at depth  Max shear  at depth  "
+      "Iter",
+      "        kip  kip-ft          in         rad      kip-ft        ft        kip        ft",
+      "   1  10.00   20.00     0.03347  -3.360e-04       72.09     10.00     -11.18     14.00    "
+      "13",
+      "   2  10.00  -51.05    0.006440           0      -51.05         0      10.00         0     "
+      "9",
+      "   3  34.07       0      0.2500   -0.001986       250.8     10.80      34.07         0    "
+      "52"};
+  EXPECT_EQ(CaseTable(r.out), engineering) << r.out;
+  // The computing units on request, with the moment named as the report names it.
+  const std::vector<std::string> computing{
       "Case  Shear   Moment  Deflection    Rotation  Max moment  at depth  Max shear  at depth  "
       "Iter",
       "         lb    in-lb          in         rad       in-lb        in         lb        in",
       "   1  10000   240000     0.03347  -3.360e-04      865000     120.0     -11180     168.0    "
       "13",
-      "   2  10000  -612500    0.006440   1.807e-19     -612500         0      10000         0     "
+      "   2  10000  -612500    0.006440           0     -612500         0      10000         0     "
       "9",
       "   3  34070        0      0.2500   -0.001986     3010000     129.6      34070         0    "
       "52"};
-  EXPECT_EQ(table, expected) << r.out;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{d.File("pile.tv6"), "--units", "computing"},
+        std::vector<std::string>{"--units=computing", d.File("pile.tv6")}}) {
+    const CliResult c = RunCli(args);
+    EXPECT_EQ(c.status, cli::kNormal) << c.err;
+    EXPECT_EQ(CaseTable(c.out), computing) << c.out;
+  }
+}
+
+// --load-steps: every case's curve in the table, the JSON and a CSV table,
+// its last level the case itself; the report, plot and message files stay
+// those of the run without it. Bad values of the options are refused.
+TEST(Cli, LoadStepsWriteEachCasesCurve) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
+  const CliResult plain = RunCli({d.File("pile.tv6"), "-o", d.File("plain")});
+  ASSERT_EQ(plain.status, cli::kNormal) << plain.err;
+  const CliResult r =
+      RunCli({d.File("pile.tv6"), "--load-steps", "4", "--json", "--csv", "-o", d.File("steps")});
+  ASSERT_EQ(r.status, cli::kNormal) << r.err;
+  // Byte for byte, but for the folder that the report's header names.
+  for (const char* file : {"pile.out", "pile.plt", "pile.msg"}) {
+    std::string text = testing::ReadFile(d.File(std::string("steps/") + file));
+    for (std::size_t at = text.find(d.File("steps")); at != std::string::npos;
+         at = text.find(d.File("steps"), at)) {
+      text.replace(at, d.File("steps").size(), d.File("plain"));
+    }
+    EXPECT_EQ(text, testing::ReadFile(d.File(std::string("plain/") + file))) << file;
+  }
+  const auto lines = testing::SplitLines(r.out);
+  const int at = testing::FindLine(lines, "Load-deflection curve of load case 1 (4 levels):");
+  ASSERT_GE(at, 0) << r.out;
+  EXPECT_EQ(lines[static_cast<std::size_t>(at + 1)],
+            "  Level  Factor  Head shear  Head deflection  Max moment");
+  EXPECT_EQ(lines[static_cast<std::size_t>(at + 6)],
+            "      4   1.000       10.00          0.03347       72.09");
+  const auto json = nlohmann::json::parse(testing::ReadFile(d.File("steps/pile.json")));
+  const auto& curve = json["cases"][0]["load_curve"];
+  ASSERT_EQ(curve["points"].size(), 4U);
+  EXPECT_EQ(curve["points"][3]["head_deflection"], json["cases"][0]["head_deflection"]);
+  const auto csv = testing::FileLines(d.File("steps/pile.curves.csv"));
+  ASSERT_EQ(csv.size(), 13U);
+  EXPECT_EQ(csv[0],
+            "case,level,factor,head_shear [kip],head_moment [kip-ft],head_deflection [in],"
+            "head_rotation [rad],max_moment [kip-ft],max_moment_depth [ft],max_shear [kip],"
+            "iterations,status");
+  EXPECT_EQ(csv[4].substr(0, 14), "1,4,1,10,20,0.");
+  // A later run without steps removes the table.
+  RunCli({d.File("pile.tv6"), "--csv", "-o", d.File("steps")});
+  EXPECT_FALSE(FileExists(d.File("steps/pile.curves.csv")));
+
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{d.File("pile.tv6"), "--load-steps", "0"},
+        std::vector<std::string>{d.File("pile.tv6"), "--load-steps", "1001"},
+        std::vector<std::string>{d.File("pile.tv6"), "--load-steps=ten"},
+        std::vector<std::string>{d.File("pile.tv6"), "--units", "si"},
+        std::vector<std::string>{d.File("pile.tv6"), "--units"}}) {
+    const CliResult e = RunCli(bad);
+    EXPECT_EQ(e.status, cli::kFilesUnusable) << bad.back();
+    EXPECT_NE(e.err.find("tarvex: option --"), std::string::npos) << e.err;
+  }
 }
 
 TEST(Cli, AnLrfdTableNamesEachCombinationAndItsCheck) {
@@ -174,13 +247,13 @@ TEST(Cli, AnLrfdTableNamesEachCombinationAndItsCheck) {
   const std::vector<std::string> expected{
       "Case  Combination   Shear  Moment  Deflection  Rotation  Max moment  at depth  Max shear  "
       "at depth  Iter  Check",
-      "                       kN    kN-m           m       rad        kN-m         m         kN"
+      "                       kN    kN-m          mm       rad        kN-m         m         kN"
       "         m",
-      "   1  Strength I    120.3   38.75     0.08602  -0.02889       349.2     3.400     -176.0"
+      "   1  Strength I    120.3   38.75       86.02  -0.02889       349.2     3.400     -176.0"
       "     5.000    33  pass",
-      "   2  Strength III  83.92   12.50     0.04357  -0.01538       203.8     3.200     -117.4"
+      "   2  Strength III  83.92   12.50       43.57  -0.01538       203.8     3.200     -117.4"
       "     4.600    30  pass",
-      "   3  Service I     87.53   25.00     0.04754  -0.01704       219.7     3.200     -124.2"
+      "   3  Service I     87.53   25.00       47.54  -0.01704       219.7     3.200     -124.2"
       "     4.600    31  pass",
       // The wind group's 5 kN/m at the head, falling to 0 at 2 m, factored 1.4.
       "Note: the distributed load starts at the pile head, where about 0.341 kN (4.9 %) of its "
@@ -246,8 +319,8 @@ TEST(Cli, ADistributedLoadAtThePileHeadGetsANoteOnItsLostForce) {
   const CliResult r = RunCli({d.File("pile.tv6")});
   EXPECT_EQ(r.status, cli::kNormal) << r.out;
   // 50 lb/in over 10 ft: 6000 lb, of which q(0) h / 4 = 50 * 4.8 / 4 lb.
-  EXPECT_NE(r.out.find("\nNote: the distributed load starts at the pile head, where about 60.0 lb "
-                       "(1.0 %) of its force is lost;"),
+  EXPECT_NE(r.out.find("\nNote: the distributed load starts at the pile head, where about "
+                       "0.0600 kip (1.0 %) of its force is lost;"),
             std::string::npos)
       << r.out;
 }
@@ -377,7 +450,7 @@ TEST(Cli, InteractionDiagramsShowEachSectionsHighestUtilisation) {
   const std::string with = Replaced(Example("quickstart.tv6"), "ComputeInteraction NO\n",
                                     "ComputeInteraction YES\nCode ACI318\n");
   WriteFile(d.File("pile.tv6"), with);
-  const CliResult r = RunCli({d.File("pile.tv6"), "--csv"});
+  const CliResult r = RunCli({d.File("pile.tv6"), "--csv", "--units", "computing"});
   EXPECT_EQ(r.status, cli::kNormal) << r.err;
   const auto lines = testing::SplitLines(r.out);
   const int at = testing::FindLine(lines, "Interaction diagrams (ACI318):");

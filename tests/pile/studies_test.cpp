@@ -224,6 +224,159 @@ TEST(StiffnessStudy, ElasticPileMatchesTheBeamOnElasticFoundation) {
   }
 }
 
+// The stiffness of every load case at its converged state: for an elastic
+// pile in an elastic subgrade the tangent matrix is the beam's on an
+// elastic foundation, whatever the head conditions and the distributed
+// load, and equals the study's at its reference loads; the secant of a
+// free head is 2 EI beta^3, that of a fixed head K22.
+TEST(HeadStiffness, ElasticPileTangentIsTheClosedFormAtEveryLoadCase) {
+  const std::string cases = "3\n1 1 10000.0 0.0 0.0 1\n2 2 10000.0 0.0 0.0 1\n3 4 0.5 0.0 0.0 1\n";
+  const Finished r = RunText(ElasticPileInput(cases + "0\n"));
+  ASSERT_EQ(r.outcome.result, 0) << ErrorText(r.outcome);
+  const RunResults& results = r.outcome.results;
+  // A distributed load (50 lb/in over the top 30 ft) moves the head but is
+  // no stiffness: the tangent stays.
+  const Finished loaded = RunText(ElasticPileInput(cases + "2\n1 0.0 50.0\n2 30.0 50.0\n"));
+  ASSERT_EQ(loaded.outcome.result, 0) << ErrorText(loaded.outcome);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(loaded.outcome.results.cases[i].head_stiffness.tangent,
+              results.cases[i].head_stiffness.tangent);
+  }
+  EXPECT_NE(loaded.outcome.results.cases[0].head_deflection, results.cases[0].head_deflection);
+  const double ei = 29.0e6 * 3.141592653589793 * std::pow(24.0, 4) / 64.0;
+  const double beta = std::pow(100.0 * 24.0 / (4.0 * ei), 0.25);
+  const double k22 = 4.0 * ei * std::pow(beta, 3), k23 = 2.0 * ei * beta * beta;
+  const double k33 = 2.0 * ei * beta;
+  constexpr double kTol = 5e-3;  // 0.5 % at 500 increments
+  const StiffnessRow& study = results.stiffness->rows.front();
+  ASSERT_EQ(results.cases.size(), 3u);
+  for (const LoadCaseResult& c : results.cases) {
+    ASSERT_TRUE(c.head_stiffness.tangent.has_value()) << "case " << c.number;
+    const auto& k = *c.head_stiffness.tangent;
+    EXPECT_NEAR(k[0][0], k22, kTol * k22) << "case " << c.number;
+    EXPECT_NEAR(k[0][1], k23, kTol * k23) << "case " << c.number;
+    EXPECT_NEAR(k[1][0], k23, kTol * k23) << "case " << c.number;
+    EXPECT_NEAR(k[1][1], k33, kTol * k33) << "case " << c.number;
+    // The study's signs and terms: the same linear system at its loads.
+    EXPECT_NEAR(k[0][0], study.k22, 1e-6 * k22);
+    EXPECT_NEAR(k[0][1], study.k23, 1e-6 * k23);
+    EXPECT_NEAR(k[1][0], study.k32, 1e-6 * k23);
+    EXPECT_NEAR(k[1][1], study.k33, 1e-6 * k33);
+  }
+  // Free head, no moment: y = V / (2 EI beta^3), and a rotational secant of
+  // zero (the head moment is round-off of the case's largest).
+  const SecantStiffness& free = results.cases[0].head_stiffness.secant;
+  ASSERT_TRUE(free.lateral.has_value());
+  EXPECT_NEAR(*free.lateral, 2.0 * ei * std::pow(beta, 3), kTol * k22);
+  EXPECT_EQ(free.rotational, 0.0);
+  // Fixed head: V / y is K22; a head that does not turn has no rotational
+  // secant, whatever round-off its computed slope holds.
+  const SecantStiffness& fixed = results.cases[1].head_stiffness.secant;
+  EXPECT_NEAR(*fixed.lateral, (*results.cases[1].head_stiffness.tangent)[0][0], 1e-6 * k22);
+  EXPECT_FALSE(fixed.rotational.has_value());
+}
+
+// A nonlinear case: the converged system is symmetric, so K23 = K32, and its
+// terms are those of the unit loads on the moduli of the case, softer than
+// the study's at the small reference loads.
+TEST(HeadStiffness, NonlinearCaseIsSymmetricAndSofterThanTheStudy) {
+  const Finished r =
+      RunText(Edited(testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/quickstart.tv6"),
+                     "ComputeKmatrix NO", "ComputeKmatrix YES"));
+  ASSERT_EQ(r.outcome.result, 0) << ErrorText(r.outcome);
+  const RunResults& results = r.outcome.results;
+  const StiffnessRow& study = results.stiffness->rows.front();
+  for (const LoadCaseResult& c : results.cases) {
+    ASSERT_TRUE(c.head_stiffness.tangent.has_value());
+    const auto& k = *c.head_stiffness.tangent;
+    EXPECT_NEAR(k[0][1], k[1][0], 1e-9 * std::fabs(k[0][1])) << "case " << c.number;
+    EXPECT_GT(k[0][0], 0.0);
+    EXPECT_GT(k[1][1], 0.0);
+    EXPECT_LT(k[0][0], study.k22) << "case " << c.number;
+    ASSERT_TRUE(c.head_stiffness.secant.lateral.has_value());
+    EXPECT_EQ(*c.head_stiffness.secant.lateral, c.head_shear / c.head_deflection);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Load-deflection curves (load steps).
+
+RunResults AnalyseWithSteps(const std::string& input, int steps) {
+  AnalyseOptions options;
+  options.clock = [] { return DateTime{2026, 12, 10, 9, 0, 0}; };
+  options.keep_texts = true;
+  options.load_steps = steps;
+  return analyse(input, options);
+}
+
+// Every level is the case solved at its share of the loads: the last is the
+// case itself, bit for bit; the report, plot and message texts are those of
+// the run without steps.
+TEST(LoadCurve, LastLevelIsTheCaseAndTheFilesDoNotChange) {
+  const std::string input =
+      testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/quickstart.tv6");
+  const RunResults plain = AnalyseWithSteps(input, 0);
+  const RunResults stepped = AnalyseWithSteps(input, 4);
+  ASSERT_EQ(stepped.result_code, 0);
+  EXPECT_EQ(stepped.report_text, plain.report_text);
+  EXPECT_EQ(stepped.plot_text, plain.plot_text);
+  EXPECT_EQ(stepped.message_text, plain.message_text);
+  EXPECT_EQ(stepped.warnings.size(), plain.warnings.size());
+  ASSERT_EQ(stepped.cases.size(), 3u);
+  for (const LoadCaseResult& c : stepped.cases) {
+    EXPECT_FALSE(plain.cases[static_cast<std::size_t>(c.number - 1)].load_curve.has_value());
+    ASSERT_TRUE(c.load_curve.has_value());
+    const LoadCurve& curve = *c.load_curve;
+    EXPECT_EQ(curve.steps, 4);
+    EXPECT_EQ(curve.failed_level, 0);
+    EXPECT_FALSE(curve.failure.has_value());
+    ASSERT_EQ(curve.points.size(), 4u);
+    const LoadCurvePoint& last = curve.points.back();
+    EXPECT_EQ(last.factor, 1.0);
+    EXPECT_EQ(last.condition1, c.condition1);
+    EXPECT_EQ(last.condition2, c.condition2);
+    EXPECT_EQ(last.head_deflection, c.head_deflection);
+    EXPECT_EQ(last.head_shear, c.head_shear);
+    EXPECT_EQ(last.max_moment, c.max_moment);
+    EXPECT_EQ(last.iterations, c.iterations);
+    // The head loads scale, the axial load and a slope of zero stay.
+    EXPECT_EQ(curve.points[1].factor, 0.5);
+    EXPECT_EQ(curve.points[1].condition1, 0.5 * c.condition1);
+    EXPECT_EQ(curve.points[1].condition2, 0.5 * c.condition2);
+    // More load, more deflection.
+    for (std::size_t k = 1; k < curve.points.size(); ++k) {
+      EXPECT_GT(std::fabs(curve.points[k].head_deflection),
+                std::fabs(curve.points[k - 1].head_deflection));
+    }
+  }
+  // A level's numbers are those of a run of the case at that load.
+  const RunResults half =
+      AnalyseWithSteps(Edited(input, "1  1  10000.0  240000.0", "1  1  5000.0  120000.0"), 0);
+  ASSERT_EQ(half.result_code, 0);
+  EXPECT_EQ(stepped.cases[0].load_curve->points[1].head_deflection, half.cases[0].head_deflection);
+  EXPECT_EQ(stepped.cases[0].load_curve->points[1].max_moment, half.cases[0].max_moment);
+}
+
+// A level that fails ends its curve with the error that a run of the case
+// at that load reports; the run itself and the other curves go on.
+TEST(LoadCurve, FirstFailingLevelEndsTheCurveWithItsError) {
+  // Case 3 (a head deflection of 0.25 in) converges in 52 iterations at its
+  // load, but needs 55 at 0.2 in.
+  const std::string input =
+      Edited(testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/quickstart.tv6"),
+             "MaxIterations 100", "MaxIterations 54");
+  const RunResults r = AnalyseWithSteps(input, 5);
+  ASSERT_EQ(r.result_code, 0);
+  ASSERT_EQ(r.cases.size(), 3u);
+  EXPECT_EQ(r.cases[0].load_curve->points.size(), 5u);
+  const LoadCurve& curve = *r.cases[2].load_curve;
+  ASSERT_EQ(curve.points.size(), 3u);
+  EXPECT_EQ(curve.failed_level, 4);
+  ASSERT_TRUE(curve.failure.has_value());
+  EXPECT_EQ(curve.failure->identity, "RUN00010");
+  EXPECT_EQ(curve.failure->kind, "runtime");
+}
+
 TEST(StiffnessStudy, DefaultLevelsAndTheirRecords) {
   const Finished r = RunText(ElasticPileInput("1\n1 1 10000.0 0.0 25000.0 1\n0\n", 100));
   ASSERT_EQ(r.outcome.result, 0) << ErrorText(r.outcome);

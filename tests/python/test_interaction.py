@@ -69,11 +69,13 @@ def test_diagrams_and_demands_of_a_run(tmp_path):
         "ACI318", "ACI 318-19", "tied", "default")
     # 36 in shaft, 12 #9, f'c 4 ksi, fy 60 ksi: P0 = 4140.0 kips, in pounds.
     assert it.pure_compression == pytest.approx(4139978.47, abs=0.01)
-    frame = it.frame()
+    frame = it.frame(units=None)
     assert list(frame.columns) == ["nominal_axial", "nominal_moment", "factored_axial",
                                    "factored_moment", "phi"]
     assert frame.attrs["units"]["nominal_axial"] == "lb"
     assert frame.attrs["units"]["factored_moment"] == "lb-in"
+    # In engineering units, P0 is 4140 kips.
+    assert it.frame()["nominal_axial [kip]"].iloc[0] == pytest.approx(4139.97847, abs=1e-5)
     assert len(frame) >= 40
     assert frame["phi"].between(0.65, 0.90).all()
     assert [d.load_case for d in it.demands] == [1, 2, 3]
@@ -99,7 +101,8 @@ def test_diagrams_and_demands_of_a_run(tmp_path):
         d["capacity"]["moment"] for d in data["demands"]]
     assert tv.Results.from_json(path.with_suffix(".json")).sections[0].interaction == it
 
-    (ax,) = results.plot_interaction()
+    assert results.plot_interaction()[0].get_xlabel() == "Bending moment (kip-ft)"
+    (ax,) = results.plot_interaction(units="computing")
     assert ax.get_xlabel() == "Bending moment (lb-in)"
     assert ax.get_ylabel() == "Axial force, compression positive (lb)"
     nominal, design, demands = ax.get_lines()[:3]

@@ -21,7 +21,15 @@ def close_figures():
 
 def test_response_against_depth_with_depth_downward():
     results = tarvex.run(ROOT / "examples" / "quickstart.tv6")
+    # Engineering units by default: depth in ft, moment in kip-ft.
     axes = results.plot()
+    assert [ax.get_xlabel() for ax in axes] == [
+        "Deflection (in)", "Bending moment (kip-ft)", "Shear (kip)", "Soil reaction p (lb/in)"]
+    assert axes[0].get_ylabel() == "Depth below pile head (ft)"
+    moment = axes[1].get_lines()[0]
+    assert np.allclose(moment.get_xdata(), results.cases[0].moment / 12000.0, rtol=1e-15)
+    assert moment.get_ydata()[-1] == 40.0
+    axes = results.plot(units="computing")
     assert len(axes) == 4 and axes[0].figure.get_axes() == axes
     assert [ax.get_xlabel() for ax in axes] == [
         "Deflection (in)", "Bending moment (lb-in)", "Shear (lb)", "Soil reaction p (lb/in)"]
@@ -34,7 +42,7 @@ def test_response_against_depth_with_depth_downward():
         for line, case in zip(lines, results.cases):
             assert np.array_equal(line.get_xdata(), getattr(case, column))
             assert np.array_equal(line.get_ydata(), case.depth)
-    assert len(results.plot(cases=[2])[1].get_lines()) == 2
+    assert len(results.plot(cases=[2], units="computing")[1].get_lines()) == 2
     with pytest.raises(ValueError):
         results.plot(cases=[7])
     with pytest.raises(TypeError, match="cases="):
@@ -44,8 +52,9 @@ def test_response_against_depth_with_depth_downward():
 def test_plots_draw_into_the_axes_given_and_return_them():
     results = tarvex.run(ROOT / "examples" / "quickstart.tv6")
     fig, (left, right) = plt.subplots(1, 2)
-    assert results.plot("moment", ax=left) is left
-    assert results.cases[2].plot("flexural_rigidity", ax=right, label="EI") is right
+    assert results.plot("moment", ax=left, units="computing") is left
+    assert results.cases[2].plot("flexural_rigidity", ax=right, label="EI",
+                                 units="computing") is right
     assert len(left.get_lines()) == 4  # the cases and the zero line
     assert [line.get_label() for line in left.get_lines()[:3]] == [
         "Load case 1", "Load case 2", "Load case 3"]
@@ -67,7 +76,7 @@ def test_plots_draw_into_the_axes_given_and_return_them():
 def test_py_curves_and_moment_curvature():
     results = tarvex.run(ROOT / "examples" / "elastic_pipe_clay_uscs.tv6")
     assert results.py_curves
-    ax = results.plot_py_curves()
+    ax = results.plot_py_curves(units="computing")
     assert len(ax.get_lines()) == len(results.py_curves)
     assert ax.get_xlabel() == "Deflection y (in)"
     assert ax.get_ylabel() == "Soil resistance p (lb/in)"
@@ -79,9 +88,12 @@ def test_py_curves_and_moment_curvature():
     shaft = tarvex.run(ROOT / "examples" / "quickstart.tv6")
     left, right = shaft.plot_moment_curvature()
     assert left.get_xlabel() == "Curvature (rad/in)"
-    assert left.get_ylabel() == "Bending moment (kip-in)"
+    assert left.get_ylabel() == "Bending moment (kip-ft)"
     assert right.get_ylabel() == "Bending stiffness EI (kip-in^2)"
     table = shaft.sections[0].thrusts[0]
+    assert np.allclose(left.get_lines()[0].get_ydata(), table.moment / 12.0, rtol=1e-15)
+    left, right = shaft.plot_moment_curvature(units="computing")
+    assert left.get_ylabel() == "Bending moment (kip-in)"
     assert np.array_equal(left.get_lines()[0].get_ydata(), table.moment)
     _, given = plt.subplots()
     assert shaft.plot_moment_curvature("ei", ax=given) is given

@@ -27,6 +27,8 @@ CLASSES = [
     (tarvex.MomentCurvature, "thrust_curve", ("points", "moment_curvature_point")),
     (tarvex.LoadCaseResult, "load_case", ("nodes", "nodes")),
     (tarvex.LengthStudy, "length_study", ("rows", "length_study_row")),
+    (tarvex.HeadStiffness, "head_stiffness", None),
+    (tarvex.LoadCurve, "load_curve", ("points", "load_curve_point")),
     (tarvex.PyCurveResult, "py_curve", None),
     (tarvex.LrfdCheckRow, "lrfd_check_row", None),
     (tarvex.StiffnessStudy, "stiffness_study", ("rows", "stiffness_row")),
@@ -116,32 +118,71 @@ def test_unknown_kind_of_unit():
 
 def test_frames_carry_their_units(quickstart, si):
     import pandas  # noqa: F401
-    nodes = si.cases[0].to_frame()
+    nodes = si.cases[0].to_frame(units=None)
     assert list(nodes.columns) == list(R.NODE_COLUMNS)
     assert nodes.attrs["units"] == {
         "depth": "m", "deflection": "m", "slope": "rad", "moment": "kN-m", "shear": "kN",
         "soil_reaction": "kN/m", "es": "kPa", "flexural_rigidity": "kN-m^2", "stress": "kPa",
         "distributed_load": "kN/m"}
-    cases = quickstart.cases_frame()
+    cases = quickstart.cases_frame(units=None)
     assert list(cases["status"]) == ["converged"] * 3
     # The head conditions have no one unit: they are left out.
     assert cases.attrs["units"]["head_deflection"] == "in"
     assert "condition1" not in cases.attrs["units"] and cases.attrs["units"]["number"] == ""
-    table = quickstart.sections[0].thrusts[0].to_frame()
+    table = quickstart.sections[0].thrusts[0].to_frame(units=None)
     assert table.attrs["units"]["moment"] == "kip-in"
     assert table.attrs["units"]["max_steel_stress"] == "kip/in^2"
 
 
+def test_frames_in_engineering_and_computing_units(quickstart, si):
+    """By default a frame shows the engine's engineering units, named in the
+    columns as the CSV tables name them; "computing" keeps the run's own."""
+    import pandas  # noqa: F401
+    nodes = si.cases[0].to_frame()
+    assert list(nodes.columns) == [
+        "depth [m]", "deflection [mm]", "slope [rad]", "moment [kN-m]", "shear [kN]",
+        "soil_reaction [kN/m]", "es [kN/m^2]", "flexural_rigidity [kN-m^2]", "stress [MPa]",
+        "distributed_load [kN/m]"]
+    assert nodes.attrs["units"]["deflection [mm]"] == "mm"
+    assert np.allclose(nodes["deflection [mm]"], 1000.0 * si.cases[0].deflection, rtol=1e-15)
+    assert np.allclose(nodes["stress [MPa]"], si.cases[0].stress / 1000.0, rtol=1e-15)
+    frame = quickstart.frame()
+    assert list(frame.columns[:5]) == ["case", "node", "depth [ft]", "deflection [in]",
+                                       "slope [rad]"]
+    assert frame["depth [ft]"].iloc[-1] == 40.0  # 480 in, divided: exactly 40 ft
+    assert np.allclose(frame["moment [kip-ft]"], frame_moment := np.concatenate(
+        [c.moment for c in quickstart.cases]) / 12000.0)
+    assert len(frame_moment) == len(frame)
+    cases = quickstart.cases_frame()
+    assert cases["max_moment [kip-ft]"].tolist() == pytest.approx(
+        [c.max_moment / 12000.0 for c in quickstart.cases])
+    # Each case's head conditions in the units of its load type: shears in
+    # kip, the moment in kip-ft, the imposed deflection in in.
+    assert cases["condition1"].tolist() == pytest.approx([10.0, 10.0, 0.25])
+    assert cases["condition2"].tolist() == pytest.approx([20.0, 0.0, 0.0])
+    assert cases["k22 [kip/in]"].tolist() == pytest.approx(
+        [c.head_stiffness.k22 / 1000.0 for c in quickstart.cases])
+    computing = quickstart.cases[0].to_frame(units="computing")
+    assert computing.columns[0] == "depth [in]"
+    assert np.array_equal(computing["moment [lb-in]"], quickstart.cases[0].moment)
+    table = quickstart.sections[0].thrusts[0].to_frame()
+    assert "moment [kip-ft]" in table.columns and "max_steel_stress [ksi]" in table.columns
+    with pytest.raises(ValueError, match="units= takes"):
+        quickstart.frame(units="SI")
+    assert quickstart.display_units.unit("depth") == "ft"
+    assert quickstart.display_units == quickstart.units.display
+
+
 def test_frame_of_long_format_holds_every_case_and_node(quickstart):
     import pandas  # noqa: F401
-    frame = quickstart.frame()
+    frame = quickstart.frame(units=None)
     assert list(frame.columns) == ["case", "node", *R.NODE_COLUMNS]
     assert len(frame) == sum(len(c.depth) for c in quickstart.cases) == 3 * 101
     assert frame.attrs["units"]["moment"] == "lb-in"
     for number, rows in frame.groupby("case"):
         case = quickstart.cases[number - 1]
         assert list(rows["node"]) == list(range(1, 102))
-        expected = case.to_frame()
+        expected = case.to_frame(units=None)
         for column in R.NODE_COLUMNS:
             assert np.array_equal(rows[column].to_numpy(), expected[column].to_numpy())
     # The largest moment of every case, from the long frame.
@@ -149,7 +190,7 @@ def test_frame_of_long_format_holds_every_case_and_node(quickstart):
     assert list(peaks["moment"]) == [c.max_moment for c in quickstart.cases]
     # A run without load cases gives the columns and no row.
     stiffness_only = tarvex.run(ROOT / "examples" / "prestressed_pile_sections_ei_only_uscs.tv6")
-    assert list(stiffness_only.frame().columns) == ["case", "node", *R.NODE_COLUMNS]
+    assert list(stiffness_only.frame(units=None).columns) == ["case", "node", *R.NODE_COLUMNS]
     assert len(stiffness_only.frame()) == 0
 
 

@@ -111,10 +111,62 @@ def number(text):
     return float(text) if text else None
 
 
+# The node column of each kind of value of the load-case table.
+NODE_COLUMN_OF = {"force": "shear", "moment": "moment", "deflection": "deflection",
+                  "rotation": "slope"}
+
+
+def check_converted(cell, value, unit, largest=0.0):
+    """A cell of an engineering table against the JSON's value: converted by
+    the display table, in nine significant digits, 0 for round-off."""
+    if value is None:
+        assert cell == ""
+        return
+    shown = 0.0 if abs(value) < 1e-8 * largest else value * unit["factor"] / unit["divisor"]
+    assert number(cell) == pytest.approx(shown, rel=1e-8, abs=1e-300)
+
+
+@pytest.mark.parametrize("name", ["quickstart", "lrfd_hpile_clays_si"])
+def test_engineering_csv_is_the_json_converted(name, cli, tmp_path):
+    path = ROOT / "examples" / f"{name}.tv6"
+    done, stem = run(cli, path, tmp_path, "--json", "--csv", "--load-steps", "3")
+    assert done.returncode == 0, done.stdout + done.stderr
+    results = json.loads(stem.with_suffix(".json").read_text())
+    jsonschema.validate(results, SCHEMA, cls=jsonschema.Draft202012Validator)
+    table = results["display_units"]["quantities"]
+    kinds = {"axial": "force", "head_shear": "force", "head_moment": "moment",
+             "head_deflection": "deflection", "head_rotation": "rotation",
+             "max_moment": "moment", "max_moment_depth": "depth", "max_shear": "force",
+             "max_shear_depth": "depth", "max_stress": "stress"}
+    header, rows = read_csv(f"{stem}.cases.csv")
+    for key, kind in kinds.items():
+        assert f"{key} [{table[kind]['unit']}]" in header
+    assert f"k22 [{table['lateral_stiffness']['unit']}]" in header
+    for row, case in zip(rows, results["cases"]):
+        cells = {h.split(" [")[0]: c for h, c in zip(header, row)}
+        for key, kind in kinds.items():
+            # Round-off against the case's largest value of the kind.
+            largest = 0.0
+            if key != "axial" and kind in NODE_COLUMN_OF:
+                largest = max(abs(v) for v in case["nodes"][NODE_COLUMN_OF[kind]] + [case[key]])
+            check_converted(cells[key], case[key], table[kind], largest)
+        tangent = case["head_stiffness"]["tangent"]
+        check_converted(cells["k22"], tangent[0][0], table["lateral_stiffness"])
+        check_converted(cells["k33"], tangent[1][1], table["rotational_stiffness"])
+        check_converted(cells["secant_lateral"], case["head_stiffness"]["secant"]["lateral"],
+                        table["lateral_stiffness"])
+    header, rows = read_csv(f"{stem}.curves.csv")
+    curves = [(c["number"], p) for c in results["cases"] for p in c["load_curve"]["points"]]
+    assert len(rows) == len(curves) == 3 * len(results["cases"])
+    for row, (number_, point) in zip(rows, curves):
+        assert int(row[0]) == number_ and int(row[1]) == point["level"]
+        check_converted(row[5], point["head_deflection"], table["deflection"])
+
+
 @pytest.mark.parametrize("name", ["quickstart", "lrfd_hpile_clays_si"])
 def test_csv_columns_equal_the_json(name, cli, tmp_path):
     path = ROOT / "examples" / f"{name}.tv6"
-    done, stem = run(cli, path, tmp_path, "--json", "--csv")
+    done, stem = run(cli, path, tmp_path, "--json", "--csv", "--units", "computing")
     assert done.returncode == 0, done.stdout + done.stderr
     results = json.loads(stem.with_suffix(".json").read_text())
     units = results["units"]
@@ -134,6 +186,11 @@ def test_csv_columns_equal_the_json(name, cli, tmp_path):
                 assert int(cell) == case[key]
             elif key == "status":
                 assert cell == case["status"]
+            elif key in ("secant_lateral", "secant_rotational"):
+                assert number(cell) == case["head_stiffness"]["secant"][key[7:]], key
+            elif key in ("k22", "k23", "k32", "k33"):
+                i, j = int(key[1]) - 2, int(key[2]) - 2
+                assert number(cell) == case["head_stiffness"]["tangent"][i][j], key
             else:
                 assert number(cell) == case[key], key  # exactly the same double
 
@@ -154,7 +211,7 @@ def test_interaction_csv_tables_equal_the_json(cli, tmp_path):
     path = tmp_path / "src" / "shaft.tv6"
     path.parent.mkdir()
     path.write_text(text)
-    done, stem = run(cli, path, tmp_path / "run", "--json", "--csv")
+    done, stem = run(cli, path, tmp_path / "run", "--json", "--csv", "--units", "computing")
     assert done.returncode == 0, done.stdout + done.stderr
     results = json.loads(stem.with_suffix(".json").read_text())
     jsonschema.validate(results, SCHEMA, cls=jsonschema.Draft202012Validator)

@@ -75,13 +75,13 @@ def test_units_sections_and_layers_are_named(quickstart):
 
 def test_frames(quickstart):
     import pandas  # noqa: F401
-    frame = quickstart.cases_frame()
+    frame = quickstart.cases_frame(units=None)
     assert list(frame["number"]) == [1, 2, 3]
     assert list(frame["max_moment"]) == [c.max_moment for c in quickstart.cases]
-    nodes = quickstart.cases[0].to_frame()
+    nodes = quickstart.cases[0].to_frame(units=None)
     assert len(nodes) == 101
     assert np.array_equal(nodes["moment"].to_numpy(), quickstart.cases[0].moment)
-    table = quickstart.sections[0].thrusts[0].to_frame()
+    table = quickstart.sections[0].thrusts[0].to_frame(units=None)
     assert np.array_equal(table["ei"].to_numpy(), quickstart.sections[0].thrusts[0].ei)
 
 
@@ -245,8 +245,9 @@ def test_studies_are_tables_of_arrays():
     assert study.load_case == 1 and study.full_length == pytest.approx(480.0)
     assert 0 < len(study) <= study.lengths_analysed <= 20 and study.ended_by
     assert study.length[0] == pytest.approx(480.0) and np.all(np.diff(study.length) < 0)
-    assert list(study.to_frame().columns) == ["length", "head_deflection", "head_shear",
-                                              "max_moment", "max_shear"]
+    assert list(study.to_frame().columns) == ["length [ft]", "head_deflection [in]",
+                                              "head_shear [kip]", "max_moment [kip-ft]",
+                                              "max_shear [kip]"]
     k = results.stiffness
     assert k.complete and k.cases_converged == 20 and k.ended_by == "all cases"
     assert len(k) == 10 and np.all(k.k22 > 0) and np.all(k.k33 > 0)

@@ -35,7 +35,10 @@ TEST(HtmlReport, PageIsOneSelfContainedDocument) {
   EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
   EXPECT_EQ(page.substr(page.size() - 8), "</html>\n");
   EXPECT_EQ(Count(page, kDataOpen), 1u);
-  EXPECT_EQ(DataOf(page), R"({"format":"tarvex-results"})");
+  // The units the page opens in go first, with the results data.
+  EXPECT_EQ(DataOf(page), R"({"page_units":"engineering","format":"tarvex-results"})");
+  EXPECT_EQ(DataOf(RenderHtmlReport(" {}", ShownUnits::kComputing)),
+            R"({"page_units":"computing"})");
   // The chart library, the report's script and its styles are inlined; the
   // page names no file or address to load.
   EXPECT_NE(page.find("uPlot"), std::string::npos);
@@ -58,15 +61,17 @@ TEST(HtmlReport, DataCannotLeaveItsElement) {
   const Case cases[] = {
       // Blanks between tokens go; blanks inside strings stay.
       {"{\n  \"title\": [\"Pile  1\"],\n\t\"cases\" : [ 1, 2 ]\r\n}",
-       R"({"title":["Pile  1"],"cases":[1,2]})"},
+       R"({"page_units":"engineering","title":["Pile  1"],"cases":[1,2]})"},
       // A closing tag or a comment opener in a string is escaped.
       {R"({"line_text": "1 2 </script><script>alert(1)</script>"})",
-       R"({"line_text":"1 2 \u003c/script>\u003cscript>alert(1)\u003c/script>"})"},
-      {R"({"a": "<!-- x", "b": "</SCRIPT >"})", R"({"a":"\u003c!-- x","b":"\u003c/SCRIPT >"})"},
+       R"({"page_units":"engineering","line_text":"1 2 \u003c/script>\u003cscript>alert(1)\u003c/script>"})"},
+      {R"({"a": "<!-- x", "b": "</SCRIPT >"})",
+       R"({"page_units":"engineering","a":"\u003c!-- x","b":"\u003c/SCRIPT >"})"},
       // An escaped quote does not end the string: the blanks after it stay.
-      {R"({"a": "say \"  hi\"  ", "b" : 1})", R"({"a":"say \"  hi\"  ","b":1})"},
+      {R"({"a": "say \"  hi\"  ", "b" : 1})",
+       R"({"page_units":"engineering","a":"say \"  hi\"  ","b":1})"},
       {R"({"a": "ends in a backslash \\", "b" : "  "})",
-       R"({"a":"ends in a backslash \\","b":"  "})"},
+       R"({"page_units":"engineering","a":"ends in a backslash \\","b":"  "})"},
       {"", ""},
       // Numbers keep 10 significant digits; shorter ones, and digits in
       // strings, stay as written.
@@ -75,7 +80,7 @@ TEST(HtmlReport, DataCannotLeaveItsElement) {
       {R"([12, -0.5, 1e5, 600, 123456789012, 0.0001234567891, -0])",
        R"([12,-0.5,1e5,600,1.23456789e+11,0.0001234567891,-0])"},
       {R"({"v": "0.12345678901234567", "w": 1.7976931348623157e308})",
-       R"({"v":"0.12345678901234567","w":1.797693135e+308})"},
+       R"({"page_units":"engineering","v":"0.12345678901234567","w":1.797693135e+308})"},
   };
   for (const Case& c : cases) {
     const std::string page = RenderHtmlReport(c.json);

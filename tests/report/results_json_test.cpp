@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -277,6 +278,59 @@ Json ToJson(const PileLengthStudy& study) {
   return j;
 }
 
+Json ToJson(const HeadStiffness& k) {
+  Json j;
+  j["secant"]["lateral"] = k.secant.lateral ? Number(*k.secant.lateral) : Json(nullptr);
+  j["secant"]["rotational"] = k.secant.rotational ? Number(*k.secant.rotational) : Json(nullptr);
+  if (k.tangent) {
+    Json rows = Json::array();
+    for (const auto& row : *k.tangent)
+      rows.push_back(Json::array({Number(row[0]), Number(row[1])}));
+    j["tangent"] = rows;
+  } else {
+    j["tangent"] = nullptr;
+  }
+  return j;
+}
+
+Json ToJson(const LoadCurve& curve) {
+  Json j;
+  j["steps"] = curve.steps;
+  j["failed_level"] = curve.failed_level;
+  j["failure"] = curve.failure ? ToJson(*curve.failure) : Json(nullptr);
+  j["points"] = ArrayOf(curve.points, [](const LoadCurvePoint& p) {
+    Json q;
+    q["level"] = p.level;
+    q["factor"] = Number(p.factor);
+    q["condition1"] = Number(p.condition1);
+    q["condition2"] = Number(p.condition2);
+    q["head_shear"] = Number(p.head_shear);
+    q["head_moment"] = Number(p.head_moment);
+    q["head_deflection"] = Number(p.head_deflection);
+    q["head_rotation"] = Number(p.head_rotation);
+    q["max_moment"] = Number(p.max_moment);
+    q["max_moment_depth"] = Number(p.max_moment_depth);
+    q["max_shear"] = Number(p.max_shear);
+    q["iterations"] = p.iterations;
+    return q;
+  });
+  return j;
+}
+
+Json ToJson(const DisplayUnits& d) {
+  Json j;
+  j["system"] = d.system;
+  j["round_off"] = Number(d.round_off);
+  j["quantities"] = Json::object();
+  for (const DisplayUnit& u : d.quantities) {
+    j["quantities"][u.quantity] = {{"unit", u.unit},
+                                   {"factor", Number(u.factor)},
+                                   {"divisor", Number(u.divisor)},
+                                   {"computing", u.computing}};
+  }
+  return j;
+}
+
 Json ToJson(const LoadCaseResult& c) {
   Json j;
   j["number"] = c.number;
@@ -309,6 +363,8 @@ Json ToJson(const LoadCaseResult& c) {
   j["section_max_shear"] = Numbers(c.section_max_shear);
   j["nodes"] = ToJson(c.nodes);
   j["length_study"] = c.length_study ? ToJson(*c.length_study) : Json(nullptr);
+  j["head_stiffness"] = ToJson(c.head_stiffness);
+  j["load_curve"] = c.load_curve ? ToJson(*c.load_curve) : Json(nullptr);
   return j;
 }
 
@@ -377,6 +433,7 @@ Json ToJson(const RunResults& r) {
   j["outcome"] = OutcomeName(r.outcome);
   j["title"] = Texts(r.title);
   j["units"] = ToJson(r.units);
+  j["display_units"] = ToJson(r.display_units);
   j["run_kind"] = r.run_kind;
   j["lrfd"] = r.lrfd;
   j["pile_length"] = Number(r.pile_length);
@@ -563,6 +620,17 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   study.lengths_analysed = 2;
   study.ended_by = "the head deflection";
   study.rows = {{12.5, 0.01, 100.0, -250.0, 1e-9}, {10.0, 0.02, inf, 3.0, -0.0}};
+  c.head_stiffness.secant.lateral = 1234.5;
+  c.head_stiffness.tangent = std::array<std::array<double, 2>, 2>{{{1e6, -0.0}, {inf, 2.5}}};
+  LoadCurve& curve = c.load_curve.emplace();
+  curve.steps = 3;
+  curve.points.push_back({1, 1.0 / 3.0, 100.0, -0.0, 1e22, inf, 0.01, -1e-300, 5.0, 2.0, -1.0, 7});
+  curve.failed_level = 2;
+  curve.failure.emplace().identity = "RUN00009";
+  curve.failure->message = {"  Problem: \"deflection\""};
+  r.display_units.system = "SI";
+  r.display_units.quantities.push_back({"deflection", "mm", 1000.0, 1.0, "m"});
+  r.display_units.quantities.push_back({"depth", "m", 1.0, 1.0, "m"});
   r.cases.emplace_back().number = 2;
   r.cases.back().length_study.reset();
   SoilLayerInfo& layer = r.layers.emplace_back();
