@@ -14,8 +14,8 @@
 #include <stdlib.h>
 
 #include <algorithm>
-#include <atomic>
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <optional>

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "cli/batch.hpp"
-#include "core/visible_text.hpp"
 #include "core/display_units.hpp"
+#include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
 #include "platform/platform.hpp"
 #include "report/html_report.hpp"
