@@ -27,7 +27,7 @@ void AppendShownNumber(std::string& line, double v) {
   if (v == 0.0) v = 0.0;  // no "-0"
   char buffer[32];
   const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, kShownDigits);
+      NumberToChars(buffer, buffer + sizeof buffer, v, std::chars_format::general, kShownDigits);
   if (ec == std::errc()) line.append(buffer, end);
 }
 
