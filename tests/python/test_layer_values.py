@@ -10,17 +10,14 @@ import pytest
 import tarvex
 from conftest import EXAMPLES
 
-# Criteria whose strength is the compressive strength of rock, read in psi.
-_ROCK = {8, 9}
-
-
-def _computing(name, value, code, units):
-    """A value of the input in the engine's computing units."""
+def _computing(name, value, units):
+    """A value of the input in the engine's computing units: the
+    compressive strength of rock is read in psi already."""
     if units != "USCS":
         return value
     if name == "unit weight":
         return value / 1728.0
-    if name == "cohesion" and code not in _ROCK:
+    if name == "cohesion":
         return value / 144.0
     return value
 
@@ -40,10 +37,10 @@ def test_each_layer_holds_its_input_values_in_computing_units(path, analyses):
         assert len(layer.values) == len(pairs), (path.stem, layer.number)
         for (top, bottom), value in zip(pairs, layer.values):
             where = f"{path.stem}, layer {layer.number}, {value.name}"
-            assert math.isclose(value.top, _computing(value.name, top, layer.criterion, system),
+            assert math.isclose(value.top, _computing(value.name, top, system),
                                 rel_tol=1e-15, abs_tol=1e-300), where
             assert math.isclose(value.bottom,
-                                _computing(value.name, bottom, layer.criterion, system),
+                                _computing(value.name, bottom, system),
                                 rel_tol=1e-15, abs_tol=1e-300), where
         # The unit weight the profile draws is the first value (massive rock
         # and frozen soil have none).
