@@ -101,6 +101,16 @@ struct WarningRecord {
   std::vector<std::string> text;  // the warning's lines, as in the warning summary
 };
 
+// One input value of a soil layer: the value at the layer's top and at its
+// bottom, in the run's computing units (USCS: unit weight and k in lb/in^3,
+// cohesion and the compressive strength of rock in psi; SI: kN/m^3 and kPa).
+struct LayerValue {
+  std::string name;  // as the input names it: "unit weight", "cohesion", "epsilon-50", "k"
+  double top = 0.0;
+  double bottom = 0.0;
+  std::string unit;  // "lb/in^3", "psi", "degrees", "percent"; empty for pure numbers
+};
+
 // A soil layer, for drawing the profile.
 struct SoilLayerInfo {
   int number = 0;
@@ -116,6 +126,9 @@ struct SoilLayerInfo {
   // weight from the ground surface was above 12.225 kN/m^3). A USCS run of
   // the same soil takes the other formula.
   bool default_k_above_water_table = false;
+  // The layer's input values in the order of its criterion's fields, after
+  // the unit conversion (0 where a value left to its default was not given).
+  std::vector<LayerValue> values;
 };
 
 // One point of a moment-curvature table, with the columns of its report line.
@@ -351,6 +364,23 @@ struct LoadCaseResult {
   std::optional<LoadCurve> load_curve;          // with load steps asked for
 };
 
+// A value of a printed p-y curve's report block: the number printed and the
+// unit it is printed in, which is the computing unit but for the depths of
+// USCS runs (ft), angles (degrees) and the few values the block gives in
+// another unit ("pcf", "m").
+struct CurveParameter {
+  std::string name;  // the label as printed: "pu_s", "Y50", "Equivalent Depth"
+  double value = 0.0;
+  std::string unit;  // "in", "lb/in", "psi", "lb/in^3", "ft", "degrees"; empty for numbers
+};
+
+// A note the report prints with a curve: a stable code for its kind and its
+// text.
+struct CurveNote {
+  std::string code;  // "equivalent_depth", "default_k", ...
+  std::string text;  // the note's lines joined by blanks
+};
+
 // A printed p-y curve.
 struct PyCurveResult {
   int number = 0;      // 1 .. n in printed order
@@ -360,6 +390,8 @@ struct PyCurveResult {
   std::string short_name;
   std::vector<double> y;  // as printed (multipliers applied)
   std::vector<double> p;
+  std::vector<CurveParameter> parameters;  // the values of the report block, in printed order
+  std::vector<CurveNote> notes;            // in printed order
 };
 
 enum class LrfdVerdict { kNotApplicable, kPass, kFail };

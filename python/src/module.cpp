@@ -194,6 +194,19 @@ py::dict UnitsDict(const tarvex::Units& u) {
   return d;
 }
 
+py::list LayerValuesList(const std::vector<tarvex::LayerValue>& values) {
+  py::list list;
+  for (const tarvex::LayerValue& v : values) {
+    py::dict d;
+    d["name"] = Text(v.name);
+    d["top"] = v.top;
+    d["bottom"] = v.bottom;
+    d["unit"] = Text(v.unit);
+    list.append(d);
+  }
+  return list;
+}
+
 py::dict LayerDict(const tarvex::SoilLayerInfo& l) {
   py::dict d;
   d["number"] = l.number;
@@ -205,6 +218,7 @@ py::dict LayerDict(const tarvex::SoilLayerInfo& l) {
   d["unit_weight_top"] = l.unit_weight_top;
   d["unit_weight_bottom"] = l.unit_weight_bottom;
   d["default_k_above_water_table"] = l.default_k_above_water_table;
+  d["values"] = LayerValuesList(l.values);
   return d;
 }
 
@@ -454,6 +468,23 @@ py::dict PyCurveDict(const tarvex::PyCurveResult& c) {
   d["short_name"] = Text(c.short_name);
   d["y"] = Array(c.y);
   d["p"] = Array(c.p);
+  py::list parameters;
+  for (const tarvex::CurveParameter& v : c.parameters) {
+    py::dict one;
+    one["name"] = Text(v.name);
+    one["value"] = v.value;
+    one["unit"] = Text(v.unit);
+    parameters.append(one);
+  }
+  d["parameters"] = parameters;
+  py::list notes;
+  for (const tarvex::CurveNote& n : c.notes) {
+    py::dict one;
+    one["code"] = Text(n.code);
+    one["text"] = Text(n.text);
+    notes.append(one);
+  }
+  d["notes"] = notes;
   return d;
 }
 

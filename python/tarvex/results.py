@@ -530,6 +530,24 @@ SI_UNITS = Units(system="SI", length="m", force="kN", moment="kN-m", force_per_l
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class LayerValue(_Result):
+    """An input value of a soil layer, at its top and at its bottom, in the
+    run's computing units as ``unit`` names them."""
+
+    name: str = field(metadata=_q("", 'as the input names it ("unit weight", "cohesion", '
+                                      '"epsilon-50", "k")'))
+    top: float = field(metadata=_q("", "the value at the top of the layer, in ``unit``"))
+    bottom: float = field(metadata=_q("", "the value at the bottom of the layer, in ``unit``"))
+    unit: str = field(metadata=_q("", 'the computing unit ("lb/in^3", "psi", "degrees"); '
+                                      "empty for pure numbers"))
+
+    def _describe(self) -> str:
+        unit = f" {self.unit}" if self.unit else ""
+        return f"{self.name} {_short(self.top)}-{_short(self.bottom)}{unit}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class LayerResult(_Result):
     """A soil layer of the run, for drawing the profile."""
 
@@ -546,7 +564,17 @@ class LayerResult(_Result):
                                                   "effective unit weight at the bottom"))
     default_k_above_water_table: bool = field(default=False, metadata=_q(
         "", "SI: a sand's default k took the formula for sand above the water table"))
+    values: list[LayerValue] = field(default_factory=list, metadata=_q(
+        "", "the layer's input values in the order of its criterion's fields"))
     units: Optional[Units] = _back_reference()
+
+    def value(self, name: str) -> LayerValue:
+        """The input value called ``name`` ("cohesion"); KeyError when the
+        layer's criterion has none."""
+        for v in self.values:
+            if v.name == name:
+                return v
+        raise KeyError(name)
 
     def _describe(self) -> str:
         u = self.units.length if self.units else ""
@@ -1164,6 +1192,37 @@ class LoadCaseResult(_Result):
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class CurveParameter(_Result):
+    """A value of a printed p-y curve's report block: the number printed and
+    the unit it is printed in."""
+
+    name: str = field(metadata=_q("", 'the label as printed ("pu_s", "Y50", "Equivalent Depth")'))
+    value: float = field(metadata=_q("", "the value, in ``unit``"))
+    unit: str = field(metadata=_q("", 'the unit it is printed in: the computing unit ("in", '
+                                      '"lb/in", "psi", "lb/in^3") but for the depths of USCS '
+                                      'runs ("ft"), angles ("degrees") and a few others; empty '
+                                      "for pure numbers"))
+
+    def _describe(self) -> str:
+        unit = f" {self.unit}" if self.unit else ""
+        return f"{self.name} = {_short(self.value)}{unit}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class CurveNote(_Result):
+    """A note printed with a p-y curve."""
+
+    code: str = field(metadata=_q("", 'stable code of the note\'s kind ("equivalent_depth", '
+                                      '"default_k")'))
+    text: str = field(metadata=_q("", "the note's lines joined by blanks"))
+
+    def _describe(self) -> str:
+        return self.code
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class PyCurveResult(_Result):
     """A printed p-y curve (load case 1), the points as printed with the
     multipliers applied."""
@@ -1175,7 +1234,19 @@ class PyCurveResult(_Result):
     short_name: str = field(metadata=_q("", "short name of the criterion"))
     y: Array = field(metadata=_q("length", "lateral deflection", shown="deflection"))
     p: Array = field(metadata=_q("force_per_length", "soil resistance"))
+    parameters: list[CurveParameter] = field(default_factory=list, metadata=_q(
+        "", "the values of the report block as printed, in printed order"))
+    notes: list[CurveNote] = field(default_factory=list, metadata=_q(
+        "", "the notes printed with the curve"))
     units: Optional[Units] = _back_reference()
+
+    def parameter(self, name: str) -> CurveParameter:
+        """The first value of the block labelled ``name`` ("pu_s"); KeyError
+        when the block prints none."""
+        for v in self.parameters:
+            if v.name == name:
+                return v
+        raise KeyError(name)
 
     def _describe(self) -> str:
         u = self.units.length if self.units else ""
@@ -1729,9 +1800,9 @@ def __getattr__(name: str) -> Any:
     raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
-__all__ = ["Array", "CASE_SUMMARY", "Diagnostic", "DisplayUnit", "DisplayUnits", "FrameUnits",
+__all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "Diagnostic", "DisplayUnit", "DisplayUnits", "FrameUnits",
            "HeadStiffness", "LoadCurve", "SecantStiffness", "InteractionCurve", "InteractionDemand",
-           "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
+           "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",
            "LoadCaseResult", "LrfdCheckRow", "MomentCurvature", "NODE_COLUMNS",
            "PyCurveResult", "Results", "SI_UNITS", "SectionResult", "StiffnessStudy", "USCS_UNITS",
            "Units", "WarningRecord"]

@@ -140,7 +140,9 @@ void LeaveOutNonFinite(RunResults& r) {
     });
   }
   std::erase_if(r.py_curves, [](const PyCurveResult& c) {
-    return !Finite({c.depth}) || !Finite(c.y) || !Finite(c.p);
+    return !Finite({c.depth}) || !Finite(c.y) || !Finite(c.p) ||
+           !std::all_of(c.parameters.begin(), c.parameters.end(),
+                        [](const CurveParameter& v) { return std::isfinite(v.value); });
   });
   std::erase_if(r.cases, [](const LoadCaseResult& c) { return !Finite(c); });
   std::erase_if(r.lrfd_check, [](const LrfdCheckRow& row) {
@@ -197,6 +199,66 @@ void DescribePile(const InputModel& input, RunResults& results) {
   }
 }
 
+namespace {
+
+// The computing unit of a layer's input value; `units` are the run's.
+std::string LayerValueUnit(SoilField field, const Units& units) {
+  const bool si = units.system == "SI";
+  const bool general = units.system == "GENERAL";
+  const std::string per_volume = si ? "kN/m^3" : general ? "F/L^3" : "lb/in^3";
+  switch (field) {
+    case SoilField::kUnitWeight:
+    case SoilField::kK:
+    case SoilField::kElasticSubgrade:
+      return per_volume;
+    case SoilField::kCohesion:
+    case SoilField::kCompressiveStrength:
+    case SoilField::kRockMassModulus:
+    case SoilField::kConeTipResistance:
+    case SoilField::kTestValues:
+      return units.stress;
+    case SoilField::kFriction:
+      return "degrees";
+    case SoilField::kRqd:
+      return "percent";
+    case SoilField::kEps50:
+    case SoilField::kJ:
+    case SoilField::kKrm:
+    case SoilField::kTestType:
+    case SoilField::kEnd:
+      break;
+  }
+  return {};
+}
+
+// The input values of `layer` in the order of its criterion's fields. The
+// four field-test values of Piedmont soil are named by their test; the blow
+// count is per foot (0.3 m, L), the others are stresses.
+std::vector<LayerValue> LayerValuesOf(const SoilLayer& layer, const Units& units) {
+  static constexpr std::string_view kTests[] = {"SPT N60", "CPT qc", "DMT Edmt", "PMT Epmt"};
+  std::vector<LayerValue> values;
+  for (const SoilField field : CriterionOf(static_cast<int>(layer.code)).fields) {
+    if (field == SoilField::kEnd) break;
+    const SoilFieldInfo& info = FieldInfo(field);
+    for (int k = 0; k < info.count; ++k) {
+      LayerValue& v = values.emplace_back();
+      v.name = field == SoilField::kTestValues ? std::string(kTests[static_cast<std::size_t>(k)])
+                                               : std::string(info.name);
+      v.top = SoilFieldValue(layer.at_top, field, k);
+      v.bottom = SoilFieldValue(layer.at_bottom, field, k);
+      v.unit = LayerValueUnit(field, units);
+      if (field == SoilField::kTestValues && k == 0) {
+        v.unit = units.system == "SI"        ? "blows/0.3 m"
+                 : units.system == "GENERAL" ? "blows/L"
+                                             : "blows/ft";
+      }
+    }
+  }
+  return values;
+}
+
+}  // namespace
+
 void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
   results.layers.assign(layers.size(), SoilLayerInfo{});
   for (std::size_t i = 0; i < layers.size(); ++i) {
@@ -210,6 +272,7 @@ void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
     info.bottom = l.bottom;
     info.unit_weight_top = l.at_top.unit_weight;
     info.unit_weight_bottom = l.at_bottom.unit_weight;
+    info.values = LayerValuesOf(l, results.units);
   }
 }
 
@@ -233,6 +296,9 @@ void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
     k.short_name = TrimRight(ShortNameOf(static_cast<int>(curve.criterion)));
     k.y = curve.y;
     k.p = curve.p;
+    for (const PrintedCurveValue& v : curve.values)
+      k.parameters.push_back({v.name, v.value, v.unit});
+    for (const PrintedCurveNote& n : curve.note_kinds) k.notes.push_back({n.code, n.text});
   }
 }
 

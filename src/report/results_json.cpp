@@ -362,6 +362,15 @@ void Write(JsonOut& out, const WarningRecord& w) {
   out.EndObject();
 }
 
+void Write(JsonOut& out, const LayerValue& v) {
+  out.StartObject();
+  out.Key("bottom").Number(v.bottom);
+  out.Key("name").Text(v.name);
+  out.Key("top").Number(v.top);
+  out.Key("unit").Text(v.unit);
+  out.EndObject();
+}
+
 void Write(JsonOut& out, const SoilLayerInfo& l) {
   out.StartObject();
   out.Key("bottom").Number(l.bottom);
@@ -373,6 +382,8 @@ void Write(JsonOut& out, const SoilLayerInfo& l) {
   out.Key("top").Number(l.top);
   out.Key("unit_weight_bottom").Number(l.unit_weight_bottom);
   out.Key("unit_weight_top").Number(l.unit_weight_top);
+  out.Key("values");
+  ArrayOf(out, l.values, [](JsonOut& o, const LayerValue& v) { Write(o, v); });
   out.EndObject();
 }
 
@@ -630,13 +641,32 @@ void Write(JsonOut& out, const LoadCaseResult& c) {
   out.EndObject();
 }
 
+void Write(JsonOut& out, const CurveParameter& v) {
+  out.StartObject();
+  out.Key("name").Text(v.name);
+  out.Key("unit").Text(v.unit);
+  out.Key("value").Number(v.value);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const CurveNote& n) {
+  out.StartObject();
+  out.Key("code").Text(n.code);
+  out.Key("text").Text(n.text);
+  out.EndObject();
+}
+
 void Write(JsonOut& out, const PyCurveResult& c) {
   out.StartObject();
   out.Key("criterion").Integer(c.criterion);
   out.Key("depth").Number(c.depth);
   out.Key("layer").Integer(c.layer);
+  out.Key("notes");
+  ArrayOf(out, c.notes, [](JsonOut& o, const CurveNote& n) { Write(o, n); });
   out.Key("number").Integer(c.number);
   out.Key("p").Numbers(c.p);
+  out.Key("parameters");
+  ArrayOf(out, c.parameters, [](JsonOut& o, const CurveParameter& v) { Write(o, v); });
   out.Key("short_name").Text(c.short_name);
   out.Key("y").Numbers(c.y);
   out.EndObject();
@@ -737,7 +767,9 @@ std::size_t ExpectedSize(const RunResults& r) {
   std::size_t numbers = 0;
   std::size_t points = 0;
   for (const LoadCaseResult& c : r.cases) numbers += 10 * c.nodes.depth.size();
-  for (const PyCurveResult& c : r.py_curves) numbers += c.y.size() + c.p.size();
+  for (const PyCurveResult& c : r.py_curves) {
+    numbers += c.y.size() + c.p.size() + 3 * c.parameters.size();
+  }
   for (const SectionResult& s : r.sections) {
     for (const ThrustCurve& t : s.thrusts) points += t.points.size();
     if (s.interaction) numbers += 6 * s.interaction->nominal.size();

@@ -273,7 +273,7 @@ struct SoftClayCriterion : CriterionBase {
     const bool cyclic_title = call.cycles >= 2.0;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     if (kWithJ) {
       block.Title(cyclic_title ? "p-y Curve Computed Using the Soft Clay Criteria with J for "
                                  "Cyclic Loading Conditions"
@@ -305,7 +305,9 @@ struct SoftClayCriterion : CriterionBase {
     block.Value("y-multiplier", node.ym, 5);
     if (cyclic_title) {
       out.Write("(A,F12.0)", {"Number of cycles of loading = ", call.cycles});
+      block.Keep("Number of cycles of loading", call.cycles);
       out.Write("(A,F12.3,1X,A)", {"Xr                          = ", st.zr, labels.length});
+      block.Keep("Xr", st.zr, labels.length);
     }
     out.Write("(/T6,'y, ',A,T25,'p, ',A)", {labels.length, labels.force_per_length});
     out.Write("(A)", {"----------------    -----------------"});
@@ -387,7 +389,7 @@ struct StiffClayFreeWaterCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title(st.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free "
                             "Water"
                           : "p-y Curve Computed Using Static Criteria for Stiff Clay with Free "
@@ -482,7 +484,7 @@ struct StiffClayNoFreeWaterCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     const char* title = st.cyclic
                             ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without "
                               "Free Water"

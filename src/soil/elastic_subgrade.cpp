@@ -35,7 +35,7 @@ struct ElasticSubgradeCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title("p-y Curve for Elastic Subgrade");
     block.Integer("Soil Layer Number", call.layer, 10);
     block.Depths(node.z, node.zs, call.units == UnitSystem::kUscs);

@@ -133,9 +133,22 @@ void PyCurveOut::Plot(std::string_view line7, std::string_view line8, CurvePlotP
   plot_points_ = points;
 }
 
+void PyCurveOut::Note(std::string_view code, std::initializer_list<std::string_view> lines) {
+  PrintedCurveNote& note = note_kinds_.emplace_back();
+  note.code = code;
+  for (const std::string_view line : lines) {
+    const std::size_t end = line.find_last_not_of(' ');
+    if (end == std::string_view::npos) continue;
+    if (!note.text.empty()) note.text += ' ';
+    note.text += line.substr(0, end + 1);
+  }
+}
+
 void PyCurveOut::Clear() {
   block_.Rewind();
   notes_.Rewind();
+  values_.clear();
+  note_kinds_.clear();
   y_.clear();
   p_.clear();
   marks_.clear();
@@ -318,6 +331,8 @@ void LayerPass::EndCurve(const PyNode& node) {
   printed.narrow_point_numbers = c.plot_points_ == CurvePlotPoints::kNarrow;
   printed.y = c.y_;
   printed.p = c.p_;
+  printed.values = c.values_;
+  printed.note_kinds = c.note_kinds_;
   printed_->push_back(std::move(printed));
 }
 

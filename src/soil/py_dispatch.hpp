@@ -26,6 +26,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <new>
 #include <optional>
 #include <string>
@@ -142,6 +143,11 @@ class PyCurveOut {
   RecordWriter& block() { return block_; }
   // Report lines after the table.
   RecordWriter& notes() { return notes_; }
+  // The values of the block as data, for the block's CurveBlock to keep.
+  std::vector<PrintedCurveValue>* values() { return &values_; }
+  // Keeps a note written in the block or after the table as data: a stable
+  // code for its kind and its lines joined by blanks.
+  void Note(std::string_view code, std::initializer_list<std::string_view> lines);
   // A point as printed: y times the y-multiplier, p times the p-multiplier;
   // `mark` is written after the row.
   void Point(double y, double p, std::string_view mark = {});
@@ -157,6 +163,8 @@ class PyCurveOut {
 
   RecordWriter block_;
   RecordWriter notes_;
+  std::vector<PrintedCurveValue> values_;
+  std::vector<PrintedCurveNote> note_kinds_;
   std::vector<double> y_;
   std::vector<double> p_;
   std::vector<std::string> marks_;

@@ -182,7 +182,7 @@ struct WeakRockCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title("p-y Curve Computed Using Weak Rock Criteria");
     block.Integer("Soil Layer Number", call.layer);
     block.Depths(node.z, node.zs, Uscs(call));
@@ -252,7 +252,7 @@ struct VuggyLimestoneCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title("p-y Curve for Vuggy Limestone (Strong Rock) Criteria");
     block.Integer("Soil Layer Number", call.layer);
     block.Depths(node.z, node.zs, Uscs(call));

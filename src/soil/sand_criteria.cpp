@@ -3,7 +3,9 @@
 // curves themselves are in sand_curves.cpp; here are what each criterion
 // takes from the soil at a node, its checks, and its printed curve.
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "soil/py_dispatch.hpp"
 #include "soil/sand_curves.hpp"
@@ -110,14 +112,23 @@ bool WedgeActiveCoefficient(const LayerCall& call, const SandAngles& a, bool api
   return true;
 }
 
+// Writes the lines of a note to `out` and keeps the note as data.
+void WriteNote(RecordWriter& out, PyCurveOut& w, std::string_view code,
+               std::initializer_list<std::string_view> lines) {
+  for (const std::string_view line : lines) out.Write("(A)", {line});
+  w.Note(code, lines);
+}
+
 // The note on the depth the curve uses.
-void LayeringNote(RecordWriter& out, const LayerCall& call) {
+void LayeringNote(RecordWriter& out, const LayerCall& call, PyCurveOut& w) {
   if (call.switch_value != 0) {
-    out.Write("(A)", {"This layer is below one or more layers of rock.  In this case, the "});
-    out.Write("(A)", {"layering correction is not used and the true depth below the ground "});
-    out.Write("(A)", {"surface is used when computing the p-y curve.  "});
+    WriteNote(out, w, "true_depth_below_rock",
+              {"This layer is below one or more layers of rock.  In this case, the ",
+               "layering correction is not used and the true depth below the ground ",
+               "surface is used when computing the p-y curve.  "});
   } else {
-    out.Write("(A)", {"This p-y curve is computed using the equivalent depth."});
+    WriteNote(out, w, "equivalent_depth",
+              {"This p-y curve is computed using the equivalent depth."});
   }
 }
 
@@ -252,7 +263,7 @@ struct ReeseSandCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title(call.cyclic ? "p-y Curve in Sand Computed Using Reese Criteria for Cyclic "
                               "Loading Conditions"
                             : "p-y Curve in Sand Computed Using Reese Criteria for Static "
@@ -293,19 +304,22 @@ struct ReeseSandCriterion : CriterionBase {
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
     out.Write("()");
-    LayeringNote(out, call);
+    LayeringNote(out, call, w);
     switch (st.shape) {
       case 1:
-        out.Write("(A)", {"This curve has the normal shape for a Reese sand p-y curve where Yk "
-                          "< Ym < Yu."});
+        WriteNote(out, w, "normal_shape",
+                  {"This curve has the normal shape for a Reese sand p-y curve where Yk "
+                   "< Ym < Yu."});
         break;
       case 2:
-        out.Write("(A)", {"This curve has a tri-linear shape for a Reese sand p-y curve because "
-                          "Ym < Yk < Yu."});
+        WriteNote(out, w, "trilinear_shape",
+                  {"This curve has a tri-linear shape for a Reese sand p-y curve because "
+                   "Ym < Yk < Yu."});
         break;
       case 3:
-        out.Write("(A)", {"This curve has a bi-linear shape for a Reese sand p-y curve because "
-                          "Ym < Yu < Yk."});
+        WriteNote(out, w, "bilinear_shape",
+                  {"This curve has a bi-linear shape for a Reese sand p-y curve because "
+                   "Ym < Yu < Yk."});
         break;
       default:
         break;
@@ -342,11 +356,15 @@ struct ReeseSandCriterion : CriterionBase {
     }
     RecordWriter& notes = w.notes();
     if (any_marked) {
-      notes.Write("(/A)", {"* p value(s) computed using p = k * Eff x * y "});
+      constexpr std::string_view kLinear = "* p value(s) computed using p = k * Eff x * y ";
+      notes.Write("(/A)", {kLinear});
+      w.Note("initial_slope", {kLinear});
     }
     if (s.default_k) {
-      notes.Write("(/A/)",
-                  {"The above p-y curve was computed using internal default values of k."});
+      constexpr std::string_view kDefault =
+          "The above p-y curve was computed using internal default values of k.";
+      notes.Write("(/A/)", {kDefault});
+      w.Note("default_k", {kDefault});
     } else {
       notes.Write("()");
     }
@@ -421,7 +439,7 @@ struct ApiSandCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title(call.cyclic ? "p-y Curve Computed Using API Sand Criteria for Cyclic Loading"
                             : "p-y Curve Computed Using API Sand Criteria for Static Loading");
     block.Integer("Soil Layer Number", call.layer);
@@ -444,7 +462,7 @@ struct ApiSandCriterion : CriterionBase {
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
     out.Write("()");
-    LayeringNote(out, call);
+    LayeringNote(out, call, w);
     out.Write("(A,A,A,A)",
               {"        y, ", labels.length, "             p,", labels.force_per_length});
     out.Write("(A)", {"----------------    -----------------"});
@@ -455,8 +473,10 @@ struct ApiSandCriterion : CriterionBase {
     }
     w.Rows(CurveRows::kFixed);
     if (s.default_k) {
-      w.notes().Write("(/A/)",
-                      {"The above p-y curve was computed using the internal default value of k."});
+      constexpr std::string_view kDefault =
+          "The above p-y curve was computed using the internal default value of k.";
+      w.notes().Write("(/A/)", {kDefault});
+      w.Note("default_k", {kDefault});
     }
     w.Plot("Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ", "API sand");
   }
@@ -493,7 +513,7 @@ struct LiquefiedSandCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title("p-y Curve Computed Using Liquefied Sand Criteria");
     block.Depths(node.z, node.zs, Uscs(call));
     block.Value("Depth below ground surface in meters", st.zm, 3, "m");
@@ -509,9 +529,12 @@ struct LiquefiedSandCriterion : CriterionBase {
     block.Value("y-multiplier", node.ym, 5);
     out.Write("()");
     if (st.zm > 6.0) {
-      out.Write("(A)", {"NOTE: This p-y curve is deeper than the depth of 6.0 meters recommended "
-                        "by"});
-      out.Write("(A/)", {"Rollins, et al. (2005)"});
+      constexpr std::string_view kDeep =
+          "NOTE: This p-y curve is deeper than the depth of 6.0 meters recommended by";
+      constexpr std::string_view kSource = "Rollins, et al. (2005)";
+      out.Write("(A)", {kDeep});
+      out.Write("(A/)", {kSource});
+      w.Note("deeper_than_recommended", {kDeep, kSource});
     }
     out.Write("(A,A,A,A)",
               {"        y, ", labels.length, "            p, ", labels.force_per_length});

@@ -181,7 +181,7 @@ struct CementedSiltCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title(call.cyclic ? "p-y Curve Computed Using the Cyclic Criteria for Cemented Silt"
                             : "p-y Curve Computed Using the Static Criteria for Cemented Silt");
     block.Integer("Soil Layer Number", call.layer, 12);
@@ -274,7 +274,7 @@ struct LoessCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title("p-y Curve for Loess");
     block.Integer("Soil Layer Number", call.layer, 10);
     block.Depths(node.z, node.zs, Uscs(call));
@@ -348,7 +348,7 @@ struct PiedmontCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title("p-y Curve for Piedmont Residual Soil Criteria");
     block.Integer("Soil Layer Number", call.layer, 10);
     block.Depths(node.z, node.zs, Uscs(call));
@@ -386,6 +386,7 @@ struct PiedmontCriterion : CriterionBase {
       out.Write("(A,T56,'= ',A)", {"Type of Field Test", name});
       if (call.units != UnitSystem::kGeneral) {
         out.Write("(A,T56,'= ',F12.3,A)", {label, s.v, unit});
+        block.Keep(label, s.v, unit);
       }
     }
     block.Value("Initial Modulus from Field Tests", st.ei, 3, labels.stress);

@@ -34,7 +34,7 @@ struct UserPyCriterion : CriterionBase {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
     RecordWriter& out = w.block();
-    CurveBlock block(out, labels);
+    CurveBlock block(out, labels, w.values());
     block.Title("p-y Curve Computed by Interpolation Between User-input Curves");
     block.Integer("Soil Layer Number", call.layer, 12);
     block.Depths(node.x, node.zs, call.units == UnitSystem::kUscs);

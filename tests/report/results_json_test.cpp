@@ -145,6 +145,14 @@ Json ToJson(const SoilLayerInfo& l) {
   j["unit_weight_top"] = Number(l.unit_weight_top);
   j["unit_weight_bottom"] = Number(l.unit_weight_bottom);
   j["default_k_above_water_table"] = l.default_k_above_water_table;
+  j["values"] = ArrayOf(l.values, [](const LayerValue& v) {
+    Json one;
+    one["name"] = v.name;
+    one["top"] = Number(v.top);
+    one["bottom"] = Number(v.bottom);
+    one["unit"] = v.unit;
+    return one;
+  });
   return j;
 }
 
@@ -377,6 +385,19 @@ Json ToJson(const PyCurveResult& c) {
   j["short_name"] = c.short_name;
   j["y"] = Numbers(c.y);
   j["p"] = Numbers(c.p);
+  j["parameters"] = ArrayOf(c.parameters, [](const CurveParameter& v) {
+    Json one;
+    one["name"] = v.name;
+    one["value"] = Number(v.value);
+    one["unit"] = v.unit;
+    return one;
+  });
+  j["notes"] = ArrayOf(c.notes, [](const CurveNote& n) {
+    Json one;
+    one["code"] = n.code;
+    one["text"] = n.text;
+    return one;
+  });
   return j;
 }
 
@@ -578,6 +599,7 @@ TEST(ResultsJsonWriter, PlacesTheDigitsAsTheTreeDid) {
 // and absent optional values, texts to escape and texts that are not UTF-8.
 TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
   const std::vector<double> numbers = AwkwardNumbers();
   RunResults r;
   r.engine_version = "6.0.28";
@@ -639,6 +661,8 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   layer.short_name = "SoftClay";
   layer.bottom = 1e300;
   layer.default_k_above_water_table = true;
+  layer.values.push_back({"cohesion", 0.0, -inf, "psi"});
+  layer.values.push_back({"epsilon-50 \"\\", 1e-300, 2.5, ""});
   SectionResult& s = r.sections.emplace_back();
   s.number = 1;
   s.type = -3;
@@ -670,6 +694,9 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   py.short_name = "API Sand";
   py.y = numbers;
   py.p = {};
+  py.parameters.push_back({"Y50", 0.1, "in"});
+  py.parameters.push_back({"pu_s", nan, "lb/in"});
+  py.notes.push_back({"default_k", "The above p-y curve was computed using \"k\"."});
   LrfdCheckRow& pass = r.lrfd_check.emplace_back();
   pass.verdict = LrfdVerdict::kPass;
   pass.factored_capacity = 1234.5;

@@ -536,6 +536,7 @@
               { head: 'Bottom', unit: Q.unit('depth'), num: true },
               { head: 'Effective unit weight, top', unit: Q.unit('unit_weight'), num: true },
               { head: 'Effective unit weight, bottom', unit: Q.unit('unit_weight'), num: true },
+              { head: 'Input values, top to bottom' },
             ],
             layers.map((l) => [
               String(l.number),
@@ -545,10 +546,11 @@
               Q.num('depth', l.bottom),
               Q.num('unit_weight', l.unit_weight_top),
               Q.num('unit_weight', l.unit_weight_bottom),
+              layerValues(l),
             ])
           )
         );
-        ps.append(note('Layer depths are measured from the pile head. The input has no water table.'));
+        ps.append(note('Layer depths are measured from the pile head. The input has no water table. The input values of each layer are in the computing units they name.'));
       }
     }
 
@@ -1399,6 +1401,45 @@
     return wrap;
   }
 
+  // A layer's input values, one line each: name, the value at the top and,
+  // where it differs, at the bottom, and the unit.
+  function layerValues(l) {
+    const values = l.values || [];
+    if (!values.length) return DASH;
+    return h(
+      'div',
+      { class: 'layer-values' },
+      values.map((v) => {
+        const range = v.top === v.bottom ? num(v.top) : num(v.top) + ' ' + DASH + ' ' + num(v.bottom);
+        return h('div', null, v.name + ' ' + range + (v.unit ? ' ' + v.unit : ''));
+      })
+    );
+  }
+
+  // The values a printed curve's report block gives, as printed, and its
+  // notes: beside the curve's chart.
+  function curveValues(c) {
+    const values = c.parameters || [];
+    const notes = c.notes || [];
+    if (!values.length && !notes.length) return null;
+    return h(
+      'div',
+      { class: 'py-values' },
+      values.length
+        ? h(
+            'table',
+            null,
+            h(
+              'tbody',
+              null,
+              values.map((v) => h('tr', null, h('th', { scope: 'row', text: v.name }), h('td', { class: 'num', text: num(v.value, 6) }), h('td', { text: v.unit || '' })))
+            )
+          )
+        : null,
+      notes.map((n) => h('p', { class: 'note', 'data-code': n.code, text: n.text }))
+    );
+  }
+
   // ------------------------------------------------- p-y curves, curves, stiffness
 
   // The printed p-y curves as small multiples: one chart per depth, each on
@@ -1407,13 +1448,15 @@
   function pyCurveCharts(parent, curves, Q) {
     parent.append(
       note(
-        'Curves printed for load case 1 at the depths asked for, with p-multipliers applied; one chart per depth, each on scales of its own. Depths below the pile head.'
+        'Curves printed for load case 1 at the depths asked for, with p-multipliers applied; one chart per depth, each on scales of its own. Depths below the pile head. Below each chart the values of its report block as printed, in the units printed.'
       )
     );
     const grid = h('div', { class: 'chart-grid small' });
     parent.append(grid);
     const boxes = curves.map((c) => {
       const b = chartBox('p-y curve ' + c.number + ' at ' + Q.num('depth', c.depth) + ' ' + Q.unit('depth') + ', layer ' + c.layer + ' ' + c.short_name, 'py');
+      const values = curveValues(c);
+      if (values) b.box.append(values);
       grid.append(b.box);
       return b;
     });
