@@ -22,7 +22,9 @@ from .load_curves import load_deflection
 from .reader import read_input
 from .results import (CurveNote, CurveParameter, Diagnostic, DisplayUnit, DisplayUnits,
                       HeadStiffness, InteractionCurve, InteractionDemand, InteractionPoint,
-                      InteractionResult, LayerResult, LayerValue, LengthStudy, LoadCaseResult, LoadCurve, LrfdCheckRow, MomentCurvature,
+                      InteractionResult, LayerResult, LayerValue, LengthStudy, LoadCaseResult, LoadCurve,
+                      LrfdBatterTransform, LrfdCheckRow, LrfdCombinationLoads, LrfdLoadGroup,
+                      LrfdLoading, LrfdLoadPoint, LrfdTypeTotal, MomentCurvature,
                       PyCurveResult, Results, SecantStiffness, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
 
@@ -73,7 +75,8 @@ __version__ = _version()
 __all__ = ["AnalysisError", "CurveNote", "CurveParameter", "Diagnostic", "DisplayUnit", "DisplayUnits", "HeadStiffness",
            "InputError", "LoadCurve", "SecantStiffness", "load_deflection", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",
-           "LoadCaseResult", "LrfdCheckRow", "ModelError", "MomentCurvature", "PyCurveResult",
+           "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",
+           "LrfdLoadGroup", "LrfdLoading", "LrfdLoadPoint", "LrfdTypeTotal", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
            "WarningRecord", "__version__", "read_input", "run", "run_many", *_STUDIES,
            *_model_names]

@@ -129,8 +129,29 @@ bool Finite(const LoadCaseResult& c) {
          Finite(n.stress) && Finite(n.distributed_load);
 }
 
+bool Finite(const LrfdLoading& l) {
+  for (const LrfdLoadGroup& g : l.groups) {
+    if (!Finite({g.horizontal, g.moment, g.axial})) return false;
+    for (const LrfdLoadPoint& p : g.points) {
+      if (!Finite({p.depth, p.load})) return false;
+    }
+  }
+  for (const LrfdTypeTotal& t : l.type_totals) {
+    if (!Finite({t.horizontal, t.moment, t.axial})) return false;
+  }
+  for (const LrfdCombinationLoads& c : l.combinations) {
+    if (!Finite(c.factors) ||
+        !Finite({c.phi_flexure, c.phi_shear, c.resistance_factor_flexure, c.resistance_factor_shear,
+                 c.horizontal, c.moment, c.vertical, c.shear, c.axial})) {
+      return false;
+    }
+  }
+  return Finite(l.thrusts);
+}
+
 // After an error, what the run left that is not a finite number is left out:
-// a thrust's table, a printed curve, a load case or a check row.
+// a thrust's table, a printed curve, a load case, a check row or the LRFD
+// loading.
 void LeaveOutNonFinite(RunResults& r) {
   for (SectionResult& s : r.sections) {
     std::erase_if(s.thrusts, [](const ThrustCurve& t) {
@@ -145,6 +166,7 @@ void LeaveOutNonFinite(RunResults& r) {
                         [](const CurveParameter& v) { return std::isfinite(v.value); });
   });
   std::erase_if(r.cases, [](const LoadCaseResult& c) { return !Finite(c); });
+  if (r.lrfd_loading && !Finite(*r.lrfd_loading)) r.lrfd_loading.reset();
   std::erase_if(r.lrfd_check, [](const LrfdCheckRow& row) {
     return !Finite({row.resistance_factor, row.factored_capacity.value_or(0.0),
                     row.moment_developed, row.fraction_mobilized.value_or(0.0), row.max_shear,

@@ -17,13 +17,17 @@ namespace tarvex {
 
 // The factored loads of the combinations and the thrust levels they give.
 struct LrfdForms {
+  LrfdLoading loading;  // the groups, totals and combinations as the report prints them
   std::vector<LrfdFactoredLoad> loads;  // one per combination of the input
   std::vector<double> thrusts;          // distinct factored axial forces, ascending; kips in USCS
 };
 
-// Forms the factored loads of every combination and writes the LRFD block of
-// the report.
-LrfdForms FormLrfdCombinations(const InputModel& input, RecordWriter& report);
+// Sums the load groups by load type and forms the factored loads of every
+// combination.
+LrfdForms FormLrfdCombinations(const InputModel& input);
+
+// The code of load type t (1 .. 13): "DL", "LL", ... "Sp".
+const char* LrfdTypeCode(int t);
 
 // The distributed lateral loads of LRFD combination c at the nodes of the
 // case: each load type's groups averaged over the nodes' tributary lengths
