@@ -322,6 +322,16 @@ struct LoadCurve {
   std::optional<Diagnostic> failure;
 };
 
+// The distributed lateral loads of one load type at the nodes of an LRFD
+// combination: each group's loads of the type averaged over the nodes'
+// tributary lengths and summed, unfactored; the nodes where that is not zero.
+struct LrfdDistributedLoads {
+  int type = 0;  // 1 .. 13
+  std::string type_code;
+  std::vector<double> depth;  // x along the pile from the head (length)
+  std::vector<double> load;   // force per length
+};
+
 // kNotConverged: a deflection-and-moment case reported after the iteration
 // limit (the run then ends with runtime error 10).
 enum class CaseStatus { kConverged, kNotConverged };
@@ -362,6 +372,8 @@ struct LoadCaseResult {
   std::optional<PileLengthStudy> length_study;  // when the case asked for it
   HeadStiffness head_stiffness;                 // at the case's converged state
   std::optional<LoadCurve> load_curve;          // with load steps asked for
+  // LRFD combinations: the load types with distributed loads, in order.
+  std::vector<LrfdDistributedLoads> lrfd_distributed_loads;
 };
 
 // A value of a printed p-y curve's report block: the number printed and the

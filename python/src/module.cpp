@@ -456,6 +456,16 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   }
   d["head_stiffness"] = HeadStiffnessDict(c.head_stiffness);
   d["load_curve"] = LoadCurveDict(c.load_curve);
+  py::list distributed;
+  for (const tarvex::LrfdDistributedLoads& t : c.lrfd_distributed_loads) {
+    py::dict one;
+    one["type"] = t.type;
+    one["type_code"] = Text(t.type_code);
+    one["depth"] = Array(t.depth);
+    one["load"] = Array(t.load);
+    distributed.append(one);
+  }
+  d["lrfd_distributed_loads"] = distributed;
   return d;
 }
 

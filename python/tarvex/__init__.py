@@ -23,7 +23,8 @@ from .reader import read_input
 from .results import (CurveNote, CurveParameter, Diagnostic, DisplayUnit, DisplayUnits,
                       HeadStiffness, InteractionCurve, InteractionDemand, InteractionPoint,
                       InteractionResult, LayerResult, LayerValue, LengthStudy, LoadCaseResult, LoadCurve,
-                      LrfdBatterTransform, LrfdCheckRow, LrfdCombinationLoads, LrfdLoadGroup,
+                      LrfdBatterTransform, LrfdCheckRow, LrfdCombinationLoads,
+                      LrfdDistributedLoads, LrfdLoadGroup,
                       LrfdLoading, LrfdLoadPoint, LrfdTypeTotal, MomentCurvature,
                       PyCurveResult, Results, SecantStiffness, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
@@ -76,7 +77,7 @@ __all__ = ["AnalysisError", "CurveNote", "CurveParameter", "Diagnostic", "Displa
            "InputError", "LoadCurve", "SecantStiffness", "load_deflection", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",
            "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",
-           "LrfdLoadGroup", "LrfdLoading", "LrfdLoadPoint", "LrfdTypeTotal", "ModelError", "MomentCurvature", "PyCurveResult",
+           "LrfdDistributedLoads", "LrfdLoadGroup", "LrfdLoading", "LrfdLoadPoint", "LrfdTypeTotal", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
            "WarningRecord", "__version__", "read_input", "run", "run_many", *_STUDIES,
            *_model_names]

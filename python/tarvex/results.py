@@ -1050,6 +1050,23 @@ _CONDITIONS = {1: (("shear", "force"), ("moment", "moment")),
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class LrfdDistributedLoads(_Result):
+    """The distributed lateral loads of one load type at the nodes of an LRFD
+    combination, before the factors: the nodes where they are not zero."""
+
+    type: int = field(metadata=_q("", "load type, 1 to 13"))
+    type_code: str = field(metadata=_q("", 'code of the load type ("W")'))
+    depth: Array = field(metadata=_q("length", "depth of each loaded node below the pile "
+                                               "head"))
+    load: Array = field(metadata=_q("force_per_length", "distributed load, averaged over the "
+                                                        "node's length"))
+
+    def _describe(self) -> str:
+        return f"{self.type_code}: {len(self.depth)} nodes"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class LoadCaseResult(_Result):
     """One load case or LRFD combination: the conditions as applied, the
     response at the head, the largest moment and shear, the iteration and
@@ -1118,6 +1135,8 @@ class LoadCaseResult(_Result):
             "written before it was)"))
     load_curve: Optional[LoadCurve] = field(default=None, metadata=_q(
         "", "the case at its load levels (--load-steps), else None"))
+    lrfd_distributed_loads: list[LrfdDistributedLoads] = field(default_factory=list, metadata=_q(
+        "", "an LRFD combination's distributed loads of each load type that has any"))
     units: Optional[Units] = _back_reference()
 
     ei = _deprecated_alias("flexural_rigidity", "ei")
@@ -1917,7 +1936,7 @@ __all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "Diagnostic",
            "HeadStiffness", "LoadCurve", "SecantStiffness", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",
            "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",
-           "LrfdLoadGroup", "LrfdLoadPoint", "LrfdLoading", "LrfdTypeTotal", "MomentCurvature",
+           "LrfdDistributedLoads", "LrfdLoadGroup", "LrfdLoadPoint", "LrfdLoading", "LrfdTypeTotal", "MomentCurvature",
            "NODE_COLUMNS",
            "PyCurveResult", "Results", "SI_UNITS", "SectionResult", "StiffnessStudy", "USCS_UNITS",
            "Units", "WarningRecord"]

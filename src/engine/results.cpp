@@ -126,7 +126,10 @@ bool Finite(const LoadCaseResult& c) {
          Finite(c.section_max_moment) && Finite(c.section_max_shear) && Finite(n.depth) &&
          Finite(n.deflection) && Finite(n.slope) && Finite(n.moment) && Finite(n.shear) &&
          Finite(n.soil_reaction) && Finite(n.es) && Finite(n.flexural_rigidity) &&
-         Finite(n.stress) && Finite(n.distributed_load);
+         Finite(n.stress) && Finite(n.distributed_load) &&
+         std::all_of(
+             c.lrfd_distributed_loads.begin(), c.lrfd_distributed_loads.end(),
+             [](const LrfdDistributedLoads& t) { return Finite(t.depth) && Finite(t.load); });
 }
 
 bool Finite(const LrfdLoading& l) {

@@ -33,6 +33,7 @@
 #include "platform/platform.hpp"
 #include "report/echo.hpp"
 #include "report/load_case_report.hpp"
+#include "report/lrfd_report.hpp"
 #include "report/study_report.hpp"
 #include "report/summary_report.hpp"
 #include "report/warning_summary.hpp"
@@ -220,7 +221,10 @@ void AnalyseLoadCases(AnalysisModel& model) {
                                                         : input.load_cases.size());
   results.reserve(static_cast<std::size_t>(cases));
   for (int c = 1; c <= cases; ++c) {
-    PrepareLoadCase(input, tables, c, state, out);
+    std::vector<LrfdDistributedLoads> distributed = PrepareLoadCase(input, tables, c, state, out);
+    if (input.options.lrfd) {
+      WriteLrfdDistributedLoads(input.options.units, distributed, out.report);
+    }
     if (out.failed()) return;
     out.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
     ResetWarningsForLoadCase(out.warnings(), c);
@@ -255,6 +259,7 @@ void AnalyseLoadCases(AnalysisModel& model) {
     }
     LoadCaseResult& result = results.emplace_back();
     ComputeCaseResult(input, tables, state, result);
+    result.lrfd_distributed_loads = std::move(distributed);
     result.status =
         iteration == CaseIteration::kConverged ? CaseStatus::kConverged : CaseStatus::kNotConverged;
     // A case whose response is not finite ends the run before any of its

@@ -1,7 +1,8 @@
 #include "pile/lrfd.hpp"
 
+#include <algorithm>
 #include <cmath>
-#include <string>
+#include <utility>
 
 #include "core/distinct.hpp"
 #include "pile/node_setup.hpp"
@@ -10,17 +11,6 @@ namespace tarvex {
 namespace {
 
 constexpr int kTypes = limits::kLrfdLoadTypes;
-
-// The name of each load type's distributed loads, 30 characters.
-constexpr const char* kLoadNames[kTypes] = {
-    "Dead Loads                    ", "Live Loads                    ",
-    "Earthquake Loads              ", "Impact Loads                  ",
-    "Wind Loads                    ", "Water Loads                   ",
-    "Ice Loads                     ", "Horizontal Soil Pressures     ",
-    "Live Roof Loads               ", "Rain Loads                    ",
-    "Snow Loads                    ", "Temperature Loads             ",
-    "Special Loads                 ",
-};
 
 constexpr const char* kTypeCodes[kTypes] = {"DL", "LL", "EQ", "IM", "W",  "HW", "Ice",
                                             "Hs", "Lr", "Rn", "Sn", "Tm", "Sp"};
@@ -160,7 +150,8 @@ LrfdForms FormLrfdCombinations(const InputModel& m) {
   return forms;
 }
 
-void SetLrfdDistributedLoads(const InputModel& m, int c, CaseState& state, RecordWriter& r) {
+std::vector<LrfdDistributedLoads> SetLrfdDistributedLoads(const InputModel& m, int c,
+                                                          CaseState& state) {
   PileNodes& n = state.nodes;
   auto& loads = state.lrfd_type_loads;
   for (auto& type_loads : loads) type_loads.fill(0.0);
@@ -177,24 +168,20 @@ void SetLrfdDistributedLoads(const InputModel& m, int c, CaseState& state, Recor
     for (int k = 1; k <= n.count; ++k) type_loads[PileNodes::At(k)] /= n.h;
   }
 
-  const UnitLabels& labels = LabelsFor(m.options.units);
-  r.Write("(//A/A/)",
-          {"Distributed Lateral Loads for LRFD:", "-----------------------------------"});
+  std::vector<LrfdDistributedLoads> reported;
   for (int t = 0; t < kTypes; ++t) {
     const auto& type_loads = loads[T(t)];
-    bool any = false;
-    for (int k = 1; k <= n.count && !any; ++k) any = type_loads[PileNodes::At(k)] != 0.0;
-    if (!any) continue;
-    r.Write("(/A,A/)",
-            {"Sums of Distributed Lateral Load Per Unit Length due to ", kLoadNames[T(t)]});
-    r.Write("(A)", {"   Depth     Distributed Load"});
-    r.Write("(T5,A,T19,A)", {labels.length, labels.force_per_length});
-    r.Write("(A)", {"----------   ----------------"});
+    LrfdDistributedLoads type;
     for (int k = 1; k <= n.count; ++k) {
       const double w = type_loads[PileNodes::At(k)];
-      if (w != 0.0) r.Write("(F10.2,3X,F10.2)", {n.x[PileNodes::At(k)], w});
+      if (w == 0.0) continue;
+      type.depth.push_back(n.x[PileNodes::At(k)]);
+      type.load.push_back(w);
     }
-    r.Write("()");
+    if (type.depth.empty()) continue;
+    type.type = t + 1;
+    type.type_code = kTypeCodes[T(t)];
+    reported.push_back(std::move(type));
   }
 
   const LrfdCombination& lc = m.lrfd_combinations[static_cast<std::size_t>(c - 1)];
@@ -203,6 +190,7 @@ void SetLrfdDistributedLoads(const InputModel& m, int c, CaseState& state, Recor
     for (int t = 0; t < kTypes; ++t) w += lc.factors[T(t)] * loads[T(t)][PileNodes::At(k)];
     n.w[PileNodes::At(k)] = n.wbar[PileNodes::At(k)] = w;
   }
+  return reported;
 }
 
 }  // namespace tarvex

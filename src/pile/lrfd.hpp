@@ -10,7 +10,6 @@
 #include "core/case_state.hpp"
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
-#include "report/record_writer.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {
@@ -31,10 +30,11 @@ const char* LrfdTypeCode(int t);
 
 // The distributed lateral loads of LRFD combination c at the nodes of the
 // case: each load type's groups averaged over the nodes' tributary lengths
-// (kept per type in the case and reported), then summed with the
-// combination's load factors into the nodes' loads.
-void SetLrfdDistributedLoads(const InputModel& input, int c, CaseState& state,
-                             RecordWriter& report);
+// (kept per type in the case), then summed with the combination's load
+// factors into the nodes' loads. Returns the loads of each type that has
+// any, at the nodes where they are not zero.
+std::vector<LrfdDistributedLoads> SetLrfdDistributedLoads(const InputModel& input, int c,
+                                                          CaseState& state);
 
 // Resistance factor used for a combination: the input value, or 0.75 when
 // the input is not positive.

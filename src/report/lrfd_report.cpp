@@ -33,6 +33,17 @@ constexpr LoadTypeLabels kLabels[kTypes] = {
     {"Special     (Sp)", "Special      (Sp)", "*Sp"},
 };
 
+// The name of each load type's distributed loads, 30 characters.
+constexpr const char* kLoadNames[kTypes] = {
+    "Dead Loads                    ", "Live Loads                    ",
+    "Earthquake Loads              ", "Impact Loads                  ",
+    "Wind Loads                    ", "Water Loads                   ",
+    "Ice Loads                     ", "Horizontal Soil Pressures     ",
+    "Live Roof Loads               ", "Rain Loads                    ",
+    "Snow Loads                    ", "Temperature Loads             ",
+    "Special Loads                 ",
+};
+
 const LoadTypeLabels& Labels(int type) { return kLabels[static_cast<std::size_t>(type - 1)]; }
 
 void WriteGroups(const std::vector<LrfdLoadGroup>& groups, bool si, RecordWriter& r) {
@@ -68,8 +79,8 @@ void WriteGroups(const std::vector<LrfdLoadGroup>& groups, bool si, RecordWriter
 void WriteTotals(const LrfdLoading& loading, bool si, RecordWriter& r) {
   r.Write("(//A/A/)", {"Totals of Unfactored Loads by Load Type for LRFD Analyses:",
                        "----------------------------------------------------------"});
-  r.Write("(A,I0/)", {"Number of Defined Unfactored Load Cases = ",
-                      static_cast<int>(loading.groups.size())});
+  r.Write("(A,I0/)",
+          {"Number of Defined Unfactored Load Cases = ", static_cast<int>(loading.groups.size())});
   r.Write("(A/)",
           {"The following table presents the sum of unfactored pile-head loads for each load "
            "type."});
@@ -84,8 +95,7 @@ void WriteTotals(const LrfdLoading& loading, bool si, RecordWriter& r) {
   r.Write("(A)", {"-----------------      ------------------      ------------------      "
                   "------------------      ------------"});
   for (const LrfdTypeTotal& t : loading.type_totals) {
-    r.Write("(A,3F24.2,I12)",
-            {Labels(t.type).totals, t.horizontal, t.moment, t.axial, t.groups});
+    r.Write("(A,3F24.2,I12)", {Labels(t.type).totals, t.horizontal, t.moment, t.axial, t.groups});
   }
   r.Write("(//)");
 }
@@ -140,8 +150,7 @@ void WriteFactoredLoads(const std::vector<LrfdCombinationLoads>& combinations, b
     r.Write("()");
     r.Write("(A,F24.2,A)", {"Factored Horizontal Force = ", lc.horizontal, si ? " kN" : " lbs"});
     r.Write("(A,F24.2,A)", {"Factored Vertical Force   = ", lc.vertical, si ? " kN" : " lbs"});
-    r.Write("(A,F24.2,A/)",
-            {"Factored Moment           = ", lc.moment, si ? " kN-m" : " in-lbs"});
+    r.Write("(A,F24.2,A/)", {"Factored Moment           = ", lc.moment, si ? " kN-m" : " in-lbs"});
   }
   r.Write("(/A/A//)", {"Totals of Factored Loads by Load Combination:",
                        "---------------------------------------------"});
@@ -201,6 +210,24 @@ void WriteLrfdLoading(UnitSystem units, const LrfdLoading& loading, RecordWriter
   r.Write("(A/A)", {"Number   Factored Axial Thrust", "------   ---------------------"});
   for (std::size_t i = 0; i < loading.thrusts.size(); ++i) {
     r.Write("(I4,F16.3)", {static_cast<int>(i) + 1, loading.thrusts[i]});
+  }
+}
+
+void WriteLrfdDistributedLoads(UnitSystem units, const std::vector<LrfdDistributedLoads>& loads,
+                               RecordWriter& r) {
+  const UnitLabels& labels = LabelsFor(units);
+  r.Write("(//A/A/)",
+          {"Distributed Lateral Loads for LRFD:", "-----------------------------------"});
+  for (const LrfdDistributedLoads& type : loads) {
+    r.Write("(/A,A/)", {"Sums of Distributed Lateral Load Per Unit Length due to ",
+                        kLoadNames[static_cast<std::size_t>(type.type - 1)]});
+    r.Write("(A)", {"   Depth     Distributed Load"});
+    r.Write("(T5,A,T19,A)", {labels.length, labels.force_per_length});
+    r.Write("(A)", {"----------   ----------------"});
+    for (std::size_t k = 0; k < type.depth.size(); ++k) {
+      r.Write("(F10.2,3X,F10.2)", {type.depth[k], type.load[k]});
+    }
+    r.Write("()");
   }
 }
 

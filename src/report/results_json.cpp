@@ -623,6 +623,15 @@ void Write(JsonOut& out, const LoadCaseResult& c) {
   }
   out.Key("load_type").Integer(c.load_type);
   out.Key("lrfd").Boolean(c.lrfd);
+  out.Key("lrfd_distributed_loads");
+  ArrayOf(out, c.lrfd_distributed_loads, [](JsonOut& o, const LrfdDistributedLoads& t) {
+    o.StartObject();
+    o.Key("depth").Numbers(t.depth);
+    o.Key("load").Numbers(t.load);
+    o.Key("type").Integer(t.type);
+    o.Key("type_code").Text(t.type_code);
+    o.EndObject();
+  });
   out.Key("max_moment").Number(c.max_moment);
   out.Key("max_moment_depth").Number(c.max_moment_depth);
   out.Key("max_shear").Number(c.max_shear);

@@ -265,6 +265,24 @@ TEST(Results, TheLrfdLoadingIsWhatTheReportPrints) {
   ASSERT_EQ(l.groups[2].points.size(), 2U);
   EXPECT_EQ(l.groups[2].points[1].depth, 2.0);  // m, as printed
   EXPECT_EQ(l.groups[2].points[0].load, 5.0);
+
+  // The first combination's distributed loads: the wind load over the top
+  // 2 m, at the nodes where it is not zero.
+  ASSERT_FALSE(results.cases.empty());
+  const std::vector<LrfdDistributedLoads>& wind = results.cases[0].lrfd_distributed_loads;
+  ASSERT_EQ(wind.size(), 1U);
+  EXPECT_EQ(wind[0].type_code, "W");
+  const std::string title =
+      "Sums of Distributed Lateral Load Per Unit Length due to Wind Loads                    ";
+  ASSERT_EQ(wind[0].depth.size(), 11U);
+  for (std::size_t k = 0; k < wind[0].depth.size(); ++k) {
+    const std::string line = LineAfter(report, title, 5 + static_cast<int>(k));
+    const std::vector<double> printed = NumbersIn(line);
+    ASSERT_EQ(printed.size(), 2U) << line;
+    ExpectPrinted(wind[0].depth[k], printed[0], 2, line);
+    ExpectPrinted(wind[0].load[k], printed[1], 2, line);
+  }
+  EXPECT_EQ(LineAfter(report, title, 5 + 11), "");
 }
 
 TEST(Results, EachFailedLrfdCheckIsAWarningOfItsCombination) {

@@ -145,13 +145,20 @@ TEST(Lrfd, DistributedLoadsAtTheNodes) {
   m->lrfd_combinations = {Combination({{2, 1.5}}, 0.9, "Live")};
   auto state = std::make_unique<CaseState>();
   SetNodeGeometry(600.0, 50, 0.0, state->nodes);  // h = 12 in
+  const std::vector<LrfdDistributedLoads> loads = SetLrfdDistributedLoads(*m, 1, *state);
   RecordWriter out;
-  SetLrfdDistributedLoads(*m, 1, *state, out);
+  WriteLrfdDistributedLoads(m->options.units, loads, out);
   const PileNodes& n = state->nodes;
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(1)], 1.5 * 10.0 * 6.0 / 12.0);  // half an interval at the head
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(5)], 1.5 * 10.0);
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(11)], 1.5 * 10.0 / 2.0);  // 120 in: half loaded
   EXPECT_EQ(n.w[PileNodes::At(12)], 0.0);
+  // The live loads unfactored, at the loaded nodes only: 0 to 120 in.
+  ASSERT_EQ(loads.size(), 1U);
+  EXPECT_EQ(loads[0].type_code, "LL");
+  ASSERT_EQ(loads[0].depth.size(), 11U);
+  EXPECT_EQ(loads[0].depth.back(), 120.0);
+  EXPECT_DOUBLE_EQ(loads[0].load[0], 10.0 * 6.0 / 12.0);
   const auto report = SplitLines(out.contents());
   const int title = FindLine(report,
                              "Sums of Distributed Lateral Load Per Unit Length due to Live "

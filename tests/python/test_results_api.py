@@ -39,6 +39,7 @@ CLASSES = [
     (tarvex.LrfdTypeTotal, "lrfd_type_total", None),
     (tarvex.LrfdCombinationLoads, "lrfd_combination", None),
     (tarvex.LrfdLoadPoint, "lrfd_load_point", None),
+    (tarvex.LrfdDistributedLoads, "lrfd_distributed_loads", None),
     (tarvex.LrfdBatterTransform, "lrfd_batter", None),
     (tarvex.StiffnessStudy, "stiffness_study", ("rows", "stiffness_row")),
     (tarvex.WarningRecord, "warning", None),

@@ -373,6 +373,15 @@ Json ToJson(const LoadCaseResult& c) {
   j["length_study"] = c.length_study ? ToJson(*c.length_study) : Json(nullptr);
   j["head_stiffness"] = ToJson(c.head_stiffness);
   j["load_curve"] = c.load_curve ? ToJson(*c.load_curve) : Json(nullptr);
+  j["lrfd_distributed_loads"] =
+      ArrayOf(c.lrfd_distributed_loads, [](const LrfdDistributedLoads& t) {
+        Json type;
+        type["type"] = t.type;
+        type["type_code"] = t.type_code;
+        type["depth"] = Numbers(t.depth);
+        type["load"] = Numbers(t.load);
+        return type;
+      });
   return j;
 }
 
@@ -689,6 +698,7 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   c.head_deflection = -0.0;
   c.max_moment = 1e22;
   c.final_change = std::numeric_limits<double>::quiet_NaN();
+  c.lrfd_distributed_loads.push_back({5, "W", numbers, {inf, 2.0}});
   c.section_max_moment = numbers;
   c.nodes.depth = numbers;
   // Digits that the tree's formatter and std::to_chars end differently.
