@@ -21,8 +21,6 @@ constexpr std::size_t T(int t) { return static_cast<std::size_t>(t); }
 
 double EffectiveResistanceFactor(double phi) { return phi > 0.0 ? phi : 0.75; }
 
-const char* LrfdTypeCode(int t) { return t >= 1 && t <= kTypes ? kTypeCodes[T(t - 1)] : ""; }
-
 namespace {
 
 // The factored moment capacity of section s for a combination (lb-in or
@@ -83,7 +81,7 @@ LrfdForms FormLrfdCombinations(const InputModel& m) {
     LrfdLoadGroup& group = data.groups.emplace_back();
     group.number = static_cast<int>(data.groups.size());
     group.type = g.type;
-    group.type_code = LrfdTypeCode(g.type);
+    group.type_code = kTypeCodes[T(g.type - 1)];
     group.horizontal = g.horizontal;
     group.moment = g.moment;
     group.axial = g.axial;

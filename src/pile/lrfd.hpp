@@ -25,9 +25,6 @@ struct LrfdForms {
 // combination.
 LrfdForms FormLrfdCombinations(const InputModel& input);
 
-// The code of load type t (1 .. 13): "DL", "LL", ... "Sp".
-const char* LrfdTypeCode(int t);
-
 // The distributed lateral loads of LRFD combination c at the nodes of the
 // case: each load type's groups averaged over the nodes' tributary lengths
 // (kept per type in the case), then summed with the combination's load
