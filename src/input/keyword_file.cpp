@@ -90,8 +90,9 @@ bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error
 // Why a line that is no keyword comes right after the title, when the title
 // is the likely cause: TITLE takes five lines, so a title of fewer takes
 // the keyword after it (OPTIONS, as a rule) and the lines after that as its
-// own, and a title of more leaves its sixth line where a keyword must be.
-// Empty when the line does not follow the title or is a keyword.
+// own, and a title of more leaves its sixth line where a keyword must be; a
+// title of five lines followed by an option line lacks OPTIONS. Empty when
+// the line does not follow the title.
 std::vector<std::string> TitleCause(InputReader& in, std::string_view line,
                                     const std::vector<std::string_view>& keywords) {
   const int first = in.title_first_line();
@@ -113,6 +114,12 @@ std::vector<std::string> TitleCause(InputReader& in, std::string_view line,
                 " (" + std::string(text) + ") was read as title line " + std::to_string(k + 1) +
                 ", and " + looks,
             "        Give the title five lines (blank lines may fill it)."};
+  }
+  if (LooksLikeOptionLine(line)) {
+    return {"Cause:  " + here + " looks like an OPTIONS line, but the five title lines (lines " +
+                std::to_string(first) + " to " + std::to_string(last) +
+                ") are not followed by the keyword line OPTIONS.",
+            "        Put the line OPTIONS after the title."};
   }
   return {"Cause:  TITLE takes five lines, lines " + std::to_string(first) + " to " +
               std::to_string(last) + " here; " + here +

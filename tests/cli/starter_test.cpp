@@ -78,8 +78,7 @@ TEST(Starter, TheHelpGivesEveryOptionWithAnExampleAsTheGuidePrintsIt) {
         "-j 2", "-j4\n", "--jobs 4\n", "--jobs=4\n", "e.g. tarvex -h\n", "e.g. tarvex --help\n"}) {
     EXPECT_NE(help.out.find(example), std::string::npos) << example;
   }
-  const std::string guide =
-      ReadFile(std::string(TARVEX_SOURCE_DIR) + "/docs/command-line.md");
+  const std::string guide = ReadFile(std::string(TARVEX_SOURCE_DIR) + "/docs/command-line.md");
   EXPECT_NE(guide.find("```text\n$ tarvex --help\n" + help.out + "```\n"), std::string::npos)
       << "docs/command-line.md does not hold the help as printed:\n"
       << help.out;
@@ -171,16 +170,21 @@ TEST(Starter, CheckReportsWhatTheRunWouldAndWritesNothing) {
     std::vector<std::string> lines;  // lines of the standard output, in order
   };
   const Case cases[] = {
-      {"quickstart.tv6", quickstart, 0,
+      {"quickstart.tv6",
+       quickstart,
+       0,
        {"Check of " + d.File("quickstart.tv6") + ": no error or warning; ready for the analysis."}},
-      {"one_line_title.tv6", one_line_title, 1,
+      {"one_line_title.tv6",
+       one_line_title,
+       1,
        {"Check of " + d.File("one_line_title.tv6") + ": input error INP00099 (code 199)",
         "  The following line is unrecognized or is out-of-order", "  UseTipShear NO",
         "  Cause:  TITLE takes five lines; line 4 (OPTIONS) was read as title line 2, and line 8 "
         "looks like an OPTIONS line.",
         "  At line 8 of one_line_title.tv6: UseTipShear NO"}},
       {"missing_value.tv6",
-       Replace(quickstart, "62.0  3500.0  0.005  1000.0   bottom", "62.0  3500.0  0.005"), 1,
+       Replace(quickstart, "62.0  3500.0  0.005  1000.0   bottom", "62.0  3500.0  0.005"),
+       1,
        {"Check of " + d.File("missing_value.tv6") + ": input error INP00095 (code 195)",
         "  Problem:  Line 53 of missing_value.tv6 holds \"LOADING\" where a number is expected "
         "(value 4 of the soil values at the bottom of soil layer 2 (unit weight, cohesion, "
@@ -189,10 +193,14 @@ TEST(Starter, CheckReportsWhatTheRunWouldAndWritesNothing) {
         "bottom of soil layer 2 (unit weight, cohesion, epsilon-50, k); the reading went on to "
         "the next line, so a value is missing on line 52.",
         "  At line 53 of missing_value.tv6: LOADING"}},
-      {"ignored_value.tv6", Replace(quickstart, "36.0                       shaft", "36,9 shaft"), 0,
-       {"Check of " + d.File("ignored_value.tv6") + ": no error; warnings as below (result code "
-        "-372).",
-        "Warning 372:", "  At line 30 of ignored_value.tv6: 36,9 shaft diameter, in", "    ignored: 9"}},
+      {"ignored_value.tv6",
+       Replace(quickstart, "36.0                       shaft", "36,9 shaft"),
+       0,
+       {"Check of " + d.File("ignored_value.tv6") +
+            ": no error; warnings as below (result code "
+            "-372).",
+        "Warning 372:", "  At line 30 of ignored_value.tv6: 36,9 shaft diameter, in",
+        "    ignored: 9"}},
   };
   for (const Case& c : cases) WriteFile(d.File(c.file), c.text);
   const std::vector<std::string> before = Listing(d.path());
@@ -207,8 +215,8 @@ TEST(Starter, CheckReportsWhatTheRunWouldAndWritesNothing) {
     }
   }
   // Several inputs: each checked, the worst status; a missing one is named.
-  const CliResult all = Tarvex({"--check", d.File("quickstart.tv6"), d.File("one_line_title.tv6"),
-                                d.File("absent.tv6")});
+  const CliResult all = Tarvex(
+      {"--check", d.File("quickstart.tv6"), d.File("one_line_title.tv6"), d.File("absent.tv6")});
   EXPECT_EQ(all.status, cli::kFilesUnusable);
   EXPECT_NE(all.err.find("cannot read the input file " + d.File("absent.tv6") + ": no such file"),
             std::string::npos)

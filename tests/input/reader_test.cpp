@@ -497,6 +497,12 @@ TEST(Reader, AnErrorAfterAShortTitleOrAShortRowNamesTheCause) {
        199,
        {"Cause:  TITLE takes five lines, lines 3 to 7 here; line 8 after them is no keyword: a "
         "sixth title line?"}},
+      {"OPTIONS left out after the title",
+       Replace(kBase, "line 5\nOPTIONS\n", "line 5\n"),
+       199,
+       {"Cause:  line 8 looks like an OPTIONS line, but the five title lines (lines 3 to 7) are "
+        "not followed by the keyword line OPTIONS.",
+        "        Put the line OPTIONS after the title."}},
       {"a label without its value",
        Replace(kBase, "MaxIter 100", "MaxIter"),
        195,
