@@ -599,6 +599,9 @@ CheckResults check(std::string_view input_text, const std::string& input_name) {
   checked.outcome = model.results.outcome;
   checked.error = std::move(model.results.error);
   checked.warnings = std::move(model.results.warnings);
+  for (const IgnoredValues& v : model.input.ignored_values) {
+    checked.ignored_lines.push_back({v.line_number, v.line, v.values});
+  }
   return checked;
 }
 

@@ -236,6 +236,13 @@ bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> v
   std::vector<Token> tokens;
   const ReadValue* v = values.data();
   const ReadValue* const end = v + values.size();
+  // A read that takes values from a second line is noted for the errors of
+  // its later lines, and forgotten when the read ends.
+  struct Forget {
+    ContinuedRead& read;
+    ~Forget() { read = {}; }
+  } forget{continued_};
+  int first_line = 0;
   while (v != end) {
     std::string_view line;
     if (!ReadRawLine(&line)) {
@@ -243,6 +250,14 @@ bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> v
       return false;
     }
     Tokenize(line, &tokens);
+    if (!tokens.empty()) {
+      if (first_line == 0) {
+        first_line = line_number();
+      } else if (continued_.first_line == 0) {
+        continued_ = {first_line, static_cast<int>(v - values.data()),
+                      static_cast<int>(values.size()), std::string(what)};
+      }
+    }
     for (std::size_t k = 0; k < tokens.size(); ++k) {
       const Token& t = tokens[k];
       if (v == end) {
@@ -383,11 +398,25 @@ void InputReader::Fail(std::string_view identity, int code, int number, std::str
                             file_name_ + " " + std::string(problem) + ".";
   const std::string shown =
       "          Line " + std::to_string(line_number()) + ": " + Shown(last_line_);
+  // A row short of values takes the first values of the next line, where
+  // the error then shows: the cause names the line above.
+  std::string cause;
+  if (continued_.first_line > 0) {
+    cause = "Cause:    Line " + std::to_string(continued_.first_line) + " above holds only " +
+            std::to_string(continued_.given) + " of the " + std::to_string(continued_.wanted) +
+            " values read for " + continued_.what +
+            "; the reading went on to the next line, so a value is missing on line " +
+            std::to_string(continued_.first_line) + ".";
+  }
   InputError error(*this);
   for (RecordWriter* w : {&out_.report, &out_.message}) {
     w->Write("(//A/)", {heading});
     w->Write("(A)", {where});
-    w->Write("(A/)", {shown});
+    if (cause.empty()) {
+      w->Write("(A/)", {shown});
+    } else {
+      w->Write("(A/A/)", {shown, cause});
+    }
     w->Write("(A/)", {"Solution:  Correct the input data file at that line."});
   }
   error.Report(identity, code);

@@ -117,7 +117,26 @@ class InputReader {
   // after the whole file is read.
   std::vector<int>& load_case_lines() { return load_case_lines_; }
 
+  // The lines the last TITLE section took as its five title lines (0 before
+  // any), so that a line no keyword right after them can be explained.
+  void NoteTitleLines(int first, int last) {
+    title_first_line_ = first;
+    title_last_line_ = last;
+  }
+  int title_first_line() const { return title_first_line_; }
+  int title_last_line() const { return title_last_line_; }
+
  private:
+  // A free-format read that went on past its first line: the line it began
+  // on, the values that line gave and the values of the read. An error on a
+  // later line of the read says that a value seems missing on the first.
+  struct ContinuedRead {
+    int first_line = 0;
+    int given = 0;
+    int wanted = 0;
+    std::string what;
+  };
+
   bool Assign(const ReadValue& v, std::string_view token, bool quoted, std::string_view what,
               int position);
   // Notes the values the record read last holds beyond those read.
@@ -131,6 +150,9 @@ class InputReader {
   std::string input_path_;
   std::string file_name_;
   std::vector<int> load_case_lines_;
+  int title_first_line_ = 0;
+  int title_last_line_ = 0;
+  ContinuedRead continued_;  // first_line 0: the read is on its first line
 };
 
 // The block of an input error about the record read last: the lines written

@@ -18,22 +18,51 @@ namespace {
 // A line that looks like a keyword but holds a character that does not show
 // (a no-break space, a zero-width space, a byte-order mark, a control
 // character) is shown with that character spelled out, and said to hold it.
-void Unrecognized(InputReader& in, std::string_view line) {
+// `cause`, when given, is two lines that say why the line came where a
+// keyword was expected (a title of another number of lines than five).
+void Unrecognized(InputReader& in, std::string_view line,
+                  const std::vector<std::string>& cause = {}) {
   const std::string shown = VisibleText(line);
   InputError error(in);
   for (RecordWriter* out : {&in.report(), &in.message()}) {
     out->Write("(//A/)", {"***** INPUT ERROR *****"});
     out->Write("(A/)", {"The following line is unrecognized or is out-of-order"});
-    if (shown == line) {
+    if (shown == line && cause.empty()) {
       out->Write("(A//)", {line});
+    } else if (shown == line) {
+      out->Write("(A/)", {line});
     } else {
       out->Write("(A/)", {shown});
-      out->Write("(A/A//)", {"The line holds characters that print as nothing or as a blank, shown "
-                             "above as <U+....>",
-                             "(or <0x..> for a byte that is no character); type the line again."});
+      out->Write(cause.empty() ? "(A/A//)" : "(A/A/)",
+                 {"The line holds characters that print as nothing or as a blank, shown "
+                  "above as <U+....>",
+                  "(or <0x..> for a byte that is no character); type the line again."});
     }
+    if (!cause.empty()) out->Write("(A/A//)", {cause[0], cause[1]});
   }
   error.Report("INP00099", 199);
+}
+
+// The first words of the lines of OPTIONS that are keyword lines.
+constexpr std::string_view kOptionWords[] = {
+    "Units",          "UseLRFD",       "ComputeKmatrix",   "UseTipShear",   "UseSoilMovement",
+    "UsePYModifiers", "ComputeEIOnly", "PrintSummaryOnly", "PrintPYCurves", "ComputeInteraction"};
+
+std::string_view FirstWord(std::string_view line) {
+  const std::size_t begin = line.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) return {};
+  const std::size_t end = line.find_first_of(" \t", begin);
+  return line.substr(begin, end == std::string_view::npos ? end : end - begin);
+}
+
+// An option line of OPTIONS: one of its keyword lines, or the loading line
+// with STATIC or CYCLIC in columns 9 to 14.
+bool LooksLikeOptionLine(std::string_view line) {
+  const std::string_view word = FirstWord(line);
+  for (std::string_view w : kOptionWords) {
+    if (word == w) return true;
+  }
+  return line.size() >= 14 && (line.substr(8, 6) == "STATIC" || line.substr(8, 6) == "CYCLIC");
 }
 
 // An option line of the form "<keyword> YES" or "<keyword> NO".
@@ -58,11 +87,53 @@ bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error
   return false;
 }
 
+// Why a line that is no keyword comes right after the title, when the title
+// is the likely cause: TITLE takes five lines, so a title of fewer takes
+// the keyword after it (OPTIONS, as a rule) and the lines after that as its
+// own, and a title of more leaves its sixth line where a keyword must be; a
+// title of five lines followed by an option line lacks OPTIONS. Empty when
+// the line does not follow the title.
+std::vector<std::string> TitleCause(InputReader& in, std::string_view line,
+                                    const std::vector<std::string_view>& keywords) {
+  const int first = in.title_first_line();
+  const int last = in.title_last_line();
+  const int at = in.line_number();
+  if (first == 0 || at != last + 1) return {};
+  const std::string here = "line " + std::to_string(at);
+  const std::string looks = LooksLikeOptionLine(line)
+                                ? here + " looks like an OPTIONS line."
+                                : here + " was read where a keyword should be.";
+  const auto& title = in.input().title;
+  for (std::size_t k = 0; k < title.size(); ++k) {
+    std::string_view text = title[k];
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    const bool keyword =
+        std::find(keywords.begin(), keywords.end(), text) != keywords.end() && !text.empty();
+    if (!keyword && !LooksLikeOptionLine(text)) continue;
+    return {"Cause:  TITLE takes five lines; line " + std::to_string(first + static_cast<int>(k)) +
+                " (" + std::string(text) + ") was read as title line " + std::to_string(k + 1) +
+                ", and " + looks,
+            "        Give the title five lines (blank lines may fill it)."};
+  }
+  if (LooksLikeOptionLine(line)) {
+    return {"Cause:  " + here + " looks like an OPTIONS line, but the five title lines (lines " +
+                std::to_string(first) + " to " + std::to_string(last) +
+                ") are not followed by the keyword line OPTIONS.",
+            "        Put the line OPTIONS after the title."};
+  }
+  return {"Cause:  TITLE takes five lines, lines " + std::to_string(first) + " to " +
+              std::to_string(last) + " here; " + here +
+              " after them is no keyword: a sixth title line?",
+          "        Give the title five lines, or check the spelling of the keyword."};
+}
+
 void ReadTitle(InputReader& in) {
   in.message().Write("(A)", {"Reading title data"});
+  const int first = in.line_number() + 1;
   for (std::string& line : in.input().title) {
     if (!in.ReadTextLine("the five lines of the title", &line)) return;
   }
+  in.NoteTitleLines(first, in.line_number());
 }
 
 // Two empty lines after a block of the convergence-tolerance errors.
@@ -450,7 +521,9 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
     }
     if (match == nullptr) {
       if (line == "END") break;
-      Unrecognized(in, line);
+      std::vector<std::string_view> keywords{"END"};
+      for (const Section& s : kSections) keywords.emplace_back(s.keyword);
+      Unrecognized(in, line, TitleCause(in, line, keywords));
       return;
     }
     // The readers convert SI millimetres and read some sections only under

@@ -468,6 +468,75 @@ TEST(Reader, AKeywordLineWithACharacterThatDoesNotShowIsShownWithIt) {
   EXPECT_EQ(plain.out->report.contents().find("print as nothing"), std::string::npos);
 }
 
+// A title of other than five lines, or a row short of a value, shows its
+// error on a later line that is correct in itself: the error's block names
+// the cause, in the report and in the message file alike. Errors of other
+// causes get no such line.
+TEST(Reader, AnErrorAfterAShortTitleOrAShortRowNamesTheCause) {
+  const std::string title = "TITLE\nTest shaft\nline 2\nline 3\nline 4\nline 5\n";
+  struct Case {
+    const char* name;
+    std::string input;
+    int code;
+    std::vector<std::string> cause;  // empty: no line starts with "Cause:"
+  };
+  const Case cases[] = {
+      {"a title of one line",
+       Replace(kBase, title, "TITLE\nTest shaft\n"),
+       199,
+       {"Cause:  TITLE takes five lines; line 4 (OPTIONS) was read as title line 2, and line 8 "
+        "looks like an OPTIONS line.",
+        "        Give the title five lines (blank lines may fill it)."}},
+      {"no title line",
+       Replace(kBase, title, "TITLE\n"),
+       199,
+       {"Cause:  TITLE takes five lines; line 3 (OPTIONS) was read as title line 1, and line 8 "
+        "looks like an OPTIONS line."}},
+      {"a title of six lines",
+       Replace(kBase, title, title + "line 6\n"),
+       199,
+       {"Cause:  TITLE takes five lines, lines 3 to 7 here; line 8 after them is no keyword: a "
+        "sixth title line?"}},
+      {"OPTIONS left out after the title",
+       Replace(kBase, "line 5\nOPTIONS\n", "line 5\n"),
+       199,
+       {"Cause:  line 8 looks like an OPTIONS line, but the five title lines (lines 3 to 7) are "
+        "not followed by the keyword line OPTIONS.",
+        "        Put the line OPTIONS after the title."}},
+      {"a label without its value",
+       Replace(kBase, "MaxIter 100", "MaxIter"),
+       195,
+       {"Cause:    Line 17 above holds only 1 of the 2 values read for the iteration limit "
+        "line (a label and an integer); the reading went on to the next line, so a value is "
+        "missing on line 17."}},
+      {"a soil row short of a value before LOADING",
+       Replace(kBase, "120.0 3000.0 0.0\nLOADING", "120.0 3000.0\nLOADING"),
+       195,
+       {"Cause:    Line 52 above holds only 2 of the 3 values read for the soil values at the "
+        "bottom of soil layer 2 (unit weight, cohesion, epsilon-50); the reading went on to the "
+        "next line, so a value is missing on line 52."}},
+      {"a misspelt keyword elsewhere", Replace(kBase, "\nLOADING\n", "\nLOADINGS\n"), 199, {}},
+      {"a bad value on its own line", Replace(kBase, "MaxIter 100", "MaxIter abc"), 195, {}},
+  };
+  for (const Case& c : cases) {
+    const Read r = ReadText(c.input);
+    EXPECT_EQ(r.code(), c.code) << c.name;
+    for (const std::vector<std::string>* lines : {&r.report, &r.message}) {
+      if (c.cause.empty()) {
+        for (const std::string& line : *lines) {
+          EXPECT_NE(line.rfind("Cause:", 0), 0U) << c.name << ": " << line;
+        }
+        continue;
+      }
+      const int at = FindLine(*lines, c.cause[0]);
+      EXPECT_GE(at, 0) << c.name << "\n" << r.out->message.contents();
+      if (at >= 0 && c.cause.size() > 1) {
+        EXPECT_EQ((*lines)[static_cast<std::size_t>(at) + 1], c.cause[1]) << c.name;
+      }
+    }
+  }
+}
+
 // A SECTIONS body replacing the base one.
 std::string WithSections(const std::string& body, const std::string& units = "Units USCS") {
   const std::string base = Replace(kBase, "Units USCS", units);
