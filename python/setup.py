@@ -148,8 +148,17 @@ class CMakeBuild(build_ext):
             if not has_module_or_reason:
                 # A build folder without the module (./scripts/quickstart's):
                 # the option adds the module's target; the engine is reused.
-                progress.run(["cmake", "-S", str(ROOT), "-B", str(build),
-                              "-DTARVEX_PYTHON_MODULE=ON"])
+                try:
+                    progress.run(["cmake", "-S", str(ROOT), "-B", str(build),
+                                  "-DTARVEX_PYTHON_MODULE=ON"])
+                except subprocess.CalledProcessError:
+                    # Leave the folder as it was, so that the quick start
+                    # still configures it (pybind11 or the Python headers
+                    # are missing, most likely).
+                    subprocess.run(["cmake", "-S", str(ROOT), "-B", str(build),
+                                    "-DTARVEX_PYTHON_MODULE=OFF"], check=False,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                    raise
         else:
             progress.say(f"building the engine afresh ({has_module_or_reason}); this takes minutes")
             build = pathlib.Path(self.build_temp).resolve() / "cmake"
