@@ -16,7 +16,7 @@ void BodyError(InputReader& in, std::string_view text, bool blank_before = true)
   InputError error(in);
   if (blank_before) in.report().Write("()");
   in.report().Write("(A)", {text});
-  error.Report("INP00095", 195);
+  error.Report(ErrorId::kUnrecognizedData);
 }
 
 std::string Of(std::string_view what, int section) {
@@ -79,7 +79,8 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
                                  "stress-strain curve"});
       in.report().Write("(A,I0,A,I0,A//)",
                         {"Expecting line no. ", k, " but line no. ", number, " was read"});
-      error.Report("INP00095", 195);
+      error.Report(ErrorId::kUnrecognizedData,
+                   {ErrorValue("line number", number), ErrorValue("expected line number", k)});
       return false;
     }
   }
@@ -234,7 +235,8 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
       if (number != k) {
         InputError error(in);
         in.report().Write("(A,I0)", {"INPUT ERROR - Input out-of-order for strand no. ", k});
-        error.Report("INP00095", 195);
+        error.Report(ErrorId::kUnrecognizedData, {ErrorValue("strand number", number),
+                                                  ErrorValue("expected strand number", k)});
         return false;
       }
       if (!CheckStrandSize(in, s->type, st.size_index)) return false;
@@ -448,7 +450,8 @@ void ReadSections(InputReader& in) {
       in.report().Write("(A/)", {"SECTION DATA OUT-OF-ORDER"});
       in.report().Write("(A,I0,A,I0,A)", {"Expecting section number ", i, ", but section number ",
                                           number, " was found"});
-      error.Report("INP00095", 195);
+      error.Report(ErrorId::kUnrecognizedData, {ErrorValue("section number", number),
+                                                ErrorValue("expected section number", i)});
       return;
     }
     int code = 0;

@@ -72,15 +72,14 @@ void ToBoth(RunOutput& out, const std::function<void(RecordWriter&)>& lines) {
 }
 
 // An input error of the echo: its lines in both files, then the error.
-void EchoError(RunOutput& out, int number, const std::function<void(RecordWriter&)>& lines) {
+void EchoError(RunOutput& out, ErrorId id, const std::function<void(RecordWriter&)>& lines,
+               std::vector<DiagnosticValue> values = {}) {
   ErrorBlock block(out);
   ToBoth(out, [&](RecordWriter& w) {
-    w.Write("(//A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
+    w.Write("(//A/)", {ErrorHeading(id)});
     lines(w);
   });
-  std::string identity = std::to_string(number);
-  identity = "INP" + std::string(5 - identity.size(), '0') + identity;
-  block.Report(identity, 100 + number);
+  block.Report(id, std::move(values));
 }
 
 void WriteTitle(const InputModel& input, RecordWriter& r) {
@@ -394,7 +393,7 @@ bool WritePile(const InputModel& input, const EchoUnits& u, RunOutput& out) {
   }
   r.Write("(/)");
   if (!width_ok) {
-    EchoError(out, 27, [](RecordWriter& w) {
+    EchoError(out, ErrorId::kZeroPileWidth, [](RecordWriter& w) {
       w.Write("(A/A//A/A/)", {"Problem:  Zero values for one of the following values were ",
                               "entered for one or more values of pile diameter.",
                               "Solution:  NONE of these values may be zero.  Correct the ",
@@ -870,7 +869,7 @@ bool WriteLoadingType(const InputModel& input, RunOutput& out) {
   const auto cycles = static_cast<long long>(std::clamp(o.cycles, -1e15, 1e15));
   r.Write("(A,I0)", {"Number of cycles of loading = ", cycles});
   if (o.cycles < 2.0 || o.cycles > 5000.0) {
-    EchoError(out, 28, [cycles](RecordWriter& w) {
+    EchoError(out, ErrorId::kCyclesOutOfRange, [cycles](RecordWriter& w) {
       w.Write("(A/A//A/A/A,I0)",
               {"Problem:  Cyclic loading type was specified and the number of cycles of loading",
                "are outside the valid range of 2 to 5,000.",
@@ -969,7 +968,7 @@ bool WriteTipShear(const InputModel& input, const EchoUnits& u, RunOutput& out) 
     if (!(points[k].displacement > points[k - 1].displacement)) bad = static_cast<int>(k) + 1;
   }
   if (bad == 0) return true;
-  EchoError(out, 50, [bad](RecordWriter& w) {
+  EchoError(out, ErrorId::kTipShearCurve, [bad](RecordWriter& w) {
     w.Write("(A,I0,A//A)",
             {"Problem:   The input data for shear resistance at the pile tip appears to be in "
              "error at point ",
@@ -990,7 +989,7 @@ bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, RunOutput& 
   for (std::size_t k = 0; k < depths.size(); ++k) {
     const double d = depths[k];
     if (d > input.pile_length) {
-      EchoError(out, 30, [&](RecordWriter& w) {
+      EchoError(out, ErrorId::kPrintDepthBelowTip, [&](RecordWriter& w) {
         w.Write("(A//A//A,I0,A,F7.2,A,A)",
                 {"Problem:  Printing of a p-y curve was specified below the pile tip.",
                  "Solution:  Specify printing depths only for depths above the pile tip.",
@@ -1000,7 +999,7 @@ bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, RunOutput& 
       return false;
     }
     if (d < input.ground_depth || d < 0.0) {
-      EchoError(out, 29, [](RecordWriter& w) {
+      EchoError(out, ErrorId::kPrintDepthAboveGround, [](RecordWriter& w) {
         w.Write("(A/A//A)",
                 {"Problem:  A depth above the ground surface was specified for the printing",
                  "of a p-y curve.",
@@ -1053,7 +1052,7 @@ void WriteIgnoredValues(const InputModel& input, RunOutput& out) {
 bool FinalChecks(const InputModel& input, RunOutput& out) {
   const int width_points = 2 * static_cast<int>(input.sections.size());
   if (width_points < 2 || width_points > 40) {
-    EchoError(out, 17, [width_points](RecordWriter& w) {
+    EchoError(out, ErrorId::kSectionPointCount, [width_points](RecordWriter& w) {
       w.Write("(A/A,I10)", {"The number of points to define the pile properties ",
                             "is 2 to 40, not the input value of ", width_points});
       if (width_points == 1) {
@@ -1068,7 +1067,7 @@ bool FinalChecks(const InputModel& input, RunOutput& out) {
   if (input.layers.empty()) return true;  // the reader has refused the file already
   const double lowest = input.layers.back().bottom;
   if (input.pile_length > lowest) {
-    EchoError(out, 18, [&](RecordWriter& w) {
+    EchoError(out, ErrorId::kSoilProfileAbovePileTip, [&](RecordWriter& w) {
       w.Write("(A,E12.4)",
               {"Problem: The depth at the bottom of the lowermost soil layer is ", lowest});
       w.Write("(A,E12.4,A)", {"         This depth is higher than the tip of the pile at ",
@@ -1080,7 +1079,7 @@ bool FinalChecks(const InputModel& input, RunOutput& out) {
   }
   const double first_weight_depth = input.layers.front().top;
   if (first_weight_depth > input.ground_depth) {
-    EchoError(out, 19, [&](RecordWriter& w) {
+    EchoError(out, ErrorId::kUnitWeightBelowGround, [&](RecordWriter& w) {
       w.Write("(A)", {"The depth of the first point of the data for effective unit"});
       w.Write("(A,F12.4,A)", {"is located at ", first_weight_depth, " below the top of the pile."});
       w.Write("(A,F12.4,A)", {"The ground surface is located at ", input.ground_depth, "."});
@@ -1090,7 +1089,7 @@ bool FinalChecks(const InputModel& input, RunOutput& out) {
     return false;
   }
   if (input.layers.front().top != input.ground_depth) {
-    EchoError(out, 20, [&](RecordWriter& w) {
+    EchoError(out, ErrorId::kSoilProfileBelowGround, [&](RecordWriter& w) {
       w.Write("(A,F12.4)", {"Problem:  The first depth of the soil profile is located at ",
                             input.layers.front().top});
       w.Write("(A)", {"          below the top of the pile."});
@@ -1103,7 +1102,7 @@ bool FinalChecks(const InputModel& input, RunOutput& out) {
     return false;
   }
   if (UsesMultipliers(input) && input.ground_depth > input.py_multipliers.front().depth) {
-    EchoError(out, 21, [&](RecordWriter& w) {
+    EchoError(out, ErrorId::kMultipliersBelowGround, [&](RecordWriter& w) {
       w.Write("(A)", {"Problem:  The depth for the first data for p-multipliers is "});
       w.Write("(A,E12.4,A)", {"          located at ", input.py_multipliers.front().depth,
                               " below the top of the pile."});
@@ -1116,7 +1115,7 @@ bool FinalChecks(const InputModel& input, RunOutput& out) {
     return false;
   }
   if (input.options.cyclic && input.options.cycles < 2.0) {
-    EchoError(out, 22, [&](RecordWriter& w) {
+    EchoError(out, ErrorId::kCyclicWithoutCycles, [&](RecordWriter& w) {
       w.Write("(A)", {"Loading was specified as cyclic, but the number of cycles of "});
       w.Write("(A,E12.4,A)",
               {"loading was specified as ", input.options.cycles, " (must be 2 or greater)."});
