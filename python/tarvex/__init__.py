@@ -20,8 +20,8 @@ from .model import *  # noqa: F401,F403 - the dataclasses of the input model
 from .model import __all__ as _model_names
 from .load_curves import load_deflection
 from .reader import read_input
-from .results import (Diagnostic, DisplayUnit, DisplayUnits, HeadStiffness, InteractionCurve,
-                      InteractionDemand, InteractionPoint, InteractionResult, LayerResult,
+from .results import (Diagnostic, DiagnosticValue, DisplayUnit, DisplayUnits, HeadStiffness,
+                      InteractionCurve, InteractionDemand, InteractionPoint, InteractionResult, LayerResult,
                       LengthStudy, LoadCaseResult, LoadCurve, LrfdCheckRow, MomentCurvature,
                       PyCurveResult, Results, SecantStiffness, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
@@ -70,7 +70,7 @@ def _version() -> str:
 #: The version of the engine and of this package ("6.0.28").
 __version__ = _version()
 
-__all__ = ["AnalysisError", "Diagnostic", "DisplayUnit", "DisplayUnits", "HeadStiffness",
+__all__ = ["AnalysisError", "Diagnostic", "DiagnosticValue", "DisplayUnit", "DisplayUnits", "HeadStiffness",
            "InputError", "LoadCurve", "SecantStiffness", "load_deflection", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LengthStudy",
            "LoadCaseResult", "LrfdCheckRow", "ModelError", "MomentCurvature", "PyCurveResult",

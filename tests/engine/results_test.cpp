@@ -227,6 +227,14 @@ TEST(Diagnostics, ARuntimeErrorKeepsTheLinesOfItsBlockWithoutBlanks) {
   EXPECT_EQ(e.identity, "RUN00009");
   EXPECT_EQ(e.kind, "runtime");
   EXPECT_EQ(e.line_number, 0);
+  // The deflection and the limit the message prints, as numbers with their unit.
+  ASSERT_EQ(e.values.size(), 2U);
+  EXPECT_EQ(e.values[0].name, "head deflection");
+  EXPECT_GT(e.values[0].value, 0.01);
+  EXPECT_EQ(e.values[0].unit, "in");
+  EXPECT_EQ(e.values[1].name, "excess deflection limit");
+  EXPECT_EQ(e.values[1].value, 0.01);
+  EXPECT_EQ(e.values[1].unit, "in");
   // The block as the report shows it, from its heading to the reporter's line.
   const std::vector<std::string> report = FileLines(r.files.report);
   const int first = FindLine(report, "**** Runtime Error No. 9 ****");
