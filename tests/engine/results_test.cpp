@@ -267,6 +267,13 @@ TEST(Diagnostics, APrintedDepthAboveTheGroundIsInputError29OfTheEcho) {
   const Diagnostic& e = *r.outcome.results.error;
   EXPECT_EQ(e.identity, "INP00029");
   EXPECT_EQ(e.code, 129);
+  // The depth asked for lies above the ground surface.
+  ASSERT_EQ(e.values.size(), 3U);
+  EXPECT_EQ(e.values[0].name, "point");
+  EXPECT_EQ(e.values[0].value, 1.0);
+  EXPECT_EQ(e.values[1].name, "depth");
+  EXPECT_EQ(e.values[2].name, "ground surface");
+  EXPECT_LT(e.values[1].value, e.values[2].value);
   EXPECT_EQ(e.number, 29);
   EXPECT_EQ(e.kind, "input");
   EXPECT_EQ(e.message,
