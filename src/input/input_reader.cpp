@@ -295,8 +295,10 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
       ok = !quoted && ParseReal(token, v.real());
       if (ok && std::fabs(*v.real()) > kMaxMagnitude) {
         Fail("holds \"" + Shown(token) + "\", a number beyond " + ValueText(kMaxMagnitude) +
-             " in magnitude, which no input value may exceed (value " + std::to_string(position) +
-             " of " + std::string(what) + ")");
+                 " in magnitude, which no input value may exceed (value " +
+                 std::to_string(position) + " of " + std::string(what) + ")",
+             {ErrorValue("value " + std::to_string(position) + " of " + std::string(what),
+                         *v.real())});
         return false;
       }
       break;
@@ -309,7 +311,8 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
     std::string problem =
         "holds \"" + Shown(token) + "\" where " + KindName(v.kind()) + " is expected";
     problem += " (value " + std::to_string(position) + " of " + std::string(what) + ")";
-    Fail(problem);
+    Fail(problem, {ErrorTextValue("value " + std::to_string(position) + " of " + std::string(what),
+                                  Shown(token))});
   }
   return ok;
 }

@@ -392,14 +392,19 @@ bool CheckHeadConditions(InputReader& in) {
     const bool slope =
         c.type == LoadType::kShearAndSlope || c.type == LoadType::kDeflectionAndSlope;
     if (deflection && std::fabs(c.condition1) > m.options.max_deflection) {
-      in.FailAt(line, "gives " + ValueText(c.condition1) + " as the pile-head deflection" + which +
-                          ", which must not exceed the maximum allowable deflection (" +
-                          ValueText(m.options.max_deflection) + ", MaxDeflection) in magnitude");
+      in.FailAt(line,
+                "gives " + ValueText(c.condition1) + " as the pile-head deflection" + which +
+                    ", which must not exceed the maximum allowable deflection (" +
+                    ValueText(m.options.max_deflection) + ", MaxDeflection) in magnitude",
+                {ErrorValue("pile-head deflection", c.condition1),
+                 ErrorValue("maximum allowable deflection", m.options.max_deflection)});
       return false;
     }
     if (slope && !(std::fabs(c.condition2) <= 1.0)) {
-      in.FailAt(line, "gives " + ValueText(c.condition2) + " as the pile-head slope" + which +
-                          ", which must lie between -1 and 1 radian (57 degrees)");
+      in.FailAt(line,
+                "gives " + ValueText(c.condition2) + " as the pile-head slope" + which +
+                    ", which must lie between -1 and 1 radian (57 degrees)",
+                {ErrorValue("pile-head slope", c.condition2, "rad")});
       return false;
     }
   }
@@ -490,7 +495,8 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
       if (!options_read) {
         in.Fail(ErrorId::kIncompleteInput,
                 "opens the section " + std::string(keyword) +
-                    " before OPTIONS; the options must come before every section but TITLE");
+                    " before OPTIONS; the options must come before every section but TITLE",
+                {ErrorTextValue("section", std::string(keyword))});
         return;
       }
       data_read = true;

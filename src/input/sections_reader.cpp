@@ -458,7 +458,8 @@ void ReadSections(InputReader& in) {
     if (!ReadOne(in, Of("the section type code", i), &code)) return;
     if (code != -3 && (code < 0 || code > 14)) {
       in.Fail("gives " + std::to_string(code) +
-              " as the section type code, which must be from 0 to 14, or -3");
+                  " as the section type code, which must be from 0 to 14, or -3",
+              {ErrorValue("section type code", code)});
       return;
     }
     PileSection s;
@@ -501,14 +502,17 @@ void ReadTransverseReinforcement(InputReader& in) {
     }
     if (number < 1 || number > sections) {
       in.Fail("gives " + std::to_string(number) +
-              " as a section number, which must be from 1 to the number of sections, " +
-              std::to_string(sections));
+                  " as a section number, which must be from 1 to the number of sections, " +
+                  std::to_string(sections),
+              {ErrorValue("section number", number), ErrorValue("sections", sections)});
       return;
     }
     const auto i = static_cast<std::size_t>(number - 1);
     if (word != "TIED" && word != "SPIRAL") {
-      in.Fail("gives \"" + word + "\" as the transverse reinforcement of section " +
-              std::to_string(number) + "; TIED or SPIRAL is expected");
+      in.Fail(
+          "gives \"" + word + "\" as the transverse reinforcement of section " +
+              std::to_string(number) + "; TIED or SPIRAL is expected",
+          {ErrorValue("section number", number), ErrorTextValue("transverse reinforcement", word)});
       return;
     }
     if (!TakesTransverseReinforcement(m.sections[i].type)) {

@@ -212,6 +212,9 @@ TEST(Diagnostics, AnInputErrorNamesTheFileTheLineAndItsText) {
   EXPECT_EQ(e.message[1].rfind("Problem:  Line 30 of in.tv6 holds \"36.0x\" where a number", 0), 0U)
       << e.message[1];
   EXPECT_EQ(e.message[3], "Solution:  Correct the input data file at that line.");
+  ASSERT_EQ(e.values.size(), 1U);
+  EXPECT_EQ(e.values[0].text, "36.0x");
+  EXPECT_NE(e.values[0].name.find("value 1 of "), std::string::npos) << e.values[0].name;
   EXPECT_EQ(r.outcome.results.outcome, Outcome::kInputError);
 }
 
