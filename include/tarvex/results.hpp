@@ -78,6 +78,14 @@ enum class Outcome {
 };
 
 // The error that ended the run.
+// A value an error is about, as data: the number or text the message names.
+struct DiagnosticValue {
+  std::string name;    // "pile increments", "convergence tolerance"
+  double value = 0.0;  // the number, when `text` is empty
+  std::string text;    // the value when it is text (a keyword, a path); empty for a number
+  std::string unit;    // "in", "kN", "bytes"; empty when it has none or is not known
+};
+
 struct Diagnostic {
   std::string identity;  // "INP00095", "RUN00009"
   int code = 0;          // the result code: 195, 209
@@ -91,6 +99,8 @@ struct Diagnostic {
   int line_number = 0;    // 1-based line of `file`; 0 when not about a line
   std::string line_text;  // that line as read
   std::string advice;     // further advice a host may show
+  // The values the error is about, in the order the message names them.
+  std::vector<DiagnosticValue> values;
 };
 
 // One warning number recorded within one load case.

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -550,6 +551,20 @@ py::object ErrorDict(const std::optional<tarvex::Diagnostic>& error) {
   d["line_number"] = error->line_number;
   d["line_text"] = Text(error->line_text);
   d["advice"] = Text(error->advice);
+  py::list values;
+  for (const tarvex::DiagnosticValue& v : error->values) {
+    py::dict value;
+    value["name"] = Text(v.name);
+    if (v.text.empty()) {
+      value["value"] =
+          std::isfinite(v.value) ? py::object(py::float_(v.value)) : py::object(py::none());
+    } else {
+      value["value"] = Text(v.text);
+    }
+    value["unit"] = Text(v.unit);
+    values.append(value);
+  }
+  d["values"] = values;
   return d;
 }
 

@@ -56,7 +56,8 @@ void ReportUnusableFile(const RunContext& run, RunOutput& run_out, int number,
                         std::string_view what, std::string_view path, std::string_view reason,
                         std::string_view consequence = "No analysis performed.",
                         bool in_memory = false) {
-  const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
+  const ErrorId id = number == 7 ? ErrorId::kInputFileUnusable : ErrorId::kOutputFileUnusable;
+  const std::string heading(ErrorHeading(id));
   const std::string line1 = std::string(what) + ": " + std::string(path);
   const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
   if (!run.quiet) {
@@ -70,7 +71,8 @@ void ReportUnusableFile(const RunContext& run, RunOutput& run_out, int number,
     out->Write("(A)", {line1});
     out->Write("(A)", {line2});
   }
-  block.Report(number == 7 ? "RUN00007" : "RUN00008", 200 + number);
+  block.Report(id, {ErrorTextValue("path", std::string(path)),
+                    ErrorTextValue("reason", std::string(reason))});
 }
 
 // Paths of the run that name one file: an output that would be written over
@@ -101,9 +103,9 @@ bool RefuseSameFiles(const RunContext& run, const InputFile& input, bool input_o
 bool RefuseEmptyInput(const InputFile& input, RunOutput& out) {
   if (input.size() != 0) return false;
   ErrorBlock block(out);
-  out.message.Write("(//A/)", {"**** Input Data Error No. 25 ****"});
+  out.message.Write("(//A/)", {ErrorHeading(ErrorId::kEmptyInputFile)});
   out.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
-  block.Report("INP00025", 125);
+  block.Report(ErrorId::kEmptyInputFile, {ErrorValue("input data file size", 0.0, "bytes")});
   return true;
 }
 
@@ -537,10 +539,10 @@ void Guarded(RunOutput& out, Stages&& stages) {
   } catch (const std::exception& e) {
     ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(//A/)", {"**** Runtime Error No. 19 ****"});
+      w->Write("(//A/)", {ErrorHeading(ErrorId::kInternalError)});
       w->Write("(A,A)", {"An internal error ended the analysis: ", e.what()});
     }
-    block.Report("RUN00019", 219);
+    block.Report(ErrorId::kInternalError, {ErrorTextValue("fault", e.what())});
   }
 }
 

@@ -310,8 +310,10 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
       ok = !quoted && ParseReal(token, v.real());
       if (ok && std::fabs(*v.real()) > kMaxMagnitude) {
         Fail("holds \"" + Shown(token) + "\", a number beyond " + ValueText(kMaxMagnitude) +
-             " in magnitude, which no input value may exceed (value " + std::to_string(position) +
-             " of " + std::string(what) + ")");
+                 " in magnitude, which no input value may exceed (value " +
+                 std::to_string(position) + " of " + std::string(what) + ")",
+             {ErrorValue("value " + std::to_string(position) + " of " + std::string(what),
+                         *v.real())});
         return false;
       }
       break;
@@ -324,7 +326,8 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
     std::string problem =
         "holds \"" + Shown(token) + "\" where " + KindName(v.kind()) + " is expected";
     problem += " (value " + std::to_string(position) + " of " + std::string(what) + ")";
-    Fail(problem);
+    Fail(problem, {ErrorTextValue("value " + std::to_string(position) + " of " + std::string(what),
+                                  Shown(token))});
   }
   return ok;
 }
@@ -364,13 +367,15 @@ bool InputReader::ReadTextLine(std::string_view what, std::string* line) {
 bool InputReader::CheckCount(int n, int min, int max, std::string_view what) {
   if (n >= min && n <= max) return true;
   Fail("gives " + std::to_string(n) + " as " + std::string(what) + ", which must be from " +
-       std::to_string(min) + " to " + std::to_string(max));
+           std::to_string(min) + " to " + std::to_string(max),
+       {ErrorValue(std::string(what), n)});
   return false;
 }
 
 bool InputReader::CheckValue(bool ok, double value, std::string_view what, std::string_view rule) {
   if (ok) return true;
-  Fail("gives " + ValueText(value) + " as " + std::string(what) + ", which " + std::string(rule));
+  Fail("gives " + ValueText(value) + " as " + std::string(what) + ", which " + std::string(rule),
+       {ErrorValue(std::string(what), value)});
   return false;
 }
 
@@ -383,17 +388,19 @@ bool InputReader::CheckPositive(double value, std::string_view what) {
          CheckValue(value >= kMinPositive, value, what, kBelowMinPositive);
 }
 
-void InputReader::Fail(std::string_view problem) { Fail("INP00095", 195, 95, problem); }
+void InputReader::Fail(std::string_view problem, std::vector<DiagnosticValue> values) {
+  Fail(ErrorId::kInvalidValue, problem, std::move(values));
+}
 
-void InputReader::FailAt(int line, std::string_view problem) {
+void InputReader::FailAt(int line, std::string_view problem, std::vector<DiagnosticValue> values) {
   file_.SeekToLine(line);
   std::string_view record;
   ReadRawLine(&record);
-  Fail(problem);
+  Fail(problem, std::move(values));
 }
 
-void InputReader::Fail(std::string_view identity, int code, int number, std::string_view problem) {
-  const std::string heading = "**** Input Data Error No. " + std::to_string(number) + " ****";
+void InputReader::Fail(ErrorId id, std::string_view problem, std::vector<DiagnosticValue> values) {
+  const std::string_view heading = ErrorHeading(id);
   const std::string where = "Problem:  Line " + std::to_string(line_number()) + " of " +
                             file_name_ + " " + std::string(problem) + ".";
   const std::string shown =
@@ -419,11 +426,11 @@ void InputReader::Fail(std::string_view identity, int code, int number, std::str
     }
     w->Write("(A/)", {"Solution:  Correct the input data file at that line."});
   }
-  error.Report(identity, code);
+  error.Report(id, std::move(values));
 }
 
 void InputReader::EndOfFile(std::string_view what) {
-  const std::string heading = "**** Input Data Error No. 99 ****";
+  const std::string_view heading = ErrorHeading(ErrorId::kIncompleteInput);
   const std::string problem = "Problem:  " + file_name_ + " ends after line " +
                               std::to_string(line_number()) + ", before " + std::string(what) +
                               " was read.";
@@ -435,7 +442,7 @@ void InputReader::EndOfFile(std::string_view what) {
                      "lines, and the last"});
     w->Write("(A/)", {"           line of the file must be END."});
   }
-  error.Report("INP00099", 199);
+  error.Report(ErrorId::kIncompleteInput, {ErrorTextValue("expected", std::string(what))});
 }
 
 }  // namespace tarvex

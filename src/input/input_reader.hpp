@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/input_model.hpp"
@@ -97,13 +98,14 @@ class InputReader {
       "is below 1e-30, too small to be taken as a positive value";
 
   // Input error 95 (code 195) about the record read last: `problem` says what
-  // is wrong, and the message shows the record.
-  void Fail(std::string_view problem);
+  // is wrong, and the message shows the record; `values` are the values at
+  // fault, for the error's diagnostic.
+  void Fail(std::string_view problem, std::vector<DiagnosticValue> values = {});
   // The same about record `line` (1-based), read again; for checks made
   // after the whole file is read.
-  void FailAt(int line, std::string_view problem);
-  // The same with another error number and code.
-  void Fail(std::string_view identity, int code, int number, std::string_view problem);
+  void FailAt(int line, std::string_view problem, std::vector<DiagnosticValue> values = {});
+  // The same with another error of the catalogue.
+  void Fail(ErrorId id, std::string_view problem, std::vector<DiagnosticValue> values = {});
 
   // 1-based number of the record read last, and its text.
   int line_number() const { return file_.line_number(); }
@@ -162,9 +164,9 @@ class InputReader {
 class InputError {
  public:
   explicit InputError(InputReader& in) : in_(in), block_(in.out()) {}
-  void Report(std::string_view identity, int code) {
+  void Report(ErrorId id, std::vector<DiagnosticValue> values = {}) {
     const InputLine line = in_.last_record();
-    block_.Report(identity, code, &line);
+    block_.Report(id, std::move(values), &line);
   }
 
  private:

@@ -350,6 +350,20 @@ void Write(JsonOut& out, const Diagnostic& d) {
   out.Key("line_text").Text(d.line_text);
   out.Key("message").Texts(d.message);
   out.Key("number").Integer(d.number);
+  // The values the error is about: a number, or a text when it is one.
+  out.Key("values");
+  ArrayOf(out, d.values, [](JsonOut& o, const DiagnosticValue& v) {
+    o.StartObject();
+    o.Key("name").Text(v.name);
+    o.Key("unit").Text(v.unit);
+    o.Key("value");
+    if (v.text.empty()) {
+      o.Number(v.value);
+    } else {
+      o.Text(v.text);
+    }
+    o.EndObject();
+  });
   out.EndObject();
 }
 

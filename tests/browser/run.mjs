@@ -251,6 +251,7 @@ function checkPage(page, seen, problems) {
     c(seen.text.includes(d.error.identity), 'error identity missing');
     for (const line of d.error.message) c(seen.text.includes(line.trim()), 'error line missing: ' + line);
     if (d.error.line_number) c(seen.text.includes(d.error.line_text.trim()), 'input line missing');
+    for (const v of d.error.values || []) c(seen.text.includes(v.name), 'error value missing: ' + v.name);
   }
   // The interaction diagrams: a row per demand, the failures marked, and
   // the reason of every section without a diagram.

@@ -185,6 +185,60 @@ void ExpectErrors(const std::vector<ErrorCase>& cases) {
   }
 }
 
+// The diagnostic of an input error carries the values at fault as data,
+// beside its identity and the line it is about.
+TEST(Reader, ErrorsCarryTheirValues) {
+  struct Case {
+    const char* name;
+    std::string input;
+    const char* identity;
+    std::vector<DiagnosticValue> values;
+  };
+  const Case cases[] = {
+      {"tolerance too small",
+       Replace(kBase, "Tolerance 1.0E-5", "Tolerance 1.0E-25"),
+       "INP00065",
+       {ErrorValue("convergence tolerance", 1e-25, "in")}},
+      {"too few increments",
+       Replace(kBase, "Increments 100", "Increments 20"),
+       "INP00055",
+       {ErrorValue("pile increments", 20)}},
+      {"iteration limit",
+       Replace(kBase, "MaxIter 100", "MaxIter 5000"),
+       "INP00095",
+       {ErrorValue("iterations limit", 5000)}},
+      {"negative deflection limit",
+       Replace(kBase, "MaxDefl 10.0", "MaxDefl -2.5"),
+       "INP00095",
+       {ErrorValue("the maximum allowable deflection", -2.5)}},
+      {"option",
+       Replace(kBase, "UseTipShear NO", "UseTipShear no"),
+       "INP00095",
+       {ErrorTextValue("expected", "UseTipShear YES or NO"),
+        ErrorTextValue("line", "UseTipShear no")}},
+      {"format tag",
+       Replace(kBase, "TARVEX6\n", "TARVEX5\n"),
+       "INP00006",
+       {ErrorTextValue("format tag", "TARVEX5")}},
+      {"missing section",
+       Replace(kBase, "LOADING\n3\n", "LOADX\n3\n"),
+       "INP00099",
+       {ErrorTextValue("line", "LOADX")}},
+  };
+  for (const Case& c : cases) {
+    const Read r = ReadText(c.input);
+    const Diagnostic& d = r.out->diagnostics.error;
+    EXPECT_EQ(d.identity, c.identity) << c.name;
+    ASSERT_EQ(d.values.size(), c.values.size()) << c.name;
+    for (std::size_t i = 0; i < c.values.size(); ++i) {
+      EXPECT_EQ(d.values[i].name, c.values[i].name) << c.name;
+      EXPECT_EQ(d.values[i].value, c.values[i].value) << c.name;
+      EXPECT_EQ(d.values[i].text, c.values[i].text) << c.name;
+      EXPECT_EQ(d.values[i].unit, c.values[i].unit) << c.name;
+    }
+  }
+}
+
 TEST(Reader, OptionChecks) {
   ExpectErrors({
       {"units in lower case", Replace(kBase, "Units USCS", "Units uscs"), 199, "Units uscs"},

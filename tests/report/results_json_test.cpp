@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "core/diagnostics.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -122,6 +123,19 @@ Json ToJson(const Diagnostic& d) {
   j["line_number"] = d.line_number;
   j["line_text"] = d.line_text;
   j["advice"] = d.advice;
+  Json values = Json::array();
+  for (const DiagnosticValue& v : d.values) {
+    Json one;
+    one["name"] = v.name;
+    one["unit"] = v.unit;
+    if (v.text.empty()) {
+      one["value"] = v.value;
+    } else {
+      one["value"] = v.text;
+    }
+    values.push_back(one);
+  }
+  j["values"] = values;
   return j;
 }
 
@@ -724,6 +738,8 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   d.line_number = 59;
   d.line_text = "NOT A SECTION \xFE";
   d.advice = "raise MaxIterations";
+  d.values = {ErrorValue("maximum change in deflection", 0.0125, "in"),
+              ErrorTextValue("section", "NOT A SECTION")};
   ExpectAsTreeWrote(r);
 
   // Nothing but the defaults: empty arrays, absent objects.

@@ -412,6 +412,15 @@
         );
         if (e.line_text != null && e.line_number) s.append(h('pre', { class: 'input-line', text: e.line_text }));
       }
+      if (e.values && e.values.length) {
+        s.append(
+          table(
+            [{ head: 'Value' }, { head: 'Given', num: true }, { head: 'Unit' }],
+            e.values.map((v) => [v.name, typeof v.value === 'number' ? num(v.value, 6) : num(v.value), v.unit || '']),
+            'The values of the error'
+          )
+        );
+      }
       if (e.advice) s.append(h('p', { class: 'advice', text: e.advice }));
     }
 
