@@ -28,6 +28,7 @@
 
 #include "cli/cli.hpp"
 #include "core/display_units.hpp"
+#include "core/error_catalogue.hpp"
 #include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
 #include "platform/platform.hpp"
@@ -173,11 +174,12 @@ std::string StatusText(const Item& item) {
 // identity of the file error the engine reports for it: runtime error 7 for
 // an input data file that cannot be read, 8 for output files that cannot be
 // used (written over the input or over another input's).
-void Refuse(Item* item, int number, std::string detail) {
+void Refuse(Item* item, ErrorId id, std::string detail) {
+  const ErrorRow& error = ErrorRowOf(id);
   item->status = kFilesUnusable;
-  item->result_code = 200 + number;
-  item->outcome = "file error RUN0000" + std::to_string(number) + " (code " +
-                  std::to_string(200 + number) + ")";
+  item->result_code = error.code;
+  item->outcome =
+      "file error " + std::string(error.identity) + " (code " + std::to_string(error.code) + ")";
   item->detail = std::move(detail);
 }
 
@@ -271,8 +273,11 @@ void RunItem(const RunOptions& options, bool json, Item* item) {
   } catch (const std::exception& e) {
     // Nothing of one run may end the others.
     item->status = kRuntimeError;
-    item->result_code = 219;  // an internal error, as the engine reports one that escapes
-    item->outcome = "internal error RUN00019 (code 219)";
+    // An internal error, as the engine reports one that escapes.
+    const ErrorRow& error = ErrorRowOf(ErrorId::kInternalError);
+    item->result_code = error.code;
+    item->outcome = "internal error " + std::string(error.identity) + " (code " +
+                    std::to_string(error.code) + ")";
     item->detail = e.what();
   }
 }
@@ -362,7 +367,7 @@ void PrepareItems(const BatchArguments& args, const fs::path& directory, std::ve
     std::error_code ec;
     const fs::path input = fs::absolute(given, ec);
     if (const std::string problem = ec ? ec.message() : InputFileProblem(input); !problem.empty()) {
-      Refuse(&item, 7, "cannot read the input file: " + problem);
+      Refuse(&item, ErrorId::kInputFileUnusable, "cannot read the input file: " + problem);
       items->push_back(std::move(item));
       continue;
     }
@@ -380,9 +385,11 @@ void PrepareItems(const BatchArguments& args, const fs::path& directory, std::ve
       if (!fresh && clash.empty()) clash = (*items)[at->second].input;
     }
     if (!same.empty()) {
-      Refuse(&item, 8, "an output file would be written over the input file; nothing was written");
+      Refuse(&item, ErrorId::kOutputFileUnusable,
+             "an output file would be written over the input file; nothing was written");
     } else if (!clash.empty()) {
-      Refuse(&item, 8, "its output files are those of " + clash + "; nothing was written");
+      Refuse(&item, ErrorId::kOutputFileUnusable,
+             "its output files are those of " + clash + "; nothing was written");
     } else {
       item.runnable = true;
     }
