@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/units.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 

@@ -1,4 +1,4 @@
-#include "report/results_json.hpp"
+#include "json/results_json.hpp"
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
