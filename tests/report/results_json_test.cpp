@@ -140,6 +140,7 @@ Json ToJson(const SoilLayerInfo& l) {
   j["criterion"] = l.criterion;
   j["short_name"] = l.short_name;
   j["description"] = l.description;
+  j["family"] = l.family;
   j["top"] = Number(l.top);
   j["bottom"] = Number(l.bottom);
   j["unit_weight_top"] = Number(l.unit_weight_top);
