@@ -127,6 +127,7 @@ struct SoilLayerInfo {
   int criterion = 0;        // p-y criterion code 1 .. 20
   std::string short_name;   // "SoftClay", "API Sand"
   std::string description;  // "soft clay, Matlock"
+  std::string family;       // clay, sand, rock, silt, elastic, user, frozen or other
   double top = 0.0;         // below the pile head
   double bottom = 0.0;
   double unit_weight_top = 0.0;  // effective unit weight, force / length^3

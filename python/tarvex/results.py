@@ -556,6 +556,9 @@ class LayerResult(_Result):
     short_name: str = field(metadata=_q("", 'short name of the criterion ("SoftClay")'))
     description: str = field(metadata=_q("", 'what the criterion stands for ("soft clay, '
                                              'Matlock")'))
+    family: str = field(default="other", metadata=_q(
+        "", "kind of soil of the criterion: clay, sand, rock, silt, elastic, user, frozen "
+            "or other"))
     top: float = field(metadata=_q("length", "depth of the top below the pile head"))
     bottom: float = field(metadata=_q("length", "depth of the bottom below the pile head"))
     unit_weight_top: float = field(metadata=_q("force/length^3",

@@ -31,10 +31,10 @@
 #include "core/error_catalogue.hpp"
 #include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
+#include "format/number_fields.hpp"
+#include "json/results_json.hpp"
 #include "platform/platform.hpp"
-#include "report/number_fields.hpp"
 #include "report/results_csv.hpp"
-#include "report/results_json.hpp"
 
 namespace tarvex::cli {
 

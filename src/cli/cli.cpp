@@ -19,13 +19,13 @@
 #include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
 #include "engine/templates.hpp"
+#include "format/number_fields.hpp"
+#include "format/record_writer.hpp"
 #include "input/input_file.hpp"
+#include "json/results_json.hpp"
 #include "platform/platform.hpp"
 #include "report/html_report.hpp"
-#include "report/number_fields.hpp"
-#include "report/record_writer.hpp"
 #include "report/results_csv.hpp"
-#include "report/results_json.hpp"
 
 namespace tarvex::cli {
 namespace {

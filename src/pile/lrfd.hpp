@@ -10,7 +10,7 @@
 #include "core/case_state.hpp"
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {

@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "core/visible_text.hpp"
+#include "format/number_fields.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/section_properties.hpp"
-#include "report/number_fields.hpp"
 #include "report/report_units.hpp"
 #include "section/cut_section.hpp"
 #include "soil/criterion_table.hpp"

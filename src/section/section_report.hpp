@@ -9,7 +9,7 @@
 
 #include "core/error_catalogue.hpp"
 #include "core/input_model.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 #include "section/cut_section.hpp"
 #include "section/moment_curvature_solver.hpp"
 #include "tarvex/results.hpp"

@@ -6,8 +6,8 @@
 #include <limits>
 #include <tuple>
 
-#include "report/number_fields.hpp"
-#include "report/run_output.hpp"
+#include "format/number_fields.hpp"
+#include "format/run_output.hpp"
 #include "report/warning_summary.hpp"
 #include "support/test_support.hpp"
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "core/case_state.hpp"
+#include "format/record_writer.hpp"
 #include "pile/node_setup.hpp"
-#include "report/record_writer.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {

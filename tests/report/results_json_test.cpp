@@ -4,7 +4,7 @@
 // not finite numbers, the studies, an error, texts to escape and bytes that
 // are not UTF-8): equal as JSON values, of the same JSON types, doubles equal
 // bit for bit, and the keys of every object in alphabetical order.
-#include "report/results_json.hpp"
+#include "json/results_json.hpp"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +154,7 @@ Json ToJson(const SoilLayerInfo& l) {
   j["criterion"] = l.criterion;
   j["short_name"] = l.short_name;
   j["description"] = l.description;
+  j["family"] = l.family;
   j["top"] = Number(l.top);
   j["bottom"] = Number(l.bottom);
   j["unit_weight_top"] = Number(l.unit_weight_top);

@@ -2,8 +2,8 @@
 // the run's record of its error and warnings. A stage that detects an error
 // writes its block, reports the error here and returns; the run sequence
 // tests failed() after every stage.
-#ifndef TARVEX_REPORT_RUN_OUTPUT_HPP_
-#define TARVEX_REPORT_RUN_OUTPUT_HPP_
+#ifndef TARVEX_FORMAT_RUN_OUTPUT_HPP_
+#define TARVEX_FORMAT_RUN_OUTPUT_HPP_
 
 #include <initializer_list>
 #include <string>
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/diagnostics.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 
@@ -88,4 +88,4 @@ void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines);
 
 }  // namespace tarvex
 
-#endif  // TARVEX_REPORT_RUN_OUTPUT_HPP_
+#endif  // TARVEX_FORMAT_RUN_OUTPUT_HPP_

@@ -1,4 +1,4 @@
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 
 #include <algorithm>
 #include <string>

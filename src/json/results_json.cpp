@@ -1,4 +1,4 @@
-#include "report/results_json.hpp"
+#include "json/results_json.hpp"
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
@@ -391,6 +391,7 @@ void Write(JsonOut& out, const SoilLayerInfo& l) {
   out.Key("criterion").Integer(l.criterion);
   out.Key("default_k_above_water_table").Boolean(l.default_k_above_water_table);
   out.Key("description").Text(l.description);
+  out.Key("family").Text(l.family);
   out.Key("number").Integer(l.number);
   out.Key("short_name").Text(l.short_name);
   out.Key("top").Number(l.top);
