@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "cli/cli.hpp"
-#include "report/results_json.hpp"
+#include "json/results_json.hpp"
 #include "tarvex/engine.hpp"
 
 namespace {

@@ -87,6 +87,14 @@ struct CheckResults {
   std::optional<Diagnostic> error;
   // The warnings of the checks with their texts (load_case 0), by number.
   std::vector<WarningRecord> warnings;
+  // The lines of warning 372: each line that held more values than are read
+  // from it, with the values ignored.
+  struct IgnoredLine {
+    int line_number = 0;    // 1-based
+    std::string line_text;  // the line as read
+    std::string values;     // the values ignored, as written
+  };
+  std::vector<IgnoredLine> ignored_lines;
 };
 
 // Checks an input text as a run checks it before the analysis, and writes

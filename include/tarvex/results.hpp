@@ -78,6 +78,14 @@ enum class Outcome {
 };
 
 // The error that ended the run.
+// A value an error is about, as data: the number or text the message names.
+struct DiagnosticValue {
+  std::string name;    // "pile increments", "convergence tolerance"
+  double value = 0.0;  // the number, when `text` is empty
+  std::string text;    // the value when it is text (a keyword, a path); empty for a number
+  std::string unit;    // "in", "kN", "bytes"; empty when it has none or is not known
+};
+
 struct Diagnostic {
   std::string identity;  // "INP00095", "RUN00009"
   int code = 0;          // the result code: 195, 209
@@ -91,6 +99,8 @@ struct Diagnostic {
   int line_number = 0;    // 1-based line of `file`; 0 when not about a line
   std::string line_text;  // that line as read
   std::string advice;     // further advice a host may show
+  // The values the error is about, in the order the message names them.
+  std::vector<DiagnosticValue> values;
 };
 
 // One warning number recorded within one load case.
@@ -117,6 +127,7 @@ struct SoilLayerInfo {
   int criterion = 0;        // p-y criterion code 1 .. 20
   std::string short_name;   // "SoftClay", "API Sand"
   std::string description;  // "soft clay, Matlock"
+  std::string family;       // clay, sand, rock, silt, elastic, user, frozen or other
   double top = 0.0;         // below the pile head
   double bottom = 0.0;
   double unit_weight_top = 0.0;  // effective unit weight, force / length^3

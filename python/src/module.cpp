@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -26,6 +27,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/limits.hpp"
+#include "soil/criterion_table.hpp"
 #include "tarvex/engine.hpp"
 #include "tarvex/results.hpp"
 #include "tarvex/version.h"
@@ -213,6 +216,7 @@ py::dict LayerDict(const tarvex::SoilLayerInfo& l) {
   d["criterion"] = l.criterion;
   d["short_name"] = Text(l.short_name);
   d["description"] = Text(l.description);
+  d["family"] = Text(l.family);
   d["top"] = l.top;
   d["bottom"] = l.bottom;
   d["unit_weight_top"] = l.unit_weight_top;
@@ -624,6 +628,20 @@ py::object ErrorDict(const std::optional<tarvex::Diagnostic>& error) {
   d["line_number"] = error->line_number;
   d["line_text"] = Text(error->line_text);
   d["advice"] = Text(error->advice);
+  py::list values;
+  for (const tarvex::DiagnosticValue& v : error->values) {
+    py::dict value;
+    value["name"] = Text(v.name);
+    if (v.text.empty()) {
+      value["value"] =
+          std::isfinite(v.value) ? py::object(py::float_(v.value)) : py::object(py::none());
+    } else {
+      value["value"] = Text(v.text);
+    }
+    value["unit"] = Text(v.unit);
+    values.append(value);
+  }
+  d["values"] = values;
   return d;
 }
 
@@ -665,11 +683,67 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
 
 }  // namespace
 
+// The engine's p-y criterion table, one dict per code 1 to 20: the package's
+// soil layer classes are held to it, and its descriptions and families are
+// the results' own.
+py::list CriterionList() {
+  py::list rows;
+  for (const tarvex::CriterionRow& row : tarvex::CriterionTable()) {
+    py::dict d;
+    d["code"] = static_cast<int>(row.code);
+    d["short_name"] = std::string(tarvex::ShortNameOf(static_cast<int>(row.code)));
+    d["description"] = std::string(row.description);
+    d["family"] = std::string(row.family);
+    py::list fields;  // (name, values it stands for, check), in input order
+    for (const tarvex::SoilField f : row.fields) {
+      if (f == tarvex::SoilField::kEnd) break;
+      const tarvex::SoilFieldInfo& info = tarvex::FieldInfo(f);
+      const char* check = info.check == tarvex::FieldCheck::kNotNegative ? "not_negative"
+                          : info.check == tarvex::FieldCheck::kAngle     ? "angle"
+                          : info.check == tarvex::FieldCheck::kPercent   ? "percent"
+                                                                         : "none";
+      fields.append(py::make_tuple(std::string(info.name), info.count, check));
+    }
+    d["fields"] = fields;
+    d["counted"] = row.counted;
+    d["user_curves"] = row.user_curves;
+    rows.append(d);
+  }
+  return rows;
+}
+
+// The capacities of the input, under the names of tarvex.layout.
+py::dict LimitsDict() {
+  namespace l = tarvex::limits;
+  py::dict d;
+  d["MAX_SECTIONS"] = l::kMaxSections;
+  d["MAX_LAYERS"] = l::kMaxLayers;
+  d["MAX_LOAD_CASES"] = l::kMaxLoadCases;
+  d["MAX_DISTRIBUTED_POINTS"] = l::kMaxDistributedPoints;
+  d["MAX_LRFD_GROUPS"] = l::kMaxLrfdGroups;
+  d["MAX_LRFD_COMBINATIONS"] = l::kMaxLrfdCombinations;
+  d["MAX_THRUSTS"] = l::kMaxThrusts;
+  d["MAX_TIP_SHEAR_POINTS"] = l::kMaxTipShearPoints;
+  d["MAX_PY_MULTIPLIERS"] = l::kMaxPyMultipliers;
+  d["MAX_SOIL_MOVEMENTS"] = l::kMaxSoilMovementPoints;
+  d["MAX_PY_PRINT_DEPTHS"] = l::kMaxPyOutputDepths;
+  d["MAX_BARS"] = l::kMaxBars;
+  d["MAX_STRANDS"] = l::kMaxStrands;
+  d["MAX_STRESS_STRAIN_POINTS"] = l::kMaxStressStrainPoints;
+  d["MAX_EI_THRUSTS"] = l::kMaxUserEiThrusts;
+  d["MAX_EI_POINTS"] = l::kMaxUserEiPoints;
+  d["MAX_PY_POINTS"] = l::kMaxUserPyPoints;
+  d["TEXT_LENGTH"] = l::kLineLength;
+  return d;
+}
+
 PYBIND11_MODULE(_tarvex, m) {
   m.doc() = "The Tarvex lateral pile analysis engine (use the tarvex package).";
   m.attr("engine_version") = tarvex::version_text();
   // The package's version is the engine's: tarvex.__version__ reads it here.
   m.attr("__version__") = TARVEX_VERSION_STRING;
+  m.attr("criteria") = CriterionList();
+  m.attr("limits") = LimitsDict();
   // NumPy's C interface is looked up once, on first use, behind a static
   // guard; the lookup imports NumPy, which may let the interpreter lock go.
   // Two threads making their first arrays at once would then wait on each

@@ -11,6 +11,14 @@ __version__: str
 """The engine's version ("6.0.28")."""
 engine_version: str
 """The engine's version as the report banner prints it ("(6.0.28)")."""
+criteria: list[dict[str, Any]]
+"""The p-y criterion table, codes 1 to 20: code, short_name, description,
+family, fields (name, count and check of the values of a row, in input
+order: the check none, not_negative, angle or percent),
+counted (a layer of the code is kept), user_curves."""
+limits: dict[str, int]
+"""The capacities of the input under the names of tarvex.layout
+("MAX_LAYERS": 40)."""
 
 def analyse(input: bytes) -> dict[str, Any]:
     """Analyses the input (the bytes of a TARVEX6 file) in memory and returns

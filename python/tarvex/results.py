@@ -556,6 +556,9 @@ class LayerResult(_Result):
     short_name: str = field(metadata=_q("", 'short name of the criterion ("SoftClay")'))
     description: str = field(metadata=_q("", 'what the criterion stands for ("soft clay, '
                                              'Matlock")'))
+    family: str = field(default="other", metadata=_q(
+        "", "kind of soil of the criterion: clay, sand, rock, silt, elastic, user, frozen "
+            "or other"))
     top: float = field(metadata=_q("length", "depth of the top below the pile head"))
     bottom: float = field(metadata=_q("length", "depth of the bottom below the pile head"))
     unit_weight_top: float = field(metadata=_q("force/length^3",
@@ -1464,6 +1467,21 @@ class WarningRecord(_Result):
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class DiagnosticValue(_Result):
+    """A value an error is about, as its message names it."""
+
+    name: str = field(metadata=_q("", 'what the value is ("pile increments")'))
+    value: Optional[Union[float, str]] = field(metadata=_q(
+        "", "the number in ``unit`` (None when not finite), or a text (a keyword, a path)"))
+    unit: str = field(metadata=_q("", 'its unit ("in", "kN"); empty when it has none or is '
+                                      "not known"))
+
+    def _describe(self) -> str:
+        return f"{self.name} = {self.value}{' ' + self.unit if self.unit else ''}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class Diagnostic(_Result):
     """The error that ended a run."""
 
@@ -1478,6 +1496,8 @@ class Diagnostic(_Result):
                                              "about no line"))
     line_text: str = field(metadata=_q("", "that line as read"))
     advice: str = field(metadata=_q("", "further advice; may be empty"))
+    values: list[DiagnosticValue] = field(default_factory=list, metadata=_q(
+        "", "the values the error is about, in the order its message names them"))
 
     @classmethod
     def _json_plain(cls, data: Mapping[str, Any]) -> dict[str, Any]:
@@ -1932,7 +1952,8 @@ def __getattr__(name: str) -> Any:
     raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
-__all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "Diagnostic", "DisplayUnit", "DisplayUnits", "FrameUnits",
+__all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "Diagnostic", "DiagnosticValue", "DisplayUnit",
+           "DisplayUnits", "FrameUnits",
            "HeadStiffness", "LoadCurve", "SecantStiffness", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",
            "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",

@@ -1,12 +1,15 @@
 #include "cli/batch.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -24,12 +27,14 @@
 #endif
 
 #include "cli/cli.hpp"
+#include "core/display_units.hpp"
+#include "core/error_catalogue.hpp"
 #include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
+#include "format/number_fields.hpp"
+#include "json/results_json.hpp"
 #include "platform/platform.hpp"
-#include "report/number_fields.hpp"
 #include "report/results_csv.hpp"
-#include "report/results_json.hpp"
 
 namespace tarvex::cli {
 
@@ -46,15 +51,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-constexpr const char* kBatchUsage =
-    "Usage: tarvex INPUT... [-j N] [-o DIR] [--json] [--summary FILE.csv]\n"
-    "\n"
-    "Analyses every input on N threads (default: the number of cores); each\n"
-    "writes <stem>.out, <stem>.plt and <stem>.msg next to it, or into DIR, as a\n"
-    "single run would. Prints one line per input and a closing count; the exit\n"
-    "status is the worst of the runs. --json also writes each run's <stem>.json;\n"
-    "--summary writes one CSV row per input and load case.\n";
 
 // More threads than this are refused as a mistake of the command line.
 constexpr int kMaxJobs = 1024;
@@ -126,9 +122,14 @@ bool ParseBatch(int argc, const char* const* argv, BatchArguments* args, std::st
   return true;
 }
 
-// The numbers of one load case that the batch prints and summarises.
+// The numbers of one load case that the batch prints and summarises, in
+// the run's computing units.
 struct CaseLine {
   int number = 0;
+  int load_type = 1;
+  double condition1 = 0.0;  // shear or deflection, as applied
+  double condition2 = 0.0;  // moment, slope or rotational stiffness, as applied
+  double axial = 0.0;
   double head_deflection = 0.0;
   double head_rotation = 0.0;
   double max_moment = 0.0;
@@ -150,8 +151,37 @@ struct Item {
   std::string detail;   // the first line of the error's message, or why files were refused
   std::vector<int> warnings;
   std::vector<CaseLine> cases;
+  std::string shown_cases;  // the cases as the line shows them, in engineering units
+  double pile_length = 0.0;
   std::string length_unit, force_unit, moment_unit;
 };
+
+// The status column: what kind of end the run had.
+std::string StatusText(const Item& item) {
+  switch (item.status) {
+    case kNormal:
+      return "normal end";
+    case kInputError:
+      return "input error";
+    case kRuntimeError:
+      return "runtime error";
+    default:
+      return "file error";
+  }
+}
+
+// An input the batch refuses before any run, with the result code and
+// identity of the file error the engine reports for it: runtime error 7 for
+// an input data file that cannot be read, 8 for output files that cannot be
+// used (written over the input or over another input's).
+void Refuse(Item* item, ErrorId id, std::string detail) {
+  const ErrorRow& error = ErrorRowOf(id);
+  item->status = kFilesUnusable;
+  item->result_code = error.code;
+  item->outcome =
+      "file error " + std::string(error.identity) + " (code " + std::to_string(error.code) + ")";
+  item->detail = std::move(detail);
+}
 
 int StatusOfResults(const RunResults& results) {
   switch (results.outcome) {
@@ -174,9 +204,10 @@ void KeepOutcome(const RunResults& results, Item* item) {
   item->result_code = results.result_code;
   if (results.error) {
     const Diagnostic& e = *results.error;
-    const char* kind = e.kind == "input"   ? "input error "
-                       : e.kind == "files" ? "files unusable "
-                                           : "runtime error ";
+    const char* kind = e.kind == "input"      ? "input error "
+                       : e.kind == "files"    ? "file error "
+                       : e.kind == "internal" ? "internal error "
+                                              : "runtime error ";
     item->outcome = kind + e.identity + " (code " + std::to_string(e.code) + ")";
     // The problem in words: the first line after the error's heading.
     for (const std::string& line : e.message) {
@@ -192,9 +223,26 @@ void KeepOutcome(const RunResults& results, Item* item) {
     item->outcome = warnings.empty() ? "normal end" : "normal end with warnings";
   }
   for (const LoadCaseResult& c : results.cases) {
-    item->cases.push_back({c.number, c.head_deflection, c.head_rotation, c.max_moment,
-                           c.max_moment_depth, c.max_shear, c.max_shear_depth, c.iterations});
+    item->cases.push_back({c.number, c.load_type, c.condition1, c.condition2, c.axial,
+                           c.head_deflection, c.head_rotation, c.max_moment, c.max_moment_depth,
+                           c.max_shear, c.max_shear_depth, c.iterations});
+    // Four significant digits in the units an engineer reads (in, kip-ft;
+    // mm, kN-m); a value within the round-off of the case's largest is 0.
+    const DisplayUnit* deflection = FindDisplayUnit(results.display_units, "deflection");
+    const DisplayUnit* moment = FindDisplayUnit(results.display_units, "moment");
+    double largest_deflection = 0.0, largest_moment = std::fabs(c.head_moment);
+    for (double v : c.nodes.deflection)
+      largest_deflection = std::max(largest_deflection, std::fabs(v));
+    for (double v : c.nodes.moment) largest_moment = std::max(largest_moment, std::fabs(v));
+    const double round_off = results.display_units.round_off;
+    item->shown_cases +=
+        "; case " + std::to_string(c.number) + ": deflection " +
+        Significant(ShownValue(c.head_deflection, largest_deflection, round_off, deflection), 4) +
+        " " + (deflection ? deflection->unit : results.units.length) + ", max moment " +
+        Significant(ShownValue(c.max_moment, largest_moment, round_off, moment), 4) + " " +
+        (moment ? moment->unit : results.units.moment);
   }
+  item->pile_length = results.pile_length;
   item->length_unit = results.units.length;
   item->force_unit = results.units.force;
   // Named in-lb in US customary units, as the table of a single run does.
@@ -206,7 +254,10 @@ void WriteJson(const RunResults& results, Item* item) {
   const std::string path = fs::path(item->files.report).replace_extension(".json").string();
   std::string reason;
   if (!platform::WriteWholeFile(path, RenderResultsJson(results), &reason)) {
+    // A file the engine could not write is its runtime error 8: the code of
+    // the item, which is never 0 for a failure.
     item->status = std::max(item->status, static_cast<int>(kFilesUnusable));
+    item->result_code = 208;
     item->detail = "cannot write " + path + ": " + reason;
   }
 }
@@ -222,16 +273,13 @@ void RunItem(const RunOptions& options, bool json, Item* item) {
   } catch (const std::exception& e) {
     // Nothing of one run may end the others.
     item->status = kRuntimeError;
-    item->outcome = "runtime error";
+    // An internal error, as the engine reports one that escapes.
+    const ErrorRow& error = ErrorRowOf(ErrorId::kInternalError);
+    item->result_code = error.code;
+    item->outcome = "internal error " + std::string(error.identity) + " (code " +
+                    std::to_string(error.code) + ")";
     item->detail = e.what();
   }
-}
-
-// A field of the record writer without its leading blanks.
-std::string Number(double v) {
-  const std::string text = AdaptiveText(14, v);
-  const std::size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? text : text.substr(first);
 }
 
 std::string Line(const Item& item) {
@@ -240,21 +288,40 @@ std::string Line(const Item& item) {
     line += (i == 0 ? " " : ", ") + std::to_string(item.warnings[i]);
   }
   if (!item.detail.empty()) line += ": " + item.detail;
-  for (const CaseLine& c : item.cases) {
-    line += "; case " + std::to_string(c.number) + ": deflection " + Number(c.head_deflection) +
-            " " + item.length_unit + ", max moment " + Number(c.max_moment) + " " +
-            item.moment_unit;
+  return line + item.shown_cases;
+}
+
+// The applied loads of a case by the kind of head condition: shear,
+// moment, deflection, slope, rotational stiffness (empty where the load type
+// does not apply it).
+std::array<std::optional<double>, 5> AppliedLoads(const CaseLine& c) {
+  std::array<std::optional<double>, 5> applied;
+  const bool shear = c.load_type <= 3;
+  applied[shear ? 0 : 2] = c.condition1;
+  switch (c.load_type) {
+    case 2:
+    case 5:
+      applied[3] = c.condition2;
+      break;
+    case 3:
+      applied[4] = c.condition2;
+      break;
+    default:
+      applied[1] = c.condition2;
   }
-  return line;
+  return applied;
 }
 
 void WriteSummary(const std::vector<Item>& items, std::ostream& csv) {
-  csv << "input,outcome,result_code,case,head_deflection,head_rotation,max_moment,"
-         "max_moment_depth,max_shear,max_shear_depth,iterations,length_unit,force_unit,"
-         "moment_unit\n";
+  csv << "input,status,outcome,result_code,case,load_type,applied_shear,applied_moment,"
+         "applied_deflection,applied_slope,applied_rotational_stiffness,axial_load,pile_length,"
+         "head_deflection,head_rotation,max_moment,max_moment_depth,max_shear,max_shear_depth,"
+         "iterations,length_unit,force_unit,moment_unit\n";
   for (const Item& item : items) {
     std::string head;
     AppendCsvText(head, item.input);
+    head += ',';
+    AppendCsvText(head, StatusText(item));
     head += ',';
     AppendCsvText(head, item.outcome);
     head += ',';
@@ -267,13 +334,20 @@ void WriteSummary(const std::vector<Item>& items, std::ostream& csv) {
     }
     units += '\n';
     if (item.cases.empty()) {
-      csv << head << ",,,,,,," << units;
+      // No load case: the pile length when the run came to know it.
+      std::string row = head + ",,,,,,,,";
+      if (item.pile_length > 0.0) AppendCsvNumber(row, item.pile_length);
+      csv << row << ",,,,,,," << units;
       continue;
     }
     for (const CaseLine& c : item.cases) {
-      std::string row = head + std::to_string(c.number);
-      for (double v : {c.head_deflection, c.head_rotation, c.max_moment, c.max_moment_depth,
-                       c.max_shear, c.max_shear_depth}) {
+      std::string row = head + std::to_string(c.number) + ',' + std::to_string(c.load_type);
+      for (const std::optional<double>& v : AppliedLoads(c)) {
+        row += ',';
+        if (v) AppendCsvNumber(row, *v);
+      }
+      for (double v : {c.axial, item.pile_length, c.head_deflection, c.head_rotation, c.max_moment,
+                       c.max_moment_depth, c.max_shear, c.max_shear_depth}) {
         row += ',';
         AppendCsvNumber(row, v);
       }
@@ -293,9 +367,7 @@ void PrepareItems(const BatchArguments& args, const fs::path& directory, std::ve
     std::error_code ec;
     const fs::path input = fs::absolute(given, ec);
     if (const std::string problem = ec ? ec.message() : InputFileProblem(input); !problem.empty()) {
-      item.status = kFilesUnusable;
-      item.outcome = "files unusable";
-      item.detail = "cannot read the input file: " + problem;
+      Refuse(&item, ErrorId::kInputFileUnusable, "cannot read the input file: " + problem);
       items->push_back(std::move(item));
       continue;
     }
@@ -313,13 +385,11 @@ void PrepareItems(const BatchArguments& args, const fs::path& directory, std::ve
       if (!fresh && clash.empty()) clash = (*items)[at->second].input;
     }
     if (!same.empty()) {
-      item.status = kFilesUnusable;
-      item.outcome = "files unusable";
-      item.detail = "an output file would be written over the input file; nothing was written";
+      Refuse(&item, ErrorId::kOutputFileUnusable,
+             "an output file would be written over the input file; nothing was written");
     } else if (!clash.empty()) {
-      item.status = kFilesUnusable;
-      item.outcome = "files unusable";
-      item.detail = "its output files are those of " + clash + "; nothing was written";
+      Refuse(&item, ErrorId::kOutputFileUnusable,
+             "its output files are those of " + clash + "; nothing was written");
     } else {
       item.runnable = true;
     }
@@ -359,7 +429,7 @@ int RunBatch(int argc, const char* const* argv, std::ostream& out, std::ostream&
   BatchArguments args;
   std::string problem;
   if (!ParseBatch(argc, argv, &args, &problem)) {
-    err << "tarvex: " << problem << "\n\n" << kBatchUsage;
+    err << "tarvex: " << problem << "\n\n" << UsageSynopsis();
     return kFilesUnusable;
   }
   std::error_code ec;
@@ -502,7 +572,7 @@ int RunBatch(int argc, const char* const* argv, std::ostream& out, std::ostream&
   const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
   out << total << (total == 1 ? " input: " : " inputs: ") << normal << " normal end, " << warned
       << " with warnings, " << input_errors << " input errors, " << runtime_errors
-      << " runtime errors, " << unusable << " files unusable (" << jobs
+      << " runtime errors, " << unusable << " file errors (" << jobs
       << (jobs == 1 ? " thread, " : " threads, ") << Seconds(elapsed) << ")\n";
 
   if (summary.is_open()) {

@@ -18,46 +18,150 @@
 #include "core/display_units.hpp"
 #include "core/visible_text.hpp"
 #include "engine/run_files.hpp"
+#include "engine/templates.hpp"
+#include "format/number_fields.hpp"
+#include "format/record_writer.hpp"
+#include "input/input_file.hpp"
+#include "json/results_json.hpp"
 #include "platform/platform.hpp"
 #include "report/html_report.hpp"
-#include "report/number_fields.hpp"
-#include "report/record_writer.hpp"
 #include "report/results_csv.hpp"
-#include "report/results_json.hpp"
 
 namespace tarvex::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage =
-    "Usage: tarvex INPUT [-o DIR] [--json] [--csv] [--html] [--units engineering|computing]\n"
-    "                    [--load-steps N]\n"
-    "       tarvex INPUT... [-j N] [-o DIR] [--summary FILE.csv]   (a batch)\n"
+// Every option of the command line, with an example of each form: the
+// help prints this table, and docs/command-line.md holds the help as
+// printed (a test keeps the two the same).
+struct OptionHelp {
+  const char* form;     // the option and its value
+  const char* meaning;  // lines of at most 60 characters, split at '\n'
+  const char* example;  // whole command lines, one for each form, split at '\n'
+};
+
+constexpr OptionHelp kOptions[] = {
+    {"-o DIR, --output DIR", "write the files into DIR (made when missing), not next to\nthe input",
+     "tarvex pile.tv6 -o runs\ntarvex pile.tv6 --output runs"},
+    {"--json", "also <stem>.json: every result of the run (docs/results.md)",
+     "tarvex pile.tv6 --json"},
+    {"--csv",
+     "also <stem>.cases.csv (one row per load case) and\n<stem>.case<N>.csv (one row per node "
+     "of load case N); with\ninteraction diagrams <stem>.interaction.csv and\n"
+     "<stem>.demands.csv",
+     "tarvex pile.tv6 --csv"},
+    {"--html",
+     "also <stem>.html: the results as a page of tables and\ngraphs that opens in any browser "
+     "(docs/html-report.md)",
+     "tarvex pile.tv6 --html"},
+    {"--units engineering|computing, --units=U",
+     "the units of the printed table, the CSV files and the page:\nengineering (the default: ft, "
+     "in, kip, kip-ft, ksi; m, mm,\nkN, kN-m, MPa) or computing (the run's own: lb and in, kN\n"
+     "and m); the JSON file is always in computing units",
+     "tarvex pile.tv6 --csv --units computing\ntarvex pile.tv6 --html --units=engineering"},
+    {"--load-steps N, --load-steps=N",
+     "also solve every load case at N levels (1 to 1000) of its\nhead loads, 1/N up to the "
+     "whole: its load-deflection curve,\nin the JSON, the page and <stem>.curves.csv (with "
+     "--csv)",
+     "tarvex pile.tv6 --load-steps 10 --html\ntarvex pile.tv6 --load-steps=20 --csv"},
+    {"-j N, -jN, --jobs N, --jobs=N",
+     "a batch: analyse the inputs on N threads (1 to 1024;\ndefault: the number of cores); "
+     "given several inputs, a\nbatch runs without -j too",
+     "tarvex a.tv6 b.tv6 c.tv6 -j 2 -o runs\ntarvex *.tv6 -j4\ntarvex *.tv6 --jobs 4\n"
+     "tarvex *.tv6 --jobs=4\ntarvex a.tv6 b.tv6"},
+    {"--summary FILE.csv",
+     "a batch: one CSV row per input and load case: status,\nresult code, applied loads, axial "
+     "load, pile length, head\ndeflection and rotation, largest moment and shear, units",
+     "tarvex *.tv6 --summary runs.csv"},
+    {"--template [uscs|si] [shaft|pipe]",
+     "write a starter input that runs to a normal end (default:\nuscs shaft) to the standard "
+     "output, or to FILE with -o FILE\n(never over an existing file); what each line means goes\n"
+     "to the standard error",
+     "tarvex --template > pile.tv6\ntarvex --template si pipe -o pile.tv6"},
+    {"--check INPUT...",
+     "make every check of the input that a run makes before the\nanalysis; print the errors and "
+     "warnings with their lines;\nwrite no file; exit with the status a run would have",
+     "tarvex --check pile.tv6\ntarvex --check *.tv6"},
+    {"-h, --help", "print this help", "tarvex --help\ntarvex -h"},
+    {"--version", "print the engine's version", "tarvex --version"},
+};
+
+constexpr const char* kUsageHead =
+    "Usage: tarvex INPUT [-o DIR] [--json] [--csv] [--html] [--units U] [--load-steps N]\n"
+    "       tarvex INPUT... [-j N] [-o DIR] [--json] [--summary FILE.csv]   (a batch)\n"
+    "       tarvex --template [uscs|si] [shaft|pipe] [-o FILE]\n"
+    "       tarvex --check INPUT...\n"
     "       tarvex --help | --version\n"
     "\n"
-    "Analyses the pile described by the TARVEX6 input file INPUT and writes\n"
-    "  <stem>.out  the report\n"
-    "  <stem>.plt  the plot file\n"
-    "  <stem>.msg  the run messages\n"
-    "next to INPUT, or into DIR (made when missing). With\n"
-    "  --json      also <stem>.json: every result of the run (docs/results.md)\n"
-    "  --csv       also <stem>.cases.csv (one row per load case) and\n"
-    "              <stem>.case<N>.csv (one row per node of load case N); with\n"
-    "              interaction diagrams <stem>.interaction.csv (their points)\n"
-    "              and <stem>.demands.csv (the load cases checked against them)\n"
-    "  --html      also <stem>.html: the results as a page of tables and graphs\n"
-    "              that opens in any browser (docs/html-report.md)\n"
-    "  --units U   the units of the table below, the CSV tables and the page:\n"
-    "              engineering (the default: ft, in, kip, kip-ft, ksi, pcf; m, mm,\n"
-    "              kN, kN-m, MPa) or computing (the run's own: lb and in, kN and m);\n"
-    "              the JSON file is always in computing units\n"
-    "  --load-steps N  also solve every load case at N levels of its head loads,\n"
-    "              1/N up to the whole: its load-deflection curve, in the JSON,\n"
-    "              the page and <stem>.curves.csv (with --csv)\n"
+    "Analyses the pile described by the TARVEX6 input file INPUT (docs/input-format.md)\n"
+    "and writes <stem>.out (the report), <stem>.plt (the plot file) and <stem>.msg\n"
+    "(the run messages) next to INPUT, or into DIR. Several inputs are a batch: one\n"
+    "line per input and a closing count.\n"
+    "\n"
+    "Options:\n";
+
+constexpr const char* kUsageTail =
     "\n"
     "Exit status: 0 normal end or warnings only, 1 input error, 2 runtime error,\n"
-    "3 files unusable or bad arguments.\n";
+    "3 files unusable or bad arguments; a batch exits with the worst of its runs.\n";
+
+}  // namespace
+
+// `v` with `digits` significant digits: fixed-point from 0.001 to below
+// 10 million, exponent form beyond; a zero is "0".
+std::string Significant(double v, int digits) {
+  if (!std::isfinite(v)) return "-";
+  if (v == 0.0) return "0";
+  char buffer[64];
+  // The exponent form rounds to the digits first; its exponent decides.
+  const std::to_chars_result e =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, digits - 1);
+  if (e.ec != std::errc()) return "-";
+  const std::string scientific(buffer, e.ptr);
+  const int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
+  if (exponent < -3 || exponent >= 7) return scientific;
+  double rounded = v;
+  std::from_chars(buffer, e.ptr, rounded);
+  const int decimals = std::max(0, digits - 1 - exponent);
+  const std::to_chars_result f =
+      std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
+  if (f.ec != std::errc()) return scientific;
+  std::string fixed(buffer, f.ptr);
+  if (fixed == "-0") fixed = "0";
+  return fixed;
+}
+
+std::string UsageSynopsis() {
+  const std::string head = kUsageHead;
+  return head.substr(0, head.find("\n\n") + 1) +
+         "Run tarvex --help for every option with an example.\n";
+}
+
+std::string UsageText() {
+  std::string text = kUsageHead;
+  for (const OptionHelp& o : kOptions) {
+    text += "  ";
+    text += o.form;
+    text += "\n";
+    std::string meaning = o.meaning;
+    std::size_t begin = 0;
+    while (begin <= meaning.size()) {
+      const std::size_t end = std::min(meaning.find('\n', begin), meaning.size());
+      text += "      " + meaning.substr(begin, end - begin) + "\n";
+      begin = end + 1;
+    }
+    const std::string examples = o.example;
+    for (std::size_t from = 0; from < examples.size();) {
+      const std::size_t end = std::min(examples.find('\n', from), examples.size());
+      text += "      e.g. " + examples.substr(from, end - from) + "\n";
+      from = end + 1;
+    }
+  }
+  return text + kUsageTail;
+}
+
+namespace {
 
 struct Arguments {
   std::string input;
@@ -164,11 +268,12 @@ ExitStatus StatusOf(const RunResults& results) {
 
 // The error that ended the run: every line of its message (the problem, the
 // values and the advice), the input line it is about, and further advice.
-void PrintError(const Diagnostic& error, std::ostream& out) {
+void PrintError(const Diagnostic& error, std::ostream& out, const char* lead = "Outcome: ") {
   const char* kind = error.kind == "input"      ? "input error "
                      : error.kind == "internal" ? "internal error "
+                     : error.kind == "files"    ? "file error "
                                                 : "runtime error ";
-  out << "Outcome: " << kind << error.identity << " (code " << error.code << ")\n";
+  out << lead << kind << error.identity << " (code " << error.code << ")\n";
   constexpr std::size_t kMostLines = 40;  // the longest blocks list a table
   for (std::size_t i = 0; i < error.message.size(); ++i) {
     if (i == kMostLines) {
@@ -225,30 +330,6 @@ void PrintOutcome(const RunResults& results, std::ostream& out) {
     out << "  (times as the report's warning summary counts them: since the last load case "
            "began, at most 4000)\n";
   }
-}
-
-// `v` with `digits` significant digits: fixed-point from 0.001 to below
-// 10 million, exponent form beyond; a zero is "0".
-std::string Significant(double v, int digits) {
-  if (!std::isfinite(v)) return "-";
-  if (v == 0.0) return "0";
-  char buffer[64];
-  // The exponent form rounds to the digits first; its exponent decides.
-  const std::to_chars_result e =
-      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, digits - 1);
-  if (e.ec != std::errc()) return "-";
-  const std::string scientific(buffer, e.ptr);
-  const int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
-  if (exponent < -3 || exponent >= 7) return scientific;
-  double rounded = v;
-  std::from_chars(buffer, e.ptr, rounded);
-  const int decimals = std::max(0, digits - 1 - exponent);
-  const std::to_chars_result f =
-      std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
-  if (f.ec != std::errc()) return scientific;
-  std::string fixed(buffer, f.ptr);
-  if (fixed == "-0") fixed = "0";
-  return fixed;
 }
 
 // Rows of cells printed in columns, each as wide as its widest cell: text
@@ -531,6 +612,162 @@ void PrintAccuracyNotes(const RunResults& results, ShownUnits shown, std::ostrea
   }
 }
 
+// The value after an option at argv[i], or false with the problem.
+bool OptionValue(int argc, const char* const* argv, int* i, const char* needs, std::string* value,
+                 std::string* problem) {
+  if (*i + 1 >= argc) {
+    *problem = "option " + std::string(argv[*i]) + " needs " + needs;
+    return false;
+  }
+  *value = argv[++*i];
+  return true;
+}
+
+// tarvex --template [uscs|si] [shaft|pipe] [-o FILE]: the starter input on
+// the standard output or into FILE, which must not exist yet; the notes of
+// its lines on the standard error.
+int RunTemplate(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  std::string units = "uscs", kind = "shaft", file, problem;
+  bool units_given = false, kind_given = false;
+  auto bad = [&](const std::string& why) {
+    err << "tarvex: " << why << "\n\n" << UsageSynopsis();
+    return kFilesUnusable;
+  };
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--template") continue;
+    if (a == "-o" || a == "--output") {
+      if (!OptionValue(argc, argv, &i, "a file name", &file, &problem)) return bad(problem);
+    } else if ((a == "uscs" || a == "si") && !units_given) {
+      units = a;
+      units_given = true;
+    } else if (!a.empty() && a[0] != '-' && !kind_given && a != "uscs" && a != "si") {
+      kind = a;
+      kind_given = true;
+    } else {
+      return bad(
+          "--template takes the units (uscs or si), the kind of pile and -o FILE, "
+          "not \"" +
+          a + "\"");
+    }
+  }
+  const InputTemplate* t = FindInputTemplate(units, kind);
+  if (t == nullptr) {
+    std::string kinds;
+    for (const InputTemplate& each : InputTemplates()) {
+      if (kinds.find(std::string(each.kind)) == std::string::npos) {
+        kinds += (kinds.empty() ? "" : ", ") + std::string(each.kind);
+      }
+    }
+    return bad("there is no starter input of the kind \"" + kind + "\"; the kinds are " + kinds);
+  }
+  const std::string text = TemplateText(*t);
+  if (file.empty()) {
+    out << text;
+  } else {
+    // A starter input never takes the place of a file: that may be work.
+    std::error_code ec;
+    if (fs::symlink_status(file, ec).type() != fs::file_type::not_found) {
+      err << "tarvex: " << file
+          << " exists; a starter input is never written over a file. Give another name.\n";
+      return kFilesUnusable;
+    }
+    std::string reason;
+    if (!WriteText(file, text, &reason)) {
+      err << "tarvex: cannot write " << file << ": " << reason << "\n";
+      return kFilesUnusable;
+    }
+    out << "Starter input written: " << file << "\nAnalyse it with: tarvex " << file << "\n";
+  }
+  err << TemplateNotes(*t);
+  return kNormal;
+}
+
+// The warnings a check found, each with its text as the report's summary
+// gives it; the lines of the input that held values beyond those read
+// (warning 372) follow theirs, as the echo names them.
+void PrintCheckWarnings(const CheckResults& checked, const std::string& name, std::ostream& out) {
+  for (const WarningRecord& w : checked.warnings) {
+    out << "Warning " << w.number
+        << (w.count == 1 ? "" : " (" + std::to_string(w.count) + " times)") << ":\n";
+    for (const std::string& line : w.text) {
+      const std::string shown = VisibleText(line);
+      const std::size_t end = shown.find_last_not_of(' ');
+      if (end != std::string::npos) out << "  " << shown.substr(0, end + 1) << "\n";
+    }
+    if (w.number != 372) continue;
+    for (const CheckResults::IgnoredLine& l : checked.ignored_lines) {
+      out << "  At line " << l.line_number << " of " << name << ": " << VisibleText(l.line_text)
+          << "\n    ignored: " << VisibleText(l.values) << "\n";
+    }
+  }
+}
+
+// tarvex --check INPUT...: every check that a run makes before its analysis,
+// on each input in turn; nothing is written. The exit status is the one the
+// runs would have (the worst of them).
+int RunCheck(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> inputs;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--check") continue;
+    if (!a.empty() && a[0] == '-' && a != "-") {
+      err << "tarvex: --check takes input files only, not " << a << "\n\n" << UsageSynopsis();
+      return kFilesUnusable;
+    }
+    inputs.push_back(a);
+  }
+  if (inputs.empty()) {
+    err << "tarvex: --check needs an input file\n\n" << UsageSynopsis();
+    return kFilesUnusable;
+  }
+  int worst = kNormal;
+  for (const std::string& input : inputs) {
+    std::string text, reason;
+    FileIdentity identity;
+    std::error_code ec;
+    const fs::path path = fs::absolute(input, ec);
+    std::string unusable = ec ? ec.message() : InputFileProblem(path);
+    if (unusable.empty() &&
+        !platform::ReadWholeFile(path.string(), InputFile::kMaxBytes, &text, &identity, &reason)) {
+      unusable = reason;
+    }
+    if (!unusable.empty()) {
+      err << "tarvex: cannot read the input file " << input << ": " << unusable << "\n";
+      worst = std::max(worst, static_cast<int>(kFilesUnusable));
+      continue;
+    }
+    const CheckResults checked = check(text, path.string());
+    out << "Check of " << input << ": ";
+    if (checked.error) {
+      PrintError(*checked.error, out, "");
+    } else if (checked.warnings.empty()) {
+      out << "no error or warning; ready for the analysis.\n";
+    } else {
+      out << "no error; warnings as below (result code " << checked.result_code << ").\n";
+    }
+    PrintCheckWarnings(checked, path.filename().string(), out);
+    RunResults outcome;
+    outcome.outcome = checked.outcome;
+    worst = std::max(worst, static_cast<int>(StatusOf(outcome)));
+  }
+  return worst;
+}
+
+// The mode the arguments ask for: "--template", "--check" or "" (an
+// analysis), skipping the values of options that take one.
+std::string Mode(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--template" || a == "--check") return a;
+    if (a == "-o" || a == "--output" || a == "--units" || a == "--load-steps" || a == "-j" ||
+        a == "--jobs" || a == "--summary") {
+      ++i;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
@@ -538,13 +775,18 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
-      out << kUsage;
+      out << UsageText();
       return kNormal;
     }
     if (a == "--version") {
       out << "tarvex " << version_text() << "\n";
       return kNormal;
     }
+  }
+  if (const std::string mode = Mode(argc, argv); mode == "--template") {
+    return RunTemplate(argc, argv, out, err);
+  } else if (mode == "--check") {
+    return RunCheck(argc, argv, out, err);
   }
   if (IsBatch(argc, argv)) {
     return RunBatch(argc, argv, out, err, options,
@@ -553,7 +795,7 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   Arguments args;
   std::string problem;
   if (!Parse(argc, argv, &args, &problem)) {
-    err << "tarvex: " << problem << "\n\n" << kUsage;
+    err << "tarvex: " << problem << "\n\n" << UsageSynopsis();
     return kFilesUnusable;
   }
 

@@ -1,6 +1,7 @@
 #include "core/diagnostics.hpp"
 
 #include <cstdlib>
+#include <utility>
 
 namespace tarvex {
 namespace {
@@ -132,24 +133,33 @@ int SummarisedWarnings(const WarningTally& tally) {
   return distinct;
 }
 
-Diagnostic MakeDiagnostic(std::string_view identity, int code) {
+Diagnostic MakeDiagnostic(ErrorId id, std::vector<DiagnosticValue> values) {
+  const ErrorRow& row = ErrorRowOf(id);
   Diagnostic d;
-  d.identity = std::string(identity);
-  d.code = code;
-  for (char c : identity.substr(identity.size() < 5 ? 0 : identity.size() - 5)) {
-    if (c >= '0' && c <= '9') d.number = d.number * 10 + (c - '0');
-  }
-  if (identity.substr(0, 3) == "INP") {
-    d.kind = "input";
-  } else if ((d.number >= 2 && d.number <= 8) || d.number == 17) {
-    // The control file and the four files it names.
-    d.kind = "files";
-  } else if (identity == "RUN00019" || identity == "RUN00999") {
-    d.kind = "internal";
-  } else {
-    d.kind = "runtime";
-  }
+  d.identity = std::string(row.identity);
+  d.code = row.code;
+  d.number = row.number;
+  d.kind = std::string(ErrorKindName(row.kind));
+  d.values = std::move(values);
   return d;
+}
+
+DiagnosticValue ErrorValue(std::string name, double value, std::string_view unit) {
+  // Units come from the report's labels, which are padded with blanks.
+  const std::size_t last = unit.find_last_not_of(' ');
+  const std::size_t first = unit.find_first_not_of(' ');
+  DiagnosticValue v;
+  v.name = std::move(name);
+  v.value = value;
+  if (last != std::string_view::npos) v.unit = std::string(unit.substr(first, last - first + 1));
+  return v;
+}
+
+DiagnosticValue ErrorTextValue(std::string name, std::string text) {
+  DiagnosticValue v;
+  v.name = std::move(name);
+  v.text = std::move(text);
+  return v;
 }
 
 std::vector<std::string_view> WarningText(int number) {

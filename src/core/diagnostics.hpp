@@ -1,7 +1,7 @@
-// Errors and warnings of a run. An error has an identity ("INP00095",
-// "RUN00009") and a code (100 + number for input errors, 200 + number for
-// runtime errors); the first positive code ends the run. Warnings are counted
-// by number and summarised once at the end of the report.
+// Errors and warnings of a run. An error is a row of the error catalogue
+// (core/error_catalogue.hpp) with its identity, code and heading; the first
+// positive code ends the run. Warnings are counted by number and summarised
+// once at the end of the report.
 #ifndef TARVEX_CORE_DIAGNOSTICS_HPP_
 #define TARVEX_CORE_DIAGNOSTICS_HPP_
 
@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/error_catalogue.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {
@@ -88,10 +89,13 @@ std::vector<std::string_view> WarningText(int number);
 // results.
 std::vector<std::string> WarningLines(const WarningTally& tally, int number);
 
-// The error of identity "INP00095", "RUN00009" with its result code: its
-// number and kind ("input", "runtime", "files" for the input or an output
-// file that cannot be used, "internal" for a fault of the engine itself).
-Diagnostic MakeDiagnostic(std::string_view identity, int code);
+// The diagnostic of error `id`: its identity, code, number and kind from its
+// row of the catalogue, and the values it is about.
+Diagnostic MakeDiagnostic(ErrorId id, std::vector<DiagnosticValue> values = {});
+
+// A value of an error: a number with its unit, or a text.
+DiagnosticValue ErrorValue(std::string name, double value, std::string_view unit = {});
+DiagnosticValue ErrorTextValue(std::string name, std::string text);
 
 // The run's record of its error and warnings.
 struct Diagnostics {

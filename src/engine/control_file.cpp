@@ -5,7 +5,10 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "core/diagnostics.hpp"
 #include "platform/platform.hpp"
 #include "tarvex/engine.hpp"
 #include "tarvex/version.h"
@@ -17,18 +20,14 @@ constexpr std::size_t kPathLength = 256;
 // A control file is four short lines; anything near this size is not one.
 constexpr std::uintmax_t kMaxControlBytes = 64U * 1024U * 1024U;
 
-// The outcome of a run that ended at its control file: error `number` with
-// its lines.
-void ControlFileOutcome(const RunOptions& options, int number,
-                        std::initializer_list<std::string> lines) {
+// The outcome of a run that ended at its control file: error `id` with its
+// lines and the values it is about.
+void ControlFileOutcome(const RunOptions& options, ErrorId id,
+                        std::initializer_list<std::string> lines,
+                        std::vector<DiagnosticValue> values) {
   if (options.outcome == nullptr) return;
   RunOutcome& outcome = *options.outcome;
-  const std::string digits = std::to_string(number);
-  Diagnostic d;
-  d.identity = "RUN" + std::string(5 - digits.size(), '0') + digits;
-  d.code = 200 + number;
-  d.number = number;
-  d.kind = "files";
+  Diagnostic d = MakeDiagnostic(id, std::move(values));
   d.message = lines;
   outcome = RunOutcome{};
   outcome.result = d.code;
@@ -41,19 +40,23 @@ void ControlFileOutcome(const RunOptions& options, int number,
 // Messages of the control-file errors go to the standard error stream: the
 // message and report files are not known yet. `cause`, when given, is the
 // line after the error's own text that says what is wrong with the file.
-int ControlFileError(const RunOptions& options, int number, const char* text,
-                     const std::string& cause = {}) {
-  std::fprintf(stderr, "\n\n**** Runtime Error No. %d ****\n\n%s\n", number, text);
+int ControlFileError(const RunOptions& options, ErrorId id, const char* text,
+                     const std::string& cause, std::vector<DiagnosticValue> values) {
+  const std::string heading(ErrorHeading(id));
+  std::fprintf(stderr, "\n\n%s\n\n%s\n", heading.c_str(), text);
   if (!cause.empty()) std::fprintf(stderr, "%s\n", cause.c_str());
   std::fprintf(stderr, "\nThe analysis ended due to a runtime error. \n\n");
-  const std::string heading = "**** Runtime Error No. " + std::to_string(number) + " ****";
   if (cause.empty()) {
-    ControlFileOutcome(options, number, {heading, text});
+    ControlFileOutcome(options, id, {heading, text}, std::move(values));
   } else {
-    ControlFileOutcome(options, number, {heading, text, cause});
+    ControlFileOutcome(options, id, {heading, text, cause}, std::move(values));
   }
-  return 200 + number;
+  return ErrorRowOf(id).code;
 }
+
+// The error of a corrupted path on line i (0 to 3) of the control file.
+constexpr ErrorId kCorruptedName[4] = {ErrorId::kInputNameCorrupted, ErrorId::kReportNameCorrupted,
+                                       ErrorId::kPlotNameCorrupted, ErrorId::kMessageNameCorrupted};
 
 // The control file as the cause lines name it: a relative path with the
 // working directory it is read in.
@@ -84,8 +87,10 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
   FileIdentity identity;
   std::string reason;
   if (!platform::ReadWholeFile(control_path, kMaxControlBytes, &text, &identity, &reason)) {
-    return ControlFileError(options, 2, "Contents of file NAMES.DAT is corrupted.",
-                            ControlFileName(control_path) + " cannot be read: " + reason + ".");
+    return ControlFileError(
+        options, ErrorId::kControlFileUnreadable, "Contents of file NAMES.DAT is corrupted.",
+        ControlFileName(control_path) + " cannot be read: " + reason + ".",
+        {ErrorTextValue("path", control_path), ErrorTextValue("reason", reason)});
   }
 
   static constexpr const char* kCorrupted[4] = {
@@ -98,9 +103,10 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
   // names no file; the paths are plain text in the system's code page.
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (std::string_view(text).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    return ControlFileError(options, 3, kCorrupted[0],
+    return ControlFileError(options, kCorruptedName[0], kCorrupted[0],
                             "NAMES.DAT begins with a byte-order mark (the bytes EF BB BF) before "
-                            "the first path; write it as plain text without one.");
+                            "the first path; write it as plain text without one.",
+                            {ErrorValue("line", 1)});
   }
   std::string paths[4];
   std::size_t next = 0;
@@ -113,23 +119,27 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
     while (!line.empty() && line.back() == '\r') line.pop_back();
     // Lines ended by a carriage return alone run together into one.
     if (line.find('\r') != std::string::npos) {
-      return ControlFileError(options, 3 + i, kCorrupted[i],
+      return ControlFileError(options, kCorruptedName[i], kCorrupted[i],
                               "Line " + std::to_string(i + 1) +
                                   " of NAMES.DAT holds a carriage return (CR) inside it: lines "
-                                  "must end with LF or CR LF, not with CR alone.");
+                                  "must end with LF or CR LF, not with CR alone.",
+                              {ErrorValue("line", i + 1)});
     }
     line = TrimRight(line);
     // A path longer than a record, or with a NUL byte, cannot name the file
     // meant: using a cut path could write over another file.
     if (line.find('\0') != std::string::npos) {
-      return ControlFileError(options, 3 + i, kCorrupted[i],
-                              "Line " + std::to_string(i + 1) + " of NAMES.DAT holds a NUL byte.");
+      return ControlFileError(options, kCorruptedName[i], kCorrupted[i],
+                              "Line " + std::to_string(i + 1) + " of NAMES.DAT holds a NUL byte.",
+                              {ErrorValue("line", i + 1)});
     }
     if (line.size() > kPathLength) {
-      return ControlFileError(options, 3 + i, kCorrupted[i],
-                              "Line " + std::to_string(i + 1) + " of NAMES.DAT holds " +
-                                  std::to_string(line.size()) +
-                                  " characters; a path may hold at most 256.");
+      return ControlFileError(
+          options, kCorruptedName[i], kCorrupted[i],
+          "Line " + std::to_string(i + 1) + " of NAMES.DAT holds " + std::to_string(line.size()) +
+              " characters; a path may hold at most 256.",
+          {ErrorValue("line", i + 1),
+           ErrorValue("path length", static_cast<double>(line.size()), "characters")});
     }
     // Blanks around a path are not part of it, at either end.
     paths[i] = TrimLeft(line);
@@ -143,9 +153,11 @@ int run_with_control_file(const std::string& control_path, const RunOptions& opt
   };
   for (int i = 0; i < 4; ++i) {
     if (paths[i].find_first_not_of(' ') == std::string::npos) {
-      std::fprintf(stderr, "**** Runtime Error No. 17 ****\n\n%s\n", kBlank[i]);
-      ControlFileOutcome(options, 17, {"**** Runtime Error No. 17 ****", kBlank[i]});
-      return 217;
+      const std::string heading(ErrorHeading(ErrorId::kFileNameBlank));
+      std::fprintf(stderr, "%s\n\n%s\n", heading.c_str(), kBlank[i]);
+      ControlFileOutcome(options, ErrorId::kFileNameBlank, {heading, kBlank[i]},
+                         {ErrorValue("line", i + 1)});
+      return ErrorRowOf(ErrorId::kFileNameBlank).code;
     }
   }
   return run(RunFiles{paths[0], paths[1], paths[2], paths[3]}, options);

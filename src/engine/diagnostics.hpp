@@ -4,7 +4,7 @@
 #define TARVEX_ENGINE_DIAGNOSTICS_HPP_
 
 #include "core/diagnostics.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 
 namespace tarvex {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 #include "tarvex/engine.hpp"
 
 namespace tarvex {

@@ -35,33 +35,6 @@ Units UnitsOf(UnitSystem system) {
           "lb-in^2", "lb-in/rad", "kip", "kip-in", "kip-in^2", "rad/in"};
 }
 
-// What each p-y criterion code stands for; codes 18 to 20 are undefined.
-constexpr std::string_view kCriterionDescriptions[] = {
-    "none",
-    "soft clay, Matlock",
-    "stiff clay with free water",
-    "stiff clay without free water",
-    "stiff clay without free water, with initial k",
-    "sand, Reese",
-    "sand, API",
-    "liquefiable sand, Rollins",
-    "weak rock, Reese",
-    "strong rock (vuggy limestone)",
-    "Piedmont residual soil",
-    "cemented silt with cohesion and friction",
-    "loess",
-    "elastic subgrade",
-    "user-input p-y curves",
-    "soft clay with user-defined J",
-    "massive rock",
-    "frozen soil",
-};
-
-std::string_view CriterionDescription(int code) {
-  constexpr int known = static_cast<int>(std::size(kCriterionDescriptions)) - 1;
-  return code >= 1 && code <= known ? kCriterionDescriptions[code] : kCriterionDescriptions[0];
-}
-
 }  // namespace
 
 const char* SectionTypeName(const PileSection& s) {
@@ -292,7 +265,9 @@ void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results) {
     info.number = static_cast<int>(i) + 1;
     info.criterion = l.code;
     info.short_name = TrimRight(ShortNameOf(static_cast<int>(l.code)));
-    info.description = std::string(CriterionDescription(l.code));
+    const CriterionRow& row = CriterionOf(static_cast<int>(l.code));
+    info.description = std::string(row.description);
+    info.family = std::string(row.family);
     info.top = l.top;
     info.bottom = l.bottom;
     info.unit_weight_top = l.at_top.unit_weight;

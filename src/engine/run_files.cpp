@@ -1,15 +1,238 @@
 #include "engine/run_files.hpp"
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "core/error_catalogue.hpp"
+#include "engine/diagnostics.hpp"
+#include "input/input_file.hpp"
 #include "platform/platform.hpp"
+#include "report/warning_summary.hpp"
 
 namespace tarvex {
 namespace {
 
 namespace fs = std::filesystem;
 
+// The files of a run, in the order of the paths.
+constexpr const char* kFileNames[4] = {"input data file", "output report file", "plot output file",
+                                       "runtime message file"};
+
+// A file the run cannot use: runtime error 7 (the input data file) or 8 (an
+// output file). The message names the file and the system's reason; it goes
+// to the standard error stream (unless the run is quiet) and to the report
+// and message files that are open (in a run in memory, `in_memory`, to both).
+void ReportUnusableFile(const RunContext& run, RunOutput& run_out, int number,
+                        std::string_view what, std::string_view path, std::string_view reason,
+                        std::string_view consequence = "No analysis performed.",
+                        bool in_memory = false) {
+  const ErrorId id = number == 7 ? ErrorId::kInputFileUnusable : ErrorId::kOutputFileUnusable;
+  const std::string heading(ErrorHeading(id));
+  const std::string line1 = std::string(what) + ": " + std::string(path);
+  const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
+  if (!run.quiet) {
+    std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
+  }
+  ErrorBlock block(run_out);
+  for (const std::string* line : {&heading, &line1, &line2}) block.AddShownLine(*line);
+  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
+    if (!out->is_open() && !in_memory) continue;
+    out->Write("(//A/)", {heading});
+    out->Write("(A)", {line1});
+    out->Write("(A)", {line2});
+  }
+  block.Report(id, {ErrorTextValue("path", std::string(path)),
+                    ErrorTextValue("reason", std::string(reason))});
+}
+
+// Paths of the run that name one file: an output that would be written over
+// the input data file or over another output. Runtime error 8, before any
+// output file is created or emptied; the error goes to the report and
+// message files only when they are none of those files.
+bool RefuseSameFiles(const RunContext& run, const InputFile& input, bool input_ok, RunOutput& out) {
+  const auto& paths = run.paths;
+  const std::vector<SameFilePair> pairs = FindSameFiles(paths);
+  if (pairs.empty()) return false;
+  bool involved[4] = {};
+  for (const SameFilePair& p : pairs) involved[p.first] = involved[p.second] = true;
+  std::vector<FileIdentity> keep;
+  if (input_ok) keep.push_back(input.identity());
+  std::string ignored;  // a file that cannot be opened does not take the message
+  if (!involved[1]) out.report.Open(paths[1], &ignored, keep);
+  if (!involved[3]) out.message.Open(paths[3], &ignored, keep);
+  const SameFilePair& p = pairs.front();
+  const auto first = static_cast<std::size_t>(p.first);
+  const auto second = static_cast<std::size_t>(p.second);
+  ReportUnusableFile(
+      run, out, 8, "The " + std::string(kFileNames[second]) + " cannot be used", paths[second],
+      "it is the same file as the " + std::string(kFileNames[first]) + " " + paths[first]);
+  return true;
+}
+
+// An empty input data file: input error 25.
+bool RefuseEmptyInput(const InputFile& input, RunOutput& out) {
+  if (input.size() != 0) return false;
+  ErrorBlock block(out);
+  out.message.Write("(//A/)", {ErrorHeading(ErrorId::kEmptyInputFile)});
+  out.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
+  block.Report(ErrorId::kEmptyInputFile, {ErrorValue("input data file size", 0.0, "bytes")});
+  return true;
+}
+
+// An output file that could not be written completely (a full disk, a
+// device error): runtime error 8 naming the file, unless an error ended the
+// run already; then the file is still named on the standard error stream.
+void ReportIncompleteFile(const RunContext& run, RunOutput& out, int index,
+                          const RecordWriter& file) {
+  const auto i = static_cast<std::size_t>(index);
+  const std::string what = "The " + std::string(kFileNames[i]) + " could not be written completely";
+  if (out.failed()) {
+    if (!run.quiet) {
+      std::fprintf(stderr, "\n%s: %s\nReason: %s.\n", what.c_str(), run.paths[i].c_str(),
+                   file.write_error().c_str());
+    }
+    return;
+  }
+  ReportUnusableFile(run, out, 8, what, run.paths[i], file.write_error(),
+                     "The file is incomplete.");
+}
+
+// Results too wide for their fields, in a run that would end normally:
+// warning 371, with the block that names them (the first few of each file)
+// in the report and the message file. The fields themselves stay as the
+// field rules print them.
+void WarnOfOverflows(RunOutput& out) {
+  if (out.failed()) return;
+  const std::pair<const char*, const RecordWriter*> files[2] = {{"Report", &out.report},
+                                                                {"Plot file", &out.plot}};
+  int total = 0;
+  std::vector<std::string> named;
+  for (const auto& [name, file] : files) {
+    total += file->overflowed_fields();
+    for (const RecordWriter::FieldOverflow& f : file->overflows()) {
+      named.push_back(std::string(name) + ", line " + std::to_string(f.line) + ": " + f.quantity);
+    }
+  }
+  if (total == 0) return;
+  for (RecordWriter* w : {&out.report, &out.message}) {
+    w->Write("(//A/)", {"**** Warning - Results Too Wide for Their Fields ****"});
+    w->Write("(A/A/)", {"These results are too wide for their fields and are printed as "
+                        "asterisks; the results",
+                        "file (JSON) holds their values:"});
+    for (const std::string& line : named) w->Write("(3X,A)", {line});
+    const int more = total - static_cast<int>(named.size());
+    if (more > 0)
+      w->Write("(3X,A,I0,A)", {"and ", more, more == 1 ? " more field" : " more fields"});
+    w->Write("(/A/)", {"Check the loads and the units of the input: results this large are "
+                       "seldom those of a real pile."});
+  }
+  RecordWarning(out.warnings(), -371);
+}
+
+// The closing lines of one file: the report, or the message file.
+void WriteClosingLines(RunOutput& out, RecordWriter& file, bool warned) {
+  const int code = out.diagnostics.error_code;
+  const char* ended = code >= 101 && code <= 199   ? "The analysis ended due to an input error. "
+                      : code >= 200 && code <= 299 ? "The analysis ended due to a runtime error. "
+                                                   : nullptr;
+  if (ended != nullptr) file.Write("(/A/)", {ended});
+  if (warned) {
+    if (&file == &out.message) {
+      file.Write("(//A//)", {"The analysis ended with one or more warning messages."});
+    } else {
+      WriteWarningSummary(out.warnings(), file);
+    }
+  }
+  if (code == 0) file.Write("(/A/)", {"The analysis ended normally. "});
+}
+
 }  // namespace
+
+// Takes an input text given in memory as the input data file: runtime error
+// 7 beyond the size limit of an input data file, input error 25 for an empty
+// text. False after an error.
+bool OpenInputText(const RunContext& run, std::string_view text, const std::string& name,
+                   InputFile& input, RunOutput& out) {
+  if (text.size() > InputFile::kMaxBytes) {
+    ReportUnusableFile(run, out, 7, "The input data file cannot be read", name,
+                       "it is larger than " + std::to_string(InputFile::kMaxBytes >> 20U) + " MiB",
+                       "No analysis performed.", true);
+    return false;
+  }
+  input.OpenText(text);
+  return !RefuseEmptyInput(input, out);
+}
+
+// Opens the input data file and creates (or replaces) the three output files.
+bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
+  const auto& paths = run.paths;
+  std::string input_error;
+  // The input is read whole before any output is touched.
+  const bool input_ok = input.Open(paths[0], &input_error);
+  if (RefuseSameFiles(run, input, input_ok, out)) return false;
+  RecordWriter* const outputs[3] = {&out.report, &out.plot, &out.message};
+  // Checked again on the open files: a path that came to name the input or
+  // an earlier output in the meantime is refused without being emptied.
+  std::vector<FileIdentity> keep;
+  if (input_ok) keep.push_back(input.identity());
+  std::string errors[3];
+  bool outputs_ok = true;
+  for (int i = 0; i < 3; ++i) {
+    RecordWriter& w = *outputs[i];
+    if (!w.Open(paths[static_cast<std::size_t>(i + 1)], &errors[i], keep)) {
+      outputs_ok = false;
+    } else if (w.seekable() && w.identity() != FileIdentity{}) {
+      keep.push_back(w.identity());
+    }
+  }
+  if (!input_ok) {
+    ReportUnusableFile(run, out, 7, "The input data file cannot be read", paths[0], input_error);
+    return false;
+  }
+  if (!outputs_ok) {
+    for (int i = 0; i < 3; ++i) {
+      if (!errors[i].empty()) {
+        ReportUnusableFile(run, out, 8,
+                           "The " + std::string(kFileNames[i + 1]) + " cannot be created",
+                           paths[static_cast<std::size_t>(i + 1)], errors[i]);
+        return false;
+      }
+    }
+  }
+  return !RefuseEmptyInput(input, out);
+}
+
+// The end of the run: the closing lines, and every file closed. A file that
+// could not be written completely ends the run with runtime error 8, so that
+// no file says the analysis ended normally when its results are not all
+// there. The message file is closed last, so that it can carry the failure of
+// the report or plot file.
+void EndRun(const RunContext& run, RunOutput& out) {
+  RecordWriter* const outputs[3] = {&out.report, &out.plot, &out.message};
+  bool reported[3] = {};
+  auto check = [&](int i) {
+    const auto k = static_cast<std::size_t>(i);
+    if (reported[k] || !outputs[k]->write_failed()) return;
+    reported[k] = true;
+    ReportIncompleteFile(run, out, i + 1, *outputs[k]);
+  };
+  for (int i = 0; i < 3; ++i) outputs[i]->Flush();
+  for (int i = 0; i < 3; ++i) check(i);
+  WarnOfOverflows(out);
+  const bool warned = out.warnings().head > 0;
+  WriteClosingLines(out, out.report, warned);
+  out.report.Close();
+  out.plot.Close();
+  check(0);
+  check(1);
+  WriteClosingLines(out, out.message, warned);
+  out.message.Close();
+  check(2);
+}
 
 PathTarget Locate(const std::string& path) {
   PathTarget t;

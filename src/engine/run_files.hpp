@@ -1,15 +1,38 @@
-// The four files of a run, seen as files on disk rather than as paths: which
-// of them are one and the same file, however the paths are spelled.
+// The four files of a run: opening the input data file and creating the
+// three output files, the end of the run that closes them, and the files seen
+// as files on disk rather than as paths (which of them are one and the same
+// file, however the paths are spelled).
 #ifndef TARVEX_ENGINE_RUN_FILES_HPP_
 #define TARVEX_ENGINE_RUN_FILES_HPP_
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/model.hpp"
 #include "platform/file_identity.hpp"
 
 namespace tarvex {
+
+class InputFile;
+
+// Opens the input data file and creates (or replaces) the three output
+// files: runtime error 7 for an input data file that cannot be read, 8 for
+// an output file that cannot be created or that is another of the four
+// files, input error 25 for an empty input. False after an error.
+bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out);
+
+// Takes an input text given in memory as the input data file: runtime error
+// 7 beyond the size limit of an input data file, input error 25 for an empty
+// text. False after an error.
+bool OpenInputText(const RunContext& run, std::string_view text, const std::string& name,
+                   InputFile& input, RunOutput& out);
+
+// The end of the run: the closing lines of the report and message files, and
+// every file closed; a file that could not be written completely ends the
+// run with runtime error 8.
+void EndRun(const RunContext& run, RunOutput& out);
 
 // Where a path leads. An existing file is known by its device and inode (the
 // links are followed); a file that does not exist yet by the name it would be

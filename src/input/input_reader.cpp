@@ -236,6 +236,13 @@ bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> v
   std::vector<Token> tokens;
   const ReadValue* v = values.data();
   const ReadValue* const end = v + values.size();
+  // A read that takes values from a second line is noted for the errors of
+  // its later lines, and forgotten when the read ends.
+  struct Forget {
+    ContinuedRead& read;
+    ~Forget() { read = {}; }
+  } forget{continued_};
+  int first_line = 0;
   while (v != end) {
     std::string_view line;
     if (!ReadRawLine(&line)) {
@@ -243,6 +250,14 @@ bool InputReader::ReadValues(std::string_view what, std::span<const ReadValue> v
       return false;
     }
     Tokenize(line, &tokens);
+    if (!tokens.empty()) {
+      if (first_line == 0) {
+        first_line = line_number();
+      } else if (continued_.first_line == 0) {
+        continued_ = {first_line, static_cast<int>(v - values.data()),
+                      static_cast<int>(values.size()), std::string(what)};
+      }
+    }
     for (std::size_t k = 0; k < tokens.size(); ++k) {
       const Token& t = tokens[k];
       if (v == end) {
@@ -295,8 +310,10 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
       ok = !quoted && ParseReal(token, v.real());
       if (ok && std::fabs(*v.real()) > kMaxMagnitude) {
         Fail("holds \"" + Shown(token) + "\", a number beyond " + ValueText(kMaxMagnitude) +
-             " in magnitude, which no input value may exceed (value " + std::to_string(position) +
-             " of " + std::string(what) + ")");
+                 " in magnitude, which no input value may exceed (value " +
+                 std::to_string(position) + " of " + std::string(what) + ")",
+             {ErrorValue("value " + std::to_string(position) + " of " + std::string(what),
+                         *v.real())});
         return false;
       }
       break;
@@ -309,7 +326,8 @@ bool InputReader::Assign(const ReadValue& v, std::string_view token, bool quoted
     std::string problem =
         "holds \"" + Shown(token) + "\" where " + KindName(v.kind()) + " is expected";
     problem += " (value " + std::to_string(position) + " of " + std::string(what) + ")";
-    Fail(problem);
+    Fail(problem, {ErrorTextValue("value " + std::to_string(position) + " of " + std::string(what),
+                                  Shown(token))});
   }
   return ok;
 }
@@ -349,13 +367,15 @@ bool InputReader::ReadTextLine(std::string_view what, std::string* line) {
 bool InputReader::CheckCount(int n, int min, int max, std::string_view what) {
   if (n >= min && n <= max) return true;
   Fail("gives " + std::to_string(n) + " as " + std::string(what) + ", which must be from " +
-       std::to_string(min) + " to " + std::to_string(max));
+           std::to_string(min) + " to " + std::to_string(max),
+       {ErrorValue(std::string(what), n)});
   return false;
 }
 
 bool InputReader::CheckValue(bool ok, double value, std::string_view what, std::string_view rule) {
   if (ok) return true;
-  Fail("gives " + ValueText(value) + " as " + std::string(what) + ", which " + std::string(rule));
+  Fail("gives " + ValueText(value) + " as " + std::string(what) + ", which " + std::string(rule),
+       {ErrorValue(std::string(what), value)});
   return false;
 }
 
@@ -368,33 +388,49 @@ bool InputReader::CheckPositive(double value, std::string_view what) {
          CheckValue(value >= kMinPositive, value, what, kBelowMinPositive);
 }
 
-void InputReader::Fail(std::string_view problem) { Fail("INP00095", 195, 95, problem); }
+void InputReader::Fail(std::string_view problem, std::vector<DiagnosticValue> values) {
+  Fail(ErrorId::kInvalidValue, problem, std::move(values));
+}
 
-void InputReader::FailAt(int line, std::string_view problem) {
+void InputReader::FailAt(int line, std::string_view problem, std::vector<DiagnosticValue> values) {
   file_.SeekToLine(line);
   std::string_view record;
   ReadRawLine(&record);
-  Fail(problem);
+  Fail(problem, std::move(values));
 }
 
-void InputReader::Fail(std::string_view identity, int code, int number, std::string_view problem) {
-  const std::string heading = "**** Input Data Error No. " + std::to_string(number) + " ****";
+void InputReader::Fail(ErrorId id, std::string_view problem, std::vector<DiagnosticValue> values) {
+  const std::string_view heading = ErrorHeading(id);
   const std::string where = "Problem:  Line " + std::to_string(line_number()) + " of " +
                             file_name_ + " " + std::string(problem) + ".";
   const std::string shown =
       "          Line " + std::to_string(line_number()) + ": " + Shown(last_line_);
+  // A row short of values takes the first values of the next line, where
+  // the error then shows: the cause names the line above.
+  std::string cause;
+  if (continued_.first_line > 0) {
+    cause = "Cause:    Line " + std::to_string(continued_.first_line) + " above holds only " +
+            std::to_string(continued_.given) + " of the " + std::to_string(continued_.wanted) +
+            " values read for " + continued_.what +
+            "; the reading went on to the next line, so a value is missing on line " +
+            std::to_string(continued_.first_line) + ".";
+  }
   InputError error(*this);
   for (RecordWriter* w : {&out_.report, &out_.message}) {
     w->Write("(//A/)", {heading});
     w->Write("(A)", {where});
-    w->Write("(A/)", {shown});
+    if (cause.empty()) {
+      w->Write("(A/)", {shown});
+    } else {
+      w->Write("(A/A/)", {shown, cause});
+    }
     w->Write("(A/)", {"Solution:  Correct the input data file at that line."});
   }
-  error.Report(identity, code);
+  error.Report(id, std::move(values));
 }
 
 void InputReader::EndOfFile(std::string_view what) {
-  const std::string heading = "**** Input Data Error No. 99 ****";
+  const std::string_view heading = ErrorHeading(ErrorId::kIncompleteInput);
   const std::string problem = "Problem:  " + file_name_ + " ends after line " +
                               std::to_string(line_number()) + ", before " + std::string(what) +
                               " was read.";
@@ -406,7 +442,7 @@ void InputReader::EndOfFile(std::string_view what) {
                      "lines, and the last"});
     w->Write("(A/)", {"           line of the file must be END."});
   }
-  error.Report("INP00099", 199);
+  error.Report(ErrorId::kIncompleteInput, {ErrorTextValue("expected", std::string(what))});
 }
 
 }  // namespace tarvex

@@ -14,11 +14,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/input_model.hpp"
+#include "format/run_output.hpp"
 #include "input/input_file.hpp"
-#include "report/run_output.hpp"
 
 namespace tarvex {
 
@@ -97,13 +98,14 @@ class InputReader {
       "is below 1e-30, too small to be taken as a positive value";
 
   // Input error 95 (code 195) about the record read last: `problem` says what
-  // is wrong, and the message shows the record.
-  void Fail(std::string_view problem);
+  // is wrong, and the message shows the record; `values` are the values at
+  // fault, for the error's diagnostic.
+  void Fail(std::string_view problem, std::vector<DiagnosticValue> values = {});
   // The same about record `line` (1-based), read again; for checks made
   // after the whole file is read.
-  void FailAt(int line, std::string_view problem);
-  // The same with another error number and code.
-  void Fail(std::string_view identity, int code, int number, std::string_view problem);
+  void FailAt(int line, std::string_view problem, std::vector<DiagnosticValue> values = {});
+  // The same with another error of the catalogue.
+  void Fail(ErrorId id, std::string_view problem, std::vector<DiagnosticValue> values = {});
 
   // 1-based number of the record read last, and its text.
   int line_number() const { return file_.line_number(); }
@@ -117,7 +119,26 @@ class InputReader {
   // after the whole file is read.
   std::vector<int>& load_case_lines() { return load_case_lines_; }
 
+  // The lines the last TITLE section took as its five title lines (0 before
+  // any), so that a line no keyword right after them can be explained.
+  void NoteTitleLines(int first, int last) {
+    title_first_line_ = first;
+    title_last_line_ = last;
+  }
+  int title_first_line() const { return title_first_line_; }
+  int title_last_line() const { return title_last_line_; }
+
  private:
+  // A free-format read that went on past its first line: the line it began
+  // on, the values that line gave and the values of the read. An error on a
+  // later line of the read says that a value seems missing on the first.
+  struct ContinuedRead {
+    int first_line = 0;
+    int given = 0;
+    int wanted = 0;
+    std::string what;
+  };
+
   bool Assign(const ReadValue& v, std::string_view token, bool quoted, std::string_view what,
               int position);
   // Notes the values the record read last holds beyond those read.
@@ -131,6 +152,9 @@ class InputReader {
   std::string input_path_;
   std::string file_name_;
   std::vector<int> load_case_lines_;
+  int title_first_line_ = 0;
+  int title_last_line_ = 0;
+  ContinuedRead continued_;  // first_line 0: the read is on its first line
 };
 
 // The block of an input error about the record read last: the lines written
@@ -140,9 +164,9 @@ class InputReader {
 class InputError {
  public:
   explicit InputError(InputReader& in) : in_(in), block_(in.out()) {}
-  void Report(std::string_view identity, int code) {
+  void Report(ErrorId id, std::vector<DiagnosticValue> values = {}) {
     const InputLine line = in_.last_record();
-    block_.Report(identity, code, &line);
+    block_.Report(id, std::move(values), &line);
   }
 
  private:

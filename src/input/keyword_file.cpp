@@ -18,22 +18,51 @@ namespace {
 // A line that looks like a keyword but holds a character that does not show
 // (a no-break space, a zero-width space, a byte-order mark, a control
 // character) is shown with that character spelled out, and said to hold it.
-void Unrecognized(InputReader& in, std::string_view line) {
+// `cause`, when given, is two lines that say why the line came where a
+// keyword was expected (a title of another number of lines than five).
+void Unrecognized(InputReader& in, std::string_view line,
+                  const std::vector<std::string>& cause = {}) {
   const std::string shown = VisibleText(line);
   InputError error(in);
   for (RecordWriter* out : {&in.report(), &in.message()}) {
     out->Write("(//A/)", {"***** INPUT ERROR *****"});
     out->Write("(A/)", {"The following line is unrecognized or is out-of-order"});
-    if (shown == line) {
+    if (shown == line && cause.empty()) {
       out->Write("(A//)", {line});
+    } else if (shown == line) {
+      out->Write("(A/)", {line});
     } else {
       out->Write("(A/)", {shown});
-      out->Write("(A/A//)", {"The line holds characters that print as nothing or as a blank, shown "
-                             "above as <U+....>",
-                             "(or <0x..> for a byte that is no character); type the line again."});
+      out->Write(cause.empty() ? "(A/A//)" : "(A/A/)",
+                 {"The line holds characters that print as nothing or as a blank, shown "
+                  "above as <U+....>",
+                  "(or <0x..> for a byte that is no character); type the line again."});
     }
+    if (!cause.empty()) out->Write("(A/A//)", {cause[0], cause[1]});
   }
-  error.Report("INP00099", 199);
+  error.Report(ErrorId::kUnrecognizedLine, {ErrorTextValue("line", std::string(line))});
+}
+
+// The first words of the lines of OPTIONS that are keyword lines.
+constexpr std::string_view kOptionWords[] = {
+    "Units",          "UseLRFD",       "ComputeKmatrix",   "UseTipShear",   "UseSoilMovement",
+    "UsePYModifiers", "ComputeEIOnly", "PrintSummaryOnly", "PrintPYCurves", "ComputeInteraction"};
+
+std::string_view FirstWord(std::string_view line) {
+  const std::size_t begin = line.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) return {};
+  const std::size_t end = line.find_first_of(" \t", begin);
+  return line.substr(begin, end == std::string_view::npos ? end : end - begin);
+}
+
+// An option line of OPTIONS: one of its keyword lines, or the loading line
+// with STATIC or CYCLIC in columns 9 to 14.
+bool LooksLikeOptionLine(std::string_view line) {
+  const std::string_view word = FirstWord(line);
+  for (std::string_view w : kOptionWords) {
+    if (word == w) return true;
+  }
+  return line.size() >= 14 && (line.substr(8, 6) == "STATIC" || line.substr(8, 6) == "CYCLIC");
 }
 
 // An option line of the form "<keyword> YES" or "<keyword> NO".
@@ -54,27 +83,72 @@ bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error
   if (blank_before) in.report().Write("()");
   in.report().Write("(A)", {error});
   if (blank_after) in.report().Write("()");
-  failure.Report("INP00095", 195);
+  failure.Report(ErrorId::kUnrecognizedData,
+                 {ErrorTextValue("expected", std::string(keyword) + " YES or NO"),
+                  ErrorTextValue("line", line)});
   return false;
+}
+
+// Why a line that is no keyword comes right after the title, when the title
+// is the likely cause: TITLE takes five lines, so a title of fewer takes
+// the keyword after it (OPTIONS, as a rule) and the lines after that as its
+// own, and a title of more leaves its sixth line where a keyword must be; a
+// title of five lines followed by an option line lacks OPTIONS. Empty when
+// the line does not follow the title.
+std::vector<std::string> TitleCause(InputReader& in, std::string_view line,
+                                    const std::vector<std::string_view>& keywords) {
+  const int first = in.title_first_line();
+  const int last = in.title_last_line();
+  const int at = in.line_number();
+  if (first == 0 || at != last + 1) return {};
+  const std::string here = "line " + std::to_string(at);
+  const std::string looks = LooksLikeOptionLine(line)
+                                ? here + " looks like an OPTIONS line."
+                                : here + " was read where a keyword should be.";
+  const auto& title = in.input().title;
+  for (std::size_t k = 0; k < title.size(); ++k) {
+    std::string_view text = title[k];
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    const bool keyword =
+        std::find(keywords.begin(), keywords.end(), text) != keywords.end() && !text.empty();
+    if (!keyword && !LooksLikeOptionLine(text)) continue;
+    return {"Cause:  TITLE takes five lines; line " + std::to_string(first + static_cast<int>(k)) +
+                " (" + std::string(text) + ") was read as title line " + std::to_string(k + 1) +
+                ", and " + looks,
+            "        Give the title five lines (blank lines may fill it)."};
+  }
+  if (LooksLikeOptionLine(line)) {
+    return {"Cause:  " + here + " looks like an OPTIONS line, but the five title lines (lines " +
+                std::to_string(first) + " to " + std::to_string(last) +
+                ") are not followed by the keyword line OPTIONS.",
+            "        Put the line OPTIONS after the title."};
+  }
+  return {"Cause:  TITLE takes five lines, lines " + std::to_string(first) + " to " +
+              std::to_string(last) + " here; " + here +
+              " after them is no keyword: a sixth title line?",
+          "        Give the title five lines, or check the spelling of the keyword."};
 }
 
 void ReadTitle(InputReader& in) {
   in.message().Write("(A)", {"Reading title data"});
+  const int first = in.line_number() + 1;
   for (std::string& line : in.input().title) {
     if (!in.ReadTextLine("the five lines of the title", &line)) return;
   }
+  in.NoteTitleLines(first, in.line_number());
 }
 
 // Two empty lines after a block of the convergence-tolerance errors.
-void ToleranceError(InputReader& in, const char* identity, int code, const char* heading,
-                    const char* problem, const char* advice) {
+void ToleranceError(InputReader& in, ErrorId id, const char* problem, const char* advice) {
   InputError error(in);
   for (RecordWriter* out : {&in.message(), &in.report()}) {
-    out->Write("(/A/)", {heading});
+    out->Write("(/A/)", {ErrorHeading(id)});
     out->Write("(A)", {problem});
     out->Write("(A/)", {advice});
   }
-  error.Report(identity, code);
+  const Options& o = in.input().options;
+  error.Report(id, {ErrorValue("convergence tolerance", o.tolerance,
+                               o.units == UnitSystem::kSi ? "m" : "in")});
 }
 
 void ReadOptions(InputReader& in) {
@@ -135,7 +209,8 @@ void ReadOptions(InputReader& in) {
   } else {
     InputError error(in);
     in.report().Write("(A)", {"INPUT ERROR - Unrecognized command for loading type option"});
-    error.Report("INP00095", 195);
+    error.Report(ErrorId::kUnrecognizedData, {ErrorTextValue("expected", "STATIC or CYCLIC"),
+                                              ErrorTextValue("loading type", word)});
     return;
   }
   // The number of cycles ends in column 20: a longer number would be cut.
@@ -152,12 +227,14 @@ void ReadOptions(InputReader& in) {
   o.cycles = 0.0;
   if (!cycles.empty() && !ParseReal(cycles, &o.cycles)) {
     in.Fail("holds \"" + record.substr(14, 6) +
-            "\" in columns 15 to 20, where the number of cycles of loading is expected");
+                "\" in columns 15 to 20, where the number of cycles of loading is expected",
+            {ErrorTextValue("number of cycles of loading", record.substr(14, 6))});
     return;
   }
   if (std::fabs(o.cycles) > InputReader::kMaxMagnitude) {
     in.Fail("holds \"" + cycles + "\", a number beyond " + ValueText(InputReader::kMaxMagnitude) +
-            " in magnitude, which no input value may exceed (the number of cycles of loading)");
+                " in magnitude, which no input value may exceed (the number of cycles of loading)",
+            {ErrorValue("number of cycles of loading", o.cycles)});
     return;
   }
 
@@ -167,14 +244,15 @@ void ReadOptions(InputReader& in) {
   if (o.iteration_limit < limits::kMinIterations || o.iteration_limit > limits::kMaxIterations) {
     const bool low = o.iteration_limit < limits::kMinIterations;
     InputError error(in);
-    in.report().Write("(A/)", {"***** Input Data Error No. 95 *****"});
+    in.report().Write("(A/)", {ErrorHeading(ErrorId::kInvalidValueStarred)});
     in.report().Write(
         "(A,I0,A)",
         {"Problem: Input value for iterations limit = ", o.iteration_limit,
          low ? " and is less than 30 iteractions" : " and is more than 1,000 iteractions"});
     in.report().Write("(A//)",
                       {"Solution:  Correct input value to be between 30 and 1000 iterations."});
-    error.Report("INP00095", 195);
+    error.Report(ErrorId::kInvalidValueStarred,
+                 {ErrorValue("iterations limit", o.iteration_limit)});
     return;
   }
 
@@ -186,14 +264,14 @@ void ReadOptions(InputReader& in) {
   }
   if (o.units == UnitSystem::kUscs) {
     if (o.tolerance < 1e-20) {
-      ToleranceError(in, "INP00065", 165, "**** Input Data Error No. 65 ****",
+      ToleranceError(in, ErrorId::kToleranceTooSmallUscs,
                      "Input value for convergence tolerance is too small (less than 1E-20 "
                      "inches).",
                      "The recommended value for convergence tolerance is 0.00001 inches.");
       return;
     }
     if (o.tolerance > double(0.1f)) {
-      ToleranceError(in, "INP00066", 166, "**** Input Data Error No. 66 ****",
+      ToleranceError(in, ErrorId::kToleranceTooLargeUscs,
                      "Input value for convergence tolerance is too large (more than 0.1 "
                      "inches). ",
                      "The recommended value for convergence tolerance is 0.00001 inches.");
@@ -201,14 +279,14 @@ void ReadOptions(InputReader& in) {
     }
   } else if (o.units == UnitSystem::kSi) {
     if (o.tolerance < 2.54e-22) {
-      ToleranceError(in, "INP00067", 167, "**** Input Data Error No. 67 ****",
+      ToleranceError(in, ErrorId::kToleranceTooSmallSi,
                      "Input value for convergence tolerance is too small (less than 2.54E-22 "
                      "meters). ",
                      "The recommended value for convergence tolerance is 2.54E-7 meters.");
       return;
     }
     if (o.tolerance > 0.00254) {
-      ToleranceError(in, "INP00068", 168, "**** Input Data Error No. 68 ****",
+      ToleranceError(in, ErrorId::kToleranceTooLargeSi,
                      "Input value of convergence tolerance too large (more than 2.54E-3 "
                      "meters). ",
                      "The recommended value for convergence tolerance is 2.54E-7 meters.");
@@ -222,17 +300,17 @@ void ReadOptions(InputReader& in) {
   }
   if (o.increments < limits::kMinIncrements || o.increments > limits::kMaxIncrements) {
     const bool low = o.increments < limits::kMinIncrements;
+    const ErrorId id = low ? ErrorId::kTooFewIncrements : ErrorId::kTooManyIncrements;
     InputError error(in);
     for (RecordWriter* out : {&in.message(), &in.report()}) {
-      out->Write("(A/)",
-                 {low ? "**** Input Data Error No. 55 ****" : "**** Input Data Error No. 56 ****"});
+      out->Write("(A/)", {ErrorHeading(id)});
       out->Write("(A/)", {low ? "Problem:  The number of pile increments is less than 40."
                               : "Problem:  The number of pile increments is more than 500."});
       out->Write("(A)", {low ? "Solution: Increase the number of pile increments to more than "
                                "40, preferably more than 100 increments."
                              : "Solution: Limit the number of pile increments to 500 or less."});
     }
-    error.Report(low ? "INP00055" : "INP00056", low ? 155 : 156);
+    error.Report(id, {ErrorValue("pile increments", o.increments)});
     return;
   }
 
@@ -246,7 +324,8 @@ void ReadOptions(InputReader& in) {
   // The report prints every n-th node: n must be at least 1.
   if (o.print_increment < 1) {
     in.Fail("gives " + std::to_string(o.print_increment) +
-            " as the printing increment, which must be 1 or more");
+                " as the printing increment, which must be 1 or more",
+            {ErrorValue("printing increment", o.print_increment)});
     return;
   }
   if (!ReadYesNo(in, "PrintPYCurves",
@@ -274,7 +353,9 @@ void ReadOptions(InputReader& in) {
     } else {
       InputError error(in);
       in.report().Write("(/A)", {"INPUT ERROR - Unrecognized command for interaction code option"});
-      error.Report("INP00095", 195);
+      error.Report(ErrorId::kUnrecognizedData,
+                   {ErrorTextValue("expected", "AASHTO, ACI318 or Eurocode2"),
+                    ErrorTextValue("interaction code", code)});
     }
   } else if (line == "ComputeInteraction NO") {
     o.interaction = false;
@@ -282,7 +363,9 @@ void ReadOptions(InputReader& in) {
     InputError error(in);
     in.report().Write("(/A)",
                       {"INPUT ERROR - Unrecognized command for compute interaction option"});
-    error.Report("INP00095", 195);
+    error.Report(
+        ErrorId::kUnrecognizedData,
+        {ErrorTextValue("expected", "ComputeInteraction YES or NO"), ErrorTextValue("line", line)});
   }
 }
 
@@ -346,14 +429,18 @@ bool CheckNeededSections(InputReader& in, const std::vector<std::string_view>& g
                               needed_by + " needs:";
   InputError error(in);
   for (RecordWriter* out : {&in.report(), &in.message()}) {
-    out->Write("(//A/)", {"**** Input Data Error No. 99 ****"});
+    out->Write("(//A/)", {ErrorHeading(ErrorId::kIncompleteInput)});
     out->Write("(A)", {problem});
     for (const MissingSection& s : missing) out->Write("(10X,A,T36,A)", {s.keyword, s.gives});
     out->Write("(/A)", {"Solution:  Add each section named, its keyword line followed by its "
                         "data, before END."});
     out->Write("()");
   }
-  error.Report("INP00099", 199);
+  std::vector<DiagnosticValue> values;
+  for (const MissingSection& s : missing) {
+    values.push_back(ErrorTextValue("missing section", std::string(s.keyword)));
+  }
+  error.Report(ErrorId::kIncompleteInput, std::move(values));
   return false;
 }
 
@@ -376,14 +463,19 @@ bool CheckHeadConditions(InputReader& in) {
     const bool slope =
         c.type == LoadType::kShearAndSlope || c.type == LoadType::kDeflectionAndSlope;
     if (deflection && std::fabs(c.condition1) > m.options.max_deflection) {
-      in.FailAt(line, "gives " + ValueText(c.condition1) + " as the pile-head deflection" + which +
-                          ", which must not exceed the maximum allowable deflection (" +
-                          ValueText(m.options.max_deflection) + ", MaxDeflection) in magnitude");
+      in.FailAt(line,
+                "gives " + ValueText(c.condition1) + " as the pile-head deflection" + which +
+                    ", which must not exceed the maximum allowable deflection (" +
+                    ValueText(m.options.max_deflection) + ", MaxDeflection) in magnitude",
+                {ErrorValue("pile-head deflection", c.condition1),
+                 ErrorValue("maximum allowable deflection", m.options.max_deflection)});
       return false;
     }
     if (slope && !(std::fabs(c.condition2) <= 1.0)) {
-      in.FailAt(line, "gives " + ValueText(c.condition2) + " as the pile-head slope" + which +
-                          ", which must lie between -1 and 1 radian (57 degrees)");
+      in.FailAt(line,
+                "gives " + ValueText(c.condition2) + " as the pile-head slope" + which +
+                    ", which must lie between -1 and 1 radian (57 degrees)",
+                {ErrorValue("pile-head slope", c.condition2, "rad")});
       return false;
     }
   }
@@ -450,7 +542,9 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
     }
     if (match == nullptr) {
       if (line == "END") break;
-      Unrecognized(in, line);
+      std::vector<std::string_view> keywords{"END"};
+      for (const Section& s : kSections) keywords.emplace_back(s.keyword);
+      Unrecognized(in, line, TitleCause(in, line, keywords));
       return;
     }
     // The readers convert SI millimetres and read some sections only under
@@ -461,7 +555,7 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
       match->read(in);
       if (out.failed()) return;
       if (options_read && data_read && input.options.units != units) {
-        in.Fail("INP00099", 199, 99,
+        in.Fail(ErrorId::kIncompleteInput,
                 "ends an OPTIONS section that changes the unit system after sections were read "
                 "in the first units");
         return;
@@ -472,9 +566,10 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
     }
     if (keyword != "TITLE") {
       if (!options_read) {
-        in.Fail("INP00099", 199, 99,
+        in.Fail(ErrorId::kIncompleteInput,
                 "opens the section " + std::string(keyword) +
-                    " before OPTIONS; the options must come before every section but TITLE");
+                    " before OPTIONS; the options must come before every section but TITLE",
+                {ErrorTextValue("section", std::string(keyword))});
         return;
       }
       data_read = true;
@@ -486,13 +581,13 @@ void ReadKeywordFile(InputFile& file, std::string_view input_path, InputModel& i
     const bool sections_given =
         std::find(given.begin(), given.end() - 1, "SECTIONS") != given.end() - 1;
     if (keyword == "TRANSVERSE REINFORCEMENT" && !sections_given) {
-      in.Fail("INP00099", 199, 99,
+      in.Fail(ErrorId::kIncompleteInput,
               "opens TRANSVERSE REINFORCEMENT before SECTIONS; its rows name the sections by "
               "number, so SECTIONS must come first");
       return;
     }
     if (keyword == "SECTIONS" && transverse_given) {
-      in.Fail("INP00099", 199, 99,
+      in.Fail(ErrorId::kIncompleteInput,
               "opens SECTIONS after TRANSVERSE REINFORCEMENT, whose rows name the sections "
               "read before; give SECTIONS once, before TRANSVERSE REINFORCEMENT");
       return;

@@ -3,6 +3,8 @@
 // ground slope, p-y multipliers, soil movements and printed p-y depths.
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "input/section_readers.hpp"
 
@@ -10,14 +12,14 @@ namespace tarvex {
 namespace {
 
 // An error block of the loading readers: heading, lines, then the error.
-void LoadError(InputReader& in, const char* identity, int code, std::string_view heading,
-               std::initializer_list<std::string> lines) {
+void LoadError(InputReader& in, ErrorId id, std::initializer_list<std::string> lines,
+               std::vector<DiagnosticValue> values) {
   InputError error(in);
   RecordWriter& r = in.report();
-  r.Write("(//A/)", {heading});
+  r.Write("(//A/)", {ErrorHeading(id)});
   for (const std::string& line : lines) r.Write("(A)", {line});
   r.Write("(/)");
-  error.Report(identity, code);
+  error.Report(id, std::move(values));
 }
 
 std::string Row(std::string_view what, int k) {
@@ -75,9 +77,10 @@ void ReadLrfdLoads(InputReader& in) {
   int n = 0;
   if (!in.Read("the number of LRFD load groups", {&n})) return;
   if (n < 1 || n > limits::kMaxLrfdGroups) {
-    LoadError(in, "INP00098", 198, "***** Input Data Error No. 98 *****",
+    LoadError(in, ErrorId::kLrfdLoadCount,
               {"Number of LRFD loads specified is " + std::to_string(n),
-               "This is outside of the valid range to 1 to 100"});
+               "This is outside of the valid range to 1 to 100"},
+              {ErrorValue("LRFD loads", n)});
     return;
   }
   m.lrfd_groups.assign(static_cast<std::size_t>(n), LrfdGroup{});
@@ -91,18 +94,20 @@ void ReadLrfdLoads(InputReader& in) {
       return;
     }
     if (number != i) {
-      LoadError(in, "INP00097", 197, "***** Input Data Error No. 97 *****",
+      LoadError(in, ErrorId::kLrfdLoadOrder,
                 {"Input appears to be out-of-order for LRFD loading",
                  "Input load number is " + std::to_string(number) +
-                     " and the expected load number is " + std::to_string(i)});
+                     " and the expected load number is " + std::to_string(i)},
+                {ErrorValue("load number", number), ErrorValue("expected load number", i)});
       return;
     }
     if (!in.CheckCount(g.type, 1, limits::kLrfdLoadTypes, "the LRFD load type")) return;
     if (points == 1 || points > 100) {
-      LoadError(in, "INP00095", 195, "***** Input Data Error No. 95 *****",
+      LoadError(in, ErrorId::kInvalidValueStarred,
                 {"Number of distributed load points for LRFD load number " + std::to_string(i) +
                      " is outside of the valid range of 0 or 2 to 100.",
-                 "", "The input number of distributed load points is " + std::to_string(points)});
+                 "", "The input number of distributed load points is " + std::to_string(points)},
+                {ErrorValue("LRFD load number", i), ErrorValue("distributed load points", points)});
       return;
     }
     // A group holds at most 50 points.
@@ -120,10 +125,12 @@ void ReadLrfdLoads(InputReader& in) {
       }
       if (point != k) {
         LoadError(
-            in, "INP00096", 196, "***** Input Data Error No. 96 *****",
+            in, ErrorId::kLrfdPointOrder,
             {"Input appears to be out-of-order for LRFD distributed load " + std::to_string(i), "",
              "Input distributed load point is " + std::to_string(point),
-             " and the expected point number is " + std::to_string(k)});
+             " and the expected point number is " + std::to_string(k)},
+            {ErrorValue("LRFD load number", i), ErrorValue("point number", point),
+             ErrorValue("expected point number", k)});
         return;
       }
     }
@@ -136,9 +143,10 @@ void ReadLrfdFactors(InputReader& in) {
   int n = 0;
   if (!in.Read("the number of LRFD load combinations", {&n})) return;
   if (n < 1 || n > limits::kMaxLrfdCombinations) {
-    LoadError(in, "INP00094", 194, "***** Input Data Error No. 94 *****",
+    LoadError(in, ErrorId::kLrfdCombinationCount,
               {"Number of LRFD load combinations outside of the valid range of 1 to 100.", "",
-               "Number of LRFD load combinations input is " + std::to_string(n)});
+               "Number of LRFD load combinations input is " + std::to_string(n)},
+              {ErrorValue("LRFD load combinations", n)});
     return;
   }
   m.lrfd_combinations.assign(static_cast<std::size_t>(n), LrfdCombination{});
@@ -252,12 +260,12 @@ void ReadSoilMovements(InputReader& in) {
   if (n < limits::kMinSoilMovementPoints || n > limits::kMaxSoilMovementPoints) {
     InputError error(in);
     for (RecordWriter* out : {&in.message(), &in.report()}) {
-      out->Write("(A/)", {"**** Input Data Error No. 53 ****"});
+      out->Write("(A/)", {ErrorHeading(ErrorId::kSoilMovementPointCount)});
       out->Write("(A,I0)", {"Number of lines specified for soil movement data = ", n});
       out->Write("(A/)", {"The number of lines of soil movement data cannot be less than 2 or "
                           "exceed 100."});
     }
-    error.Report("INP00053", 153);
+    error.Report(ErrorId::kSoilMovementPointCount, {ErrorValue("soil movement lines", n)});
     return;
   }
   m.soil_movements.assign(static_cast<std::size_t>(n), SoilMovementPoint{});

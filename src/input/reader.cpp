@@ -9,7 +9,7 @@ bool IsDelimiter(char c) { return c == ' ' || c == ',' || c == '\t'; }
 void RefuseFormat(RunOutput& run_out, std::string_view tag) {
   ErrorBlock block(run_out);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    out->Write("(//A/)", {"**** Input Data Error No. 6 ****"});
+    out->Write("(//A/)", {ErrorHeading(ErrorId::kInputFormatRefused)});
     if (tag == "TARVEX5") {
       out->Write("(A)", {"Problem:  The input data file is in the older TARVEX5 format, which this "
                          "version does not read."});
@@ -24,7 +24,7 @@ void RefuseFormat(RunOutput& run_out, std::string_view tag) {
                         "the file must"});
     out->Write("(A/)", {"           be TARVEX6, followed by the keyword sections of the input."});
   }
-  block.Report("INP00006", 106);
+  block.Report(ErrorId::kInputFormatRefused, {ErrorTextValue("format tag", std::string(tag))});
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/input_model.hpp"
+#include "format/run_output.hpp"
 #include "input/input_file.hpp"
-#include "report/run_output.hpp"
 
 namespace tarvex {
 

@@ -16,7 +16,7 @@ void BodyError(InputReader& in, std::string_view text, bool blank_before = true)
   InputError error(in);
   if (blank_before) in.report().Write("()");
   in.report().Write("(A)", {text});
-  error.Report("INP00095", 195);
+  error.Report(ErrorId::kUnrecognizedData);
 }
 
 std::string Of(std::string_view what, int section) {
@@ -79,7 +79,8 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
                                  "stress-strain curve"});
       in.report().Write("(A,I0,A,I0,A//)",
                         {"Expecting line no. ", k, " but line no. ", number, " was read"});
-      error.Report("INP00095", 195);
+      error.Report(ErrorId::kUnrecognizedData,
+                   {ErrorValue("line number", number), ErrorValue("expected line number", k)});
       return false;
     }
   }
@@ -234,7 +235,8 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
       if (number != k) {
         InputError error(in);
         in.report().Write("(A,I0)", {"INPUT ERROR - Input out-of-order for strand no. ", k});
-        error.Report("INP00095", 195);
+        error.Report(ErrorId::kUnrecognizedData, {ErrorValue("strand number", number),
+                                                  ErrorValue("expected strand number", k)});
         return false;
       }
       if (!CheckStrandSize(in, s->type, st.size_index)) return false;
@@ -448,14 +450,16 @@ void ReadSections(InputReader& in) {
       in.report().Write("(A/)", {"SECTION DATA OUT-OF-ORDER"});
       in.report().Write("(A,I0,A,I0,A)", {"Expecting section number ", i, ", but section number ",
                                           number, " was found"});
-      error.Report("INP00095", 195);
+      error.Report(ErrorId::kUnrecognizedData, {ErrorValue("section number", number),
+                                                ErrorValue("expected section number", i)});
       return;
     }
     int code = 0;
     if (!ReadOne(in, Of("the section type code", i), &code)) return;
     if (code != -3 && (code < 0 || code > 14)) {
       in.Fail("gives " + std::to_string(code) +
-              " as the section type code, which must be from 0 to 14, or -3");
+                  " as the section type code, which must be from 0 to 14, or -3",
+              {ErrorValue("section type code", code)});
       return;
     }
     PileSection s;
@@ -498,14 +502,17 @@ void ReadTransverseReinforcement(InputReader& in) {
     }
     if (number < 1 || number > sections) {
       in.Fail("gives " + std::to_string(number) +
-              " as a section number, which must be from 1 to the number of sections, " +
-              std::to_string(sections));
+                  " as a section number, which must be from 1 to the number of sections, " +
+                  std::to_string(sections),
+              {ErrorValue("section number", number), ErrorValue("sections", sections)});
       return;
     }
     const auto i = static_cast<std::size_t>(number - 1);
     if (word != "TIED" && word != "SPIRAL") {
-      in.Fail("gives \"" + word + "\" as the transverse reinforcement of section " +
-              std::to_string(number) + "; TIED or SPIRAL is expected");
+      in.Fail(
+          "gives \"" + word + "\" as the transverse reinforcement of section " +
+              std::to_string(number) + "; TIED or SPIRAL is expected",
+          {ErrorValue("section number", number), ErrorTextValue("transverse reinforcement", word)});
       return;
     }
     if (!TakesTransverseReinforcement(m.sections[i].type)) {

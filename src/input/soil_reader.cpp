@@ -102,7 +102,8 @@ void ReadSoilLayers(InputReader& in) {
     }
     if (code < 1 || code > kSoilCriterionCodes) {
       in.Fail("gives " + std::to_string(code) + " as the p-y criterion code of soil layer " +
-              std::to_string(i) + ", which must be from 1 to 20");
+                  std::to_string(i) + ", which must be from 1 to 20",
+              {ErrorValue("soil layer", i), ErrorValue("p-y criterion code", code)});
       return;
     }
     const CriterionRow& row = CriterionOf(code);

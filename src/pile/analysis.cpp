@@ -39,7 +39,7 @@ void SetSoilMovement(const InputModel& input, PileNodes& n) {
 void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& ws) {
   ErrorBlock block(run_out);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    out->Write("(A/)", {"**** Runtime Error No. 11 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kSmallPivot)});
     out->Write("(A)", {"Problem:  Solution failed due to small pivot value."});
     out->Write("(A,I0)", {"          Node number = ", r.pivot_step});
     out->Write("(A,E12.5/)", {"          Pivot value = ", r.pivot});
@@ -61,7 +61,8 @@ void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& 
   r_out.Write("(//A)", {"YG Vector"});
   for (double y : ws.yg) r_out.Write("(E12.4)", {y});
   r_out.Write("()");
-  block.Report("RUN00011", 211);
+  block.Report(ErrorId::kSmallPivot,
+               {ErrorValue("node", r.pivot_step), ErrorValue("pivot", r.pivot)});
 }
 
 void PreparePileAnalysis(const InputModel& input, DerivedTables& tables) {
@@ -114,14 +115,17 @@ bool CheckPileReachesGround(const InputModel& input, const PileNodes& n, RunOutp
   if (input.ground_depth > n.z[At(n.count)]) {
     ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
+      w->Write("(//A/)", {ErrorHeading(ErrorId::kInvalidValue)});
       w->Write("(A,E12.4,A)", {"Problem:  The ground surface lies ", input.ground_depth,
                                " below the pile head, below the tip of the pile,"});
       w->Write("(A/)", {"          so that no soil supports the pile."});
       w->Write("(A/)", {"Solution:  Check the depths of the soil layers and the length of the "
                         "pile."});
     }
-    block.Report("INP00095", 195);
+    block.Report(
+        ErrorId::kInvalidValue,
+        {ErrorValue("ground surface", input.ground_depth, LabelsFor(input.options.units).length),
+         ErrorValue("pile tip", n.z[At(n.count)], LabelsFor(input.options.units).length)});
     return false;
   }
   return true;

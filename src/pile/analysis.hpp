@@ -9,9 +9,9 @@
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
 #include "core/soil_working_values.hpp"
+#include "format/run_output.hpp"
 #include "pile/fd_solver.hpp"
 #include "pile/iteration.hpp"
-#include "report/run_output.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {

@@ -28,7 +28,7 @@ void ReportNotANumber(const CaseState& state, int node, IterationKind kind, RunO
   const double dymax = state.max_change;
   ErrorBlock block(out);
   RecordWriter& r = out.report;
-  r.Write("(A/)", {"**** Runtime Error No. 28 ****"});
+  r.Write("(A/)", {ErrorHeading(ErrorId::kNotFinite)});
   if (kind == IterationKind::kStudy) {
     r.Write("(A,I0)", {"Either top deflection or maximum change in deflection is not a number "
                        "after iteration ",
@@ -45,7 +45,7 @@ void ReportNotANumber(const CaseState& state, int node, IterationKind kind, RunO
     r.Write("(A,I0,A,I0)",
             {"Deflection at node ", node, " is not a finite number after iteration ", it});
   }
-  block.Set("RUN00028", 228);
+  block.Set(ErrorId::kNotFinite, {ErrorValue("iteration", it), ErrorValue("node", node)});
 }
 
 // Runtime error 9: the pile head has moved beyond the excess-deflection limit.
@@ -54,7 +54,7 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
   const std::string_view unit = LabelsFor(options.units).length;
   ErrorBlock block(out);
   RecordWriter& r = out.report;
-  r.Write("(//A/)", {"**** Runtime Error No. 9 ****"});
+  r.Write("(//A/)", {ErrorHeading(ErrorId::kExcessDeflection)});
   r.Write("(A/)", {"An error in the analysis was detected by the program.  "});
   r.Write("(A/)", {"Problem:  The computed deflection is larger than the specified excess "
                    "deflection limit."});
@@ -66,7 +66,7 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
                   "and/or "});
   r.Write("(A)", {"increase the size of the pile if necessary."});
   RecordWriter& m = out.message;
-  m.Write("(//A/)", {"**** Runtime Error No. 9 ****"});
+  m.Write("(//A/)", {ErrorHeading(ErrorId::kExcessDeflection)});
   m.Write("(A/)", {"An error in the analysis was detected by the program.  "});
   m.Write("(A/)", {"Problem:  The computed deflection is larger than the specified excess "
                    "deflection limit."});
@@ -77,7 +77,8 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
   m.Write("(A)", {"Please check input values for pile loading and soil properties for accuracy "
                   "and/or "});
   m.Write("(A)", {"increase the size of the pile if necessary."});
-  block.Report("RUN00009", 209);
+  block.Report(ErrorId::kExcessDeflection, {ErrorValue("head deflection", y, unit),
+                                            ErrorValue("excess deflection limit", limit, unit)});
 }
 
 // Runtime error 40: the iteration settled on a state that is no stable
@@ -89,7 +90,7 @@ void ReportUnstable(const Options& options, const CaseState& state, RunOutput& o
   const std::string_view force = LabelsFor(options.units).force;
   ErrorBlock block(out);
   for (RecordWriter* w : {&out.report, &out.message}) {
-    w->Write("(//A/)", {"**** Runtime Error No. 40 ****"});
+    w->Write("(//A/)", {ErrorHeading(ErrorId::kUnstable)});
     w->Write("(A,I0,A)", {"Problem:  Load case ", state.number, " has no stable equilibrium."});
     w->Write("(A,E12.4,1X,A,A)", {"          Its axial load of ", state.head.axial, force,
                                   " exceeds the buckling load of the pile"});
@@ -100,7 +101,8 @@ void ReportUnstable(const Options& options, const CaseState& state, RunOutput& o
     w->Write("(A)", {"          embedment for a short pile); check the soil properties and their "
                      "units."});
   }
-  block.Report("RUN00040", 240);
+  block.Report(ErrorId::kUnstable, {ErrorValue("load case", state.number),
+                                    ErrorValue("axial load", state.head.axial, force)});
 }
 
 // A length for the advice of an error: three significant digits and the unit.
@@ -163,12 +165,15 @@ void ReportNoConvergence(const Options& options, double max_change,
   ErrorBlock block(out);
   block.Advise(NoConvergenceAdvice(options, progress, head_deflection));
   RecordWriter& r = out.report;
-  r.Write("(//A/)", {"**** Runtime Error No. 10 ****"});
+  r.Write("(//A/)", {ErrorHeading(ErrorId::kNoConvergence)});
   r.Write("(A,I0,A/)", {"The analysis failed to converge within the limit of ",
                         options.iteration_limit, " iterations."});
   r.Write("(A,E10.3,1X,A)", {"Maximum change in deflection    = ", max_change, unit});
   r.Write("(A,E10.3,1X,A/)", {"Specified convergence tolerance = ", options.tolerance, unit});
-  block.Report("RUN00010", 210);
+  block.Report(ErrorId::kNoConvergence,
+               {ErrorValue("iteration limit", options.iteration_limit),
+                ErrorValue("maximum change in deflection", max_change, unit),
+                ErrorValue("convergence tolerance", options.tolerance, unit)});
 }
 
 }  // namespace
@@ -266,7 +271,7 @@ void CheckLayersHaveNodes(const std::vector<SoilLayer>& layers, const SoilWorkin
     ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
       const bool report = w == &out.report;
-      w->Write("(//A/)", {"**** Runtime Error No. 29 ****"});
+      w->Write("(//A/)", {ErrorHeading(ErrorId::kLayerWithoutNode)});
       w->Write("(A,I0,A)",
                {"PROBLEM:  The thickness of layer ", j, " was too thin to contain a nodal point."});
       w->Write("(A)", {"          This layer lacks a nodal point and this prevents the correct "
@@ -286,7 +291,11 @@ void CheckLayersHaveNodes(const std::vector<SoilLayer>& layers, const SoilWorkin
                        "increments, you will need to combine the thinnest"});
       w->Write("(A//)", {"          soil layer with an adjacent layer."});
     }
-    block.Set("RUN00029", 229);
+    block.Set(
+        ErrorId::kLayerWithoutNode,
+        {ErrorValue("layer", j), ErrorValue("layer thickness", thickness, length2),
+         ErrorValue("pile increment length", h, length2), ErrorValue("pile increments", increments),
+         ErrorValue("increments needed", static_cast<double>(needed))});
     return;
   }
 }

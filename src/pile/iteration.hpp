@@ -9,7 +9,7 @@
 #include "core/case_state.hpp"
 #include "core/input_model.hpp"
 #include "core/soil_working_values.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 
 namespace tarvex {
 

@@ -9,7 +9,7 @@
 #include "core/input_model.hpp"
 #include "core/moment_curvature.hpp"
 #include "core/pile_nodes.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 

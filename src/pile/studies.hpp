@@ -13,7 +13,7 @@
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
 #include "core/soil_working_values.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {

@@ -13,10 +13,10 @@
 #include <utility>
 
 #include "core/visible_text.hpp"
+#include "format/number_fields.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/section_properties.hpp"
 #include "report/lrfd_report.hpp"
-#include "report/number_fields.hpp"
 #include "report/report_units.hpp"
 #include "section/cut_section.hpp"
 #include "soil/criterion_table.hpp"
@@ -74,15 +74,14 @@ void ToBoth(RunOutput& out, const std::function<void(RecordWriter&)>& lines) {
 }
 
 // An input error of the echo: its lines in both files, then the error.
-void EchoError(RunOutput& out, int number, const std::function<void(RecordWriter&)>& lines) {
+void EchoError(RunOutput& out, ErrorId id, const std::function<void(RecordWriter&)>& lines,
+               std::vector<DiagnosticValue> values = {}) {
   ErrorBlock block(out);
   ToBoth(out, [&](RecordWriter& w) {
-    w.Write("(//A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
+    w.Write("(//A/)", {ErrorHeading(id)});
     lines(w);
   });
-  std::string identity = std::to_string(number);
-  identity = "INP" + std::string(5 - identity.size(), '0') + identity;
-  block.Report(identity, 100 + number);
+  block.Report(id, std::move(values));
 }
 
 void WriteTitle(const InputModel& input, RecordWriter& r) {
@@ -396,7 +395,7 @@ bool WritePile(const InputModel& input, const EchoUnits& u, RunOutput& out) {
   }
   r.Write("(/)");
   if (!width_ok) {
-    EchoError(out, 27, [](RecordWriter& w) {
+    EchoError(out, ErrorId::kZeroPileWidth, [](RecordWriter& w) {
       w.Write("(A/A//A/A/)", {"Problem:  Zero values for one of the following values were ",
                               "entered for one or more values of pile diameter.",
                               "Solution:  NONE of these values may be zero.  Correct the ",
@@ -872,13 +871,17 @@ bool WriteLoadingType(const InputModel& input, RunOutput& out) {
   const auto cycles = static_cast<long long>(std::clamp(o.cycles, -1e15, 1e15));
   r.Write("(A,I0)", {"Number of cycles of loading = ", cycles});
   if (o.cycles < 2.0 || o.cycles > 5000.0) {
-    EchoError(out, 28, [cycles](RecordWriter& w) {
-      w.Write("(A/A//A/A/A,I0)",
+    EchoError(
+        out, ErrorId::kCyclesOutOfRange,
+        [cycles](RecordWriter& w) {
+          w.Write(
+              "(A/A//A/A/A,I0)",
               {"Problem:  Cyclic loading type was specified and the number of cycles of loading",
                "are outside the valid range of 2 to 5,000.",
                "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
                "or specify static loading.", "Number of cycles of loading = ", cycles});
-    });
+        },
+        {ErrorValue("number of cycles of loading", o.cycles)});
     return false;
   }
   return true;
@@ -971,14 +974,17 @@ bool WriteTipShear(const InputModel& input, const EchoUnits& u, RunOutput& out) 
     if (!(points[k].displacement > points[k - 1].displacement)) bad = static_cast<int>(k) + 1;
   }
   if (bad == 0) return true;
-  EchoError(out, 50, [bad](RecordWriter& w) {
-    w.Write("(A,I0,A//A)",
-            {"Problem:   The input data for shear resistance at the pile tip appears to be in "
-             "error at point ",
-             bad, ".",
-             "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
-             "increase in deflection and magnitude."});
-  });
+  EchoError(
+      out, ErrorId::kTipShearCurve,
+      [bad](RecordWriter& w) {
+        w.Write("(A,I0,A//A)",
+                {"Problem:   The input data for shear resistance at the pile tip appears to be in "
+                 "error at point ",
+                 bad, ".",
+                 "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
+                 "increase in deflection and magnitude."});
+      },
+      {ErrorValue("point", bad)});
   return false;
 }
 
@@ -992,22 +998,29 @@ bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, RunOutput& 
   for (std::size_t k = 0; k < depths.size(); ++k) {
     const double d = depths[k];
     if (d > input.pile_length) {
-      EchoError(out, 30, [&](RecordWriter& w) {
-        w.Write("(A//A//A,I0,A,F7.2,A,A)",
-                {"Problem:  Printing of a p-y curve was specified below the pile tip.",
-                 "Solution:  Specify printing depths only for depths above the pile tip.",
-                 "Input Point ", static_cast<int>(k) + 1, " at ", d, u.depth,
-                 " was not printed because it is below the pile tip."});
-      });
+      EchoError(out, ErrorId::kPrintDepthBelowTip,
+                [&](RecordWriter& w) {
+                  w.Write("(A//A//A,I0,A,F7.2,A,A)",
+                          {"Problem:  Printing of a p-y curve was specified below the pile tip.",
+                           "Solution:  Specify printing depths only for depths above the pile tip.",
+                           "Input Point ", static_cast<int>(k) + 1, " at ", d, u.depth,
+                           " was not printed because it is below the pile tip."});
+                },
+                {ErrorValue("point", static_cast<int>(k) + 1), ErrorValue("depth", d),
+                 ErrorValue("pile tip", input.pile_length)});
       return false;
     }
     if (d < input.ground_depth || d < 0.0) {
-      EchoError(out, 29, [](RecordWriter& w) {
-        w.Write("(A/A//A)",
-                {"Problem:  A depth above the ground surface was specified for the printing",
-                 "of a p-y curve.",
-                 "Solution:  Specify a depth between the ground surface and pile tip."});
-      });
+      EchoError(out, ErrorId::kPrintDepthAboveGround,
+                [](RecordWriter& w) {
+                  w.Write(
+                      "(A/A//A)",
+                      {"Problem:  A depth above the ground surface was specified for the printing",
+                       "of a p-y curve.",
+                       "Solution:  Specify a depth between the ground surface and pile tip."});
+                },
+                {ErrorValue("point", static_cast<int>(k) + 1), ErrorValue("depth", d),
+                 ErrorValue("ground surface", input.ground_depth)});
       return false;
     }
   }
@@ -1055,74 +1068,95 @@ void WriteIgnoredValues(const InputModel& input, RunOutput& out) {
 bool FinalChecks(const InputModel& input, RunOutput& out) {
   const int width_points = 2 * static_cast<int>(input.sections.size());
   if (width_points < 2 || width_points > 40) {
-    EchoError(out, 17, [width_points](RecordWriter& w) {
-      w.Write("(A/A,I10)", {"The number of points to define the pile properties ",
-                            "is 2 to 40, not the input value of ", width_points});
-      if (width_points == 1) {
-        w.Write("(A/A/A)",
-                {"**** INPUT DATA ERROR ****", "The number of input values for pile diameter = 1 ",
-                 "Please add the properties for the tip of the pile."});
-      }
-    });
+    EchoError(out, ErrorId::kSectionPointCount,
+              [width_points](RecordWriter& w) {
+                w.Write("(A/A,I10)", {"The number of points to define the pile properties ",
+                                      "is 2 to 40, not the input value of ", width_points});
+                if (width_points == 1) {
+                  w.Write("(A/A/A)", {"**** INPUT DATA ERROR ****",
+                                      "The number of input values for pile diameter = 1 ",
+                                      "Please add the properties for the tip of the pile."});
+                }
+              },
+              {ErrorValue("pile property points", width_points)});
     return false;
   }
   if (input.options.run_kind == RunKind::kBendingStiffnessOnly) return true;
   if (input.layers.empty()) return true;  // the reader has refused the file already
   const double lowest = input.layers.back().bottom;
   if (input.pile_length > lowest) {
-    EchoError(out, 18, [&](RecordWriter& w) {
-      w.Write("(A,E12.4)",
-              {"Problem: The depth at the bottom of the lowermost soil layer is ", lowest});
-      w.Write("(A,E12.4,A)", {"         This depth is higher than the tip of the pile at ",
-                              input.pile_length, "."});
-      w.Write("(A)",
-              {"Solution: Increase the depth of the soil profile or shorten the pile length."});
-    });
+    EchoError(
+        out, ErrorId::kSoilProfileAbovePileTip,
+        [&](RecordWriter& w) {
+          w.Write("(A,E12.4)",
+                  {"Problem: The depth at the bottom of the lowermost soil layer is ", lowest});
+          w.Write("(A,E12.4,A)", {"         This depth is higher than the tip of the pile at ",
+                                  input.pile_length, "."});
+          w.Write("(A)",
+                  {"Solution: Increase the depth of the soil profile or shorten the pile length."});
+        },
+        {ErrorValue("lowest soil depth", lowest), ErrorValue("pile tip", input.pile_length)});
     return false;
   }
   const double first_weight_depth = input.layers.front().top;
   if (first_weight_depth > input.ground_depth) {
-    EchoError(out, 19, [&](RecordWriter& w) {
-      w.Write("(A)", {"The depth of the first point of the data for effective unit"});
-      w.Write("(A,F12.4,A)", {"is located at ", first_weight_depth, " below the top of the pile."});
-      w.Write("(A,F12.4,A)", {"The ground surface is located at ", input.ground_depth, "."});
-      w.Write("(A/A)", {"The first point for the effective unit weight should be located",
-                        "at the same elevation as the ground surface."});
-    });
+    EchoError(
+        out, ErrorId::kUnitWeightBelowGround,
+        [&](RecordWriter& w) {
+          w.Write("(A)", {"The depth of the first point of the data for effective unit"});
+          w.Write("(A,F12.4,A)",
+                  {"is located at ", first_weight_depth, " below the top of the pile."});
+          w.Write("(A,F12.4,A)", {"The ground surface is located at ", input.ground_depth, "."});
+          w.Write("(A/A)", {"The first point for the effective unit weight should be located",
+                            "at the same elevation as the ground surface."});
+        },
+        {ErrorValue("first unit weight depth", first_weight_depth),
+         ErrorValue("ground surface", input.ground_depth)});
     return false;
   }
   if (input.layers.front().top != input.ground_depth) {
-    EchoError(out, 20, [&](RecordWriter& w) {
-      w.Write("(A,F12.4)", {"Problem:  The first depth of the soil profile is located at ",
-                            input.layers.front().top});
-      w.Write("(A)", {"          below the top of the pile."});
-      w.Write("(A,F12.4,A)",
-              {"          The ground surface is elevation is ", input.ground_depth, "."});
-      w.Write("(A/A)", {"Solution: Correct the input data so that the first depth of ",
-                        "          the soil profile data is be located at the same elevation as "
-                        "the ground surface."});
-    });
+    EchoError(out, ErrorId::kSoilProfileBelowGround,
+              [&](RecordWriter& w) {
+                w.Write("(A,F12.4)",
+                        {"Problem:  The first depth of the soil profile is located at ",
+                         input.layers.front().top});
+                w.Write("(A)", {"          below the top of the pile."});
+                w.Write("(A,F12.4,A)",
+                        {"          The ground surface is elevation is ", input.ground_depth, "."});
+                w.Write("(A/A)",
+                        {"Solution: Correct the input data so that the first depth of ",
+                         "          the soil profile data is be located at the same elevation as "
+                         "the ground surface."});
+              },
+              {ErrorValue("first soil depth", input.layers.front().top),
+               ErrorValue("ground surface", input.ground_depth)});
     return false;
   }
   if (UsesMultipliers(input) && input.ground_depth > input.py_multipliers.front().depth) {
-    EchoError(out, 21, [&](RecordWriter& w) {
-      w.Write("(A)", {"Problem:  The depth for the first data for p-multipliers is "});
-      w.Write("(A,E12.4,A)", {"          located at ", input.py_multipliers.front().depth,
-                              " below the top of the pile."});
-      w.Write("(A,E12.4,A)",
-              {"          The ground surface is located at ", input.ground_depth, "."});
-      w.Write("(A/A/A)", {"Solution:  Correct the input data so that the first depth for ",
-                          "          the p-multiplier data is the same as the elevation as the ",
-                          "          ground surface."});
-    });
+    EchoError(out, ErrorId::kMultipliersBelowGround,
+              [&](RecordWriter& w) {
+                w.Write("(A)", {"Problem:  The depth for the first data for p-multipliers is "});
+                w.Write("(A,E12.4,A)", {"          located at ", input.py_multipliers.front().depth,
+                                        " below the top of the pile."});
+                w.Write("(A,E12.4,A)",
+                        {"          The ground surface is located at ", input.ground_depth, "."});
+                w.Write("(A/A/A)",
+                        {"Solution:  Correct the input data so that the first depth for ",
+                         "          the p-multiplier data is the same as the elevation as the ",
+                         "          ground surface."});
+              },
+              {ErrorValue("first p-multiplier depth", input.py_multipliers.front().depth),
+               ErrorValue("ground surface", input.ground_depth)});
     return false;
   }
   if (input.options.cyclic && input.options.cycles < 2.0) {
-    EchoError(out, 22, [&](RecordWriter& w) {
-      w.Write("(A)", {"Loading was specified as cyclic, but the number of cycles of "});
-      w.Write("(A,E12.4,A)",
-              {"loading was specified as ", input.options.cycles, " (must be 2 or greater)."});
-    });
+    EchoError(out, ErrorId::kCyclicWithoutCycles,
+              [&](RecordWriter& w) {
+                w.Write("(A)", {"Loading was specified as cyclic, but the number of cycles of "});
+                w.Write("(A,E12.4,A)", {"loading was specified as ", input.options.cycles,
+                                        " (must be 2 or greater)."});
+              },
+              {ErrorValue("number of cycles of loading", input.options.cycles)});
     return false;
   }
   return true;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "report/number_fields.hpp"
+#include "format/number_fields.hpp"
 #include "report/report_units.hpp"
 
 namespace tarvex {

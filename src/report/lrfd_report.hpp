@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/units.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/input_model.hpp"
-#include "report/number_fields.hpp"
+#include "format/number_fields.hpp"
 #include "report/report_units.hpp"
 
 namespace tarvex {

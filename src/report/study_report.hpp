@@ -4,7 +4,7 @@
 #define TARVEX_REPORT_STUDY_REPORT_HPP_
 
 #include "core/units.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {

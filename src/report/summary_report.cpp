@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "report/number_fields.hpp"
+#include "format/number_fields.hpp"
 #include "report/report_units.hpp"
 
 namespace tarvex {

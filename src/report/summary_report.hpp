@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/units.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {

@@ -3,7 +3,7 @@
 #define TARVEX_REPORT_WARNING_SUMMARY_HPP_
 
 #include "core/diagnostics.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 

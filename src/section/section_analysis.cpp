@@ -250,11 +250,11 @@ void UserEiTables(const Job& job) {
 
 // An input error of section analysis, written to the report and the
 // message file: heading, problem lines, solution.
-void SectionInputError(RunOutput& run_out, int number, std::initializer_list<std::string> problem,
-                       const char* solution) {
+void SectionInputError(RunOutput& run_out, ErrorId id, std::initializer_list<std::string> problem,
+                       const char* solution, std::vector<DiagnosticValue> values = {}) {
   ErrorBlock block(run_out);
   for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    out->Write("(//A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
+    out->Write("(//A/)", {ErrorHeading(id)});
     bool first = true;
     for (const std::string& line : problem) {
       out->Write("(A,A)", {first ? "PROBLEM:  " : "          ", line});
@@ -262,7 +262,7 @@ void SectionInputError(RunOutput& run_out, int number, std::initializer_list<std
     }
     out->Write("(/A,A/)", {"SOLUTION: ", solution});
   }
-  block.Report(number == 45 ? "INP00045" : number == 46 ? "INP00046" : "INP00051", 100 + number);
+  block.Report(id, std::move(values));
 }
 
 std::string SectionName(int n) { return "Section " + std::to_string(n); }
@@ -382,27 +382,35 @@ bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareR
     case PrepareStatus::kOk:
       return false;
     case PrepareStatus::kBadValue:
-      SectionInputError(m, 51, {name + " cannot be analysed: " + r.reason + "."},
-                        "Correct the dimensions and material values of the section.");
+      SectionInputError(
+          m, ErrorId::kSectionNotAnalysable, {name + " cannot be analysed: " + r.reason + "."},
+          "Correct the dimensions and material values of the section.", {ErrorValue("section", n)});
       return true;
     case PrepareStatus::kPlacementRefused:
-      SectionInputError(m, 45,
+      SectionInputError(m, ErrorId::kSteelPlacementRefused,
                         {"The " + std::string(cs.prestressed ? "strands" : "bars") + " of " + name +
                          " cannot be placed: " + RefusalText(r.refusal, cs.prestressed)},
                         "Check the section size, the bar or strand diameter, the cover and the "
-                        "number of bars or strands.");
+                        "number of bars or strands.",
+                        {ErrorValue("section", n)});
       return true;
     case PrepareStatus::kOutsideStrips: {
       const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(r.bar - 1)];
       const std::string kind = cs.prestressed ? "Strand " : "Bar ";
+      const char* length_unit = cs.si ? "m" : "in";
       SectionInputError(
-          m, 46,
+          m, ErrorId::kBarOutsideSection,
           {kind + std::to_string(r.bar) + " of " + name +
                " reaches outside the section: its centre is at y = " + FormatFixed(b.y, 0, 4) +
                " and its diameter is " + FormatFixed(b.diameter, 0, 4) + ",",
            "while the section extends from y = " + FormatFixed(cs.slices.y[kSliceCount], 0, 4) +
                " to y = " + FormatFixed(cs.slices.y[0], 0, 4) + "."},
-          "Correct the position of the bar or strand, the cover or the rebar offset.");
+          "Correct the position of the bar or strand, the cover or the rebar offset.",
+          {ErrorValue("section", n), ErrorValue(kind + "number", r.bar),
+           ErrorValue("centre y", b.y, length_unit),
+           ErrorValue("diameter", b.diameter, length_unit),
+           ErrorValue("section bottom y", cs.slices.y[kSliceCount], length_unit),
+           ErrorValue("section top y", cs.slices.y[0], length_unit)});
       return true;
     }
     case PrepareStatus::kSteelDoesNotFit: {
@@ -412,21 +420,24 @@ bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareR
       const int decimals = cs.si ? 6 : 3;
       if (r.other_bar == 0) {
         SectionInputError(
-            m, 45,
+            m, ErrorId::kSteelDoesNotFit,
             {"The " + kind + " of " + name + " do not fit in it: their area, " +
                  FormatFixed(r.steel, 0, decimals) + area + ", is more than the " +
                  FormatFixed(r.room, 0, decimals) + area + " of concrete",
              "they lie in (" + FormatFixed(100.0 * r.steel / r.gross, 0, 1) +
                  " % of the gross area of the section, " + FormatFixed(r.gross, 0, decimals) +
                  area + ")."},
-            "Check the number of bars or strands, their area and the size of the section.");
+            "Check the number of bars or strands, their area and the size of the section.",
+            {ErrorValue("section", n), ErrorValue("steel area", r.steel, area + 1),
+             ErrorValue("concrete area", r.room, area + 1),
+             ErrorValue("gross area", r.gross, area + 1)});
         return true;
       }
       const RebarPoint& a = cs.reinforcement.bar[static_cast<std::size_t>(r.bar - 1)];
       const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(r.other_bar - 1)];
       const std::string what = cs.prestressed ? "Strands " : "Bars ";
       SectionInputError(
-          m, 45,
+          m, ErrorId::kSteelDoesNotFit,
           {"The " + kind + " of " + name + " do not fit at the given cover: " + what +
                std::to_string(r.bar) + " and " + std::to_string(r.other_bar) + " of the " +
                std::to_string(cs.reinforcement.count) + " overlap,",
@@ -434,19 +445,21 @@ bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareR
                length + " apart and their diameter " + FormatFixed(a.diameter, 0, decimals + 1) +
                length + "."},
           "Check the number of bars or strands, their diameter, the cover and the size of the "
-          "section.");
+          "section.",
+          {ErrorValue("section", n), ErrorValue("first bar", r.bar),
+           ErrorValue("second bar", r.other_bar),
+           ErrorValue("centre distance", std::hypot(a.x - b.x, a.y - b.y), length + 1),
+           ErrorValue("diameter", a.diameter, length + 1)});
       return true;
     }
     case PrepareStatus::kNoConcrete:
     case PrepareStatus::kNoSteel: {
       const bool concrete = r.status == PrepareStatus::kNoConcrete;
-      const int number = concrete ? 14 : 15;
+      const ErrorId id = concrete ? ErrorId::kConcreteAreaNegative : ErrorId::kSteelAreaNegative;
+      const double area = concrete ? cs.slices.total_concrete : cs.slices.total_bar;
       ErrorBlock block(m);
-      for (RecordWriter* out : {&m.report, &m.message}) {
-        WritePrestressAreaError(*out, number,
-                                concrete ? cs.slices.total_concrete : cs.slices.total_bar);
-      }
-      block.Report(concrete ? "RUN00014" : "RUN00015", 200 + number);
+      for (RecordWriter* out : {&m.report, &m.message}) WritePrestressAreaError(*out, id, area);
+      block.Report(id, {ErrorValue("section", n), ErrorValue("area", area)});
       return true;
     }
   }
@@ -477,7 +490,9 @@ bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* l
         WriteNoThrustInRangeError(*out, job.si(), job.n, job.thrusts.data(),
                                   static_cast<int>(job.thrusts.size()), cs.pn, cs.nt);
       }
-      block.Report("RUN00045", 245);
+      block.Report(ErrorId::kNoThrustInRange,
+                   {ErrorValue("section", job.n), ErrorValue("compressive capacity", cs.pn),
+                    ErrorValue("tensile capacity", cs.nt)});
       return false;
     }
     return true;
@@ -490,13 +505,16 @@ bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* l
       list->push_back(p);
       continue;
     }
-    const int number = over ? (lrfd ? 26 : 24) : (lrfd ? 27 : 25);
+    const ErrorId id =
+        over ? (lrfd ? ErrorId::kLrfdThrustOverCompression : ErrorId::kThrustOverCompression)
+             : (lrfd ? ErrorId::kLrfdThrustOverTension : ErrorId::kThrustOverTension);
     ErrorBlock block(job.out);
     for (RecordWriter* out : {&job.out.report, &job.out.message}) {
-      WriteThrustCapacityError(*out, job.si(), number, static_cast<int>(t) + 1, p,
+      WriteThrustCapacityError(*out, job.si(), id, static_cast<int>(t) + 1, p,
                                over ? cs.pn : cs.nt);
     }
-    block.Report("RUN000" + std::to_string(number), 200 + number);
+    block.Report(id, {ErrorValue("load case", static_cast<int>(t) + 1),
+                      ErrorValue("axial thrust", p), ErrorValue("capacity", over ? cs.pn : cs.nt)});
     return false;
   }
   return true;
@@ -510,21 +528,23 @@ void SlicedSectionTables(const Job& job) {
   RunOutput& m = job.out;
   const std::string name = SectionName(n);
   if (s.type == kMicropile) {
-    SectionInputError(m, 51,
+    SectionInputError(m, ErrorId::kSectionNotAnalysable,
                       {name + " is a micropile, which has no cross-section dimensions or "
                               "materials:",
                        "its bending stiffness cannot be computed."},
                       "Describe the micropile as a steel pipe, a drilled shaft or a pile with "
-                      "user-defined nonlinear EI.");
+                      "user-defined nonlinear EI.",
+                      {ErrorValue("section", n)});
     return;
   }
   if (job.options.units == UnitSystem::kGeneral) {
-    SectionInputError(m, 51,
+    SectionInputError(m, ErrorId::kSectionNotAnalysable,
                       {name + " cannot be analysed in general units: the concrete, steel and "
                               "strand laws",
                        "hold constants in ksi."},
                       "Use US customary or SI units, or describe the section as elastic or with "
-                      "user-defined nonlinear EI.");
+                      "user-defined nonlinear EI.",
+                      {ErrorValue("section", n)});
     return;
   }
   const bool si = job.si();
@@ -583,7 +603,8 @@ void SlicedSectionTables(const Job& job) {
       if (!finite) kept.pop_back();
       ErrorBlock block(m);
       WriteNeutralAxisError(m.report);
-      block.Report("RUN00016", 216);
+      block.Report(ErrorId::kNeutralAxisNotFound,
+                   {ErrorValue("section", n), ErrorValue("axial thrust", p)});
       return;
     }
     if (!cs->pipe() && curve->count == ThrustSolution::kMaxPoints) {

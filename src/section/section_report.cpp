@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "report/number_fields.hpp"
+#include "format/number_fields.hpp"
 
 namespace tarvex {
 namespace {
@@ -629,18 +629,21 @@ void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
   out.Write("(A)", {"9.3.2.2 or the value required by the design standard being followed."});
 }
 
-void WriteThrustCapacityError(RecordWriter& out, bool si, int number, int position, double thrust,
+void WriteThrustCapacityError(RecordWriter& out, bool si, ErrorId id, int position, double thrust,
                               double capacity) {
   const SectionUnitLabels& u = SectionLabels(si);
-  const bool compression = number == 24 || number == 26;
-  const bool lrfd_text = number != 24;
-  out.Write("(//A,I0,A/)", {"**** Runtime Error No. ", number, " ****"});
+  const bool compression =
+      id == ErrorId::kThrustOverCompression || id == ErrorId::kLrfdThrustOverCompression;
+  const bool lrfd_text = id != ErrorId::kThrustOverCompression;
+  const bool factored =
+      id == ErrorId::kLrfdThrustOverCompression || id == ErrorId::kLrfdThrustOverTension;
+  out.Write("(//A/)", {ErrorHeading(id)});
   out.Write("(A,I0,A)", {lrfd_text ? "PROBLEM:  The axial thrust load for LRFD load case no. "
                                    : "PROBLEM:  The axial thrust load for load case no. ",
                          position,
                          compression ? " exceeds the axial structural capacity in compression."
                                      : " exceeds the axial structural capacity in tension."});
-  const char* load = number >= 26  ? "          Factored axial thrust load     = "
+  const char* load = factored      ? "          Factored axial thrust load     = "
                      : compression ? "          Axial thrust load                  = "
                                    : "          Axial thrust load              = ";
   out.Write("(A,F15.3,A)", {load, thrust, u.force});
@@ -654,7 +657,7 @@ void WriteThrustCapacityError(RecordWriter& out, bool si, int number, int positi
 void WriteNoThrustInRangeError(RecordWriter& out, bool si, int n, const double* thrusts, int count,
                                double pn, double nt) {
   const SectionUnitLabels& u = SectionLabels(si);
-  out.Write("(//A/)", {"**** Runtime Error No. 45 ****"});
+  out.Write("(//A/)", {ErrorHeading(ErrorId::kNoThrustInRange)});
   out.Write("(A,I0,A)", {"PROBLEM:  No axial thrust of the input lies within the axial structural "
                          "capacities of section ",
                          n, ":"});
@@ -671,17 +674,18 @@ void WriteNoThrustInRangeError(RecordWriter& out, bool si, int n, const double* 
 }
 
 void WriteNeutralAxisError(RecordWriter& out) {
-  out.Write("(A/)", {"**** Runtime Error No. 16 ****"});
+  out.Write("(A/)", {ErrorHeading(ErrorId::kNeutralAxisNotFound)});
   out.Write("(A)", {"Location of neutral axis was not found within 1,000 iterations."});
 }
 
-void WritePrestressAreaError(RecordWriter& out, int number, double area) {
-  out.Write("(//A,I0,A/)", {"**** Runtime Error No. ", number, " ****"});
+void WritePrestressAreaError(RecordWriter& out, ErrorId id, double area) {
+  out.Write("(//A/)", {ErrorHeading(id)});
   out.Write("(A)", {"An error occurred in prestressing computations"});
-  out.Write("(A,F15.5)", {number == 14 ? "The computed area of concrete in the section is less "
-                                         "than 0.0 = "
-                                       : "The computed area of steel in the section is less than "
-                                         "0.0 = ",
+  out.Write("(A,F15.5)", {id == ErrorId::kConcreteAreaNegative
+                              ? "The computed area of concrete in the section is less "
+                                "than 0.0 = "
+                              : "The computed area of steel in the section is less than "
+                                "0.0 = ",
                           area});
 }
 

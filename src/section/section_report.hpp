@@ -7,8 +7,9 @@
 
 #include <string_view>
 
+#include "core/error_catalogue.hpp"
 #include "core/input_model.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 #include "section/cut_section.hpp"
 #include "section/moment_curvature_solver.hpp"
 #include "tarvex/results.hpp"
@@ -54,7 +55,7 @@ void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
 
 // Error blocks: axial thrust beyond the capacities (24 to 27), neutral axis
 // not found (16), prestress areas (14, 15).
-void WriteThrustCapacityError(RecordWriter& out, bool si, int number, int position, double thrust,
+void WriteThrustCapacityError(RecordWriter& out, bool si, ErrorId id, int position, double thrust,
                               double capacity);
 
 // Runtime error 45 of a stiffness-only run: no axial thrust of the input
@@ -63,7 +64,7 @@ void WriteThrustCapacityError(RecordWriter& out, bool si, int number, int positi
 void WriteNoThrustInRangeError(RecordWriter& out, bool si, int n, const double* thrusts, int count,
                                double pn, double nt);
 void WriteNeutralAxisError(RecordWriter& out);
-void WritePrestressAreaError(RecordWriter& out, int number, double area);
+void WritePrestressAreaError(RecordWriter& out, ErrorId id, double area);
 
 }  // namespace tarvex
 

@@ -27,9 +27,9 @@ double SlopeFactor(const PyNode& node, bool single_precision_cos45) {
 void ZeroCohesionSoftClay(const PyNode& node, bool with_j) {
   const LayerCall& call = node.call;
   RunOutput& m = call.out;
-  const int number = with_j ? 71 : 12;
+  const ErrorId id = with_j ? ErrorId::kSoftClayJZeroCohesion : ErrorId::kSoftClayZeroCohesion;
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {"**** Input Data Error No. " + std::to_string(number) + " ****"});
+    out->Write("(A/)", {ErrorHeading(id)});
     out->Write("(A)", {"An error was detected that is related to an incompatibility between the "
                        "input "});
     out->Write("(A)", {"data defining soil layering and soil shear strength values when computing "
@@ -51,13 +51,17 @@ void ZeroCohesionSoftClay(const PyNode& node, bool with_j) {
       out->Write("(A,I0,A,I0)", {", ITOP = ", call.first_node, ", IBOT = ", call.last_node});
     }
   }
-  ReportError(m, with_j ? "INP00071" : "INP00012", with_j ? 171 : 112);
+  ReportError(m, id,
+              {ErrorValue("layer", call.layer), ErrorValue("node", node.i),
+               ErrorValue("elevation", node.z), ErrorValue("c", node.c)});
 }
 
 void ZeroCohesionStiffClay(RunOutput& m, bool free_water, bool with_k) {
+  const ErrorId id =
+      free_water ? ErrorId::kStiffClayFreeWaterZeroCohesion : ErrorId::kStiffClayZeroCohesion;
   for (RecordWriter* out : {&m.message, &m.report}) {
+    out->Write("(A/)", {ErrorHeading(id)});
     if (free_water) {
-      out->Write("(A/)", {"**** Input Data Error No. 14 ****"});
       out->Write("(A)", {"An error was detected in the input data used to compute p-y curves in "});
       out->Write("(A/)", {"stiff clay with free water."});
       out->Write("(A/)", {"Problem:  Zero was input for the cohesion of a stiff clay. "});
@@ -66,7 +70,6 @@ void ZeroCohesionStiffClay(RunOutput& m, bool free_water, bool with_k) {
       out->Write("(A)", {"input so that the strength values are correct for the soil types "
                          "specified."});
     } else {
-      out->Write("(A/)", {"**** Input Data Error No. 13 ****"});
       out->Write("(A)", {"An error was detected in the input data."});
       out->Write("(A/)",
                  {"Problem:  Zero was input for cohesion of stiff clay without free water."});
@@ -80,14 +83,14 @@ void ZeroCohesionStiffClay(RunOutput& m, bool free_water, bool with_k) {
       }
     }
   }
-  ReportError(m, free_water ? "INP00014" : "INP00013", free_water ? 114 : 113);
+  ReportError(m, id);
 }
 
 // General units have no default epsilon-50 or k: a stiff clay layer needs
 // its own values.
 void MissingGeneralValue(RunOutput& m, int layer, const char* what) {
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(//A/)", {"**** Input Data Error No. 95 ****"});
+    out->Write("(//A/)", {ErrorHeading(ErrorId::kInvalidValue)});
     out->Write("(A,I0,A,A,A)", {"Problem:  Soil layer ", layer,
                                 " is a stiff clay with no input "
                                 "value of ",
@@ -95,7 +98,8 @@ void MissingGeneralValue(RunOutput& m, int layer, const char* what) {
     out->Write("(A/)", {"          and general units have no default values for it."});
     out->Write("(A/)", {"Solution:  Give the layer a positive value at its top and bottom."});
   }
-  ReportError(m, "INP00095", 195);
+  ReportError(m, ErrorId::kInvalidValue,
+              {ErrorValue("layer", layer), ErrorTextValue("missing value", what)});
 }
 
 // Warnings on the strength range.
@@ -149,16 +153,17 @@ bool Eps50Of(const PyNode& node, SoilCriterion criterion, double* eps50) {
   }
   if (criterion == kSoftClay || criterion == kSoftClayJ) {
     // No block in the report or message file; the host is told why.
-    const int number = criterion == kSoftClayJ ? 38 : 37;
+    const ErrorId id =
+        criterion == kSoftClayJ ? ErrorId::kSoftClayJNoEps50 : ErrorId::kSoftClayNoEps50;
     ErrorBlock block(m);
-    block.AddShownLine("**** Runtime Error No. " + std::to_string(number) + " ****");
+    block.AddShownLine(std::string(ErrorHeading(id)));
     block.AddShownLine("Soil layer " + std::to_string(node.call.layer) +
                        " is a soft clay with no input value of epsilon-50 at node " +
                        std::to_string(node.i) + ",");
     block.AddShownLine(
         "and general units have no default value for it: give the layer a "
         "positive epsilon-50 at its top and bottom.");
-    block.Set("RUN000" + std::to_string(number), 200 + number);
+    block.Set(id, {ErrorValue("layer", node.call.layer), ErrorValue("node", node.i)});
   } else {
     MissingGeneralValue(m, node.call.layer, "epsilon-50");
   }
@@ -245,10 +250,12 @@ struct SoftClayCriterion : CriterionBase {
   static void ReportNaN(const PyNode& node, const State& st, double y_hat) {
     RunOutput& out = node.call.out;
     const bool small = y_hat < st.y_small;
-    const int number = kWithJ ? (small ? 35 : 36) : (small ? 33 : 34);
+    const ErrorId id =
+        kWithJ ? (small ? ErrorId::kSoftClayJSmallModulusNaN : ErrorId::kSoftClayJModulusNaN)
+               : (small ? ErrorId::kSoftClaySmallModulusNaN : ErrorId::kSoftClayModulusNaN);
     ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
+      w->Write("(A/)", {ErrorHeading(id)});
       w->Write("(A,I0/)",
                {kWithJ ? "The computed value of soil modulus computed in API soft clay is "
                          "not-a-number for node number "
@@ -258,7 +265,7 @@ struct SoftClayCriterion : CriterionBase {
       w->Write("(A)", {"This problem is usually due to a required soil property being "
                        "left equal to zero."});
     }
-    block.Set("RUN000" + std::to_string(number), 200 + number);
+    block.Set(id, {ErrorValue("node", node.i)});
   }
 
   static Resistance ResistanceAt(const PyNode& node, const Soil&, const State& st) {

@@ -89,22 +89,26 @@ enum class LayeringGroup {
 // instantiated from the dispatcher's node loop (soil/py_dispatch.hpp).
 struct CriterionOps;
 
+// A row is written with designated initializers, every value by its name;
+// what a row leaves out takes the default below.
 struct CriterionRow {
-  SoilCriterion code;
-  std::string_view short_name;      // 10 characters, blank-padded: output only
-  std::string_view description;     // the criterion in messages: "sand, Reese"
-  std::string_view echo_title;      // after "Layer n is " in the input echo
-  std::string_view long_name;       // the soil summary of the echo (34 characters at most)
-  std::array<SoilField, 6> fields;  // of each of the layer's two rows, in input order
-  bool user_curves;                 // the rows give user p-y curves (their points follow the row)
-  bool counted;                     // a layer of this code is kept (codes 18 to 20 are not)
-  StrengthUnit strength;
-  InterfaceSoil interface;
-  LayeringGroup group;
-  bool solver;              // the solver passes call a routine for the layer
-  bool prints_curve;        // the output pass prints its curves at requested depths
-  bool preset;              // sets its nodes' moduli once before a case's first solution
-  const CriterionOps* ops;  // null: the routine is not part of this build
+  SoilCriterion code{};
+  std::string_view short_name;        // 10 characters, blank-padded: output only
+  std::string_view description;       // the criterion in messages and results: "sand, Reese"
+  std::string_view echo_title;        // after "Layer n is " in the input echo
+  std::string_view long_name;         // the soil summary of the echo (34 characters at most)
+  std::string_view family;            // clay, sand, rock, silt, elastic, user, frozen or other:
+                                      // the soil's colour in the HTML report's profile
+  std::array<SoilField, 6> fields{};  // of each of the layer's two rows, in input order
+  bool user_curves = false;           // the rows give user p-y curves (their points follow)
+  bool counted = true;                // a layer of this code is kept (18 to 20 are not)
+  StrengthUnit strength = StrengthUnit::kPsfToPsi;
+  InterfaceSoil interface = InterfaceSoil::kOther;
+  LayeringGroup group = LayeringGroup::kNone;
+  bool solver = false;                // the solver passes call a routine for the layer
+  bool prints_curve = false;          // the output pass prints its curves at requested depths
+  bool preset = false;                // sets its nodes' moduli once before a case's first solution
+  const CriterionOps* ops = nullptr;  // null: the solver never calls the code
 };
 
 // The row of `code`; codes outside 1 to 20 get the row of code 20 ("Undefined").

@@ -9,7 +9,7 @@
 
 #include "core/printed_py_curve.hpp"
 #include "core/units.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 

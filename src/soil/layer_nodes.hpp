@@ -7,7 +7,7 @@
 
 #include "core/input_model.hpp"
 #include "core/pile_nodes.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 

@@ -13,7 +13,7 @@
 #include "core/pile_nodes.hpp"
 #include "core/printed_py_curve.hpp"
 #include "core/soil_working_values.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 
 namespace tarvex {
 

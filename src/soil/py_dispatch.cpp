@@ -7,7 +7,7 @@
 
 #include "core/distinct.hpp"
 #include "core/section_properties.hpp"
-#include "report/number_fields.hpp"
+#include "format/number_fields.hpp"
 #include "soil/layer_nodes.hpp"
 #include "soil/py_modifiers.hpp"
 
@@ -388,7 +388,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
     const std::string unit(LabelsFor(input.options.units).length);
     ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(A/)", {"**** Input Data Error No. 23 (NON-FATAL) ****"});
+      w->Write("(A/)", {ErrorHeading(ErrorId::kPrintedCurveAboveGround)});
       w->Write("(A,I0)", {"p-y curves cannot be generated at depth number ", k});
       w->Write("(A,F9.3,1X,A,A)",
                {"This location is ", depth, unit.substr(0, 1), " below the pile head and "});
@@ -399,7 +399,9 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
     out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
     out.plot.Write("(E15.7,I5,60X,A,I0)",
                    {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
-    block.Set("INP00023", 123);
+    block.Set(
+        ErrorId::kPrintedCurveAboveGround,
+        {ErrorValue("depth", depth, unit), ErrorValue("ground surface", input.ground_depth, unit)});
     return printed;
   }
 

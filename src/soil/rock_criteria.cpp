@@ -21,8 +21,9 @@ bool LayerValueAt(const PyNode& node, double top, double bottom, bool massive, d
   const SoilLayer& layer = call.soil_layer;
   if (layer.bottom == layer.top) {
     RunOutput& m = call.out;
-    ReportError(m, "RUN00020", 220);
-    m.report.Write("(A/)", {"**** Runtime Error No. 20 ****"});
+    ReportError(m, ErrorId::kRockLayerWithoutThickness,
+                {ErrorValue("layer", call.layer), ErrorValue("elevation", layer.top)});
+    m.report.Write("(A/)", {ErrorHeading(ErrorId::kRockLayerWithoutThickness)});
     if (massive) {
       m.report.Write("(A)", {"Problem:  The top and bottom elevations for massive rock layer are "
                              "equal."});
@@ -47,11 +48,11 @@ bool LayerValueAt(const PyNode& node, double top, double bottom, bool massive, d
 void StrengthNotPositive(const LayerCall& call) {
   RunOutput& m = call.out;
   ErrorBlock block(m);
-  m.message.Write("(A/)", {"**** Input Data Error No. 62 ****"});
+  m.message.Write("(A/)", {ErrorHeading(ErrorId::kRockStrengthNotPositive)});
   m.message.Write("(A/)", {"Problem:   The input value for compressive strength is less than or "
                            "equal to zero."});
   m.message.Write("(A,I0)", {"Solution:  Check the input values for layer ", call.layer});
-  block.Report("INP00062", 162);
+  block.Report(ErrorId::kRockStrengthNotPositive, {ErrorValue("layer", call.layer)});
 }
 
 // A rock modulus of zero or less: the initial line of the curve would have
@@ -60,13 +61,13 @@ void ModulusNotPositive(const LayerCall& call, std::string_view what) {
   RunOutput& m = call.out;
   ErrorBlock block(m);
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {"**** Input Data Error No. 64 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kRockModulusNotPositive)});
     out->Write("(A,A,A/)",
                {"Problem:   The input value for the ", what, " is less than or equal to zero."});
     out->Write("(A,I0)",
                {"Solution:  Give a positive value at the top and bottom of layer ", call.layer});
   }
-  block.Report("INP00064", 164);
+  block.Report(ErrorId::kRockModulusNotPositive, {ErrorValue("layer", call.layer)});
 }
 
 // A massive rock layer along the pile without strength or modulus.
@@ -74,7 +75,7 @@ void MassiveRockWithoutValues(const LayerCall& call) {
   RunOutput& m = call.out;
   ErrorBlock block(m);
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {"**** Input Data Error No. 64 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kMassiveRockWithoutValues)});
     out->Write("(A,I0,A)", {"Problem:   Layer ", call.layer,
                             " is massive rock, which has no compressive strength and no"});
     out->Write("(A/)", {"           intact-rock modulus: its p-y curves cannot be computed."});
@@ -83,7 +84,7 @@ void MassiveRockWithoutValues(const LayerCall& call) {
     out->Write("(A)",
                {"           along the pile with the weak rock or vuggy limestone criteria."});
   }
-  block.Report("INP00064", 164);
+  block.Report(ErrorId::kMassiveRockWithoutValues, {ErrorValue("layer", call.layer)});
 }
 
 // ---------------------------------------------------------------------------
@@ -119,7 +120,7 @@ struct WeakRockCriterion : CriterionBase {
     }
     if (qu < 1e-10 && node.i > call.first_node) {
       ErrorBlock block(m);
-      m.message.Write("(A/)", {"**** Input Data Error No. 16 ****"});
+      m.message.Write("(A/)", {ErrorHeading(ErrorId::kWeakRockZeroStrength)});
       m.message.Write("(A)", {"An error was detected when computing the p-y curve for weak rock."});
       m.message.Write("(A)", {"Problem:   The input value for the compressive strength of a weak "
                               "rock was "});
@@ -127,7 +128,8 @@ struct WeakRockCriterion : CriterionBase {
       m.message.Write("(A)", {"Solution:  Check the depth values for soil layering and soil shear "
                               "strength "});
       m.message.Write("(A)", {"           values and correct the input data."});
-      block.Report("INP00016", 116);
+      block.Report(ErrorId::kWeakRockZeroStrength,
+                   {ErrorValue("layer", call.layer), ErrorValue("compressive strength", qu)});
       return false;
     }
     const SoilLayer& layer = call.soil_layer;
@@ -138,25 +140,27 @@ struct WeakRockCriterion : CriterionBase {
     }
     if (node.k_rm <= 0.0) {
       ErrorBlock block(m);
-      m.message.Write("(A/)", {"**** Input Data Error No. 63 ****"});
+      m.message.Write("(A/)", {ErrorHeading(ErrorId::kKrmNotPositive)});
       m.message.Write("(A/)", {"Problem:  The input value for k_rm for weak rock is less than or "
                                "equal to zero."});
       m.message.Write("(A,I0)", {"Solution: Check the input values for layer ", call.layer});
-      block.Report("INP00063", 163);
+      block.Report(ErrorId::kKrmNotPositive,
+                   {ErrorValue("layer", call.layer), ErrorValue("k_rm", node.k_rm)});
       return false;
     }
     if (node.k_rm < double(0.00005f)) RecordWarning(m.warnings(), -316);
     if (node.k_rm > double(0.0005f)) RecordWarning(m.warnings(), -317);
     if (node.k_rm * node.b <= 0.0) {
       ErrorBlock block(m);
-      m.message.Write("(A/)", {"**** Runtime Error No. 22 ****"});
+      m.message.Write("(A/)", {ErrorHeading(ErrorId::kWeakRockKrmNotPositive)});
       m.message.Write("(A)", {"An error was detected when computing the p-y curve for weak rock.  "
                               "   "});
       m.message.Write("(A/)", {"Problem:  The input value for k_rm is less than or equal to 0. "});
       m.message.Write("(A,I0)", {"Solution:  Check the input values for the week rock properties "
                                  "in the soil layer ",
                                  call.layer});
-      block.Report("RUN00022", 222);
+      block.Report(ErrorId::kWeakRockKrmNotPositive,
+                   {ErrorValue("layer", call.layer), ErrorValue("k_rm", node.k_rm)});
       return false;
     }
     // The depth into rock counts from the top of the uppermost of the weak

@@ -21,7 +21,7 @@ constexpr std::string_view kMarked = "   *";
 void NoDefaultK(RunOutput& m) {
   ErrorBlock block(m);
   for (RecordWriter* out : {&m.report, &m.message}) {
-    out->Write("(//A/)", {"**** Runtime Error No. 13 ****"});
+    out->Write("(//A/)", {ErrorHeading(ErrorId::kNoDefaultSandK)});
     out->Write("(A)",
                {"Problem:  General units have been selected for use in computations in      "});
     out->Write("(A)",
@@ -38,7 +38,7 @@ void NoDefaultK(RunOutput& m) {
                {"for the API sand criteria or enter an appropriate proper value by entering "});
     out->Write("(A)", {"a non-zero for k."});
   }
-  block.Report("RUN00013", 213);
+  block.Report(ErrorId::kNoDefaultSandK);
 }
 
 // The layer's k at depth z: linear between its top and bottom values; the
@@ -68,12 +68,14 @@ bool SandK(const PyNode& node, double* k, bool* default_k) {
 // The slope steeper than the friction angle: the wedge has no active state.
 void SlopeSteeperThanFriction(const LayerCall& call, bool api) {
   RunOutput& m = call.out;
+  const ErrorId id =
+      api ? ErrorId::kApiSandSlopeBeyondFriction : ErrorId::kReeseSandSlopeBeyondFriction;
   ErrorBlock block(m);
   std::vector<RecordWriter*> outs = {&m.message};
   if (!api) outs.push_back(&m.report);
   for (RecordWriter* out : outs) {
     if (api) {
-      out->Write("(A/)", {"**** Input Data Error No. 2 ****"});
+      out->Write("(A/)", {ErrorHeading(id)});
       out->Write("(A)", {"An error was detected in the input data when computing a p-y."});
       out->Write("(A,I0,A/)",
                  {"curve using the API criteria for sand for layer ", call.layer, "."});
@@ -82,7 +84,7 @@ void SlopeSteeperThanFriction(const LayerCall& call, bool api) {
       out->Write("(A)", {"Solution:  Set the value for slope angle to be less than "});
       out->Write("(A)", {"the angle of friction."});
     } else {
-      out->Write("(A/)", {"**** Input Data Error No. 9 ****"});
+      out->Write("(A/)", {ErrorHeading(id)});
       out->Write("(A)", {"An error was found in the input data when computing a p-y curve using "});
       out->Write("(A,I0,A/)", {"the Reese sand criteria for layer ", call.layer, "."});
       out->Write("(A)", {"Problem:  The angle of the ground slope can not be greater than the "});
@@ -92,7 +94,7 @@ void SlopeSteeperThanFriction(const LayerCall& call, bool api) {
           {"Solution:  Set the value for slope angle to be less than the angle of friction."});
     }
   }
-  block.Report(api ? "INP00002" : "INP00009", api ? 102 : 109);
+  block.Report(id, {ErrorValue("layer", call.layer)});
 }
 
 // The active coefficient of the wedge: the flat-ground value, or that of the
@@ -180,14 +182,16 @@ struct ReeseSandCriterion : CriterionBase {
     s->angles = SandAnglesOf(node.phi);
     if (s->angles.phi < 1e-10) {
       ErrorBlock block(m);
-      m.message.Write("(A/)", {"**** Input Data Error No. 8 ****"});
+      m.message.Write("(A/)", {ErrorHeading(ErrorId::kReeseSandZeroFriction)});
       m.message.Write("(A)", {"An error was detected in the input data for friction angle."});
       m.message.Write("(A)", {"Problem:  Zero was input for the friction angle for a sand when "
                               "computing "});
       m.message.Write("(A/)", {"          a p-y curve using the Reese et al. criteria."});
       m.message.Write("(A)", {"Solution: Check values of soil strength values and revise the "
                               "input data."});
-      block.Report("INP00008", 108);
+      block.Report(
+          ErrorId::kReeseSandZeroFriction,
+          {ErrorValue("layer", call.layer), ErrorValue("friction angle", node.phi, "deg")});
       return false;
     }
     if (node.phi < 20.0 || node.phi > 48.0) {
@@ -241,17 +245,18 @@ struct ReeseSandCriterion : CriterionBase {
 
   static void ReportNaN(const PyNode& node, const State&, double y_hat) {
     RunOutput& out = node.call.out;
-    const int number = y_hat < 1e-14 ? 32 : 31;
+    const ErrorId id =
+        y_hat < 1e-14 ? ErrorId::kReeseSandSmallModulusNaN : ErrorId::kReeseSandModulusNaN;
     ErrorBlock block(out);
     for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(A/)", {"**** Runtime Error No " + std::to_string(number) + " ****"});
+      w->Write("(A/)", {ErrorHeading(id)});
       w->Write("(A,I0/)", {"The computed value of soil modulus computed in Reese Sand is "
                            "not-a-number for node number ",
                            node.i});
       w->Write("(A)", {"This problem is usually due to a required soil property being "
                        "left equal to zero."});
     }
-    block.Set(number == 32 ? "RUN00032" : "RUN00031", 200 + number);
+    block.Set(id, {ErrorValue("node", node.i)});
   }
 
   static Resistance ResistanceAt(const PyNode& node, const Soil&, const State& st) {
@@ -390,14 +395,15 @@ struct ApiSandCriterion : CriterionBase {
     s->angles = SandAnglesOf(node.phi);
     if (s->angles.phi < 1e-10 && node.i > call.first_node) {
       ErrorBlock block(m);
-      m.message.Write("(A/)", {"**** Input Data Error No. 1 ****"});
+      m.message.Write("(A/)", {ErrorHeading(ErrorId::kApiSandZeroFriction)});
       m.message.Write("(A)", {"An error was detected in the input data when computing a p-y."});
       m.message.Write("(A,I0,A/)",
                       {"curve using the API sand criteria for layer ", call.layer, "."});
       m.message.Write("(A/)", {"Problem:  A zero was input for the friction angle for sand."});
       m.message.Write("(A)", {"Solution:  Check the friction angle values and revise the "});
       m.message.Write("(A)", {"data to correct this problem."});
-      block.Report("INP00001", 101);
+      block.Report(ErrorId::kApiSandZeroFriction, {ErrorValue("layer", call.layer),
+                                                   ErrorValue("friction angle", node.phi, "deg")});
       return false;
     }
     if (!WedgeActiveCoefficient(call, s->angles, true, &s->ka)) return false;

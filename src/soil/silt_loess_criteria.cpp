@@ -38,7 +38,7 @@ void ZeroSiltCohesion(const PyNode& node) {
   RunOutput& m = node.call.out;
   ErrorBlock block(m);
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {"**** Input Data Error No. 48 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kSiltZeroCohesion)});
     out->Write("(A)", {"Problem: A negative or zero value of cohesion was input for "});
     out->Write("(A/)", {"a soil defined as a silt."});
     out->Write("(A,I0,A,F13.8,A,E10.3/)",
@@ -46,26 +46,27 @@ void ZeroSiltCohesion(const PyNode& node) {
     out->Write("(A)", {"Solution:  Please revise and correct the input data.  "});
     out->Write("(A)", {"Both cohesion and friction angle should be non-zero for silt soils."});
   }
-  block.Report("INP00048", 148);
+  block.Report(ErrorId::kSiltZeroCohesion, {ErrorValue("layer", node.call.layer),
+                                            ErrorValue("depth", node.z), ErrorValue("c", node.c)});
 }
 
 void ZeroSiltFriction(RunOutput& m) {
   ErrorBlock block(m);
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {"**** Input Data Error No. 10 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kSiltZeroFriction)});
     out->Write("(A/)",
                {"Problem:  A negative or zero value was input for the friction angle for a silt."});
     out->Write("(A)", {"Solution:  Please revise and correct the input data.  "});
     out->Write("(A)",
                {"Both cohesion and friction angle must be non-zero for the cemented silt soil."});
   }
-  block.Report("INP00010", 110);
+  block.Report(ErrorId::kSiltZeroFriction);
 }
 
 void SlopeBeyondCohesionlessSilt(RunOutput& m, int layer) {
   ErrorBlock block(m);
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {"**** Input Data Error No. 11 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kCohesionlessSiltSlopeBeyondFriction)});
     out->Write("(A)", {"An error was detected in the input data when computing a p-y."});
     out->Write("(A,I0,A/)", {"curve using the criteria for silt for layer ", layer, "."});
     out->Write("(A)", {"Problem:  The angle of the ground slope can not be greater "});
@@ -73,13 +74,13 @@ void SlopeBeyondCohesionlessSilt(RunOutput& m, int layer) {
     out->Write("(A)", {"Solution:  Set the value for slope angle to be less than "});
     out->Write("(A/)", {"the angle of friction."});
   }
-  block.Report("INP00011", 111);
+  block.Report(ErrorId::kCohesionlessSiltSlopeBeyondFriction, {ErrorValue("layer", layer)});
 }
 
 void SlopeBeyondSiltFriction(RunOutput& m, int layer) {
   ErrorBlock block(m);
   for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {"**** Runtime Error No. 23 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kSiltSlopeBeyondFriction)});
     out->Write("(A)", {"A runtime error occurred due to the ground slope angle being"});
     out->Write("(A,I0,A/)", {"greater than the friction angle for silt for layer ", layer, "."});
     out->Write("(A)", {"Problem:  The angle of the ground slope can not be greater "});
@@ -88,7 +89,7 @@ void SlopeBeyondSiltFriction(RunOutput& m, int layer) {
     out->Write("(A)", {"the angle of friction or convert the layer into an equivalent"});
     out->Write("(A/)", {"strength clay layer."});
   }
-  block.Report("RUN00023", 223);
+  block.Report(ErrorId::kSiltSlopeBeyondFriction, {ErrorValue("layer", layer)});
 }
 
 struct CementedSiltCriterion : CriterionBase {
@@ -230,7 +231,7 @@ struct CementedSiltCriterion : CriterionBase {
 void TooManyLoessCycles(RunOutput& m, int layer, double cycles) {
   ErrorBlock block(m);
   RecordWriter& out = m.report;
-  out.Write("(//A/)", {"**** Input Data Error No. 70 ****"});
+  out.Write("(//A/)", {ErrorHeading(ErrorId::kLoessCycles)});
   out.Write("(A,I0,A,F12.1)",
             {"PROBLEM: Soil layer ", layer,
              " is a loess and the input value for the number of cycles of loading = ", cycles});
@@ -239,7 +240,8 @@ void TooManyLoessCycles(RunOutput& m, int layer, double cycles) {
              "10 cycles of loading. "});
   out.Write("(A/)", {"SOLUTION: Revise the input data so that the number of cycles of loading is "
                      "in the range of 1 to 10."});
-  block.Report("INP00170", 170);
+  block.Report(ErrorId::kLoessCycles,
+               {ErrorValue("layer", layer), ErrorValue("number of cycles of loading", cycles)});
 }
 
 struct LoessCriterion : CriterionBase {

@@ -123,7 +123,7 @@ std::optional<double> IntegralDownTo(int m, DepthOf depth, ValueOf value, double
 
 void ReportAverageStrengthBeyond(const SoilAccess& m, double z) {
   for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {"**** Input Data Error No. 3 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kAverageStrengthBeyondData)});
     out->Write("(A)", {"An error was detected that is related to an incompatibility"});
     out->Write("(A)", {"between the input data defining the embedment of the pile and"});
     out->Write("(A/)", {"the maximum depth of the soil shear strength data."});
@@ -135,14 +135,14 @@ void ReportAverageStrengthBeyond(const SoilAccess& m, double z) {
     out->Write("(A)", {"depth for soil shear strength or shorten the pile to correct"});
     out->Write("(A/)", {"this problem."});
   }
-  ReportError(m.out, "INP00003", 103);
+  ReportError(m.out, ErrorId::kAverageStrengthBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 // Errors 4 and 31 share their opening and differ in the quantity named.
-void ReportColumnBeyond(const SoilAccess& m, double z, int number, std::string_view quantity,
+void ReportColumnBeyond(const SoilAccess& m, double z, ErrorId id, std::string_view quantity,
                         std::initializer_list<std::string_view> solution) {
   for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A,I0,A/)", {"**** Input Data Error No. ", number, " ****"});
+    out->Write("(A/)", {ErrorHeading(id)});
     out->Write("(A)", {"An error was detected that is related to an incompatibility"});
     out->Write("(A)", {"between the input data defining the embedment of the pile and"});
     out->Write("(A,E12.4)", {"Problem:  The value for a pile station depth is ", z});
@@ -153,23 +153,23 @@ void ReportColumnBeyond(const SoilAccess& m, double z, int number, std::string_v
 }
 
 void ReportFrictionBeyond(const SoilAccess& m, double z) {
-  ReportColumnBeyond(m, z, 4, "soil friction angle versus depth.",
+  ReportColumnBeyond(m, z, ErrorId::kFrictionBeyondData, "soil friction angle versus depth.",
                      {"Solution:  Please revise the input data by either extending ",
                       "the maximum depth for soil friction angle or shorten the ",
                       "pile to correct this problem."});
-  ReportError(m.out, "INP00004", 104);
+  ReportError(m.out, ErrorId::kFrictionBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 void ReportRqdBeyond(const SoilAccess& m, double z) {
-  ReportColumnBeyond(m, z, 31, "RQD versus depth.",
+  ReportColumnBeyond(m, z, ErrorId::kRqdBeyondData, "RQD versus depth.",
                      {"Solution:  Revise the input data by either extending the ",
                       "maximum depth for RQD or shorten the pile to correct this ", "problem."});
-  ReportError(m.out, "INP00031", 131);
+  ReportError(m.out, ErrorId::kRqdBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 void ReportStrengthBeyond(const SoilAccess& m, double z, double deepest) {
   for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {"**** Input Data Error No. 5 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kStrengthBeyondData)});
     out->Write("(A)", {"An error was detected that is related to an incompatibility"});
     out->Write("(A)", {"between the input data defining pile embedment depth and soil "});
     out->Write("(A/)", {"shear strength values versus depth."});
@@ -180,12 +180,13 @@ void ReportStrengthBeyond(const SoilAccess& m, double z, double deepest) {
     out->Write("(A)", {"the maximum depth for soil shear strength or shorten the "});
     out->Write("(A)", {"pile to be wholly within the defined soil layers."});
   }
-  ReportError(m.out, "INP00005", 105);
+  ReportError(m.out, ErrorId::kStrengthBeyondData,
+              {ErrorValue("pile station depth", z), ErrorValue("deepest strength", deepest)});
 }
 
 void ReportUnitWeightBeyond(const SoilAccess& m, double z) {
   for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {"**** Input Data Error No. 15 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kUnitWeightBeyondData)});
     out->Write("(A)", {"An error was detected related to an incompatibility between "});
     out->Write("(A)", {"the data defining pile embedment depth and effective unit "});
     out->Write("(A/)", {"weights versus depth."});
@@ -197,12 +198,12 @@ void ReportUnitWeightBeyond(const SoilAccess& m, double z) {
     out->Write("(A)", {"depth for effective unit weight or shorten the length of pile"});
     out->Write("(A)", {"to be within the range of defined soil properties."});
   }
-  ReportError(m.out, "INP00015", 115);
+  ReportError(m.out, ErrorId::kUnitWeightBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 void ReportRqdOutOfRange(const SoilAccess& m, double rqd) {
   for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {"**** Input Data Error No. 49 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kRqdOutOfRange)});
     out->Write("(A)",
                {"Problem:  The interpolated value of RQD used for p-y curves in weak rock "});
     out->Write("(A)",
@@ -211,12 +212,12 @@ void ReportRqdOutOfRange(const SoilAccess& m, double rqd) {
     out->Write("(A/)", {"Solution:  Check your input data and revise in the data for RQD."});
     out->Write("(A,E12.4,A)", {"The interpolated value of RQD = ", rqd, " %"});
   }
-  ReportError(m.out, "INP00049", 149);
+  ReportError(m.out, ErrorId::kRqdOutOfRange, {ErrorValue("RQD", rqd, "%")});
 }
 
 void ReportZeroThickness(const SoilAccess& m, double z) {
   for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {"**** Input Data Error No. 60 ****"});
+    out->Write("(A/)", {ErrorHeading(ErrorId::kZeroLayerThickness)});
     out->Write("(A)",
                {"An error was found in the strength of soil input data when interpolating "});
     out->Write("(A/)", {"to obtain values of cohesion or uniaxial compressive strength."});
@@ -226,7 +227,7 @@ void ReportZeroThickness(const SoilAccess& m, double z) {
     out->Write("(A)", {"Solution:  Examine the program output file to find the depth in question"});
     out->Write("(A)", {"and correct the soil layer depth values. "});
   }
-  ReportError(m.out, "INP00060", 160);
+  ReportError(m.out, ErrorId::kZeroLayerThickness, {ErrorValue("depth", z)});
 }
 
 std::string_view Flag(bool b) { return b ? "T" : "F"; }
@@ -295,14 +296,14 @@ void ReportInterfaceNotFound(const SoilAccess& m, double z, bool at_tip, int abo
   out.Write("(A,I0)", {"Layer index below     = ", above + 1});
   out.Write("(A,E16.8)", {"DABS(X-XLayerBottom(KTOP))    = ", DistanceTo(m, above, true, z)});
   out.Write("(A,E16.8)", {"DABS(X-XLayerTop(KBOT))    = ", DistanceTo(m, above + 1, false, z)});
-  ReportError(m.out, "RUN00999", 999);
+  ReportError(m.out, ErrorId::kInterfaceNotFound, {ErrorValue("elevation", z)});
 }
 
 void ReportUnexpectedPair(const SoilAccess& m, double z, int above_type, int below_type, int row,
                           bool at_tip, int above) {
   RecordWriter& out = m.out.report;
   out.Write("(/)");
-  out.Write("(A/)", {" ***** Runtime Error No. 30 *****"});
+  out.Write("(A/)", {ErrorHeading(ErrorId::kInterfaceSoilPair)});
   out.Write("(2A/)", {"Error in fn_c, please report by email to ", kSupportEmail});
   out.Write("(A,E16.8)", {" X value for f(c) = ", z});
   out.Write("(A)", {" Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)"});
@@ -315,7 +316,9 @@ void ReportUnexpectedPair(const SoilAccess& m, double z, int above_type, int bel
   out.Write("(3A)", {" At tip condition       = ", Flag(at_tip), ", T = true, F = false"});
   out.Write("(A,I0)", {" KSOIL(JBOT/2)          = ", Layer(m, above).code});
   out.Write("(A,I0)", {" KSOIL(JBOT/2+1)        = ", Layer(m, above + 1).code});
-  ReportError(m.out, "RUN00024", 230);
+  ReportError(m.out, ErrorId::kInterfaceSoilPair,
+              {ErrorValue("depth", z), ErrorValue("soil type above", above_type),
+               ErrorValue("soil type below", below_type)});
 }
 
 // Strength at the interface that z lies on, with row i the first row at or

@@ -7,7 +7,7 @@
 
 #include "core/input_model.hpp"
 #include "core/soil_tables.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 
 namespace tarvex {
 

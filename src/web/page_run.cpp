@@ -9,9 +9,9 @@
 #include "engine/results.hpp"
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
+#include "json/results_json.hpp"
 #include "report/html_report.hpp"
 #include "report/results_csv.hpp"
-#include "report/results_json.hpp"
 #include "soil/criterion_table.hpp"
 
 namespace tarvex::web {

@@ -151,8 +151,8 @@ function largeRun(caseCount, nodeCount) {
     pile_length: pileLength,
     ground_depth: 0,
     layers: [
-      { number: 1, criterion: 1, short_name: 'SoftClay', description: 'soft clay, Matlock', top: 0, bottom: 240, unit_weight_top: 0.0208, unit_weight_bottom: 0.0208 },
-      { number: 2, criterion: 6, short_name: 'API Sand', description: 'sand, API', top: 240, bottom: 1500, unit_weight_top: 0.0336, unit_weight_bottom: 0.0336 },
+      { number: 1, criterion: 1, short_name: 'SoftClay', description: 'soft clay, Matlock', family: 'clay', top: 0, bottom: 240, unit_weight_top: 0.0208, unit_weight_bottom: 0.0208 },
+      { number: 2, criterion: 6, short_name: 'API Sand', description: 'sand, API', family: 'sand', top: 240, bottom: 1500, unit_weight_top: 0.0336, unit_weight_bottom: 0.0336 },
     ],
     sections: [
       { number: 1, type: 2, type_name: 'Drilled Shaft', top: 0, bottom: pileLength, length: pileLength, width: 36, area: 1017.9, inertia: 82448, flexural_rigidity: ei, axial_capacity: 3400, tensile_capacity: -1100, cracking_load: -420, thrusts: [{ thrust: 100, nominal_moment_capacity: 13800, points }] },

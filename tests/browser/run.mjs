@@ -167,6 +167,7 @@ function inspect() {
     lrfdFails: [...document.querySelectorAll('#lrfd .badge')].filter((b) => b.textContent === 'FAIL').length,
     stiffnessRows: document.querySelectorAll('#stiffness tbody tr').length,
     profileRects: document.querySelectorAll('#profile svg rect').length,
+    soilBands: [...document.querySelectorAll('#profile svg rect.soil')].map((r) => r.getAttribute('class')),
     demandRows: document.querySelectorAll('#interaction .table-wrap tbody tr').length,
     demandFails: [...document.querySelectorAll('#interaction .badge')].filter((b) => b.textContent === 'FAIL').length,
     headStiffnessRows: document.querySelectorAll('#head-stiffness tbody tr').length,
@@ -246,11 +247,16 @@ function checkPage(page, seen, problems) {
   }
   if (seen.sections.includes('profile')) {
     c(seen.profileRects === (d.layers || []).length + (d.sections || []).length, 'profile draws ' + seen.profileRects + ' rectangles');
+    // Each soil band takes the colour of its layer's family, as the results give it.
+    const families = seen.soilBands.map((k) => k.split(' ')[1]).join(',');
+    const want = (d.layers || []).map((l) => l.family).join(',');
+    c(families === want, 'soil bands coloured ' + families + ' for families ' + want);
   }
   if (d.error) {
     c(seen.text.includes(d.error.identity), 'error identity missing');
     for (const line of d.error.message) c(seen.text.includes(line.trim()), 'error line missing: ' + line);
     if (d.error.line_number) c(seen.text.includes(d.error.line_text.trim()), 'input line missing');
+    for (const v of d.error.values || []) c(seen.text.includes(v.name), 'error value missing: ' + v.name);
   }
   // The interaction diagrams: a row per demand, the failures marked, and
   // the reason of every section without a diagram.

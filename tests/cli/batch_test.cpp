@@ -90,11 +90,18 @@ TEST(Batch, FailingInputsDoNotStopTheOthersAndSetTheExitStatus) {
               "-j", "2", "-o", d.File("out"), "--summary", d.File("summary.csv"), "--json"});
   EXPECT_EQ(r.status, cli::kFilesUnusable) << r.out << r.err;
   const std::size_t bad = r.out.find(d.File("bad.tv6") + ": input error INP");
-  const std::size_t good = r.out.find(quickstart + ": normal end; case 1: deflection ");
-  const std::size_t absent = r.out.find(d.File("absent.tv6") + ": files unusable: ");
+  // A short line: four significant digits in the units an engineer reads.
+  const std::size_t good =
+      r.out.find(quickstart +
+                 ": normal end; case 1: deflection 0.03347 in, max moment 72.09 kip-ft; case 2: ");
+  // A refused input has the identity and code of the file error the engine
+  // reports for it: 7 for an input it cannot read, 8 for outputs it cannot use.
+  const std::size_t absent = r.out.find(d.File("absent.tv6") +
+                                        ": file error RUN00007 (code 207): cannot read the input "
+                                        "file: no such file\n");
   const std::size_t clash =
       r.out.find(d.File("other/quickstart.tv6") +
-                 ": files unusable: its output files are those of " + quickstart);
+                 ": file error RUN00008 (code 208): its output files are those of " + quickstart);
   ASSERT_NE(bad, std::string::npos) << r.out;
   ASSERT_NE(good, std::string::npos) << r.out;
   ASSERT_NE(absent, std::string::npos) << r.out;
@@ -103,7 +110,7 @@ TEST(Batch, FailingInputsDoNotStopTheOthersAndSetTheExitStatus) {
   EXPECT_LT(good, absent);
   EXPECT_LT(absent, clash);
   EXPECT_NE(r.out.find("4 inputs: 1 normal end, 0 with warnings, 1 input errors, 0 runtime errors, "
-                       "2 files unusable"),
+                       "2 file errors"),
             std::string::npos)
       << r.out;
   EXPECT_NE(ReadFile(d.File("out/quickstart.out")).find("The analysis ended normally."),
@@ -114,15 +121,72 @@ TEST(Batch, FailingInputsDoNotStopTheOthersAndSetTheExitStatus) {
   EXPECT_EQ(ReadFile(d.File("out/quickstart.json")), ReadFile(d.File("single/quickstart.json")));
   EXPECT_NE(ReadFile(d.File("out/bad.json")).find("\"identity\""), std::string::npos);
 
+  // The summary: a row per input and load case with the status, the real
+  // result code (never 0 for a failure), the loads applied, the axial load
+  // and the pile length, in the run's computing units.
   const std::string csv = ReadFile(d.File("summary.csv"));
   std::istringstream lines(csv);
   std::string line;
-  std::vector<std::string> rows;
-  while (std::getline(lines, line)) rows.push_back(line);
+  std::vector<std::vector<std::string>> rows;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> cells;
+    std::istringstream cell_stream(line);
+    std::string cell;
+    while (std::getline(cell_stream, cell, ',')) cells.push_back(cell);
+    if (!line.empty() && line.back() == ',') cells.emplace_back();
+    rows.push_back(cells);
+  }
   ASSERT_EQ(rows.size(), 1U + 1U + 3U + 1U + 1U) << csv;  // header, bad, 3 cases, absent, clash
-  EXPECT_EQ(rows[0].rfind("input,outcome,result_code,case,head_deflection,", 0), 0U);
-  EXPECT_EQ(rows[2].rfind(quickstart + ",normal end,0,1,0.0334", 0), 0U) << rows[2];
-  EXPECT_EQ(rows[4].rfind(quickstart + ",normal end,0,3,", 0), 0U) << rows[4];
+  const std::vector<std::string> header{"input",
+                                        "status",
+                                        "outcome",
+                                        "result_code",
+                                        "case",
+                                        "load_type",
+                                        "applied_shear",
+                                        "applied_moment",
+                                        "applied_deflection",
+                                        "applied_slope",
+                                        "applied_rotational_stiffness",
+                                        "axial_load",
+                                        "pile_length",
+                                        "head_deflection",
+                                        "head_rotation",
+                                        "max_moment",
+                                        "max_moment_depth",
+                                        "max_shear",
+                                        "max_shear_depth",
+                                        "iterations",
+                                        "length_unit",
+                                        "force_unit",
+                                        "moment_unit"};
+  EXPECT_EQ(rows[0], header);
+  for (const auto& row : rows) EXPECT_EQ(row.size(), header.size()) << csv;
+  auto cell = [&](std::size_t row, const char* column) {
+    const auto at = std::find(header.begin(), header.end(), column) - header.begin();
+    return rows[row][static_cast<std::size_t>(at)];
+  };
+  EXPECT_EQ(cell(1, "status"), "input error");
+  EXPECT_EQ(cell(1, "result_code"), "199");
+  // Case 1: shear and moment; case 2: shear and slope; case 3: deflection
+  // and moment; 100 kips axial; a 40-ft pile (480 in).
+  EXPECT_EQ(cell(2, "status"), "normal end");
+  EXPECT_EQ(cell(2, "result_code"), "0");
+  EXPECT_EQ(cell(2, "applied_shear"), "10000");
+  EXPECT_EQ(cell(2, "applied_moment"), "240000");
+  EXPECT_EQ(cell(2, "applied_slope"), "");
+  EXPECT_EQ(cell(2, "axial_load"), "1e+05");  // the shortest form that reads back
+  EXPECT_EQ(cell(2, "pile_length"), "480");
+  EXPECT_EQ(cell(2, "head_deflection").rfind("0.0334699", 0), 0U) << cell(2, "head_deflection");
+  EXPECT_EQ(cell(3, "applied_slope"), "0");
+  EXPECT_EQ(cell(3, "applied_moment"), "");
+  EXPECT_EQ(cell(4, "applied_shear"), "");
+  EXPECT_EQ(cell(4, "applied_deflection"), "0.25");
+  EXPECT_EQ(cell(4, "length_unit"), "in");
+  EXPECT_EQ(cell(5, "status"), "file error");
+  EXPECT_EQ(cell(5, "outcome"), "file error RUN00007 (code 207)");
+  EXPECT_EQ(cell(5, "result_code"), "207");
+  EXPECT_EQ(cell(6, "result_code"), "208");
 }
 
 TEST(Batch, BadArgumentsAnalyseNothing) {

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "input/input_file.hpp"
-#include "report/results_json.hpp"
+#include "json/results_json.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 

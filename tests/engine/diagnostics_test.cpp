@@ -6,8 +6,8 @@
 #include <limits>
 #include <tuple>
 
-#include "report/number_fields.hpp"
-#include "report/run_output.hpp"
+#include "format/number_fields.hpp"
+#include "format/run_output.hpp"
 #include "report/warning_summary.hpp"
 #include "support/test_support.hpp"
 
@@ -191,15 +191,26 @@ TEST(ErrorReporter, ANumberThatIsNotFiniteInAnyFileEndsTheRun) {
 
 TEST(ErrorReporter, WritesTheEndedPrematurelyLinesAndStoresTheCode) {
   struct Case {
+    ErrorId id;
     const char* identity;
     int code;
     std::vector<std::string> lines;
   };
   const Case cases[] = {
-      {"INP00095", 195, {"", "", "Tarvex ended prematurely due to input error number INP00095"}},
-      {"RUN00009", 209, {"", "", "Tarvex ended prematurely due to runtime error number RUN00009"}},
-      {"RUN00999", 999, {"", "", "Tarvex ended prematurely due to runtime error number RUN00999"}},
-      {"INP00025",
+      {ErrorId::kInvalidValue,
+       "INP00095",
+       195,
+       {"", "", "Tarvex ended prematurely due to input error number INP00095"}},
+      {ErrorId::kExcessDeflection,
+       "RUN00009",
+       209,
+       {"", "", "Tarvex ended prematurely due to runtime error number RUN00009"}},
+      {ErrorId::kInterfaceNotFound,
+       "RUN00999",
+       999,
+       {"", "", "Tarvex ended prematurely due to runtime error number RUN00999"}},
+      {ErrorId::kEmptyInputFile,
+       "INP00025",
        125,
        {"", "", "Tarvex ended prematurely due to input error number INP00025", "",
         "**** Input Data Error No. 25 ****", "",
@@ -207,10 +218,46 @@ TEST(ErrorReporter, WritesTheEndedPrematurelyLinesAndStoresTheCode) {
   };
   for (const Case& c : cases) {
     RunOutput model;
-    ReportError(model, c.identity, c.code);
+    ReportError(model, c.id, {ErrorValue("depth", 12.5, " ft "), ErrorTextValue("tag", "X")});
     EXPECT_EQ(SplitLines(model.report.contents()), c.lines) << c.identity;
     EXPECT_EQ(model.diagnostics.error_code, c.code);
     EXPECT_EQ(ResultCode(model.diagnostics), c.code);
+    const Diagnostic& d = model.diagnostics.error;
+    EXPECT_EQ(d.identity, c.identity);
+    ASSERT_EQ(d.values.size(), 2U) << c.identity;
+    EXPECT_EQ(d.values[0].name, "depth");
+    EXPECT_EQ(d.values[0].value, 12.5);
+    EXPECT_EQ(d.values[0].unit, "ft");  // the label's padding dropped
+    EXPECT_EQ(d.values[1].text, "X");
+  }
+}
+
+// The catalogue's rows hold together: an identity is its kind's prefix and
+// five digits, a code is 100 + number for input errors and 200 + number for
+// the others (but for the few kept as hosts have always received them), and
+// every heading names its error.
+TEST(ErrorCatalogue, RowsAreConsistent) {
+  for (const ErrorRow& row : kErrorCatalogue) {
+    const std::string identity(row.identity);
+    SCOPED_TRACE(identity);
+    ASSERT_EQ(identity.size(), 8U);
+    EXPECT_EQ(identity.substr(0, 3), row.kind == ErrorKind::kInput ? "INP" : "RUN");
+    EXPECT_EQ(std::stoi(identity.substr(3)), row.number);
+    const bool kept = row.identity == "RUN00024" && row.code == 230;
+    if (row.kind == ErrorKind::kInput) {
+      EXPECT_EQ(row.code, row.number > 100 ? row.number : 100 + row.number);
+    } else if (row.number != 999 && !kept) {
+      EXPECT_EQ(row.code, 200 + row.number);
+    }
+    if (!row.heading.empty()) {
+      EXPECT_NE(row.heading.find(row.kind == ErrorKind::kInput ? "Input Data Error No"
+                                                               : "Runtime Error No"),
+                std::string_view::npos);
+    }
+    const Diagnostic d = MakeDiagnostic(row.id);
+    EXPECT_EQ(d.identity, identity);
+    EXPECT_EQ(d.code, row.code);
+    EXPECT_EQ(d.kind, ErrorKindName(row.kind));
   }
 }
 

@@ -336,6 +336,9 @@ TEST(Diagnostics, AnInputErrorNamesTheFileTheLineAndItsText) {
   EXPECT_EQ(e.message[1].rfind("Problem:  Line 30 of in.tv6 holds \"36.0x\" where a number", 0), 0U)
       << e.message[1];
   EXPECT_EQ(e.message[3], "Solution:  Correct the input data file at that line.");
+  ASSERT_EQ(e.values.size(), 1U);
+  EXPECT_EQ(e.values[0].text, "36.0x");
+  EXPECT_NE(e.values[0].name.find("value 1 of "), std::string::npos) << e.values[0].name;
   EXPECT_EQ(r.outcome.results.outcome, Outcome::kInputError);
 }
 
@@ -351,6 +354,14 @@ TEST(Diagnostics, ARuntimeErrorKeepsTheLinesOfItsBlockWithoutBlanks) {
   EXPECT_EQ(e.identity, "RUN00009");
   EXPECT_EQ(e.kind, "runtime");
   EXPECT_EQ(e.line_number, 0);
+  // The deflection and the limit the message prints, as numbers with their unit.
+  ASSERT_EQ(e.values.size(), 2U);
+  EXPECT_EQ(e.values[0].name, "head deflection");
+  EXPECT_GT(e.values[0].value, 0.01);
+  EXPECT_EQ(e.values[0].unit, "in");
+  EXPECT_EQ(e.values[1].name, "excess deflection limit");
+  EXPECT_EQ(e.values[1].value, 0.01);
+  EXPECT_EQ(e.values[1].unit, "in");
   // The block as the report shows it, from its heading to the reporter's line.
   const std::vector<std::string> report = FileLines(r.files.report);
   const int first = FindLine(report, "**** Runtime Error No. 9 ****");
@@ -383,6 +394,13 @@ TEST(Diagnostics, APrintedDepthAboveTheGroundIsInputError29OfTheEcho) {
   const Diagnostic& e = *r.outcome.results.error;
   EXPECT_EQ(e.identity, "INP00029");
   EXPECT_EQ(e.code, 129);
+  // The depth asked for lies above the ground surface.
+  ASSERT_EQ(e.values.size(), 3U);
+  EXPECT_EQ(e.values[0].name, "point");
+  EXPECT_EQ(e.values[0].value, 1.0);
+  EXPECT_EQ(e.values[1].name, "depth");
+  EXPECT_EQ(e.values[2].name, "ground surface");
+  EXPECT_LT(e.values[1].value, e.values[2].value);
   EXPECT_EQ(e.number, 29);
   EXPECT_EQ(e.kind, "input");
   EXPECT_EQ(e.message,

@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "micropile_slope_user_ei_si", "lrfd_cased_shaft_limestone_si",
                       "precast_square_pile_soil_movement_uscs", "hpile_loess_cyclic_uscs",
                       "piedmont_sign_foundation_uscs", "timber_pole_frozen_ground_si",
-                      "rock_socket_cased_shaft_uscs"));
+                      "rock_socket_cased_shaft_uscs", "tutorial_shaft"));
 
 }  // namespace
 }  // namespace tarvex

@@ -128,6 +128,7 @@ TEST(Examples, EachFileHoldsWhatItsTitleSays) {
   const UnitSystem uscs = UnitSystem::kUscs, si = UnitSystem::kSi;
   const Case cases[] = {
       {"quickstart.tv6", uscs, false, false, {1}, {1, 2}, {1, 2, 4}},
+      {"tutorial_shaft.tv6", si, false, false, {1}, {5, 1, 2}, {1, 2}},
       {"rock_socket_cased_shaft_uscs.tv6", uscs, false, false, {2, 1}, {3, 8, 16}, {1, 3, 5}},
       {"steel_pipe_sand_si.tv6", si, false, false, {4}, {7, 5, 6}, {1, 2}},
       {"lrfd_cased_shaft_limestone_si.tv6", si, true, false, {3, -3}, {6, 9}, {}},

@@ -185,6 +185,60 @@ void ExpectErrors(const std::vector<ErrorCase>& cases) {
   }
 }
 
+// The diagnostic of an input error carries the values at fault as data,
+// beside its identity and the line it is about.
+TEST(Reader, ErrorsCarryTheirValues) {
+  struct Case {
+    const char* name;
+    std::string input;
+    const char* identity;
+    std::vector<DiagnosticValue> values;
+  };
+  const Case cases[] = {
+      {"tolerance too small",
+       Replace(kBase, "Tolerance 1.0E-5", "Tolerance 1.0E-25"),
+       "INP00065",
+       {ErrorValue("convergence tolerance", 1e-25, "in")}},
+      {"too few increments",
+       Replace(kBase, "Increments 100", "Increments 20"),
+       "INP00055",
+       {ErrorValue("pile increments", 20)}},
+      {"iteration limit",
+       Replace(kBase, "MaxIter 100", "MaxIter 5000"),
+       "INP00095",
+       {ErrorValue("iterations limit", 5000)}},
+      {"negative deflection limit",
+       Replace(kBase, "MaxDefl 10.0", "MaxDefl -2.5"),
+       "INP00095",
+       {ErrorValue("the maximum allowable deflection", -2.5)}},
+      {"option",
+       Replace(kBase, "UseTipShear NO", "UseTipShear no"),
+       "INP00095",
+       {ErrorTextValue("expected", "UseTipShear YES or NO"),
+        ErrorTextValue("line", "UseTipShear no")}},
+      {"format tag",
+       Replace(kBase, "TARVEX6\n", "TARVEX5\n"),
+       "INP00006",
+       {ErrorTextValue("format tag", "TARVEX5")}},
+      {"missing section",
+       Replace(kBase, "LOADING\n3\n", "LOADX\n3\n"),
+       "INP00099",
+       {ErrorTextValue("line", "LOADX")}},
+  };
+  for (const Case& c : cases) {
+    const Read r = ReadText(c.input);
+    const Diagnostic& d = r.out->diagnostics.error;
+    EXPECT_EQ(d.identity, c.identity) << c.name;
+    ASSERT_EQ(d.values.size(), c.values.size()) << c.name;
+    for (std::size_t i = 0; i < c.values.size(); ++i) {
+      EXPECT_EQ(d.values[i].name, c.values[i].name) << c.name;
+      EXPECT_EQ(d.values[i].value, c.values[i].value) << c.name;
+      EXPECT_EQ(d.values[i].text, c.values[i].text) << c.name;
+      EXPECT_EQ(d.values[i].unit, c.values[i].unit) << c.name;
+    }
+  }
+}
+
 TEST(Reader, OptionChecks) {
   ExpectErrors({
       {"units in lower case", Replace(kBase, "Units USCS", "Units uscs"), 199, "Units uscs"},
@@ -466,6 +520,75 @@ TEST(Reader, AKeywordLineWithACharacterThatDoesNotShowIsShownWithIt) {
   const Read plain = ReadText(Replace(kBase, "\nLOADING\n", "\nLOADINGS\n"));
   EXPECT_EQ(plain.code(), 199);
   EXPECT_EQ(plain.out->report.contents().find("print as nothing"), std::string::npos);
+}
+
+// A title of other than five lines, or a row short of a value, shows its
+// error on a later line that is correct in itself: the error's block names
+// the cause, in the report and in the message file alike. Errors of other
+// causes get no such line.
+TEST(Reader, AnErrorAfterAShortTitleOrAShortRowNamesTheCause) {
+  const std::string title = "TITLE\nTest shaft\nline 2\nline 3\nline 4\nline 5\n";
+  struct Case {
+    const char* name;
+    std::string input;
+    int code;
+    std::vector<std::string> cause;  // empty: no line starts with "Cause:"
+  };
+  const Case cases[] = {
+      {"a title of one line",
+       Replace(kBase, title, "TITLE\nTest shaft\n"),
+       199,
+       {"Cause:  TITLE takes five lines; line 4 (OPTIONS) was read as title line 2, and line 8 "
+        "looks like an OPTIONS line.",
+        "        Give the title five lines (blank lines may fill it)."}},
+      {"no title line",
+       Replace(kBase, title, "TITLE\n"),
+       199,
+       {"Cause:  TITLE takes five lines; line 3 (OPTIONS) was read as title line 1, and line 8 "
+        "looks like an OPTIONS line."}},
+      {"a title of six lines",
+       Replace(kBase, title, title + "line 6\n"),
+       199,
+       {"Cause:  TITLE takes five lines, lines 3 to 7 here; line 8 after them is no keyword: a "
+        "sixth title line?"}},
+      {"OPTIONS left out after the title",
+       Replace(kBase, "line 5\nOPTIONS\n", "line 5\n"),
+       199,
+       {"Cause:  line 8 looks like an OPTIONS line, but the five title lines (lines 3 to 7) are "
+        "not followed by the keyword line OPTIONS.",
+        "        Put the line OPTIONS after the title."}},
+      {"a label without its value",
+       Replace(kBase, "MaxIter 100", "MaxIter"),
+       195,
+       {"Cause:    Line 17 above holds only 1 of the 2 values read for the iteration limit "
+        "line (a label and an integer); the reading went on to the next line, so a value is "
+        "missing on line 17."}},
+      {"a soil row short of a value before LOADING",
+       Replace(kBase, "120.0 3000.0 0.0\nLOADING", "120.0 3000.0\nLOADING"),
+       195,
+       {"Cause:    Line 52 above holds only 2 of the 3 values read for the soil values at the "
+        "bottom of soil layer 2 (unit weight, cohesion, epsilon-50); the reading went on to the "
+        "next line, so a value is missing on line 52."}},
+      {"a misspelt keyword elsewhere", Replace(kBase, "\nLOADING\n", "\nLOADINGS\n"), 199, {}},
+      {"a bad value on its own line", Replace(kBase, "MaxIter 100", "MaxIter abc"), 195, {}},
+  };
+  for (const Case& c : cases) {
+    const Read r = ReadText(c.input);
+    EXPECT_EQ(r.code(), c.code) << c.name;
+    for (const std::vector<std::string>* lines : {&r.report, &r.message}) {
+      if (c.cause.empty()) {
+        for (const std::string& line : *lines) {
+          EXPECT_NE(line.rfind("Cause:", 0), 0U) << c.name << ": " << line;
+        }
+        continue;
+      }
+      const int at = FindLine(*lines, c.cause[0]);
+      EXPECT_GE(at, 0) << c.name << "\n" << r.out->message.contents();
+      if (at >= 0 && c.cause.size() > 1) {
+        EXPECT_EQ((*lines)[static_cast<std::size_t>(at) + 1], c.cause[1]) << c.name;
+      }
+    }
+  }
 }
 
 // A SECTIONS body replacing the base one.

@@ -1,10 +1,11 @@
-# Installs the engine built in BUILD_DIR into a fresh prefix under WORK_DIR,
+# Installs the engine built in BUILD_DIR into a fresh prefix under WORK_DIR
+# (or takes the installed tree PREFIX, such as the Debian package unpacked),
 # builds the consumer project in CONSUMER_DIR against it with
 # find_package(tarvex), and runs it on EXAMPLE. Fails at the first step that
 # fails.
 cmake_minimum_required(VERSION 3.20)
 
-foreach(var BUILD_DIR CONSUMER_DIR WORK_DIR EXAMPLE GENERATOR CXX_COMPILER C_COMPILER)
+foreach(var CONSUMER_DIR WORK_DIR EXAMPLE GENERATOR CXX_COMPILER C_COMPILER)
   if(NOT ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -20,9 +21,14 @@ endfunction()
 
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}/run")
-set(prefix "${WORK_DIR}/prefix")
-
-step("install" ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
+if(PREFIX)
+  set(prefix "${PREFIX}")
+elseif(BUILD_DIR)
+  set(prefix "${WORK_DIR}/prefix")
+  step("install" ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
+else()
+  message(FATAL_ERROR "neither BUILD_DIR nor PREFIX is set")
+endif()
 foreach(f include/tarvex/lgo.h include/tarvex/engine.hpp include/tarvex/version.h)
   if(NOT EXISTS "${prefix}/${f}")
     message(FATAL_ERROR "the install holds no ${f}")

@@ -1,8 +1,8 @@
 # Checks every #include "..." of src/ and include/tarvex against the layers of
 # the engine, lowest first:
 #
-#   core <- report writer <- input, soil, section <- pile <- report blocks
-#        <- engine <- cli, web (the hosts: the command line, the web page)
+#   core <- format (the record writer) <- input, soil, section <- pile <- report
+#        <- engine, json (the results as JSON) <- cli, web (the hosts)
 #
 # with the operating-system calls in platform, beside the core at the bottom:
 # any layer but the core may use it, and it sees only the public headers.
@@ -26,17 +26,19 @@ endif()
 set(allowed_results "")
 set(allowed_core "results")
 set(allowed_platform "public;results")
-set(allowed_report_writer "core;platform;results")
+set(allowed_format "core;platform;results")
 # input -> soil: the readers, the unit conversion and the input echo read the
 # p-y criterion table of src/soil. Soil never includes input.
-set(allowed_input "core;platform;report_writer;soil;results")
-set(allowed_soil "core;platform;report_writer;results")
-set(allowed_section "core;platform;report_writer;results")
-set(allowed_pile "core;platform;report_writer;soil;section;results")
-set(allowed_report_blocks "core;platform;report_writer;input;soil;section;pile;results")
-set(allowed_engine "core;platform;report_writer;input;soil;section;pile;report_blocks;public;results")
-set(allowed_cli "core;platform;report_writer;input;soil;section;pile;report_blocks;engine;public;results")
-set(allowed_web "core;platform;report_writer;input;soil;section;pile;report_blocks;engine;public;results")
+set(allowed_input "core;platform;format;soil;results")
+set(allowed_soil "core;platform;format;results")
+set(allowed_section "core;platform;format;results")
+set(allowed_pile "core;platform;format;soil;section;results")
+set(allowed_report "core;platform;format;input;soil;section;pile;results")
+set(allowed_engine "core;platform;format;input;soil;section;pile;report;public;results")
+# json: the results as JSON, written from the public results alone.
+set(allowed_json "core;results")
+set(allowed_cli "core;platform;format;input;soil;section;pile;report;json;engine;public;results")
+set(allowed_web "core;platform;format;input;soil;section;pile;report;json;engine;public;results")
 set(allowed_public "results")
 
 # The layer of a path below src/ or include/ (e.g. "soil/py_curves.hpp",
@@ -47,11 +49,7 @@ function(layer_of path out)
     set(layer results)
   elseif(path MATCHES "^tarvex/")
     set(layer public)
-  elseif(path MATCHES "^report/(record_writer|number_fields|run_output)\\.(hpp|cpp)$")
-    set(layer report_writer)
-  elseif(path MATCHES "^report/")
-    set(layer report_blocks)
-  elseif(path MATCHES "^(core|platform|input|soil|section|pile|engine|cli|web)/")
+  elseif(path MATCHES "^(core|platform|format|input|soil|section|pile|report|json|engine|cli|web)/")
     set(layer ${CMAKE_MATCH_1})
   endif()
   set(${out} "${layer}" PARENT_SCOPE)

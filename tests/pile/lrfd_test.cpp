@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "core/case_state.hpp"
+#include "format/record_writer.hpp"
 #include "pile/node_setup.hpp"
 #include "report/lrfd_report.hpp"
-#include "report/record_writer.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {

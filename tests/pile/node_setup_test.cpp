@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "core/derived_tables.hpp"
+#include "format/record_writer.hpp"
 #include "pile/section_properties.hpp"
-#include "report/record_writer.hpp"
 #include "section/cut_section.hpp"
 #include "soil/layer_nodes.hpp"
 #include "support/test_support.hpp"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/printed_py_curve.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 #include "soil/curve_report.hpp"
 #include "soil/py_curves.hpp"
 #include "support/pile_fixture.hpp"

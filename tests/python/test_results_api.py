@@ -233,6 +233,15 @@ def test_reprs_show_the_values_that_matter(quickstart):
     assert repr(error).startswith("<Results 0 load cases, input_error INP")
     assert repr(error.error) == (f"<Diagnostic {error.error.identity} at line 3: The following "
                                  "line is unrecognized or is out-of-order>")
+    # The value at fault, as data.
+    (value,) = error.error.values
+    assert (value.name, value.value, value.unit) == ("line", "Units FURLONGS", "")
+    assert repr(value) == "<DiagnosticValue line = Units FURLONGS>"
+    error = tarvex.run(text=QUICKSTART.read_text().replace("Increments 100", "Increments 600"),
+                       check=False)
+    assert error.error.identity == "INP00056"
+    (value,) = error.error.values
+    assert (value.name, value.value, value.unit) == ("pile increments", 600.0, "")
 
 
 def test_equality_compares_values_and_not_the_files_texts(quickstart):

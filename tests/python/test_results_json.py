@@ -257,6 +257,7 @@ def test_an_input_error_is_in_the_json_with_its_line(cli, tmp_path):
     error = results["error"]
     assert results["outcome"] == "input_error" and error["kind"] == "input"
     assert error["line_text"] == "NOT A SECTION"
+    assert error["values"] == [{"name": "line", "value": "NOT A SECTION", "unit": ""}]
     assert error["line_number"] == bad.splitlines().index("NOT A SECTION") + 1
     assert results["cases"] == []
     header, rows = read_csv(f"{stem}.cases.csv")

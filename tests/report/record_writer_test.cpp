@@ -1,4 +1,4 @@
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "json/results_json.hpp"
 #include "report/results_csv.hpp"
-#include "report/results_json.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {

@@ -4,7 +4,7 @@
 // not finite numbers, the studies, an error, texts to escape and bytes that
 // are not UTF-8): equal as JSON values, of the same JSON types, doubles equal
 // bit for bit, and the keys of every object in alphabetical order.
-#include "report/results_json.hpp"
+#include "json/results_json.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "core/diagnostics.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -122,6 +123,19 @@ Json ToJson(const Diagnostic& d) {
   j["line_number"] = d.line_number;
   j["line_text"] = d.line_text;
   j["advice"] = d.advice;
+  Json values = Json::array();
+  for (const DiagnosticValue& v : d.values) {
+    Json one;
+    one["name"] = v.name;
+    one["unit"] = v.unit;
+    if (v.text.empty()) {
+      one["value"] = v.value;
+    } else {
+      one["value"] = v.text;
+    }
+    values.push_back(one);
+  }
+  j["values"] = values;
   return j;
 }
 
@@ -140,6 +154,7 @@ Json ToJson(const SoilLayerInfo& l) {
   j["criterion"] = l.criterion;
   j["short_name"] = l.short_name;
   j["description"] = l.description;
+  j["family"] = l.family;
   j["top"] = Number(l.top);
   j["bottom"] = Number(l.bottom);
   j["unit_weight_top"] = Number(l.unit_weight_top);
@@ -799,6 +814,8 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   d.line_number = 59;
   d.line_text = "NOT A SECTION \xFE";
   d.advice = "raise MaxIterations";
+  d.values = {ErrorValue("maximum change in deflection", 0.0125, "in"),
+              ErrorTextValue("section", "NOT A SECTION")};
   ExpectAsTreeWrote(r);
 
   // Nothing but the defaults: empty arrays, absent objects.

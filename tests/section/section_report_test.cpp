@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "report/number_fields.hpp"
+#include "format/number_fields.hpp"
 #include "section/section_analysis.hpp"
 #include "support/section_run.hpp"
 #include "support/test_support.hpp"

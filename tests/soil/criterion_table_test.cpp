@@ -4,8 +4,10 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "soil/py_dispatch.hpp"
+#include "support/test_support.hpp"
 
 namespace tarvex {
 namespace {
@@ -105,6 +107,29 @@ TEST(CriterionTable, FieldsFillDistinctValues) {
     const bool reads_values = row.counted && row.code != kMassiveRock && row.code != kFrozenSoil;
     EXPECT_EQ(!slots.empty(), reads_values);
   }
+}
+
+// The family of a row names the colour of its layers in the HTML report's
+// profile: the page takes it from the results, and its style sheet has a rule
+// for every family the table uses. Criteria that differ only in their author
+// or options share their family.
+TEST(CriterionTable, FamiliesHaveTheirColourInThePage) {
+  const std::string css =
+      testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/src/report/html/report.css");
+  std::set<std::string_view> families;
+  for (const CriterionRow& row : CriterionTable()) {
+    SCOPED_TRACE(static_cast<int>(row.code));
+    families.insert(row.family);
+    const std::string selector = "svg.profile .soil." + std::string(row.family);
+    const bool styled = css.find(selector + " {") != std::string::npos ||
+                        css.find(selector + ",\n") != std::string::npos;
+    EXPECT_TRUE(styled) << selector;
+    EXPECT_EQ(row.family == "other", !row.counted);
+  }
+  EXPECT_EQ(families.size(), 8U);
+  EXPECT_EQ(CriterionOf(kSoftClay).family, CriterionOf(kSoftClayJ).family);
+  EXPECT_EQ(CriterionOf(kSandReese).family, CriterionOf(kSandApi).family);
+  EXPECT_EQ(CriterionOf(kWeakRock).family, CriterionOf(kMassiveRock).family);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/soil_criteria.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {

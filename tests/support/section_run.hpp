@@ -7,7 +7,7 @@
 
 #include "core/input_model.hpp"
 #include "core/moment_curvature.hpp"
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 #include "section/section_analysis.hpp"
 
 namespace tarvex::testing {

@@ -412,6 +412,15 @@
         );
         if (e.line_text != null && e.line_number) s.append(h('pre', { class: 'input-line', text: e.line_text }));
       }
+      if (e.values && e.values.length) {
+        s.append(
+          table(
+            [{ head: 'Value' }, { head: 'Given', num: true }, { head: 'Unit' }],
+            e.values.map((v) => [v.name, typeof v.value === 'number' ? num(v.value, 6) : num(v.value), v.unit || '']),
+            'The values of the error'
+          )
+        );
+      }
       if (e.advice) s.append(h('p', { class: 'advice', text: e.advice }));
     }
 
@@ -742,11 +751,12 @@
     svg.append(s('text', { x: (soilCol[0] + soilCol[1]) / 2, y: 16, class: 'col-head' }, 'Soil layers'));
 
     // Soil: bands across both columns, labelled in the soil column.
-    const FAMILY = { 1: 'clay', 2: 'clay', 3: 'clay', 4: 'clay', 15: 'clay', 5: 'sand', 6: 'sand', 7: 'sand', 8: 'rock', 9: 'rock', 16: 'rock', 10: 'silt', 11: 'silt', 12: 'silt', 13: 'elastic', 14: 'user', 17: 'frozen' };
+    // The kind of soil of each layer's criterion comes with the results (the
+    // engine's criterion table); it names the band's colour class.
     layers.forEach((l, i) => {
       const ya = zy(l.top);
       const yb = zy(l.bottom);
-      const fam = FAMILY[l.criterion] || 'other';
+      const fam = l.family || 'other';
       svg.append(s('rect', { x: pileCol[0], y: ya, width: soilCol[1] - pileCol[0], height: Math.max(0.5, yb - ya), class: 'soil ' + fam + (i % 2 ? ' alt' : '') }));
       const hgt = yb - ya;
       const cx = soilCol[0] + 10;

@@ -2,8 +2,8 @@
 // the run's record of its error and warnings. A stage that detects an error
 // writes its block, reports the error here and returns; the run sequence
 // tests failed() after every stage.
-#ifndef TARVEX_REPORT_RUN_OUTPUT_HPP_
-#define TARVEX_REPORT_RUN_OUTPUT_HPP_
+#ifndef TARVEX_FORMAT_RUN_OUTPUT_HPP_
+#define TARVEX_FORMAT_RUN_OUTPUT_HPP_
 
 #include <initializer_list>
 #include <string>
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/diagnostics.hpp"
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 
@@ -46,13 +46,15 @@ class ErrorBlock {
   ErrorBlock(const ErrorBlock&) = delete;
   ErrorBlock& operator=(const ErrorBlock&) = delete;
 
-  // Reports the error: the "ended prematurely" lines of the report, the run's
-  // error code and its diagnostic (the input line it is about, when given).
-  void Report(std::string_view identity, int code, const InputLine* line = nullptr);
+  // Reports error `id` of the catalogue: the "ended prematurely" lines of
+  // the report, the run's error code and its diagnostic with the values it
+  // is about (and the input line, when given).
+  void Report(ErrorId id, std::vector<DiagnosticValue> values = {},
+              const InputLine* line = nullptr);
   // Stores the error without the report's "ended prematurely" lines: the
   // errors that the run sets directly (runtime errors 28 and 29, and input
   // error 23 of a printed p-y depth above the ground).
-  void Set(std::string_view identity, int code);
+  void Set(ErrorId id, std::vector<DiagnosticValue> values = {});
 
   // Further advice the host may show with the error; not written to any file.
   void Advise(std::string advice) { advice_ = std::move(advice); }
@@ -63,7 +65,7 @@ class ErrorBlock {
 
  private:
   void Close();
-  void Record(std::string_view identity, int code, const InputLine* line);
+  void Record(ErrorId id, std::vector<DiagnosticValue> values, const InputLine* line);
 
   RunOutput& out_;
   std::vector<std::string> report_lines_;
@@ -73,15 +75,10 @@ class ErrorBlock {
   bool open_ = true;
 };
 
-// Reports an error without a block of its own: writes the "ended
-// prematurely" lines to the report and stores the code and the error's
-// identity as the run's error.
-void ReportError(RunOutput& out, std::string_view identity, int code);
-
-// Stores runtime error `code` (200 to 299) without the reporter and without a
-// block of its own; its identity is "RUN" and the error number in five
-// digits. Errors with a block use ErrorBlock::Set.
-void SetErrorCode(RunOutput& out, int code);
+// Reports error `id` without a block of its own: writes the "ended
+// prematurely" lines to the report and stores the error, with the values it
+// is about, as the run's error.
+void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values = {});
 
 // Runtime error 28 (code 228, stored without the reporter like the
 // not-a-number deflection of the iteration) for a result that is not a finite
@@ -91,4 +88,4 @@ void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines);
 
 }  // namespace tarvex
 
-#endif  // TARVEX_REPORT_RUN_OUTPUT_HPP_
+#endif  // TARVEX_FORMAT_RUN_OUTPUT_HPP_

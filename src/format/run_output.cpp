@@ -1,4 +1,4 @@
-#include "report/run_output.hpp"
+#include "format/run_output.hpp"
 
 #include <algorithm>
 #include <string>
@@ -7,7 +7,9 @@ namespace tarvex {
 namespace {
 
 // The "ended prematurely" lines of the reporter.
-void WriteEndedPrematurely(RecordWriter& r, std::string_view identity, int code) {
+void WriteEndedPrematurely(RecordWriter& r, ErrorId id) {
+  const std::string_view identity = ErrorRowOf(id).identity;
+  const int code = ErrorRowOf(id).code;
   r.Write("(/)");
   if (code >= 1 && code <= 199) {
     r.Write("(A,A)", {"Tarvex ended prematurely due to input error number ", identity});
@@ -15,7 +17,7 @@ void WriteEndedPrematurely(RecordWriter& r, std::string_view identity, int code)
     r.Write("(A,A)", {"Tarvex ended prematurely due to runtime error number ", identity});
   }
   if (code == 125) {
-    r.Write("(/A/)", {"**** Input Data Error No. 25 ****"});
+    r.Write("(/A/)", {ErrorHeading(ErrorId::kEmptyInputFile)});
     r.Write("(A)", {"Length of input file is 0 bytes.  No analysis can be performed."});
   }
 }
@@ -38,9 +40,9 @@ void ErrorBlock::Close() {
   out_.message.Capture(nullptr);
 }
 
-void ErrorBlock::Record(std::string_view identity, int code, const InputLine* line) {
+void ErrorBlock::Record(ErrorId id, std::vector<DiagnosticValue> values, const InputLine* line) {
   Close();
-  Diagnostic d = MakeDiagnostic(identity, code);
+  Diagnostic d = MakeDiagnostic(id, std::move(values));
   const std::vector<std::string>& lines = !report_lines_.empty()    ? report_lines_
                                           : !message_lines_.empty() ? message_lines_
                                                                     : shown_lines_;
@@ -53,39 +55,34 @@ void ErrorBlock::Record(std::string_view identity, int code, const InputLine* li
     d.line_number = line->number;
     d.line_text = line->text;
   }
+  out_.diagnostics.error_code = d.code;
   out_.diagnostics.error = std::move(d);
-  out_.diagnostics.error_code = code;
 }
 
-void ErrorBlock::Report(std::string_view identity, int code, const InputLine* line) {
+void ErrorBlock::Report(ErrorId id, std::vector<DiagnosticValue> values, const InputLine* line) {
   Close();
-  WriteEndedPrematurely(out_.report, identity, code);
-  Record(identity, code, line);
+  WriteEndedPrematurely(out_.report, id);
+  Record(id, std::move(values), line);
 }
 
-void ErrorBlock::Set(std::string_view identity, int code) { Record(identity, code, nullptr); }
-
-void ReportError(RunOutput& out, std::string_view identity, int code) {
-  WriteEndedPrematurely(out.report, identity, code);
-  out.diagnostics.error = MakeDiagnostic(identity, code);
-  out.diagnostics.error_code = code;
+void ErrorBlock::Set(ErrorId id, std::vector<DiagnosticValue> values) {
+  Record(id, std::move(values), nullptr);
 }
 
-void SetErrorCode(RunOutput& out, int code) {
-  const std::string digits = std::to_string(code - 200);
-  out.diagnostics.error = MakeDiagnostic(
-      "RUN" + std::string(5 - std::min<std::size_t>(digits.size(), 5), '0') + digits, code);
-  out.diagnostics.error_code = code;
+void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values) {
+  WriteEndedPrematurely(out.report, id);
+  out.diagnostics.error = MakeDiagnostic(id, std::move(values));
+  out.diagnostics.error_code = out.diagnostics.error.code;
 }
 
 void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines) {
   ErrorBlock block(out);
   for (RecordWriter* w : {&out.report, &out.message}) {
-    w->Write("(//A/)", {"**** Runtime Error No. 28 ****"});
+    w->Write("(//A/)", {ErrorHeading(ErrorId::kNotFinite)});
     for (const std::string& line : lines) w->Write("(A)", {line});
     w->Write("()");
   }
-  block.Set("RUN00028", 228);
+  block.Set(ErrorId::kNotFinite);
 }
 
 }  // namespace tarvex

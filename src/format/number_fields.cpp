@@ -1,4 +1,4 @@
-#include "report/number_fields.hpp"
+#include "format/number_fields.hpp"
 
 #include <array>
 #include <cmath>

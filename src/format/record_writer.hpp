@@ -14,8 +14,8 @@
 //
 // A value too wide for its field fills the field with asterisks. Rounding is to
 // nearest, halves away from zero, on the exact binary value.
-#ifndef TARVEX_REPORT_RECORD_WRITER_HPP_
-#define TARVEX_REPORT_RECORD_WRITER_HPP_
+#ifndef TARVEX_FORMAT_RECORD_WRITER_HPP_
+#define TARVEX_FORMAT_RECORD_WRITER_HPP_
 
 #include <cstdint>
 #include <cstdio>
@@ -190,4 +190,4 @@ class RecordWriter {
 
 }  // namespace tarvex
 
-#endif  // TARVEX_REPORT_RECORD_WRITER_HPP_
+#endif  // TARVEX_FORMAT_RECORD_WRITER_HPP_

@@ -2,8 +2,8 @@
 // snake_case name, numbers written so that they read back to the same
 // double. The layout is described for users in docs/results.md and by the
 // schema docs/results.schema.json; kResultsFormatVersion names it.
-#ifndef TARVEX_REPORT_RESULTS_JSON_HPP_
-#define TARVEX_REPORT_RESULTS_JSON_HPP_
+#ifndef TARVEX_JSON_RESULTS_JSON_HPP_
+#define TARVEX_JSON_RESULTS_JSON_HPP_
 
 #include <string>
 
@@ -18,4 +18,4 @@ std::string RenderResultsJson(const RunResults& results);
 
 }  // namespace tarvex
 
-#endif  // TARVEX_REPORT_RESULTS_JSON_HPP_
+#endif  // TARVEX_JSON_RESULTS_JSON_HPP_

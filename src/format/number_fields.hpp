@@ -1,12 +1,12 @@
 // The shared number fields of the report tables. Both continue the current
 // line of the writer and leave it open; the caller writes the labels between
 // fields and ends the line.
-#ifndef TARVEX_REPORT_NUMBER_FIELDS_HPP_
-#define TARVEX_REPORT_NUMBER_FIELDS_HPP_
+#ifndef TARVEX_FORMAT_NUMBER_FIELDS_HPP_
+#define TARVEX_FORMAT_NUMBER_FIELDS_HPP_
 
 #include <string>
 
-#include "report/record_writer.hpp"
+#include "format/record_writer.hpp"
 
 namespace tarvex {
 
@@ -23,4 +23,4 @@ std::string AdaptiveText(int width, double v);
 
 }  // namespace tarvex
 
-#endif  // TARVEX_REPORT_NUMBER_FIELDS_HPP_
+#endif  // TARVEX_FORMAT_NUMBER_FIELDS_HPP_

@@ -1,4 +1,4 @@
-#include "report/results_json.hpp"
+#include "json/results_json.hpp"
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
@@ -350,6 +350,20 @@ void Write(JsonOut& out, const Diagnostic& d) {
   out.Key("line_text").Text(d.line_text);
   out.Key("message").Texts(d.message);
   out.Key("number").Integer(d.number);
+  // The values the error is about: a number, or a text when it is one.
+  out.Key("values");
+  ArrayOf(out, d.values, [](JsonOut& o, const DiagnosticValue& v) {
+    o.StartObject();
+    o.Key("name").Text(v.name);
+    o.Key("unit").Text(v.unit);
+    o.Key("value");
+    if (v.text.empty()) {
+      o.Number(v.value);
+    } else {
+      o.Text(v.text);
+    }
+    o.EndObject();
+  });
   out.EndObject();
 }
 
@@ -377,6 +391,7 @@ void Write(JsonOut& out, const SoilLayerInfo& l) {
   out.Key("criterion").Integer(l.criterion);
   out.Key("default_k_above_water_table").Boolean(l.default_k_above_water_table);
   out.Key("description").Text(l.description);
+  out.Key("family").Text(l.family);
   out.Key("number").Integer(l.number);
   out.Key("short_name").Text(l.short_name);
   out.Key("top").Number(l.top);

@@ -1,0 +1,230 @@
+// The stages of a run that the run sequence (engine/run.cpp) calls in order:
+// section analysis, one load case, the summary, the pile-head stiffness
+// study and the load-deflection curves.
+#include "engine/run_stages.hpp"
+
+#include <algorithm>
+#include <exception>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/interaction_results.hpp"
+#include "engine/results.hpp"
+#include "pile/analysis.hpp"
+#include "pile/iteration.hpp"
+#include "pile/lrfd.hpp"
+#include "pile/response.hpp"
+#include "pile/studies.hpp"
+#include "report/load_case_report.hpp"
+#include "report/lrfd_report.hpp"
+#include "report/study_report.hpp"
+#include "report/summary_report.hpp"
+#include "section/section_analysis.hpp"
+#include "soil/py_curves.hpp"
+
+namespace tarvex {
+
+// Section analysis of every pile section, with its progress lines.
+void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
+  const InputModel& input = model.input;
+  RunOutput& out = model.out;
+  const int count = static_cast<int>(input.sections.size());
+  model.tables.section_tables.resize(input.sections.size());
+  for (int n = 1; n <= count; ++n) {
+    if (announce_every_section || n == 1) {
+      out.message.Write("(A,I0)", {"Computing nonlinear bending stiffness of section ", n});
+    }
+    if (n == 1) {
+      out.report.Write("(//80('-')/4X,A/80('-')/)",
+                       {"Computations of Nominal Moment Capacity and Nonlinear Bending "
+                        "Stiffness"});
+      const char* source =
+          input.options.interaction ? "Axial thrust force values were determined from input values"
+          : input.options.lrfd
+              ? "Axial thrust force values were determined from LRFD load combinations"
+              : "Axial thrust force values were determined from pile-head loading conditions";
+      out.report.Write("(A/)", {source});
+      out.report.Write("(A,I0/)", {"Number of Pile Sections Analyzed = ", count});
+    }
+    out.report.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
+    const auto i = static_cast<std::size_t>(n - 1);
+    AnalyseSection(input.sections[i], n, input.options, model.tables.thrusts,
+                   model.tables.section_tables[i], model.results.sections[i], out);
+    if (out.failed()) return;
+    if (input.options.interaction) {
+      model.results.sections[i].interaction = DescribeInteraction(input.sections[i], input.options);
+    }
+    out.message.Write("(A,I0/)",
+                      {"Completed computing nonlinear bending stiffness of section ", n});
+  }
+}
+
+void WriteSectionCount(AnalysisModel& model) {
+  model.out.plot.Write("(I5,75X,A)", {static_cast<int>(model.input.sections.size()),
+                                      "Line 2 : Total number of sections"});
+}
+
+// Run kind 2: nonlinear bending stiffness of the sections only.
+void ComputeBendingStiffnessOnly(AnalysisModel& model) {
+  WriteSectionCount(model);
+  AnalyseAllSections(model, true);
+}
+
+// One load case c of `cases`: its nodes, the iteration of solver and p-y
+// criteria, its result computed from the last solution, then its report
+// block and plot records rendered from it, and its pile-length study. False
+// when the run ends with this case (an error, or a case that did not
+// converge).
+bool AnalyseLoadCase(AnalysisModel& model, int c, int cases) {
+  const InputModel& input = model.input;
+  const DerivedTables& tables = model.tables;
+  CaseState& state = model.state;
+  RunOutput& out = model.out;
+  std::vector<LoadCaseResult>& results = model.results.cases;
+  std::vector<LrfdDistributedLoads> distributed = PrepareLoadCase(input, tables, c, state, out);
+  if (input.options.lrfd) WriteLrfdDistributedLoads(input.options.units, distributed, out.report);
+  if (out.failed()) return false;
+  out.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
+  ResetWarningsForLoadCase(out.warnings(), c);
+  state.nodes.y.fill(0.0);
+  StartLoadCase(input, tables, c, model.soil, state, out);
+  if (out.failed()) return false;
+
+  PileIterationStages stages(input, tables, model.soil, out);
+  const CaseIteration iteration =
+      IterateLoadCase(input.options, tables.layers, model.soil, state, stages, out);
+  const bool deflection_and_moment =
+      !input.options.lrfd &&
+      input.load_cases[static_cast<std::size_t>(c - 1)].type == LoadType::kDeflectionAndMoment;
+  if (iteration == CaseIteration::kFailed) return false;
+  // A deflection-and-moment case that did not converge still reports its
+  // last iterate; its runtime error then ends the run.
+  if (iteration == CaseIteration::kNotConverged && !deflection_and_moment) return false;
+  if (iteration == CaseIteration::kConverged) {
+    out.message.Write("(A)", {"Convergence Criteria Met"});
+  }
+  const int code_before = out.diagnostics.error_code;
+  // p-y curves are printed for load case 1 only.
+  if (c == 1) {
+    if (input.options.print_py_curves) {
+      KeepPrintedCurves(
+          PrintPyCurves(PyPass{input, tables, model.soil, state.nodes, state.pile_length, out}),
+          model.results.py_curves);
+      if (out.diagnostics.error_code != code_before) return false;
+    } else {
+      out.plot.Write("(I5,75X,A)", {0, "Line 6 : number of output p-y curves"});
+    }
+  }
+  LoadCaseResult& result = results.emplace_back();
+  ComputeCaseResult(input, tables, state, result);
+  result.lrfd_distributed_loads = std::move(distributed);
+  result.status =
+      iteration == CaseIteration::kConverged ? CaseStatus::kConverged : CaseStatus::kNotConverged;
+  // A case whose response is not finite ends the run before any of its
+  // lines is written, and leaves no result.
+  if (const int node = FirstNonFiniteNode(result); node != 0) {
+    results.pop_back();
+    ReportNotFinite(out, {"The response of the pile for load case " + std::to_string(c) +
+                              " is not a finite number at node " + std::to_string(node) + ".",
+                          "Check the input values of the pile, the soil and the loading for "
+                          "their sizes and units."});
+    return false;
+  }
+  result.head_stiffness = ComputeHeadStiffness(state, result);
+  WriteLoadCaseReport(input.options, cases, result, out);
+  if (out.diagnostics.error_code != code_before) return false;
+  // The pile-length study, never for an LRFD combination.
+  if (!input.options.lrfd && input.load_cases[static_cast<std::size_t>(c - 1)].length_study) {
+    out.message.Write(
+        "(A,I0,A)", {"Computing top deflection vs. pile embedment length for load case ", c, "."});
+    RunLengthStudy(input, tables, c, model.soil, state, out, result.length_study.emplace());
+    if (out.diagnostics.error_code != code_before) return false;
+    if (!LengthStudyFinite(*result.length_study)) {
+      result.length_study.reset();
+      ReportNotFinite(out, {"The pile-length study of load case " + std::to_string(c) +
+                                " gave a value that is not a finite number.",
+                            "Check the input values of the pile, the soil and the loading for "
+                            "their sizes and units."});
+      return false;
+    }
+    WriteLengthStudy(input.options.units, result, out);
+  } else {
+    WriteNoLengthStudy(c, input.options.lrfd, out.plot);
+  }
+  out.message.Write("(A,I0/)", {"Completed Analysis ", c});
+  return !out.failed();
+}
+
+int LoadCaseCount(const InputModel& input) {
+  return static_cast<int>(input.options.lrfd ? input.lrfd_combinations.size()
+                                             : input.load_cases.size());
+}
+
+// The summary of all load cases; for LRFD runs with the performance check of
+// every combination, each failure a warning of its combination.
+void WriteRunSummary(AnalysisModel& model) {
+  const InputModel& input = model.input;
+  RunResults& results = model.results;
+  if (!input.options.lrfd) {
+    WritePileHeadSummary(input.options.units, results.cases, model.out);
+    return;
+  }
+  results.lrfd_check = CheckLrfdCombinations(input, model.tables, results.cases);
+  for (const LrfdCheckRow& row : results.lrfd_check) {
+    if (row.verdict == LrfdVerdict::kFail) {
+      RecordWarning(model.out.warnings(), -400, row.combination);
+    }
+  }
+  WriteLrfdSummary(input.options.units, results.cases, results.lrfd_check, model.out);
+}
+
+// The pile-head stiffness study. The input gives no reference shear or
+// moment, so the defaults of 10 lb and 100 lb-in (or their SI values) set the
+// load levels; the axial thrust is that of load case 1 (in an LRFD run the
+// factored thrust of combination 1).
+void RunHeadStiffnessStudy(AnalysisModel& model) {
+  const InputModel& input = model.input;
+  double axial = 0.0;
+  if (input.options.lrfd) {
+    if (!model.tables.lrfd_loads.empty()) axial = model.tables.lrfd_loads.front().axial;
+  } else if (!input.load_cases.empty()) {
+    axial = input.load_cases.front().axial;
+  }
+  HeadStiffnessStudy& study = model.results.stiffness.emplace();
+  RunStiffnessStudy(input, model.tables, 0.0, 0.0, axial, model.soil, model.state, model.out,
+                    study);
+  if (model.failed()) return;
+  // A head that does not move under its study load gives no finite term.
+  if (!StiffnessStudyFinite(study)) {
+    model.results.stiffness.reset();
+    ReportNotFinite(model.out, {"The pile-head stiffness study gave a stiffness that is not a "
+                                "finite number: the pile head did not move under a study load.",
+                                "Check the input values of the pile, the soil and the loading "
+                                "for their sizes and units."});
+    return;
+  }
+  WriteStiffnessStudy(input.options.units, study, model.out);
+}
+
+// The load-deflection curve of every load case, after a run that ended
+// without an error: each case solved again at the levels of its head loads
+// asked for. The run's files, errors and warnings are complete before it
+// and untouched by it.
+void ComputeLoadCurves(AnalysisModel& model) {
+  constexpr int kMostSteps = 1000;
+  const int steps = std::min(model.run.load_steps, kMostSteps);
+  if (steps < 1 || model.failed()) return;
+  if (model.input.options.run_kind != RunKind::kPileAnalysis) return;
+  try {
+    for (LoadCaseResult& c : model.results.cases) {
+      RunLoadCurve(model.input, model.tables, c.number, steps, model.soil, model.state,
+                   c.load_curve.emplace());
+    }
+  } catch (const std::exception&) {
+    // Out of memory: the run itself stands; its curves are dropped.
+    for (LoadCaseResult& c : model.results.cases) c.load_curve.reset();
+  }
+}
+
+}  // namespace tarvex

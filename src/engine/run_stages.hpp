@@ -1,0 +1,37 @@
+// The stages of a run, each on the run's model: the run sequence
+// (engine/run.cpp) calls them in order and tests the error code after each.
+#ifndef TARVEX_ENGINE_RUN_STAGES_HPP_
+#define TARVEX_ENGINE_RUN_STAGES_HPP_
+
+#include "engine/model.hpp"
+
+namespace tarvex {
+
+// Line 2 of the plot file: the number of pile sections.
+void WriteSectionCount(AnalysisModel& model);
+
+// Section analysis of every pile section, with its progress lines.
+void AnalyseAllSections(AnalysisModel& model, bool announce_every_section);
+
+// Run kind 2: nonlinear bending stiffness of the sections only.
+void ComputeBendingStiffnessOnly(AnalysisModel& model);
+
+// The number of load cases: pile-head load cases, or LRFD combinations.
+int LoadCaseCount(const InputModel& input);
+
+// Load case c of `cases`: solved, its result kept, its report block, plot
+// records and pile-length study written. False when the run ends with it.
+bool AnalyseLoadCase(AnalysisModel& model, int c, int cases);
+
+// The summary of all load cases (with the LRFD check in an LRFD run).
+void WriteRunSummary(AnalysisModel& model);
+
+// The pile-head stiffness study.
+void RunHeadStiffnessStudy(AnalysisModel& model);
+
+// The load-deflection curve of every load case, after a run without error.
+void ComputeLoadCurves(AnalysisModel& model);
+
+}  // namespace tarvex
+
+#endif  // TARVEX_ENGINE_RUN_STAGES_HPP_
