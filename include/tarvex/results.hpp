@@ -333,6 +333,16 @@ struct LoadCurve {
   std::optional<Diagnostic> failure;
 };
 
+// The distributed lateral loads of one load type at the nodes of an LRFD
+// combination: each group's loads of the type averaged over the nodes'
+// tributary lengths and summed, unfactored; the nodes where that is not zero.
+struct LrfdDistributedLoads {
+  int type = 0;  // 1 .. 13
+  std::string type_code;
+  std::vector<double> depth;  // x along the pile from the head (length)
+  std::vector<double> load;   // force per length
+};
+
 // kNotConverged: a deflection-and-moment case reported after the iteration
 // limit (the run then ends with runtime error 10).
 enum class CaseStatus { kConverged, kNotConverged };
@@ -373,6 +383,8 @@ struct LoadCaseResult {
   std::optional<PileLengthStudy> length_study;  // when the case asked for it
   HeadStiffness head_stiffness;                 // at the case's converged state
   std::optional<LoadCurve> load_curve;          // with load steps asked for
+  // LRFD combinations: the load types with distributed loads, in order.
+  std::vector<LrfdDistributedLoads> lrfd_distributed_loads;
 };
 
 // A value of a printed p-y curve's report block: the number printed and the
@@ -403,6 +415,77 @@ struct PyCurveResult {
   std::vector<double> p;
   std::vector<CurveParameter> parameters;  // the values of the report block, in printed order
   std::vector<CurveNote> notes;            // in printed order
+};
+
+// A distributed loading point of an LRFD load group, as input: the depth in
+// the input's depth unit (ft in USCS runs, m in SI), as the report prints it.
+struct LrfdLoadPoint {
+  double depth = 0.0;
+  double load = 0.0;  // force per length
+};
+
+// One unfactored load group of an LRFD run, as input.
+struct LrfdLoadGroup {
+  int number = 0;
+  int type = 0;  // load type 1 .. 13
+  std::string
+      type_code;  // "DL", "LL", "EQ", "IM", "W", "HW", "Ice", "Hs", "Lr", "Rn", "Sn", "Tm", "Sp"
+  double horizontal = 0.0;  // force
+  double moment = 0.0;
+  double axial = 0.0;  // force
+  std::vector<LrfdLoadPoint> points;
+};
+
+// The unfactored pile-head loads of one load type, summed over its groups.
+struct LrfdTypeTotal {
+  int type = 0;  // 1 .. 13
+  std::string type_code;
+  int groups = 0;  // load groups of the type
+  double horizontal = 0.0;
+  double moment = 0.0;
+  double axial = 0.0;
+};
+
+// One LRFD combination: its factors and its factored pile-head loads.
+struct LrfdCombinationLoads {
+  int number = 0;
+  std::string name;
+  std::vector<double> factors;  // the load factor of each load type 1 .. 13, as input
+  // The structural resistance factors as input (not positive: not given)
+  // and as used (the input value, or 0.75 when it is not positive).
+  double phi_flexure = 0.0;
+  double phi_shear = 0.0;
+  double resistance_factor_flexure = 0.0;
+  double resistance_factor_shear = 0.0;
+  // The factored loads: the load types' totals times the factors, summed.
+  double horizontal = 0.0;
+  double moment = 0.0;
+  double vertical = 0.0;
+  // The pile-head loads of the combination: the factored horizontal and
+  // vertical forces turned into transverse shear and axial force for a
+  // battered pile, the same forces otherwise.
+  double shear = 0.0;
+  double axial = 0.0;
+  int thrust = 0;  // 1-based position of `axial` in the thrusts
+};
+
+// The transform of the factored loads for a battered pile:
+// shear = cos * horizontal + sin * vertical, axial = -sin * horizontal + cos * vertical.
+struct LrfdBatterTransform {
+  double batter_degrees = 0.0;
+  double cos_batter = 0.0;
+  double sin_batter = 0.0;
+};
+
+// The load groups of an LRFD run and the combinations formed from them.
+struct LrfdLoading {
+  std::vector<LrfdLoadGroup> groups;
+  std::vector<LrfdTypeTotal> type_totals;  // every load type 1 .. 13, in order
+  std::vector<LrfdCombinationLoads> combinations;
+  std::optional<LrfdBatterTransform> batter;  // a battered pile only
+  // The distinct factored axial forces, ascending (force): the thrusts of
+  // section analysis.
+  std::vector<double> thrusts;
 };
 
 enum class LrfdVerdict { kNotApplicable, kPass, kFail };
@@ -469,6 +552,7 @@ struct RunResults {
   std::vector<SectionResult> sections;
   std::vector<PyCurveResult> py_curves;
   std::vector<LoadCaseResult> cases;
+  std::optional<LrfdLoading> lrfd_loading;  // LRFD runs, once the combinations are formed
   std::vector<LrfdCheckRow> lrfd_check;
   std::optional<HeadStiffnessStudy> stiffness;  // when the run asked for the study
   std::vector<WarningRecord> warnings;          // by load case, then by number

@@ -460,6 +460,16 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   }
   d["head_stiffness"] = HeadStiffnessDict(c.head_stiffness);
   d["load_curve"] = LoadCurveDict(c.load_curve);
+  py::list distributed;
+  for (const tarvex::LrfdDistributedLoads& t : c.lrfd_distributed_loads) {
+    py::dict one;
+    one["type"] = t.type;
+    one["type_code"] = Text(t.type_code);
+    one["depth"] = Array(t.depth);
+    one["load"] = Array(t.load);
+    distributed.append(one);
+  }
+  d["lrfd_distributed_loads"] = distributed;
   return d;
 }
 
@@ -505,6 +515,70 @@ py::dict LrfdRowDict(const tarvex::LrfdCheckRow& r) {
   d["max_shear"] = r.max_shear;
   d["head_deflection"] = r.head_deflection;
   d["head_rotation"] = r.head_rotation;
+  return d;
+}
+
+py::dict LrfdLoadingDict(const tarvex::LrfdLoading& l) {
+  py::list groups, totals, combinations;
+  for (const tarvex::LrfdLoadGroup& g : l.groups) {
+    py::dict one;
+    one["number"] = g.number;
+    one["type"] = g.type;
+    one["type_code"] = Text(g.type_code);
+    one["horizontal"] = g.horizontal;
+    one["moment"] = g.moment;
+    one["axial"] = g.axial;
+    py::list points;
+    for (const tarvex::LrfdLoadPoint& p : g.points) {
+      py::dict point;
+      point["depth"] = p.depth;
+      point["load"] = p.load;
+      points.append(point);
+    }
+    one["points"] = points;
+    groups.append(one);
+  }
+  for (const tarvex::LrfdTypeTotal& t : l.type_totals) {
+    py::dict one;
+    one["type"] = t.type;
+    one["type_code"] = Text(t.type_code);
+    one["groups"] = t.groups;
+    one["horizontal"] = t.horizontal;
+    one["moment"] = t.moment;
+    one["axial"] = t.axial;
+    totals.append(one);
+  }
+  for (const tarvex::LrfdCombinationLoads& c : l.combinations) {
+    py::dict one;
+    one["number"] = c.number;
+    one["name"] = Text(c.name);
+    one["factors"] = Array(c.factors);
+    one["phi_flexure"] = c.phi_flexure;
+    one["phi_shear"] = c.phi_shear;
+    one["resistance_factor_flexure"] = c.resistance_factor_flexure;
+    one["resistance_factor_shear"] = c.resistance_factor_shear;
+    one["horizontal"] = c.horizontal;
+    one["moment"] = c.moment;
+    one["vertical"] = c.vertical;
+    one["shear"] = c.shear;
+    one["axial"] = c.axial;
+    one["thrust"] = c.thrust;
+    combinations.append(one);
+  }
+  py::dict d;
+  d["groups"] = groups;
+  d["type_totals"] = totals;
+  d["combinations"] = combinations;
+  if (l.batter) {
+    py::dict batter;
+    batter["batter_degrees"] = l.batter->batter_degrees;
+    batter["cos_batter"] = l.batter->cos_batter;
+    batter["sin_batter"] = l.batter->sin_batter;
+    d["batter"] = batter;
+  } else {
+    d["batter"] = py::none();
+  }
+  d["thrusts"] = Array(l.thrusts);
   return d;
 }
 
@@ -596,6 +670,8 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
   d["py_curves"] = curves;
   d["cases"] = cases;
   d["lrfd_check"] = lrfd;
+  d["lrfd_loading"] =
+      r.lrfd_loading ? py::object(LrfdLoadingDict(*r.lrfd_loading)) : py::object(py::none());
   d["stiffness"] = r.stiffness ? py::object(StiffnessDict(*r.stiffness)) : py::object(py::none());
   d["warnings"] = warnings;
   d["error"] = ErrorDict(r.error);

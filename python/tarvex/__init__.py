@@ -23,7 +23,9 @@ from .reader import read_input
 from .results import (CurveNote, CurveParameter, Diagnostic, DiagnosticValue, DisplayUnit,
                       DisplayUnits, HeadStiffness, InteractionCurve, InteractionDemand,
                       InteractionPoint, InteractionResult, LayerResult, LayerValue, LengthStudy,
-                      LoadCaseResult, LoadCurve, LrfdCheckRow, MomentCurvature,
+                      LoadCaseResult, LoadCurve, LrfdBatterTransform, LrfdCheckRow,
+                      LrfdCombinationLoads, LrfdDistributedLoads, LrfdLoadGroup, LrfdLoading,
+                      LrfdLoadPoint, LrfdTypeTotal, MomentCurvature,
                       PyCurveResult, Results, SecantStiffness, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
 
@@ -75,7 +77,8 @@ __all__ = ["AnalysisError", "CurveNote", "CurveParameter", "Diagnostic", "Diagno
            "DisplayUnits", "HeadStiffness",
            "InputError", "LoadCurve", "SecantStiffness", "load_deflection", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",
-           "LoadCaseResult", "LrfdCheckRow", "ModelError", "MomentCurvature", "PyCurveResult",
+           "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",
+           "LrfdDistributedLoads", "LrfdLoadGroup", "LrfdLoading", "LrfdLoadPoint", "LrfdTypeTotal", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
            "WarningRecord", "__version__", "read_input", "run", "run_many", *_STUDIES,
            *_model_names]

@@ -1053,6 +1053,23 @@ _CONDITIONS = {1: (("shear", "force"), ("moment", "moment")),
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class LrfdDistributedLoads(_Result):
+    """The distributed lateral loads of one load type at the nodes of an LRFD
+    combination, before the factors: the nodes where they are not zero."""
+
+    type: int = field(metadata=_q("", "load type, 1 to 13"))
+    type_code: str = field(metadata=_q("", 'code of the load type ("W")'))
+    depth: Array = field(metadata=_q("length", "depth of each loaded node below the pile "
+                                               "head"))
+    load: Array = field(metadata=_q("force_per_length", "distributed load, averaged over the "
+                                                        "node's length"))
+
+    def _describe(self) -> str:
+        return f"{self.type_code}: {len(self.depth)} nodes"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class LoadCaseResult(_Result):
     """One load case or LRFD combination: the conditions as applied, the
     response at the head, the largest moment and shear, the iteration and
@@ -1121,6 +1138,8 @@ class LoadCaseResult(_Result):
             "written before it was)"))
     load_curve: Optional[LoadCurve] = field(default=None, metadata=_q(
         "", "the case at its load levels (--load-steps), else None"))
+    lrfd_distributed_loads: list[LrfdDistributedLoads] = field(default_factory=list, metadata=_q(
+        "", "an LRFD combination's distributed loads of each load type that has any"))
     units: Optional[Units] = _back_reference()
 
     ei = _deprecated_alias("flexural_rigidity", "ei")
@@ -1283,6 +1302,117 @@ class LrfdCheckRow(_Result):
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class LrfdLoadPoint(_Result):
+    """A distributed loading point of an LRFD load group, as input."""
+
+    depth: float = field(metadata=_q("", "depth as the report prints it: ft in USCS runs, m "
+                                         "in SI"))
+    load: float = field(metadata=_q("force/length", "distributed load"))
+
+    def _describe(self) -> str:
+        return f"{_short(self.depth)}: {_short(self.load)}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class LrfdLoadGroup(_Result):
+    """An unfactored load group of an LRFD run, as input."""
+
+    number: int = field(metadata=_q("", "group number, from 1"))
+    type: int = field(metadata=_q("", "load type, 1 to 13"))
+    type_code: str = field(metadata=_q("", 'code of the load type ("DL", "LL", "EQ", ... "Sp")'))
+    horizontal: float = field(metadata=_q("force", "horizontal force at the pile head"))
+    moment: float = field(metadata=_q("moment", "moment at the pile head"))
+    axial: float = field(metadata=_q("force", "axial force at the pile head"))
+    points: list[LrfdLoadPoint] = field(default_factory=list, metadata=_q(
+        "", "the distributed loading points"))
+
+    def _describe(self) -> str:
+        return f"{self.number}: {self.type_code}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class LrfdTypeTotal(_Result):
+    """The unfactored pile-head loads of one load type, summed over its
+    groups."""
+
+    type: int = field(metadata=_q("", "load type, 1 to 13"))
+    type_code: str = field(metadata=_q("", 'code of the load type ("DL")'))
+    groups: int = field(metadata=_q("", "load groups of the type"))
+    horizontal: float = field(metadata=_q("force", "sum of the horizontal forces"))
+    moment: float = field(metadata=_q("moment", "sum of the moments"))
+    axial: float = field(metadata=_q("force", "sum of the axial forces"))
+
+    def _describe(self) -> str:
+        return f"{self.type_code}: {self.groups} groups"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class LrfdCombinationLoads(_Result):
+    """An LRFD combination: its factors and its factored pile-head loads."""
+
+    number: int = field(metadata=_q("", "combination number, from 1"))
+    name: str = field(metadata=_q("", "combination name"))
+    factors: Array = field(metadata=_q("", "the load factor of each load type 1 to 13"))
+    phi_flexure: float = field(metadata=_q("", "resistance factor for flexure as input; not "
+                                               "positive: not given"))
+    phi_shear: float = field(metadata=_q("", "resistance factor for shear as input; not "
+                                             "positive: not given"))
+    resistance_factor_flexure: float = field(metadata=_q(
+        "", "resistance factor for flexure as used: the input value, or 0.75"))
+    resistance_factor_shear: float = field(metadata=_q(
+        "", "resistance factor for shear as used: the input value, or 0.75"))
+    horizontal: float = field(metadata=_q("force", "factored horizontal force"))
+    moment: float = field(metadata=_q("moment", "factored moment"))
+    vertical: float = field(metadata=_q("force", "factored vertical force"))
+    shear: float = field(metadata=_q("force", "transverse shear at the pile head, after the "
+                                              "batter transform"))
+    axial: float = field(metadata=_q("force", "axial force at the pile head, after the batter "
+                                              "transform"))
+    thrust: int = field(metadata=_q("", "1-based position of axial in the thrusts"))
+
+    def _describe(self) -> str:
+        return f"{self.number}: {self.name.strip()}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class LrfdBatterTransform(_Result):
+    """The transform of the factored loads for a battered pile: shear = cos
+    * horizontal + sin * vertical, axial = -sin * horizontal + cos *
+    vertical."""
+
+    batter_degrees: float = field(metadata=_q("", "batter angle, degrees"))
+    cos_batter: float = field(metadata=_q("", "cosine of the batter angle"))
+    sin_batter: float = field(metadata=_q("", "sine of the batter angle"))
+
+    def _describe(self) -> str:
+        return f"{_short(self.batter_degrees)} degrees"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class LrfdLoading(_Result):
+    """The load groups of an LRFD run and the factored combinations formed
+    from them, as the report prints them."""
+
+    groups: list[LrfdLoadGroup] = field(metadata=_q("", "the unfactored load groups"))
+    type_totals: list[LrfdTypeTotal] = field(metadata=_q("", "the totals of every load type "
+                                                             "1 to 13, in order"))
+    combinations: list[LrfdCombinationLoads] = field(metadata=_q("", "the combinations"))
+    batter: Optional[LrfdBatterTransform] = field(default=None, metadata=_q(
+        "", "the batter transform; None unless the pile is battered"))
+    thrusts: Array = field(metadata=_q("force", "the distinct factored axial forces, "
+                                                "ascending"))
+
+    def _describe(self) -> str:
+        return f"{len(self.groups)} groups, {len(self.combinations)} combinations"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class StiffnessStudy(_Table):
     """The pile-head stiffness study: ten shears with the head rotation
     held at 0 and ten moments with the head deflection held at 0; the
@@ -1437,6 +1567,8 @@ class Results(_Result):
     cases: list[LoadCaseResult] = field(metadata=_q("", "every load case or combination "
                                                         "solved"))
     lrfd_check: list[LrfdCheckRow] = field(metadata=_q("", "the LRFD performance check"))
+    lrfd_loading: Optional[LrfdLoading] = field(default=None, metadata=_q(
+        "", "the LRFD load groups and combinations; None unless an LRFD run formed them"))
     stiffness: Optional[StiffnessStudy] = field(default=None, metadata=_q(
         "", "the pile-head stiffness study; None unless it ran"))
     warnings: list[WarningRecord] = field(metadata=_q("", "the warnings by load case"))
@@ -1824,6 +1956,8 @@ __all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "Diagnostic",
            "DisplayUnits", "FrameUnits",
            "HeadStiffness", "LoadCurve", "SecantStiffness", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",
-           "LoadCaseResult", "LrfdCheckRow", "MomentCurvature", "NODE_COLUMNS",
+           "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",
+           "LrfdDistributedLoads", "LrfdLoadGroup", "LrfdLoadPoint", "LrfdLoading", "LrfdTypeTotal", "MomentCurvature",
+           "NODE_COLUMNS",
            "PyCurveResult", "Results", "SI_UNITS", "SectionResult", "StiffnessStudy", "USCS_UNITS",
            "Units", "WarningRecord"]

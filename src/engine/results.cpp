@@ -99,11 +99,35 @@ bool Finite(const LoadCaseResult& c) {
          Finite(c.section_max_moment) && Finite(c.section_max_shear) && Finite(n.depth) &&
          Finite(n.deflection) && Finite(n.slope) && Finite(n.moment) && Finite(n.shear) &&
          Finite(n.soil_reaction) && Finite(n.es) && Finite(n.flexural_rigidity) &&
-         Finite(n.stress) && Finite(n.distributed_load);
+         Finite(n.stress) && Finite(n.distributed_load) &&
+         std::all_of(
+             c.lrfd_distributed_loads.begin(), c.lrfd_distributed_loads.end(),
+             [](const LrfdDistributedLoads& t) { return Finite(t.depth) && Finite(t.load); });
+}
+
+bool Finite(const LrfdLoading& l) {
+  for (const LrfdLoadGroup& g : l.groups) {
+    if (!Finite({g.horizontal, g.moment, g.axial})) return false;
+    for (const LrfdLoadPoint& p : g.points) {
+      if (!Finite({p.depth, p.load})) return false;
+    }
+  }
+  for (const LrfdTypeTotal& t : l.type_totals) {
+    if (!Finite({t.horizontal, t.moment, t.axial})) return false;
+  }
+  for (const LrfdCombinationLoads& c : l.combinations) {
+    if (!Finite(c.factors) ||
+        !Finite({c.phi_flexure, c.phi_shear, c.resistance_factor_flexure, c.resistance_factor_shear,
+                 c.horizontal, c.moment, c.vertical, c.shear, c.axial})) {
+      return false;
+    }
+  }
+  return Finite(l.thrusts);
 }
 
 // After an error, what the run left that is not a finite number is left out:
-// a thrust's table, a printed curve, a load case or a check row.
+// a thrust's table, a printed curve, a load case, a check row or the LRFD
+// loading.
 void LeaveOutNonFinite(RunResults& r) {
   for (SectionResult& s : r.sections) {
     std::erase_if(s.thrusts, [](const ThrustCurve& t) {
@@ -118,6 +142,7 @@ void LeaveOutNonFinite(RunResults& r) {
                         [](const CurveParameter& v) { return std::isfinite(v.value); });
   });
   std::erase_if(r.cases, [](const LoadCaseResult& c) { return !Finite(c); });
+  if (r.lrfd_loading && !Finite(*r.lrfd_loading)) r.lrfd_loading.reset();
   std::erase_if(r.lrfd_check, [](const LrfdCheckRow& row) {
     return !Finite({row.resistance_factor, row.factored_capacity.value_or(0.0),
                     row.moment_developed, row.fraction_mobilized.value_or(0.0), row.max_shear,

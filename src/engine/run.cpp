@@ -75,7 +75,7 @@ bool ReadAndEchoInput(AnalysisModel& model, InputFile& file, const DateTime& now
                  {static_cast<int>(options.run_kind), options.iunits, options.kyl,
                   options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
 
-  WriteInputEcho(model.input, model.tables, out);
+  WriteInputEcho(model.input, model.tables, model.results.lrfd_loading, out);
   if (model.failed()) return false;
   ConvertToComputingUnits(model.input);
   if (model.failed()) return false;

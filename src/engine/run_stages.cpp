@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/interaction_results.hpp"
@@ -16,6 +17,7 @@
 #include "pile/response.hpp"
 #include "pile/studies.hpp"
 #include "report/load_case_report.hpp"
+#include "report/lrfd_report.hpp"
 #include "report/study_report.hpp"
 #include "report/summary_report.hpp"
 #include "section/section_analysis.hpp"
@@ -80,7 +82,8 @@ bool AnalyseLoadCase(AnalysisModel& model, int c, int cases) {
   CaseState& state = model.state;
   RunOutput& out = model.out;
   std::vector<LoadCaseResult>& results = model.results.cases;
-  PrepareLoadCase(input, tables, c, state, out);
+  std::vector<LrfdDistributedLoads> distributed = PrepareLoadCase(input, tables, c, state, out);
+  if (input.options.lrfd) WriteLrfdDistributedLoads(input.options.units, distributed, out.report);
   if (out.failed()) return false;
   out.message.Write("(A,I0)", {"Computing lateral response of pile for load number ", c});
   ResetWarningsForLoadCase(out.warnings(), c);
@@ -115,6 +118,7 @@ bool AnalyseLoadCase(AnalysisModel& model, int c, int cases) {
   }
   LoadCaseResult& result = results.emplace_back();
   ComputeCaseResult(input, tables, state, result);
+  result.lrfd_distributed_loads = std::move(distributed);
   result.status =
       iteration == CaseIteration::kConverged ? CaseStatus::kConverged : CaseStatus::kNotConverged;
   // A case whose response is not finite ends the run before any of its

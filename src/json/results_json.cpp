@@ -638,6 +638,15 @@ void Write(JsonOut& out, const LoadCaseResult& c) {
   }
   out.Key("load_type").Integer(c.load_type);
   out.Key("lrfd").Boolean(c.lrfd);
+  out.Key("lrfd_distributed_loads");
+  ArrayOf(out, c.lrfd_distributed_loads, [](JsonOut& o, const LrfdDistributedLoads& t) {
+    o.StartObject();
+    o.Key("depth").Numbers(t.depth);
+    o.Key("load").Numbers(t.load);
+    o.Key("type").Integer(t.type);
+    o.Key("type_code").Text(t.type_code);
+    o.EndObject();
+  });
   out.Key("max_moment").Number(c.max_moment);
   out.Key("max_moment_depth").Number(c.max_moment_depth);
   out.Key("max_shear").Number(c.max_shear);
@@ -703,6 +712,75 @@ void Write(JsonOut& out, const LrfdCheckRow& r) {
   out.EndObject();
 }
 
+void Write(JsonOut& out, const LrfdLoadGroup& g) {
+  out.StartObject();
+  out.Key("axial").Number(g.axial);
+  out.Key("horizontal").Number(g.horizontal);
+  out.Key("moment").Number(g.moment);
+  out.Key("number").Integer(g.number);
+  out.Key("points");
+  ArrayOf(out, g.points, [](JsonOut& o, const LrfdLoadPoint& p) {
+    o.StartObject();
+    o.Key("depth").Number(p.depth);
+    o.Key("load").Number(p.load);
+    o.EndObject();
+  });
+  out.Key("type").Integer(g.type);
+  out.Key("type_code").Text(g.type_code);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const LrfdTypeTotal& t) {
+  out.StartObject();
+  out.Key("axial").Number(t.axial);
+  out.Key("groups").Integer(t.groups);
+  out.Key("horizontal").Number(t.horizontal);
+  out.Key("moment").Number(t.moment);
+  out.Key("type").Integer(t.type);
+  out.Key("type_code").Text(t.type_code);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const LrfdCombinationLoads& c) {
+  out.StartObject();
+  out.Key("axial").Number(c.axial);
+  out.Key("factors").Numbers(c.factors);
+  out.Key("horizontal").Number(c.horizontal);
+  out.Key("moment").Number(c.moment);
+  out.Key("name").Text(c.name);
+  out.Key("number").Integer(c.number);
+  out.Key("phi_flexure").Number(c.phi_flexure);
+  out.Key("phi_shear").Number(c.phi_shear);
+  out.Key("resistance_factor_flexure").Number(c.resistance_factor_flexure);
+  out.Key("resistance_factor_shear").Number(c.resistance_factor_shear);
+  out.Key("shear").Number(c.shear);
+  out.Key("thrust").Integer(c.thrust);
+  out.Key("vertical").Number(c.vertical);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const LrfdLoading& l) {
+  out.StartObject();
+  out.Key("batter");
+  if (l.batter) {
+    out.StartObject();
+    out.Key("batter_degrees").Number(l.batter->batter_degrees);
+    out.Key("cos_batter").Number(l.batter->cos_batter);
+    out.Key("sin_batter").Number(l.batter->sin_batter);
+    out.EndObject();
+  } else {
+    out.Null();
+  }
+  out.Key("combinations");
+  ArrayOf(out, l.combinations, [](JsonOut& o, const LrfdCombinationLoads& c) { Write(o, c); });
+  out.Key("groups");
+  ArrayOf(out, l.groups, [](JsonOut& o, const LrfdLoadGroup& g) { Write(o, g); });
+  out.Key("thrusts").Numbers(l.thrusts);
+  out.Key("type_totals");
+  ArrayOf(out, l.type_totals, [](JsonOut& o, const LrfdTypeTotal& t) { Write(o, t); });
+  out.EndObject();
+}
+
 void Write(JsonOut& out, const StiffnessRow& r) {
   out.StartObject();
   out.Key("deflection").Number(r.deflection);
@@ -753,6 +831,12 @@ void Write(JsonOut& out, const RunResults& r) {
   out.Key("lrfd").Boolean(r.lrfd);
   out.Key("lrfd_check");
   ArrayOf(out, r.lrfd_check, [](JsonOut& o, const LrfdCheckRow& row) { Write(o, row); });
+  out.Key("lrfd_loading");
+  if (r.lrfd_loading) {
+    Write(out, *r.lrfd_loading);
+  } else {
+    out.Null();
+  }
   out.Key("outcome").Text(OutcomeName(r.outcome));
   out.Key("pile_length").Number(r.pile_length);
   out.Key("py_curves");

@@ -85,13 +85,15 @@ void PrepareNodes(const InputModel& input, const DerivedTables& tables, double l
   state.soil_reads.Clear();
 }
 
-void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
-                     RunOutput& out) {
+std::vector<LrfdDistributedLoads> PrepareLoadCase(const InputModel& input,
+                                                  const DerivedTables& tables, int c,
+                                                  CaseState& state, RunOutput& out) {
   const bool lrfd = input.options.lrfd;
   state.number = c;
   PrepareNodes(input, tables, input.pile_length, lrfd ? NodeLoads::kLrfd : NodeLoads::kLoadCase,
                state, out);
-  if (lrfd) SetLrfdDistributedLoads(input, c, state, out.report);
+  if (!lrfd) return {};
+  return SetLrfdDistributedLoads(input, c, state);
 }
 
 void StartLoadCase(const InputModel& input, const DerivedTables& tables, int c,

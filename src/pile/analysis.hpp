@@ -12,6 +12,7 @@
 #include "format/run_output.hpp"
 #include "pile/fd_solver.hpp"
 #include "pile/iteration.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
@@ -35,9 +36,11 @@ void PrepareNodes(const InputModel& input, const DerivedTables& tables, double l
 
 // The pile length of the input, node geometry, distributed loads, pile
 // properties, section of every node, and the soil movement at the nodes, for
-// load case c.
-void PrepareLoadCase(const InputModel& input, const DerivedTables& tables, int c, CaseState& state,
-                     RunOutput& out);
+// load case c. For an LRFD combination, returns the distributed loads of
+// each load type that has any (their report block is rendered from them).
+std::vector<LrfdDistributedLoads> PrepareLoadCase(const InputModel& input,
+                                                  const DerivedTables& tables, int c,
+                                                  CaseState& state, RunOutput& out);
 
 // Starting soil moduli (with the criteria that set theirs before the first
 // solution, which keep their per-layer values in `soil`), the pile-head

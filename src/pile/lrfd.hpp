@@ -10,27 +10,28 @@
 #include "core/case_state.hpp"
 #include "core/derived_tables.hpp"
 #include "core/input_model.hpp"
-#include "format/record_writer.hpp"
 #include "tarvex/results.hpp"
 
 namespace tarvex {
 
 // The factored loads of the combinations and the thrust levels they give.
 struct LrfdForms {
+  LrfdLoading loading;  // the groups, totals and combinations as the report prints them
   std::vector<LrfdFactoredLoad> loads;  // one per combination of the input
   std::vector<double> thrusts;          // distinct factored axial forces, ascending; kips in USCS
 };
 
-// Forms the factored loads of every combination and writes the LRFD block of
-// the report.
-LrfdForms FormLrfdCombinations(const InputModel& input, RecordWriter& report);
+// Sums the load groups by load type and forms the factored loads of every
+// combination.
+LrfdForms FormLrfdCombinations(const InputModel& input);
 
 // The distributed lateral loads of LRFD combination c at the nodes of the
 // case: each load type's groups averaged over the nodes' tributary lengths
-// (kept per type in the case and reported), then summed with the
-// combination's load factors into the nodes' loads.
-void SetLrfdDistributedLoads(const InputModel& input, int c, CaseState& state,
-                             RecordWriter& report);
+// (kept per type in the case), then summed with the combination's load
+// factors into the nodes' loads. Returns the loads of each type that has
+// any, at the nodes where they are not zero.
+std::vector<LrfdDistributedLoads> SetLrfdDistributedLoads(const InputModel& input, int c,
+                                                          CaseState& state);
 
 // Resistance factor used for a combination: the input value, or 0.75 when
 // the input is not positive.

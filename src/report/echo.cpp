@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,6 +16,7 @@
 #include "format/number_fields.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/section_properties.hpp"
+#include "report/lrfd_report.hpp"
 #include "report/report_units.hpp"
 #include "section/cut_section.hpp"
 #include "soil/criterion_table.hpp"
@@ -1160,9 +1162,19 @@ bool FinalChecks(const InputModel& input, RunOutput& out) {
   return true;
 }
 
+// Forms the LRFD combinations and writes their block from what they give.
+void FormAndWriteLrfd(const InputModel& input, DerivedTables& tables,
+                      std::optional<LrfdLoading>& lrfd_loading, RecordWriter& r) {
+  LrfdForms forms = FormLrfdCombinations(input);
+  WriteLrfdLoading(input.options.units, forms.loading, r);
+  tables.lrfd_loads = std::move(forms.loads);
+  tables.thrusts = std::move(forms.thrusts);
+  lrfd_loading = std::move(forms.loading);
+}
+
 // Blocks 5 to 17 of a pile analysis; false after an error.
 bool WriteAnalysisInput(const InputModel& input, const EchoUnits& u, DerivedTables& tables,
-                        RunOutput& out) {
+                        std::optional<LrfdLoading>& lrfd_loading, RunOutput& out) {
   RecordWriter& r = out.report;
   WriteSlopeAndBatter(input, r);
   WriteLayering(input, u, out);
@@ -1174,9 +1186,7 @@ bool WriteAnalysisInput(const InputModel& input, const EchoUnits& u, DerivedTabl
   if (!WriteLoadingType(input, out)) return false;
   WriteDistributedLoads(input, u, r);
   if (input.options.lrfd) {
-    LrfdForms forms = FormLrfdCombinations(input, r);
-    tables.lrfd_loads = std::move(forms.loads);
-    tables.thrusts = std::move(forms.thrusts);
+    FormAndWriteLrfd(input, tables, lrfd_loading, r);
   } else {
     WritePileHeadLoading(input, u, r);
   }
@@ -1185,7 +1195,8 @@ bool WriteAnalysisInput(const InputModel& input, const EchoUnits& u, DerivedTabl
 
 }  // namespace
 
-void WriteInputEcho(const InputModel& input, DerivedTables& tables, RunOutput& out) {
+void WriteInputEcho(const InputModel& input, DerivedTables& tables,
+                    std::optional<LrfdLoading>& lrfd_loading, RunOutput& out) {
   out.message.Write("(A)", {"Output of input data begun"});
   const EchoUnits u(input.options.units);
   WriteTitle(input, out.report);
@@ -1194,12 +1205,8 @@ void WriteInputEcho(const InputModel& input, DerivedTables& tables, RunOutput& o
   if (input.options.run_kind == RunKind::kBendingStiffnessOnly) {
     // A stiffness-only run analyses no soil and no load cases; the factored
     // combinations of an LRFD run still give its thrusts.
-    if (input.options.lrfd) {
-      LrfdForms forms = FormLrfdCombinations(input, out.report);
-      tables.lrfd_loads = std::move(forms.loads);
-      tables.thrusts = std::move(forms.thrusts);
-    }
-  } else if (!WriteAnalysisInput(input, u, tables, out)) {
+    if (input.options.lrfd) FormAndWriteLrfd(input, tables, lrfd_loading, out.report);
+  } else if (!WriteAnalysisInput(input, u, tables, lrfd_loading, out)) {
     return;
   }
   if (!FinalChecks(input, out)) return;

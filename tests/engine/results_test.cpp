@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,129 @@ TEST(Results, TheRunItsSectionsAndTheLrfdCheck) {
         << line;
     EXPECT_EQ(row.factored_capacity.has_value(), pass || fail) << line;
   }
+}
+
+// The numbers of `text`, read one after the other.
+std::vector<double> NumbersIn(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<double> numbers;
+  for (double v; in >> v;) numbers.push_back(v);
+  return numbers;
+}
+
+// The line `offset` lines after the first line equal to `heading`.
+std::string LineAfter(const std::vector<std::string>& report, const std::string& heading,
+                      int offset) {
+  const int at = FindLine(report, heading);
+  EXPECT_GE(at, 0) << heading;
+  const auto i = static_cast<std::size_t>(at + offset);
+  return at >= 0 && i < report.size() ? report[i] : std::string();
+}
+
+// A value printed with `decimals` decimals is the value of the results
+// rounded to them.
+void ExpectPrinted(double value, double printed, int decimals, const std::string& where) {
+  EXPECT_NEAR(value, printed, 0.5 * std::pow(10.0, -decimals) * (1.0 + 1e-9)) << where;
+}
+
+TEST(Results, TheLrfdLoadingIsWhatTheReportPrints) {
+  // A battered pile: the factored loads are also transformed.
+  TempDir d;
+  const Finished r = RunInput(d, Example("lrfd_hpile_clays_si.tv6"));
+  const RunResults& results = r.outcome.results;
+  ASSERT_TRUE(results.lrfd_loading);
+  const LrfdLoading& l = *results.lrfd_loading;
+  const std::vector<std::string> report = FileLines(r.files.report);
+
+  ASSERT_EQ(l.type_totals.size(), 13U);
+  for (std::size_t t = 0; t < l.type_totals.size(); ++t) {
+    const LrfdTypeTotal& total = l.type_totals[t];
+    const std::string line = LineAfter(
+        report,
+        "Totals of Unfactored Loads by Load Type for LRFD Analyses:", 10 + static_cast<int>(t));
+    const std::vector<double> printed = NumbersIn(line.substr(17));
+    ASSERT_EQ(printed.size(), 4U) << line;
+    ExpectPrinted(total.horizontal, printed[0], 2, line);
+    ExpectPrinted(total.moment, printed[1], 2, line);
+    ExpectPrinted(total.axial, printed[2], 2, line);
+    EXPECT_EQ(total.groups, printed[3]) << line;
+  }
+
+  ASSERT_EQ(l.combinations.size(), 3U);
+  ASSERT_TRUE(l.batter);
+  for (std::size_t c = 0; c < l.combinations.size(); ++c) {
+    const LrfdCombinationLoads& lc = l.combinations[c];
+    const int row = static_cast<int>(c);
+    const std::string factored =
+        LineAfter(report, "Totals of Factored Loads by Load Combination:", 8 + row);
+    const std::vector<double> f = NumbersIn(factored.substr(0, 73));
+    ASSERT_EQ(f.size(), 4U) << factored;
+    EXPECT_EQ(f[0], lc.number);
+    ExpectPrinted(lc.horizontal, f[1], 2, factored);
+    ExpectPrinted(lc.moment, f[2], 2, factored);
+    ExpectPrinted(lc.vertical, f[3], 2, factored);
+    EXPECT_NE(factored.find(lc.name), std::string::npos) << factored;
+    const std::string moved = LineAfter(
+        report, "Factored Loads Transformed for Pile Batter by Load Combination:", 22 + row);
+    const std::vector<double> m = NumbersIn(moved.substr(0, 73));
+    ASSERT_EQ(m.size(), 4U) << moved;
+    ExpectPrinted(lc.shear, m[1], 2, moved);
+    ExpectPrinted(lc.moment, m[2], 2, moved);
+    ExpectPrinted(lc.axial, m[3], 2, moved);
+    EXPECT_EQ(l.thrusts.at(static_cast<std::size_t>(lc.thrust - 1)), lc.axial);
+  }
+  // The resistance factors as used, in the order of the combinations.
+  std::vector<double> flexure;
+  for (const std::string& line : report) {
+    if (line.rfind("Structural Resistance Factor for Flexure =", 0) == 0) {
+      flexure.push_back(NumbersIn(line.substr(42)).at(0));
+    }
+  }
+  ASSERT_EQ(flexure.size(), l.combinations.size());
+  for (std::size_t c = 0; c < flexure.size(); ++c) {
+    ExpectPrinted(l.combinations[c].resistance_factor_flexure, flexure[c], 3, "flexure");
+  }
+  EXPECT_EQ(l.combinations[2].resistance_factor_flexure, 0.75);  // not given: 0.75
+
+  const std::string angle = LineAfter(report, "using the following:", 2);
+  ExpectPrinted(l.batter->batter_degrees, NumbersIn(angle.substr(18)).at(0), 3, angle);
+  const std::string cos_sin = LineAfter(report, "Transformation Matrix and Equations:", 2);
+  ExpectPrinted(l.batter->cos_batter, NumbersIn(cos_sin.substr(31, 8)).at(0), 4, cos_sin);
+  ExpectPrinted(l.batter->sin_batter, NumbersIn(cos_sin.substr(69)).at(0), 4, cos_sin);
+
+  ASSERT_EQ(l.thrusts.size(), 3U);
+  for (std::size_t i = 0; i < l.thrusts.size(); ++i) {
+    const std::string line =
+        LineAfter(report, "Number   Factored Axial Thrust", 2 + static_cast<int>(i));
+    const std::vector<double> printed = NumbersIn(line);
+    ASSERT_EQ(printed.size(), 2U) << line;
+    ExpectPrinted(l.thrusts[i], printed[1], 3, line);
+  }
+
+  // The groups as input, with their distributed loading points.
+  ASSERT_EQ(l.groups.size(), 3U);
+  EXPECT_EQ(l.groups[2].type_code, "W");
+  ASSERT_EQ(l.groups[2].points.size(), 2U);
+  EXPECT_EQ(l.groups[2].points[1].depth, 2.0);  // m, as printed
+  EXPECT_EQ(l.groups[2].points[0].load, 5.0);
+
+  // The first combination's distributed loads: the wind load over the top
+  // 2 m, at the nodes where it is not zero.
+  ASSERT_FALSE(results.cases.empty());
+  const std::vector<LrfdDistributedLoads>& wind = results.cases[0].lrfd_distributed_loads;
+  ASSERT_EQ(wind.size(), 1U);
+  EXPECT_EQ(wind[0].type_code, "W");
+  const std::string title =
+      "Sums of Distributed Lateral Load Per Unit Length due to Wind Loads                    ";
+  ASSERT_EQ(wind[0].depth.size(), 11U);
+  for (std::size_t k = 0; k < wind[0].depth.size(); ++k) {
+    const std::string line = LineAfter(report, title, 5 + static_cast<int>(k));
+    const std::vector<double> printed = NumbersIn(line);
+    ASSERT_EQ(printed.size(), 2U) << line;
+    ExpectPrinted(wind[0].depth[k], printed[0], 2, line);
+    ExpectPrinted(wind[0].load[k], printed[1], 2, line);
+  }
+  EXPECT_EQ(LineAfter(report, title, 5 + 11), "");
 }
 
 TEST(Results, EachFailedLrfdCheckIsAWarningOfItsCombination) {

@@ -8,6 +8,7 @@
 #include "core/case_state.hpp"
 #include "format/record_writer.hpp"
 #include "pile/node_setup.hpp"
+#include "report/lrfd_report.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -24,6 +25,14 @@ LrfdCombination Combination(std::initializer_list<std::pair<int, double>> factor
   c.name = name;
   c.name.resize(256, ' ');
   return c;
+}
+
+// Forms the combinations and renders their block into `out` from what they
+// give, as the input echo does.
+LrfdForms FormAndWrite(const InputModel& m, RecordWriter& out) {
+  LrfdForms forms = FormLrfdCombinations(m);
+  WriteLrfdLoading(m.options.units, forms.loading, out);
+  return forms;
 }
 
 std::unique_ptr<InputModel> Groups(UnitSystem units) {
@@ -48,7 +57,7 @@ TEST(Lrfd, FactoredLoadsThrustLevelsAndIndexes) {
                           Combination({{2, 1.6}}, 0.0, "Live only"),
                           Combination({{1, 1.0}, {2, 2.0}}, 0.9, "A again")};
   RecordWriter out;
-  const LrfdForms forms = FormLrfdCombinations(*m, out);
+  const LrfdForms forms = FormAndWrite(*m, out);
   const auto& c = forms.loads;
   ASSERT_EQ(c.size(), 3U);
   EXPECT_DOUBLE_EQ(c[0].shear, 2000.0 + 2000.0);
@@ -59,6 +68,28 @@ TEST(Lrfd, FactoredLoadsThrustLevelsAndIndexes) {
   EXPECT_EQ(c[0].thrust_index, 2);
   EXPECT_EQ(c[2].thrust_index, 2);
   EXPECT_EQ(c[1].thrust_index, 1);
+
+  // The same loads as data, in the units the report prints them.
+  const LrfdLoading& data = forms.loading;
+  EXPECT_EQ(data.thrusts, (std::vector<double>{8000.0, 30000.0}));  // pounds
+  ASSERT_EQ(data.type_totals.size(), 13U);
+  EXPECT_EQ(data.type_totals[0].groups, 2);
+  EXPECT_EQ(data.type_totals[0].type_code, "DL");
+  EXPECT_DOUBLE_EQ(data.type_totals[1].axial, 5000.0);
+  EXPECT_EQ(data.type_totals[12].groups, 0);
+  ASSERT_EQ(data.groups.size(), 3U);
+  EXPECT_EQ(data.groups[2].number, 3);
+  EXPECT_EQ(data.groups[1].type_code, "LL");
+  ASSERT_EQ(data.combinations.size(), 3U);
+  const LrfdCombinationLoads& live = data.combinations[1];
+  EXPECT_EQ(live.number, 2);
+  EXPECT_EQ(live.phi_flexure, 0.0);
+  EXPECT_EQ(live.resistance_factor_flexure, 0.75);
+  EXPECT_DOUBLE_EQ(live.horizontal, 1.6 * 1000.0);
+  EXPECT_DOUBLE_EQ(live.vertical, 1.6 * 5000.0);
+  EXPECT_EQ(live.shear, live.horizontal);  // no batter
+  EXPECT_EQ(live.thrust, 1);
+  EXPECT_FALSE(data.batter);
 
   const auto report = SplitLines(out.contents());
   // No live-load dead factor: the line starts with " +".
@@ -91,11 +122,16 @@ TEST(Lrfd, BatterTransform) {
     m->batter_angle = degrees * 3.141592653589793 / 180.0;
     m->lrfd_combinations = {Combination({{1, 1.0}}, 0.9, "Dead")};
     RecordWriter out;
-    const LrfdFactoredLoad c = FormLrfdCombinations(*m, out).loads.at(0);
+    const LrfdForms forms = FormAndWrite(*m, out);
+    const LrfdFactoredLoad c = forms.loads.at(0);
     const bool transformed = std::fabs(m->batter_angle) > 1e-6;
     const double b = transformed ? m->batter_angle : 0.0;
     EXPECT_NEAR(c.shear, std::cos(b) * 2000.0 + std::sin(b) * 20000.0, 1e-9) << degrees;
     EXPECT_NEAR(c.axial, -std::sin(b) * 2000.0 + std::cos(b) * 20000.0, 1e-9) << degrees;
+    EXPECT_EQ(forms.loading.batter.has_value(), transformed) << degrees;
+    if (transformed) {
+      EXPECT_NEAR(forms.loading.batter->batter_degrees, degrees, 1e-12);
+    }
     EXPECT_EQ(FindLine(SplitLines(out.contents()),
                        "Factored Loads Transformed for Pile Batter by Load Combination:") >= 0,
               transformed)
@@ -109,13 +145,20 @@ TEST(Lrfd, DistributedLoadsAtTheNodes) {
   m->lrfd_combinations = {Combination({{2, 1.5}}, 0.9, "Live")};
   auto state = std::make_unique<CaseState>();
   SetNodeGeometry(600.0, 50, 0.0, state->nodes);  // h = 12 in
+  const std::vector<LrfdDistributedLoads> loads = SetLrfdDistributedLoads(*m, 1, *state);
   RecordWriter out;
-  SetLrfdDistributedLoads(*m, 1, *state, out);
+  WriteLrfdDistributedLoads(m->options.units, loads, out);
   const PileNodes& n = state->nodes;
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(1)], 1.5 * 10.0 * 6.0 / 12.0);  // half an interval at the head
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(5)], 1.5 * 10.0);
   EXPECT_DOUBLE_EQ(n.w[PileNodes::At(11)], 1.5 * 10.0 / 2.0);  // 120 in: half loaded
   EXPECT_EQ(n.w[PileNodes::At(12)], 0.0);
+  // The live loads unfactored, at the loaded nodes only: 0 to 120 in.
+  ASSERT_EQ(loads.size(), 1U);
+  EXPECT_EQ(loads[0].type_code, "LL");
+  ASSERT_EQ(loads[0].depth.size(), 11U);
+  EXPECT_EQ(loads[0].depth.back(), 120.0);
+  EXPECT_DOUBLE_EQ(loads[0].load[0], 10.0 * 6.0 / 12.0);
   const auto report = SplitLines(out.contents());
   const int title = FindLine(report,
                              "Sums of Distributed Lateral Load Per Unit Length due to Live "

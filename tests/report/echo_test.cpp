@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,7 @@ struct Echoed {
   std::unique_ptr<InputModel> model = std::make_unique<InputModel>();
   std::unique_ptr<DerivedTables> tables = std::make_unique<DerivedTables>();
   std::unique_ptr<RunOutput> out = std::make_unique<RunOutput>();
+  std::optional<LrfdLoading> lrfd_loading;
   std::vector<std::string> report;
   std::vector<std::string> message;
   std::string identity() const { return out->diagnostics.error.identity; }
@@ -130,7 +132,7 @@ Echoed Echo(
   EXPECT_FALSE(e.out->failed()) << e.out->report.contents();
   e.out->report.Rewind();
   change(*e.model);
-  WriteInputEcho(*e.model, *e.tables, *e.out);
+  WriteInputEcho(*e.model, *e.tables, e.lrfd_loading, *e.out);
   e.report = SplitLines(e.out->report.contents());
   e.message = SplitLines(e.out->message.contents());
   return e;

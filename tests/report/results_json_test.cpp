@@ -388,6 +388,15 @@ Json ToJson(const LoadCaseResult& c) {
   j["length_study"] = c.length_study ? ToJson(*c.length_study) : Json(nullptr);
   j["head_stiffness"] = ToJson(c.head_stiffness);
   j["load_curve"] = c.load_curve ? ToJson(*c.load_curve) : Json(nullptr);
+  j["lrfd_distributed_loads"] =
+      ArrayOf(c.lrfd_distributed_loads, [](const LrfdDistributedLoads& t) {
+        Json type;
+        type["type"] = t.type;
+        type["type_code"] = t.type_code;
+        type["depth"] = Numbers(t.depth);
+        type["load"] = Numbers(t.load);
+        return type;
+      });
   return j;
 }
 
@@ -429,6 +438,62 @@ Json ToJson(const LrfdCheckRow& r) {
   j["max_shear"] = Number(r.max_shear);
   j["head_deflection"] = Number(r.head_deflection);
   j["head_rotation"] = Number(r.head_rotation);
+  return j;
+}
+
+Json ToJson(const LrfdLoading& l) {
+  Json j;
+  j["groups"] = ArrayOf(l.groups, [](const LrfdLoadGroup& g) {
+    Json group;
+    group["number"] = g.number;
+    group["type"] = g.type;
+    group["type_code"] = g.type_code;
+    group["horizontal"] = Number(g.horizontal);
+    group["moment"] = Number(g.moment);
+    group["axial"] = Number(g.axial);
+    group["points"] = ArrayOf(g.points, [](const LrfdLoadPoint& p) {
+      Json point;
+      point["depth"] = Number(p.depth);
+      point["load"] = Number(p.load);
+      return point;
+    });
+    return group;
+  });
+  j["type_totals"] = ArrayOf(l.type_totals, [](const LrfdTypeTotal& t) {
+    Json total;
+    total["type"] = t.type;
+    total["type_code"] = t.type_code;
+    total["groups"] = t.groups;
+    total["horizontal"] = Number(t.horizontal);
+    total["moment"] = Number(t.moment);
+    total["axial"] = Number(t.axial);
+    return total;
+  });
+  j["combinations"] = ArrayOf(l.combinations, [](const LrfdCombinationLoads& c) {
+    Json combination;
+    combination["number"] = c.number;
+    combination["name"] = c.name;
+    combination["factors"] = Numbers(c.factors);
+    combination["phi_flexure"] = Number(c.phi_flexure);
+    combination["phi_shear"] = Number(c.phi_shear);
+    combination["resistance_factor_flexure"] = Number(c.resistance_factor_flexure);
+    combination["resistance_factor_shear"] = Number(c.resistance_factor_shear);
+    combination["horizontal"] = Number(c.horizontal);
+    combination["moment"] = Number(c.moment);
+    combination["vertical"] = Number(c.vertical);
+    combination["shear"] = Number(c.shear);
+    combination["axial"] = Number(c.axial);
+    combination["thrust"] = c.thrust;
+    return combination;
+  });
+  if (l.batter) {
+    j["batter"]["batter_degrees"] = Number(l.batter->batter_degrees);
+    j["batter"]["cos_batter"] = Number(l.batter->cos_batter);
+    j["batter"]["sin_batter"] = Number(l.batter->sin_batter);
+  } else {
+    j["batter"] = nullptr;
+  }
+  j["thrusts"] = Numbers(l.thrusts);
   return j;
 }
 
@@ -479,6 +544,7 @@ Json ToJson(const RunResults& r) {
   j["py_curves"] = ArrayOf(r.py_curves, [](const PyCurveResult& c) { return ToJson(c); });
   j["cases"] = ArrayOf(r.cases, [](const LoadCaseResult& c) { return ToJson(c); });
   j["lrfd_check"] = ArrayOf(r.lrfd_check, [](const LrfdCheckRow& row) { return ToJson(row); });
+  j["lrfd_loading"] = r.lrfd_loading ? ToJson(*r.lrfd_loading) : Json(nullptr);
   j["stiffness"] = r.stiffness ? ToJson(*r.stiffness) : Json(nullptr);
   j["warnings"] = ArrayOf(r.warnings, [](const WarningRecord& w) { return ToJson(w); });
   j["error"] = r.error ? ToJson(*r.error) : Json(nullptr);
@@ -647,6 +713,7 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   c.head_deflection = -0.0;
   c.max_moment = 1e22;
   c.final_change = std::numeric_limits<double>::quiet_NaN();
+  c.lrfd_distributed_loads.push_back({5, "W", numbers, {inf, 2.0}});
   c.section_max_moment = numbers;
   c.nodes.depth = numbers;
   // Digits that the tree's formatter and std::to_chars end differently.
@@ -719,6 +786,14 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   fail.verdict = LrfdVerdict::kFail;
   fail.fraction_mobilized = 1.25;
   r.lrfd_check.emplace_back().fraction_mobilized = inf;
+  LrfdLoading& loading = r.lrfd_loading.emplace();
+  loading.groups.push_back({1, 2, "LL", 1000.0, -0.0, inf, {{0.0, 10.0}, {12.5, 1e-300}}});
+  loading.groups.emplace_back().number = 2;
+  loading.type_totals.push_back({1, "DL", 2, 2000.0, 400.0, nan});
+  loading.combinations.push_back(
+      {1, "Strength I, \"max\"", numbers, 0.0, 0.9, 0.75, 0.9, 1.5, -2.5, 1e22, 3.0, -0.0, 1});
+  loading.batter = LrfdBatterTransform{10.0, 0.984807753012208, 0.17364817766693033};
+  loading.thrusts = {-0.0, 8000.0, inf};
   HeadStiffnessStudy& k = r.stiffness.emplace();
   k.complete = true;
   k.cases_converged = 20;
