@@ -32,6 +32,20 @@ struct UnitLabels {
 
 const UnitLabels& LabelsFor(UnitSystem units);
 
+// The text for USCS, SI or GENERAL runs.
+inline const char* ByUnits(UnitSystem units, const char* uscs, const char* si,
+                           const char* general) {
+  switch (units) {
+    case UnitSystem::kSi:
+      return si;
+    case UnitSystem::kGeneral:
+      return general;
+    case UnitSystem::kUscs:
+      break;
+  }
+  return uscs;
+}
+
 }  // namespace tarvex
 
 #endif  // TARVEX_CORE_UNITS_HPP_

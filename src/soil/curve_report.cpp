@@ -9,19 +9,6 @@ std::string_view Trimmed(std::string_view s) {
   return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-std::string_view ByUnits(UnitSystem units, std::string_view uscs, std::string_view si,
-                         std::string_view general) {
-  switch (units) {
-    case UnitSystem::kSi:
-      return si;
-    case UnitSystem::kGeneral:
-      return general;
-    case UnitSystem::kUscs:
-      break;
-  }
-  return uscs;
-}
-
 // The name of a printed unit label as the results name units ("lbs/in **2"
 // is "psi").
 std::string UnitName(const PyLabels& labels, std::string_view unit) {

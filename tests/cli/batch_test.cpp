@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli.hpp"
+#include "support/cli_run.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -18,22 +19,8 @@ using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
 
-struct BatchResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-BatchResult Tarvex(std::vector<std::string> args) {
-  args.insert(args.begin(), "tarvex");
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  RunOptions options;
-  options.clock = [] { return DateTime{2026, 12, 10, 9, 5, 7}; };
-  const int status = cli::Main(static_cast<int>(argv.size()), argv.data(), out, err, options);
-  return {status, out.str(), err.str()};
-}
+using testing::CliResult;
+using testing::RunCli;
 
 std::vector<std::string> Examples() {
   std::vector<std::string> inputs;
@@ -52,12 +39,12 @@ TEST(Batch, EveryExampleOnTwoThreadsWritesWhatItsSingleRunWrites) {
   ASSERT_GE(inputs.size(), 10U);
   int worst = 0;
   for (const std::string& input : inputs) {
-    worst = std::max(worst, Tarvex({input, "-o", single.File("")}).status);
+    worst = std::max(worst, RunCli({input, "-o", single.File("")}).status);
   }
   std::vector<std::string> args = inputs;
   for (const char* a : {"-j", "2", "-o"}) args.push_back(a);
   args.push_back(batch.File(""));
-  const BatchResult r = Tarvex(args);
+  const CliResult r = RunCli(args);
   EXPECT_EQ(r.status, worst) << r.out << r.err;
   int compared = 0;
   for (const std::string& input : inputs) {
@@ -85,8 +72,8 @@ TEST(Batch, FailingInputsDoNotStopTheOthersAndSetTheExitStatus) {
   WriteFile(d.File("bad.tv6"), "TARVEX6\nnot an input file\n");
   fs::create_directories(d.File("other"));
   WriteFile(d.File("other/quickstart.tv6"), ReadFile(quickstart));
-  const BatchResult r =
-      Tarvex({d.File("bad.tv6"), quickstart, d.File("absent.tv6"), d.File("other/quickstart.tv6"),
+  const CliResult r =
+      RunCli({d.File("bad.tv6"), quickstart, d.File("absent.tv6"), d.File("other/quickstart.tv6"),
               "-j", "2", "-o", d.File("out"), "--summary", d.File("summary.csv"), "--json"});
   EXPECT_EQ(r.status, cli::kFilesUnusable) << r.out << r.err;
   const std::size_t bad = r.out.find(d.File("bad.tv6") + ": input error INP");
@@ -117,7 +104,7 @@ TEST(Batch, FailingInputsDoNotStopTheOthersAndSetTheExitStatus) {
             std::string::npos);
   EXPECT_TRUE(FileExists(d.File("out/bad.msg")));
   // --json writes each run's results as its single run does.
-  ASSERT_EQ(Tarvex({quickstart, "-o", d.File("single"), "--json"}).status, 0);
+  ASSERT_EQ(RunCli({quickstart, "-o", d.File("single"), "--json"}).status, 0);
   EXPECT_EQ(ReadFile(d.File("out/quickstart.json")), ReadFile(d.File("single/quickstart.json")));
   EXPECT_NE(ReadFile(d.File("out/bad.json")).find("\"identity\""), std::string::npos);
 
@@ -206,7 +193,7 @@ TEST(Batch, BadArgumentsAnalyseNothing) {
        "cannot write the summary"},
   };
   for (const Case& c : bad) {
-    const BatchResult r = Tarvex(c.args);
+    const CliResult r = RunCli(c.args);
     EXPECT_EQ(r.status, cli::kFilesUnusable) << c.message;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "") << c.message;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_run.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -19,22 +20,8 @@ using testing::FileExists;
 using testing::TempDir;
 using testing::WriteFile;
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliResult RunCli(std::vector<std::string> args) {
-  args.insert(args.begin(), "tarvex");
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  RunOptions options;
-  options.clock = [] { return DateTime{2026, 12, 10, 9, 5, 7}; };
-  const int status = cli::Main(static_cast<int>(argv.size()), argv.data(), out, err, options);
-  return {status, out.str(), err.str()};
-}
+using testing::CliResult;
+using testing::RunCli;
 
 TEST(Cli, HelpVersionAndBadArguments) {
   const CliResult help = RunCli({"--help"});

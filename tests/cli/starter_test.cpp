@@ -11,6 +11,7 @@
 
 #include "cli/cli.hpp"
 #include "engine/templates.hpp"
+#include "support/cli_run.hpp"
 #include "support/test_support.hpp"
 
 namespace tarvex {
@@ -22,20 +23,8 @@ using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliResult Tarvex(std::vector<std::string> args) {
-  args.insert(args.begin(), "tarvex");
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int status = cli::Main(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::CliResult;
+using testing::RunCli;
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
   const std::size_t at = text.find(from);
@@ -56,7 +45,7 @@ std::vector<std::string> Listing(const std::string& folder) {
 // The help gives every option with an example of each, and the command-line
 // guide prints the help as the program does.
 TEST(Starter, TheHelpGivesEveryOptionWithAnExampleAsTheGuidePrintsIt) {
-  const CliResult help = Tarvex({"--help"});
+  const CliResult help = RunCli({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* form :
        {"  -o DIR, --output DIR\n", "  --json\n", "  --csv\n", "  --html\n",
@@ -83,7 +72,7 @@ TEST(Starter, TheHelpGivesEveryOptionWithAnExampleAsTheGuidePrintsIt) {
       << "docs/command-line.md does not hold the help as printed:\n"
       << help.out;
   // A bad command line gets the ways to call the program, not the whole help.
-  const CliResult bad = Tarvex({"--frobnicate"});
+  const CliResult bad = RunCli({"--frobnicate"});
   EXPECT_EQ(bad.status, cli::kFilesUnusable);
   EXPECT_NE(bad.err.find("unknown option --frobnicate"), std::string::npos);
   EXPECT_NE(bad.err.find("Run tarvex --help"), std::string::npos);
@@ -121,28 +110,28 @@ TEST(Starter, TemplateWritesToTheOutputOrANewFileOnly) {
   TempDir d;
   // The default is the USCS drilled shaft, on the standard output; what its
   // lines mean on the standard error.
-  const CliResult shaft = Tarvex({"--template"});
+  const CliResult shaft = RunCli({"--template"});
   EXPECT_EQ(shaft.status, 0);
   EXPECT_EQ(shaft.out, TemplateText(*FindInputTemplate("uscs", "shaft")));
   EXPECT_NE(shaft.err.find("  line  2  TITLE"), std::string::npos) << shaft.err;
   EXPECT_NE(shaft.err.find("five title lines follow"), std::string::npos) << shaft.err;
 
-  const CliResult pipe = Tarvex({"--template", "pipe", "si", "-o", d.File("pile.tv6")});
+  const CliResult pipe = RunCli({"--template", "pipe", "si", "-o", d.File("pile.tv6")});
   EXPECT_EQ(pipe.status, 0) << pipe.err;
   EXPECT_EQ(ReadFile(d.File("pile.tv6")), TemplateText(*FindInputTemplate("si", "pipe")));
   EXPECT_NE(pipe.out.find("Analyse it with: tarvex " + d.File("pile.tv6")), std::string::npos);
   // The file it wrote analyses to a normal end from the command line.
-  EXPECT_EQ(Tarvex({d.File("pile.tv6")}).status, 0);
+  EXPECT_EQ(RunCli({d.File("pile.tv6")}).status, 0);
 
   // Never over a file: the one there is kept.
   WriteFile(d.File("mine.tv6"), "my own work\n");
-  const CliResult over = Tarvex({"--template", "-o", d.File("mine.tv6")});
+  const CliResult over = RunCli({"--template", "-o", d.File("mine.tv6")});
   EXPECT_EQ(over.status, cli::kFilesUnusable);
   EXPECT_NE(over.err.find("exists; a starter input is never written over a file"),
             std::string::npos);
   EXPECT_EQ(ReadFile(d.File("mine.tv6")), "my own work\n");
 
-  const CliResult unknown = Tarvex({"--template", "uscs", "sheetpile"});
+  const CliResult unknown = RunCli({"--template", "uscs", "sheetpile"});
   EXPECT_EQ(unknown.status, cli::kFilesUnusable);
   EXPECT_NE(unknown.err.find("no starter input of the kind \"sheetpile\"; the kinds are shaft, "
                              "pipe"),
@@ -205,7 +194,7 @@ TEST(Starter, CheckReportsWhatTheRunWouldAndWritesNothing) {
   for (const Case& c : cases) WriteFile(d.File(c.file), c.text);
   const std::vector<std::string> before = Listing(d.path());
   for (const Case& c : cases) {
-    const CliResult r = Tarvex({"--check", d.File(c.file)});
+    const CliResult r = RunCli({"--check", d.File(c.file)});
     EXPECT_EQ(r.status, c.status) << c.file << "\n" << r.out << r.err;
     std::size_t from = 0;
     for (const std::string& line : c.lines) {
@@ -215,7 +204,7 @@ TEST(Starter, CheckReportsWhatTheRunWouldAndWritesNothing) {
     }
   }
   // Several inputs: each checked, the worst status; a missing one is named.
-  const CliResult all = Tarvex(
+  const CliResult all = RunCli(
       {"--check", d.File("quickstart.tv6"), d.File("one_line_title.tv6"), d.File("absent.tv6")});
   EXPECT_EQ(all.status, cli::kFilesUnusable);
   EXPECT_NE(all.err.find("cannot read the input file " + d.File("absent.tv6") + ": no such file"),
