@@ -166,6 +166,10 @@ struct ThrustCurve {
   double thrust = 0.0;                   // section units
   double nominal_moment_capacity = 0.0;  // section units
   std::vector<MomentCurvaturePoint> points;
+  // The curve took all its points (150) without reaching the capacity
+  // strain: the report warns that the section may be under-reinforced.
+  // Never for a steel pipe.
+  bool full_curve = false;
 };
 
 // A point of an axial force - bending moment interaction diagram, in the
@@ -219,6 +223,124 @@ struct InteractionResult {
   int governing_case = 0;                  // its load case; 0 when none
 };
 
+// ---- Section analysis: the values of the section's report blocks ----
+//
+// Section units throughout (those of the moment-curvature tables): USCS in,
+// sq. in., in^4, in^3, ksi, kip, kip-in; SI m, sq. m, m^4, m^3, kPa, kN,
+// kN-m. Which values a section has depends on its `type`; the others are 0
+// (or absent where optional).
+
+// A bar or strand as placed for the moment-curvature computation: the
+// centre's x across the section and y from mid-depth towards the
+// compression face.
+struct SectionBar {
+  double diameter = 0.0;
+  double area = 0.0;
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// A bar of a rectangular section's bar list, as input.
+struct ListedBar {
+  int index = 0;  // bar size index, as input
+  double diameter = 0.0;
+  double area = 0.0;
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// The dimensions, materials and derived properties of a section cut into
+// strips (every type but the elastic, elastic-plastic and user-defined ones).
+struct SectionDimensions {
+  // Outer size: the depth of a rectangular section, the diameter of a round
+  // section, casing or pipe, the width of a square or octagonal pile.
+  double depth = 0.0;
+  double width = 0.0;             // rectangular section
+  double void_diameter = 0.0;     // hollow prestressed piles
+  double chamfer = 0.0;           // square prestressed piles: corner chamfer
+  double cover = 0.0;             // concrete cover over the bars (inside the casing)
+  double casing_thickness = 0.0;  // casing wall; the pipe's wall
+  double core_diameter = 0.0;     // outside diameter of the core
+  double core_thickness = 0.0;
+  bool core_filled = false;       // the core is filled with concrete (else void)
+  double casing_inertia = 0.0;    // casing with core: moment of inertia of the casing
+  double core_inertia = 0.0;      // and of the core
+  int bar_count = 0;              // bars, or strands of a prestressed pile
+  double bar_yield_stress = 0.0;  // fy of the bars; fpu of the strands
+  double bar_modulus = 0.0;
+  double casing_yield_stress = 0.0;  // casing (and core), pipe
+  double casing_modulus = 0.0;
+  double gross_area = 0.0;  // the outline's area
+  double bar_area = 0.0;    // all bars or strands
+  double casing_area = 0.0;
+  double core_area = 0.0;
+  // Cased sections: concrete = gross - steel (- void); steel = casing (+
+  // core) + bars.
+  double concrete_area = 0.0;
+  double steel_area = 0.0;
+  // Bars over the gross area, or all steel over it for cased sections, in
+  // percent.
+  double steel_ratio_percent = 0.0;
+  double rupture_modulus = 0.0;  // rectangular section: for its cracking load (negative)
+  // Bars on a circle: the area of one bar (cased sections), the
+  // edge-to-edge spacing of neighbouring bars and the rebar offset.
+  std::optional<double> single_bar_area;
+  std::optional<double> edge_spacing;
+  std::optional<double> rebar_offset;
+  // Steel pipe: area, moment of inertia, E I (in the run's computing unit
+  // of flexural rigidity: lb-in^2, kN-m^2), plastic modulus Z and Fy Z.
+  double pipe_area = 0.0;
+  double pipe_inertia = 0.0;
+  double pipe_bending_stiffness = 0.0;
+  double plastic_modulus = 0.0;
+  double plastic_moment = 0.0;
+  std::vector<ListedBar> listed_bars;  // rectangular section with a bar list
+  // The bars or strands as placed, in the order of the computation.
+  std::vector<SectionBar> bars;
+};
+
+// The strands and prestress of a prestressed pile, and its capacities by
+// the PCI equations.
+struct SectionPrestress {
+  // 0 PCI 250, 1 PCI 270, 2 Grade 300, 3 smooth 145 ksi bars, 4 smooth
+  // 160 ksi bars, 5 deformed bars (150-160 ksi).
+  int strand_type = 0;
+  double strand_area = 0.0;   // one strand
+  double strand_cover = 0.0;  // 0 for strands placed by their positions
+  double initial_force = 0.0;
+  double loss_fraction = 0.0;
+  double effective_force = 0.0;
+  double concrete_area = 0.0;         // Ac, net of strands and voids
+  double steel_area = 0.0;            // As of the strands
+  double concrete_stress = 0.0;       // f_pc after losses
+  double steel_stress = 0.0;          // after losses (negative: tension)
+  double concrete_strain = 0.0;       // compression
+  double steel_strain = 0.0;          // negative: tension
+  double pci_axial_capacity = 0.0;    // Pn = (0.85 f'c - 0.60 f_pc) Ag
+  double pci_axial_load = 0.0;        // N = (0.33 f'c - 0.27 f_pc) Ag
+  double pci_tensile_capacity = 0.0;  // Nt = As fpu (negative)
+  double pci_moment_factor = 0.0;     // k of Mn = k D As fpu: 0.32, 0.34, 0.37 or 0.38
+  double pci_moment_capacity = 0.0;
+};
+
+// The concrete of a section (not for a steel pipe).
+struct SectionConcrete {
+  double compressive_strength = 0.0;  // f'c
+  double elastic_modulus = 0.0;
+  double rupture_modulus = 0.0;  // negative
+  double peak_strain = 0.0;      // compression strain at peak stress
+  double cracking_strain = 0.0;  // tensile strain at fracture (negative)
+  double aggregate_size = 0.0;   // maximum coarse aggregate size
+};
+
+// How a section's moment-curvature tables were obtained.
+enum class SectionCurveSource {
+  kComputed,        // cut into strips: the moment-curvature solution
+  kElastic,         // from elastic section properties
+  kElasticPlastic,  // from elastic-plastic section properties
+  kUserDefined,     // from input values of nonlinear M-EI
+};
+
 struct SectionResult {
   int number = 0;
   int type = 0;           // section type code of the input (-3: casing with a void core)
@@ -237,6 +359,16 @@ struct SectionResult {
   std::vector<ThrustCurve> thrusts;
   // With ComputeInteraction YES: the interaction diagram and the demands.
   std::optional<InteractionResult> interaction;
+  // -- The values of the section's report blocks.
+  SectionCurveSource curves = SectionCurveSource::kComputed;
+  std::optional<SectionDimensions> dimensions;  // sections cut into strips
+  std::optional<SectionPrestress> prestress;    // prestressed piles
+  std::optional<SectionConcrete> concrete;      // sections cut into strips but the pipe
+  // The axial thrusts the section is analysed for (section units), and
+  // whether a stiffness-only run left out thrusts beyond the axial
+  // capacities; set once the thrusts are checked against the capacities.
+  std::vector<double> analysed_thrusts;
+  bool thrusts_dropped = false;
 };
 
 // The response at every node 1 .. NN, head to tip: one entry per node.
