@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "allocation_counter.hpp"
+#include "report/section_report.hpp"
 #include "section/section_analysis.hpp"
 
 namespace {
@@ -39,7 +40,8 @@ void Run(benchmark::State& state, SectionRun& m, int count) {
     m.out.report.Rewind();
     m.out.plot.Rewind();
     const long long before = tarvex::bench::allocations.load();
-    tarvex::AnalyseSection(m.section, 1, m.options, m.thrusts, m.tables, m.result, m.out);
+    tarvex::SectionReport report(m.out.report, m.options);
+    tarvex::AnalyseSection(m.section, 1, m.options, m.thrusts, m.tables, m.result, m.out, report);
     allocations = tarvex::bench::allocations.load() - before;
     if (m.out.diagnostics.error_code != 0) state.SkipWithError("section analysis failed");
     benchmark::DoNotOptimize(m.tables.curves.data());

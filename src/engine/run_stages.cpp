@@ -18,6 +18,7 @@
 #include "pile/studies.hpp"
 #include "report/load_case_report.hpp"
 #include "report/lrfd_report.hpp"
+#include "report/section_report.hpp"
 #include "report/study_report.hpp"
 #include "report/summary_report.hpp"
 #include "section/section_analysis.hpp"
@@ -49,8 +50,9 @@ void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
     }
     out.report.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
     const auto i = static_cast<std::size_t>(n - 1);
+    SectionReport report(out.report, input.options);
     AnalyseSection(input.sections[i], n, input.options, model.tables.thrusts,
-                   model.tables.section_tables[i], model.results.sections[i], out);
+                   model.tables.section_tables[i], model.results.sections[i], out, report);
     if (out.failed()) return;
     if (input.options.interaction) {
       model.results.sections[i].interaction = DescribeInteraction(input.sections[i], input.options);

@@ -1,20 +1,43 @@
-#include "section/section_report.hpp"
+#include "report/section_report.hpp"
 
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "format/number_fields.hpp"
+#include "section/moment_curvature_solver.hpp"
 
 namespace tarvex {
 namespace {
 
-constexpr double kQuarterPi = 0.7853981633974483;
-constexpr double kPiOver64 = 0.04908738521234052;
+// Unit labels of the section's blocks, 8 characters each.
+struct SectionUnitLabels {
+  const char* length;
+  const char* stress;
+  const char* force;
+  const char* curvature;
+  const char* moment;
+  const char* area;
+  const char* inertia;
+  const char* stiffness;
+  const char* volume;
+};
 
 constexpr SectionUnitLabels kUscsLabels{" in     ", " ksi    ", " kips   ", " rad/in ", " in-kip ",
                                         " sq. in.", " in^4   ", " lb-in^2", " in^3   "};
 constexpr SectionUnitLabels kSiLabels{" m      ", " kPa    ", " kN     ", " rad/m  ", " kN-m   ",
                                       " sq. m  ", " m^4    ", " kN-m^2 ", " m^3    "};
+
+const SectionUnitLabels& Labels(bool si) { return si ? kSiLabels : kUscsLabels; }
+
+// The type code of a casing with a void core in the results.
+constexpr int kVoidCoreType = -3;
+
+bool Pipe(const SectionResult& r) { return r.type == kSteelPipe; }
+bool WithCore(const SectionResult& r) {
+  return r.type == kShaftWithCasingAndCore || r.type == kVoidCoreType;
+}
+bool Cased(const SectionResult& r) { return r.type == kShaftWithCasing || WithCore(r); }
 
 // A blank line, the heading, dashes of its length and a blank line.
 void Heading(RecordWriter& out, std::string_view text) {
@@ -33,30 +56,14 @@ void Item(RecordWriter& out, std::string_view label, double v, std::string_view 
   out.EndLine();
 }
 
-void LengthOfSection(RecordWriter& out, const PileSection& s, bool si) {
+void LengthOfSection(RecordWriter& out, const SectionResult& r, bool si) {
   out.Write("(A,T56,'= ',$)", {"Length of Section"});
-  WriteAdaptive(out, 10, si ? s.length : s.length / 12.0);
+  WriteAdaptive(out, 10, si ? r.length : r.length / 12.0);
   out.Text(si ? " m" : " ft");
   out.EndLine();
 }
 
-double Percent(double part, double whole) { return whole > 0.0 ? part / whole * 100.0 : 0.0; }
-
-// Edge-to-edge spacing of bars on a circle: the gap between neighbouring
-// groups (bars 1-2, 2-3 or 2-4 by group size) less a bar diameter.
-double EdgeSpacing(const PileSection& s, const CutSection& cs) {
-  const int per_group = s.bars.bars_per_group;
-  const int a = per_group == 1 ? 0 : 1;
-  const int b = per_group == 1 ? 1 : per_group == 2 ? 2 : 3;
-  if (b >= cs.reinforcement.count) return 0.0;
-  const RebarPoint& p = cs.reinforcement.bar[static_cast<std::size_t>(a)];
-  const RebarPoint& q = cs.reinforcement.bar[static_cast<std::size_t>(b)];
-  return std::hypot(p.x - q.x, p.y - q.y) - s.bars.diameter;
-}
-
-bool OnCircle(const PileSection& s) { return s.bars.layout == BarLayout::kCircle; }
-
-void BarDetailsTable(RecordWriter& out, const PileSection& s, const SectionUnitLabels& u) {
+void BarDetailsTable(RecordWriter& out, const SectionDimensions& d, const SectionUnitLabels& u) {
   Heading(out, "Reinforcing Bar Details:");
   out.Write("(A)", {"   Bar              Bar           Bar Diam.        Bar Area          Bar X  "
                     "          Bar Y"});
@@ -65,12 +72,12 @@ void BarDetailsTable(RecordWriter& out, const PileSection& s, const SectionUnitL
   out.Write("(A)", {"  ------           -----          ---------        --------          -----  "
                     "          -----"});
   int number = 0;
-  for (const Bar& b : s.bars.bars) {
+  for (const ListedBar& b : d.listed_bars) {
     out.Write("(I5,I17,4(5X,F12.6))", {++number, b.index, b.diameter, b.area, b.x, b.y});
   }
 }
 
-void BarPositionsTable(RecordWriter& out, const CutSection& cs, bool si) {
+void BarPositionsTable(RecordWriter& out, const SectionDimensions& d, bool si) {
   out.Write("()");
   out.Write("(A)", {"Reinforcing Bar Dimensions and Positions Used in Computations:"});
   out.Write("()");
@@ -88,9 +95,9 @@ void BarPositionsTable(RecordWriter& out, const CutSection& cs, bool si) {
       out.Text("     0.00000");
     }
   };
-  for (int i = 0; i < cs.reinforcement.count; ++i) {
-    const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(i)];
-    WriteIntegerField(out, 7, i + 1);
+  int number = 0;
+  for (const SectionBar& b : d.bars) {
+    WriteIntegerField(out, 7, ++number);
     out.Blanks(8);
     WriteAdaptive(out, 12, b.diameter);
     out.Blanks(3);
@@ -103,123 +110,115 @@ void BarPositionsTable(RecordWriter& out, const CutSection& cs, bool si) {
   }
 }
 
-void RectangularBlock(RecordWriter& out, const PileSection& s, const CutSection& cs,
+void RectangularBlock(RecordWriter& out, const SectionResult& r, bool si,
                       const SectionUnitLabels& u) {
+  const SectionDimensions& d = *r.dimensions;
   Heading(out, "Dimensions and Properties of Rectangular Concrete Pile:");
-  LengthOfSection(out, s, cs.si);
-  Item(out, "Depth of Section", s.depth, u.length);
-  Item(out, "Width of Section", s.width, u.length);
-  Item(out, "Number of Reinforcing Bars", cs.reinforcement.count, "");
-  Item(out, "Yield Stress of Reinforcing Bars", cs.fy, u.stress);
-  Item(out, "Modulus of Elasticity of Reinforcing Bars", cs.es, u.stress);
-  Item(out, "Compressive Strength of Concrete", cs.concrete.fc, u.stress);
-  Item(out, "Modulus of Rupture of Concrete", cs.cracking.fr, u.stress);
-  Item(out, "Gross Area of Pile", cs.gross_area, u.area);
-  Item(out, "Total Area of Reinforcing Steel", cs.bar_area, u.area);
-  Item(out, "Area Ratio of Steel Reinforcement", Percent(cs.bar_area, cs.gross_area), " percent");
-  if (s.bars.layout == BarLayout::kList) BarDetailsTable(out, s, u);
+  LengthOfSection(out, r, si);
+  Item(out, "Depth of Section", d.depth, u.length);
+  Item(out, "Width of Section", d.width, u.length);
+  Item(out, "Number of Reinforcing Bars", d.bar_count, "");
+  Item(out, "Yield Stress of Reinforcing Bars", d.bar_yield_stress, u.stress);
+  Item(out, "Modulus of Elasticity of Reinforcing Bars", d.bar_modulus, u.stress);
+  Item(out, "Compressive Strength of Concrete", r.concrete->compressive_strength, u.stress);
+  Item(out, "Modulus of Rupture of Concrete", d.rupture_modulus, u.stress);
+  Item(out, "Gross Area of Pile", d.gross_area, u.area);
+  Item(out, "Total Area of Reinforcing Steel", d.bar_area, u.area);
+  Item(out, "Area Ratio of Steel Reinforcement", d.steel_ratio_percent, " percent");
+  if (!d.listed_bars.empty()) BarDetailsTable(out, d, u);
 }
 
-void DrilledShaftBlock(RecordWriter& out, const PileSection& s, const CutSection& cs,
+// Bars on a circle: the spacing of neighbouring bars and the rebar offset.
+void CircleItems(RecordWriter& out, const SectionDimensions& d, const SectionUnitLabels& u) {
+  if (!d.edge_spacing || !d.rebar_offset) return;
+  Item(out, "Edge-to-Edge Bar Spacing", *d.edge_spacing, u.length);
+  Item(out, "Rebar Offset", *d.rebar_offset, u.length);
+}
+
+void DrilledShaftBlock(RecordWriter& out, const SectionResult& r, bool si,
                        const SectionUnitLabels& u) {
+  const SectionDimensions& d = *r.dimensions;
   Heading(out, "Dimensions and Properties of Drilled Shaft:");
-  LengthOfSection(out, s, cs.si);
-  Item(out, "Shaft Diameter ", s.depth, u.length);
-  Item(out, "Concrete Cover Thickness", s.bars.cover, u.length);
-  Item(out, "Number of Reinforcing Bars", cs.reinforcement.count, "");
-  Item(out, "Yield Stress of Reinforcing Bars", cs.fy, u.stress);
-  Item(out, "Modulus of Elasticity of Reinforcing Bars", cs.es, u.stress);
-  Item(out, "Gross Area of Shaft", cs.gross_area, u.area);
-  Item(out, "Total Area of Reinforcing Steel", cs.bar_area, u.area);
-  out.Write("(A,T56,'= ',F15.2,A)", {"Area Ratio of Steel Reinforcement ",
-                                     Percent(cs.bar_area, cs.gross_area), " percent"});
-  if (OnCircle(s)) {
-    Item(out, "Edge-to-Edge Bar Spacing", EdgeSpacing(s, cs), u.length);
-    Item(out, "Rebar Offset", s.bars.offset, u.length);
-  }
+  LengthOfSection(out, r, si);
+  Item(out, "Shaft Diameter ", d.depth, u.length);
+  Item(out, "Concrete Cover Thickness", d.cover, u.length);
+  Item(out, "Number of Reinforcing Bars", d.bar_count, "");
+  Item(out, "Yield Stress of Reinforcing Bars", d.bar_yield_stress, u.stress);
+  Item(out, "Modulus of Elasticity of Reinforcing Bars", d.bar_modulus, u.stress);
+  Item(out, "Gross Area of Shaft", d.gross_area, u.area);
+  Item(out, "Total Area of Reinforcing Steel", d.bar_area, u.area);
+  out.Write("(A,T56,'= ',F15.2,A)",
+            {"Area Ratio of Steel Reinforcement ", d.steel_ratio_percent, " percent"});
+  CircleItems(out, d, u);
 }
 
-void CasedShaftBlock(RecordWriter& out, const PileSection& s, const CutSection& cs,
+void CasedShaftBlock(RecordWriter& out, const SectionResult& r, bool si,
                      const SectionUnitLabels& u) {
-  const double concrete = cs.gross_area - cs.casing_area - cs.bar_area;
-  const double steel = cs.casing_area + cs.bar_area;
+  const SectionDimensions& d = *r.dimensions;
   Heading(out, "Dimensions and Properties of Drilled Shaft with Permanent Casing:");
-  LengthOfSection(out, s, cs.si);
-  Item(out, "Outer Diameter of Casing", s.depth, u.length);
-  Item(out, "Concrete Cover Thickness Inside Casing", s.bars.cover, u.length);
-  Item(out, "Casing Wall Thickness", s.casing_thickness, u.length);
-  Item(out, "Yield Stress of Casing", cs.casing_fy, u.stress);
-  Item(out, "Elastic Modulus of Casing", cs.casing_e, u.stress);
-  Item(out, "Number of Reinforcing Bars", cs.reinforcement.count, "");
-  if (OnCircle(s)) {
-    Item(out, "Area of Single Reinforcing Bar", s.bars.area, u.area);
-    Item(out, "Edge-to-Edge Bar Spacing", EdgeSpacing(s, cs), u.length);
-    Item(out, "Rebar Offset", s.bars.offset, u.length);
-  }
-  Item(out, "Yield Stress of Reinforcing Bars", cs.fy, u.stress);
-  Item(out, "Elastic Modulus of Reinforcing Bars", cs.es, u.stress);
-  Item(out, "Area of Concrete", concrete, u.area);
-  Item(out, "Cross-sectional Area of Steel Casing", cs.casing_area, u.area);
-  Item(out, "Area of All Steel (Casing and Bars)", steel, u.area);
-  Item(out, "Area Ratio of All Steel", Percent(steel, cs.gross_area), " percent");
+  LengthOfSection(out, r, si);
+  Item(out, "Outer Diameter of Casing", d.depth, u.length);
+  Item(out, "Concrete Cover Thickness Inside Casing", d.cover, u.length);
+  Item(out, "Casing Wall Thickness", d.casing_thickness, u.length);
+  Item(out, "Yield Stress of Casing", d.casing_yield_stress, u.stress);
+  Item(out, "Elastic Modulus of Casing", d.casing_modulus, u.stress);
+  Item(out, "Number of Reinforcing Bars", d.bar_count, "");
+  if (d.single_bar_area) Item(out, "Area of Single Reinforcing Bar", *d.single_bar_area, u.area);
+  CircleItems(out, d, u);
+  Item(out, "Yield Stress of Reinforcing Bars", d.bar_yield_stress, u.stress);
+  Item(out, "Elastic Modulus of Reinforcing Bars", d.bar_modulus, u.stress);
+  Item(out, "Area of Concrete", d.concrete_area, u.area);
+  Item(out, "Cross-sectional Area of Steel Casing", d.casing_area, u.area);
+  Item(out, "Area of All Steel (Casing and Bars)", d.steel_area, u.area);
+  Item(out, "Area Ratio of All Steel", d.steel_ratio_percent, " percent");
 }
 
-void CasedShaftWithCoreBlock(RecordWriter& out, const PileSection& s, const CutSection& cs,
+void CasedShaftWithCoreBlock(RecordWriter& out, const SectionResult& r, bool si,
                              const SectionUnitLabels& u) {
-  const double d = s.depth, di = d - 2.0 * s.casing_thickness;
-  const double dc = s.core_diameter, dci = dc - 2.0 * s.core_thickness;
-  const double steel = cs.casing_area + cs.core_area + cs.bar_area;
-  const double concrete = cs.gross_area - steel - cs.void_area;
-  Heading(out, s.core_filled
+  const SectionDimensions& d = *r.dimensions;
+  Heading(out, d.core_filled
                    ? "Dimensions and Properties of Drilled Shaft with Casing and Filled Core:"
                    : "Dimensions and Properties of Drilled Shaft with Casing and Hollow Core:");
-  LengthOfSection(out, s, cs.si);
-  Item(out, "Outside Diameter of Casing", d, u.length);
-  Item(out, "Concrete Cover Thickness Inside Casing", s.bars.cover, u.length);
-  Item(out, "Casing Wall Thickness", s.casing_thickness, u.length);
-  Item(out, "Moment of Inertia of Steel Casing", kPiOver64 * (d * d * d * d - di * di * di * di),
-       u.inertia);
-  Item(out, "Outside Diameter of Core", dc, u.length);
-  Item(out, "Core Wall Thickness", s.core_thickness, u.length);
-  Item(out, "Moment of Inertia of Steel Core",
-       kPiOver64 * (dc * dc * dc * dc - dci * dci * dci * dci), u.inertia);
-  Item(out, "Yield Stress of Casing and Core", cs.casing_fy, u.stress);
-  Item(out, "Elastic Modulus of Casing and Core", cs.casing_e, u.stress);
-  Item(out, "Number of Reinforcing Bars", cs.reinforcement.count, "");
-  if (OnCircle(s)) Item(out, "Area of Single Reinforcing Bar", s.bars.area, u.area);
-  Item(out, "Area of All Reinforcing Bars", cs.bar_area, u.area);
-  if (OnCircle(s)) {
-    Item(out, "Edge-to-Edge Bar Spacing", EdgeSpacing(s, cs), u.length);
-    Item(out, "Rebar Offset", s.bars.offset, u.length);
-  }
-  Item(out, "Yield Stress of Reinforcing Bars", cs.fy, u.stress);
-  Item(out, "Elastic Modulus of Reinforcing Bars", cs.es, u.stress);
-  Item(out, "Area of Concrete", concrete, u.area);
-  Item(out, "Cross-sectional Area of Steel Casing", cs.casing_area, u.area);
-  Item(out, "Cross-sectional Area of Steel Core", cs.core_area, u.area);
-  Item(out, "Area of All Steel (Casing, Core, and Bars)", steel, u.area);
-  Item(out, "Area Ratio of All Steel", Percent(steel, cs.gross_area), " percent");
-  out.Write("(A)", {s.core_filled ? "Note that the core is assumed to be filled with concrete"
+  LengthOfSection(out, r, si);
+  Item(out, "Outside Diameter of Casing", d.depth, u.length);
+  Item(out, "Concrete Cover Thickness Inside Casing", d.cover, u.length);
+  Item(out, "Casing Wall Thickness", d.casing_thickness, u.length);
+  Item(out, "Moment of Inertia of Steel Casing", d.casing_inertia, u.inertia);
+  Item(out, "Outside Diameter of Core", d.core_diameter, u.length);
+  Item(out, "Core Wall Thickness", d.core_thickness, u.length);
+  Item(out, "Moment of Inertia of Steel Core", d.core_inertia, u.inertia);
+  Item(out, "Yield Stress of Casing and Core", d.casing_yield_stress, u.stress);
+  Item(out, "Elastic Modulus of Casing and Core", d.casing_modulus, u.stress);
+  Item(out, "Number of Reinforcing Bars", d.bar_count, "");
+  if (d.single_bar_area) Item(out, "Area of Single Reinforcing Bar", *d.single_bar_area, u.area);
+  Item(out, "Area of All Reinforcing Bars", d.bar_area, u.area);
+  CircleItems(out, d, u);
+  Item(out, "Yield Stress of Reinforcing Bars", d.bar_yield_stress, u.stress);
+  Item(out, "Elastic Modulus of Reinforcing Bars", d.bar_modulus, u.stress);
+  Item(out, "Area of Concrete", d.concrete_area, u.area);
+  Item(out, "Cross-sectional Area of Steel Casing", d.casing_area, u.area);
+  Item(out, "Cross-sectional Area of Steel Core", d.core_area, u.area);
+  Item(out, "Area of All Steel (Casing, Core, and Bars)", d.steel_area, u.area);
+  Item(out, "Area Ratio of All Steel", d.steel_ratio_percent, " percent");
+  out.Write("(A)", {d.core_filled ? "Note that the core is assumed to be filled with concrete"
                                   : "Note that the core is assumed to be void of concrete"});
 }
 
-void SteelPipeBlock(RecordWriter& out, const PileSection& s, const CutSection& cs,
+void SteelPipeBlock(RecordWriter& out, const SectionResult& r, bool si,
                     const SectionUnitLabels& u) {
-  const double d = s.depth, di = d - 2.0 * s.casing_thickness;
-  const double inertia = kPiOver64 * (d * d * d * d - di * di * di * di);
-  const double z = (d * d * d - di * di * di) / 6.0;
+  const SectionDimensions& d = *r.dimensions;
   Heading(out, "Dimensions and Properties of Steel Pipe Pile:");
-  LengthOfSection(out, s, cs.si);
-  Item(out, "Outer Diameter of Pipe", d, u.length);
-  Item(out, "Pipe Wall Thickness", s.casing_thickness, u.length);
-  Item(out, "Yield Stress of Pipe", cs.casing_fy, u.stress);
-  Item(out, "Elastic Modulus", cs.casing_e, u.stress);
-  Item(out, "Cross-sectional Area", kQuarterPi * (d * d - di * di), u.area);
-  Item(out, "Moment of Inertia", inertia, u.inertia);
+  LengthOfSection(out, r, si);
+  Item(out, "Outer Diameter of Pipe", d.depth, u.length);
+  Item(out, "Pipe Wall Thickness", d.casing_thickness, u.length);
+  Item(out, "Yield Stress of Pipe", d.casing_yield_stress, u.stress);
+  Item(out, "Elastic Modulus", d.casing_modulus, u.stress);
+  Item(out, "Cross-sectional Area", d.pipe_area, u.area);
+  Item(out, "Moment of Inertia", d.pipe_inertia, u.inertia);
   // E I in the stiffness unit of the section table: lb-in^2 for USCS.
-  Item(out, "Elastic Bending Stiffness", s.casing_e * inertia, u.stiffness);
-  Item(out, "Plastic Modulus, Z", z, u.volume);
-  Item(out, "Plastic Moment Capacity = Fy Z", cs.casing_fy * z, u.moment);
+  Item(out, "Elastic Bending Stiffness", d.pipe_bending_stiffness, u.stiffness);
+  Item(out, "Plastic Modulus, Z", d.plastic_modulus, u.volume);
+  Item(out, "Plastic Moment Capacity = Fy Z", d.plastic_moment, u.moment);
 }
 
 const char* StrandTypeText(int type) {
@@ -250,60 +249,60 @@ void StrandLawNote(RecordWriter& out, int type) {
   }
 }
 
-void PrestressedBlock(RecordWriter& out, const PileSection& s, const CutSection& cs,
+void PrestressedBlock(RecordWriter& out, const SectionResult& r, bool si,
                       const SectionUnitLabels& u) {
-  const bool si = cs.si;
+  const SectionDimensions& d = *r.dimensions;
+  const SectionPrestress& st = *r.prestress;
   auto dimension = [&](const char* label, double v) {
     out.Write("(A,T56,'= ',F10.3,A)", {label, v, u.length});
   };
-  switch (s.type) {
+  switch (r.type) {
     case kCircularPrestressed:
       Heading(out, "Dimensions and Properties of Circular Prestressed Pile:");
-      LengthOfSection(out, s, si);
-      dimension("Diameter", s.depth);
+      LengthOfSection(out, r, si);
+      dimension("Diameter", d.depth);
       break;
     case kCircularHollowPrestressed:
       Heading(out, "Dimensions and Properties of Hollow Core Circular Prestressed Pile:");
-      LengthOfSection(out, s, si);
-      dimension("Outside Diameter", s.depth);
-      dimension("Inside Diameter", s.void_diameter);
+      LengthOfSection(out, r, si);
+      dimension("Outside Diameter", d.depth);
+      dimension("Inside Diameter", d.void_diameter);
       break;
     case kSquarePrestressed:
       Heading(out, "Dimensions of Square Prestressed Pile Section:");
-      LengthOfSection(out, s, si);
-      dimension("Pile Width", s.depth);
-      dimension("Corner Chamfer", s.chamfer);
+      LengthOfSection(out, r, si);
+      dimension("Pile Width", d.depth);
+      dimension("Corner Chamfer", d.chamfer);
       break;
     case kSquareHollowPrestressed:
       Heading(out,
               "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:");
-      LengthOfSection(out, s, si);
-      dimension("Pile Width", s.depth);
-      dimension("Corner Chamfer", s.chamfer);
-      dimension("Inside Void Diameter", s.void_diameter);
+      LengthOfSection(out, r, si);
+      dimension("Pile Width", d.depth);
+      dimension("Corner Chamfer", d.chamfer);
+      dimension("Inside Void Diameter", d.void_diameter);
       break;
     case kOctagonalPrestressed:
       Heading(out, "Dimensions and Properties of Octagonal Prestressed Pile:");
-      LengthOfSection(out, s, si);
-      dimension("Pile Width", s.depth);
+      LengthOfSection(out, r, si);
+      dimension("Pile Width", d.depth);
       break;
     default:
       Heading(out,
               "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow "
               "Core:");
-      LengthOfSection(out, s, si);
-      dimension("Pile Width", s.depth);
-      dimension("Inside Void Diameter", s.void_diameter);
+      LengthOfSection(out, r, si);
+      dimension("Pile Width", d.depth);
+      dimension("Inside Void Diameter", d.void_diameter);
       break;
   }
-  const StrandBlock& st = s.strands;
   Heading(out, "Prestressing Strand Details:");
-  out.Write("(A,T56,A)", {"Strand Type", StrandTypeText(st.type)});
-  out.Write("(A,T56,'= ',F10.0,A)", {"Yield Stress, fpu", cs.fy, u.stress});
-  StrandLawNote(out, st.type);
-  out.Write("(A,T56,'= ',I10)", {"Number of Reinforcing Strands", cs.reinforcement.count});
-  const double single = cs.reinforcement.count > 0 ? cs.reinforcement.bar[0].area : 0.0;
-  const double cover = st.automatic ? st.cover : 0.0;
+  out.Write("(A,T56,A)", {"Strand Type", StrandTypeText(st.strand_type)});
+  out.Write("(A,T56,'= ',F10.0,A)", {"Yield Stress, fpu", d.bar_yield_stress, u.stress});
+  StrandLawNote(out, st.strand_type);
+  out.Write("(A,T56,'= ',I10)", {"Number of Reinforcing Strands", d.bar_count});
+  const double single = st.strand_area;
+  const double cover = st.strand_cover;
   if (si) {
     out.Write("(A,T56,'= ',F10.7,A)", {"Cross-sectional Area of Single Strand", single, u.area});
     out.Write("(A,T56,'= ',F10.5,A)", {"Concrete Cover Thickness Over Strands", cover, u.length});
@@ -315,45 +314,48 @@ void PrestressedBlock(RecordWriter& out, const PileSection& s, const CutSection&
   out.Write("(A)", {"Strand     Diameter       Area            X             Y"});
   out.Write("(A)", {si ? "  No.        meters        sq. m.        meters        meters"
                        : "  No.        inches       sq. in.        inches        inches"});
-  for (int i = 0; i < cs.reinforcement.count; ++i) {
-    const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(i)];
+  int number = 0;
+  for (const SectionBar& b : d.bars) {
+    ++number;
     if (si) {
-      out.Write("(I4,4F14.6)", {i + 1, b.diameter, b.area, b.x, b.y});
+      out.Write("(I4,4F14.6)", {number, b.diameter, b.area, b.x, b.y});
     } else {
-      out.Write("(I4,4F14.3)", {i + 1, b.diameter, b.area, b.x, b.y});
+      out.Write("(I4,4F14.3)", {number, b.diameter, b.area, b.x, b.y});
     }
   }
 }
 
-void PrestressBlock(RecordWriter& out, const CutSection& cs, const SectionUnitLabels& u) {
-  const Prestress& p = cs.prestress;
+void PrestressBlock(RecordWriter& out, const SectionPrestress& p, bool si,
+                    const SectionUnitLabels& u) {
   const std::string square = std::string(" Sq.") + u.length;
   Heading(out, "Computation of Loss of Prestress:");
-  out.Write("(A,T56,'= ',F15.3,A)", {"Initial Prestressing Force", p.initial, u.force});
-  out.Write("(A,T56,'= ',F15.3)", {"Fraction of Loss of Prestress", p.loss});
-  out.Write("(A,T56,'= ',F15.3,A)", {"Effective Prestressing Force", p.effective, u.force});
-  if (cs.si) {
+  out.Write("(A,T56,'= ',F15.3,A)", {"Initial Prestressing Force", p.initial_force, u.force});
+  out.Write("(A,T56,'= ',F15.3)", {"Fraction of Loss of Prestress", p.loss_fraction});
+  out.Write("(A,T56,'= ',F15.3,A)", {"Effective Prestressing Force", p.effective_force, u.force});
+  if (si) {
     out.Write("(A,T56,'= ',F15.6,A)", {"Area of Concrete, Ac      ", p.concrete_area, square});
     out.Write("(A,T56,'= ',F15.6,A)", {"Area of Steel, As         ", p.steel_area, square});
   } else {
     out.Write("(A,T56,'= ',F15.3,A)", {"Area of Concrete, Ac      ", p.concrete_area, square});
     out.Write("(A,T56,'= ',F15.3,A)", {"Area of Steel, As         ", p.steel_area, square});
   }
-  out.Write("(A,T56,'= ',F15.3,A)", {"Stress in Concrete After Losses, f_pc", p.fpc, u.stress});
-  out.Write("(A,T56,'= ',F15.3,A)", {"Stress in Steel After Losses", p.fps, u.stress});
-  out.Write("(A,T56,'= ',F15.7)", {"Compressive Strain in Concrete", p.eps_pc});
-  out.Write("(A,T56,'= ',F15.7)", {"Tensile Strain in Steel  ", p.eps_pi});
+  out.Write("(A,T56,'= ',F15.3,A)",
+            {"Stress in Concrete After Losses, f_pc", p.concrete_stress, u.stress});
+  out.Write("(A,T56,'= ',F15.3,A)", {"Stress in Steel After Losses", p.steel_stress, u.stress});
+  out.Write("(A,T56,'= ',F15.7)", {"Compressive Strain in Concrete", p.concrete_strain});
+  out.Write("(A,T56,'= ',F15.7)", {"Tensile Strain in Steel  ", p.steel_strain});
   Heading(out, "Estimated Structural Capacities Computed Using PCI Equations:");
   out.Write("(A,T56,'= ',F15.3,A)",
-            {"Nom. Axial Cap., Pn = (0.85 f'c - 0.60 f_pc) Ag", p.pn, u.force});
+            {"Nom. Axial Cap., Pn = (0.85 f'c - 0.60 f_pc) Ag", p.pci_axial_capacity, u.force});
   out.Write("(A,T56,'= ',F15.3,A)",
-            {"Unfac. Axial Load Cap. N  = (0.33 f'c - 0.27 f_pc) Ag", p.n, u.force});
-  out.Write("(A,T56,'= ',F15.3,A)", {"Axial Capacity in Tension, Nt = As fpu", p.nt, u.force});
-  const char* label = p.mn_factor == 0.32   ? "Nom. Moment Capacity, Mn = 0.32 D As fpu"
-                      : p.mn_factor == 0.34 ? "Nom. Moment Capacity, Mn = 0.34 D As fpu"
-                      : p.mn_factor == 0.37 ? "Nom. Moment Capacity, Mn = 0.37 D As fpu"
-                                            : "Nom. Moment Capacity, Mn = 0.38 D As fpu";
-  out.Write("(A,T56,'= ',F15.3,A)", {label, p.mn, u.moment});
+            {"Unfac. Axial Load Cap. N  = (0.33 f'c - 0.27 f_pc) Ag", p.pci_axial_load, u.force});
+  out.Write("(A,T56,'= ',F15.3,A)",
+            {"Axial Capacity in Tension, Nt = As fpu", p.pci_tensile_capacity, u.force});
+  const char* label = p.pci_moment_factor == 0.32   ? "Nom. Moment Capacity, Mn = 0.32 D As fpu"
+                      : p.pci_moment_factor == 0.34 ? "Nom. Moment Capacity, Mn = 0.34 D As fpu"
+                      : p.pci_moment_factor == 0.37 ? "Nom. Moment Capacity, Mn = 0.37 D As fpu"
+                                                    : "Nom. Moment Capacity, Mn = 0.38 D As fpu";
+  out.Write("(A,T56,'= ',F15.3,A)", {label, p.pci_moment_capacity, u.moment});
   out.Write("()");
   out.Write("(A)",
             {"Note:  The above value of nominal moment capacity is based on equations that"});
@@ -369,20 +371,20 @@ void PrestressBlock(RecordWriter& out, const CutSection& cs, const SectionUnitLa
 }
 
 // Axial capacity in compression, cracking load and tensile capacity.
-void CapacityBlock(RecordWriter& out, const PileSection& s, const CutSection& cs,
-                   const SectionUnitLabels& u) {
+void CapacityBlock(RecordWriter& out, const SectionResult& r, bool si, const SectionUnitLabels& u) {
+  const bool pipe = r.type == kSteelPipe;
   Heading(out, "Axial Structural Capacities:");
-  out.Write("(A,T56,'= ',F15.3,A)", {cs.pipe() ? "Nom. Axial Structural Capacity = Fy As"
-                                               : "Nom. Axial Structural Capacity = 0.85 Fc Ac + "
-                                                 "Fy As",
-                                     cs.pn, u.force});
-  if (!cs.pipe()) {
-    out.Write("(A,T56,'= ',F15.3,A)", {"Tensile Load for Cracking of Concrete", cs.tcr, u.force});
+  out.Write("(A,T56,'= ',F15.3,A)", {pipe ? "Nom. Axial Structural Capacity = Fy As"
+                                          : "Nom. Axial Structural Capacity = 0.85 Fc Ac + "
+                                            "Fy As",
+                                     r.axial_capacity, u.force});
+  if (!pipe) {
+    out.Write("(A,T56,'= ',F15.3,A)",
+              {"Tensile Load for Cracking of Concrete", r.cracking_load, u.force});
   }
-  out.Write("(A,T56,'= ',F15.3,A)", {"Nominal Axial Tensile Capacity  ", cs.nt, u.force});
-  if (s.type == kDrilledShaft || s.type == kShaftWithCasing || s.type == kShaftWithCasingAndCore) {
-    BarPositionsTable(out, cs, cs.si);
-  }
+  out.Write("(A,T56,'= ',F15.3,A)",
+            {"Nominal Axial Tensile Capacity  ", r.tensile_capacity, u.force});
+  if (r.type == kDrilledShaft || Cased(r)) BarPositionsTable(out, *r.dimensions, si);
 }
 
 void Item14(RecordWriter& out, std::string_view label, double v, std::string_view unit) {
@@ -391,52 +393,55 @@ void Item14(RecordWriter& out, std::string_view label, double v, std::string_vie
 
 }  // namespace
 
-const SectionUnitLabels& SectionLabels(bool si) { return si ? kSiLabels : kUscsLabels; }
-
-void WriteSectionProperties(RecordWriter& out, const PileSection& s, const CutSection& cs) {
-  const SectionUnitLabels& u = SectionLabels(cs.si);
-  switch (s.type) {
+void WriteSectionProperties(RecordWriter& out, bool si, const SectionResult& r) {
+  if (!r.dimensions) return;
+  const SectionUnitLabels& u = Labels(si);
+  switch (r.type) {
     case kRectangularConcrete:
-      RectangularBlock(out, s, cs, u);
+      RectangularBlock(out, r, si, u);
       break;
     case kDrilledShaft:
-      DrilledShaftBlock(out, s, cs, u);
+      DrilledShaftBlock(out, r, si, u);
       break;
     case kShaftWithCasing:
-      CasedShaftBlock(out, s, cs, u);
+      CasedShaftBlock(out, r, si, u);
       break;
     case kShaftWithCasingAndCore:
-      CasedShaftWithCoreBlock(out, s, cs, u);
+    case kVoidCoreType:
+      CasedShaftWithCoreBlock(out, r, si, u);
       break;
     case kSteelPipe:
-      SteelPipeBlock(out, s, cs, u);
+      SteelPipeBlock(out, r, si, u);
       break;
     default:
-      PrestressedBlock(out, s, cs, u);
-      PrestressBlock(out, cs, u);
+      if (!r.prestress) return;
+      PrestressedBlock(out, r, si, u);
+      PrestressBlock(out, *r.prestress, si, u);
       return;  // the PCI block gives the capacities of prestressed piles
   }
-  CapacityBlock(out, s, cs, u);
+  CapacityBlock(out, r, si, u);
 }
 
-void WriteConcreteProperties(RecordWriter& out, const PileSection& s, const CutSection& cs) {
-  if (cs.pipe()) return;
-  const SectionUnitLabels& u = SectionLabels(cs.si);
+void WriteConcreteProperties(RecordWriter& out, bool si, const SectionResult& r) {
+  if (!r.concrete) return;
+  const SectionConcrete& c = *r.concrete;
+  const SectionUnitLabels& u = Labels(si);
   Heading(out, "Concrete Properties:");
-  Item14(out, "Compressive Strength of Concrete", cs.concrete.fc, u.stress);
-  Item14(out, "Modulus of Elasticity of Concrete", cs.concrete.ec, u.stress);
-  Item14(out,
-         cs.strands() ? "Modulus of Rupture of Prestressed Concrete"
-                      : "Modulus of Rupture of Concrete",
-         cs.concrete.fr, u.stress);
-  Item14(out, "Compression Strain at Peak Stress", cs.concrete.eps0, "");
-  Item14(out, "Tensile Strain at Fracture of Concrete", cs.concrete.eps_cr, "");
-  Item14(out, "Maximum Coarse Aggregate Size", s.concrete.aggregate, u.length);
+  Item14(out, "Compressive Strength of Concrete", c.compressive_strength, u.stress);
+  Item14(out, "Modulus of Elasticity of Concrete", c.elastic_modulus, u.stress);
+  Item14(
+      out,
+      r.prestress ? "Modulus of Rupture of Prestressed Concrete" : "Modulus of Rupture of Concrete",
+      c.rupture_modulus, u.stress);
+  Item14(out, "Compression Strain at Peak Stress", c.peak_strain, "");
+  Item14(out, "Tensile Strain at Fracture of Concrete", c.cracking_strain, "");
+  Item14(out, "Maximum Coarse Aggregate Size", c.aggregate_size, u.length);
 }
 
-void WriteThrustList(RecordWriter& out, bool si, bool ei_only, bool dropped, const double* thrusts,
-                     int count) {
-  const SectionUnitLabels& u = SectionLabels(si);
+void WriteThrustList(RecordWriter& out, bool si, bool ei_only, const SectionResult& r) {
+  const SectionUnitLabels& u = Labels(si);
+  const bool dropped = r.thrusts_dropped;
+  const int count = static_cast<int>(r.analysed_thrusts.size());
   out.Write("()");
   if (ei_only) {
     if (dropped) {
@@ -454,12 +459,13 @@ void WriteThrustList(RecordWriter& out, bool si, bool ei_only, bool dropped, con
   out.Write("(A)", {"   Number     Axial Thrust Force"});
   out.Write("(20X,A)", {u.force});
   out.Write("(A)", {"   ------     ------------------"});
-  for (int t = 0; t < count; ++t) out.Write("(I7,9X,F12.3)", {t + 1, thrusts[t]});
+  int number = 0;
+  for (double thrust : r.analysed_thrusts) out.Write("(I7,9X,F12.3)", {++number, thrust});
 }
 
-void WriteRunMessageDefinitions(RecordWriter& out, const CutSection& cs) {
+void WriteRunMessageDefinitions(RecordWriter& out, const SectionResult& r) {
   out.Write("()");
-  if (cs.pipe()) {
+  if (Pipe(r)) {
     out.Write("(A/)", {"Definition of Run Messages:"});
     out.Write("(A)", {"   Y = part of pipe section has yielded."});
     return;
@@ -482,12 +488,12 @@ void WriteRunMessageDefinitions(RecordWriter& out, const CutSection& cs) {
   out.Write("(A)", {"Tensile stresses and strains are negative in sign."});
 }
 
-void WriteThrustTable(RecordWriter& out, const CutSection& cs, const ThrustCurve& curve) {
+void WriteThrustTable(RecordWriter& out, bool si, const SectionResult& r,
+                      const ThrustCurve& curve) {
   const double thrust = curve.thrust;
-  const bool si = cs.si;
-  const SectionUnitLabels& u = SectionLabels(si);
+  const SectionUnitLabels& u = Labels(si);
   out.Write("(//A,F10.3,A/)", {"Axial Thrust Force = ", thrust, u.force});
-  if (cs.pipe()) {
+  if (Pipe(r)) {
     out.Write("(A)",
               {"    Bending       Bending       Bending       Depth to     Max Total    Run"});
     out.Write("(A)",
@@ -499,8 +505,8 @@ void WriteThrustTable(RecordWriter& out, const CutSection& cs, const ThrustCurve
               {" ------------- ------------- ------------- ------------- -------------  ---"});
   } else {
     // Eight columns, then a casing column and a core column where the section has them.
-    const bool casing = cs.kind == SectionKind::kCased || cs.kind == SectionKind::kCasedWithCore;
-    const bool core = cs.kind == SectionKind::kCasedWithCore;
+    const bool casing = Cased(r);
+    const bool core = WithCore(r);
     std::string l1 =
         "    Bending       Bending       Bending       Depth to      Max Comp      "
         "Max Tens    Max Concrete   Max Steel  ";
@@ -533,14 +539,14 @@ void WriteThrustTable(RecordWriter& out, const CutSection& cs, const ThrustCurve
     l4 += si ? "  ---" : "  ---  ";
     for (const std::string* line : {&l1, &l2, &l3, &l4}) out.Write("(A)", {*line});
   }
-  const bool casing = cs.kind == SectionKind::kCased || cs.kind == SectionKind::kCasedWithCore;
-  const bool core = cs.kind == SectionKind::kCasedWithCore;
+  const bool casing = Cased(r);
+  const bool core = WithCore(r);
   for (const MomentCurvaturePoint& p : curve.points) {
     WriteAdaptive(out, 14, p.curvature);
     WriteAdaptive(out, 14, p.moment);
     WriteAdaptive(out, 14, p.ei);
     WriteAdaptive(out, 14, p.neutral_axis);
-    if (cs.pipe()) {
+    if (Pipe(r)) {
       WriteAdaptive(out, 14, p.max_steel_stress);
     } else {
       WriteAdaptive(out, 14, p.max_compressive_strain);
@@ -566,24 +572,25 @@ void WriteFullCurveWarning(RecordWriter& out, int count) {
                     "should be increased if necessary."});
 }
 
-void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
-                          const double* thrusts, const double* capacities, int count) {
-  const SectionUnitLabels& u = SectionLabels(cs.si);
+void WriteCapacitySummary(RecordWriter& out, bool si, const SectionResult& r) {
+  const SectionUnitLabels& u = Labels(si);
+  const int section = r.number;
+  const bool pipe = Pipe(r);
   out.Write("()");
   out.Write("(A)", {std::string(80, '-')});
   out.Write("(3X,A,I0)",
             {"Summary of Results for Nominal (Unfactored) Moment Capacity for Section ", section});
   out.Write("(A)", {std::string(80, '-')});
   out.Write("()");
-  if (!cs.pipe()) {
+  if (!pipe) {
     out.Write("(A)", {"Moment values interpolated at maximum compressive strain = 0.003"});
     out.Write("(A)", {"or maximum developed moment if pile fails at smaller strains."});
     out.Write("()");
   }
-  out.Write("(A)", {cs.pipe() ? " Load           Axial Thrust        Nominal Mom. Cap."
-                              : " Load           Axial Thrust        Nominal Mom. Cap.      Max. "
-                                "Comp."});
-  if (cs.pipe()) {
+  out.Write("(A)", {pipe ? " Load           Axial Thrust        Nominal Mom. Cap."
+                         : " Load           Axial Thrust        Nominal Mom. Cap.      Max. "
+                           "Comp."});
+  if (pipe) {
     out.Write("(A,A,A,A)", {"  No.              ", u.force, "              ", u.moment});
     out.Write("(A)", {" ----         ----------------     ------------------"});
   } else {
@@ -591,16 +598,18 @@ void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
               {"  No.              ", u.force, "              ", u.moment, "              Strain"});
     out.Write("(A)", {" ----         ----------------     ------------------     ------------"});
   }
-  for (int t = 0; t < count; ++t) {
-    if (cs.pipe()) {
-      out.Write("(I4,F22.3,F22.1)", {t + 1, thrusts[t], capacities[t]});
+  int number = 0;
+  for (const ThrustCurve& t : r.thrusts) {
+    ++number;
+    if (pipe) {
+      out.Write("(I4,F22.3,F22.1)", {number, t.thrust, t.nominal_moment_capacity});
     } else {
       out.Write("(I4,F22.3,F22.3,F21.8)",
-                {t + 1, thrusts[t], capacities[t], limit::kCapacityStrain});
+                {number, t.thrust, t.nominal_moment_capacity, limit::kCapacityStrain});
     }
   }
   out.Write("()");
-  if (cs.pipe()) {
+  if (pipe) {
     out.Write("(A)", {"Note that the values in the above table are not factored by a strength"});
     out.Write("(A)", {"reduction factor for LRFD."});
     out.Write("()");
@@ -629,64 +638,50 @@ void WriteCapacitySummary(RecordWriter& out, int section, const CutSection& cs,
   out.Write("(A)", {"9.3.2.2 or the value required by the design standard being followed."});
 }
 
-void WriteThrustCapacityError(RecordWriter& out, bool si, ErrorId id, int position, double thrust,
-                              double capacity) {
-  const SectionUnitLabels& u = SectionLabels(si);
-  const bool compression =
-      id == ErrorId::kThrustOverCompression || id == ErrorId::kLrfdThrustOverCompression;
-  const bool lrfd_text = id != ErrorId::kThrustOverCompression;
-  const bool factored =
-      id == ErrorId::kLrfdThrustOverCompression || id == ErrorId::kLrfdThrustOverTension;
-  out.Write("(//A/)", {ErrorHeading(id)});
-  out.Write("(A,I0,A)", {lrfd_text ? "PROBLEM:  The axial thrust load for LRFD load case no. "
-                                   : "PROBLEM:  The axial thrust load for load case no. ",
-                         position,
-                         compression ? " exceeds the axial structural capacity in compression."
-                                     : " exceeds the axial structural capacity in tension."});
-  const char* load = factored      ? "          Factored axial thrust load     = "
-                     : compression ? "          Axial thrust load                  = "
-                                   : "          Axial thrust load              = ";
-  out.Write("(A,F15.3,A)", {load, thrust, u.force});
-  out.Write("(A,F15.3,A/)", {compression ? "          Nominal axial compressive capacity = "
-                                         : "          Nominal axial tensile capacity = ",
-                             capacity, u.force});
-  out.Write("(A/)", {"SOLUTION: Change the properties of the section to increase the axial "
-                     "structural capacity."});
-}
-
-void WriteNoThrustInRangeError(RecordWriter& out, bool si, int n, const double* thrusts, int count,
-                               double pn, double nt) {
-  const SectionUnitLabels& u = SectionLabels(si);
-  out.Write("(//A/)", {ErrorHeading(ErrorId::kNoThrustInRange)});
-  out.Write("(A,I0,A)", {"PROBLEM:  No axial thrust of the input lies within the axial structural "
-                         "capacities of section ",
-                         n, ":"});
-  out.Write("(A)", {"          its bending stiffness would be computed for no thrust at all."});
-  for (int t = 0; t < count; ++t) {
-    out.Write("(A,I3,A,F15.3,A)",
-              {"          Axial thrust load", t + 1, "               = ", thrusts[t], u.force});
+void WriteDerivedTablesNote(RecordWriter& out, const SectionResult& r) {
+  switch (r.curves) {
+    case SectionCurveSource::kElastic:
+      out.Write("(A/)", {"Moment-Curvature properties derived from elastic section properties"});
+      return;
+    case SectionCurveSource::kElasticPlastic:
+      out.Write("(A/)", {"Moment-curvature properties were derived from elastic-plastic "
+                         "section properties"});
+      return;
+    case SectionCurveSource::kUserDefined:
+      out.Write("(A,I0,A/)", {"Moment-Curvature properties for Section ", r.number,
+                              " derived from input values for nonlinear M-EI properties"});
+      return;
+    case SectionCurveSource::kComputed:
+      return;
   }
-  out.Write("(A,F15.3,A)", {"          Nominal axial compressive capacity = ", pn, u.force});
-  out.Write("(A,F15.3,A/)", {"          Nominal axial tensile capacity     = ", nt, u.force});
-  out.Write("(A)", {"SOLUTION: Give axial thrusts between the two capacities, or change the "
-                    "properties of the"});
-  out.Write("(A/)", {"          section to increase its axial structural capacity."});
 }
 
-void WriteNeutralAxisError(RecordWriter& out) {
-  out.Write("(A/)", {ErrorHeading(ErrorId::kNeutralAxisNotFound)});
-  out.Write("(A)", {"Location of neutral axis was not found within 1,000 iterations."});
+SectionReport::SectionReport(RecordWriter& report, const Options& options)
+    : report_(report),
+      si_(options.units == UnitSystem::kSi),
+      ei_only_(options.run_kind == RunKind::kBendingStiffnessOnly) {}
+
+void SectionReport::TablesDerived(const SectionResult& result) {
+  WriteDerivedTablesNote(report_, result);
 }
 
-void WritePrestressAreaError(RecordWriter& out, ErrorId id, double area) {
-  out.Write("(//A/)", {ErrorHeading(id)});
-  out.Write("(A)", {"An error occurred in prestressing computations"});
-  out.Write("(A,F15.5)", {id == ErrorId::kConcreteAreaNegative
-                              ? "The computed area of concrete in the section is less "
-                                "than 0.0 = "
-                              : "The computed area of steel in the section is less than "
-                                "0.0 = ",
-                          area});
+void SectionReport::Prepared(const SectionResult& result) {
+  WriteSectionProperties(report_, si_, result);
+  WriteConcreteProperties(report_, si_, result);
+}
+
+void SectionReport::ThrustsChosen(const SectionResult& result) {
+  WriteThrustList(report_, si_, ei_only_, result);
+  WriteRunMessageDefinitions(report_, result);
+}
+
+void SectionReport::ThrustSolved(const SectionResult& result, const ThrustCurve& curve) {
+  WriteThrustTable(report_, si_, result, curve);
+  if (curve.full_curve) WriteFullCurveWarning(report_, static_cast<int>(curve.points.size()));
+}
+
+void SectionReport::AllThrustsSolved(const SectionResult& result) {
+  WriteCapacitySummary(report_, si_, result);
 }
 
 }  // namespace tarvex

@@ -12,7 +12,8 @@
 
 #include "section/cut_section.hpp"
 #include "section/moment_curvature_solver.hpp"
-#include "section/section_report.hpp"
+#include "section/section_errors.hpp"
+#include "section/section_values.hpp"
 
 namespace tarvex {
 namespace {
@@ -27,6 +28,7 @@ struct Job {
   SectionTables& tables;
   SectionResult& result;
   RunOutput& out;
+  SectionProgress& progress;
 
   bool uscs() const { return options.units == UnitSystem::kUscs; }
   bool si() const { return options.units == UnitSystem::kSi; }
@@ -137,8 +139,8 @@ void ElasticTables(const Job& job) {
     c.ei[i] = ei;
     c.moment[i] = ei * c.curvature[i];
   });
-  job.out.report.Write("(A/)",
-                       {"Moment-Curvature properties derived from elastic section properties"});
+  job.result.curves = SectionCurveSource::kElastic;
+  job.progress.TablesDerived(job.result);
   const bool si = job.si();
   WriteCurves(job,
               {"Line 3 : Total number of axial thrusts for elastic section",
@@ -170,8 +172,8 @@ void ElasticPlasticTables(const Job& job) {
       c.ei[i] = mp / c.curvature[i];
     }
   });
-  job.out.report.Write("(A/)", {"Moment-curvature properties were derived from elastic-plastic "
-                                "section properties"});
+  job.result.curves = SectionCurveSource::kElasticPlastic;
+  job.progress.TablesDerived(job.result);
   const bool si = job.si();
   WriteCurves(job,
               {"Line 3 : Total number of axial thrusts for elastic-plastic section",
@@ -235,8 +237,8 @@ void UserEiTables(const Job& job) {
       largest = std::max(largest, c.moment[static_cast<std::size_t>(k)]);
     c.nominal_moment = job.uscs() ? largest * 1000.0 : largest;
   }
-  job.out.report.Write("(A,I0,A/)", {"Moment-Curvature properties for Section ", job.n,
-                                     " derived from input values for nonlinear M-EI properties"});
+  job.result.curves = SectionCurveSource::kUserDefined;
+  job.progress.TablesDerived(job.result);
   const bool si = job.si();
   WriteCurves(job,
               {"Line 3 : Total number of axial thrusts for input M-EI section",
@@ -559,18 +561,16 @@ void SlicedSectionTables(const Job& job) {
     return;
   }
 
-  job.result.axial_capacity = cs->pn;
-  job.result.tensile_capacity = cs->nt;
-  job.result.cracking_load = cs->tcr;
-  WriteSectionProperties(m.report, s, *cs);
-  WriteConcreteProperties(m.report, s, *cs);
-  std::vector<double> thrusts;
-  thrusts.reserve(job.thrusts.size());
-  bool dropped = false;
-  if (!SectionThrusts(job, *cs, &thrusts, &dropped)) return;
+  DescribeCutSection(s, *cs, job.result);
+  job.progress.Prepared(job.result);
+  std::vector<double>& thrusts = job.result.analysed_thrusts;
+  if (!SectionThrusts(job, *cs, &thrusts, &job.result.thrusts_dropped)) {
+    thrusts.clear();
+    return;
+  }
   const int count = static_cast<int>(thrusts.size());
   const bool ei_only = job.options.run_kind == RunKind::kBendingStiffnessOnly;
-  WriteThrustList(m.report, si, ei_only, dropped, thrusts.data(), count);
+  job.progress.ThrustsChosen(job.result);
   if (n == 1) {
     m.plot.Write("(I5,75X,A)",
                  {count, ei_only            ? "Line 3 : Total number of axial thrusts for EI-only "
@@ -578,14 +578,12 @@ void SlicedSectionTables(const Job& job) {
                          : job.options.lrfd ? "Line 3 : Total number of axial thrusts for LRFD"
                                             : "Line 3 : Total number of axial thrusts"});
   }
-  WriteRunMessageDefinitions(m.report, *cs);
 
   SectionTables& tables = job.tables;
   tables.curves.assign(thrusts.size(), MomentCurvatureCurve{});
   std::vector<ThrustCurve>& kept = job.result.thrusts;
   kept.clear();
   kept.reserve(thrusts.size());
-  std::vector<double> capacities(thrusts.size(), 0.0);
   for (int t = 0; t < count; ++t) {
     const double p = thrusts[static_cast<std::size_t>(t)];
     const bool solved = SolveThrust(*cs, p, curve.get(), work.get());
@@ -595,11 +593,11 @@ void SlicedSectionTables(const Job& job) {
       return;
     }
     KeepSolution(p, *curve, kept.emplace_back());
-    WriteThrustTable(m.report, *cs, kept.back());
     if (!solved) {
       // The points before the failure stay in the results when they are
       // finite numbers; the thrust has no capacity.
       kept.back().nominal_moment_capacity = 0.0;
+      job.progress.ThrustSolved(job.result, kept.back());
       if (!finite) kept.pop_back();
       ErrorBlock block(m);
       WriteNeutralAxisError(m.report);
@@ -607,10 +605,9 @@ void SlicedSectionTables(const Job& job) {
                    {ErrorValue("section", n), ErrorValue("axial thrust", p)});
       return;
     }
-    if (!cs->pipe() && curve->count == ThrustSolution::kMaxPoints) {
-      WriteFullCurveWarning(m.report, curve->count);
-      RecordWarning(m.warnings(), -305);
-    }
+    kept.back().full_curve = !cs->pipe() && curve->count == ThrustSolution::kMaxPoints;
+    job.progress.ThrustSolved(job.result, kept.back());
+    if (kept.back().full_curve) RecordWarning(m.warnings(), -305);
     if (curve->nonpositive_moment) RecordWarning(m.warnings(), -306);
     MomentCurvatureCurve& c = tables.curves[static_cast<std::size_t>(t)];
     c.thrust = p;
@@ -621,10 +618,9 @@ void SlicedSectionTables(const Job& job) {
       c.ei[i] = curve->ei[i];
       c.curvature[i] = curve->curvature[i];
     }
-    capacities[static_cast<std::size_t>(t)] = curve->nominal_moment;
     c.nominal_moment = si ? curve->nominal_moment : curve->nominal_moment * 1000.0;  // lb-in
   }
-  WriteCapacitySummary(m.report, n, *cs, thrusts.data(), capacities.data(), count);
+  job.progress.AllThrustsSolved(job.result);
   WriteCurves(job,
               {nullptr,
                si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"
@@ -638,8 +634,14 @@ void SlicedSectionTables(const Job& job) {
 
 void AnalyseSection(const PileSection& section, int n, const Options& options,
                     const std::vector<double>& thrusts, SectionTables& tables,
-                    SectionResult& result, RunOutput& out) {
-  const Job job{section, n, options, thrusts, tables, result, out};
+                    SectionResult& result, RunOutput& out, SectionProgress& progress) {
+  const Job job{section, n, options, thrusts, tables, result, out, progress};
+  // What names the section in its blocks: its number, type and length.
+  result.number = n;
+  result.type = section.type == kShaftWithCasingAndCore && !section.core_filled
+                    ? -3
+                    : static_cast<int>(section.type);
+  result.length = section.length;
   switch (section.type) {
     case kElastic:
       ElasticTables(job);

@@ -12,15 +12,37 @@
 
 namespace tarvex {
 
+// What section analysis tells as it forms a section's results, so that the
+// report prints each of the section's blocks from them where it belongs:
+// before the lines of an error or warning the analysis raises after it.
+class SectionProgress {
+ public:
+  virtual ~SectionProgress() = default;
+  // The tables of an elastic, elastic-plastic or user-defined section were
+  // made from its properties (before their plot records are written).
+  virtual void TablesDerived(const SectionResult& /*result*/) {}
+  // A section cut into strips was prepared: its dimensions, prestress,
+  // concrete and capacities are set, its thrusts not yet checked.
+  virtual void Prepared(const SectionResult& /*result*/) {}
+  // Its analysed thrusts are set (and whether some were dropped).
+  virtual void ThrustsChosen(const SectionResult& /*result*/) {}
+  // The table of one thrust is solved, or solved as far as the neutral axis
+  // was found (its capacity then 0).
+  virtual void ThrustSolved(const SectionResult& /*result*/, const ThrustCurve& /*curve*/) {}
+  // Every thrust of the section is solved: its capacities are complete.
+  virtual void AllThrustsSolved(const SectionResult& /*result*/) {}
+};
+
 // Analyses pile section `section` (number n, 1-based) for every axial thrust
 // level of `thrusts` (ascending; kips in USCS runs) into `tables` for the
-// solver, and into `result` its moment-curvature tables with every column of
-// the report and its axial capacities; writes its report and plot records.
-// The options give the units, the run kind and whether the thrusts come from
-// LRFD combinations.
+// solver, and into `result` the values of its report blocks: dimensions and
+// properties, capacities, the moment-curvature tables with every column;
+// tells `progress` as each is formed. Writes the section's plot records and
+// the lines of the errors and warnings it raises. The options give the
+// units, the run kind and whether the thrusts come from LRFD combinations.
 void AnalyseSection(const PileSection& section, int n, const Options& options,
                     const std::vector<double>& thrusts, SectionTables& tables,
-                    SectionResult& result, RunOutput& out);
+                    SectionResult& result, RunOutput& out, SectionProgress& progress);
 
 }  // namespace tarvex
 

@@ -359,6 +359,8 @@ TEST(Thrusts, StiffnessOnlyRunsKeepThrustsStrictlyBetweenTheCapacities) {
   ASSERT_EQ(curves.size(), 2U);
   EXPECT_EQ(curves[0].thrust, 0.0);
   EXPECT_EQ(curves[1].thrust, 500.0);
+  EXPECT_EQ(m->results[0].analysed_thrusts, (std::vector<double>{0.0, 500.0}));
+  EXPECT_TRUE(m->results[0].thrusts_dropped);
   const auto lines = SplitLines(m->out.report.contents());
   EXPECT_GE(FindLine(lines,
                      "The following computations were performed only for the axial thrust "
@@ -451,6 +453,12 @@ TEST(Thrusts, PileRunsStopAtTheFirstThrustBeyondACapacity) {
               "SOLUTION: Change the properties of the section to increase the axial structural "
               "capacity.");
     EXPECT_TRUE(m->out.plot.contents().empty());  // no curve was handed over
+    // The section's blocks before the thrusts are printed before the error;
+    // its thrust list is not, and the results analyse no thrust.
+    EXPECT_LT(FindLine(lines, "Concrete Properties:"), at);
+    EXPECT_EQ(FindLine(lines, "   Number     Axial Thrust Force"), -1);
+    EXPECT_TRUE(m->results[0].analysed_thrusts.empty());
+    EXPECT_TRUE(m->results[0].dimensions.has_value());
   }
 }
 
@@ -462,9 +470,15 @@ TEST(Warnings, A150PointCurveIsWarnedAndItsCapacityIsZeroWhenNeverReached) {
   EXPECT_EQ(c.count, 150);
   EXPECT_EQ(m->out.warnings().counts[305], 1);
   EXPECT_EQ(m->out.warnings().list[1], -305);
+  ASSERT_EQ(m->results[0].thrusts.size(), 1U);
+  EXPECT_TRUE(m->results[0].thrusts[0].full_curve);
   const auto lines = SplitLines(m->out.report.contents());
   const int at = FindLine(lines, "Warning: 150 values were calculated for moment-curvature.");
   ASSERT_GE(at, 1);
+  // The note follows its thrust's table and comes before the summary.
+  EXPECT_LT(at, FindLine(lines,
+                         "   Summary of Results for Nominal (Unfactored) Moment Capacity "
+                         "for Section 1"));
   EXPECT_EQ(lines[static_cast<std::size_t>(at + 3)],
             "The input data should be examined and the amount of steel reinforcement should be "
             "increased if necessary.");

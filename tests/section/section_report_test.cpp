@@ -1,4 +1,6 @@
 // The report block and plot records of a small rectangular pile, line by line.
+#include "report/section_report.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -196,6 +198,89 @@ TEST(SectionReport, PlotRecordsOfTheCurves) {
   EXPECT_EQ(plot[second + 2].substr(80),
             "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature "
             "(rad/in) for Sect#=1, AxLd#=2, CurvPnt#=2");
+}
+
+// What the block prints is data of the section: the values above, as numbers.
+TEST(SectionReport, TheRectangularPilesPrintedValuesAreDataOfItsResults) {
+  auto m = SmallPile();
+  m->Analyse();
+  ASSERT_EQ(m->error_code(), 0);
+  const SectionResult& r = m->results[0];
+  EXPECT_EQ(r.number, 1);
+  EXPECT_EQ(r.curves, SectionCurveSource::kComputed);
+  ASSERT_TRUE(r.dimensions && r.concrete);
+  EXPECT_FALSE(r.prestress);
+  const SectionDimensions& d = *r.dimensions;
+  EXPECT_EQ(d.gross_area, 576.0);
+  EXPECT_EQ(d.bar_count, 4);
+  EXPECT_DOUBLE_EQ(d.bar_area, 3.16);
+  EXPECT_EQ(FormatFixed(d.rupture_modulus, 0, 3), "-0.530");  // 7.5 sqrt(5000 psi)
+  EXPECT_EQ(d.steel_ratio_percent, d.bar_area / 576.0 * 100.0);
+  EXPECT_FALSE(d.edge_spacing);  // bars by position, not on a circle
+  ASSERT_EQ(d.listed_bars.size(), 4U);
+  EXPECT_EQ(d.listed_bars[1].index, 8);
+  EXPECT_EQ(d.listed_bars[1].x, 9.0);
+  ASSERT_EQ(d.bars.size(), 4U);
+  EXPECT_EQ(r.concrete->compressive_strength, 5.0);
+  EXPECT_EQ(r.concrete->aggregate_size, 0.75);
+  EXPECT_EQ(FormatFixed(r.axial_capacity, 0, 3), "2624.170");
+  EXPECT_EQ(FormatFixed(r.cracking_load, 0, 3), "-275.998");
+  EXPECT_EQ(r.analysed_thrusts, (std::vector<double>{0.0, 100.0}));
+  EXPECT_FALSE(r.thrusts_dropped);
+  ASSERT_EQ(r.thrusts.size(), 2U);
+  EXPECT_FALSE(r.thrusts[0].full_curve);
+}
+
+// The renderer prints from the results alone: a section never analysed,
+// its type choosing the lines (-3, a casing with a void core).
+TEST(SectionReport, RendersTheBlocksFromTheResultsAlone) {
+  SectionResult r;
+  r.number = 2;
+  r.length = 120.0;
+  r.axial_capacity = 1000.0;
+  r.tensile_capacity = -500.0;
+  SectionDimensions& d = r.dimensions.emplace();
+  d.depth = 24.0;
+  d.casing_thickness = 0.5;
+  d.pipe_area = 36.91;
+  d.plastic_moment = 12345.678;
+  struct Case {
+    int type;
+    const char* heading;
+    std::string line;  // a line of the block
+  } cases[] = {
+      {kSteelPipe, "Dimensions and Properties of Steel Pipe Pile:",
+       Item("Plastic Moment Capacity = Fy Z", 12345.678, " in-kip ")},
+      {-3, "Dimensions and Properties of Drilled Shaft with Casing and Hollow Core:",
+       "Note that the core is assumed to be void of concrete"},
+      {kShaftWithCasingAndCore,
+       "Dimensions and Properties of Drilled Shaft with Casing and Hollow Core:",
+       Item("Casing Wall Thickness", 0.5, " in     ")},
+  };
+  std::string length = "Length of Section";
+  length.resize(55, ' ');
+  for (const Case& c : cases) {
+    r.type = c.type;
+    RecordWriter out;
+    WriteSectionProperties(out, false, r);
+    const auto lines = SplitLines(out.contents());
+    ASSERT_GE(lines.size(), 5U) << c.type;
+    EXPECT_EQ(lines[1], c.heading) << c.type;
+    EXPECT_EQ(lines[4], length + "= " + AdaptiveText(10, 10.0) + " ft") << c.type;
+    EXPECT_GE(FindLine(lines, c.line), 0) << c.type;
+    EXPECT_GE(FindLine(lines,
+                       "Nominal Axial Tensile Capacity                         =        "
+                       "-500.000 kips   "),
+              0)
+        << c.type;
+  }
+  // Sections whose tables come from their properties print one line.
+  r.curves = SectionCurveSource::kUserDefined;
+  RecordWriter out;
+  WriteDerivedTablesNote(out, r);
+  EXPECT_EQ(out.contents(),
+            "Moment-Curvature properties for Section 2 derived from input values for nonlinear "
+            "M-EI properties\n\n");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "input/reader.hpp"
 #include "input/unit_conversion.hpp"
 #include "pile/analysis.hpp"
+#include "report/section_report.hpp"
 #include "section/section_analysis.hpp"
 
 namespace tarvex::testing {
@@ -56,8 +57,9 @@ SolvedCase SolveCase(const std::string& input, int c, bool keep_node_values) {
   m.tables.section_tables.resize(m.input.sections.size());
   m.results.sections.resize(m.input.sections.size());
   for (std::size_t n = 0; n < m.input.sections.size() && !m.failed(); ++n) {
+    SectionReport report(m.out.report, m.input.options);
     AnalyseSection(m.input.sections[n], static_cast<int>(n) + 1, m.input.options, m.tables.thrusts,
-                   m.tables.section_tables[n], m.results.sections[n], m.out);
+                   m.tables.section_tables[n], m.results.sections[n], m.out, report);
   }
   if (m.failed()) return out;
   m.state.soil_reads.keep_values = keep_node_values;

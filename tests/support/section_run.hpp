@@ -8,6 +8,7 @@
 #include "core/input_model.hpp"
 #include "core/moment_curvature.hpp"
 #include "format/run_output.hpp"
+#include "report/section_report.hpp"
 #include "section/section_analysis.hpp"
 
 namespace tarvex::testing {
@@ -25,7 +26,8 @@ struct SectionRun {
     section_tables.resize(sections.size());
     results.resize(sections.size());
     const auto i = static_cast<std::size_t>(n - 1);
-    AnalyseSection(sections[i], n, options, thrusts, section_tables[i], results[i], out);
+    SectionReport report(out.report, options);
+    AnalyseSection(sections[i], n, options, thrusts, section_tables[i], results[i], out, report);
   }
   int error_code() const { return out.diagnostics.error_code; }
 };
