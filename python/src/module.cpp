@@ -244,6 +244,7 @@ py::dict ThrustDict(const tarvex::ThrustCurve& t) {
   py::list flags;
   for (const P& p : t.points) flags.append(Text(p.flags));
   d["flags"] = flags;
+  d["full_curve"] = t.full_curve;
   return d;
 }
 
@@ -310,6 +311,118 @@ py::object InteractionDict(const std::optional<tarvex::InteractionResult>& it) {
   return d;
 }
 
+// ---- Section analysis: the values of the section's report blocks ----
+
+py::dict SectionBarDict(double diameter, double area, double x, double y) {
+  py::dict d;
+  d["diameter"] = diameter;
+  d["area"] = area;
+  d["x"] = x;
+  d["y"] = y;
+  return d;
+}
+
+py::object DimensionsDict(const std::optional<tarvex::SectionDimensions>& dims) {
+  if (!dims) return py::none();
+  const tarvex::SectionDimensions& v = *dims;
+  py::dict d;
+  d["depth"] = v.depth;
+  d["width"] = v.width;
+  d["void_diameter"] = v.void_diameter;
+  d["chamfer"] = v.chamfer;
+  d["cover"] = v.cover;
+  d["casing_thickness"] = v.casing_thickness;
+  d["core_diameter"] = v.core_diameter;
+  d["core_thickness"] = v.core_thickness;
+  d["core_filled"] = v.core_filled;
+  d["casing_inertia"] = v.casing_inertia;
+  d["core_inertia"] = v.core_inertia;
+  d["bar_count"] = v.bar_count;
+  d["bar_yield_stress"] = v.bar_yield_stress;
+  d["bar_modulus"] = v.bar_modulus;
+  d["casing_yield_stress"] = v.casing_yield_stress;
+  d["casing_modulus"] = v.casing_modulus;
+  d["gross_area"] = v.gross_area;
+  d["bar_area"] = v.bar_area;
+  d["casing_area"] = v.casing_area;
+  d["core_area"] = v.core_area;
+  d["concrete_area"] = v.concrete_area;
+  d["steel_area"] = v.steel_area;
+  d["steel_ratio_percent"] = v.steel_ratio_percent;
+  d["rupture_modulus"] = v.rupture_modulus;
+  d["single_bar_area"] = Optional(v.single_bar_area);
+  d["edge_spacing"] = Optional(v.edge_spacing);
+  d["rebar_offset"] = Optional(v.rebar_offset);
+  d["pipe_area"] = v.pipe_area;
+  d["pipe_inertia"] = v.pipe_inertia;
+  d["pipe_bending_stiffness"] = v.pipe_bending_stiffness;
+  d["plastic_modulus"] = v.plastic_modulus;
+  d["plastic_moment"] = v.plastic_moment;
+  py::list listed, bars;
+  for (const tarvex::ListedBar& b : v.listed_bars) {
+    py::dict one = SectionBarDict(b.diameter, b.area, b.x, b.y);
+    one["index"] = b.index;
+    listed.append(one);
+  }
+  for (const tarvex::SectionBar& b : v.bars)
+    bars.append(SectionBarDict(b.diameter, b.area, b.x, b.y));
+  d["listed_bars"] = listed;
+  d["bars"] = bars;
+  return d;
+}
+
+py::object PrestressDict(const std::optional<tarvex::SectionPrestress>& prestress) {
+  if (!prestress) return py::none();
+  const tarvex::SectionPrestress& p = *prestress;
+  py::dict d;
+  d["strand_type"] = p.strand_type;
+  d["strand_area"] = p.strand_area;
+  d["strand_cover"] = p.strand_cover;
+  d["initial_force"] = p.initial_force;
+  d["loss_fraction"] = p.loss_fraction;
+  d["effective_force"] = p.effective_force;
+  d["concrete_area"] = p.concrete_area;
+  d["steel_area"] = p.steel_area;
+  d["concrete_stress"] = p.concrete_stress;
+  d["steel_stress"] = p.steel_stress;
+  d["concrete_strain"] = p.concrete_strain;
+  d["steel_strain"] = p.steel_strain;
+  d["pci_axial_capacity"] = p.pci_axial_capacity;
+  d["pci_axial_load"] = p.pci_axial_load;
+  d["pci_tensile_capacity"] = p.pci_tensile_capacity;
+  d["pci_moment_factor"] = p.pci_moment_factor;
+  d["pci_moment_capacity"] = p.pci_moment_capacity;
+  return d;
+}
+
+py::object ConcreteDict(const std::optional<tarvex::SectionConcrete>& concrete) {
+  if (!concrete) return py::none();
+  py::dict d;
+  d["compressive_strength"] = concrete->compressive_strength;
+  d["elastic_modulus"] = concrete->elastic_modulus;
+  d["rupture_modulus"] = concrete->rupture_modulus;
+  d["peak_strain"] = concrete->peak_strain;
+  d["cracking_strain"] = concrete->cracking_strain;
+  d["aggregate_size"] = concrete->aggregate_size;
+  return d;
+}
+
+const char* CurveSourceName(tarvex::SectionCurveSource source) {
+  switch (source) {
+    case tarvex::SectionCurveSource::kElastic:
+      return "elastic";
+    case tarvex::SectionCurveSource::kElasticPlastic:
+      return "elastic-plastic";
+    case tarvex::SectionCurveSource::kUserDefined:
+      return "user-defined";
+    case tarvex::SectionCurveSource::kComputed:
+      break;
+  }
+  return "computed";
+}
+
+// ---- end of the section analysis's values ----
+
 py::dict SectionDict(const tarvex::SectionResult& s) {
   py::dict d;
   d["number"] = s.number;
@@ -329,6 +442,12 @@ py::dict SectionDict(const tarvex::SectionResult& s) {
   for (const tarvex::ThrustCurve& t : s.thrusts) thrusts.append(ThrustDict(t));
   d["thrusts"] = thrusts;
   d["interaction"] = InteractionDict(s.interaction);
+  d["curves"] = CurveSourceName(s.curves);
+  d["dimensions"] = DimensionsDict(s.dimensions);
+  d["prestress"] = PrestressDict(s.prestress);
+  d["concrete"] = ConcreteDict(s.concrete);
+  d["analysed_thrusts"] = Array(s.analysed_thrusts);
+  d["thrusts_dropped"] = s.thrusts_dropped;
   return d;
 }
 

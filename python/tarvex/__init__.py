@@ -28,6 +28,8 @@ from .results import (CurveNote, CurveParameter, Diagnostic, DiagnosticValue, Di
                       LrfdLoadPoint, LrfdTypeTotal, MomentCurvature,
                       PyCurveResult, Results, SecantStiffness, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
+from .results import (ListedBar, SectionBar, SectionConcrete, SectionDimensions,
+                      SectionPrestress)
 
 if TYPE_CHECKING:  # the names as type checkers see them ("as": exported)
     from .studies import Exceedance as Exceedance
@@ -80,5 +82,6 @@ __all__ = ["AnalysisError", "CurveNote", "CurveParameter", "Diagnostic", "Diagno
            "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",
            "LrfdDistributedLoads", "LrfdLoadGroup", "LrfdLoading", "LrfdLoadPoint", "LrfdTypeTotal", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
-           "WarningRecord", "__version__", "read_input", "run", "run_many", *_STUDIES,
+           "WarningRecord", "ListedBar", "SectionBar", "SectionConcrete", "SectionDimensions",
+           "SectionPrestress", "__version__", "read_input", "run", "run_many", *_STUDIES,
            *_model_names]

@@ -637,6 +637,9 @@ class MomentCurvature(_Table):
                                              'cracked, "Y" yield or "Z" shallow compression '
                                              'zone, "T" tension-controlled; empty where the '
                                              'table is not printed'))
+    full_curve: bool = field(default=False, metadata=_q(
+        "", "the curve took all its points without reaching the capacity strain: the report "
+            "warns that the section may be under-reinforced"))
     units: Optional[Units] = _back_reference()
 
     def _describe(self) -> str:
@@ -833,6 +836,165 @@ class InteractionResult(_Result):
         return ax
 
 
+# ---- Section analysis: the values of the section's report blocks ----
+
+_AREA = "section_length^2"
+_STRESS = "section_force/section_length^2"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class SectionBar(_Result):
+    """A bar or strand of a section as placed for the moment-curvature
+    computation."""
+
+    diameter: float = field(metadata=_q("section_length", "bar diameter"))
+    area: float = field(metadata=_q(_AREA, "bar area"))
+    x: float = field(metadata=_q("section_length", "centre across the section"))
+    y: float = field(metadata=_q("section_length", "centre from mid-depth towards the "
+                                                   "compression face"))
+
+    def _describe(self) -> str:
+        return f"({_short(self.x)}, {_short(self.y)}), d {_short(self.diameter)}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class ListedBar(_Result):
+    """A bar of a rectangular section's bar list, as input."""
+
+    index: int = field(metadata=_q("", "bar size index, as input"))
+    diameter: float = field(metadata=_q("section_length", "bar diameter"))
+    area: float = field(metadata=_q(_AREA, "bar area"))
+    x: float = field(metadata=_q("section_length", "centre across the section"))
+    y: float = field(metadata=_q("section_length", "centre from mid-depth"))
+
+    def _describe(self) -> str:
+        return f"index {self.index} at ({_short(self.x)}, {_short(self.y)})"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class SectionDimensions(_Result):
+    """The dimensions, materials and derived properties of a section cut
+    into strips, as the report prints them; values a section type has not
+    are 0 (None for those of bars on a circle)."""
+
+    depth: float = field(metadata=_q("section_length", "outer size: depth of a rectangle, "
+                                                       "diameter of a round section, casing "
+                                                       "or pipe, width of a square or "
+                                                       "octagonal pile"))
+    width: float = field(metadata=_q("section_length", "width of a rectangular section"))
+    void_diameter: float = field(metadata=_q("section_length", "void of a hollow prestressed "
+                                                               "pile"))
+    chamfer: float = field(metadata=_q("section_length", "corner chamfer of a square "
+                                                         "prestressed pile"))
+    cover: float = field(metadata=_q("section_length", "concrete cover over the bars"))
+    casing_thickness: float = field(metadata=_q("section_length", "casing wall; the pipe's "
+                                                                  "wall"))
+    core_diameter: float = field(metadata=_q("section_length", "outside diameter of the core"))
+    core_thickness: float = field(metadata=_q("section_length", "core wall"))
+    core_filled: bool = field(metadata=_q("", "the core is filled with concrete"))
+    casing_inertia: float = field(metadata=_q("section_length^4", "moment of inertia of the "
+                                                                  "casing (with a core)"))
+    core_inertia: float = field(metadata=_q("section_length^4", "moment of inertia of the "
+                                                                "core"))
+    bar_count: int = field(metadata=_q("", "bars, or strands of a prestressed pile"))
+    bar_yield_stress: float = field(metadata=_q(_STRESS, "fy of the bars; fpu of the strands"))
+    bar_modulus: float = field(metadata=_q(_STRESS, "elastic modulus of the bars"))
+    casing_yield_stress: float = field(metadata=_q(_STRESS, "yield stress of the casing (and "
+                                                            "core) or pipe"))
+    casing_modulus: float = field(metadata=_q(_STRESS, "elastic modulus of the casing (and "
+                                                       "core) or pipe"))
+    gross_area: float = field(metadata=_q(_AREA, "area of the outline"))
+    bar_area: float = field(metadata=_q(_AREA, "all bars or strands"))
+    casing_area: float = field(metadata=_q(_AREA, "casing wall"))
+    core_area: float = field(metadata=_q(_AREA, "core wall"))
+    concrete_area: float = field(metadata=_q(_AREA, "concrete of a cased section"))
+    steel_area: float = field(metadata=_q(_AREA, "all steel of a cased section"))
+    steel_ratio_percent: float = field(metadata=_q("", "bars, or all steel of a cased "
+                                                       "section, over the gross area, percent"))
+    rupture_modulus: float = field(metadata=_q(_STRESS, "modulus of rupture of a rectangular "
+                                                        "section for its cracking load "
+                                                        "(negative)"))
+    single_bar_area: Optional[float] = field(default=None, metadata=_q(
+        _AREA, "area of one bar; None unless the bars are on a circle"))
+    edge_spacing: Optional[float] = field(default=None, metadata=_q(
+        "section_length", "edge-to-edge spacing of neighbouring bars; None unless the bars "
+                          "are on a circle"))
+    rebar_offset: Optional[float] = field(default=None, metadata=_q(
+        "section_length", "rebar offset; None unless the bars are on a circle"))
+    pipe_area: float = field(metadata=_q(_AREA, "steel pipe: cross-sectional area"))
+    pipe_inertia: float = field(metadata=_q("section_length^4", "steel pipe: moment of "
+                                                                "inertia"))
+    pipe_bending_stiffness: float = field(metadata=_q("flexural_rigidity", "steel pipe: E I"))
+    plastic_modulus: float = field(metadata=_q("section_length^3", "steel pipe: plastic "
+                                                                   "modulus Z"))
+    plastic_moment: float = field(metadata=_q("section_moment", "steel pipe: Fy Z"))
+    listed_bars: list[ListedBar] = field(metadata=_q("", "the bar list of a rectangular "
+                                                         "section, as input"))
+    bars: list[SectionBar] = field(metadata=_q("", "the bars or strands as placed"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        return f"D {_short(self.depth)}, {self.bar_count} bars"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class SectionPrestress(_Result):
+    """The strands and prestress of a prestressed pile and its capacities by
+    the PCI equations."""
+
+    strand_type: int = field(metadata=_q("", "0 PCI 250, 1 PCI 270, 2 Grade 300, 3 smooth "
+                                             "145 ksi bars, 4 smooth 160 ksi bars, 5 deformed "
+                                             "bars"))
+    strand_area: float = field(metadata=_q(_AREA, "one strand"))
+    strand_cover: float = field(metadata=_q("section_length", "cover over the strands; 0 for "
+                                                              "strands placed by position"))
+    initial_force: float = field(metadata=_q("section_force", "initial prestressing force"))
+    loss_fraction: float = field(metadata=_q("", "fraction of loss of prestress"))
+    effective_force: float = field(metadata=_q("section_force", "prestressing force after "
+                                                                "losses"))
+    concrete_area: float = field(metadata=_q(_AREA, "concrete, net of strands and voids"))
+    steel_area: float = field(metadata=_q(_AREA, "strands"))
+    concrete_stress: float = field(metadata=_q(_STRESS, "f_pc after losses"))
+    steel_stress: float = field(metadata=_q(_STRESS, "strand stress after losses (negative)"))
+    concrete_strain: float = field(metadata=_q("", "compressive strain of the concrete"))
+    steel_strain: float = field(metadata=_q("", "strain of the strands (negative)"))
+    pci_axial_capacity: float = field(metadata=_q("section_force", "Pn = (0.85 f'c - 0.60 "
+                                                                   "f_pc) Ag"))
+    pci_axial_load: float = field(metadata=_q("section_force", "N = (0.33 f'c - 0.27 f_pc) Ag"))
+    pci_tensile_capacity: float = field(metadata=_q("section_force", "Nt = As fpu (negative)"))
+    pci_moment_factor: float = field(metadata=_q("", "k of Mn = k D As fpu"))
+    pci_moment_capacity: float = field(metadata=_q("section_moment", "Mn"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        return f"strand type {self.strand_type}, Pe {_short(self.effective_force)}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class SectionConcrete(_Result):
+    """The concrete of a section cut into strips."""
+
+    compressive_strength: float = field(metadata=_q(_STRESS, "f'c"))
+    elastic_modulus: float = field(metadata=_q(_STRESS, "elastic modulus"))
+    rupture_modulus: float = field(metadata=_q(_STRESS, "modulus of rupture (negative)"))
+    peak_strain: float = field(metadata=_q("", "compression strain at peak stress"))
+    cracking_strain: float = field(metadata=_q("", "tensile strain at fracture (negative)"))
+    aggregate_size: float = field(metadata=_q("section_length", "maximum coarse aggregate "
+                                                                "size"))
+    units: Optional[Units] = _back_reference()
+
+    def _describe(self) -> str:
+        return f"f'c {_short(self.compressive_strength)}"
+
+
+# ---- end of the section analysis's values ----
+
+
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
 class SectionResult(_Result):
@@ -864,6 +1026,19 @@ class SectionResult(_Result):
     interaction: Optional[InteractionResult] = field(default=None, metadata=_q(
         "", "the interaction diagram; None unless the run computed them "
             "(ComputeInteraction YES)"))
+    curves: str = field(default="computed", metadata=_q(
+        "", 'how the moment-curvature tables were obtained: "computed", "elastic", '
+            '"elastic-plastic" or "user-defined"'))
+    dimensions: Optional[SectionDimensions] = field(default=None, metadata=_q(
+        "", "dimensions and properties; None unless the section is cut into strips"))
+    prestress: Optional[SectionPrestress] = field(default=None, metadata=_q(
+        "", "strands and prestress; None unless a prestressed pile"))
+    concrete: Optional[SectionConcrete] = field(default=None, metadata=_q(
+        "", "the concrete; None unless a section cut into strips other than the pipe"))
+    analysed_thrusts: Array = field(default_factory=lambda: np.zeros(0), metadata=_q(
+        "section_force", "the axial thrusts the section is analysed for"))
+    thrusts_dropped: bool = field(default=False, metadata=_q(
+        "", "a stiffness-only run left out thrusts beyond the axial capacities"))
     units: Optional[Units] = _back_reference()
 
     def _describe(self) -> str:
@@ -1960,4 +2135,5 @@ __all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "Diagnostic",
            "LrfdDistributedLoads", "LrfdLoadGroup", "LrfdLoadPoint", "LrfdLoading", "LrfdTypeTotal", "MomentCurvature",
            "NODE_COLUMNS",
            "PyCurveResult", "Results", "SI_UNITS", "SectionResult", "StiffnessStudy", "USCS_UNITS",
-           "Units", "WarningRecord"]
+           "Units", "WarningRecord",
+           "ListedBar", "SectionBar", "SectionConcrete", "SectionDimensions", "SectionPrestress"]

@@ -420,6 +420,7 @@ void Write(JsonOut& out, const MomentCurvaturePoint& p) {
 
 void Write(JsonOut& out, const ThrustCurve& t) {
   out.StartObject();
+  out.Key("full_curve").Boolean(t.full_curve);
   out.Key("nominal_moment_capacity").Number(t.nominal_moment_capacity);
   out.Key("points");
   ArrayOf(out, t.points, [](JsonOut& o, const MomentCurvaturePoint& p) { Write(o, p); });
@@ -490,12 +491,138 @@ void Write(JsonOut& out, const InteractionResult& r) {
   out.EndObject();
 }
 
+// ---- Section analysis: the values of the section's report blocks ----
+
+void Write(JsonOut& out, const SectionBar& b) {
+  out.StartObject();
+  out.Key("area").Number(b.area);
+  out.Key("diameter").Number(b.diameter);
+  out.Key("x").Number(b.x);
+  out.Key("y").Number(b.y);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const ListedBar& b) {
+  out.StartObject();
+  out.Key("area").Number(b.area);
+  out.Key("diameter").Number(b.diameter);
+  out.Key("index").Integer(b.index);
+  out.Key("x").Number(b.x);
+  out.Key("y").Number(b.y);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const SectionDimensions& d) {
+  out.StartObject();
+  out.Key("bar_area").Number(d.bar_area);
+  out.Key("bar_count").Integer(d.bar_count);
+  out.Key("bar_modulus").Number(d.bar_modulus);
+  out.Key("bar_yield_stress").Number(d.bar_yield_stress);
+  out.Key("bars");
+  ArrayOf(out, d.bars, [](JsonOut& o, const SectionBar& b) { Write(o, b); });
+  out.Key("casing_area").Number(d.casing_area);
+  out.Key("casing_inertia").Number(d.casing_inertia);
+  out.Key("casing_modulus").Number(d.casing_modulus);
+  out.Key("casing_thickness").Number(d.casing_thickness);
+  out.Key("casing_yield_stress").Number(d.casing_yield_stress);
+  out.Key("chamfer").Number(d.chamfer);
+  out.Key("concrete_area").Number(d.concrete_area);
+  out.Key("core_area").Number(d.core_area);
+  out.Key("core_diameter").Number(d.core_diameter);
+  out.Key("core_filled").Boolean(d.core_filled);
+  out.Key("core_inertia").Number(d.core_inertia);
+  out.Key("core_thickness").Number(d.core_thickness);
+  out.Key("cover").Number(d.cover);
+  out.Key("depth").Number(d.depth);
+  out.Key("edge_spacing").Number(d.edge_spacing);
+  out.Key("gross_area").Number(d.gross_area);
+  out.Key("listed_bars");
+  ArrayOf(out, d.listed_bars, [](JsonOut& o, const ListedBar& b) { Write(o, b); });
+  out.Key("pipe_area").Number(d.pipe_area);
+  out.Key("pipe_bending_stiffness").Number(d.pipe_bending_stiffness);
+  out.Key("pipe_inertia").Number(d.pipe_inertia);
+  out.Key("plastic_modulus").Number(d.plastic_modulus);
+  out.Key("plastic_moment").Number(d.plastic_moment);
+  out.Key("rebar_offset").Number(d.rebar_offset);
+  out.Key("rupture_modulus").Number(d.rupture_modulus);
+  out.Key("single_bar_area").Number(d.single_bar_area);
+  out.Key("steel_area").Number(d.steel_area);
+  out.Key("steel_ratio_percent").Number(d.steel_ratio_percent);
+  out.Key("void_diameter").Number(d.void_diameter);
+  out.Key("width").Number(d.width);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const SectionPrestress& p) {
+  out.StartObject();
+  out.Key("concrete_area").Number(p.concrete_area);
+  out.Key("concrete_strain").Number(p.concrete_strain);
+  out.Key("concrete_stress").Number(p.concrete_stress);
+  out.Key("effective_force").Number(p.effective_force);
+  out.Key("initial_force").Number(p.initial_force);
+  out.Key("loss_fraction").Number(p.loss_fraction);
+  out.Key("pci_axial_capacity").Number(p.pci_axial_capacity);
+  out.Key("pci_axial_load").Number(p.pci_axial_load);
+  out.Key("pci_moment_capacity").Number(p.pci_moment_capacity);
+  out.Key("pci_moment_factor").Number(p.pci_moment_factor);
+  out.Key("pci_tensile_capacity").Number(p.pci_tensile_capacity);
+  out.Key("steel_area").Number(p.steel_area);
+  out.Key("steel_strain").Number(p.steel_strain);
+  out.Key("steel_stress").Number(p.steel_stress);
+  out.Key("strand_area").Number(p.strand_area);
+  out.Key("strand_cover").Number(p.strand_cover);
+  out.Key("strand_type").Integer(p.strand_type);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const SectionConcrete& c) {
+  out.StartObject();
+  out.Key("aggregate_size").Number(c.aggregate_size);
+  out.Key("compressive_strength").Number(c.compressive_strength);
+  out.Key("cracking_strain").Number(c.cracking_strain);
+  out.Key("elastic_modulus").Number(c.elastic_modulus);
+  out.Key("peak_strain").Number(c.peak_strain);
+  out.Key("rupture_modulus").Number(c.rupture_modulus);
+  out.EndObject();
+}
+
+const char* CurveSourceName(SectionCurveSource source) {
+  switch (source) {
+    case SectionCurveSource::kElastic:
+      return "elastic";
+    case SectionCurveSource::kElasticPlastic:
+      return "elastic-plastic";
+    case SectionCurveSource::kUserDefined:
+      return "user-defined";
+    case SectionCurveSource::kComputed:
+      break;
+  }
+  return "computed";
+}
+
+template <typename T>
+void WriteOptional(JsonOut& out, const std::optional<T>& value) {
+  if (value) {
+    Write(out, *value);
+  } else {
+    out.Null();
+  }
+}
+
+// ---- end of the section analysis's values ----
+
 void Write(JsonOut& out, const SectionResult& s) {
   out.StartObject();
+  out.Key("analysed_thrusts").Numbers(s.analysed_thrusts);
   out.Key("area").Number(s.area);
   out.Key("axial_capacity").Number(s.axial_capacity);
   out.Key("bottom").Number(s.bottom);
+  out.Key("concrete");
+  WriteOptional(out, s.concrete);
   out.Key("cracking_load").Number(s.cracking_load);
+  out.Key("curves").Text(CurveSourceName(s.curves));
+  out.Key("dimensions");
+  WriteOptional(out, s.dimensions);
   out.Key("flexural_rigidity").Number(s.flexural_rigidity);
   out.Key("inertia").Number(s.inertia);
   out.Key("interaction");
@@ -506,9 +633,12 @@ void Write(JsonOut& out, const SectionResult& s) {
   }
   out.Key("length").Number(s.length);
   out.Key("number").Integer(s.number);
+  out.Key("prestress");
+  WriteOptional(out, s.prestress);
   out.Key("tensile_capacity").Number(s.tensile_capacity);
   out.Key("thrusts");
   ArrayOf(out, s.thrusts, [](JsonOut& o, const ThrustCurve& t) { Write(o, t); });
+  out.Key("thrusts_dropped").Boolean(s.thrusts_dropped);
   out.Key("top").Number(s.top);
   out.Key("type").Integer(s.type);
   out.Key("type_name").Text(s.type_name);

@@ -26,6 +26,11 @@ CLASSES = [
     (tarvex.LayerValue, "layer_value", None),
     (tarvex.SectionResult, "section", None),
     (tarvex.MomentCurvature, "thrust_curve", ("points", "moment_curvature_point")),
+    (tarvex.SectionDimensions, "section_dimensions", None),
+    (tarvex.SectionBar, "section_bar", None),
+    (tarvex.ListedBar, "section_listed_bar", None),
+    (tarvex.SectionPrestress, "section_prestress", None),
+    (tarvex.SectionConcrete, "section_concrete", None),
     (tarvex.LoadCaseResult, "load_case", ("nodes", "nodes")),
     (tarvex.LengthStudy, "length_study", ("rows", "length_study_row")),
     (tarvex.HeadStiffness, "head_stiffness", None),
@@ -299,3 +304,34 @@ def test_every_value_of_the_model_is_documented_with_its_unit():
     assert "    cohesion: psf | kPa\n" in model.SoftClay.__doc__
     assert "    diameter: in | mm\n" in model.DrilledShaft.__doc__
     assert "    stiffness: in-lb/rad | kN-m/rad\n" in model.ShearRotationalStiffness.__doc__
+
+
+def test_the_section_blocks_values_are_those_the_report_prints(quickstart, analyses):
+    """The values of the report's section blocks, as data: the numbers the
+    report prints for the quickstart's shaft and the prestressed piles."""
+    shaft = quickstart.sections[0]
+    assert shaft.curves == "computed"
+    d = shaft.dimensions
+    assert (d.depth, d.cover, d.bar_count) == (36.0, 3.0, 12)
+    assert f"{d.gross_area:.8f}" == "1017.87601976"  # Gross Area of Shaft
+    assert f"{d.edge_spacing:.8f}" == "6.34462347"  # Edge-to-Edge Bar Spacing
+    assert f"{d.steel_ratio_percent:.2f}" == "1.18"
+    assert len(d.bars) == 12 and f"{d.bars[1].x:.5f}" == "12.50194"
+    assert d.listed_bars == [] and shaft.prestress is None
+    assert f"{shaft.concrete.elastic_modulus:.7f}" == "3604.9965326"
+    assert f"{shaft.concrete.rupture_modulus:.7f}" == "-0.4743416"
+    assert f"{shaft.cracking_load:.3f}" == "-458.502"
+    assert list(shaft.analysed_thrusts) == [100.0] and not shaft.thrusts_dropped
+    assert not shaft.thrusts[0].full_curve
+
+    piles = tarvex.run(ROOT / "examples" / "prestressed_pile_sections_ei_only_uscs.tv6")
+    p = piles.sections[0].prestress
+    assert p.strand_type == 1  # PCI 270
+    assert f"{p.effective_force:.3f}" == "277.600"
+    assert p.pci_moment_factor == 0.32
+    assert f"{p.pci_moment_capacity:.3f}" == "3807.130"
+    assert piles.sections[0].dimensions.pipe_area == 0.0  # not a pipe
+
+    elastic = tarvex.run(ROOT / "examples" / "elastic_pipe_clay_uscs.tv6")
+    assert elastic.sections[0].curves == "elastic"
+    assert elastic.sections[0].dimensions is None and elastic.sections[0].concrete is None

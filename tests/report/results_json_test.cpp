@@ -192,6 +192,7 @@ Json ToJson(const ThrustCurve& t) {
   j["thrust"] = Number(t.thrust);
   j["nominal_moment_capacity"] = Number(t.nominal_moment_capacity);
   j["points"] = ArrayOf(t.points, [](const MomentCurvaturePoint& p) { return ToJson(p); });
+  j["full_curve"] = t.full_curve;
   return j;
 }
 
@@ -246,6 +247,109 @@ Json ToJson(const InteractionResult& r) {
   return j;
 }
 
+// ---- Section analysis: the values of the section's report blocks ----
+
+Json ToJson(const SectionBar& b) {
+  return Json{{"diameter", Number(b.diameter)},
+              {"area", Number(b.area)},
+              {"x", Number(b.x)},
+              {"y", Number(b.y)}};
+}
+
+Json ToJson(const ListedBar& b) {
+  return Json{{"index", b.index},
+              {"diameter", Number(b.diameter)},
+              {"area", Number(b.area)},
+              {"x", Number(b.x)},
+              {"y", Number(b.y)}};
+}
+
+Json ToJson(const SectionDimensions& d) {
+  Json j;
+  j["depth"] = Number(d.depth);
+  j["width"] = Number(d.width);
+  j["void_diameter"] = Number(d.void_diameter);
+  j["chamfer"] = Number(d.chamfer);
+  j["cover"] = Number(d.cover);
+  j["casing_thickness"] = Number(d.casing_thickness);
+  j["core_diameter"] = Number(d.core_diameter);
+  j["core_thickness"] = Number(d.core_thickness);
+  j["core_filled"] = d.core_filled;
+  j["casing_inertia"] = Number(d.casing_inertia);
+  j["core_inertia"] = Number(d.core_inertia);
+  j["bar_count"] = d.bar_count;
+  j["bar_yield_stress"] = Number(d.bar_yield_stress);
+  j["bar_modulus"] = Number(d.bar_modulus);
+  j["casing_yield_stress"] = Number(d.casing_yield_stress);
+  j["casing_modulus"] = Number(d.casing_modulus);
+  j["gross_area"] = Number(d.gross_area);
+  j["bar_area"] = Number(d.bar_area);
+  j["casing_area"] = Number(d.casing_area);
+  j["core_area"] = Number(d.core_area);
+  j["concrete_area"] = Number(d.concrete_area);
+  j["steel_area"] = Number(d.steel_area);
+  j["steel_ratio_percent"] = Number(d.steel_ratio_percent);
+  j["rupture_modulus"] = Number(d.rupture_modulus);
+  j["single_bar_area"] = Optional(d.single_bar_area);
+  j["edge_spacing"] = Optional(d.edge_spacing);
+  j["rebar_offset"] = Optional(d.rebar_offset);
+  j["pipe_area"] = Number(d.pipe_area);
+  j["pipe_inertia"] = Number(d.pipe_inertia);
+  j["pipe_bending_stiffness"] = Number(d.pipe_bending_stiffness);
+  j["plastic_modulus"] = Number(d.plastic_modulus);
+  j["plastic_moment"] = Number(d.plastic_moment);
+  j["listed_bars"] = ArrayOf(d.listed_bars, [](const ListedBar& b) { return ToJson(b); });
+  j["bars"] = ArrayOf(d.bars, [](const SectionBar& b) { return ToJson(b); });
+  return j;
+}
+
+Json ToJson(const SectionPrestress& p) {
+  Json j;
+  j["strand_type"] = p.strand_type;
+  j["strand_area"] = Number(p.strand_area);
+  j["strand_cover"] = Number(p.strand_cover);
+  j["initial_force"] = Number(p.initial_force);
+  j["loss_fraction"] = Number(p.loss_fraction);
+  j["effective_force"] = Number(p.effective_force);
+  j["concrete_area"] = Number(p.concrete_area);
+  j["steel_area"] = Number(p.steel_area);
+  j["concrete_stress"] = Number(p.concrete_stress);
+  j["steel_stress"] = Number(p.steel_stress);
+  j["concrete_strain"] = Number(p.concrete_strain);
+  j["steel_strain"] = Number(p.steel_strain);
+  j["pci_axial_capacity"] = Number(p.pci_axial_capacity);
+  j["pci_axial_load"] = Number(p.pci_axial_load);
+  j["pci_tensile_capacity"] = Number(p.pci_tensile_capacity);
+  j["pci_moment_factor"] = Number(p.pci_moment_factor);
+  j["pci_moment_capacity"] = Number(p.pci_moment_capacity);
+  return j;
+}
+
+Json ToJson(const SectionConcrete& c) {
+  Json j;
+  j["compressive_strength"] = Number(c.compressive_strength);
+  j["elastic_modulus"] = Number(c.elastic_modulus);
+  j["rupture_modulus"] = Number(c.rupture_modulus);
+  j["peak_strain"] = Number(c.peak_strain);
+  j["cracking_strain"] = Number(c.cracking_strain);
+  j["aggregate_size"] = Number(c.aggregate_size);
+  return j;
+}
+
+const char* CurveSourceName(SectionCurveSource source) {
+  switch (source) {
+    case SectionCurveSource::kComputed:
+      return "computed";
+    case SectionCurveSource::kElastic:
+      return "elastic";
+    case SectionCurveSource::kElasticPlastic:
+      return "elastic-plastic";
+    case SectionCurveSource::kUserDefined:
+      return "user-defined";
+  }
+  return "";
+}
+
 Json ToJson(const SectionResult& s) {
   Json j;
   j["number"] = s.number;
@@ -263,6 +367,12 @@ Json ToJson(const SectionResult& s) {
   j["cracking_load"] = Number(s.cracking_load);
   j["thrusts"] = ArrayOf(s.thrusts, [](const ThrustCurve& t) { return ToJson(t); });
   j["interaction"] = s.interaction ? ToJson(*s.interaction) : Json(nullptr);
+  j["curves"] = CurveSourceName(s.curves);
+  j["dimensions"] = s.dimensions ? ToJson(*s.dimensions) : Json(nullptr);
+  j["prestress"] = s.prestress ? ToJson(*s.prestress) : Json(nullptr);
+  j["concrete"] = s.concrete ? ToJson(*s.concrete) : Json(nullptr);
+  j["analysed_thrusts"] = Numbers(s.analysed_thrusts);
+  j["thrusts_dropped"] = s.thrusts_dropped;
   return j;
 }
 
@@ -753,6 +863,24 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   ThrustCurve& t = s.thrusts.emplace_back();
   t.thrust = -0.0;
   t.points.push_back({1e-6, 2.0, 2e6, 0.5, -0.003, 0.002, 4.0, inf, 0.0, -1.0, "Y C"});
+  t.full_curve = true;
+  s.curves = SectionCurveSource::kElasticPlastic;
+  s.analysed_thrusts = numbers;
+  s.thrusts_dropped = true;
+  SectionDimensions& dims = s.dimensions.emplace();
+  dims.depth = 36.0;
+  dims.core_filled = true;
+  dims.bar_count = 12;
+  dims.steel_ratio_percent = nan;
+  dims.edge_spacing = -0.0;
+  dims.rebar_offset = inf;
+  dims.listed_bars.push_back({9, 1.128, 1.0, -1e-300, 1e22});
+  dims.bars.push_back({1.128, 1.0, 0.0, -15.0});
+  SectionPrestress& prestress = s.prestress.emplace();
+  prestress.strand_type = 5;
+  prestress.pci_moment_factor = double(0.4f);
+  prestress.steel_stress = -inf;
+  s.concrete = SectionConcrete{4.0, 3605.0, -0.474, 0.00189, -0.000131, 0.75};
   InteractionResult& ir = s.interaction.emplace();
   ir.code = "Eurocode2";
   ir.covered = true;
