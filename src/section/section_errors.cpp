@@ -40,11 +40,12 @@ void WriteNoThrustInRangeError(RecordWriter& out, bool si, int n, const double* 
                          n, ":"});
   out.Write("(A)", {"          its bending stiffness would be computed for no thrust at all."});
   for (int t = 0; t < count; ++t) {
-    out.Write("(A,I3,A,F15.3,A)",
-              {"          Axial thrust load", t + 1, "               = ", thrusts[t], ForceLabel(si)});
+    out.Write("(A,I3,A,F15.3,A)", {"          Axial thrust load", t + 1, "               = ",
+                                   thrusts[t], ForceLabel(si)});
   }
   out.Write("(A,F15.3,A)", {"          Nominal axial compressive capacity = ", pn, ForceLabel(si)});
-  out.Write("(A,F15.3,A/)", {"          Nominal axial tensile capacity     = ", nt, ForceLabel(si)});
+  out.Write("(A,F15.3,A/)",
+            {"          Nominal axial tensile capacity     = ", nt, ForceLabel(si)});
   out.Write("(A)", {"SOLUTION: Give axial thrusts between the two capacities, or change the "
                     "properties of the"});
   out.Write("(A/)", {"          section to increase its axial structural capacity."});

@@ -129,7 +129,7 @@ void DescribeCutSection(const PileSection& s, const CutSection& cs, SectionResul
   if (cs.prestressed) result.prestress = PrestressOf(s, cs);
   result.concrete.reset();
   if (!cs.pipe()) {
-    result.concrete = SectionConcrete{cs.concrete.fc,  cs.concrete.ec,     cs.concrete.fr,
+    result.concrete = SectionConcrete{cs.concrete.fc,   cs.concrete.ec,     cs.concrete.fr,
                                       cs.concrete.eps0, cs.concrete.eps_cr, s.concrete.aggregate};
   }
 }
