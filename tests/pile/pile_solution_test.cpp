@@ -124,8 +124,7 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged);
   AnalysisModel& m = *solved.model;
-  const std::vector<PrintedPyCurve> curves =
-      PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
+  const std::vector<testing::RenderedCurve> curves = testing::PrintCurves(m);
   ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
   const auto plot = testing::SplitLines(m.out.plot.contents());
   // Line 6 with two curves (the repeated depth once), in ascending order.
@@ -164,7 +163,7 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   } expected[] = {{1, kSoftClay, 60.0, "----------------    -----------------"},
                   {2, kElasticSubgrade, 240.0, "---------------   ---------------"}};
   for (std::size_t c = 0; c < 2; ++c) {
-    const PrintedPyCurve& curve = curves[c];
+    const testing::RenderedCurve& curve = curves[c];
     EXPECT_EQ(curve.number, static_cast<int>(c) + 1);
     EXPECT_EQ(curve.layer, expected[c].layer);
     EXPECT_EQ(curve.criterion, expected[c].criterion);
@@ -219,7 +218,7 @@ TEST(PileSolution, AStiffClayWithoutFreeWaterKeepsItsNumberOfCyclesToItself) {
     EXPECT_EQ(solved.iteration, CaseIteration::kConverged);
     AnalysisModel& m = *solved.model;
     m.out.report.Rewind();
-    PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
+    testing::PrintCurves(m);
     EXPECT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
     return m.out.report.contents();
   };
