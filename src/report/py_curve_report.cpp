@@ -100,8 +100,7 @@ void WriteTable(const PyCurveResult& c, RecordWriter& report) {
         report.Write("(F15.4,5X,F15.4,$)", {y, p});
         break;
     }
-    if (marked < c.marked_points.size() &&
-        c.marked_points[marked] == static_cast<int>(k) + 1) {
+    if (marked < c.marked_points.size() && c.marked_points[marked] == static_cast<int>(k) + 1) {
       report.Text(kMarked);
       ++marked;
     }
