@@ -7,7 +7,6 @@
 
 #include "core/distinct.hpp"
 #include "core/section_properties.hpp"
-#include "format/number_fields.hpp"
 #include "soil/layer_nodes.hpp"
 #include "soil/py_modifiers.hpp"
 
