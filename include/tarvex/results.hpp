@@ -519,21 +519,81 @@ struct LoadCaseResult {
   std::vector<LrfdDistributedLoads> lrfd_distributed_loads;
 };
 
+// How a value of a printed p-y curve's report block is printed.
+enum class CurveValueForm {
+  kInteger,   // an integer of `width` columns
+  kFixed,     // 12 columns with `decimals` decimals
+  kExponent,  // 12 columns in exponent form with `decimals` digits
+};
+
 // A value of a printed p-y curve's report block: the number printed and the
 // unit it is printed in, which is the computing unit but for the depths of
 // USCS runs (ft), angles (degrees) and the few values the block gives in
 // another unit ("pcf", "m").
 struct CurveParameter {
-  std::string name;  // the label as printed: "pu_s", "Y50", "Equivalent Depth"
+  std::string name;  // the label as printed, trailing blanks removed: "pu_s", "Y50"
   double value = 0.0;
   std::string unit;  // "in", "lb/in", "psi", "lb/in^3", "ft", "degrees"; empty for numbers
+  // How the line prints it: the label with its own blanks, then "= " at
+  // column 56 (`aligned`) or the number right after the label; the number in
+  // its form; a blank and the unit's label as the report spells it
+  // ("lbs/in **2") when there is one.
+  std::string label;
+  std::string unit_label;
+  CurveValueForm form = CurveValueForm::kFixed;
+  int width = 12;
+  int decimals = 3;
+  bool aligned = true;
+};
+
+// A value the block prints in words ("Type of Field Test" = "Dilatometer
+// Test").
+struct CurveText {
+  std::string name;
+  std::string text;
 };
 
 // A note the report prints with a curve: a stable code for its kind and its
 // text.
 struct CurveNote {
-  std::string code;  // "equivalent_depth", "default_k", ...
-  std::string text;  // the note's lines joined by blanks
+  std::string code;                // "equivalent_depth", "default_k", ...
+  std::string text;                // the note's lines joined by blanks
+  std::vector<std::string> lines;  // as printed
+};
+
+// The column heading above a curve's y-p table: the names "y, " and "p, "
+// with their unit labels, placed as the criteria's tables have them.
+enum class CurveTableHeading {
+  kSoftClay,       // y at column 6, p at column 25; 16 and 17 dashes
+  kReeseSand,      // y at column 10, p at column 26; 16 and 17 dashes
+  kUserCurves,     // y at column 7, p at column 25; 16 and 16 dashes
+  kJoinedP,        // "        y, " L "             p," F/L; 16 and 17 dashes
+  kJoinedPSpaced,  // the same with a blank before F/L
+  kSpacedP,        // "        y, " L "            p, " F/L; 16 and 17 dashes
+  kNarrow,         // "        y, " L, p at column 22; 15 and 15 dashes
+};
+
+// The number fields of a curve's y-p table rows.
+enum class CurveTableRows {
+  kAdaptive,       // three blanks, y in the adaptive field of 12, five blanks, p the same
+  kFixed,          // y F15.4, p F17.3
+  kFixedBothFour,  // y F15.4, five blanks, p F15.4
+};
+
+// A line (or group of lines) of a printed curve's report block, in printed
+// order: `index` points into the curve's parameters, texts or notes.
+enum class CurveLineKind {
+  kTitle,         // two blank lines, the title's lines, a blank line
+  kParameter,     // a value line
+  kText,          // a value in words
+  kNote,          // a note's lines
+  kBlank,         // an empty line
+  kTableHeading,  // the table's column heading
+  kTable,         // the y-p rows
+};
+struct CurveLine {
+  CurveLineKind kind = CurveLineKind::kBlank;
+  int index = 0;
 };
 
 // A printed p-y curve.
@@ -545,8 +605,17 @@ struct PyCurveResult {
   std::string short_name;
   std::vector<double> y;  // as printed (multipliers applied)
   std::vector<double> p;
+  std::vector<std::string> title;          // the block's title lines
   std::vector<CurveParameter> parameters;  // the values of the report block, in printed order
+  std::vector<CurveText> texts;            // the values in words, in printed order
   std::vector<CurveNote> notes;            // in printed order
+  // How the report lays the block out: its lines in order, the heading and
+  // the rows of the table, and the 1-based points whose p is the initial
+  // slope's (marked with an asterisk).
+  std::vector<CurveLine> lines;
+  CurveTableHeading heading = CurveTableHeading::kSpacedP;
+  CurveTableRows rows = CurveTableRows::kAdaptive;
+  std::vector<int> marked_points;
 };
 
 // A distributed loading point of an LRFD load group, as input: the depth in

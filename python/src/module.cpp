@@ -592,6 +592,18 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   return d;
 }
 
+const char* CurveValueFormName(tarvex::CurveValueForm form) {
+  switch (form) {
+    case tarvex::CurveValueForm::kInteger:
+      return "integer";
+    case tarvex::CurveValueForm::kFixed:
+      return "fixed";
+    case tarvex::CurveValueForm::kExponent:
+      return "exponent";
+  }
+  return "fixed";
+}
+
 py::dict PyCurveDict(const tarvex::PyCurveResult& c) {
   py::dict d;
   d["number"] = c.number;
@@ -607,14 +619,27 @@ py::dict PyCurveDict(const tarvex::PyCurveResult& c) {
     one["name"] = Text(v.name);
     one["value"] = v.value;
     one["unit"] = Text(v.unit);
+    one["form"] = CurveValueFormName(v.form);
+    one["width"] = v.width;
+    one["decimals"] = v.decimals;
     parameters.append(one);
   }
   d["parameters"] = parameters;
+  d["title"] = Texts(c.title);
+  py::list texts;
+  for (const tarvex::CurveText& t : c.texts) {
+    py::dict one;
+    one["name"] = Text(t.name);
+    one["text"] = Text(t.text);
+    texts.append(one);
+  }
+  d["texts"] = texts;
   py::list notes;
   for (const tarvex::CurveNote& n : c.notes) {
     py::dict one;
     one["code"] = Text(n.code);
     one["text"] = Text(n.text);
+    one["lines"] = Texts(n.lines);
     notes.append(one);
   }
   d["notes"] = notes;

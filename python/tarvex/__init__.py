@@ -20,7 +20,7 @@ from .model import *  # noqa: F401,F403 - the dataclasses of the input model
 from .model import __all__ as _model_names
 from .load_curves import load_deflection
 from .reader import read_input
-from .results import (CurveNote, CurveParameter, Diagnostic, DiagnosticValue, DisplayUnit,
+from .results import (CurveNote, CurveParameter, CurveText, Diagnostic, DiagnosticValue, DisplayUnit,
                       DisplayUnits, HeadStiffness, InteractionCurve, InteractionDemand,
                       InteractionPoint, InteractionResult, LayerResult, LayerValue, LengthStudy,
                       LoadCaseResult, LoadCurve, LrfdBatterTransform, LrfdCheckRow,
@@ -75,7 +75,7 @@ def _version() -> str:
 #: The version of the engine and of this package ("6.0.28").
 __version__ = _version()
 
-__all__ = ["AnalysisError", "CurveNote", "CurveParameter", "Diagnostic", "DiagnosticValue", "DisplayUnit",
+__all__ = ["AnalysisError", "CurveNote", "CurveParameter", "CurveText", "Diagnostic", "DiagnosticValue", "DisplayUnit",
            "DisplayUnits", "HeadStiffness",
            "InputError", "LoadCurve", "SecantStiffness", "load_deflection", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",

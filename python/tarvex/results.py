@@ -1399,10 +1399,27 @@ class CurveParameter(_Result):
                                       '"lb/in", "psi", "lb/in^3") but for the depths of USCS '
                                       'runs ("ft"), angles ("degrees") and a few others; empty '
                                       "for pure numbers"))
+    form: str = field(metadata=_q("", 'how the report prints it: "integer" (``width`` '
+                                      'columns), "fixed" (``decimals`` decimals) or "exponent" '
+                                      "(``decimals`` digits)"))
+    width: int = field(metadata=_q("", "the columns of the printed number"))
+    decimals: int = field(metadata=_q("", "the decimals (fixed) or digits (exponent) printed"))
 
     def _describe(self) -> str:
         unit = f" {self.unit}" if self.unit else ""
         return f"{self.name} = {_short(self.value)}{unit}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class CurveText(_Result):
+    """A value of a printed p-y curve's report block printed in words."""
+
+    name: str = field(metadata=_q("", 'the label as printed ("Type of Field Test")'))
+    text: str = field(metadata=_q("", 'the value ("Standard Penetration Test")'))
+
+    def _describe(self) -> str:
+        return f"{self.name} = {self.text}"
 
 
 @_documented
@@ -1413,6 +1430,7 @@ class CurveNote(_Result):
     code: str = field(metadata=_q("", 'stable code of the note\'s kind ("equivalent_depth", '
                                       '"default_k")'))
     text: str = field(metadata=_q("", "the note's lines joined by blanks"))
+    lines: list[str] = field(default_factory=list, metadata=_q("", "the note's lines as printed"))
 
     def _describe(self) -> str:
         return self.code
@@ -1431,8 +1449,12 @@ class PyCurveResult(_Result):
     short_name: str = field(metadata=_q("", "short name of the criterion"))
     y: Array = field(metadata=_q("length", "lateral deflection", shown="deflection"))
     p: Array = field(metadata=_q("force_per_length", "soil resistance"))
+    title: list[str] = field(default_factory=list, metadata=_q(
+        "", "the title of the report block: one line, or two"))
     parameters: list[CurveParameter] = field(default_factory=list, metadata=_q(
         "", "the values of the report block as printed, in printed order"))
+    texts: list[CurveText] = field(default_factory=list, metadata=_q(
+        "", "the values the report block prints in words, in printed order"))
     notes: list[CurveNote] = field(default_factory=list, metadata=_q(
         "", "the notes printed with the curve"))
     units: Optional[Units] = _back_reference()
@@ -2127,7 +2149,7 @@ def __getattr__(name: str) -> Any:
     raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
-__all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "Diagnostic", "DiagnosticValue", "DisplayUnit",
+__all__ = ["Array", "CASE_SUMMARY", "CurveNote", "CurveParameter", "CurveText", "Diagnostic", "DiagnosticValue", "DisplayUnit",
            "DisplayUnits", "FrameUnits",
            "HeadStiffness", "LoadCurve", "SecantStiffness", "InteractionCurve", "InteractionDemand",
            "InteractionPoint", "InteractionResult", "LayerResult", "LayerValue", "LengthStudy",

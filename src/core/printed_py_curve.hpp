@@ -7,36 +7,29 @@
 #include <vector>
 
 #include "core/soil_criteria.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
-// A value of a curve's report block as printed, with the unit it is printed
-// in ("in", "lb/in", "ft", "degrees"; empty for numbers).
-struct PrintedCurveValue {
-  std::string name;  // the label, trailing blanks removed
-  double value = 0.0;
-  std::string unit;
-};
-
-// A note printed with a curve: its kind as a stable code, and its text.
-struct PrintedCurveNote {
-  std::string code;
-  std::string text;
-};
-
 // Lengths in the run's computing length unit (L), forces in its force unit (F).
+// The block's lines, values, notes and table layout are those of the results'
+// PyCurveResult, which the report renders.
 struct PrintedPyCurve {
-  int number = 0;                  // the curve's number among the requested depths (ascending), as
-                                   // the plot file's "curve no." gives it
-  double depth = 0.0;              // requested depth below the pile head (L)
-  int layer = 0;                   // 1-based soil layer
-  SoilCriterion criterion{};       // the layer's criterion
-  std::vector<double> y;           // deflections as printed, times the y-multiplier (L)
-  std::vector<double> p;           // resistances as printed, times the p-multiplier (F/L)
-  std::vector<std::string> block;  // the report lines above the table: title, values, heading
-  std::vector<std::string> notes;  // the report lines the criterion writes after the table
-  std::vector<PrintedCurveValue> values;     // the values of `block`, in printed order
-  std::vector<PrintedCurveNote> note_kinds;  // the notes of the block and after the table
+  int number = 0;             // the curve's number among the requested depths (ascending), as
+                              // the plot file's "curve no." gives it
+  double depth = 0.0;         // requested depth below the pile head (L)
+  int layer = 0;              // 1-based soil layer
+  SoilCriterion criterion{};  // the layer's criterion
+  std::vector<double> y;      // deflections as printed, times the y-multiplier (L)
+  std::vector<double> p;      // resistances as printed, times the p-multiplier (F/L)
+  std::vector<std::string> title;
+  std::vector<CurveParameter> parameters;
+  std::vector<CurveText> texts;
+  std::vector<CurveNote> notes;
+  std::vector<CurveLine> lines;
+  CurveTableHeading heading = CurveTableHeading::kSpacedP;
+  CurveTableRows rows = CurveTableRows::kAdaptive;
+  std::vector<int> marked_points;
   // The plot records' wording: Line 7's text (the curve number follows it),
   // the name after "y, p, for " in Line 8, and whether Line 8 gives the point
   // number in two columns after 20 blanks (else in minimal width after 50).

@@ -285,21 +285,25 @@ void DescribeLayerMarks(const SoilWorkingValues& soil, RunResults& results) {
   }
 }
 
-void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
-                       std::vector<PyCurveResult>& kept) {
-  for (const PrintedPyCurve& curve : printed) {
-    PyCurveResult& k = kept.emplace_back();
-    k.number = curve.number;
-    k.depth = curve.depth;
-    k.layer = curve.layer;
-    k.criterion = static_cast<int>(curve.criterion);
-    k.short_name = TrimRight(ShortNameOf(static_cast<int>(curve.criterion)));
-    k.y = curve.y;
-    k.p = curve.p;
-    for (const PrintedCurveValue& v : curve.values)
-      k.parameters.push_back({v.name, v.value, v.unit});
-    for (const PrintedCurveNote& n : curve.note_kinds) k.notes.push_back({n.code, n.text});
-  }
+const PyCurveResult& KeepPrintedCurve(const PrintedPyCurve& curve,
+                                      std::vector<PyCurveResult>& kept) {
+  PyCurveResult& k = kept.emplace_back();
+  k.number = curve.number;
+  k.depth = curve.depth;
+  k.layer = curve.layer;
+  k.criterion = static_cast<int>(curve.criterion);
+  k.short_name = TrimRight(ShortNameOf(static_cast<int>(curve.criterion)));
+  k.y = curve.y;
+  k.p = curve.p;
+  k.title = curve.title;
+  k.parameters = curve.parameters;
+  k.texts = curve.texts;
+  k.notes = curve.notes;
+  k.lines = curve.lines;
+  k.heading = curve.heading;
+  k.rows = curve.rows;
+  k.marked_points = curve.marked_points;
+  return k;
 }
 
 void FinishResults(const Diagnostics& diagnostics, int result_code, RunResults& results) {

@@ -31,10 +31,10 @@ void DescribeLayers(const std::vector<SoilLayer>& layers, RunResults& results);
 // default k above the water table).
 void DescribeLayerMarks(const SoilWorkingValues& soil, RunResults& results);
 
-// The p-y curves printed at the requested depths, as the report and the plot
-// file show them.
-void KeepPrintedCurves(const std::vector<PrintedPyCurve>& printed,
-                       std::vector<PyCurveResult>& kept);
+// A p-y curve printed at a requested depth, as the report and the plot file
+// show it, kept at the end of `kept`.
+const PyCurveResult& KeepPrintedCurve(const PrintedPyCurve& curve,
+                                      std::vector<PyCurveResult>& kept);
 
 // The end of the run: the result code and the outcome, every warning by
 // load case with its text, and the error that ended the run.

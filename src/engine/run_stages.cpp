@@ -18,6 +18,7 @@
 #include "pile/studies.hpp"
 #include "report/load_case_report.hpp"
 #include "report/lrfd_report.hpp"
+#include "report/py_curve_report.hpp"
 #include "report/section_report.hpp"
 #include "report/study_report.hpp"
 #include "report/summary_report.hpp"
@@ -25,6 +26,28 @@
 #include "soil/py_curves.hpp"
 
 namespace tarvex {
+namespace {
+
+// The printed p-y curves of load case 1 as the output pass forms them: each
+// kept in the results and its block rendered in the report at once, so that
+// an error a later station raises stands below the curves before it.
+class PrintedCurveReport : public PrintedCurveSink {
+ public:
+  PrintedCurveReport(UnitSystem units, RecordWriter& report, std::vector<PyCurveResult>& kept)
+      : units_(units), report_(report), kept_(kept) {}
+  void Start() override { WritePyCurvesHeading(report_); }
+  void Curve(const PrintedPyCurve& curve) override {
+    WritePyCurve(units_, KeepPrintedCurve(curve, kept_), report_);
+  }
+  void LayerDone() override { WritePyCurveLayerEnd(report_); }
+
+ private:
+  UnitSystem units_;
+  RecordWriter& report_;
+  std::vector<PyCurveResult>& kept_;
+};
+
+}  // namespace
 
 // Section analysis of every pile section, with its progress lines.
 void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
@@ -73,6 +96,13 @@ void ComputeBendingStiffnessOnly(AnalysisModel& model) {
   AnalyseAllSections(model, true);
 }
 
+std::vector<PrintedPyCurve> PrintLoadCaseCurves(AnalysisModel& model) {
+  PrintedCurveReport report(model.input.options.units, model.out.report, model.results.py_curves);
+  return PrintPyCurves(PyPass{model.input, model.tables, model.soil, model.state.nodes,
+                              model.state.pile_length, model.out},
+                       report);
+}
+
 // One load case c of `cases`: its nodes, the iteration of solver and p-y
 // criteria, its result computed from the last solution, then its report
 // block and plot records rendered from it, and its pile-length study. False
@@ -110,9 +140,7 @@ bool AnalyseLoadCase(AnalysisModel& model, int c, int cases) {
   // p-y curves are printed for load case 1 only.
   if (c == 1) {
     if (input.options.print_py_curves) {
-      KeepPrintedCurves(
-          PrintPyCurves(PyPass{input, tables, model.soil, state.nodes, state.pile_length, out}),
-          model.results.py_curves);
+      PrintLoadCaseCurves(model);
       if (out.diagnostics.error_code != code_before) return false;
     } else {
       out.plot.Write("(I5,75X,A)", {0, "Line 6 : number of output p-y curves"});

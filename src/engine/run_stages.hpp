@@ -3,6 +3,9 @@
 #ifndef TARVEX_ENGINE_RUN_STAGES_HPP_
 #define TARVEX_ENGINE_RUN_STAGES_HPP_
 
+#include <vector>
+
+#include "core/printed_py_curve.hpp"
 #include "engine/model.hpp"
 
 namespace tarvex {
@@ -18,6 +21,12 @@ void ComputeBendingStiffnessOnly(AnalysisModel& model);
 
 // The number of load cases: pile-head load cases, or LRFD combinations.
 int LoadCaseCount(const InputModel& input);
+
+// The p-y curves printed at the requested depths after load case 1's
+// solution: formed by the criteria, kept in the results and rendered in the
+// report one by one as the pass reaches them (an error of a later station
+// stands below them); returned as the plot records show them.
+std::vector<PrintedPyCurve> PrintLoadCaseCurves(AnalysisModel& model);
 
 // Load case c of `cases`: solved, its result kept, its report block, plot
 // records and pile-length study written. False when the run ends with it.

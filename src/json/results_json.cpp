@@ -795,17 +795,40 @@ void Write(JsonOut& out, const LoadCaseResult& c) {
   out.EndObject();
 }
 
+const char* CurveValueFormName(CurveValueForm form) {
+  switch (form) {
+    case CurveValueForm::kInteger:
+      return "integer";
+    case CurveValueForm::kFixed:
+      return "fixed";
+    case CurveValueForm::kExponent:
+      return "exponent";
+  }
+  return "fixed";
+}
+
 void Write(JsonOut& out, const CurveParameter& v) {
   out.StartObject();
+  out.Key("decimals").Integer(v.decimals);
+  out.Key("form").Text(CurveValueFormName(v.form));
   out.Key("name").Text(v.name);
   out.Key("unit").Text(v.unit);
   out.Key("value").Number(v.value);
+  out.Key("width").Integer(v.width);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const CurveText& t) {
+  out.StartObject();
+  out.Key("name").Text(t.name);
+  out.Key("text").Text(t.text);
   out.EndObject();
 }
 
 void Write(JsonOut& out, const CurveNote& n) {
   out.StartObject();
   out.Key("code").Text(n.code);
+  out.Key("lines").Texts(n.lines);
   out.Key("text").Text(n.text);
   out.EndObject();
 }
@@ -822,6 +845,9 @@ void Write(JsonOut& out, const PyCurveResult& c) {
   out.Key("parameters");
   ArrayOf(out, c.parameters, [](JsonOut& o, const CurveParameter& v) { Write(o, v); });
   out.Key("short_name").Text(c.short_name);
+  out.Key("texts");
+  ArrayOf(out, c.texts, [](JsonOut& o, const CurveText& t) { Write(o, t); });
+  out.Key("title").Texts(c.title);
   out.Key("y").Numbers(c.y);
   out.EndObject();
 }

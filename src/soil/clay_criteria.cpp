@@ -279,8 +279,7 @@ struct SoftClayCriterion : CriterionBase {
     // The title follows the number of cycles, the curve the loading type.
     const bool cyclic_title = call.cycles >= 2.0;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     if (kWithJ) {
       block.Title(cyclic_title ? "p-y Curve Computed Using the Soft Clay Criteria with J for "
                                  "Cyclic Loading Conditions"
@@ -311,13 +310,11 @@ struct SoftClayCriterion : CriterionBase {
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
     if (cyclic_title) {
-      out.Write("(A,F12.0)", {"Number of cycles of loading = ", call.cycles});
-      block.Keep("Number of cycles of loading", call.cycles);
-      out.Write("(A,F12.3,1X,A)", {"Xr                          = ", st.zr, labels.length});
-      block.Keep("Xr", st.zr, labels.length);
+      block.Inline("Number of cycles of loading = ", "Number of cycles of loading", call.cycles, 0);
+      block.Inline("Xr                          = ", "Xr", st.zr, 3, labels.length);
     }
-    out.Write("(/T6,'y, ',A,T25,'p, ',A)", {labels.length, labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Blank();
+    block.Table(CurveTableHeading::kSoftClay);
     ClayPoints(node, SoftClayOutputDeflections(st), w, [&](double y) { return SoftClayP(st, y); });
     if (kWithJ) {
       w.Plot("Line 7:  p-y curve depth in soft clay with J, no. points on p-y curve no. ",
@@ -395,8 +392,7 @@ struct StiffClayFreeWaterCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil& s, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title(st.cyclic ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free "
                             "Water"
                           : "p-y Curve Computed Using Static Criteria for Stiff Clay with Free "
@@ -419,17 +415,15 @@ struct StiffClayFreeWaterCriterion : CriterionBase {
     block.Value("pu", st.pres, 3, labels.force_per_length);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
+    block.Blank();
     if (st.cyclic) {
       block.Value("Number of Cycles of Loading", call.cycles, 0);
-      out.Write("()");
+      block.Blank();
     }
-    out.Write("(A,A,A,A)",
-              {"        y, ", labels.length, "             p,", labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Table(CurveTableHeading::kJoinedP);
     ClayPoints(node, StiffClayFreeWaterOutputDeflections(st), w,
                [&](double y) { return StiffClayFreeWaterP(st, y); });
-    if (st.cyclic) w.Rows(CurveRows::kFixed);
+    if (st.cyclic) w.Rows(CurveTableRows::kFixed);
     w.Plot("Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on curve no. ",
            st.cyclic ? "cyclic stiff clay with free water" : "static stiff clay with free water");
   }
@@ -490,15 +484,14 @@ struct StiffClayNoFreeWaterCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil& s, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     const char* title = st.cyclic
                             ? "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without "
                               "Free Water"
                             : "p-y Curve Computed Using Static Criteria for Stiff Clay without "
                               "Free Water";
     if (kWithK) {
-      out.Write("(//A/A/)", {title, "with Option of Defining Initial k"});
+      block.Title(title, "with Option of Defining Initial k");
     } else {
       block.Title(title);
     }
@@ -522,9 +515,8 @@ struct StiffClayNoFreeWaterCriterion : CriterionBase {
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
     if (st.cyclic) block.Value("Number of cycles of loading", st.n_cycles, 0);
-    out.Write("(/A,A,A,A)",
-              {"        y, ", labels.length, "            p, ", labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Blank();
+    block.Table(CurveTableHeading::kSpacedP);
     ClayPoints(node, StiffClayNoFreeWaterOutputDeflections(st), w,
                [&](double y) { return StiffClayNoFreeWaterP(st, y); });
     if (kWithK) {

@@ -9,6 +9,11 @@ std::string_view Trimmed(std::string_view s) {
   return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
+std::string_view TrimmedRight(std::string_view s) {
+  const std::size_t end = s.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view{} : s.substr(0, end + 1);
+}
+
 // The name of a printed unit label as the results name units ("lbs/in **2"
 // is "psi").
 std::string UnitName(const PyLabels& labels, std::string_view unit) {
@@ -42,42 +47,43 @@ PyLabels LabelsOf(UnitSystem units) {
   return l;
 }
 
-void CurveBlock::Title(std::string_view title) { out_.Write("(//A/)", {title}); }
+void CurveBlock::Add(CurveLineKind kind, std::size_t index) {
+  curve_.lines.push_back({kind, static_cast<int>(index)});
+}
 
-void CurveBlock::Keep(std::string_view label, double value, std::string_view unit) {
-  if (values_ == nullptr) return;
-  const std::string_view name = label.substr(0, label.find_last_not_of(' ') + 1);
-  values_->push_back({std::string(name), value, UnitName(labels_, unit)});
+void CurveBlock::AddValue(std::string_view label, double value, CurveValueForm form, int width,
+                          int decimals, std::string_view unit, bool aligned,
+                          std::string_view name) {
+  CurveParameter& v = curve_.parameters.emplace_back();
+  v.name = TrimmedRight(name);
+  v.value = value;
+  v.unit = UnitName(labels_, unit);
+  v.label = label;
+  v.unit_label = unit;
+  v.form = form;
+  v.width = width;
+  v.decimals = decimals;
+  v.aligned = aligned;
+  Add(CurveLineKind::kParameter, curve_.parameters.size() - 1);
+}
+
+void CurveBlock::Title(std::string_view title, std::string_view second) {
+  curve_.title.emplace_back(title);
+  if (!second.empty()) curve_.title.emplace_back(second);
+  Add(CurveLineKind::kTitle);
 }
 
 void CurveBlock::Integer(std::string_view label, int value, int width) {
-  Keep(label, value);
-  out_.Write("(A,T56,'= ',$)", {label});
-  out_.Integer(value, width);
-  out_.EndLine();
+  AddValue(label, value, CurveValueForm::kInteger, width, 0, {}, true, label);
 }
 
 void CurveBlock::Value(std::string_view label, double value, int decimals, std::string_view unit) {
-  Keep(label, value, unit);
-  out_.Write("(A,T56,'= ',$)", {label});
-  out_.Fixed(value, 12, decimals);
-  if (!unit.empty()) {
-    out_.Text(" ");
-    out_.Text(unit);
-  }
-  out_.EndLine();
+  AddValue(label, value, CurveValueForm::kFixed, 12, decimals, unit, true, label);
 }
 
 void CurveBlock::Exponent(std::string_view label, double value, int decimals,
                           std::string_view unit) {
-  Keep(label, value, unit);
-  out_.Write("(A,T56,'= ',$)", {label});
-  out_.Write(decimals == 4 ? "(E12.4,$)" : "(E12.5,$)", {value});
-  if (!unit.empty()) {
-    out_.Text(" ");
-    out_.Text(unit);
-  }
-  out_.EndLine();
+  AddValue(label, value, CurveValueForm::kExponent, 12, decimals, unit, true, label);
 }
 
 void CurveBlock::Depths(double z, double zs, bool uscs) {
@@ -88,6 +94,37 @@ void CurveBlock::Depths(double z, double zs, bool uscs) {
 
 void CurveBlock::Degrees(std::string_view label, double radians) {
   Value(label, radians * 180.0 / 3.141592653589793, 3, "degrees");
+}
+
+void CurveBlock::Inline(std::string_view label, std::string_view name, double value, int decimals,
+                        std::string_view unit) {
+  AddValue(label, value, CurveValueForm::kFixed, 12, decimals, unit, false, name);
+}
+
+void CurveBlock::Text(std::string_view label, std::string_view text) {
+  curve_.texts.push_back({std::string(TrimmedRight(label)), std::string(text)});
+  Add(CurveLineKind::kText, curve_.texts.size() - 1);
+}
+
+void CurveBlock::Note(std::string_view code, std::initializer_list<std::string_view> lines) {
+  CurveNote& note = curve_.notes.emplace_back();
+  note.code = code;
+  for (const std::string_view line : lines) {
+    note.lines.emplace_back(line);
+    const std::string_view words = TrimmedRight(line);
+    if (words.empty()) continue;
+    if (!note.text.empty()) note.text += ' ';
+    note.text += words;
+  }
+  Add(CurveLineKind::kNote, curve_.notes.size() - 1);
+}
+
+void CurveBlock::Blank() { Add(CurveLineKind::kBlank); }
+
+void CurveBlock::Table(CurveTableHeading heading) {
+  curve_.heading = heading;
+  Add(CurveLineKind::kTableHeading);
+  Add(CurveLineKind::kTable);
 }
 
 }  // namespace tarvex

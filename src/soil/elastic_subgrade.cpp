@@ -34,8 +34,7 @@ struct ElasticSubgradeCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil&, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title("p-y Curve for Elastic Subgrade");
     block.Integer("Soil Layer Number", call.layer, 10);
     block.Depths(node.z, node.zs, call.units == UnitSystem::kUscs);
@@ -43,9 +42,8 @@ struct ElasticSubgradeCriterion : CriterionBase {
     block.Value("Elastic Subgrade Modulus", st.es, 3, labels.unit_weight);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    out.Write("(A,A,T22,'p, ',A)", {"        y, ", labels.length, labels.force_per_length});
-    out.Write("(A)", {"---------------   ---------------"});
+    block.Blank();
+    block.Table(CurveTableHeading::kNarrow);
     // From 0 to 2b in steps of b/8.
     for (int k = 1; k <= 17; ++k) {
       const double y = (k - 1) * node.b / 8.0;

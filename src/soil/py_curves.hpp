@@ -42,11 +42,26 @@ void UpdateSoilModuli(const PyPass& pass);
 // the pile, each run followed by the layering bookkeeping of a solver pass.
 void PresetSoilModuli(const PyPass& pass);
 
-// Prints the p-y curves at the depths the input asks for (load case 1 only),
+// Receives the output pass's curves in printed order as the criteria form
+// them, so that the report shows each block where the pass reached it, and an
+// error a later station raises stands below the curves before it.
+class PrintedCurveSink {
+ public:
+  virtual ~PrintedCurveSink() = default;
+  // The pass begins, before any station.
+  virtual void Start() = 0;
+  virtual void Curve(const PrintedPyCurve& curve) = 0;
+  // The stations of a layer are done (a layer whose criterion prints no
+  // curves included).
+  virtual void LayerDone() = 0;
+};
+
+// Forms the p-y curves at the depths the input asks for (load case 1 only),
 // with the equivalent depths and layer resistances the last solver pass
-// left, and returns them as data in printed order. The curves are evaluated
-// at stations of their own; the pile's nodes are only read.
-std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass);
+// left, hands each to `sink` and returns them as data in printed order; the
+// plot records of the curves are written here. The curves are evaluated at
+// stations of their own; the pile's nodes are only read.
+std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& sink);
 
 }  // namespace tarvex
 

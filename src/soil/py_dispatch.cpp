@@ -7,7 +7,6 @@
 
 #include "core/distinct.hpp"
 #include "core/section_properties.hpp"
-#include "format/number_fields.hpp"
 #include "soil/layer_nodes.hpp"
 #include "soil/py_modifiers.hpp"
 
@@ -51,27 +50,6 @@ bool SolveLayer(const PyPass& pass, int j, const CriterionRow& row) {
   if (pass.out.failed()) return false;
   LayeringBookkeeping(working, j, row.group);
   return true;
-}
-
-// The lines of a record writer in memory mode.
-std::vector<std::string> LinesOf(const RecordWriter& w) {
-  std::vector<std::string> lines;
-  const std::string& text = w.contents();
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
-    lines.emplace_back(text, start, end - start);
-    start = end + 1;
-  }
-  return lines;
-}
-
-// Copies the lines of a curve's block or notes to the report; the curve
-// keeps them as data.
-void CopyLines(const RecordWriter& from, RecordWriter& report, std::vector<std::string>* kept) {
-  *kept = LinesOf(from);
-  for (const std::string& line : *kept) report.Write("(A)", {line});
-  if (from.wrote_non_finite()) report.NoteNonFinite();
 }
 
 // Layers above `layer` whose resistance is below 0.01 take their stored
@@ -121,48 +99,26 @@ void WriteCurveRecords(const std::vector<PrintedPyCurve>& printed, RecordWriter&
 // ---------------------------------------------------------------------------
 // A printed curve.
 
-void PyCurveOut::Point(double y, double p, std::string_view mark) {
-  y_.push_back(y);
-  p_.push_back(p);
-  marks_.emplace_back(mark);
+void PyCurveOut::Point(double y, double p, bool marked) {
+  curve_.y.push_back(y);
+  curve_.p.push_back(p);
+  if (marked) curve_.marked_points.push_back(static_cast<int>(curve_.y.size()));
 }
 
 void PyCurveOut::Plot(std::string_view line7, std::string_view line8, CurvePlotPoints points) {
-  line7_ = line7;
-  line8_ = line8;
-  plot_points_ = points;
+  curve_.plot_line7 = line7;
+  curve_.plot_line8 = line8;
+  curve_.narrow_point_numbers = points == CurvePlotPoints::kNarrow;
 }
 
-void PyCurveOut::Note(std::string_view code, std::initializer_list<std::string_view> lines) {
-  PrintedCurveNote& note = note_kinds_.emplace_back();
-  note.code = code;
-  for (const std::string_view line : lines) {
-    const std::size_t end = line.find_last_not_of(' ');
-    if (end == std::string_view::npos) continue;
-    if (!note.text.empty()) note.text += ' ';
-    note.text += line.substr(0, end + 1);
-  }
-}
-
-void PyCurveOut::Clear() {
-  block_.Rewind();
-  notes_.Rewind();
-  values_.clear();
-  note_kinds_.clear();
-  y_.clear();
-  p_.clear();
-  marks_.clear();
-  rows_ = CurveRows::kAdaptive;
-  line7_.clear();
-  line8_.clear();
-  plot_points_ = CurvePlotPoints::kWide;
-}
+void PyCurveOut::Clear() { curve_ = PrintedPyCurve{}; }
 
 // ---------------------------------------------------------------------------
 // The steps of the node loop.
 
 LayerPass::LayerPass(const PyPass& pass, PileNodes& nodes, int layer, bool output, int switch_value,
-                     PyCurveOut* curve, std::vector<PrintedPyCurve>* printed)
+                     PyCurveOut* curve, std::vector<PrintedPyCurve>* printed,
+                     PrintedCurveSink* sink)
     : pass_(pass),
       nodes_(nodes),
       soil_{pass.tables.layers,      pass.tables.soil_profile, pass.tables.unit_weights,
@@ -189,7 +145,8 @@ LayerPass::LayerPass(const PyPass& pass, PileNodes& nodes, int layer, bool outpu
             pass.out,
             pass.working.sand_k_above_water[Slot(layer)]},
       curve_(curve),
-      printed_(printed) {
+      printed_(printed),
+      sink_(sink) {
   if (call_.last_node >= 1) call_.x_last = nodes.x[At(call_.last_node)];
 }
 
@@ -297,43 +254,12 @@ PyCurveOut& LayerPass::StartCurve() {
 }
 
 void LayerPass::EndCurve(const PyNode& node) {
-  RecordWriter& report = pass_.out.report;
-  const PyCurveOut& c = *curve_;
-  PrintedPyCurve printed;
+  PrintedPyCurve& printed = printed_->emplace_back(std::move(curve_->curve_));
   printed.number = node.i;
   printed.depth = node.x;
   printed.layer = call_.layer;
   printed.criterion = call_.soil_layer.code;
-  CopyLines(c.block_, report, &printed.block);
-  for (std::size_t k = 0; k < c.y_.size(); ++k) {
-    const double y = c.y_[k], p = c.p_[k];
-    switch (c.rows_) {
-      case CurveRows::kAdaptive:
-        report.Text("   ");
-        WriteAdaptive(report, 12, y);
-        report.Text("     ");
-        WriteAdaptive(report, 12, p);
-        break;
-      case CurveRows::kFixed:
-        report.Write("(F15.4,F17.3,$)", {y, p});
-        break;
-      case CurveRows::kFixedBothFour:
-        report.Write("(F15.4,5X,F15.4,$)", {y, p});
-        break;
-    }
-    if (!c.marks_[k].empty()) report.Text(c.marks_[k]);
-    report.EndLine();
-  }
-  CopyLines(c.notes_, report, &printed.notes);
-
-  printed.plot_line7 = c.line7_;
-  printed.plot_line8 = c.line8_;
-  printed.narrow_point_numbers = c.plot_points_ == CurvePlotPoints::kNarrow;
-  printed.y = c.y_;
-  printed.p = c.p_;
-  printed.values = c.values_;
-  printed.note_kinds = c.note_kinds_;
-  printed_->push_back(std::move(printed));
+  if (sink_ != nullptr) sink_->Curve(printed);
 }
 
 // ---------------------------------------------------------------------------
@@ -368,7 +294,7 @@ void PresetSoilModuli(const PyPass& pass) {
   }
 }
 
-std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
+std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& sink) {
   std::vector<PrintedPyCurve> printed;
   RunOutput& out = pass.out;
   const InputModel& input = pass.input;
@@ -377,7 +303,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
   KeepDistinctSorted(distinct);
   const int n = static_cast<int>(distinct.size());
   out.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
-  out.report.Write("(80('-')/20X,A/80('-'))", {"p-y Curves Reported for Specified Depths"});
+  sink.Start();
   if (n < 1) {
     WriteCurveRecords(printed, out.plot);
     return printed;
@@ -421,11 +347,11 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass) {
     const CriterionRow& row = CriterionOf(LayerOf(pass, j).code);
     if (row.prints_curve) {
       LayerPass layer(pass, *stations, j, true, pass.working.layering_off[Slot(j)] ? 1 : 0, &curve,
-                      &printed);
+                      &printed, &sink);
       row.ops->run_layer(layer);
     }
     if (out.failed()) break;
-    out.report.Write("(/)");
+    sink.LayerDone();
   }
   WriteCurveRecords(printed, out.plot);
   return printed;

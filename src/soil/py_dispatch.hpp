@@ -7,9 +7,9 @@
 // equivalent depth at the first node of a lower layer, the criterion depth
 // zc, then the criterion's node state. In the solver pass it takes the
 // curve deflection, the criterion's secant modulus, the soil-movement load
-// term and the layer resistance sum; in the output pass the criterion writes
-// its report block and points and the dispatcher prints the table and the
-// plot records and keeps the curve as data.
+// term and the layer resistance sum; in the output pass the criterion forms
+// its report block and points as data, and the dispatcher hands the curve to
+// the report's sink and writes the plot records.
 //
 // A criterion is a struct derived from CriterionBase with:
 //   using Soil = ...;    its values at a node, from the soil read there
@@ -121,37 +121,22 @@ struct Resistance {
   std::optional<double> layer_one;
 };
 
-// Row layout of a printed curve's table.
-enum class CurveRows {
-  kAdaptive,       // three blanks, y in the adaptive field of 12, five blanks, p the same
-  kFixed,          // y F15.4, p F17.3
-  kFixedBothFour,  // y F15.4, five blanks, p F15.4
-};
-
 // Layout of the plot records of a curve's points.
 enum class CurvePlotPoints {
   kWide,    // 50 blanks, the point number in minimal width
   kNarrow,  // 20 blanks, the point number in 2 columns
 };
 
-// One printed curve as the criterion writes it: the report lines above the
-// table, the points as printed, the notes after the table and the plot
-// wording. The dispatcher renders it.
+// One printed curve as the criterion forms it: its report block as data (its
+// CurveBlock on curve()), the points as printed, the table's rows and the
+// plot wording. The dispatcher hands it on; the report renders it.
 class PyCurveOut {
  public:
-  // Report lines above the table: the title, the values and the heading.
-  RecordWriter& block() { return block_; }
-  // Report lines after the table.
-  RecordWriter& notes() { return notes_; }
-  // The values of the block as data, for the block's CurveBlock to keep.
-  std::vector<PrintedCurveValue>* values() { return &values_; }
-  // Keeps a note written in the block or after the table as data: a stable
-  // code for its kind and its lines joined by blanks.
-  void Note(std::string_view code, std::initializer_list<std::string_view> lines);
+  PrintedPyCurve& curve() { return curve_; }
   // A point as printed: y times the y-multiplier, p times the p-multiplier;
-  // `mark` is written after the row.
-  void Point(double y, double p, std::string_view mark = {});
-  void Rows(CurveRows rows) { rows_ = rows; }
+  // `marked`: p is the initial slope's, marked in the table.
+  void Point(double y, double p, bool marked = false);
+  void Rows(CurveTableRows rows) { curve_.rows = rows; }
   // The text of plot Line 7 (followed by the curve number) and the name of
   // Line 8 ("y, p, for " name).
   void Plot(std::string_view line7, std::string_view line8,
@@ -161,17 +146,7 @@ class PyCurveOut {
   friend class LayerPass;
   void Clear();
 
-  RecordWriter block_;
-  RecordWriter notes_;
-  std::vector<PrintedCurveValue> values_;
-  std::vector<PrintedCurveNote> note_kinds_;
-  std::vector<double> y_;
-  std::vector<double> p_;
-  std::vector<std::string> marks_;
-  CurveRows rows_ = CurveRows::kAdaptive;
-  std::string line7_;
-  std::string line8_;
-  CurvePlotPoints plot_points_ = CurvePlotPoints::kWide;
+  PrintedPyCurve curve_;
 };
 
 // Defaults of the criteria: a criterion states only what differs.
@@ -211,7 +186,8 @@ class LayerPass {
   // `nodes` are the pile's nodes in the solver pass and the stations of the
   // printed curves in the output pass; `printed` receives the curves.
   LayerPass(const PyPass& pass, PileNodes& nodes, int layer, bool output, int switch_value,
-            PyCurveOut* curve, std::vector<PrintedPyCurve>* printed);
+            PyCurveOut* curve, std::vector<PrintedPyCurve>* printed,
+            PrintedCurveSink* sink = nullptr);
 
   const LayerCall& call() const { return call_; }
 
@@ -261,6 +237,7 @@ class LayerPass {
   LayerCall call_;
   PyCurveOut* curve_;
   std::vector<PrintedPyCurve>* printed_;
+  PrintedCurveSink* sink_;
   double previous_r_ = 0.0;
   double previous_second_ = 0.0;
 };

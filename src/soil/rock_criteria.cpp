@@ -185,8 +185,7 @@ struct WeakRockCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil& s, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title("p-y Curve Computed Using Weak Rock Criteria");
     block.Integer("Soil Layer Number", call.layer);
     block.Depths(node.z, node.zs, Uscs(call));
@@ -205,14 +204,12 @@ struct WeakRockCriterion : CriterionBase {
     block.Exponent("Y_A", st.ya, 5, labels.length);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    out.Write("(A,A,A,A)",
-              {"        y, ", labels.length, "            p, ", labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Blank();
+    block.Table(CurveTableHeading::kSpacedP);
     for (const double y : WeakRockOutputDeflections(st)) {
       w.Point(y * node.ym, WeakRockP(st, y) * node.pm);
     }
-    w.notes().Write("()");
+    block.Blank();
     w.Plot("Line 7:  p-y curve depth in weak rock, no. p-y points on curve no. ", "weak rock");
   }
 };
@@ -255,8 +252,7 @@ struct VuggyLimestoneCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil&, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title("p-y Curve for Vuggy Limestone (Strong Rock) Criteria");
     block.Integer("Soil Layer Number", call.layer);
     block.Depths(node.z, node.zs, Uscs(call));
@@ -264,9 +260,8 @@ struct VuggyLimestoneCriterion : CriterionBase {
     block.Value("Uniaxial Compressive Strength", 2.0 * st.su, 3, labels.stress);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    out.Write("(A,A,T22,'p, ',A)", {"        y, ", labels.length, labels.force_per_length});
-    out.Write("(A)", {"---------------   ---------------"});
+    block.Blank();
+    block.Table(CurveTableHeading::kNarrow);
     for (const double y : VuggyLimestoneOutputDeflections(st)) {
       w.Point(y * node.ym, VuggyLimestoneP(st, y) * node.pm);
     }

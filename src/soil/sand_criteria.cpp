@@ -15,8 +15,6 @@ namespace {
 
 bool Uscs(const LayerCall& call) { return call.units == UnitSystem::kUscs; }
 
-constexpr std::string_view kMarked = "   *";
-
 // General units have no default k.
 void NoDefaultK(RunOutput& m) {
   ErrorBlock block(m);
@@ -114,23 +112,15 @@ bool WedgeActiveCoefficient(const LayerCall& call, const SandAngles& a, bool api
   return true;
 }
 
-// Writes the lines of a note to `out` and keeps the note as data.
-void WriteNote(RecordWriter& out, PyCurveOut& w, std::string_view code,
-               std::initializer_list<std::string_view> lines) {
-  for (const std::string_view line : lines) out.Write("(A)", {line});
-  w.Note(code, lines);
-}
-
 // The note on the depth the curve uses.
-void LayeringNote(RecordWriter& out, const LayerCall& call, PyCurveOut& w) {
+void LayeringNote(CurveBlock& block, const LayerCall& call) {
   if (call.switch_value != 0) {
-    WriteNote(out, w, "true_depth_below_rock",
-              {"This layer is below one or more layers of rock.  In this case, the ",
-               "layering correction is not used and the true depth below the ground ",
-               "surface is used when computing the p-y curve.  "});
+    block.Note("true_depth_below_rock",
+               {"This layer is below one or more layers of rock.  In this case, the ",
+                "layering correction is not used and the true depth below the ground ",
+                "surface is used when computing the p-y curve.  "});
   } else {
-    WriteNote(out, w, "equivalent_depth",
-              {"This p-y curve is computed using the equivalent depth."});
+    block.Note("equivalent_depth", {"This p-y curve is computed using the equivalent depth."});
   }
 }
 
@@ -267,8 +257,7 @@ struct ReeseSandCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil& s, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title(call.cyclic ? "p-y Curve in Sand Computed Using Reese Criteria for Cyclic "
                               "Loading Conditions"
                             : "p-y Curve in Sand Computed Using Reese Criteria for Static "
@@ -308,29 +297,28 @@ struct ReeseSandCriterion : CriterionBase {
     block.Value("Es,lim", st.kz, 3, labels.stress);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    LayeringNote(out, call, w);
+    block.Blank();
+    LayeringNote(block, call);
     switch (st.shape) {
       case 1:
-        WriteNote(out, w, "normal_shape",
-                  {"This curve has the normal shape for a Reese sand p-y curve where Yk "
-                   "< Ym < Yu."});
+        block.Note("normal_shape",
+                   {"This curve has the normal shape for a Reese sand p-y curve where Yk "
+                    "< Ym < Yu."});
         break;
       case 2:
-        WriteNote(out, w, "trilinear_shape",
-                  {"This curve has a tri-linear shape for a Reese sand p-y curve because "
-                   "Ym < Yk < Yu."});
+        block.Note("trilinear_shape",
+                   {"This curve has a tri-linear shape for a Reese sand p-y curve because "
+                    "Ym < Yk < Yu."});
         break;
       case 3:
-        WriteNote(out, w, "bilinear_shape",
-                  {"This curve has a bi-linear shape for a Reese sand p-y curve because "
-                   "Ym < Yu < Yk."});
+        block.Note("bilinear_shape",
+                   {"This curve has a bi-linear shape for a Reese sand p-y curve because "
+                    "Ym < Yu < Yk."});
         break;
       default:
         break;
     }
-    out.Write("(T10,'y, ',A,T26,'p, ',A)", {labels.length, labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Table(CurveTableHeading::kReeseSand);
 
     bool any_marked = false;
     const SandCurveDeflections ys = ReeseSandOutputDeflections(st);
@@ -357,21 +345,17 @@ struct ReeseSandCriterion : CriterionBase {
         }
       }
       any_marked = any_marked || marked;
-      w.Point(y * node.ym, p * node.pm, marked ? kMarked : std::string_view{});
+      w.Point(y * node.ym, p * node.pm, marked);
     }
-    RecordWriter& notes = w.notes();
     if (any_marked) {
-      constexpr std::string_view kLinear = "* p value(s) computed using p = k * Eff x * y ";
-      notes.Write("(/A)", {kLinear});
-      w.Note("initial_slope", {kLinear});
+      block.Blank();
+      block.Note("initial_slope", {"* p value(s) computed using p = k * Eff x * y "});
     }
+    block.Blank();
     if (s.default_k) {
-      constexpr std::string_view kDefault =
-          "The above p-y curve was computed using internal default values of k.";
-      notes.Write("(/A/)", {kDefault});
-      w.Note("default_k", {kDefault});
-    } else {
-      notes.Write("()");
+      block.Note("default_k",
+                 {"The above p-y curve was computed using internal default values of k."});
+      block.Blank();
     }
     w.Plot("Line 7:  p-y curve depth in sand, no. p-y points on curve no. ", "sand");
   }
@@ -444,8 +428,7 @@ struct ApiSandCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil& s, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title(call.cyclic ? "p-y Curve Computed Using API Sand Criteria for Cyclic Loading"
                             : "p-y Curve Computed Using API Sand Criteria for Static Loading");
     block.Integer("Soil Layer Number", call.layer);
@@ -467,22 +450,20 @@ struct ApiSandCriterion : CriterionBase {
     block.Value("Pu", st.pu, 3, labels.force_per_length);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    LayeringNote(out, call, w);
-    out.Write("(A,A,A,A)",
-              {"        y, ", labels.length, "             p,", labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Blank();
+    LayeringNote(block, call);
+    block.Table(CurveTableHeading::kJoinedP);
     const double dy = ApiSandOutputStep(st, call.units);
     for (int i = 1; i <= kSandCurvePoints; ++i) {
       const double y = (i - 1) * dy;
       w.Point(y * node.ym, ApiSandP(st, y) * node.pm);
     }
-    w.Rows(CurveRows::kFixed);
+    w.Rows(CurveTableRows::kFixed);
     if (s.default_k) {
-      constexpr std::string_view kDefault =
-          "The above p-y curve was computed using the internal default value of k.";
-      w.notes().Write("(/A/)", {kDefault});
-      w.Note("default_k", {kDefault});
+      block.Blank();
+      block.Note("default_k",
+                 {"The above p-y curve was computed using the internal default value of k."});
+      block.Blank();
     }
     w.Plot("Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ", "API sand");
   }
@@ -518,8 +499,7 @@ struct LiquefiedSandCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil&, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title("p-y Curve Computed Using Liquefied Sand Criteria");
     block.Depths(node.z, node.zs, Uscs(call));
     block.Value("Depth below ground surface in meters", st.zm, 3, "m");
@@ -533,18 +513,14 @@ struct LiquefiedSandCriterion : CriterionBase {
     block.Value("Upper limit Pu", st.pu, 3, labels.force_per_length);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
+    block.Blank();
     if (st.zm > 6.0) {
-      constexpr std::string_view kDeep =
-          "NOTE: This p-y curve is deeper than the depth of 6.0 meters recommended by";
-      constexpr std::string_view kSource = "Rollins, et al. (2005)";
-      out.Write("(A)", {kDeep});
-      out.Write("(A/)", {kSource});
-      w.Note("deeper_than_recommended", {kDeep, kSource});
+      block.Note("deeper_than_recommended",
+                 {"NOTE: This p-y curve is deeper than the depth of 6.0 meters recommended by",
+                  "Rollins, et al. (2005)"});
+      block.Blank();
     }
-    out.Write("(A,A,A,A)",
-              {"        y, ", labels.length, "            p, ", labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Table(CurveTableHeading::kSpacedP);
     for (const double y : LiquefiedSandOutputDeflections(st.uscs)) {
       w.Point(y * node.ym, LiquefiedSandP(st, y) * node.pm);
     }

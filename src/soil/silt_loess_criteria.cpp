@@ -26,11 +26,6 @@ double InLayer(const PyNode& node, int column) {
 }
 
 // The table heading of the loess and Piedmont curves.
-void PlainHeading(RecordWriter& out, const PyLabels& labels) {
-  out.Write("(A,A,T22,'p, ',A)", {"        y, ", labels.length, labels.force_per_length});
-  out.Write("(A)", {"---------------   ---------------"});
-}
-
 // ---------------------------------------------------------------------------
 // Cemented silt ("Cem Silt").
 
@@ -181,8 +176,7 @@ struct CementedSiltCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil& s, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title(call.cyclic ? "p-y Curve Computed Using the Cyclic Criteria for Cemented Silt"
                             : "p-y Curve Computed Using the Static Criteria for Cemented Silt");
     block.Integer("Soil Layer Number", call.layer, 12);
@@ -211,10 +205,9 @@ struct CementedSiltCriterion : CriterionBase {
     block.Value("Pu,phi", st.pu_phi, 3, labels.force_per_length);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    out.Write("(/A,A,A,1X,A)",
-              {"        y, ", labels.length, "             p,", labels.force_per_length});
-    out.Write("(A)", {"----------------    -----------------"});
+    block.Blank();
+    block.Blank();
+    block.Table(CurveTableHeading::kJoinedPSpaced);
     for (const double y : SiltOutputDeflections(st)) {
       w.Point(y * node.ym, SiltP(st, y) * node.pm);
     }
@@ -275,8 +268,7 @@ struct LoessCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil&, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title("p-y Curve for Loess");
     block.Integer("Soil Layer Number", call.layer, 10);
     block.Depths(node.z, node.zs, Uscs(call));
@@ -289,8 +281,8 @@ struct LoessCriterion : CriterionBase {
     block.Value("Number of Cycles of Loading", LoessCycles(call.cycles), 0, "cycles");
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    PlainHeading(out, labels);
+    block.Blank();
+    block.Table(CurveTableHeading::kNarrow);
     for (const double y : LoessOutputDeflections(st)) {
       w.Point(y * node.ym, LoessP(st, y) * node.pm);
     }
@@ -349,8 +341,7 @@ struct PiedmontCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil& s, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title("p-y Curve for Piedmont Residual Soil Criteria");
     block.Integer("Soil Layer Number", call.layer, 10);
     block.Depths(node.z, node.zs, Uscs(call));
@@ -358,13 +349,13 @@ struct PiedmontCriterion : CriterionBase {
     const bool uscs = Uscs(call);
     // The test values are in the run's stress unit, psi in USCS runs.
     const char* label = "";
-    const char* unit = uscs ? " psi" : " kPa";
+    const char* unit = uscs ? "psi" : "kPa";
     const char* name = "";
     switch (s.test) {
       case PiedmontTest::kSpt:
         name = "Standard Penetration Test";
         label = "SPT  N60-value";
-        unit = uscs ? " blows/ft" : " blows/0.3 m";
+        unit = uscs ? "blows/ft" : "blows/0.3 m";
         break;
       case PiedmontTest::kCpt:
         name = "Cone Penetration Test";
@@ -385,17 +376,14 @@ struct PiedmontCriterion : CriterionBase {
       // No test: the type as read.
       block.Value("Type of Field Test", s.type, 3);
     } else {
-      out.Write("(A,T56,'= ',A)", {"Type of Field Test", name});
-      if (call.units != UnitSystem::kGeneral) {
-        out.Write("(A,T56,'= ',F12.3,A)", {label, s.v, unit});
-        block.Keep(label, s.v, unit);
-      }
+      block.Text("Type of Field Test", name);
+      if (call.units != UnitSystem::kGeneral) block.Value(label, s.v, 3, unit);
     }
     block.Value("Initial Modulus from Field Tests", st.ei, 3, labels.stress);
     block.Value("p-multiplier", node.pm, 5);
     block.Value("y-multiplier", node.ym, 5);
-    out.Write("()");
-    PlainHeading(out, labels);
+    block.Blank();
+    block.Table(CurveTableHeading::kNarrow);
     for (const double y : PiedmontOutputDeflections(st)) {
       w.Point(y * node.ym, PiedmontP(st, y) * node.pm);
     }

@@ -33,20 +33,19 @@ struct UserPyCriterion : CriterionBase {
   static void Print(const PyNode& node, const Soil&, const State& st, PyCurveOut& w) {
     const LayerCall& call = node.call;
     const PyLabels labels = LabelsOf(call.units);
-    RecordWriter& out = w.block();
-    CurveBlock block(out, labels, w.values());
+    CurveBlock block(w.curve(), labels);
     block.Title("p-y Curve Computed by Interpolation Between User-input Curves");
     block.Integer("Soil Layer Number", call.layer, 12);
     block.Depths(node.x, node.zs, call.units == UnitSystem::kUscs);
     block.Value("Pile diameter", node.b, 3, labels.length);
     block.Value("p-multiplier", node.pm, 3);
     block.Value("y-multiplier", node.ym, 3);
-    out.Write("(/T7,'y, ',A,T25,'p, ',A)", {labels.length, labels.force_per_length});
-    out.Write("(A)", {"----------------    ----------------"});
+    block.Blank();
+    block.Table(CurveTableHeading::kUserCurves);
     for (const double y : UserPyOutputDeflections(node.b)) {
       w.Point(y * node.ym, UserPyP(st, y) * node.pm);
     }
-    w.Rows(CurveRows::kFixedBothFour);
+    w.Rows(CurveTableRows::kFixedBothFour);
     w.Plot("Line 7:  p-y curve depth in user-input p-y curve, no. p-y points on curve no. ",
            "user-input p-y curve", CurvePlotPoints::kNarrow);
   }

@@ -265,6 +265,12 @@ function checkPage(page, seen, problems) {
   c(seen.demandRows === demands.length, 'demand tables have ' + seen.demandRows + ' rows for ' + demands.length + ' demands');
   c(seen.demandFails === demands.filter((x) => !x.passed).length, 'demand failures shown: ' + seen.demandFails);
   for (const s of diagrams) if (!s.interaction.covered) c(seen.text.includes(s.interaction.note), 'reason without a diagram missing: ' + s.interaction.note);
+  // Each printed p-y curve's title and values in words beside its chart.
+  for (const pc of d.py_curves || []) {
+    if (!pc.y || !pc.y.length) continue;
+    if (pc.title && pc.title.length) c(seen.text.includes(pc.title[0]), 'p-y curve title missing: ' + pc.title[0]);
+    for (const t of pc.texts || []) c(seen.text.includes(t.text), 'p-y curve value in words missing: ' + t.name);
+  }
   // The charts: how many, their data, their pixels, their units.
   const drawnCases = (d.cases || []).filter((x) => x.nodes && x.nodes.depth.length > 1);
   const sectionCharts = (d.sections || []).filter((s) => s.thrusts.some((t) => t.points.length)).length * 2;

@@ -3,6 +3,7 @@
 // notes are notes the report prints with it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <ostream>
@@ -162,6 +163,12 @@ TEST_P(CurveValues, AreTheNumbersTheReportBlockPrints) {
   for (std::size_t c = 0; c < titles.size(); ++c) {
     const PyCurveResult& curve = results.py_curves[c];
     const std::string what = GetParam().example + ", curve " + std::to_string(curve.number);
+    // The title is the block's first line, a second one below it.
+    ASSERT_FALSE(curve.title.empty()) << what;
+    ASSERT_LE(curve.title.size(), 2U) << what;
+    for (std::size_t k = 0; k < curve.title.size(); ++k) {
+      EXPECT_EQ(curve.title[k], report[titles[c] + k]) << what;
+    }
     const std::vector<PrintedValue> printed = BlockValues(report, titles[c]);
     ASSERT_EQ(curve.parameters.size(), printed.size()) << what;
     for (std::size_t k = 0; k < printed.size(); ++k) {
@@ -171,6 +178,24 @@ TEST_P(CurveValues, AreTheNumbersTheReportBlockPrints) {
       EXPECT_EQ(v.unit, UnitName(p.unit)) << what << ", " << p.label;
       EXPECT_NEAR(v.value, std::stod(p.number), PrintedHalfDigit(p.number) * (1 + 1e-9))
           << what << ", " << p.label << " printed " << p.number;
+      // The print form is the one the number shows.
+      const std::size_t e = p.number.find('E');
+      const std::size_t dot = p.number.find('.');
+      const int decimals =
+          dot == std::string::npos ? -1 : static_cast<int>(std::min(e, p.number.size()) - dot - 1);
+      switch (v.form) {
+        case CurveValueForm::kInteger:
+          EXPECT_EQ(dot, std::string::npos) << what << ", " << p.label;
+          break;
+        case CurveValueForm::kFixed:
+          EXPECT_EQ(e, std::string::npos) << what << ", " << p.label;
+          EXPECT_EQ(decimals, v.decimals) << what << ", " << p.label;
+          break;
+        case CurveValueForm::kExponent:
+          EXPECT_NE(e, std::string::npos) << what << ", " << p.label;
+          EXPECT_EQ(decimals, v.decimals) << what << ", " << p.label;
+          break;
+      }
     }
     // Each note is printed with its curve, before the next curve's title.
     const std::size_t end = c + 1 < titles.size() ? titles[c + 1] : report.size();
@@ -180,6 +205,9 @@ TEST_P(CurveValues, AreTheNumbersTheReportBlockPrints) {
     for (const CurveNote& note : curve.notes) {
       EXPECT_FALSE(note.code.empty()) << what;
       EXPECT_NE(text.find(note.text), std::string::npos) << what << ": " << note.text;
+    }
+    for (const CurveText& t : curve.texts) {
+      EXPECT_NE(text.find(t.name + " = " + t.text), std::string::npos) << what << ": " << t.name;
     }
   }
 }

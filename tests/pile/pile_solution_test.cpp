@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/printed_py_curve.hpp"
 #include "input/reader.hpp"
 #include "pile/analysis.hpp"
 #include "pile/node_setup.hpp"
@@ -124,8 +125,7 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged);
   AnalysisModel& m = *solved.model;
-  const std::vector<PrintedPyCurve> curves =
-      PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
+  const std::vector<testing::RenderedCurve> curves = testing::PrintCurves(m);
   ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
   const auto plot = testing::SplitLines(m.out.plot.contents());
   // Line 6 with two curves (the repeated depth once), in ascending order.
@@ -164,7 +164,7 @@ TEST(PileSolution, PrintedCurvesAtRequestedDepths) {
   } expected[] = {{1, kSoftClay, 60.0, "----------------    -----------------"},
                   {2, kElasticSubgrade, 240.0, "---------------   ---------------"}};
   for (std::size_t c = 0; c < 2; ++c) {
-    const PrintedPyCurve& curve = curves[c];
+    const testing::RenderedCurve& curve = curves[c];
     EXPECT_EQ(curve.number, static_cast<int>(c) + 1);
     EXPECT_EQ(curve.layer, expected[c].layer);
     EXPECT_EQ(curve.criterion, expected[c].criterion);
@@ -206,6 +206,44 @@ std::vector<std::string> CurveBlock(const std::string& report, const std::string
 // A stiff clay without free water takes fewer than one cycle as one cycle.
 // That is its own rule: the printed curve of a stiff clay with free water
 // above it must be the same whatever criterion the layer below follows.
+// What the output pass hands its sink, in order: the heading before any
+// station, each curve complete (title, values, points) when it is handed on,
+// and the end of every layer with stations, also of one whose criterion
+// prints no curves (frozen soil).
+TEST(PileSolution, PrintedCurvesReachTheSinkInPrintedOrder) {
+  testing::PileInputParts parts =
+      testing::Parts("1\n1\n11\n60.0\n1\n24.0\n24.0\n4000000.0\n",
+                     "3\n1 0.0 20.0\n50.0 300.0 0.02\n50.0 400.0 0.02\n17 20.0 40.0\n"
+                     "13 40.0 60.0\n60.0 200.0\n60.0 200.0\n",
+                     "1\n1 1 10000.0 0.0 0.0 1\n0\n");
+  parts.py_depths = {50.0, 10.0, 30.0, 5.0};
+  auto solved = testing::SolveCase(testing::PileInput(parts), 1);
+  ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->out.report.contents();
+  AnalysisModel& m = *solved.model;
+  struct Recorder : PrintedCurveSink {
+    std::vector<std::string> events;
+    void Start() override { events.push_back("start"); }
+    void Curve(const PrintedPyCurve& c) override {
+      const bool complete = !c.title.empty() && !c.parameters.empty() && c.y.size() == c.p.size() &&
+                            !c.y.empty() && c.lines.back().kind != CurveLineKind::kTitle;
+      events.push_back("curve " + std::to_string(c.number) + " in layer " +
+                       std::to_string(c.layer) + (complete ? "" : " incomplete"));
+    }
+    void LayerDone() override { events.push_back("layer done"); }
+  } recorder;
+  m.out.report.Rewind();
+  const std::vector<PrintedPyCurve> curves = PrintPyCurves(
+      PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out}, recorder);
+  ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
+  const std::vector<std::string> expected = {
+      "start",      "curve 1 in layer 1", "curve 2 in layer 1", "layer done",
+      "layer done", "curve 4 in layer 3", "layer done"};
+  EXPECT_EQ(recorder.events, expected);
+  EXPECT_EQ(curves.size(), 3U);
+  // The pass itself writes nothing to the report: the sink renders.
+  EXPECT_EQ(m.out.report.contents(), "");
+}
+
 TEST(PileSolution, AStiffClayWithoutFreeWaterKeepsItsNumberOfCyclesToItself) {
   const std::string free_water = "2 0.0 15.0\n60.0 1500.0 0.005 0.0\n60.0 2000.0 0.005 0.0\n";
   auto printed = [&](const std::string& lower_layer) {
@@ -219,7 +257,7 @@ TEST(PileSolution, AStiffClayWithoutFreeWaterKeepsItsNumberOfCyclesToItself) {
     EXPECT_EQ(solved.iteration, CaseIteration::kConverged);
     AnalysisModel& m = *solved.model;
     m.out.report.Rewind();
-    PrintPyCurves(PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
+    testing::PrintCurves(m);
     EXPECT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
     return m.out.report.contents();
   };

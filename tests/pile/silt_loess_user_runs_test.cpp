@@ -24,10 +24,7 @@ testing::PileInputParts Pile(const std::string& layers) {
   return parts;
 }
 
-std::vector<PrintedPyCurve> Print(AnalysisModel& m) {
-  return PrintPyCurves(
-      PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out});
-}
+std::vector<testing::RenderedCurve> Print(AnalysisModel& m) { return testing::PrintCurves(m); }
 
 // A report label line: label, column 56, "= ", F12.d, and the unit.
 std::string Label(const std::string& label, double v, int decimals, const std::string& unit = "") {
@@ -52,7 +49,7 @@ TEST(SiltLoessPiedmont, PrintedCurves) {
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->out.report.contents();
   AnalysisModel& m = *solved.model;
-  const std::vector<PrintedPyCurve> curves = Print(m);
+  const std::vector<testing::RenderedCurve> curves = Print(m);
   ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
   ASSERT_EQ(curves.size(), 3U);
   const PyLabels u = LabelsOf(UnitSystem::kUscs);
@@ -126,7 +123,7 @@ TEST(CementedSilt, EquivalentDepthAndConstantK) {
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->out.report.contents();
   AnalysisModel& m = *solved.model;
-  const std::vector<PrintedPyCurve> curves = Print(m);
+  const std::vector<testing::RenderedCurve> curves = Print(m);
   ASSERT_EQ(curves.size(), 2U);
   const double heq = m.soil.heq[2];
   EXPECT_GT(heq, 0.0);
@@ -272,7 +269,7 @@ TEST(Piedmont, GeneralUnitsGiveNoResistance) {
   auto solved = testing::SolveCase(testing::PileInput(parts), 1);
   ASSERT_EQ(solved.iteration, CaseIteration::kConverged) << solved.model->out.report.contents();
   AnalysisModel& m = *solved.model;
-  const std::vector<PrintedPyCurve> curves = Print(m);
+  const std::vector<testing::RenderedCurve> curves = Print(m);
   ASSERT_EQ(curves.size(), 1U);
   const std::vector<std::string>& block = curves[0].block;
   EXPECT_TRUE(
@@ -319,9 +316,9 @@ TEST(UserPyCurves, BatteredPileAndPrintedCurve) {
   }
   EXPECT_GT(outside, 0);
 
-  const std::vector<PrintedPyCurve> curves = Print(m);
+  const std::vector<testing::RenderedCurve> curves = Print(m);
   ASSERT_EQ(curves.size(), 1U);
-  const PrintedPyCurve& c = curves[0];
+  const testing::RenderedCurve& c = curves[0];
   EXPECT_EQ(c.criterion, kUserPy);
   const std::vector<std::string> heading = {
       "",

@@ -64,5 +64,14 @@ def test_values_and_parameters_by_name_with_their_units(analyses):
     assert curve.parameter("Cohesion, c").unit == "psi"
     assert curve.parameter("Y50").unit == "in"
     assert curve.parameter("pu_s").unit == "lb/in"
+    # The block of the first curve as the golden report prints it.
+    assert curve.title == ["p-y Curve Computed Using the Soft Clay Criteria for Static Loading "
+                           "Conditions"]
+    y50 = curve.parameter("Y50")
+    assert (y50.value, y50.form, y50.width, y50.decimals) == (pytest.approx(1.2), "fixed", 12, 5)
+    layer = curve.parameter("Soil Layer Number")
+    assert (layer.value, layer.form, layer.width) == (1.0, "integer", 12)
+    assert curve.parameter("pu_s").value == pytest.approx(308.750, abs=5e-4)
+    assert curve.texts == []
     with pytest.raises(KeyError):
         curve.parameter("no such label")

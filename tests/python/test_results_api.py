@@ -37,6 +37,7 @@ CLASSES = [
     (tarvex.LoadCurve, "load_curve", ("points", "load_curve_point")),
     (tarvex.PyCurveResult, "py_curve", None),
     (tarvex.CurveParameter, "curve_parameter", None),
+    (tarvex.CurveText, "curve_text", None),
     (tarvex.CurveNote, "curve_note", None),
     (tarvex.LrfdCheckRow, "lrfd_check_row", None),
     (tarvex.LrfdLoading, "lrfd_loading", None),

@@ -91,6 +91,20 @@ def test_json_of_every_example_follows_the_schema_and_the_plot_file(path, cli, t
         for key, value in zip(("length", "head_deflection", "max_moment", "max_shear"), printed):
             assert_printed(row[key], value, f"length study {key}")
 
+    # Each printed p-y curve's block: its title and every value line the
+    # report prints, the fixed and integer values in their print form.
+    report = stem.with_suffix(".out").read_text(encoding="latin-1").splitlines()
+    for curve in results["py_curves"]:
+        at = report.index(curve["title"][0])
+        assert report[at:at + len(curve["title"])] == curve["title"]
+        for v in curve["parameters"]:
+            if v["form"] == "exponent":
+                continue
+            shown = (f"{int(v['value']):{v['width']}d}" if v["form"] == "integer"
+                     else f"{v['value']:#12.{v['decimals']}f}")
+            assert any(line.startswith(v["name"]) and f"= {shown}" in line
+                       for line in report[at:]), (curve["number"], v["name"], shown)
+
     # Moment, EI and curvature of every moment-curvature point, record 5.
     points = plot_records(stem.with_suffix(".plt"), "Line 5 ")
     tables = [p for s in results["sections"] for t in s["thrusts"] for p in t["points"]]

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "engine/run_stages.hpp"
+#include "format/record_writer.hpp"
 #include "input/reader.hpp"
 #include "input/unit_conversion.hpp"
 #include "pile/analysis.hpp"
+#include "report/py_curve_report.hpp"
 #include "report/section_report.hpp"
 #include "section/section_analysis.hpp"
 
@@ -71,6 +76,46 @@ SolvedCase SolveCase(const std::string& input, int c, bool keep_node_values) {
   PileIterationStages stages(m.input, m.tables, m.soil, m.out);
   out.iteration = IterateLoadCase(m.input.options, m.tables.layers, m.soil, m.state, stages, m.out);
   return out;
+}
+
+namespace {
+
+// The lines of a curve's block rendered from `first` up to (not including)
+// `last` of its lines.
+std::vector<std::string> LinesOf(UnitSystem units, const PyCurveResult& curve, std::size_t first,
+                                 std::size_t last) {
+  PyCurveResult part = curve;
+  part.lines.assign(curve.lines.begin() + static_cast<long>(first),
+                    curve.lines.begin() + static_cast<long>(last));
+  RecordWriter w;
+  WritePyCurve(units, part, w);
+  std::vector<std::string> lines;
+  const std::string& text = w.contents();
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find('\n', start);
+    lines.emplace_back(text, start, end - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::vector<RenderedCurve> PrintCurves(AnalysisModel& m) {
+  const std::size_t kept_before = m.results.py_curves.size();
+  const std::vector<PrintedPyCurve> printed = PrintLoadCaseCurves(m);
+  std::vector<RenderedCurve> rendered;
+  for (std::size_t k = 0; k < printed.size(); ++k) {
+    RenderedCurve& r = rendered.emplace_back();
+    static_cast<PrintedPyCurve&>(r) = printed[k];
+    const PyCurveResult& kept = m.results.py_curves[kept_before + k];
+    std::size_t table = 0;
+    while (table < kept.lines.size() && kept.lines[table].kind != CurveLineKind::kTable) ++table;
+    const UnitSystem units = m.input.options.units;
+    r.block = LinesOf(units, kept, 0, table);
+    r.notes = LinesOf(units, kept, std::min(table + 1, kept.lines.size()), kept.lines.size());
+  }
+  return rendered;
 }
 
 }  // namespace tarvex::testing

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/printed_py_curve.hpp"
 #include "engine/model.hpp"
 #include "pile/iteration.hpp"
 
@@ -41,6 +42,18 @@ struct SolvedCase {
 // With `keep_node_values` false the p-y criteria compute every value afresh
 // at every pass instead of keeping what depends only on the soil.
 SolvedCase SolveCase(const std::string& input, int c, bool keep_node_values = true);
+
+// A printed p-y curve with the report lines a run renders for it: the lines
+// above its y-p table (title, values, notes, heading) and those after it.
+struct RenderedCurve : PrintedPyCurve {
+  std::vector<std::string> block;
+  std::vector<std::string> notes;
+};
+
+// The output pass of the printed p-y curves over the solved case, as a run
+// makes it after load case 1 (the report gets the blocks, the results the
+// curves), each curve with its lines.
+std::vector<RenderedCurve> PrintCurves(AnalysisModel& m);
 
 }  // namespace tarvex::testing
 

@@ -1426,26 +1426,32 @@
     );
   }
 
-  // The values a printed curve's report block gives, as printed, and its
-  // notes: beside the curve's chart.
+  // A value of a curve's report block in the digits the report prints it
+  // with: an integer, fixed decimals, or an exponent with its digits.
+  function printedValue(v) {
+    if (typeof v.value !== 'number' || !isFinite(v.value)) return num(v.value);
+    if (v.form === 'integer') return String(Math.round(v.value));
+    if (v.form === 'fixed' && v.decimals >= 0) return v.value.toFixed(v.decimals);
+    if (v.form === 'exponent' && v.decimals >= 1) return v.value.toExponential(v.decimals - 1);
+    return num(v.value, 6);
+  }
+
+  // The title of a printed curve's report block, the values it gives (in
+  // numbers as printed, and in words) and its notes: beside the curve's chart.
   function curveValues(c) {
     const values = c.parameters || [];
+    const texts = c.texts || [];
     const notes = c.notes || [];
-    if (!values.length && !notes.length) return null;
+    const title = (c.title || []).join(' ');
+    if (!values.length && !texts.length && !notes.length && !title) return null;
+    const rows = values
+      .map((v) => h('tr', null, h('th', { scope: 'row', text: v.name }), h('td', { class: 'num', text: printedValue(v) }), h('td', { text: v.unit || '' })))
+      .concat(texts.map((t) => h('tr', null, h('th', { scope: 'row', text: t.name }), h('td', { colspan: '2', text: t.text }))));
     return h(
       'div',
       { class: 'py-values' },
-      values.length
-        ? h(
-            'table',
-            null,
-            h(
-              'tbody',
-              null,
-              values.map((v) => h('tr', null, h('th', { scope: 'row', text: v.name }), h('td', { class: 'num', text: num(v.value, 6) }), h('td', { text: v.unit || '' })))
-            )
-          )
-        : null,
+      title ? h('p', { class: 'py-title', text: title }) : null,
+      rows.length ? h('table', null, h('tbody', null, rows)) : null,
       notes.map((n) => h('p', { class: 'note', 'data-code': n.code, text: n.text }))
     );
   }
