@@ -249,8 +249,8 @@ function checkPage(page, seen, problems) {
   for (const g of (forms && forms.groups) || []) c(seen.lrfdLoadingText.includes(g.type_code + ' (' + g.type + ')'), 'LRFD forms lack load type ' + g.type_code);
   // A layer value of a kind of the display table is shown in its unit there
   // (pcf, psf, pci; kN/m^3, kPa), the others in the unit the results name.
-  const table = (d.display_units && d.display_units.quantities) || {};
-  const wantUnits = (d.layers || []).flatMap((l) => (l.values || []).map((v) => (v.quantity && table[v.quantity] && seen.units === 'engineering' ? table[v.quantity].unit : v.unit)));
+  const displayTable = (d.display_units && d.display_units.quantities) || {};
+  const wantUnits = (d.layers || []).flatMap((l) => (l.values || []).map((v) => (v.quantity && displayTable[v.quantity] && seen.units === 'engineering' ? displayTable[v.quantity].unit : v.unit)));
   c(seen.layerValueLines.length === wantUnits.length, 'layer values shown: ' + seen.layerValueLines.length + ' for ' + wantUnits.length);
   seen.layerValueLines.forEach((line, k) => c(!wantUnits[k] || line.endsWith(' ' + wantUnits[k]), 'layer value "' + line + '" not in ' + wantUnits[k]));
   const stiffnessRows = d.stiffness && d.stiffness.complete ? d.stiffness.rows.length : 0;
