@@ -18,7 +18,9 @@ Fault FaultOf(ErrorId id, EchoStop stop, std::vector<DiagnosticValue> values, in
 // The width the soil sees must be positive at both ends of every section.
 Fault CheckPileWidths(const InputModel& input) {
   for (const SectionPoint& p : BuildSectionPropertyTable(input.sections, input.options.units)) {
-    if (!(p.properties.diameter > 0.0)) return FaultOf(ErrorId::kZeroPileWidth, EchoStop::kPile, {});
+    if (!(p.properties.diameter > 0.0)) {
+      return FaultOf(ErrorId::kZeroPileWidth, EchoStop::kPile, {});
+    }
   }
   return std::nullopt;
 }
@@ -79,9 +81,9 @@ Fault CheckAcrossBlocks(const InputModel& input) {
   if (input.layers.empty()) return std::nullopt;  // the reader has refused the file already
   const double lowest = input.layers.back().bottom;
   if (input.pile_length > lowest) {
-    return FaultOf(ErrorId::kSoilProfileAbovePileTip, kEnd,
-                   {ErrorValue("lowest soil depth", lowest),
-                    ErrorValue("pile tip", input.pile_length)});
+    return FaultOf(
+        ErrorId::kSoilProfileAbovePileTip, kEnd,
+        {ErrorValue("lowest soil depth", lowest), ErrorValue("pile tip", input.pile_length)});
   }
   // The unit weights are given at the layers' tops and bottoms.
   const double first_weight_depth = input.layers.front().top;

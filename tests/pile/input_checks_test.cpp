@@ -40,53 +40,80 @@ struct FaultCase {
 // for it, the point at fault and the values it names.
 TEST(InputChecks, EachCheckNamesItsErrorPlaceAndValues) {
   const std::vector<FaultCase> cases = {
-      {"zero width", [](InputModel& m) { m.sections[0].depth = 0.0; }, ErrorId::kZeroPileWidth,
-       EchoStop::kPile, 0, {}},
+      {"zero width",
+       [](InputModel& m) { m.sections[0].depth = 0.0; },
+       ErrorId::kZeroPileWidth,
+       EchoStop::kPile,
+       0,
+       {}},
       {"cycles 1",
        [](InputModel& m) {
          m.options.cyclic = true;
          m.options.cycles = 1.0;
        },
-       ErrorId::kCyclesOutOfRange, EchoStop::kLoadingType, 0,
+       ErrorId::kCyclesOutOfRange,
+       EchoStop::kLoadingType,
+       0,
        {{"number of cycles of loading", 1.0}}},
       {"tip shear not increasing",
        [](InputModel& m) {
          m.options.tip_shear = true;
          m.tip_shear = {{0.0, 0.0}, {0.5, 10.0}, {0.4, 20.0}};
        },
-       ErrorId::kTipShearCurve, EchoStop::kTipShear, 3, {{"point", 3.0}}},
+       ErrorId::kTipShearCurve,
+       EchoStop::kTipShear,
+       3,
+       {{"point", 3.0}}},
       {"second printed depth below the tip",
        [](InputModel& m) {
          m.options.print_py_curves = true;
          m.py_output_depths = {5.0, 41.0};
        },
-       ErrorId::kPrintDepthBelowTip, EchoStop::kPrintedDepths, 2,
+       ErrorId::kPrintDepthBelowTip,
+       EchoStop::kPrintedDepths,
+       2,
        {{"point", 2.0}, {"depth", 41.0}, {"pile tip", 40.0}}},
       {"printed depth above the ground",
        [](InputModel& m) {
          m.options.print_py_curves = true;
          m.py_output_depths = {-1.0};
        },
-       ErrorId::kPrintDepthAboveGround, EchoStop::kPrintedDepths, 1,
+       ErrorId::kPrintDepthAboveGround,
+       EchoStop::kPrintedDepths,
+       1,
        {{"point", 1.0}, {"depth", -1.0}, {"ground surface", 0.0}}},
-      {"21 sections", [](InputModel& m) { m.sections.resize(21, m.sections.front()); },
-       ErrorId::kSectionPointCount, EchoStop::kAfterAllBlocks, 42,
+      {"21 sections",
+       [](InputModel& m) { m.sections.resize(21, m.sections.front()); },
+       ErrorId::kSectionPointCount,
+       EchoStop::kAfterAllBlocks,
+       42,
        {{"pile property points", 42.0}}},
-      {"soil above the tip", [](InputModel& m) { m.layers.back().bottom = 30.0; },
-       ErrorId::kSoilProfileAbovePileTip, EchoStop::kAfterAllBlocks, 0,
+      {"soil above the tip",
+       [](InputModel& m) { m.layers.back().bottom = 30.0; },
+       ErrorId::kSoilProfileAbovePileTip,
+       EchoStop::kAfterAllBlocks,
+       0,
        {{"lowest soil depth", 30.0}, {"pile tip", 40.0}}},
-      {"unit weights from below the ground", [](InputModel& m) { m.ground_depth = -2.0; },
-       ErrorId::kUnitWeightBelowGround, EchoStop::kAfterAllBlocks, 0,
+      {"unit weights from below the ground",
+       [](InputModel& m) { m.ground_depth = -2.0; },
+       ErrorId::kUnitWeightBelowGround,
+       EchoStop::kAfterAllBlocks,
+       0,
        {{"first unit weight depth", 0.0}, {"ground surface", -2.0}}},
-      {"soil from above the ground", [](InputModel& m) { m.ground_depth = 2.0; },
-       ErrorId::kSoilProfileBelowGround, EchoStop::kAfterAllBlocks, 0,
+      {"soil from above the ground",
+       [](InputModel& m) { m.ground_depth = 2.0; },
+       ErrorId::kSoilProfileBelowGround,
+       EchoStop::kAfterAllBlocks,
+       0,
        {{"first soil depth", 0.0}, {"ground surface", 2.0}}},
       {"multipliers from above the ground",
        [](InputModel& m) {
          m.options.py_modifiers = true;
          m.py_multipliers = {{-1.0, 0.8, 1.0}, {60.0, 0.8, 1.0}};
        },
-       ErrorId::kMultipliersBelowGround, EchoStop::kAfterAllBlocks, 0,
+       ErrorId::kMultipliersBelowGround,
+       EchoStop::kAfterAllBlocks,
+       0,
        {{"first p-multiplier depth", -1.0}, {"ground surface", 0.0}}},
   };
   for (const FaultCase& c : cases) {
