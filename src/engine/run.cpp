@@ -1,6 +1,7 @@
 // The run sequence: one call of the engine is one complete analysis.
 //
-//   open the files -> read the input -> report header -> input echo and unit
+//   open the files -> read the input -> checks between input sections, thrust
+//   table and LRFD combinations -> report header -> input echo and unit
 //   conversion -> section analysis -> for every load case: prepare the nodes,
 //   iterate solver and p-y criteria, report -> summary and studies -> end of run.
 //
