@@ -119,6 +119,11 @@ struct LayerValue {
   double top = 0.0;
   double bottom = 0.0;
   std::string unit;  // "lb/in^3", "psi", "degrees", "percent"; empty for pure numbers
+  // The entry of the display units it is shown by in engineering units
+  // ("unit_weight", "soil_stress", "subgrade_modulus"); empty for a value
+  // shown as held (angles, percentages, pure numbers, rock strengths and
+  // field-test values, which are computed in the unit they are read in).
+  std::string quantity;
 };
 
 // A soil layer, for drawing the profile.

@@ -205,6 +205,7 @@ py::list LayerValuesList(const std::vector<tarvex::LayerValue>& values) {
     d["top"] = v.top;
     d["bottom"] = v.bottom;
     d["unit"] = Text(v.unit);
+    d["quantity"] = Text(v.quantity);
     list.append(d);
   }
   return list;

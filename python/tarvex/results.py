@@ -540,6 +540,9 @@ class LayerValue(_Result):
     bottom: float = field(metadata=_q("", "the value at the bottom of the layer, in ``unit``"))
     unit: str = field(metadata=_q("", 'the computing unit ("lb/in^3", "psi", "degrees"); '
                                       "empty for pure numbers"))
+    quantity: str = field(default="", metadata=_q(
+        "", 'the entry of ``Results.display_units`` it is shown by in engineering units '
+            '("unit_weight", "soil_stress", "subgrade_modulus"); empty: shown as held'))
 
     def _describe(self) -> str:
         unit = f" {self.unit}" if self.unit else ""
@@ -1932,6 +1935,39 @@ class Results(_Result):
                 columns[name] = np.asarray([np.nan if v is None else v for v in columns[name]],
                                            dtype=np.float64)
         return _shown_frame(columns, kinds, self.units, units)
+
+    def layers_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
+        """The soil layers' input values as a DataFrame, one row per value of
+        each layer (``layer``, ``criterion``, ``description``, ``top``,
+        ``bottom``, ``value``, ``unit``, ``at_top``, ``at_bottom``), as the
+        command line's ``<stem>.layers.csv`` has them: in engineering units
+        a unit weight, cohesion or subgrade modulus in the unit of the input
+        (pcf, psf, pci; kN/m^3, kPa) and the other values as held, each row
+        naming its unit (``units="computing"``: the run's own units; None:
+        those, under plain column names)."""
+        _check_frame_units(units)
+        display = (self.units.display if units == "engineering" and self.units is not None
+                   else None)
+        rows: dict[str, list[Any]] = {name: [] for name in (
+            "layer", "criterion", "description", "top", "bottom", "value", "unit", "at_top",
+            "at_bottom")}
+        for layer in self.layers:
+            for v in layer.values:
+                entry = display.quantities.get(v.quantity) if display and v.quantity else None
+                rows["layer"].append(layer.number)
+                rows["criterion"].append(layer.criterion)
+                rows["description"].append(layer.description)
+                rows["top"].append(layer.top)
+                rows["bottom"].append(layer.bottom)
+                rows["value"].append(v.name)
+                rows["unit"].append(entry.unit if entry else v.unit)
+                rows["at_top"].append(float(entry.convert(v.top)) if entry else v.top)
+                rows["at_bottom"].append(float(entry.convert(v.bottom)) if entry else v.bottom)
+        columns: dict[str, Any] = dict(rows)
+        for name in ("top", "bottom", "at_top", "at_bottom"):
+            columns[name] = np.asarray(rows[name], dtype=np.float64)
+        return _shown_frame(columns, {"top": ("length", "depth"), "bottom": ("length", "depth")},
+                            self.units, units)
 
     def load_curves_frame(self, units: FrameUnits = "engineering") -> pandas.DataFrame:
         """The load-deflection curves of the cases that have one (the command

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <ostream>
 #include <string>
@@ -823,6 +824,12 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
   const std::string cases_path = (directory / (stem + ".cases.csv")).string();
   const std::string html_path = (directory / (stem + ".html")).string();
   const std::string curves_path = (directory / (stem + ".curves.csv")).string();
+  // The input as data: the soil layers' values and the LRFD forms.
+  const std::pair<const char*, fs::path> input_tables[] = {
+      {"soil layer table", directory / (stem + ".layers.csv")},
+      {"LRFD load group table", directory / (stem + ".lrfd_groups.csv")},
+      {"LRFD combination table", directory / (stem + ".lrfd_combinations.csv")},
+      {"LRFD distributed load table", directory / (stem + ".lrfd_loads.csv")}};
 
   // An input named like an output (pile.out, an old report run by mistake):
   // the run would write over it. Nothing is written; the engine refuses it too.
@@ -841,6 +848,10 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
     names.emplace_back("interaction demand table");
     paths.push_back(curves_path);
     names.emplace_back("load-deflection table");
+    for (const auto& [name, path] : input_tables) {
+      paths.push_back(path.string());
+      names.emplace_back(name);
+    }
   }
   if (args.html) {
     paths.push_back(html_path);
@@ -902,6 +913,22 @@ int Main(int argc, const char* const* argv, std::ostream& out, std::ostream& err
       write("curves  ", curves_path, RenderLoadCurvesCsv(results, args.units));
     } else {
       fs::remove(curves_path, ec);
+    }
+    // Each table when the run has its data; one left from an earlier run
+    // would pass for this run's.
+    const bool has[] = {!results.layers.empty(), results.lrfd_loading.has_value(),
+                        results.lrfd_loading.has_value(), HasLrfdDistributedLoads(results)};
+    const char* const labels[] = {"layers  ", "groups  ", "combos  ", "lrfdload"};
+    std::string (*const render[])(const RunResults&, ShownUnits) = {
+        RenderLayersCsv, RenderLrfdGroupsCsv, RenderLrfdCombinationsCsv,
+        RenderLrfdDistributedLoadsCsv};
+    for (std::size_t k = 0; k < std::size(input_tables); ++k) {
+      const fs::path& path = input_tables[k].second;
+      if (has[k]) {
+        write(labels[k], path.string(), render[k](results, args.units));
+      } else {
+        fs::remove(path, ec);
+      }
     }
   }
 

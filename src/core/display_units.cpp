@@ -32,6 +32,9 @@ constexpr Row kRows[] = {
     {"modulus", "lb/in^2", 1.0, "kN/m^2", 1.0, "psi", "kPa", "F/L^2"},
     {"stress", "ksi", -1000.0, "MPa", -1000.0, "psi", "kPa", "F/L^2"},
     {"unit_weight", "pcf", 1728.0, "kN/m^3", 1.0, "lb/in^3", "kN/m^3", "F/L^3"},
+    // The soil's strength and p-y subgrade modulus as the input gives them.
+    {"soil_stress", "psf", 144.0, "kPa", 1.0, "psi", "kPa", "F/L^2"},
+    {"subgrade_modulus", "pci", 1.0, "kN/m^3", 1.0, "lb/in^3", "kN/m^3", "F/L^3"},
     {"flexural_rigidity", "kip-in^2", -1000.0, "kN-m^2", 1.0, "lb-in^2", "kN-m^2", "F-L^2"},
     {"rotation", "rad", 1.0, "rad", 1.0, "rad", "rad", "rad"},
     {"rotational_stiffness", "kip-in/rad", -1000.0, "kN-m/rad", 1.0, "lb-in/rad", "kN-m/rad",
@@ -107,8 +110,9 @@ std::string ComputingUnit(const Units& units, std::string_view quantity) {
     return units.force_per_length;
   }
   if (quantity == "modulus" || quantity == "stress") return units.stress;
-  if (quantity == "unit_weight")
+  if (quantity == "unit_weight" || quantity == "subgrade_modulus")
     return units.force.empty() ? "" : units.force + "/" + length + "^3";
+  if (quantity == "soil_stress") return units.stress;
   if (quantity == "flexural_rigidity") return units.flexural_rigidity;
   if (quantity == "rotation") return "rad";
   if (quantity == "rotational_stiffness") return units.rotational_stiffness;

@@ -35,6 +35,8 @@ inline constexpr double kRoundOff = 1e-8;
 //   modulus             secant soil modulus Es                     lb/in^2 | kN/m^2
 //   stress              stresses of the pile                       ksi  | MPa
 //   unit_weight         effective unit weight of the soil         pcf  | kN/m^3
+//   soil_stress         undrained shear strength of a soil layer  psf  | kPa
+//   subgrade_modulus    p-y subgrade modulus k of a soil layer    pci  | kN/m^3
 //   flexural_rigidity   EI of the pile                             kip-in^2 | kN-m^2
 //   rotation            slopes and rotations                       rad
 //   rotational_stiffness, lateral_stiffness, force_per_rotation, moment_per_length

@@ -229,6 +229,23 @@ std::string LayerValueUnit(SoilField field, const Units& units) {
   return {};
 }
 
+// The display units' entry a layer's input value is shown by: the one of
+// the unit it is read in where that differs from the computing unit or is
+// a kind of its own (pcf, psf and pci in USCS), none for the others.
+std::string LayerValueQuantity(SoilField field) {
+  switch (field) {
+    case SoilField::kUnitWeight:
+      return "unit_weight";
+    case SoilField::kCohesion:
+      return "soil_stress";
+    case SoilField::kK:
+    case SoilField::kElasticSubgrade:
+      return "subgrade_modulus";
+    default:
+      return {};
+  }
+}
+
 // The input values of `layer` in the order of its criterion's fields. The
 // four field-test values of Piedmont soil are named by their test; the blow
 // count is per foot (0.3 m, L), the others are stresses.
@@ -245,6 +262,7 @@ std::vector<LayerValue> LayerValuesOf(const SoilLayer& layer, const Units& units
       v.top = SoilFieldValue(layer.at_top, field, k);
       v.bottom = SoilFieldValue(layer.at_bottom, field, k);
       v.unit = LayerValueUnit(field, units);
+      v.quantity = LayerValueQuantity(field);
       if (field == SoilField::kTestValues && k == 0) {
         v.unit = units.system == "SI"        ? "blows/0.3 m"
                  : units.system == "GENERAL" ? "blows/L"

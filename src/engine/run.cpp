@@ -1,6 +1,7 @@
 // The run sequence: one call of the engine is one complete analysis.
 //
-//   open the files -> read the input -> report header -> input echo and unit
+//   open the files -> read the input -> checks between input sections, thrust
+//   table and LRFD combinations -> report header -> input echo and unit
 //   conversion -> section analysis -> for every load case: prepare the nodes,
 //   iterate solver and p-y criteria, report -> summary and studies -> end of run.
 //
@@ -10,6 +11,7 @@
 // of the files in engine/run_files.cpp.
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,6 +27,7 @@
 #include "input/reader.hpp"
 #include "input/unit_conversion.hpp"
 #include "pile/analysis.hpp"
+#include "pile/input_checks.hpp"
 #include "platform/platform.hpp"
 #include "report/echo.hpp"
 #include "tarvex/engine.hpp"
@@ -57,16 +60,19 @@ void AnalysePile(AnalysisModel& model) {
   }
 }
 
-// Reading and the checks of the input as a whole: the readers, the report
-// header, the input echo with its cross-checks between sections, and the one
-// unit conversion. False at the first error.
+// Reading and the checks of the input as a whole: the readers, the checks
+// between input sections, the tables derived from the input (thrusts, LRFD
+// combinations), the report header, the input echo (ending with the error
+// block of a failed check), and the one unit conversion. False at the first
+// error.
 bool ReadAndEchoInput(AnalysisModel& model, InputFile& file, const DateTime& now) {
   RunOutput& out = model.out;
   ReadInputData(file, model.run.paths[0], model.input, out);
   if (model.failed()) return false;
   DescribeRun(model.input, model.results);
-  model.tables.thrusts = ThrustTable(model.input);
   out.message.Write("(A)", {"Input of data completed"});
+  const std::optional<InputCheckFault> fault = CheckInput(model.input);
+  FormInputTables(model, fault);
 
   const Options& options = model.input.options;
   out.report.Rewind();  // what the readers wrote is replaced by the report proper
@@ -75,7 +81,7 @@ bool ReadAndEchoInput(AnalysisModel& model, InputFile& file, const DateTime& now
                  {static_cast<int>(options.run_kind), options.iunits, options.kyl,
                   options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
 
-  WriteInputEcho(model.input, model.tables, model.results.lrfd_loading, out);
+  WriteInputEcho(model.input, model.results.lrfd_loading, fault, out);
   if (model.failed()) return false;
   ConvertToComputingUnits(model.input);
   if (model.failed()) return false;

@@ -11,6 +11,7 @@
 
 #include "engine/interaction_results.hpp"
 #include "engine/results.hpp"
+#include "input/reader.hpp"
 #include "pile/analysis.hpp"
 #include "pile/iteration.hpp"
 #include "pile/lrfd.hpp"
@@ -83,6 +84,15 @@ void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
     out.message.Write("(A,I0/)",
                       {"Completed computing nonlinear bending stiffness of section ", n});
   }
+}
+
+void FormInputTables(AnalysisModel& model, const std::optional<InputCheckFault>& fault) {
+  model.tables.thrusts = ThrustTable(model.input);
+  if (!model.input.options.lrfd || !EchoReachesLrfdForms(fault)) return;
+  LrfdForms forms = FormLrfdCombinations(model.input);
+  model.tables.lrfd_loads = std::move(forms.loads);
+  model.tables.thrusts = std::move(forms.thrusts);
+  model.results.lrfd_loading = std::move(forms.loading);
 }
 
 void WriteSectionCount(AnalysisModel& model) {

@@ -3,12 +3,21 @@
 #ifndef TARVEX_ENGINE_RUN_STAGES_HPP_
 #define TARVEX_ENGINE_RUN_STAGES_HPP_
 
+#include <optional>
 #include <vector>
 
 #include "core/printed_py_curve.hpp"
 #include "engine/model.hpp"
+#include "pile/input_checks.hpp"
 
 namespace tarvex {
+
+// The tables derived from the input before its echo: the thrust levels of
+// section analysis from the load cases, and in an LRFD run the load groups'
+// totals and the factored combinations (`results.lrfd_loading`) with their
+// pile-head loads and thrust levels, which the echo prints. The combinations
+// are formed only when the echo reaches them before the check at `fault`.
+void FormInputTables(AnalysisModel& model, const std::optional<InputCheckFault>& fault);
 
 // Line 2 of the plot file: the number of pile sections.
 void WriteSectionCount(AnalysisModel& model);

@@ -380,6 +380,7 @@ void Write(JsonOut& out, const LayerValue& v) {
   out.StartObject();
   out.Key("bottom").Number(v.bottom);
   out.Key("name").Text(v.name);
+  out.Key("quantity").Text(v.quantity);
   out.Key("top").Number(v.top);
   out.Key("unit").Text(v.unit);
   out.EndObject();

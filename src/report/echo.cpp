@@ -1,7 +1,7 @@
 // The input echo: every block of the input written back into the report in
-// the units of the input, with the checks between input sections that no
-// single reader can make. The first failed check ends the echo with its
-// input error.
+// the units of the input. The checks between input sections have run before
+// it: a failed check's error block is written where the echo reaches its
+// place, and the echo ends there.
 #include "report/echo.hpp"
 
 #include <algorithm>
@@ -14,7 +14,6 @@
 
 #include "core/visible_text.hpp"
 #include "format/number_fields.hpp"
-#include "pile/lrfd.hpp"
 #include "pile/section_properties.hpp"
 #include "report/lrfd_report.hpp"
 #include "report/report_units.hpp"
@@ -73,15 +72,122 @@ void ToBoth(RunOutput& out, const std::function<void(RecordWriter&)>& lines) {
   lines(out.report);
 }
 
-// An input error of the echo: its lines in both files, then the error.
-void EchoError(RunOutput& out, ErrorId id, const std::function<void(RecordWriter&)>& lines,
-               std::vector<DiagnosticValue> values = {}) {
+using Fault = std::optional<InputCheckFault>;
+
+// Whole cycles; a number beyond any count (up to 1e30 can be read) is held
+// within the integer's range, and the range check refuses it.
+long long WholeCycles(double cycles) {
+  return static_cast<long long>(std::clamp(cycles, -1e15, 1e15));
+}
+
+// The lines of a failed check's error below its heading: the problem, the
+// values at fault and the solution.
+void WriteFaultLines(const InputModel& input, const EchoUnits& u, const InputCheckFault& fault,
+                     RecordWriter& w) {
+  switch (fault.id) {
+    case ErrorId::kZeroPileWidth:
+      w.Write("(A/A//A/A/)", {"Problem:  Zero values for one of the following values were ",
+                              "entered for one or more values of pile diameter.",
+                              "Solution:  NONE of these values may be zero.  Correct the ",
+                              "pile property data in your input data."});
+      return;
+    case ErrorId::kCyclesOutOfRange:
+      w.Write("(A/A//A/A/A,I0)",
+              {"Problem:  Cyclic loading type was specified and the number of cycles of loading",
+               "are outside the valid range of 2 to 5,000.",
+               "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
+               "or specify static loading.",
+               "Number of cycles of loading = ", WholeCycles(input.options.cycles)});
+      return;
+    case ErrorId::kTipShearCurve:
+      w.Write("(A,I0,A//A)",
+              {"Problem:   The input data for shear resistance at the pile tip appears to be in "
+               "error at point ",
+               fault.point, ".",
+               "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
+               "increase in deflection and magnitude."});
+      return;
+    case ErrorId::kPrintDepthBelowTip:
+      w.Write(
+          "(A//A//A,I0,A,F7.2,A,A)",
+          {"Problem:  Printing of a p-y curve was specified below the pile tip.",
+           "Solution:  Specify printing depths only for depths above the pile tip.", "Input Point ",
+           fault.point, " at ", input.py_output_depths[static_cast<std::size_t>(fault.point) - 1],
+           u.depth, " was not printed because it is below the pile tip."});
+      return;
+    case ErrorId::kPrintDepthAboveGround:
+      w.Write("(A/A//A)",
+              {"Problem:  A depth above the ground surface was specified for the printing",
+               "of a p-y curve.",
+               "Solution:  Specify a depth between the ground surface and pile tip."});
+      return;
+    case ErrorId::kSectionPointCount:
+      w.Write("(A/A,I10)", {"The number of points to define the pile properties ",
+                            "is 2 to 40, not the input value of ", fault.point});
+      if (fault.point == 1) {
+        w.Write("(A/A/A)",
+                {"**** INPUT DATA ERROR ****", "The number of input values for pile diameter = 1 ",
+                 "Please add the properties for the tip of the pile."});
+      }
+      return;
+    case ErrorId::kSoilProfileAbovePileTip:
+      w.Write("(A,E12.4)", {"Problem: The depth at the bottom of the lowermost soil layer is ",
+                            input.layers.back().bottom});
+      w.Write("(A,E12.4,A)", {"         This depth is higher than the tip of the pile at ",
+                              input.pile_length, "."});
+      w.Write("(A)",
+              {"Solution: Increase the depth of the soil profile or shorten the pile length."});
+      return;
+    case ErrorId::kUnitWeightBelowGround:
+      w.Write("(A)", {"The depth of the first point of the data for effective unit"});
+      w.Write("(A,F12.4,A)",
+              {"is located at ", input.layers.front().top, " below the top of the pile."});
+      w.Write("(A,F12.4,A)", {"The ground surface is located at ", input.ground_depth, "."});
+      w.Write("(A/A)", {"The first point for the effective unit weight should be located",
+                        "at the same elevation as the ground surface."});
+      return;
+    case ErrorId::kSoilProfileBelowGround:
+      w.Write("(A,F12.4)", {"Problem:  The first depth of the soil profile is located at ",
+                            input.layers.front().top});
+      w.Write("(A)", {"          below the top of the pile."});
+      w.Write("(A,F12.4,A)",
+              {"          The ground surface is elevation is ", input.ground_depth, "."});
+      w.Write("(A/A)", {"Solution: Correct the input data so that the first depth of ",
+                        "          the soil profile data is be located at the same elevation as "
+                        "the ground surface."});
+      return;
+    case ErrorId::kMultipliersBelowGround:
+      w.Write("(A)", {"Problem:  The depth for the first data for p-multipliers is "});
+      w.Write("(A,E12.4,A)", {"          located at ", input.py_multipliers.front().depth,
+                              " below the top of the pile."});
+      w.Write("(A,E12.4,A)",
+              {"          The ground surface is located at ", input.ground_depth, "."});
+      w.Write("(A/A/A)", {"Solution:  Correct the input data so that the first depth for ",
+                          "          the p-multiplier data is the same as the elevation as the ",
+                          "          ground surface."});
+      return;
+    case ErrorId::kCyclicWithoutCycles:
+      w.Write("(A)", {"Loading was specified as cyclic, but the number of cycles of "});
+      w.Write("(A,E12.4,A)",
+              {"loading was specified as ", input.options.cycles, " (must be 2 or greater)."});
+      return;
+    default:
+      return;  // the checks raise no other error
+  }
+}
+
+// Whether the echo ends at `stop`: then the fault's error block is written
+// there, in both files, and raised with the values the check named.
+bool StopsAt(const InputModel& input, const EchoUnits& u, const Fault& fault, EchoStop stop,
+             RunOutput& out) {
+  if (!fault || fault->stop != stop) return false;
   ErrorBlock block(out);
   ToBoth(out, [&](RecordWriter& w) {
-    w.Write("(//A/)", {ErrorHeading(id)});
-    lines(w);
+    w.Write("(//A/)", {ErrorHeading(fault->id)});
+    WriteFaultLines(input, u, *fault, w);
   });
-  block.Report(id, std::move(values));
+  block.Report(fault->id, fault->values);
+  return true;
 }
 
 void WriteTitle(const InputModel& input, RecordWriter& r) {
@@ -357,9 +463,9 @@ void WriteSection(const PileSection& s, const EchoUnits& u, RecordWriter& r) {
   }
 }
 
-// Blocks 3 and 4: the pile, its width points and its sections. False after
-// input error 27 (a width of zero or less).
-bool WritePile(const InputModel& input, const EchoUnits& u, RunOutput& out) {
+// Blocks 3 and 4: the pile, its width points and its sections. False when
+// the echo ends there (input error 27: a width of zero or less).
+bool WritePile(const InputModel& input, const EchoUnits& u, const Fault& fault, RunOutput& out) {
   RecordWriter& r = out.report;
   TitledBlock(r, 20, "Pile Structural Properties and Geometry");
   r.Write("(A,T56,'= ',I10/)",
@@ -379,14 +485,12 @@ bool WritePile(const InputModel& input, const EchoUnits& u, RunOutput& out) {
   r.Write("(A)", {"                X              Diameter "});
   r.Write("(T17,A,T35,A)", {u.depth, u.dimension});
   r.Write("(A)", {"-----       ---------        -----------"});
-  bool width_ok = true;
   for (std::size_t k = 0; k < points.size(); ++k) {
     WriteIntegerField(r, 5, static_cast<long long>(k) + 1);
     WriteAdaptive(r, 14, points[k].depth);
     r.Blanks(4);
     WriteAdaptive(r, 14, points[k].properties.diameter);
     r.EndLine();
-    if (!(points[k].properties.diameter > 0.0)) width_ok = false;
   }
   r.Write("(/A/A)", {"Input Structural Properties:", "----------------------------"});
   for (std::size_t i = 0; i < input.sections.size(); ++i) {
@@ -394,16 +498,7 @@ bool WritePile(const InputModel& input, const EchoUnits& u, RunOutput& out) {
     WriteSection(input.sections[i], u, r);
   }
   r.Write("(/)");
-  if (!width_ok) {
-    EchoError(out, ErrorId::kZeroPileWidth, [](RecordWriter& w) {
-      w.Write("(A/A//A/A/)", {"Problem:  Zero values for one of the following values were ",
-                              "entered for one or more values of pile diameter.",
-                              "Solution:  NONE of these values may be zero.  Correct the ",
-                              "pile property data in your input data."});
-    });
-    return false;
-  }
-  return true;
+  return !StopsAt(input, u, fault, EchoStop::kPile, out);
 }
 
 void WriteSlopeAndBatter(const InputModel& input, RecordWriter& r) {
@@ -850,8 +945,10 @@ void WriteSoilMovements(const InputModel& input, const EchoUnits& u, RecordWrite
   }
 }
 
-// Block 13: static or cyclic loading; false after input error 28.
-bool WriteLoadingType(const InputModel& input, RunOutput& out) {
+// Block 13: static or cyclic loading; false when the echo ends there (input
+// error 28).
+bool WriteLoadingType(const InputModel& input, const EchoUnits& u, const Fault& fault,
+                      RunOutput& out) {
   RecordWriter& r = out.report;
   const Options& o = input.options;
   r.Write("(//)");
@@ -866,25 +963,8 @@ bool WriteLoadingType(const InputModel& input, RunOutput& out) {
   r.Write("()");
   r.Write("(A/)", {"Cyclic loading criteria were used for computation of p-y curves for all "
                    "analyses."});
-  // Whole cycles; a number beyond any count (up to 1e30 can be read) is held
-  // within the integer's range, and the range check below refuses it.
-  const auto cycles = static_cast<long long>(std::clamp(o.cycles, -1e15, 1e15));
-  r.Write("(A,I0)", {"Number of cycles of loading = ", cycles});
-  if (o.cycles < 2.0 || o.cycles > 5000.0) {
-    EchoError(
-        out, ErrorId::kCyclesOutOfRange,
-        [cycles](RecordWriter& w) {
-          w.Write(
-              "(A/A//A/A/A,I0)",
-              {"Problem:  Cyclic loading type was specified and the number of cycles of loading",
-               "are outside the valid range of 2 to 5,000.",
-               "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
-               "or specify static loading.", "Number of cycles of loading = ", cycles});
-        },
-        {ErrorValue("number of cycles of loading", o.cycles)});
-    return false;
-  }
-  return true;
+  r.Write("(A,I0)", {"Number of cycles of loading = ", WholeCycles(o.cycles)});
+  return !StopsAt(input, u, fault, EchoStop::kLoadingType, out);
 }
 
 // Block 14: the distributed lateral load of the load cases.
@@ -955,8 +1035,10 @@ void WritePileHeadLoading(const InputModel& input, const EchoUnits& u, RecordWri
        "Axial thrust is assumed to be acting axially for all pile batter angles."});
 }
 
-// Block 16: the tip shear curve; false after input error 50.
-bool WriteTipShear(const InputModel& input, const EchoUnits& u, RunOutput& out) {
+// Block 16: the tip shear curve; false when the echo ends there (input
+// error 50).
+bool WriteTipShear(const InputModel& input, const EchoUnits& u, const Fault& fault,
+                   RunOutput& out) {
   if (!input.options.tip_shear) return true;
   RecordWriter& r = out.report;
   TitledBlock(r, 22, "Shear Resistance Curve at Pile Tip ");
@@ -968,62 +1050,18 @@ bool WriteTipShear(const InputModel& input, const EchoUnits& u, RunOutput& out) 
     r.Write("(I4,5X,F10.3,10X,F10.3)",
             {static_cast<int>(k) + 1, points[k].displacement, points[k].shear});
   }
-  int bad = 0;
-  if (!points.empty() && points[0].displacement != 0.0) bad = 1;
-  for (std::size_t k = 1; bad == 0 && k < points.size(); ++k) {
-    if (!(points[k].displacement > points[k - 1].displacement)) bad = static_cast<int>(k) + 1;
-  }
-  if (bad == 0) return true;
-  EchoError(
-      out, ErrorId::kTipShearCurve,
-      [bad](RecordWriter& w) {
-        w.Write("(A,I0,A//A)",
-                {"Problem:   The input data for shear resistance at the pile tip appears to be in "
-                 "error at point ",
-                 bad, ".",
-                 "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
-                 "increase in deflection and magnitude."});
-      },
-      {ErrorValue("point", bad)});
-  return false;
+  return !StopsAt(input, u, fault, EchoStop::kTipShear, out);
 }
 
-// Block 17: the depths of the printed p-y curves; false after input error
-// 29 or 30.
-bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, RunOutput& out) {
+// Block 17: the depths of the printed p-y curves; false when the echo ends
+// there (input error 29 or 30).
+bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, const Fault& fault,
+                        RunOutput& out) {
   if (!input.options.print_py_curves) return true;
   RecordWriter& r = out.report;
   TitledBlock(r, 19, "Specified Depths for Output of p-y Curves");
+  if (StopsAt(input, u, fault, EchoStop::kPrintedDepths, out)) return false;
   const auto& depths = input.py_output_depths;
-  for (std::size_t k = 0; k < depths.size(); ++k) {
-    const double d = depths[k];
-    if (d > input.pile_length) {
-      EchoError(out, ErrorId::kPrintDepthBelowTip,
-                [&](RecordWriter& w) {
-                  w.Write("(A//A//A,I0,A,F7.2,A,A)",
-                          {"Problem:  Printing of a p-y curve was specified below the pile tip.",
-                           "Solution:  Specify printing depths only for depths above the pile tip.",
-                           "Input Point ", static_cast<int>(k) + 1, " at ", d, u.depth,
-                           " was not printed because it is below the pile tip."});
-                },
-                {ErrorValue("point", static_cast<int>(k) + 1), ErrorValue("depth", d),
-                 ErrorValue("pile tip", input.pile_length)});
-      return false;
-    }
-    if (d < input.ground_depth || d < 0.0) {
-      EchoError(out, ErrorId::kPrintDepthAboveGround,
-                [](RecordWriter& w) {
-                  w.Write(
-                      "(A/A//A)",
-                      {"Problem:  A depth above the ground surface was specified for the printing",
-                       "of a p-y curve.",
-                       "Solution:  Specify a depth between the ground surface and pile tip."});
-                },
-                {ErrorValue("point", static_cast<int>(k) + 1), ErrorValue("depth", d),
-                 ErrorValue("ground surface", input.ground_depth)});
-      return false;
-    }
-  }
   r.Write("(A,I0,A)", {"Lateral load-transfer (p-y) curves are computed and output at ",
                        static_cast<int>(depths.size()), " depths."});
   r.Write("(A//)", {"(Note that these curves are independent from the curves used at nodal point "
@@ -1040,8 +1078,6 @@ bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, RunOutput& 
   return true;
 }
 
-// Block 18: the checks between the pile, the soil profile, the multipliers
-// and the loading; false at the first that fails.
 // The lines of the input file that held values beyond those read: each is
 // named with the values ignored, in the report and the message file, and
 // counted as warning 372. A comma separates values, so "36,9" where one
@@ -1065,116 +1101,10 @@ void WriteIgnoredValues(const InputModel& input, RunOutput& out) {
   }
 }
 
-bool FinalChecks(const InputModel& input, RunOutput& out) {
-  const int width_points = 2 * static_cast<int>(input.sections.size());
-  if (width_points < 2 || width_points > 40) {
-    EchoError(out, ErrorId::kSectionPointCount,
-              [width_points](RecordWriter& w) {
-                w.Write("(A/A,I10)", {"The number of points to define the pile properties ",
-                                      "is 2 to 40, not the input value of ", width_points});
-                if (width_points == 1) {
-                  w.Write("(A/A/A)", {"**** INPUT DATA ERROR ****",
-                                      "The number of input values for pile diameter = 1 ",
-                                      "Please add the properties for the tip of the pile."});
-                }
-              },
-              {ErrorValue("pile property points", width_points)});
-    return false;
-  }
-  if (input.options.run_kind == RunKind::kBendingStiffnessOnly) return true;
-  if (input.layers.empty()) return true;  // the reader has refused the file already
-  const double lowest = input.layers.back().bottom;
-  if (input.pile_length > lowest) {
-    EchoError(
-        out, ErrorId::kSoilProfileAbovePileTip,
-        [&](RecordWriter& w) {
-          w.Write("(A,E12.4)",
-                  {"Problem: The depth at the bottom of the lowermost soil layer is ", lowest});
-          w.Write("(A,E12.4,A)", {"         This depth is higher than the tip of the pile at ",
-                                  input.pile_length, "."});
-          w.Write("(A)",
-                  {"Solution: Increase the depth of the soil profile or shorten the pile length."});
-        },
-        {ErrorValue("lowest soil depth", lowest), ErrorValue("pile tip", input.pile_length)});
-    return false;
-  }
-  const double first_weight_depth = input.layers.front().top;
-  if (first_weight_depth > input.ground_depth) {
-    EchoError(
-        out, ErrorId::kUnitWeightBelowGround,
-        [&](RecordWriter& w) {
-          w.Write("(A)", {"The depth of the first point of the data for effective unit"});
-          w.Write("(A,F12.4,A)",
-                  {"is located at ", first_weight_depth, " below the top of the pile."});
-          w.Write("(A,F12.4,A)", {"The ground surface is located at ", input.ground_depth, "."});
-          w.Write("(A/A)", {"The first point for the effective unit weight should be located",
-                            "at the same elevation as the ground surface."});
-        },
-        {ErrorValue("first unit weight depth", first_weight_depth),
-         ErrorValue("ground surface", input.ground_depth)});
-    return false;
-  }
-  if (input.layers.front().top != input.ground_depth) {
-    EchoError(out, ErrorId::kSoilProfileBelowGround,
-              [&](RecordWriter& w) {
-                w.Write("(A,F12.4)",
-                        {"Problem:  The first depth of the soil profile is located at ",
-                         input.layers.front().top});
-                w.Write("(A)", {"          below the top of the pile."});
-                w.Write("(A,F12.4,A)",
-                        {"          The ground surface is elevation is ", input.ground_depth, "."});
-                w.Write("(A/A)",
-                        {"Solution: Correct the input data so that the first depth of ",
-                         "          the soil profile data is be located at the same elevation as "
-                         "the ground surface."});
-              },
-              {ErrorValue("first soil depth", input.layers.front().top),
-               ErrorValue("ground surface", input.ground_depth)});
-    return false;
-  }
-  if (UsesMultipliers(input) && input.ground_depth > input.py_multipliers.front().depth) {
-    EchoError(out, ErrorId::kMultipliersBelowGround,
-              [&](RecordWriter& w) {
-                w.Write("(A)", {"Problem:  The depth for the first data for p-multipliers is "});
-                w.Write("(A,E12.4,A)", {"          located at ", input.py_multipliers.front().depth,
-                                        " below the top of the pile."});
-                w.Write("(A,E12.4,A)",
-                        {"          The ground surface is located at ", input.ground_depth, "."});
-                w.Write("(A/A/A)",
-                        {"Solution:  Correct the input data so that the first depth for ",
-                         "          the p-multiplier data is the same as the elevation as the ",
-                         "          ground surface."});
-              },
-              {ErrorValue("first p-multiplier depth", input.py_multipliers.front().depth),
-               ErrorValue("ground surface", input.ground_depth)});
-    return false;
-  }
-  if (input.options.cyclic && input.options.cycles < 2.0) {
-    EchoError(out, ErrorId::kCyclicWithoutCycles,
-              [&](RecordWriter& w) {
-                w.Write("(A)", {"Loading was specified as cyclic, but the number of cycles of "});
-                w.Write("(A,E12.4,A)", {"loading was specified as ", input.options.cycles,
-                                        " (must be 2 or greater)."});
-              },
-              {ErrorValue("number of cycles of loading", input.options.cycles)});
-    return false;
-  }
-  return true;
-}
-
-// Forms the LRFD combinations and writes their block from what they give.
-void FormAndWriteLrfd(const InputModel& input, DerivedTables& tables,
-                      std::optional<LrfdLoading>& lrfd_loading, RecordWriter& r) {
-  LrfdForms forms = FormLrfdCombinations(input);
-  WriteLrfdLoading(input.options.units, forms.loading, r);
-  tables.lrfd_loads = std::move(forms.loads);
-  tables.thrusts = std::move(forms.thrusts);
-  lrfd_loading = std::move(forms.loading);
-}
-
-// Blocks 5 to 17 of a pile analysis; false after an error.
-bool WriteAnalysisInput(const InputModel& input, const EchoUnits& u, DerivedTables& tables,
-                        std::optional<LrfdLoading>& lrfd_loading, RunOutput& out) {
+// Blocks 5 to 17 of a pile analysis; false when the echo ends in them.
+bool WriteAnalysisInput(const InputModel& input, const EchoUnits& u,
+                        const std::optional<LrfdLoading>& lrfd_loading, const Fault& fault,
+                        RunOutput& out) {
   RecordWriter& r = out.report;
   WriteSlopeAndBatter(input, r);
   WriteLayering(input, u, out);
@@ -1183,33 +1113,35 @@ bool WriteAnalysisInput(const InputModel& input, const EchoUnits& u, DerivedTabl
   WriteUserCurves(input, u, r);
   WriteGroupAction(input, u, out);
   WriteSoilMovements(input, u, r);
-  if (!WriteLoadingType(input, out)) return false;
+  if (!WriteLoadingType(input, u, fault, out)) return false;
   WriteDistributedLoads(input, u, r);
   if (input.options.lrfd) {
-    FormAndWriteLrfd(input, tables, lrfd_loading, r);
+    if (lrfd_loading) WriteLrfdLoading(input.options.units, *lrfd_loading, r);
   } else {
     WritePileHeadLoading(input, u, r);
   }
-  return WriteTipShear(input, u, out) && WritePrintedDepths(input, u, out);
+  return WriteTipShear(input, u, fault, out) && WritePrintedDepths(input, u, fault, out);
 }
 
 }  // namespace
 
-void WriteInputEcho(const InputModel& input, DerivedTables& tables,
-                    std::optional<LrfdLoading>& lrfd_loading, RunOutput& out) {
+void WriteInputEcho(const InputModel& input, const std::optional<LrfdLoading>& lrfd_loading,
+                    const std::optional<InputCheckFault>& fault, RunOutput& out) {
   out.message.Write("(A)", {"Output of input data begun"});
   const EchoUnits u(input.options.units);
   WriteTitle(input, out.report);
   WriteOptions(input, u, out.report);
-  if (!WritePile(input, u, out)) return;
+  if (!WritePile(input, u, fault, out)) return;
   if (input.options.run_kind == RunKind::kBendingStiffnessOnly) {
     // A stiffness-only run analyses no soil and no load cases; the factored
     // combinations of an LRFD run still give its thrusts.
-    if (input.options.lrfd) FormAndWriteLrfd(input, tables, lrfd_loading, out.report);
-  } else if (!WriteAnalysisInput(input, u, tables, lrfd_loading, out)) {
+    if (input.options.lrfd && lrfd_loading) {
+      WriteLrfdLoading(input.options.units, *lrfd_loading, out.report);
+    }
+  } else if (!WriteAnalysisInput(input, u, lrfd_loading, fault, out)) {
     return;
   }
-  if (!FinalChecks(input, out)) return;
+  if (StopsAt(input, u, fault, EchoStop::kAfterAllBlocks, out)) return;
   WriteIgnoredValues(input, out);
   out.message.Write("(A)", {"Output of input data completed"});
 }

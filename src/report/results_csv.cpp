@@ -100,6 +100,12 @@ double Largest(const std::vector<double>& values) {
   return largest;
 }
 
+// A name as input, without the blanks that fill its field.
+std::string_view Trimmed(std::string_view name) {
+  const auto end = name.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : name.substr(0, end + 1);
+}
+
 void AppendOptional(std::string& text, const std::optional<double>& v, const ColumnUnits& units,
                     std::string_view quantity) {
   text.push_back(',');
@@ -385,6 +391,172 @@ std::string RenderLoadCurvesCsv(const RunResults& results, ShownUnits shown) {
       text += ",,,,,,,,,";
       AppendCsvText(text, curve.failure ? curve.failure->identity : std::string("failed"));
       text.push_back('\n');
+    }
+  }
+  return text;
+}
+
+std::string RenderLayersCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
+  std::string text;
+  AppendHeader(text, u,
+               {{"layer", ""},
+                {"criterion", ""},
+                {"description", ""},
+                {"top", "depth"},
+                {"bottom", "depth"},
+                {"value", ""},
+                {"unit", ""},
+                {"at_top", ""},
+                {"at_bottom", ""}});
+  for (const SoilLayerInfo& l : results.layers) {
+    for (const LayerValue& v : l.values) {
+      text += std::to_string(l.number) + ',' + std::to_string(l.criterion) + ',';
+      AppendCsvText(text, l.description);
+      text.push_back(',');
+      u.Append(text, "depth", l.top);
+      text.push_back(',');
+      u.Append(text, "depth", l.bottom);
+      text.push_back(',');
+      AppendCsvText(text, v.name);
+      text.push_back(',');
+      // A value of a kind of its own is converted by it; the others are
+      // shown as held, in the unit the results name.
+      const std::string unit = v.quantity.empty() ? "" : u.Unit(v.quantity);
+      AppendCsvText(text, unit.empty() ? v.unit : unit);
+      for (const double value : {v.top, v.bottom}) {
+        text.push_back(',');
+        if (unit.empty()) {
+          u.AppendPlain(text, value);
+        } else {
+          u.Append(text, v.quantity, value);
+        }
+      }
+      text.push_back('\n');
+    }
+  }
+  return text;
+}
+
+std::string RenderLrfdGroupsCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
+  std::string text;
+  AppendHeader(text, u,
+               {{"row", ""},
+                {"group", ""},
+                {"type", ""},
+                {"type_code", ""},
+                {"groups", ""},
+                {"horizontal", "force"},
+                {"moment", "moment"},
+                {"axial", "force"}});
+  if (!results.lrfd_loading) return text;
+  auto loads = [&](double horizontal, double moment, double axial) {
+    u.Append(text, "force", horizontal);
+    text.push_back(',');
+    u.Append(text, "moment", moment);
+    text.push_back(',');
+    u.Append(text, "force", axial);
+    text.push_back('\n');
+  };
+  for (const LrfdLoadGroup& g : results.lrfd_loading->groups) {
+    text += "group," + std::to_string(g.number) + ',' + std::to_string(g.type) + ',';
+    AppendCsvText(text, g.type_code);
+    text += ",,";
+    loads(g.horizontal, g.moment, g.axial);
+  }
+  for (const LrfdTypeTotal& t : results.lrfd_loading->type_totals) {
+    text += "total,," + std::to_string(t.type) + ',';
+    AppendCsvText(text, t.type_code);
+    text += ',' + std::to_string(t.groups) + ',';
+    loads(t.horizontal, t.moment, t.axial);
+  }
+  return text;
+}
+
+std::string RenderLrfdCombinationsCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
+  std::string text;
+  if (!results.lrfd_loading) return text;
+  const LrfdLoading& loading = *results.lrfd_loading;
+  // The factor columns are named by the load types' codes, in type order.
+  std::vector<std::string> codes;
+  for (const LrfdTypeTotal& t : loading.type_totals) codes.push_back("factor_" + t.type_code);
+  text += "combination,name";
+  for (const std::string& code : codes) {
+    text.push_back(',');
+    AppendCsvText(text, code);
+  }
+  text.push_back(',');
+  std::string rest;
+  AppendHeader(rest, u,
+               {{"phi_flexure", ""},
+                {"phi_shear", ""},
+                {"resistance_factor_flexure", ""},
+                {"resistance_factor_shear", ""},
+                {"horizontal", "force"},
+                {"moment", "moment"},
+                {"vertical", "force"},
+                {"head_shear", "force"},
+                {"head_axial", "force"},
+                {"thrust_level", ""}});
+  text += rest;
+  for (const LrfdCombinationLoads& c : loading.combinations) {
+    text += std::to_string(c.number) + ',';
+    AppendCsvText(text, Trimmed(c.name));
+    for (std::size_t k = 0; k < codes.size(); ++k) {
+      text.push_back(',');
+      if (k < c.factors.size()) u.AppendPlain(text, c.factors[k]);
+    }
+    for (const double f :
+         {c.phi_flexure, c.phi_shear, c.resistance_factor_flexure, c.resistance_factor_shear}) {
+      text.push_back(',');
+      u.AppendPlain(text, f);
+    }
+    const std::pair<const char*, double> loads[] = {{"force", c.horizontal},
+                                                    {"moment", c.moment},
+                                                    {"force", c.vertical},
+                                                    {"force", c.shear},
+                                                    {"force", c.axial}};
+    for (const auto& [quantity, v] : loads) {
+      text.push_back(',');
+      u.Append(text, quantity, v);
+    }
+    text += ',' + std::to_string(c.thrust) + '\n';
+  }
+  return text;
+}
+
+bool HasLrfdDistributedLoads(const RunResults& results) {
+  for (const LoadCaseResult& c : results.cases) {
+    if (!c.lrfd_distributed_loads.empty()) return true;
+  }
+  return false;
+}
+
+std::string RenderLrfdDistributedLoadsCsv(const RunResults& results, ShownUnits shown) {
+  const ColumnUnits u(results, shown);
+  std::string text;
+  AppendHeader(text, u,
+               {{"case", ""},
+                {"combination", ""},
+                {"type", ""},
+                {"type_code", ""},
+                {"depth", "depth"},
+                {"load", "force_per_length"}});
+  for (const LoadCaseResult& c : results.cases) {
+    for (const LrfdDistributedLoads& t : c.lrfd_distributed_loads) {
+      for (std::size_t k = 0; k < t.depth.size() && k < t.load.size(); ++k) {
+        text += std::to_string(c.number) + ',';
+        AppendCsvText(text, c.combination_name);
+        text += ',' + std::to_string(t.type) + ',';
+        AppendCsvText(text, t.type_code);
+        text.push_back(',');
+        u.Append(text, "depth", t.depth[k]);
+        text.push_back(',');
+        u.Append(text, "force_per_length", t.load[k]);
+        text.push_back('\n');
+      }
     }
   }
   return text;

@@ -51,6 +51,31 @@ bool HasLoadCurves(const RunResults& results);
 std::string RenderLoadCurvesCsv(const RunResults& results,
                                 ShownUnits shown = ShownUnits::kEngineering);
 
+// The soil layers' input values: one row per value of each layer, at its
+// top and bottom, in the unit of the input (pcf, psf, pci; kN/m^3, kPa) in
+// engineering units, each row naming its unit.
+std::string RenderLayersCsv(const RunResults& results, ShownUnits shown = ShownUnits::kEngineering);
+
+// The LRFD load groups as input and their totals by load type: one row per
+// group ("group"), then one per load type ("total").
+std::string RenderLrfdGroupsCsv(const RunResults& results,
+                                ShownUnits shown = ShownUnits::kEngineering);
+
+// The LRFD combinations: one row per combination with its load factor of
+// each load type, its resistance factors as input and as used, its factored
+// loads and its pile-head loads with their thrust level.
+std::string RenderLrfdCombinationsCsv(const RunResults& results,
+                                      ShownUnits shown = ShownUnits::kEngineering);
+
+// Whether any load case has distributed loads by LRFD load type.
+bool HasLrfdDistributedLoads(const RunResults& results);
+
+// The distributed lateral loads of the LRFD combinations by load type at the
+// nodes, unfactored: one row per load case, load type and node where the
+// load is not 0.
+std::string RenderLrfdDistributedLoadsCsv(const RunResults& results,
+                                          ShownUnits shown = ShownUnits::kEngineering);
+
 // Fields of a CSV row: a number in the shortest text that reads back to the
 // same double (empty for a value that is not finite), and a text quoted when
 // it holds a comma, a quote or a line end.

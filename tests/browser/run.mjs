@@ -51,6 +51,7 @@ const ALL_SECTIONS = [
   'py-curves',
   'moment-curvature',
   'interaction',
+  'lrfd-loading',
   'lrfd',
   'length-study',
   'stiffness',
@@ -82,6 +83,7 @@ function sectionsOf(d) {
     'py-curves': (d.py_curves || []).length > 0 || (d.run_kind === 3 && cases.length > 0),
     'moment-curvature': sections.some((x) => (x.thrusts || []).length),
     interaction: sections.some((x) => x.interaction),
+    'lrfd-loading': !!d.lrfd_loading,
     lrfd: !!d.lrfd || (d.lrfd_check || []).length > 0,
     'length-study': cases.some((x) => x.length_study != null),
     stiffness: d.stiffness != null,
@@ -165,6 +167,8 @@ function inspect() {
     warningRows: document.querySelectorAll('#warnings tbody tr').length,
     lrfdRows: document.querySelectorAll('#lrfd tbody tr').length,
     lrfdFails: [...document.querySelectorAll('#lrfd .badge')].filter((b) => b.textContent === 'FAIL').length,
+    lrfdLoadingText: (document.querySelector('#lrfd-loading') || { innerText: '' }).innerText,
+    layerValueLines: [...document.querySelectorAll('#profile .layer-values div')].map((x) => x.textContent),
     stiffnessRows: document.querySelectorAll('#stiffness tbody tr').length,
     profileRects: document.querySelectorAll('#profile svg rect').length,
     soilBands: [...document.querySelectorAll('#profile svg rect.soil')].map((r) => r.getAttribute('class')),
@@ -239,6 +243,16 @@ function checkPage(page, seen, problems) {
   c(seen.lrfdRows === checks.length, 'LRFD table has ' + seen.lrfdRows + ' rows for ' + checks.length);
   c(seen.lrfdFails === checks.filter((x) => x.verdict === 'fail').length, 'LRFD failures shown: ' + seen.lrfdFails);
   for (const x of checks) c(seen.text.includes(x.name), 'LRFD combination name missing: ' + x.name);
+  // The LRFD forms: every combination by name, every load type of a group.
+  const forms = d.lrfd_loading;
+  for (const x of (forms && forms.combinations) || []) c(seen.lrfdLoadingText.includes(x.name.trim()), 'LRFD forms lack combination ' + x.name.trim());
+  for (const g of (forms && forms.groups) || []) c(seen.lrfdLoadingText.includes(g.type_code + ' (' + g.type + ')'), 'LRFD forms lack load type ' + g.type_code);
+  // A layer value of a kind of the display table is shown in its unit there
+  // (pcf, psf, pci; kN/m^3, kPa), the others in the unit the results name.
+  const displayTable = (d.display_units && d.display_units.quantities) || {};
+  const wantUnits = (d.layers || []).flatMap((l) => (l.values || []).map((v) => (v.quantity && displayTable[v.quantity] && seen.units === 'engineering' ? displayTable[v.quantity].unit : v.unit)));
+  c(seen.layerValueLines.length === wantUnits.length, 'layer values shown: ' + seen.layerValueLines.length + ' for ' + wantUnits.length);
+  seen.layerValueLines.forEach((line, k) => c(!wantUnits[k] || line.endsWith(' ' + wantUnits[k]), 'layer value "' + line + '" not in ' + wantUnits[k]));
   const stiffnessRows = d.stiffness && d.stiffness.complete ? d.stiffness.rows.length : 0;
   c(seen.stiffnessRows === 2 * stiffnessRows, 'stiffness tables have ' + seen.stiffnessRows + ' rows for ' + stiffnessRows + ' levels');
   if (d.stiffness && !d.stiffness.complete) c(seen.text.includes('The study stopped at case ' + (d.stiffness.cases_converged + 1)), 'incomplete stiffness study not explained');

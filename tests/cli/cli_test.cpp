@@ -390,6 +390,26 @@ TEST(Cli, AnInputThatIsALinkLoopIsNamedAsSuch) {
   EXPECT_NE(RunCli({d.File("c.tv6")}).err.find(": no such file"), std::string::npos);
 }
 
+// The input as data with --csv: the layers' values always, the LRFD forms
+// of an LRFD run; a later run without LRFD leaves no LRFD table behind.
+TEST(Cli, LayerAndLrfdTablesWithCsv) {
+  TempDir d;
+  WriteFile(d.File("pile.tv6"), Example("lrfd_hpile_clays_si.tv6"));
+  const char* const lrfd[] = {"pile.lrfd_groups.csv", "pile.lrfd_combinations.csv",
+                              "pile.lrfd_loads.csv"};
+  const CliResult r = RunCli({d.File("pile.tv6"), "--csv"});
+  EXPECT_EQ(r.status, cli::kNormal) << r.err;
+  EXPECT_NE(r.out.find(d.File("pile.layers.csv")), std::string::npos) << r.out;
+  for (const char* name : lrfd) {
+    EXPECT_TRUE(FileExists(d.File(name))) << name;
+    EXPECT_NE(r.out.find(d.File(name)), std::string::npos) << name << "\n" << r.out;
+  }
+  WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));
+  EXPECT_EQ(RunCli({d.File("pile.tv6"), "--csv"}).status, cli::kNormal);
+  EXPECT_TRUE(FileExists(d.File("pile.layers.csv")));
+  for (const char* name : lrfd) EXPECT_FALSE(FileExists(d.File(name))) << name;
+}
+
 TEST(Cli, JsonAndCsvFilesWhenAsked) {
   TempDir d;
   WriteFile(d.File("pile.tv6"), Example("quickstart.tv6"));

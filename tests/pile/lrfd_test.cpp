@@ -28,7 +28,7 @@ LrfdCombination Combination(std::initializer_list<std::pair<int, double>> factor
 }
 
 // Forms the combinations and renders their block into `out` from what they
-// give, as the input echo does.
+// give, as the run does before and in the input echo.
 LrfdForms FormAndWrite(const InputModel& m, RecordWriter& out) {
   LrfdForms forms = FormLrfdCombinations(m);
   WriteLrfdLoading(m.options.units, forms.loading, out);

@@ -75,3 +75,62 @@ def test_values_and_parameters_by_name_with_their_units(analyses):
     assert curve.texts == []
     with pytest.raises(KeyError):
         curve.parameter("no such label")
+
+
+# The display unit each kind of layer value is shown in, by system.
+_INPUT_UNITS = {"USCS": {"unit weight": "pcf", "cohesion": "psf", "k": "pci",
+                         "elastic subgrade modulus": "pci"},
+                "SI": {"unit weight": "kN/m^3", "cohesion": "kPa", "k": "kN/m^3",
+                       "elastic subgrade modulus": "kN/m^3"}}
+
+
+@pytest.mark.parametrize("path", EXAMPLES, ids=[p.stem for p in EXAMPLES])
+def test_layers_frame_gives_the_numbers_typed_in_the_units_of_the_input(path, analyses):
+    model = tarvex.read_input(path=path)
+    results = tarvex.run(path=path)
+    frame = results.layers_frame()
+    depth = "ft" if model.options.units == "USCS" else "m"
+    assert list(frame.columns) == ["layer", "criterion", "description", f"top [{depth}]",
+                                   f"bottom [{depth}]", "value", "unit", "at_top", "at_bottom"]
+    assert len(frame) == sum(len(layer.values) for layer in results.layers)
+    rows = iter(frame.itertuples(index=False))
+    for given, layer in zip(model.soil_layers, results.layers):
+        if isinstance(given, tarvex.UserPY):
+            pairs = [(given.top_curve.unit_weight, given.bottom_curve.unit_weight)]
+        else:
+            pairs = [getattr(given, name) for name in type(given).values]
+        for (top, bottom), value in zip(pairs, layer.values):
+            row = next(rows)
+            where = f"{path.stem}, layer {layer.number}, {value.name}"
+            assert (row.layer, row.value) == (layer.number, value.name), where
+            if value.quantity:
+                # Converted back to the number typed, in the unit it was typed in.
+                assert row.unit == _INPUT_UNITS[model.options.units][value.name], where
+                assert math.isclose(row.at_top, top, rel_tol=1e-12, abs_tol=1e-300), where
+                assert math.isclose(row.at_bottom, bottom, rel_tol=1e-12, abs_tol=1e-300), where
+            else:
+                assert (row.unit, row.at_top, row.at_bottom) == \
+                    (value.unit, value.top, value.bottom), where
+    computing = results.layers_frame(units="computing")
+    assert list(computing["at_top"]) == [v.top for layer in results.layers for v in layer.values]
+
+
+def test_lrfd_forms_and_layers_of_an_lrfd_run(analyses):
+    path = [p for p in EXAMPLES if p.stem == "lrfd_hpile_clays_si"][0]
+    results = tarvex.run(path=path)
+    loading = results.lrfd_loading
+    assert [g.type_code for g in loading.groups] == ["DL", "LL", "W"]
+    totals = {t.type: t for t in loading.type_totals}
+    for c in loading.combinations:
+        # The factored loads are the load types' totals times the factors.
+        assert c.horizontal == pytest.approx(
+            sum(f * totals[k + 1].horizontal for k, f in enumerate(c.factors)))
+        assert c.vertical == pytest.approx(
+            sum(f * totals[k + 1].axial for k, f in enumerate(c.factors)))
+    # The wind is distributed: its loads by type, unfactored, in every case.
+    wind = [[t.type_code for t in case.lrfd_distributed_loads] for case in results.cases]
+    assert wind == [["W"], ["W"], ["W"]]
+    frame = results.layers_frame()
+    cohesion = frame[frame["value"] == "cohesion"]
+    assert list(cohesion["unit"]) == ["kPa", "kPa"]
+    assert list(cohesion["at_top"]) == [20.0, 80.0]

@@ -11,6 +11,8 @@
 #include "input/input_file.hpp"
 #include "input/reader.hpp"
 #include "input/unit_conversion.hpp"
+#include "pile/input_checks.hpp"
+#include "pile/lrfd.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -109,7 +111,6 @@ std::string BeforeEnd(const std::string& text, const std::string& lines) {
 
 struct Echoed {
   std::unique_ptr<InputModel> model = std::make_unique<InputModel>();
-  std::unique_ptr<DerivedTables> tables = std::make_unique<DerivedTables>();
   std::unique_ptr<RunOutput> out = std::make_unique<RunOutput>();
   std::optional<LrfdLoading> lrfd_loading;
   std::vector<std::string> report;
@@ -132,7 +133,11 @@ Echoed Echo(
   EXPECT_FALSE(e.out->failed()) << e.out->report.contents();
   e.out->report.Rewind();
   change(*e.model);
-  WriteInputEcho(*e.model, *e.tables, e.lrfd_loading, *e.out);
+  const std::optional<InputCheckFault> fault = CheckInput(*e.model);
+  if (e.model->options.lrfd && EchoReachesLrfdForms(fault)) {
+    e.lrfd_loading = FormLrfdCombinations(*e.model).loading;
+  }
+  WriteInputEcho(*e.model, e.lrfd_loading, fault, *e.out);
   e.report = SplitLines(e.out->report.contents());
   e.message = SplitLines(e.out->message.contents());
   return e;

@@ -7,10 +7,12 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "json/results_json.hpp"
 #include "report/results_csv.hpp"
 #include "support/test_support.hpp"
+#include "tarvex/engine.hpp"
 
 namespace tarvex {
 namespace {
@@ -143,6 +145,101 @@ TEST(ResultsCsv, EngineeringUnitsConvertAndDropRoundOff) {
   const auto nodes = testing::SplitLines(RenderNodesCsv(r, c));
   EXPECT_EQ(nodes[1], "1,0,0.25,,0,,,,,,");
   EXPECT_EQ(nodes[2], "2,0.4,0,,119.825,,,,,,");
+}
+
+RunResults RunExample(const char* name) {
+  AnalyseOptions options;
+  options.keep_texts = false;
+  RunResults r =
+      analyse(testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/" + name), options);
+  EXPECT_EQ(r.result_code, 0) << name;
+  return r;
+}
+
+bool HasRowEndingWith(const std::vector<std::string>& rows, const std::string& end) {
+  for (const std::string& row : rows) {
+    if (row.size() >= end.size() && row.compare(row.size() - end.size(), end.size(), end) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The layers' values as the input gives them: pcf, psf and pci in USCS,
+// kN/m^3 and kPa in SI, back to the numbers typed; the computing units
+// when asked for.
+TEST(ResultsCsv, LayerValuesInTheUnitsOfTheInput) {
+  const RunResults uscs = RunExample("quickstart.tv6");
+  const auto rows = testing::SplitLines(RenderLayersCsv(uscs));
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0],
+            "layer,criterion,description,top [ft],bottom [ft],value,unit,at_top,at_bottom");
+  for (const char* end : {",0,10,unit weight,pcf,60,60", ",0,10,cohesion,psf,500,800",
+                          ",0,10,epsilon-50,,0.01,0.01", ",10,60,unit weight,pcf,62,62",
+                          ",10,60,cohesion,psf,2000,3500", ",10,60,k,pci,1000,1000"}) {
+    EXPECT_TRUE(HasRowEndingWith(rows, end)) << end << "\n" << RenderLayersCsv(uscs);
+  }
+  const auto computing = testing::SplitLines(RenderLayersCsv(uscs, ShownUnits::kComputing));
+  EXPECT_EQ(computing[0],
+            "layer,criterion,description,top [in],bottom [in],value,unit,at_top,at_bottom");
+  EXPECT_TRUE(HasRowEndingWith(computing, ",120,720,k,lb/in^3,1000,1000"));
+  EXPECT_NE(computing[2].find(",cohesion,psi,"), std::string::npos) << computing[2];
+
+  const RunResults si = RunExample("lrfd_hpile_clays_si.tv6");
+  const auto si_rows = testing::SplitLines(RenderLayersCsv(si));
+  for (const char* end :
+       {",0,3,unit weight,kN/m^3,7,7", ",0,3,cohesion,kPa,20,30", ",0,3,J,,0.25,0.25",
+        ",8,25,elastic subgrade modulus,kN/m^3,30000,60000"}) {
+    EXPECT_TRUE(HasRowEndingWith(si_rows, end)) << end << "\n" << RenderLayersCsv(si);
+  }
+}
+
+// The LRFD forms of a battered H-pile with dead, live and a distributed
+// wind load: the groups as input, the totals, the factored combinations and
+// the wind's distributed loads of the combinations that factor it.
+TEST(ResultsCsv, LrfdFormsAndDistributedLoadsByLoadType) {
+  const RunResults r = RunExample("lrfd_hpile_clays_si.tv6");
+  ASSERT_TRUE(r.lrfd_loading.has_value());
+  const auto groups = testing::SplitLines(RenderLrfdGroupsCsv(r));
+  ASSERT_EQ(groups.size(), 1U + 3U + 13U);  // header, groups, a total per load type
+  EXPECT_EQ(groups[0], "row,group,type,type_code,groups,horizontal [kN],moment [kN-m],axial [kN]");
+  EXPECT_EQ(groups[1], "group,1,1,DL,,10,10,400");
+  EXPECT_EQ(groups[3], "group,3,5,W,,20,0,0");
+  EXPECT_EQ(groups[4], "total,,1,DL,1,10,10,400");
+  EXPECT_EQ(groups[8], "total,,5,W,1,20,0,0");
+
+  const auto combos = testing::SplitLines(RenderLrfdCombinationsCsv(r));
+  ASSERT_EQ(combos.size(), 4U);
+  EXPECT_EQ(combos[0].substr(0, 53), "combination,name,factor_DL,factor_LL,factor_EQ,factor");
+  EXPECT_NE(combos[0].find("head_shear [kN],head_axial [kN],thrust_level"), std::string::npos);
+  // 1.25 DL + 1.75 LL: 38.75 kN, 38.75 kN-m, 937.5 kN before the batter turns them.
+  EXPECT_EQ(combos[1].substr(0, 78),
+            "1,Strength I,1.25,1.75,0,0,0,0,0,0,0,0,0,0,0,0.9,0.9,0.9,0.9,38.75,38.75,937.5");
+  // Resistance factors not given: 0.75 used.
+  EXPECT_NE(combos[3].find(",0,0,0.75,0.75,"), std::string::npos) << combos[3];
+
+  ASSERT_TRUE(HasLrfdDistributedLoads(r));
+  const auto loads = testing::SplitLines(RenderLrfdDistributedLoadsCsv(r));
+  EXPECT_EQ(loads[0], "case,combination,type,type_code,depth [m],load [kN/m]");
+  // The wind's 5 kN/m at the head falling to 0 at 2 m, unfactored, at the
+  // nodes of every combination alike: the same rows after the case's name.
+  std::vector<std::vector<std::string>> by_case(4);
+  for (std::size_t k = 1; k < loads.size(); ++k) {
+    const std::string& row = loads[k];
+    const int number = std::stoi(row.substr(0, row.find(',')));
+    ASSERT_TRUE(number >= 1 && number <= 3) << row;
+    const std::string rest = row.substr(row.find(",5,W,"));
+    const double depth = std::stod(rest.substr(5, rest.rfind(',') - 5));
+    const double load = std::stod(rest.substr(rest.rfind(',') + 1));
+    EXPECT_LE(depth, 2.0) << row;
+    EXPECT_GT(load, 0.0) << row;
+    EXPECT_LE(load, 5.0) << row;
+    by_case[static_cast<std::size_t>(number)].push_back(rest);
+  }
+  EXPECT_FALSE(by_case[1].empty());
+  EXPECT_EQ(by_case[1], by_case[2]);
+  EXPECT_EQ(by_case[1], by_case[3]);
+  EXPECT_EQ(by_case[1].front(), ",5,W,0,2.4375");  // half the head's tributary length
 }
 
 }  // namespace

@@ -166,6 +166,7 @@ Json ToJson(const SoilLayerInfo& l) {
     one["top"] = Number(v.top);
     one["bottom"] = Number(v.bottom);
     one["unit"] = v.unit;
+    one["quantity"] = v.quantity;
     return one;
   });
   return j;
@@ -865,8 +866,8 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   layer.short_name = "SoftClay";
   layer.bottom = 1e300;
   layer.default_k_above_water_table = true;
-  layer.values.push_back({"cohesion", 0.0, -inf, "psi"});
-  layer.values.push_back({"epsilon-50 \"\\", 1e-300, 2.5, ""});
+  layer.values.push_back({"cohesion", 0.0, -inf, "psi", "soil_stress"});
+  layer.values.push_back({"epsilon-50 \"\\", 1e-300, 2.5, "", ""});
   SectionResult& s = r.sections.emplace_back();
   s.number = 1;
   s.type = -3;

@@ -103,6 +103,8 @@
       modulus: F && L ? F + '/' + L + '^2' : U.stress || '',
       stress: U.stress || '',
       unit_weight: F && L ? F + '/' + L + '^3' : '',
+      soil_stress: U.stress || '',
+      subgrade_modulus: F && L ? F + '/' + L + '^3' : '',
       flexural_rigidity: U.flexural_rigidity || '',
       rotation: 'rad',
       rotational_stiffness: U.rotational_stiffness || '',
@@ -555,11 +557,17 @@
               Q.num('depth', l.bottom),
               Q.num('unit_weight', l.unit_weight_top),
               Q.num('unit_weight', l.unit_weight_bottom),
-              layerValues(l),
+              layerValues(l, Q),
             ])
           )
         );
-        ps.append(note('Layer depths are measured from the pile head. The input has no water table. The input values of each layer are in the computing units they name.'));
+        ps.append(
+          note(
+            'Layer depths are measured from the pile head. The input has no water table. The input values of each layer are in ' +
+              (Q.mode === 'engineering' ? 'the units of the input' : 'the computing units they name') +
+              '.'
+          )
+        );
       }
     }
 
@@ -614,6 +622,12 @@
       const is = section('interaction', 'Interaction diagrams of the sections');
       is.append(interactionIntro(r, Q));
       for (const s of sections) if (s.interaction) later.push(interactionChart(is, s, r, Q));
+    }
+
+    // LRFD load groups, combinations and the distributed loads of the cases.
+    if (r.lrfd_loading) {
+      const lg = section('lrfd-loading', 'LRFD load groups and combinations');
+      lg.append(lrfdLoading(r.lrfd_loading, cases, Q));
     }
 
     // LRFD check.
@@ -1412,16 +1426,21 @@
   }
 
   // A layer's input values, one line each: name, the value at the top and,
-  // where it differs, at the bottom, and the unit.
-  function layerValues(l) {
+  // where it differs, at the bottom, and the unit. A value of a kind of the
+  // display table (unit weight, strength, k) is shown in its unit; the
+  // others as held, in the unit they name.
+  function layerValues(l, Q) {
     const values = l.values || [];
     if (!values.length) return DASH;
     return h(
       'div',
       { class: 'layer-values' },
       values.map((v) => {
-        const range = v.top === v.bottom ? num(v.top) : num(v.top) + ' ' + DASH + ' ' + num(v.bottom);
-        return h('div', null, v.name + ' ' + range + (v.unit ? ' ' + v.unit : ''));
+        const q = v.quantity && Q.unit(v.quantity) ? v.quantity : '';
+        const shown = (x) => (q ? Q.num(q, x) : num(x));
+        const unit = q ? Q.unit(q) : v.unit;
+        const range = v.top === v.bottom ? shown(v.top) : shown(v.top) + ' ' + DASH + ' ' + shown(v.bottom);
+        return h('div', null, v.name + ' ' + range + (unit ? ' ' + unit : ''));
       })
     );
   }
@@ -1434,6 +1453,134 @@
     if (v.form === 'fixed' && v.decimals >= 0) return v.value.toFixed(v.decimals);
     if (v.form === 'exponent' && v.decimals >= 1) return v.value.toExponential(v.decimals - 1);
     return num(v.value, 6);
+  }
+
+  // The LRFD forms: the load groups as input, their totals by load type, the
+  // combinations with their factors and factored loads, the thrust levels,
+  // and each combination's distributed loads by load type at the nodes.
+  function lrfdLoading(L, cases, Q) {
+    const wrap = h('div');
+    const groups = L.groups || [];
+    const totals = (L.type_totals || []).filter((t) => t.groups > 0);
+    const combos = L.combinations || [];
+    const load3 = [
+      { head: 'Horizontal', unit: Q.unit('force'), num: true },
+      { head: 'Moment', unit: Q.unit('moment'), num: true },
+      { head: 'Axial', unit: Q.unit('force'), num: true },
+    ];
+    if (groups.length) {
+      wrap.append(h('h3', { text: 'Unfactored load groups' }));
+      wrap.append(
+        table(
+          [{ head: 'Group' }, { head: 'Load type' }, ...load3, { head: 'Distributed load points', num: true }],
+          groups.map((g) => [
+            String(g.number),
+            g.type_code + ' (' + g.type + ')',
+            Q.num('force', g.horizontal),
+            Q.num('moment', g.moment),
+            Q.num('force', g.axial),
+            String((g.points || []).length),
+          ])
+        )
+      );
+    }
+    if (totals.length) {
+      wrap.append(h('h3', { text: 'Totals by load type' }));
+      wrap.append(
+        table(
+          [{ head: 'Load type' }, { head: 'Groups', num: true }, ...load3],
+          totals.map((t) => [t.type_code + ' (' + t.type + ')', String(t.groups), Q.num('force', t.horizontal), Q.num('moment', t.moment), Q.num('force', t.axial)])
+        )
+      );
+    }
+    if (combos.length) {
+      const codes = (L.type_totals || []).map((t) => t.type_code);
+      const factors = (c) =>
+        (c.factors || [])
+          .map((f, k) => (f ? num(f) + ' ' + (codes[k] || 'type ' + (k + 1)) : ''))
+          .filter(Boolean)
+          .join(' + ') || DASH;
+      wrap.append(h('h3', { text: 'Load combinations' }));
+      wrap.append(
+        table(
+          [
+            { head: 'Combination' },
+            { head: 'Name' },
+            { head: 'Load factors' },
+            { head: 'Resistance factor, flexure', num: true },
+            { head: 'Resistance factor, shear', num: true },
+            { head: 'Factored horizontal', unit: Q.unit('force'), num: true },
+            { head: 'Factored moment', unit: Q.unit('moment'), num: true },
+            { head: 'Factored vertical', unit: Q.unit('force'), num: true },
+            { head: 'Pile-head shear', unit: Q.unit('force'), num: true },
+            { head: 'Pile-head axial', unit: Q.unit('force'), num: true },
+            { head: 'Thrust level', num: true },
+          ],
+          combos.map((c) => [
+            String(c.number),
+            (c.name || '').trimEnd(),
+            factors(c),
+            num(c.resistance_factor_flexure),
+            num(c.resistance_factor_shear),
+            Q.num('force', c.horizontal),
+            Q.num('moment', c.moment),
+            Q.num('force', c.vertical),
+            Q.num('force', c.shear),
+            Q.num('force', c.axial),
+            String(c.thrust),
+          ])
+        )
+      );
+    }
+    if (L.batter) {
+      wrap.append(
+        note(
+          'The pile is battered at ' + num(L.batter.batter_degrees) + ' degrees: the pile-head shear and axial force are the factored horizontal and vertical forces turned into the pile axis (cos = ' +
+            num(L.batter.cos_batter, 6) + ', sin = ' + num(L.batter.sin_batter, 6) + ').'
+        )
+      );
+    }
+    if ((L.thrusts || []).length) {
+      wrap.append(note('Axial thrusts of section analysis' + unitText(Q.unit('force')) + ': ' + Q.arr('force', L.thrusts).map((x) => num(x)).join(', ') + '.'));
+    }
+    const loaded = cases.filter((c) => (c.lrfd_distributed_loads || []).length);
+    if (loaded.length) {
+      wrap.append(h('h3', { text: 'Distributed lateral loads by load type' }));
+      const rows = [];
+      for (const c of loaded) {
+        for (const t of c.lrfd_distributed_loads) {
+          const loads = t.load || [];
+          const depths = t.depth || [];
+          rows.push([
+            String(c.number),
+            c.combination_name || '',
+            t.type_code + ' (' + t.type + ')',
+            String(depths.length),
+            depths.length ? Q.num('depth', Math.min(...depths)) : DASH,
+            depths.length ? Q.num('depth', Math.max(...depths)) : DASH,
+            loads.length ? Q.num('force_per_length', Math.min(...loads)) : DASH,
+            loads.length ? Q.num('force_per_length', Math.max(...loads)) : DASH,
+          ]);
+        }
+      }
+      wrap.append(
+        table(
+          [
+            { head: 'Case' },
+            { head: 'Combination' },
+            { head: 'Load type' },
+            { head: 'Nodes loaded', num: true },
+            { head: 'From depth', unit: Q.unit('depth'), num: true },
+            { head: 'To depth', unit: Q.unit('depth'), num: true },
+            { head: 'Smallest load', unit: Q.unit('force_per_length'), num: true },
+            { head: 'Largest load', unit: Q.unit('force_per_length'), num: true },
+          ],
+          rows
+        )
+      );
+      wrap.append(note('The unfactored distributed loads of each combination by load type at the nodes where they are not zero (the combination factors them); the CSV tables give every node.'));
+    }
+    return wrap;
   }
 
   // The title of a printed curve's report block, the values it gives (in
