@@ -1,0 +1,128 @@
+// The report blocks that are results as data, rendered again from the
+// RunResults of a finished run: each block must be, byte for byte, a part of
+// the golden report of the example. A value the results leave out, or one
+// they keep other than the report printed it, makes a block that the golden
+// file does not hold.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/input_model.hpp"
+#include "format/record_writer.hpp"
+#include "report/lrfd_report.hpp"
+#include "report/py_curve_report.hpp"
+#include "report/section_report.hpp"
+#include "support/test_support.hpp"
+#include "tarvex/engine.hpp"
+
+namespace tarvex {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFile;
+
+const fs::path kExamples = fs::path(TARVEX_SOURCE_DIR) / "examples";
+const fs::path kExpected = fs::path(TARVEX_SOURCE_DIR) / "tests" / "golden" / "expected";
+
+UnitSystem SystemOf(const RunResults& r) {
+  if (r.units.system == "SI") return UnitSystem::kSi;
+  if (r.units.system == "GENERAL") return UnitSystem::kGeneral;
+  return UnitSystem::kUscs;
+}
+
+// Renders one block into memory.
+std::string Render(const std::function<void(RecordWriter&)>& write) {
+  RecordWriter w;
+  write(w);
+  return w.contents();
+}
+
+// The blocks of each kind rendered, over all examples, so that the test
+// cannot pass by finding nothing to render.
+using Counts = std::map<std::string, int>;
+
+void ExpectInReport(const std::string& golden, const std::string& block, const std::string& kind,
+                    const std::string& example, Counts& rendered) {
+  if (block.empty()) return;
+  ++rendered[kind];
+  EXPECT_NE(golden.find(block), std::string::npos)
+      << example << ": the " << kind << " rendered from the results is not in the golden report:\n"
+      << block;
+}
+
+void RenderAgain(const std::string& example, Counts& rendered) {
+  const std::string golden = ReadFile(kExpected / (example + ".out"));
+  ASSERT_FALSE(golden.empty()) << example;
+  const RunResults r = analyse(ReadFile(kExamples / (example + ".tv6")));
+  const UnitSystem units = SystemOf(r);
+
+  // Each section's blocks in the order section analysis tells the report
+  // of them: a section of computed tables has its properties, thrusts, one
+  // table per thrust and the summary of capacities; an elastic, elastic-
+  // plastic or user-defined one the note of how its tables were derived.
+  Options options;
+  options.units = units;
+  options.run_kind = r.run_kind == 2 ? RunKind::kBendingStiffnessOnly : RunKind::kPileAnalysis;
+  for (const SectionResult& s : r.sections) {
+    const std::string at = example + " section " + std::to_string(s.number);
+    const bool computed = s.curves == SectionCurveSource::kComputed;
+    ExpectInReport(golden, Render([&](RecordWriter& w) {
+                     SectionReport report(w, options);
+                     if (!computed) {
+                       report.TablesDerived(s);
+                       return;
+                     }
+                     report.Prepared(s);
+                     report.ThrustsChosen(s);
+                     for (const ThrustCurve& c : s.thrusts) report.ThrustSolved(s, c);
+                     report.AllThrustsSolved(s);
+                   }),
+                   computed ? "section of computed tables" : "section of derived tables", at,
+                   rendered);
+  }
+  for (const PyCurveResult& c : r.py_curves) {
+    ExpectInReport(golden, Render([&](RecordWriter& w) { WritePyCurve(units, c, w); }),
+                   "printed p-y curve", example + " curve " + std::to_string(c.number), rendered);
+  }
+  if (r.lrfd_loading) {
+    ExpectInReport(golden,
+                   Render([&](RecordWriter& w) { WriteLrfdLoading(units, *r.lrfd_loading, w); }),
+                   "LRFD forms", example, rendered);
+  }
+  for (const LoadCaseResult& c : r.cases) {
+    if (c.lrfd_distributed_loads.empty()) continue;
+    ExpectInReport(golden, Render([&](RecordWriter& w) {
+                     WriteLrfdDistributedLoads(units, c.lrfd_distributed_loads, w);
+                   }),
+                   "LRFD distributed loads", example + " case " + std::to_string(c.number), rendered);
+  }
+}
+
+std::vector<std::string> Examples() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(kExpected)) {
+    if (entry.path().extension() == ".out") names.push_back(entry.path().stem().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenReport) {
+  Counts rendered;
+  const std::vector<std::string> examples = Examples();
+  ASSERT_GE(examples.size(), 10u);
+  for (const std::string& example : examples) RenderAgain(example, rendered);
+  for (const char* kind :
+       {"section of computed tables", "section of derived tables", "printed p-y curve",
+        "LRFD forms", "LRFD distributed loads"}) {
+    EXPECT_GT(rendered[kind], 0) << "no example rendered a " << kind;
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
