@@ -99,7 +99,8 @@ void RenderAgain(const std::string& example, Counts& rendered) {
     ExpectInReport(golden, Render([&](RecordWriter& w) {
                      WriteLrfdDistributedLoads(units, c.lrfd_distributed_loads, w);
                    }),
-                   "LRFD distributed loads", example + " case " + std::to_string(c.number), rendered);
+                   "LRFD distributed loads", example + " case " + std::to_string(c.number),
+                   rendered);
   }
 }
 
@@ -117,9 +118,8 @@ TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenReport) {
   const std::vector<std::string> examples = Examples();
   ASSERT_GE(examples.size(), 10u);
   for (const std::string& example : examples) RenderAgain(example, rendered);
-  for (const char* kind :
-       {"section of computed tables", "section of derived tables", "printed p-y curve",
-        "LRFD forms", "LRFD distributed loads"}) {
+  for (const char* kind : {"section of computed tables", "section of derived tables",
+                           "printed p-y curve", "LRFD forms", "LRFD distributed loads"}) {
     EXPECT_GT(rendered[kind], 0) << "no example rendered a " << kind;
   }
 }
