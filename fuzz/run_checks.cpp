@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "report/error_report.hpp"
+
 namespace tarvex::fuzz {
 namespace {
 
@@ -133,7 +135,22 @@ std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& text
   const bool known = result == 0 || result == -300 || (result < 0 && result >= -4000) ||
                      (result >= 101 && result <= 299) || result == 999;
   if (!known) return "result code " + std::to_string(result) + " is none the host knows";
-  if (result > 0) return {};
+  if (result > 0) {
+    // The error's lines, rendered again from its name and values in the
+    // results, are the lines the run printed.
+    if (!outcome.results.error) return {};
+    const RenderedError again = RenderError(*outcome.results.error);
+    if (!again.has_text) return {};
+    if (texts.report.find(again.report) == std::string::npos) {
+      return "the error " + outcome.results.error->name +
+             " rendered from the results is not in the report:\n" + again.report;
+    }
+    if (texts.message.find(again.message) == std::string::npos) {
+      return "the error " + outcome.results.error->name +
+             " rendered from the results is not in the message file:\n" + again.message;
+    }
+    return {};
+  }
   // A normal end (or warnings only) must rest on an analysis.
   const int kind = RunKind(texts.plot);
   if (kind == 3 && outcome.results.cases.empty()) {

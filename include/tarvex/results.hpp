@@ -88,9 +88,13 @@ struct DiagnosticValue {
 
 struct Diagnostic {
   std::string identity;  // "INP00095", "RUN00009"
-  int code = 0;          // the result code: 195, 209
-  int number = 0;        // the error number: 95, 9
-  std::string kind;      // "input" | "runtime" | "internal" | "files"
+  // The error's own name in the engine's catalogue of errors, one per kind of
+  // fault ("average_strength_beyond_data"): an identity can stand for more
+  // than one (the same number raised by different readers).
+  std::string name;
+  int code = 0;      // the result code: 195, 209
+  int number = 0;    // the error number: 95, 9
+  std::string kind;  // "input" | "runtime" | "internal" | "files"
   // The error's own lines as written to the report (heading, problem,
   // values, solution), blank lines dropped.
   std::vector<std::string> message;

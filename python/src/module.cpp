@@ -765,6 +765,7 @@ py::object ErrorDict(const std::optional<tarvex::Diagnostic>& error) {
   if (!error) return py::none();
   py::dict d;
   d["identity"] = Text(error->identity);
+  d["name"] = Text(error->name);
   d["code"] = error->code;
   d["number"] = error->number;
   d["kind"] = Text(error->kind);

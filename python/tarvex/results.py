@@ -1686,6 +1686,9 @@ class Diagnostic(_Result):
     """The error that ended a run."""
 
     identity: str = field(metadata=_q("", 'error identity ("INP00095", "RUN00009")'))
+    name: str = field(default="", metadata=_q(
+        "", "the error's own name in the engine's catalogue (\"average_strength_beyond_data\"); "
+            "an identity can stand for more than one"))
     code: int = field(metadata=_q("", "result code (195)"))
     number: int = field(metadata=_q("", "error number (95)"))
     kind: str = field(metadata=_q("", '"input", "runtime", "internal" or "files"'))

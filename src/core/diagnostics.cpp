@@ -137,6 +137,7 @@ Diagnostic MakeDiagnostic(ErrorId id, std::vector<DiagnosticValue> values) {
   const ErrorRow& row = ErrorRowOf(id);
   Diagnostic d;
   d.identity = std::string(row.identity);
+  d.name = std::string(row.name);
   d.code = row.code;
   d.number = row.number;
   d.kind = std::string(ErrorKindName(row.kind));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "format/error_text.hpp"
+
 namespace tarvex {
 namespace {
 
@@ -67,6 +69,19 @@ void ErrorBlock::Report(ErrorId id, std::vector<DiagnosticValue> values, const I
 
 void ErrorBlock::Set(ErrorId id, std::vector<DiagnosticValue> values) {
   Record(id, std::move(values), nullptr);
+}
+
+void RaiseError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values,
+                const InputLine* line) {
+  ErrorBlock block(out);
+  WriteErrorText(id, values, out.report, out.message);
+  block.Report(id, std::move(values), line);
+}
+
+void SetError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values) {
+  ErrorBlock block(out);
+  WriteErrorText(id, values, out.report, out.message);
+  block.Set(id, std::move(values));
 }
 
 void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values) {

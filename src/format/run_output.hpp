@@ -75,6 +75,16 @@ class ErrorBlock {
   bool open_ = true;
 };
 
+// Raises error `id` with the values it is about: writes its text (the
+// error's lines in the report and message files, format/error_text.hpp),
+// the report's "ended prematurely" lines, and records it with its message,
+// its values and the input line, when given.
+void RaiseError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values = {},
+                const InputLine* line = nullptr);
+// The same without the "ended prematurely" lines: the errors the run sets
+// directly (ErrorBlock::Set).
+void SetError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values = {});
+
 // Reports error `id` without a block of its own: writes the "ended
 // prematurely" lines to the report and stores the error, with the values it
 // is about, as the run's error.

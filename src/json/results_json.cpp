@@ -349,6 +349,7 @@ void Write(JsonOut& out, const Diagnostic& d) {
   out.Key("line_number").Integer(d.line_number);
   out.Key("line_text").Text(d.line_text);
   out.Key("message").Texts(d.message);
+  out.Key("name").Text(d.name);
   out.Key("number").Integer(d.number);
   // The values the error is about: a number, or a text when it is one.
   out.Key("values");
