@@ -248,7 +248,7 @@ struct SoilModel {
   RunOutput out;
 
   operator SoilAccess() {
-    return {layers, soil_profile, unit_weights, layers.empty() ? 0.0 : layers.front().top,
+    return {layers,      soil_profile, unit_weights, layers.empty() ? 0.0 : layers.front().top,
             pile_length, out};
   }
 };
@@ -334,8 +334,9 @@ TEST(SoilErrorText, ErrorsNoInputReachesKeepTheirLines) {
       Joined({"**** Runtime Error No 32 ****", "",
               "The computed value of soil modulus computed in Reese Sand is not-a-number for node "
               "number 7",
-              "", "This problem is usually due to a required soil property being left equal to "
-                  "zero."});
+              "",
+              "This problem is usually due to a required soil property being left equal to "
+              "zero."});
   const Case cases[] = {
       {"massive rock of no thickness",
        ErrorId::kRockLayerWithoutThickness,
@@ -424,10 +425,10 @@ TEST(SoilErrorText, ErrorsNoInputReachesKeepTheirLines) {
 TEST(SoilErrorText, InvalidValueIsTheSoilsOnlyWithAMissingValueNamed) {
   RecordWriter report;
   RecordWriter message;
-  EXPECT_FALSE(WriteSoilErrorText(ErrorId::kInvalidValue,
-                                  {ErrorValue("ground surface", 30.0, "in"),
-                                   ErrorValue("pile tip", 20.0, "in")},
-                                  report, message));
+  EXPECT_FALSE(WriteSoilErrorText(
+      ErrorId::kInvalidValue,
+      {ErrorValue("ground surface", 30.0, "in"), ErrorValue("pile tip", 20.0, "in")}, report,
+      message));
   EXPECT_TRUE(report.contents().empty());
   EXPECT_TRUE(message.contents().empty());
 }
