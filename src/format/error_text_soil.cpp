@@ -20,13 +20,13 @@ constexpr std::string_view kSupportEmail = "support@tarvex.example";
 // The unit of value `name` as the report prints it: a length label is three
 // columns wide, blank-padded, and the value keeps it without the blanks.
 std::string LengthLabel(const ErrorValues& values, std::string_view name) {
-  ErrorNumber(values, name);  // a missing value is the engine's fault
   for (const DiagnosticValue& v : values) {
     if (v.name != name) continue;
     std::string label = v.unit;
     if (label.size() < 3) label.resize(3, ' ');
     return label;
   }
+  ErrorNumber(values, name);  // throws: the error was raised without the value
   return {};
 }
 
