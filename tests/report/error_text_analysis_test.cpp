@@ -40,12 +40,13 @@ std::string Edited(std::string text, const Edits& edits) {
 
 // The quick-start shaft with its first load case only.
 std::string Shaft(const Edits& edits = {}) {
-  std::string text = Edited(
-      Source("examples/quickstart.tv6"),
-      {{"3                          number of load cases", "1                          number of "
-                                                            "load cases"},
-       {"2  2  10000.0       0.0  100000.0  1   shear lb, slope rad\n", ""},
-       {"3  4      0.25      0.0  100000.0  1   deflection in, moment in-lb\n", ""}});
+  std::string text =
+      Edited(Source("examples/quickstart.tv6"),
+             {{"3                          number of load cases",
+               "1                          number of "
+               "load cases"},
+              {"2  2  10000.0       0.0  100000.0  1   shear lb, slope rad\n", ""},
+              {"3  4      0.25      0.0  100000.0  1   deflection in, moment in-lb\n", ""}});
   return Edited(text, edits);
 }
 
@@ -64,9 +65,8 @@ RenderedError ExpectRendersAgain(const RunResults& r, const std::string& name) {
   const RenderedError e = RenderError(*r.error);
   EXPECT_TRUE(e.has_text) << name;
   EXPECT_FALSE(e.report.empty() && e.message.empty()) << name;
-  EXPECT_NE(r.report_text.find(e.report), std::string::npos)
-      << name << ": not in the report:\n"
-      << e.report;
+  EXPECT_NE(r.report_text.find(e.report), std::string::npos) << name << ": not in the report:\n"
+                                                             << e.report;
   EXPECT_NE(r.message_text.find(e.message), std::string::npos)
       << name << ": not in the message file:\n"
       << e.message;
@@ -85,12 +85,13 @@ TEST(AnalysisErrorText, EachErrorOfAnInputRendersAgainFromItsValues) {
   const std::vector<Case> cases = {
       {"thrust_over_compression", Shaft({{"240000.0  100000.0", "240000.0  1.0E8"}})},
       {"thrust_over_tension", Shaft({{"240000.0  100000.0", "240000.0  -1.0E8"}})},
-      {"lrfd_thrust_over_compression", Source("tests/report/fixtures/lrfd_thrust_over_compression.tv6")},
+      {"lrfd_thrust_over_compression",
+       Source("tests/report/fixtures/lrfd_thrust_over_compression.tv6")},
       {"no_thrust_in_range", Source("tests/corpus/stiffness_only_thrust_beyond_capacity.tv6")},
       {"neutral_axis_not_found", Source("tests/report/fixtures/neutral_axis_not_found.tv6")},
       {"section_not_analysable", Shaft({{"Units USCS", "Units GENERAL"}})},
-      {"steel_placement_refused",
-       Shaft({{"3.0                        concrete cover", "0.0                        concrete cover"}})},
+      {"steel_placement_refused", Shaft({{"3.0                        concrete cover",
+                                          "0.0                        concrete cover"}})},
       {"bar_outside_section", Shaft({{"0.0                        offset of the bar circle",
                                       "20.0                       offset of the bar circle"}})},
       {"steel_does_not_fit", Shaft({{"1.0                        area of one bar",
@@ -100,16 +101,17 @@ TEST(AnalysisErrorText, EachErrorOfAnInputRendersAgainFromItsValues) {
       {"not_finite", Source("tests/report/fixtures/section_properties_not_finite.tv6")},
       {"not_finite", Source("tests/report/fixtures/top_deflection_not_a_number.tv6")},
       {"small_pivot", Shaft({{"240000.0  100000.0", "1.0E29  100000.0"}})},
-      {"invalid_value", Shaft({{"1   0.0  10.0 ", "1   45.0  50.0 "}, {"2  10.0  60.0", "2  50.0  60.0"}})},
+      {"invalid_value",
+       Shaft({{"1   0.0  10.0 ", "1   45.0  50.0 "}, {"2  10.0  60.0", "2  50.0  60.0"}})},
       {"excess_deflection", Shaft({{"MaxDeflection 10.0", "MaxDeflection 0.01"}})},
-      {"no_convergence",
-       Shaft({{"Tolerance 1.0E-5", "Tolerance 1.0E-19"}, {"MaxIterations 100", "MaxIterations 30"}})},
+      {"no_convergence", Shaft({{"Tolerance 1.0E-5", "Tolerance 1.0E-19"},
+                                {"MaxIterations 100", "MaxIterations 30"}})},
       {"unstable", Source("tests/engine/fixtures/pipe_elastic_subgrade_68k.tv6")},
-      {"layer_without_node",
-       Shaft({{"2                          number of layers", "3                          number of layers"},
-              {"1   0.0  10.0 ", "1   0.0  10.05 "},
-              {"60.0   800.0  0.01         bottom\n", thin_layer},
-              {"2  10.0  60.0", "2  10.15  60.0"}})},
+      {"layer_without_node", Shaft({{"2                          number of layers",
+                                     "3                          number of layers"},
+                                    {"1   0.0  10.0 ", "1   0.0  10.05 "},
+                                    {"60.0   800.0  0.01         bottom\n", thin_layer},
+                                    {"2  10.0  60.0", "2  10.15  60.0"}})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -119,9 +121,8 @@ TEST(AnalysisErrorText, EachErrorOfAnInputRendersAgainFromItsValues) {
 
 // The exact lines of a few, so that a changed word or blank line fails.
 TEST(AnalysisErrorText, BlocksKeepTheirWordsAndLayout) {
-  const RenderedError tension =
-      ExpectRendersAgain(Analyse(Shaft({{"240000.0  100000.0", "240000.0  -1.0E8"}})),
-                         "thrust_over_tension");
+  const RenderedError tension = ExpectRendersAgain(
+      Analyse(Shaft({{"240000.0  100000.0", "240000.0  -1.0E8"}})), "thrust_over_tension");
   EXPECT_EQ(tension.report,
             "\n\n**** Runtime Error No. 25 ****\n\n"
             "PROBLEM:  The axial thrust load for LRFD load case no. 1 exceeds the axial structural "
@@ -164,13 +165,14 @@ TEST(AnalysisErrorText, BlocksKeepTheirWordsAndLayout) {
 
   const RenderedError excess = ExpectRendersAgain(
       Analyse(Shaft({{"MaxDeflection 10.0", "MaxDeflection 0.01"}})), "excess_deflection");
-  EXPECT_NE(excess.report.find("The computed deflection of the pile head is "),
-            std::string::npos);
-  EXPECT_NE(excess.report.find(" in \n\nThe specified excess deflection limit is      0.1000E-01 in \n"),
-            std::string::npos)
+  EXPECT_NE(excess.report.find("The computed deflection of the pile head is "), std::string::npos);
+  EXPECT_NE(
+      excess.report.find(" in \n\nThe specified excess deflection limit is      0.1000E-01 in \n"),
+      std::string::npos)
       << excess.report;
-  EXPECT_NE(excess.message.find(" in \nThe specified excess deflection limit is      0.1000E-01 in \n"),
-            std::string::npos)
+  EXPECT_NE(
+      excess.message.find(" in \nThe specified excess deflection limit is      0.1000E-01 in \n"),
+      std::string::npos)
       << excess.message;
 }
 
@@ -205,20 +207,26 @@ TEST(AnalysisErrorText, ResultsNotFiniteSayWhereTheyArose) {
     ErrorValues values;
     std::string block;
   } cases[] = {
-      {{ErrorTextValue("result", "pile response"), ErrorValue("load case", 2), ErrorValue("node", 37)},
-       NotFiniteBlock({"The response of the pile for load case 2 is not a finite number at node 37.",
-                       check_input})},
+      {{ErrorTextValue("result", "pile response"), ErrorValue("load case", 2),
+        ErrorValue("node", 37)},
+       NotFiniteBlock(
+           {"The response of the pile for load case 2 is not a finite number at node 37.",
+            check_input})},
       {{ErrorTextValue("result", "pile response"), ErrorValue("load case", 3)},
-       NotFiniteBlock({"The response of the pile for load case 3 is not a finite number.", check_input})},
+       NotFiniteBlock(
+           {"The response of the pile for load case 3 is not a finite number.", check_input})},
       {{ErrorTextValue("result", "pile-length study"), ErrorValue("load case", 1)},
-       NotFiniteBlock({"The pile-length study of load case 1 gave a value that is not a finite number.",
-                       check_input})},
+       NotFiniteBlock(
+           {"The pile-length study of load case 1 gave a value that is not a finite number.",
+            check_input})},
       {{ErrorTextValue("result", "pile-head stiffness study")},
-       NotFiniteBlock({"The pile-head stiffness study gave a stiffness that is not a finite number: "
-                       "the pile head did not move under a study load.",
-                       check_input})},
+       NotFiniteBlock(
+           {"The pile-head stiffness study gave a stiffness that is not a finite number: "
+            "the pile head did not move under a study load.",
+            check_input})},
       {{ErrorTextValue("result", "bending stiffness values"), ErrorValue("section", 2)},
-       NotFiniteBlock({"The bending stiffness values of Section 2 are not finite numbers.", check_section})},
+       NotFiniteBlock(
+           {"The bending stiffness values of Section 2 are not finite numbers.", check_section})},
       {{ErrorTextValue("result", "moment-curvature values"), ErrorValue("section", 1),
         ErrorValue("axial thrust number", 3)},
        NotFiniteBlock({"The moment-curvature values for axial thrust 3 of Section 1 are not finite "
@@ -241,7 +249,8 @@ TEST(AnalysisErrorText, ResultsNotFiniteSayWhereTheyArose) {
     ErrorValues values;
     std::string line;
   } iteration[] = {
-      {{ErrorTextValue("result", "maximum change in deflection"), ErrorTextValue("state", "infinite")},
+      {{ErrorTextValue("result", "maximum change in deflection"),
+        ErrorTextValue("state", "infinite")},
        "Maximum change in deflection is infinite after iteration 4"},
       {{ErrorTextValue("result", "top deflection or maximum change in deflection")},
        "Either top deflection or maximum change in deflection is not a number after iteration 4"},
@@ -259,14 +268,16 @@ TEST(AnalysisErrorText, ResultsNotFiniteSayWhereTheyArose) {
 
 TEST(AnalysisErrorText, ErrorsNoInputReachesKeepTheirLines) {
   // A fault of the engine itself, with what it said.
-  Written w = FromValues(ErrorId::kInternalError, {ErrorTextValue("fault", "vector::_M_range_check")});
+  Written w =
+      FromValues(ErrorId::kInternalError, {ErrorTextValue("fault", "vector::_M_range_check")});
   EXPECT_EQ(w.report,
             "\n\n**** Runtime Error No. 19 ****\n\n"
             "An internal error ended the analysis: vector::_M_range_check\n");
   EXPECT_EQ(w.message, w.report);
 
   // The prestressed section's areas.
-  w = FromValues(ErrorId::kSteelAreaNegative, {ErrorValue("section", 1), ErrorValue("area", -0.25)});
+  w = FromValues(ErrorId::kSteelAreaNegative,
+                 {ErrorValue("section", 1), ErrorValue("area", -0.25)});
   EXPECT_EQ(w.report,
             "\n\n**** Runtime Error No. 15 ****\n\nAn error occurred in prestressing computations\n"
             "The computed area of steel in the section is less than 0.0 =        -0.25000\n");
