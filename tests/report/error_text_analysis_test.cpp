@@ -163,6 +163,18 @@ TEST(AnalysisErrorText, BlocksKeepTheirWordsAndLayout) {
   EXPECT_EQ(layer.message, layer_lines + solution);
   EXPECT_EQ(layer.report, layer_lines + "\n" + solution);
 
+  // Error 10 is in the report alone; the host has its advice besides.
+  const RunResults unconverged = Analyse(Shaft(
+      {{"Tolerance 1.0E-5", "Tolerance 1.0E-19"}, {"MaxIterations 100", "MaxIterations 30"}}));
+  const RenderedError convergence = ExpectRendersAgain(unconverged, "no_convergence");
+  EXPECT_EQ(convergence.report,
+            "\n\n**** Runtime Error No. 10 ****\n\n"
+            "The analysis failed to converge within the limit of 30 iterations.\n\n"
+            "Maximum change in deflection    =  0.811E-11 in \n"
+            "Specified convergence tolerance =  0.100E-18 in \n\n");
+  EXPECT_EQ(convergence.message, "");
+  EXPECT_FALSE(unconverged.error->advice.empty());
+
   const RenderedError excess = ExpectRendersAgain(
       Analyse(Shaft({{"MaxDeflection 10.0", "MaxDeflection 0.01"}})), "excess_deflection");
   EXPECT_NE(excess.report.find("The computed deflection of the pile head is "), std::string::npos);
