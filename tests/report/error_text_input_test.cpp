@@ -161,11 +161,11 @@ TEST(InputErrorText, EveryErrorOfTheReadersRendersAgainFromItsValues) {
   const Case cases[] = {
       {"a word for an integer", Shaft({{"MaxIterations 100", "MaxIterations many"}}),
        "invalid_value"},
-      {"a row short of values",
-       Shaft({{"2  2  10000.0       0.0  100000.0  1", "2  2  10000.0"}}), "invalid_value"},
+      {"a row short of values", Shaft({{"2  2  10000.0       0.0  100000.0  1", "2  2  10000.0"}}),
+       "invalid_value"},
       {"a value out of range", Shaft({{"2  10.0  60.0", "99  10.0  60.0"}}), "invalid_value"},
-      {"a head deflection beyond the limit",
-       Shaft({{"3  4      0.25", "3  4      25.0"}}), "invalid_value"},
+      {"a head deflection beyond the limit", Shaft({{"3  4      0.25", "3  4      25.0"}}),
+       "invalid_value"},
       {"no END", Shaft({{"0\nEND\n", "0\n"}}), "incomplete_input"},
       {"no LOADING", Shaft({{kLoading, "END\n"}}), "incomplete_input"},
       {"a LOADING without load cases",
@@ -186,8 +186,7 @@ TEST(InputErrorText, EveryErrorOfTheReadersRendersAgainFromItsValues) {
       {"an unknown loading type", Shaft({{"Loading STATIC", "Loading STATIK"}}),
        "unrecognized_data"},
       {"an unknown interaction code",
-       Shaft({{"ComputeInteraction NO", "ComputeInteraction YES\nCode ACI"}}),
-       "unrecognized_data"},
+       Shaft({{"ComputeInteraction NO", "ComputeInteraction YES\nCode ACI"}}), "unrecognized_data"},
       {"an unknown tensile strength option",
        Shaft({{"Use default concrete tensile strength", "Use my tensile strength"}}),
        "unrecognized_data"},
@@ -206,8 +205,7 @@ TEST(InputErrorText, EveryErrorOfTheReadersRendersAgainFromItsValues) {
        Shaft({{"Units USCS", "Units SI"}, {"Tolerance 1.0E-5", "Tolerance 0.01"}}),
        "tolerance_too_large_si"},
       {"too few increments", Shaft({{"Increments 100", "Increments 10"}}), "too_few_increments"},
-      {"too many increments", Shaft({{"Increments 100", "Increments 600"}}),
-       "too_many_increments"},
+      {"too many increments", Shaft({{"Increments 100", "Increments 600"}}), "too_many_increments"},
       {"one soil movement point",
        Shaft({{"UseSoilMovement NO", "UseSoilMovement YES"},
               {"0\nEND\n", "0\nSOIL MOVEMENTS\n1\n1  0.0  1.0\nEND\n"}}),
@@ -220,8 +218,7 @@ TEST(InputErrorText, EveryErrorOfTheReadersRendersAgainFromItsValues) {
        "invalid_value_starred"},
       {"a distributed load point out of order", LrfdShaft({{"2   20.0  0.0", "3   20.0  0.0"}}),
        "lrfd_point_order"},
-      {"no LRFD combination", LrfdShaft({{"CASES\n1\n", "CASES\n0\n"}}),
-       "lrfd_combination_count"},
+      {"no LRFD combination", LrfdShaft({{"CASES\n1\n", "CASES\n0\n"}}), "lrfd_combination_count"},
       {"an older format", Shaft({{"TARVEX6", "TARVEX5"}}), "input_format_refused"},
       {"an empty file", "", "empty_input_file"},
   };
@@ -273,7 +270,8 @@ TEST(InputErrorText, EveryFailedCheckOfTheInputRendersAgainFromItsValues) {
 TEST(InputErrorText, LinesOfTheBlocks) {
   {
     SCOPED_TRACE("a row short of values names the line above");
-    const RunResults r = Analyse(Shaft({{"2  2  10000.0       0.0  100000.0  1", "2  2  10000.0"}}));
+    const RunResults r =
+        Analyse(Shaft({{"2  2  10000.0       0.0  100000.0  1", "2  2  10000.0"}}));
     const std::string block =
         "\n\n**** Input Data Error No. 95 ****\n\n"
         "Problem:  Line 57 of input.tv6 holds \"0.25\" where an integer is expected (value 6 of "
@@ -301,14 +299,13 @@ TEST(InputErrorText, LinesOfTheBlocks) {
     SCOPED_TRACE("an option neither YES nor NO: one line, in the report only");
     const RunResults r = Analyse(Shaft({{"UseSoilMovement NO", "UseSoilMovement N"}}));
     const RenderedError again = RenderError(*r.error);
-    EXPECT_EQ(again.report,
-              "\nINPUT ERROR - Unrecognized command for soil movement option\n\n");
+    EXPECT_EQ(again.report, "\nINPUT ERROR - Unrecognized command for soil movement option\n\n");
     EXPECT_EQ(again.message, "");
   }
   {
     SCOPED_TRACE("sections missing at END, one line each");
-    const RunResults r = Analyse(
-        Shaft({{kLoading, "LOADING\n0\n0\nEND\n"}, {"UseTipShear NO", "UseTipShear YES"}}));
+    const RunResults r =
+        Analyse(Shaft({{kLoading, "LOADING\n0\n0\nEND\n"}, {"UseTipShear NO", "UseTipShear YES"}}));
     const std::string block =
         "Problem:  input.tv6 ends at line 56 without sections that a pile analysis needs:\n"
         "          LOADING                  at least one pile-head load case (it holds none)\n"
@@ -411,14 +408,20 @@ TEST(InputErrorText, ControlFileErrorsKeepTheirLines) {
   };
   const std::string kPaths = "a.tv6\na.out\na.plt\na.msg\n";
   const Control cases[] = {
-      {"a byte-order mark", "\xEF\xBB\xBF" + kPaths, "input_name_corrupted",
+      {"a byte-order mark",
+       "\xEF\xBB\xBF" + kPaths,
+       "input_name_corrupted",
        {"**** Runtime Error No. 3 ****", "The name of the input data file is corrupted.",
         "NAMES.DAT begins with a byte-order mark (the bytes EF BB BF) before the first path; "
         "write it as plain text without one."}},
-      {"a NUL byte", std::string("a.tv6\na.out\na.p\0t\na.msg\n", 24), "plot_name_corrupted",
+      {"a NUL byte",
+       std::string("a.tv6\na.out\na.p\0t\na.msg\n", 24),
+       "plot_name_corrupted",
        {"**** Runtime Error No. 5 ****", "The name of the plot output file is corrupted.",
         "Line 3 of NAMES.DAT holds a NUL byte."}},
-      {"a blank line", "a.tv6\na.out\na.plt\n   \n", "file_name_blank",
+      {"a blank line",
+       "a.tv6\na.out\na.plt\n   \n",
+       "file_name_blank",
        {"**** Runtime Error No. 17 ****",
         "Run message filename information is corrupted. No analysis performed."}},
   };
@@ -438,10 +441,10 @@ TEST(InputErrorText, ControlFileErrorsKeepTheirLines) {
     // The standard error stream shows the lines, the blank line after the
     // heading and, but for a blank name, the closing line of the run.
     const std::vector<std::string>& m = c.message;
-    const std::string expected =
-        m.size() == 2 ? m[0] + "\n\n" + m[1] + "\n"
-                      : "\n\n" + m[0] + "\n\n" + m[1] + "\n" + m[2] +
-                            "\n\nThe analysis ended due to a runtime error. \n\n";
+    const std::string expected = m.size() == 2
+                                     ? m[0] + "\n\n" + m[1] + "\n"
+                                     : "\n\n" + m[0] + "\n\n" + m[1] + "\n" + m[2] +
+                                           "\n\nThe analysis ended due to a runtime error. \n\n";
     EXPECT_EQ(shown, expected);
     const RenderedError again = RenderError(*outcome.results.error);
     EXPECT_TRUE(again.has_text);

@@ -114,6 +114,7 @@ Json ToJson(const Units& u) {
 
 Json ToJson(const Diagnostic& d) {
   Json j;
+  j["name"] = d.name;
   j["identity"] = d.identity;
   j["code"] = d.code;
   j["number"] = d.number;
