@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/distinct.hpp"
-#include "core/visible_text.hpp"
 #include "input/input_reader.hpp"
 #include "input/reader.hpp"
 #include "input/section_readers.hpp"
