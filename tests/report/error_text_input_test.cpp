@@ -102,9 +102,8 @@ END
 
 using Edits = std::vector<std::pair<std::string, std::string>>;
 
-// The shaft with each `from` (which must be there) replaced by its `to`.
-std::string Shaft(const Edits& edits) {
-  std::string text = kShaft;
+// `text` with each `from` (which must be there) replaced by its `to`.
+std::string Edited(std::string text, const Edits& edits) {
   for (const auto& [from, to] : edits) {
     const std::size_t at = text.find(from);
     if (at == std::string::npos) {
@@ -116,21 +115,15 @@ std::string Shaft(const Edits& edits) {
   return text;
 }
 
+std::string Shaft(const Edits& edits) { return Edited(kShaft, edits); }
+
 const std::string kLoading =
     "LOADING\n3\n1  1  10000.0  240000.0  100000.0  1\n2  2  10000.0       0.0  100000.0  1\n"
     "3  4      0.25      0.0  100000.0  1\n0\nEND\n";
 
+// The shaft as an LRFD run.
 std::string LrfdShaft(const Edits& edits) {
-  std::string text = Shaft({{"UseLRFD NO", "UseLRFD YES"}, {kLoading, kLrfd}});
-  for (const auto& [from, to] : edits) {
-    const std::size_t at = text.find(from);
-    if (at == std::string::npos) {
-      ADD_FAILURE() << "the input holds no \"" << from << "\"";
-      continue;
-    }
-    text.replace(at, from.size(), to);
-  }
-  return text;
+  return Edited(Shaft({{"UseLRFD NO", "UseLRFD YES"}, {kLoading, kLrfd}}), edits);
 }
 
 RunResults Analyse(const std::string& text) {
