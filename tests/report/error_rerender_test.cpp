@@ -25,7 +25,8 @@ using testing::ReadFile;
 std::vector<fs::path> Inputs() {
   std::vector<fs::path> inputs;
   for (const char* folder : {"tests/corpus", "tests/report/fixtures", "examples"}) {
-    for (const fs::directory_entry& e : fs::directory_iterator(fs::path(TARVEX_SOURCE_DIR) / folder)) {
+    for (const fs::directory_entry& e :
+         fs::directory_iterator(fs::path(TARVEX_SOURCE_DIR) / folder)) {
       if (e.path().extension() == ".tv6") inputs.push_back(e.path());
     }
   }
