@@ -321,6 +321,9 @@ const PyCurveResult& KeepPrintedCurve(const PrintedPyCurve& curve,
   k.heading = curve.heading;
   k.rows = curve.rows;
   k.marked_points = curve.marked_points;
+  k.plot_line7 = curve.plot_line7;
+  k.plot_line8 = curve.plot_line8;
+  k.plot_narrow_point_numbers = curve.narrow_point_numbers;
   return k;
 }
 

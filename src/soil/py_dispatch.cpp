@@ -73,27 +73,6 @@ double SummedResistanceAbove(const SoilWorkingValues& working, int layer) {
   return sum;
 }
 
-// The plot records of the printed curves: Line 6 with the number of curves
-// that follow (a depth in a layer whose criterion prints no curve, or below
-// the soil profile, adds none), then each curve's Line 7 and Line 8 records.
-void WriteCurveRecords(const std::vector<PrintedPyCurve>& printed, RecordWriter& plot) {
-  plot.Write("(I5,75X,A)",
-             {static_cast<int>(printed.size()), "Line 6 : number of output p-y curves"});
-  for (const PrintedPyCurve& c : printed) {
-    const int points = static_cast<int>(c.y.size());
-    plot.Write("(E15.7,I5,60X,A,I0)", {c.depth, points, c.plot_line7, c.number});
-    for (int k = 1; k <= points; ++k) {
-      const double y = c.y[static_cast<std::size_t>(k - 1)];
-      const double p = c.p[static_cast<std::size_t>(k - 1)];
-      if (c.narrow_point_numbers) {
-        plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
-      } else {
-        plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
-      }
-    }
-  }
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -305,7 +284,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
   out.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
   sink.Start();
   if (n < 1) {
-    WriteCurveRecords(printed, out.plot);
+    sink.Done();
     return printed;
   }
   for (int k = 1; k <= n; ++k) {
@@ -322,9 +301,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
       w->Write("(A,F9.3,1X,A,A/)",
                {"The ground surface is ", input.ground_depth, unit, " below the top of the pile."});
     }
-    out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
-    out.plot.Write("(E15.7,I5,60X,A,I0)",
-                   {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
+    sink.AboveGround(n, k, depth);
     block.Set(
         ErrorId::kPrintedCurveAboveGround,
         {ErrorValue("depth", depth, unit), ErrorValue("ground surface", input.ground_depth, unit)});
@@ -353,7 +330,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
     if (out.failed()) break;
     sink.LayerDone();
   }
-  WriteCurveRecords(printed, out.plot);
+  sink.Done();
   return printed;
 }
 
