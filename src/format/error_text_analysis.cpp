@@ -3,7 +3,7 @@
 namespace tarvex {
 
 bool WriteAnalysisErrorText(ErrorId /*id*/, const ErrorValues& /*values*/, RecordWriter& /*report*/,
-                        RecordWriter& /*message*/) {
+                            RecordWriter& /*message*/) {
   return false;
 }
 

@@ -115,6 +115,7 @@ Json ToJson(const Units& u) {
 Json ToJson(const Diagnostic& d) {
   Json j;
   j["identity"] = d.identity;
+  j["name"] = d.name;
   j["code"] = d.code;
   j["number"] = d.number;
   j["kind"] = d.kind;
