@@ -129,7 +129,7 @@ std::vector<std::string> Examples() {
   return names;
 }
 
-TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenReport) {
+TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenFiles) {
   Counts rendered;
   const std::vector<std::string> examples = Examples();
   ASSERT_GE(examples.size(), 10u);
