@@ -50,12 +50,15 @@ TEST(InputWarnings, ThoseOfTheBlocksEchoedBeforeAFailedCheck) {
        {}},
       // Cycles beyond 5000: the check fails at the loading type, after the
       // layering and the multipliers, before the values ignored.
-      {"fails at the loading type", Replace(warned, "Loading STATIC     1", "Loading CYCLIC 6000"),
+      {"fails at the loading type",
+       Replace(warned, "Loading STATIC     1", "Loading CYCLIC 6000"),
        "cycles_out_of_range",
        {{360, 1}, {361, 1}}},
       // A soil profile ending above the pile tip: the check fails after the
       // last block, still before the values ignored.
-      {"fails after the last block", Replace(warned, "3  10.0  25.0", "3  10.0  15.0"), "soil_profile_above_pile_tip",
+      {"fails after the last block",
+       Replace(warned, "3  10.0  25.0", "3  10.0  15.0"),
+       "soil_profile_above_pile_tip",
        {{360, 1}, {361, 1}}},
   };
   AnalyseOptions options;
