@@ -87,7 +87,7 @@ void PyCurveOut::Point(double y, double p, bool marked) {
 void PyCurveOut::Plot(std::string_view line7, std::string_view line8, CurvePlotPoints points) {
   curve_.plot_line7 = line7;
   curve_.plot_line8 = line8;
-  curve_.narrow_point_numbers = points == CurvePlotPoints::kNarrow;
+  curve_.plot_narrow_point_numbers = points == CurvePlotPoints::kNarrow;
 }
 
 void PyCurveOut::Clear() { curve_ = PrintedPyCurve{}; }
@@ -237,7 +237,7 @@ void LayerPass::EndCurve(const PyNode& node) {
   printed.number = node.i;
   printed.depth = node.x;
   printed.layer = call_.layer;
-  printed.criterion = call_.soil_layer.code;
+  printed.criterion = static_cast<int>(call_.soil_layer.code);
   if (sink_ != nullptr) sink_->Curve(printed);
 }
 
