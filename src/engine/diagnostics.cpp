@@ -11,10 +11,7 @@ void CheckResultsFinite(RunOutput& out) {
                      : out.message.wrote_non_finite() ? "runtime message file"
                                                       : nullptr;
   if (file == nullptr) return;
-  ReportNotFinite(out, {"A computed value written to the " + std::string(file) +
-                            " is not a finite number (NaN or Infinity).",
-                        "The results of this analysis cannot be used.  Check the input values "
-                        "for their sizes and units."});
+  ReportNotFinite(out, {ErrorTextValue("result", "written value"), ErrorTextValue("file", file)});
 }
 
 int ResultCode(const Diagnostics& diagnostics) {

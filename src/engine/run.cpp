@@ -125,12 +125,7 @@ void Guarded(RunOutput& out, Stages&& stages) {
   try {
     stages();
   } catch (const std::exception& e) {
-    ErrorBlock block(out);
-    for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(//A/)", {ErrorHeading(ErrorId::kInternalError)});
-      w->Write("(A,A)", {"An internal error ended the analysis: ", e.what()});
-    }
-    block.Report(ErrorId::kInternalError, {ErrorTextValue("fault", e.what())});
+    RaiseError(out, ErrorId::kInternalError, {ErrorTextValue("fault", e.what())});
   }
 }
 

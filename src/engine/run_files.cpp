@@ -9,6 +9,7 @@
 
 #include "core/error_catalogue.hpp"
 #include "engine/diagnostics.hpp"
+#include "format/error_text.hpp"
 #include "input/input_file.hpp"
 #include "platform/platform.hpp"
 #include "report/warning_summary.hpp"
@@ -22,31 +23,51 @@ namespace fs = std::filesystem;
 constexpr const char* kFileNames[4] = {"input data file", "output report file", "plot output file",
                                        "runtime message file"};
 
+// The lines of a text written to memory, the empty ones left out.
+std::vector<std::string> ShownLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = text.find('\n', begin);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(begin, end - begin);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(' ') != std::string::npos) lines.push_back(std::move(line));
+    begin = end + 1;
+  }
+  return lines;
+}
+
 // A file the run cannot use: runtime error 7 (the input data file) or 8 (an
-// output file). The message names the file and the system's reason; it goes
-// to the standard error stream (unless the run is quiet) and to the report
-// and message files that are open (in a run in memory, `in_memory`, to both).
+// output file). The error names the file (`file`, one of kFileNames), what
+// is wrong with it (`fault`: "cannot be read") and the system's reason; it
+// goes to the standard error stream (unless the run is quiet) and to the
+// report and message files that are open (in a run in memory, `in_memory`,
+// to both).
 void ReportUnusableFile(const RunContext& run, RunOutput& run_out, int number,
-                        std::string_view what, std::string_view path, std::string_view reason,
-                        std::string_view consequence = "No analysis performed.",
-                        bool in_memory = false) {
+                        std::string_view file, std::string_view fault, std::string_view path,
+                        std::string_view reason, bool in_memory = false) {
   const ErrorId id = number == 7 ? ErrorId::kInputFileUnusable : ErrorId::kOutputFileUnusable;
-  const std::string heading(ErrorHeading(id));
-  const std::string line1 = std::string(what) + ": " + std::string(path);
-  const std::string line2 = "Reason: " + std::string(reason) + ".  " + std::string(consequence);
+  const std::vector<DiagnosticValue> values = {
+      ErrorTextValue("path", std::string(path)), ErrorTextValue("reason", std::string(reason)),
+      ErrorTextValue("file", std::string(file)), ErrorTextValue("fault", std::string(fault))};
+  // The heading and lines as the standard error stream shows them.
+  RecordWriter shown, unused;
+  WriteErrorText(id, values, shown, unused);
+  const std::vector<std::string> lines = ShownLines(shown.contents());
   if (!run.quiet) {
-    std::fprintf(stderr, "\n%s\n\n%s\n%s\n", heading.c_str(), line1.c_str(), line2.c_str());
+    std::fprintf(stderr, "\n");
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      std::fprintf(stderr, k == 0 ? "%s\n\n" : "%s\n", lines[k].c_str());
+    }
   }
   ErrorBlock block(run_out);
-  for (const std::string* line : {&heading, &line1, &line2}) block.AddShownLine(*line);
-  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    if (!out->is_open() && !in_memory) continue;
-    out->Write("(//A/)", {heading});
-    out->Write("(A)", {line1});
-    out->Write("(A)", {line2});
-  }
-  block.Report(id, {ErrorTextValue("path", std::string(path)),
-                    ErrorTextValue("reason", std::string(reason))});
+  for (const std::string& line : lines) block.AddShownLine(line);
+  // A file that is not open takes no line.
+  RecordWriter& report = run_out.report.is_open() || in_memory ? run_out.report : unused;
+  RecordWriter& message = run_out.message.is_open() || in_memory ? run_out.message : unused;
+  WriteErrorText(id, values, report, message);
+  block.Report(id, values);
 }
 
 // Paths of the run that name one file: an output that would be written over
@@ -68,7 +89,7 @@ bool RefuseSameFiles(const RunContext& run, const InputFile& input, bool input_o
   const auto first = static_cast<std::size_t>(p.first);
   const auto second = static_cast<std::size_t>(p.second);
   ReportUnusableFile(
-      run, out, 8, "The " + std::string(kFileNames[second]) + " cannot be used", paths[second],
+      run, out, 8, kFileNames[second], "cannot be used", paths[second],
       "it is the same file as the " + std::string(kFileNames[first]) + " " + paths[first]);
   return true;
 }
@@ -76,10 +97,7 @@ bool RefuseSameFiles(const RunContext& run, const InputFile& input, bool input_o
 // An empty input data file: input error 25.
 bool RefuseEmptyInput(const InputFile& input, RunOutput& out) {
   if (input.size() != 0) return false;
-  ErrorBlock block(out);
-  out.message.Write("(//A/)", {ErrorHeading(ErrorId::kEmptyInputFile)});
-  out.message.Write("(A/)", {"Size of input data file is 0 bytes.  No analysis performed."});
-  block.Report(ErrorId::kEmptyInputFile, {ErrorValue("input data file size", 0.0, "bytes")});
+  RaiseError(out, ErrorId::kEmptyInputFile, {ErrorValue("input data file size", 0.0, "bytes")});
   return true;
 }
 
@@ -89,16 +107,15 @@ bool RefuseEmptyInput(const InputFile& input, RunOutput& out) {
 void ReportIncompleteFile(const RunContext& run, RunOutput& out, int index,
                           const RecordWriter& file) {
   const auto i = static_cast<std::size_t>(index);
-  const std::string what = "The " + std::string(kFileNames[i]) + " could not be written completely";
+  constexpr std::string_view kFault = "could not be written completely";
   if (out.failed()) {
     if (!run.quiet) {
-      std::fprintf(stderr, "\n%s: %s\nReason: %s.\n", what.c_str(), run.paths[i].c_str(),
-                   file.write_error().c_str());
+      std::fprintf(stderr, "\nThe %s %s: %s\nReason: %s.\n", kFileNames[i], kFault.data(),
+                   run.paths[i].c_str(), file.write_error().c_str());
     }
     return;
   }
-  ReportUnusableFile(run, out, 8, what, run.paths[i], file.write_error(),
-                     "The file is incomplete.");
+  ReportUnusableFile(run, out, 8, kFileNames[i], kFault, run.paths[i], file.write_error());
 }
 
 // Results too wide for their fields, in a run that would end normally:
@@ -158,9 +175,9 @@ void WriteClosingLines(RunOutput& out, RecordWriter& file, bool warned) {
 bool OpenInputText(const RunContext& run, std::string_view text, const std::string& name,
                    InputFile& input, RunOutput& out) {
   if (text.size() > InputFile::kMaxBytes) {
-    ReportUnusableFile(run, out, 7, "The input data file cannot be read", name,
+    ReportUnusableFile(run, out, 7, kFileNames[0], "cannot be read", name,
                        "it is larger than " + std::to_string(InputFile::kMaxBytes >> 20U) + " MiB",
-                       "No analysis performed.", true);
+                       true);
     return false;
   }
   input.OpenText(text);
@@ -190,14 +207,13 @@ bool OpenFiles(const RunContext& run, InputFile& input, RunOutput& out) {
     }
   }
   if (!input_ok) {
-    ReportUnusableFile(run, out, 7, "The input data file cannot be read", paths[0], input_error);
+    ReportUnusableFile(run, out, 7, kFileNames[0], "cannot be read", paths[0], input_error);
     return false;
   }
   if (!outputs_ok) {
     for (int i = 0; i < 3; ++i) {
       if (!errors[i].empty()) {
-        ReportUnusableFile(run, out, 8,
-                           "The " + std::string(kFileNames[i + 1]) + " cannot be created",
+        ReportUnusableFile(run, out, 8, kFileNames[i + 1], "cannot be created",
                            paths[static_cast<std::size_t>(i + 1)], errors[i]);
         return false;
       }

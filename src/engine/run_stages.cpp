@@ -175,10 +175,8 @@ bool AnalyseLoadCase(AnalysisModel& model, int c, int cases) {
   // lines is written, and leaves no result.
   if (const int node = FirstNonFiniteNode(result); node != 0) {
     results.pop_back();
-    ReportNotFinite(out, {"The response of the pile for load case " + std::to_string(c) +
-                              " is not a finite number at node " + std::to_string(node) + ".",
-                          "Check the input values of the pile, the soil and the loading for "
-                          "their sizes and units."});
+    ReportNotFinite(out, {ErrorTextValue("result", "pile response"), ErrorValue("load case", c),
+                          ErrorValue("node", node)});
     return false;
   }
   result.head_stiffness = ComputeHeadStiffness(state, result);
@@ -192,10 +190,8 @@ bool AnalyseLoadCase(AnalysisModel& model, int c, int cases) {
     if (out.diagnostics.error_code != code_before) return false;
     if (!LengthStudyFinite(*result.length_study)) {
       result.length_study.reset();
-      ReportNotFinite(out, {"The pile-length study of load case " + std::to_string(c) +
-                                " gave a value that is not a finite number.",
-                            "Check the input values of the pile, the soil and the loading for "
-                            "their sizes and units."});
+      ReportNotFinite(out,
+                      {ErrorTextValue("result", "pile-length study"), ErrorValue("load case", c)});
       return false;
     }
     WriteLengthStudy(input.options.units, result, out);
@@ -248,10 +244,8 @@ void RunHeadStiffnessStudy(AnalysisModel& model) {
   // A head that does not move under its study load gives no finite term.
   if (!StiffnessStudyFinite(study)) {
     model.results.stiffness.reset();
-    ReportNotFinite(model.out, {"The pile-head stiffness study gave a stiffness that is not a "
-                                "finite number: the pile head did not move under a study load.",
-                                "Check the input values of the pile, the soil and the loading "
-                                "for their sizes and units."});
+    // The pile head did not move under a study load.
+    ReportNotFinite(model.out, {ErrorTextValue("result", "pile-head stiffness study")});
     return;
   }
   WriteStiffnessStudy(input.options.units, study, model.out);

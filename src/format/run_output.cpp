@@ -90,14 +90,8 @@ void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values
   out.diagnostics.error_code = out.diagnostics.error.code;
 }
 
-void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines) {
-  ErrorBlock block(out);
-  for (RecordWriter* w : {&out.report, &out.message}) {
-    w->Write("(//A/)", {ErrorHeading(ErrorId::kNotFinite)});
-    for (const std::string& line : lines) w->Write("(A)", {line});
-    w->Write("()");
-  }
-  block.Set(ErrorId::kNotFinite);
+void ReportNotFinite(RunOutput& out, std::vector<DiagnosticValue> values) {
+  SetError(out, ErrorId::kNotFinite, std::move(values));
 }
 
 }  // namespace tarvex

@@ -92,9 +92,10 @@ void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values
 
 // Runtime error 28 (code 228, stored without the reporter like the
 // not-a-number deflection of the iteration) for a result that is not a finite
-// number: `lines` say where it arose. Written to the report and the message
-// file, so that no such number is handed on as a result.
-void ReportNotFinite(RunOutput& out, std::initializer_list<std::string> lines);
+// number: `values` say where it arose (the result, and the section, load
+// case or node of it). Written to the report and the message file, so that
+// no such number is handed on as a result.
+void ReportNotFinite(RunOutput& out, std::vector<DiagnosticValue> values);
 
 }  // namespace tarvex
 

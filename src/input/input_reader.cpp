@@ -400,49 +400,30 @@ void InputReader::FailAt(int line, std::string_view problem, std::vector<Diagnos
 }
 
 void InputReader::Fail(ErrorId id, std::string_view problem, std::vector<DiagnosticValue> values) {
-  const std::string_view heading = ErrorHeading(id);
-  const std::string where = "Problem:  Line " + std::to_string(line_number()) + " of " +
-                            file_name_ + " " + std::string(problem) + ".";
-  const std::string shown =
-      "          Line " + std::to_string(line_number()) + ": " + Shown(last_line_);
+  values.push_back(ErrorTextValue("input file", file_name_));
+  values.push_back(ErrorValue("line", line_number()));
+  values.push_back(ErrorTextValue("problem", std::string(problem)));
+  values.push_back(ErrorTextValue("input line", Shown(last_line_)));
   // A row short of values takes the first values of the next line, where
-  // the error then shows: the cause names the line above.
-  std::string cause;
+  // the error then shows: the error names the line above too.
   if (continued_.first_line > 0) {
-    cause = "Cause:    Line " + std::to_string(continued_.first_line) + " above holds only " +
-            std::to_string(continued_.given) + " of the " + std::to_string(continued_.wanted) +
-            " values read for " + continued_.what +
-            "; the reading went on to the next line, so a value is missing on line " +
-            std::to_string(continued_.first_line) + ".";
+    values.push_back(ErrorValue("short line", continued_.first_line));
+    values.push_back(ErrorValue("values on the short line", continued_.given));
+    values.push_back(ErrorValue("values of the read", continued_.wanted));
+    values.push_back(ErrorTextValue("read", continued_.what));
   }
-  InputError error(*this);
-  for (RecordWriter* w : {&out_.report, &out_.message}) {
-    w->Write("(//A/)", {heading});
-    w->Write("(A)", {where});
-    if (cause.empty()) {
-      w->Write("(A/)", {shown});
-    } else {
-      w->Write("(A/A/)", {shown, cause});
-    }
-    w->Write("(A/)", {"Solution:  Correct the input data file at that line."});
-  }
-  error.Report(id, std::move(values));
+  Raise(id, std::move(values));
 }
 
 void InputReader::EndOfFile(std::string_view what) {
-  const std::string_view heading = ErrorHeading(ErrorId::kIncompleteInput);
-  const std::string problem = "Problem:  " + file_name_ + " ends after line " +
-                              std::to_string(line_number()) + ", before " + std::string(what) +
-                              " was read.";
-  InputError error(*this);
-  for (RecordWriter* w : {&out_.report, &out_.message}) {
-    w->Write("(//A/)", {heading});
-    w->Write("(A/)", {problem});
-    w->Write("(A)", {"Solution:  Complete the input data: every section must hold all its "
-                     "lines, and the last"});
-    w->Write("(A/)", {"           line of the file must be END."});
-  }
-  error.Report(ErrorId::kIncompleteInput, {ErrorTextValue("expected", std::string(what))});
+  Raise(ErrorId::kIncompleteInput,
+        {ErrorTextValue("expected", std::string(what)), ErrorTextValue("input file", file_name_),
+         ErrorValue("line", line_number())});
+}
+
+void InputReader::Raise(ErrorId id, std::vector<DiagnosticValue> values) {
+  const InputLine line = last_record();
+  RaiseError(out_, id, std::move(values), &line);
 }
 
 }  // namespace tarvex

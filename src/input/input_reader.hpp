@@ -99,13 +99,18 @@ class InputReader {
 
   // Input error 95 (code 195) about the record read last: `problem` says what
   // is wrong, and the message shows the record; `values` are the values at
-  // fault, for the error's diagnostic.
+  // fault, for the error's diagnostic, which gains the file, the line and
+  // the problem that its text prints.
   void Fail(std::string_view problem, std::vector<DiagnosticValue> values = {});
   // The same about record `line` (1-based), read again; for checks made
   // after the whole file is read.
   void FailAt(int line, std::string_view problem, std::vector<DiagnosticValue> values = {});
   // The same with another error of the catalogue.
   void Fail(ErrorId id, std::string_view problem, std::vector<DiagnosticValue> values = {});
+
+  // Raises error `id` with `values` about the record read last: the error
+  // names the input file, the line and its text.
+  void Raise(ErrorId id, std::vector<DiagnosticValue> values);
 
   // 1-based number of the record read last, and its text.
   int line_number() const { return file_.line_number(); }
@@ -155,23 +160,6 @@ class InputReader {
   int title_first_line_ = 0;
   int title_last_line_ = 0;
   ContinuedRead continued_;  // first_line 0: the read is on its first line
-};
-
-// The block of an input error about the record read last: the lines written
-// to the report and message files while it is open become the error's
-// message; Report ends the run with the error, naming the input file, the
-// line and its text.
-class InputError {
- public:
-  explicit InputError(InputReader& in) : in_(in), block_(in.out()) {}
-  void Report(ErrorId id, std::vector<DiagnosticValue> values = {}) {
-    const InputLine line = in_.last_record();
-    block_.Report(id, std::move(values), &line);
-  }
-
- private:
-  InputReader& in_;
-  ErrorBlock block_;
 };
 
 // Parses a number of the input: an integer (optional sign and digits), or a

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/distinct.hpp"
-#include "core/visible_text.hpp"
 #include "input/input_reader.hpp"
 #include "input/reader.hpp"
 #include "input/section_readers.hpp"
@@ -14,33 +13,13 @@
 namespace tarvex {
 namespace {
 
-// The INPUT ERROR block of a line that is no keyword (or no keyword here).
-// A line that looks like a keyword but holds a character that does not show
-// (a no-break space, a zero-width space, a byte-order mark, a control
-// character) is shown with that character spelled out, and said to hold it.
-// `cause`, when given, is two lines that say why the line came where a
-// keyword was expected (a title of another number of lines than five).
-void Unrecognized(InputReader& in, std::string_view line,
-                  const std::vector<std::string>& cause = {}) {
-  const std::string shown = VisibleText(line);
-  InputError error(in);
-  for (RecordWriter* out : {&in.report(), &in.message()}) {
-    out->Write("(//A/)", {"***** INPUT ERROR *****"});
-    out->Write("(A/)", {"The following line is unrecognized or is out-of-order"});
-    if (shown == line && cause.empty()) {
-      out->Write("(A//)", {line});
-    } else if (shown == line) {
-      out->Write("(A/)", {line});
-    } else {
-      out->Write("(A/)", {shown});
-      out->Write(cause.empty() ? "(A/A//)" : "(A/A/)",
-                 {"The line holds characters that print as nothing or as a blank, shown "
-                  "above as <U+....>",
-                  "(or <0x..> for a byte that is no character); type the line again."});
-    }
-    if (!cause.empty()) out->Write("(A/A//)", {cause[0], cause[1]});
-  }
-  error.Report(ErrorId::kUnrecognizedLine, {ErrorTextValue("line", std::string(line))});
+// The INPUT ERROR block of a line that is no keyword (or no keyword here),
+// with the values that say why it came where a keyword was expected, when
+// the title is the likely cause (TitleCause).
+void Unrecognized(InputReader& in, std::string_view line, std::vector<DiagnosticValue> cause = {}) {
+  std::vector<DiagnosticValue> values{ErrorTextValue("line", std::string(line))};
+  for (DiagnosticValue& v : cause) values.push_back(std::move(v));
+  in.Raise(ErrorId::kUnrecognizedLine, std::move(values));
 }
 
 // The first words of the lines of OPTIONS that are keyword lines.
@@ -66,8 +45,7 @@ bool LooksLikeOptionLine(std::string_view line) {
 }
 
 // An option line of the form "<keyword> YES" or "<keyword> NO".
-bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error, bool* flag,
-               bool blank_before = true, bool blank_after = false) {
+bool ReadYesNo(InputReader& in, std::string_view keyword, bool* flag) {
   std::string line;
   const std::string what = "the option line " + std::string(keyword) + " YES or NO";
   if (!in.ReadKeywordLine(what, &line)) return false;
@@ -79,13 +57,9 @@ bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error
     *flag = false;
     return true;
   }
-  InputError failure(in);
-  if (blank_before) in.report().Write("()");
-  in.report().Write("(A)", {error});
-  if (blank_after) in.report().Write("()");
-  failure.Report(ErrorId::kUnrecognizedData,
-                 {ErrorTextValue("expected", std::string(keyword) + " YES or NO"),
-                  ErrorTextValue("line", line)});
+  in.Raise(ErrorId::kUnrecognizedData,
+           {ErrorTextValue("expected", std::string(keyword) + " YES or NO"),
+            ErrorTextValue("line", line)});
   return false;
 }
 
@@ -93,18 +67,20 @@ bool ReadYesNo(InputReader& in, std::string_view keyword, std::string_view error
 // is the likely cause: TITLE takes five lines, so a title of fewer takes
 // the keyword after it (OPTIONS, as a rule) and the lines after that as its
 // own, and a title of more leaves its sixth line where a keyword must be; a
-// title of five lines followed by an option line lacks OPTIONS. Empty when
-// the line does not follow the title.
-std::vector<std::string> TitleCause(InputReader& in, std::string_view line,
-                                    const std::vector<std::string_view>& keywords) {
+// title of five lines followed by an option line lacks OPTIONS. The values
+// of the error that say so: the title's lines, whether the line looks like
+// an option line, and the title line that holds a keyword or an option line,
+// if one does. None when the line does not follow the title.
+std::vector<DiagnosticValue> TitleCause(InputReader& in, std::string_view line,
+                                        const std::vector<std::string_view>& keywords) {
   const int first = in.title_first_line();
   const int last = in.title_last_line();
   const int at = in.line_number();
   if (first == 0 || at != last + 1) return {};
-  const std::string here = "line " + std::to_string(at);
-  const std::string looks = LooksLikeOptionLine(line)
-                                ? here + " looks like an OPTIONS line."
-                                : here + " was read where a keyword should be.";
+  std::vector<DiagnosticValue> values{
+      ErrorValue("line number", at), ErrorValue("title first line", first),
+      ErrorValue("title last line", last),
+      ErrorTextValue("looks like", LooksLikeOptionLine(line) ? "an OPTIONS line" : "no keyword")};
   const auto& title = in.input().title;
   for (std::size_t k = 0; k < title.size(); ++k) {
     std::string_view text = title[k];
@@ -112,21 +88,12 @@ std::vector<std::string> TitleCause(InputReader& in, std::string_view line,
     const bool keyword =
         std::find(keywords.begin(), keywords.end(), text) != keywords.end() && !text.empty();
     if (!keyword && !LooksLikeOptionLine(text)) continue;
-    return {"Cause:  TITLE takes five lines; line " + std::to_string(first + static_cast<int>(k)) +
-                " (" + std::string(text) + ") was read as title line " + std::to_string(k + 1) +
-                ", and " + looks,
-            "        Give the title five lines (blank lines may fill it)."};
+    values.push_back(ErrorValue("title line number", first + static_cast<int>(k)));
+    values.push_back(ErrorValue("title line index", static_cast<int>(k) + 1));
+    values.push_back(ErrorTextValue("title line", std::string(text)));
+    break;
   }
-  if (LooksLikeOptionLine(line)) {
-    return {"Cause:  " + here + " looks like an OPTIONS line, but the five title lines (lines " +
-                std::to_string(first) + " to " + std::to_string(last) +
-                ") are not followed by the keyword line OPTIONS.",
-            "        Put the line OPTIONS after the title."};
-  }
-  return {"Cause:  TITLE takes five lines, lines " + std::to_string(first) + " to " +
-              std::to_string(last) + " here; " + here +
-              " after them is no keyword: a sixth title line?",
-          "        Give the title five lines, or check the spelling of the keyword."};
+  return values;
 }
 
 void ReadTitle(InputReader& in) {
@@ -138,17 +105,11 @@ void ReadTitle(InputReader& in) {
   in.NoteTitleLines(first, in.line_number());
 }
 
-// Two empty lines after a block of the convergence-tolerance errors.
-void ToleranceError(InputReader& in, ErrorId id, const char* problem, const char* advice) {
-  InputError error(in);
-  for (RecordWriter* out : {&in.message(), &in.report()}) {
-    out->Write("(/A/)", {ErrorHeading(id)});
-    out->Write("(A)", {problem});
-    out->Write("(A/)", {advice});
-  }
+// A convergence tolerance outside the range of its units.
+void ToleranceError(InputReader& in, ErrorId id) {
   const Options& o = in.input().options;
-  error.Report(id, {ErrorValue("convergence tolerance", o.tolerance,
-                               o.units == UnitSystem::kSi ? "m" : "in")});
+  in.Raise(id, {ErrorValue("convergence tolerance", o.tolerance,
+                           o.units == UnitSystem::kSi ? "m" : "in")});
 }
 
 void ReadOptions(InputReader& in) {
@@ -170,27 +131,15 @@ void ReadOptions(InputReader& in) {
   }
   o.iunits = static_cast<int>(o.units);
 
-  if (!ReadYesNo(in, "UseLRFD", "INPUT ERROR - Unrecognized command for LRFD analysis option",
-                 &o.lrfd) ||
-      !ReadYesNo(in, "ComputeKmatrix",
-                 "INPUT ERROR - Unrecognized command for compute pile-head stiffness matrix "
-                 "option",
-                 &o.stiffness_matrix) ||
-      !ReadYesNo(in, "UseTipShear", "INPUT ERROR - Unrecognized command for tip shear option",
-                 &o.tip_shear) ||
-      !ReadYesNo(in, "UseSoilMovement",
-                 "INPUT ERROR - Unrecognized command for soil movement option", &o.soil_movement,
-                 true, true) ||
-      !ReadYesNo(in, "UsePYModifiers",
-                 "INPUT ERROR - Unrecognized command for use of p-y modifiers option",
-                 &o.py_modifiers)) {
+  if (!ReadYesNo(in, "UseLRFD", &o.lrfd) || !ReadYesNo(in, "ComputeKmatrix", &o.stiffness_matrix) ||
+      !ReadYesNo(in, "UseTipShear", &o.tip_shear) ||
+      !ReadYesNo(in, "UseSoilMovement", &o.soil_movement) ||
+      !ReadYesNo(in, "UsePYModifiers", &o.py_modifiers)) {
     return;
   }
   m.py_multiplier_count = o.py_modifiers ? 1 : 0;
   bool ei_only = false;
-  if (!ReadYesNo(in, "ComputeEIOnly",
-                 "INPUT ERROR - Unrecognized command for compute nonlinear EI only option",
-                 &ei_only)) {
+  if (!ReadYesNo(in, "ComputeEIOnly", &ei_only)) {
     return;
   }
   o.run_kind = ei_only ? RunKind::kBendingStiffnessOnly : RunKind::kPileAnalysis;
@@ -207,10 +156,8 @@ void ReadOptions(InputReader& in) {
   } else if (word == "STATIC") {
     o.cyclic = false;
   } else {
-    InputError error(in);
-    in.report().Write("(A)", {"INPUT ERROR - Unrecognized command for loading type option"});
-    error.Report(ErrorId::kUnrecognizedData, {ErrorTextValue("expected", "STATIC or CYCLIC"),
-                                              ErrorTextValue("loading type", word)});
+    in.Raise(ErrorId::kUnrecognizedData, {ErrorTextValue("expected", "STATIC or CYCLIC"),
+                                          ErrorTextValue("loading type", word)});
     return;
   }
   // The number of cycles ends in column 20: a longer number would be cut.
@@ -242,17 +189,7 @@ void ReadOptions(InputReader& in) {
     return;
   }
   if (o.iteration_limit < limits::kMinIterations || o.iteration_limit > limits::kMaxIterations) {
-    const bool low = o.iteration_limit < limits::kMinIterations;
-    InputError error(in);
-    in.report().Write("(A/)", {ErrorHeading(ErrorId::kInvalidValueStarred)});
-    in.report().Write(
-        "(A,I0,A)",
-        {"Problem: Input value for iterations limit = ", o.iteration_limit,
-         low ? " and is less than 30 iteractions" : " and is more than 1,000 iteractions"});
-    in.report().Write("(A//)",
-                      {"Solution:  Correct input value to be between 30 and 1000 iterations."});
-    error.Report(ErrorId::kInvalidValueStarred,
-                 {ErrorValue("iterations limit", o.iteration_limit)});
+    in.Raise(ErrorId::kInvalidValueStarred, {ErrorValue("iterations limit", o.iteration_limit)});
     return;
   }
 
@@ -264,32 +201,20 @@ void ReadOptions(InputReader& in) {
   }
   if (o.units == UnitSystem::kUscs) {
     if (o.tolerance < 1e-20) {
-      ToleranceError(in, ErrorId::kToleranceTooSmallUscs,
-                     "Input value for convergence tolerance is too small (less than 1E-20 "
-                     "inches).",
-                     "The recommended value for convergence tolerance is 0.00001 inches.");
+      ToleranceError(in, ErrorId::kToleranceTooSmallUscs);
       return;
     }
     if (o.tolerance > double(0.1f)) {
-      ToleranceError(in, ErrorId::kToleranceTooLargeUscs,
-                     "Input value for convergence tolerance is too large (more than 0.1 "
-                     "inches). ",
-                     "The recommended value for convergence tolerance is 0.00001 inches.");
+      ToleranceError(in, ErrorId::kToleranceTooLargeUscs);
       return;
     }
   } else if (o.units == UnitSystem::kSi) {
     if (o.tolerance < 2.54e-22) {
-      ToleranceError(in, ErrorId::kToleranceTooSmallSi,
-                     "Input value for convergence tolerance is too small (less than 2.54E-22 "
-                     "meters). ",
-                     "The recommended value for convergence tolerance is 2.54E-7 meters.");
+      ToleranceError(in, ErrorId::kToleranceTooSmallSi);
       return;
     }
     if (o.tolerance > 0.00254) {
-      ToleranceError(in, ErrorId::kToleranceTooLargeSi,
-                     "Input value of convergence tolerance too large (more than 2.54E-3 "
-                     "meters). ",
-                     "The recommended value for convergence tolerance is 2.54E-7 meters.");
+      ToleranceError(in, ErrorId::kToleranceTooLargeSi);
       return;
     }
   }
@@ -301,22 +226,11 @@ void ReadOptions(InputReader& in) {
   if (o.increments < limits::kMinIncrements || o.increments > limits::kMaxIncrements) {
     const bool low = o.increments < limits::kMinIncrements;
     const ErrorId id = low ? ErrorId::kTooFewIncrements : ErrorId::kTooManyIncrements;
-    InputError error(in);
-    for (RecordWriter* out : {&in.message(), &in.report()}) {
-      out->Write("(A/)", {ErrorHeading(id)});
-      out->Write("(A/)", {low ? "Problem:  The number of pile increments is less than 40."
-                              : "Problem:  The number of pile increments is more than 500."});
-      out->Write("(A)", {low ? "Solution: Increase the number of pile increments to more than "
-                               "40, preferably more than 100 increments."
-                             : "Solution: Limit the number of pile increments to 500 or less."});
-    }
-    error.Report(id, {ErrorValue("pile increments", o.increments)});
+    in.Raise(id, {ErrorValue("pile increments", o.increments)});
     return;
   }
 
-  if (!ReadYesNo(in, "PrintSummaryOnly",
-                 "INPUT ERROR - Unrecognized command for print summary only option",
-                 &o.print_summary_only) ||
+  if (!ReadYesNo(in, "PrintSummaryOnly", &o.print_summary_only) ||
       !in.ReadLabelled("the printing increment line (a label and an integer)",
                        &o.print_increment)) {
     return;
@@ -328,9 +242,7 @@ void ReadOptions(InputReader& in) {
             {ErrorValue("printing increment", o.print_increment)});
     return;
   }
-  if (!ReadYesNo(in, "PrintPYCurves",
-                 "INPUT ERROR - Unrecognized command for p-y curve output depths option",
-                 &o.print_py_curves)) {
+  if (!ReadYesNo(in, "PrintPYCurves", &o.print_py_curves)) {
     return;
   }
   o.py_print_flag = o.print_py_curves ? 1 : 0;
@@ -351,30 +263,18 @@ void ReadOptions(InputReader& in) {
     } else if (code == "Eurocode2") {
       o.interaction_code = 3;
     } else {
-      InputError error(in);
-      in.report().Write("(/A)", {"INPUT ERROR - Unrecognized command for interaction code option"});
-      error.Report(ErrorId::kUnrecognizedData,
-                   {ErrorTextValue("expected", "AASHTO, ACI318 or Eurocode2"),
-                    ErrorTextValue("interaction code", code)});
+      in.Raise(ErrorId::kUnrecognizedData,
+               {ErrorTextValue("expected", "AASHTO, ACI318 or Eurocode2"),
+                ErrorTextValue("interaction code", code)});
     }
   } else if (line == "ComputeInteraction NO") {
     o.interaction = false;
   } else {
-    InputError error(in);
-    in.report().Write("(/A)",
-                      {"INPUT ERROR - Unrecognized command for compute interaction option"});
-    error.Report(
+    in.Raise(
         ErrorId::kUnrecognizedData,
         {ErrorTextValue("expected", "ComputeInteraction YES or NO"), ErrorTextValue("line", line)});
   }
 }
-
-// A section that the run needs and the input lacks: its keyword and what it
-// would have given.
-struct MissingSection {
-  std::string_view keyword;
-  std::string_view gives;
-};
 
 // After END: every section that the kind of run and its options need must
 // have been given, or nothing (or the wrong thing) would be analysed. Input
@@ -386,61 +286,58 @@ bool CheckNeededSections(InputReader& in, const std::vector<std::string_view>& g
   const InputModel& m = in.input();
   const Options& o = m.options;
   const bool pile = o.run_kind == RunKind::kPileAnalysis;
-  std::vector<MissingSection> missing;
+  std::vector<std::string_view> missing;  // their keywords
+  bool empty_loading = false;
   if (!has("OPTIONS")) {
-    missing.push_back({"OPTIONS", "the units and the kind of analysis"});
+    missing.push_back("OPTIONS");
   } else {
-    if (!has("SECTIONS")) missing.push_back({"SECTIONS", "the pile sections"});
+    if (!has("SECTIONS")) missing.push_back("SECTIONS");
     if (pile && !has("SOIL LAYERS")) {
-      missing.push_back({"SOIL LAYERS", "the soil layers along the pile"});
+      missing.push_back("SOIL LAYERS");
     }
     if (o.lrfd) {
       if (!has("LRFD LOADS")) {
-        missing.push_back({"LRFD LOADS", "the unfactored load groups of UseLRFD YES"});
+        missing.push_back("LRFD LOADS");
       }
       if (!has("LRFD FACTORS AND CASES")) {
-        missing.push_back({"LRFD FACTORS AND CASES", "the load combinations of UseLRFD YES"});
+        missing.push_back("LRFD FACTORS AND CASES");
       }
     } else if (pile) {
       if (!has("LOADING")) {
-        missing.push_back({"LOADING", "the pile-head load cases"});
+        missing.push_back("LOADING");
       } else if (m.load_cases.empty()) {
-        missing.push_back({"LOADING", "at least one pile-head load case (it holds none)"});
+        missing.push_back("LOADING");
+        empty_loading = true;
       }
     } else if (!has("AXIAL THRUST LOADS") && !has("LOADING")) {
-      missing.push_back({"AXIAL THRUST LOADS", "the axial thrusts of the sections"});
+      missing.push_back("AXIAL THRUST LOADS");
     }
     if (pile && o.tip_shear && !has("TIP SHEAR")) {
-      missing.push_back({"TIP SHEAR", "the tip shear curve of UseTipShear YES"});
+      missing.push_back("TIP SHEAR");
     }
     if (pile && o.py_modifiers && !has("GROUPEFF") && !has("GROUP EFFECT FACTORS")) {
-      missing.push_back({"GROUPEFF", "the p-y multipliers of UsePYModifiers YES"});
+      missing.push_back("GROUPEFF");
     }
     if (pile && o.soil_movement && !has("SOIL MOVEMENTS")) {
-      missing.push_back({"SOIL MOVEMENTS", "the soil movements of UseSoilMovement YES"});
+      missing.push_back("SOIL MOVEMENTS");
     }
   }
   if (missing.empty()) return true;
   const std::string needed_by = !has("OPTIONS") ? "every analysis"
                                 : pile          ? "a pile analysis"
                                                 : "a run with ComputeEIOnly YES";
-  const std::string problem = "Problem:  " + in.file_name() + " ends at line " +
-                              std::to_string(in.line_number()) + " without sections that " +
-                              needed_by + " needs:";
-  InputError error(in);
-  for (RecordWriter* out : {&in.report(), &in.message()}) {
-    out->Write("(//A/)", {ErrorHeading(ErrorId::kIncompleteInput)});
-    out->Write("(A)", {problem});
-    for (const MissingSection& s : missing) out->Write("(10X,A,T36,A)", {s.keyword, s.gives});
-    out->Write("(/A)", {"Solution:  Add each section named, its keyword line followed by its "
-                        "data, before END."});
-    out->Write("()");
-  }
   std::vector<DiagnosticValue> values;
-  for (const MissingSection& s : missing) {
-    values.push_back(ErrorTextValue("missing section", std::string(s.keyword)));
+  for (std::string_view keyword : missing) {
+    values.push_back(ErrorTextValue("missing section", std::string(keyword)));
   }
-  error.Report(ErrorId::kIncompleteInput, std::move(values));
+  values.push_back(ErrorTextValue("needed by", needed_by));
+  values.push_back(ErrorTextValue("input file", in.file_name()));
+  values.push_back(ErrorValue("line", in.line_number()));
+  // A LOADING section that holds no load case is named for that.
+  if (empty_loading) {
+    values.push_back(ErrorValue("pile-head load cases", 0));
+  }
+  in.Raise(ErrorId::kIncompleteInput, std::move(values));
   return false;
 }
 

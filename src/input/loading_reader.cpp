@@ -11,17 +11,6 @@
 namespace tarvex {
 namespace {
 
-// An error block of the loading readers: heading, lines, then the error.
-void LoadError(InputReader& in, ErrorId id, std::initializer_list<std::string> lines,
-               std::vector<DiagnosticValue> values) {
-  InputError error(in);
-  RecordWriter& r = in.report();
-  r.Write("(//A/)", {ErrorHeading(id)});
-  for (const std::string& line : lines) r.Write("(A)", {line});
-  r.Write("(/)");
-  error.Report(id, std::move(values));
-}
-
 std::string Row(std::string_view what, int k) {
   return std::string(what) + " " + std::to_string(k);
 }
@@ -77,10 +66,7 @@ void ReadLrfdLoads(InputReader& in) {
   int n = 0;
   if (!in.Read("the number of LRFD load groups", {&n})) return;
   if (n < 1 || n > limits::kMaxLrfdGroups) {
-    LoadError(in, ErrorId::kLrfdLoadCount,
-              {"Number of LRFD loads specified is " + std::to_string(n),
-               "This is outside of the valid range to 1 to 100"},
-              {ErrorValue("LRFD loads", n)});
+    in.Raise(ErrorId::kLrfdLoadCount, {ErrorValue("LRFD loads", n)});
     return;
   }
   m.lrfd_groups.assign(static_cast<std::size_t>(n), LrfdGroup{});
@@ -94,20 +80,14 @@ void ReadLrfdLoads(InputReader& in) {
       return;
     }
     if (number != i) {
-      LoadError(in, ErrorId::kLrfdLoadOrder,
-                {"Input appears to be out-of-order for LRFD loading",
-                 "Input load number is " + std::to_string(number) +
-                     " and the expected load number is " + std::to_string(i)},
-                {ErrorValue("load number", number), ErrorValue("expected load number", i)});
+      in.Raise(ErrorId::kLrfdLoadOrder,
+               {ErrorValue("load number", number), ErrorValue("expected load number", i)});
       return;
     }
     if (!in.CheckCount(g.type, 1, limits::kLrfdLoadTypes, "the LRFD load type")) return;
     if (points == 1 || points > 100) {
-      LoadError(in, ErrorId::kInvalidValueStarred,
-                {"Number of distributed load points for LRFD load number " + std::to_string(i) +
-                     " is outside of the valid range of 0 or 2 to 100.",
-                 "", "The input number of distributed load points is " + std::to_string(points)},
-                {ErrorValue("LRFD load number", i), ErrorValue("distributed load points", points)});
+      in.Raise(ErrorId::kInvalidValueStarred,
+               {ErrorValue("LRFD load number", i), ErrorValue("distributed load points", points)});
       return;
     }
     // A group holds at most 50 points.
@@ -124,13 +104,9 @@ void ReadLrfdLoads(InputReader& in) {
         return;
       }
       if (point != k) {
-        LoadError(
-            in, ErrorId::kLrfdPointOrder,
-            {"Input appears to be out-of-order for LRFD distributed load " + std::to_string(i), "",
-             "Input distributed load point is " + std::to_string(point),
-             " and the expected point number is " + std::to_string(k)},
-            {ErrorValue("LRFD load number", i), ErrorValue("point number", point),
-             ErrorValue("expected point number", k)});
+        in.Raise(ErrorId::kLrfdPointOrder,
+                 {ErrorValue("LRFD load number", i), ErrorValue("point number", point),
+                  ErrorValue("expected point number", k)});
         return;
       }
     }
@@ -143,10 +119,7 @@ void ReadLrfdFactors(InputReader& in) {
   int n = 0;
   if (!in.Read("the number of LRFD load combinations", {&n})) return;
   if (n < 1 || n > limits::kMaxLrfdCombinations) {
-    LoadError(in, ErrorId::kLrfdCombinationCount,
-              {"Number of LRFD load combinations outside of the valid range of 1 to 100.", "",
-               "Number of LRFD load combinations input is " + std::to_string(n)},
-              {ErrorValue("LRFD load combinations", n)});
+    in.Raise(ErrorId::kLrfdCombinationCount, {ErrorValue("LRFD load combinations", n)});
     return;
   }
   m.lrfd_combinations.assign(static_cast<std::size_t>(n), LrfdCombination{});
@@ -258,14 +231,7 @@ void ReadSoilMovements(InputReader& in) {
   int n = 0;
   if (!in.Read("the number of soil movement points", {&n})) return;
   if (n < limits::kMinSoilMovementPoints || n > limits::kMaxSoilMovementPoints) {
-    InputError error(in);
-    for (RecordWriter* out : {&in.message(), &in.report()}) {
-      out->Write("(A/)", {ErrorHeading(ErrorId::kSoilMovementPointCount)});
-      out->Write("(A,I0)", {"Number of lines specified for soil movement data = ", n});
-      out->Write("(A/)", {"The number of lines of soil movement data cannot be less than 2 or "
-                          "exceed 100."});
-    }
-    error.Report(ErrorId::kSoilMovementPointCount, {ErrorValue("soil movement lines", n)});
+    in.Raise(ErrorId::kSoilMovementPointCount, {ErrorValue("soil movement lines", n)});
     return;
   }
   m.soil_movements.assign(static_cast<std::size_t>(n), SoilMovementPoint{});

@@ -7,24 +7,8 @@ bool IsDelimiter(char c) { return c == ' ' || c == ',' || c == '\t'; }
 
 // Input error 6: a file in a format this engine does not read.
 void RefuseFormat(RunOutput& run_out, std::string_view tag) {
-  ErrorBlock block(run_out);
-  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    out->Write("(//A/)", {ErrorHeading(ErrorId::kInputFormatRefused)});
-    if (tag == "TARVEX5") {
-      out->Write("(A)", {"Problem:  The input data file is in the older TARVEX5 format, which this "
-                         "version does not read."});
-    } else if (tag == "3      ") {
-      out->Write("(A)", {"Problem:  The input data file holds no data."});
-    } else {
-      out->Write("(A,A,A)", {"Problem:  The input data file does not begin with the format tag "
-                             "TARVEX6; its first word is \"",
-                             tag, "\"."});
-    }
-    out->Write("(/A)", {"Solution:  Only the TARVEX6 input format is read.  The first line of "
-                        "the file must"});
-    out->Write("(A/)", {"           be TARVEX6, followed by the keyword sections of the input."});
-  }
-  block.Report(ErrorId::kInputFormatRefused, {ErrorTextValue("format tag", std::string(tag))});
+  RaiseError(run_out, ErrorId::kInputFormatRefused,
+             {ErrorTextValue("format tag", std::string(tag))});
 }
 
 }  // namespace

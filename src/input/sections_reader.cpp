@@ -11,12 +11,17 @@ namespace {
 bool ReadOne(InputReader& in, std::string_view what, double* v) { return in.Read(what, {v}); }
 bool ReadOne(InputReader& in, std::string_view what, int* v) { return in.Read(what, {v}); }
 
-// An "INPUT ERROR" line of the section body, written to the report.
-void BodyError(InputReader& in, std::string_view text, bool blank_before = true) {
-  InputError error(in);
-  if (blank_before) in.report().Write("()");
-  in.report().Write("(A)", {text});
-  error.Report(ErrorId::kUnrecognizedData);
+// A keyword line of the section body that holds none of the lines
+// `expected` there.
+void BodyError(InputReader& in, std::string_view expected, const std::string& line) {
+  in.Raise(ErrorId::kUnrecognizedData,
+           {ErrorTextValue("expected", std::string(expected)), ErrorTextValue("line", line)});
+}
+
+// A row numbered out of order: its number and the number expected.
+void OrderError(InputReader& in, std::string_view what, int number, int expected) {
+  in.Raise(ErrorId::kUnrecognizedData, {ErrorValue(std::string(what), number),
+                                        ErrorValue("expected " + std::string(what), expected)});
 }
 
 std::string Of(std::string_view what, int section) {
@@ -45,7 +50,8 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
     c->tensile_override = true;
     if (!ReadOne(in, Of("the concrete tensile strength", i), &c->tensile)) return false;
   } else {
-    BodyError(in, "INPUT ERROR - Unrecognized command for concrete tensile strength option");
+    BodyError(in, "Use default concrete tensile strength or Override concrete tensile strength",
+              line);
     return false;
   }
   if (!in.ReadKeywordLine(Of("the concrete stress-strain option", i), &line)) return false;
@@ -54,7 +60,10 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
     return true;
   }
   if (line != "Input stress-strain curve for concrete") {
-    BodyError(in, "INPUT ERROR - Unrecognized input for concrete stress-strain option");
+    BodyError(in,
+              "Use internal stress-strain curve for concrete or Input stress-strain curve for "
+              "concrete",
+              line);
     return false;
   }
   c->user_curve = true;
@@ -73,14 +82,7 @@ bool ReadConcrete(InputReader& in, int i, ConcreteBlock* c) {
       return false;
     }
     if (number != k) {
-      InputError error(in);
-      in.report().Write("()");
-      in.report().Write("(A/)", {"INPUT ERROR - Sequence error encountered when reading concrete "
-                                 "stress-strain curve"});
-      in.report().Write("(A,I0,A,I0,A//)",
-                        {"Expecting line no. ", k, " but line no. ", number, " was read"});
-      error.Report(ErrorId::kUnrecognizedData,
-                   {ErrorValue("line number", number), ErrorValue("expected line number", k)});
+      OrderError(in, "line number", number, k);
       return false;
     }
   }
@@ -119,8 +121,9 @@ bool ReadBars(InputReader& in, int i, BarBlock* b) {
     b->same_as_above = false;
   } else {
     BodyError(in,
-              "INPUT ERROR - Unrecognized command for rebar continuation from section above "
-              "option");
+              "No rebar, Rebar Arrangement Same As Section Above or Rebar Arrangement Not Same "
+              "As Section Above",
+              line);
     return false;
   }
   if (!in.ReadKeywordLine(Of("the rebar arrangement", i), &line)) return false;
@@ -233,10 +236,7 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
         return false;
       }
       if (number != k) {
-        InputError error(in);
-        in.report().Write("(A,I0)", {"INPUT ERROR - Input out-of-order for strand no. ", k});
-        error.Report(ErrorId::kUnrecognizedData, {ErrorValue("strand number", number),
-                                                  ErrorValue("expected strand number", k)});
+        OrderError(in, "strand number", number, k);
         return false;
       }
       if (!CheckStrandSize(in, s->type, st.size_index)) return false;
@@ -248,7 +248,7 @@ bool ReadStrands(InputReader& in, int i, StrandBlock* s) {
     s->size_index = s->strands.front().size_index;
     return true;
   }
-  BodyError(in, "INPUT ERROR - Unrecognized input for strand no. ", false);
+  BodyError(in, "Autoposition strands or Manually-positioned strands", line);
   return false;
 }
 
@@ -446,12 +446,7 @@ void ReadSections(InputReader& in) {
     if (!ReadOne(in, "the section number", &number)) return;
     const int number_line = in.line_number();
     if (number != i) {
-      InputError error(in);
-      in.report().Write("(A/)", {"SECTION DATA OUT-OF-ORDER"});
-      in.report().Write("(A,I0,A,I0,A)", {"Expecting section number ", i, ", but section number ",
-                                          number, " was found"});
-      error.Report(ErrorId::kUnrecognizedData, {ErrorValue("section number", number),
-                                                ErrorValue("expected section number", i)});
+      OrderError(in, "section number", number, i);
       return;
     }
     int code = 0;

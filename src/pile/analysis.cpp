@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "format/error_text.hpp"
 #include "pile/lrfd.hpp"
 #include "pile/node_setup.hpp"
 #include "pile/section_properties.hpp"
@@ -37,17 +38,11 @@ void SetSoilMovement(const InputModel& input, PileNodes& n) {
 }  // namespace
 
 void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& ws) {
+  const std::vector<DiagnosticValue> values{ErrorValue("node", r.pivot_step),
+                                            ErrorValue("pivot", r.pivot)};
   ErrorBlock block(run_out);
-  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kSmallPivot)});
-    out->Write("(A)", {"Problem:  Solution failed due to small pivot value."});
-    out->Write("(A,I0)", {"          Node number = ", r.pivot_step});
-    out->Write("(A,E12.5/)", {"          Pivot value = ", r.pivot});
-    out->Write("(A)", {"Solution: This error usually occurs when a lateral bearing capacity "
-                       "failure occurs.  "});
-    out->Write("(A)", {"          Reduce the load on the pile and repeat the analysis."});
-    out->Write("(A)", {"          You may also consider increasing pile diameter or pile length."});
-  }
+  WriteErrorText(ErrorId::kSmallPivot, values, run_out.report, run_out.message);
+  // The solver's working matrix and vectors follow the error in the report.
   RecordWriter& r_out = run_out.report;
   r_out.Write("(//A)", {"F Matrix "});
   for (int col = 0; col < 5; ++col) {
@@ -61,8 +56,7 @@ void ReportSmallPivot(RunOutput& run_out, const FdResult& r, const FdWorkspace& 
   r_out.Write("(//A)", {"YG Vector"});
   for (double y : ws.yg) r_out.Write("(E12.4)", {y});
   r_out.Write("()");
-  block.Report(ErrorId::kSmallPivot,
-               {ErrorValue("node", r.pivot_step), ErrorValue("pivot", r.pivot)});
+  block.Report(ErrorId::kSmallPivot, values);
 }
 
 void PreparePileAnalysis(const InputModel& input, DerivedTables& tables) {
@@ -113,17 +107,8 @@ bool CheckPileReachesGround(const InputModel& input, const PileNodes& n, RunOutp
   // A pile that does not reach the ground surface has no lateral support:
   // its solution would be a floating beam.
   if (input.ground_depth > n.z[At(n.count)]) {
-    ErrorBlock block(out);
-    for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(//A/)", {ErrorHeading(ErrorId::kInvalidValue)});
-      w->Write("(A,E12.4,A)", {"Problem:  The ground surface lies ", input.ground_depth,
-                               " below the pile head, below the tip of the pile,"});
-      w->Write("(A/)", {"          so that no soil supports the pile."});
-      w->Write("(A/)", {"Solution:  Check the depths of the soil layers and the length of the "
-                        "pile."});
-    }
-    block.Report(
-        ErrorId::kInvalidValue,
+    RaiseError(
+        out, ErrorId::kInvalidValue,
         {ErrorValue("ground surface", input.ground_depth, LabelsFor(input.options.units).length),
          ErrorValue("pile tip", n.z[At(n.count)], LabelsFor(input.options.units).length)});
     return false;

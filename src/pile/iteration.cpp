@@ -5,8 +5,10 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/number_text.hpp"
+#include "format/error_text.hpp"
 
 namespace tarvex {
 namespace {
@@ -26,59 +28,28 @@ void ReportNotANumber(const CaseState& state, int node, IterationKind kind, RunO
   const int it = state.iteration;
   const double ytop = state.top_deflection;
   const double dymax = state.max_change;
-  ErrorBlock block(out);
-  RecordWriter& r = out.report;
-  r.Write("(A/)", {ErrorHeading(ErrorId::kNotFinite)});
+  std::vector<DiagnosticValue> values{ErrorValue("iteration", it), ErrorValue("node", node)};
+  // The first of the values tested that is not a finite number.
   if (kind == IterationKind::kStudy) {
-    r.Write("(A,I0)", {"Either top deflection or maximum change in deflection is not a number "
-                       "after iteration ",
-                       it});
-  } else if (std::isnan(ytop)) {
-    r.Write("(A,I0)", {"Top deflection is Not-A-Number after iteration ", it});
+    values.push_back(ErrorTextValue("result", "top deflection or maximum change in deflection"));
   } else if (!std::isfinite(ytop)) {
-    r.Write("(A,I0)", {"Top deflection is infinite after iteration ", it});
-  } else if (std::isnan(dymax)) {
-    r.Write("(A,I0)", {"Maximum change in deflection is Not-A-Number after iteration ", it});
+    values.push_back(ErrorTextValue("result", "top deflection"));
+    values.push_back(ErrorTextValue("state", std::isnan(ytop) ? "Not-A-Number" : "infinite"));
   } else if (!std::isfinite(dymax)) {
-    r.Write("(A,I0)", {"Maximum change in deflection is infinite after iteration ", it});
+    values.push_back(ErrorTextValue("result", "maximum change in deflection"));
+    values.push_back(ErrorTextValue("state", std::isnan(dymax) ? "Not-A-Number" : "infinite"));
   } else {
-    r.Write("(A,I0,A,I0)",
-            {"Deflection at node ", node, " is not a finite number after iteration ", it});
+    values.push_back(ErrorTextValue("result", "deflection"));
   }
-  block.Set(ErrorId::kNotFinite, {ErrorValue("iteration", it), ErrorValue("node", node)});
+  SetError(out, ErrorId::kNotFinite, std::move(values));
 }
 
 // Runtime error 9: the pile head has moved beyond the excess-deflection limit.
 void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
-  const double limit = options.max_deflection;
   const std::string_view unit = LabelsFor(options.units).length;
-  ErrorBlock block(out);
-  RecordWriter& r = out.report;
-  r.Write("(//A/)", {ErrorHeading(ErrorId::kExcessDeflection)});
-  r.Write("(A/)", {"An error in the analysis was detected by the program.  "});
-  r.Write("(A/)", {"Problem:  The computed deflection is larger than the specified excess "
-                   "deflection limit."});
-  r.Write("(A,E12.4,1X,A/)", {"The computed deflection of the pile head is ", y, unit});
-  r.Write("(A,E12.4,1X,A/)", {"The specified excess deflection limit is    ", limit, unit});
-  r.Write("(A//)", {"This error may be due to overloading the pile or bad input data."});
-  r.Write("(A/)", {"Solution:"});
-  r.Write("(A)", {"Please check input values for pile loading and soil properties for accuracy "
-                  "and/or "});
-  r.Write("(A)", {"increase the size of the pile if necessary."});
-  RecordWriter& m = out.message;
-  m.Write("(//A/)", {ErrorHeading(ErrorId::kExcessDeflection)});
-  m.Write("(A/)", {"An error in the analysis was detected by the program.  "});
-  m.Write("(A/)", {"Problem:  The computed deflection is larger than the specified excess "
-                   "deflection limit."});
-  m.Write("(A,E12.4,1X,A)", {"The computed deflection of the pile head is ", y, unit});
-  m.Write("(A,E12.4,1X,A/)", {"The specified excess deflection limit is    ", limit, unit});
-  m.Write("(A/)", {"This error may be due to overloading the pile or bad input data."});
-  m.Write("(A)", {"Solution:"});
-  m.Write("(A)", {"Please check input values for pile loading and soil properties for accuracy "
-                  "and/or "});
-  m.Write("(A)", {"increase the size of the pile if necessary."});
-  block.Report(ErrorId::kExcessDeflection, {ErrorValue("head deflection", y, unit),
-                                            ErrorValue("excess deflection limit", limit, unit)});
+  RaiseError(out, ErrorId::kExcessDeflection,
+             {ErrorValue("head deflection", y, unit),
+              ErrorValue("excess deflection limit", options.max_deflection, unit)});
 }
 
 // Runtime error 40: the iteration settled on a state that is no stable
@@ -88,21 +59,9 @@ void ReportExcessDeflection(const Options& options, double y, RunOutput& out) {
 // rotation carries the shear, and the head moves against it).
 void ReportUnstable(const Options& options, const CaseState& state, RunOutput& out) {
   const std::string_view force = LabelsFor(options.units).force;
-  ErrorBlock block(out);
-  for (RecordWriter* w : {&out.report, &out.message}) {
-    w->Write("(//A/)", {ErrorHeading(ErrorId::kUnstable)});
-    w->Write("(A,I0,A)", {"Problem:  Load case ", state.number, " has no stable equilibrium."});
-    w->Write("(A,E12.4,1X,A,A)", {"          Its axial load of ", state.head.axial, force,
-                                  " exceeds the buckling load of the pile"});
-    w->Write("(A)", {"          in this soil, or overturns the pile: pile and soil lose their "
-                     "lateral"});
-    w->Write("(A/)", {"          stiffness under it, and the deflections found are no result."});
-    w->Write("(A)", {"Solution: Reduce the axial load, or use a stiffer or longer pile (a deeper"});
-    w->Write("(A)", {"          embedment for a short pile); check the soil properties and their "
-                     "units."});
-  }
-  block.Report(ErrorId::kUnstable, {ErrorValue("load case", state.number),
-                                    ErrorValue("axial load", state.head.axial, force)});
+  RaiseError(
+      out, ErrorId::kUnstable,
+      {ErrorValue("load case", state.number), ErrorValue("axial load", state.head.axial, force)});
 }
 
 // A length for the advice of an error: three significant digits and the unit.
@@ -162,18 +121,14 @@ void ReportNoConvergence(const Options& options, double max_change,
                          const IterationProgress& progress, double head_deflection,
                          RunOutput& out) {
   const std::string_view unit = LabelsFor(options.units).length;
+  const std::vector<DiagnosticValue> values{
+      ErrorValue("iteration limit", options.iteration_limit),
+      ErrorValue("maximum change in deflection", max_change, unit),
+      ErrorValue("convergence tolerance", options.tolerance, unit)};
   ErrorBlock block(out);
   block.Advise(NoConvergenceAdvice(options, progress, head_deflection));
-  RecordWriter& r = out.report;
-  r.Write("(//A/)", {ErrorHeading(ErrorId::kNoConvergence)});
-  r.Write("(A,I0,A/)", {"The analysis failed to converge within the limit of ",
-                        options.iteration_limit, " iterations."});
-  r.Write("(A,E10.3,1X,A)", {"Maximum change in deflection    = ", max_change, unit});
-  r.Write("(A,E10.3,1X,A/)", {"Specified convergence tolerance = ", options.tolerance, unit});
-  block.Report(ErrorId::kNoConvergence,
-               {ErrorValue("iteration limit", options.iteration_limit),
-                ErrorValue("maximum change in deflection", max_change, unit),
-                ErrorValue("convergence tolerance", options.tolerance, unit)});
+  WriteErrorText(ErrorId::kNoConvergence, values, out.report, out.message);
+  block.Report(ErrorId::kNoConvergence, values);
 }
 
 }  // namespace
@@ -268,31 +223,8 @@ void CheckLayersHaveNodes(const std::vector<SoilLayer>& layers, const SoilWorkin
     // no thickness cannot overflow the estimate.
     const double ratio = thickness > 0.0 ? length / thickness : 0.0;
     const long long needed = ratio < 2.0e9 ? static_cast<long long>(ratio) : 2000000000LL;
-    ErrorBlock block(out);
-    for (RecordWriter* w : {&out.report, &out.message}) {
-      const bool report = w == &out.report;
-      w->Write("(//A/)", {ErrorHeading(ErrorId::kLayerWithoutNode)});
-      w->Write("(A,I0,A)",
-               {"PROBLEM:  The thickness of layer ", j, " was too thin to contain a nodal point."});
-      w->Write("(A)", {"          This layer lacks a nodal point and this prevents the correct "
-                       "computation of the layer's p-y curves. "});
-      w->Write("(A,I0,A,F9.3,1X,A,A,F9.3,1X,A)",
-               {"          The thickness of layer ", j, " is ", thickness, length2,
-                " and the pile increment length is ", h, length2});
-      w->Write("(A,I0,A)",
-               {"          The current number of pile increments is ", increments, "."});
-      w->Write(report ? "(A,I0,A/)" : "(A,I0,A)",
-               {"          The estimated minimum number of increments needed to get at least "
-                "one nodal point in the layer is ",
-                needed, "."});
-      w->Write("(A)", {"SOLUTION: Increase the number of pile increments. Up to 500 pile "
-                       "increments are allowed in Tarvex."});
-      w->Write("(A)", {"          If this error occurs with the maximum number of pile "
-                       "increments, you will need to combine the thinnest"});
-      w->Write("(A//)", {"          soil layer with an adjacent layer."});
-    }
-    block.Set(
-        ErrorId::kLayerWithoutNode,
+    SetError(
+        out, ErrorId::kLayerWithoutNode,
         {ErrorValue("layer", j), ErrorValue("layer thickness", thickness, length2),
          ErrorValue("pile increment length", h, length2), ErrorValue("pile increments", increments),
          ErrorValue("increments needed", static_cast<double>(needed))});

@@ -218,10 +218,8 @@ void RunLoadCurve(const InputModel& input, const DerivedTables& tables, int c, i
         p.iterations = response.iterations;
         continue;
       }
-      ReportNotFinite(*out, {"The response of the pile for load case " + std::to_string(c) +
-                                 " is not a finite number.",
-                             "Check the input values of the pile, the soil and the loading "
-                             "for their sizes and units."});
+      ReportNotFinite(*out,
+                      {ErrorTextValue("result", "pile response"), ErrorValue("load case", c)});
     }
     curve.failed_level = k;
     if (out->failed()) curve.failure = out->diagnostics.error;

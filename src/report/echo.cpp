@@ -73,113 +73,21 @@ long long WholeCycles(double cycles) {
   return static_cast<long long>(std::clamp(cycles, -1e15, 1e15));
 }
 
-// The lines of a failed check's error below its heading: the problem, the
-// values at fault and the solution.
-void WriteFaultLines(const InputModel& input, const EchoUnits& u, const InputCheckFault& fault,
-                     RecordWriter& w) {
-  switch (fault.id) {
-    case ErrorId::kZeroPileWidth:
-      w.Write("(A/A//A/A/)", {"Problem:  Zero values for one of the following values were ",
-                              "entered for one or more values of pile diameter.",
-                              "Solution:  NONE of these values may be zero.  Correct the ",
-                              "pile property data in your input data."});
-      return;
-    case ErrorId::kCyclesOutOfRange:
-      w.Write("(A/A//A/A/A,I0)",
-              {"Problem:  Cyclic loading type was specified and the number of cycles of loading",
-               "are outside the valid range of 2 to 5,000.",
-               "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
-               "or specify static loading.",
-               "Number of cycles of loading = ", WholeCycles(input.options.cycles)});
-      return;
-    case ErrorId::kTipShearCurve:
-      w.Write("(A,I0,A//A)",
-              {"Problem:   The input data for shear resistance at the pile tip appears to be in "
-               "error at point ",
-               fault.point, ".",
-               "Solution:  Check that the first point is (0,0) and that the x-values sucessively "
-               "increase in deflection and magnitude."});
-      return;
-    case ErrorId::kPrintDepthBelowTip:
-      w.Write(
-          "(A//A//A,I0,A,F7.2,A,A)",
-          {"Problem:  Printing of a p-y curve was specified below the pile tip.",
-           "Solution:  Specify printing depths only for depths above the pile tip.", "Input Point ",
-           fault.point, " at ", input.py_output_depths[static_cast<std::size_t>(fault.point) - 1],
-           u.depth, " was not printed because it is below the pile tip."});
-      return;
-    case ErrorId::kPrintDepthAboveGround:
-      w.Write("(A/A//A)",
-              {"Problem:  A depth above the ground surface was specified for the printing",
-               "of a p-y curve.",
-               "Solution:  Specify a depth between the ground surface and pile tip."});
-      return;
-    case ErrorId::kSectionPointCount:
-      w.Write("(A/A,I10)", {"The number of points to define the pile properties ",
-                            "is 2 to 40, not the input value of ", fault.point});
-      if (fault.point == 1) {
-        w.Write("(A/A/A)",
-                {"**** INPUT DATA ERROR ****", "The number of input values for pile diameter = 1 ",
-                 "Please add the properties for the tip of the pile."});
-      }
-      return;
-    case ErrorId::kSoilProfileAbovePileTip:
-      w.Write("(A,E12.4)", {"Problem: The depth at the bottom of the lowermost soil layer is ",
-                            input.layers.back().bottom});
-      w.Write("(A,E12.4,A)", {"         This depth is higher than the tip of the pile at ",
-                              input.pile_length, "."});
-      w.Write("(A)",
-              {"Solution: Increase the depth of the soil profile or shorten the pile length."});
-      return;
-    case ErrorId::kUnitWeightBelowGround:
-      w.Write("(A)", {"The depth of the first point of the data for effective unit"});
-      w.Write("(A,F12.4,A)",
-              {"is located at ", input.layers.front().top, " below the top of the pile."});
-      w.Write("(A,F12.4,A)", {"The ground surface is located at ", input.ground_depth, "."});
-      w.Write("(A/A)", {"The first point for the effective unit weight should be located",
-                        "at the same elevation as the ground surface."});
-      return;
-    case ErrorId::kSoilProfileBelowGround:
-      w.Write("(A,F12.4)", {"Problem:  The first depth of the soil profile is located at ",
-                            input.layers.front().top});
-      w.Write("(A)", {"          below the top of the pile."});
-      w.Write("(A,F12.4,A)",
-              {"          The ground surface is elevation is ", input.ground_depth, "."});
-      w.Write("(A/A)", {"Solution: Correct the input data so that the first depth of ",
-                        "          the soil profile data is be located at the same elevation as "
-                        "the ground surface."});
-      return;
-    case ErrorId::kMultipliersBelowGround:
-      w.Write("(A)", {"Problem:  The depth for the first data for p-multipliers is "});
-      w.Write("(A,E12.4,A)", {"          located at ", input.py_multipliers.front().depth,
-                              " below the top of the pile."});
-      w.Write("(A,E12.4,A)",
-              {"          The ground surface is located at ", input.ground_depth, "."});
-      w.Write("(A/A/A)", {"Solution:  Correct the input data so that the first depth for ",
-                          "          the p-multiplier data is the same as the elevation as the ",
-                          "          ground surface."});
-      return;
-    case ErrorId::kCyclicWithoutCycles:
-      w.Write("(A)", {"Loading was specified as cyclic, but the number of cycles of "});
-      w.Write("(A,E12.4,A)",
-              {"loading was specified as ", input.options.cycles, " (must be 2 or greater)."});
-      return;
-    default:
-      return;  // the checks raise no other error
-  }
-}
-
 // Whether the echo ends at `stop`: then the fault's error block is written
-// there, in both files, and raised with the values the check named.
-bool StopsAt(const InputModel& input, const EchoUnits& u, const Fault& fault, EchoStop stop,
-             RunOutput& out) {
+// there, in both files, and raised with the values the check named (the
+// depth of a printed p-y curve below the tip with its unit, as the echo
+// prints it).
+bool StopsAt(const EchoUnits& u, const Fault& fault, EchoStop stop, RunOutput& out) {
   if (!fault || fault->stop != stop) return false;
-  ErrorBlock block(out);
-  ToBoth(out, [&](RecordWriter& w) {
-    w.Write("(//A/)", {ErrorHeading(fault->id)});
-    WriteFaultLines(input, u, *fault, w);
-  });
-  block.Report(fault->id, fault->values);
+  std::vector<DiagnosticValue> values = fault->values;
+  if (fault->id == ErrorId::kPrintDepthBelowTip) {
+    for (DiagnosticValue& v : values) {
+      if (v.name != "depth") continue;
+      v.unit = u.depth;
+      while (!v.unit.empty() && v.unit.back() == ' ') v.unit.pop_back();
+    }
+  }
+  RaiseError(out, fault->id, std::move(values));
   return true;
 }
 
@@ -491,7 +399,7 @@ bool WritePile(const InputModel& input, const EchoUnits& u, const Fault& fault, 
     WriteSection(input.sections[i], u, r);
   }
   r.Write("(/)");
-  return !StopsAt(input, u, fault, EchoStop::kPile, out);
+  return !StopsAt(u, fault, EchoStop::kPile, out);
 }
 
 void WriteSlopeAndBatter(const InputModel& input, RecordWriter& r) {
@@ -933,7 +841,7 @@ bool WriteLoadingType(const InputModel& input, const EchoUnits& u, const Fault& 
   r.Write("(A/)", {"Cyclic loading criteria were used for computation of p-y curves for all "
                    "analyses."});
   r.Write("(A,I0)", {"Number of cycles of loading = ", WholeCycles(o.cycles)});
-  return !StopsAt(input, u, fault, EchoStop::kLoadingType, out);
+  return !StopsAt(u, fault, EchoStop::kLoadingType, out);
 }
 
 // Block 14: the distributed lateral load of the load cases.
@@ -1019,7 +927,7 @@ bool WriteTipShear(const InputModel& input, const EchoUnits& u, const Fault& fau
     r.Write("(I4,5X,F10.3,10X,F10.3)",
             {static_cast<int>(k) + 1, points[k].displacement, points[k].shear});
   }
-  return !StopsAt(input, u, fault, EchoStop::kTipShear, out);
+  return !StopsAt(u, fault, EchoStop::kTipShear, out);
 }
 
 // Block 17: the depths of the printed p-y curves; false when the echo ends
@@ -1029,7 +937,7 @@ bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, const Fault
   if (!input.options.print_py_curves) return true;
   RecordWriter& r = out.report;
   TitledBlock(r, 19, "Specified Depths for Output of p-y Curves");
-  if (StopsAt(input, u, fault, EchoStop::kPrintedDepths, out)) return false;
+  if (StopsAt(u, fault, EchoStop::kPrintedDepths, out)) return false;
   const auto& depths = input.py_output_depths;
   r.Write("(A,I0,A)", {"Lateral load-transfer (p-y) curves are computed and output at ",
                        static_cast<int>(depths.size()), " depths."});
@@ -1107,7 +1015,7 @@ void WriteInputEcho(const InputModel& input, const std::optional<LrfdLoading>& l
   } else if (!WriteAnalysisInput(input, u, lrfd_loading, fault, out)) {
     return;
   }
-  if (StopsAt(input, u, fault, EchoStop::kAfterAllBlocks, out)) return;
+  if (StopsAt(u, fault, EchoStop::kAfterAllBlocks, out)) return;
   WriteIgnoredValues(input, out);
   out.message.Write("(A)", {"Output of input data completed"});
 }

@@ -12,7 +12,6 @@
 
 #include "section/cut_section.hpp"
 #include "section/moment_curvature_solver.hpp"
-#include "section/section_errors.hpp"
 #include "section/section_values.hpp"
 
 namespace tarvex {
@@ -47,10 +46,8 @@ bool TablesFinite(const Job& job) {
           std::isfinite(c.moment[i]) && std::isfinite(c.ei[i]) && std::isfinite(c.curvature[i]);
     }
     if (!finite) {
-      ReportNotFinite(job.out, {"The bending stiffness values of Section " + std::to_string(job.n) +
-                                    " are not finite numbers.",
-                                "Check the dimensions and material values of the section for "
-                                "their sizes and units."});
+      ReportNotFinite(job.out, {ErrorTextValue("result", "bending stiffness values"),
+                                ErrorValue("section", job.n)});
       return false;
     }
   }
@@ -204,24 +201,9 @@ void UserEiTables(const Job& job) {
   job.progress.CurvesKept(job.result);
 }
 
-// An input error of section analysis, written to the report and the
-// message file: heading, problem lines, solution.
-void SectionInputError(RunOutput& run_out, ErrorId id, std::initializer_list<std::string> problem,
-                       const char* solution, std::vector<DiagnosticValue> values = {}) {
-  ErrorBlock block(run_out);
-  for (RecordWriter* out : {&run_out.report, &run_out.message}) {
-    out->Write("(//A/)", {ErrorHeading(id)});
-    bool first = true;
-    for (const std::string& line : problem) {
-      out->Write("(A,A)", {first ? "PROBLEM:  " : "          ", line});
-      first = false;
-    }
-    out->Write("(/A,A/)", {"SOLUTION: ", solution});
-  }
-  block.Report(id, std::move(values));
-}
-
-std::string SectionName(int n) { return "Section " + std::to_string(n); }
+// The units of the section's forces in its error texts.
+const char* UnitsWord(const Job& job) { return job.si() ? "SI" : "US customary"; }
+const char* ForceUnit(const Job& job) { return job.si() ? "kN" : "kips"; }
 
 bool AllFinite(std::initializer_list<double> values) {
   for (double v : values) {
@@ -230,12 +212,13 @@ bool AllFinite(std::initializer_list<double> values) {
   return true;
 }
 
-// Runtime error 28 for section n: `what` says which of its values are not
-// finite numbers.
-void SectionNotFinite(RunOutput& m, int n, const std::string& what) {
-  ReportNotFinite(m, {"The " + what + " of " + SectionName(n) + " are not finite numbers.",
-                      "Check the dimensions and material values of the section for their sizes "
-                      "and units."});
+// Runtime error 28 for section n: `result` says which of its values are
+// not finite numbers.
+void SectionNotFinite(RunOutput& m, int n, const char* result,
+                      std::vector<DiagnosticValue> more = {}) {
+  std::vector<DiagnosticValue> values{ErrorTextValue("result", result), ErrorValue("section", n)};
+  for (DiagnosticValue& v : more) values.push_back(std::move(v));
+  ReportNotFinite(m, std::move(values));
 }
 
 // The values of a prepared section that its report prints before the curves.
@@ -292,20 +275,19 @@ bool ThrustCurveFinite(const ThrustSolution& c) {
   return true;
 }
 
-std::string RefusalText(PlacementRefusal r, bool strands) {
-  const std::string what = strands ? "strand" : "bar";
+// The word for why the bars or strands could not be placed.
+const char* RefusalWord(PlacementRefusal r) {
   switch (r) {
     case PlacementRefusal::kDiameterBelowBar:
-      return "the section diameter is smaller than the " + what + " diameter.";
+      return "section smaller than steel";
     case PlacementRefusal::kCoverNotPositive:
-      return "the concrete cover over the " + what + "s is zero or negative.";
+      return "cover not positive";
     case PlacementRefusal::kGroupsOutOfRange:
-      return "the number of " + what + " groups is not from 1 to 300.";
+      return "groups out of range";
     case PlacementRefusal::kNoBarsInGroup:
-      return "a group holds no " + what + ".";
+      return "empty group";
     default:
-      return "the " + what + " centres, at (section width - " + what +
-             " diameter)/2 - cover from the centre, leave no room.";
+      return "no room";
   }
 }
 
@@ -333,79 +315,50 @@ void KeepSolution(double thrust, const ThrustSolution& curve, ThrustCurve& kept)
 
 // Ends the run for a section that cannot be prepared; false when it can.
 bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareResult& r) {
-  const std::string name = SectionName(n);
+  const char* reinforcement = cs.prestressed ? "strands" : "bars";
   switch (r.status) {
     case PrepareStatus::kOk:
       return false;
     case PrepareStatus::kBadValue:
-      SectionInputError(
-          m, ErrorId::kSectionNotAnalysable, {name + " cannot be analysed: " + r.reason + "."},
-          "Correct the dimensions and material values of the section.", {ErrorValue("section", n)});
+      RaiseError(m, ErrorId::kSectionNotAnalysable,
+                 {ErrorValue("section", n), ErrorTextValue("reason", r.reason)});
       return true;
     case PrepareStatus::kPlacementRefused:
-      SectionInputError(m, ErrorId::kSteelPlacementRefused,
-                        {"The " + std::string(cs.prestressed ? "strands" : "bars") + " of " + name +
-                         " cannot be placed: " + RefusalText(r.refusal, cs.prestressed)},
-                        "Check the section size, the bar or strand diameter, the cover and the "
-                        "number of bars or strands.",
-                        {ErrorValue("section", n)});
+      RaiseError(m, ErrorId::kSteelPlacementRefused,
+                 {ErrorValue("section", n), ErrorTextValue("reinforcement", reinforcement),
+                  ErrorTextValue("refusal", RefusalWord(r.refusal))});
       return true;
     case PrepareStatus::kOutsideStrips: {
       const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(r.bar - 1)];
       const std::string kind = cs.prestressed ? "Strand " : "Bar ";
       const char* length_unit = cs.si ? "m" : "in";
-      SectionInputError(
-          m, ErrorId::kBarOutsideSection,
-          {kind + std::to_string(r.bar) + " of " + name +
-               " reaches outside the section: its centre is at y = " + FormatFixed(b.y, 0, 4) +
-               " and its diameter is " + FormatFixed(b.diameter, 0, 4) + ",",
-           "while the section extends from y = " + FormatFixed(cs.slices.y[kSliceCount], 0, 4) +
-               " to y = " + FormatFixed(cs.slices.y[0], 0, 4) + "."},
-          "Correct the position of the bar or strand, the cover or the rebar offset.",
-          {ErrorValue("section", n), ErrorValue(kind + "number", r.bar),
-           ErrorValue("centre y", b.y, length_unit),
-           ErrorValue("diameter", b.diameter, length_unit),
-           ErrorValue("section bottom y", cs.slices.y[kSliceCount], length_unit),
-           ErrorValue("section top y", cs.slices.y[0], length_unit)});
+      RaiseError(m, ErrorId::kBarOutsideSection,
+                 {ErrorValue("section", n), ErrorValue(kind + "number", r.bar),
+                  ErrorValue("centre y", b.y, length_unit),
+                  ErrorValue("diameter", b.diameter, length_unit),
+                  ErrorValue("section bottom y", cs.slices.y[kSliceCount], length_unit),
+                  ErrorValue("section top y", cs.slices.y[0], length_unit)});
       return true;
     }
     case PrepareStatus::kSteelDoesNotFit: {
-      const std::string kind = cs.prestressed ? "strands" : "bars";
-      const char* length = cs.si ? " m" : " in";
-      const char* area = cs.si ? " sq. m" : " sq. in";
-      const int decimals = cs.si ? 6 : 3;
+      const char* length = cs.si ? "m" : "in";
+      const char* area = cs.si ? "sq. m" : "sq. in";
       if (r.other_bar == 0) {
-        SectionInputError(
+        RaiseError(
             m, ErrorId::kSteelDoesNotFit,
-            {"The " + kind + " of " + name + " do not fit in it: their area, " +
-                 FormatFixed(r.steel, 0, decimals) + area + ", is more than the " +
-                 FormatFixed(r.room, 0, decimals) + area + " of concrete",
-             "they lie in (" + FormatFixed(100.0 * r.steel / r.gross, 0, 1) +
-                 " % of the gross area of the section, " + FormatFixed(r.gross, 0, decimals) +
-                 area + ")."},
-            "Check the number of bars or strands, their area and the size of the section.",
-            {ErrorValue("section", n), ErrorValue("steel area", r.steel, area + 1),
-             ErrorValue("concrete area", r.room, area + 1),
-             ErrorValue("gross area", r.gross, area + 1)});
+            {ErrorValue("section", n), ErrorTextValue("reinforcement", reinforcement),
+             ErrorValue("steel area", r.steel, area), ErrorValue("concrete area", r.room, area),
+             ErrorValue("gross area", r.gross, area)});
         return true;
       }
       const RebarPoint& a = cs.reinforcement.bar[static_cast<std::size_t>(r.bar - 1)];
       const RebarPoint& b = cs.reinforcement.bar[static_cast<std::size_t>(r.other_bar - 1)];
-      const std::string what = cs.prestressed ? "Strands " : "Bars ";
-      SectionInputError(
-          m, ErrorId::kSteelDoesNotFit,
-          {"The " + kind + " of " + name + " do not fit at the given cover: " + what +
-               std::to_string(r.bar) + " and " + std::to_string(r.other_bar) + " of the " +
-               std::to_string(cs.reinforcement.count) + " overlap,",
-           "their centres being " + FormatFixed(std::hypot(a.x - b.x, a.y - b.y), 0, decimals + 1) +
-               length + " apart and their diameter " + FormatFixed(a.diameter, 0, decimals + 1) +
-               length + "."},
-          "Check the number of bars or strands, their diameter, the cover and the size of the "
-          "section.",
-          {ErrorValue("section", n), ErrorValue("first bar", r.bar),
-           ErrorValue("second bar", r.other_bar),
-           ErrorValue("centre distance", std::hypot(a.x - b.x, a.y - b.y), length + 1),
-           ErrorValue("diameter", a.diameter, length + 1)});
+      RaiseError(m, ErrorId::kSteelDoesNotFit,
+                 {ErrorValue("section", n), ErrorTextValue("reinforcement", reinforcement),
+                  ErrorValue("first bar", r.bar), ErrorValue("second bar", r.other_bar),
+                  ErrorValue("number of bars or strands", cs.reinforcement.count),
+                  ErrorValue("centre distance", std::hypot(a.x - b.x, a.y - b.y), length),
+                  ErrorValue("diameter", a.diameter, length)});
       return true;
     }
     case PrepareStatus::kNoConcrete:
@@ -413,9 +366,7 @@ bool PreparationFailed(RunOutput& m, int n, const CutSection& cs, const PrepareR
       const bool concrete = r.status == PrepareStatus::kNoConcrete;
       const ErrorId id = concrete ? ErrorId::kConcreteAreaNegative : ErrorId::kSteelAreaNegative;
       const double area = concrete ? cs.slices.total_concrete : cs.slices.total_bar;
-      ErrorBlock block(m);
-      for (RecordWriter* out : {&m.report, &m.message}) WritePrestressAreaError(*out, id, area);
-      block.Report(id, {ErrorValue("section", n), ErrorValue("area", area)});
+      RaiseError(m, id, {ErrorValue("section", n), ErrorValue("area", area)});
       return true;
     }
   }
@@ -441,14 +392,15 @@ bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* l
     // Every thrust beyond a capacity: the run would end normally with
     // nothing analysed for the section.
     if (list->empty() && !job.thrusts.empty()) {
-      ErrorBlock block(job.out);
-      for (RecordWriter* out : {&job.out.report, &job.out.message}) {
-        WriteNoThrustInRangeError(*out, job.si(), job.n, job.thrusts.data(),
-                                  static_cast<int>(job.thrusts.size()), cs.pn, cs.nt);
+      std::vector<DiagnosticValue> values{ErrorValue("section", job.n),
+                                          ErrorTextValue("units", UnitsWord(job))};
+      for (std::size_t t = 0; t < job.thrusts.size(); ++t) {
+        values.push_back(ErrorValue("axial thrust load " + std::to_string(t + 1), job.thrusts[t],
+                                    ForceUnit(job)));
       }
-      block.Report(ErrorId::kNoThrustInRange,
-                   {ErrorValue("section", job.n), ErrorValue("compressive capacity", cs.pn),
-                    ErrorValue("tensile capacity", cs.nt)});
+      values.push_back(ErrorValue("compressive capacity", cs.pn));
+      values.push_back(ErrorValue("tensile capacity", cs.nt));
+      RaiseError(job.out, ErrorId::kNoThrustInRange, std::move(values));
       return false;
     }
     return true;
@@ -464,13 +416,10 @@ bool SectionThrusts(const Job& job, const CutSection& cs, std::vector<double>* l
     const ErrorId id =
         over ? (lrfd ? ErrorId::kLrfdThrustOverCompression : ErrorId::kThrustOverCompression)
              : (lrfd ? ErrorId::kLrfdThrustOverTension : ErrorId::kThrustOverTension);
-    ErrorBlock block(job.out);
-    for (RecordWriter* out : {&job.out.report, &job.out.message}) {
-      WriteThrustCapacityError(*out, job.si(), id, static_cast<int>(t) + 1, p,
-                               over ? cs.pn : cs.nt);
-    }
-    block.Report(id, {ErrorValue("load case", static_cast<int>(t) + 1),
-                      ErrorValue("axial thrust", p), ErrorValue("capacity", over ? cs.pn : cs.nt)});
+    RaiseError(
+        job.out, id,
+        {ErrorValue("load case", static_cast<int>(t) + 1), ErrorValue("axial thrust", p),
+         ErrorValue("capacity", over ? cs.pn : cs.nt), ErrorTextValue("units", UnitsWord(job))});
     return false;
   }
   return true;
@@ -482,25 +431,14 @@ void SlicedSectionTables(const Job& job) {
   const PileSection& s = job.s;
   const int n = job.n;
   RunOutput& m = job.out;
-  const std::string name = SectionName(n);
   if (s.type == kMicropile) {
-    SectionInputError(m, ErrorId::kSectionNotAnalysable,
-                      {name + " is a micropile, which has no cross-section dimensions or "
-                              "materials:",
-                       "its bending stiffness cannot be computed."},
-                      "Describe the micropile as a steel pipe, a drilled shaft or a pile with "
-                      "user-defined nonlinear EI.",
-                      {ErrorValue("section", n)});
+    RaiseError(m, ErrorId::kSectionNotAnalysable,
+               {ErrorValue("section", n), ErrorTextValue("section type", "micropile")});
     return;
   }
   if (job.options.units == UnitSystem::kGeneral) {
-    SectionInputError(m, ErrorId::kSectionNotAnalysable,
-                      {name + " cannot be analysed in general units: the concrete, steel and "
-                              "strand laws",
-                       "hold constants in ksi."},
-                      "Use US customary or SI units, or describe the section as elastic or with "
-                      "user-defined nonlinear EI.",
-                      {ErrorValue("section", n)});
+    RaiseError(m, ErrorId::kSectionNotAnalysable,
+               {ErrorValue("section", n), ErrorTextValue("units", "general")});
     return;
   }
   const bool si = job.si();
@@ -511,7 +449,7 @@ void SlicedSectionTables(const Job& job) {
   const PrepareResult prepared = PrepareCutSection(s, job.options.units, cs.get());
   if (PreparationFailed(m, n, *cs, prepared)) return;
   if (!PreparedSectionFinite(*cs)) {
-    SectionNotFinite(m, n, "properties computed from the dimensions and materials");
+    SectionNotFinite(m, n, "section properties");
     return;
   }
 
@@ -535,7 +473,7 @@ void SlicedSectionTables(const Job& job) {
     const bool solved = SolveThrust(*cs, p, curve.get(), work.get());
     const bool finite = ThrustCurveFinite(*curve);
     if (solved && !finite) {
-      SectionNotFinite(m, n, "moment-curvature values for axial thrust " + std::to_string(t + 1));
+      SectionNotFinite(m, n, "moment-curvature values", {ErrorValue("axial thrust number", t + 1)});
       return;
     }
     KeepSolution(p, *curve, kept.emplace_back());
@@ -545,10 +483,8 @@ void SlicedSectionTables(const Job& job) {
       kept.back().nominal_moment_capacity = 0.0;
       job.progress.ThrustSolved(job.result, kept.back());
       if (!finite) kept.pop_back();
-      ErrorBlock block(m);
-      WriteNeutralAxisError(m.report);
-      block.Report(ErrorId::kNeutralAxisNotFound,
-                   {ErrorValue("section", n), ErrorValue("axial thrust", p)});
+      RaiseError(m, ErrorId::kNeutralAxisNotFound,
+                 {ErrorValue("section", n), ErrorValue("axial thrust", p)});
       return;
     }
     kept.back().full_curve = !cs->pipe() && curve->count == ThrustSolution::kMaxPoints;

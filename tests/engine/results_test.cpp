@@ -336,9 +336,18 @@ TEST(Diagnostics, AnInputErrorNamesTheFileTheLineAndItsText) {
   EXPECT_EQ(e.message[1].rfind("Problem:  Line 30 of in.tv6 holds \"36.0x\" where a number", 0), 0U)
       << e.message[1];
   EXPECT_EQ(e.message[3], "Solution:  Correct the input data file at that line.");
-  ASSERT_EQ(e.values.size(), 1U);
+  // The value at fault, then the file, the line and the problem the error's
+  // text names.
+  ASSERT_EQ(e.values.size(), 5U);
   EXPECT_EQ(e.values[0].text, "36.0x");
   EXPECT_NE(e.values[0].name.find("value 1 of "), std::string::npos) << e.values[0].name;
+  EXPECT_EQ(e.values[1].name, "input file");
+  EXPECT_EQ(e.values[1].text, "in.tv6");
+  EXPECT_EQ(e.values[2].name, "line");
+  EXPECT_EQ(e.values[2].value, 30.0);
+  EXPECT_EQ(e.values[3].name, "problem");
+  EXPECT_EQ(e.values[4].name, "input line");
+  EXPECT_EQ(e.values[4].text, line);
   EXPECT_EQ(r.outcome.results.outcome, Outcome::kInputError);
 }
 

@@ -210,7 +210,12 @@ TEST(Reader, ErrorsCarryTheirValues) {
       {"negative deflection limit",
        Replace(kBase, "MaxDefl 10.0", "MaxDefl -2.5"),
        "INP00095",
-       {ErrorValue("the maximum allowable deflection", -2.5)}},
+       {ErrorValue("the maximum allowable deflection", -2.5),
+        ErrorTextValue("input file", "shaft.tv6"), ErrorValue("line", 18),
+        ErrorTextValue(
+            "problem",
+            "gives -2.5 as the maximum allowable deflection, which must not be negative"),
+        ErrorTextValue("input line", "MaxDefl -2.5")}},
       {"option",
        Replace(kBase, "UseTipShear NO", "UseTipShear no"),
        "INP00095",
