@@ -26,80 +26,31 @@ double SlopeFactor(const PyNode& node, bool single_precision_cos45) {
 // The zero-strength input errors of the clays.
 void ZeroCohesionSoftClay(const PyNode& node, bool with_j) {
   const LayerCall& call = node.call;
-  RunOutput& m = call.out;
-  const ErrorId id = with_j ? ErrorId::kSoftClayJZeroCohesion : ErrorId::kSoftClayZeroCohesion;
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(id)});
-    out->Write("(A)", {"An error was detected that is related to an incompatibility between the "
-                       "input "});
-    out->Write("(A)", {"data defining soil layering and soil shear strength values when computing "
-                       "a "});
-    out->Write("(A/)", {"p-y curve using the Matlock soft clay criteria."});
-    out->Write("(A/)", {with_j ? "Problem:  A negative or zero value of cohesion was input for a "
-                                 "soft clay soil with J."
-                               : "Problem:  A negative or zero value of cohesion was input for a "
-                                 "soft clay soil."});
-    out->Write("(A)", {"Solution:  Please compare the depth values for soil layering and soil "
-                       "shear "});
-    out->Write("(A/)", {"strength values and revise the input data."});
-    const bool report = out == &m.report;
-    out->Write(report ? "(A,I0,A,I0,A,I0,A,F10.3,A,F10.3,$)" : "(A,I0,A,I0,A,I0,A,F10.3,A,F10.3)",
-               {"Layer no. = ", call.layer, ", Node no. = ", node.i, ", Top node in layer = ",
-                call.first_node, ", Elevation = ", node.z, ", c(x) = ", node.c});
-    if (report) {
-      out->Write("(A,F10.3)", {", Pile length = ", call.pile_length});
-      out->Write("(A,I0,A,I0)", {", ITOP = ", call.first_node, ", IBOT = ", call.last_node});
-    }
-  }
-  ReportError(m, id,
-              {ErrorValue("layer", call.layer), ErrorValue("node", node.i),
-               ErrorValue("elevation", node.z), ErrorValue("c", node.c)});
+  RaiseError(
+      call.out, with_j ? ErrorId::kSoftClayJZeroCohesion : ErrorId::kSoftClayZeroCohesion,
+      {ErrorValue("layer", call.layer), ErrorValue("node", node.i), ErrorValue("elevation", node.z),
+       ErrorValue("c", node.c), ErrorValue("top node in layer", call.first_node),
+       ErrorValue("pile length", call.pile_length, LabelsOf(call.units).length),
+       ErrorValue("bottom node in layer", call.last_node)});
 }
 
+// Stiff clay without free water names its criterion: the criterion with an
+// initial k words the solution otherwise.
 void ZeroCohesionStiffClay(RunOutput& m, bool free_water, bool with_k) {
-  const ErrorId id =
-      free_water ? ErrorId::kStiffClayFreeWaterZeroCohesion : ErrorId::kStiffClayZeroCohesion;
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(id)});
-    if (free_water) {
-      out->Write("(A)", {"An error was detected in the input data used to compute p-y curves in "});
-      out->Write("(A/)", {"stiff clay with free water."});
-      out->Write("(A/)", {"Problem:  Zero was input for the cohesion of a stiff clay. "});
-      out->Write("(A)", {"Solution:  Check and compare the values of shear strength and revise "
-                         "the "});
-      out->Write("(A)", {"input so that the strength values are correct for the soil types "
-                         "specified."});
-    } else {
-      out->Write("(A)", {"An error was detected in the input data."});
-      out->Write("(A/)",
-                 {"Problem:  Zero was input for cohesion of stiff clay without free water."});
-      if (with_k) {
-        out->Write("(A)", {"Solution:  Please check the values of soil shear strength and "
-                           "revise "});
-        out->Write("(A)", {"the input data."});
-      } else {
-        out->Write("(A)", {"Solution:  Please check the values of soil shear strength and revise "
-                           "the input data."});
-      }
-    }
+  if (free_water) {
+    RaiseError(m, ErrorId::kStiffClayFreeWaterZeroCohesion);
+    return;
   }
-  ReportError(m, id);
+  const SoilCriterion criterion = with_k ? kStiffClayNoFreeWaterK : kStiffClayNoFreeWater;
+  RaiseError(m, ErrorId::kStiffClayZeroCohesion,
+             {ErrorTextValue("criterion", std::string(CriterionOf(criterion).description))});
 }
 
 // General units have no default epsilon-50 or k: a stiff clay layer needs
 // its own values.
 void MissingGeneralValue(RunOutput& m, int layer, const char* what) {
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(//A/)", {ErrorHeading(ErrorId::kInvalidValue)});
-    out->Write("(A,I0,A,A,A)", {"Problem:  Soil layer ", layer,
-                                " is a stiff clay with no input "
-                                "value of ",
-                                what, " at this depth,"});
-    out->Write("(A/)", {"          and general units have no default values for it."});
-    out->Write("(A/)", {"Solution:  Give the layer a positive value at its top and bottom."});
-  }
-  ReportError(m, ErrorId::kInvalidValue,
-              {ErrorValue("layer", layer), ErrorTextValue("missing value", what)});
+  RaiseError(m, ErrorId::kInvalidValue,
+             {ErrorValue("layer", layer), ErrorTextValue("missing value", what)});
 }
 
 // Warnings on the strength range.
@@ -253,19 +204,7 @@ struct SoftClayCriterion : CriterionBase {
     const ErrorId id =
         kWithJ ? (small ? ErrorId::kSoftClayJSmallModulusNaN : ErrorId::kSoftClayJModulusNaN)
                : (small ? ErrorId::kSoftClaySmallModulusNaN : ErrorId::kSoftClayModulusNaN);
-    ErrorBlock block(out);
-    for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(A/)", {ErrorHeading(id)});
-      w->Write("(A,I0/)",
-               {kWithJ ? "The computed value of soil modulus computed in API soft clay is "
-                         "not-a-number for node number "
-                       : "The computed value of soil modulus computed in soft clay is "
-                         "not-a-number for node number ",
-                node.i});
-      w->Write("(A)", {"This problem is usually due to a required soil property being "
-                       "left equal to zero."});
-    }
-    block.Set(id, {ErrorValue("node", node.i)});
+    SetError(out, id, {ErrorValue("node", node.i)});
   }
 
   static Resistance ResistanceAt(const PyNode& node, const Soil&, const State& st) {

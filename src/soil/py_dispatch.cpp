@@ -7,6 +7,7 @@
 
 #include "core/distinct.hpp"
 #include "core/section_properties.hpp"
+#include "format/error_text.hpp"
 #include "soil/layer_nodes.hpp"
 #include "soil/py_modifiers.hpp"
 
@@ -290,21 +291,14 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
   for (int k = 1; k <= n; ++k) {
     const double depth = distinct[static_cast<std::size_t>(k - 1)];
     if (!(depth < input.ground_depth)) continue;
-    const std::string unit(LabelsFor(input.options.units).length);
+    const std::string_view unit = LabelsFor(input.options.units).length;
+    const ErrorValues values = {ErrorValue("depth", depth, unit),
+                                ErrorValue("ground surface", input.ground_depth, unit),
+                                ErrorValue("depth number", k)};
     ErrorBlock block(out);
-    for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(A/)", {ErrorHeading(ErrorId::kPrintedCurveAboveGround)});
-      w->Write("(A,I0)", {"p-y curves cannot be generated at depth number ", k});
-      w->Write("(A,F9.3,1X,A,A)",
-               {"This location is ", depth, unit.substr(0, 1), " below the pile head and "});
-      w->Write("(A/)", {"is above the ground surface for this problem."});
-      w->Write("(A,F9.3,1X,A,A/)",
-               {"The ground surface is ", input.ground_depth, unit, " below the top of the pile."});
-    }
+    WriteErrorText(ErrorId::kPrintedCurveAboveGround, values, out.report, out.message);
     sink.AboveGround(n, k, depth);
-    block.Set(
-        ErrorId::kPrintedCurveAboveGround,
-        {ErrorValue("depth", depth, unit), ErrorValue("ground surface", input.ground_depth, unit)});
+    block.Set(ErrorId::kPrintedCurveAboveGround, values);
     return printed;
   }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "format/error_text.hpp"
 #include "soil/py_dispatch.hpp"
 #include "soil/rock_curves.hpp"
 
@@ -20,23 +21,13 @@ bool LayerValueAt(const PyNode& node, double top, double bottom, bool massive, d
   const LayerCall& call = node.call;
   const SoilLayer& layer = call.soil_layer;
   if (layer.bottom == layer.top) {
-    RunOutput& m = call.out;
-    ReportError(m, ErrorId::kRockLayerWithoutThickness,
-                {ErrorValue("layer", call.layer), ErrorValue("elevation", layer.top)});
-    m.report.Write("(A/)", {ErrorHeading(ErrorId::kRockLayerWithoutThickness)});
-    if (massive) {
-      m.report.Write("(A)", {"Problem:  The top and bottom elevations for massive rock layer are "
-                             "equal."});
-      m.report.Write("(A,I0,A,E12.4/)", {"          The top and bottom elevations for layer ",
-                                         call.layer, " = ", layer.top});
-      m.report.Write("(A)", {"Solution: Correct the input data for elevations defining the "
-                             "massive rock layer."});
-    } else {
-      m.report.Write("(A)", {"Problem:  The top and bottom elevations for weak rock layer are "
-                             "equal."});
-      m.report.Write("(A)", {"Solution: Correct the input data for elevations defining weak rock "
-                             "layer."});
-    }
+    // The block follows the "ended prematurely" lines in the report.
+    const ErrorValues values = {
+        ErrorValue("layer", call.layer), ErrorValue("elevation", layer.top),
+        ErrorTextValue("criterion",
+                       std::string(CriterionOf(massive ? kMassiveRock : kWeakRock).description))};
+    ReportError(call.out, ErrorId::kRockLayerWithoutThickness, values);
+    WriteErrorText(ErrorId::kRockLayerWithoutThickness, values, call.out.report, call.out.message);
     *value = 0.0;
     return false;
   }
@@ -46,45 +37,19 @@ bool LayerValueAt(const PyNode& node, double top, double bottom, bool massive, d
 
 // Compressive strength of zero or less.
 void StrengthNotPositive(const LayerCall& call) {
-  RunOutput& m = call.out;
-  ErrorBlock block(m);
-  m.message.Write("(A/)", {ErrorHeading(ErrorId::kRockStrengthNotPositive)});
-  m.message.Write("(A/)", {"Problem:   The input value for compressive strength is less than or "
-                           "equal to zero."});
-  m.message.Write("(A,I0)", {"Solution:  Check the input values for layer ", call.layer});
-  block.Report(ErrorId::kRockStrengthNotPositive, {ErrorValue("layer", call.layer)});
+  RaiseError(call.out, ErrorId::kRockStrengthNotPositive, {ErrorValue("layer", call.layer)});
 }
 
 // A rock modulus of zero or less: the initial line of the curve would have
 // no slope and its break point no finite deflection.
 void ModulusNotPositive(const LayerCall& call, std::string_view what) {
-  RunOutput& m = call.out;
-  ErrorBlock block(m);
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kRockModulusNotPositive)});
-    out->Write("(A,A,A/)",
-               {"Problem:   The input value for the ", what, " is less than or equal to zero."});
-    out->Write("(A,I0)",
-               {"Solution:  Give a positive value at the top and bottom of layer ", call.layer});
-  }
-  block.Report(ErrorId::kRockModulusNotPositive, {ErrorValue("layer", call.layer)});
+  RaiseError(call.out, ErrorId::kRockModulusNotPositive,
+             {ErrorValue("layer", call.layer), ErrorTextValue("modulus", std::string(what))});
 }
 
 // A massive rock layer along the pile without strength or modulus.
 void MassiveRockWithoutValues(const LayerCall& call) {
-  RunOutput& m = call.out;
-  ErrorBlock block(m);
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kMassiveRockWithoutValues)});
-    out->Write("(A,I0,A)", {"Problem:   Layer ", call.layer,
-                            " is massive rock, which has no compressive strength and no"});
-    out->Write("(A/)", {"           intact-rock modulus: its p-y curves cannot be computed."});
-    out->Write("(A)",
-               {"Solution:  Use massive rock only below the pile tip, or describe the rock"});
-    out->Write("(A)",
-               {"           along the pile with the weak rock or vuggy limestone criteria."});
-  }
-  block.Report(ErrorId::kMassiveRockWithoutValues, {ErrorValue("layer", call.layer)});
+  RaiseError(call.out, ErrorId::kMassiveRockWithoutValues, {ErrorValue("layer", call.layer)});
 }
 
 // ---------------------------------------------------------------------------
@@ -119,17 +84,8 @@ struct WeakRockCriterion : CriterionBase {
       }
     }
     if (qu < 1e-10 && node.i > call.first_node) {
-      ErrorBlock block(m);
-      m.message.Write("(A/)", {ErrorHeading(ErrorId::kWeakRockZeroStrength)});
-      m.message.Write("(A)", {"An error was detected when computing the p-y curve for weak rock."});
-      m.message.Write("(A)", {"Problem:   The input value for the compressive strength of a weak "
-                              "rock was "});
-      m.message.Write("(A/)", {"           input as negative or zero (0)."});
-      m.message.Write("(A)", {"Solution:  Check the depth values for soil layering and soil shear "
-                              "strength "});
-      m.message.Write("(A)", {"           values and correct the input data."});
-      block.Report(ErrorId::kWeakRockZeroStrength,
-                   {ErrorValue("layer", call.layer), ErrorValue("compressive strength", qu)});
+      RaiseError(m, ErrorId::kWeakRockZeroStrength,
+                 {ErrorValue("layer", call.layer), ErrorValue("compressive strength", qu)});
       return false;
     }
     const SoilLayer& layer = call.soil_layer;
@@ -139,28 +95,15 @@ struct WeakRockCriterion : CriterionBase {
       return false;
     }
     if (node.k_rm <= 0.0) {
-      ErrorBlock block(m);
-      m.message.Write("(A/)", {ErrorHeading(ErrorId::kKrmNotPositive)});
-      m.message.Write("(A/)", {"Problem:  The input value for k_rm for weak rock is less than or "
-                               "equal to zero."});
-      m.message.Write("(A,I0)", {"Solution: Check the input values for layer ", call.layer});
-      block.Report(ErrorId::kKrmNotPositive,
-                   {ErrorValue("layer", call.layer), ErrorValue("k_rm", node.k_rm)});
+      RaiseError(m, ErrorId::kKrmNotPositive,
+                 {ErrorValue("layer", call.layer), ErrorValue("k_rm", node.k_rm)});
       return false;
     }
     if (node.k_rm < double(0.00005f)) RecordWarning(m.warnings(), -316);
     if (node.k_rm > double(0.0005f)) RecordWarning(m.warnings(), -317);
     if (node.k_rm * node.b <= 0.0) {
-      ErrorBlock block(m);
-      m.message.Write("(A/)", {ErrorHeading(ErrorId::kWeakRockKrmNotPositive)});
-      m.message.Write("(A)", {"An error was detected when computing the p-y curve for weak rock.  "
-                              "   "});
-      m.message.Write("(A/)", {"Problem:  The input value for k_rm is less than or equal to 0. "});
-      m.message.Write("(A,I0)", {"Solution:  Check the input values for the week rock properties "
-                                 "in the soil layer ",
-                                 call.layer});
-      block.Report(ErrorId::kWeakRockKrmNotPositive,
-                   {ErrorValue("layer", call.layer), ErrorValue("k_rm", node.k_rm)});
+      RaiseError(m, ErrorId::kWeakRockKrmNotPositive,
+                 {ErrorValue("layer", call.layer), ErrorValue("k_rm", node.k_rm)});
       return false;
     }
     // The depth into rock counts from the top of the uppermost of the weak

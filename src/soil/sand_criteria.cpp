@@ -16,28 +16,7 @@ namespace {
 bool Uscs(const LayerCall& call) { return call.units == UnitSystem::kUscs; }
 
 // General units have no default k.
-void NoDefaultK(RunOutput& m) {
-  ErrorBlock block(m);
-  for (RecordWriter* out : {&m.report, &m.message}) {
-    out->Write("(//A/)", {ErrorHeading(ErrorId::kNoDefaultSandK)});
-    out->Write("(A)",
-               {"Problem:  General units have been selected for use in computations in      "});
-    out->Write("(A)",
-               {"combination with default values of k for a layer classified as API sand    "});
-    out->Write("(A)",
-               {"criteria. This combination of data cannot be used because Tarvex cannot     "});
-    out->Write("(A/)",
-               {"compute default values of subgrade modulus in general units.               "});
-    out->Write("(A)",
-               {"Solution:  You must select either US customary for SI units for the        "});
-    out->Write("(A)",
-               {"units of computation to use a default value for subgrade subgrade modulus  "});
-    out->Write("(A)",
-               {"for the API sand criteria or enter an appropriate proper value by entering "});
-    out->Write("(A)", {"a non-zero for k."});
-  }
-  block.Report(ErrorId::kNoDefaultSandK);
-}
+void NoDefaultK(RunOutput& m) { RaiseError(m, ErrorId::kNoDefaultSandK); }
 
 // The layer's k at depth z: linear between its top and bottom values; the
 // default for the node's friction angle and unit weight when the top value
@@ -65,34 +44,9 @@ bool SandK(const PyNode& node, double* k, bool* default_k) {
 
 // The slope steeper than the friction angle: the wedge has no active state.
 void SlopeSteeperThanFriction(const LayerCall& call, bool api) {
-  RunOutput& m = call.out;
-  const ErrorId id =
-      api ? ErrorId::kApiSandSlopeBeyondFriction : ErrorId::kReeseSandSlopeBeyondFriction;
-  ErrorBlock block(m);
-  std::vector<RecordWriter*> outs = {&m.message};
-  if (!api) outs.push_back(&m.report);
-  for (RecordWriter* out : outs) {
-    if (api) {
-      out->Write("(A/)", {ErrorHeading(id)});
-      out->Write("(A)", {"An error was detected in the input data when computing a p-y."});
-      out->Write("(A,I0,A/)",
-                 {"curve using the API criteria for sand for layer ", call.layer, "."});
-      out->Write("(A)", {"Problem:  The angle of the ground slope can not be greater "});
-      out->Write("(A/)", {"than the internal friction angle of the sand."});
-      out->Write("(A)", {"Solution:  Set the value for slope angle to be less than "});
-      out->Write("(A)", {"the angle of friction."});
-    } else {
-      out->Write("(A/)", {ErrorHeading(id)});
-      out->Write("(A)", {"An error was found in the input data when computing a p-y curve using "});
-      out->Write("(A,I0,A/)", {"the Reese sand criteria for layer ", call.layer, "."});
-      out->Write("(A)", {"Problem:  The angle of the ground slope can not be greater than the "});
-      out->Write("(A/)", {"internal friction angle of the sand."});
-      out->Write(
-          "(A)",
-          {"Solution:  Set the value for slope angle to be less than the angle of friction."});
-    }
-  }
-  block.Report(id, {ErrorValue("layer", call.layer)});
+  RaiseError(call.out,
+             api ? ErrorId::kApiSandSlopeBeyondFriction : ErrorId::kReeseSandSlopeBeyondFriction,
+             {ErrorValue("layer", call.layer)});
 }
 
 // The active coefficient of the wedge: the flat-ground value, or that of the
@@ -171,17 +125,8 @@ struct ReeseSandCriterion : CriterionBase {
     if (!SandK(node, &s->k, &s->default_k)) return false;
     s->angles = SandAnglesOf(node.phi);
     if (s->angles.phi < 1e-10) {
-      ErrorBlock block(m);
-      m.message.Write("(A/)", {ErrorHeading(ErrorId::kReeseSandZeroFriction)});
-      m.message.Write("(A)", {"An error was detected in the input data for friction angle."});
-      m.message.Write("(A)", {"Problem:  Zero was input for the friction angle for a sand when "
-                              "computing "});
-      m.message.Write("(A/)", {"          a p-y curve using the Reese et al. criteria."});
-      m.message.Write("(A)", {"Solution: Check values of soil strength values and revise the "
-                              "input data."});
-      block.Report(
-          ErrorId::kReeseSandZeroFriction,
-          {ErrorValue("layer", call.layer), ErrorValue("friction angle", node.phi, "deg")});
+      RaiseError(m, ErrorId::kReeseSandZeroFriction,
+                 {ErrorValue("layer", call.layer), ErrorValue("friction angle", node.phi, "deg")});
       return false;
     }
     if (node.phi < 20.0 || node.phi > 48.0) {
@@ -237,16 +182,7 @@ struct ReeseSandCriterion : CriterionBase {
     RunOutput& out = node.call.out;
     const ErrorId id =
         y_hat < 1e-14 ? ErrorId::kReeseSandSmallModulusNaN : ErrorId::kReeseSandModulusNaN;
-    ErrorBlock block(out);
-    for (RecordWriter* w : {&out.report, &out.message}) {
-      w->Write("(A/)", {ErrorHeading(id)});
-      w->Write("(A,I0/)", {"The computed value of soil modulus computed in Reese Sand is "
-                           "not-a-number for node number ",
-                           node.i});
-      w->Write("(A)", {"This problem is usually due to a required soil property being "
-                       "left equal to zero."});
-    }
-    block.Set(id, {ErrorValue("node", node.i)});
+    SetError(out, id, {ErrorValue("node", node.i)});
   }
 
   static Resistance ResistanceAt(const PyNode& node, const Soil&, const State& st) {
@@ -378,16 +314,8 @@ struct ApiSandCriterion : CriterionBase {
     if (node.phi < 20.0 || node.phi > 48.0) RecordWarning(m.warnings(), -303);
     s->angles = SandAnglesOf(node.phi);
     if (s->angles.phi < 1e-10 && node.i > call.first_node) {
-      ErrorBlock block(m);
-      m.message.Write("(A/)", {ErrorHeading(ErrorId::kApiSandZeroFriction)});
-      m.message.Write("(A)", {"An error was detected in the input data when computing a p-y."});
-      m.message.Write("(A,I0,A/)",
-                      {"curve using the API sand criteria for layer ", call.layer, "."});
-      m.message.Write("(A/)", {"Problem:  A zero was input for the friction angle for sand."});
-      m.message.Write("(A)", {"Solution:  Check the friction angle values and revise the "});
-      m.message.Write("(A)", {"data to correct this problem."});
-      block.Report(ErrorId::kApiSandZeroFriction, {ErrorValue("layer", call.layer),
-                                                   ErrorValue("friction angle", node.phi, "deg")});
+      RaiseError(m, ErrorId::kApiSandZeroFriction,
+                 {ErrorValue("layer", call.layer), ErrorValue("friction angle", node.phi, "deg")});
       return false;
     }
     if (!WedgeActiveCoefficient(call, s->angles, true, &s->ka)) return false;

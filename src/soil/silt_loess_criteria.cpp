@@ -30,61 +30,19 @@ double InLayer(const PyNode& node, int column) {
 // Cemented silt ("Cem Silt").
 
 void ZeroSiltCohesion(const PyNode& node) {
-  RunOutput& m = node.call.out;
-  ErrorBlock block(m);
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kSiltZeroCohesion)});
-    out->Write("(A)", {"Problem: A negative or zero value of cohesion was input for "});
-    out->Write("(A/)", {"a soil defined as a silt."});
-    out->Write("(A,I0,A,F13.8,A,E10.3/)",
-               {"Layer = ", node.call.layer, ", Depth = ", node.z, ", c = ", node.c});
-    out->Write("(A)", {"Solution:  Please revise and correct the input data.  "});
-    out->Write("(A)", {"Both cohesion and friction angle should be non-zero for silt soils."});
-  }
-  block.Report(ErrorId::kSiltZeroCohesion, {ErrorValue("layer", node.call.layer),
-                                            ErrorValue("depth", node.z), ErrorValue("c", node.c)});
+  RaiseError(
+      node.call.out, ErrorId::kSiltZeroCohesion,
+      {ErrorValue("layer", node.call.layer), ErrorValue("depth", node.z), ErrorValue("c", node.c)});
 }
 
-void ZeroSiltFriction(RunOutput& m) {
-  ErrorBlock block(m);
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kSiltZeroFriction)});
-    out->Write("(A/)",
-               {"Problem:  A negative or zero value was input for the friction angle for a silt."});
-    out->Write("(A)", {"Solution:  Please revise and correct the input data.  "});
-    out->Write("(A)",
-               {"Both cohesion and friction angle must be non-zero for the cemented silt soil."});
-  }
-  block.Report(ErrorId::kSiltZeroFriction);
-}
+void ZeroSiltFriction(RunOutput& m) { RaiseError(m, ErrorId::kSiltZeroFriction); }
 
 void SlopeBeyondCohesionlessSilt(RunOutput& m, int layer) {
-  ErrorBlock block(m);
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kCohesionlessSiltSlopeBeyondFriction)});
-    out->Write("(A)", {"An error was detected in the input data when computing a p-y."});
-    out->Write("(A,I0,A/)", {"curve using the criteria for silt for layer ", layer, "."});
-    out->Write("(A)", {"Problem:  The angle of the ground slope can not be greater "});
-    out->Write("(A/)", {"than the internal friction angle of cohesionless silt."});
-    out->Write("(A)", {"Solution:  Set the value for slope angle to be less than "});
-    out->Write("(A/)", {"the angle of friction."});
-  }
-  block.Report(ErrorId::kCohesionlessSiltSlopeBeyondFriction, {ErrorValue("layer", layer)});
+  RaiseError(m, ErrorId::kCohesionlessSiltSlopeBeyondFriction, {ErrorValue("layer", layer)});
 }
 
 void SlopeBeyondSiltFriction(RunOutput& m, int layer) {
-  ErrorBlock block(m);
-  for (RecordWriter* out : {&m.message, &m.report}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kSiltSlopeBeyondFriction)});
-    out->Write("(A)", {"A runtime error occurred due to the ground slope angle being"});
-    out->Write("(A,I0,A/)", {"greater than the friction angle for silt for layer ", layer, "."});
-    out->Write("(A)", {"Problem:  The angle of the ground slope can not be greater "});
-    out->Write("(A/)", {"than the internal friction angle of silt."});
-    out->Write("(A)", {"Solution:  Set the value for slope angle to be less than "});
-    out->Write("(A)", {"the angle of friction or convert the layer into an equivalent"});
-    out->Write("(A/)", {"strength clay layer."});
-  }
-  block.Report(ErrorId::kSiltSlopeBeyondFriction, {ErrorValue("layer", layer)});
+  RaiseError(m, ErrorId::kSiltSlopeBeyondFriction, {ErrorValue("layer", layer)});
 }
 
 struct CementedSiltCriterion : CriterionBase {
@@ -222,19 +180,8 @@ struct CementedSiltCriterion : CriterionBase {
 // Loess ("KS Loess").
 
 void TooManyLoessCycles(RunOutput& m, int layer, double cycles) {
-  ErrorBlock block(m);
-  RecordWriter& out = m.report;
-  out.Write("(//A/)", {ErrorHeading(ErrorId::kLoessCycles)});
-  out.Write("(A,I0,A,F12.1)",
-            {"PROBLEM: Soil layer ", layer,
-             " is a loess and the input value for the number of cycles of loading = ", cycles});
-  out.Write("(A)",
-            {"This value is greater than 10. The soil model for loess is valid only for 1 to "
-             "10 cycles of loading. "});
-  out.Write("(A/)", {"SOLUTION: Revise the input data so that the number of cycles of loading is "
-                     "in the range of 1 to 10."});
-  block.Report(ErrorId::kLoessCycles,
-               {ErrorValue("layer", layer), ErrorValue("number of cycles of loading", cycles)});
+  RaiseError(m, ErrorId::kLoessCycles,
+             {ErrorValue("layer", layer), ErrorValue("number of cycles of loading", cycles)});
 }
 
 struct LoessCriterion : CriterionBase {

@@ -5,10 +5,9 @@
 
 #include <cmath>
 #include <cstddef>
-#include <initializer_list>
 #include <limits>
 #include <optional>
-#include <string_view>
+#include <string>
 
 #include "soil/criterion_table.hpp"
 
@@ -22,8 +21,6 @@ constexpr double kRowTolerance = 1e-6;
 constexpr double kShortSegment = 1e-6;
 // At an interface a value below this counts as not given for that layer.
 constexpr double kAbsent = 1e-20;
-
-constexpr std::string_view kSupportEmail = "support@tarvex.example";
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
@@ -119,118 +116,39 @@ std::optional<double> IntegralDownTo(int m, DepthOf depth, ValueOf value, double
 }
 
 // ---------------------------------------------------------------------------
-// Error blocks. Input errors go to the report and the message file.
+// Errors of the profile's data: input errors, in the report and the message
+// file.
 
 void ReportAverageStrengthBeyond(const SoilAccess& m, double z) {
-  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kAverageStrengthBeyondData)});
-    out->Write("(A)", {"An error was detected that is related to an incompatibility"});
-    out->Write("(A)", {"between the input data defining the embedment of the pile and"});
-    out->Write("(A/)", {"the maximum depth of the soil shear strength data."});
-    out->Write("(A,E12.4)", {"The value for a pile station depth is ", z});
-    out->Write("(A)", {"This depth is below the deepest extent of the input data for"});
-    out->Write("(A/)", {"soil shear strength versus depth."});
-    out->Write("(A)", {"Solution:"});
-    out->Write("(A)", {"Please revise the input data by either extending the maximum"});
-    out->Write("(A)", {"depth for soil shear strength or shorten the pile to correct"});
-    out->Write("(A/)", {"this problem."});
-  }
-  ReportError(m.out, ErrorId::kAverageStrengthBeyondData, {ErrorValue("pile station depth", z)});
-}
-
-// Errors 4 and 31 share their opening and differ in the quantity named.
-void ReportColumnBeyond(const SoilAccess& m, double z, ErrorId id, std::string_view quantity,
-                        std::initializer_list<std::string_view> solution) {
-  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {ErrorHeading(id)});
-    out->Write("(A)", {"An error was detected that is related to an incompatibility"});
-    out->Write("(A)", {"between the input data defining the embedment of the pile and"});
-    out->Write("(A,E12.4)", {"Problem:  The value for a pile station depth is ", z});
-    out->Write("(A)", {"This depth is below the deepest extent of the input data for"});
-    out->Write("(A/)", {quantity});
-    for (std::string_view line : solution) out->Write("(A)", {line});
-  }
+  RaiseError(m.out, ErrorId::kAverageStrengthBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 void ReportFrictionBeyond(const SoilAccess& m, double z) {
-  ReportColumnBeyond(m, z, ErrorId::kFrictionBeyondData, "soil friction angle versus depth.",
-                     {"Solution:  Please revise the input data by either extending ",
-                      "the maximum depth for soil friction angle or shorten the ",
-                      "pile to correct this problem."});
-  ReportError(m.out, ErrorId::kFrictionBeyondData, {ErrorValue("pile station depth", z)});
+  RaiseError(m.out, ErrorId::kFrictionBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 void ReportRqdBeyond(const SoilAccess& m, double z) {
-  ReportColumnBeyond(m, z, ErrorId::kRqdBeyondData, "RQD versus depth.",
-                     {"Solution:  Revise the input data by either extending the ",
-                      "maximum depth for RQD or shorten the pile to correct this ", "problem."});
-  ReportError(m.out, ErrorId::kRqdBeyondData, {ErrorValue("pile station depth", z)});
+  RaiseError(m.out, ErrorId::kRqdBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 void ReportStrengthBeyond(const SoilAccess& m, double z, double deepest) {
-  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kStrengthBeyondData)});
-    out->Write("(A)", {"An error was detected that is related to an incompatibility"});
-    out->Write("(A)", {"between the input data defining pile embedment depth and soil "});
-    out->Write("(A/)", {"shear strength values versus depth."});
-    out->Write("(A,E12.4)", {"Problem:  The value for a pile station depth is ", z});
-    out->Write("(A)", {"This depth is below the deepest extent of the input curve for"});
-    out->Write("(A,F10.3/)", {"soil shear strength versus depth at ", deepest});
-    out->Write("(A)", {"Solution:  Please revise the input data by either extending "});
-    out->Write("(A)", {"the maximum depth for soil shear strength or shorten the "});
-    out->Write("(A)", {"pile to be wholly within the defined soil layers."});
-  }
-  ReportError(m.out, ErrorId::kStrengthBeyondData,
-              {ErrorValue("pile station depth", z), ErrorValue("deepest strength", deepest)});
+  RaiseError(m.out, ErrorId::kStrengthBeyondData,
+             {ErrorValue("pile station depth", z), ErrorValue("deepest strength", deepest)});
 }
 
 void ReportUnitWeightBeyond(const SoilAccess& m, double z) {
-  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kUnitWeightBeyondData)});
-    out->Write("(A)", {"An error was detected related to an incompatibility between "});
-    out->Write("(A)", {"the data defining pile embedment depth and effective unit "});
-    out->Write("(A/)", {"weights versus depth."});
-    out->Write("(A,E12.4)", {"The value for a pile station depth is ", z});
-    out->Write("(A)", {"This depth is below the deepest extent of the input curve for"});
-    out->Write("(A/)", {"effective unit weight versus depth."});
-    out->Write("(A)", {"Solution:"});
-    out->Write("(A)", {"Please revise the input data by either extending the maximum"});
-    out->Write("(A)", {"depth for effective unit weight or shorten the length of pile"});
-    out->Write("(A)", {"to be within the range of defined soil properties."});
-  }
-  ReportError(m.out, ErrorId::kUnitWeightBeyondData, {ErrorValue("pile station depth", z)});
+  RaiseError(m.out, ErrorId::kUnitWeightBeyondData, {ErrorValue("pile station depth", z)});
 }
 
 void ReportRqdOutOfRange(const SoilAccess& m, double rqd) {
-  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kRqdOutOfRange)});
-    out->Write("(A)",
-               {"Problem:  The interpolated value of RQD used for p-y curves in weak rock "});
-    out->Write("(A)",
-               {"was found to be invalid because it was either less than zero or more than "});
-    out->Write("(A/)", {"100 percent."});
-    out->Write("(A/)", {"Solution:  Check your input data and revise in the data for RQD."});
-    out->Write("(A,E12.4,A)", {"The interpolated value of RQD = ", rqd, " %"});
-  }
-  ReportError(m.out, ErrorId::kRqdOutOfRange, {ErrorValue("RQD", rqd, "%")});
+  RaiseError(m.out, ErrorId::kRqdOutOfRange, {ErrorValue("RQD", rqd, "%")});
 }
 
 void ReportZeroThickness(const SoilAccess& m, double z) {
-  for (RecordWriter* out : {&m.out.report, &m.out.message}) {
-    out->Write("(A/)", {ErrorHeading(ErrorId::kZeroLayerThickness)});
-    out->Write("(A)",
-               {"An error was found in the strength of soil input data when interpolating "});
-    out->Write("(A/)", {"to obtain values of cohesion or uniaxial compressive strength."});
-    out->Write("(A)",
-               {"Problem:  The depth increment between the upper and lower soil depths in a "});
-    out->Write("(A,F10.3/)", {"layer is zero.  The depth of computation is ", z});
-    out->Write("(A)", {"Solution:  Examine the program output file to find the depth in question"});
-    out->Write("(A)", {"and correct the soil layer depth values. "});
-  }
-  ReportError(m.out, ErrorId::kZeroLayerThickness, {ErrorValue("depth", z)});
+  RaiseError(m.out, ErrorId::kZeroLayerThickness, {ErrorValue("depth", z)});
 }
 
-std::string_view Flag(bool b) { return b ? "T" : "F"; }
+std::string Flag(bool b) { return b ? "T" : "F"; }
 
 // ---------------------------------------------------------------------------
 // Strength at a layer interface.
@@ -281,44 +199,26 @@ double DistanceTo(const SoilAccess& m, int j, bool bottom, double z) {
   return std::abs(z - (bottom ? Layer(m, j).bottom : Layer(m, j).top));
 }
 
+// The trace of a failed search for the interface at z, with `above` the
+// last layer tried (the search only runs with two layers or more, so that
+// both layers exist).
 void ReportInterfaceNotFound(const SoilAccess& m, double z, bool at_tip, int above) {
-  RecordWriter& out = m.out.report;
-  out.Write("(/)");
-  out.Write("(A)", {"Internal error in function C (undrained shear strength)"});
-  out.Write("(A)", {"The layer interface cannot be located"});
-  out.Write("(A/)", {"Please contact Corvane for support"});
-  out.Write("(A,E16.8)", {"Elevation             = ", z});
-  out.Write("(2A)", {"b_AtInterface         = ", Flag(true)});
-  out.Write("(2A)", {"b_InMiddle            = ", Flag(false)});
-  out.Write("(2A)", {"b_AtTip               = ", Flag(at_tip)});
-  out.Write("(2A)", {"b_AtNode              = ", Flag(true)});
-  out.Write("(A,I0)", {"Layer index above     = ", above});
-  out.Write("(A,I0)", {"Layer index below     = ", above + 1});
-  out.Write("(A,E16.8)", {"DABS(X-XLayerBottom(KTOP))    = ", DistanceTo(m, above, true, z)});
-  out.Write("(A,E16.8)", {"DABS(X-XLayerTop(KBOT))    = ", DistanceTo(m, above + 1, false, z)});
-  ReportError(m.out, ErrorId::kInterfaceNotFound, {ErrorValue("elevation", z)});
+  RaiseError(
+      m.out, ErrorId::kInterfaceNotFound,
+      {ErrorValue("elevation", z), ErrorTextValue("at pile tip", Flag(at_tip)),
+       ErrorValue("layer above", above),
+       ErrorValue("distance to the bottom of the layer above", DistanceTo(m, above, true, z)),
+       ErrorValue("distance to the top of the layer below", DistanceTo(m, above + 1, false, z))});
 }
 
 void ReportUnexpectedPair(const SoilAccess& m, double z, int above_type, int below_type, int row,
                           bool at_tip, int above) {
-  RecordWriter& out = m.out.report;
-  out.Write("(/)");
-  out.Write("(A/)", {ErrorHeading(ErrorId::kInterfaceSoilPair)});
-  out.Write("(2A/)", {"Error in fn_c, please report by email to ", kSupportEmail});
-  out.Write("(A,E16.8)", {" X value for f(c) = ", z});
-  out.Write("(A)", {" Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)"});
-  out.Write("(A,I0)", {" Soil type above        = ", above_type});
-  out.Write("(A,I0)", {" Soil type below        = ", below_type});
-  out.Write("(A,I0)", {" cohesionless           = ", static_cast<int>(kCohesionless)});
-  out.Write("(A,I0)", {" cohesive               = ", static_cast<int>(kCohesive)});
-  out.Write("(A,I0,A)", {" JBOT index             = ", row,
-                         " = index number of strength value below depth in question"});
-  out.Write("(3A)", {" At tip condition       = ", Flag(at_tip), ", T = true, F = false"});
-  out.Write("(A,I0)", {" KSOIL(JBOT/2)          = ", Layer(m, above).code});
-  out.Write("(A,I0)", {" KSOIL(JBOT/2+1)        = ", Layer(m, above + 1).code});
-  ReportError(m.out, ErrorId::kInterfaceSoilPair,
-              {ErrorValue("depth", z), ErrorValue("soil type above", above_type),
-               ErrorValue("soil type below", below_type)});
+  RaiseError(m.out, ErrorId::kInterfaceSoilPair,
+             {ErrorValue("depth", z), ErrorValue("soil type above", above_type),
+              ErrorValue("soil type below", below_type), ErrorValue("profile row", row),
+              ErrorTextValue("at pile tip", Flag(at_tip)),
+              ErrorValue("criterion code above", Layer(m, above).code),
+              ErrorValue("criterion code below", Layer(m, above + 1).code)});
 }
 
 // Strength at the interface that z lies on, with row i the first row at or
