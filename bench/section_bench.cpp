@@ -40,7 +40,7 @@ void Run(benchmark::State& state, SectionRun& m, int count) {
     m.out.report.Rewind();
     m.out.plot.Rewind();
     const long long before = tarvex::bench::allocations.load();
-    tarvex::SectionReport report(m.out.report, m.options);
+    tarvex::SectionReport report(m.out.report, m.out.plot, m.options);
     tarvex::AnalyseSection(m.section, 1, m.options, m.thrusts, m.tables, m.result, m.out, report);
     allocations = tarvex::bench::allocations.load() - before;
     if (m.out.diagnostics.error_code != 0) state.SkipWithError("section analysis failed");

@@ -625,6 +625,13 @@ struct PyCurveResult {
   CurveTableHeading heading = CurveTableHeading::kSpacedP;
   CurveTableRows rows = CurveTableRows::kAdaptive;
   std::vector<int> marked_points;
+  // The wording of the curve's plot records: Line 7's text (the curve number
+  // follows it), the name after "y, p, for " in Line 8, and whether Line 8
+  // gives the point number in two columns after 20 blanks (else in minimal
+  // width after 50).
+  std::string plot_line7;
+  std::string plot_line8;
+  bool plot_narrow_point_numbers = false;
 };
 
 // A distributed loading point of an LRFD load group, as input: the depth in

@@ -305,22 +305,8 @@ void DescribeLayerMarks(const SoilWorkingValues& soil, RunResults& results) {
 
 const PyCurveResult& KeepPrintedCurve(const PrintedPyCurve& curve,
                                       std::vector<PyCurveResult>& kept) {
-  PyCurveResult& k = kept.emplace_back();
-  k.number = curve.number;
-  k.depth = curve.depth;
-  k.layer = curve.layer;
-  k.criterion = static_cast<int>(curve.criterion);
-  k.short_name = TrimRight(ShortNameOf(static_cast<int>(curve.criterion)));
-  k.y = curve.y;
-  k.p = curve.p;
-  k.title = curve.title;
-  k.parameters = curve.parameters;
-  k.texts = curve.texts;
-  k.notes = curve.notes;
-  k.lines = curve.lines;
-  k.heading = curve.heading;
-  k.rows = curve.rows;
-  k.marked_points = curve.marked_points;
+  PyCurveResult& k = kept.emplace_back(curve);
+  k.short_name = TrimRight(ShortNameOf(k.criterion));
   return k;
 }
 

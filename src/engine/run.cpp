@@ -61,10 +61,10 @@ void AnalysePile(AnalysisModel& model) {
 }
 
 // Reading and the checks of the input as a whole: the readers, the checks
-// between input sections, the tables derived from the input (thrusts, LRFD
-// combinations), the report header, the input echo (ending with the error
-// block of a failed check), and the one unit conversion. False at the first
-// error.
+// between input sections, the warnings about the input as read, the tables
+// derived from the input (thrusts, LRFD combinations), the report header, the
+// input echo (ending with the error block of a failed check), and the one
+// unit conversion. False at the first error.
 bool ReadAndEchoInput(AnalysisModel& model, InputFile& file, const DateTime& now) {
   RunOutput& out = model.out;
   ReadInputData(file, model.run.paths[0], model.input, out);
@@ -72,6 +72,7 @@ bool ReadAndEchoInput(AnalysisModel& model, InputFile& file, const DateTime& now
   DescribeRun(model.input, model.results);
   out.message.Write("(A)", {"Input of data completed"});
   const std::optional<InputCheckFault> fault = CheckInput(model.input);
+  RecordInputWarnings(model.input, fault, out.warnings());
   FormInputTables(model, fault);
 
   const Options& options = model.input.options;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,21 +32,29 @@ namespace {
 
 // The printed p-y curves of load case 1 as the output pass forms them: each
 // kept in the results and its block rendered in the report at once, so that
-// an error a later station raises stands below the curves before it.
+// an error a later station raises stands below the curves before it; their
+// plot records, which open with the number of curves, once the pass is over.
 class PrintedCurveReport : public PrintedCurveSink {
  public:
-  PrintedCurveReport(UnitSystem units, RecordWriter& report, std::vector<PyCurveResult>& kept)
-      : units_(units), report_(report), kept_(kept) {}
+  PrintedCurveReport(UnitSystem units, RecordWriter& report, RecordWriter& plot,
+                     std::vector<PyCurveResult>& kept)
+      : units_(units), report_(report), plot_(plot), kept_(kept), first_(kept.size()) {}
   void Start() override { WritePyCurvesHeading(report_); }
   void Curve(const PrintedPyCurve& curve) override {
     WritePyCurve(units_, KeepPrintedCurve(curve, kept_), report_);
   }
   void LayerDone() override { WritePyCurveLayerEnd(report_); }
+  void Done() override { WritePyCurveRecords(std::span(kept_).subspan(first_), plot_); }
+  void AboveGround(int stations, int station, double depth) override {
+    WriteCurveAboveGroundRecords(stations, station, depth, plot_);
+  }
 
  private:
   UnitSystem units_;
   RecordWriter& report_;
+  RecordWriter& plot_;
   std::vector<PyCurveResult>& kept_;
+  std::size_t first_;  // the first curve of this pass in `kept_`
 };
 
 }  // namespace
@@ -74,7 +83,7 @@ void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
     }
     out.report.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
     const auto i = static_cast<std::size_t>(n - 1);
-    SectionReport report(out.report, input.options);
+    SectionReport report(out.report, out.plot, input.options);
     AnalyseSection(input.sections[i], n, input.options, model.tables.thrusts,
                    model.tables.section_tables[i], model.results.sections[i], out, report);
     if (out.failed()) return;
@@ -107,7 +116,8 @@ void ComputeBendingStiffnessOnly(AnalysisModel& model) {
 }
 
 std::vector<PrintedPyCurve> PrintLoadCaseCurves(AnalysisModel& model) {
-  PrintedCurveReport report(model.input.options.units, model.out.report, model.results.py_curves);
+  PrintedCurveReport report(model.input.options.units, model.out.report, model.out.plot,
+                            model.results.py_curves);
   return PrintPyCurves(PyPass{model.input, model.tables, model.soil, model.state.nodes,
                               model.state.pile_length, model.out},
                        report);
@@ -153,7 +163,7 @@ bool AnalyseLoadCase(AnalysisModel& model, int c, int cases) {
       PrintLoadCaseCurves(model);
       if (out.diagnostics.error_code != code_before) return false;
     } else {
-      out.plot.Write("(I5,75X,A)", {0, "Line 6 : number of output p-y curves"});
+      WritePyCurveRecords({}, out.plot);
     }
   }
   LoadCaseResult& result = results.emplace_back();

@@ -1,13 +1,24 @@
 #include "pile/input_checks.hpp"
 
 #include <cstddef>
+#include <string>
 #include <utility>
 
 #include "core/diagnostics.hpp"
+#include "format/record_writer.hpp"
 #include "pile/section_properties.hpp"
 
 namespace tarvex {
 namespace {
+
+// Warning of a GROUPEFF block that the option UsePYModifiers NO leaves unused.
+constexpr int kUnusedGroupFactorsWarning = -360;
+// Warning of a soil layer whose top lies below the bottom of the layer above.
+constexpr int kLayerGapWarning = -361;
+// Warning of a liquefied-sand layer deeper than its criterion is meant for.
+constexpr int kDeepLiquefiedSandWarning = -354;
+// Warning of a line that held more values than were read from it.
+constexpr int kIgnoredValuesWarning = -372;
 
 using Fault = std::optional<InputCheckFault>;
 
@@ -124,6 +135,64 @@ std::optional<InputCheckFault> CheckInput(const InputModel& input) {
 
 bool EchoReachesLrfdForms(const std::optional<InputCheckFault>& fault) {
   return !fault || fault->stop > EchoStop::kLoadingType;
+}
+
+bool GapAboveLayer(const InputModel& input, std::size_t j) {
+  return j > 0 && j < input.layers.size() && input.layers[j].top > input.layers[j - 1].bottom;
+}
+
+bool LiquefiedTooDeep(const InputModel& input, const SoilLayer& layer) {
+  const double below = layer.bottom - input.ground_depth;
+  switch (input.options.units) {
+    case UnitSystem::kSi:
+      return below > 6.0;
+    case UnitSystem::kUscs:
+      return below * 12.0 > 236.22;
+    case UnitSystem::kGeneral:
+      break;
+  }
+  return false;
+}
+
+void RecordInputWarnings(const InputModel& input, const std::optional<InputCheckFault>& fault,
+                         WarningTally& warnings) {
+  // The pile's block comes first in the echo; a stiffness-only run echoes
+  // no soil.
+  if (fault && fault->stop == EchoStop::kPile) return;
+  if (input.options.run_kind != RunKind::kBendingStiffnessOnly) {
+    // The layering block, layer by layer, then the group-action block: both
+    // before the loading type, the first place a later check stops the echo.
+    for (std::size_t j = 0; j < input.layers.size(); ++j) {
+      const SoilLayer& layer = input.layers[j];
+      if (GapAboveLayer(input, j)) {
+        const SoilLayer& upper = input.layers[j - 1];
+        const int n = static_cast<int>(j) + 1;
+        const char* unit = input.options.units == UnitSystem::kUscs ? "ft"
+                           : input.options.units == UnitSystem::kSi ? "m"
+                                                                    : "L";
+        RecordWriter line;
+        line.Write("(A,I0,A,F0.3,1X,A,A,I0,A,F0.3,1X,2A)",
+                   {"Layer ", n - 1, " ends at ", upper.bottom, unit, " and layer ", n,
+                    " begins at ", layer.top, unit, "."});
+        std::string detail = line.contents();
+        if (!detail.empty() && detail.back() == '\n') detail.pop_back();
+        RecordWarningDetail(warnings, kLayerGapWarning, std::move(detail));
+        RecordWarning(warnings, kLayerGapWarning);
+      }
+      if (layer.code == kLiquefiedSand && LiquefiedTooDeep(input, layer)) {
+        RecordWarning(warnings, kDeepLiquefiedSandWarning);
+      }
+    }
+    if (!input.py_multipliers.empty() && !input.options.py_modifiers) {
+      RecordWarning(warnings, kUnusedGroupFactorsWarning);
+    }
+  }
+  // The values ignored follow the echo's last block: a failed check ends it
+  // before them.
+  if (fault) return;
+  for (std::size_t k = 0; k < input.ignored_values.size(); ++k) {
+    RecordWarning(warnings, kIgnoredValuesWarning);
+  }
 }
 
 }  // namespace tarvex

@@ -6,9 +6,11 @@
 #ifndef TARVEX_PILE_INPUT_CHECKS_HPP_
 #define TARVEX_PILE_INPUT_CHECKS_HPP_
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
+#include "core/diagnostics.hpp"
 #include "core/error_catalogue.hpp"
 #include "core/input_model.hpp"
 #include "tarvex/results.hpp"
@@ -43,6 +45,24 @@ std::optional<InputCheckFault> CheckInput(const InputModel& input);
 // Whether the echo reaches its LRFD block (after the loading type) before
 // the fault: the combinations are formed only then.
 bool EchoReachesLrfdForms(const std::optional<InputCheckFault>& fault);
+
+// Whether layer j (0-based) begins below the bottom of the layer above it:
+// nothing is given in between, and the analysis takes the layer from the
+// bottom of the one above.
+bool GapAboveLayer(const InputModel& input, std::size_t j);
+
+// A liquefied-sand layer reaching more than 6 m below the ground surface
+// (general units set no limit).
+bool LiquefiedTooDeep(const InputModel& input, const SoilLayer& layer);
+
+// Records the warnings about the input as read, in the order the echo shows
+// them: per layer a gap above it (361, with the layers and depths as read as
+// a line of detail) and a liquefied-sand layer too deep (354), p-y
+// multipliers that the option leaves unused (360), and one for each line
+// that held values beyond those read (372). After a failed check only the
+// warnings of the blocks the echo writes before the fault's error block.
+void RecordInputWarnings(const InputModel& input, const std::optional<InputCheckFault>& fault,
+                         WarningTally& warnings);
 
 }  // namespace tarvex
 

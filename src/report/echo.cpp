@@ -23,13 +23,6 @@
 namespace tarvex {
 namespace {
 
-// Warning of a GROUPEFF block that the option UsePYModifiers NO leaves unused.
-constexpr int kUnusedGroupFactorsWarning = -360;
-// Warning of a soil layer whose top lies below the bottom of the layer above.
-constexpr int kLayerGapWarning = -361;
-// Warning of a line that held more values than were read from it.
-constexpr int kIgnoredValuesWarning = -372;
-
 constexpr double kRadiansPerDegree = 3.141592653589793 / 180.0;
 
 // The unit words of the echo. Depths along the pile are read in feet in
@@ -532,26 +525,12 @@ bool HasField(const CriterionRow& row, SoilField field) {
   return std::find(row.fields.begin(), row.fields.end(), field) != row.fields.end();
 }
 
-// A liquefied-sand layer reaching more than 6 m below the ground surface.
-bool LiquefiedTooDeep(const InputModel& input, const SoilLayer& layer) {
-  const double below = layer.bottom - input.ground_depth;
-  switch (input.options.units) {
-    case UnitSystem::kSi:
-      return below > 6.0;
-    case UnitSystem::kUscs:
-      return below * 12.0 > 236.22;
-    case UnitSystem::kGeneral:
-      break;
-  }
-  return false;
-}
-
 // A layer whose top lies below the bottom of the layer above (layer `j`,
-// 1-based, below layer j - 1): nothing is given in between, and the analysis
-// takes the layer from the bottom of the one above. Warning 361, with the
-// layers and depths as read, in the report and the message file and as a
-// detail of the warning's text in the summary.
-void WarnOfGap(const InputModel& input, std::size_t j, const EchoUnits& u, RunOutput& out) {
+// 0-based, below layer j - 1): nothing is given in between, and the analysis
+// takes the layer from the bottom of the one above. The lines of warning 361,
+// with the layers and depths as read, in the report and the message file
+// (the input checks record the warning).
+void WriteGapWarning(const InputModel& input, std::size_t j, const EchoUnits& u, RunOutput& out) {
   const SoilLayer& upper = input.layers[j - 1];
   const SoilLayer& lower = input.layers[j];
   const int n = static_cast<int>(j) + 1;
@@ -564,14 +543,6 @@ void WarnOfGap(const InputModel& input, std::size_t j, const EchoUnits& u, RunOu
                                     " is taken from ", upper.bottom, unit, ","});
     w.Write("(A)", {"          with the values of its top there."});
   });
-  RecordWriter line;
-  line.Write("(A,I0,A,F0.3,1X,A,A,I0,A,F0.3,1X,2A)",
-             {"Layer ", n - 1, " ends at ", upper.bottom, unit, " and layer ", n, " begins at ",
-              lower.top, unit, "."});
-  std::string detail = line.contents();
-  if (!detail.empty() && detail.back() == '\n') detail.pop_back();
-  RecordWarningDetail(out.warnings(), kLayerGapWarning, std::move(detail));
-  RecordWarning(out.warnings(), kLayerGapWarning);
 }
 
 // Blocks 6 and 7: the layers with their criteria, and the warnings of a gap
@@ -589,7 +560,7 @@ void WriteLayering(const InputModel& input, const EchoUnits& u, RunOutput& out) 
             {"Distance from top of pile to top of layer", layer.top, u.depth});
     r.Write("(A,T56,'= ',F12.3,1X,A)",
             {"Distance from top of pile to bottom of layer", layer.bottom, u.depth});
-    if (i > 0 && layer.top > input.layers[i - 1].bottom) WarnOfGap(input, i, u, out);
+    if (GapAboveLayer(input, i)) WriteGapWarning(input, i, u, out);
     for (SoilField field : row.fields) {
       if (field == SoilField::kTestType) WritePiedmontTest(layer, u, r);
       for (const FieldLines& f : kFieldLines) {
@@ -602,7 +573,6 @@ void WriteLayering(const InputModel& input, const EchoUnits& u, RunOutput& out) 
                "for using the p-y criteria for liquefied sand.",
                "Please consult the Tarvex Technical Manual for additional background ",
                "information regarding limitations on the use of the liquefied sand criteria."});
-      RecordWarning(out.warnings(), -354);
     }
   }
   const double below_tip =
@@ -823,7 +793,6 @@ void WriteGroupAction(const InputModel& input, const EchoUnits& u, RunOutput& ou
                "UsePYModifiers is NO: the multipliers are ignored and the p-y curves are not",
                "modified for group action."});
     });
-    RecordWarning(out.warnings(), kUnusedGroupFactorsWarning);
   }
   r.Write("(A,I0,A/)", {"Distribution of p-y modifiers with depth defined using ",
                         static_cast<int>(points.size()), " points"});
@@ -987,8 +956,8 @@ bool WritePrintedDepths(const InputModel& input, const EchoUnits& u, const Fault
 }
 
 // The lines of the input file that held values beyond those read: each is
-// named with the values ignored, in the report and the message file, and
-// counted as warning 372. A comma separates values, so "36,9" where one
+// named with the values ignored, in the report and the message file (each
+// counts as warning 372). A comma separates values, so "36,9" where one
 // value is read gives 36 and ignores 9.
 void WriteIgnoredValues(const InputModel& input, RunOutput& out) {
   if (input.ignored_values.empty()) return;
@@ -1004,9 +973,6 @@ void WriteIgnoredValues(const InputModel& input, RunOutput& out) {
                         "and give",
                         "each value on the line that reads it."});
   });
-  for (std::size_t k = 0; k < input.ignored_values.size(); ++k) {
-    RecordWarning(out.warnings(), kIgnoredValuesWarning);
-  }
 }
 
 // Blocks 5 to 17 of a pile analysis; false when the echo ends in them.

@@ -14,7 +14,8 @@ namespace tarvex {
 
 // Writes the echo of `input` with the LRFD load groups and combinations
 // formed from it (LRFD runs). With a `fault` from `CheckInput` the echo ends
-// at the fault's place with its error block.
+// at the fault's place with its error block. It records no warning: the
+// warnings its lines show are recorded before it (`RecordInputWarnings`).
 void WriteInputEcho(const InputModel& input, const std::optional<LrfdLoading>& lrfd_loading,
                     const std::optional<InputCheckFault>& fault, RunOutput& out);
 

@@ -146,4 +146,28 @@ void WritePyCurve(UnitSystem units, const PyCurveResult& curve, RecordWriter& re
 
 void WritePyCurveLayerEnd(RecordWriter& report) { report.Write("(/)"); }
 
+void WritePyCurveRecords(std::span<const PyCurveResult> curves, RecordWriter& plot) {
+  plot.Write("(I5,75X,A)",
+             {static_cast<int>(curves.size()), "Line 6 : number of output p-y curves"});
+  for (const PyCurveResult& c : curves) {
+    const int points = static_cast<int>(c.y.size());
+    plot.Write("(E15.7,I5,60X,A,I0)", {c.depth, points, c.plot_line7, c.number});
+    for (int k = 1; k <= points; ++k) {
+      const double y = c.y[static_cast<std::size_t>(k - 1)];
+      const double p = c.p[static_cast<std::size_t>(k - 1)];
+      if (c.plot_narrow_point_numbers) {
+        plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
+      } else {
+        plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
+      }
+    }
+  }
+}
+
+void WriteCurveAboveGroundRecords(int stations, int station, double depth, RecordWriter& plot) {
+  plot.Write("(I5,75X,A)", {stations, "Line 6 : number of output p-y curves"});
+  plot.Write("(E15.7,I5,60X,A,I0)",
+             {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", station});
+}
+
 }  // namespace tarvex

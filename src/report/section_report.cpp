@@ -656,8 +656,92 @@ void WriteDerivedTablesNote(RecordWriter& out, const SectionResult& r) {
   }
 }
 
-SectionReport::SectionReport(RecordWriter& report, const Options& options)
+void WriteThrustCountRecord(RecordWriter& plot, const Options& options, const SectionResult& r) {
+  if (r.number != 1) return;
+  const char* line3 = "Line 3 : Total number of axial thrusts";
+  std::size_t count = r.thrusts.size();
+  switch (r.curves) {
+    case SectionCurveSource::kComputed:
+      count = r.analysed_thrusts.size();
+      if (options.run_kind == RunKind::kBendingStiffnessOnly) {
+        line3 = "Line 3 : Total number of axial thrusts for EI-only computations";
+      } else if (options.lrfd) {
+        line3 = "Line 3 : Total number of axial thrusts for LRFD";
+      }
+      break;
+    case SectionCurveSource::kElastic:
+      line3 = "Line 3 : Total number of axial thrusts for elastic section";
+      break;
+    case SectionCurveSource::kElasticPlastic:
+      line3 = "Line 3 : Total number of axial thrusts for elastic-plastic section";
+      break;
+    case SectionCurveSource::kUserDefined:
+      line3 = "Line 3 : Total number of axial thrusts for input M-EI section";
+      break;
+  }
+  plot.Write("(I5,75X,A)", {static_cast<int>(count), line3});
+}
+
+void WriteSectionCurveRecords(RecordWriter& plot, bool si, const SectionResult& r) {
+  const char* line4 = nullptr;
+  const char* line5 = nullptr;
+  switch (r.curves) {
+    case SectionCurveSource::kComputed:
+      line4 = si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"
+                 : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                   "(in-kips)";
+      line5 = si ? "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
+                 : "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=";
+      break;
+    case SectionCurveSource::kElastic:
+      line4 = si ? "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment "
+                   "Cap. (kN-m) for linear EI pile at top of section"
+                 : "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment "
+                   "Cap. (in-kips) for linear EI pile at top of section";
+      line5 = si ? "Line 5 : Elastic Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
+                 : "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for "
+                   "Sect#=";
+      break;
+    case SectionCurveSource::kElasticPlastic:
+      line4 = si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
+                   "(kN-m) for elastic-plastic EI at top of section"
+                 : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                   "(in-kip) for elastic-plastic EI at top of section";
+      line5 = si ? "Line 5 : Elas-Plas Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
+                 : "Line 5 : Elas-Plas Moment (in-lb), EI (lb-in^2), Curvature (rad/in) for "
+                   "Sect#=";
+      break;
+    case SectionCurveSource::kUserDefined:
+      line4 = si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
+                   "(kN-m) for input M-EI pile"
+                 : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                   "(in-kips) for input M-EI pile";
+      line5 = "Line 5 : Moment, EI, Curvature for Sect#=";
+      break;
+  }
+  for (std::size_t t = 0; t < r.thrusts.size(); ++t) {
+    const ThrustCurve& c = r.thrusts[t];
+    const int count = static_cast<int>(c.points.size());
+    // The moment-curvature solution hands the pile solver its capacity in
+    // lb-in in USCS runs; the record gives it back in in-kips by the same
+    // product and quotient, so that its last digits are the solver's.
+    const double capacity = r.curves == SectionCurveSource::kComputed && !si
+                                ? c.nominal_moment_capacity * 1000.0 / 1000.0
+                                : c.nominal_moment_capacity;
+    plot.Write("(I5,10X,2E15.7,T81,A)", {count, c.thrust, capacity, line4});
+    for (int k = 0; k < count; ++k) {
+      const MomentCurvaturePoint& p = c.points[static_cast<std::size_t>(k)];
+      plot.Write("(3E15.7,T81,A,I0,A,I0,A,I0)",
+                 {p.moment, p.ei, p.curvature, line5, r.number, ", AxLd#=", static_cast<int>(t) + 1,
+                  ", CurvPnt#=", k + 1});
+    }
+  }
+}
+
+SectionReport::SectionReport(RecordWriter& report, RecordWriter& plot, const Options& options)
     : report_(report),
+      plot_(plot),
+      options_(options),
       si_(options.units == UnitSystem::kSi),
       ei_only_(options.run_kind == RunKind::kBendingStiffnessOnly) {}
 
@@ -673,6 +757,7 @@ void SectionReport::Prepared(const SectionResult& result) {
 void SectionReport::ThrustsChosen(const SectionResult& result) {
   WriteThrustList(report_, si_, ei_only_, result);
   WriteRunMessageDefinitions(report_, result);
+  WriteThrustCountRecord(plot_, options_, result);
 }
 
 void SectionReport::ThrustSolved(const SectionResult& result, const ThrustCurve& curve) {
@@ -682,6 +767,13 @@ void SectionReport::ThrustSolved(const SectionResult& result, const ThrustCurve&
 
 void SectionReport::AllThrustsSolved(const SectionResult& result) {
   WriteCapacitySummary(report_, si_, result);
+}
+
+void SectionReport::CurvesKept(const SectionResult& result) {
+  if (result.curves != SectionCurveSource::kComputed) {
+    WriteThrustCountRecord(plot_, options_, result);
+  }
+  WriteSectionCurveRecords(plot_, si_, result);
 }
 
 }  // namespace tarvex

@@ -39,19 +39,31 @@ void WriteCapacitySummary(RecordWriter& out, bool si, const SectionResult& r);
 // were derived.
 void WriteDerivedTablesNote(RecordWriter& out, const SectionResult& r);
 
-// Renders each block of a section into the report as section analysis
-// forms its values.
+// The plot record of the number of axial thrusts (Line 3), written for the
+// run's first section only, worded by how its tables were obtained, the run
+// kind and whether the thrusts are those of LRFD combinations.
+void WriteThrustCountRecord(RecordWriter& plot, const Options& options, const SectionResult& r);
+
+// The plot records of a section's curves: per thrust Line 4 (points, thrust,
+// nominal moment capacity) and a Line 5 of moment, EI and curvature per point.
+void WriteSectionCurveRecords(RecordWriter& plot, bool si, const SectionResult& r);
+
+// Renders each block of a section into the report, and its plot records into
+// the plot file, as section analysis forms its values.
 class SectionReport final : public SectionProgress {
  public:
-  SectionReport(RecordWriter& report, const Options& options);
+  SectionReport(RecordWriter& report, RecordWriter& plot, const Options& options);
   void TablesDerived(const SectionResult& result) override;
   void Prepared(const SectionResult& result) override;
   void ThrustsChosen(const SectionResult& result) override;
   void ThrustSolved(const SectionResult& result, const ThrustCurve& curve) override;
   void AllThrustsSolved(const SectionResult& result) override;
+  void CurvesKept(const SectionResult& result) override;
 
  private:
   RecordWriter& report_;
+  RecordWriter& plot_;
+  const Options& options_;
   bool si_;
   bool ei_only_;
 };

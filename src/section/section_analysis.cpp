@@ -35,18 +35,10 @@ struct Job {
   double ToKips(double v) const { return uscs() ? v / 1000.0 : v; }
 };
 
-struct PlotTexts {
-  const char* line3;  // nullptr when the section wrote its Line 3 already
-  const char* line4;
-  const char* line5;
-};
-
-// The plot records of a section's curves: Line 3 before the run's first
-// section, then Line 4 per thrust followed by its Line 5 points.
-void WriteCurves(const Job& job, const PlotTexts& texts) {
-  const SectionTables& tables = job.tables;
-  const int n = job.n;
-  for (const MomentCurvatureCurve& c : tables.curves) {
+// Whether every value of the section's tables that its results keep is a
+// finite number; ends the run with runtime error 28 when one is not.
+bool TablesFinite(const Job& job) {
+  for (const MomentCurvatureCurve& c : job.tables.curves) {
     bool finite = std::isfinite(c.thrust) && std::isfinite(c.nominal_moment);
     for (int k = 0; k < c.count && finite; ++k) {
       const auto i = static_cast<std::size_t>(k);
@@ -55,26 +47,11 @@ void WriteCurves(const Job& job, const PlotTexts& texts) {
     }
     if (!finite) {
       ReportNotFinite(job.out, {ErrorTextValue("result", "bending stiffness values"),
-                                ErrorValue("section", n)});
-      return;
+                                ErrorValue("section", job.n)});
+      return false;
     }
   }
-  RecordWriter& plot = job.out.plot;
-  if (n == 1 && texts.line3 != nullptr) {
-    plot.Write("(I5,75X,A)", {static_cast<int>(tables.curves.size()), texts.line3});
-  }
-  for (std::size_t t = 0; t < tables.curves.size(); ++t) {
-    const MomentCurvatureCurve& c = tables.curves[t];
-    // The table holds the capacity in lb-in for USCS; the record in in-kips.
-    plot.Write("(I5,10X,2E15.7,T81,A)",
-               {c.count, c.thrust, job.ToKips(c.nominal_moment), texts.line4});
-    for (int k = 0; k < c.count; ++k) {
-      const auto i = static_cast<std::size_t>(k);
-      plot.Write("(3E15.7,T81,A,I0,A,I0,A,I0)",
-                 {c.moment[i], c.ei[i], c.curvature[i], texts.line5, n,
-                  ", AxLd#=", static_cast<int>(t) + 1, ", CurvPnt#=", k + 1});
-    }
-  }
+  return true;
 }
 
 // The nominal capacity handed to the solver: the moment of the last point,
@@ -88,7 +65,6 @@ double Capacity(const Job& job, const MomentCurvatureCurve& c) {
 // points (moment, stiffness, curvature) of every thrust, in the units of
 // the tables.
 void KeepTables(const Job& job) {
-  if (job.out.failed()) return;
   std::vector<ThrustCurve>& kept = job.result.thrusts;
   kept.clear();
   kept.reserve(job.tables.curves.size());
@@ -138,17 +114,9 @@ void ElasticTables(const Job& job) {
   });
   job.result.curves = SectionCurveSource::kElastic;
   job.progress.TablesDerived(job.result);
-  const bool si = job.si();
-  WriteCurves(job,
-              {"Line 3 : Total number of axial thrusts for elastic section",
-               si ? "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kN) , Nom. Moment "
-                    "Cap. (kN-m) for linear EI pile at top of section"
-                  : "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment "
-                    "Cap. (in-kips) for linear EI pile at top of section",
-               si ? "Line 5 : Elastic Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
-                  : "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for "
-                    "Sect#="});
+  if (!TablesFinite(job)) return;
   KeepTables(job);
+  job.progress.CurvesKept(job.result);
 }
 
 // Elastic-plastic section: straight to the plastic moment Mp at the plastic
@@ -171,17 +139,9 @@ void ElasticPlasticTables(const Job& job) {
   });
   job.result.curves = SectionCurveSource::kElasticPlastic;
   job.progress.TablesDerived(job.result);
-  const bool si = job.si();
-  WriteCurves(job,
-              {"Line 3 : Total number of axial thrusts for elastic-plastic section",
-               si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
-                    "(kN-m) for elastic-plastic EI at top of section"
-                  : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
-                    "(in-kip) for elastic-plastic EI at top of section",
-               si ? "Line 5 : Elas-Plas Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
-                  : "Line 5 : Elas-Plas Moment (in-lb), EI (lb-in^2), Curvature (rad/in) for "
-                    "Sect#="});
+  if (!TablesFinite(job)) return;
   KeepTables(job);
+  job.progress.CurvesKept(job.result);
 }
 
 // User-defined nonlinear bending stiffness: the input points, from zero
@@ -236,15 +196,9 @@ void UserEiTables(const Job& job) {
   }
   job.result.curves = SectionCurveSource::kUserDefined;
   job.progress.TablesDerived(job.result);
-  const bool si = job.si();
-  WriteCurves(job,
-              {"Line 3 : Total number of axial thrusts for input M-EI section",
-               si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. "
-                    "(kN-m) for input M-EI pile"
-                  : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
-                    "(in-kips) for input M-EI pile",
-               "Line 5 : Moment, EI, Curvature for Sect#="});
+  if (!TablesFinite(job)) return;
   KeepTables(job);
+  job.progress.CurvesKept(job.result);
 }
 
 // The units of the section's forces in its error texts.
@@ -507,15 +461,7 @@ void SlicedSectionTables(const Job& job) {
     return;
   }
   const int count = static_cast<int>(thrusts.size());
-  const bool ei_only = job.options.run_kind == RunKind::kBendingStiffnessOnly;
   job.progress.ThrustsChosen(job.result);
-  if (n == 1) {
-    m.plot.Write("(I5,75X,A)",
-                 {count, ei_only            ? "Line 3 : Total number of axial thrusts for EI-only "
-                                              "computations"
-                         : job.options.lrfd ? "Line 3 : Total number of axial thrusts for LRFD"
-                                            : "Line 3 : Total number of axial thrusts"});
-  }
 
   SectionTables& tables = job.tables;
   tables.curves.assign(thrusts.size(), MomentCurvatureCurve{});
@@ -557,13 +503,8 @@ void SlicedSectionTables(const Job& job) {
     c.nominal_moment = si ? curve->nominal_moment : curve->nominal_moment * 1000.0;  // lb-in
   }
   job.progress.AllThrustsSolved(job.result);
-  WriteCurves(job,
-              {nullptr,
-               si ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"
-                  : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
-                    "(in-kips)",
-               si ? "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
-                  : "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#="});
+  if (!TablesFinite(job)) return;
+  job.progress.CurvesKept(job.result);
 }
 
 }  // namespace

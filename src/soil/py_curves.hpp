@@ -54,12 +54,18 @@ class PrintedCurveSink {
   // The stations of a layer are done (a layer whose criterion prints no
   // curves included).
   virtual void LayerDone() = 0;
+  // The pass is over, after its last curve or at an error a station raised:
+  // every curve formed has been handed over.
+  virtual void Done() = 0;
+  // Station `station` of the `stations` requested depths lies above the
+  // ground surface, at `depth`: no curve is formed, and the run ends.
+  virtual void AboveGround(int stations, int station, double depth) = 0;
 };
 
 // Forms the p-y curves at the depths the input asks for (load case 1 only),
 // with the equivalent depths and layer resistances the last solver pass
-// left, hands each to `sink` and returns them as data in printed order; the
-// plot records of the curves are written here. The curves are evaluated at
+// left, hands each to `sink` and returns them as data in printed order. The
+// curves are evaluated at
 // stations of their own; the pile's nodes are only read.
 std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& sink);
 

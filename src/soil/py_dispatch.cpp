@@ -74,27 +74,6 @@ double SummedResistanceAbove(const SoilWorkingValues& working, int layer) {
   return sum;
 }
 
-// The plot records of the printed curves: Line 6 with the number of curves
-// that follow (a depth in a layer whose criterion prints no curve, or below
-// the soil profile, adds none), then each curve's Line 7 and Line 8 records.
-void WriteCurveRecords(const std::vector<PrintedPyCurve>& printed, RecordWriter& plot) {
-  plot.Write("(I5,75X,A)",
-             {static_cast<int>(printed.size()), "Line 6 : number of output p-y curves"});
-  for (const PrintedPyCurve& c : printed) {
-    const int points = static_cast<int>(c.y.size());
-    plot.Write("(E15.7,I5,60X,A,I0)", {c.depth, points, c.plot_line7, c.number});
-    for (int k = 1; k <= points; ++k) {
-      const double y = c.y[static_cast<std::size_t>(k - 1)];
-      const double p = c.p[static_cast<std::size_t>(k - 1)];
-      if (c.narrow_point_numbers) {
-        plot.Write("(2E15.7,20X,A,I2,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
-      } else {
-        plot.Write("(2E15.7,50X,A,I0,A,A)", {y, p, "Line 8(", k, "): y, p, for ", c.plot_line8});
-      }
-    }
-  }
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -109,7 +88,7 @@ void PyCurveOut::Point(double y, double p, bool marked) {
 void PyCurveOut::Plot(std::string_view line7, std::string_view line8, CurvePlotPoints points) {
   curve_.plot_line7 = line7;
   curve_.plot_line8 = line8;
-  curve_.narrow_point_numbers = points == CurvePlotPoints::kNarrow;
+  curve_.plot_narrow_point_numbers = points == CurvePlotPoints::kNarrow;
 }
 
 void PyCurveOut::Clear() { curve_ = PrintedPyCurve{}; }
@@ -259,7 +238,7 @@ void LayerPass::EndCurve(const PyNode& node) {
   printed.number = node.i;
   printed.depth = node.x;
   printed.layer = call_.layer;
-  printed.criterion = call_.soil_layer.code;
+  printed.criterion = static_cast<int>(call_.soil_layer.code);
   if (sink_ != nullptr) sink_->Curve(printed);
 }
 
@@ -306,7 +285,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
   out.message.Write("(A)", {"Computing p-y curves for output at user-specified depths."});
   sink.Start();
   if (n < 1) {
-    WriteCurveRecords(printed, out.plot);
+    sink.Done();
     return printed;
   }
   for (int k = 1; k <= n; ++k) {
@@ -318,9 +297,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
                                 ErrorValue("depth number", k)};
     ErrorBlock block(out);
     WriteErrorText(ErrorId::kPrintedCurveAboveGround, values, out.report, out.message);
-    out.plot.Write("(I5,75X,A)", {n, "Line 6 : number of output p-y curves"});
-    out.plot.Write("(E15.7,I5,60X,A,I0)",
-                   {depth, 0, "Line 7:  p-y curve depth, no. p-y points on curve no. ", k});
+    sink.AboveGround(n, k, depth);
     block.Set(ErrorId::kPrintedCurveAboveGround, values);
     return printed;
   }
@@ -347,7 +324,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
     if (out.failed()) break;
     sink.LayerDone();
   }
-  WriteCurveRecords(printed, out.plot);
+  sink.Done();
   return printed;
 }
 

@@ -230,18 +230,23 @@ TEST(PileSolution, PrintedCurvesReachTheSinkInPrintedOrder) {
                        std::to_string(c.layer) + (complete ? "" : " incomplete"));
     }
     void LayerDone() override { events.push_back("layer done"); }
+    void Done() override { events.push_back("done"); }
+    void AboveGround(int, int, double) override { events.push_back("above ground"); }
   } recorder;
   m.out.report.Rewind();
+  m.out.plot.Rewind();
   const std::vector<PrintedPyCurve> curves = PrintPyCurves(
       PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out}, recorder);
   ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
   const std::vector<std::string> expected = {
       "start",      "curve 1 in layer 1", "curve 2 in layer 1", "layer done",
-      "layer done", "curve 4 in layer 3", "layer done"};
+      "layer done", "curve 4 in layer 3", "layer done",         "done"};
   EXPECT_EQ(recorder.events, expected);
   EXPECT_EQ(curves.size(), 3U);
-  // The pass itself writes nothing to the report: the sink renders.
+  // The pass itself writes nothing to the report or the plot file: the sink
+  // renders.
   EXPECT_EQ(m.out.report.contents(), "");
+  EXPECT_EQ(m.out.plot.contents(), "");
 }
 
 TEST(PileSolution, AStiffClayWithoutFreeWaterKeepsItsNumberOfCyclesToItself) {

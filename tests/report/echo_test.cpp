@@ -134,6 +134,7 @@ Echoed Echo(
   e.out->report.Rewind();
   change(*e.model);
   const std::optional<InputCheckFault> fault = CheckInput(*e.model);
+  RecordInputWarnings(*e.model, fault, e.out->warnings());
   if (e.model->options.lrfd && EchoReachesLrfdForms(fault)) {
     e.lrfd_loading = FormLrfdCombinations(*e.model).loading;
   }

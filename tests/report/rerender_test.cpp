@@ -1,8 +1,8 @@
-// The report blocks that are results as data, rendered again from the
-// RunResults of a finished run: each block must be, byte for byte, a part of
-// the golden report of the example. A value the results leave out, or one
-// they keep other than the report printed it, makes a block that the golden
-// file does not hold.
+// The report blocks and plot records that are results as data, rendered
+// again from the RunResults of a finished run: each block must be, byte for
+// byte, a part of the golden report or plot file of the example. A value the
+// results leave out, or one they keep other than the file printed it, makes
+// a block that the golden file does not hold.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,43 +51,59 @@ void ExpectInReport(const std::string& golden, const std::string& block, const s
   if (block.empty()) return;
   ++rendered[kind];
   EXPECT_NE(golden.find(block), std::string::npos)
-      << example << ": the " << kind << " rendered from the results is not in the golden report:\n"
+      << example << ": the " << kind << " rendered from the results is not in its golden file:\n"
       << block;
 }
 
 void RenderAgain(const std::string& example, Counts& rendered) {
   const std::string golden = ReadFile(kExpected / (example + ".out"));
+  const std::string golden_plot = ReadFile(kExpected / (example + ".plt"));
   ASSERT_FALSE(golden.empty()) << example;
+  ASSERT_FALSE(golden_plot.empty()) << example;
   const RunResults r = analyse(ReadFile(kExamples / (example + ".tv6")));
   const UnitSystem units = SystemOf(r);
 
-  // Each section's blocks in the order section analysis tells the report
-  // of them: a section of computed tables has its properties, thrusts, one
-  // table per thrust and the summary of capacities; an elastic, elastic-
-  // plastic or user-defined one the note of how its tables were derived.
+  // Each section's blocks and plot records in the order section analysis
+  // tells the report of them: a section of computed tables has its
+  // properties, thrusts, one table per thrust and the summary of capacities;
+  // an elastic, elastic-plastic or user-defined one the note of how its
+  // tables were derived. The plot records: the number of thrusts before the
+  // first section, then each thrust's curve.
   Options options;
   options.units = units;
   options.run_kind = r.run_kind == 2 ? RunKind::kBendingStiffnessOnly : RunKind::kPileAnalysis;
+  options.lrfd = r.lrfd;
   for (const SectionResult& s : r.sections) {
     const std::string at = example + " section " + std::to_string(s.number);
     const bool computed = s.curves == SectionCurveSource::kComputed;
-    ExpectInReport(golden, Render([&](RecordWriter& w) {
-                     SectionReport report(w, options);
-                     if (!computed) {
-                       report.TablesDerived(s);
-                       return;
-                     }
-                     report.Prepared(s);
-                     report.ThrustsChosen(s);
-                     for (const ThrustCurve& c : s.thrusts) report.ThrustSolved(s, c);
-                     report.AllThrustsSolved(s);
-                   }),
-                   computed ? "section of computed tables" : "section of derived tables", at,
-                   rendered);
+    RecordWriter block, plot;
+    SectionReport report(block, plot, options);
+    if (computed) {
+      report.Prepared(s);
+      report.ThrustsChosen(s);
+      for (const ThrustCurve& c : s.thrusts) report.ThrustSolved(s, c);
+      report.AllThrustsSolved(s);
+    } else {
+      report.TablesDerived(s);
+    }
+    report.CurvesKept(s);
+    const std::string kind = computed ? "section of computed tables" : "section of derived tables";
+    ExpectInReport(golden, block.contents(), kind, at, rendered);
+    ExpectInReport(golden_plot, plot.contents(), "plot records of a " + kind, at, rendered);
   }
   for (const PyCurveResult& c : r.py_curves) {
     ExpectInReport(golden, Render([&](RecordWriter& w) { WritePyCurve(units, c, w); }),
                    "printed p-y curve", example + " curve " + std::to_string(c.number), rendered);
+  }
+  // The printed curves' plot records of a pile analysis: the number of
+  // curves, then each curve's depth and points; a run that prints no curves
+  // gives the number 0 alone.
+  if (options.run_kind == RunKind::kPileAnalysis) {
+    ExpectInReport(golden_plot,
+                   Render([&](RecordWriter& w) { WritePyCurveRecords(r.py_curves, w); }),
+                   r.py_curves.empty() ? "plot records of no printed p-y curve"
+                                       : "plot records of printed p-y curves",
+                   example, rendered);
   }
   if (r.lrfd_loading) {
     ExpectInReport(golden,
@@ -113,13 +129,17 @@ std::vector<std::string> Examples() {
   return names;
 }
 
-TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenReport) {
+TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenFiles) {
   Counts rendered;
   const std::vector<std::string> examples = Examples();
   ASSERT_GE(examples.size(), 10u);
   for (const std::string& example : examples) RenderAgain(example, rendered);
-  for (const char* kind : {"section of computed tables", "section of derived tables",
-                           "printed p-y curve", "LRFD forms", "LRFD distributed loads"}) {
+  for (const char* kind :
+       {"section of computed tables", "section of derived tables",
+        "plot records of a section of computed tables",
+        "plot records of a section of derived tables", "printed p-y curve",
+        "plot records of printed p-y curves", "plot records of no printed p-y curve", "LRFD forms",
+        "LRFD distributed loads"}) {
     EXPECT_GT(rendered[kind], 0) << "no example rendered a " << kind;
   }
 }

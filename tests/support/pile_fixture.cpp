@@ -62,7 +62,7 @@ SolvedCase SolveCase(const std::string& input, int c, bool keep_node_values) {
   m.tables.section_tables.resize(m.input.sections.size());
   m.results.sections.resize(m.input.sections.size());
   for (std::size_t n = 0; n < m.input.sections.size() && !m.failed(); ++n) {
-    SectionReport report(m.out.report, m.input.options);
+    SectionReport report(m.out.report, m.out.plot, m.input.options);
     AnalyseSection(m.input.sections[n], static_cast<int>(n) + 1, m.input.options, m.tables.thrusts,
                    m.tables.section_tables[n], m.results.sections[n], m.out, report);
   }

@@ -26,7 +26,7 @@ struct SectionRun {
     section_tables.resize(sections.size());
     results.resize(sections.size());
     const auto i = static_cast<std::size_t>(n - 1);
-    SectionReport report(out.report, options);
+    SectionReport report(out.report, out.plot, options);
     AnalyseSection(sections[i], n, options, thrusts, section_tables[i], results[i], out, report);
   }
   int error_code() const { return out.diagnostics.error_code; }
