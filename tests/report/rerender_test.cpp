@@ -2,21 +2,31 @@
 // again from the RunResults of a finished run: each block must be, byte for
 // byte, a part of the golden report or plot file of the example. A value the
 // results leave out, or one they keep other than the file printed it, makes
-// a block that the golden file does not hold.
+// a block that the golden file does not hold. Each solved load case, its
+// studies and the summary are rendered from the results too, with the print
+// options of the input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/input_model.hpp"
+#include "engine/run_stages.hpp"
 #include "format/record_writer.hpp"
+#include "format/run_output.hpp"
+#include "input/input_file.hpp"
+#include "input/reader.hpp"
+#include "report/load_case_report.hpp"
 #include "report/lrfd_report.hpp"
 #include "report/py_curve_report.hpp"
 #include "report/section_report.hpp"
+#include "report/study_report.hpp"
+#include "report/summary_report.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -53,6 +63,58 @@ void ExpectInReport(const std::string& golden, const std::string& block, const s
   EXPECT_NE(golden.find(block), std::string::npos)
       << example << ": the " << kind << " rendered from the results is not in its golden file:\n"
       << block;
+}
+
+// The example's input as read: the print options the report of a load case
+// follows (print increment, summary only, the units code of its plot record).
+std::unique_ptr<InputModel> ReadExample(const std::string& example) {
+  auto model = std::make_unique<InputModel>();
+  RunOutput out;
+  InputFile file;
+  file.OpenText(ReadFile(kExamples / (example + ".tv6")));
+  ReadInputData(file, example + ".tv6", *model, out);
+  EXPECT_FALSE(out.failed()) << example;
+  return model;
+}
+
+// Each solved load case's block and plot records and its pile-length study,
+// then, for a run that went on to them, the summary of the cases (or of the
+// LRFD combinations with their check) and the pile-head stiffness study, all
+// rendered from the results with the input's print options.
+void RenderCasesAgain(const std::string& example, const RunResults& r, Counts& rendered) {
+  const std::string golden = ReadFile(kExpected / (example + ".out"));
+  const std::string golden_plot = ReadFile(kExpected / (example + ".plt"));
+  const std::unique_ptr<InputModel> input = ReadExample(example);
+  const UnitSystem units = input->options.units;
+  const auto expect = [&](const RunOutput& out, const std::string& kind, const std::string& at) {
+    ExpectInReport(golden, out.report.contents(), kind, at, rendered);
+    ExpectInReport(golden_plot, out.plot.contents(), "plot records of " + kind, at, rendered);
+  };
+  for (const LoadCaseResult& c : r.cases) {
+    const std::string at = example + " case " + std::to_string(c.number);
+    RunOutput block;
+    WriteLoadCaseReport(input->options, LoadCaseCount(*input), c, block);
+    expect(block, "load case", at);
+    if (c.length_study) {
+      RunOutput study;
+      WriteLengthStudy(units, c, study);
+      expect(study, "pile-length study", at);
+    }
+  }
+  if (r.error || r.cases.empty()) return;
+  RunOutput summary;
+  if (r.lrfd) {
+    WriteLrfdSummary(units, r.cases, r.lrfd_check, summary);
+    expect(summary, "LRFD summary and check", example);
+  } else {
+    WritePileHeadSummary(units, r.cases, summary);
+    expect(summary, "summary of the load cases", example);
+  }
+  if (r.stiffness) {
+    RunOutput study;
+    WriteStiffnessStudy(units, *r.stiffness, study);
+    expect(study, "pile-head stiffness study", example);
+  }
 }
 
 void RenderAgain(const std::string& example, Counts& rendered) {
@@ -118,6 +180,7 @@ void RenderAgain(const std::string& example, Counts& rendered) {
                    "LRFD distributed loads", example + " case " + std::to_string(c.number),
                    rendered);
   }
+  RenderCasesAgain(example, r, rendered);
 }
 
 std::vector<std::string> Examples() {
@@ -139,7 +202,11 @@ TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenFiles) {
         "plot records of a section of computed tables",
         "plot records of a section of derived tables", "printed p-y curve",
         "plot records of printed p-y curves", "plot records of no printed p-y curve", "LRFD forms",
-        "LRFD distributed loads"}) {
+        "LRFD distributed loads", "load case", "plot records of load case", "pile-length study",
+        "plot records of pile-length study", "summary of the load cases",
+        "plot records of summary of the load cases", "LRFD summary and check",
+        "plot records of LRFD summary and check", "pile-head stiffness study",
+        "plot records of pile-head stiffness study"}) {
     EXPECT_GT(rendered[kind], 0) << "no example rendered a " << kind;
   }
 }
