@@ -47,8 +47,8 @@ def main(argv):
         return 2
     nm = argv[1]
     layers = {}
-    for spec in argv[2:]:
-        name, rest = spec.split("=", 1)
+    for argument in argv[2:]:
+        name, rest = argument.split("=", 1)
         library, _, below = rest.rpartition(":")
         layers[name] = (library, [b for b in below.split(",") if b])
     tables = {name: symbols(nm, library) for name, (library, _) in layers.items()}

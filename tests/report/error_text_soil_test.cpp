@@ -40,8 +40,8 @@ const std::string kStiffClayWithKWithoutCohesion =
 const std::string kStiffClayWithoutCohesion =
     std::string("2\n") + kSoftClayAbove + "3 5.0 25.0\n8.0 0.0 0.01\n8.0 0.0 0.01\n";
 
-struct InputSpec {
-  InputSpec(std::string layers_, std::string units_ = "SI", std::string extra_ = "",
+struct SoilInput {
+  SoilInput(std::string layers_, std::string units_ = "SI", std::string extra_ = "",
             std::string loading_ = kShear, double cycles_ = 0.0)
       : layers(std::move(layers_)),
         units(std::move(units_)),
@@ -55,22 +55,22 @@ struct InputSpec {
   double cycles;        // cyclic loading with this many cycles when positive
 };
 
-std::string Input(const InputSpec& spec) {
-  testing::PileInputParts parts = testing::Parts(kSection, spec.layers, spec.loading);
-  parts.units = spec.units;
-  if (spec.cycles > 0.0) {
+std::string Input(const SoilInput& soil_input) {
+  testing::PileInputParts parts = testing::Parts(kSection, soil_input.layers, soil_input.loading);
+  parts.units = soil_input.units;
+  if (soil_input.cycles > 0.0) {
     parts.cyclic = true;
-    parts.cycles = spec.cycles;
+    parts.cycles = soil_input.cycles;
   }
   std::string s = testing::PileInput(parts);
-  if (!spec.extra.empty()) s.replace(s.rfind("END"), 3, spec.extra + "END");
+  if (!soil_input.extra.empty()) s.replace(s.rfind("END"), 3, soil_input.extra + "END");
   return s;
 }
 
-RunResults Analyse(const InputSpec& spec) {
+RunResults Analyse(const SoilInput& soil_input) {
   AnalyseOptions options;
   options.keep_texts = true;
-  return analyse(Input(spec), options);
+  return analyse(Input(soil_input), options);
 }
 
 std::string Joined(std::initializer_list<const char*> lines) {
@@ -81,7 +81,7 @@ std::string Joined(std::initializer_list<const char*> lines) {
 
 struct RunCase {
   const char* error;  // the name of the error the run ends with
-  InputSpec input;
+  SoilInput input;
 };
 
 TEST(SoilErrorText, TheErrorOfEachRunRendersAgainIntoItsReportAndMessageFile) {
@@ -147,7 +147,7 @@ TEST(SoilErrorText, TheErrorOfEachRunRendersAgainIntoItsReportAndMessageFile) {
 TEST(SoilErrorText, BlocksKeepTheirWordsAndFiles) {
   struct Case {
     const char* name;
-    InputSpec input;
+    SoilInput input;
     std::string report;
     std::string message;
   };
