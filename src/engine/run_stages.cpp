@@ -69,19 +69,8 @@ void AnalyseAllSections(AnalysisModel& model, bool announce_every_section) {
     if (announce_every_section || n == 1) {
       out.message.Write("(A,I0)", {"Computing nonlinear bending stiffness of section ", n});
     }
-    if (n == 1) {
-      out.report.Write("(//80('-')/4X,A/80('-')/)",
-                       {"Computations of Nominal Moment Capacity and Nonlinear Bending "
-                        "Stiffness"});
-      const char* source =
-          input.options.interaction ? "Axial thrust force values were determined from input values"
-          : input.options.lrfd
-              ? "Axial thrust force values were determined from LRFD load combinations"
-              : "Axial thrust force values were determined from pile-head loading conditions";
-      out.report.Write("(A/)", {source});
-      out.report.Write("(A,I0/)", {"Number of Pile Sections Analyzed = ", count});
-    }
-    out.report.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
+    if (n == 1) WriteSectionsHeading(out.report, input.options, count);
+    WriteSectionNumber(out.report, n);
     const auto i = static_cast<std::size_t>(n - 1);
     SectionReport report(out.report, out.plot, input.options);
     AnalyseSection(input.sections[i], n, input.options, model.tables.thrusts,

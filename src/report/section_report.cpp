@@ -638,6 +638,22 @@ void WriteCapacitySummary(RecordWriter& out, bool si, const SectionResult& r) {
   out.Write("(A)", {"9.3.2.2 or the value required by the design standard being followed."});
 }
 
+void WriteSectionsHeading(RecordWriter& out, const Options& options, int sections) {
+  out.Write("(//80('-')/4X,A/80('-')/)",
+            {"Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness"});
+  const char* source =
+      options.interaction ? "Axial thrust force values were determined from input values"
+      : options.lrfd      ? "Axial thrust force values were determined from LRFD load combinations"
+                          : "Axial thrust force values were determined from pile-head loading "
+                            "conditions";
+  out.Write("(A/)", {source});
+  out.Write("(A,I0/)", {"Number of Pile Sections Analyzed = ", sections});
+}
+
+void WriteSectionNumber(RecordWriter& out, int n) {
+  out.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
+}
+
 void WriteDerivedTablesNote(RecordWriter& out, const SectionResult& r) {
   switch (r.curves) {
     case SectionCurveSource::kElastic:

@@ -35,6 +35,14 @@ void WriteFullCurveWarning(RecordWriter& out, int count);
 // Summary of the nominal moment capacities of the section's thrusts.
 void WriteCapacitySummary(RecordWriter& out, bool si, const SectionResult& r);
 
+// The heading of the section analysis, above the first section: where the
+// axial thrusts came from (the input's thrust values, the LRFD
+// combinations or the pile-head loads) and the number of sections.
+void WriteSectionsHeading(RecordWriter& out, const Options& options, int sections);
+
+// The line that opens the blocks of section `n`.
+void WriteSectionNumber(RecordWriter& out, int n);
+
 // How the tables of an elastic, elastic-plastic or user-defined section
 // were derived.
 void WriteDerivedTablesNote(RecordWriter& out, const SectionResult& r);

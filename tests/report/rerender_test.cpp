@@ -77,7 +77,8 @@ std::unique_ptr<InputModel> ReadExample(const std::string& example) {
   return model;
 }
 
-// Each solved load case's block and plot records and its pile-length study,
+// The heading of the section analysis with the first section's number; each
+// solved load case's block and plot records and its pile-length study,
 // then, for a run that went on to them, the summary of the cases (or of the
 // LRFD combinations with their check) and the pile-head stiffness study, all
 // rendered from the results with the input's print options.
@@ -90,6 +91,13 @@ void RenderCasesAgain(const std::string& example, const RunResults& r, Counts& r
     ExpectInReport(golden, out.report.contents(), kind, at, rendered);
     ExpectInReport(golden_plot, out.plot.contents(), "plot records of " + kind, at, rendered);
   };
+  if (!r.sections.empty()) {
+    RecordWriter heading;
+    WriteSectionsHeading(heading, input->options, static_cast<int>(input->sections.size()));
+    WriteSectionNumber(heading, 1);
+    ExpectInReport(golden, heading.contents(), "heading of the section analysis", example,
+                   rendered);
+  }
   for (const LoadCaseResult& c : r.cases) {
     const std::string at = example + " case " + std::to_string(c.number);
     RunOutput block;
@@ -197,16 +205,26 @@ TEST(RerenderFromResults, EveryBlockOfDataIsPartOfTheGoldenFiles) {
   const std::vector<std::string> examples = Examples();
   ASSERT_GE(examples.size(), 10u);
   for (const std::string& example : examples) RenderAgain(example, rendered);
-  for (const char* kind :
-       {"section of computed tables", "section of derived tables",
-        "plot records of a section of computed tables",
-        "plot records of a section of derived tables", "printed p-y curve",
-        "plot records of printed p-y curves", "plot records of no printed p-y curve", "LRFD forms",
-        "LRFD distributed loads", "load case", "plot records of load case", "pile-length study",
-        "plot records of pile-length study", "summary of the load cases",
-        "plot records of summary of the load cases", "LRFD summary and check",
-        "plot records of LRFD summary and check", "pile-head stiffness study",
-        "plot records of pile-head stiffness study"}) {
+  for (const char* kind : {"section of computed tables",
+                           "section of derived tables",
+                           "plot records of a section of computed tables",
+                           "plot records of a section of derived tables",
+                           "printed p-y curve",
+                           "plot records of printed p-y curves",
+                           "plot records of no printed p-y curve",
+                           "LRFD forms",
+                           "LRFD distributed loads",
+                           "load case",
+                           "plot records of load case",
+                           "pile-length study",
+                           "plot records of pile-length study",
+                           "summary of the load cases",
+                           "plot records of summary of the load cases",
+                           "LRFD summary and check",
+                           "plot records of LRFD summary and check",
+                           "pile-head stiffness study",
+                           "plot records of pile-head stiffness study",
+                           "heading of the section analysis"}) {
     EXPECT_GT(rendered[kind], 0) << "no example rendered a " << kind;
   }
 }
