@@ -19,7 +19,6 @@
 #include "engine/diagnostics.hpp"
 #include "engine/interaction_results.hpp"
 #include "engine/model.hpp"
-#include "engine/report_header.hpp"
 #include "engine/results.hpp"
 #include "engine/run_files.hpp"
 #include "engine/run_stages.hpp"
@@ -30,6 +29,7 @@
 #include "pile/input_checks.hpp"
 #include "platform/platform.hpp"
 #include "report/echo.hpp"
+#include "report/report_header.hpp"
 #include "tarvex/engine.hpp"
 #include "tarvex/version.h"
 
