@@ -39,6 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string& dir = WorkDirectory();
   const tarvex::RunFiles files{dir + "/in.tv6", dir + "/run.out", dir + "/run.plt",
                                dir + "/run.msg"};
+  // No file of the run before may stand in for one this run did not write.
+  for (const std::string* path : {&files.report, &files.plot, &files.message}) {
+    std::remove(path->c_str());
+  }
   std::FILE* f = std::fopen(files.input.c_str(), "wb");
   if (f == nullptr) std::abort();
   if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
@@ -50,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.outcome = &outcome;
   const int result = tarvex::run(files, options);
 
+  // The files: the checks of a normal end read every number, those of an
+  // error the error's lines rendered again from the results.
   tarvex::fuzz::RunTexts texts;
-  if (result <= 0) {  // the files matter only to the checks of a normal end
-    texts.input.assign(reinterpret_cast<const char*>(data), size);
-    texts.report = ReadAll(files.report);
-    texts.plot = ReadAll(files.plot);
-    texts.message = ReadAll(files.message);
-  }
+  texts.input.assign(reinterpret_cast<const char*>(data), size);
+  texts.report = ReadAll(files.report);
+  texts.plot = ReadAll(files.plot);
+  texts.message = ReadAll(files.message);
   const std::string fault = tarvex::fuzz::CheckRun(result, outcome, texts);
   if (!fault.empty()) {
     std::fprintf(stderr, "\ntarvex fuzz: %s (result %d)\n", fault.c_str(), result);
