@@ -19,6 +19,7 @@
 #include "engine/diagnostics.hpp"
 #include "engine/interaction_results.hpp"
 #include "engine/model.hpp"
+#include "engine/report_header.hpp"
 #include "engine/results.hpp"
 #include "engine/run_files.hpp"
 #include "engine/run_stages.hpp"
@@ -29,7 +30,6 @@
 #include "pile/input_checks.hpp"
 #include "platform/platform.hpp"
 #include "report/echo.hpp"
-#include "report/report_header.hpp"
 #include "tarvex/engine.hpp"
 #include "tarvex/version.h"
 

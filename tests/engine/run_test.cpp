@@ -11,9 +11,9 @@
 
 #include "core/input_model.hpp"
 #include "core/path_parts.hpp"
+#include "engine/report_header.hpp"
 #include "format/record_writer.hpp"
 #include "input/unit_conversion.hpp"
-#include "report/report_header.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 

@@ -1,9 +1,8 @@
-#include "report/report_header.hpp"
+#include "engine/report_header.hpp"
 
 #include <array>
 
 #include "core/path_parts.hpp"
-#include "tarvex/version.h"
 
 namespace tarvex {
 namespace {
@@ -27,8 +26,7 @@ constexpr std::array<std::string_view, 12> kMonths = {
 void WriteReportHeader(RecordWriter& r, const std::array<std::string, 4>& paths,
                        const DateTime& now) {
   r.Write("(80('=')/)");
-  r.Write("(15X,A,A/)",
-          {"    Tarvex for Windows, Version 6 ", TrimRight("(" TARVEX_VERSION_STRING ")")});
+  r.Write("(15X,A,A/)", {"    Tarvex for Windows, Version 6 ", TrimRight(version_text())});
   r.Write("(15X,A)", {" Analysis of Individual Piles and Drilled Shafts "});
   r.Write("(15X,A/)", {"Subjected to Lateral Loading Using the p-y Method"});
   r.Write("(80('=')/)");

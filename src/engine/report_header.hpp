@@ -1,6 +1,6 @@
 // The head of the report: banner, the files of the run and the date and time.
-#ifndef TARVEX_REPORT_REPORT_HEADER_HPP_
-#define TARVEX_REPORT_REPORT_HEADER_HPP_
+#ifndef TARVEX_ENGINE_REPORT_HEADER_HPP_
+#define TARVEX_ENGINE_REPORT_HEADER_HPP_
 
 #include <array>
 #include <string>
@@ -17,4 +17,4 @@ void WriteReportHeader(RecordWriter& report, const std::array<std::string, 4>& p
 
 }  // namespace tarvex
 
-#endif  // TARVEX_REPORT_REPORT_HEADER_HPP_
+#endif  // TARVEX_ENGINE_REPORT_HEADER_HPP_
