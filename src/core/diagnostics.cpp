@@ -103,6 +103,22 @@ void RecordWarningDetail(WarningTally& tally, int w, std::string line) {
   tally.details.push_back({std::abs(w), std::move(line)});
 }
 
+std::vector<std::string_view> WarningRaisedText(int number) {
+  switch (std::abs(number)) {
+    case 302:  // a Reese sand friction angle outside 20 to 48 degrees, once per load case
+      return {"",
+              "**** Warning ****",
+              "",
+              "An unreasonable value for friction angle was input for a Reese sand layer. ",
+              "The input value is either smaller than 20 degrees or higher than 48 degrees.",
+              "The input data should be checked for correctness.",
+              "",
+              "The input value for friction angle was used in computations."};
+    default:
+      return {};
+  }
+}
+
 std::vector<std::string> WarningLines(const WarningTally& tally, int number) {
   const std::vector<std::string_view> text = WarningText(number);
   std::vector<std::string> lines(text.begin(), text.end());

@@ -84,6 +84,11 @@ int SummarisedWarnings(const WarningTally& tally);
 // number has no text.
 std::vector<std::string_view> WarningText(int number);
 
+// The lines that warning `number` writes to the message file where it is
+// raised, before it is counted ("" for an empty line); empty for the
+// warnings that write none there (most: they are summarised at the end).
+std::vector<std::string_view> WarningRaisedText(int number);
+
 // The text of warning `number` with the details recorded for it, which come
 // before the text's closing empty line: the lines of the summary and of the
 // results.

@@ -150,23 +150,6 @@ void WarnOfOverflows(RunOutput& out) {
   RecordWarning(out.warnings(), -371);
 }
 
-// The closing lines of one file: the report, or the message file.
-void WriteClosingLines(RunOutput& out, RecordWriter& file, bool warned) {
-  const int code = out.diagnostics.error_code;
-  const char* ended = code >= 101 && code <= 199   ? "The analysis ended due to an input error. "
-                      : code >= 200 && code <= 299 ? "The analysis ended due to a runtime error. "
-                                                   : nullptr;
-  if (ended != nullptr) file.Write("(/A/)", {ended});
-  if (warned) {
-    if (&file == &out.message) {
-      file.Write("(//A//)", {"The analysis ended with one or more warning messages."});
-    } else {
-      WriteWarningSummary(out.warnings(), file);
-    }
-  }
-  if (code == 0) file.Write("(/A/)", {"The analysis ended normally. "});
-}
-
 }  // namespace
 
 // Takes an input text given in memory as the input data file: runtime error
@@ -240,12 +223,12 @@ void EndRun(const RunContext& run, RunOutput& out) {
   for (int i = 0; i < 3; ++i) check(i);
   WarnOfOverflows(out);
   const bool warned = out.warnings().head > 0;
-  WriteClosingLines(out, out.report, warned);
+  WriteClosingLines(out.diagnostics, true, warned, out.report);
   out.report.Close();
   out.plot.Close();
   check(0);
   check(1);
-  WriteClosingLines(out, out.message, warned);
+  WriteClosingLines(out.diagnostics, false, warned, out.message);
   out.message.Close();
   check(2);
 }

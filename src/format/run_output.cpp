@@ -84,6 +84,10 @@ void SetError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values) {
   block.Set(id, std::move(values));
 }
 
+void WriteRaisedWarning(RecordWriter& message, int number) {
+  for (std::string_view line : WarningRaisedText(number)) message.Write("(A)", {line});
+}
+
 void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values) {
   WriteEndedPrematurely(out.report, id);
   out.diagnostics.error = MakeDiagnostic(id, std::move(values));

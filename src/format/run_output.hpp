@@ -90,6 +90,10 @@ void SetError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values = 
 // is about, as the run's error.
 void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values = {});
 
+// Writes the lines that warning `number` writes to the message file where
+// it is raised (WarningRaisedText); record the warning with RecordWarning.
+void WriteRaisedWarning(RecordWriter& message, int number);
+
 // Runtime error 28 (code 228, stored without the reporter like the
 // not-a-number deflection of the iteration) for a result that is not a finite
 // number: `values` say where it arose (the result, and the section, load

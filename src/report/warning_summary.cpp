@@ -16,4 +16,21 @@ void WriteWarningSummary(const WarningTally& tally, RecordWriter& r) {
   }
 }
 
+void WriteClosingLines(const Diagnostics& diagnostics, bool report, bool warned,
+                       RecordWriter& file) {
+  const int code = diagnostics.error_code;
+  const char* ended = code >= 101 && code <= 199   ? "The analysis ended due to an input error. "
+                      : code >= 200 && code <= 299 ? "The analysis ended due to a runtime error. "
+                                                   : nullptr;
+  if (ended != nullptr) file.Write("(/A/)", {ended});
+  if (warned) {
+    if (report) {
+      WriteWarningSummary(diagnostics.warnings, file);
+    } else {
+      file.Write("(//A//)", {"The analysis ended with one or more warning messages."});
+    }
+  }
+  if (code == 0) file.Write("(/A/)", {"The analysis ended normally. "});
+}
+
 }  // namespace tarvex

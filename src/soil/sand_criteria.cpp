@@ -132,13 +132,7 @@ struct ReeseSandCriterion : CriterionBase {
     if (node.phi < 20.0 || node.phi > 48.0) {
       // The block once per load case; every node's warning is counted.
       if (m.warnings().counts[302] == 0) {
-        m.message.Write("(/A/)", {"**** Warning ****"});
-        m.message.Write("(A)", {"An unreasonable value for friction angle was input for a Reese "
-                                "sand layer. "});
-        m.message.Write("(A)", {"The input value is either smaller than 20 degrees or higher "
-                                "than 48 degrees."});
-        m.message.Write("(A/)", {"The input data should be checked for correctness."});
-        m.message.Write("(A)", {"The input value for friction angle was used in computations."});
+        WriteRaisedWarning(m.message, 302);
       }
       RecordWarning(m.warnings(), -302);
     }
