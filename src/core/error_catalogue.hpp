@@ -7,11 +7,11 @@
 //
 // Some identities have more than one row: the same error raised for
 // different reasons prints its heading in more than one style (the LRFD
-// readers' headings have five stars), or prints none (the "INPUT ERROR"
-// lines of the keyword reader). A few rows keep numbers that differ from
-// their identity, as hosts have always received them: the loess cycles
-// (heading 70, identity and code 170) and the soil pair at a layer interface
-// (heading 30, identity 24, code 230).
+// readers' headings have five stars), prints none (the "INPUT ERROR" lines
+// of the keyword reader), or has a text of its own (input error 95 of a
+// stiff clay's missing value and of a pile above the ground). A few rows keep numbers that differ
+// from their identity, as hosts have always received them: the loess cycles (heading 70, identity
+// and code 170) and the soil pair at a layer interface (heading 30, identity 24, code 230).
 #ifndef TARVEX_CORE_ERROR_CATALOGUE_HPP_
 #define TARVEX_CORE_ERROR_CATALOGUE_HPP_
 
@@ -95,6 +95,8 @@ enum class ErrorId {
   kLrfdCombinationCount,
   kInvalidValue,
   kInvalidValueStarred,
+  kStiffClayMissingValue,
+  kPileAboveGround,
   kUnrecognizedData,
   kLrfdPointOrder,
   kLrfdLoadOrder,
@@ -516,6 +518,20 @@ inline constexpr ErrorRow kErrorCatalogue[] = {
      .identity = "INP00095",
      .code = 195,
      .heading = "***** Input Data Error No. 95 *****"},
+    {.id = ErrorId::kStiffClayMissingValue,
+     .name = "stiff_clay_missing_value",
+     .kind = ErrorKind::kInput,
+     .number = 95,
+     .identity = "INP00095",
+     .code = 195,
+     .heading = "**** Input Data Error No. 95 ****"},
+    {.id = ErrorId::kPileAboveGround,
+     .name = "pile_above_ground",
+     .kind = ErrorKind::kInput,
+     .number = 95,
+     .identity = "INP00095",
+     .code = 195,
+     .heading = "**** Input Data Error No. 95 ****"},
     {.id = ErrorId::kUnrecognizedData,
      .name = "unrecognized_data",
      .kind = ErrorKind::kInput,

@@ -333,7 +333,7 @@ void WriteSmallPivot(const ErrorValues& values, RecordWriter& report, RecordWrit
 // The ground surface below the tip of the pile: no soil supports it.
 void WritePileAboveGround(const ErrorValues& values, RecordWriter& report, RecordWriter& message) {
   for (RecordWriter* w : {&report, &message}) {
-    w->Write("(//A/)", {ErrorHeading(ErrorId::kInvalidValue)});
+    w->Write("(//A/)", {ErrorHeading(ErrorId::kPileAboveGround)});
     w->Write("(A,E12.4,A)",
              {"Problem:  The ground surface lies ", ErrorNumber(values, "ground surface"),
               " below the pile head, below the tip of the pile,"});
@@ -488,9 +488,7 @@ bool WriteAnalysisErrorText(ErrorId id, const ErrorValues& values, RecordWriter&
     case ErrorId::kSmallPivot:
       WriteSmallPivot(values, report, message);
       return true;
-    case ErrorId::kInvalidValue:
-      // The readers raise this error too, with values of their own.
-      if (!HasErrorValue(values, "pile tip")) return false;
+    case ErrorId::kPileAboveGround:
       WritePileAboveGround(values, report, message);
       return true;
     case ErrorId::kExcessDeflection:

@@ -521,9 +521,6 @@ bool WriteInputErrorText(ErrorId id, const ErrorValues& v, RecordWriter& report,
   }
   switch (id) {
     case ErrorId::kInvalidValue:
-      // The same error raised by the soil and the pile analysis has texts of
-      // its own: the input data file's value at fault names its line.
-      if (!HasErrorValue(v, "problem")) return false;
       WriteLineFault(id, v, report, message);
       return true;
     case ErrorId::kIncompleteInput:

@@ -113,7 +113,7 @@ void StiffClayZeroCohesion(ErrorId id, const ErrorValues& values, RecordWriter& 
 // A stiff clay layer in general units without its own epsilon-50 or k.
 void MissingGeneralValue(const ErrorValues& values, RecordWriter& report, RecordWriter& message) {
   for (RecordWriter* out : {&message, &report}) {
-    out->Write("(//A/)", {ErrorHeading(ErrorId::kInvalidValue)});
+    out->Write("(//A/)", {ErrorHeading(ErrorId::kStiffClayMissingValue)});
     out->Write("(A,I0,A,A,A)", {"Problem:  Soil layer ", ErrorInteger(values, "layer"),
                                 " is a stiff clay with no input value of ",
                                 ErrorTextOf(values, "missing value"), " at this depth,"});
@@ -517,11 +517,7 @@ bool WriteSoilErrorText(ErrorId id, const ErrorValues& values, RecordWriter& rep
     case ErrorId::kStiffClayFreeWaterZeroCohesion:
       StiffClayZeroCohesion(id, values, report, message);
       return true;
-    case ErrorId::kInvalidValue:
-      // The input readers and the pile analysis raise this error too, each
-      // with values of its own: the stiff clay's is the one with a missing
-      // value named.
-      if (!HasErrorValue(values, "missing value")) return false;
+    case ErrorId::kStiffClayMissingValue:
       MissingGeneralValue(values, report, message);
       return true;
     case ErrorId::kSoftClayModulusNaN:

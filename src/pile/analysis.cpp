@@ -108,7 +108,7 @@ bool CheckPileReachesGround(const InputModel& input, const PileNodes& n, RunOutp
   // its solution would be a floating beam.
   if (input.ground_depth > n.z[At(n.count)]) {
     RaiseError(
-        out, ErrorId::kInvalidValue,
+        out, ErrorId::kPileAboveGround,
         {ErrorValue("ground surface", input.ground_depth, LabelsFor(input.options.units).length),
          ErrorValue("pile tip", n.z[At(n.count)], LabelsFor(input.options.units).length)});
     return false;

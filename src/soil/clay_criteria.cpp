@@ -49,7 +49,7 @@ void ZeroCohesionStiffClay(RunOutput& m, bool free_water, bool with_k) {
 // General units have no default epsilon-50 or k: a stiff clay layer needs
 // its own values.
 void MissingGeneralValue(RunOutput& m, int layer, const char* what) {
-  RaiseError(m, ErrorId::kInvalidValue,
+  RaiseError(m, ErrorId::kStiffClayMissingValue,
              {ErrorValue("layer", layer), ErrorTextValue("missing value", what)});
 }
 

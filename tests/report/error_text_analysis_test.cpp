@@ -101,7 +101,7 @@ TEST(AnalysisErrorText, EachErrorOfAnInputRendersAgainFromItsValues) {
       {"not_finite", Source("tests/report/fixtures/section_properties_not_finite.tv6")},
       {"not_finite", Source("tests/report/fixtures/top_deflection_not_a_number.tv6")},
       {"small_pivot", Shaft({{"240000.0  100000.0", "1.0E29  100000.0"}})},
-      {"invalid_value",
+      {"pile_above_ground",
        Shaft({{"1   0.0  10.0 ", "1   45.0  50.0 "}, {"2  10.0  60.0", "2  50.0  60.0"}})},
       {"excess_deflection", Shaft({{"MaxDeflection 10.0", "MaxDeflection 0.01"}})},
       {"no_convergence", Shaft({{"Tolerance 1.0E-5", "Tolerance 1.0E-19"},
@@ -321,9 +321,9 @@ TEST(AnalysisErrorText, ErrorsNoInputReachesKeepTheirLines) {
             "user-defined nonlinear EI.\n\n");
 }
 
-// The readers raise error 95 with values of their own: the analysis writes
-// only the block of a pile above the ground, and a value its text needs
-// that the error lacks is a fault of the engine.
+// Error 95 has a row for each stage that raises it: the analysis writes only
+// the block of a pile above the ground, and a value its text needs that the
+// error lacks is a fault of the engine.
 TEST(AnalysisErrorText, KnowsOnlyItsOwnBlocks) {
   RecordWriter report, message;
   EXPECT_FALSE(

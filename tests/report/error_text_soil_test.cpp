@@ -94,8 +94,9 @@ TEST(SoilErrorText, TheErrorOfEachRunRendersAgainIntoItsReportAndMessageFile) {
       {"stiff_clay_free_water_zero_cohesion",
        {std::string("2\n") + kSoftClayAbove +
         "2 5.0 25.0\n8.0 0.0 0.01 50000\n8.0 0.0 0.01 50000\n"}},
-      {"invalid_value", {"1\n4 0.0 25.0\n8.0 100.0 0.01 0.0\n8.0 100.0 0.01 0.0\n", "GENERAL"}},
-      {"invalid_value", {"1\n3 0.0 25.0\n8.0 100.0 0.0\n8.0 100.0 0.0\n", "GENERAL"}},
+      {"stiff_clay_missing_value",
+       {"1\n4 0.0 25.0\n8.0 100.0 0.01 0.0\n8.0 100.0 0.01 0.0\n", "GENERAL"}},
+      {"stiff_clay_missing_value", {"1\n3 0.0 25.0\n8.0 100.0 0.0\n8.0 100.0 0.0\n", "GENERAL"}},
       {"soft_clay_modulus_na_n", {"1\n1 0.0 25.0\n8.0 0.0 0.01\n8.0 20.0 0.01\n"}},
       {"soft_clay_small_modulus_na_n",
        {"1\n1 0.0 25.0\n8.0 0.0 0.01\n8.0 20.0 0.01\n", "SI", "", kNoLoad}},
@@ -420,8 +421,8 @@ TEST(SoilErrorText, ErrorsNoInputReachesKeepTheirLines) {
   }
 }
 
-// The input readers and the pile analysis raise error 95 too, with values
-// of their own: the soil's text is only that of a stiff clay's missing value.
+// Error 95 has a row for each stage that raises it: the soil's text is only
+// that of a stiff clay's missing value, not the readers' or the analysis's.
 TEST(SoilErrorText, InvalidValueIsTheSoilsOnlyWithAMissingValueNamed) {
   RecordWriter report;
   RecordWriter message;
