@@ -13,24 +13,6 @@
 
 namespace tarvex {
 
-// The four files of a run.
-struct RunFiles {
-  std::string input;    // input data file
-  std::string report;   // output report file
-  std::string plot;     // plot output file
-  std::string message;  // runtime message file
-};
-
-// A local date and time, for the report's date block.
-struct DateTime {
-  int year = 2000;
-  int month = 1;  // 1 .. 12
-  int day = 1;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
 // What a host may want to know about a run beyond its result code: the
 // numbers of the run as data, its warnings and the error that ended it.
 struct RunOutcome {

@@ -404,6 +404,15 @@ struct LengthStudyRow {
   double max_shear = 0.0;        // signed value of the largest |V| along the pile (force)
 };
 
+// One iteration of a solution among the last five before the iteration
+// limit, as the report lists it: a solution that took that many iterations
+// (to converge, to fail, or to reach the limit) shows how it went.
+struct IterationRecord {
+  int iteration = 0;             // 1-based
+  double head_deflection = 0.0;  // Y(top) after the iteration (length)
+  double max_change = 0.0;       // dYmax: the largest change of deflection (length)
+};
+
 // The pile-length study of one load case: the pile shortened by 5 % of its
 // length at a time, 20 trial lengths from the full length down.
 struct PileLengthStudy {
@@ -417,6 +426,9 @@ struct PileLengthStudy {
   // stability" (it settled on an unstable equilibrium under the axial load).
   std::string ended_by;
   std::vector<LengthStudyRow> rows;  // converged lengths within the limits, longest first
+  // The iterations of the trial lengths among the last five before the
+  // iteration limit, in the order solved.
+  std::vector<IterationRecord> last_iterations;
 };
 
 // The stiffness of the pile head at a load case's converged state, in
@@ -507,6 +519,9 @@ struct LoadCaseResult {
   double max_stress = 0.0;
   int iterations = 0;
   double final_change = 0.0;  // largest change of deflection in the last iteration
+  // The case's iterations among the last five before the iteration limit
+  // (empty when it converged sooner).
+  std::vector<IterationRecord> last_iterations;
   int zero_deflection_points = 0;
   CaseStatus status = CaseStatus::kConverged;
   // Output verification: the largest imbalances of the increments' equilibrium
@@ -751,12 +766,37 @@ struct HeadStiffnessStudy {
   // "excess deflection", "iteration limit" or "loss of stability".
   std::string ended_by;
   std::vector<StiffnessRow> rows;  // ten rows when complete, else empty
+  // The iterations of the study cases among the last five before the
+  // iteration limit, in the order solved.
+  std::vector<IterationRecord> last_iterations;
+};
+
+// The four files of a run.
+struct RunFiles {
+  std::string input;    // input data file
+  std::string report;   // output report file
+  std::string plot;     // plot output file
+  std::string message;  // runtime message file
+};
+
+// A local date and time, for the report's date block.
+struct DateTime {
+  int year = 2000;
+  int month = 1;  // 1 .. 12
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
 };
 
 struct RunResults {
   int format_version = 1;
   std::string engine_version;  // "6.0.28"
-  int result_code = 0;         // what LGO returns
+  // The files of the run as the host named them and the local time of the
+  // analysis: what the report's header prints.
+  RunFiles files;
+  DateTime analysed_at;
+  int result_code = 0;  // what LGO returns
   Outcome outcome = Outcome::kNormal;
   std::vector<std::string> title;  // the title lines that are not blank, trailing blanks removed
   Units units;
@@ -768,6 +808,9 @@ struct RunResults {
   std::vector<SoilLayerInfo> layers;
   std::vector<SectionResult> sections;
   std::vector<PyCurveResult> py_curves;
+  // The layers that hold the depths of the printed p-y curves, top down (a
+  // layer whose criterion prints no curve among them).
+  std::vector<int> py_curve_layers;
   std::vector<LoadCaseResult> cases;
   std::optional<LrfdLoading> lrfd_loading;  // LRFD runs, once the combinations are formed
   std::vector<LrfdCheckRow> lrfd_check;

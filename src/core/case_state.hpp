@@ -6,11 +6,13 @@
 #define TARVEX_CORE_CASE_STATE_HPP_
 
 #include <array>
+#include <vector>
 
 #include "core/input_model.hpp"
 #include "core/limits.hpp"
 #include "core/node_soil.hpp"
 #include "core/pile_nodes.hpp"
+#include "tarvex/results.hpp"
 
 namespace tarvex {
 
@@ -32,6 +34,9 @@ struct CaseState {
   // Node whose pivot showed the latest solution's system not positive
   // definite under the axial compression (no stable equilibrium), else 0.
   int unstable_node = 0;
+  // The solution's iterations among the last five before the iteration
+  // limit, as the report lists them.
+  std::vector<IterationRecord> last_iterations;
 };
 
 }  // namespace tarvex

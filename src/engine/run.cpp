@@ -19,7 +19,6 @@
 #include "engine/diagnostics.hpp"
 #include "engine/interaction_results.hpp"
 #include "engine/model.hpp"
-#include "engine/report_header.hpp"
 #include "engine/results.hpp"
 #include "engine/run_files.hpp"
 #include "engine/run_stages.hpp"
@@ -30,6 +29,7 @@
 #include "pile/input_checks.hpp"
 #include "platform/platform.hpp"
 #include "report/echo.hpp"
+#include "report/report_header.hpp"
 #include "tarvex/engine.hpp"
 #include "tarvex/version.h"
 
@@ -77,10 +77,9 @@ bool ReadAndEchoInput(AnalysisModel& model, InputFile& file, const DateTime& now
 
   const Options& options = model.input.options;
   out.report.Rewind();  // what the readers wrote is replaced by the report proper
-  WriteReportHeader(out.report, model.run.paths, now);
-  out.plot.Write("(4I5,60X,A)",
-                 {static_cast<int>(options.run_kind), options.iunits, options.kyl,
-                  options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
+  model.results.analysed_at = now;
+  WriteReportHeader(out.report, model.results);
+  WritePlotHeader(options, out.plot);
 
   WriteInputEcho(model.input, model.results.lrfd_loading, fault, out);
   if (model.failed()) return false;
@@ -138,6 +137,7 @@ RunResults analyse(std::string_view input_text, const AnalyseOptions& options) {
   AnalysisModel& model = *owned;
   const RunFiles& names = options.names;
   model.run.paths = {names.input, names.report, names.plot, names.message};
+  model.results.files = names;
   model.run.quiet = true;  // an analysis in memory hands its error to the caller only
   model.run.load_steps = options.load_steps;
 
@@ -165,6 +165,7 @@ CheckResults check(std::string_view input_text, const std::string& input_name) {
   auto owned = std::make_unique<AnalysisModel>();
   AnalysisModel& model = *owned;
   model.run.paths = {input_name, "", "", ""};
+  model.results.files.input = input_name;
   model.run.quiet = true;  // a check hands its error to the caller only
 
   // The writers keep their lines in memory; only the diagnostics are kept.
@@ -194,6 +195,7 @@ int run(const RunFiles& files, const RunOptions& options) {
   auto owned = std::make_unique<AnalysisModel>();
   AnalysisModel& model = *owned;
   model.run.paths = {files.input, files.report, files.plot, files.message};
+  model.results.files = files;
   model.run.working_directory = platform::WorkingDirectory();
   model.run.quiet = options.quiet;
   if (options.outcome != nullptr) model.run.load_steps = options.load_steps;

@@ -124,29 +124,10 @@ void ReportIncompleteFile(const RunContext& run, RunOutput& out, int index,
 // field rules print them.
 void WarnOfOverflows(RunOutput& out) {
   if (out.failed()) return;
-  const std::pair<const char*, const RecordWriter*> files[2] = {{"Report", &out.report},
-                                                                {"Plot file", &out.plot}};
-  int total = 0;
-  std::vector<std::string> named;
-  for (const auto& [name, file] : files) {
-    total += file->overflowed_fields();
-    for (const RecordWriter::FieldOverflow& f : file->overflows()) {
-      named.push_back(std::string(name) + ", line " + std::to_string(f.line) + ": " + f.quantity);
-    }
-  }
-  if (total == 0) return;
-  for (RecordWriter* w : {&out.report, &out.message}) {
-    w->Write("(//A/)", {"**** Warning - Results Too Wide for Their Fields ****"});
-    w->Write("(A/A/)", {"These results are too wide for their fields and are printed as "
-                        "asterisks; the results",
-                        "file (JSON) holds their values:"});
-    for (const std::string& line : named) w->Write("(3X,A)", {line});
-    const int more = total - static_cast<int>(named.size());
-    if (more > 0)
-      w->Write("(3X,A,I0,A)", {"and ", more, more == 1 ? " more field" : " more fields"});
-    w->Write("(/A/)", {"Check the loads and the units of the input: results this large are "
-                       "seldom those of a real pile."});
-  }
+  const FieldOverflows overflows = CollectOverflows(out.report, out.plot);
+  if (overflows.total == 0) return;
+  WriteOverflowNote(overflows, out.report);
+  WriteOverflowNote(overflows, out.message);
   RecordWarning(out.warnings(), -371);
 }
 

@@ -37,13 +37,21 @@ namespace {
 class PrintedCurveReport : public PrintedCurveSink {
  public:
   PrintedCurveReport(UnitSystem units, RecordWriter& report, RecordWriter& plot,
-                     std::vector<PyCurveResult>& kept)
-      : units_(units), report_(report), plot_(plot), kept_(kept), first_(kept.size()) {}
+                     std::vector<PyCurveResult>& kept, std::vector<int>& layers)
+      : units_(units),
+        report_(report),
+        plot_(plot),
+        kept_(kept),
+        layers_(layers),
+        first_(kept.size()) {}
   void Start() override { WritePyCurvesHeading(report_); }
   void Curve(const PrintedPyCurve& curve) override {
     WritePyCurve(units_, KeepPrintedCurve(curve, kept_), report_);
   }
-  void LayerDone() override { WritePyCurveLayerEnd(report_); }
+  void LayerDone(int layer) override {
+    layers_.push_back(layer);
+    WritePyCurveLayerEnd(report_);
+  }
   void Done() override { WritePyCurveRecords(std::span(kept_).subspan(first_), plot_); }
   void AboveGround(int stations, int station, double depth) override {
     WriteCurveAboveGroundRecords(stations, station, depth, plot_);
@@ -54,6 +62,7 @@ class PrintedCurveReport : public PrintedCurveSink {
   RecordWriter& report_;
   RecordWriter& plot_;
   std::vector<PyCurveResult>& kept_;
+  std::vector<int>& layers_;
   std::size_t first_;  // the first curve of this pass in `kept_`
 };
 
@@ -94,8 +103,7 @@ void FormInputTables(AnalysisModel& model, const std::optional<InputCheckFault>&
 }
 
 void WriteSectionCount(AnalysisModel& model) {
-  model.out.plot.Write("(I5,75X,A)", {static_cast<int>(model.input.sections.size()),
-                                      "Line 2 : Total number of sections"});
+  WriteSectionCountRecord(model.out.plot, static_cast<int>(model.input.sections.size()));
 }
 
 // Run kind 2: nonlinear bending stiffness of the sections only.
@@ -106,7 +114,7 @@ void ComputeBendingStiffnessOnly(AnalysisModel& model) {
 
 std::vector<PrintedPyCurve> PrintLoadCaseCurves(AnalysisModel& model) {
   PrintedCurveReport report(model.input.options.units, model.out.report, model.out.plot,
-                            model.results.py_curves);
+                            model.results.py_curves, model.results.py_curve_layers);
   return PrintPyCurves(PyPass{model.input, model.tables, model.soil, model.state.nodes,
                               model.state.pile_length, model.out},
                        report);

@@ -43,4 +43,9 @@ bool WriteErrorText(ErrorId id, const ErrorValues& values, RecordWriter& report,
          WriteAnalysisErrorText(id, values, report, message);
 }
 
+void WriteIterationRecord(const IterationRecord& record, RecordWriter& report) {
+  report.Write("('Iteration ',I0,',',T16,' Y(top) = ',E12.4,', dYmax = ',E12.4)",
+               {record.iteration, record.head_deflection, record.max_change});
+}
+
 }  // namespace tarvex

@@ -37,6 +37,10 @@ bool HasErrorValue(const ErrorValues& values, std::string_view name);
 bool WriteErrorText(ErrorId id, const ErrorValues& values, RecordWriter& report,
                     RecordWriter& message);
 
+// One of the last five iterations before the iteration limit, as the report
+// lists them as the solution goes (before error 10 when the limit ends it).
+void WriteIterationRecord(const IterationRecord& record, RecordWriter& report);
+
 }  // namespace tarvex
 
 #endif  // TARVEX_FORMAT_ERROR_TEXT_HPP_

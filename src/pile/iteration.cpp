@@ -140,6 +140,7 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
   const int limit = options.iteration_limit;
   const double tolerance = options.tolerance;
   IterationProgress progress;
+  state.last_iterations.clear();
   for (int it = 1; it <= limit; ++it) {
     state.iteration = it;
     stages.Solve(state);
@@ -161,8 +162,8 @@ CaseIteration IterateLoadCase(const Options& options, const std::vector<SoilLaye
         "', dYmax = ',E12.4)",
         {state.number, it, ytop, dymax});
     if (it > limit - 5) {
-      out.report.Write("('Iteration ',I0,',',T16,' Y(top) = ',E12.4,', dYmax = ',E12.4)",
-                       {it, ytop, dymax});
+      state.last_iterations.push_back({it, ytop, dymax});
+      WriteIterationRecord(state.last_iterations.back(), out.report);
     }
     // At least six solutions, so that the soil moduli have settled. A
     // solution that settles with a loaded head beyond the excess-deflection

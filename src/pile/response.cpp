@@ -69,6 +69,7 @@ void ComputeCaseResult(const InputModel& input, const DerivedTables& tables, con
   result.axial = q;
   result.iterations = state.iteration;
   result.final_change = state.max_change;
+  result.last_iterations = state.last_iterations;
   result.increment_length = h;
   result.max_moment = result.max_moment_depth = 0.0;
   result.max_shear = result.max_shear_depth = 0.0;

@@ -28,6 +28,12 @@ CaseIteration SolveStudyCase(const InputModel& input, const DerivedTables& table
                          IterationKind::kStudy);
 }
 
+// The study solution's iterations near the limit, kept with the study as the
+// report lists them.
+void AppendLastIterations(const CaseState& state, std::vector<IterationRecord>& kept) {
+  kept.insert(kept.end(), state.last_iterations.begin(), state.last_iterations.end());
+}
+
 }  // namespace
 
 double LengthStudyFactor(int u) {
@@ -56,6 +62,7 @@ void RunLengthStudy(const InputModel& input, const DerivedTables& tables, int c,
     }
     const CaseIteration iteration =
         SolveStudyCase(input, tables, c, length, head, NodeLoads::kLoadCase, soil, state, out);
+    AppendLastIterations(state, study.last_iterations);
     if (iteration == CaseIteration::kFailed) return;
     ++study.lengths_analysed;
     if (iteration == CaseIteration::kExcessDeflection) {
@@ -126,6 +133,7 @@ void RunStiffnessStudy(const InputModel& input, const DerivedTables& tables, dou
                                                 level * study.reference_moment, axial, false};
     const CaseIteration iteration = SolveStudyCase(input, tables, s, input.pile_length, head,
                                                    NodeLoads::kHeadLoadsOnly, soil, state, out);
+    AppendLastIterations(state, study.last_iterations);
     if (iteration == CaseIteration::kFailed) return;
     if (iteration != CaseIteration::kConverged) {
       study.ended_by = iteration == CaseIteration::kExcessDeflection ? "excess deflection"

@@ -650,6 +650,10 @@ void WriteSectionsHeading(RecordWriter& out, const Options& options, int section
   out.Write("(A,I0/)", {"Number of Pile Sections Analyzed = ", sections});
 }
 
+void WriteSectionCountRecord(RecordWriter& plot, int sections) {
+  plot.Write("(I5,75X,A)", {sections, "Line 2 : Total number of sections"});
+}
+
 void WriteSectionNumber(RecordWriter& out, int n) {
   out.Write("(A,I0,A/)", {"Pile Section No. ", n, ":"});
 }

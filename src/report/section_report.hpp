@@ -56,6 +56,9 @@ void WriteThrustCountRecord(RecordWriter& plot, const Options& options, const Se
 // nominal moment capacity) and a Line 5 of moment, EI and curvature per point.
 void WriteSectionCurveRecords(RecordWriter& plot, bool si, const SectionResult& r);
 
+// The plot file's record of the number of sections.
+void WriteSectionCountRecord(RecordWriter& plot, int sections);
+
 // Renders each block of a section into the report, and its plot records into
 // the plot file, as section analysis forms its values.
 class SectionReport final : public SectionProgress {

@@ -51,9 +51,9 @@ class PrintedCurveSink {
   // The pass begins, before any station.
   virtual void Start() = 0;
   virtual void Curve(const PrintedPyCurve& curve) = 0;
-  // The stations of a layer are done (a layer whose criterion prints no
+  // The stations of `layer` are done (a layer whose criterion prints no
   // curves included).
-  virtual void LayerDone() = 0;
+  virtual void LayerDone(int layer) = 0;
   // The pass is over, after its last curve or at an error a station raised:
   // every curve formed has been handed over.
   virtual void Done() = 0;

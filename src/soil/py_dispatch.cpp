@@ -322,7 +322,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
       row.ops->run_layer(layer);
     }
     if (out.failed()) break;
-    sink.LayerDone();
+    sink.LayerDone(j);
   }
   sink.Done();
   return printed;

@@ -11,9 +11,9 @@
 
 #include "core/input_model.hpp"
 #include "core/path_parts.hpp"
-#include "engine/report_header.hpp"
 #include "format/record_writer.hpp"
 #include "input/unit_conversion.hpp"
+#include "report/report_header.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -67,10 +67,12 @@ TEST(SplitPath, WindowsAndPosixPaths) {
 
 TEST(ReportHeader, BannerFilesAndDate) {
   RecordWriter report;
-  WriteReportHeader(report,
-                    {"C:\\Piles\\Job 7\\shaft.tv6", "C:\\Piles\\Job 7\\shaft.out",
-                     "C:\\Piles\\Job 7\\shaft.plt", "C:\\Piles\\Job 7\\shaft.msg"},
-                    DateTime{2026, 12, 10, 9, 5, 7});
+  RunResults results;
+  results.engine_version = "6.0.28";
+  results.files = {"C:\\Piles\\Job 7\\shaft.tv6", "C:\\Piles\\Job 7\\shaft.out",
+                   "C:\\Piles\\Job 7\\shaft.plt", "C:\\Piles\\Job 7\\shaft.msg"};
+  results.analysed_at = DateTime{2026, 12, 10, 9, 5, 7};
+  WriteReportHeader(report, results);
   const std::string eq(80, '='), dash(80, '-'), pad(15, ' ');
   const std::vector<std::string> expected = {
       eq,

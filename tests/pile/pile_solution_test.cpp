@@ -229,7 +229,9 @@ TEST(PileSolution, PrintedCurvesReachTheSinkInPrintedOrder) {
       events.push_back("curve " + std::to_string(c.number) + " in layer " +
                        std::to_string(c.layer) + (complete ? "" : " incomplete"));
     }
-    void LayerDone() override { events.push_back("layer done"); }
+    void LayerDone(int layer) override {
+      events.push_back("layer " + std::to_string(layer) + " done");
+    }
     void Done() override { events.push_back("done"); }
     void AboveGround(int, int, double) override { events.push_back("above ground"); }
   } recorder;
@@ -239,8 +241,8 @@ TEST(PileSolution, PrintedCurvesReachTheSinkInPrintedOrder) {
       PyPass{m.input, m.tables, m.soil, m.state.nodes, m.state.pile_length, m.out}, recorder);
   ASSERT_EQ(m.out.diagnostics.error_code, 0) << m.out.report.contents();
   const std::vector<std::string> expected = {
-      "start",      "curve 1 in layer 1", "curve 2 in layer 1", "layer done",
-      "layer done", "curve 4 in layer 3", "layer done",         "done"};
+      "start",        "curve 1 in layer 1", "curve 2 in layer 1", "layer 1 done",
+      "layer 2 done", "curve 4 in layer 3", "layer 3 done",       "done"};
   EXPECT_EQ(recorder.events, expected);
   EXPECT_EQ(curves.size(), 3U);
   // The pass itself writes nothing to the report or the plot file: the sink

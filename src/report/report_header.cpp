@@ -1,6 +1,8 @@
-#include "engine/report_header.hpp"
+#include "report/report_header.hpp"
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "core/path_parts.hpp"
 
@@ -23,27 +25,34 @@ constexpr std::array<std::string_view, 12> kMonths = {
 
 }  // namespace
 
-void WriteReportHeader(RecordWriter& r, const std::array<std::string, 4>& paths,
-                       const DateTime& now) {
+void WriteReportHeader(RecordWriter& r, const RunResults& results) {
+  const RunFiles& files = results.files;
+  const DateTime& now = results.analysed_at;
   r.Write("(80('=')/)");
-  r.Write("(15X,A,A/)", {"    Tarvex for Windows, Version 6 ", TrimRight(version_text())});
+  r.Write("(15X,A,A/)", {"    Tarvex for Windows, Version 6 ", "(" + results.engine_version + ")"});
   r.Write("(15X,A)", {" Analysis of Individual Piles and Drilled Shafts "});
   r.Write("(15X,A/)", {"Subjected to Lateral Loading Using the p-y Method"});
   r.Write("(80('=')/)");
 
   r.Write("(80('-')/28X,A/80('-')/)", {"Files Used for Analysis"});
-  const PathParts input = SplitPath(TrimRight(paths[0]));
+  const PathParts input = SplitPath(TrimRight(files.input));
   r.Write("(A,A)", {"Path to file locations:        ", TrimRight(input.drive + input.directory)});
   r.Write("(A,A)", {"Name of input data file:       ", TrimRight(input.name + input.extension)});
-  r.Write("(A,A)", {"Name of output report file:    ", TrimRight(NameAndExtension(paths[1]))});
-  r.Write("(A,A)", {"Name of plot output file:      ", TrimRight(NameAndExtension(paths[2]))});
-  r.Write("(A,A/)", {"Name of runtime messeage file: ", TrimRight(NameAndExtension(paths[3]))});
+  r.Write("(A,A)", {"Name of output report file:    ", TrimRight(NameAndExtension(files.report))});
+  r.Write("(A,A)", {"Name of plot output file:      ", TrimRight(NameAndExtension(files.plot))});
+  r.Write("(A,A/)",
+          {"Name of runtime messeage file: ", TrimRight(NameAndExtension(files.message))});
 
   r.Write("(80('-')/27X,A/80('-')/)", {"Date and Time of Analysis"});
   const int month = now.month >= 1 && now.month <= 12 ? now.month : 1;
   r.Write("(15X,'Date:  ',A,1X,I0,', ',I4,5X,'Time:  ',I2,':',I2.2,':',I2.2)",
           {kMonths[static_cast<std::size_t>(month - 1)], now.day, now.year, now.hour, now.minute,
            now.second});
+}
+
+void WritePlotHeader(const Options& options, RecordWriter& plot) {
+  plot.Write("(4I5,60X,A)", {static_cast<int>(options.run_kind), options.iunits, options.kyl,
+                             options.stiffness_matrix ? 1 : 0, "Line 1 : ICOM, IUNITS, KYL, KXX"});
 }
 
 }  // namespace tarvex
