@@ -1,7 +1,8 @@
 // Fuzz target: a whole run of the engine on arbitrary input text. Any input
 // must end the run in order (a result code the host knows, the files
 // written), never crash, hang or read out of bounds, and never end normally
-// without an analysis or with a number that is not finite (run_checks.hpp).
+// without an analysis or with a number that is not finite, nor with a report
+// or plot file other than its results render (run_checks.hpp).
 #include <unistd.h>
 
 #include <cstdint>
@@ -61,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   texts.report = ReadAll(files.report);
   texts.plot = ReadAll(files.plot);
   texts.message = ReadAll(files.message);
-  const std::string fault = tarvex::fuzz::CheckRun(result, outcome, texts);
+  std::string fault = tarvex::fuzz::CheckRun(result, outcome, texts);
+  if (fault.empty()) fault = tarvex::fuzz::CheckRenderedFiles(result, outcome, texts);
   if (!fault.empty()) {
     std::fprintf(stderr, "\ntarvex fuzz: %s (result %d)\n", fault.c_str(), result);
     std::abort();

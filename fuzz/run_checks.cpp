@@ -5,7 +5,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/input_model.hpp"
+#include "format/run_output.hpp"
+#include "input/input_file.hpp"
+#include "input/reader.hpp"
 #include "report/error_report.hpp"
+#include "report/run_report.hpp"
 
 namespace tarvex::fuzz {
 namespace {
@@ -181,6 +186,27 @@ std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& text
       return std::string("a run ended normally with a number that is not finite in the ") + name +
              ": \"" + line + "\"";
     }
+  }
+  return {};
+}
+
+std::string CheckRenderedFiles(int result, const RunOutcome& outcome, const RunTexts& texts) {
+  if (result > 0) return {};
+  InputModel as_read;
+  RunOutput reading;
+  InputFile file;
+  file.OpenText(texts.input);
+  ReadInputData(file, outcome.results.files.input, as_read, reading);
+  if (reading.failed()) return "the input of a run that ended normally does not read again";
+  RunOutput rendered;
+  if (!RenderRunFiles(outcome.results, as_read, rendered)) {
+    return "a run that ended normally does not render from its results";
+  }
+  if (rendered.report.contents() != texts.report) {
+    return "the report rendered from the results is not the run's report";
+  }
+  if (rendered.plot.contents() != texts.plot) {
+    return "the plot file rendered from the results is not the run's plot file";
   }
   return {};
 }

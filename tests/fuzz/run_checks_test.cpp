@@ -49,7 +49,22 @@ TEST(FuzzChecks, TheExamplesPass) {
     const RunTexts texts{ReadFile(files.input), ReadFile(files.report), ReadFile(files.plot),
                          ReadFile(files.message)};
     EXPECT_EQ(CheckRun(result, outcome, texts), "") << e.path().filename();
+    EXPECT_EQ(CheckRenderedFiles(result, outcome, texts), "") << e.path().filename();
     ++runs;
+
+    // A value of the results other than the run printed it, or a report
+    // other than its results render, fails the check.
+    if (result > 0 || outcome.results.cases.empty()) continue;
+    RunOutcome changed = outcome;
+    changed.results.cases.front().head_deflection *= 1.5;
+    EXPECT_EQ(CheckRenderedFiles(result, changed, texts),
+              "the report rendered from the results is not the run's report")
+        << e.path().filename();
+    RunTexts edited = texts;
+    edited.plot += "\n";
+    EXPECT_EQ(CheckRenderedFiles(result, outcome, edited),
+              "the plot file rendered from the results is not the run's plot file")
+        << e.path().filename();
   }
   EXPECT_GE(runs, 10);
 }

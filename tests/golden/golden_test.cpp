@@ -2,12 +2,20 @@
 // any report, plot or message line shows up here and must be deliberate:
 // regenerate with TARVEX_UPDATE_GOLDEN=1 and review the difference. A run
 // that regenerates the files fails, so that it can never pass as a check.
+// The report and plot file rendered whole from the run's results after the
+// run must be the same files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
+#include "core/input_model.hpp"
+#include "format/run_output.hpp"
+#include "input/input_file.hpp"
+#include "input/reader.hpp"
+#include "report/run_report.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -61,6 +69,8 @@ TEST_P(Golden, RunMatchesCheckedInOutput) {
                        dir.File(stem + ".msg")};
   RunOptions options;
   options.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
+  RunOutcome outcome;
+  options.outcome = &outcome;
   const int result = run(files, options);
   EXPECT_LE(result, 0) << ReadFile(files.message);
   const bool update = std::getenv("TARVEX_UPDATE_GOLDEN") != nullptr;
@@ -77,6 +87,26 @@ TEST_P(Golden, RunMatchesCheckedInOutput) {
     const std::string expected = ReadFile(expected_path.string());
     EXPECT_TRUE(actual == expected)
         << stem << ext << " differs at " << FirstDifference(actual, expected);
+  }
+  if (update) return;
+
+  // The report and plot file again, rendered from the results of the run
+  // and the input as read.
+  InputModel as_read;
+  RunOutput reading;
+  InputFile file;
+  file.OpenText(ReadFile(input));
+  ReadInputData(file, input, as_read, reading);
+  ASSERT_FALSE(reading.failed()) << stem;
+  RunOutput rendered;
+  ASSERT_TRUE(RenderRunFiles(outcome.results, as_read, rendered)) << stem;
+  const std::pair<const char*, std::string> files_rendered[2] = {
+      {".out", rendered.report.contents()}, {".plt", rendered.plot.contents()}};
+  for (const auto& [ext, text] : files_rendered) {
+    const std::string actual = Normalised(text);
+    const std::string expected = ReadFile((kExpected / (stem + ext)).string());
+    EXPECT_TRUE(actual == expected) << stem << ext << " rendered from the results differs at "
+                                    << FirstDifference(actual, expected);
   }
 }
 

@@ -1,0 +1,120 @@
+#include "report/run_report.hpp"
+
+#include <algorithm>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "format/error_text.hpp"
+#include "report/echo.hpp"
+#include "report/load_case_report.hpp"
+#include "report/lrfd_report.hpp"
+#include "report/py_curve_report.hpp"
+#include "report/report_header.hpp"
+#include "report/section_report.hpp"
+#include "report/study_report.hpp"
+#include "report/summary_report.hpp"
+#include "report/warning_summary.hpp"
+
+namespace tarvex {
+namespace {
+
+void WriteIterationRecords(const std::vector<IterationRecord>& records, RecordWriter& report) {
+  for (const IterationRecord& r : records) WriteIterationRecord(r, report);
+}
+
+// Each section's blocks and plot records, in the order section analysis
+// forms them: a section of computed tables its properties, its thrusts, one
+// table per thrust and the summary of capacities; one of elastic,
+// elastic-plastic or user-defined tables the note of how they were derived.
+void RenderSections(const RunResults& results, const Options& options, RunOutput& out) {
+  const int count = static_cast<int>(results.sections.size());
+  WriteSectionCountRecord(out.plot, count);
+  for (const SectionResult& s : results.sections) {
+    if (s.number == 1) WriteSectionsHeading(out.report, options, count);
+    WriteSectionNumber(out.report, s.number);
+    SectionReport report(out.report, out.plot, options);
+    if (s.curves == SectionCurveSource::kComputed) {
+      report.Prepared(s);
+      report.ThrustsChosen(s);
+      for (const ThrustCurve& c : s.thrusts) report.ThrustSolved(s, c);
+      report.AllThrustsSolved(s);
+    } else {
+      report.TablesDerived(s);
+    }
+    report.CurvesKept(s);
+  }
+}
+
+// The printed p-y curves after load case 1: the heading, each layer's
+// curves closed by a blank line (a layer whose depths print no curve too),
+// then their plot records; the plot's count of no curve when none is asked
+// for.
+void RenderPrintedCurves(const RunResults& results, const Options& options, RunOutput& out) {
+  if (!options.print_py_curves) {
+    WritePyCurveRecords({}, out.plot);
+    return;
+  }
+  WritePyCurvesHeading(out.report);
+  for (const int layer : results.py_curve_layers) {
+    for (const PyCurveResult& c : results.py_curves) {
+      if (c.layer == layer) WritePyCurve(options.units, c, out.report);
+    }
+    WritePyCurveLayerEnd(out.report);
+  }
+  WritePyCurveRecords(results.py_curves, out.plot);
+}
+
+// The load cases (or LRFD combinations) with their studies, the summary and
+// the pile-head stiffness study.
+void RenderLoadCases(const RunResults& results, const InputModel& input, RunOutput& out) {
+  const Options& options = input.options;
+  const int cases = static_cast<int>(options.lrfd ? input.lrfd_combinations.size()
+                                                  : input.load_cases.size());
+  for (const LoadCaseResult& c : results.cases) {
+    if (options.lrfd) WriteLrfdDistributedLoads(options.units, c.lrfd_distributed_loads, out.report);
+    WriteIterationRecords(c.last_iterations, out.report);
+    if (c.number == 1) RenderPrintedCurves(results, options, out);
+    WriteLoadCaseReport(options, cases, c, out);
+    if (c.length_study) {
+      WriteIterationRecords(c.length_study->last_iterations, out.report);
+      WriteLengthStudy(options.units, c, out);
+    } else {
+      WriteNoLengthStudy(c.number, options.lrfd, out.plot);
+    }
+  }
+  if (options.lrfd) {
+    WriteLrfdSummary(options.units, results.cases, results.lrfd_check, out);
+  } else {
+    WritePileHeadSummary(options.units, results.cases, out);
+  }
+  if (results.stiffness) {
+    WriteIterationRecords(results.stiffness->last_iterations, out.report);
+    WriteStiffnessStudy(options.units, *results.stiffness, out);
+  }
+}
+
+}  // namespace
+
+bool RenderRunFiles(const RunResults& results, const InputModel& as_read, RunOutput& out) {
+  if (results.error) return false;
+  const Options& options = as_read.options;
+  WriteReportHeader(out.report, results);
+  WritePlotHeader(options, out.plot);
+  WriteInputEcho(as_read, results.lrfd_loading, std::nullopt, out);
+  if (options.run_kind == RunKind::kBendingStiffnessOnly ||
+      options.run_kind == RunKind::kPileAnalysis) {
+    RenderSections(results, options, out);
+  }
+  if (options.run_kind == RunKind::kPileAnalysis) RenderLoadCases(results, as_read, out);
+
+  // The closing lines of the report: the block of results too wide for
+  // their fields, then the summary of warnings.
+  const FieldOverflows overflows = CollectOverflows(out.report, out.plot);
+  if (overflows.total != 0) WriteOverflowNote(overflows, out.report);
+  const std::vector<SummarisedWarning> warnings = SummariseWarnings(results);
+  WriteClosingLines(0, true, !results.warnings.empty(), warnings, out.report);
+  return true;
+}
+
+}  // namespace tarvex

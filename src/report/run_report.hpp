@@ -1,0 +1,24 @@
+// The report and the plot file of a finished run rendered whole from its
+// results: the header, the echo of the input as read, the section analysis,
+// the printed p-y curves, every load case with its studies, the summary, the
+// pile-head stiffness study and the closing lines, in the order the run
+// writes them as it analyses.
+#ifndef TARVEX_REPORT_RUN_REPORT_HPP_
+#define TARVEX_REPORT_RUN_REPORT_HPP_
+
+#include "core/input_model.hpp"
+#include "format/run_output.hpp"
+#include "tarvex/results.hpp"
+
+namespace tarvex {
+
+// Writes the report and the plot file of a run that ended without an error
+// (normally or with warnings) into `out`, from `results` and the input as
+// read (before its conversion to computing units). False, with nothing
+// written, for a run that ended with an error: where its error falls among
+// the blocks is the run's own.
+bool RenderRunFiles(const RunResults& results, const InputModel& as_read, RunOutput& out);
+
+}  // namespace tarvex
+
+#endif  // TARVEX_REPORT_RUN_REPORT_HPP_
