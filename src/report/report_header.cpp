@@ -29,7 +29,12 @@ void WriteReportHeader(RecordWriter& r, const RunResults& results) {
   const RunFiles& files = results.files;
   const DateTime& now = results.analysed_at;
   r.Write("(80('=')/)");
-  r.Write("(15X,A,A/)", {"    Tarvex for Windows, Version 6 ", "(" + results.engine_version + ")"});
+  // Built by appending: GCC 12 takes `"(" + std::string` at -O3 for an
+  // overlapping copy (-Wrestrict).
+  std::string version = "(";
+  version += results.engine_version;
+  version += ')';
+  r.Write("(15X,A,A/)", {"    Tarvex for Windows, Version 6 ", version});
   r.Write("(15X,A)", {" Analysis of Individual Piles and Drilled Shafts "});
   r.Write("(15X,A/)", {"Subjected to Lateral Loading Using the p-y Method"});
   r.Write("(80('=')/)");

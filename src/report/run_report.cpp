@@ -69,10 +69,11 @@ void RenderPrintedCurves(const RunResults& results, const Options& options, RunO
 // the pile-head stiffness study.
 void RenderLoadCases(const RunResults& results, const InputModel& input, RunOutput& out) {
   const Options& options = input.options;
-  const int cases = static_cast<int>(options.lrfd ? input.lrfd_combinations.size()
-                                                  : input.load_cases.size());
+  const int cases =
+      static_cast<int>(options.lrfd ? input.lrfd_combinations.size() : input.load_cases.size());
   for (const LoadCaseResult& c : results.cases) {
-    if (options.lrfd) WriteLrfdDistributedLoads(options.units, c.lrfd_distributed_loads, out.report);
+    if (options.lrfd)
+      WriteLrfdDistributedLoads(options.units, c.lrfd_distributed_loads, out.report);
     WriteIterationRecords(c.last_iterations, out.report);
     if (c.number == 1) RenderPrintedCurves(results, options, out);
     WriteLoadCaseReport(options, cases, c, out);
