@@ -673,10 +673,23 @@ void Write(JsonOut& out, const LengthStudyRow& r) {
   out.EndObject();
 }
 
+// A solution's iterations among the last five before the iteration limit.
+void Write(JsonOut& out, const std::vector<IterationRecord>& iterations) {
+  ArrayOf(out, iterations, [](JsonOut& o, const IterationRecord& it) {
+    o.StartObject();
+    o.Key("head_deflection").Number(it.head_deflection);
+    o.Key("iteration").Integer(it.iteration);
+    o.Key("max_change").Number(it.max_change);
+    o.EndObject();
+  });
+}
+
 void Write(JsonOut& out, const PileLengthStudy& study) {
   out.StartObject();
   out.Key("ended_by").Text(study.ended_by);
   out.Key("full_length").Number(study.full_length);
+  out.Key("last_iterations");
+  Write(out, study.last_iterations);
   out.Key("lengths_analysed").Integer(study.lengths_analysed);
   out.Key("load_case").Integer(study.load_case);
   out.Key("rows");
@@ -756,6 +769,8 @@ void Write(JsonOut& out, const LoadCaseResult& c) {
   Write(out, c.head_stiffness);
   out.Key("increment_length").Number(c.increment_length);
   out.Key("iterations").Integer(c.iterations);
+  out.Key("last_iterations");
+  Write(out, c.last_iterations);
   out.Key("length_study");
   if (c.length_study) {
     Write(out, *c.length_study);
@@ -962,6 +977,8 @@ void Write(JsonOut& out, const HeadStiffnessStudy& study) {
   out.Key("cases_converged").Integer(study.cases_converged);
   out.Key("complete").Boolean(study.complete);
   out.Key("ended_by").Text(study.ended_by);
+  out.Key("last_iterations");
+  Write(out, study.last_iterations);
   out.Key("reference_moment").Number(study.reference_moment);
   out.Key("reference_shear").Number(study.reference_shear);
   out.Key("rows");
@@ -969,8 +986,30 @@ void Write(JsonOut& out, const HeadStiffnessStudy& study) {
   out.EndObject();
 }
 
+void Write(JsonOut& out, const RunFiles& files) {
+  out.StartObject();
+  out.Key("input").Text(files.input);
+  out.Key("message").Text(files.message);
+  out.Key("plot").Text(files.plot);
+  out.Key("report").Text(files.report);
+  out.EndObject();
+}
+
+void Write(JsonOut& out, const DateTime& t) {
+  out.StartObject();
+  out.Key("day").Integer(t.day);
+  out.Key("hour").Integer(t.hour);
+  out.Key("minute").Integer(t.minute);
+  out.Key("month").Integer(t.month);
+  out.Key("second").Integer(t.second);
+  out.Key("year").Integer(t.year);
+  out.EndObject();
+}
+
 void Write(JsonOut& out, const RunResults& r) {
   out.StartObject();
+  out.Key("analysed_at");
+  Write(out, r.analysed_at);
   out.Key("cases");
   ArrayOf(out, r.cases, [](JsonOut& o, const LoadCaseResult& c) { Write(o, c); });
   out.Key("display_units");
@@ -982,6 +1021,8 @@ void Write(JsonOut& out, const RunResults& r) {
   } else {
     out.Null();
   }
+  out.Key("files");
+  Write(out, r.files);
   out.Key("format_version").Integer(r.format_version);
   out.Key("ground_depth").Number(r.ground_depth);
   out.Key("layers");
@@ -997,6 +1038,8 @@ void Write(JsonOut& out, const RunResults& r) {
   }
   out.Key("outcome").Text(OutcomeName(r.outcome));
   out.Key("pile_length").Number(r.pile_length);
+  out.Key("py_curve_layers");
+  ArrayOf(out, r.py_curve_layers, [](JsonOut& o, int layer) { o.Integer(layer); });
   out.Key("py_curves");
   ArrayOf(out, r.py_curves, [](JsonOut& o, const PyCurveResult& c) { Write(o, c); });
   out.Key("result_code").Integer(r.result_code);

@@ -17,6 +17,8 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -393,6 +395,16 @@ Json ToJson(const NodeColumns& n) {
   return j;
 }
 
+Json ToJson(const std::vector<IterationRecord>& iterations) {
+  return ArrayOf(iterations, [](const IterationRecord& it) {
+    Json j;
+    j["iteration"] = it.iteration;
+    j["head_deflection"] = Number(it.head_deflection);
+    j["max_change"] = Number(it.max_change);
+    return j;
+  });
+}
+
 Json ToJson(const LengthStudyRow& r) {
   Json j;
   j["length"] = Number(r.length);
@@ -410,6 +422,7 @@ Json ToJson(const PileLengthStudy& study) {
   j["lengths_analysed"] = study.lengths_analysed;
   j["ended_by"] = study.ended_by;
   j["rows"] = ArrayOf(study.rows, [](const LengthStudyRow& r) { return ToJson(r); });
+  j["last_iterations"] = ToJson(study.last_iterations);
   return j;
 }
 
@@ -486,6 +499,7 @@ Json ToJson(const LoadCaseResult& c) {
   j["max_stress"] = Number(c.max_stress);
   j["iterations"] = c.iterations;
   j["final_change"] = Number(c.final_change);
+  j["last_iterations"] = ToJson(c.last_iterations);
   j["zero_deflection_points"] = c.zero_deflection_points;
   j["status"] = StatusName(c.status);
   j["moment_imbalance"] = Number(c.moment_imbalance);
@@ -647,6 +661,7 @@ Json ToJson(const HeadStiffnessStudy& study) {
   j["complete"] = study.complete;
   j["ended_by"] = study.ended_by;
   j["rows"] = ArrayOf(study.rows, [](const StiffnessRow& row) { return ToJson(row); });
+  j["last_iterations"] = ToJson(study.last_iterations);
   return j;
 }
 
@@ -654,6 +669,13 @@ Json ToJson(const RunResults& r) {
   Json j;
   j["format_version"] = r.format_version;
   j["engine_version"] = r.engine_version;
+  j["files"] = {{"input", r.files.input},
+                {"report", r.files.report},
+                {"plot", r.files.plot},
+                {"message", r.files.message}};
+  const DateTime& t = r.analysed_at;
+  j["analysed_at"] = {{"year", t.year}, {"month", t.month},   {"day", t.day},
+                      {"hour", t.hour}, {"minute", t.minute}, {"second", t.second}};
   j["result_code"] = r.result_code;
   j["outcome"] = OutcomeName(r.outcome);
   j["title"] = Texts(r.title);
@@ -666,6 +688,7 @@ Json ToJson(const RunResults& r) {
   j["layers"] = ArrayOf(r.layers, [](const SoilLayerInfo& l) { return ToJson(l); });
   j["sections"] = ArrayOf(r.sections, [](const SectionResult& s) { return ToJson(s); });
   j["py_curves"] = ArrayOf(r.py_curves, [](const PyCurveResult& c) { return ToJson(c); });
+  j["py_curve_layers"] = r.py_curve_layers;
   j["cases"] = ArrayOf(r.cases, [](const LoadCaseResult& c) { return ToJson(c); });
   j["lrfd_check"] = ArrayOf(r.lrfd_check, [](const LrfdCheckRow& row) { return ToJson(row); });
   j["lrfd_loading"] = r.lrfd_loading ? ToJson(*r.lrfd_loading) : Json(nullptr);
@@ -808,6 +831,9 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   const std::vector<double> numbers = AwkwardNumbers();
   RunResults r;
   r.engine_version = "6.0.28";
+  r.files = {"C:\\Piles\\Job \"7\"\\pile.tv6", "pile.out", "", "pile \xE9.msg"};
+  r.analysed_at = DateTime{2026, 12, 31, 23, 59, 59};
+  r.py_curve_layers = {1, 2, 4};
   r.result_code = -300;
   r.outcome = Outcome::kWarnings;
   r.units.system = "SI";
@@ -837,6 +863,7 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   c.head_deflection = -0.0;
   c.max_moment = 1e22;
   c.final_change = std::numeric_limits<double>::quiet_NaN();
+  c.last_iterations = {{96, -0.0, 1e-300}, {97, 1e22, inf}, {98, 0.0125, 3.2e-6}};
   c.lrfd_distributed_loads.push_back({5, "W", numbers, {inf, 2.0}});
   c.section_max_moment = numbers;
   c.nodes.depth = numbers;
@@ -848,6 +875,7 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   study.lengths_analysed = 2;
   study.ended_by = "the head deflection";
   study.rows = {{12.5, 0.01, 100.0, -250.0, 1e-9}, {10.0, 0.02, inf, 3.0, -0.0}};
+  study.last_iterations = {{100, 0.25, 1e-3}, {101, nan, -0.0}};
   c.head_stiffness.secant.lateral = 1234.5;
   c.head_stiffness.tangent = std::array<std::array<double, 2>, 2>{{{1e6, -0.0}, {inf, 2.5}}};
   LoadCurve& curve = c.load_curve.emplace();
@@ -955,6 +983,7 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
   k.cases_converged = 20;
   k.ended_by = "";
   k.rows.push_back({1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 1e10, -1e-10, inf});
+  k.last_iterations = {{7, 0.5, 0.25}};
   WarningRecord& w = r.warnings.emplace_back();
   w.number = 3041;
   w.load_case = 2;
@@ -976,6 +1005,95 @@ TEST(ResultsJsonWriter, WritesEveryKindOfValueAsTheTreeDid) {
 
   // Nothing but the defaults: empty arrays, absent objects.
   ExpectAsTreeWrote(RunResults{});
+}
+
+// The quickstart shaft with its deflection-and-moment case alone, solved
+// to a tolerance it cannot reach within `limit` iterations: the case is
+// reported as not converged at the limit, and a runtime error ends the run.
+std::string CaseAtItsIterationLimit(int limit) {
+  std::string text = testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/quickstart.tv6");
+  const auto replace = [&text](const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+  };
+  replace("MaxIterations 100", "MaxIterations " + std::to_string(limit));
+  replace("Tolerance 1.0E-5", "Tolerance 1.0E-20");
+  const std::size_t first = text.find("3                          number of load cases");
+  const std::size_t third = text.find("3  4      0.25");
+  EXPECT_TRUE(first != std::string::npos && third != std::string::npos);
+  text.replace(first, third - first + 1, "1                          number of load cases\n1");
+  return text;
+}
+
+// The iterations near the limit are those the report lists ("Iteration 30,
+// Y(top) = 0.2500E+00, dYmax = 0.1234E-05": E12.4, so equal within half a
+// unit of the fourth digit), and the files and time are those the run was
+// given.
+TEST(ResultsJsonWriter, CarriesTheIterationsNearTheLimitTheFilesAndTheTime) {
+  const int limit = 30;
+  AnalyseOptions options;
+  options.clock = [] { return DateTime{2027, 2, 28, 23, 4, 5}; };
+  options.keep_texts = true;
+  options.names = {"C:\\Piles\\Job 7\\shaft.tv6", "C:\\Piles\\Job 7\\shaft.out",
+                   "D:\\plots\\shaft.plt", "shaft.msg"};
+  const RunResults results = analyse(CaseAtItsIterationLimit(limit), options);
+  const nlohmann::json j = nlohmann::json::parse(RenderResultsJson(results));
+
+  EXPECT_EQ(j["files"], nlohmann::json({{"input", "C:\\Piles\\Job 7\\shaft.tv6"},
+                                        {"report", "C:\\Piles\\Job 7\\shaft.out"},
+                                        {"plot", "D:\\plots\\shaft.plt"},
+                                        {"message", "shaft.msg"}}));
+  EXPECT_EQ(
+      j["analysed_at"],
+      nlohmann::json(
+          {{"year", 2027}, {"month", 2}, {"day", 28}, {"hour", 23}, {"minute", 4}, {"second", 5}}));
+  EXPECT_NE(results.report_text.find("Date:  February 28, 2027     Time:  23:04:05"),
+            std::string::npos);
+
+  ASSERT_EQ(j["cases"].size(), 1U);
+  const nlohmann::json& c = j["cases"][0];
+  EXPECT_EQ(c["status"], "not_converged");
+  EXPECT_EQ(c["iterations"], limit);
+  struct Printed {
+    int iteration;
+    std::string y, dy;
+  };
+  std::vector<Printed> printed;
+  const std::regex line(R"(^Iteration (\d+), +Y\(top\) = +(\S+), dYmax = +(\S+)\r?$)");
+  std::istringstream report(results.report_text);
+  for (std::string text; std::getline(report, text);) {
+    std::smatch m;
+    if (std::regex_match(text, m, line)) printed.push_back({std::stoi(m[1]), m[2], m[3]});
+  }
+  ASSERT_EQ(printed.size(), 5U) << results.report_text;
+  ASSERT_EQ(c["last_iterations"].size(), 5U);
+  // A value printed in E12.4 ("0.1234E-05"): within half a unit of its fourth digit.
+  const auto expect_printed = [](double value, const std::string& text) {
+    const double shown = std::stod(text);
+    const int exponent = std::stoi(text.substr(text.find('E') + 1));
+    EXPECT_NEAR(value, shown, 0.50001e-4 * std::pow(10.0, exponent)) << text;
+  };
+  for (std::size_t i = 0; i < 5; ++i) {
+    const nlohmann::json& it = c["last_iterations"][i];
+    SCOPED_TRACE(i);
+    EXPECT_EQ(it["iteration"], limit - 4 + static_cast<int>(i));
+    EXPECT_EQ(it["iteration"], printed[i].iteration);
+    expect_printed(it["head_deflection"].get<double>(), printed[i].y);
+    expect_printed(it["max_change"].get<double>(), printed[i].dy);
+  }
+  EXPECT_EQ(c["last_iterations"][4]["max_change"].get<double>(), c["final_change"].get<double>());
+  EXPECT_EQ(c["last_iterations"][4]["head_deflection"].get<double>(),
+            c["head_deflection"].get<double>());
+
+  // A case that converged sooner has none.
+  options.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
+  const nlohmann::json quickstart = nlohmann::json::parse(RenderResultsJson(analyse(
+      testing::ReadFile(std::string(TARVEX_SOURCE_DIR) + "/examples/quickstart.tv6"), options)));
+  for (const nlohmann::json& converged : quickstart["cases"]) {
+    EXPECT_EQ(converged["status"], "converged");
+    EXPECT_TRUE(converged["last_iterations"].empty());
+  }
 }
 
 }  // namespace
