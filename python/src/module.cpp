@@ -520,6 +520,19 @@ py::object LoadCurveDict(const std::optional<tarvex::LoadCurve>& curve) {
   return d;
 }
 
+// A solution's iterations among the last five before the iteration limit.
+py::list IterationsList(const std::vector<tarvex::IterationRecord>& iterations) {
+  py::list list;
+  for (const tarvex::IterationRecord& it : iterations) {
+    py::dict d;
+    d["iteration"] = it.iteration;
+    d["head_deflection"] = it.head_deflection;
+    d["max_change"] = it.max_change;
+    list.append(d);
+  }
+  return list;
+}
+
 py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   py::dict d;
   d["number"] = c.number;
@@ -540,6 +553,7 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
   d["max_stress"] = c.max_stress;
   d["iterations"] = c.iterations;
   d["final_change"] = c.final_change;
+  d["last_iterations"] = IterationsList(c.last_iterations);
   d["zero_deflection_points"] = c.zero_deflection_points;
   d["status"] = c.status == tarvex::CaseStatus::kConverged ? "converged" : "not_converged";
   d["moment_imbalance"] = c.moment_imbalance;
@@ -574,6 +588,7 @@ py::dict CaseDict(const tarvex::LoadCaseResult& c) {
     study["head_shear"] = Column(rows, &R::head_shear);
     study["max_moment"] = Column(rows, &R::max_moment);
     study["max_shear"] = Column(rows, &R::max_shear);
+    study["last_iterations"] = IterationsList(c.length_study->last_iterations);
     d["length_study"] = study;
   } else {
     d["length_study"] = py::none();
@@ -749,6 +764,7 @@ py::dict StiffnessDict(const tarvex::HeadStiffnessStudy& study) {
   d["k23"] = Column(rows, &R::k23);
   d["k32"] = Column(rows, &R::k32);
   d["k33"] = Column(rows, &R::k33);
+  d["last_iterations"] = IterationsList(study.last_iterations);
   return d;
 }
 
@@ -795,6 +811,21 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
   py::dict d;
   d["format_version"] = r.format_version;
   d["engine_version"] = Text(r.engine_version);
+  py::dict files;
+  files["input"] = Text(r.files.input);
+  files["report"] = Text(r.files.report);
+  files["plot"] = Text(r.files.plot);
+  files["message"] = Text(r.files.message);
+  d["files"] = files;
+  const tarvex::DateTime& t = r.analysed_at;
+  py::dict when;
+  when["year"] = t.year;
+  when["month"] = t.month;
+  when["day"] = t.day;
+  when["hour"] = t.hour;
+  when["minute"] = t.minute;
+  when["second"] = t.second;
+  d["analysed_at"] = when;
   d["result_code"] = r.result_code;
   d["outcome"] = OutcomeName(r.outcome);
   d["title"] = Texts(r.title);
@@ -814,6 +845,9 @@ py::dict ResultsDict(const tarvex::RunResults& r) {
   d["layers"] = layers;
   d["sections"] = sections;
   d["py_curves"] = curves;
+  py::list curve_layers;
+  for (int layer : r.py_curve_layers) curve_layers.append(layer);
+  d["py_curve_layers"] = curve_layers;
   d["cases"] = cases;
   d["lrfd_check"] = lrfd;
   d["lrfd_loading"] =

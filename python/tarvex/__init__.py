@@ -28,6 +28,7 @@ from .results import (CurveNote, CurveParameter, CurveText, Diagnostic, Diagnost
                       LrfdLoadPoint, LrfdTypeTotal, MomentCurvature,
                       PyCurveResult, Results, SecantStiffness, SectionResult, StiffnessStudy,
                       Units, WarningRecord)
+from .results import DateTime, IterationRecord, RunFiles
 from .results import (ListedBar, SectionBar, SectionConcrete, SectionDimensions,
                       SectionPrestress)
 
@@ -82,6 +83,6 @@ __all__ = ["AnalysisError", "CurveNote", "CurveParameter", "CurveText", "Diagnos
            "LoadCaseResult", "LrfdBatterTransform", "LrfdCheckRow", "LrfdCombinationLoads",
            "LrfdDistributedLoads", "LrfdLoadGroup", "LrfdLoading", "LrfdLoadPoint", "LrfdTypeTotal", "ModelError", "MomentCurvature", "PyCurveResult",
            "Results", "SectionResult", "Source", "StiffnessStudy", "TarvexDeprecationWarning", "TarvexError", "Units",
-           "WarningRecord", "ListedBar", "SectionBar", "SectionConcrete", "SectionDimensions",
+           "WarningRecord", "DateTime", "IterationRecord", "RunFiles", "ListedBar", "SectionBar", "SectionConcrete", "SectionDimensions",
            "SectionPrestress", "__version__", "read_input", "run", "run_many", *_STUDIES,
            *_model_names]

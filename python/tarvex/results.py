@@ -20,6 +20,7 @@ frames and plots show them in the engineering units of the engine's table
 from __future__ import annotations
 
 import dataclasses
+import datetime
 import inspect
 import json
 import math
@@ -1054,6 +1055,25 @@ class SectionResult(_Result):
 
 @_documented
 @dataclass(kw_only=True, eq=False, repr=False)
+class IterationRecord(_Result):
+    """One iteration of a solution among the last five before the iteration
+    limit, as the report lists it ("Iteration 96, Y(top) = ..., dYmax =
+    ...")."""
+
+    iteration: int = field(metadata=_q("", "iteration number, from 1"))
+    head_deflection: float = field(metadata=_q("length", "Y(top): the deflection at the pile "
+                                                         "head after the iteration",
+                                               shown="deflection"))
+    max_change: float = field(metadata=_q("length", "dYmax: the largest change of deflection "
+                                                    "in the iteration", shown="deflection"))
+
+    def _describe(self) -> str:
+        return f"{self.iteration}: Y(top) {_short(self.head_deflection)}, dYmax " \
+            f"{_short(self.max_change)}"
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
 class LengthStudy(_Table):
     """Head deflection against pile length: the pile shortened 5 % of its
     full length at a time; the columns hold the converged lengths, longest
@@ -1074,6 +1094,9 @@ class LengthStudy(_Table):
     head_shear: Array = field(metadata=_q("force", "shear computed at the pile head"))
     max_moment: Array = field(metadata=_q("moment", "signed value of the largest |M|"))
     max_shear: Array = field(metadata=_q("force", "signed value of the largest |V|"))
+    last_iterations: list[IterationRecord] = field(default_factory=list, metadata=_q(
+        "", "the iterations of the trial lengths among the last five before the iteration "
+            "limit, in the order solved (empty in a results file written before they were)"))
     units: Optional[Units] = _back_reference()
 
     def _describe(self) -> str:
@@ -1283,6 +1306,10 @@ class LoadCaseResult(_Result):
     iterations: int = field(metadata=_q("", "iterations used"))
     final_change: float = field(metadata=_q("length", "largest change of deflection in the "
                                                       "last iteration", shown="deflection"))
+    last_iterations: list[IterationRecord] = field(default_factory=list, metadata=_q(
+        "", "the case's iterations among the last five before the iteration limit, as the "
+            "report lists them; empty when it converged sooner (and in a results file written "
+            "before they were)"))
     zero_deflection_points: int = field(metadata=_q("", "sign changes of the deflection "
                                                         "along the pile"))
     status: str = field(metadata=_q("", '"converged", or "not_converged" for a case '
@@ -1644,6 +1671,9 @@ class StiffnessStudy(_Table):
     k23: Array = field(metadata=_q("force/rad", "shear_reaction_2 / rotation"))
     k32: Array = field(metadata=_q("moment/length", "-moment_reaction_1 / deflection"))
     k33: Array = field(metadata=_q("moment/rad", "-moment_reaction_2 / rotation"))
+    last_iterations: list[IterationRecord] = field(default_factory=list, metadata=_q(
+        "", "the iterations of the study cases among the last five before the iteration "
+            "limit, in the order solved (empty in a results file written before they were)"))
     units: Optional[Units] = _back_reference()
 
     def _describe(self) -> str:
@@ -1719,6 +1749,45 @@ class Diagnostic(_Result):
         return f"{self.identity}{where}: {_clip(problem, 60)}"
 
 
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class RunFiles(_Result):
+    """The four files of a run as the host named them, as the report's
+    header prints them; empty for a file the run was not given."""
+
+    input: str = field(metadata=_q("", "input data file"))
+    report: str = field(metadata=_q("", "output report file"))
+    plot: str = field(metadata=_q("", "plot output file"))
+    message: str = field(metadata=_q("", "runtime message file"))
+
+    def _describe(self) -> str:
+        return _clip(self.input, 60)
+
+
+@_documented
+@dataclass(kw_only=True, eq=False, repr=False)
+class DateTime(_Result):
+    """A local date and time of the machine that ran the analysis, without
+    a time zone, as the report's header prints it."""
+
+    year: int = field(metadata=_q("", "year"))
+    month: int = field(metadata=_q("", "month, 1 to 12"))
+    day: int = field(metadata=_q("", "day of the month, 1 to 31"))
+    hour: int = field(metadata=_q("", "hour, 0 to 23"))
+    minute: int = field(metadata=_q("", "minute, 0 to 59"))
+    second: int = field(metadata=_q("", "second, 0 to 59 (60 in a leap second)"))
+
+    def to_datetime(self) -> datetime.datetime:
+        """The same local time as a naive ``datetime.datetime`` (a leap
+        second as the 59th)."""
+        return datetime.datetime(self.year, self.month, self.day, self.hour, self.minute,
+                                 min(self.second, 59))
+
+    def _describe(self) -> str:
+        return f"{self.year:04d}-{self.month:02d}-{self.day:02d} " \
+            f"{self.hour:02d}:{self.minute:02d}:{self.second:02d}"
+
+
 # The summary of a load case: one dict per case, one row of cases_frame().
 CASE_SUMMARY = ("number", "combination_name", "load_type", "condition1", "condition2", "axial",
                 "head_deflection", "head_rotation", "head_shear", "head_moment", "max_moment",
@@ -1741,11 +1810,18 @@ class Results(_Result):
     ``tarvex.run`` returns them; ``Results.from_json`` reads the results
     file of the command line into the same objects. Two results are equal
     when every value is; the texts of the report, plot and message files,
-    which name the date, time and folder of the run, are not compared.
+    which name the date, time and folder of the run, and ``files`` and
+    ``analysed_at``, which are those names and that time, are not compared.
     """
 
     format_version: int = field(metadata=_q("", "format of the results file (1)"))
     engine_version: str = field(metadata=_q("", 'version of the engine ("6.0.28")'))
+    files: Optional[RunFiles] = field(default=None, compare=False, metadata=_q(
+        "", "the files of the run as the host named them, as the report's header prints them "
+            "(None in a results file written before they were)"))
+    analysed_at: Optional[DateTime] = field(default=None, compare=False, metadata=_q(
+        "", "the local date and time of the analysis, as the report's header prints it (None "
+            "in a results file written before it was)"))
     result_code: int = field(metadata=_q("", "what the engine returns: 0 normal end, a "
                                              "negative warning number, 101-199 input "
                                              "error, 200-299 runtime error"))
@@ -1767,6 +1843,10 @@ class Results(_Result):
     layers: list[LayerResult] = field(metadata=_q("", "the soil layers"))
     sections: list[SectionResult] = field(metadata=_q("", "the pile sections"))
     py_curves: list[PyCurveResult] = field(metadata=_q("", "the printed p-y curves"))
+    py_curve_layers: list[int] = field(default_factory=list, metadata=_q(
+        "", "the layers, by number and top down, that hold the depths of the printed p-y "
+            "curves, a layer whose criterion prints no curve among them (empty in a results "
+            "file written before they were)"))
     cases: list[LoadCaseResult] = field(metadata=_q("", "every load case or combination "
                                                         "solved"))
     lrfd_check: list[LrfdCheckRow] = field(metadata=_q("", "the LRFD performance check"))

@@ -4,14 +4,16 @@ earlier releases and the version."""
 
 import dataclasses
 import json
+import os
 import re
+import subprocess
 
 import numpy as np
 import pytest
 
 import tarvex
 from tarvex import results as R
-from conftest import EXAMPLES, ROOT
+from conftest import EXAMPLES, ROOT, engine_path
 
 SCHEMA = json.loads((ROOT / "docs" / "results.schema.json").read_text())
 QUICKSTART = ROOT / "examples" / "quickstart.tv6"
@@ -33,6 +35,9 @@ CLASSES = [
     (tarvex.SectionConcrete, "section_concrete", None),
     (tarvex.LoadCaseResult, "load_case", ("nodes", "nodes")),
     (tarvex.LengthStudy, "length_study", ("rows", "length_study_row")),
+    (tarvex.IterationRecord, "iteration_record", None),
+    (tarvex.RunFiles, "run_files", None),
+    (tarvex.DateTime, "date_time", None),
     (tarvex.HeadStiffness, "head_stiffness", None),
     (tarvex.LoadCurve, "load_curve", ("points", "load_curve_point")),
     (tarvex.PyCurveResult, "py_curve", None),
@@ -258,6 +263,72 @@ def test_equality_compares_values_and_not_the_files_texts(quickstart):
     assert again.cases[0] == quickstart.cases[0] and again.cases[1] != quickstart.cases[1]
     with pytest.raises(TypeError):
         hash(again)
+
+
+def test_files_time_and_iterations_near_the_limit_are_those_the_report_prints(analyses,
+                                                                              tmp_path):
+    """The deflection-and-moment case of the quickstart alone, solved to a
+    tolerance it cannot reach in 30 iterations (a runtime error
+    follows it): its last five iterations are
+    the report's "Iteration N, Y(top) = ..., dYmax = ..." lines (E12.4), and
+    the files and time are the header's; the results file keeps them all."""
+    text = QUICKSTART.read_text()
+    text = text.replace("MaxIterations 100", "MaxIterations 30")
+    text = text.replace("Tolerance 1.0E-5", "Tolerance 1.0E-20")
+    start = text.index("3                          number of load cases")
+    text = text[:start] + "1                          number of load cases\n1" + \
+        text[text.index("3  4      0.25") + 1:]
+    path = tmp_path / "limit.tv6"
+    path.write_text(text)
+    results = tarvex.run(path, check=False)
+    (case,) = results.cases
+    assert case.status == "not_converged"
+    printed = re.findall(r"^Iteration (\d+), +Y\(top\) = +(\S+), dYmax = +(\S+)$",
+                         results.report_text, re.M)
+    assert [r.iteration for r in case.last_iterations] == [int(p[0]) for p in printed] == \
+        [26, 27, 28, 29, 30]
+    for record, (_, y, dy) in zip(case.last_iterations, printed):
+        for value, shown in ((record.head_deflection, y), (record.max_change, dy)):
+            half_unit = 0.50001e-4 * 10.0 ** int(shown.split("E")[1])
+            assert abs(value - float(shown)) <= half_unit, (record, shown)
+    assert results.files.input == os.path.abspath(path)
+    assert results.files.report.endswith("limit.out")
+    at = results.analysed_at
+    assert f"Time:  {at.hour:2d}:{at.minute:02d}:{at.second:02d}" in results.report_text
+    assert at.to_datetime().year == at.year
+    assert repr(case.last_iterations[0]).startswith("<IterationRecord 26: Y(top) 0.25, dYmax ")
+
+    # The results file holds the same; files and time are not compared.
+    engine = engine_path()
+    done = subprocess.run([engine, str(path), "--json"], capture_output=True, timeout=300)
+    assert done.returncode == 2, done.stderr
+    again = tarvex.Results.from_json(tmp_path / "limit.json")
+    assert again == results
+    assert again.cases[0].last_iterations == case.last_iterations
+    assert again.files.plot.endswith("limit.plt")
+    # A results file written before these keys reads with their defaults.
+    data = json.loads((tmp_path / "limit.json").read_text())
+    for key in ("files", "analysed_at", "py_curve_layers"):
+        del data[key]
+    del data["cases"][0]["last_iterations"]
+    (tmp_path / "old.json").write_text(json.dumps(data))
+    old = tarvex.Results.from_json(tmp_path / "old.json")
+    assert (old.files, old.analysed_at, old.py_curve_layers, old.cases[0].last_iterations) == \
+        (None, None, [], [])
+
+
+def test_printed_curves_layers_are_those_of_their_depths(analyses):
+    """The layers whose depths hold the printed p-y curves, top down: every
+    printed curve's layer among them."""
+    printing = 0
+    for path in EXAMPLES:
+        results = tarvex.run(path, check=False)
+        layers = results.py_curve_layers
+        assert layers == sorted(set(layers)), path.stem
+        assert {c.layer for c in results.py_curves} <= set(layers), path.stem
+        assert set(layers) <= {layer.number for layer in results.layers}, path.stem
+        printing += bool(results.py_curves)
+    assert printing >= 3
 
 
 def test_old_names_still_work_with_a_warning(quickstart):
