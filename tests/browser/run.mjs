@@ -163,19 +163,21 @@ function inspect() {
     // tables, had made the charts and had drawn them (ms from navigation).
     marks: Object.fromEntries(performance.getEntriesByType('mark').map((m) => [m.name.replace('tarvex-', ''), m.startTime])),
     text: document.body.innerText,
-    caseRows: document.querySelectorAll('#cases tbody tr').length,
+    caseRows: document.querySelectorAll('#cases > .table-wrap tbody tr').length,
     warningRows: document.querySelectorAll('#warnings tbody tr').length,
     lrfdRows: document.querySelectorAll('#lrfd tbody tr').length,
     lrfdFails: [...document.querySelectorAll('#lrfd .badge')].filter((b) => b.textContent === 'FAIL').length,
     lrfdLoadingText: (document.querySelector('#lrfd-loading') || { innerText: '' }).innerText,
     layerValueLines: [...document.querySelectorAll('#profile .layer-values div')].map((x) => x.textContent),
-    stiffnessRows: document.querySelectorAll('#stiffness tbody tr').length,
+    stiffnessRows: document.querySelectorAll('#stiffness tbody tr:not(.near-limit tr)').length,
     profileRects: document.querySelectorAll('#profile svg rect').length,
     soilBands: [...document.querySelectorAll('#profile svg rect.soil')].map((r) => r.getAttribute('class')),
     demandRows: document.querySelectorAll('#interaction .table-wrap tbody tr').length,
     demandFails: [...document.querySelectorAll('#interaction .badge')].filter((b) => b.textContent === 'FAIL').length,
     headStiffnessRows: document.querySelectorAll('#head-stiffness tbody tr').length,
     loadCurveRows: document.querySelectorAll('#load-curves .table-wrap tbody tr').length,
+    nearLimitRows: [...document.querySelectorAll('.near-limit tbody tr')].map((tr) => tr.cells[0].textContent),
+    runFacts: (document.querySelector('#run dl') || { innerText: '' }).innerText,
     units: rep.units,
   };
 }
@@ -256,6 +258,17 @@ function checkPage(page, seen, problems) {
   const stiffnessRows = d.stiffness && d.stiffness.complete ? d.stiffness.rows.length : 0;
   c(seen.stiffnessRows === 2 * stiffnessRows, 'stiffness tables have ' + seen.stiffnessRows + ' rows for ' + stiffnessRows + ' levels');
   if (d.stiffness && !d.stiffness.complete) c(seen.text.includes('The study stopped at case ' + (d.stiffness.cases_converged + 1)), 'incomplete stiffness study not explained');
+  // The files and time of the run, and every iteration near the limit of a
+  // case or study, one row each in the order solved.
+  const at = d.analysed_at;
+  if (at) c(seen.runFacts.includes(at.year + '-' + String(at.month).padStart(2, '0') + '-' + String(at.day).padStart(2, '0')), 'date of the analysis missing');
+  for (const file of Object.values(d.files || {})) if (file) c(seen.runFacts.includes(file), 'file of the run missing: ' + file);
+  const near = (d.cases || [])
+    .flatMap((x) => x.last_iterations || [])
+    .concat((d.cases || []).flatMap((x) => (x.length_study && x.length_study.last_iterations) || []))
+    .concat((d.stiffness && d.stiffness.last_iterations) || [])
+    .map((x) => String(x.iteration));
+  c(seen.nearLimitRows.join() === near.join(), 'iterations near the limit shown: ' + seen.nearLimitRows.join() + ' for ' + near.join());
   for (const x of d.cases || []) {
     if (x.length_study) c(seen.text.includes(x.length_study.lengths_analysed + (x.length_study.lengths_analysed === 1 ? ' length' : ' lengths') + ' analysed'), 'length study of case ' + x.number + ' without its count of lengths');
   }

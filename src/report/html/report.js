@@ -388,6 +388,13 @@
       ['Ground surface below the pile head', r.pile_length ? Q.num('depth', r.ground_depth) + ' ' + Q.unit('depth') : DASH],
       ['Engine version', r.engine_version || DASH],
     ];
+    // The files and time of the run, as the report's header names them
+    // (results data of earlier versions have neither).
+    const f = r.files || {};
+    if (r.analysed_at) facts.push(['Date and time of analysis', analysedAt(r.analysed_at)]);
+    if (f.input) facts.push(['Input file', h('code', { text: f.input })]);
+    const outputs = [f.report, f.plot, f.message].filter(Boolean);
+    if (outputs.length) facts.push(['Output files', h('div', { class: 'lines' }, outputs.map((x) => h('div', null, h('code', { text: x }))))]);
     run.append(h('dl', { class: 'facts' }, facts.map(([k, v]) => [h('dt', { text: k }), h('dd', null, v)])));
     // The results data name their version; a name of the format is optional.
     if ((r.format != null && r.format !== 'tarvex-results') || r.format_version !== 1) {
@@ -490,6 +497,7 @@
     if (cases.length) {
       const cs = section('cases', r.lrfd ? 'LRFD load combinations' : 'Load cases');
       cs.append(casesTable(r, cases, Q));
+      cs.append(...cases.map((c) => nearLimit(c.last_iterations, 'Load case ' + c.number, Q)).filter(Boolean));
       if (r.lrfd) {
         cs.append(note('Condition 1 is the factored pile-head shear and condition 2 the factored pile-head moment of the combination.'));
       }
@@ -652,6 +660,8 @@
     if (r.stiffness) {
       const ks = section('stiffness', 'Pile-head stiffness matrix');
       ks.append(stiffnessTables(r.stiffness, Q));
+      const studyCases = nearLimit(r.stiffness.last_iterations, 'Study cases', Q);
+      if (studyCases) ks.append(studyCases);
     }
 
     if (!cases.length && !sections.length && !layers.length) {
@@ -722,6 +732,32 @@
           ],
         };
       })
+    );
+  }
+
+  // The local date and time of the analysis: "2026-12-10 09:05:07".
+  function analysedAt(t) {
+    const two = (x) => String(x).padStart(2, '0');
+    return t.year + '-' + two(t.month) + '-' + two(t.day) + ' ' + two(t.hour) + ':' + two(t.minute) + ':' + two(t.second);
+  }
+
+  // A solution's iterations among the last five before the iteration limit,
+  // as the report lists them; nothing when there are none.
+  function nearLimit(records, what, Q) {
+    if (!records || !records.length) return null;
+    const D = Q.unit('deflection');
+    return h(
+      'div',
+      { class: 'near-limit' },
+      note(what + ': the iterations among the last five before the iteration limit, as the report lists them.'),
+      table(
+        [
+          { head: 'Iteration', num: true },
+          { head: 'Y(top)', unit: D, num: true },
+          { head: 'dYmax', unit: D, num: true },
+        ],
+        records.map((x) => [String(x.iteration), Q.num('deflection', x.head_deflection), Q.num('deflection', x.max_change)])
+      )
     );
   }
 
@@ -1303,6 +1339,8 @@
             ' analysed; the study ended because ' + endedBy(LENGTH_STUDY_END, st.ended_by) + '.'
         )
       );
+      const trials = nearLimit(st.last_iterations, 'Trial lengths of load case ' + c.number, Q);
+      if (trials) parent.append(trials);
       if (!rowsOf(c).length) {
         parent.append(note('No computations of pile-head deflection against pile length were successful for this load case.'));
         continue;
