@@ -112,9 +112,12 @@ bool RenderRunFiles(const RunResults& results, const InputModel* as_read, RunOut
     WriteClosingLines(code, true, !results.warnings.empty(), warnings, out.report);
   };
   if (as_read == nullptr) {
-    // The input did not read: the report is the readers' error block.
+    // The input did not read: the report is the readers' error block. An
+    // output file the run could not write, or a fault of the engine, leaves
+    // a report that is no rendering of the results.
     ErrorId id{};
     if (!results.error || !ErrorIdNamed(results.error->name, id)) return false;
+    if (results.error->kind == "files" || results.error->kind == "internal") return false;
     if (!WriteErrorText(id, results.error->values, out.report, out.message)) return false;
     WriteEndedPrematurely(out.report, id);
     close();
