@@ -23,9 +23,11 @@ struct RunTexts {
 // Empty when the run is sound; otherwise what is wrong with it.
 std::string CheckRun(int result, const RunOutcome& outcome, const RunTexts& texts);
 
-// For a run that ended normally or with warnings: empty when its report and
-// plot file, rendered whole again from its results and its input as read,
-// are the files it wrote; otherwise which file differs.
+// Empty when the report and plot file of a run, rendered whole again from
+// its results and its input as read, are the files it wrote (a run that
+// ended normally or with warnings, or that its readers or a check of the
+// input as a whole ended; the others are not rendered whole); otherwise
+// which file differs.
 std::string CheckRenderedFiles(int result, const RunOutcome& outcome, const RunTexts& texts);
 
 // Where the results hold a value that is not finite ("load case 2"), or empty.

@@ -8,8 +8,12 @@
 namespace tarvex {
 namespace {
 
-// The "ended prematurely" lines of the reporter.
+bool Blank(const std::string& line) { return line.find_first_not_of(' ') == std::string::npos; }
+
+}  // namespace
+
 void WriteEndedPrematurely(RecordWriter& r, ErrorId id) {
+  if (!ErrorRowOf(id).ended_prematurely_lines) return;
   const std::string_view identity = ErrorRowOf(id).identity;
   const int code = ErrorRowOf(id).code;
   r.Write("(/)");
@@ -23,10 +27,6 @@ void WriteEndedPrematurely(RecordWriter& r, ErrorId id) {
     r.Write("(A)", {"Length of input file is 0 bytes.  No analysis can be performed."});
   }
 }
-
-bool Blank(const std::string& line) { return line.find_first_not_of(' ') == std::string::npos; }
-
-}  // namespace
 
 ErrorBlock::ErrorBlock(RunOutput& out) : out_(out) {
   out_.report.Capture(&report_lines_);
@@ -67,21 +67,11 @@ void ErrorBlock::Report(ErrorId id, std::vector<DiagnosticValue> values, const I
   Record(id, std::move(values), line);
 }
 
-void ErrorBlock::Set(ErrorId id, std::vector<DiagnosticValue> values) {
-  Record(id, std::move(values), nullptr);
-}
-
 void RaiseError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values,
                 const InputLine* line) {
   ErrorBlock block(out);
   WriteErrorText(id, values, out.report, out.message);
   block.Report(id, std::move(values), line);
-}
-
-void SetError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values) {
-  ErrorBlock block(out);
-  WriteErrorText(id, values, out.report, out.message);
-  block.Set(id, std::move(values));
 }
 
 void WriteRaisedWarning(RecordWriter& message, int number) {
@@ -95,7 +85,7 @@ void ReportError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values
 }
 
 void ReportNotFinite(RunOutput& out, std::vector<DiagnosticValue> values) {
-  SetError(out, ErrorId::kNotFinite, std::move(values));
+  RaiseError(out, ErrorId::kNotFinite, std::move(values));
 }
 
 }  // namespace tarvex

@@ -35,10 +35,10 @@ struct InputLine {
 
 // The block of lines that describes an error. The lines written to the
 // report and message files while the block is open (from its construction to
-// Report or Set) become the error's message, blank lines dropped: the
-// report's lines, or the message file's when the block wrote none to the
-// report. Report and Set record the error with its identity, code and
-// message; a block closed without either records nothing.
+// Report) become the error's message, blank lines dropped: the report's
+// lines, or the message file's when the block wrote none to the report.
+// Report records the error with its identity, code and message; a block
+// closed without it records nothing.
 class ErrorBlock {
  public:
   explicit ErrorBlock(RunOutput& out);
@@ -47,14 +47,10 @@ class ErrorBlock {
   ErrorBlock& operator=(const ErrorBlock&) = delete;
 
   // Reports error `id` of the catalogue: the "ended prematurely" lines of
-  // the report, the run's error code and its diagnostic with the values it
-  // is about (and the input line, when given).
+  // the report (when its row has them), the run's error code and its
+  // diagnostic with the values it is about (and the input line, when given).
   void Report(ErrorId id, std::vector<DiagnosticValue> values = {},
               const InputLine* line = nullptr);
-  // Stores the error without the report's "ended prematurely" lines: the
-  // errors that the run sets directly (runtime errors 28 and 29, and input
-  // error 23 of a printed p-y depth above the ground).
-  void Set(ErrorId id, std::vector<DiagnosticValue> values = {});
 
   // Further advice the host may show with the error; not written to any file.
   void Advise(std::string advice) { advice_ = std::move(advice); }
@@ -81,9 +77,10 @@ class ErrorBlock {
 // its values and the input line, when given.
 void RaiseError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values = {},
                 const InputLine* line = nullptr);
-// The same without the "ended prematurely" lines: the errors the run sets
-// directly (ErrorBlock::Set).
-void SetError(RunOutput& out, ErrorId id, std::vector<DiagnosticValue> values = {});
+
+// The report's "ended prematurely" lines after the lines of error `id`,
+// when its row of the catalogue has them.
+void WriteEndedPrematurely(RecordWriter& report, ErrorId id);
 
 // Reports error `id` without a block of its own: writes the "ended
 // prematurely" lines to the report and stores the error, with the values it

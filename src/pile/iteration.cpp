@@ -41,7 +41,7 @@ void ReportNotANumber(const CaseState& state, int node, IterationKind kind, RunO
   } else {
     values.push_back(ErrorTextValue("result", "deflection"));
   }
-  SetError(out, ErrorId::kNotFinite, std::move(values));
+  RaiseError(out, ErrorId::kNotFinite, std::move(values));
 }
 
 // Runtime error 9: the pile head has moved beyond the excess-deflection limit.
@@ -224,7 +224,7 @@ void CheckLayersHaveNodes(const std::vector<SoilLayer>& layers, const SoilWorkin
     // no thickness cannot overflow the estimate.
     const double ratio = thickness > 0.0 ? length / thickness : 0.0;
     const long long needed = ratio < 2.0e9 ? static_cast<long long>(ratio) : 2000000000LL;
-    SetError(
+    RaiseError(
         out, ErrorId::kLayerWithoutNode,
         {ErrorValue("layer", j), ErrorValue("layer thickness", thickness, length2),
          ErrorValue("pile increment length", h, length2), ErrorValue("pile increments", increments),

@@ -5,7 +5,9 @@
 #include <span>
 #include <vector>
 
+#include "core/error_catalogue.hpp"
 #include "format/error_text.hpp"
+#include "pile/input_checks.hpp"
 #include "report/echo.hpp"
 #include "report/load_case_report.hpp"
 #include "report/lrfd_report.hpp"
@@ -97,24 +99,48 @@ void RenderLoadCases(const RunResults& results, const InputModel& input, RunOutp
 
 }  // namespace
 
-bool RenderRunFiles(const RunResults& results, const InputModel& as_read, RunOutput& out) {
-  if (results.error) return false;
-  const Options& options = as_read.options;
+bool RenderRunFiles(const RunResults& results, const InputModel* as_read, RunOutput& out) {
+  const int code = results.error ? results.error->code : 0;
+  const auto close = [&] {
+    // The closing lines of the report: the block of results too wide for
+    // their fields (after a normal end), then the summary of warnings.
+    if (code == 0) {
+      const FieldOverflows overflows = CollectOverflows(out.report, out.plot);
+      if (overflows.total != 0) WriteOverflowNote(overflows, out.report);
+    }
+    const std::vector<SummarisedWarning> warnings = SummariseWarnings(results);
+    WriteClosingLines(code, true, !results.warnings.empty(), warnings, out.report);
+  };
+  if (as_read == nullptr) {
+    // The input did not read: the report is the readers' error block. An
+    // output file the run could not write, or a fault of the engine, leaves
+    // a report that is no rendering of the results.
+    ErrorId id{};
+    if (!results.error || !ErrorIdNamed(results.error->name, id)) return false;
+    if (results.error->kind == "files" || results.error->kind == "internal") return false;
+    if (!WriteErrorText(id, results.error->values, out.report, out.message)) return false;
+    WriteEndedPrematurely(out.report, id);
+    close();
+    return true;
+  }
+  const Options& options = as_read->options;
   WriteReportHeader(out.report, results);
   WritePlotHeader(options, out.plot);
-  WriteInputEcho(as_read, results.lrfd_loading, std::nullopt, out);
+  // A check of the input as a whole that fails ends the echo, and the run,
+  // with its error block.
+  const std::optional<InputCheckFault> fault = CheckInput(*as_read);
+  WriteInputEcho(*as_read, results.lrfd_loading, fault, out);
+  if (fault) {
+    close();
+    return true;
+  }
+  if (results.error) return false;
   if (options.run_kind == RunKind::kBendingStiffnessOnly ||
       options.run_kind == RunKind::kPileAnalysis) {
     RenderSections(results, options, out);
   }
-  if (options.run_kind == RunKind::kPileAnalysis) RenderLoadCases(results, as_read, out);
-
-  // The closing lines of the report: the block of results too wide for
-  // their fields, then the summary of warnings.
-  const FieldOverflows overflows = CollectOverflows(out.report, out.plot);
-  if (overflows.total != 0) WriteOverflowNote(overflows, out.report);
-  const std::vector<SummarisedWarning> warnings = SummariseWarnings(results);
-  WriteClosingLines(0, true, !results.warnings.empty(), warnings, out.report);
+  if (options.run_kind == RunKind::kPileAnalysis) RenderLoadCases(results, *as_read, out);
+  close();
   return true;
 }
 

@@ -12,12 +12,14 @@
 
 namespace tarvex {
 
-// Writes the report and the plot file of a run that ended without an error
-// (normally or with warnings) into `out`, from `results` and the input as
-// read (before its conversion to computing units). False, with nothing
-// written, for a run that ended with an error: where its error falls among
-// the blocks is the run's own.
-bool RenderRunFiles(const RunResults& results, const InputModel& as_read, RunOutput& out);
+// Writes the report and the plot file of a run into `out`, from `results`
+// and the input as read (before its conversion to computing units; null
+// when it did not read): a run that ended normally or with warnings, one
+// whose input did not read (the readers' error block) and one that a check
+// of the input as a whole ended (the echo up to its error block). False for
+// a run that an error ended after the echo: where its error falls among the
+// blocks is the run's own.
+bool RenderRunFiles(const RunResults& results, const InputModel* as_read, RunOutput& out);
 
 }  // namespace tarvex
 

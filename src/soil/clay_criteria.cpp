@@ -114,7 +114,7 @@ bool Eps50Of(const PyNode& node, SoilCriterion criterion, double* eps50) {
     block.AddShownLine(
         "and general units have no default value for it: give the layer a "
         "positive epsilon-50 at its top and bottom.");
-    block.Set(id, {ErrorValue("layer", node.call.layer), ErrorValue("node", node.i)});
+    block.Report(id, {ErrorValue("layer", node.call.layer), ErrorValue("node", node.i)});
   } else {
     MissingGeneralValue(m, node.call.layer, "epsilon-50");
   }
@@ -204,7 +204,7 @@ struct SoftClayCriterion : CriterionBase {
     const ErrorId id =
         kWithJ ? (small ? ErrorId::kSoftClayJSmallModulusNaN : ErrorId::kSoftClayJModulusNaN)
                : (small ? ErrorId::kSoftClaySmallModulusNaN : ErrorId::kSoftClayModulusNaN);
-    SetError(out, id, {ErrorValue("node", node.i)});
+    RaiseError(out, id, {ErrorValue("node", node.i)});
   }
 
   static Resistance ResistanceAt(const PyNode& node, const Soil&, const State& st) {

@@ -298,7 +298,7 @@ std::vector<PrintedPyCurve> PrintPyCurves(const PyPass& pass, PrintedCurveSink& 
     ErrorBlock block(out);
     WriteErrorText(ErrorId::kPrintedCurveAboveGround, values, out.report, out.message);
     sink.AboveGround(n, k, depth);
-    block.Set(ErrorId::kPrintedCurveAboveGround, values);
+    block.Report(ErrorId::kPrintedCurveAboveGround, values);
     return printed;
   }
 

@@ -176,7 +176,7 @@ struct ReeseSandCriterion : CriterionBase {
     RunOutput& out = node.call.out;
     const ErrorId id =
         y_hat < 1e-14 ? ErrorId::kReeseSandSmallModulusNaN : ErrorId::kReeseSandModulusNaN;
-    SetError(out, id, {ErrorValue("node", node.i)});
+    RaiseError(out, id, {ErrorValue("node", node.i)});
   }
 
   static Resistance ResistanceAt(const PyNode& node, const Soil&, const State& st) {

@@ -99,7 +99,7 @@ TEST_P(Golden, RunMatchesCheckedInOutput) {
   ReadInputData(file, input, as_read, reading);
   ASSERT_FALSE(reading.failed()) << stem;
   RunOutput rendered;
-  ASSERT_TRUE(RenderRunFiles(outcome.results, as_read, rendered)) << stem;
+  ASSERT_TRUE(RenderRunFiles(outcome.results, &as_read, rendered)) << stem;
   const std::pair<const char*, std::string> files_rendered[2] = {
       {".out", rendered.report.contents()}, {".plt", rendered.plot.contents()}};
   for (const auto& [ext, text] : files_rendered) {

@@ -4,7 +4,9 @@
 // byte. Every input of the regression corpus, the error fixtures and the
 // examples that ends in an error is run; an error without a text of its own,
 // a value the error was raised without, or one kept other than it was
-// printed fails it.
+// printed fails it. A run that its readers or a check of the input as a
+// whole ended renders whole again, report and plot file, from its results
+// and its input as read.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,7 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "core/input_model.hpp"
+#include "format/run_output.hpp"
+#include "input/input_file.hpp"
+#include "input/reader.hpp"
 #include "report/error_report.hpp"
+#include "report/run_report.hpp"
 #include "support/test_support.hpp"
 #include "tarvex/engine.hpp"
 
@@ -61,6 +68,30 @@ TEST(ErrorRerender, TheErrorOfEveryFailedRunRendersAgainFromItsDiagnostic) {
   // rendered many kinds of them, not passed by finding none.
   EXPECT_GE(failed_runs, 20);
   EXPECT_GE(rendered.size(), 12u) << "kinds of error rendered: " << rendered.size();
+}
+
+TEST(ErrorRerender, RunsEndedByTheInputRenderWholeFromTheirResults) {
+  int unread = 0, checked = 0;
+  for (const fs::path& input : Inputs()) {
+    const std::string text = ReadFile(input);
+    AnalyseOptions options;
+    options.keep_texts = true;
+    options.names.input = input.filename().string();
+    const RunResults r = analyse(text, options);
+    if (!r.error) continue;
+    InputModel as_read;
+    RunOutput reading;
+    InputFile file;
+    file.OpenText(text);
+    ReadInputData(file, r.files.input, as_read, reading);
+    RunOutput again;
+    if (!RenderRunFiles(r, reading.failed() ? nullptr : &as_read, again)) continue;
+    ++(reading.failed() ? unread : checked);
+    EXPECT_EQ(again.report.contents(), r.report_text) << input.filename() << ": " << r.error->name;
+    EXPECT_EQ(again.plot.contents(), r.plot_text) << input.filename() << ": " << r.error->name;
+  }
+  EXPECT_GE(unread, 5) << "runs whose input did not read, rendered whole: " << unread;
+  EXPECT_GE(checked, 1) << "runs a check of the input ended, rendered whole";
 }
 
 }  // namespace
