@@ -37,7 +37,14 @@ configure_engine() {
   # folders and other checkouts of the tree cheap; nothing depends on it.
   if command -v ccache >/dev/null 2>&1; then
     export CCACHE_BASEDIR="$ROOT"
-    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # The objects of one checkout serve another: the builds with debug
+    # information (-g) would otherwise hash the build folder's path, so that
+    # a fresh clone (CI's) found nothing in the cache; the folder recorded in
+    # the debug information is then the one that compiled first. The test
+    # programs share a precompiled header, which ccache takes only with these
+    # sloppiness settings.
+    local cache="env;CCACHE_NOHASHDIR=1;CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime;ccache"
+    launcher=("-DCMAKE_C_COMPILER_LAUNCHER=$cache" "-DCMAKE_CXX_COMPILER_LAUNCHER=$cache")
   fi
   cmake -S "$ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
 }
