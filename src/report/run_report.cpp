@@ -25,26 +25,15 @@ void WriteIterationRecords(const std::vector<IterationRecord>& records, RecordWr
   for (const IterationRecord& r : records) WriteIterationRecord(r, report);
 }
 
-// Each section's blocks and plot records, in the order section analysis
-// forms them: a section of computed tables its properties, its thrusts, one
-// table per thrust and the summary of capacities; one of elastic,
-// elastic-plastic or user-defined tables the note of how they were derived.
+// The section count record, the heading of the section analysis and each
+// section's number, blocks and plot records.
 void RenderSections(const RunResults& results, const Options& options, RunOutput& out) {
   const int count = static_cast<int>(results.sections.size());
   WriteSectionCountRecord(out.plot, count);
   for (const SectionResult& s : results.sections) {
     if (s.number == 1) WriteSectionsHeading(out.report, options, count);
     WriteSectionNumber(out.report, s.number);
-    SectionReport report(out.report, out.plot, options);
-    if (s.curves == SectionCurveSource::kComputed) {
-      report.Prepared(s);
-      report.ThrustsChosen(s);
-      for (const ThrustCurve& c : s.thrusts) report.ThrustSolved(s, c);
-      report.AllThrustsSolved(s);
-    } else {
-      report.TablesDerived(s);
-    }
-    report.CurvesKept(s);
+    RenderSection(s, options, out.report, out.plot);
   }
 }
 
@@ -98,6 +87,20 @@ void RenderLoadCases(const RunResults& results, const InputModel& input, RunOutp
 }
 
 }  // namespace
+
+void RenderSection(const SectionResult& s, const Options& options, RecordWriter& report,
+                   RecordWriter& plot) {
+  SectionReport blocks(report, plot, options);
+  if (s.curves == SectionCurveSource::kComputed) {
+    blocks.Prepared(s);
+    blocks.ThrustsChosen(s);
+    for (const ThrustCurve& c : s.thrusts) blocks.ThrustSolved(s, c);
+    blocks.AllThrustsSolved(s);
+  } else {
+    blocks.TablesDerived(s);
+  }
+  blocks.CurvesKept(s);
+}
 
 bool RenderRunFiles(const RunResults& results, const InputModel* as_read, RunOutput& out) {
   const int code = results.error ? results.error->code : 0;

@@ -12,6 +12,13 @@
 
 namespace tarvex {
 
+// One section's blocks and plot records, in the order section analysis
+// forms them: a section of computed tables its properties, its thrusts, one
+// table per thrust and the summary of capacities; one of elastic,
+// elastic-plastic or user-defined tables the note of how they were derived.
+void RenderSection(const SectionResult& section, const Options& options, RecordWriter& report,
+                   RecordWriter& plot);
+
 // Writes the report and the plot file of a run into `out`, from `results`
 // and the input as read (before its conversion to computing units; null
 // when it did not read): a run that ended normally or with warnings, one

@@ -24,6 +24,7 @@
 #include "report/load_case_report.hpp"
 #include "report/lrfd_report.hpp"
 #include "report/py_curve_report.hpp"
+#include "report/run_report.hpp"
 #include "report/section_report.hpp"
 #include "report/study_report.hpp"
 #include "report/summary_report.hpp"
@@ -147,16 +148,7 @@ void RenderAgain(const std::string& example, Counts& rendered) {
     const std::string at = example + " section " + std::to_string(s.number);
     const bool computed = s.curves == SectionCurveSource::kComputed;
     RecordWriter block, plot;
-    SectionReport report(block, plot, options);
-    if (computed) {
-      report.Prepared(s);
-      report.ThrustsChosen(s);
-      for (const ThrustCurve& c : s.thrusts) report.ThrustSolved(s, c);
-      report.AllThrustsSolved(s);
-    } else {
-      report.TablesDerived(s);
-    }
-    report.CurvesKept(s);
+    RenderSection(s, options, block, plot);
     const std::string kind = computed ? "section of computed tables" : "section of derived tables";
     ExpectInReport(golden, block.contents(), kind, at, rendered);
     ExpectInReport(golden_plot, plot.contents(), "plot records of a " + kind, at, rendered);
